@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "astro/spherical_position.h"
+
+namespace kolvar {
+
+inline constexpr int StarCount = 3275;
+
+// One catalogue star. Coordinates are radians, equinox 2000, written once at
+// start-up by InitStarCatalogue from the atlas-unit source values.
+struct StarRecord {
+    std::uint16_t Constellation;  // 1..88, IAU abbreviations in case-blind alphabetical order
+    std::uint16_t HrNumber;       // Bright Star Catalogue number, key of every name look-up
+    float RightAscension;
+    float Declination;
+    float ProperMotionRa;   // arcsec per year, great-circle rate
+    float ProperMotionDec;  // arcsec per year
+    std::int8_t MagnitudeClass;  // visual magnitude truncated toward zero
+    char SpectralClass;          // first character of the spectral type
+};
+
+// Process-wide star table (filled by InitStarCatalogue).
+extern std::array<StarRecord, StarCount> StarCatalogue;
+
+void InitStarCatalogue();
+
+// Star position moved by its proper motion from the catalogue epoch to the
+// given Julian day; distance InfinitelyFar.
+SphericalPosition ApplyProperMotion(const StarRecord& star, double julianDay);
+
+}  // namespace kolvar
