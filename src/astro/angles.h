@@ -1,0 +1,23 @@
+#pragma once
+
+namespace kolvar {
+
+inline constexpr double Pi = 3.141592653589793;
+inline constexpr double TwoPi = 6.283185307179586;
+inline constexpr double TropicalYearDays = 365.242199;
+
+// Atlas units to radians. A sign character '-' negates the whole angle; any
+// other character leaves it positive. No wrapping: 24 h gives 2*pi.
+long double HmsToRadians(int hours, int minutes, float seconds);
+long double DmsToRadians(char sign, int degrees, int minutes, float seconds);
+long double HmToRadians(int hours, float minutes);
+long double DmToRadians(char sign, int degrees, float minutes);
+
+long double DaysToTropicalYears(long double days);
+
+// Reduction to 0..2*pi (quotient truncated toward zero, lowered by one when
+// negative) and to -pi..pi (one step of 2*pi either way).
+double WrapTwoPi(double angle);
+double WrapPi(double angle);
+
+}  // namespace kolvar

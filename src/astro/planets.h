@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "astro/spherical_position.h"
+
+namespace kolvar {
+
+// Mean elements: value at day 0 (JD 2451543.5) and rate per day.
+struct PlanetElements {
+    std::string_view Name;
+    double Node, NodeRate;                  // degrees
+    double Inclination, InclinationRate;    // degrees
+    double Perihelion, PerihelionRate;      // argument of perihelion, degrees
+    double SemiMajorAxis, SemiMajorAxisRate;  // AU
+    double Eccentricity, EccentricityRate;
+    double MeanAnomaly, MeanAnomalyRate;    // degrees
+};
+
+inline constexpr int PlanetCount = 7;  // Mercury .. Neptune
+extern std::array<PlanetElements, PlanetCount> PlanetTable;
+void InitPlanetTable();
+
+// Descriptive record; row 0 is the Earth, row i+1 planet i.
+struct PlanetInfo {
+    char Name[24];  // Hungarian, Windows-1250, zero-terminated
+    double Period;  // tropical years
+    double SemiMajorAxis;
+    double Eccentricity;
+    double Inclination;          // degrees
+    double Node;                 // degrees
+    double PerihelionLongitude;  // degrees
+    double EpochLongitude;       // degrees
+    long double Epoch;           // Julian day
+};
+extern const std::array<PlanetInfo, 8> PlanetInfoTable;
+
+// Heliocentric ecliptic position of planet 0..6; any other index throws int -1.
+SphericalPosition PlanetHeliocentric(long double julianDay, int planet);
+
+SphericalPosition OrbitPositionAt(PlanetInfo info, double julianDay);
+double TrueAnomalyAtEpoch(const PlanetInfo& info);
+double MeanAnomalyFromTrue(double trueAnomaly, double eccentricity);
+SphericalPosition OrbitPointFromTrue(const PlanetInfo& info, double trueAnomaly);
+
+}  // namespace kolvar
