@@ -36,8 +36,8 @@ struct Scene {
 // (Cygnus overhead in northern summer, the galactic centre overhead in the
 // south) and one with the band low along the horizon.
 const Scene Scenes[] = {
-    {"budapest-august-night", 2460536.375, 47.589, 19.064, 1024, 768},   // 2024-08-14 21:00 UT
-    {"budapest-january-evening", 2460695.25, 47.589, 19.064, 800, 800},  // 2025-01-20 18:00 UT
+    {"home-august-night", 2460536.375, 47.589, 19.064, 1024, 768},   // 2024-08-14 21:00 UT
+    {"home-january-evening", 2460695.25, 47.589, 19.064, 800, 800},  // 2025-01-20 18:00 UT
     {"sydney-june-midnight", 2460472.08, -33.87, 151.21, 640, 900},      // 2024-06-11 14:00 UT
     {"equator-march-dawn", 2460390.7, 0.0, -78.5, 1200, 500},            // 2024-03-21 04:48 UT
     {"near-pole-october", 2460590.5, 89.5, 0.0, 700, 600},
