@@ -18,9 +18,14 @@ if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 if [ ! -f "$CACHE/yale/catalog.dat" ]; then
   if [ ! -f /usr/share/stardata/yale/catalog.dat ]; then
     SOURCES_FILE=/etc/apt/sources.list.d/debian.sources
-    if [ -f "$SOURCES_FILE" ] && ! grep -q '^Components:.*non-free\( \|$\)' "$SOURCES_FILE"; then
-      echo "enabling the non-free section in $SOURCES_FILE"
-      $SUDO sed -i 's/^\(Components:.*\)$/\1 non-free/' "$SOURCES_FILE"
+    if [ -f "$SOURCES_FILE" ]; then
+      if ! grep -q '^Components:.*non-free\( \|$\)' "$SOURCES_FILE"; then
+        echo "enabling the non-free section in $SOURCES_FILE"
+        $SUDO sed -i 's/^\(Components:.*\)$/\1 non-free/' "$SOURCES_FILE"
+      fi
+    elif [ -f /etc/apt/sources.list ] && ! grep -q '^deb .* non-free\( \|$\)' /etc/apt/sources.list; then
+      echo "enabling the non-free section in /etc/apt/sources.list"
+      $SUDO sed -i 's/^\(deb .* main.*\)$/\1 non-free/' /etc/apt/sources.list
     fi
     $SUDO apt-get update
     $SUDO apt-get install -y yale
