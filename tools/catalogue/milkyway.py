@@ -247,6 +247,18 @@ class Band:
         l, b = to_galactic(ra, dec)
         return self._inside_at(l)(b)
 
+    def nearest_inside(self, l, b, step=0.25, reach=15.0):
+        """The galactic latitude nearest b at longitude l that lies inside the band (b itself when
+        it does), or None within reach."""
+        inside = self._inside_at(l)
+        offset = 0.0
+        while offset <= reach:
+            for candidate in (b - offset, b + offset):
+                if inside(candidate):
+                    return candidate
+            offset += step
+        return None
+
     def middle(self, l, step=0.25):
         """Middle of the widest inside run of galactic latitudes at longitude l, or None."""
         inside = self._inside_at(l)
@@ -308,25 +320,55 @@ def seeds(band):
     return result
 
 
+def _smoothed_spine(band, half_width=12):
+    """Galactic latitude of the band's middle as a function of longitude, averaged over
+    +-half_width degrees so that the line does not jump between the arms where the band splits;
+    where the average falls outside the band the unsmoothed middle is used."""
+    raw = [band.middle(float(l)) for l in range(360)]
+    inside_cache = {}
+
+    hole_l = [p[0] for p in band.hole]
+    hole_b = [p[1] for p in band.hole]
+
+    def spine(l):
+        # The lane passes south of the Coalsack rather than across the unpainted hole.
+        if min(hole_l) - 1.0 <= l <= max(hole_l) + 1.0:
+            return min(hole_b) - 1.0
+        centre = int(round(l)) % 360
+        window = [raw[(centre + d) % 360] for d in range(-half_width, half_width + 1)]
+        b = sum(window) / len(window)
+        inside = inside_cache.setdefault(centre, band._inside_at(float(centre)))
+        return b if inside(b) else raw[centre]
+    return spine
+
+
+def _inside(band, l, b):
+    """A hand-placed lane point moved onto the painted band where the outline leaves it out, so
+    that the band-coloured lane does not paint over a dark gap."""
+    nearest = band.nearest_inside(l, b)
+    return (l, b if nearest is None else nearest)
+
+
 def lanes(band):
     out = []
     for code, frame, points in LANES:
         if code == "e":
             start = to_galactic(*_deg(*GREAT_RIFT_START))
             end = to_galactic(*_deg(*GREAT_RIFT_END))
-            gal = [start] + GREAT_RIFT_WAYPOINTS + [end]
+            gal = [start] + [_inside(band, l, b) for l, b in GREAT_RIFT_WAYPOINTS] + [end]
             coords = [from_galactic(l, b) for l, b in gal]
         elif code == "n":
             start = _deg(*N_LANE_START)
             l0, _ = to_galactic(*start)
             steps = LANE_COUNTS["n"] - 1
             coords = [start]
+            spine = _smoothed_spine(band)
             for k in range(1, steps):
                 l = (l0 + k * 360.0 / steps) % 360.0
-                coords.append(from_galactic(l, band.middle(l)))
+                coords.append(from_galactic(l, spine(l)))
             coords.append(start)
         elif frame == "gal":
-            coords = [from_galactic(l, b) for l, b in points]
+            coords = [from_galactic(*_inside(band, l, b)) for l, b in points]
         else:
             coords = [(ra_h * 15.0, dec) for ra_h, dec in points]
         assert len(coords) == LANE_COUNTS[code], code
