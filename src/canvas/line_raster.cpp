@@ -62,7 +62,9 @@ void MajorAxisLine(Bitmap& bitmap, std::int64_t major0, std::int64_t minor0, std
     std::int64_t rem = static_cast<std::int64_t>(num % twoN);
     const std::int64_t twoN64 = 2 * n, twoM64 = 2 * m;
     std::int64_t major = major0 + sMajor * static_cast<std::int64_t>(iLo);
-    for (Wide i = iLo; i <= iHi; ++i) {
+    // At most one step per clip column or row remains, so 64 bits suffice from here.
+    const std::int64_t steps = static_cast<std::int64_t>(iHi - iLo) + 1;
+    for (std::int64_t i = 0; i < steps; ++i) {
         const std::int64_t minor = minor0 + sMinor * k;
         if (xMajor)
             PutPixel(bitmap, static_cast<int>(major), static_cast<int>(minor), c);
