@@ -236,5 +236,19 @@ TEST(Clip, ShapesAndPixelsStayInsideTheClipBox) {
     EXPECT_EQ(b.Pixel(5, 5), kRed);
 }
 
+TEST(Clip, FollowsTheBitmapWhenItIsResized) {
+    Bitmap b(10, 10, colours::Black);
+    Canvas c(b);
+    b.Resize(30, 20);
+    c.SetPixel(25, 15, kRed);
+    EXPECT_EQ(b.Pixel(25, 15), kRed);
+    EXPECT_EQ(c.ClipRect().Right, 30);
+    c.SetClipRect({5, 5, 100, 100});
+    b.Resize(8, 8);
+    c.SetPixel(7, 7, kRed);
+    EXPECT_EQ(b.Pixel(7, 7), kRed);
+    EXPECT_EQ(c.ClipRect().Right, 8);
+}
+
 }  // namespace
 }  // namespace kolvar
