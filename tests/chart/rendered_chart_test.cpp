@@ -6,12 +6,14 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "astro/spherical_position.h"
 #include "canvas/bitmap.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/star_catalogue.h"
+#include "chart/background_layers.h"
 #include "chart/marker.h"
 #include "chart/milky_way_layer.h"
 #include "chart/redraw.h"
@@ -121,6 +123,29 @@ TEST_P(RenderedChart, CardinalCrossReachesTheEdges) {
     EXPECT_EQ(chart.Pixel(chart.Width() - 2, frame.CentreY), colours::Green);
     EXPECT_EQ(chart.Pixel(frame.CentreX, 1), colours::Green);
     EXPECT_EQ(chart.Pixel(frame.CentreX, chart.Height() - 2), colours::Green);
+}
+
+// The cross and the ecliptic lie under the horizon disc: green only outside
+// it, yellow in the margin only along the ecliptic circle.
+TEST_P(RenderedChart, CrossAndEclipticOnlyInTheMargin) {
+    const std::optional<ChartCircle> ecliptic = EclipticCircle(ChartContext{frame, observer.JulianDay, objects});
+    int greenInside = 0, yellowAstray = 0, yellowOnEcliptic = 0;
+    for (int y = 0; y < chart.Height(); ++y)
+        for (int x = 0; x < chart.Width(); ++x) {
+            const Colour c = chart.Pixel(x, y);
+            const double r = RadiusOf(x, y);
+            if (c == colours::Green && r < frame.ChartRadius + 1) ++greenInside;
+            if (c != colours::Yellow || r <= frame.ChartRadius + 6 || NearSunOrMoon(x, y, 40)) continue;
+            const double off = ecliptic ? std::abs(std::hypot(x + 0.5 - ecliptic->CentreX, y + 0.5 - ecliptic->CentreY) -
+                                                   ecliptic->Radius)
+                                        : 1e9;
+            (off <= 3.0 ? yellowOnEcliptic : yellowAstray) += 1;  // pen 2, corners truncated
+        }
+    EXPECT_EQ(greenInside, 0);
+    EXPECT_EQ(yellowAstray, 0);
+    if (!ecliptic) {
+        EXPECT_EQ(yellowOnEcliptic, 0);
+    }
 }
 
 TEST_P(RenderedChart, HorizonLineIsCyanAtTheChartRadius) {
