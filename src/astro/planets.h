@@ -37,7 +37,27 @@ struct PlanetInfo {
 extern const std::array<PlanetInfo, 8> PlanetInfoTable;
 
 // Heliocentric ecliptic position of planet 0..6; any other index throws int -1.
+// Reads PlanetTable, so InitPlanetTable() must have run.
 SphericalPosition PlanetHeliocentric(long double julianDay, int planet);
+
+// The mean elements of planet 0..6 on a Julian day: angles in radians reduced
+// to 0..2*pi, semi-major axis in AU. Same index rule as PlanetHeliocentric.
+struct OrbitalElements {
+    double Node = 0.0;
+    double Inclination = 0.0;
+    double Perihelion = 0.0;  // argument of perihelion
+    double SemiMajorAxis = 0.0;
+    double Eccentricity = 0.0;
+    double MeanAnomaly = 0.0;
+};
+OrbitalElements PlanetElementsOn(long double julianDay, int planet);
+
+// The two parts of PlanetHeliocentric: the Keplerian position from the mean
+// elements, and the corrections (longitude, latitude in radians, distance 0)
+// for the mutual disturbances of Jupiter, Saturn and Uranus (zero for the
+// other planets). Same index rule.
+SphericalPosition PlanetKeplerPosition(long double julianDay, int planet);
+SphericalPosition PlanetPerturbation(long double julianDay, int planet);
 
 SphericalPosition OrbitPositionAt(PlanetInfo info, double julianDay);
 double TrueAnomalyAtEpoch(const PlanetInfo& info);
