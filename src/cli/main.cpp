@@ -24,6 +24,7 @@ struct Subcommand {
 // One line per subcommand.
 constexpr Subcommand Subcommands[] = {
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
+    {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
 };
 
 void PrintTopLevelHelp() {
