@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace kolvar {
 
@@ -68,5 +69,13 @@ extern const HelpFormTexts HelpFormCaptions;
 
 // The sidereal-time label of the time dialog with its Hungarian source.
 extern const RunicText SiderealTimeLabel;
+
+// Every runic caption above with the component that shows it
+// ("TTimeDlg.Label6", "weekday 3", "Observer1" ...), for sheets and checks.
+struct NamedRunicCaption {
+    std::string_view Component;
+    std::string_view Stored;
+};
+std::vector<NamedRunicCaption> AllRunicCaptions();
 
 }  // namespace kolvar

@@ -82,43 +82,6 @@ std::vector<SheetName> CollectNames() {
     return names;
 }
 
-struct SheetCaption {
-    std::string_view Component;
-    std::string_view Stored;  // drawn as stored
-};
-
-std::vector<SheetCaption> CollectCaptions() {
-    static constexpr std::string_view MenuItems[kMenuItemCount] = {
-        "Observer1", "Time1", "Place1", "Exit1", "CharSize1", "Grow1", "Shrivell1", "Information1", "Help1"};
-    std::vector<SheetCaption> c;
-    for (std::size_t i = 0; i < kMenuItemCount; ++i) c.push_back({MenuItems[i], RunicCaptionTable[i].Caption});
-    const TimeDlgRunicCaptions& t = TimeDlgCaptions;
-    c.insert(c.end(), {{"TTimeDlg.OkButton1", t.OkButton1}, {"TTimeDlg.EscButton1", t.EscButton1},
-                       {"TTimeDlg.Label1", t.Label1}, {"TTimeDlg.Label2", t.Label2},
-                       {"TTimeDlg.YearLabel", t.YearLabel}, {"TTimeDlg.MonthLabel", t.MonthLabel},
-                       {"TTimeDlg.DayLabel", t.DayLabel}, {"TTimeDlg.HourLabel", t.HourLabel},
-                       {"TTimeDlg.Label3", t.Label3}, {"TTimeDlg.SecLabel", t.SecLabel},
-                       {"TTimeDlg.NowButton1", t.NowButton1}, {"TTimeDlg.Label7", t.Label7},
-                       {"TTimeDlg.SummerTime", t.SummerTime}, {"TTimeDlg.DateUse", t.DateUse},
-                       {"TTimeDlg.Label5", t.Label5}, {"TTimeDlg.Label6", t.Label6}});
-    static constexpr std::string_view Weekdays[7] = {"weekday 0", "weekday 1", "weekday 2", "weekday 3",
-                                                     "weekday 4", "weekday 5", "weekday 6"};
-    for (std::size_t i = 0; i < 7; ++i) c.push_back({Weekdays[i], WeekdayRunicNames[i]});
-    const PlaceDlgRunicCaptions& p = PlaceDlgCaptions;
-    c.insert(c.end(), {{"TPlaceDlg.EscButton", p.EscButton}, {"TPlaceDlg.OkButton", p.OkButton},
-                       {"TPlaceDlg.Label1", p.Label1}, {"TPlaceDlg.North", p.North},
-                       {"TPlaceDlg.South", p.South}, {"TPlaceDlg.East", p.East}, {"TPlaceDlg.West", p.West},
-                       {"TPlaceDlg.Label3", p.Label3}, {"TPlaceDlg.Label2", p.Label2}});
-    c.insert(c.end(), {{"TInfoDlg.Button1", InfoDlgCaptions.Button1},
-                       {"TInfoDlg.Label1", InfoDlgCaptions.Label1.Runic},
-                       {"THelpForm1.Label1", HelpFormCaptions.Lines[0].Runic},
-                       {"THelpForm1.Label2", HelpFormCaptions.Lines[1].Runic},
-                       {"THelpForm1.Label3", HelpFormCaptions.Lines[2].Runic},
-                       {"THelpForm1.Label4", HelpFormCaptions.Lines[3].Runic},
-                       {"THelpForm1.Button1", HelpFormCaptions.Button1}});
-    return c;
-}
-
 void SetFont(Canvas& canvas, std::string_view face, int points, Colour colour) {
     canvas.SetFontFace(face);
     canvas.SetFontSize(points);
@@ -202,7 +165,7 @@ int DrawNames(Canvas& canvas, int top, const std::vector<SheetName>& names) {
     return y + rows * NameRowHeight + 12;
 }
 
-int DrawCaptions(Canvas& canvas, int top, const std::vector<SheetCaption>& captions) {
+int DrawCaptions(Canvas& canvas, int top, const std::vector<NamedRunicCaption>& captions) {
     int y = Heading(canvas, top, "Fixed runic captions, drawn as stored");
     const int columnWidth = (SheetWidth - 2 * Margin) / 2;
     const int rows = static_cast<int>((captions.size() + 1) / 2);
@@ -217,7 +180,7 @@ int DrawCaptions(Canvas& canvas, int top, const std::vector<SheetCaption>& capti
     return y + rows * (NameRowHeight + 4) + 12;
 }
 
-int DrawSheet(Canvas* canvas, const std::vector<SheetName>& names, const std::vector<SheetCaption>& captions) {
+int DrawSheet(Canvas* canvas, const std::vector<SheetName>& names, const std::vector<NamedRunicCaption>& captions) {
     int y = Margin;
     y = DrawGlyphGrid(*canvas, y);
     y = DrawSymbolRow(*canvas, y);
@@ -238,7 +201,7 @@ int WriteSheet(const ParsedOptions& options) {
     }
     InitRunicNames();
     const std::vector<SheetName> names = CollectNames();
-    const std::vector<SheetCaption> captions = CollectCaptions();
+    const std::vector<NamedRunicCaption> captions = AllRunicCaptions();
 
     // Lay out once on a scratch canvas to learn the height, then draw for real.
     Bitmap scratch(SheetWidth, 1, Background);

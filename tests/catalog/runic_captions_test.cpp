@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "catalog/runic_transliteration.h"
@@ -105,6 +106,18 @@ TEST(RunicCaptions, OwnTextsAreTheirHungarianSourcesReversed) {
         EXPECT_FALSE(line.Runic.empty());
         EXPECT_EQ(line.Runic, stored(line)) << line.Hungarian;
     }
+}
+
+TEST(RunicCaptions, TheCompleteListNamesEveryCaptionOnce) {
+    const std::vector<NamedRunicCaption> all = AllRunicCaptions();
+    EXPECT_EQ(all.size(), 9u + 16u + 7u + 9u + 7u);  // menu, time dialog, weekdays, place dialog, info/help
+    std::set<std::string_view> components;
+    for (const NamedRunicCaption& c : all) {
+        EXPECT_FALSE(c.Stored.empty()) << c.Component;
+        EXPECT_TRUE(components.insert(c.Component).second) << c.Component;
+    }
+    EXPECT_TRUE(components.count("TTimeDlg.Label6"));
+    EXPECT_TRUE(components.count("THelpForm1.Label4"));
 }
 
 }  // namespace

@@ -19,23 +19,7 @@ namespace {
 std::vector<std::string> AllRunicTexts() {
     std::vector<std::string> texts;
     auto add = [&](std::string_view s) { texts.emplace_back(s); };
-    for (const RunicCaption& c : RunicCaptionTable) add(c.Caption);
-    const TimeDlgRunicCaptions& t = TimeDlgCaptions;
-    for (std::string_view s : {t.OkButton1, t.EscButton1, t.Label1, t.Label2, t.YearLabel, t.MonthLabel,
-                               t.DayLabel, t.HourLabel, t.Label3, t.SecLabel, t.NowButton1, t.Label7,
-                               t.SummerTime, t.DateUse, t.Label5, t.Label6}) {
-        add(s);
-    }
-    for (std::string_view s : WeekdayRunicNames) add(s);
-    const PlaceDlgRunicCaptions& p = PlaceDlgCaptions;
-    for (std::string_view s : {p.EscButton, p.OkButton, p.Label1, p.North, p.South, p.East, p.West, p.Label3,
-                               p.Label2}) {
-        add(s);
-    }
-    add(InfoDlgCaptions.Button1);
-    add(InfoDlgCaptions.Label1.Runic);
-    add(HelpFormCaptions.Button1);
-    for (const RunicText& line : HelpFormCaptions.Lines) add(line.Runic);
+    for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
     const RunicNameTables& n = RunicNames();
     for (const auto* table : {&n.RunicNameTableA, &n.RunicNameTableB}) {
         for (const RunicNameRecord& r : *table) add(r.RunicName);
