@@ -12,7 +12,8 @@ resources/pictures/turul.png        182 x 170  the turul bird
 resources/pictures/cimer.png        138 x 158  the Hungarian coat of arms
 resources/pictures/zaszlo.png       168 x 212  the Hungarian flag on its pole
 
-Usage: /usr/bin/python3 tools/runic/draw_pictures.py [--out-dir resources/pictures]
+Usage: /usr/bin/python3 tools/runic/draw_pictures.py [--out-dir resources/pictures] [--check]
+  --check  write nothing; exit 1 when the files in the output folder differ from the drawings
 """
 
 import argparse
@@ -232,8 +233,10 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out-dir", default=os.path.join(here, "..", "..", "resources", "pictures"))
+    parser.add_argument("--check", action="store_true")
     args = parser.parse_args()
-    os.makedirs(args.out_dir, exist_ok=True)
+    if not args.check:
+        os.makedirs(args.out_dir, exist_ok=True)
     pictures = {
         "kolvaricon.png": icon(48, "a"),
         "kolvaricon2.png": icon(32, "k"),
@@ -242,11 +245,22 @@ def main():
         "cimer.png": cimer(),
         "zaszlo.png": zaszlo(),
     }
+    stale = []
     for name, raster in pictures.items():
         path = os.path.join(args.out_dir, name)
+        data = raster.png()
+        if args.check:
+            if not os.path.exists(path) or open(path, "rb").read() != data:
+                stale.append(name)
+            continue
         with open(path, "wb") as f:
-            f.write(raster.png())
+            f.write(data)
         print(f"wrote {os.path.relpath(path)} {raster.width} x {raster.height}")
+    if stale:
+        print("out of date, run tools/runic/draw_pictures.py:", ", ".join(stale))
+        return 1
+    if args.check:
+        print("pictures are up to date")
     return 0
 
 

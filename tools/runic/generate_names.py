@@ -14,11 +14,15 @@ padded to 32); the program trims them at start-up. Plain texts are written as
 Windows-1250 bytes, runic texts in the font's 8-bit mapping, in reading order,
 and the Hungarian source of every runic text goes along with it.
 
-Usage: /usr/bin/python3 tools/runic/generate_names.py
+Usage: /usr/bin/python3 tools/runic/generate_names.py [--check]
+  --check  write nothing; exit 1 when the committed files differ from what the input gives
 """
 
+import argparse
+import filecmp
 import os
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from transliterate import transliterate  # noqa: E402
@@ -101,8 +105,8 @@ def read_records(path):
     return records
 
 
-def write(name, body):
-    path = os.path.join(OUT_DIR, name)
+def write(out_dir, name, body):
+    path = os.path.join(out_dir, name)
     with open(path, "w", encoding="ascii", newline="\n") as f:
         f.write(HEADER + body)
     return path
@@ -139,17 +143,35 @@ def cluster_records(records, table):
         for r in records if r["table"] == table)
 
 
-def main():
+def generate(out_dir):
     records = read_records(os.path.join(HERE, "names.tsv"))
-    os.makedirs(OUT_DIR, exist_ok=True)
+    os.makedirs(out_dir, exist_ok=True)
     written = [
-        write("runic_names_a.inc", name_records(records, "A")),
-        write("runic_names_b.inc", name_records(records, "B")),
-        write("runic_constellation_names.inc", constellation_records(records)),
-        write("runic_pleiades_names.inc", cluster_records(records, "P")),
-        write("runic_hyades_names.inc", cluster_records(records, "H")),
+        write(out_dir, "runic_names_a.inc", name_records(records, "A")),
+        write(out_dir, "runic_names_b.inc", name_records(records, "B")),
+        write(out_dir, "runic_constellation_names.inc", constellation_records(records)),
+        write(out_dir, "runic_pleiades_names.inc", cluster_records(records, "P")),
+        write(out_dir, "runic_hyades_names.inc", cluster_records(records, "H")),
     ]
     counts = {t: sum(1 for r in records if r["table"] == t) for t in "ABCPH"}
+    return written, counts
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true")
+    args = parser.parse_args()
+    if args.check:
+        with tempfile.TemporaryDirectory() as tmp:
+            written, _ = generate(tmp)
+            stale = [os.path.basename(p) for p in written
+                     if not filecmp.cmp(p, os.path.join(OUT_DIR, os.path.basename(p)), shallow=False)]
+        if stale:
+            print("out of date, run tools/runic/generate_names.py:", ", ".join(stale))
+            return 1
+        print("runic name tables are up to date")
+        return 0
+    written, counts = generate(OUT_DIR)
     print("records:", ", ".join(f"{t} {n}" for t, n in counts.items()))
     for path in written:
         print("wrote", os.path.relpath(path, ROOT))
