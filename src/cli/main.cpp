@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "astro/planets.h"
+#include "catalog/static_tables.h"
 #include "cli/cli_options.h"
 #include "cli/subcommands.h"
 
@@ -24,6 +25,7 @@ struct Subcommand {
 // One line per subcommand.
 constexpr Subcommand Subcommands[] = {
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
+    {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
     {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
 };
 
@@ -38,7 +40,7 @@ void PrintTopLevelHelp() {
 
 // The start-up tables the subcommands read, in the program's fixed order.
 void InitialiseTables() {
-    kolvar::InitPlanetTable();
+    kolvar::InitStaticTables();  // stars, Milky Way, planet elements, deep-sky objects
 }
 
 }  // namespace
