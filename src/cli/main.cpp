@@ -40,7 +40,7 @@ void PrintTopLevelHelp() {
 
 // The start-up tables the subcommands read, in the program's fixed order.
 void InitialiseTables() {
-    kolvar::InitStaticTables();  // stars, Milky Way, planet elements, deep-sky objects
+    kolvar::InitStaticTables();  // stars, Milky Way, planet elements, runic names, deep-sky objects
 }
 
 }  // namespace
