@@ -26,6 +26,7 @@ struct Subcommand {
 constexpr Subcommand Subcommands[] = {
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
     {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
+    {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
 };
 
 void PrintTopLevelHelp() {
@@ -39,7 +40,7 @@ void PrintTopLevelHelp() {
 
 // The start-up tables the subcommands read, in the program's fixed order.
 void InitialiseTables() {
-    kolvar::InitStaticTables();  // stars, Milky Way, planet elements, deep-sky objects
+    kolvar::InitStaticTables();  // stars, Milky Way, planet elements, runic names, deep-sky objects
 }
 
 }  // namespace

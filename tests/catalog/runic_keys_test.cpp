@@ -1,0 +1,82 @@
+// The keys of the runic name records must name real objects of the program's
+// catalogues, or the names can never be found by the identification.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "astro/planets.h"
+#include "catalog/constellation_names.h"
+#include "catalog/deep_sky_catalogue.h"
+#include "catalog/runic_names.h"
+#include "catalog/star_catalogue.h"
+#include "catalog/star_names.h"
+
+namespace kolvar {
+namespace {
+
+class RunicKeys : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        InitStarCatalogue();
+        InitDeepSkyCatalogue();
+        // The keys the identification gives each catalogue object.
+        for (const StarRecord& star : StarCatalogue) {
+            const std::string greek = BayerOf(star.HrNumber).GreekLetter;
+            stars_.insert({ConstellationAbbreviations[star.Constellation], greek,
+                           RunicStarDesignationKey(greek, FlamsteedOf(star.HrNumber).Number)});
+        }
+        for (const DeepSkyRecord& object : DeepSkyCatalogue) {
+            deepSky_.insert({ConstellationAbbreviations[object.Constellation], "",
+                             RunicDeepSkyDesignationKey(object.MessierName, object.NgcName)});
+        }
+    }
+
+    using Keys = std::tuple<std::string, std::string, std::string>;  // K4, K2, K3
+    static inline std::set<Keys> stars_, deepSky_;
+};
+
+TEST_F(RunicKeys, EveryStarAndDeepSkyRecordNamesACatalogueObject) {
+    const RunicNameTables& t = RunicNames();
+    for (const auto* table : {&t.RunicNameTableA, &t.RunicNameTableB}) {
+        for (const RunicNameRecord& r : *table) {
+            if (r.ConstellationAbbr == "Zoo") continue;
+            SCOPED_TRACE(r.ConstellationAbbr + " " + r.BayerName + " " + r.FlamsteedText + " " + r.Hungarian);
+            const Keys keys{r.ConstellationAbbr, r.BayerName, r.FlamsteedText};
+            EXPECT_TRUE(stars_.count(keys) || deepSky_.count(keys));
+        }
+    }
+}
+
+TEST(RunicDesignationKeys, FollowTheRecordsConvention) {
+    EXPECT_EQ(RunicStarDesignationKey("", 80), "80");   // Alcor
+    EXPECT_EQ(RunicStarDesignationKey("zeta", 79), "");  // Mizar: the Greek letter is the key
+    EXPECT_EQ(RunicStarDesignationKey("", 0), "");
+    EXPECT_EQ(RunicStarDesignationKey("  ", 17), "17");
+    EXPECT_EQ(RunicDeepSkyDesignationKey("M44 ", "NGC2632"), "M44");
+    EXPECT_EQ(RunicDeepSkyDesignationKey("    ", "NGC869"), "NGC869");
+    EXPECT_EQ(RunicDeepSkyDesignationKey("", ""), "");
+}
+
+TEST_F(RunicKeys, SolarSystemRecordsUseThePlanetTableNames) {
+    std::set<std::string> bodies = {"Nap", "Hold"};
+    for (int i = 1; i <= PlanetCount; ++i) bodies.insert(PlanetInfoTable[static_cast<std::size_t>(i)].Name);
+    std::set<std::string> named;
+    for (const RunicNameRecord& r : RunicNames().RunicNameTableA) {
+        if (r.ConstellationAbbr != "Zoo") continue;
+        EXPECT_TRUE(bodies.count(r.LatinName)) << r.LatinName;
+        named.insert(r.LatinName);
+    }
+    EXPECT_EQ(named, bodies);  // every body has a primary name
+}
+
+TEST_F(RunicKeys, ConstellationRowsUseCatalogueAbbreviations) {
+    std::set<std::string> abbrs(ConstellationAbbreviations.begin(), ConstellationAbbreviations.end());
+    for (const RunicConstellationName& c : RunicNames().RunicConstellationNames) {
+        EXPECT_TRUE(abbrs.count(c.ConstellationAbbr)) << c.ConstellationAbbr;
+    }
+}
+
+}  // namespace
+}  // namespace kolvar
