@@ -37,7 +37,15 @@ struct PlanetInfo {
 extern const std::array<PlanetInfo, 8> PlanetInfoTable;
 
 // Heliocentric ecliptic position of planet 0..6; any other index throws int -1.
+// Reads PlanetTable, so InitPlanetTable() must have run.
 SphericalPosition PlanetHeliocentric(long double julianDay, int planet);
+
+// The two parts of PlanetHeliocentric: the Keplerian position from the mean
+// elements, and the corrections (longitude, latitude in radians, distance 0)
+// for the mutual disturbances of Jupiter, Saturn and Uranus (zero for the
+// other planets). Same index rule.
+SphericalPosition PlanetKeplerPosition(long double julianDay, int planet);
+SphericalPosition PlanetPerturbation(long double julianDay, int planet);
 
 SphericalPosition OrbitPositionAt(PlanetInfo info, double julianDay);
 double TrueAnomalyAtEpoch(const PlanetInfo& info);

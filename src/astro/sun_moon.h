@@ -16,4 +16,8 @@ struct SunMoonResult {
 
 SunMoonResult SunMoonState(long double julianDay);
 
+// The Sun's minus the Moon's ecliptic longitude, not reduced: 0 at new Moon,
+// plus or minus pi at full Moon.
+double MoonPhaseAngle(const SunMoonResult& state);
+
 }  // namespace kolvar

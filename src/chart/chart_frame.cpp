@@ -1,0 +1,110 @@
+#include "chart/chart_frame.h"
+
+#include <cmath>
+
+#include "astro/spherical_position.h"
+#include "astro/transforms.h"
+#include "chart/pixel_rules.h"
+
+namespace kolvar {
+
+ChartFrame Chart;
+
+namespace {
+constexpr double QuarterPi = 0.7853981633974483;
+constexpr double HalfPi = 1.5707963267948966;
+}  // namespace
+
+ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverState& observer) {
+    ChartFrame f;
+    f.ChartWidth = chartWidth;
+    f.ChartHeight = chartHeight;
+    f.CentreX = TruncToInt(chartWidth * 0.5);
+    f.CentreY = TruncToInt(chartHeight * 0.5);
+    const int shorter = chartWidth < chartHeight ? chartWidth : chartHeight;
+    f.ChartRadius = TruncToInt((shorter / 2) * 0.9);
+
+    const double phi = observer.Latitude;
+    const double lambda = observer.Longitude;
+    const double k = ObserverEarthRadius;
+    const double a = k * (0.99833 + 0.00167 * std::cos(2.0 * phi));
+    const double b = k * (-0.00334) * std::sin(2.0 * phi);
+    f.ObserverOffset = {a * std::cos(phi) * std::cos(lambda), a * std::cos(phi) * std::sin(lambda),
+                        a * std::sin(phi)};
+
+    const double t = b * std::cos(phi) - a * std::sin(phi);
+    std::array<double, 3> n{std::cos(lambda) * t, std::sin(lambda) * t, a * std::cos(phi) + b * std::sin(phi)};
+    const double len = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    for (double& c : n) c /= len;
+    const std::array<double, 3> w{std::sin(lambda), -std::cos(lambda), 0.0};
+    const std::array<double, 3> z{n[1] * w[2] - n[2] * w[1], n[2] * w[0] - n[0] * w[2], n[0] * w[1] - n[1] * w[0]};
+    f.LocalFrame = {n, w, z};
+    f.SiderealAngle = observer.SiderealAngle;
+    return f;
+}
+
+HorizontalPosition EquatorialToHorizontal(const ChartFrame& frame, double rightAscension, double declination,
+                                          double distance, double julianDay) {
+    const SphericalPosition p = PrecessToDate(rightAscension, declination, distance, julianDay);
+    double r = p.Distance;
+    if (r == 0.0) r = InfinitelyFar;
+    const double h = p.Longitude - frame.SiderealAngle;
+    const double cd = std::cos(p.Latitude);
+    std::array<double, 3> v{r * cd * std::cos(h), r * cd * std::sin(h), r * std::sin(p.Latitude)};
+    for (int j = 0; j < 3; ++j) v[j] -= frame.ObserverOffset[j];
+    std::array<double, 3> u{};
+    for (int i = 0; i < 3; ++i)
+        u[i] = frame.LocalFrame[i][0] * v[0] + frame.LocalFrame[i][1] * v[1] + frame.LocalFrame[i][2] * v[2];
+    HorizontalPosition out;
+    out.Azimuth = -std::atan2(u[1], u[0]);
+    const double horizontal = std::sqrt(u[0] * u[0] + u[1] * u[1]);
+    out.Distance = std::sqrt(u[0] * u[0] + u[1] * u[1] + u[2] * u[2]);
+    out.Altitude = std::atan2(u[2], horizontal);
+    return out;
+}
+
+ChartPoint ProjectToChart(const ChartFrame& frame, double azimuth, double altitude) {
+    const double rho = std::tan(QuarterPi - altitude * 0.5);
+    const double x = frame.ChartRadius * (std::sin(azimuth) * (-rho)) + frame.CentreX;
+    const double y = frame.ChartRadius * (std::cos(azimuth) * (-rho)) + frame.CentreY;
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+HorizontalPosition ChartToHorizontal(const ChartFrame& frame, double x, double y) {
+    const double f = (x - frame.CentreX) / frame.ChartRadius;
+    const double g = (y - frame.CentreY) / frame.ChartRadius;
+    const double d = std::sqrt(f * f + g * g);
+    HorizontalPosition out;
+    out.Azimuth = d > 0.0 ? std::atan2(-f / d, -g / d) : 0.0;
+    out.Altitude = HalfPi - 2.0 * std::atan2(d, 1.0);
+    return out;
+}
+
+ChartPoint HorizonCrossing(const ChartFrame& frame, ChartPoint p1, ChartPoint p2) {
+    const double dx = static_cast<double>(p2.X) - p1.X;
+    const double dy = static_cast<double>(p2.Y) - p1.Y;
+    const double ex = static_cast<double>(p1.X) - frame.CentreX;
+    const double ey = static_cast<double>(p1.Y) - frame.CentreY;
+    const double b = dx * ex + dy * ey;
+    const double a = dx * dx + dy * dy;
+    const double r = frame.ChartRadius;
+    const double q = (b * b) / (a * a) - (ex * ex + ey * ey - r * r) / a;
+    const double t1 = std::sqrt(q) - b / a;
+    double t;
+    if (t1 >= 0.0 && t1 <= 1.0) {
+        t = t1;
+    } else {
+        const double t2 = -std::sqrt(q) - b / a;
+        t = (t2 >= 0.0 && t2 <= 1.0) ? t2 : (t1 + t2) / 2.0;
+    }
+    return {static_cast<float>(p1.X + t * dx), static_cast<float>(p1.Y + t * dy)};
+}
+
+ChartPoint PointBeyondHorizon(const ChartFrame& frame, ChartPoint p, double offset) {
+    const double dx = static_cast<double>(p.X) - frame.CentreX;
+    const double dy = static_cast<double>(p.Y) - frame.CentreY;
+    const double scale = (frame.ChartRadius + offset) / std::sqrt(dx * dx + dy * dy);
+    return {static_cast<float>(frame.CentreX + dx * scale), static_cast<float>(frame.CentreY + dy * scale)};
+}
+
+}  // namespace kolvar

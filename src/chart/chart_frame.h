@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+
+#include "chart/observer_state.h"
+
+namespace kolvar {
+
+// Earth radius used for the observer's place on the globe (AU).
+inline constexpr double ObserverEarthRadius = 4.26353e-05;
+
+// The chart geometry and the observer frame of one redraw. One instance,
+// `Chart`, is what the last redraw left for identification and the close-up;
+// the functions below take the frame they use explicitly.
+struct ChartFrame {
+    int ChartWidth = 0;   // client size at the redraw
+    int ChartHeight = 0;
+    int CentreX = 0;      // centre of the horizon circle
+    int CentreY = 0;
+    int ChartRadius = 0;  // radius of the horizon circle
+    std::array<double, 3> ObserverOffset{};  // observer from the Earth's centre, Earth-fixed axes (AU)
+    std::array<std::array<double, 3>, 3> LocalFrame{};  // rows: north, west, zenith
+    double SiderealAngle = 0.0;  // the observer's sidereal angle when the frame was computed
+};
+
+extern ChartFrame Chart;
+
+struct HorizontalPosition {
+    double Azimuth = 0.0;   // radians from north through east, -pi..pi
+    double Altitude = 0.0;  // radians
+    double Distance = 0.0;  // AU
+};
+
+struct ChartPoint {
+    float X = 0.0f;
+    float Y = 0.0f;
+};
+
+// Geometry from the client size, frame from the observer's place; takes the
+// observer's current SiderealAngle along.
+ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverState& observer);
+
+// Catalogue-equinox position (radians, AU) to the observer's horizon, after
+// precession to the date; distance 0 counts as infinitely far.
+HorizontalPosition EquatorialToHorizontal(const ChartFrame& frame, double rightAscension, double declination,
+                                          double distance, double julianDay);
+
+// Stereographic projection from the nadir: zenith at the centre, horizon on
+// the circle of radius ChartRadius, north up, east left.
+ChartPoint ProjectToChart(const ChartFrame& frame, double azimuth, double altitude);
+
+// The inverse; Distance is left 0. The exact centre is the zenith with
+// azimuth 0 (any azimuth would name it).
+HorizontalPosition ChartToHorizontal(const ChartFrame& frame, double x, double y);
+
+// Where the segment p1 -> p2 meets the horizon circle.
+ChartPoint HorizonCrossing(const ChartFrame& frame, ChartPoint p1, ChartPoint p2);
+
+// The point at distance ChartRadius + offset from the centre on the ray through p.
+ChartPoint PointBeyondHorizon(const ChartFrame& frame, ChartPoint p, double offset);
+
+}  // namespace kolvar

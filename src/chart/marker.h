@@ -1,0 +1,19 @@
+#pragma once
+
+#include "canvas/canvas.h"
+#include "canvas/colour.h"
+
+namespace kolvar {
+
+// Marker colour of a star: the magnitude picks one of eight brightness bands,
+// the (upper-case) spectral letter the tint.
+Colour StarColour(double magnitude, char letter);
+
+// The colour DrawMarker uses for an object of the given kind and index.
+Colour MarkerColour(int kind, int index);
+
+// The plus-shaped five-pixel marker. Nothing is drawn at x <= 0 or y <= 0.
+// The centre is OR-ed into what lies beneath, the arms overwrite.
+void DrawMarker(Canvas& canvas, int x, int y, int kind, int index);
+
+}  // namespace kolvar

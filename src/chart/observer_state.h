@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kolvar {
+
+// Default place: longitude and latitude of the home observatory (radians).
+inline constexpr double DefaultLongitude = 0.3327296;
+inline constexpr double DefaultLatitude = 0.8305847;
+inline constexpr double DefaultZone = 1.0;
+inline constexpr std::int32_t DefaultFontSize = 12;
+
+// The place, time and character size for which the sky is drawn. One
+// instance, `Observer`, lives for the whole process; the main window and the
+// command-line renderer write it and pass it to the redraw.
+struct ObserverState {
+    double Longitude = 0.0;  // radians, east positive
+    double Latitude = 0.0;   // radians, north positive
+    double Zone = 0.0;       // hours east of Greenwich
+    bool SummerTime = false;
+    double JulianDay = 0.0;      // UT
+    double SiderealAngle = 0.0;  // Greenwich sidereal angle, set by every redraw
+    std::int32_t FontSize = 0;   // points, name labels
+    bool ClosingFlag = false;    // set once when the main window goes; no redraw after
+};
+
+extern ObserverState Observer;
+
+// The Julian day the program starts with: the system clock read as civil
+// time in zone +1 h without summer time, whatever zone the settings hold.
+double StartingJulianDay();
+
+// An observer as a new run has it before the settings file is read: default
+// place, zone +1 h, no summer time, clock instant, character size 12.
+ObserverState StartingObserverState();
+
+}  // namespace kolvar

@@ -1,0 +1,45 @@
+#include "chart/star_layer.h"
+
+#include "astro/spherical_position.h"
+#include "catalog/deep_sky_catalogue.h"
+#include "catalog/star_catalogue.h"
+#include "chart/marker.h"
+#include "chart/pixel_rules.h"
+
+namespace kolvar {
+
+namespace {
+
+void MarkIfVisible(Canvas& canvas, const ChartContext& ctx, int slot) {
+    const SkyObjectEntry& e = ctx.Objects[slot];
+    if (!e.Visible) return;
+    const ChartPoint at = ProjectToChart(ctx.Frame, e.Azimuth, e.Altitude);
+    DrawMarker(canvas, TruncToInt(at.X), TruncToInt(at.Y), e.Kind, e.Index);
+}
+
+}  // namespace
+
+void PlaceStar(const ChartContext& ctx, int star) {
+    const SphericalPosition p = ApplyProperMotion(StarCatalogue[star], ctx.JulianDay);
+    const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance, ctx.JulianDay);
+    ctx.Objects[FirstStarSlot + star] = PlaceObject(KindStar, star, -1, h);
+}
+
+void PlaceDeepSkyObject(const ChartContext& ctx, int object) {
+    const DeepSkyRecord& d = DeepSkyCatalogue[object];
+    const HorizontalPosition h =
+        EquatorialToHorizontal(ctx.Frame, d.RightAscension, d.Declination, InfinitelyFar, ctx.JulianDay);
+    ctx.Objects[FirstDeepSkySlot + object] = PlaceObject(KindDeepSky, object, -1, h);
+}
+
+void DrawStar(Canvas& canvas, const ChartContext& ctx, int star) {
+    PlaceStar(ctx, star);
+    MarkIfVisible(canvas, ctx, FirstStarSlot + star);
+}
+
+void DrawDeepSkyObject(Canvas& canvas, const ChartContext& ctx, int object) {
+    PlaceDeepSkyObject(ctx, object);
+    MarkIfVisible(canvas, ctx, FirstDeepSkySlot + object);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,182 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace kolvar::cli {
+
+namespace {
+
+const OptionSpec* FindOption(std::span<const OptionSpec> options, std::string_view name) {
+    const auto found = std::find_if(options.begin(), options.end(),
+                                    [&](const OptionSpec& spec) { return spec.Name == name; });
+    return found == options.end() ? nullptr : &*found;
+}
+
+// from_chars takes no leading '+'; one is allowed before a digit.
+std::string_view WithoutPlus(std::string_view text) {
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+// A digit or '.' after an optional '-': rules out "nan", "inf", "+-1", " 1".
+bool StartsLikeNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '-') {
+        text.remove_prefix(1);
+    }
+    return !text.empty() && (std::isdigit(static_cast<unsigned char>(text.front())) != 0 || text.front() == '.');
+}
+
+std::string Message(std::string_view option, std::string_view what, std::string_view text) {
+    return std::string(option) + ": " + std::string(what) + ": " + QuoteForMessage(text);
+}
+
+}  // namespace
+
+bool ParsedOptions::Has(std::string_view name) const {
+    return Value(name).has_value();
+}
+
+std::optional<std::string_view> ParsedOptions::Value(std::string_view name) const {
+    for (const auto& [key, value] : values_) {
+        if (key == name) {
+            return std::string_view(value);
+        }
+    }
+    return std::nullopt;
+}
+
+void ParsedOptions::Add(std::string_view name, std::string value) {
+    values_.emplace_back(std::string(name), std::move(value));
+}
+
+ParsedOptions ParseOptions(std::span<char* const> args, std::span<const OptionSpec> options) {
+    ParsedOptions parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            parsed.HelpRequested = true;
+            continue;
+        }
+        if (arg.size() < 3 || arg.substr(0, 2) != "--") {
+            throw UsageError("unexpected argument " + QuoteForMessage(arg));
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        const OptionSpec* spec = FindOption(options, name);
+        if (spec == nullptr) {
+            throw UsageError("unknown option " + QuoteForMessage(name));
+        }
+        if (parsed.Has(name)) {
+            throw UsageError(std::string(name) + " given more than once");
+        }
+        if (spec->ValueName.empty()) {
+            if (equals != std::string_view::npos) {
+                throw UsageError(std::string(name) + " takes no value");
+            }
+            parsed.Add(name, "");
+        } else if (equals != std::string_view::npos) {
+            parsed.Add(name, std::string(arg.substr(equals + 1)));
+        } else if (i + 1 < args.size()) {
+            parsed.Add(name, args[++i]);
+        } else {
+            throw UsageError(std::string(name) + " needs a value " + std::string(spec->ValueName));
+        }
+    }
+    return parsed;
+}
+
+double ParseFiniteDouble(std::string_view option, std::string_view text) {
+    const std::string_view number = WithoutPlus(text);
+    // from_chars also reads "nan", "inf" and "infinity"; none is a value here.
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (!StartsLikeNumber(number) || error == std::errc::invalid_argument ||
+        end != number.data() + number.size() || std::isnan(value)) {
+        throw UsageError(Message(option, "not a number", text));
+    }
+    if (error == std::errc::result_out_of_range || !std::isfinite(value)) {
+        throw UsageError(Message(option, "number out of range", text));
+    }
+    return value;
+}
+
+long long ParseInteger(std::string_view option, std::string_view text, long long min, long long max) {
+    const std::string_view number = WithoutPlus(text);
+    long long value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (!StartsLikeNumber(number) || error == std::errc::invalid_argument ||
+        end != number.data() + number.size()) {
+        throw UsageError(Message(option, "not a whole number", text));
+    }
+    if (error == std::errc::result_out_of_range || value < min || value > max) {
+        throw UsageError(Message(option, "must be from " + std::to_string(min) + " to " + std::to_string(max),
+                                 text));
+    }
+    return value;
+}
+
+Size ParseSize(std::string_view option, std::string_view text, int max) {
+    const std::size_t cross = text.find('x');
+    if (cross == std::string_view::npos) {
+        throw UsageError(Message(option, "expected WIDTHxHEIGHT", text));
+    }
+    Size size;
+    size.Width = static_cast<int>(ParseInteger(option, text.substr(0, cross), 1, max));
+    size.Height = static_cast<int>(ParseInteger(option, text.substr(cross + 1), 1, max));
+    return size;
+}
+
+std::string QuoteForMessage(std::string_view text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+    }
+    quoted += '\'';
+    return quoted;
+}
+
+void PrintCommandHelp(std::FILE* out, const CommandSpec& command) {
+    std::string usage = "usage: " + std::string(ProgramName) + " " + std::string(command.Name);
+    for (const OptionSpec& option : command.Options) {
+        usage += " [" + std::string(option.Name);
+        if (!option.ValueName.empty()) {
+            usage += " " + std::string(option.ValueName);
+        }
+        usage += "]";
+    }
+    std::fprintf(out, "%s\n\n%.*s\n\noptions:\n", usage.c_str(), static_cast<int>(command.Description.size()),
+                 command.Description.data());
+    for (const OptionSpec& option : command.Options) {
+        std::string left = std::string(option.Name);
+        if (!option.ValueName.empty()) {
+            left += " " + std::string(option.ValueName);
+        }
+        std::fprintf(out, "  %-18s %.*s\n", left.c_str(), static_cast<int>(option.Help.size()), option.Help.data());
+    }
+    std::fprintf(out, "  %-18s %s\n", "--help", "show this help and exit");
+}
+
+int RunCommand(const CommandSpec& command, std::span<char* const> args,
+               const std::function<int(const ParsedOptions&)>& body) {
+    try {
+        const ParsedOptions parsed = ParseOptions(args, command.Options);
+        if (parsed.HelpRequested) {
+            PrintCommandHelp(stdout, command);
+            return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+        }
+        return body(parsed);
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "%.*s %.*s: %s\n", static_cast<int>(ProgramName.size()), ProgramName.data(),
+                     static_cast<int>(command.Name.size()), command.Name.data(), error.what());
+        return ExitUsage;
+    }
+}
+
+}  // namespace kolvar::cli

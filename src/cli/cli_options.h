@@ -1,0 +1,85 @@
+#pragma once
+
+// Option parsing shared by the kolvar-chart subcommands. Options are
+// "--name VALUE" or "--name=VALUE"; every subcommand accepts --help (or -h).
+// A mistake is a UsageError: RunCommand prints it as one line on stderr and
+// the process exits with status 2.
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kolvar::cli {
+
+inline constexpr std::string_view ProgramName = "kolvar-chart";
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFailure = 1;  // the work itself failed (e.g. output not written)
+inline constexpr int ExitUsage = 2;    // bad options or values
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct OptionSpec {
+    std::string_view Name;       // with the dashes: "--jd"
+    std::string_view ValueName;  // "JD"; empty for an option without a value
+    std::string_view Help;
+};
+
+struct CommandSpec {
+    std::string_view Name;         // subcommand name: "ephemeris"
+    std::string_view Description;  // a few lines for --help
+    std::span<const OptionSpec> Options;
+};
+
+class ParsedOptions {
+public:
+    bool HelpRequested = false;
+
+    bool Has(std::string_view name) const;
+    // The value given to `name`, if the option was given.
+    std::optional<std::string_view> Value(std::string_view name) const;
+
+    void Add(std::string_view name, std::string value);
+
+private:
+    std::vector<std::pair<std::string, std::string>> values_;
+};
+
+// Parses the arguments after the subcommand name. Unknown options, missing
+// values, values given to flags, repeated options and positional arguments
+// are UsageErrors.
+ParsedOptions ParseOptions(std::span<char* const> args, std::span<const OptionSpec> options);
+
+// Strict conversions: the whole text must be the number (no blanks, no
+// trailing characters); `option` names the option in the message.
+double ParseFiniteDouble(std::string_view option, std::string_view text);
+long long ParseInteger(std::string_view option, std::string_view text, long long min, long long max);
+
+struct Size {
+    int Width = 0;
+    int Height = 0;
+};
+// "WxH" with both parts whole numbers in 1..max.
+Size ParseSize(std::string_view option, std::string_view text, int max);
+
+// Quotes user text for a one-line message (control characters become '?').
+std::string QuoteForMessage(std::string_view text);
+
+// "usage: kolvar-chart NAME [OPTIONS]" with the description and option list.
+void PrintCommandHelp(std::FILE* out, const CommandSpec& command);
+
+// Parses the arguments, prints help on --help, runs `body` otherwise, and
+// turns a UsageError from parsing or from `body` into the one-line message
+// "kolvar-chart NAME: MESSAGE" on stderr and exit status 2.
+int RunCommand(const CommandSpec& command, std::span<char* const> args,
+               const std::function<int(const ParsedOptions&)>& body);
+
+}  // namespace kolvar::cli

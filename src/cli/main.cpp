@@ -1,0 +1,65 @@
+// kolvar-chart: the headless command line of Kolvar. The first argument names
+// a subcommand from the table below; the rest belong to it.
+
+#include <cstdio>
+#include <span>
+#include <string_view>
+
+#include "astro/planets.h"
+#include "cli/cli_options.h"
+#include "cli/subcommands.h"
+
+namespace {
+
+using kolvar::cli::ExitSuccess;
+using kolvar::cli::ExitUsage;
+using kolvar::cli::ProgramName;
+
+struct Subcommand {
+    std::string_view Name;
+    int (*Run)(std::span<char* const> args);
+    std::string_view Summary;
+};
+
+// One line per subcommand.
+constexpr Subcommand Subcommands[] = {
+    {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
+};
+
+void PrintTopLevelHelp() {
+    std::printf("usage: %s SUBCOMMAND [OPTIONS]\n\nsubcommands:\n", ProgramName.data());
+    for (const Subcommand& command : Subcommands) {
+        std::printf("  %-12.*s %.*s\n", static_cast<int>(command.Name.size()), command.Name.data(),
+                    static_cast<int>(command.Summary.size()), command.Summary.data());
+    }
+    std::printf("\n'%s SUBCOMMAND --help' describes the options of one subcommand.\n", ProgramName.data());
+}
+
+// The start-up tables the subcommands read, in the program's fixed order.
+void InitialiseTables() {
+    kolvar::InitPlanetTable();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::span<char* const> args(argv, static_cast<std::size_t>(argc));
+    if (args.size() < 2) {
+        std::fprintf(stderr, "%s: missing subcommand (try '%s --help')\n", ProgramName.data(), ProgramName.data());
+        return ExitUsage;
+    }
+    const std::string_view name = args[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintTopLevelHelp();
+        return std::fflush(stdout) == 0 ? ExitSuccess : kolvar::cli::ExitFailure;
+    }
+    for (const Subcommand& command : Subcommands) {
+        if (command.Name == name) {
+            InitialiseTables();
+            return command.Run(args.subspan(2));
+        }
+    }
+    std::fprintf(stderr, "%s: unknown subcommand %s (try '%s --help')\n", ProgramName.data(),
+                 kolvar::cli::QuoteForMessage(name).c_str(), ProgramName.data());
+    return ExitUsage;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+// The kolvar-chart subcommands. Each takes the arguments after its name and
+// returns the process exit status (0 done, 1 failed, 2 bad options or values).
+// To add one: declare it here, put it in its own cmd_<name>.cpp, and add a
+// line to the table in main.cpp.
+
+#include <span>
+
+namespace kolvar::cli {
+
+int RunEphemeris(std::span<char* const> args);
+
+}  // namespace kolvar::cli
