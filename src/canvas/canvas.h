@@ -74,7 +74,10 @@ public:
     void LineTo(int x, int y);
     void FloodFillSurface(int x, int y, Colour surface);
 
+    // The clip box is kept inside the bitmap; ResetClipRect follows the bitmap
+    // again (also after it is resized).
     void SetClipRect(const Rect& r);
+    void ResetClipRect();
     Rect ClipRect() const { return clip_; }
 
     // Text cell filled with the brush colour, glyphs in the font colour.
@@ -91,7 +94,10 @@ private:
     int fontSize_ = 10;
     Colour fontColour_ = colours::Black;
     Rect clip_;
+    bool clipSet_ = false;  // false: the clip box is the whole bitmap
     int penX_ = 0, penY_ = 0;
+
+    Rect EffectiveClip();
 };
 
 }  // namespace kolvar

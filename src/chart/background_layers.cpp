@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/planets.h"
 #include "astro/transforms.h"
 #include "chart/pixel_rules.h"

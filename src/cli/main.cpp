@@ -24,6 +24,7 @@ struct Subcommand {
 // One line per subcommand.
 constexpr Subcommand Subcommands[] = {
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
+    {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
 };
 
 void PrintTopLevelHelp() {

@@ -10,5 +10,6 @@
 namespace kolvar::cli {
 
 int RunEphemeris(std::span<char* const> args);
+int RunRender(std::span<char* const> args);
 
 }  // namespace kolvar::cli

@@ -1,0 +1,158 @@
+// kolvar-chart render: the whole-sky chart exactly as the main window shows
+// it, written as a PNG; optionally the table of placed objects as TSV, or a
+// timing of the redraw.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "canvas/png.h"
+#include "chart/draw_sky.h"
+#include "chart/observer_state.h"
+#include "chart/redraw.h"
+#include "astro/time_scales.h"
+#include "cli/cli_options.h"
+#include "cli/subcommands.h"
+
+namespace kolvar::cli {
+
+namespace {
+
+constexpr double DegreesToRadians = 3.141592653589793 / 180.0;
+constexpr int MaxSide = 8192;
+
+constexpr OptionSpec RenderOptions[] = {
+    {"--jd", "JD", "Julian day (UT); default: the system clock read as zone +1 h, no summer time"},
+    {"--lat", "DEG", "latitude in degrees, north positive (default 47.5890)"},
+    {"--lon", "DEG", "longitude in degrees, east positive (default 19.0640)"},
+    {"--size", "WxH", "chart size in pixels (default 1024x768)"},
+    {"--out", "FILE.png", "PNG file to write (default kolvar-sky.png)"},
+    {"--objects", "FILE.tsv", "also write the placed objects: slot kind index visible azimuth altitude distance x y"},
+    {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
+};
+
+constexpr CommandSpec RenderCommand{
+    "render",
+    "Renders the sky chart for one observer and instant, with the Moon phase picture laid over it,\n"
+    "writes it as a PNG and prints the file's path. Angles in the objects file are radians,\n"
+    "distances AU, x and y chart pixels.",
+    RenderOptions,
+};
+
+struct RenderRequest {
+    ObserverState Observer;
+    Size ChartSize{1024, 768};
+    std::string Out = "kolvar-sky.png";
+    std::string Objects;  // empty: none
+    long long Bench = 0;  // 0: render once
+};
+
+double ParseDegrees(std::string_view option, std::string_view text, double limit) {
+    const double degrees = ParseFiniteDouble(option, text);
+    if (degrees < -limit || degrees > limit) {
+        throw UsageError(std::string(option) + ": " + QuoteForMessage(text) + " is outside -" +
+                         std::to_string(static_cast<int>(limit)) + ".." + std::to_string(static_cast<int>(limit)));
+    }
+    return degrees * DegreesToRadians;
+}
+
+RenderRequest ParseRequest(const ParsedOptions& options) {
+    RenderRequest r;
+    r.Observer = StartingObserverState();
+    if (auto jd = options.Value("--jd")) r.Observer.JulianDay = ParseFiniteDouble("--jd", *jd);
+    if (auto lat = options.Value("--lat")) r.Observer.Latitude = ParseDegrees("--lat", *lat, 90.0);
+    if (auto lon = options.Value("--lon")) r.Observer.Longitude = ParseDegrees("--lon", *lon, 360.0);
+    if (auto size = options.Value("--size")) r.ChartSize = ParseSize("--size", *size, MaxSide);
+    if (auto out = options.Value("--out")) {
+        if (out->empty()) throw UsageError("--out: empty file name");
+        r.Out = std::string(*out);
+    }
+    if (auto objects = options.Value("--objects")) {
+        if (objects->empty()) throw UsageError("--objects: empty file name");
+        r.Objects = std::string(*objects);
+    }
+    if (auto bench = options.Value("--bench")) {
+        r.Bench = ParseInteger("--bench", *bench, 1, 100000);
+        if (options.Has("--out") || options.Has("--objects"))
+            throw UsageError("--bench writes no files; leave out --out and --objects");
+    }
+    return r;
+}
+
+bool WriteObjects(const std::string& path, const ChartFrame& frame, const SkyObjectTable& objects) {
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) return false;
+    std::fprintf(file, "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n");
+    for (int slot = 0; slot < SkyObjectCount; ++slot) {
+        const SkyObjectEntry& e = objects[slot];
+        const ChartPoint p = ProjectToChart(frame, e.Azimuth, e.Altitude);
+        std::fprintf(file, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot, e.Kind, e.Index, e.Visible,
+                     e.Azimuth, e.Altitude, e.Distance, static_cast<double>(p.X), static_cast<double>(p.Y));
+    }
+    const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
+    return std::fclose(file) == 0 && flushed;
+}
+
+void PrintTimes(const char* name, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    const std::size_t n = ms.size();
+    const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
+    std::printf("%s min=%.3f median=%.3f max=%.3f\n", name, ms.front(), median, ms.back());
+}
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+int Bench(RenderRequest& r) {
+    std::vector<double> astro, redraw;
+    Bitmap chart;
+    ChartFrame frame;
+    SkyObjectTable objects;
+    MoonPicture moon;
+    for (long long k = 0; k < r.Bench; ++k) {
+        // Astronomy and placement of every object, no pixels.
+        auto start = std::chrono::steady_clock::now();
+        r.Observer.SiderealAngle = GreenwichSiderealAngle(r.Observer.JulianDay);
+        const ChartFrame placed = ComputeChartFrame(r.ChartSize.Width, r.ChartSize.Height, r.Observer);
+        PlaceSkyObjects(ChartContext{placed, r.Observer.JulianDay, objects});
+        astro.push_back(MillisecondsSince(start));
+
+        start = std::chrono::steady_clock::now();
+        RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, objects, moon);
+        redraw.push_back(MillisecondsSince(start));
+    }
+    PrintTimes("astro_ms", astro);
+    PrintTimes("redraw_ms", redraw);
+    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+}
+
+int Render(const ParsedOptions& options) {
+    RenderRequest r = ParseRequest(options);
+    if (r.Bench > 0) return Bench(r);
+
+    Bitmap chart;
+    ChartFrame frame;
+    MoonPicture moon;
+    RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, SkyObjects, moon);
+    LayMoonPicture(chart, moon);
+
+    if (!WritePng(chart, r.Out)) {
+        std::fprintf(stderr, "%s render: cannot write %s\n", ProgramName.data(), QuoteForMessage(r.Out).c_str());
+        return ExitFailure;
+    }
+    if (!r.Objects.empty() && !WriteObjects(r.Objects, frame, SkyObjects)) {
+        std::fprintf(stderr, "%s render: cannot write %s\n", ProgramName.data(), QuoteForMessage(r.Objects).c_str());
+        return ExitFailure;
+    }
+    std::printf("%s\n", r.Out.c_str());
+    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+}
+
+}  // namespace
+
+int RunRender(std::span<char* const> args) { return RunCommand(RenderCommand, args, Render); }
+
+}  // namespace kolvar::cli
