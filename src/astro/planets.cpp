@@ -82,17 +82,28 @@ double Cos(long double x) {
 
 }  // namespace
 
-SphericalPosition PlanetKeplerPosition(long double julianDay, int planet) {
+OrbitalElements PlanetElementsOn(long double julianDay, int planet) {
     CheckPlanetIndex(planet);
     const PlanetElements& p = PlanetTable[planet];
     const long double d = julianDay - ElementZeroDay;
+    OrbitalElements elements;
+    elements.Node = WrapTwoPi(Radians(At(p.Node, p.NodeRate, d)));
+    elements.Inclination = WrapTwoPi(Radians(At(p.Inclination, p.InclinationRate, d)));
+    elements.Perihelion = WrapTwoPi(Radians(At(p.Perihelion, p.PerihelionRate, d)));
+    elements.SemiMajorAxis = static_cast<double>(At(p.SemiMajorAxis, p.SemiMajorAxisRate, d));
+    elements.Eccentricity = static_cast<double>(At(p.Eccentricity, p.EccentricityRate, d));
+    elements.MeanAnomaly = MeanAnomalyOf(planet, d);
+    return elements;
+}
 
-    const double node = WrapTwoPi(Radians(At(p.Node, p.NodeRate, d)));
-    const double incl = WrapTwoPi(Radians(At(p.Inclination, p.InclinationRate, d)));
-    const double w = WrapTwoPi(Radians(At(p.Perihelion, p.PerihelionRate, d)));
-    const double m = WrapTwoPi(Radians(At(p.MeanAnomaly, p.MeanAnomalyRate, d)));
-    const auto a = static_cast<double>(At(p.SemiMajorAxis, p.SemiMajorAxisRate, d));
-    const auto e = static_cast<double>(At(p.Eccentricity, p.EccentricityRate, d));
+SphericalPosition PlanetKeplerPosition(long double julianDay, int planet) {
+    const OrbitalElements elements = PlanetElementsOn(julianDay, planet);
+    const double node = elements.Node;
+    const double incl = elements.Inclination;
+    const double w = elements.Perihelion;
+    const double m = elements.MeanAnomaly;
+    const double a = elements.SemiMajorAxis;
+    const double e = elements.Eccentricity;
 
     const double ecc = SolveKepler(m, e, 0.0);
     const double xv = a * (std::cos(ecc) - e);

@@ -40,6 +40,18 @@ extern const std::array<PlanetInfo, 8> PlanetInfoTable;
 // Reads PlanetTable, so InitPlanetTable() must have run.
 SphericalPosition PlanetHeliocentric(long double julianDay, int planet);
 
+// The mean elements of planet 0..6 on a Julian day: angles in radians reduced
+// to 0..2*pi, semi-major axis in AU. Same index rule as PlanetHeliocentric.
+struct OrbitalElements {
+    double Node = 0.0;
+    double Inclination = 0.0;
+    double Perihelion = 0.0;  // argument of perihelion
+    double SemiMajorAxis = 0.0;
+    double Eccentricity = 0.0;
+    double MeanAnomaly = 0.0;
+};
+OrbitalElements PlanetElementsOn(long double julianDay, int planet);
+
 // The two parts of PlanetHeliocentric: the Keplerian position from the mean
 // elements, and the corrections (longitude, latitude in radians, distance 0)
 // for the mutual disturbances of Jupiter, Saturn and Uranus (zero for the

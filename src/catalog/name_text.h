@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kolvar {
+
+// A stored, blank-padded name field without its leading and trailing blanks.
+inline std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+}  // namespace kolvar

@@ -1,0 +1,79 @@
+#include "catalog/star_catalogue.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+
+namespace kolvar {
+namespace {
+
+// One star as the atlas writes it: right ascension h m s.s, declination as a
+// separate sign with d m s, proper motions in arcsec per year.
+struct StarSourceRow {
+    std::uint16_t Constellation;
+    std::uint16_t HrNumber;
+    int RaHours;
+    int RaMinutes;
+    float RaSeconds;
+    char DecSign;
+    int DecDegrees;
+    int DecMinutes;
+    float DecSeconds;
+    float ProperMotionRa;
+    float ProperMotionDec;
+    std::int8_t MagnitudeClass;
+    char SpectralClass;
+};
+
+constexpr StarSourceRow StarSource[] = {
+#include "catalog/generated/star_catalogue.inc"
+};
+static_assert(std::size(StarSource) == StarCount, "the star table holds exactly 3275 rows");
+
+// Everything but the coordinates is constant; InitStarCatalogue writes those.
+constexpr std::array<StarRecord, StarCount> BuildStarTable() {
+    std::array<StarRecord, StarCount> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const StarSourceRow& row = StarSource[i];
+        table[i] = StarRecord{row.Constellation, row.HrNumber, 0.0f, 0.0f, row.ProperMotionRa,
+                              row.ProperMotionDec, row.MagnitudeClass, row.SpectralClass};
+    }
+    return table;
+}
+
+// Catalogue epoch of the positions and proper motions (1999 Oct 1, 0 h).
+constexpr double ProperMotionEpoch = 2451454.5;
+// Arcseconds per year to radians per day.
+constexpr double ArcsecPerYearToRadPerDay = 1.33737586e-8;
+
+}  // namespace
+
+std::array<StarRecord, StarCount> StarCatalogue = BuildStarTable();
+
+void InitStarCatalogue() {
+    for (std::size_t i = 0; i < StarCatalogue.size(); ++i) {
+        const StarSourceRow& row = StarSource[i];
+        StarCatalogue[i].RightAscension =
+            static_cast<float>(HmsToRadians(row.RaHours, row.RaMinutes, row.RaSeconds));
+        StarCatalogue[i].Declination = static_cast<float>(
+            DmsToRadians(row.DecSign, row.DecDegrees, row.DecMinutes, row.DecSeconds));
+    }
+}
+
+SphericalPosition ApplyProperMotion(const StarRecord& star, double julianDay) {
+    const double k = (julianDay - ProperMotionEpoch) * ArcsecPerYearToRadPerDay;
+    // Both rates are used as angle increments: the right-ascension rate is a
+    // great-circle rate and moves the point along the tangent directly.
+    const double da = k * static_cast<double>(star.ProperMotionRa);
+    const double dd = k * static_cast<double>(star.ProperMotionDec);
+    const double a = static_cast<double>(star.RightAscension);
+    const double d = static_cast<double>(star.Declination);
+    const double ca = std::cos(a), sa = std::sin(a), cd = std::cos(d), sd = std::sin(d);
+
+    const double x = ca * cd + da * (-sa * cd) + dd * (-ca * sd);
+    const double y = sa * cd + da * (ca * cd) + dd * (-sa * sd);
+    const double z = sd + dd * cd;
+    return SphericalPosition{std::atan2(y, x), std::atan2(z, std::sqrt(x * x + y * y)), InfinitelyFar};
+}
+
+}  // namespace kolvar

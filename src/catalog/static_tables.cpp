@@ -1,0 +1,18 @@
+#include "catalog/static_tables.h"
+
+#include "astro/planets.h"
+#include "catalog/deep_sky_catalogue.h"
+#include "catalog/milky_way.h"
+#include "catalog/star_catalogue.h"
+
+namespace kolvar {
+
+void InitStaticTables() {
+    InitStarCatalogue();
+    InitMilkyWay();
+    InitPlanetTable();
+    // InitRunicNames();  // runic name tables (catalog/runic_names.h): enable when that module is merged
+    InitDeepSkyCatalogue();
+}
+
+}  // namespace kolvar

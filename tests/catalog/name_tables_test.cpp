@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "catalog/constellation_names.h"
+#include "catalog/deep_sky_names.h"
+#include "catalog/star_catalogue.h"
+#include "catalog/star_names.h"
+
+namespace kolvar {
+namespace {
+
+bool IsCatalogueStar(int hr) {
+    return std::any_of(StarCatalogue.begin(), StarCatalogue.end(),
+                       [hr](const StarRecord& s) { return s.HrNumber == hr; });
+}
+
+TEST(ConstellationNames, GenitiveJoinsThroughTheAbbreviation) {
+    // Row 21 of the name table is Cetus; catalogue number 21 is Canis Minor.
+    EXPECT_STREQ(ConstellationNameTable[21].Abbreviation, "Cet");
+    EXPECT_EQ(GenitiveOfConstellation(21), "Canis Minoris");
+    EXPECT_EQ(GenitiveOfConstellation(4), "Aquilae");
+    EXPECT_EQ(GenitiveOfConstellation(0), "\xC1llat\xF6vi jegy");
+    EXPECT_EQ(GenitiveOfConstellation(88), "Vulpeculae");
+    for (int n = 0; n < ConstellationNameCount; ++n) {
+        EXPECT_NE(GenitiveOfConstellation(n), " ? ") << ConstellationAbbreviations[n];
+    }
+}
+
+TEST(ConstellationNames, OutOfRangeNumberGivesQuestionMark) {
+    EXPECT_EQ(GenitiveOfConstellation(-1), " ? ");
+    EXPECT_EQ(GenitiveOfConstellation(89), " ? ");
+}
+
+TEST(ConstellationNames, TextsAreWindows1250Bytes) {
+    EXPECT_STREQ(ConstellationNameTable[57].HungarianName, "Sz\xF6gm\xE9r\xF6");
+    EXPECT_STREQ(ConstellationNameTable[9].HungarianName, "\xD6k\xF6rhajcs\xE1r(Medvehajt\xF3)");
+    EXPECT_STREQ(ConstellationNameTable[71].Genitive, "Sagttae");
+    std::set<std::string> abbreviations;
+    for (const ConstellationName& row : ConstellationNameTable) {
+        EXPECT_EQ(std::strlen(row.Abbreviation), 3u);
+        abbreviations.insert(row.Abbreviation);
+    }
+    EXPECT_EQ(abbreviations.size(), 89u);
+}
+
+TEST(StarNames, ProperNames) {
+    EXPECT_EQ(ProperNameOf(15), "Alpheratz");
+    EXPECT_EQ(ProperNameOf(2491), "Sirius");
+    EXPECT_EQ(ProperNameOf(1), "");
+    EXPECT_EQ(ProperNameOf(-5), "");
+    EXPECT_EQ(ProperNameTable.front().HrNumber, 15);
+    std::set<int> seen;
+    for (const ProperNameRecord& row : ProperNameTable) {
+        EXPECT_TRUE(IsCatalogueStar(row.HrNumber)) << row.HrNumber;
+        EXPECT_TRUE(seen.insert(row.HrNumber).second) << "second name row for " << row.HrNumber;
+        EXPECT_EQ(std::strlen(row.ProperName), 27u);
+        EXPECT_NE(row.ProperName[0], ' ');
+    }
+}
+
+TEST(StarNames, BayerDesignations) {
+    const BayerDesignation almach = BayerOf(603);
+    EXPECT_TRUE(almach.Found);
+    EXPECT_EQ(almach.GreekLetter, "gamma");
+    EXPECT_EQ(almach.Suffix, "1");
+    const BayerDesignation alpheratz = BayerOf(15);
+    EXPECT_EQ(alpheratz.GreekLetter, "alpha");
+    EXPECT_EQ(alpheratz.Suffix, "");
+    const BayerDesignation none = BayerOf(7874);  // 26 Vul has only a Flamsteed number
+    EXPECT_FALSE(none.Found);
+    EXPECT_EQ(none.GreekLetter, "");
+    EXPECT_EQ(none.Suffix, "");
+    int latin = 0;
+    for (const BayerRecord& row : BayerTable) {
+        ASSERT_LE(row.GreekLetter, 24);
+        EXPECT_TRUE(IsCatalogueStar(row.HrNumber)) << row.HrNumber;
+        if (row.GreekLetter == 0) {
+            ++latin;
+            EXPECT_NE(row.Suffix[0], ' ') << "a Latin row needs its letter";
+        }
+    }
+    EXPECT_GT(latin, 0);
+}
+
+TEST(StarNames, FlamsteedNumbers) {
+    const FlamsteedMatch alpheratz = FlamsteedOf(15);
+    EXPECT_EQ(alpheratz.Number, 21);
+    EXPECT_EQ(alpheratz.Position, 0);
+    const FlamsteedMatch last = FlamsteedOf(7874);
+    EXPECT_EQ(last.Number, 26);
+    EXPECT_EQ(last.Position, static_cast<int>(FlamsteedTable.size()) - 1);
+    const FlamsteedMatch canopus = FlamsteedOf(2326);  // no Flamsteed number
+    EXPECT_EQ(canopus.Number, 0);
+    EXPECT_EQ(canopus.Position, static_cast<int>(FlamsteedTable.size()));
+}
+
+TEST(StarNames, GreekLetters) {
+    EXPECT_STREQ(GreekLetterNames[0], "");
+    EXPECT_STREQ(GreekLetterNames[1], "alpha");
+    EXPECT_STREQ(GreekLetterNames[15], "omicron");
+    EXPECT_STREQ(GreekLetterNames[24], "omega");
+}
+
+TEST(DeepSkyNames, MessierFirstThenNgc) {
+    EXPECT_EQ(DeepSkyPopularName("M31 ", "NGC224"), "Vertex");
+    EXPECT_EQ(DeepSkyPopularName("    ", "NGC869"), "Capulus");
+    EXPECT_EQ(DeepSkyPopularName("M42", ""), "Ensis, Nagy Orion k\xF6" "d");
+    // An unknown Messier name falls back to the NGC name.
+    EXPECT_EQ(DeepSkyPopularName("M99 ", "NGC6523"), "Spiculum Lag\xFAna-k\xF6" "d");
+    // Both keys are matched whole: "M4" is not "M42" or "M44".
+    EXPECT_EQ(DeepSkyPopularName("M4  ", "NGC6121"), "");
+    EXPECT_EQ(DeepSkyPopularName("", ""), "");
+}
+
+}  // namespace
+}  // namespace kolvar

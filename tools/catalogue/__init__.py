@@ -1,0 +1,1 @@
+"""Generators of Kolvar's compiled sky catalogue tables."""

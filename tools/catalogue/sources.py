@@ -1,0 +1,40 @@
+"""Where the public source files live: one cache folder filled by tools/fetch_sources.sh."""
+
+import os
+from pathlib import Path
+
+D3_VERSION = "0.7.35"
+
+
+def default_cache() -> Path:
+    env = os.environ.get("KOLVAR_SOURCES")
+    if env:
+        return Path(env)
+    return Path.home() / ".cache" / "kolvar-sources"
+
+
+class Sources:
+    """Paths of every source file inside one cache folder."""
+
+    def __init__(self, root: Path):
+        self.root = Path(root)
+        self.bsc_catalog = self.root / "yale" / "catalog.dat"
+        self.bsc_notes = self.root / "yale" / "notes.dat"
+        d3 = self.root / "d3-celestial" / "package" / "data"
+        self.starnames = d3 / "starnames.json"
+        self.messier = d3 / "messier.json"
+        self.dsos_bright = d3 / "dsos.bright.json"
+        self.dsos_6 = d3 / "dsos.6.json"
+        self.milky_way = d3 / "mw.json"
+        self.roman87 = (self.root / "astropy" / "usr" / "lib" / "python3" / "dist-packages" / "astropy"
+                        / "coordinates" / "data" / "constellation_data_roman87.dat")
+        kstars = self.root / "kstars-data" / "usr" / "share" / "kstars"
+        self.lmc = kstars / "lmc.dat"
+        self.smc = kstars / "smc.dat"
+
+    def all_files(self):
+        return [self.bsc_catalog, self.bsc_notes, self.starnames, self.messier, self.dsos_bright,
+                self.dsos_6, self.milky_way, self.roman87, self.lmc, self.smc]
+
+    def missing(self):
+        return [p for p in self.all_files() if not p.is_file()]
