@@ -2,9 +2,10 @@
 // drawn by tools/draw_moon_pictures.py) and decoded on first use.
 
 #include <cstddef>
-#include <span>
+#include <optional>
+#include <utility>
 
-#include "canvas/png.h"
+#include "canvas/png_reader.h"
 #include "chart/moon_picture.h"
 
 extern const unsigned char MoonLightPng[];
@@ -17,12 +18,14 @@ namespace kolvar {
 namespace {
 
 Bitmap Decode(const unsigned char* bytes, std::size_t size) {
-    Bitmap picture = ReadPng(std::span<const unsigned char>(bytes, size));
-    // A face of the wrong size would misplace the phase cut; keep the
-    // expected geometry whatever the asset holds.
-    if (picture.Width() != MoonPictureSize || picture.Height() != MoonPictureSize)
-        picture.Resize(MoonPictureSize, MoonPictureSize);
-    return picture;
+    std::optional<Bitmap> picture = ReadPngBytes(bytes, size);
+    // The assets are built in and checked by the tests; should one ever fail
+    // to decode, the phase picture stays black rather than the program failing.
+    Bitmap face = picture ? std::move(*picture) : Bitmap(MoonPictureSize, MoonPictureSize);
+    // A face of another size would misplace the phase cut; keep the geometry.
+    if (face.Width() != MoonPictureSize || face.Height() != MoonPictureSize)
+        face.Resize(MoonPictureSize, MoonPictureSize);
+    return face;
 }
 
 }  // namespace

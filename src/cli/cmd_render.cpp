@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/png.h"
+#include "canvas/png_writer.h"
 #include "chart/draw_sky.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
@@ -139,8 +139,8 @@ int Render(const ParsedOptions& options) {
     RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, SkyObjects, moon);
     LayMoonPicture(chart, moon);
 
-    if (!WritePng(chart, r.Out)) {
-        std::fprintf(stderr, "%s render: cannot write %s\n", ProgramName.data(), QuoteForMessage(r.Out).c_str());
+    if (const std::string error = WritePng(chart, r.Out); !error.empty()) {
+        std::fprintf(stderr, "%s render: %s\n", ProgramName.data(), error.c_str());
         return ExitFailure;
     }
     if (!r.Objects.empty() && !WriteObjects(r.Objects, frame, SkyObjects)) {

@@ -126,19 +126,21 @@ TEST(MoonFaces, StoredPicturesShareGeometryAndBackground) {
     ASSERT_EQ(light.Width(), MoonPictureSize);
     ASSERT_EQ(dark.Height(), MoonPictureSize);
     const Colour background{0, 0, 102};
+    int wrongBackground = 0, wrongFace = 0;
     for (int j = 0; j < MoonPictureSize; ++j) {
         for (int i = 0; i < MoonPictureSize; ++i) {
             const bool disc = (i - 52) * (i - 52) + (j - 52) * (j - 52) <= 51 * 51;
+            const Colour l = light.Pixel(i, j), d = dark.Pixel(i, j);
             if (!disc) {
-                EXPECT_EQ(light.Pixel(i, j), background);
-                EXPECT_EQ(dark.Pixel(i, j), background);
+                wrongBackground += (l == background && d == background) ? 0 : 1;
             } else {
                 // Lit is pale yellow and brighter than the brown unlit face.
-                EXPECT_GT(light.Pixel(i, j).Red, dark.Pixel(i, j).Red);
-                EXPECT_GT(light.Pixel(i, j).Green, light.Pixel(i, j).Blue);
+                wrongFace += (l.Red > d.Red && l.Green > l.Blue && d.Red > d.Blue) ? 0 : 1;
             }
         }
     }
+    EXPECT_EQ(wrongBackground, 0);
+    EXPECT_EQ(wrongFace, 0);
 }
 
 TEST(MoonPhaseAngle, SunMinusMoonLongitudePlusATurn) {
