@@ -16,7 +16,12 @@ Canvas::~Canvas() = default;
 
 Rect Canvas::EffectiveClip() {
     // The bitmap may have been resized since the clip box was set.
-    clip_ = clipSet_ ? Intersect(clip_, BoundsOf(bitmap_)) : BoundsOf(bitmap_);
+    if (!clipSet_) {
+        if (clip_.Right != bitmap_.Width() || clip_.Bottom != bitmap_.Height() || clip_.Left != 0 || clip_.Top != 0)
+            clip_ = BoundsOf(bitmap_);
+    } else if (clip_.Right > bitmap_.Width() || clip_.Bottom > bitmap_.Height()) {
+        clip_ = Intersect(clip_, BoundsOf(bitmap_));
+    }
     return clip_;
 }
 

@@ -170,5 +170,23 @@ TEST(WidePen, DiagonalStrokeHasNoHolesAndKeepsItsWidth) {
     }
 }
 
+TEST(LineTo, ClosedPolylinesHoldSurfaceFillsAtEveryPenWidth) {
+    // An irregular star-shaped polygon with steep, shallow and diagonal edges.
+    const int pts[][2] = {{40, 5}, {48, 30}, {75, 33}, {52, 45}, {62, 74}, {40, 55}, {17, 72}, {27, 45}, {4, 31}, {31, 29}};
+    for (int width : {1, 2, 3}) {
+        Bitmap b(80, 80, colours::Black);
+        Canvas c(b);
+        c.SetPenColour(kRed);
+        c.SetPenWidth(width);
+        c.MoveTo(pts[0][0], pts[0][1]);
+        for (int i = 1; i <= 10; ++i) c.LineTo(pts[i % 10][0], pts[i % 10][1]);
+        c.SetBrushColour(test::kBlue);
+        c.FloodFillSurface(40, 40, colours::Black);
+        EXPECT_EQ(b.Pixel(0, 0), colours::Black) << "width " << width << "\n" << Picture(b, kRed);
+        EXPECT_EQ(b.Pixel(79, 79), colours::Black) << "width " << width;
+        EXPECT_GT(CountColour(b, test::kBlue), 800) << "width " << width;
+    }
+}
+
 }  // namespace
 }  // namespace kolvar

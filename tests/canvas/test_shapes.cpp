@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 
 #include "canvas/canvas.h"
+#include "canvas/pixel_coord.h"
 #include "canvas_test_util.h"
 
 namespace kolvar {
@@ -234,6 +236,31 @@ TEST(Clip, ShapesAndPixelsStayInsideTheClipBox) {
     c.ResetClipRect();
     c.SetPixel(5, 5, kRed);
     EXPECT_EQ(b.Pixel(5, 5), kRed);
+}
+
+TEST(Clip, FollowsTheBitmapWhenItIsResized) {
+    Bitmap b(10, 10, colours::Black);
+    Canvas c(b);
+    b.Resize(30, 20);
+    c.SetPixel(25, 15, kRed);
+    EXPECT_EQ(b.Pixel(25, 15), kRed);
+    EXPECT_EQ(c.ClipRect().Right, 30);
+    c.SetClipRect({5, 5, 100, 100});
+    b.Resize(8, 8);
+    c.SetPixel(7, 7, kRed);
+    EXPECT_EQ(b.Pixel(7, 7), kRed);
+    EXPECT_EQ(c.ClipRect().Right, 8);
+}
+
+TEST(PixelCoord, TruncatesTowardZeroAndNeverOverflows) {
+    EXPECT_EQ(TruncateToPixel(3.99), 3);
+    EXPECT_EQ(TruncateToPixel(-3.99), -3);
+    EXPECT_EQ(TruncateToPixel(2147483647.5), 2147483647);
+    EXPECT_EQ(TruncateToPixel(-2147483648.5), INT_MIN);
+    EXPECT_EQ(TruncateToPixel(2147483648.0), INT_MIN);
+    EXPECT_EQ(TruncateToPixel(1e300), INT_MIN);
+    EXPECT_EQ(TruncateToPixel(-1e300), INT_MIN);
+    EXPECT_EQ(TruncateToPixel(std::nan("")), INT_MIN);
 }
 
 }  // namespace
