@@ -13,7 +13,7 @@ namespace {
 
 const OptionSpec* FindOption(std::span<const OptionSpec> options, std::string_view name) {
     const auto found = std::find_if(options.begin(), options.end(),
-                                    [&](const OptionSpec& spec) { return spec.Name == name; });
+                                    [&](const OptionSpec& option) { return option.Name == name; });
     return found == options.end() ? nullptr : &*found;
 }
 
@@ -69,14 +69,14 @@ ParsedOptions ParseOptions(std::span<char* const> args, std::span<const OptionSp
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
-        const OptionSpec* spec = FindOption(options, name);
-        if (spec == nullptr) {
+        const OptionSpec* known = FindOption(options, name);
+        if (known == nullptr) {
             throw UsageError("unknown option " + QuoteForMessage(name));
         }
         if (parsed.Has(name)) {
             throw UsageError(std::string(name) + " given more than once");
         }
-        if (spec->ValueName.empty()) {
+        if (known->ValueName.empty()) {
             if (equals != std::string_view::npos) {
                 throw UsageError(std::string(name) + " takes no value");
             }
@@ -86,7 +86,7 @@ ParsedOptions ParseOptions(std::span<char* const> args, std::span<const OptionSp
         } else if (i + 1 < args.size()) {
             parsed.Add(name, args[++i]);
         } else {
-            throw UsageError(std::string(name) + " needs a value " + std::string(spec->ValueName));
+            throw UsageError(std::string(name) + " needs a value " + std::string(known->ValueName));
         }
     }
     return parsed;

@@ -25,6 +25,7 @@ struct Subcommand {
 constexpr Subcommand Subcommands[] = {
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
     {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
+    {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
 };
 
 void PrintTopLevelHelp() {

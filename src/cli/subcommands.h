@@ -11,5 +11,6 @@ namespace kolvar::cli {
 
 int RunEphemeris(std::span<char* const> args);
 int RunRender(std::span<char* const> args);
+int RunRunic(std::span<char* const> args);
 
 }  // namespace kolvar::cli

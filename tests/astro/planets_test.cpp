@@ -107,19 +107,6 @@ TEST_F(Planets, PerturbationsStayWithinTheirBounds) {
     }
 }
 
-TEST_F(Planets, HeliocentricIsKeplerPlusPerturbation) {
-    for (long double jd = 2440000.0L; jd < 2470000.0L; jd += 997.0L) {
-        for (int i = 0; i < PlanetCount; ++i) {
-            const SphericalPosition full = PlanetHeliocentric(jd, i);
-            const SphericalPosition kepler = PlanetKeplerPosition(jd, i);
-            const SphericalPosition c = PlanetPerturbation(jd, i);
-            EXPECT_DOUBLE_EQ(full.Longitude, kepler.Longitude + c.Longitude);
-            EXPECT_DOUBLE_EQ(full.Latitude, kepler.Latitude + c.Latitude);
-            EXPECT_EQ(full.Distance, kepler.Distance);
-        }
-    }
-}
-
 TEST_F(Planets, EarthOrbitFromTheDescriptiveTable) {
     const PlanetInfo earth = PlanetInfoTable[0];
     const double epoch = static_cast<double>(earth.Epoch);

@@ -74,13 +74,6 @@ TEST(MoonPhaseAngle, SignConventions) {
     EXPECT_NEAR(lastQuarter / Degree, 90.0, 2.0);
 }
 
-TEST(MoonPhaseAngle, IsNotReduced) {
-    SunMoonResult r;
-    r.EarthHeliocentric.Longitude = 6.0;
-    r.MoonEcliptic.Longitude = -2.0;
-    EXPECT_DOUBLE_EQ(MoonPhaseAngle(r), 6.0 + Pi + 2.0);
-}
-
 TEST(SunMoonState, MoonEquatorialMatchesEcliptic) {
     for (long double jd = 2451000.0L; jd < 2452000.0L; jd += 11.1L) {
         const SunMoonResult r = SunMoonState(jd);

@@ -308,6 +308,28 @@ def seeds(band):
     return result
 
 
+def _smoothed_spine(band, half_width=12):
+    """Galactic latitude of the band's middle as a function of longitude, averaged over
+    +-half_width degrees so that the line does not jump between the arms where the band splits;
+    where the average falls outside the band the unsmoothed middle is used."""
+    raw = [band.middle(float(l)) for l in range(360)]
+    inside_cache = {}
+
+    hole_l = [p[0] for p in band.hole]
+    hole_b = [p[1] for p in band.hole]
+
+    def spine(l):
+        # The lane passes south of the Coalsack rather than across the unpainted hole.
+        if min(hole_l) - 1.0 <= l <= max(hole_l) + 1.0:
+            return min(hole_b) - 1.0
+        centre = int(round(l)) % 360
+        window = [raw[(centre + d) % 360] for d in range(-half_width, half_width + 1)]
+        b = sum(window) / len(window)
+        inside = inside_cache.setdefault(centre, band._inside_at(float(centre)))
+        return b if inside(b) else raw[centre]
+    return spine
+
+
 def lanes(band):
     out = []
     for code, frame, points in LANES:
@@ -321,9 +343,10 @@ def lanes(band):
             l0, _ = to_galactic(*start)
             steps = LANE_COUNTS["n"] - 1
             coords = [start]
+            spine = _smoothed_spine(band)
             for k in range(1, steps):
                 l = (l0 + k * 360.0 / steps) % 360.0
-                coords.append(from_galactic(l, band.middle(l)))
+                coords.append(from_galactic(l, spine(l)))
             coords.append(start)
         elif frame == "gal":
             coords = [from_galactic(l, b) for l, b in points]

@@ -14,13 +14,15 @@ symbol-font aware tools all draw the stored bytes directly.  The bytes
 0x80..0x9F are also reachable through their Windows-1252 code points, since
 some toolkits turn 8-bit text into Unicode that way.
 
-Usage: /usr/bin/python3 tools/runic/build_fonts.py [--out-dir resources]
+Usage: /usr/bin/python3 tools/runic/build_fonts.py [--out-dir resources] [--check]
+  --check  write nothing; exit 1 when the committed fonts differ from a fresh build
 """
 
 import argparse
 import os
 import re
 import sys
+import tempfile
 
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.recordingPen import DecomposingRecordingPen
@@ -262,8 +264,26 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out-dir", default=os.path.join(here, "..", "..", "resources"))
+    parser.add_argument("--check", action="store_true")
     args = parser.parse_args()
+    if args.check:
+        with tempfile.TemporaryDirectory() as tmp:
+            build_all(tmp)
+            stale = [name for name in ("Runex23x.ttf", "Symbol.ttf")
+                     if open(os.path.join(tmp, name), "rb").read()
+                     != open(os.path.join(args.out_dir, name), "rb").read()]
+        if stale:
+            print("out of date, run tools/runic/build_fonts.py:", ", ".join(stale))
+            return 1
+        print("fonts are up to date")
+        return 0
+    build_all(args.out_dir)
+    write_licences(args.out_dir)
+    return 0
 
+
+def build_all(out_dir):
+    """Writes Runex23x.ttf and Symbol.ttf into out_dir."""
     noto = GlyphSource(NOTO, 1.0)
     dejavu = GlyphSource(DEJAVU, DEJAVU_SCALE)
     copyright_text = ("Runes: Copyright 2018-2020 Google LLC (Noto Sans Old Hungarian). "
@@ -272,12 +292,10 @@ def main():
     licence_text = ("This Font Software is licensed under the SIL Open Font License, Version 1.1. "
                     "Glyphs taken from DejaVu Sans keep the Bitstream Vera licence notice "
                     "(see licences/DejaVu-Bitstream-Vera.txt).")
-    build_font(os.path.join(args.out_dir, "Runex23x.ttf"), "Runex23x",
+    build_font(os.path.join(out_dir, "Runex23x.ttf"), "Runex23x",
                runex_glyphs(noto, dejavu), 300, copyright_text, licence_text)
-    build_font(os.path.join(args.out_dir, "Symbol.ttf"), "Symbol",
+    build_font(os.path.join(out_dir, "Symbol.ttf"), "Symbol",
                symbol_glyphs(dejavu), 300, copyright_text, licence_text)
-    write_licences(args.out_dir)
-    return 0
 
 
 if __name__ == "__main__":

@@ -1,0 +1,90 @@
+#include "cli/cli_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kolvar::cli {
+namespace {
+
+constexpr OptionSpec Options[] = {
+    {"--jd", "JD", "Julian day"},
+    {"--out", "FILE", "output file"},
+    {"--quiet", "", "no output"},
+};
+
+ParsedOptions Parse(std::vector<std::string> words) {
+    std::vector<char*> args;
+    for (std::string& w : words) {
+        args.push_back(w.data());
+    }
+    return ParseOptions(std::span<char* const>(args.data(), args.size()), Options);
+}
+
+TEST(ParseOptions, SeparateAndJoinedValues) {
+    const ParsedOptions p = Parse({"--jd", "-12.5", "--out=a=b.png", "--quiet"});
+    EXPECT_EQ(p.Value("--jd"), "-12.5");
+    EXPECT_EQ(p.Value("--out"), "a=b.png");
+    EXPECT_TRUE(p.Has("--quiet"));
+    EXPECT_FALSE(p.HelpRequested);
+    EXPECT_FALSE(Parse({}).Has("--jd"));
+    EXPECT_TRUE(Parse({"-h"}).HelpRequested);
+    EXPECT_TRUE(Parse({"--jd", "1", "--help"}).HelpRequested);
+}
+
+TEST(ParseOptions, Mistakes) {
+    EXPECT_THROW(Parse({"--bogus"}), UsageError);
+    EXPECT_THROW(Parse({"--jd"}), UsageError);
+    EXPECT_THROW(Parse({"--jd", "1", "--jd", "2"}), UsageError);
+    EXPECT_THROW(Parse({"--quiet=yes"}), UsageError);
+    EXPECT_THROW(Parse({"stray"}), UsageError);
+    EXPECT_THROW(Parse({"-"}), UsageError);
+    EXPECT_THROW(Parse({"--"}), UsageError);
+    EXPECT_THROW(Parse({"--JD", "1"}), UsageError);
+}
+
+TEST(ParseFiniteDouble, AcceptsPlainNumbers) {
+    EXPECT_EQ(ParseFiniteDouble("--jd", "2451545"), 2451545.0);
+    EXPECT_EQ(ParseFiniteDouble("--jd", "-0.5"), -0.5);
+    EXPECT_EQ(ParseFiniteDouble("--jd", "+2.5e3"), 2500.0);
+    EXPECT_EQ(ParseFiniteDouble("--jd", ".25"), 0.25);
+    EXPECT_EQ(ParseFiniteDouble("--jd", "2460000.5"), 2460000.5);
+}
+
+TEST(ParseFiniteDouble, RejectsJunkAndNonFinite) {
+    for (const char* text : {"", " 1", "1 ", "1x", "0x10", "nan", "NaN", "-nan", "inf", "-inf", "infinity",
+                             "1e999", "-1e999", "+-1", "+", "-", "1,5", "1.2.3", "e5"}) {
+        EXPECT_THROW(ParseFiniteDouble("--jd", text), UsageError) << "'" << text << "'";
+    }
+}
+
+TEST(ParseInteger, RangeAndJunk) {
+    EXPECT_EQ(ParseInteger("--n", "42", 1, 100), 42);
+    EXPECT_EQ(ParseInteger("--n", "+7", 1, 100), 7);
+    for (const char* text : {"0", "101", "4.5", "1e2", "", "x", "99999999999999999999", "-1", "+-3"}) {
+        EXPECT_THROW(ParseInteger("--n", text, 1, 100), UsageError) << "'" << text << "'";
+    }
+}
+
+TEST(ParseSize, WidthByHeight) {
+    const Size s = ParseSize("--size", "800x600", 10000);
+    EXPECT_EQ(s.Width, 800);
+    EXPECT_EQ(s.Height, 600);
+    for (const char* text : {"800", "800x", "x600", "0x600", "800x0", "800x600x2", "-800x600", "20000x10"}) {
+        EXPECT_THROW(ParseSize("--size", text, 10000), UsageError) << "'" << text << "'";
+    }
+}
+
+TEST(UsageMessages, StayOnOneLine) {
+    try {
+        ParseFiniteDouble("--jd", "1\n2");
+        FAIL() << "no error";
+    } catch (const UsageError& e) {
+        EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("--jd"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace kolvar::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kolvar::cli::testing {
+
+struct RunResult {
+    int ExitStatus = -1;  // -1 when the process did not exit normally
+    std::string Out;
+    std::string Err;
+};
+
+// Runs the built kolvar-chart with `args`, capturing stdout and stderr.
+RunResult RunChart(const std::vector<std::string>& args);
+
+// Splits text into lines (without the line ends); a final line end adds no empty line.
+std::vector<std::string> Lines(const std::string& text);
+std::vector<std::string> Fields(const std::string& line, char separator);
+
+}  // namespace kolvar::cli::testing
