@@ -22,6 +22,7 @@ void BlitGlyph(Bitmap& bitmap, const Rect& clip, const GlyphBitmap& g, std::int6
     const std::int64_t x1 = std::min<std::int64_t>(left + g.Width, clip.Right);
     const std::int64_t y0 = std::max<std::int64_t>(top, clip.Top);
     const std::int64_t y1 = std::min<std::int64_t>(top + g.Rows, clip.Bottom);
+    if (x1 <= x0 || y1 <= y0) return;
     for (std::int64_t y = y0; y < y1; ++y) {
         const std::uint8_t* cov = g.Coverage.data() + (y - top) * g.Width;
         std::uint8_t* p = PixelAt(bitmap, static_cast<int>(x0), static_cast<int>(y));

@@ -62,7 +62,9 @@ void MajorAxisLine(Bitmap& bitmap, std::int64_t major0, std::int64_t minor0, std
     std::int64_t rem = static_cast<std::int64_t>(num % twoN);
     const std::int64_t twoN64 = 2 * n, twoM64 = 2 * m;
     std::int64_t major = major0 + sMajor * static_cast<std::int64_t>(iLo);
-    for (Wide i = iLo; i <= iHi; ++i) {
+    // At most one step per clip column or row remains, so 64 bits suffice from here.
+    const std::int64_t steps = static_cast<std::int64_t>(iHi - iLo) + 1;
+    for (std::int64_t i = 0; i < steps; ++i) {
         const std::int64_t minor = minor0 + sMinor * k;
         if (xMajor)
             PutPixel(bitmap, static_cast<int>(major), static_cast<int>(minor), c);
@@ -128,37 +130,46 @@ Interval DiscRow(double cx, double cy, double r, double y) {
     return {cx - h, cx + h};
 }
 
-// Points of row y whose perpendicular foot falls on the segment and whose
-// distance from its line is below r.
-Interval BodyRow(const Segment& s, double r, double y) {
-    const double dx = s.bx - s.ax, dy = s.by - s.ay;
-    const double len = std::sqrt(dx * dx + dy * dy);
-    if (len == 0.0) return {};
-    const double ux = dx / len, uy = dy / len;
-    // Projection: 0 < (x - ax) ux + (y - ay) uy < len.
-    // Distance:   |(x - ax) uy - (y - ay) ux| < r.
-    Interval proj, dist;
-    const double py = (y - s.ay) * uy;
-    if (ux == 0.0) {
-        if (!(py > 0.0 && py < len)) return {};
-        proj = {-1e300, 1e300};
-    } else {
-        double a = (0.0 - py) / ux, b = (len - py) / ux;
-        if (a > b) std::swap(a, b);
-        proj = {s.ax + a, s.ax + b};
+// The body of the stroke without its end discs: points whose perpendicular
+// foot falls inside the segment and whose distance from its line is below r.
+struct StrokeBody {
+    double ax, ay, ux, uy, len, r;
+
+    StrokeBody(const Segment& s, double radius) : ax(s.ax), ay(s.ay), ux(0), uy(0), len(0), r(radius) {
+        const double dx = s.bx - s.ax, dy = s.by - s.ay;
+        len = std::sqrt(dx * dx + dy * dy);
+        if (len > 0.0) {
+            ux = dx / len;
+            uy = dy / len;
+        }
     }
-    const double qy = (y - s.ay) * ux;
-    if (uy == 0.0) {
-        if (!(std::fabs(qy) < r)) return {};
-        dist = {-1e300, 1e300};
-    } else {
-        double a = (qy - r) / uy, b = (qy + r) / uy;
-        if (a > b) std::swap(a, b);
-        dist = {s.ax + a, s.ax + b};
+
+    Interval Row(double y) const {
+        if (len == 0.0) return {};
+        // Projection: 0 < (x - ax) ux + (y - ay) uy < len.
+        Interval proj, dist;
+        const double py = (y - ay) * uy;
+        if (ux == 0.0) {
+            if (!(py > 0.0 && py < len)) return {};
+            proj = {-1e300, 1e300};
+        } else {
+            double a = (0.0 - py) / ux, b = (len - py) / ux;
+            if (a > b) std::swap(a, b);
+            proj = {ax + a, ax + b};
+        }
+        // Distance: |(x - ax) uy - (y - ay) ux| < r.
+        const double qy = (y - ay) * ux;
+        if (uy == 0.0) {
+            if (!(std::fabs(qy) < r)) return {};
+            dist = {-1e300, 1e300};
+        } else {
+            double a = (qy - r) / uy, b = (qy + r) / uy;
+            if (a > b) std::swap(a, b);
+            dist = {ax + a, ax + b};
+        }
+        return {std::max(proj.lo, dist.lo), std::min(proj.hi, dist.hi)};
     }
-    Interval out{std::max(proj.lo, dist.lo), std::min(proj.hi, dist.hi)};
-    return out;
-}
+};
 
 }  // namespace
 
@@ -187,9 +198,10 @@ void DrawWideLine(Bitmap& bitmap, const Rect& clip, int x0, int y0, int x1, int 
     const double top = std::min(s.ay, s.by) - r, bottom = std::max(s.ay, s.by) + r;
     const std::int64_t rowLo = std::max<std::int64_t>(clip.Top, FloorClamped(top - 0.5, INT32_MIN, INT32_MAX));
     const std::int64_t rowHi = std::min<std::int64_t>(clip.Bottom - 1, CeilClamped(bottom, INT32_MIN, INT32_MAX));
+    const StrokeBody body(s, r);
     for (std::int64_t j = rowLo; j <= rowHi; ++j) {
         const double y = static_cast<double>(j) + 0.5;
-        Interval span = BodyRow(s, r, y);
+        Interval span = body.Row(y);
         // The end discs of a cut segment lie wholly outside the clip box.
         span = Merge(span, DiscRow(s.ax, s.ay, r, y));
         span = Merge(span, DiscRow(s.bx, s.by, r, y));

@@ -43,8 +43,8 @@ constexpr std::array<StarRecord, StarCount> BuildStarTable() {
 
 // Catalogue epoch of the positions and proper motions (1999 Oct 1, 0 h).
 constexpr double ProperMotionEpoch = 2451454.5;
-// Arcseconds per year to radians per day.
-constexpr double ArcsecPerYearToRadPerDay = 1.33737586e-8;
+// Arcseconds per Julian year to radians per day.
+constexpr double ArcsecPerYearToRadPerDay = Pi / (180.0 * 3600.0) / 365.25;
 
 }  // namespace
 
@@ -62,17 +62,18 @@ void InitStarCatalogue() {
 
 SphericalPosition ApplyProperMotion(const StarRecord& star, double julianDay) {
     const double k = (julianDay - ProperMotionEpoch) * ArcsecPerYearToRadPerDay;
-    // Both rates are used as angle increments: the right-ascension rate is a
-    // great-circle rate and moves the point along the tangent directly.
-    const double da = k * static_cast<double>(star.ProperMotionRa);
-    const double dd = k * static_cast<double>(star.ProperMotionDec);
+    // Both rates are great-circle rates, so the point moves along the unit
+    // vectors towards east and north; this keeps the east-west motion true at
+    // every declination and needs no division by cos(dec) near the poles.
+    const double east = k * static_cast<double>(star.ProperMotionRa);
+    const double north = k * static_cast<double>(star.ProperMotionDec);
     const double a = static_cast<double>(star.RightAscension);
     const double d = static_cast<double>(star.Declination);
     const double ca = std::cos(a), sa = std::sin(a), cd = std::cos(d), sd = std::sin(d);
 
-    const double x = ca * cd + da * (-sa * cd) + dd * (-ca * sd);
-    const double y = sa * cd + da * (ca * cd) + dd * (-sa * sd);
-    const double z = sd + dd * cd;
+    const double x = ca * cd - east * sa - north * ca * sd;
+    const double y = sa * cd + east * ca - north * sa * sd;
+    const double z = sd + north * cd;
     return SphericalPosition{std::atan2(y, x), std::atan2(z, std::sqrt(x * x + y * y)), InfinitelyFar};
 }
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstring>
 #include <filesystem>
@@ -85,25 +84,6 @@ TEST_F(PngFiles, ReadRejectsGarbageAndMissingFiles) {
     ASSERT_GT(bytes.size(), 60u);
     EXPECT_FALSE(ReadPngBytes(bytes.data(), bytes.size() - 20).has_value());
     EXPECT_TRUE(ReadPngBytes(bytes.data(), bytes.size()).has_value());
-}
-
-TEST(PngBytes, GreyAndAlphaImagesBecomeRgb) {
-    // A 2 x 1 grey-alpha image: opaque grey 100, then fully transparent white.
-    const unsigned char ga[] = {100, 255, 255, 0};
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    image.width = 2;
-    image.height = 1;
-    image.format = PNG_FORMAT_GA;
-    png_alloc_size_t size = 0;
-    ASSERT_NE(png_image_write_to_memory(&image, nullptr, &size, 0, ga, 0, nullptr), 0);
-    std::vector<unsigned char> mem(size);
-    ASSERT_NE(png_image_write_to_memory(&image, mem.data(), &size, 0, ga, 0, nullptr), 0);
-    const std::optional<Bitmap> b = ReadPngBytes(mem.data(), size);
-    ASSERT_TRUE(b.has_value());
-    EXPECT_EQ(b->Pixel(0, 0), (Colour{100, 100, 100}));
-    EXPECT_EQ(b->Pixel(1, 0), colours::Black);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 
 #include "canvas/canvas.h"
-#include "canvas/pixel_coord.h"
 #include "canvas_test_util.h"
 
 namespace kolvar {
@@ -250,17 +248,6 @@ TEST(Clip, FollowsTheBitmapWhenItIsResized) {
     c.SetPixel(7, 7, kRed);
     EXPECT_EQ(b.Pixel(7, 7), kRed);
     EXPECT_EQ(c.ClipRect().Right, 8);
-}
-
-TEST(PixelCoord, TruncatesTowardZeroAndNeverOverflows) {
-    EXPECT_EQ(TruncateToPixel(3.99), 3);
-    EXPECT_EQ(TruncateToPixel(-3.99), -3);
-    EXPECT_EQ(TruncateToPixel(2147483647.5), 2147483647);
-    EXPECT_EQ(TruncateToPixel(-2147483648.5), INT_MIN);
-    EXPECT_EQ(TruncateToPixel(2147483648.0), INT_MIN);
-    EXPECT_EQ(TruncateToPixel(1e300), INT_MIN);
-    EXPECT_EQ(TruncateToPixel(-1e300), INT_MIN);
-    EXPECT_EQ(TruncateToPixel(std::nan("")), INT_MIN);
 }
 
 }  // namespace

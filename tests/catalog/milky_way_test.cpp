@@ -185,5 +185,19 @@ TEST_F(MilkyWayTest, LanesWithTheirCodesAndEnds) {
     }
 }
 
+TEST_F(MilkyWayTest, BandLanesStayOnThePaintedBand) {
+    // Lanes are drawn in the band's colour: off the band they would paint over dark sky.
+    const std::vector<Shape> shapes = Shapes();
+    for (std::size_t i = 0; i < MilkyWayLanes.size(); ++i) {
+        const char lane = static_cast<char>(MilkyWayLanes[i].Lane);
+        if (lane == 'i' || lane == 'z') continue;  // inside the Magellanic Clouds
+        const Point2 lb = Galactic(MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination);
+        EXPECT_TRUE(CrossingsAbove(shapes[0].Points, lb) % 2 == 0 && CrossingsAbove(shapes[1].Points, lb) % 2 == 1)
+            << "lane " << lane << " point " << i;
+        EXPECT_FALSE(InsideRing(shapes[2].Points, {MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination}))
+            << "lane " << lane << " point " << i << " in the hole";
+    }
+}
+
 }  // namespace
 }  // namespace kolvar

@@ -124,19 +124,23 @@ TEST_F(StarCatalogueTest, ArcturusMovesAbout114ArcsecondsInFiftyYears) {
     const StarRecord& arcturus = StarWithHr(5340);
     EXPECT_FLOAT_EQ(arcturus.ProperMotionRa, -1.093f);
     EXPECT_FLOAT_EQ(arcturus.ProperMotionDec, -1.998f);
-    const double jd = 2451454.5 + 50 * 365.25;
-    const SphericalPosition p = ApplyProperMotion(arcturus, jd);
+    const SphericalPosition p = ApplyProperMotion(arcturus, 2451454.5 + 50 * 365.25);
     const double moved = Separation(p.Longitude, p.Latitude, arcturus.RightAscension, arcturus.Declination);
-    EXPECT_NEAR(moved * ArcsecPerRadian, 114.0, 1.0);
-    EXPECT_LT(p.Latitude, arcturus.Declination);  // moving south
-    EXPECT_LT(p.Longitude, arcturus.RightAscension);  // and west
-    // The declination moves by the rate times the elapsed days times the
-    // catalogue's day factor; the right-ascension rate is applied along the
-    // tangent, which shrinks the east-west motion by cos(dec).
-    const double k = 50 * 365.25 * 1.33737586e-8;
-    EXPECT_NEAR((p.Latitude - arcturus.Declination) * ArcsecPerRadian, -1.998 * k * ArcsecPerRadian, 0.05);
+    EXPECT_NEAR(moved * ArcsecPerRadian, 113.9, 0.2);
+    EXPECT_NEAR((p.Latitude - arcturus.Declination) * ArcsecPerRadian, -1.998 * 50, 0.1);
     const double eastWest = WrapPi(p.Longitude - arcturus.RightAscension) * std::cos(arcturus.Declination);
-    EXPECT_NEAR(eastWest * ArcsecPerRadian, -1.093 * k * ArcsecPerRadian * std::cos(arcturus.Declination), 0.1);
+    EXPECT_NEAR(eastWest * ArcsecPerRadian, -1.093 * 50, 0.1);
+}
+
+TEST_F(StarCatalogueTest, EastWestMotionIsAGreatCircleRateAtHighDeclination) {
+    // Polaris (+89 deg): its right-ascension rate is a great-circle rate and
+    // must not shrink with cos(dec).
+    const StarRecord& polaris = StarWithHr(424);
+    const double years = 100;
+    const SphericalPosition p = ApplyProperMotion(polaris, 2451454.5 + years * 365.25);
+    const double moved = Separation(p.Longitude, p.Latitude, polaris.RightAscension, polaris.Declination);
+    const double expected = std::hypot(polaris.ProperMotionRa, polaris.ProperMotionDec) * years;
+    EXPECT_NEAR(moved * ArcsecPerRadian, expected, 0.01 * expected);
 }
 
 }  // namespace

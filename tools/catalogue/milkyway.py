@@ -247,6 +247,18 @@ class Band:
         l, b = to_galactic(ra, dec)
         return self._inside_at(l)(b)
 
+    def nearest_inside(self, l, b, step=0.25, reach=15.0):
+        """The galactic latitude nearest b at longitude l that lies inside the band (b itself when
+        it does), or None within reach."""
+        inside = self._inside_at(l)
+        offset = 0.0
+        while offset <= reach:
+            for candidate in (b - offset, b + offset):
+                if inside(candidate):
+                    return candidate
+            offset += step
+        return None
+
     def middle(self, l, step=0.25):
         """Middle of the widest inside run of galactic latitudes at longitude l, or None."""
         inside = self._inside_at(l)
@@ -330,13 +342,20 @@ def _smoothed_spine(band, half_width=12):
     return spine
 
 
+def _inside(band, l, b):
+    """A hand-placed lane point moved onto the painted band where the outline leaves it out, so
+    that the band-coloured lane does not paint over a dark gap."""
+    nearest = band.nearest_inside(l, b)
+    return (l, b if nearest is None else nearest)
+
+
 def lanes(band):
     out = []
     for code, frame, points in LANES:
         if code == "e":
             start = to_galactic(*_deg(*GREAT_RIFT_START))
             end = to_galactic(*_deg(*GREAT_RIFT_END))
-            gal = [start] + GREAT_RIFT_WAYPOINTS + [end]
+            gal = [start] + [_inside(band, l, b) for l, b in GREAT_RIFT_WAYPOINTS] + [end]
             coords = [from_galactic(l, b) for l, b in gal]
         elif code == "n":
             start = _deg(*N_LANE_START)
@@ -349,7 +368,7 @@ def lanes(band):
                 coords.append(from_galactic(l, spine(l)))
             coords.append(start)
         elif frame == "gal":
-            coords = [from_galactic(l, b) for l, b in points]
+            coords = [from_galactic(*_inside(band, l, b)) for l, b in points]
         else:
             coords = [(ra_h * 15.0, dec) for ra_h, dec in points]
         assert len(coords) == LANE_COUNTS[code], code
