@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "canvas/font_registry.h"
+#include "canvas/program_fonts.h"
 #include "embedded_assets.h"
 
 namespace kolvar {
@@ -31,12 +31,9 @@ QIcon ProgramIcon()
     return icon;
 }
 
-void RegisterCanvasFonts()
+bool RegisterCanvasFonts()
 {
-    assets::Bytes runic = assets::RunicFont();
-    assets::Bytes symbol = assets::SymbolFont();
-    RegisterEmbeddedFace("Runex23x", runic.data(), runic.size(), true);
-    RegisterEmbeddedFace("Symbol", symbol.data(), symbol.size(), true);
+    return RegisterProgramFonts();
 }
 
 }  // namespace kolvar

@@ -45,7 +45,8 @@ void InstallRunicFont(const std::filesystem::path& programDirectory, std::span<c
 {
     if (font.empty()) throw StartupError("FindResource", "the runic font Runex23x.ttf is not embedded in the program");
     WriteFontFile(programDirectory / RunicFontFileName, font);
-    RegisterCanvasFonts();
+    if (!RegisterCanvasFonts())
+        std::fprintf(stderr, "kolvar: the canvas could not read the embedded faces; chart labels will not show\n");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()),
                                                static_cast<qsizetype>(font.size()));
     if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
