@@ -4,6 +4,10 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMessageBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -12,12 +16,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <system_error>
 #include <fstream>
 
 #include "astro/time_scales.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
+#include "dialogs/runic_text.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
@@ -64,6 +72,39 @@ private slots:
     {
         Observer = ObserverState{};
         std::filesystem::remove(SettingsFile());
+    }
+
+    void runicFontIsWrittenAndRegistered()
+    {
+        QTemporaryDir programDir;
+        std::filesystem::path file = std::filesystem::path(programDir.path().toStdString()) / "Runex23x.ttf";
+        std::ofstream(file) << "an older, broken copy";
+        InstallRunicFont(programDir.path().toStdString(), RunicFontFileBytes());
+        std::ifstream in(file, std::ios::binary);
+        std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        auto font = RunicFontFileBytes();
+        QCOMPARE(written.size(), font.size());
+        QVERIFY(std::equal(written.begin(), written.end(), reinterpret_cast<const char*>(font.data())));
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Runex23x")));
+        QCOMPARE(QFontInfo(RunicFont(12)).family(), QStringLiteral("Runex23x"));
+    }
+
+    void runicFontInAnUnwritableFolderIsStillRegistered()
+    {
+        // A program folder that cannot take the file is no reason to stop.
+        InstallRunicFont("/proc/no-such-folder", RunicFontFileBytes());
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Runex23x")));
+    }
+
+    void missingEmbeddedFontIsFatalAndNamesTheStep()
+    {
+        try {
+            InstallRunicFont(dir_.path().toStdString(), {});
+            QFAIL("no error");
+        } catch (const StartupError& e) {
+            QCOMPARE(QString::fromStdString(e.Step()), QStringLiteral("FindResource"));
+            QVERIFY(QString::fromUtf8(e.what()).contains(QStringLiteral("Runex23x.ttf")));
+        }
     }
 
     void startUpCreatesTheWindowsInOrder()
@@ -296,7 +337,31 @@ private slots:
         }
         QCOMPARE(errors.size(), 1);
         QVERIFY2(errors[0].contains(QString::fromStdString(options.SettingsFile.string())), qPrintable(errors[0]));
-        QVERIFY2(errors[0].contains(QStringLiteral("Not a directory")), qPrintable(errors[0]));
+        QVERIFY2(errors[0].contains(QString::fromStdString(std::generic_category().message(ENOTDIR))), qPrintable(errors[0]));
+        std::filesystem::remove(blocker);
+    }
+
+    void failedSaveShowsAMessageBoxAndEndsNormally()
+    {
+        std::filesystem::path blocker = SettingsFile().parent_path() / "blocker";
+        std::ofstream(blocker) << "a file, not a folder";
+        TStarsForm::Options options;
+        options.SettingsFile = blocker / "Kolvar.ini";
+        QString shownText;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&shownText] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shownText = box->text();
+                box->accept();
+            }
+        });
+        watcher.start(20);
+        {
+            TStarsForm form(options);
+        }
+        watcher.stop();
+        QVERIFY2(shownText.contains(QString::fromStdString(options.SettingsFile.string())), qPrintable(shownText));
+        QVERIFY(shownText.contains(QString::fromStdString(std::generic_category().message(ENOTDIR))));
         std::filesystem::remove(blocker);
     }
 };
