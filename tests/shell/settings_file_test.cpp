@@ -144,22 +144,49 @@ TEST_F(SettingsFileTest, SaveCreatesMissingFolders)
     EXPECT_EQ(LoadIniFile(nested).FontSize, 12);
 }
 
+// The checks of a save into a folder that refuses new files; the folder holds
+// an older settings file that must survive.
+void ExpectReadOnlySaveFails(const fs::path& file, int expectedErrno)
+{
+    try {
+        SaveIniFile(file, IniValues{});
+        ADD_FAILURE() << "no error reported";
+    } catch (const SettingsWriteError& e) {
+        EXPECT_EQ(e.Path(), file);
+        EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos);
+        EXPECT_NE(e.Reason().find(std::generic_category().message(expectedErrno)), std::string::npos) << e.Reason();
+    }
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "[FONTSIZE]\nFontSize=30\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1)
+        << "temporary file left";
+}
+
 TEST_F(SettingsFileTest, SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not bind the superuser";
     WriteText("[FONTSIZE]\nFontSize=30\n");
-    ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
-    try {
-        SaveIniFile(file_, IniValues{});
-        FAIL() << "no error reported";
-    } catch (const SettingsWriteError& e) {
-        EXPECT_EQ(e.Path(), file_);
-        EXPECT_NE(std::string(e.what()).find(file_.string()), std::string::npos);
-        EXPECT_NE(e.Reason().find(std::generic_category().message(EACCES)), std::string::npos) << e.Reason();
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
+        ExpectReadOnlySaveFails(file_, EACCES);
+        return;
     }
-    ::chmod(dir_.c_str(), 0755);
-    EXPECT_EQ(ReadText(), "[FONTSIZE]\nFontSize=30\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "temporary file left";
+    // Permission bits do not bind the superuser: run this test again in a
+    // private mount namespace where the folder is mounted read-only.
+    if (const char* inner = std::getenv("KOLVAR_TEST_READONLY_DIR")) {
+        ExpectReadOnlySaveFails(fs::path(inner) / SettingsFileName, EROFS);
+        return;
+    }
+    fs::path self = fs::read_symlink("/proc/self/exe");
+    std::string d = dir_.string();
+    std::string command = "unshare -m sh -c 'mount --bind " + d + " " + d + " && mount -o remount,bind,ro " + d +
+                          " " + d + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no read-only bind mount available here";
+    command = "unshare -m sh -c 'mount --bind " + d + " " + d + " && mount -o remount,bind,ro " + d + " " + d +
+              " && KOLVAR_TEST_READONLY_DIR=" + d + " exec " + self.string() +
+              " --gtest_filter=SettingsFileTest.SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
 }
 
 TEST_F(SettingsFileTest, SaveBelowARegularFileFailsWithAReason)
