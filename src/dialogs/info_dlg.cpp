@@ -61,4 +61,9 @@ void TInfoDlg::Button1Click()
     done(2);  // cancel, the window's only result
 }
 
+void TInfoDlg::reject()
+{
+    done(2);
+}
+
 }  // namespace kolvar

@@ -16,6 +16,9 @@ public:
 
     void Button1Click();
 
+    // The close box and Escape give the cancel result too.
+    void reject() override;
+
     QPushButton* Button1 = nullptr;
     QLabel* TurulImage = nullptr;
     QLabel* CimerImage = nullptr;

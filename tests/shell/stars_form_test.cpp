@@ -282,6 +282,13 @@ private slots:
         QVERIFY(wasShown);
         QVERIFY(!info->isVisible());
         QCOMPARE(info->result(), 2);
+
+        // It is reused, and its close box or Escape cancel it as well.
+        info->setResult(0);
+        QTimer::singleShot(0, info, [info] { QTest::keyClick(info, Qt::Key_Escape); });
+        w.StarsForm->Information1Click();
+        QVERIFY(!info->isVisible());
+        QCOMPARE(info->result(), 2);
     }
 
     void helpWindowClosesOnlyThroughItsButton()
