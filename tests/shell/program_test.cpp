@@ -1,7 +1,9 @@
 // The kolvar executable as a whole: exported functions, and ending on SIGTERM
 // or SIGINT the way the Exit command does.
 #include <signal.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -87,6 +89,56 @@ private slots:
         QCOMPARE(v.Zone, 2.0);
         QCOMPARE(v.SummerTime, 0);
         QCOMPARE(v.Longitude, 0.3327296);
+    }
+
+    void readOnlyProgramFolderKeepsTheSettingsInTheConfigHome()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QDir(dir.path()).mkpath(QStringLiteral("bin"));
+        QDir(dir.path()).mkpath(QStringLiteral("home/.config/kolvar"));
+        QString bin = dir.filePath(QStringLiteral("bin"));
+        QString exe = bin + QStringLiteral("/kolvar");
+        QVERIFY(QFile::copy(QStringLiteral(KOLVAR_EXECUTABLE), exe));
+        QFile::setPermissions(exe, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        QString configFile = dir.filePath(QStringLiteral("home/.config/kolvar/Kolvar.ini"));
+        std::ofstream(configFile.toStdString()) << "[FONTSIZE]\nFontSize=22\n";
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("home")));
+        env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        p.setProcessEnvironment(env);
+        if (::geteuid() != 0) {
+            QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner);
+            p.start(exe, {});
+        } else {
+            // The superuser may write anywhere; a read-only bind mount is what stops it.
+            QString mount = QStringLiteral("mount --bind %1 %1 && mount -o remount,bind,ro %1 %1").arg(bin);
+            if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"),
+                                                              QStringLiteral("-c"), mount}) != 0)
+                QSKIP("no read-only bind mount available here");
+            p.start(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                                mount + QStringLiteral(" && exec ") + exe});
+        }
+        QVERIFY(p.waitForStarted(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(p.processId(), SIGTERM), 30000);
+        ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+        QVERIFY(p.waitForFinished(30000));
+        QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+
+        QVERIFY(!QFile::exists(bin + QStringLiteral("/Kolvar.ini")));
+        QVERIFY(!QFile::exists(bin + QStringLiteral("/Runex23x.ttf")));  // not writable: skipped, start went on
+        kolvar::IniValues v = kolvar::LoadIniFile(configFile.toStdString());
+        QCOMPARE(v.FontSize, 22);  // read from, and written back to, the same file
+        QCOMPARE(v.Latitude, 0.8305847);
+        std::ifstream ini(configFile.toStdString());
+        std::stringstream text;
+        text << ini.rdbuf();
+        QVERIFY2(text.str().find("[GEOPOS]") != std::string::npos, text.str().c_str());
     }
 };
 
