@@ -101,6 +101,16 @@ const RunicNameTables& RunicNames() {
 
 void InitRunicNames() { (void)RunicNames(); }
 
+std::string RunicStarDesignationKey(std::string_view greekLetter, int flamsteedNumber) {
+    if (!TrimControlAndBlanks(greekLetter).empty() || flamsteedNumber <= 0) return {};
+    return std::to_string(flamsteedNumber);
+}
+
+std::string RunicDeepSkyDesignationKey(std::string_view messierName, std::string_view ngcName) {
+    std::string messier = TrimControlAndBlanks(messierName);
+    return messier.empty() ? TrimControlAndBlanks(ngcName) : messier;
+}
+
 RunicNameList FindRunicNames(const RunicNameTables& tables, std::string_view k1Name,
                              std::string_view k2Greek, std::string_view k3Designation,
                              std::string_view k4Constellation, RunicCluster cluster) {

@@ -62,9 +62,17 @@ struct RunicNameList {
 // and K3. The list holds table A's matches, then table B's, then the runic names
 // of constellation K4, then the cluster's names.
 //
-// K3 is the object's designation: for a star with a Greek letter the empty text,
-// for a star without one its Flamsteed number ("80" for Alcor), for a deep-sky
-// object its Messier name, or its NGC name when it has none ("M44", "NGC869").
+// K3 is the object's designation as RunicStarDesignationKey and
+// RunicDeepSkyDesignationKey give it.
+// The designation key K3 of a star: empty for a star with a Greek letter,
+// otherwise its Flamsteed number in decimal ("80" for Alcor), or empty when it
+// has none.
+std::string RunicStarDesignationKey(std::string_view greekLetter, int flamsteedNumber);
+
+// The designation key K3 of a deep-sky object: its Messier name ("M44"), or its
+// NGC name when it has none ("NGC869"), both trimmed.
+std::string RunicDeepSkyDesignationKey(std::string_view messierName, std::string_view ngcName);
+
 RunicNameList FindRunicNames(const RunicNameTables& tables, std::string_view k1Name,
                              std::string_view k2Greek, std::string_view k3Designation,
                              std::string_view k4Constellation,

@@ -3,6 +3,7 @@
 #include "astro/planets.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/milky_way.h"
+#include "catalog/runic_names.h"
 #include "catalog/star_catalogue.h"
 
 namespace kolvar {
@@ -11,7 +12,7 @@ void InitStaticTables() {
     InitStarCatalogue();
     InitMilkyWay();
     InitPlanetTable();
-    // InitRunicNames();  // runic name tables (catalog/runic_names.h): enable when that module is merged
+    InitRunicNames();
     InitDeepSkyCatalogue();
 }
 

@@ -26,30 +26,34 @@ template <typename Points, typename OnCrossing>
 void WalkPolyline(Canvas& canvas, const ChartContext& ctx, const Points& points, OnCrossing onCrossing) {
     std::int32_t prevLetter = ' ';
     bool prevVisible = false;
-    ChartPoint prevPoint;
+    HorizontalPosition prev;
     for (const auto& point : points) {
         const std::int32_t letter = LetterOf(point);
         const HorizontalPosition p =
             EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination, InfinitelyFar, ctx.JulianDay);
         const bool visible = p.Altitude >= 0.0;
-        const ChartPoint here = ProjectToChart(ctx.Frame, p.Azimuth, p.Altitude);
         const bool same = letter == prevLetter;
-        if (prevVisible && visible && same) {
-            LineTo(canvas, here);
-        } else if (visible) {
-            MoveTo(canvas, here);
-        }
-        if (same && prevVisible && !visible) {
-            const ChartPoint c = HorizonCrossing(ctx.Frame, prevPoint, here);
-            MoveTo(canvas, prevPoint);
+        // Points below the horizon are projected only where a line crosses it.
+        const auto project = [&ctx](const HorizontalPosition& h) { return ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude); };
+        if (visible) {
+            const ChartPoint here = project(p);
+            if (prevVisible && same) {
+                LineTo(canvas, here);
+            } else {
+                MoveTo(canvas, here);
+                if (same) onCrossing(HorizonCrossing(ctx.Frame, project(prev), here), here, 'i');
+            }
+        } else if (same && prevVisible) {
+            const ChartPoint from = project(prev);
+            const ChartPoint here = project(p);
+            const ChartPoint c = HorizonCrossing(ctx.Frame, from, here);
+            MoveTo(canvas, from);
             LineTo(canvas, c);
             onCrossing(c, here, 'o');
-        } else if (same && !prevVisible && visible) {
-            onCrossing(HorizonCrossing(ctx.Frame, prevPoint, here), here, 'i');
         }
         prevLetter = letter;
         prevVisible = visible;
-        prevPoint = here;
+        prev = p;
     }
 }
 

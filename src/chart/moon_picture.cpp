@@ -12,7 +12,9 @@ MoonPicture ComposeMoonPicture(const ChartFrame& frame, double phase, const Bitm
     out.Picture = Bitmap(MoonPictureSize, MoonPictureSize);
     const double a = std::cos(phase);
     const double b = std::sin(phase);
-    const int d = std::abs(TruncToInt(51 * a));
+    // |51 a| truncated: 0..51 (an undefined phase, NaN, counts as a quarter).
+    const double semiAxis = std::abs(51 * a);
+    const int d = semiAxis <= 51.0 ? static_cast<int>(semiAxis) : 0;
     const int side = b > 0 ? 1 : -1;
     const bool darkInside = a > 0;
     for (int i = 0; i < MoonPictureSize; ++i) {

@@ -139,11 +139,21 @@ int Render(const ParsedOptions& options) {
     RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, SkyObjects, moon);
     LayMoonPicture(chart, moon);
 
+    // The objects file is written aside first and put in place only once the
+    // PNG is written too, so a failure leaves neither file half done.
+    const std::string objectsAside = r.Objects + ".tmp";
+    if (!r.Objects.empty() && !WriteObjects(objectsAside, frame, SkyObjects)) {
+        std::remove(objectsAside.c_str());
+        std::fprintf(stderr, "%s render: cannot write %s\n", ProgramName.data(), QuoteForMessage(r.Objects).c_str());
+        return ExitFailure;
+    }
     if (const std::string error = WritePng(chart, r.Out); !error.empty()) {
+        if (!r.Objects.empty()) std::remove(objectsAside.c_str());
         std::fprintf(stderr, "%s render: %s\n", ProgramName.data(), error.c_str());
         return ExitFailure;
     }
-    if (!r.Objects.empty() && !WriteObjects(r.Objects, frame, SkyObjects)) {
+    if (!r.Objects.empty() && std::rename(objectsAside.c_str(), r.Objects.c_str()) != 0) {
+        std::remove(objectsAside.c_str());
         std::fprintf(stderr, "%s render: cannot write %s\n", ProgramName.data(), QuoteForMessage(r.Objects).c_str());
         return ExitFailure;
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "astro/planets.h"
+#include "catalog/static_tables.h"
 #include "cli/cli_options.h"
 #include "cli/subcommands.h"
 
@@ -39,7 +40,7 @@ void PrintTopLevelHelp() {
 
 // The start-up tables the subcommands read, in the program's fixed order.
 void InitialiseTables() {
-    kolvar::InitPlanetTable();
+    kolvar::InitStaticTables();  // stars, Milky Way, planet elements, runic names, deep-sky objects
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <set>
 #include <string>
-#include <utility>
+#include <tuple>
 
 #include "astro/planets.h"
 #include "catalog/constellation_names.h"
@@ -16,39 +16,25 @@
 namespace kolvar {
 namespace {
 
-std::string Trim(const char* text) {
-    std::string s(text);
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    while (!s.empty() && s.front() == ' ') s.erase(0, 1);
-    return s;
-}
-
-bool IsDeepSkyDesignation(const std::string& key) {
-    return key.starts_with("M") || key.starts_with("NGC") || key.starts_with("IC");
-}
-
 class RunicKeys : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         InitStarCatalogue();
         InitDeepSkyCatalogue();
+        // The keys the identification gives each catalogue object.
         for (const StarRecord& star : StarCatalogue) {
-            const std::string abbr = ConstellationAbbreviations[star.Constellation];
-            const BayerDesignation bayer = BayerOf(star.HrNumber);
-            if (!bayer.GreekLetter.empty()) {
-                greekStars_.insert({abbr, bayer.GreekLetter});
-            } else if (const int n = FlamsteedOf(star.HrNumber).Number; n > 0) {
-                flamsteedStars_.insert({abbr, std::to_string(n)});
-            }
+            const std::string greek = BayerOf(star.HrNumber).GreekLetter;
+            stars_.insert({ConstellationAbbreviations[star.Constellation], greek,
+                           RunicStarDesignationKey(greek, FlamsteedOf(star.HrNumber).Number)});
         }
         for (const DeepSkyRecord& object : DeepSkyCatalogue) {
-            const std::string messier = Trim(object.MessierName);
-            deepSky_.insert({ConstellationAbbreviations[object.Constellation],
-                             messier.empty() ? Trim(object.NgcName) : messier});
+            deepSky_.insert({ConstellationAbbreviations[object.Constellation], "",
+                             RunicDeepSkyDesignationKey(object.MessierName, object.NgcName)});
         }
     }
 
-    static inline std::set<std::pair<std::string, std::string>> greekStars_, flamsteedStars_, deepSky_;
+    using Keys = std::tuple<std::string, std::string, std::string>;  // K4, K2, K3
+    static inline std::set<Keys> stars_, deepSky_;
 };
 
 TEST_F(RunicKeys, EveryStarAndDeepSkyRecordNamesACatalogueObject) {
@@ -57,15 +43,20 @@ TEST_F(RunicKeys, EveryStarAndDeepSkyRecordNamesACatalogueObject) {
         for (const RunicNameRecord& r : *table) {
             if (r.ConstellationAbbr == "Zoo") continue;
             SCOPED_TRACE(r.ConstellationAbbr + " " + r.BayerName + " " + r.FlamsteedText + " " + r.Hungarian);
-            if (!r.BayerName.empty()) {
-                EXPECT_TRUE(greekStars_.count({r.ConstellationAbbr, r.BayerName}));
-            } else if (IsDeepSkyDesignation(r.FlamsteedText)) {
-                EXPECT_TRUE(deepSky_.count({r.ConstellationAbbr, r.FlamsteedText}));
-            } else {
-                EXPECT_TRUE(flamsteedStars_.count({r.ConstellationAbbr, r.FlamsteedText}));
-            }
+            const Keys keys{r.ConstellationAbbr, r.BayerName, r.FlamsteedText};
+            EXPECT_TRUE(stars_.count(keys) || deepSky_.count(keys));
         }
     }
+}
+
+TEST(RunicDesignationKeys, FollowTheRecordsConvention) {
+    EXPECT_EQ(RunicStarDesignationKey("", 80), "80");   // Alcor
+    EXPECT_EQ(RunicStarDesignationKey("zeta", 79), "");  // Mizar: the Greek letter is the key
+    EXPECT_EQ(RunicStarDesignationKey("", 0), "");
+    EXPECT_EQ(RunicStarDesignationKey("  ", 17), "17");
+    EXPECT_EQ(RunicDeepSkyDesignationKey("M44 ", "NGC2632"), "M44");
+    EXPECT_EQ(RunicDeepSkyDesignationKey("    ", "NGC869"), "NGC869");
+    EXPECT_EQ(RunicDeepSkyDesignationKey("", ""), "");
 }
 
 TEST_F(RunicKeys, SolarSystemRecordsUseThePlanetTableNames) {

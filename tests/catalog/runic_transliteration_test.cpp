@@ -109,6 +109,7 @@ TEST(RunicTransliteration, KeepsFontPunctuationAndDropsWhatHasNoGlyph) {
     EXPECT_EQ(Utf8("Orion-köd"), "orion-k\xF6" "d");
     EXPECT_EQ(Utf8("a`b"), "ab");           // a stray mark is not text
     EXPECT_EQ(Utf8("Łódź ☉"), "o`d ");       // no runes for Polish letters or symbols
+    EXPECT_EQ(Utf8("\xE2\x84\xAA"), "");      // the Kelvin sign is not a k
     EXPECT_EQ(Utf8(""), "");
     EXPECT_EQ(Cp1250("\x80\x81\xA3"), "");  // euro, unassigned, Ł
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "canvas/bitmap.h"
 #include "chart/moon_picture.h"
@@ -46,6 +47,10 @@ TEST_F(MoonPictureRule, NewAndFullMoon) {
     EXPECT_EQ(full.Pixel(95, 40), Lit);
     // A phase angle beyond 2 pi counts only by its cosine and sine.
     EXPECT_EQ(CountLit(Compose(3 * Pi)), CountLit(full));
+    // An undefined phase (far outside the ephemeris' range) still gives a picture.
+    const Bitmap undefined = Compose(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_GT(CountLit(undefined), 0);
+    EXPECT_LT(CountLit(undefined), MoonPictureSize * MoonPictureSize);
 }
 
 TEST_F(MoonPictureRule, QuartersSplitAtTheCentreColumn) {

@@ -34,8 +34,22 @@ VOWELS = set("aeiouy") | set("\xe9\xf6\xfc")
 KEPT = set(" 0123456789.,;:-()=?!'\"/+*%&#<>[]_{}|~$@^\\")
 
 
+def lower(text: str) -> str:
+    """Lower case for the letters Hungarian uses, exactly as the C++ routine does
+    (str.lower would also fold letters such as the Kelvin sign into ASCII)."""
+    out = []
+    for ch in text:
+        c = ord(ch)
+        if ord("A") <= c <= ord("Z") or (0xC0 <= c <= 0xDE and c != 0xD7):
+            c += 0x20
+        elif c in (0x150, 0x170):  # Ő, Ű
+            c += 1
+        out.append(chr(c))
+    return "".join(out)
+
+
 def transliterate(text: str) -> bytes:
-    text = text.lower()
+    text = lower(text)
     units = []  # one entry per rune: bytes without the mark
     marks = []  # whether that rune carries the mark
     i = 0
@@ -69,8 +83,6 @@ def transliterate(text: str) -> bytes:
                 units.append(ch.encode("ascii"))
                 marks.append(False)
             # anything else has no rune and is dropped
-            continue
-        continue
     out = bytearray()
     prev = None
     for unit, marked in zip(units, marks):

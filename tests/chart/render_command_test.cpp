@@ -1,0 +1,126 @@
+// kolvar-chart render as scripts use it: the PNG equals the library's redraw
+// with the Moon picture laid over it, the objects file matches the table,
+// and bad input writes nothing.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
+#include "canvas/png_reader.h"
+#include "chart/redraw.h"
+#include "chart_test_setup.h"
+#include "run_chart.h"
+
+namespace kolvar {
+namespace {
+
+using cli::testing::Fields;
+using cli::testing::Lines;
+using cli::testing::RunChart;
+
+constexpr double Deg = 3.141592653589793 / 180;
+
+class RenderCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string base = "/tmp/kolvar_render_test_" + std::to_string(::getpid());
+        png = base + ".png";
+        tsv = base + ".tsv";
+    }
+    void TearDown() override {
+        std::remove(png.c_str());
+        std::remove(tsv.c_str());
+    }
+    static bool Exists(const std::string& path) { return std::ifstream(path).good(); }
+
+    std::string png, tsv;
+};
+
+TEST_F(RenderCommand, PngIsTheWindowPictureAndObjectsMatchTheTable) {
+    const auto run = RunChart({"render", "--jd", "2460536.375", "--lat", "-33.87", "--lon", "151.21", "--size",
+                               "320x240", "--out", png, "--objects", tsv});
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    EXPECT_EQ(run.Out, png + "\n");
+
+    InitialiseChartTables();
+    ObserverState observer;
+    observer.JulianDay = 2460536.375;
+    observer.Latitude = -33.87 * Deg;
+    observer.Longitude = 151.21 * Deg;
+    Bitmap expected;
+    ChartFrame frame;
+    SkyObjectTable objects;
+    MoonPicture moon;
+    ASSERT_TRUE(RedrawChart(observer, expected, 320, 240, frame, objects, moon));
+    LayMoonPicture(expected, moon);
+
+    const std::optional<Bitmap> written = ReadPng(png);
+    ASSERT_TRUE(written.has_value());
+    ASSERT_EQ(written->Width(), 320);
+    ASSERT_EQ(written->Height(), 240);
+    int differing = 0;
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 320; ++x) differing += written->Pixel(x, y) == expected.Pixel(x, y) ? 0 : 1;
+    EXPECT_EQ(differing, 0);
+
+    std::ifstream in(tsv);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto lines = Lines(text);
+    ASSERT_EQ(lines.size(), 1u + SkyObjectCount);
+    EXPECT_EQ(lines[0], "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty");
+    for (int slot = 0; slot < SkyObjectCount; slot += 97) {
+        const auto f = Fields(lines[1 + slot], '\t');
+        ASSERT_EQ(f.size(), 9u);
+        const SkyObjectEntry& e = objects[slot];
+        EXPECT_EQ(std::stoi(f[0]), slot);
+        EXPECT_EQ(std::stoi(f[1]), e.Kind);
+        EXPECT_EQ(std::stoi(f[2]), e.Index);
+        EXPECT_EQ(std::stoi(f[3]), e.Visible);
+        EXPECT_DOUBLE_EQ(std::stod(f[4]), e.Azimuth);
+        EXPECT_DOUBLE_EQ(std::stod(f[5]), e.Altitude);
+        EXPECT_DOUBLE_EQ(std::stod(f[6]), e.Distance);
+        const ChartPoint p = ProjectToChart(frame, e.Azimuth, e.Altitude);
+        EXPECT_FLOAT_EQ(std::stof(f[7]), p.X);
+        EXPECT_FLOAT_EQ(std::stof(f[8]), p.Y);
+    }
+}
+
+TEST_F(RenderCommand, BadInputIsOneLineExitTwoAndNoFile) {
+    for (const std::vector<std::string>& args : {
+             std::vector<std::string>{"--lat", "90.5"},
+             {"--lon", "east"},
+             {"--size", "640x0"},
+             {"--size", "640*480"},
+             {"--jd", "inf"},
+             {"--bench", "3", "--out", "x.png"},
+             {"--colour", "red"},
+         }) {
+        std::vector<std::string> full{"render", "--out", png, "--objects", tsv};
+        if (args[0] == "--bench") full = {"render"};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto run = RunChart(full);
+        EXPECT_EQ(run.ExitStatus, 2) << args[0];
+        EXPECT_EQ(Lines(run.Err).size(), 1u) << run.Err;
+        EXPECT_TRUE(run.Out.empty());
+        EXPECT_FALSE(Exists(png)) << args[0];
+        EXPECT_FALSE(Exists(tsv)) << args[0];
+    }
+}
+
+TEST_F(RenderCommand, BenchPrintsTwoTimingLines) {
+    const auto run = RunChart({"render", "--bench", "2", "--size", "200x150"});
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    const auto lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("astro_ms min=", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("redraw_ms min=", 0), 0u) << lines[1];
+    EXPECT_NE(lines[1].find(" median="), std::string::npos);
+    EXPECT_NE(lines[1].find(" max="), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kolvar
