@@ -34,7 +34,9 @@ void WalkPolyline(Canvas& canvas, const ChartContext& ctx, const Points& points,
         const bool visible = p.Altitude >= 0.0;
         const bool same = letter == prevLetter;
         // Points below the horizon are projected only where a line crosses it.
-        const auto project = [&ctx](const HorizontalPosition& h) { return ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude); };
+        const auto project = [&ctx](const HorizontalPosition& h) {
+            return ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude);
+        };
         if (visible) {
             const ChartPoint here = project(p);
             if (prevVisible && same) {

@@ -6,12 +6,14 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "astro/spherical_position.h"
 #include "canvas/bitmap.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/star_catalogue.h"
+#include "chart/background_layers.h"
 #include "chart/marker.h"
 #include "chart/milky_way_layer.h"
 #include "chart/redraw.h"
@@ -61,16 +63,8 @@ protected:
 
     // Galactic (l, b) in degrees to the observer's horizon.
     HorizontalPosition Galactic(double l, double b) const {
-        // Rows of the equatorial (J2000) to galactic rotation; its transpose turns back.
-        static const double G[3][3] = {{-0.0548755604, -0.8734370902, -0.4838350155},
-                                       {0.4941094279, -0.4448296300, 0.7469822445},
-                                       {-0.8676661490, -0.1980763734, 0.4559837762}};
-        const double g[3] = {std::cos(b * Deg) * std::cos(l * Deg), std::cos(b * Deg) * std::sin(l * Deg),
-                             std::sin(b * Deg)};
-        double e[3];
-        for (int k = 0; k < 3; ++k) e[k] = G[0][k] * g[0] + G[1][k] * g[1] + G[2][k] * g[2];
-        return EquatorialToHorizontal(frame, std::atan2(e[1], e[0]), std::asin(e[2]), InfinitelyFar,
-                                      observer.JulianDay);
+        const SphericalPosition e = GalacticToEquatorial(l, b);
+        return EquatorialToHorizontal(frame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay);
     }
 
     bool NearSunOrMoon(int x, int y, double margin) const {
@@ -121,6 +115,29 @@ TEST_P(RenderedChart, CardinalCrossReachesTheEdges) {
     EXPECT_EQ(chart.Pixel(chart.Width() - 2, frame.CentreY), colours::Green);
     EXPECT_EQ(chart.Pixel(frame.CentreX, 1), colours::Green);
     EXPECT_EQ(chart.Pixel(frame.CentreX, chart.Height() - 2), colours::Green);
+}
+
+// The cross and the ecliptic lie under the horizon disc: green only outside
+// it, yellow in the margin only along the ecliptic circle.
+TEST_P(RenderedChart, CrossAndEclipticOnlyInTheMargin) {
+    const std::optional<ChartCircle> ecliptic = EclipticCircle(ChartContext{frame, observer.JulianDay, objects});
+    int greenInside = 0, yellowAstray = 0, yellowOnEcliptic = 0;
+    for (int y = 0; y < chart.Height(); ++y)
+        for (int x = 0; x < chart.Width(); ++x) {
+            const Colour c = chart.Pixel(x, y);
+            const double r = RadiusOf(x, y);
+            if (c == colours::Green && r < frame.ChartRadius + 1) ++greenInside;
+            if (c != colours::Yellow || r <= frame.ChartRadius + 6 || NearSunOrMoon(x, y, 40)) continue;
+            const double off = ecliptic ? std::abs(std::hypot(x + 0.5 - ecliptic->CentreX, y + 0.5 - ecliptic->CentreY) -
+                                                   ecliptic->Radius)
+                                        : 1e9;
+            (off <= 3.0 ? yellowOnEcliptic : yellowAstray) += 1;  // pen 2, corners truncated
+        }
+    EXPECT_EQ(greenInside, 0);
+    EXPECT_EQ(yellowAstray, 0);
+    if (!ecliptic) {
+        EXPECT_EQ(yellowOnEcliptic, 0);
+    }
 }
 
 TEST_P(RenderedChart, HorizonLineIsCyanAtTheChartRadius) {

@@ -1,0 +1,74 @@
+// The Milky Way fill over many observers and instants: the horizon closure
+// must neither leave the band empty nor flood the sky outside it, whichever
+// way the band meets the horizon.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "astro/spherical_position.h"
+#include "canvas/bitmap.h"
+#include "chart/milky_way_layer.h"
+#include "chart/redraw.h"
+#include "chart_test_setup.h"
+
+namespace kolvar {
+namespace {
+
+constexpr double Pi = 3.141592653589793;
+constexpr double Deg = Pi / 180;
+
+TEST(MilkyWaySweep, BandFilledAndSkyClearForRandomObservers) {
+    InitialiseChartTables();
+    std::mt19937 random(20240814);
+    std::uniform_real_distribution<double> day(2415020.0, 2488070.0);  // 1900 .. 2100
+    std::uniform_real_distribution<double> sine(-1.0, 1.0);
+    std::uniform_real_distribution<double> longitude(-Pi, Pi);
+    Bitmap chart;
+    ChartFrame frame;
+    SkyObjectTable objects;
+    MoonPicture moon;
+    int totalOn = 0, totalOnSamples = 0;
+    for (int run = 0; run < 150; ++run) {
+        ObserverState observer;
+        observer.JulianDay = day(random);
+        observer.Latitude = std::asin(sine(random));
+        observer.Longitude = longitude(random);
+        ASSERT_TRUE(RedrawChart(observer, chart, 420, 420, frame, objects, moon));
+        int on = 0, onSamples = 0, off = 0, offSamples = 0;
+        for (double l = 0; l < 360; l += 3) {
+            for (double b : {-45.0, -1.0, 1.0, 45.0}) {
+                const SphericalPosition e = GalacticToEquatorial(l, b);
+                const HorizontalPosition h =
+                    EquatorialToHorizontal(frame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay);
+                if (h.Altitude < 0.1) continue;
+                const ChartPoint p = ProjectToChart(frame, h.Azimuth, h.Altitude);
+                const Colour c = chart.Pixel(static_cast<int>(p.X), static_cast<int>(p.Y));
+                const bool grey = c == MilkyWayBandColour || c == MilkyWayOutlineColour;
+                if (!grey && c != colours::Black) continue;  // a marker
+                if (std::abs(b) < 2) {
+                    ++onSamples;
+                    on += grey ? 1 : 0;
+                } else {
+                    ++offSamples;
+                    off += grey ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_LE(off, offSamples / 10 + 1)
+            << "sky flooded: jd " << observer.JulianDay << " lat " << observer.Latitude / Deg << " lon "
+            << observer.Longitude / Deg << ": " << off << " of " << offSamples;
+        if (onSamples >= 20) {
+            EXPECT_GE(on, onSamples * 6 / 10)
+                << "band empty: jd " << observer.JulianDay << " lat " << observer.Latitude / Deg << " lon "
+                << observer.Longitude / Deg << ": " << on << " of " << onSamples;
+        }
+        totalOn += on;
+        totalOnSamples += onSamples;
+    }
+    EXPECT_GE(totalOn, totalOnSamples * 8 / 10);
+}
+
+}  // namespace
+}  // namespace kolvar
