@@ -9,17 +9,14 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "dialogs/runic_text.h"
+
 namespace kolvar {
 namespace {
 
 constexpr int BarPadding = 2;  // above and below the tallest item
 
 }  // namespace
-
-QString RunicString(std::string_view bytes)
-{
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 RunicMenuBar::RunicMenuBar(QWidget* parent) : QWidget(parent)
 {
@@ -33,12 +30,7 @@ QFont RunicMenuBar::MenuFont() const
 {
     // The runic face at the height of the system's fixed-pitch font.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    QFont font(QStringLiteral("Runex23x"));
-    font.setPixelSize(std::max(8, QFontMetrics(fixed).height()));
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
+    return RunicFont(std::max(8, QFontMetrics(fixed).height()));
 }
 
 int RunicMenuBar::CheckMarkWidth() const

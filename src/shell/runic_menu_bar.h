@@ -72,7 +72,4 @@ private:
     int pressed_ = -1;
 };
 
-// The caption bytes as a QString that the runic face draws glyph for glyph.
-QString RunicString(std::string_view bytes);
-
 }  // namespace kolvar
