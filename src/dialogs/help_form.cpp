@@ -1,0 +1,83 @@
+#include "dialogs/help_form.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "catalog/runic_captions.h"
+#include "dialogs/runic_text.h"
+
+namespace kolvar {
+namespace {
+
+// All four lines end at this x.
+constexpr int LinesRightEdge = 642;
+
+// A frame of 4 pixels at each side and a caption of 19 above, as the design's
+// outer size assumed.
+constexpr int FrameWidth = 8;
+constexpr int FrameHeight = 27;
+
+QLabel* HelpLine(QWidget* parent, int line, int top, int width, int height, int fontHeight)
+{
+    auto* label = new QLabel(RunicString(HelpFormCaptions.Lines[static_cast<std::size_t>(line - 1)].Runic), parent);
+    label->setObjectName(QStringLiteral("Label%1").arg(line));
+    label->setFont(RunicFont(fontHeight));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Right-aligned: a longer text grows to the left, the right edge stays.
+    int needed = label->sizeHint().width();
+    int w = std::max(width, needed);
+    label->setGeometry(LinesRightEdge - w, top, w, height);
+    return label;
+}
+
+}  // namespace
+
+THelpForm1::THelpForm1(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("HelpForm1"));
+    setWindowTitle(QStringLiteral(" "));
+    // A title bar without border icons: no system menu and no close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    setFont(RunicFont(21));
+    setFixedSize(OuterWidth - FrameWidth, OuterHeight - FrameHeight);
+    move(70, 98);
+
+    // Designed at x = 252, 134, 289 and 22 with these widths, all ending at x = 642.
+    Label1 = HelpLine(this, 1, 31, 390, 26, 21);
+    Label2 = HelpLine(this, 2, 86, 508, 29, 23);
+    Label3 = HelpLine(this, 3, 140, 353, 26, 21);
+    Label4 = HelpLine(this, 4, 196, 620, 29, 23);
+
+    Button1 = new QPushButton(RunicString(HelpFormCaptions.Button1), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(477, 283, 165, 56);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &THelpForm1::Button1Click);
+    Button1->setFocus();
+}
+
+void THelpForm1::Button1Click()
+{
+    done(2);
+}
+
+void THelpForm1::closeEvent(QCloseEvent* event)
+{
+    // Only the button closes this window (done() hides it without a close event).
+    event->ignore();
+}
+
+void THelpForm1::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();  // Escape would reject the dialog; this window has no cancel but its button
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kolvar {
+
+// A private-profile (INI) file held as its lines, so that writing a few keys
+// keeps every other section, key, comment and blank line as it was.
+// Section and key names compare case-insensitively (ASCII), values are read
+// trimmed, with one pair of enclosing quotes removed, and cut at
+// MaxIniValueLength characters.
+class IniFile {
+public:
+    static constexpr std::size_t MaxIniValueLength = 1023;
+
+    IniFile() = default;
+
+    // Reads the file. A missing file gives an empty document; a file that
+    // exists but cannot be read throws std::system_error whose text
+    // names the step and the reason.
+    static IniFile Load(const std::filesystem::path& path);
+    static IniFile Parse(std::string_view text);
+
+    // The value of section/key, or nothing when the key is absent.
+    std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
+
+    // Replaces the key's value in the first section of that name, appends the
+    // key to that section, or appends the section at the end.
+    void Write(std::string_view section, std::string_view key, std::string_view value);
+
+    std::string Text() const;
+
+private:
+    struct Found {
+        std::size_t SectionLine = 0;   // index of the [section] line
+        std::size_t SectionEnd = 0;    // first line after the section
+        std::optional<std::size_t> KeyLine;
+    };
+    std::optional<Found> Find(std::string_view section, std::string_view key) const;
+
+    std::vector<std::string> lines_;
+    std::string newline_ = "\n";
+    bool endsWithNewline_ = true;
+};
+
+// Writes `text` to `path` completely or not at all: a temporary file in the same
+// folder is written, flushed and renamed over the target. Throws
+// std::system_error naming the failed step and the reason.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view text);
+
+}  // namespace kolvar

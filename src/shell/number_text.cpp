@@ -1,0 +1,142 @@
+#include "shell/number_text.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <system_error>
+
+namespace kolvar {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+void StripTrailingZeros(std::string& digits)
+{
+    if (digits.find('.') == std::string::npos) return;
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    if (!digits.empty() && digits.back() == '.') digits.pop_back();
+}
+
+}  // namespace
+
+char LocaleDecimalSeparator()
+{
+    const std::lconv* lc = std::localeconv();
+    if (lc == nullptr || lc->decimal_point == nullptr) return '.';
+    const char* dp = lc->decimal_point;
+    if (dp[0] == '\0' || dp[1] != '\0') return '.';
+    return dp[0];
+}
+
+std::string FormatGeneral15(double value, char separator)
+{
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (value == 0.0) return "0";
+
+    // Round to 15 significant digits first; the exponent of the rounded value
+    // decides between fixed-point and scientific notation.
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    std::string sci(buf, end);  // e.g. "-3.33333333333333e-01"
+    std::size_t e = sci.find('e');
+    int exponent = std::atoi(sci.c_str() + e + 1);
+    std::string mantissa = sci.substr(0, e);
+
+    std::string out;
+    if (exponent < -5 || exponent >= 15) {
+        StripTrailingZeros(mantissa);
+        out = mantissa + "E" + std::to_string(exponent);
+    } else {
+        int decimals = 14 - exponent;  // keeps 15 significant digits
+        auto [fend, fec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+        out.assign(buf, fend);
+        StripTrailingZeros(out);
+    }
+    for (char& c : out)
+        if (c == '.') c = separator;
+    return out;
+}
+
+std::string FormatGeneral15(double value) { return FormatGeneral15(value, LocaleDecimalSeparator()); }
+
+std::optional<double> ParseStrictDouble(std::string_view text, char separator)
+{
+    text = TrimBlanks(text);
+    std::string plain;  // the same number with '.' as separator, for from_chars
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int mantissaDigits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        plain += text[i++];
+        ++mantissaDigits;
+    }
+    if (i < text.size() && text[i] == separator) {
+        ++i;
+        plain += '.';
+        while (i < text.size() && IsDigit(text[i])) {
+            plain += text[i++];
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        plain += text[i++];
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+        int exponentDigits = 0;
+        while (i < text.size() && IsDigit(text[i])) {
+            plain += text[i++];
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+
+    double value = 0.0;
+    auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec != std::errc{} || ptr != plain.data() + plain.size()) return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::optional<double> ParseStrictDouble(std::string_view text)
+{
+    return ParseStrictDouble(text, LocaleDecimalSeparator());
+}
+
+std::optional<int> ParseIniInteger(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        std::uint32_t value = 0;
+        std::string_view hex = text.substr(2);
+        auto [ptr, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
+        if (ec != std::errc{} || ptr != hex.data() + hex.size()) return std::nullopt;
+        return static_cast<int>(value);  // 0xFFFFFFFF is -1, as a 32-bit register holds it
+    }
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    std::string_view digits = text.substr(i);
+    if (digits.empty() || !IsDigit(digits.front())) return std::nullopt;
+    std::int64_t magnitude = 0;
+    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    if (ec != std::errc{} || ptr != digits.data() + digits.size()) return std::nullopt;
+    std::int64_t value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+}  // namespace kolvar

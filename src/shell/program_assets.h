@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QIcon>
+#include <span>
+
+namespace kolvar {
+
+// The runic TrueType font file carried inside the program (empty if the build
+// did not embed it).
+std::span<const unsigned char> RunicFontFileBytes();
+
+// The application icon.
+QIcon ProgramIcon();
+
+// Makes the program's embedded faces available to the raster canvas; false
+// when one of them cannot be read.
+bool RegisterCanvasFonts();
+
+}  // namespace kolvar

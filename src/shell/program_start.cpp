@@ -1,0 +1,119 @@
+#include "shell/program_start.h"
+
+#include <dlfcn.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "catalog/static_tables.h"
+#include "shell/program_assets.h"
+#include "shell/program_path.h"
+#include "shell/settings_file.h"
+#include "shell/signal_quit.h"
+
+namespace kolvar {
+namespace {
+
+void Note(std::vector<std::string>* trace, const char* step)
+{
+    if (trace != nullptr) trace->emplace_back(step);
+}
+
+void WriteFontFile(const std::filesystem::path& file, std::span<const unsigned char> font)
+{
+    // Rewritten at every start; a folder we cannot write to is no reason to stop.
+    std::FILE* f = std::fopen(file.c_str(), "w+b");
+    if (f == nullptr) return;
+    std::fwrite(font.data(), 1, font.size(), f);
+    std::fclose(f);
+}
+
+}  // namespace
+
+void InitialiseStaticTables()
+{
+    // The menu's caption table is constant data and the SkyObjectTable a
+    // zero-filled array, both ready before main; the catalogue tables are
+    // built here in their fixed order.
+    InitStaticTables();
+}
+
+void InstallRunicFont(const std::filesystem::path& programDirectory, std::span<const unsigned char> font)
+{
+    if (font.empty()) throw StartupError("FindResource", "the runic font Runex23x.ttf is not embedded in the program");
+    WriteFontFile(programDirectory / RunicFontFileName, font);
+    if (!RegisterCanvasFonts())
+        std::fprintf(stderr, "kolvar: the canvas could not read the embedded faces; chart labels will not show\n");
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()),
+                                               static_cast<qsizetype>(font.size()));
+    if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
+        std::fprintf(stderr, "kolvar: the runic font was not accepted; runic captions will not show\n");
+}
+
+ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std::string>* trace)
+{
+    ProgramWindows w;
+    w.StarsForm = std::make_unique<TStarsForm>(std::move(options));
+    Note(trace, "TStarsForm");
+    w.InfoDlg = std::make_unique<TInfoDlg>(w.StarsForm.get());
+    Note(trace, "TInfoDlg");
+    w.TimeDlg = std::make_unique<TTimeDlg>(w.StarsForm.get());
+    Note(trace, "TTimeDlg");
+    w.PlaceDlg = std::make_unique<TPlaceDlg>(w.StarsForm.get());
+    Note(trace, "TPlaceDlg");
+    w.PlainSky = std::make_unique<TPlainSky>(w.StarsForm.get());
+    Note(trace, "TPlainSky");
+    w.HelpForm1 = std::make_unique<THelpForm1>(w.StarsForm.get());
+    Note(trace, "THelpForm1");
+
+    TStarsForm::Dialogs dialogs;
+    dialogs.InfoDlg = w.InfoDlg.get();
+    dialogs.HelpForm1 = w.HelpForm1.get();
+    // The time and place exchanges are connected here when those dialogs get their controls.
+    w.StarsForm->SetDialogs(std::move(dialogs));
+    return w;
+}
+
+int RunProgram(int argc, char** argv)
+{
+    InitialiseStaticTables();
+    QApplication app(argc, argv);  // also sets the C locale from the environment
+
+    try {
+        InstallRunicFont(ProgramDirectory(), RunicFontFileBytes());
+    } catch (const StartupError& e) {
+        std::fprintf(stderr, "kolvar: start-up failed at step %s\n", e.what());
+        QMessageBox::critical(nullptr, QStringLiteral("Kolvar"),
+                              QStringLiteral("Kolvar cannot start.\n\nFailed step: %1").arg(QString::fromUtf8(e.what())));
+        return 1;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Kolvar"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
+    QApplication::setDesktopFileName(QStringLiteral("kolvar"));
+
+    TStarsForm::Options options;
+    options.SettingsFile = SettingsFilePath();
+    ProgramWindows windows = CreateProgramWindows(std::move(options));
+
+    QApplication::setWindowIcon(ProgramIcon());
+
+    SignalQuit quitOnSignal([&windows](int signalNumber) { windows.StarsForm->QuitOnSignal(signalNumber); });
+    windows.StarsForm->show();
+    QApplication::exec();
+    return 0;  // the windows go now, the main window last, which saves the settings
+}
+
+int CheckExportedFunctions()
+{
+    void* load = ::dlsym(RTLD_DEFAULT, "LoadIni");
+    void* save = ::dlsym(RTLD_DEFAULT, "SaveIni");
+    std::printf("LoadIni %s\nSaveIni %s\n", load ? "exported" : "missing", save ? "exported" : "missing");
+    bool same = load == reinterpret_cast<void*>(&LoadIni) && save == reinterpret_cast<void*>(&SaveIni);
+    return load && save && same ? 0 : 1;
+}
+
+}  // namespace kolvar

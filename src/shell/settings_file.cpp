@@ -1,0 +1,123 @@
+#include "shell/settings_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+
+#include "shell/ini_file.h"
+#include "shell/number_text.h"
+#include "shell/program_path.h"
+
+namespace kolvar {
+namespace {
+
+constexpr const char* LocalTimeSection = "LOCALTIME";
+constexpr const char* GeoPosSection = "GEOPOS";
+constexpr const char* FontSizeSection = "FONTSIZE";
+
+double ReadDouble(const IniFile& ini, const char* section, const char* key, const char* defaultText,
+                  double fallback)
+{
+    return ParseStrictDouble(ini.ReadString(section, key, defaultText)).value_or(fallback);
+}
+
+int ReadInteger(const IniFile& ini, const char* section, const char* key, int defaultValue)
+{
+    auto text = ini.Read(section, key);
+    if (!text) return defaultValue;
+    return ParseIniInteger(*text).value_or(defaultValue);
+}
+
+std::filesystem::path ConfigHome()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && xdg[0] == '/') return xdg;
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home != nullptr && home[0] != '\0' ? home : "/") / ".config";
+}
+
+std::string& LastError()
+{
+    static std::string text;
+    return text;
+}
+
+}  // namespace
+
+SettingsWriteError::SettingsWriteError(std::filesystem::path path, std::string reason, int code)
+    : std::runtime_error("Cannot save the settings to " + path.string() + ": " + reason),
+      path_(std::move(path)),
+      reason_(std::move(reason)),
+      code_(code)
+{
+}
+
+std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programDirectory)
+{
+    if (IsWritableDirectory(programDirectory)) return programDirectory / SettingsFileName;
+    return ConfigHome() / "kolvar" / SettingsFileName;
+}
+
+std::filesystem::path SettingsFilePath() { return SettingsFilePathFor(ProgramDirectory()); }
+
+IniValues LoadIniFile(const std::filesystem::path& path)
+{
+    IniFile ini;
+    try {
+        ini = IniFile::Load(path);
+    } catch (const std::exception&) {
+        // An unreadable file reads like a missing one: every value takes its default.
+    }
+    IniValues v;
+    v.Zone = ReadDouble(ini, LocalTimeSection, "Zone", "1", 1.0);
+    v.SummerTime = ReadInteger(ini, LocalTimeSection, "SummerTime", 0) != 0 ? 1 : 0;
+    v.Longitude = ReadDouble(ini, GeoPosSection, "Longitude", "0.3327296", 0.3327296);
+    v.Latitude = ReadDouble(ini, GeoPosSection, "Latitude", "0.8305847", 0.8305847);
+    v.FontSize = ReadInteger(ini, FontSizeSection, "FontSize", 12);
+    return v;
+}
+
+void SaveIniFile(const std::filesystem::path& path, const IniValues& values)
+{
+    try {
+        std::error_code ec;
+        if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+        // Other sections and keys must survive, so a file that exists but
+        // cannot be read is not overwritten.
+        IniFile ini = IniFile::Load(path);
+        ini.Write(LocalTimeSection, "Zone", FormatGeneral15(values.Zone));
+        ini.Write(LocalTimeSection, "SummerTime", values.SummerTime != 0 ? "1" : "0");
+        ini.Write(GeoPosSection, "Longitude", FormatGeneral15(values.Longitude));
+        ini.Write(GeoPosSection, "Latitude", FormatGeneral15(values.Latitude));
+        ini.Write(FontSizeSection, "FontSize", std::to_string(values.FontSize));
+        WriteFileAtomically(path, ini.Text());
+    } catch (const std::system_error& e) {
+        throw SettingsWriteError(path, e.what(), e.code().value());
+    }
+}
+
+const std::string& LastSaveIniError() { return LastError(); }
+
+}  // namespace kolvar
+
+extern "C" void LoadIni(double* zone, int* summerTime, double* longitude, double* latitude, int* fontSize)
+{
+    kolvar::IniValues v = kolvar::LoadIniFile(kolvar::SettingsFilePath());
+    *zone = v.Zone;
+    *summerTime = v.SummerTime;
+    *longitude = v.Longitude;
+    *latitude = v.Latitude;
+    *fontSize = v.FontSize;
+}
+
+extern "C" int SaveIni(double zone, int summerTime, double longitude, double latitude, int fontSize)
+{
+    try {
+        kolvar::SaveIniFile(kolvar::SettingsFilePath(), {zone, summerTime, longitude, latitude, fontSize});
+        kolvar::LastError().clear();
+        return 0;
+    } catch (const kolvar::SettingsWriteError& e) {
+        kolvar::LastError() = e.what();
+        return e.Code() != 0 ? e.Code() : EIO;
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace kolvar {
+
+// The five observer values that survive between runs.
+struct IniValues {
+    double Zone = 1.0;             // hours east of Greenwich
+    int SummerTime = 0;            // 1 or 0 when loaded; any non-zero counts as true when saved
+    double Longitude = 0.3327296;  // radians, east positive
+    double Latitude = 0.8305847;   // radians, north positive
+    int FontSize = 12;             // points
+};
+
+inline constexpr const char* SettingsFileName = "Kolvar.ini";
+
+// Where the settings file lives, for reading and writing alike: beside the
+// executable when that folder is writable, otherwise
+// $XDG_CONFIG_HOME/kolvar/Kolvar.ini (~/.config/kolvar/Kolvar.ini when the
+// variable is unset or not absolute).
+std::filesystem::path SettingsFilePath();
+std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programDirectory);
+
+// Reads the values; never fails. A missing file or key gives the default, a
+// value that is no number gives that value's fallback, each value on its own.
+IniValues LoadIniFile(const std::filesystem::path& path);
+
+// Writes the five keys and keeps everything else in the file. The file is
+// replaced completely or left as it was. Throws SettingsWriteError.
+void SaveIniFile(const std::filesystem::path& path, const IniValues& values);
+
+class SettingsWriteError : public std::runtime_error {
+public:
+    SettingsWriteError(std::filesystem::path path, std::string reason, int code);
+    const std::filesystem::path& Path() const { return path_; }
+    const std::string& Reason() const { return reason_; }
+    int Code() const { return code_; }  // errno value
+
+private:
+    std::filesystem::path path_;
+    std::string reason_;
+    int code_ = 0;
+};
+
+// The text of the last failed SaveIni call ("" after a success).
+const std::string& LastSaveIniError();
+
+}  // namespace kolvar
+
+// Exported from the executable by name, for other programs that share the
+// settings file. LoadIni writes every argument; SaveIni returns 0 on success,
+// otherwise an errno value, and LastSaveIniError() tells why.
+extern "C" {
+void LoadIni(double* zone, int* summerTime, double* longitude, double* latitude, int* fontSize);
+int SaveIni(double zone, int summerTime, double longitude, double latitude, int fontSize);
+}

@@ -1,0 +1,237 @@
+#include "shell/stars_form.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "astro/time_scales.h"
+#include "chart/chart_frame.h"
+#include "chart/observer_state.h"
+#include "chart/redraw.h"
+#include "chart/sky_object_table.h"
+#include "shell/chart_view.h"
+#include "shell/font_size.h"
+#include "shell/runic_menu.h"
+#include "shell/runic_menu_bar.h"
+#include "shell/settings_file.h"
+
+namespace kolvar {
+
+namespace {
+
+// The design size of the client area.
+constexpr int DesignClientWidth = 312;
+constexpr int DesignClientHeight = 186;
+
+void ShowErrorBox(const QString& text)
+{
+    std::fprintf(stderr, "kolvar: %s\n", text.toLocal8Bit().constData());
+    QMessageBox::critical(nullptr, QStringLiteral("Kolvar"), text);
+}
+
+}  // namespace
+
+TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), options_(std::move(options))
+{
+    setObjectName(QStringLiteral("StarsForm"));
+    setWindowTitle(QStringLiteral(" "));
+    if (!options_.ReportError) options_.ReportError = ShowErrorBox;
+
+    BuildMenu();
+    image1_ = new ChartView(this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    setCentralWidget(image1_);
+    image1_->OnResize = [this] { FormResize(); };
+
+    move(81, 185);
+    resize(DesignClientWidth, DesignClientHeight + mainMenu1_->sizeHint().height());
+
+    FormCreate();
+}
+
+TStarsForm::~TStarsForm()
+{
+    FormDestroy();
+}
+
+void TStarsForm::BuildMenu()
+{
+    mainMenu1_ = new RunicMenuBar(this);
+    setMenuWidget(mainMenu1_);
+
+    observer1Menu_ = new QMenu(this);
+    observer1Menu_->setObjectName(QStringLiteral("Observer1Menu"));
+    time1_ = observer1Menu_->addAction(QStringLiteral("Id\u00F6"));
+    time1_->setObjectName(QStringLiteral("Time1"));
+    place1_ = observer1Menu_->addAction(QStringLiteral("Hely"));
+    place1_->setObjectName(QStringLiteral("Place1"));
+    exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
+    exit1_->setObjectName(QStringLiteral("Exit1"));
+    connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
+    connect(place1_, &QAction::triggered, this, &TStarsForm::Place1Click);
+    connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
+
+    charSize1Menu_ = new QMenu(this);
+    charSize1Menu_->setObjectName(QStringLiteral("CharSize1Menu"));
+    grow1_ = charSize1Menu_->addAction(QStringLiteral("N\u00F6vel"));
+    grow1_->setObjectName(QStringLiteral("Grow1"));
+    shrivell1_ = charSize1Menu_->addAction(QStringLiteral("Zsuggor\u00EDt"));
+    shrivell1_->setObjectName(QStringLiteral("Shrivell1"));
+    connect(grow1_, &QAction::triggered, this, &TStarsForm::Grow1Click);
+    connect(shrivell1_, &QAction::triggered, this, &TStarsForm::Shrivell1Click);
+
+    // The bar in declared order, with the declared (Latin) captions; the menu
+    // set-up replaces every caption but N1's by its runic one.
+    auto add = [this](const char* name, const QString& caption) {
+        MenuBarItem item;
+        item.Name = QString::fromLatin1(name);
+        item.PlainCaption = caption;
+        return mainMenu1_->AddItem(std::move(item));
+    };
+    add("N1", QStringLiteral(" "));
+    int help1 = add("Help1", QStringLiteral("Seg\u00E9ly"));
+    int information1 = add("Information1", QStringLiteral("T\u00E1j\u00E9koztat\u00F3"));
+    int charSize1 = add("CharSize1", QStringLiteral("Bet\u00FCm\u00E9ret"));
+    int observer1 = add("Observer1", QStringLiteral("Megfigyel\u00F6"));
+    mainMenu1_->Item(help1).Command = [this] { Help1Click(); };
+    mainMenu1_->Item(information1).Command = [this] { Information1Click(); };
+    mainMenu1_->Item(charSize1).DropDown = charSize1Menu_;
+    mainMenu1_->Item(charSize1).OnOpen = [this] { CharSize1Click(); };
+    mainMenu1_->Item(observer1).DropDown = observer1Menu_;
+    mainMenu1_->Item(observer1).OnOpen = [this] { Observer1Click(); };
+}
+
+QAction* TStarsForm::Action(const QString& name) const
+{
+    for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_})
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+void TStarsForm::FormCreate()
+{
+    SkyObjects.fill(SkyObjectEntry{});
+    Observer.Zone = 1.0;
+    Observer.SummerTime = false;
+    // The starting instant takes the clock as civil time at zone +1 h without
+    // summer time: the settings are not read yet.
+    CalendarMoment now = ReadSystemClock();
+    Observer.JulianDay = static_cast<double>(
+        JulianDayFromCalendar(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second, false, 1.0));
+    Observer.FontSize = 12;
+
+    IniValues values = LoadIniFile(options_.SettingsFile);
+    Observer.Zone = values.Zone;
+    Observer.Longitude = values.Longitude;
+    Observer.Latitude = values.Latitude;
+    Observer.FontSize = values.FontSize;
+    // values.SummerTime is deliberately not applied: every run starts without summer time.
+
+    SetUpRunicMenu(*mainMenu1_, *this);
+    update();
+}
+
+void TStarsForm::FormActivate()
+{
+    SetUpRunicMenu(*mainMenu1_, *this);
+}
+
+void TStarsForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TStarsForm::FormResize()
+{
+    if (Observer.ClosingFlag) return;
+    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects, moonResult_))
+        return;
+    ++redrawCount_;
+    image1_->ShowChart(chartBitmap_);
+    image1_->ShowMoonPicture(moonResult_.Picture,
+                             QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
+}
+
+void TStarsForm::FormDestroy()
+{
+    if (destroyed_) return;
+    destroyed_ = true;
+    Observer.ClosingFlag = true;
+    IniValues values{Observer.Zone, Observer.SummerTime ? 1 : 0, Observer.Longitude, Observer.Latitude,
+                     Observer.FontSize};
+    try {
+        SaveIniFile(options_.SettingsFile, values);
+    } catch (const SettingsWriteError& e) {
+        ReportSaveError(QStringLiteral("Kolvar could not save its settings.\n\nFile: %1\nReason: %2")
+                            .arg(QString::fromStdString(e.Path().string()), QString::fromStdString(e.Reason())));
+    }
+}
+
+void TStarsForm::ReportSaveError(const QString& text)
+{
+    if (quitBySignal_) {
+        std::fprintf(stderr, "kolvar: %s\n", text.toLocal8Bit().constData());
+        return;
+    }
+    options_.ReportError(text);
+}
+
+void TStarsForm::Observer1Click()
+{
+    mainMenu1_->Redraw();
+    for (QAction* a : {time1_, place1_, exit1_}) a->setEnabled(true);
+}
+
+void TStarsForm::CharSize1Click()
+{
+    mainMenu1_->Redraw();
+    for (QAction* a : {grow1_, shrivell1_}) a->setEnabled(true);
+}
+
+void TStarsForm::Time1Click()
+{
+    if (dialogs_.TimeExchange && dialogs_.TimeExchange()) FormResize();
+}
+
+void TStarsForm::Place1Click()
+{
+    if (dialogs_.PlaceExchange && dialogs_.PlaceExchange()) FormResize();
+}
+
+void TStarsForm::Information1Click()
+{
+    if (dialogs_.InfoDlg != nullptr) dialogs_.InfoDlg->exec();
+}
+
+void TStarsForm::Help1Click()
+{
+    if (dialogs_.HelpForm1 != nullptr) dialogs_.HelpForm1->exec();
+}
+
+void TStarsForm::Exit1Click()
+{
+    QCoreApplication::exit(0);
+}
+
+void TStarsForm::QuitOnSignal(int)
+{
+    quitBySignal_ = true;
+    Exit1Click();
+}
+
+void TStarsForm::Grow1Click()
+{
+    Observer.FontSize = GrowFontSize(Observer.FontSize);
+}
+
+void TStarsForm::Shrivell1Click()
+{
+    Observer.FontSize = ShrinkFontSize(Observer.FontSize);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,233 @@
+#include "shell/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <system_error>
+
+namespace kolvar {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::setlocale(LC_NUMERIC, "C");
+        std::string tmpl = (fs::temp_directory_path() / "kolvar-settings-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+        dir_ = tmpl;
+        file_ = dir_ / SettingsFileName;
+    }
+    void TearDown() override
+    {
+        ::chmod(dir_.c_str(), 0755);
+        fs::remove_all(dir_);
+    }
+    void WriteText(const std::string& text) { std::ofstream(file_, std::ios::binary) << text; }
+    std::string ReadText() const
+    {
+        std::ifstream in(file_, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    IniValues Load() const { return LoadIniFile(file_); }
+
+    fs::path dir_;
+    fs::path file_;
+};
+
+TEST_F(SettingsFileTest, NoFileGivesTheDefaults)
+{
+    IniValues v = Load();
+    EXPECT_EQ(v.Zone, 1.0);
+    EXPECT_EQ(v.SummerTime, 0);
+    EXPECT_EQ(v.Longitude, 0.3327296);
+    EXPECT_EQ(v.Latitude, 0.8305847);
+    EXPECT_EQ(v.FontSize, 12);
+}
+
+TEST_F(SettingsFileTest, ReadsEveryValueWithAnyCaseOfNames)
+{
+    WriteText("[localtime]\nzone=-3.5\nsummertime=1\n[GeoPos]\nLONGITUDE=-0.1\nLatitude=0.9\n[fontsize]\nFontSize=20\n");
+    IniValues v = Load();
+    EXPECT_EQ(v.Zone, -3.5);
+    EXPECT_EQ(v.SummerTime, 1);
+    EXPECT_EQ(v.Longitude, -0.1);
+    EXPECT_EQ(v.Latitude, 0.9);
+    EXPECT_EQ(v.FontSize, 20);
+}
+
+TEST_F(SettingsFileTest, UnreadableValuesFallBackOneByOne)
+{
+    WriteText("[LOCALTIME]\nZone=abc\nSummerTime=x\n[GEOPOS]\nLongitude=0.1\nLatitude=north\n[FONTSIZE]\nFontSize=ten\n");
+    IniValues v = Load();
+    EXPECT_EQ(v.Zone, 1.0);
+    EXPECT_EQ(v.SummerTime, 0);
+    EXPECT_EQ(v.Longitude, 0.1);
+    EXPECT_EQ(v.Latitude, 0.8305847);
+    EXPECT_EQ(v.FontSize, 12);
+}
+
+TEST_F(SettingsFileTest, EmptyZoneIsNoNumber)
+{
+    WriteText("[LOCALTIME]\nZone=\n[GEOPOS]\nLatitude=0.5\n");
+    IniValues v = Load();
+    EXPECT_EQ(v.Zone, 1.0);
+    EXPECT_EQ(v.Latitude, 0.5);
+}
+
+TEST_F(SettingsFileTest, IntegerRules)
+{
+    WriteText("[LOCALTIME]\nSummerTime=2\n[FONTSIZE]\nFontSize=0x10\n");
+    IniValues v = Load();
+    EXPECT_EQ(v.SummerTime, 1);
+    EXPECT_EQ(v.FontSize, 16);
+}
+
+TEST_F(SettingsFileTest, CommaFileUnderPointLocaleTakesTheFallbacks)
+{
+    WriteText("[LOCALTIME]\nZone=2\n[GEOPOS]\nLongitude=0,1\nLatitude=0,2\n");
+    IniValues v = Load();
+    EXPECT_EQ(v.Zone, 2.0);  // no separator, still a number
+    EXPECT_EQ(v.Longitude, 0.3327296);
+    EXPECT_EQ(v.Latitude, 0.8305847);
+    WriteText("[LOCALTIME]\nZone=1,5\n");
+    EXPECT_EQ(Load().Zone, 1.0);
+}
+
+TEST_F(SettingsFileTest, SavedFileHasTheDocumentedShape)
+{
+    SaveIniFile(file_, IniValues{});
+    EXPECT_EQ(ReadText(),
+              "[LOCALTIME]\nZone=1\nSummerTime=0\n[GEOPOS]\nLongitude=0.3327296\nLatitude=0.8305847\n"
+              "[FONTSIZE]\nFontSize=12\n");
+}
+
+TEST_F(SettingsFileTest, SaveFormatsDoublesWithFifteenDigits)
+{
+    SaveIniFile(file_, {2.0, 7, -0.5, 1.0 / 3.0, -4});
+    std::string text = ReadText();
+    EXPECT_NE(text.find("Zone=2\n"), std::string::npos);
+    EXPECT_NE(text.find("SummerTime=1\n"), std::string::npos);
+    EXPECT_NE(text.find("Longitude=-0.5\n"), std::string::npos);
+    EXPECT_NE(text.find("Latitude=0.333333333333333\n"), std::string::npos);
+    EXPECT_NE(text.find("FontSize=-4\n"), std::string::npos);
+    IniValues back = Load();
+    EXPECT_EQ(back.SummerTime, 1);
+    EXPECT_EQ(back.Longitude, -0.5);
+    EXPECT_NEAR(back.Latitude, 1.0 / 3.0, 1e-15);
+}
+
+TEST_F(SettingsFileTest, SaveKeepsOtherSectionsAndKeys)
+{
+    WriteText("; hand-written\n[Window]\nLeft=10\n[GEOPOS]\nLatitude=0.1\nElevation=120\n");
+    SaveIniFile(file_, {1.0, 0, 0.2, 0.3, 14});
+    EXPECT_EQ(ReadText(),
+              "; hand-written\n[Window]\nLeft=10\n[GEOPOS]\nLatitude=0.3\nElevation=120\nLongitude=0.2\n"
+              "[LOCALTIME]\nZone=1\nSummerTime=0\n[FONTSIZE]\nFontSize=14\n");
+}
+
+TEST_F(SettingsFileTest, SaveCreatesMissingFolders)
+{
+    fs::path nested = dir_ / "config" / "kolvar" / SettingsFileName;
+    SaveIniFile(nested, IniValues{});
+    EXPECT_EQ(LoadIniFile(nested).FontSize, 12);
+}
+
+// The checks of a save into a folder that refuses new files; the folder holds
+// an older settings file that must survive.
+void ExpectReadOnlySaveFails(const fs::path& file, int expectedErrno)
+{
+    try {
+        SaveIniFile(file, IniValues{});
+        ADD_FAILURE() << "no error reported";
+    } catch (const SettingsWriteError& e) {
+        EXPECT_EQ(e.Path(), file);
+        EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos);
+        EXPECT_NE(e.Reason().find(std::generic_category().message(expectedErrno)), std::string::npos) << e.Reason();
+    }
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "[FONTSIZE]\nFontSize=30\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1)
+        << "temporary file left";
+}
+
+TEST_F(SettingsFileTest, SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile)
+{
+    WriteText("[FONTSIZE]\nFontSize=30\n");
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
+        ExpectReadOnlySaveFails(file_, EACCES);
+        return;
+    }
+    // Permission bits do not bind the superuser: run this test again in a
+    // private mount namespace where the folder is mounted read-only.
+    if (const char* inner = std::getenv("KOLVAR_TEST_READONLY_DIR")) {
+        ExpectReadOnlySaveFails(fs::path(inner) / SettingsFileName, EROFS);
+        return;
+    }
+    fs::path self = fs::read_symlink("/proc/self/exe");
+    std::string d = dir_.string();
+    std::string command = "unshare -m sh -c 'mount --bind " + d + " " + d + " && mount -o remount,bind,ro " + d +
+                          " " + d + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no read-only bind mount available here";
+    command = "unshare -m sh -c 'mount --bind " + d + " " + d + " && mount -o remount,bind,ro " + d + " " + d +
+              " && KOLVAR_TEST_READONLY_DIR=" + d + " exec " + self.string() +
+              " --gtest_filter=SettingsFileTest.SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+TEST_F(SettingsFileTest, SaveBelowARegularFileFailsWithAReason)
+{
+    WriteText("not a folder");
+    fs::path impossible = file_ / SettingsFileName;
+    try {
+        SaveIniFile(impossible, IniValues{});
+        FAIL() << "no error reported";
+    } catch (const SettingsWriteError& e) {
+        EXPECT_EQ(e.Path(), impossible);
+        EXPECT_NE(e.Reason().find(std::generic_category().message(ENOTDIR)), std::string::npos) << e.Reason();
+    }
+}
+
+TEST_F(SettingsFileTest, FileLivesBesideAWritableProgramFolder)
+{
+    EXPECT_EQ(SettingsFilePathFor(dir_), dir_ / "Kolvar.ini");
+}
+
+TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritable)
+{
+    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+    std::string saved = oldXdg ? oldXdg : "";
+    fs::path missing = dir_ / "no-such-folder";
+    ::setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
+    EXPECT_EQ(SettingsFilePathFor(missing), dir_ / "cfg" / "kolvar" / "Kolvar.ini");
+    ::setenv("XDG_CONFIG_HOME", "relative/path", 1);
+    const char* home = std::getenv("HOME");
+    EXPECT_EQ(SettingsFilePathFor(missing), fs::path(home ? home : "/") / ".config" / "kolvar" / "Kolvar.ini");
+    if (::geteuid() != 0) {
+        ::chmod(dir_.c_str(), 0555);
+        ::setenv("XDG_CONFIG_HOME", "/xdg", 1);
+        EXPECT_EQ(SettingsFilePathFor(dir_), fs::path("/xdg/kolvar/Kolvar.ini"));
+        ::chmod(dir_.c_str(), 0755);
+    }
+    if (oldXdg)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace kolvar

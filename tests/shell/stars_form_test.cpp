@@ -1,0 +1,377 @@
+// The main window, its menu and the information and help windows, on the
+// offscreen platform.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <system_error>
+#include <fstream>
+
+#include "astro/time_scales.h"
+#include "chart/chart_frame.h"
+#include "chart/observer_state.h"
+#include "dialogs/runic_text.h"
+#include "shell/chart_view.h"
+#include "shell/program_assets.h"
+#include "shell/program_start.h"
+#include "shell/runic_menu_bar.h"
+#include "shell/settings_file.h"
+#include "shell/stars_form.h"
+
+using namespace kolvar;
+
+class StarsFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::filesystem::path SettingsFile() const { return std::filesystem::path(dir_.path().toStdString()) / "Kolvar.ini"; }
+    void WriteSettings(const std::string& text) { std::ofstream(SettingsFile()) << text; }
+    TStarsForm::Options Options(QStringList* errors = nullptr) const
+    {
+        TStarsForm::Options o;
+        o.SettingsFile = SettingsFile();
+        o.ReportError = [errors](const QString& text) {
+            if (errors != nullptr) errors->append(text);
+        };
+        return o;
+    }
+    // Shows the form with a chart area of the given size.
+    static void ShowWithClient(TStarsForm& form, int width, int height)
+    {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(width, height + form.MainMenu1()->height());
+        QTRY_COMPARE(form.Image1()->size(), QSize(width, height));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        InitialiseStaticTables();
+        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
+    }
+
+    void init()
+    {
+        Observer = ObserverState{};
+        std::filesystem::remove(SettingsFile());
+    }
+
+    void runicFontIsWrittenAndRegistered()
+    {
+        QTemporaryDir programDir;
+        std::filesystem::path file = std::filesystem::path(programDir.path().toStdString()) / "Runex23x.ttf";
+        std::ofstream(file) << "an older, broken copy";
+        InstallRunicFont(programDir.path().toStdString(), RunicFontFileBytes());
+        std::ifstream in(file, std::ios::binary);
+        std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        auto font = RunicFontFileBytes();
+        QCOMPARE(written.size(), font.size());
+        QVERIFY(std::equal(written.begin(), written.end(), reinterpret_cast<const char*>(font.data())));
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Runex23x")));
+        QCOMPARE(QFontInfo(RunicFont(12)).family(), QStringLiteral("Runex23x"));
+    }
+
+    void runicFontInAnUnwritableFolderIsStillRegistered()
+    {
+        // A program folder that cannot take the file is no reason to stop.
+        InstallRunicFont("/proc/no-such-folder", RunicFontFileBytes());
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Runex23x")));
+    }
+
+    void missingEmbeddedFontIsFatalAndNamesTheStep()
+    {
+        try {
+            InstallRunicFont(dir_.path().toStdString(), {});
+            QFAIL("no error");
+        } catch (const StartupError& e) {
+            QCOMPARE(QString::fromStdString(e.Step()), QStringLiteral("FindResource"));
+            QVERIFY(QString::fromUtf8(e.what()).contains(QStringLiteral("Runex23x.ttf")));
+        }
+    }
+
+    void startUpCreatesTheWindowsInOrder()
+    {
+        std::vector<std::string> trace;
+        ProgramWindows w = CreateProgramWindows(Options(), &trace);
+        QCOMPARE(trace, (std::vector<std::string>{"TStarsForm", "TInfoDlg", "TTimeDlg", "TPlaceDlg", "TPlainSky",
+                                                  "THelpForm1"}));
+        QVERIFY(w.StarsForm && w.InfoDlg && w.TimeDlg && w.PlaceDlg && w.PlainSky && w.HelpForm1);
+        QVERIFY(!w.InfoDlg->isVisible());
+        QVERIFY(!w.HelpForm1->isVisible());
+        QVERIFY(!w.PlainSky->isVisible());
+    }
+
+    void formCreateReadsTheSettingsButNotSummerTime()
+    {
+        WriteSettings("[LOCALTIME]\nZone=2\nSummerTime=1\n[GEOPOS]\nLongitude=-0.25\nLatitude=0.5\n[FONTSIZE]\nFontSize=20\n");
+        CalendarMoment now = ReadSystemClock();
+        double expected = static_cast<double>(
+            JulianDayFromCalendar(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second, false, 1.0));
+        TStarsForm form(Options());
+        QCOMPARE(Observer.Zone, 2.0);
+        QCOMPARE(Observer.SummerTime, false);
+        QCOMPARE(Observer.Longitude, -0.25);
+        QCOMPARE(Observer.Latitude, 0.5);
+        QCOMPARE(Observer.FontSize, 20);
+        // The clock is read as zone +1 h whatever the stored zone says.
+        QVERIFY2(std::fabs(Observer.JulianDay - expected) < 5.0 / 86400, "starting instant not at zone +1 h");
+    }
+
+    void resizeRedrawsChartAndMoonPicture()
+    {
+        TStarsForm form(Options());
+        ShowWithClient(form, 300, 200);
+        QCOMPARE(Chart.ChartWidth, 300);
+        QCOMPARE(Chart.ChartHeight, 200);
+        QCOMPARE(form.ChartBitmap().Width(), 300);
+        QCOMPARE(form.ChartBitmap().Height(), 200);
+        QCOMPARE(form.Image1()->ChartImage().size(), QSize(300, 200));
+        // The image wraps the bitmap's pixels, no copy.
+        QCOMPARE(static_cast<const void*>(form.Image1()->ChartImage().constBits()),
+                 static_cast<const void*>(form.ChartBitmap().Data()));
+        QVERIFY(!form.Image1()->MoonImage().isNull());
+        QRect moon = form.Image1()->MoonPlacement();
+        QVERIFY(moon.isValid());
+        QCOMPARE(moon, QRect(form.MoonResult().Left, form.MoonResult().Top, form.MoonResult().Size,
+                             form.MoonResult().Size));
+        // The Moon picture lies at the lower right of the horizon circle.
+        QVERIFY(moon.center().x() > Chart.CentreX && moon.center().y() > Chart.CentreY);
+
+        // What the window shows is the chart with the Moon picture over it.
+        QImage shown = form.Image1()->grab().toImage().convertToFormat(QImage::Format_RGB888);
+        QPoint corner(1, 1);
+        QCOMPARE(shown.pixelColor(corner), form.Image1()->ChartImage().pixelColor(corner));
+        QImage moonShown = form.Image1()->MoonImage().scaled(moon.size());
+        QPoint mid = moon.center();
+        QCOMPARE(shown.pixelColor(mid), moonShown.pixelColor(mid - moon.topLeft()));
+
+        int before = form.RedrawCount();
+        form.resize(400, 250 + form.MainMenu1()->height());
+        QTRY_COMPARE(Chart.ChartWidth, 400);
+        QCOMPARE(form.ChartBitmap().Height(), 250);
+        QVERIFY(form.RedrawCount() > before);
+    }
+
+    void resizeAfterDestructionBeganDrawsNothing()
+    {
+        TStarsForm form(Options());
+        ShowWithClient(form, 300, 200);
+        int redraws = form.RedrawCount();
+        form.FormDestroy();
+        QVERIFY(Observer.ClosingFlag);
+        form.resize(500, 400);
+        QTRY_COMPARE(form.Image1()->width(), 500);
+        QCOMPARE(form.RedrawCount(), redraws);
+        QCOMPARE(form.ChartBitmap().Width(), 300);
+        QCOMPARE(Chart.ChartWidth, 300);
+    }
+
+    void menuBarHasRunicItemsLeftAndRight()
+    {
+        TStarsForm form(Options());
+        ShowWithClient(form, 600, 300);
+        RunicMenuBar* bar = form.MainMenu1();
+        auto rect = [bar](const char* name) { return bar->ItemRect(bar->IndexOf(QString::fromLatin1(name))); };
+        QCOMPARE(rect("N1").left(), 0);
+        QCOMPARE(rect("Help1").left(), rect("N1").right() + 1);
+        QCOMPARE(rect("Information1").right() + 1, rect("CharSize1").left());
+        QCOMPARE(rect("CharSize1").right() + 1, rect("Observer1").left());
+        QCOMPARE(rect("Observer1").right() + 1, bar->width());
+        QVERIFY(rect("Help1").right() < rect("Information1").left());
+
+        // Every item but N1 carries its runic caption; Help1 alone is not right-justified.
+        for (const char* name : {"Help1", "Information1", "CharSize1", "Observer1"}) {
+            const MenuBarItem& item = bar->Item(bar->IndexOf(QString::fromLatin1(name)));
+            QVERIFY2(!item.RunicCaption.empty(), name);
+            QCOMPARE(item.RightJustify, std::string_view(name) != "Help1");
+        }
+        QVERIFY(bar->Item(bar->IndexOf(QStringLiteral("N1"))).RunicCaption.empty());
+        QCOMPARE(bar->Item(bar->IndexOf(QStringLiteral("Observer1"))).RunicCaption,
+                 std::string_view(" `\xF6le\xF0ifgem "));
+        QCOMPARE(form.Action(QStringLiteral("Exit1"))->text(), QString::fromLatin1(" tar`ajik "));
+        QCOMPARE(form.Observer1Menu()->font().family(), QStringLiteral("Runex23x"));
+
+        // Growing the window keeps the right group at the right end.
+        form.resize(800, 300 + bar->height());
+        QTRY_COMPARE(bar->width(), 800);
+        QCOMPARE(rect("Observer1").right() + 1, 800);
+    }
+
+    void selectedItemIsDrawnInTheHighlightColours()
+    {
+        TStarsForm form(Options());
+        ShowWithClient(form, 600, 300);
+        RunicMenuBar* bar = form.MainMenu1();
+        int observer = bar->IndexOf(QStringLiteral("Observer1"));
+        QRect r = bar->ItemRect(observer);
+        QPoint probe(r.left() + 1, r.top() + 1);  // inside the check-mark margin, no glyph there
+        QImage plain = bar->grab().toImage();
+        QCOMPARE(plain.pixelColor(probe), bar->palette().color(QPalette::Window));
+        bar->SetSelectedItem(observer);
+        QImage selected = bar->grab().toImage();
+        QCOMPARE(selected.pixelColor(probe), bar->palette().color(QPalette::Highlight));
+        // The caption itself is drawn: some pixels inside the item have the highlighted-text colour.
+        bool textSeen = false;
+        for (int x = r.left() + bar->CheckMarkWidth(); x <= r.right() && !textSeen; ++x)
+            for (int y = r.top(); y <= r.bottom() && !textSeen; ++y)
+                textSeen = selected.pixelColor(x, y) == bar->palette().color(QPalette::HighlightedText);
+        QVERIFY(textSeen);
+    }
+
+    void growAndShrinkFromTheMenu()
+    {
+        TStarsForm form(Options());
+        QCOMPARE(Observer.FontSize, 12);
+        QList<int> seen;
+        for (int i = 0; i < 5; ++i) {
+            form.Action(QStringLiteral("Grow1"))->trigger();
+            seen.append(Observer.FontSize);
+        }
+        QCOMPARE(seen, (QList<int>{16, 22, 31, 43, 60}));
+        Observer.FontSize = 12;
+        seen.clear();
+        for (int i = 0; i < 3; ++i) {
+            form.Action(QStringLiteral("Shrivell1"))->trigger();
+            seen.append(Observer.FontSize);
+        }
+        QCOMPARE(seen, (QList<int>{8, 5, 5}));
+        Observer.FontSize = 7;
+        form.Shrivell1Click();
+        QCOMPARE(Observer.FontSize, 4);
+        // The new size is what the settings file keeps.
+        form.Grow1Click();
+        form.FormDestroy();
+        QCOMPARE(LoadIniFile(SettingsFile()).FontSize, 5);
+    }
+
+    void informationWindowOpensAndClosesThroughItsButton()
+    {
+        ProgramWindows w = CreateProgramWindows(Options());
+        TInfoDlg* info = w.InfoDlg.get();
+        QCOMPARE(info->size(), QSize(842, 449));
+        QCOMPARE(info->TurulImage->geometry(), QRect(12, 39, 182, 170));
+        QCOMPARE(info->CimerImage->geometry(), QRect(328, 121, 138, 158));
+        QCOMPARE(info->ZaszloImage->geometry(), QRect(571, 36, 168, 212));
+        QCOMPARE(info->Button1->geometry(), QRect(400, 376, 115, 38));
+        QVERIFY(!info->Label1->text().isEmpty());
+        QCOMPARE(info->Label2->text().size(), 4);
+        bool wasShown = false;
+        QTimer::singleShot(0, info, [info, &wasShown] {
+            wasShown = info->isVisible() && info->isModal();
+            QTest::mouseClick(info->Button1, Qt::LeftButton);
+        });
+        w.StarsForm->Information1Click();
+        QVERIFY(wasShown);
+        QVERIFY(!info->isVisible());
+        QCOMPARE(info->result(), 2);
+
+        // It is reused, and its close box or Escape cancel it as well.
+        info->setResult(0);
+        QTimer::singleShot(0, info, [info] { QTest::keyClick(info, Qt::Key_Escape); });
+        w.StarsForm->Information1Click();
+        QVERIFY(!info->isVisible());
+        QCOMPARE(info->result(), 2);
+    }
+
+    void helpWindowClosesOnlyThroughItsButton()
+    {
+        ProgramWindows w = CreateProgramWindows(Options());
+        THelpForm1* help = w.HelpForm1.get();
+        Qt::WindowFlags flags = help->windowFlags();
+        QVERIFY(!(flags & Qt::WindowCloseButtonHint));
+        QVERIFY(!(flags & Qt::WindowSystemMenuHint));
+        for (QLabel* label : {help->Label1, help->Label2, help->Label3, help->Label4}) {
+            QCOMPARE(label->geometry().right() + 1, 642);
+            QVERIFY(!label->text().isEmpty());
+            QVERIFY(label->alignment() & Qt::AlignRight);
+        }
+        QCOMPARE(help->Button1->geometry(), QRect(477, 283, 165, 56));
+
+        bool stayedAfterCloseAndEscape = false;
+        QTimer::singleShot(0, help, [help, &stayedAfterCloseAndEscape] {
+            help->close();
+            QTest::keyClick(help, Qt::Key_Escape);
+            stayedAfterCloseAndEscape = help->isVisible();
+            QTest::mouseClick(help->Button1, Qt::LeftButton);
+        });
+        w.StarsForm->Help1Click();
+        QVERIFY(stayedAfterCloseAndEscape);
+        QVERIFY(!help->isVisible());
+        QCOMPARE(help->result(), 2);
+    }
+
+    void settingsAreSavedAtDestruction()
+    {
+        {
+            TStarsForm form(Options());
+            Observer.Zone = -3.5;
+            Observer.SummerTime = true;
+            Observer.Longitude = 1.0 / 3.0;
+        }
+        IniValues v = LoadIniFile(SettingsFile());
+        QCOMPARE(v.Zone, -3.5);
+        QCOMPARE(v.SummerTime, 1);
+        QVERIFY(std::fabs(v.Longitude - 1.0 / 3.0) < 1e-15);
+    }
+
+    void failedSaveIsReportedWithFileAndReason()
+    {
+        QStringList errors;
+        std::filesystem::path blocker = SettingsFile().parent_path() / "blocker";
+        std::ofstream(blocker) << "a file, not a folder";
+        TStarsForm::Options options = Options(&errors);
+        options.SettingsFile = blocker / "Kolvar.ini";
+        {
+            TStarsForm form(options);
+        }
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors[0].contains(QString::fromStdString(options.SettingsFile.string())), qPrintable(errors[0]));
+        QVERIFY2(errors[0].contains(QString::fromStdString(std::generic_category().message(ENOTDIR))), qPrintable(errors[0]));
+        std::filesystem::remove(blocker);
+    }
+
+    void failedSaveShowsAMessageBoxAndEndsNormally()
+    {
+        std::filesystem::path blocker = SettingsFile().parent_path() / "blocker";
+        std::ofstream(blocker) << "a file, not a folder";
+        TStarsForm::Options options;
+        options.SettingsFile = blocker / "Kolvar.ini";
+        QString shownText;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&shownText] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shownText = box->text();
+                box->accept();
+            }
+        });
+        watcher.start(20);
+        {
+            TStarsForm form(options);
+        }
+        watcher.stop();
+        QVERIFY2(shownText.contains(QString::fromStdString(options.SettingsFile.string())), qPrintable(shownText));
+        QVERIFY(shownText.contains(QString::fromStdString(std::generic_category().message(ENOTDIR))));
+        std::filesystem::remove(blocker);
+    }
+};
+
+QTEST_MAIN(StarsFormTest)
+#include "stars_form_test.moc"
