@@ -2,9 +2,13 @@
 // it, written as a PNG; optionally the table of placed objects as TSV, or a
 // timing of the redraw.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -81,9 +85,23 @@ RenderRequest ParseRequest(const ParsedOptions& options) {
     return r;
 }
 
-bool WriteObjects(const std::string& path, const ChartFrame& frame, const SkyObjectTable& objects) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) return false;
+// Writes the objects table into a new file beside `path` and names it in
+// `aside`; a file of any other name that happens to lie there is never touched.
+bool WriteObjectsAside(const std::string& path, const ChartFrame& frame, const SkyObjectTable& objects,
+                       std::string& aside) {
+    std::string name = path + ".tmp-XXXXXX";
+    const int fd = mkstemp(name.data());
+    if (fd < 0) return false;
+    aside = name;
+    // mkstemp makes the file private; give it the permissions a plain new file gets.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, static_cast<mode_t>(0666 & ~mask));
+    std::FILE* file = fdopen(fd, "w");
+    if (!file) {
+        close(fd);
+        return false;
+    }
     std::fprintf(file, "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n");
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[slot];
@@ -141,9 +159,9 @@ int Render(const ParsedOptions& options) {
 
     // The objects file is written aside first and put in place only once the
     // PNG is written too, so a failure leaves neither file half done.
-    const std::string objectsAside = r.Objects + ".tmp";
-    if (!r.Objects.empty() && !WriteObjects(objectsAside, frame, SkyObjects)) {
-        std::remove(objectsAside.c_str());
+    std::string objectsAside;
+    if (!r.Objects.empty() && !WriteObjectsAside(r.Objects, frame, SkyObjects, objectsAside)) {
+        if (!objectsAside.empty()) std::remove(objectsAside.c_str());
         std::fprintf(stderr, "%s render: cannot write %s\n", ProgramName.data(), QuoteForMessage(r.Objects).c_str());
         return ExitFailure;
     }

@@ -111,6 +111,20 @@ TEST_F(RenderCommand, BadInputIsOneLineExitTwoAndNoFile) {
     }
 }
 
+TEST_F(RenderCommand, ObjectsFileLeavesNeighbouringFilesAlone) {
+    // A file that happens to carry the objects file's name plus ".tmp" is the
+    // user's own and survives the render unchanged.
+    const std::string neighbour = tsv + ".tmp";
+    std::ofstream(neighbour) << "keep me\n";
+    const auto run = RunChart({"render", "--jd", "2451545", "--size", "64x48", "--out", png, "--objects", tsv});
+    EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+    std::ifstream in(neighbour);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::remove(neighbour.c_str());
+    EXPECT_EQ(text, "keep me\n");
+    EXPECT_TRUE(Exists(tsv));
+}
+
 TEST_F(RenderCommand, BenchPrintsTwoTimingLines) {
     const auto run = RunChart({"render", "--bench", "2", "--size", "200x150"});
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
