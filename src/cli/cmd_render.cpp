@@ -9,7 +9,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "canvas/png_writer.h"
@@ -62,6 +64,16 @@ double ParseDegrees(std::string_view option, std::string_view text, double limit
     return degrees * DegreesToRadians;
 }
 
+// Whether two file names lead to the same file (symbolic links and "." and
+// ".." resolved as far as the directories exist).
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code errorA, errorB;
+    const std::filesystem::path pathA = std::filesystem::weakly_canonical(a, errorA);
+    const std::filesystem::path pathB = std::filesystem::weakly_canonical(b, errorB);
+    if (!errorA && !errorB) return pathA == pathB;
+    return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
+}
+
 RenderRequest ParseRequest(const ParsedOptions& options) {
     RenderRequest r;
     r.Observer = StartingObserverState();
@@ -77,6 +89,9 @@ RenderRequest ParseRequest(const ParsedOptions& options) {
         if (objects->empty()) throw UsageError("--objects: empty file name");
         r.Objects = std::string(*objects);
     }
+    // The objects file would replace the picture just written.
+    if (!r.Objects.empty() && SameFile(r.Objects, r.Out))
+        throw UsageError("--out and --objects name the same file " + QuoteForMessage(r.Out));
     if (auto bench = options.Value("--bench")) {
         r.Bench = ParseInteger("--bench", *bench, 1, 100000);
         if (options.Has("--out") || options.Has("--objects"))

@@ -111,6 +111,15 @@ TEST_F(RenderCommand, BadInputIsOneLineExitTwoAndNoFile) {
     }
 }
 
+TEST_F(RenderCommand, OutAndObjectsNamingOneFileIsBadInput) {
+    // Spelled differently, the same file: the table would replace the picture.
+    const std::string sameAsPng = "/tmp/./" + png.substr(5);
+    const auto run = RunChart({"render", "--size", "64x48", "--out", png, "--objects", sameAsPng});
+    EXPECT_EQ(run.ExitStatus, 2);
+    EXPECT_EQ(Lines(run.Err).size(), 1u) << run.Err;
+    EXPECT_FALSE(Exists(png));
+}
+
 TEST_F(RenderCommand, ObjectsFileLeavesNeighbouringFilesAlone) {
     // A file that happens to carry the objects file's name plus ".tmp" is the
     // user's own and survives the render unchanged.
