@@ -74,8 +74,8 @@ TEST_F(MoonPictureRule, WaxingCrescentUsesSemiAxis36) {
     EXPECT_EQ(crescent.Pixel(52 + 36, 52), Unlit);  // on the terminator: inside
     EXPECT_EQ(crescent.Pixel(52 + 37, 52), Lit);
     EXPECT_EQ(crescent.Pixel(52 - 37, 52), Unlit);  // left of the terminator: dark side
-    EXPECT_EQ(crescent.Pixel(52 + 30, 52 - 40), Lit);
-    EXPECT_EQ(crescent.Pixel(52 + 10, 52 - 40), Unlit);  // inside the terminator  // upper right, outside the ellipse
+    EXPECT_EQ(crescent.Pixel(52 + 30, 52 - 40), Lit);    // upper right, outside the ellipse
+    EXPECT_EQ(crescent.Pixel(52 + 10, 52 - 40), Unlit);  // inside the terminator
     int lit = 0;
     for (int j = 0; j < MoonPictureSize; ++j)
         for (int i = 0; i < MoonPictureSize; ++i) {
