@@ -2,6 +2,7 @@
 // catalogues, or the names can never be found by the identification.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <tuple>
@@ -24,8 +25,10 @@ protected:
         // The keys the identification gives each catalogue object.
         for (const StarRecord& star : StarCatalogue) {
             const std::string greek = BayerOf(star.HrNumber).GreekLetter;
-            stars_.insert({ConstellationAbbreviations[star.Constellation], greek,
-                           RunicStarDesignationKey(greek, FlamsteedOf(star.HrNumber).Number)});
+            const Keys keys{ConstellationAbbreviations[star.Constellation], greek,
+                            RunicStarDesignationKey(greek, FlamsteedOf(star.HrNumber).Number)};
+            stars_.insert(keys);
+            starNames_[keys].insert(ProperNameOf(star.HrNumber));
         }
         for (const DeepSkyRecord& object : DeepSkyCatalogue) {
             deepSky_.insert({ConstellationAbbreviations[object.Constellation], "",
@@ -35,6 +38,7 @@ protected:
 
     using Keys = std::tuple<std::string, std::string, std::string>;  // K4, K2, K3
     static inline std::set<Keys> stars_, deepSky_;
+    static inline std::map<Keys, std::set<std::string>> starNames_;  // proper names, "" for none
 };
 
 TEST_F(RunicKeys, EveryStarAndDeepSkyRecordNamesACatalogueObject) {
@@ -45,6 +49,24 @@ TEST_F(RunicKeys, EveryStarAndDeepSkyRecordNamesACatalogueObject) {
             SCOPED_TRACE(r.ConstellationAbbr + " " + r.BayerName + " " + r.FlamsteedText + " " + r.Hungarian);
             const Keys keys{r.ConstellationAbbr, r.BayerName, r.FlamsteedText};
             EXPECT_TRUE(stars_.count(keys) || deepSky_.count(keys));
+        }
+    }
+}
+
+// A star record's Latin name is the proper name the program shows for its star,
+// and blank when that star has none.
+TEST_F(RunicKeys, StarRecordsCarryTheProperNameOfTheirStar) {
+    const RunicNameTables& t = RunicNames();
+    for (const auto* table : {&t.RunicNameTableA, &t.RunicNameTableB}) {
+        for (const RunicNameRecord& r : *table) {
+            const auto names = starNames_.find({r.ConstellationAbbr, r.BayerName, r.FlamsteedText});
+            if (r.ConstellationAbbr == "Zoo" || names == starNames_.end()) continue;
+            SCOPED_TRACE(r.ConstellationAbbr + " " + r.BayerName + " " + r.FlamsteedText + " " + r.Hungarian);
+            if (r.LatinName.empty()) {
+                EXPECT_EQ(names->second, std::set<std::string>{""});
+            } else {
+                EXPECT_TRUE(names->second.count(r.LatinName)) << r.LatinName;
+            }
         }
     }
 }
