@@ -53,6 +53,29 @@ TEST_F(RunicKeys, EveryStarAndDeepSkyRecordNamesACatalogueObject) {
     }
 }
 
+// The cluster lists against the catalogue: the members it holds are stars of
+// Taurus, except HR 1672, which lies in Orion and so belongs to no cluster.
+TEST_F(RunicKeys, ClusterMembersOfTheCatalogue) {
+    std::set<int> members(PleiadesHrNumbers.begin(), PleiadesHrNumbers.end());
+    members.insert(HyadesHrNumbers.begin(), HyadesHrNumbers.end());
+    EXPECT_EQ(members.size(), PleiadesHrNumbers.size() + HyadesHrNumbers.size());  // no star in both
+    int pleiades = 0, hyades = 0;
+    for (const StarRecord& star : StarCatalogue) {
+        if (!members.count(star.HrNumber)) continue;
+        const RunicCluster cluster = RunicClusterOfStar(star.Constellation, star.HrNumber);
+        if (star.HrNumber == 1672) {
+            EXPECT_EQ(ConstellationAbbreviations[star.Constellation], std::string("Ori"));
+            EXPECT_EQ(cluster, RunicCluster::None);
+            continue;
+        }
+        EXPECT_EQ(ConstellationAbbreviations[star.Constellation], std::string("Tau")) << "HR " << star.HrNumber;
+        pleiades += cluster == RunicCluster::Pleiades;
+        hyades += cluster == RunicCluster::Hyades;
+    }
+    EXPECT_EQ(pleiades, 12);
+    EXPECT_EQ(hyades, 22);
+}
+
 // A star record's Latin name is the proper name the program shows for its star,
 // and blank when that star has none.
 TEST_F(RunicKeys, StarRecordsCarryTheProperNameOfTheirStar) {
