@@ -1,5 +1,7 @@
 #include "catalog/runic_names.h"
 
+#include <algorithm>
+
 namespace kolvar {
 
 namespace {
@@ -71,6 +73,21 @@ bool Matches(const RunicNameRecord& r, std::string_view k1, std::string_view k2,
 }
 
 }  // namespace
+
+const std::array<int, 17> PleiadesHrNumbers = {1140, 1142, 1144, 1145, 1149, 1151, 1152, 1156, 1165,
+                                                1172, 1178, 1180, 1183, 1185, 1188, 1221, 1222};
+const std::array<int, 37> HyadesHrNumbers = {
+    1201, 1233, 1279, 1292, 1319, 1351, 1354, 1356, 1368, 1380, 1385, 1387, 1388, 1389, 1391, 1403, 1408, 1412, 1414,
+    1427, 1428, 1430, 1432, 1436, 1459, 1472, 1473, 1479, 1480, 1507, 1519, 1547, 1566, 1620, 1670, 1672, 1905};
+
+RunicCluster RunicClusterOfStar(int constellation, int hrNumber) {
+    constexpr int kTaurus = 78;
+    auto listed = [hrNumber](const auto& list) { return std::ranges::find(list, hrNumber) != list.end(); };
+    if (constellation != kTaurus) return RunicCluster::None;
+    if (listed(PleiadesHrNumbers)) return RunicCluster::Pleiades;
+    if (listed(HyadesHrNumbers)) return RunicCluster::Hyades;
+    return RunicCluster::None;
+}
 
 std::string TrimControlAndBlanks(std::string_view text) {
     auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= 32; };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,15 @@ void InitRunicNames();
 const RunicNameTables& RunicNames();
 
 enum class RunicCluster { None, Pleiades, Hyades };
+
+// HR numbers of the members of the two clusters whose runic names a member's
+// list ends with.
+extern const std::array<int, 17> PleiadesHrNumbers;
+extern const std::array<int, 37> HyadesHrNumbers;
+
+// The cluster of a catalogue star, from its catalogue constellation number and
+// HR number: only a star of Taurus (number 78) can belong; Pleiades first.
+RunicCluster RunicClusterOfStar(int constellation, int hrNumber);
 
 struct RunicNameList {
     std::vector<std::string> Names;  // runic texts in reading order

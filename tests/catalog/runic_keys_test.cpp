@@ -2,6 +2,7 @@
 // catalogues, or the names can never be found by the identification.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <tuple>
@@ -24,8 +25,10 @@ protected:
         // The keys the identification gives each catalogue object.
         for (const StarRecord& star : StarCatalogue) {
             const std::string greek = BayerOf(star.HrNumber).GreekLetter;
-            stars_.insert({ConstellationAbbreviations[star.Constellation], greek,
-                           RunicStarDesignationKey(greek, FlamsteedOf(star.HrNumber).Number)});
+            const Keys keys{ConstellationAbbreviations[star.Constellation], greek,
+                            RunicStarDesignationKey(greek, FlamsteedOf(star.HrNumber).Number)};
+            stars_.insert(keys);
+            starNames_[keys].insert(ProperNameOf(star.HrNumber));
         }
         for (const DeepSkyRecord& object : DeepSkyCatalogue) {
             deepSky_.insert({ConstellationAbbreviations[object.Constellation], "",
@@ -35,6 +38,7 @@ protected:
 
     using Keys = std::tuple<std::string, std::string, std::string>;  // K4, K2, K3
     static inline std::set<Keys> stars_, deepSky_;
+    static inline std::map<Keys, std::set<std::string>> starNames_;  // proper names, "" for none
 };
 
 TEST_F(RunicKeys, EveryStarAndDeepSkyRecordNamesACatalogueObject) {
@@ -45,6 +49,47 @@ TEST_F(RunicKeys, EveryStarAndDeepSkyRecordNamesACatalogueObject) {
             SCOPED_TRACE(r.ConstellationAbbr + " " + r.BayerName + " " + r.FlamsteedText + " " + r.Hungarian);
             const Keys keys{r.ConstellationAbbr, r.BayerName, r.FlamsteedText};
             EXPECT_TRUE(stars_.count(keys) || deepSky_.count(keys));
+        }
+    }
+}
+
+// The cluster lists against the catalogue: the members it holds are stars of
+// Taurus, except HR 1672, which lies in Orion and so belongs to no cluster.
+TEST_F(RunicKeys, ClusterMembersOfTheCatalogue) {
+    std::set<int> members(PleiadesHrNumbers.begin(), PleiadesHrNumbers.end());
+    members.insert(HyadesHrNumbers.begin(), HyadesHrNumbers.end());
+    EXPECT_EQ(members.size(), PleiadesHrNumbers.size() + HyadesHrNumbers.size());  // no star in both
+    int pleiades = 0, hyades = 0;
+    for (const StarRecord& star : StarCatalogue) {
+        if (!members.count(star.HrNumber)) continue;
+        const RunicCluster cluster = RunicClusterOfStar(star.Constellation, star.HrNumber);
+        if (star.HrNumber == 1672) {
+            EXPECT_EQ(ConstellationAbbreviations[star.Constellation], std::string("Ori"));
+            EXPECT_EQ(cluster, RunicCluster::None);
+            continue;
+        }
+        EXPECT_EQ(ConstellationAbbreviations[star.Constellation], std::string("Tau")) << "HR " << star.HrNumber;
+        pleiades += cluster == RunicCluster::Pleiades;
+        hyades += cluster == RunicCluster::Hyades;
+    }
+    EXPECT_EQ(pleiades, 12);
+    EXPECT_EQ(hyades, 22);
+}
+
+// A star record's Latin name is the proper name the program shows for its star,
+// and blank when that star has none.
+TEST_F(RunicKeys, StarRecordsCarryTheProperNameOfTheirStar) {
+    const RunicNameTables& t = RunicNames();
+    for (const auto* table : {&t.RunicNameTableA, &t.RunicNameTableB}) {
+        for (const RunicNameRecord& r : *table) {
+            const auto names = starNames_.find({r.ConstellationAbbr, r.BayerName, r.FlamsteedText});
+            if (r.ConstellationAbbr == "Zoo" || names == starNames_.end()) continue;
+            SCOPED_TRACE(r.ConstellationAbbr + " " + r.BayerName + " " + r.FlamsteedText + " " + r.Hungarian);
+            if (r.LatinName.empty()) {
+                EXPECT_EQ(names->second, std::set<std::string>{""});
+            } else {
+                EXPECT_TRUE(names->second.count(r.LatinName)) << r.LatinName;
+            }
         }
     }
 }

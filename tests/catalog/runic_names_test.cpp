@@ -136,6 +136,20 @@ TEST(RunicNames, HyadesMemberWithoutOwnNameGetsConstellationAndClusterNames) {
     EXPECT_EQ(list.Names, (std::vector<std::string>{"bika", "hia`dok", "es\xF6`hozo`k"}));
 }
 
+TEST(RunicNames, ClusterMembershipNeedsTaurusAndAListedHrNumber) {
+    constexpr int kTaurus = 78;
+    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1165), RunicCluster::Pleiades);
+    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1140), RunicCluster::Pleiades);
+    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1222), RunicCluster::Pleiades);
+    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1412), RunicCluster::Hyades);
+    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1201), RunicCluster::Hyades);
+    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1905), RunicCluster::Hyades);
+    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1457), RunicCluster::None);  // Aldebaran stands in front of the Hyades
+    EXPECT_EQ(RunicClusterOfStar(kTaurus - 1, 1165), RunicCluster::None);
+    EXPECT_EQ(RunicClusterOfStar(kTaurus + 1, 1412), RunicCluster::None);
+    EXPECT_EQ(RunicClusterOfStar(0, 1165), RunicCluster::None);
+}
+
 TEST(RunicNames, DeepSkyObjectsAreFoundByDesignation) {
     RunicNameList praesepe = FindRunicNames("", "", "M44", "Cnc");
     ASSERT_EQ(praesepe.PrimaryCount, 1);
