@@ -41,7 +41,7 @@ constexpr std::array<StarRecord, StarCount> BuildStarTable() {
     return table;
 }
 
-// Catalogue epoch of the positions and proper motions (1999 Oct 1, 0 h).
+// Catalogue epoch of the positions and proper motions (3 October 1999, 0 h).
 constexpr double ProperMotionEpoch = 2451454.5;
 // Arcseconds per Julian year to radians per day.
 constexpr double ArcsecPerYearToRadPerDay = Pi / (180.0 * 3600.0) / 365.25;

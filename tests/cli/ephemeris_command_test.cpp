@@ -108,6 +108,9 @@ TEST(EphemerisCommand, BadInputGivesOneLineAndStatusTwo) {
         {"ephemeris", "--jd", "nan"},
         {"ephemeris", "--jd", "inf"},
         {"ephemeris", "--jd", "1e400"},
+        // Finite days where the elements give no orbit: all bodies, or Saturn alone.
+        {"ephemeris", "--jd", "1e12"},
+        {"ephemeris", "--jd", "-1e8"},
         {"ephemeris", "--jd", ""},
         {"ephemeris", "--jd", "1", "--jd", "2"},
         {"ephemeris", "--lat", "47"},
