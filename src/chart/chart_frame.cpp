@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/spherical_position.h"
+#include "astro/sun_moon.h"
 #include "astro/transforms.h"
 #include "chart/pixel_rules.h"
 
@@ -26,7 +27,7 @@ ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverStat
 
     const double phi = observer.Latitude;
     const double lambda = observer.Longitude;
-    const double k = ObserverEarthRadius;
+    const double k = EarthRadiusAu;  // the observer stands on the Earth's surface
     const double a = k * (0.99833 + 0.00167 * std::cos(2.0 * phi));
     const double b = k * (-0.00334) * std::sin(2.0 * phi);
     f.ObserverOffset = {a * std::cos(phi) * std::cos(lambda), a * std::cos(phi) * std::sin(lambda),

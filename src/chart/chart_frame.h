@@ -6,9 +6,6 @@
 
 namespace kolvar {
 
-// Earth radius used for the observer's place on the globe (AU).
-inline constexpr double ObserverEarthRadius = 4.26353e-05;
-
 // The chart geometry and the observer frame of one redraw. One instance,
 // `Chart`, is what the last redraw left for identification and the close-up;
 // the functions below take the frame they use explicitly.

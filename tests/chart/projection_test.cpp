@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "astro/spherical_position.h"
+#include "astro/sun_moon.h"
 #include "chart/chart_frame.h"
 #include "chart/pixel_rules.h"
 #include "chart/sky_object_table.h"
@@ -55,7 +56,7 @@ TEST(ObserverFrame, AxesAreOrthonormalAndPointTheRightWay) {
     double cosine = 0;
     for (int k = 0; k < 3; ++k) cosine += f.LocalFrame[2][k] * f.ObserverOffset[k] / len;
     EXPECT_GT(cosine, std::cos(0.01));
-    EXPECT_NEAR(len, ObserverEarthRadius, ObserverEarthRadius * 0.01);
+    EXPECT_NEAR(len, EarthRadiusAu, EarthRadiusAu * 0.01);
     // North has a positive z component in the northern hemisphere; west points to -90 deg longitude.
     EXPECT_GT(f.LocalFrame[0][2], 0.0);
     EXPECT_NEAR(f.LocalFrame[1][0], std::sin(s.Longitude), 1e-15);
