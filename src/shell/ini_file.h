@@ -45,7 +45,6 @@ private:
 
     std::vector<std::string> lines_;
     std::string newline_ = "\n";
-    bool endsWithNewline_ = true;
 };
 
 // Writes `text` to `path` completely or not at all: a temporary file in the same
