@@ -89,13 +89,6 @@ private slots:
         QCOMPARE(QFontInfo(RunicFont(12)).family(), QStringLiteral("Runex23x"));
     }
 
-    void runicFontInAnUnwritableFolderIsStillRegistered()
-    {
-        // A program folder that cannot take the file is no reason to stop.
-        InstallRunicFont("/proc/no-such-folder", RunicFontFileBytes());
-        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Runex23x")));
-    }
-
     void missingEmbeddedFontIsFatalAndNamesTheStep()
     {
         try {
