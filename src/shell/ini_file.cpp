@@ -161,6 +161,11 @@ std::string IniFile::Text() const
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view text)
 {
+    // Renaming would replace even a file the user made read-only; such a file
+    // is refused like a direct write to it would be.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        ThrowErrno("cannot write the file", errno);
+
     std::filesystem::path dir = path.parent_path();
     if (dir.empty()) dir = ".";
     std::string temp = (dir / (path.filename().string() + ".XXXXXX")).string();

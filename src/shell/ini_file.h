@@ -45,11 +45,11 @@ private:
 
     std::vector<std::string> lines_;
     std::string newline_ = "\n";
-    bool endsWithNewline_ = true;
 };
 
 // Writes `text` to `path` completely or not at all: a temporary file in the same
-// folder is written, flushed and renamed over the target. Throws
+// folder is written, flushed and renamed over the target. A target that
+// exists but may not be written (a read-only file) is left as it is. Throws
 // std::system_error naming the failed step and the reason.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view text);
 

@@ -64,44 +64,70 @@ QSize RunicMenuBar::MeasureItem(const MenuBarItem& item) const
     return {CheckMarkWidth() + fm.horizontalAdvance(RunicString(item.RunicCaption)), fm.height()};
 }
 
-void RunicMenuBar::Layout()
+int RunicMenuBar::RowHeight() const
 {
-    rects_.assign(items_.size(), QRect());
-    int barHeight = height();
+    int h = QFontMetrics(font()).height();
+    for (const auto& item : items_) h = std::max(h, MeasureItem(item).height());
+    return h;
+}
+
+std::vector<QRect> RunicMenuBar::LayoutFor(int barWidth) const
+{
+    // Items flow left to right and wrap to a new row when the bar is too
+    // narrow for them, as a window's menu bar does. On every row the items
+    // from the first right-justified one on are moved to the right end.
+    std::vector<QRect> rects(items_.size());
+    const int rowHeight = RowHeight();
+    int x = 0;
+    int row = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        QSize s = MeasureItem(items_[i]);
+        if (x > 0 && x + s.width() > barWidth) {
+            ++row;
+            x = 0;
+        }
+        rects[i] = QRect(x, BarPadding + row * rowHeight, s.width(), rowHeight);
+        x += s.width();
+    }
     std::size_t firstRight = items_.size();
     for (std::size_t i = 0; i < items_.size(); ++i)
         if (items_[i].RightJustify) {
             firstRight = i;
             break;
         }
-    int x = 0;
-    for (std::size_t i = 0; i < firstRight; ++i) {
-        QSize s = MeasureItem(items_[i]);
-        rects_[i] = QRect(x, 0, s.width(), barHeight);
-        x += s.width();
+    for (std::size_t i = firstRight; i < items_.size();) {
+        std::size_t end = i;  // the right-justified items that share i's row
+        while (end < items_.size() && rects[end].top() == rects[i].top()) ++end;
+        int shift = std::max(0, barWidth - (rects[end - 1].right() + 1));
+        for (std::size_t j = i; j < end; ++j) rects[j].translate(shift, 0);
+        i = end;
     }
-    int rightWidth = 0;
-    for (std::size_t i = firstRight; i < items_.size(); ++i) rightWidth += MeasureItem(items_[i]).width();
-    // Right-justified items keep their order; if the bar is too narrow they
-    // follow the left ones instead of overlapping them.
-    int rx = std::max(x, width() - rightWidth);
-    for (std::size_t i = firstRight; i < items_.size(); ++i) {
-        QSize s = MeasureItem(items_[i]);
-        rects_[i] = QRect(rx, 0, s.width(), barHeight);
-        rx += s.width();
-    }
+    return rects;
+}
+
+int RunicMenuBar::RowCount(int barWidth) const
+{
+    std::vector<QRect> rects = LayoutFor(barWidth);
+    return rects.empty() ? 1 : (rects.back().top() - BarPadding) / RowHeight() + 1;
+}
+
+void RunicMenuBar::Layout()
+{
+    rects_ = LayoutFor(width());
+}
+
+bool RunicMenuBar::hasHeightForWidth() const { return true; }
+
+int RunicMenuBar::heightForWidth(int barWidth) const
+{
+    return RowCount(barWidth) * RowHeight() + 2 * BarPadding;
 }
 
 QSize RunicMenuBar::sizeHint() const
 {
-    int h = QFontMetrics(font()).height();
     int w = 0;
-    for (const auto& item : items_) {
-        QSize s = MeasureItem(item);
-        h = std::max(h, s.height());
-        w += s.width();
-    }
-    return {w, h + 2 * BarPadding};
+    for (const auto& item : items_) w += MeasureItem(item).width();
+    return {w, RowHeight() + 2 * BarPadding};
 }
 
 QSize RunicMenuBar::minimumSizeHint() const { return {0, sizeHint().height()}; }
@@ -137,6 +163,8 @@ void RunicMenuBar::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Layout();
+    // A new width may need another number of rows.
+    if (heightForWidth(width()) != height()) updateGeometry();
 }
 
 void RunicMenuBar::paintEvent(QPaintEvent*)

@@ -27,7 +27,8 @@ struct MenuBarItem {
 // A menu bar that paints its own items: runic captions from their stored
 // bytes in the Runex23x face (the font maps U+0000..U+00FF to its glyphs, so
 // the bytes read as Latin-1 draw the right glyphs), the selected item in the
-// palette's highlight colours, and the classic right-justify rule.
+// palette's highlight colours, and the classic right-justify rule; items
+// that do not fit in one row wrap to further rows.
 class RunicMenuBar : public QWidget {
     Q_OBJECT
 public:
@@ -52,6 +53,9 @@ public:
     QFont MenuFont() const;
     int CheckMarkWidth() const;
 
+    // The bar wraps its items into as many rows as its width needs.
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int barWidth) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -63,6 +67,9 @@ protected:
 
 private:
     QSize MeasureItem(const MenuBarItem& item) const;
+    int RowHeight() const;
+    std::vector<QRect> LayoutFor(int barWidth) const;
+    int RowCount(int barWidth) const;
     void Layout();
     int ItemAt(const QPoint& p) const;
 

@@ -47,10 +47,12 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     setCentralWidget(image1_);
     image1_->OnResize = [this] { FormResize(); };
 
-    move(81, 185);
-    resize(DesignClientWidth, DesignClientHeight + mainMenu1_->sizeHint().height());
-
     FormCreate();
+
+    // The design client size below the menu bar in its runic captions, which
+    // wrap to a second row at this width.
+    move(81, 185);
+    resize(DesignClientWidth, DesignClientHeight + mainMenu1_->heightForWidth(DesignClientWidth));
 }
 
 TStarsForm::~TStarsForm()

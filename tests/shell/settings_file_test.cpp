@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -187,6 +188,43 @@ TEST_F(SettingsFileTest, SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile)
               " && KOLVAR_TEST_READONLY_DIR=" + d + " exec " + self.string() +
               " --gtest_filter=SettingsFileTest.SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+TEST_F(SettingsFileTest, SaveLeavesAReadOnlyFileAsItIs)
+{
+    WriteText("[FONTSIZE]\nFontSize=30\n");
+    ASSERT_EQ(::chmod(file_.c_str(), 0444), 0);
+    auto attempt = [this]() -> int {
+        try {
+            SaveIniFile(file_, IniValues{});
+            return 0;
+        } catch (const SettingsWriteError& e) {
+            return e.Code();
+        }
+    };
+    int code = 0;
+    if (::geteuid() != 0) {
+        code = attempt();
+    } else {
+        // File modes do not bind the superuser: an ordinary user makes the attempt.
+        constexpr uid_t Nobody = 65534;
+        ASSERT_EQ(::chown(dir_.c_str(), Nobody, Nobody), 0);
+        ASSERT_EQ(::chown(file_.c_str(), Nobody, Nobody), 0);
+        pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0) ::_exit(255);
+            ::_exit(attempt());
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status));
+        code = WEXITSTATUS(status);
+        ASSERT_NE(code, 255) << "could not switch to an ordinary user";
+    }
+    EXPECT_EQ(code, EACCES);
+    EXPECT_EQ(ReadText(), "[FONTSIZE]\nFontSize=30\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "temporary file left";
 }
 
 TEST_F(SettingsFileTest, SaveBelowARegularFileFailsWithAReason)
