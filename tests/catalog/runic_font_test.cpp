@@ -9,8 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalog/runic_captions.h"
-#include "catalog/runic_names.h"
+#include "all_runic_texts.h"
 #include "embedded_assets.h"
 
 namespace kolvar {
@@ -49,19 +48,9 @@ private:
 
 std::set<unsigned char> BytesOfAllRunicTexts() {
     std::set<unsigned char> bytes;
-    auto add = [&](std::string_view s) {
-        for (char c : s) bytes.insert(static_cast<unsigned char>(c));
-    };
-    for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
-    const RunicNameTables& n = RunicNames();
-    for (const auto* table : {&n.RunicNameTableA, &n.RunicNameTableB}) {
-        for (const RunicNameRecord& r : *table) add(r.RunicName);
+    for (const std::string& text : AllRunicTexts()) {
+        for (char c : text) bytes.insert(static_cast<unsigned char>(c));
     }
-    for (const RunicConstellationName& c : n.RunicConstellationNames) add(c.RunicName);
-    for (const RunicGroupName& g : n.PleiadesRunicNames) add(g.RunicName);
-    for (const RunicGroupName& g : n.HyadesRunicNames) add(g.RunicName);
-    add("=");                                        // marks further names in the label
-    for (int code = 149; code <= 170; ++code) bytes.insert(static_cast<unsigned char>(code));  // symbols
     return bytes;
 }
 

@@ -10,26 +10,10 @@
 #include "canvas/canvas.h"
 #include "canvas/font_registry.h"
 #include "canvas/program_fonts.h"
-#include "catalog/runic_captions.h"
-#include "catalog/runic_names.h"
+#include "all_runic_texts.h"
 
 namespace kolvar {
 namespace {
-
-std::vector<std::string> AllRunicTexts() {
-    std::vector<std::string> texts;
-    auto add = [&](std::string_view s) { texts.emplace_back(s); };
-    for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
-    const RunicNameTables& n = RunicNames();
-    for (const auto* table : {&n.RunicNameTableA, &n.RunicNameTableB}) {
-        for (const RunicNameRecord& r : *table) add(r.RunicName);
-    }
-    for (const RunicConstellationName& c : n.RunicConstellationNames) add(c.RunicName);
-    for (const RunicGroupName& g : n.PleiadesRunicNames) add(g.RunicName);
-    for (const RunicGroupName& g : n.HyadesRunicNames) add(g.RunicName);
-    for (int code = 149; code <= 170; ++code) add(std::string(1, static_cast<char>(code)));
-    return texts;
-}
 
 int InkedPixels(const Bitmap& b, Colour background) {
     int n = 0;

@@ -1,0 +1,31 @@
+// Every runic text the program can draw: the fixed captions, every name of the
+// runic tables, the "=" that marks further names in the label, and the symbol
+// codes 149..170 one by one. The font and rendering tests walk this list.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/runic_captions.h"
+#include "catalog/runic_names.h"
+
+namespace kolvar {
+
+inline std::vector<std::string> AllRunicTexts() {
+    std::vector<std::string> texts;
+    auto add = [&](std::string_view s) { texts.emplace_back(s); };
+    for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
+    const RunicNameTables& n = RunicNames();
+    for (const auto* table : {&n.RunicNameTableA, &n.RunicNameTableB}) {
+        for (const RunicNameRecord& r : *table) add(r.RunicName);
+    }
+    for (const RunicConstellationName& c : n.RunicConstellationNames) add(c.RunicName);
+    for (const RunicGroupName& g : n.PleiadesRunicNames) add(g.RunicName);
+    for (const RunicGroupName& g : n.HyadesRunicNames) add(g.RunicName);
+    add("=");
+    for (int code = 149; code <= 170; ++code) add(std::string(1, static_cast<char>(code)));
+    return texts;
+}
+
+}  // namespace kolvar
