@@ -1,12 +1,12 @@
 // kolvar-chart ephemeris: the geocentric positions of the Sun, the Moon and the
 // seven planets exactly as the chart computes them.
 
-#include <cmath>
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "astro/ephemeris_range.h"
 #include "astro/planets.h"
 #include "astro/sun_moon.h"
 #include "astro/time_scales.h"
@@ -41,13 +41,12 @@ void PrintLine(const char* name, const SphericalPosition& position) {
     std::printf("%s\t%.17g\t%.17g\t%.17g\n", name, position.Longitude, position.Latitude, position.Distance);
 }
 
-bool IsFinite(const SphericalPosition& position) {
-    return std::isfinite(position.Longitude) && std::isfinite(position.Latitude) && std::isfinite(position.Distance);
-}
-
 int PrintEphemeris(const ParsedOptions& options) {
     const auto jdText = options.Value("--jd");
     const double julianDay = jdText ? ParseFiniteDouble("--jd", *jdText) : StartUpJulianDay();
+    if (!ElementsCoverDay(julianDay)) {
+        throw UsageError("--jd: outside the range of the orbital elements: " + QuoteForMessage(jdText.value_or("")));
+    }
 
     const SunMoonResult state = SunMoonState(julianDay);
     std::vector<std::pair<std::string, SphericalPosition>> lines{{"Sun", state.SunEquatorial},
@@ -55,15 +54,6 @@ int PrintEphemeris(const ParsedOptions& options) {
     for (int planet = 0; planet < PlanetCount; ++planet) {
         lines.emplace_back(std::string(PlanetTable[planet].Name),
                            HeliocentricToEquatorial(PlanetHeliocentric(julianDay, planet), state.EarthHeliocentric));
-    }
-    // Millions of years from 2000 the linear elements drive an eccentricity
-    // past 1 and the orbit has no position; such a day is refused rather than
-    // printed as "nan".
-    for (const auto& [name, position] : lines) {
-        if (!IsFinite(position)) {
-            throw UsageError("--jd: outside the range of the orbital elements (no position for " + name +
-                             "): " + QuoteForMessage(jdText.value_or("")));
-        }
     }
     for (const auto& [name, position] : lines) {
         PrintLine(name.c_str(), position);

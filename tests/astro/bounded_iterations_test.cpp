@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "astro/angles.h"
+#include "astro/ephemeris_range.h"
 #include "astro/kepler.h"
 #include "astro/planets.h"
 #include "astro/sun_moon.h"
@@ -61,6 +62,17 @@ TEST_F(BoundedIterations, FarInstantsReturn) {
         EXPECT_LE(m.Month, 12);
     }
     SUCCEED() << "every call returned";
+}
+
+TEST_F(BoundedIterations, ElementsCoverEveryHistoricDayButNotTheFarOnes) {
+    // Every hundredth day from 4713 BC to AD 9000: an ordinary day is never refused.
+    for (double jd = 0.0; jd < 5.0e6; jd += 100.25) {
+        ASSERT_TRUE(ElementsCoverDay(jd)) << jd;
+    }
+    // Every body's orbit gone, Saturn's alone, and days that are no instant.
+    for (const double jd : {1e12, -1e8, Nan, Inf, -Inf}) {
+        EXPECT_FALSE(ElementsCoverDay(jd)) << jd;
+    }
 }
 
 TEST_F(BoundedIterations, NanInGivesNanOut) {
