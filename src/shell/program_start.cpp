@@ -72,6 +72,7 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     TStarsForm::Dialogs dialogs;
     dialogs.InfoDlg = w.InfoDlg.get();
     dialogs.HelpForm1 = w.HelpForm1.get();
+    dialogs.PlainSky = w.PlainSky.get();
     // The time and place exchanges are connected here when those dialogs get their controls.
     w.StarsForm->SetDialogs(std::move(dialogs));
     return w;

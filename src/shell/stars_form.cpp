@@ -13,6 +13,7 @@
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_object_table.h"
+#include "dialogs/plain_sky.h"
 #include "shell/chart_view.h"
 #include "shell/font_size.h"
 #include "shell/runic_menu.h"
@@ -46,6 +47,10 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     image1_->setObjectName(QStringLiteral("Image1"));
     setCentralWidget(image1_);
     image1_->OnResize = [this] { FormResize(); };
+    // The right button opens the close-up; the other buttons name objects.
+    connect(image1_, &ChartView::MouseDown, this, [this](Qt::MouseButton button, int x, int y) {
+        if (button == Qt::RightButton) OpenCloseUp(x, y);
+    });
 
     FormCreate();
 
@@ -213,6 +218,12 @@ void TStarsForm::Information1Click()
 void TStarsForm::Help1Click()
 {
     if (dialogs_.HelpForm1 != nullptr) dialogs_.HelpForm1->exec();
+}
+
+void TStarsForm::OpenCloseUp(int x, int y)
+{
+    if (dialogs_.PlainSky == nullptr) return;
+    dialogs_.PlainSky->OpenAt(ChartToHorizontal(Chart, x, y), Observer.FontSize, moonResult_.Picture);
 }
 
 void TStarsForm::Exit1Click()

@@ -15,6 +15,7 @@ namespace kolvar {
 
 class ChartView;
 class RunicMenuBar;
+class TPlainSky;
 
 // The main window: the sky chart filling the client area under the runic menu
 // bar. It owns the start and end of the observer state's life (FormCreate,
@@ -56,8 +57,13 @@ public:
         // true when its dialog ended with OK and took values back.
         std::function<bool()> TimeExchange;
         std::function<bool()> PlaceExchange;
+        TPlainSky* PlainSky = nullptr;  // the close-up window
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
+
+    // Opens the close-up window modally around the sky direction of chart
+    // pixel (x, y), with the current character size; returns when it closes.
+    void OpenCloseUp(int x, int y);
 
     // Ends the run like Exit1, but reports a failed save only on stderr (a
     // signal may come when nobody can answer a message box).
