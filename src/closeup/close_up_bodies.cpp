@@ -18,7 +18,8 @@ std::array<double, 3> Cartesian(double azimuth, double altitude, double distance
             distance * std::sin(altitude)};
 }
 
-bool InFront(ChartPoint p) { return p.X != CloseUpFarAway || p.Y != CloseUpFarAway; }
+// atan(1/2): the angle from the view axis to a window corner.
+const double HalfDiagonalField = std::atan(0.5);
 
 }  // namespace
 
@@ -26,11 +27,13 @@ std::optional<CloseUpDisc> CloseUpBodyDisc(const SkyObjectEntry& entry, double b
                                            const CloseUpWindow& window) {
     if (!entry.Visible) return std::nullopt;
     const double r = std::asin(bodyRadius / entry.Distance);
+    // Every pixel of the window lies within atan(1/2) of the view axis, so a
+    // body farther off than that by more than its radius cannot show. Its
+    // diameter would project to far-off points (one of them behind the viewer
+    // once it nears 90 degrees) whose "disc" could reach across the window.
+    if (AngleFromViewAxis(window.Frame, entry.Azimuth, entry.Altitude) - r > HalfDiagonalField) return std::nullopt;
     const ChartPoint low = window.Project(entry.Azimuth, entry.Altitude - r);
     const ChartPoint high = window.Project(entry.Azimuth, entry.Altitude + r);
-    // With one end behind the viewer the "disc" would span the far-away
-    // point and cover the window; such a body lies far outside the view.
-    if (!InFront(low) || !InFront(high)) return std::nullopt;
     CloseUpDisc d;
     d.CentreX = (static_cast<double>(low.X) + high.X) / 2;
     d.CentreY = (static_cast<double>(low.Y) + high.Y) / 2;

@@ -16,8 +16,8 @@ struct CloseUpDisc {
 
 // The disc of a body of radius `bodyRadius` (AU) placed in `entry`: the ends
 // of its vertical diameter projected, their midpoint and half their distance.
-// Empty when the body is not visible, when either end lies 90 degrees or more
-// from the view centre, or when the disc misses the window.
+// Empty when the body is not visible, when it lies too far from the view
+// axis to reach into the window at all, or when the disc misses the window.
 std::optional<CloseUpDisc> CloseUpBodyDisc(const SkyObjectEntry& entry, double bodyRadius,
                                            const CloseUpWindow& window);
 

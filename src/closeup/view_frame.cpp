@@ -28,6 +28,11 @@ CloseUpFrame ComputeCloseUpFrame(const HorizontalPosition& view) {
     return f;
 }
 
+double AngleFromViewAxis(const CloseUpFrame& frame, double azimuth, double altitude) {
+    const double c = Dot(Direction(azimuth, altitude), frame.W);
+    return std::acos(c > 1.0 ? 1.0 : c < -1.0 ? -1.0 : c);
+}
+
 double CloseUpDiagonal(int width, int height) {
     return std::sqrt(static_cast<double>(width) * width + static_cast<double>(height) * height);
 }

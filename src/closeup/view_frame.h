@@ -35,6 +35,9 @@ ChartPoint ProjectCloseUp(const CloseUpFrame& frame, double azimuth, double alti
 // The direction of window pixel (x, y); Distance is left 0.
 HorizontalPosition UnprojectCloseUp(const CloseUpFrame& frame, double x, double y, int width, int height);
 
+// The angle (radians) between a direction and the view axis.
+double AngleFromViewAxis(const CloseUpFrame& frame, double azimuth, double altitude);
+
 // The window diagonal D in pixels.
 double CloseUpDiagonal(int width, int height);
 

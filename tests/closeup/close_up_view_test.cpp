@@ -187,6 +187,13 @@ TEST_F(PlacedBodies, BodiesOutsideTheViewLeaveItAlone) {
     EXPECT_EQ(lit, 0);
     EXPECT_FALSE(CloseUpBodyDisc(objects[SunSlot], SunRadiusAu, {frame, W, H}).has_value());
     EXPECT_FALSE(CloseUpBodyDisc(objects[MoonSlot], MoonRadiusAu, {frame, W, H}).has_value());
+
+    // The Moon a quarter of a degree short of 90 degrees off, obliquely: both
+    // ends of its diameter in front, projected so far out that the circle
+    // through them would reach back across the window.
+    const CloseUpFrame cygnus = ComputeCloseUpFrame({92 * Deg, 63 * Deg, 0});
+    Place(MoonSlot, KindMoon, 0, -154.461 * Deg, 11.773 * Deg, 0.0026);
+    EXPECT_FALSE(CloseUpBodyDisc(objects[MoonSlot], MoonRadiusAu, {cygnus, 1024, 768}).has_value());
 }
 
 TEST_F(PlacedBodies, GroundComesAfterTheSkyLayers) {
