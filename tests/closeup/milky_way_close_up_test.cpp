@@ -20,43 +20,30 @@ namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr double Deg = Pi / 180;
 
-TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpoint) {
+TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheRoundedCrossing) {
+    const auto clip = [](ChartPoint a, ChartPoint b) { return ClipSegmentToWindow(a, b, 100, 80); };
     // Leaving through the top-left corner region: the left border's line wins
     // although the segment really crosses the top.
-    ChartPoint c = ClipSegmentToWindow({5, 5}, {-10, -100}, 100, 80);
-    EXPECT_FLOAT_EQ(c.X, 0);
-    EXPECT_FLOAT_EQ(c.Y, -30);
-    c = ClipSegmentToWindow({95, 70}, {120, 75}, 100, 80);
-    EXPECT_FLOAT_EQ(c.X, 99);
-    EXPECT_FLOAT_EQ(c.Y, 70.8f);
-    c = ClipSegmentToWindow({50, 10}, {60, -10}, 100, 80);  // vertical lines not met: the top
-    EXPECT_FLOAT_EQ(c.X, 55);
-    EXPECT_FLOAT_EQ(c.Y, 0);
-    c = ClipSegmentToWindow({50, 70}, {50, 90}, 100, 80);  // x1 = x2 skips the side borders
-    EXPECT_FLOAT_EQ(c.X, 50);
-    EXPECT_FLOAT_EQ(c.Y, 79);
-    c = ClipSegmentToWindow({10, 10}, {20, 30}, 100, 80);  // meets none
-    EXPECT_FLOAT_EQ(c.X, 15);
-    EXPECT_FLOAT_EQ(c.Y, 20);
-}
+    EXPECT_FLOAT_EQ(clip({5, 5}, {-10, -100}).Y, -30);
+    EXPECT_FLOAT_EQ(clip({95, 70}, {120, 75}).Y, 70.8f);  // x = W - 1
+    EXPECT_FLOAT_EQ(clip({50, 10}, {60, -10}).X, 55);     // side lines not met: the top
+    EXPECT_FLOAT_EQ(clip({50, 70}, {50, 90}).Y, 79);      // x1 = x2: the bottom
+    EXPECT_FLOAT_EQ(clip({10, 10}, {20, 30}).Y, 20);      // none: the midpoint
 
-TEST(BorderCrossing, RoundedPixelAndAngleFromStraightDown) {
     BorderCrossing b = MakeBorderCrossing({0.0f, 39.6f}, 'i', 100, 80);
     EXPECT_FLOAT_EQ(b.Y, 40);
-    EXPECT_NEAR(b.Angle, -Pi / 2, 1e-12);  // left edge
-    b = MakeBorderCrossing({50.4f, 79.0f}, 'o', 100, 80);
-    EXPECT_FLOAT_EQ(b.X, 50);
-    EXPECT_NEAR(b.Angle, 0, 1e-12);  // straight down
+    EXPECT_NEAR(b.Angle, -Pi / 2, 1e-12);  // left edge; straight down is 0
     b = MakeBorderCrossing({0.0f, -3.7f}, 'o', 100, 80);
     EXPECT_FLOAT_EQ(b.Y, -3);  // add 0.5, truncate toward zero
-    EXPECT_EQ(b.Direction, 'o');
 }
 
-// A window split by one grey outline column at x = 40; the band lies to its left.
+// A window split by one grey outline column at x = 40.
 class BorderFill : public ::testing::Test {
 protected:
     static constexpr int W = 100, H = 80;
-    BorderFill() {
+    BorderFill() { Reset(); }
+    void Reset() {
+        bitmap.Fill(colours::Black);
         canvas.SetPenColour(MilkyWayOutlineColour);
         canvas.MoveTo(40, 0);
         canvas.LineTo(40, H);
@@ -72,28 +59,26 @@ protected:
     Canvas canvas{bitmap};
 };
 
-TEST_F(BorderFill, FillsFromTheEnteringCrossingCounterClockwise) {
+TEST_F(BorderFill, FillsCounterClockwiseFromEachEnteringCrossing) {
     // Entering at the top, leaving at the bottom: the walk goes left along the
-    // top, down the left side and right along the bottom, the band's side.
+    // top, down the left side and right along the bottom.
     std::vector<BorderCrossing> c{At(40, H - 1, 'o'), At(40, 0, 'i')};
     FillAlongBorder(canvas, W, H, c);
-    EXPECT_EQ(c[0].Direction, 'i');  // sorted by angle: the top (near -pi) first
     EXPECT_EQ(Grey(0, 40), 40 * H);
     EXPECT_EQ(Grey(41, W), 0);
-}
-
-TEST_F(BorderFill, TheOtherDirectionFillsTheOtherSide) {
-    std::vector<BorderCrossing> c{At(40, H - 1, 'i'), At(40, 0, 'o')};
+    // The other way round fills the other side.
+    Reset();
+    c = {At(40, H - 1, 'i'), At(40, 0, 'o')};
     FillAlongBorder(canvas, W, H, c);
-    EXPECT_EQ(Grey(0, 40), 0);
+    EXPECT_EQ(Grey(0, 41), 0);
     EXPECT_EQ(Grey(41, W), 59 * H);
 }
 
 TEST_F(BorderFill, CrossingsThatDoNotPairUpFillNothing) {
     for (std::vector<BorderCrossing> c : {
-             std::vector<BorderCrossing>{At(40, 0, 'i')},                          // odd
-             std::vector<BorderCrossing>{At(40, H - 1, 'i'), At(40, 0, 'i')},       // same direction
-             std::vector<BorderCrossing>{At(40, 0, 'i'), At(40, 0, 'o')},           // equal angles
+             std::vector<BorderCrossing>{At(40, 0, 'i')},                     // odd
+             std::vector<BorderCrossing>{At(40, H - 1, 'i'), At(40, 0, 'i')},  // same direction
+             std::vector<BorderCrossing>{At(40, 0, 'i'), At(40, 0, 'o')},      // equal angles
          }) {
         FillAlongBorder(canvas, W, H, c);
         EXPECT_EQ(Grey(0, W), 0);
@@ -101,19 +86,17 @@ TEST_F(BorderFill, CrossingsThatDoNotPairUpFillNothing) {
 }
 
 TEST_F(BorderFill, CrossingBeyondTheCornerStillFillsAndTheWalkEnds) {
-    // Clipping puts a crossing through the top-left corner region on the left
-    // border's extension above the window; the walk reaches the window from there.
+    // A crossing through the top-left corner region lies on the left border's
+    // extension above the window; the walk reaches the window from there.
     std::vector<BorderCrossing> c{At(40, H - 1, 'o'), At(0, -500, 'i')};
     FillAlongBorder(canvas, W, H, c);
     EXPECT_EQ(Grey(0, 40), 40 * H);
     EXPECT_EQ(Grey(41, W), 0);
-
-    // Neither crossing on the border itself: the walk makes one turn and ends.
-    Bitmap open(W, H, colours::Black);
-    Canvas whole(open);
-    std::vector<BorderCrossing> apart{At(0, -500, 'i'), At(W - 1, -300, 'o')};
-    FillAlongBorder(whole, W, H, apart);
-    EXPECT_EQ(open.Pixel(50, 40), MilkyWayBandColour);
+    // Neither crossing on the border itself: one turn, then the walk ends.
+    Reset();
+    c = {At(0, -500, 'i'), At(W - 1, -300, 'o')};
+    FillAlongBorder(canvas, W, H, c);
+    EXPECT_EQ(bitmap.Pixel(50, 40), MilkyWayBandColour);
 }
 
 // Views of the real sky: the main chart drawn for the observer, then the
