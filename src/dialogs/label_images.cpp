@@ -61,14 +61,12 @@ void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, L
     }
 }
 
-void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2, Colour fill1, Colour fill2)
+void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2)
 {
-    textImage1.hide();
-    textImage2.hide();
-    textImage1.lower();
-    textImage2.lower();
-    textImage1.FillPicture(fill1);
-    textImage2.FillPicture(fill2);
+    for (LabelImage* image : {&textImage1, &textImage2}) {
+        image->hide();
+        image->lower();
+    }
 }
 
 }  // namespace kolvar

@@ -44,7 +44,7 @@ private:
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
                       const QWidget& owner, int characterSize, LabelMargins margins);
 
-// Hides both images, sends them to the back and fills their pictures.
-void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2, Colour fill1, Colour fill2);
+// Hides both images and sends them to the back; their pictures stay.
+void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2);
 
 }  // namespace kolvar

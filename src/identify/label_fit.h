@@ -7,17 +7,10 @@
 #include "canvas/bitmap.h"
 #include "canvas/canvas.h"
 #include "chart/sky_object_table.h"
+#include "identify/label_font_size.h"
 #include "identify/label_pictures.h"
 
 namespace kolvar {
-
-// The character size the labels start from is kept inside 1..1000 (1000 is
-// the character-size menu's upper limit): a size read unchecked from the
-// settings file must neither make the fit step two billion times nor reach
-// the font code as a nonsense size.
-inline constexpr int MinLabelFontSize = 1;
-inline constexpr int MaxLabelFontSize = 1000;
-int ClampLabelFontSize(long long characterSize);
 
 // The labels shrink one point at a time until they fit, but not below this.
 inline constexpr int SmallestFittingFontSize = 3;

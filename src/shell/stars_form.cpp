@@ -265,7 +265,9 @@ void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int)
     // The right button's press belongs to the close-up window, which takes
     // its release too: it hides nothing here.
     if (button == Qt::RightButton) return;
-    HideObjectLabels(*textImage1_, *textImage2_, colours::Navy, colours::Navy);
+    HideObjectLabels(*textImage1_, *textImage2_);
+    textImage1_->FillPicture(colours::Navy);
+    textImage2_->FillPicture(colours::Navy);
 }
 
 }  // namespace kolvar
