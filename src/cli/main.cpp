@@ -25,6 +25,7 @@ struct Subcommand {
 // One line per subcommand.
 constexpr Subcommand Subcommands[] = {
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
+    {"identify", kolvar::cli::RunIdentify, "what a click at one chart pixel names, with its two labels"},
     {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
     {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
 };

@@ -10,6 +10,7 @@
 namespace kolvar::cli {
 
 int RunEphemeris(std::span<char* const> args);
+int RunIdentify(std::span<char* const> args);
 int RunRender(std::span<char* const> args);
 int RunRunic(std::span<char* const> args);
 

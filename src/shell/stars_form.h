@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "canvas/bitmap.h"
+#include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
 
 class QAction;
@@ -14,6 +15,7 @@ class QMenu;
 namespace kolvar {
 
 class ChartView;
+class LabelImage;
 class RunicMenuBar;
 
 // The main window: the sky chart filling the client area under the runic menu
@@ -47,6 +49,16 @@ public:
     void Exit1Click();
     void Grow1Click();
     void Shrivell1Click();
+
+    // The mouse on the chart: the left or middle button names the nearest
+    // object while held; the right button hands the clicked sky direction and
+    // the character size to the close-up window.
+    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, int x, int y);
+    using CloseUpOpener = std::function<void(const HorizontalPosition& viewCentre, std::int32_t fontSize)>;
+    void SetCloseUpOpener(CloseUpOpener open) { openCloseUp_ = std::move(open); }
+    LabelImage* TextImage1() const { return textImage1_; }
+    LabelImage* TextImage2() const { return textImage2_; }
 
     // The dialogs that the menu opens; set once the windows exist.
     struct Dialogs {
@@ -90,6 +102,9 @@ private:
     QAction* grow1_ = nullptr;
     QAction* shrivell1_ = nullptr;
     ChartView* image1_ = nullptr;
+    LabelImage* textImage1_ = nullptr;
+    LabelImage* textImage2_ = nullptr;
+    CloseUpOpener openCloseUp_;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     int redrawCount_ = 0;
