@@ -29,8 +29,8 @@ void WalkPolyline(Canvas& canvas, const ChartContext& ctx, const Points& points,
     HorizontalPosition prev;
     for (const auto& point : points) {
         const std::int32_t letter = LetterOf(point);
-        const HorizontalPosition p =
-            EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination, InfinitelyFar, ctx.JulianDay);
+        const HorizontalPosition p = EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination,
+                                                            InfinitelyFar, ctx.JulianDay, Equinox::Catalogue);
         const bool visible = p.Altitude >= 0.0;
         const bool same = letter == prevLetter;
         // Points below the horizon are projected only where a line crosses it.
@@ -136,8 +136,8 @@ void FillMilkyWayAtHorizon(Canvas& canvas, const ChartFrame& frame, std::vector<
 
 void FillMilkyWaySeeds(Canvas& canvas, const ChartContext& ctx) {
     for (const MilkyWaySeed& seed : MilkyWayFillSeeds) {
-        const HorizontalPosition p =
-            EquatorialToHorizontal(ctx.Frame, seed.RightAscension, seed.Declination, InfinitelyFar, ctx.JulianDay);
+        const HorizontalPosition p = EquatorialToHorizontal(ctx.Frame, seed.RightAscension, seed.Declination,
+                                                            InfinitelyFar, ctx.JulianDay, Equinox::Catalogue);
         if (p.Altitude < 0.0) continue;
         const ChartPoint c = ProjectToChart(ctx.Frame, p.Azimuth, p.Altitude);
         const int x = TruncToInt(c.X), y = TruncToInt(c.Y);
