@@ -1,5 +1,6 @@
 #include "astro/transforms.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kolvar {
@@ -10,6 +11,10 @@ namespace {
 // counted from 31 December 1999, 0 h (the catalogue equinox is 2000).
 constexpr double PrecessionRadiansPerDay = 6.674034339871196e-07;
 constexpr double CatalogueEpochYear = 2000.0;
+
+// asin of a sine rounded a little beyond +-1 (next to the poles) stays a
+// number instead of NaN.
+double SafeAsin(double s) { return std::asin(std::clamp(s, -1.0, 1.0)); }
 
 }  // namespace
 
@@ -36,21 +41,20 @@ SphericalPosition PrecessToDate(double rightAscension, double declination, doubl
     double y = std::sin(rightAscension) * std::cos(declination);
     double z = std::sin(declination);
     const double longitude = std::atan2(y * std::cos(e) + z * std::sin(e), x);
-    const double latitude = std::asin(z * std::cos(e) - y * std::sin(e));
+    const double latitude = SafeAsin(z * std::cos(e) - y * std::sin(e));
 
     const double drift =
         ((CatalogueEpochYear - 2000.0) * 365.2422 - (julianDay - 2451543.5)) * PrecessionRadiansPerDay;
     const double shifted = longitude - drift;
 
-    // Back to equatorial. The (signed) drift term is added to the right
-    // ascension after the rotation, so the result is the precessed right
-    // ascension minus the drift; the chart is drawn with this convention.
+    // Back to equatorial: the rotated direction is the position of the date,
+    // right ascension measured from the equinox of the date.
     x = std::cos(shifted) * std::cos(latitude);
     y = std::sin(shifted) * std::cos(latitude);
     z = std::sin(latitude);
     SphericalPosition result;
-    result.Longitude = std::atan2(y * std::cos(e) - z * std::sin(e), x) + drift;
-    result.Latitude = std::asin(z * std::cos(e) + y * std::sin(e));
+    result.Longitude = std::atan2(y * std::cos(e) - z * std::sin(e), x);
+    result.Latitude = SafeAsin(z * std::cos(e) + y * std::sin(e));
     result.Distance = distance;
     return result;
 }

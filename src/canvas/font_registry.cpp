@@ -20,6 +20,7 @@ struct FaceData {
     FT_Face face = nullptr;
     std::array<FT_UInt, 256> glyphIndex{};  // byte -> glyph, 0 when missing
     std::map<int, std::unique_ptr<SizedFont>> sizes;
+    int selectedPixelHeight = 0;  // the size last set on `face`, 0 for none
 
     ~FaceData() {
         sizes.clear();
@@ -169,7 +170,30 @@ FontPixelMetrics MetricsOf(FT_Face face, int px) {
 }  // namespace
 
 SizedFont::SizedFont(FaceData& face, int pixelHeight)
-    : face_(&face), pixelHeight_(pixelHeight), metrics_(MetricsOf(face.face, pixelHeight)) {}
+    : face_(&face), pixelHeight_(pixelHeight), metrics_(MetricsOf(face.face, pixelHeight)) {
+    advances_.fill(-1);
+}
+
+// Sizes share the face object, so the size is set before each glyph is
+// loaded; setting it anew only when it changed spares the font's size set-up.
+bool SizedFont::SelectSize() {
+    if (face_->selectedPixelHeight == pixelHeight_) return true;
+    face_->selectedPixelHeight = 0;
+    if (FT_Set_Pixel_Sizes(face_->face, 0, static_cast<FT_UInt>(pixelHeight_)) != 0) return false;
+    face_->selectedPixelHeight = pixelHeight_;
+    return true;
+}
+
+int SizedFont::Advance(unsigned char byte) {
+    int& advance = advances_[byte];
+    if (advance >= 0) return advance;
+    if (glyphs_[byte]) return advance = glyphs_[byte]->Advance;
+    FT_Face f = face_->face;
+    advance = 0;
+    if (SelectSize() && FT_Load_Glyph(f, face_->glyphIndex[byte], FT_LOAD_DEFAULT) == 0)
+        advance = static_cast<int>((f->glyph->advance.x + 32) >> 6);
+    return advance;
+}
 
 bool SizedFont::HasGlyph(unsigned char byte) const { return face_->glyphIndex[byte] != 0; }
 
@@ -178,10 +202,10 @@ const GlyphBitmap& SizedFont::Glyph(unsigned char byte) {
     if (slot) return *slot;
     slot = std::make_unique<GlyphBitmap>();
     FT_Face f = face_->face;
-    // Sizes share the face object, so the size is set before each render.
-    if (FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(pixelHeight_)) != 0) return *slot;
+    if (!SelectSize()) return *slot;
     if (FT_Load_Glyph(f, face_->glyphIndex[byte], FT_LOAD_DEFAULT) != 0) return *slot;
     slot->Advance = static_cast<int>((f->glyph->advance.x + 32) >> 6);
+    advances_[byte] = slot->Advance;
     if (FT_Render_Glyph(f->glyph, FT_RENDER_MODE_NORMAL) != 0) return *slot;
     const FT_Bitmap& bm = f->glyph->bitmap;
     if (bm.pixel_mode != FT_PIXEL_MODE_GRAY) return *slot;
@@ -199,7 +223,7 @@ const GlyphBitmap& SizedFont::Glyph(unsigned char byte) {
 
 int SizedFont::TextWidth(std::string_view bytes) {
     int w = 0;
-    for (char ch : bytes) w += Glyph(static_cast<unsigned char>(ch)).Advance;
+    for (char ch : bytes) w += Advance(static_cast<unsigned char>(ch));
     return w;
 }
 

@@ -68,13 +68,19 @@ public:
     // Rendered on first use and kept.
     const GlyphBitmap& Glyph(unsigned char byte);
     bool HasGlyph(unsigned char byte) const;
+    // The glyph's advance, the same as Glyph(byte).Advance, found without
+    // rendering the glyph (measuring at many sizes stays cheap) and kept.
+    int Advance(unsigned char byte);
     int TextWidth(std::string_view bytes);
 
 private:
+    bool SelectSize();
+
     FaceData* face_;
     int pixelHeight_;
     FontPixelMetrics metrics_;
     std::array<std::unique_ptr<GlyphBitmap>, 256> glyphs_;
+    std::array<int, 256> advances_;  // -1 until known
 };
 
 // The face `face` at em height `pixelHeight`, or nullptr when no font at all can be loaded.

@@ -52,9 +52,11 @@ std::optional<ChartCircle> EclipticCircle(const ChartContext& ctx) {
     double x[3], y[3];
     for (int k = 0; k < 3; ++k) {
         const SphericalPosition earth = OrbitPositionAt(PlanetInfoTable[0], moments[k]);
+        // The Earth's orbit runs with the date (its period is the tropical
+        // year), so the Sun seen from it is a position of the date.
         const SphericalPosition sun = HeliocentricToEquatorial(SphericalPosition{}, earth);
-        const HorizontalPosition h =
-            EquatorialToHorizontal(ctx.Frame, sun.Longitude, sun.Latitude, sun.Distance, ctx.JulianDay);
+        const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, sun.Longitude, sun.Latitude, sun.Distance,
+                                                            ctx.JulianDay, Equinox::OfDate);
         const ChartPoint p = ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude);
         x[k] = p.X;
         y[k] = p.Y;

@@ -45,8 +45,10 @@ ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverStat
 }
 
 HorizontalPosition EquatorialToHorizontal(const ChartFrame& frame, double rightAscension, double declination,
-                                          double distance, double julianDay) {
-    const SphericalPosition p = PrecessToDate(rightAscension, declination, distance, julianDay);
+                                          double distance, double julianDay, Equinox equinox) {
+    const SphericalPosition p = equinox == Equinox::Catalogue
+                                    ? PrecessToDate(rightAscension, declination, distance, julianDay)
+                                    : SphericalPosition{rightAscension, declination, distance};
     double r = p.Distance;
     if (r == 0.0) r = InfinitelyFar;
     const double h = p.Longitude - frame.SiderealAngle;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "astro/transforms.h"
 #include "chart/observer_state.h"
 
 namespace kolvar {
@@ -37,10 +38,12 @@ struct ChartPoint {
 // observer's current SiderealAngle along.
 ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverState& observer);
 
-// Catalogue-equinox position (radians, AU) to the observer's horizon, after
-// precession to the date; distance 0 counts as infinitely far.
+// Equatorial position (radians, AU) to the observer's horizon. The caller
+// says what the position is referred to: a catalogue position is precessed
+// to the date first, a position of the date is taken as it is. Distance 0
+// counts as infinitely far.
 HorizontalPosition EquatorialToHorizontal(const ChartFrame& frame, double rightAscension, double declination,
-                                          double distance, double julianDay);
+                                          double distance, double julianDay, Equinox equinox);
 
 // Stereographic projection from the nadir: zenith at the centre, horizon on
 // the circle of radius ChartRadius, north up, east left.

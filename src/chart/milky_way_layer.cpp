@@ -22,7 +22,7 @@ void WalkAboveHorizon(Canvas& canvas, const ChartContext& ctx, const Points& poi
         canvas, points,
         [&ctx](const auto& point) {
             return EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination, InfinitelyFar,
-                                          ctx.JulianDay);
+                                          ctx.JulianDay, Equinox::Catalogue);
         },
         [](const HorizontalPosition& h) { return h.Altitude >= 0.0; },
         [&ctx](const HorizontalPosition& h) { return ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude); },
@@ -106,8 +106,8 @@ void FillMilkyWayAtHorizon(Canvas& canvas, const ChartFrame& frame, std::vector<
 
 void FillMilkyWaySeeds(Canvas& canvas, const ChartContext& ctx) {
     for (const MilkyWaySeed& seed : MilkyWayFillSeeds) {
-        const HorizontalPosition p =
-            EquatorialToHorizontal(ctx.Frame, seed.RightAscension, seed.Declination, InfinitelyFar, ctx.JulianDay);
+        const HorizontalPosition p = EquatorialToHorizontal(ctx.Frame, seed.RightAscension, seed.Declination,
+                                                            InfinitelyFar, ctx.JulianDay, Equinox::Catalogue);
         if (p.Altitude < 0.0) continue;
         const ChartPoint c = ProjectToChart(ctx.Frame, p.Azimuth, p.Altitude);
         const int x = TruncToInt(c.X), y = TruncToInt(c.Y);

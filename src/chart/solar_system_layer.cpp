@@ -23,8 +23,9 @@ void FilledDisc(Canvas& canvas, double x1, double y1, double x2, double y2) {
     canvas.Ellipse(l, t, r, b);
 }
 
+// Sun, Moon and planets come from elements of the date: no precession.
 HorizontalPosition Horizontal(const ChartContext& ctx, const SphericalPosition& p) {
-    return EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance, ctx.JulianDay);
+    return EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance, ctx.JulianDay, Equinox::OfDate);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "chart/redraw.h"
 #include "cli/cli_options.h"
 #include "cli/render_request.h"
+#include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "closeup/draw_close_up.h"
 
@@ -20,9 +21,9 @@ namespace {
 constexpr OptionSpec CloseUpOptions[] = {
     {"--az", "DEG", "azimuth of the view centre in degrees, from north through east (required)"},
     {"--alt", "DEG", "altitude of the view centre in degrees (required)"},
-    {"--jd", "JD", "Julian day (UT); default: the system clock read as zone +1 h, no summer time"},
-    {"--lat", "DEG", "latitude in degrees, north positive (default 47.5890)"},
-    {"--lon", "DEG", "longitude in degrees, east positive (default 19.0640)"},
+    JdOption,
+    LatOption,
+    LonOption,
     {"--size", "WxH", "close-up size in pixels (default 431x273, the window's client area)"},
     {"--chart-size", "WxH", "size of the main chart drawn first (default 1024x768)"},
     {"--out", "FILE.png", "PNG file to write (default kolvar-closeup.png)"},
@@ -50,7 +51,7 @@ CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
     CloseUpRequest r;
     r.Common = ParseRequest(options, "kolvar-closeup.png");
     if (!options.Has("--size")) r.Common.ChartSize = {DefaultCloseUpWidth, DefaultCloseUpHeight};
-    if (auto size = options.Value("--chart-size")) r.ChartSize = ParseSize("--chart-size", *size, MaxSide);
+    if (auto size = options.Value("--chart-size")) r.ChartSize = ParseSize("--chart-size", *size, MaxChartSide);
     const auto az = options.Value("--az");
     const auto alt = options.Value("--alt");
     if (!az || !alt) throw UsageError("--az and --alt are required");

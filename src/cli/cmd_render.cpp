@@ -21,19 +21,18 @@
 #include "astro/time_scales.h"
 #include "cli/cli_options.h"
 #include "cli/render_request.h"
+#include "cli/sky_options.h"
 #include "cli/subcommands.h"
 
 namespace kolvar::cli {
 
 namespace {
 
-constexpr double DegreesToRadians = 3.141592653589793 / 180.0;
-
 constexpr OptionSpec RenderOptions[] = {
-    {"--jd", "JD", "Julian day (UT); default: the system clock read as zone +1 h, no summer time"},
-    {"--lat", "DEG", "latitude in degrees, north positive (default 47.5890)"},
-    {"--lon", "DEG", "longitude in degrees, east positive (default 19.0640)"},
-    {"--size", "WxH", "chart size in pixels (default 1024x768)"},
+    JdOption,
+    LatOption,
+    LonOption,
+    SizeOption,
     {"--out", "FILE.png", "PNG file to write (default kolvar-sky.png)"},
     {"--objects", "FILE.tsv", "also write the placed objects: slot kind index visible azimuth altitude distance x y"},
     {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
@@ -87,23 +86,12 @@ bool WriteObjectsAside(const std::string& path, const PixelOfDirection& pixelOf,
 
 }  // namespace
 
-double ParseDegrees(std::string_view option, std::string_view text, double limit) {
-    const double degrees = ParseFiniteDouble(option, text);
-    if (degrees < -limit || degrees > limit) {
-        throw UsageError(std::string(option) + ": " + QuoteForMessage(text) + " is outside -" +
-                         std::to_string(static_cast<int>(limit)) + ".." + std::to_string(static_cast<int>(limit)));
-    }
-    return degrees * DegreesToRadians;
-}
-
 RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut) {
     RenderRequest r;
     r.Out = std::string(defaultOut);
-    r.Observer = StartingObserverState();
-    if (auto jd = options.Value("--jd")) r.Observer.JulianDay = ParseFiniteDouble("--jd", *jd);
-    if (auto lat = options.Value("--lat")) r.Observer.Latitude = ParseDegrees("--lat", *lat, 90.0);
-    if (auto lon = options.Value("--lon")) r.Observer.Longitude = ParseDegrees("--lon", *lon, 360.0);
-    if (auto size = options.Value("--size")) r.ChartSize = ParseSize("--size", *size, MaxSide);
+    const SkyRequest sky = ParseSkyOptions(options);
+    r.Observer = sky.Observer;
+    r.ChartSize = sky.ChartSize;
     if (auto out = options.Value("--out")) {
         if (out->empty()) throw UsageError("--out: empty file name");
         r.Out = std::string(*out);

@@ -18,9 +18,6 @@
 
 namespace kolvar::cli {
 
-// Largest picture side the options accept.
-inline constexpr int MaxSide = 8192;
-
 struct RenderRequest {
     ObserverState Observer;
     Size ChartSize{1024, 768};  // --size
@@ -29,11 +26,8 @@ struct RenderRequest {
     long long Bench = 0;  // 0: render once
 };
 
-// Degrees within -limit..limit, as radians.
-double ParseDegrees(std::string_view option, std::string_view text, double limit);
-
-// --jd, --lat, --lon, --size, --out, --objects and --bench; `defaultOut` is
-// the picture's name without --out.
+// The sky options (ParseSkyOptions), --out, --objects and --bench;
+// `defaultOut` is the picture's name without --out.
 RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut = "kolvar-sky.png");
 
 // Where the objects table puts an object's (azimuth, altitude).

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 
+#include "identify/label_font_size.h"
+
 namespace kolvar {
 
 // The largest character size that growing reaches; keeps the label fonts
 // (and every size derived from them) far inside 32 bits.
-inline constexpr std::int32_t MaxFontSize = 1000;
+inline constexpr std::int32_t MaxFontSize = MaxLabelFontSize;
 
 // FontSize x sqrt(2), truncated; unchanged when that would pass MaxFontSize
 // (in either sign).

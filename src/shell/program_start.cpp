@@ -72,9 +72,14 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     TStarsForm::Dialogs dialogs;
     dialogs.InfoDlg = w.InfoDlg.get();
     dialogs.HelpForm1 = w.HelpForm1.get();
-    dialogs.PlainSky = w.PlainSky.get();
     // The time and place exchanges are connected here when those dialogs get their controls.
     w.StarsForm->SetDialogs(std::move(dialogs));
+    // A right press on the chart opens the close-up, which paints the Moon
+    // with the main window's phase picture.
+    w.StarsForm->SetCloseUpOpener([sky = w.PlainSky.get(), form = w.StarsForm.get()](
+                                      const HorizontalPosition& viewCentre, std::int32_t fontSize) {
+        sky->OpenAt(viewCentre, fontSize, form->MoonResult().Picture);
+    });
     return w;
 }
 

@@ -13,7 +13,8 @@
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_object_table.h"
-#include "dialogs/plain_sky.h"
+#include "dialogs/label_images.h"
+#include "identify/hit_test.h"
 #include "shell/chart_view.h"
 #include "shell/font_size.h"
 #include "shell/runic_menu.h"
@@ -47,10 +48,13 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     image1_->setObjectName(QStringLiteral("Image1"));
     setCentralWidget(image1_);
     image1_->OnResize = [this] { FormResize(); };
-    // The right button opens the close-up; the other buttons name objects.
-    connect(image1_, &ChartView::MouseDown, this, [this](Qt::MouseButton button, int x, int y) {
-        if (button == Qt::RightButton) OpenCloseUp(x, y);
-    });
+    // The labels lie over the chart's top corners, so they live in its coordinates.
+    textImage1_ = new LabelImage(image1_, true);
+    textImage1_->setObjectName(QStringLiteral("TextImage1"));
+    textImage2_ = new LabelImage(image1_, false);
+    textImage2_->setObjectName(QStringLiteral("TextImage2"));
+    connect(image1_, &ChartView::MouseDown, this, &TStarsForm::Image1MouseDown);
+    connect(image1_, &ChartView::MouseUp, this, &TStarsForm::Image1MouseUp);
 
     FormCreate();
 
@@ -220,12 +224,6 @@ void TStarsForm::Help1Click()
     if (dialogs_.HelpForm1 != nullptr) dialogs_.HelpForm1->exec();
 }
 
-void TStarsForm::OpenCloseUp(int x, int y)
-{
-    if (dialogs_.PlainSky == nullptr) return;
-    dialogs_.PlainSky->OpenAt(ChartToHorizontal(Chart, x, y), Observer.FontSize, moonResult_.Picture);
-}
-
 void TStarsForm::Exit1Click()
 {
     QCoreApplication::exit(0);
@@ -245,6 +243,31 @@ void TStarsForm::Grow1Click()
 void TStarsForm::Shrivell1Click()
 {
     Observer.FontSize = ShrinkFontSize(Observer.FontSize);
+}
+
+}  // namespace kolvar
+
+namespace kolvar {
+
+void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
+{
+    if (button == Qt::RightButton) {
+        if (openCloseUp_) openCloseUp_(ChartToHorizontal(Chart, x, y), Observer.FontSize);
+        return;
+    }
+    const SkyObjectEntry selection = HitTestChart(SkyObjects, Chart, x, y);
+    ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, Observer.FontSize,
+                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
+}
+
+void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int)
+{
+    // The right button's press belongs to the close-up window, which takes
+    // its release too: it hides nothing here.
+    if (button == Qt::RightButton) return;
+    HideObjectLabels(*textImage1_, *textImage2_);
+    textImage1_->FillPicture(colours::Navy);
+    textImage2_->FillPicture(colours::Navy);
 }
 
 }  // namespace kolvar

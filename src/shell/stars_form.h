@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "canvas/bitmap.h"
+#include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
 
 class QAction;
@@ -14,8 +15,8 @@ class QMenu;
 namespace kolvar {
 
 class ChartView;
+class LabelImage;
 class RunicMenuBar;
-class TPlainSky;
 
 // The main window: the sky chart filling the client area under the runic menu
 // bar. It owns the start and end of the observer state's life (FormCreate,
@@ -49,6 +50,16 @@ public:
     void Grow1Click();
     void Shrivell1Click();
 
+    // The mouse on the chart: the left or middle button names the nearest
+    // object while held; the right button hands the clicked sky direction and
+    // the character size to the close-up window.
+    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, int x, int y);
+    using CloseUpOpener = std::function<void(const HorizontalPosition& viewCentre, std::int32_t fontSize)>;
+    void SetCloseUpOpener(CloseUpOpener open) { openCloseUp_ = std::move(open); }
+    LabelImage* TextImage1() const { return textImage1_; }
+    LabelImage* TextImage2() const { return textImage2_; }
+
     // The dialogs that the menu opens; set once the windows exist.
     struct Dialogs {
         QDialog* InfoDlg = nullptr;
@@ -57,13 +68,8 @@ public:
         // true when its dialog ended with OK and took values back.
         std::function<bool()> TimeExchange;
         std::function<bool()> PlaceExchange;
-        TPlainSky* PlainSky = nullptr;  // the close-up window
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
-
-    // Opens the close-up window modally around the sky direction of chart
-    // pixel (x, y), with the current character size; returns when it closes.
-    void OpenCloseUp(int x, int y);
 
     // Ends the run like Exit1, but reports a failed save only on stderr (a
     // signal may come when nobody can answer a message box).
@@ -96,6 +102,9 @@ private:
     QAction* grow1_ = nullptr;
     QAction* shrivell1_ = nullptr;
     ChartView* image1_ = nullptr;
+    LabelImage* textImage1_ = nullptr;
+    LabelImage* textImage2_ = nullptr;
+    CloseUpOpener openCloseUp_;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     int redrawCount_ = 0;

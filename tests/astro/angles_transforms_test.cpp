@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/angles.h"
@@ -118,31 +119,52 @@ TEST(PrecessToDate, AtTheEpochNothingMoves) {
     EXPECT_EQ(PrecessToDate(1.0, 0.5, InfinitelyFar, 2460000.0).Distance, InfinitelyFar);
 }
 
-TEST(PrecessToDate, OneYearAddsFiftyArcSecondsOfLongitude) {
-    const double year = 365.25;
-    const double drift = -year * 6.674034339871196e-07;  // the term added to the right ascension
-    EXPECT_NEAR(-drift / ArcSecond, 50.28, 0.01);
-    for (double ra : {0.2, 1.7, 3.1, 4.4, 5.9}) {
-        for (double dec : {-1.0, -0.2, 0.1, 0.9}) {
-            const SphericalPosition p = PrecessToDate(ra, dec, 1.0, 2451543.5 + year);
+// One Julian year on, every position has turned about the ecliptic pole by
+// 50.28": ecliptic longitude up by that much, latitude kept, and right
+// ascension and declination moved by the classical annual precession
+// m + n sin(ra) tan(dec) and n cos(ra), with m = p cos(e) and n = p sin(e).
+TEST(PrecessToDate, OneYearTurnsEverythingAboutTheEclipticPole) {
+    const double p = 50.28 * ArcSecond;
+    const double m = p * std::cos(FixedObliquity), n = p * std::sin(FixedObliquity);
+    for (double ra : {0.0, 0.2, 1.7, 3.1, 4.4, 5.9}) {
+        for (double dec : {-1.0, -0.2, 0.0, 0.1, 0.9}) {
+            const SphericalPosition q = PrecessToDate(ra, dec, 1.0, 2451543.5 + 365.25);
             double l0 = 0.0, b0 = 0.0, l1 = 0.0, b1 = 0.0;
             EquatorialToEcliptic(ra, dec, l0, b0);
-            EquatorialToEcliptic(p.Longitude - drift, p.Latitude, l1, b1);
+            EquatorialToEcliptic(q.Longitude, q.Latitude, l1, b1);
             EXPECT_NEAR(std::remainder(l1 - l0, TwoPi) / ArcSecond, 50.28, 0.01) << ra << " " << dec;
             EXPECT_NEAR((b1 - b0) / ArcSecond, 0.0, 1e-6);
+            // First-order formulas: second-order terms stay below 0.03" here.
+            const double dRa = std::remainder(q.Longitude - ra, TwoPi);
+            EXPECT_NEAR((dRa - (m + n * std::sin(ra) * std::tan(dec))) / ArcSecond, 0.0, 0.03) << ra << " " << dec;
+            EXPECT_NEAR((q.Latitude - dec - n * std::cos(ra)) / ArcSecond, 0.0, 0.03) << ra << " " << dec;
         }
     }
+    // Backwards in time the turn goes the other way: the equinox point of 2000
+    // stood at a negative right ascension a century earlier.
+    const double century = 36525.0 * 6.674034339871196e-07;
+    const SphericalPosition before = PrecessToDate(0.0, 0.0, 1.0, 2451543.5 - 36525.0);
+    EXPECT_NEAR((before.Longitude + century * std::cos(FixedObliquity)) / ArcSecond, 0.0, 0.5);
+    EXPECT_NEAR((before.Latitude + century * std::sin(FixedObliquity)) / ArcSecond, 0.0, 0.5);
 }
 
-TEST(PrecessToDate, ReturnedRightAscensionCarriesTheDriftTerm) {
-    // A point at the equinox moves along the ecliptic by the drift; the
-    // returned right ascension is the rotated one minus the drift.
-    const double days = 100 * 365.25;
-    const SphericalPosition p = PrecessToDate(0.0, 0.0, 1.0, 2451543.5 + days);
-    const double drift = days * 6.674034339871196e-07;
-    const double rotated = std::atan2(std::sin(drift) * std::cos(FixedObliquity), std::cos(drift));
-    EXPECT_NEAR(p.Longitude, rotated - drift, 1e-9);
-    EXPECT_NEAR(p.Latitude, std::asin(std::sin(drift) * std::sin(FixedObliquity)), 1e-12);
+// The ecliptic poles are the fixed points of the turn, for any date; next to
+// them a sine rounded past 1 must not turn the position into NaN.
+TEST(PrecessToDate, EclipticPolesKeepTheirPlace) {
+    const double poleDec = Pi / 2 - FixedObliquity;
+    struct Point {
+        double Ra, Dec;
+    };
+    for (const Point& pole : {Point{1.5 * Pi, poleDec}, Point{-0.5 * Pi, std::asin(std::cos(FixedObliquity))},
+                              Point{0.5 * Pi, -poleDec}, Point{4.712388975657823, 1.161589336610387}}) {
+        for (double jd : {2086302.5, 2451545.0, 2816788.5}) {  // the years 1000, 2000 and 3000
+            const SphericalPosition q = PrecessToDate(pole.Ra, pole.Dec, 1.0, jd);
+            ASSERT_TRUE(std::isfinite(q.Longitude) && std::isfinite(q.Latitude)) << pole.Ra << " " << jd;
+            const double cosSep = std::sin(q.Latitude) * std::sin(pole.Dec) +
+                                  std::cos(q.Latitude) * std::cos(pole.Dec) * std::cos(q.Longitude - pole.Ra);
+            EXPECT_LT(std::acos(std::min(1.0, cosSep)) / ArcSecond, 0.01) << pole.Ra << " " << jd;
+        }
+    }
 }
 
 }  // namespace

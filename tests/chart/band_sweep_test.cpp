@@ -40,8 +40,8 @@ TEST(MilkyWaySweep, BandFilledAndSkyClearForRandomObservers) {
         for (double l = 0; l < 360; l += 3) {
             for (double b : {-45.0, -1.0, 1.0, 45.0}) {
                 const SphericalPosition e = GalacticToEquatorial(l, b);
-                const HorizontalPosition h =
-                    EquatorialToHorizontal(frame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay);
+                const HorizontalPosition h = EquatorialToHorizontal(frame, e.Longitude, e.Latitude, InfinitelyFar,
+                                                                    observer.JulianDay, Equinox::Catalogue);
                 if (h.Altitude < 0.1) continue;
                 const ChartPoint p = ProjectToChart(frame, h.Azimuth, h.Altitude);
                 const Colour c = chart.Pixel(static_cast<int>(p.X), static_cast<int>(p.Y));

@@ -68,15 +68,17 @@ TEST(EquatorialToHorizontal, PoleAndMeridianForAnObserver) {
     const ChartFrame f = ComputeChartFrame(400, 300, s);
     const double jd = 2451545.0;
     // The celestial pole stands due north at the latitude's height (within the geodetic correction).
-    const HorizontalPosition pole = EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, jd);
+    const HorizontalPosition pole = EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, jd, Equinox::OfDate);
     EXPECT_NEAR(pole.Altitude, latitude, 0.01);
     EXPECT_NEAR(std::remainder(pole.Azimuth, 2 * Pi), 0.0, 0.01);
     // A star on the meridian at the observer's latitude passes through the zenith.
     const double localSidereal = 1.0 + s.Longitude;
-    const HorizontalPosition top = EquatorialToHorizontal(f, localSidereal, latitude, InfinitelyFar, jd);
+    const HorizontalPosition top =
+        EquatorialToHorizontal(f, localSidereal, latitude, InfinitelyFar, jd, Equinox::OfDate);
     EXPECT_NEAR(top.Altitude, Pi / 2, 0.01);
     // Six hours east of the meridian on the equator: rising due east.
-    const HorizontalPosition east = EquatorialToHorizontal(f, localSidereal + Pi / 2, 0.0, InfinitelyFar, jd);
+    const HorizontalPosition east =
+        EquatorialToHorizontal(f, localSidereal + Pi / 2, 0.0, InfinitelyFar, jd, Equinox::OfDate);
     EXPECT_NEAR(east.Altitude, 0.0, 0.01);
     EXPECT_NEAR(east.Azimuth, Pi / 2, 0.01);
     EXPECT_NEAR(east.Distance, InfinitelyFar, 1.0);
@@ -85,15 +87,39 @@ TEST(EquatorialToHorizontal, PoleAndMeridianForAnObserver) {
 TEST(EquatorialToHorizontal, ZeroDistanceIsInfinitelyFarAndOffsetMattersOnlyNearby) {
     const ChartFrame f = ComputeChartFrame(400, 300, Place(0.3, 0.8, 2.0));
     const double jd = 2451545.0;
-    const HorizontalPosition none = EquatorialToHorizontal(f, 1.0, 0.2, 0.0, jd);
-    const HorizontalPosition far = EquatorialToHorizontal(f, 1.0, 0.2, InfinitelyFar, jd);
+    const HorizontalPosition none = EquatorialToHorizontal(f, 1.0, 0.2, 0.0, jd, Equinox::OfDate);
+    const HorizontalPosition far = EquatorialToHorizontal(f, 1.0, 0.2, InfinitelyFar, jd, Equinox::OfDate);
     EXPECT_DOUBLE_EQ(none.Altitude, far.Altitude);
     EXPECT_DOUBLE_EQ(none.Distance, far.Distance);
     // A Moon-like distance shifts the direction by up to about one degree.
-    const HorizontalPosition moon = EquatorialToHorizontal(f, 1.0, 0.2, 0.00257, jd);
+    const HorizontalPosition moon = EquatorialToHorizontal(f, 1.0, 0.2, 0.00257, jd, Equinox::OfDate);
     const double shift = far.Altitude - moon.Altitude;
     EXPECT_GT(shift, 0.001);
     EXPECT_LT(shift, 0.02);
+}
+
+// A position of the date is taken as it is, whatever the date; a catalogue
+// position is precessed: a thousand years before 2000 the pole of 2000 stood
+// 5.57 degrees from the pole of the date (IAU 2006 precession; the uniform
+// drift gives 5.55).
+TEST(EquatorialToHorizontal, OnlyCataloguePositionsArePrecessed) {
+    const ChartFrame f = ComputeChartFrame(400, 300, Place(0.3327296, 0.8305847, 1.0));
+    const double year1000 = 2086302.5;
+    const HorizontalPosition now = EquatorialToHorizontal(f, 2.0, 0.4, InfinitelyFar, 2451545.0, Equinox::OfDate);
+    const HorizontalPosition then = EquatorialToHorizontal(f, 2.0, 0.4, InfinitelyFar, year1000, Equinox::OfDate);
+    EXPECT_EQ(now.Azimuth, then.Azimuth);
+    EXPECT_EQ(now.Altitude, then.Altitude);
+    const HorizontalPosition epoch =
+        EquatorialToHorizontal(f, 2.0, 0.4, InfinitelyFar, 2451543.5, Equinox::Catalogue);
+    EXPECT_NEAR(epoch.Azimuth, now.Azimuth, 1e-12);
+    EXPECT_NEAR(epoch.Altitude, now.Altitude, 1e-12);
+
+    const HorizontalPosition pole = EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, year1000, Equinox::OfDate);
+    const HorizontalPosition pole2000 =
+        EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, year1000, Equinox::Catalogue);
+    const double c = std::sin(pole.Altitude) * std::sin(pole2000.Altitude) +
+                     std::cos(pole.Altitude) * std::cos(pole2000.Altitude) * std::cos(pole.Azimuth - pole2000.Azimuth);
+    EXPECT_NEAR(std::acos(c) * 180 / Pi, 5.57, 0.05);
 }
 
 TEST(ProjectToChart, ZenithRimAndDirections) {

@@ -36,7 +36,8 @@ struct Scene {
 
 // Nights and days at several places, among them nights with the band high
 // (Cygnus overhead in northern summer, the galactic centre overhead in the
-// south) and one with the band low along the horizon.
+// south) and one with the band low along the horizon; two of them a thousand
+// years before and after 2000, with the band precessed to the date.
 const Scene Scenes[] = {
     {"home-august-night", 2460536.375, 47.589, 19.064, 1024, 768},   // 2024-08-14 21:00 UT
     {"home-january-evening", 2460695.25, 47.589, 19.064, 800, 800},  // 2025-01-20 18:00 UT
@@ -44,6 +45,8 @@ const Scene Scenes[] = {
     {"equator-march-dawn", 2460390.7, 0.0, -78.5, 1200, 500},            // 2024-03-21 04:48 UT
     {"near-pole-october", 2460590.5, 89.5, 0.0, 700, 600},
     {"small-window", 2451545.0, 47.589, 19.064, 300, 200},
+    {"home-august-night-1000", 2086528.375, 47.589, 19.064, 640, 480},  // 1000-08-14 21:00 UT
+    {"home-august-night-3000", 2817013.375, 47.589, 19.064, 640, 480},  // 3000-08-14 21:00 UT
 };
 
 class RenderedChart : public ::testing::TestWithParam<Scene> {
@@ -64,7 +67,8 @@ protected:
     // Galactic (l, b) in degrees to the observer's horizon.
     HorizontalPosition Galactic(double l, double b) const {
         const SphericalPosition e = GalacticToEquatorial(l, b);
-        return EquatorialToHorizontal(frame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay);
+        return EquatorialToHorizontal(frame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay,
+                                      Equinox::Catalogue);
     }
 
     bool NearSunOrMoon(int x, int y, double margin) const {

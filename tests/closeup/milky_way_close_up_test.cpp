@@ -112,7 +112,8 @@ protected:
         ASSERT_TRUE(RedrawChart(observer, chart, 400, 300, chartFrame, objects, moon));
     }
     HorizontalPosition Towards(const SphericalPosition& e) const {
-        return EquatorialToHorizontal(chartFrame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay);
+        return EquatorialToHorizontal(chartFrame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay,
+                                      Equinox::Catalogue);
     }
     CloseUpSky Sky() const { return {chartFrame, observer.JulianDay, objects, moon.Picture}; }
     // The Milky Way alone, as the window starts its drawing.

@@ -1,0 +1,137 @@
+// kolvar-chart identify: what a left click at one chart pixel names, with the
+// rows and runic names of its two labels, and the labels as PNG files.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "canvas/cp1250.h"
+#include "canvas/png_writer.h"
+#include "canvas/program_fonts.h"
+#include "chart/redraw.h"
+#include "cli/cli_options.h"
+#include "cli/sky_options.h"
+#include "cli/subcommands.h"
+#include "identify/hit_test.h"
+#include "identify/label_fit.h"
+
+namespace kolvar::cli {
+
+namespace {
+
+constexpr OptionSpec IdentifyOptions[] = {
+    {"--x", "X", "chart pixel column of the click, 0 .. width - 1 (required)"},
+    {"--y", "Y", "chart pixel row of the click, 0 .. height - 1 (required)"},
+    JdOption,
+    LatOption,
+    LonOption,
+    SizeOption,
+    {"--font-size", "N", "character size of the labels in points, 1..1000 (default 12)"},
+    {"--labels", "PREFIX", "also write the labels as PREFIX-left.png and PREFIX-right.png"},
+};
+
+constexpr CommandSpec IdentifyCommand{
+    "identify",
+    "Draws the chart as render does, names the object that a left click at chart pixel (X, Y)\n"
+    "selects and fits its two labels into a window of the chart's size. Prints tab-separated\n"
+    "lines: slot, kind, index; five 'row R FACE SIZE RRGGBB TEXT' (TEXT is UTF-8 for Arial,\n"
+    "space-separated hex bytes for Symbol and Runex23x); one 'runic I RRGGBB HEX' per runic\n"
+    "name with the bytes as drawn; last 'labels FONTSIZE W1xH1 W2xH2'.",
+    IdentifyOptions,
+};
+
+struct IdentifyRequest {
+    SkyRequest Sky;
+    int X = 0;
+    int Y = 0;
+    int FontSize = DefaultFontSize;
+    std::string Labels;  // empty: no files
+};
+
+int PixelOption(const ParsedOptions& options, std::string_view name, int side) {
+    const std::optional<std::string_view> text = options.Value(name);
+    if (!text) throw UsageError("missing " + std::string(name) + " (the pixel of the click)");
+    return static_cast<int>(ParseInteger(name, *text, 0, side - 1));
+}
+
+IdentifyRequest ParseRequest(const ParsedOptions& options) {
+    IdentifyRequest r;
+    r.Sky = ParseSkyOptions(options);
+    r.X = PixelOption(options, "--x", r.Sky.ChartSize.Width);
+    r.Y = PixelOption(options, "--y", r.Sky.ChartSize.Height);
+    if (auto size = options.Value("--font-size"))
+        r.FontSize = static_cast<int>(ParseInteger("--font-size", *size, MinLabelFontSize, MaxLabelFontSize));
+    if (auto labels = options.Value("--labels")) {
+        if (labels->empty()) throw UsageError("--labels: empty file name prefix");
+        r.Labels = std::string(*labels);
+    }
+    return r;
+}
+
+std::string ColourHex(Colour c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X%02X%02X", c.Red, c.Green, c.Blue);
+    return text;
+}
+
+std::string BytesHex(std::string_view bytes) {
+    std::string hex;
+    for (const char byte : bytes) {
+        char text[4];
+        std::snprintf(text, sizeof text, "%02X", static_cast<unsigned char>(byte));
+        if (!hex.empty()) hex += ' ';
+        hex += text;
+    }
+    return hex;
+}
+
+int Identify(const ParsedOptions& options) {
+    IdentifyRequest r = ParseRequest(options);
+    if (!RegisterProgramFonts()) {
+        std::fprintf(stderr, "%s identify: cannot read the program's own fonts\n", ProgramName.data());
+        return ExitFailure;
+    }
+
+    const int width = r.Sky.ChartSize.Width;
+    const int height = r.Sky.ChartSize.Height;
+    Bitmap chart;
+    ChartFrame frame;
+    MoonPicture moon;
+    RedrawChart(r.Sky.Observer, chart, width, height, frame, SkyObjects, moon);
+
+    const int slot = HitTestChartSlot(SkyObjects, frame, r.X, r.Y);
+    const SkyObjectEntry& selection = SkyObjects[static_cast<std::size_t>(slot)];
+    const LabelArea area{Rect{0, 0, width, height}, LabelMarginsOf(width, height), std::nullopt};
+    const ObjectLabels labels = FitObjectLabels(selection, r.FontSize, area);
+
+    if (!r.Labels.empty()) {
+        for (const auto& [picture, side] : {std::pair{&labels.Left, "left"}, std::pair{&labels.Right, "right"}}) {
+            if (const std::string error = WritePng(*picture, r.Labels + "-" + side + ".png"); !error.empty()) {
+                std::fprintf(stderr, "%s identify: %s\n", ProgramName.data(), error.c_str());
+                return ExitFailure;
+            }
+        }
+    }
+
+    std::printf("slot\t%d\nkind\t%d\nindex\t%d\n", slot, selection.Kind, selection.Index);
+    for (std::size_t i = 0; i < labels.Rows.size(); ++i) {
+        const LabelRow& row = labels.Rows[i];
+        const std::string text = row.Face == "Arial" ? Cp1250ToUtf8(row.Text) : BytesHex(row.Text);
+        std::printf("row\t%zu\t%s\t%d\t%s\t%s\n", i, row.Face.c_str(), row.Size, ColourHex(row.Colour).c_str(),
+                    text.c_str());
+    }
+    for (std::size_t i = 0; i < labels.RunicLines.size(); ++i) {
+        const bool primary = static_cast<int>(i) < labels.Names.PrimaryCount;
+        std::printf("runic\t%zu\t%s\t%s\n", i, ColourHex(primary ? colours::Cyan : colours::White).c_str(),
+                    BytesHex(labels.RunicLines[i]).c_str());
+    }
+    std::printf("labels\t%d\t%dx%d\t%dx%d\n", labels.FontSize, labels.Left.Width(), labels.Left.Height(),
+                labels.Right.Width(), labels.Right.Height());
+    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+}
+
+}  // namespace
+
+int RunIdentify(std::span<char* const> args) { return RunCommand(IdentifyCommand, args, Identify); }
+
+}  // namespace kolvar::cli

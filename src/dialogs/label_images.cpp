@@ -1,0 +1,72 @@
+#include "dialogs/label_images.h"
+
+#include <QPainter>
+
+namespace kolvar {
+
+namespace {
+
+QImage WrapPicture(const Bitmap& picture)
+{
+    if (picture.Width() <= 0 || picture.Height() <= 0) return {};
+    return QImage(picture.Data(), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_RGB888);
+}
+
+}  // namespace
+
+LabelImage::LabelImage(QWidget* parent, bool autoSize) : QWidget(parent), autoSize_(autoSize)
+{
+    // The window under the label keeps the mouse.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void LabelImage::SetPicture(Bitmap picture, int x, int y)
+{
+    picture_ = std::move(picture);
+    image_ = WrapPicture(picture_);
+    if (autoSize_)
+        setGeometry(x, y, picture_.Width(), picture_.Height());
+    else
+        move(x, y);
+    update();
+}
+
+void LabelImage::FillPicture(Colour colour)
+{
+    picture_.Fill(colour);
+    update();
+}
+
+void LabelImage::paintEvent(QPaintEvent*)
+{
+    if (image_.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), image_);
+}
+
+void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
+                      const QWidget& owner, int characterSize, LabelMargins margins)
+{
+    LabelArea area{Rect{0, 0, owner.width(), owner.height()}, margins, std::nullopt};
+    if (!textImage1.AutoSize()) area.FixedLeftSize = TextSize{textImage1.width(), textImage1.height()};
+    ObjectLabels labels = FitObjectLabels(selection, characterSize, area);
+    // The right image is sized to its picture in every window.
+    textImage2.resize(labels.Right.Width(), labels.Right.Height());
+    textImage1.SetPicture(std::move(labels.Left), labels.LeftX, labels.LeftY);
+    textImage2.SetPicture(std::move(labels.Right), labels.RightX, labels.RightY);
+    for (LabelImage* image : {&textImage1, &textImage2}) {
+        image->show();
+        image->raise();
+    }
+}
+
+void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2)
+{
+    for (LabelImage* image : {&textImage1, &textImage2}) {
+        image->hide();
+        image->lower();
+    }
+}
+
+}  // namespace kolvar

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "catalog/runic_names.h"
+#include "chart/sky_object_table.h"
+#include "identify/label_text.h"
+
+namespace kolvar {
+
+// The margins of both label pictures, always those of the main chart:
+// its client width and height divided by 25.
+struct LabelMargins {
+    int X = 0;
+    int Y = 0;
+};
+LabelMargins LabelMarginsOf(int chartWidth, int chartHeight);
+
+// Where the rows of the left label go and how large its picture becomes:
+// three lines (rows 0-1, 2-3, 4), each row's baseline on its line's common
+// baseline, the lines stacked from the top margin, every line followed by the
+// left margin on its right. Without widths only the height is measured.
+struct LabelLayout {
+    std::array<int, 5> X{};
+    std::array<int, 5> Y{};
+    int Width = 0;
+    int Height = 0;
+};
+LabelLayout LayOutLabel(Canvas& canvas, const LabelRows& rows, LabelMargins margins, bool withWidths = true);
+
+// The right label: the runic lines right-aligned one pixel inside the right
+// margin, each line its text height plus one pixel apart; the picture is the
+// widest line and the lines plus both margins. The canvas font is the runic
+// face at its size.
+struct RunicLayout {
+    std::vector<int> LineWidths;  // empty when measured without widths
+    int LineHeight = 0;           // the face's text height, the same for every line
+    int Width = 0;                // 0 when measured without widths
+    int Height = 0;
+};
+RunicLayout LayOutRunicNames(Canvas& canvas, const std::vector<std::string>& lines, LabelMargins margins,
+                             bool withWidths = true);
+
+// The face name the right label sets; faces are looked up without regard to case.
+inline constexpr const char* RunicLabelFace = "runex23x";
+
+// Draws the left label of `selection` at the canvas's font size: the picture
+// becomes 300 x 300 navy, the rows are drawn, and the picture is cut (or
+// grown, in navy) to its layout size; text past 300 pixels is lost. Returns
+// the rows drawn.
+LabelRows ComposeLabel(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins);
+
+// Draws the right label at the canvas's font size (face "runex23x", primary
+// names cyan, the others white with their "=" mark) and sizes the picture to
+// it. Returns the names drawn.
+RunicNameList ComposeRunicNames(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins);
+
+}  // namespace kolvar

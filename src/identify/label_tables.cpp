@@ -1,0 +1,27 @@
+#include "identify/label_tables.h"
+
+namespace kolvar {
+
+const std::array<ZodiacSign, 12> ZodiacSignNames{{
+    {"Ari", "Aries", "Kos"},
+    {"Tau", "Taurus", "Bika"},
+    {"Gem", "Gemini", "Ikrek"},
+    {"Cnc", "Cancer", "R\xE1k"},
+    {"Leo", "Leo", "Oroszl\xE1n"},
+    {"Vir", "Virgo", "Sz\xFBz"},
+    {"Lib", "Libra", "M\xE9rleg"},
+    {"Sco", "Scorpius", "Skorpi\xF3"},
+    {"Sgr", "Sagittarius", "Nyilas"},
+    {"Cap", "Capricornus", "Bak"},
+    {"Aqr", "Aquarius", "V\xEDz\xF6nt\xF5"},
+    {"Psc", "Pisces", "Halak"},
+}};
+
+const std::array<SymbolLetter, 24> SymbolLetterTable{{
+    {"alpha", 'a'},   {"beta", 'b'}, {"gamma", 'g'}, {"delta", 'd'}, {"epsilon", 'e'}, {"zeta", 'z'},
+    {"eta", 'h'},     {"theta", 'q'}, {"iota", 'i'}, {"kappa", 'k'}, {"lambda", 'l'},  {"mu", 'm'},
+    {"nu", 'n'},      {"xi", 'x'},    {"omicron", 'o'}, {"pi", 'p'}, {"rho", 'r'},     {"sigma", 's'},
+    {"tau", 't'},     {"upsilon", 'u'}, {"phi", 'f'}, {"chi", 'c'},  {"psi", 'y'},     {"omega", 'w'},
+}};
+
+}  // namespace kolvar

@@ -1,0 +1,134 @@
+// A click on the drawn chart of the main window, on the offscreen platform:
+// the left button shows the labels of the object under the pointer over the
+// chart's top corners until it is released; the right one shows none.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+
+#include "chart/chart_frame.h"
+#include "chart/observer_state.h"
+#include "chart/sky_object_table.h"
+#include "dialogs/label_images.h"
+#include "identify/label_fit.h"
+#include "shell/chart_view.h"
+#include "shell/program_assets.h"
+#include "shell/program_start.h"
+#include "shell/runic_menu_bar.h"
+#include "shell/stars_form.h"
+
+using namespace kolvar;
+
+class ObjectLabelsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+
+    TStarsForm::Options Options() const
+    {
+        TStarsForm::Options o;
+        o.SettingsFile = std::filesystem::path(dir_.path().toStdString()) / "Kolvar.ini";
+        o.ReportError = [](const QString&) {};
+        return o;
+    }
+
+    // Shows the form with a chart area of the given size.
+    static void ShowWithClient(TStarsForm& form, int width, int height)
+    {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(width, height + form.MainMenu1()->heightForWidth(width));
+        QTRY_COMPARE(form.Image1()->size(), QSize(width, height));
+    }
+
+    static bool SamePixels(const Bitmap& a, const Bitmap& b)
+    {
+        return a.Width() == b.Width() && a.Height() == b.Height() &&
+               std::memcmp(a.Data(), b.Data(), static_cast<std::size_t>(a.Stride()) * a.Height()) == 0;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        InitialiseStaticTables();
+        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
+        QVERIFY(RegisterCanvasFonts());
+    }
+
+    void leftPressShowsTheLabelsOfTheStarUntilReleased()
+    {
+        Observer = ObserverState{};
+        TStarsForm form(Options());
+        ShowWithClient(form, 800, 600);
+        Observer.JulianDay = 2460536.375;
+        Observer.Latitude = DefaultLatitude;
+        Observer.Longitude = DefaultLongitude;
+        Observer.FontSize = 14;
+        form.FormResize();
+
+        const SkyObjectEntry& alpheratz = SkyObjects[FirstStarSlot];  // HR 15, star 0
+        QCOMPARE(int(alpheratz.Visible), 1);
+        const ChartPoint p = ProjectToChart(Chart, alpheratz.Azimuth, alpheratz.Altitude);
+        const QPoint pixel(static_cast<int>(p.X), static_cast<int>(p.Y));
+        const ObjectLabels expected =
+            FitObjectLabels(alpheratz, 14, {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
+
+        LabelImage* left = form.TextImage1();
+        LabelImage* right = form.TextImage2();
+        QVERIFY(!left->isVisible() && !right->isVisible());
+        QTest::mousePress(form.Image1(), Qt::LeftButton, {}, pixel);
+        QVERIFY(left->isVisible() && right->isVisible());
+        QCOMPARE(left->geometry(), QRect(0, 0, expected.Left.Width(), expected.Left.Height()));
+        QCOMPARE(right->geometry(),
+                 QRect(800 - expected.Right.Width(), 0, expected.Right.Width(), expected.Right.Height()));
+        QVERIFY(SamePixels(left->Picture(), expected.Left));
+        QVERIFY(SamePixels(right->Picture(), expected.Right));
+        const QImage shown = left->grab().toImage().convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(shown, QImage(expected.Left.Data(), expected.Left.Width(), expected.Left.Height(),
+                               expected.Left.Stride(), QImage::Format_RGB888));
+
+        // A right press and release while the left button is held changes nothing.
+        QTest::mousePress(form.Image1(), Qt::RightButton, {}, pixel);
+        QTest::mouseRelease(form.Image1(), Qt::RightButton, {}, pixel);
+        QVERIFY(left->isVisible() && right->isVisible());
+
+        QTest::mouseRelease(form.Image1(), Qt::LeftButton, {}, pixel);
+        QVERIFY(!left->isVisible() && !right->isVisible());
+        QCOMPARE(left->Picture().Pixel(40, 33), colours::Navy);
+        QCOMPARE(right->Picture().Pixel(right->Picture().Width() - 40, 30), colours::Navy);
+
+        // The middle button names too; a size from the settings file far out
+        // of range starts the fit at 1000 and still shows labels that fit.
+        Observer.FontSize = 2147483647;
+        QTest::mousePress(form.Image1(), Qt::MiddleButton, {}, pixel);
+        QVERIFY(left->isVisible() && right->isVisible());
+        QVERIFY(left->width() + right->width() <= 800);
+        QTest::mouseRelease(form.Image1(), Qt::MiddleButton, {}, pixel);
+        QVERIFY(!left->isVisible());
+    }
+
+    void rightPressHandsTheDirectionToTheCloseUpAndShowsNoLabel()
+    {
+        Observer = ObserverState{};
+        TStarsForm form(Options());
+        ShowWithClient(form, 400, 300);
+        Observer.FontSize = 20;
+
+        std::vector<std::pair<HorizontalPosition, int>> opened;
+        form.SetCloseUpOpener([&](const HorizontalPosition& centre, std::int32_t size) { opened.push_back({centre, size}); });
+        QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(Chart.CentreX, Chart.CentreY));
+        QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(Chart.CentreX, 10));
+        QVERIFY(!form.TextImage1()->isVisible() && !form.TextImage2()->isVisible());
+        QCOMPARE(opened.size(), std::size_t(2));
+        QCOMPARE(opened[0].first.Azimuth, 0.0);  // the zenith
+        QCOMPARE(opened[0].first.Altitude, 1.5707963267948966);
+        QCOMPARE(opened[1].first.Azimuth, 0.0);  // straight up is north
+        QVERIFY(opened[1].first.Altitude < 0.0);  // above the horizon circle: below the horizon
+        QCOMPARE(opened[1].second, 20);
+    }
+};
+
+QTEST_MAIN(ObjectLabelsTest)
+#include "object_labels_test.moc"
