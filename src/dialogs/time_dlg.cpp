@@ -133,12 +133,29 @@ void TTimeDlg::EscButton1Click() { done(2); }
 
 void TTimeDlg::reject() { done(2); }
 
-void TTimeDlg::DateChange() { OkButton1->setEnabled(false); }
+void TTimeDlg::DateChange() { SetOkEnabled(false); }
+
+void TTimeDlg::SetOkEnabled(bool enabled)
+{
+    // Disabling the focused OK hands the focus on to the next control; when
+    // OK comes back before anything else moved the focus, it takes it back,
+    // so that the dialog still opens with OK focused.
+    if (!enabled && focusWidget() == OkButton1) {
+        OkButton1->setEnabled(false);
+        focusLeftOk_ = focusWidget();
+        return;
+    }
+    OkButton1->setEnabled(enabled);
+    if (enabled && focusLeftOk_ != nullptr) {
+        if (focusWidget() == focusLeftOk_) OkButton1->setFocus();
+        focusLeftOk_ = nullptr;
+    }
+}
 
 void TTimeDlg::JulianDayChange()
 {
     if (JulianDay->hasFocus() && !DateFromJulianDay()) return;
-    OkButton1->setEnabled(true);
+    SetOkEnabled(true);
 }
 
 void TTimeDlg::FormActivate() { JulianDayChange(); }
@@ -198,7 +215,7 @@ void TTimeDlg::FillFromJulianDay()
     TimeZone->setText(GeneralText(moment.ZoneHours));
     SummerTime->setChecked(moment.SummerTime != 0);
     ShowStarTime();
-    OkButton1->setEnabled(true);
+    SetOkEnabled(true);
 }
 
 void TTimeDlg::ShowStarTime()
@@ -225,12 +242,12 @@ void TTimeDlg::DateUseClick()
             throw ConversionError(TextOf(Year), ConversionError::Reason::UncoveredDay);
         ShowWeekday(weekday);
         JulianDay->setText(GeneralText(jd));
-        OkButton1->setEnabled(true);
+        SetOkEnabled(true);
         ShowStarTime();
     } catch (const ConversionError&) {
         // Civil fields that do not read leave no Julian day to accept; no message.
         JulianDay->setText(QString());
-        OkButton1->setEnabled(false);
+        SetOkEnabled(false);
         StarTimeText->setText(QString());
     }
 }

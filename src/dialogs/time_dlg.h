@@ -85,9 +85,11 @@ private:
     void ShowWeekday(int weekday);
     void ShowSeconds(QLineEdit* field, double seconds);
     bool Report(const ConversionError& error);
+    void SetOkEnabled(bool enabled);
 
     // The activation that follows our own message box is no new activation.
     bool skipActivation_ = false;
+    QWidget* focusLeftOk_ = nullptr;  // where the focus went when OK was disabled under it
 };
 
 // The zone that the time dialog reads from a zone text: its leading number in
