@@ -21,6 +21,7 @@ void ShowAngle(const DegreesMinutesSeconds& angle, QLineEdit* degrees, QLineEdit
     degrees->setText(QString::number(angle.Degrees));
     minutes->setText(QString::number(angle.Minutes));
     seconds->setText(QString::fromStdString(FormatGeneral15(angle.Seconds)));
+    seconds->setCursorPosition(0);  // a long fraction shows its leading digits
 }
 
 std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
