@@ -167,25 +167,19 @@ bool TTimeDlg::Report(const ConversionError& error)
     return false;
 }
 
-bool TTimeDlg::DateFromJulianDay()
+bool TTimeDlg::Reporting(void (TTimeDlg::*step)())
 {
     try {
-        FillFromJulianDay();
+        (this->*step)();
         return true;
     } catch (const ConversionError& e) {
         return Report(e);
     }
 }
 
-bool TTimeDlg::StarTimeFromJulianDay()
-{
-    try {
-        ShowStarTime();
-        return true;
-    } catch (const ConversionError& e) {
-        return Report(e);
-    }
-}
+bool TTimeDlg::DateFromJulianDay() { return Reporting(&TTimeDlg::FillFromJulianDay); }
+
+bool TTimeDlg::StarTimeFromJulianDay() { return Reporting(&TTimeDlg::ShowStarTime); }
 
 void TTimeDlg::ShowWeekday(int weekday)
 {

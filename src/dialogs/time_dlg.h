@@ -85,6 +85,7 @@ private:
     void ShowWeekday(int weekday);
     void ShowSeconds(QLineEdit* field, double seconds);
     bool Report(const ConversionError& error);
+    bool Reporting(void (TTimeDlg::*step)());  // runs step; a text that does not read is reported
     void SetOkEnabled(bool enabled);
 
     // The activation that follows our own message box is no new activation.

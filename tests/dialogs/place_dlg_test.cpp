@@ -7,10 +7,8 @@
 #include <QTest>
 #include <cmath>
 
-#include "chart/observer_state.h"
 #include "dialog_test_support.h"
 #include "dialogs/place_dlg.h"
-#include "shell/program_start.h"
 #include "shell/settings_file.h"
 
 using namespace kolvar;
@@ -20,26 +18,20 @@ namespace {
 
 constexpr double Pi = 3.141592653589793;
 
-struct Shown {
-    QStringList Latitude, Longitude;  // degrees, minutes, seconds as shown
-    bool North = false, South = false, East = false, West = false;
-};
-
-Shown Read(const TPlaceDlg& d)
+QList<QLineEdit*> Fields(TPlaceDlg& d)
 {
-    return {{d.LatitudeDeg->text(), d.LatitudePerc->text(), d.LatitudeSec->text()},
-            {d.LongitudeDeg->text(), d.LongitudePerc->text(), d.LongitudeSec->text()},
-            d.North->isChecked(), d.South->isChecked(), d.East->isChecked(), d.West->isChecked()};
+    return {d.LatitudeDeg, d.LatitudePerc, d.LatitudeSec, d.LongitudeDeg, d.LongitudePerc, d.LongitudeSec};
 }
 
-void Type(TPlaceDlg& d, const QStringList& latitude, const QStringList& longitude)
+// The six fields (seconds to four decimals) and the hemispheres as shown: "47 35 20.3922 19 3 50.4065 NE".
+QString Shown(TPlaceDlg& d)
 {
-    TypeInto(d.LatitudeDeg, latitude[0]);
-    TypeInto(d.LatitudePerc, latitude[1]);
-    TypeInto(d.LatitudeSec, latitude[2]);
-    TypeInto(d.LongitudeDeg, longitude[0]);
-    TypeInto(d.LongitudePerc, longitude[1]);
-    TypeInto(d.LongitudeSec, longitude[2]);
+    QStringList texts;
+    for (QLineEdit* f : Fields(d))
+        texts << (f == d.LatitudeSec || f == d.LongitudeSec ? QString::number(f->text().toDouble(), 'f', 4) : f->text());
+    texts << QString(d.North->isChecked() ? "N" : "") + (d.South->isChecked() ? "S" : "") +
+                 (d.East->isChecked() ? "E" : "") + (d.West->isChecked() ? "W" : "");
+    return texts.join(' ');
 }
 
 }  // namespace
@@ -50,28 +42,26 @@ class PlaceDlgTest : public QObject {
 private:
     QTemporaryDir dir_;
     QStringList errors_;
-    std::filesystem::path SettingsFile() const { return std::filesystem::path(dir_.path().toStdString()) / "Kolvar.ini"; }
+    std::filesystem::path SettingsFile() const { return dir_.filePath("Kolvar.ini").toStdString(); }
 
-    ProgramWindows Windows()
+    // Runs the place command with `drive` acting in the dialog; returns what it showed on opening.
+    QString RunPlace(ProgramWindows& w, std::function<void(TPlaceDlg&)> drive)
     {
-        TStarsForm::Options o;
-        o.SettingsFile = SettingsFile();
-        o.ReportError = [this](const QString& text) { errors_.append(text); };
-        return CreateProgramWindows(std::move(o));
-    }
-    // Runs the place command with `drive` acting in the dialog; what it shows
-    // on opening is returned.
-    Shown RunPlace(ProgramWindows& w, std::function<void(TPlaceDlg&)> drive)
-    {
-        Shown shown;
+        QString shown;
         TPlaceDlg* d = w.PlaceDlg.get();
         WhenShown(d, [&shown, d, drive] {
-            shown = Read(*d);
+            shown = Shown(*d);
             drive(*d);
         });
         w.StarsForm->Place1Click();
         return shown;
     }
+    static void Type(TPlaceDlg& d, const QString& fields)
+    {
+        const QStringList texts = fields.split('|');
+        for (int i = 0; i < 6; ++i) TypeInto(Fields(d)[i], texts[i]);
+    }
+    static void Cancel(TPlaceDlg& d) { QTest::keyClick(d.LatitudeDeg, Qt::Key_Escape); }
 
 private slots:
     void initTestCase()
@@ -87,104 +77,81 @@ private slots:
         std::filesystem::remove(SettingsFile());
     }
 
-    void defaultPlaceShowsNorthAndEast()
-    {
-        ProgramWindows w = Windows();
-        QCOMPARE(Observer.Longitude, 0.3327296);
-        Shown s = RunPlace(w, [](TPlaceDlg& d) { QTest::mouseClick(d.EscButton, Qt::LeftButton); });
-        QCOMPARE(s.Latitude.mid(0, 2), (QStringList{"47", "35"}));
-        QVERIFY2(std::fabs(s.Latitude[2].toDouble() - 20.39222) < 5e-6, qPrintable(s.Latitude[2]));
-        QCOMPARE(s.Longitude.mid(0, 2), (QStringList{"19", "3"}));
-        QVERIFY2(std::fabs(s.Longitude[2].toDouble() - 50.40648) < 5e-6, qPrintable(s.Longitude[2]));
-        QVERIFY(s.North && !s.South && s.East && !s.West);
-    }
-
-    void hemispheresAtTheBoundaries_data()
+    void placeIsShownWithItsHemispheres_data()
     {
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
-        QTest::addColumn<bool>("north");
-        QTest::addColumn<bool>("east");
-        QTest::newRow("equator, Greenwich") << 0.0 << 0.0 << true << true;
-        QTest::newRow("longitude pi") << -0.5 << Pi << false << true;
-        QTest::newRow("west, stored past pi") << 0.5 << 4.0 << true << false;
-        QTest::newRow("latitude past the pole") << 2.0 << 0.5 << true << false;  // over the pole: the other side
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("default place") << 0.8305847 << 0.3327296 << "47 35 20.3922 19 3 50.4065 NE";
+        QTest::newRow("equator, Greenwich") << 0.0 << 0.0 << "0 0 0.0000 0 0 0.0000 NE";
+        QTest::newRow("longitude pi") << -0.5 << Pi << "28 38 52.4031 180 0 0.0000 SE";
+        QTest::newRow("stored past pi") << 0.5 << 4.0 << "28 38 52.4031 130 49 0.7750 NW";
+        QTest::newRow("past the pole") << 2.0 << 0.5 << "65 24 30.3875 151 21 7.5969 NW";
     }
 
-    void hemispheresAtTheBoundaries()
+    void placeIsShownWithItsHemispheres()
     {
         QFETCH(double, latitude);
         QFETCH(double, longitude);
-        ProgramWindows w = Windows();
+        QFETCH(QString, shown);
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
         Observer.Latitude = latitude;
         Observer.Longitude = longitude;
-        Shown s = RunPlace(w, [](TPlaceDlg& d) { QTest::keyClick(d.LatitudeDeg, Qt::Key_Escape); });
-        QTEST(s.North, "north");
-        QCOMPARE(s.South, !s.North);
-        QTEST(s.East, "east");
-        QCOMPARE(s.West, !s.East);
-        QVERIFY(Observer.Longitude > -Pi && Observer.Longitude <= Pi);
+        QCOMPARE(RunPlace(w, Cancel), shown);
+        QVERIFY(Observer.Longitude >= -Pi && Observer.Longitude <= Pi);
         QVERIFY(std::fabs(Observer.Latitude) <= Pi / 2);
     }
 
     void westIsStoredAsAFullTurnLessAndShownAgain()
     {
-        ProgramWindows w = Windows();
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
         const int redraws = w.StarsForm->RedrawCount();
         RunPlace(w, [](TPlaceDlg& d) {
-            Type(d, {"47", "0", "0"}, {"10", "0", "0"});
+            Type(d, "47|0|0|10|0|0");
             d.West->click();
             QTest::keyClick(d.LongitudeSec, Qt::Key_Return);  // Enter accepts
         });
         QCOMPARE(Observer.Longitude, 6.283185307179586 - 0.17453292519943295);
         QCOMPARE(w.StarsForm->RedrawCount(), redraws + 1);
-
-        Shown s = RunPlace(w, [](TPlaceDlg& d) { QTest::mouseClick(d.EscButton, Qt::LeftButton); });
-        QVERIFY(s.West && !s.East);
-        QCOMPARE(s.Longitude.mid(0, 2), (QStringList{"10", "0"}));
-        QVERIFY2(std::fabs(s.Longitude[2].toDouble()) < 1e-9, qPrintable(s.Longitude[2]));
+        QVERIFY(RunPlace(w, Cancel).endsWith(" 10 0 0.0000 NW"));
         QVERIFY(std::fabs(Observer.Longitude + 0.17453292519943295) < 1e-15);
     }
 
     void fieldsAreSummedAsTyped()
     {
-        ProgramWindows w = Windows();
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
         RunPlace(w, [](TPlaceDlg& d) {
-            Type(d, {"10", "75", "0"}, {"-1", "0", "7200"});
+            Type(d, "10|75|0|-1|0|7200");
             d.South->click();
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
         });
         QVERIFY(std::fabs(Observer.Latitude + 11.25 * Pi / 180) < 1e-15);  // minutes 75 add 1.25 degrees
-        QVERIFY(std::fabs(Observer.Longitude - 1.0 * Pi / 180) < 1e-15);   // -1 degree + 2 degrees
+        QVERIFY(std::fabs(Observer.Longitude - 1.0 * Pi / 180) < 1e-15);   // -1 degree + 7200 seconds
         QVERIFY(errors_.isEmpty());
     }
 
     void unreadableFieldChangesNothing_data()
     {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("seconds not a number") << 2 << "abc";
-        QTest::newRow("empty degrees") << 3 << "";
-        QTest::newRow("another separator") << 5 << "1,5";
-        QTest::newRow("minutes with a fraction") << 1 << "1.5";
-        QTest::newRow("seconds inf") << 5 << "inf";
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("unread");
+        QTest::newRow("seconds not a number") << "12|0|abc|0|0|0" << "abc";
+        QTest::newRow("empty degrees") << "12|0|0||0|0" << "";
+        QTest::newRow("another separator") << "12|0|0|0|0|1,5" << "1,5";
+        QTest::newRow("seconds inf") << "12|0|0|0|0|inf" << "inf";
     }
 
     void unreadableFieldChangesNothing()
     {
-        QFETCH(int, field);
-        QFETCH(QString, text);
-        ProgramWindows w = Windows();
+        QFETCH(QString, fields);
+        QFETCH(QString, unread);
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
         Observer.Longitude = -4.0;  // normalised on opening to 2 pi - 4
         const int redraws = w.StarsForm->RedrawCount();
-        RunPlace(w, [field, text](TPlaceDlg& d) {
-            QLineEdit* fields[] = {d.LatitudeDeg, d.LatitudePerc, d.LatitudeSec,
-                                   d.LongitudeDeg, d.LongitudePerc, d.LongitudeSec};
-            TypeInto(d.LatitudeDeg, QStringLiteral("12"));
-            TypeInto(fields[field], text);
+        RunPlace(w, [fields](TPlaceDlg& d) {
+            Type(d, fields);
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
         });
-        QCOMPARE(errors_, QStringList{QString::fromUtf8("„%1” nem érvényes szám.").arg(text)});
+        QCOMPARE(errors_, QStringList{QString::fromUtf8("„%1” nem érvényes szám.").arg(unread)});
         QVERIFY(std::fabs(Observer.Longitude - (2 * Pi - 4.0)) < 1e-15);
         QCOMPARE(Observer.Latitude, 0.8305847);
         QCOMPARE(w.StarsForm->RedrawCount(), redraws);
@@ -193,42 +160,25 @@ private slots:
     void cancelKeepsTheNormalisedPlaceForTheSettings()
     {
         {
-            ProgramWindows w = Windows();
+            ProgramWindows w = TestWindows(SettingsFile(), errors_);
             Observer.Longitude = 6.283185307179586 - 0.17453292519943295;
-            Observer.Latitude = 0.5;
-            const int redraws = w.StarsForm->RedrawCount();
             RunPlace(w, [](TPlaceDlg& d) { d.close(); });  // the close box cancels
             QCOMPARE(w.PlaceDlg->result(), 2);
-            QCOMPARE(w.StarsForm->RedrawCount(), redraws);
         }
-        IniValues saved = LoadIniFile(SettingsFile());
-        QVERIFY2(std::fabs(saved.Longitude + 0.17453292519943295) < 1e-14, qPrintable(QString::number(saved.Longitude)));
-        QCOMPARE(saved.Latitude, 0.5);
+        QVERIFY(std::fabs(LoadIniFile(SettingsFile()).Longitude + 0.17453292519943295) < 1e-14);
     }
 
     void controlsDoNotOverlapAndTabInOrder()
     {
         TPlaceDlg d;
+        d.North->setChecked(true);
+        d.East->setChecked(true);
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         QCOMPARE(QApplication::focusWidget(), d.OkButton);
-        QList<QWidget*> controls = d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        for (int i = 0; i < controls.size(); ++i)
-            for (int j = i + 1; j < controls.size(); ++j)
-                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                         qPrintable(controls[i]->objectName() + " overlaps " + controls[j]->objectName()));
-        d.North->setChecked(true);
-        d.East->setChecked(true);
-        QStringList order;
-        QWidget* w = d.EscButton;
-        w->setFocus();
-        for (int i = 0; i < 10; ++i, w = QApplication::focusWidget()) {
-            order << w->objectName();
-            QTest::keyClick(w, Qt::Key_Tab);
-        }
         // A group of radio buttons is one stop, at its checked button.
-        QCOMPARE(order, (QStringList{"EscButton", "OkButton", "North", "East", "LatitudeDeg", "LongitudeDeg",
-                                     "LatitudePerc", "LongitudePerc", "LatitudeSec", "LongitudeSec"}));
+        CheckLayout(&d, {"EscButton", "OkButton", "North", "East", "LatitudeDeg", "LongitudeDeg", "LatitudePerc",
+                         "LongitudePerc", "LatitudeSec", "LongitudeSec", "EscButton"});
     }
 };
 
