@@ -1,9 +1,53 @@
-// The time dialog window: caption, design size and position, form font.
 #include "dialogs/time_dlg.h"
 
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+
+#include "astro/ephemeris_range.h"
+#include "catalog/runic_captions.h"
+#include "dialogs/dialog_widgets.h"
 #include "dialogs/runic_text.h"
+#include "shell/number_text.h"
 
 namespace kolvar {
+namespace {
+
+std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+QString IntegerText(int value) { return QString::number(value); }
+
+QString GeneralText(double value) { return QString::fromStdString(FormatGeneral15(value)); }
+
+const QRect WeekDayTextDesign(83, 200, 48, 14);
+const QRect StarTimeTextDesign(80, 304, 80, 18);
+
+// Seconds truncated to tenths and held below a minute: 59.97 shows 59.9.
+int TenthsOfSecond(double seconds) { return std::clamp(static_cast<int>(seconds * 10), 0, 599); }
+
+}  // namespace
+
+float ZoneOfText(std::string_view text) { return LeadingFloat(text).value_or(1.0f); }
+
+QString SiderealTimeText(double siderealAngle)
+{
+    const double hours = siderealAngle * 24 * 0.5 * 0.3183098861837907;  // 24 / (2 pi)
+    const int h = static_cast<int>(hours);
+    const double minutes = (hours - h) * 60;
+    const int m = static_cast<int>(minutes);
+    const float seconds = static_cast<float>((minutes - m) * 60);
+    const float shown = static_cast<float>(TenthsOfSecond(seconds) * 0.1);
+    // Hours and minutes zero-padded to two digits; the seconds padded with
+    // blanks to a width of two, which one decimal always exceeds.
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d %02d' %2.1f\"", h, m, static_cast<double>(shown));
+    return QString::fromLatin1(text);
+}
 
 TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent)
 {
@@ -13,6 +57,222 @@ TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent)
     setFont(RunicFont(11));
     setFixedSize(648, 408);
     move(273, 211);
+    ReportError = MessageBoxReporter(this);
+
+    const TimeDlgRunicCaptions& c = TimeDlgCaptions;
+    const QFont arial = ArialFont(16);
+    const QString blank = QStringLiteral(" ");
+
+    // The frame goes first, so it lies under the fields it surrounds.
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(16, 72, 705, 217);
+    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    OkButton1 = DesignButton(this, "OkButton1", c.OkButton1, {81, 360, 114, 37});
+    EscButton1 = DesignButton(this, "EscButton1", c.EscButton1, {497, 360, 114, 37});
+    Label1 = DesignLabel(this, "Label1", RunicString(c.Label1), {376, 12, 189, 20});
+    Label1->setFont(RunicFont(16));
+    FitLabel(Label1, {376, 12, 189, 20});
+    Label2 = DesignLabel(this, "Label2", RunicString(c.Label2), {49, 49, 99, 14});
+
+    Year = DesignEdit(this, "Year", {436, 97, 185, 26}, arial, blank);
+    Month = DesignEdit(this, "Month", {279, 97, 86, 26}, arial, blank);
+    Day = DesignEdit(this, "Day", {110, 96, 99, 26}, arial, blank);
+    YearLabel = DesignLabel(this, "YearLabel", RunicString(c.YearLabel), 400, 110);
+    MonthLabel = DesignLabel(this, "MonthLabel", RunicString(c.MonthLabel), 243, 110);
+    DayLabel = DesignLabel(this, "DayLabel", RunicString(c.DayLabel), 61, 110);
+
+    Hour = DesignEdit(this, "Hour", {436, 150, 185, 26}, arial, QString());
+    Min = DesignEdit(this, "Min", {279, 150, 86, 26}, arial, QString());
+    Sec = DesignEdit(this, "Sec", {110, 150, 98, 26}, arial, blank);
+    HourLabel = DesignLabel(this, "HourLabel", RunicString(c.HourLabel), 389, 162);
+    Label3 = DesignLabel(this, "Label3", RunicString(c.Label3), 218, 162);
+    SecLabel = DesignLabel(this, "SecLabel", RunicString(c.SecLabel), 72, 162);
+
+    NowButton1 = DesignButton(this, "NowButton1", c.NowButton1, {275, 360, 113, 37});
+    TimeZone = DesignEdit(this, "TimeZone", {516, 198, 101, 26}, arial, blank);
+    Label7 = DesignLabel(this, "Label7", RunicString(c.Label7), 424, 208);
+
+    SummerTime = new QCheckBox(RunicString(c.SummerTime), this);
+    SummerTime->setObjectName(QStringLiteral("SummerTime"));
+    SummerTime->setLayoutDirection(Qt::RightToLeft);  // caption at the left of the box
+    SummerTime->setGeometry(232, 203, 148, 26);
+
+    WeekDayText = DesignLabel(this, "WeekDayText", QString(16, QLatin1Char(' ')), WeekDayTextDesign, true);
+    DateUse = DesignButton(this, "DateUse", c.DateUse, {64, 240, 75, 25});
+
+    JulianDay = DesignEdit(this, "JulianDay", {360, 304, 201, 26}, arial, QString());
+    Label5 = DesignLabel(this, "Label5", RunicString(c.Label5), 568, 312);
+    StarTimeText = new QLabel(QStringLiteral("00 00'00.0\""), this);
+    StarTimeText->setObjectName(QStringLiteral("StarTimeText"));
+    StarTimeText->setFont(arial);
+    FitLabel(StarTimeText, StarTimeTextDesign);
+    Label6 = DesignLabel(this, "Label6", RunicString(c.Label6), 192, 304);
+
+    ChainTabOrder({OkButton1, EscButton1, Year, Month, Day, Hour, Min, Sec, NowButton1, TimeZone, SummerTime,
+                   JulianDay, DateUse});
+    OkButton1->setDefault(true);  // Enter presses OK while it is enabled
+    OkButton1->setFocus();
+
+    connect(OkButton1, &QPushButton::clicked, this, &TTimeDlg::OkButton1Click);
+    connect(EscButton1, &QPushButton::clicked, this, &TTimeDlg::EscButton1Click);
+    connect(NowButton1, &QPushButton::clicked, this, &TTimeDlg::NowButton1Click);
+    connect(DateUse, &QPushButton::clicked, this, &TTimeDlg::DateUseClick);
+    // Programmatic changes count as edits too: the time command relies on it.
+    for (QLineEdit* edit : {Year, Month, Day, Hour, Min, Sec, TimeZone})
+        connect(edit, &QLineEdit::textChanged, this, &TTimeDlg::DateChange);
+    connect(SummerTime, &QCheckBox::toggled, this, &TTimeDlg::DateChange);
+    connect(JulianDay, &QLineEdit::textChanged, this, &TTimeDlg::JulianDayChange);
+}
+
+void TTimeDlg::OkButton1Click() { done(1); }
+
+void TTimeDlg::EscButton1Click() { done(2); }
+
+void TTimeDlg::reject() { done(2); }
+
+void TTimeDlg::DateChange() { SetOkEnabled(false); }
+
+void TTimeDlg::SetOkEnabled(bool enabled)
+{
+    // Disabling the focused OK hands the focus on to the next control; when
+    // OK comes back before anything else moved the focus, it takes it back,
+    // so that the dialog still opens with OK focused.
+    if (!enabled && focusWidget() == OkButton1) {
+        OkButton1->setEnabled(false);
+        focusLeftOk_ = focusWidget();
+        return;
+    }
+    OkButton1->setEnabled(enabled);
+    if (enabled && focusLeftOk_ != nullptr) {
+        if (focusWidget() == focusLeftOk_) OkButton1->setFocus();
+        focusLeftOk_ = nullptr;
+    }
+}
+
+void TTimeDlg::JulianDayChange()
+{
+    if (JulianDay->hasFocus() && !DateFromJulianDay()) return;
+    SetOkEnabled(true);
+}
+
+void TTimeDlg::FormActivate() { JulianDayChange(); }
+
+bool TTimeDlg::Report(const ConversionError& error)
+{
+    if (isActiveWindow()) skipActivation_ = true;  // a message box is about to take the activation
+    ReportError(ConversionErrorText(error));
+    return false;
+}
+
+bool TTimeDlg::Reporting(void (TTimeDlg::*step)())
+{
+    try {
+        (this->*step)();
+        return true;
+    } catch (const ConversionError& e) {
+        return Report(e);
+    }
+}
+
+bool TTimeDlg::DateFromJulianDay() { return Reporting(&TTimeDlg::FillFromJulianDay); }
+
+bool TTimeDlg::StarTimeFromJulianDay() { return Reporting(&TTimeDlg::ShowStarTime); }
+
+void TTimeDlg::ShowWeekday(int weekday)
+{
+    WeekDayText->setText(RunicString(WeekdayRunicNames[static_cast<std::size_t>(weekday)]));
+    FitLabel(WeekDayText, WeekDayTextDesign, true);  // a longer name grows to the left
+}
+
+void TTimeDlg::ShowSeconds(QLineEdit* field, double seconds)
+{
+    field->setText(GeneralText(TenthsOfSecond(seconds) * 0.1));
+}
+
+void TTimeDlg::FillFromJulianDay()
+{
+    const float zone = ZoneOfText(TextOf(TimeZone));
+    const bool summer = SummerTime->isChecked();
+    const double jd = StrictJulianDay(TextOf(JulianDay));
+    int weekday = 0;
+    const CalendarMoment moment = CalendarFromJulianDay(jd, zone, summer, &weekday);
+    ShowWeekday(weekday);
+    Year->setText(IntegerText(moment.Year));
+    Month->setText(IntegerText(moment.Month));
+    Day->setText(IntegerText(moment.Day));
+    Hour->setText(IntegerText(moment.Hour));
+    Min->setText(IntegerText(moment.Minute));
+    ShowSeconds(Sec, moment.Second);
+    TimeZone->setText(GeneralText(moment.ZoneHours));
+    SummerTime->setChecked(moment.SummerTime != 0);
+    ShowStarTime();
+    SetOkEnabled(true);
+}
+
+void TTimeDlg::ShowStarTime()
+{
+    StarTimeText->setText(SiderealTimeText(GreenwichSiderealAngle(StrictJulianDay(TextOf(JulianDay)))));
+    FitLabel(StarTimeText, StarTimeTextDesign);
+}
+
+void TTimeDlg::DateUseClick()
+{
+    try {
+        const int year = StrictInteger(TextOf(Year));
+        const int month = ReduceToSignedByte(StrictInteger(TextOf(Month)));
+        const int day = ReduceToSignedByte(StrictInteger(TextOf(Day)));
+        const int hour = ReduceToSignedByte(StrictInteger(TextOf(Hour)));
+        const int minute = ReduceToSignedByte(StrictInteger(TextOf(Min)));
+        const float second = LeadingFloat(TextOf(Sec)).value_or(0.0f);  // no number: 0 s
+        const float zone = ZoneOfText(TextOf(TimeZone));
+        const bool summer = SummerTime->isChecked();
+        int weekday = 0;
+        const auto jd = static_cast<double>(
+            JulianDayFromCalendar(year, month, day, hour, minute, second, summer, zone, &weekday));
+        if (!ElementsCoverDay(jd))
+            throw ConversionError(TextOf(Year), ConversionError::Reason::UncoveredDay);
+        ShowWeekday(weekday);
+        JulianDay->setText(GeneralText(jd));
+        SetOkEnabled(true);
+        ShowStarTime();
+    } catch (const ConversionError&) {
+        // Civil fields that do not read leave no Julian day to accept; no message.
+        JulianDay->setText(QString());
+        SetOkEnabled(false);
+        StarTimeText->setText(QString());
+    }
+}
+
+void TTimeDlg::NowButton1Click()
+{
+    const CalendarMoment now = Clock();
+    Year->setText(IntegerText(now.Year));
+    Month->setText(IntegerText(now.Month));
+    Day->setText(IntegerText(now.Day));
+    Hour->setText(IntegerText(now.Hour));
+    Min->setText(IntegerText(now.Minute));
+    ShowSeconds(Sec, now.Second);
+    DateUseClick();  // with the zone and summer-time flag of the dialog
+}
+
+void TTimeDlg::showEvent(QShowEvent* event)
+{
+    skipActivation_ = false;
+    QDialog::showEvent(event);
+}
+
+void TTimeDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    if (skipActivation_) {
+        skipActivation_ = false;
+        return;
+    }
+    FormActivate();
 }
 
 }  // namespace kolvar

@@ -1,17 +1,104 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+
+#include "astro/time_scales.h"
+#include "dialogs/conversion_error_box.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace kolvar {
 
-// The time dialog's window, created once at start-up and reused. Its controls
-// and its exchange with the observer state (date, clock time, zone, summer
-// time, Julian day) come with the time dialog itself; until then the main
-// window's Time1 command has no exchange to run.
+// The time dialog, created once at start-up and reused. It holds no values of
+// its own: the instant lives in the texts of its fields, shown both as a
+// civil date and time in the zone and as a Julian day, and is parsed from
+// there when needed. Editing the civil fields, the zone or the summer-time
+// flag disables OK until DateUse (or the clock button, or an edit of the
+// Julian day) has made the Julian day agree again. The time command's
+// exchange (time_exchange.h) fills it and takes the values back.
 class TTimeDlg : public QDialog {
     Q_OBJECT
 public:
     explicit TTimeDlg(QWidget* parent = nullptr);
+
+    // Handlers, named after what runs them.
+    void OkButton1Click();   // modal result 1
+    void EscButton1Click();  // modal result 2
+    void NowButton1Click();  // the computer's clock into the civil fields, then DateUseClick
+    void DateUseClick();     // civil fields -> Julian day; clears the Julian day when they do not read
+    void DateChange();       // any civil, zone or summer-time edit: OK disabled
+    void JulianDayChange();  // while the user types the Julian day: DateFromJulianDay; OK enabled
+    void FormActivate();
+    // Julian day -> civil fields, weekday, sidereal time. A text that does not
+    // read is reported and the rest is left undone; returns false then.
+    bool DateFromJulianDay();
+    bool StarTimeFromJulianDay();
+
+    // Escape and the close box give the cancel result.
+    void reject() override;
+
+    QPushButton* OkButton1 = nullptr;
+    QPushButton* EscButton1 = nullptr;
+    QPushButton* NowButton1 = nullptr;
+    QPushButton* DateUse = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Year = nullptr;
+    QLineEdit* Month = nullptr;
+    QLineEdit* Day = nullptr;
+    QLabel* YearLabel = nullptr;
+    QLabel* MonthLabel = nullptr;
+    QLabel* DayLabel = nullptr;
+    QLineEdit* Hour = nullptr;
+    QLineEdit* Min = nullptr;
+    QLineEdit* Sec = nullptr;
+    QLabel* HourLabel = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* SecLabel = nullptr;
+    QLineEdit* TimeZone = nullptr;
+    QLabel* Label7 = nullptr;
+    QCheckBox* SummerTime = nullptr;
+    QLabel* WeekDayText = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLineEdit* JulianDay = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* StarTimeText = nullptr;
+    QLabel* Label6 = nullptr;
+
+    // Tells the user about a text that did not read; a warning box by default.
+    ErrorReporter ReportError;
+    // The computer's clock, as NowButton1 reads it.
+    std::function<CalendarMoment()> Clock = ReadSystemClock;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FillFromJulianDay();  // throws ConversionError
+    void ShowStarTime();       // throws ConversionError
+    void ShowWeekday(int weekday);
+    void ShowSeconds(QLineEdit* field, double seconds);
+    bool Report(const ConversionError& error);
+    bool Reporting(void (TTimeDlg::*step)());  // runs step; a text that does not read is reported
+    void SetOkEnabled(bool enabled);
+
+    // The activation that follows our own message box is no new activation.
+    bool skipActivation_ = false;
+    QWidget* focusLeftOk_ = nullptr;  // where the focus went when OK was disabled under it
 };
+
+// The zone that the time dialog reads from a zone text: its leading number in
+// single precision, 1 h when there is none.
+float ZoneOfText(std::string_view text);
+
+// The sidereal time as the dialog shows it: "05 07' 3.2\"" (hours and minutes
+// two digits, seconds truncated to tenths and at most 59.9).
+QString SiderealTimeText(double siderealAngle);
 
 }  // namespace kolvar

@@ -9,6 +9,9 @@
 #include <cstdio>
 
 #include "catalog/static_tables.h"
+#include "chart/observer_state.h"
+#include "dialogs/place_exchange.h"
+#include "dialogs/time_exchange.h"
 #include "shell/program_assets.h"
 #include "shell/program_path.h"
 #include "shell/settings_file.h"
@@ -56,6 +59,7 @@ void InstallRunicFont(const std::filesystem::path& programDirectory, std::span<c
 ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std::string>* trace)
 {
     ProgramWindows w;
+    const ErrorReporter given = options.ReportError;
     w.StarsForm = std::make_unique<TStarsForm>(std::move(options));
     Note(trace, "TStarsForm");
     w.InfoDlg = std::make_unique<TInfoDlg>(w.StarsForm.get());
@@ -72,7 +76,14 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     TStarsForm::Dialogs dialogs;
     dialogs.InfoDlg = w.InfoDlg.get();
     dialogs.HelpForm1 = w.HelpForm1.get();
-    // The time and place exchanges are connected here when those dialogs get their controls.
+    // Texts the dialogs cannot read are told in a message box over the window
+    // that is open at the time, or to the reporter the caller gave.
+    if (given) w.TimeDlg->ReportError = given;
+    const ErrorReporter report = given ? given : MessageBoxReporter(w.StarsForm.get());
+    dialogs.TimeExchange = [dialog = w.TimeDlg.get(), report] { return RunTimeExchange(*dialog, Observer, report); };
+    dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), report] {
+        return RunPlaceExchange(*dialog, Observer, report);
+    };
     w.StarsForm->SetDialogs(std::move(dialogs));
     // A right press on the chart opens the close-up, which paints the Moon
     // with the main window's phase picture.

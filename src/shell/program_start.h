@@ -52,8 +52,10 @@ struct ProgramWindows {
 };
 
 // Creates the six windows in order (the main window's FormCreate runs before
-// the next one exists) and connects the menu to the dialogs. When `trace` is
-// given, each step appends its name.
+// the next one exists) and connects the menu to the dialogs, the time and
+// place commands to their exchanges with `Observer`. When options.ReportError
+// is given it also receives the texts that the dialogs cannot read. When
+// `trace` is given, each step appends its name.
 ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std::string>* trace = nullptr);
 
 // The whole program: tables, application object, font, title, windows, icon,

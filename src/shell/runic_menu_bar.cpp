@@ -1,7 +1,10 @@
 #include "shell/runic_menu_bar.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
@@ -24,6 +27,9 @@ RunicMenuBar::RunicMenuBar(QWidget* parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
+    setFocusPolicy(Qt::NoFocus);  // Tab never stops here; F10 and Alt bring the focus
+    // F10 and a lone Alt are seen wherever the focus is in the window.
+    qApp->installEventFilter(this);
 }
 
 QFont RunicMenuBar::MenuFont() const
@@ -197,21 +203,185 @@ void RunicMenuBar::paintEvent(QPaintEvent*)
     }
 }
 
+bool RunicMenuBar::Selectable(int index) const
+{
+    if (index < 0 || index >= ItemCount()) return false;
+    const MenuBarItem& item = items_[static_cast<std::size_t>(index)];
+    return item.Enabled && (item.DropDown != nullptr || item.Command);
+}
+
+int RunicMenuBar::Neighbour(int index, int step) const
+{
+    // The next selectable title in reading order, round the ends.
+    for (int k = 1; k <= ItemCount(); ++k) {
+        int i = ((index + step * k) % ItemCount() + ItemCount()) % ItemCount();
+        if (Selectable(i)) return i;
+    }
+    return -1;
+}
+
 void RunicMenuBar::Activate(int index)
 {
-    if (index < 0 || index >= ItemCount()) return;
-    MenuBarItem& item = Item(index);
-    if (!item.Enabled) return;
-    if (item.OnOpen) item.OnOpen();
-    if (item.DropDown != nullptr) {
+    while (Selectable(index)) {
+        MenuBarItem& item = Item(index);
+        if (item.OnOpen) item.OnOpen();
+        if (item.DropDown == nullptr) {
+            SetSelectedItem(-1);
+            LeaveKeyboardMode();
+            if (item.Command) item.Command();
+            return;
+        }
+        QMenu* menu = item.DropDown;
         SetSelectedItem(index);
-        QRect r = ItemRect(index);
-        item.DropDown->exec(mapToGlobal(r.bottomLeft()));
+        open_ = index;
+        switchTo_ = -1;
+        dropDownEscaped_ = false;
+        if (keyboardMode_) {
+            // Opened from the keyboard: the first item is marked, as Down would.
+            QTimer::singleShot(0, menu, [menu] {
+                if (menu->activeAction() != nullptr) return;
+                for (QAction* a : menu->actions())
+                    if (a->isEnabled() && !a->isSeparator()) {
+                        menu->setActiveAction(a);
+                        break;
+                    }
+            });
+        }
+        menu->installEventFilter(this);
+        QAction* chosen = menu->exec(mapToGlobal(ItemRect(index).bottomLeft()));
+        menu->removeEventFilter(this);
+        open_ = -1;
+
+        if (switchTo_ >= 0 && Item(switchTo_).DropDown != nullptr) {
+            index = switchTo_;  // Left, Right or the pointer moved to another drop-down
+            continue;
+        }
+        if (switchTo_ >= 0 || (dropDownEscaped_ && chosen == nullptr)) {
+            // Back on the titles: a title without a drop-down, or Escape.
+            if (!keyboardMode_) EnterKeyboardMode();
+            SetSelectedItem(switchTo_ >= 0 ? switchTo_ : index);
+            return;
+        }
         SetSelectedItem(-1);
-    } else if (item.Command) {
-        SetSelectedItem(-1);
-        item.Command();
+        LeaveKeyboardMode();
+        return;
     }
+}
+
+void RunicMenuBar::EnterKeyboardMode()
+{
+    if (!keyboardMode_) {
+        keyboardMode_ = true;
+        focusBefore_ = QApplication::focusWidget();
+        setFocus(Qt::MenuBarFocusReason);
+    }
+    if (selected_ < 0) SetSelectedItem(Neighbour(-1, 1));
+}
+
+void RunicMenuBar::LeaveKeyboardMode()
+{
+    if (!keyboardMode_) return;
+    keyboardMode_ = false;
+    SetSelectedItem(-1);
+    if (hasFocus()) {
+        if (focusBefore_ != nullptr && focusBefore_->window() == window()) focusBefore_->setFocus(Qt::MenuBarFocusReason);
+        else clearFocus();
+    }
+    focusBefore_ = nullptr;
+}
+
+void RunicMenuBar::keyPressEvent(QKeyEvent* event)
+{
+    if (!keyboardMode_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        SetSelectedItem(Neighbour(selected_, event->key() == Qt::Key_Left ? -1 : 1));
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Activate(selected_);
+        break;
+    case Qt::Key_Escape:
+        LeaveKeyboardMode();
+        break;
+    default:
+        break;  // other keys do nothing while the titles have the focus
+    }
+}
+
+void RunicMenuBar::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    // A drop-down taking the keyboard keeps the navigation; anything else ends it.
+    if (event->reason() != Qt::PopupFocusReason && open_ < 0) LeaveKeyboardMode();
+}
+
+bool RunicMenuBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (open_ >= 0 && watched == Item(open_).DropDown) return FilterDropDown(event);
+    return FilterWindowKeys(watched, event);
+}
+
+bool RunicMenuBar::FilterWindowKeys(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress) {
+        altAlone_ = false;
+        if (keyboardMode_ && watched != this && open_ < 0) LeaveKeyboardMode();
+        return false;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != window() || !window()->isActiveWindow()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::KeyPress) {
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
+            if (keyboardMode_) LeaveKeyboardMode();
+            else EnterKeyboardMode();
+            return true;
+        }
+        altAlone_ = key->key() == Qt::Key_Alt && (altAlone_ || !key->isAutoRepeat());
+        return false;
+    }
+    if (key->key() == Qt::Key_Alt && altAlone_) {
+        altAlone_ = false;
+        if (keyboardMode_) LeaveKeyboardMode();
+        else EnterKeyboardMode();
+        return true;
+    }
+    return false;
+}
+
+bool RunicMenuBar::FilterDropDown(QEvent* event)
+{
+    auto* menu = Item(open_).DropDown;
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
+            switchTo_ = Neighbour(open_, key->key() == Qt::Key_Left ? -1 : 1);
+            menu->close();
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) dropDownEscaped_ = true;
+        return false;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        // The open drop-down has the pointer; another title under it takes over.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        int index = ItemAt(mapFromGlobal(mouse->globalPosition().toPoint()));
+        if (index != open_ && Selectable(index)) {
+            switchTo_ = index;
+            menu->close();
+            return true;
+        }
+    }
+    return false;
 }
 
 void RunicMenuBar::mousePressEvent(QMouseEvent* event)

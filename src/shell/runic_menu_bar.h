@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string_view>
@@ -29,6 +30,13 @@ struct MenuBarItem {
 // the bytes read as Latin-1 draw the right glyphs), the selected item in the
 // palette's highlight colours, and the classic right-justify rule; items
 // that do not fit in one row wrap to further rows.
+//
+// The keyboard reaches it as it reaches a native menu bar: F10, or Alt
+// pressed and released alone, selects the first title; Left and Right move
+// between titles (also from inside an open drop-down, which then opens the
+// neighbour's), Down, Up or Enter open the selected title's drop-down or run
+// its command, Escape closes the drop-down and then leaves the bar. Moving
+// the pointer over another title while a drop-down is open switches to it.
 class RunicMenuBar : public QWidget {
     Q_OBJECT
 public:
@@ -50,6 +58,13 @@ public:
     // Runs the item as a click would: its command, or OnOpen and its drop-down.
     void Activate(int index);
 
+    // Keyboard navigation of the titles, with the keyboard focus on the bar.
+    void EnterKeyboardMode();
+    void LeaveKeyboardMode();
+    bool InKeyboardMode() const { return keyboardMode_; }
+    // The item whose drop-down is open, -1 when none.
+    int OpenItem() const { return open_; }
+
     QFont MenuFont() const;
     int CheckMarkWidth() const;
 
@@ -64,6 +79,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QSize MeasureItem(const MenuBarItem& item) const;
@@ -72,11 +90,21 @@ private:
     int RowCount(int barWidth) const;
     void Layout();
     int ItemAt(const QPoint& p) const;
+    bool Selectable(int index) const;
+    int Neighbour(int index, int step) const;
+    bool FilterWindowKeys(QObject* watched, QEvent* event);
+    bool FilterDropDown(QEvent* event);
 
     std::vector<MenuBarItem> items_;
     std::vector<QRect> rects_;
     int selected_ = -1;
     int pressed_ = -1;
+    bool keyboardMode_ = false;
+    bool altAlone_ = false;        // Alt is down and no other key came since
+    int open_ = -1;                // item whose drop-down is open
+    int switchTo_ = -1;            // the item to go to once the open drop-down has closed
+    bool dropDownEscaped_ = false;
+    QPointer<QWidget> focusBefore_;  // given the focus back when keyboard navigation ends
 };
 
 }  // namespace kolvar

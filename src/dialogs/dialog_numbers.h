@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kolvar {
+
+// A text that a dialog could not take as a number. Text() is the text as it
+// stood in its field (UTF-8).
+class ConversionError : public std::runtime_error {
+public:
+    enum class Reason {
+        NotANumber,    // no number, trailing characters, another separator, out of range
+        UncoveredDay,  // a Julian day that the orbital elements do not cover
+    };
+    ConversionError(std::string text, Reason reason);
+    const std::string& Text() const { return text_; }
+    Reason Why() const { return reason_; }
+
+private:
+    std::string text_;
+    Reason reason_;
+};
+
+// The dialogs' strict conversions. Both allow blanks around the number and
+// nothing else beside it.
+// An optionally signed decimal integer within 32 bits.
+int StrictInteger(std::string_view text);
+// An optionally signed decimal number with `separator` as its only decimal
+// separator and an optional exponent; no "nan" or "inf", no overflow.
+double StrictFloat(std::string_view text, char separator);
+double StrictFloat(std::string_view text);  // the locale's separator
+
+// A Julian day as the time dialog reads it: StrictFloat, and a day for which
+// the orbital elements give every body a position (ElementsCoverDay).
+double StrictJulianDay(std::string_view text);
+
+// The lenient scan of the leading number of a text, as C's "%f" reads it into
+// a float: leading white space skipped, a point as decimal separator, the
+// rest of the text ignored. Empty when the text does not begin with a number;
+// a number that single precision cannot hold (nan, inf, 1e39) throws.
+std::optional<float> LeadingFloat(std::string_view text);
+
+// The integer modulo 256 as a signed byte: 300 -> 44, 200 -> -56.
+int ReduceToSignedByte(int value);
+
+}  // namespace kolvar

@@ -1,0 +1,67 @@
+#include "dialogs/dialog_widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "dialogs/runic_text.h"
+
+namespace kolvar {
+
+QLabel* DesignLabel(QWidget* parent, const char* name, const QString& caption, int left, int top)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void FitLabel(QLabel* label, const QRect& geometry, bool rightAligned)
+{
+    label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    QSize needed = label->sizeHint();
+    int width = std::max(geometry.width(), needed.width());
+    int height = std::max(geometry.height(), needed.height());
+    int left = rightAligned ? geometry.right() + 1 - width : geometry.left();
+    label->setGeometry(left, geometry.top(), width, height);
+}
+
+QLabel* DesignLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                    bool rightAligned)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    FitLabel(label, geometry, rightAligned);
+    return label;
+}
+
+QPushButton* DesignButton(QWidget* parent, const char* name, std::string_view runic, const QRect& geometry)
+{
+    auto* button = new QPushButton(RunicString(runic), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLineEdit* DesignEdit(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
+                      const QString& text)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFont(font);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+void ChainTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+}  // namespace kolvar

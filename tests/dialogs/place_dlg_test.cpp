@@ -1,0 +1,186 @@
+// The place dialog and the place command, driven through the dialog's controls.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "dialog_test_support.h"
+#include "dialogs/place_dlg.h"
+#include "shell/settings_file.h"
+
+using namespace kolvar;
+using namespace kolvar::testing;
+
+namespace {
+
+constexpr double Pi = 3.141592653589793;
+
+QList<QLineEdit*> Fields(TPlaceDlg& d)
+{
+    return {d.LatitudeDeg, d.LatitudePerc, d.LatitudeSec, d.LongitudeDeg, d.LongitudePerc, d.LongitudeSec};
+}
+
+// The six fields (seconds to four decimals) and the hemispheres as shown: "47 35 20.3922 19 3 50.4065 NE".
+QString Shown(TPlaceDlg& d)
+{
+    QStringList texts;
+    for (QLineEdit* f : Fields(d))
+        texts << (f == d.LatitudeSec || f == d.LongitudeSec ? QString::number(f->text().toDouble(), 'f', 4) : f->text());
+    texts << QString(d.North->isChecked() ? "N" : "") + (d.South->isChecked() ? "S" : "") +
+                 (d.East->isChecked() ? "E" : "") + (d.West->isChecked() ? "W" : "");
+    return texts.join(' ');
+}
+
+}  // namespace
+
+class PlaceDlgTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QStringList errors_;
+    std::filesystem::path SettingsFile() const { return dir_.filePath("Kolvar.ini").toStdString(); }
+
+    // Runs the place command with `drive` acting in the dialog; returns what it showed on opening.
+    QString RunPlace(ProgramWindows& w, std::function<void(TPlaceDlg&)> drive)
+    {
+        QString shown;
+        TPlaceDlg* d = w.PlaceDlg.get();
+        WhenShown(d, [&shown, d, drive] {
+            shown = Shown(*d);
+            drive(*d);
+        });
+        w.StarsForm->Place1Click();
+        return shown;
+    }
+    static void Type(TPlaceDlg& d, const QString& fields)
+    {
+        const QStringList texts = fields.split('|');
+        for (int i = 0; i < 6; ++i) TypeInto(Fields(d)[i], texts[i]);
+    }
+    static void Cancel(TPlaceDlg& d) { QTest::keyClick(d.LatitudeDeg, Qt::Key_Escape); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        PrepareDialogTests(dir_.path().toStdString());
+    }
+
+    void init()
+    {
+        errors_.clear();
+        Observer = ObserverState{};  // the last test's windows left it closing
+        std::filesystem::remove(SettingsFile());
+    }
+
+    void placeIsShownWithItsHemispheres_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("default place") << 0.8305847 << 0.3327296 << "47 35 20.3922 19 3 50.4065 NE";
+        QTest::newRow("equator, Greenwich") << 0.0 << 0.0 << "0 0 0.0000 0 0 0.0000 NE";
+        QTest::newRow("longitude pi") << -0.5 << Pi << "28 38 52.4031 180 0 0.0000 SE";
+        QTest::newRow("stored past pi") << 0.5 << 4.0 << "28 38 52.4031 130 49 0.7750 NW";
+        QTest::newRow("past the pole") << 2.0 << 0.5 << "65 24 30.3875 151 21 7.5969 NW";
+    }
+
+    void placeIsShownWithItsHemispheres()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QString, shown);
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
+        Observer.Latitude = latitude;
+        Observer.Longitude = longitude;
+        QCOMPARE(RunPlace(w, Cancel), shown);
+        QVERIFY(Observer.Longitude >= -Pi && Observer.Longitude <= Pi);
+        QVERIFY(std::fabs(Observer.Latitude) <= Pi / 2);
+    }
+
+    void westIsStoredAsAFullTurnLessAndShownAgain()
+    {
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
+        const int redraws = w.StarsForm->RedrawCount();
+        RunPlace(w, [](TPlaceDlg& d) {
+            Type(d, "47|0|0|10|0|0");
+            d.West->click();
+            QTest::keyClick(d.LongitudeSec, Qt::Key_Return);  // Enter accepts
+        });
+        QCOMPARE(Observer.Longitude, 6.283185307179586 - 0.17453292519943295);
+        QCOMPARE(w.StarsForm->RedrawCount(), redraws + 1);
+        QVERIFY(RunPlace(w, Cancel).endsWith(" 10 0 0.0000 NW"));
+        QVERIFY(std::fabs(Observer.Longitude + 0.17453292519943295) < 1e-15);
+    }
+
+    void fieldsAreSummedAsTyped()
+    {
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
+        RunPlace(w, [](TPlaceDlg& d) {
+            Type(d, "10|75|0|-1|0|7200");
+            d.South->click();
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QVERIFY(std::fabs(Observer.Latitude + 11.25 * Pi / 180) < 1e-15);  // minutes 75 add 1.25 degrees
+        QVERIFY(std::fabs(Observer.Longitude - 1.0 * Pi / 180) < 1e-15);   // -1 degree + 7200 seconds
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void unreadableFieldChangesNothing_data()
+    {
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("unread");
+        QTest::newRow("seconds not a number") << "12|0|abc|0|0|0" << "abc";
+        QTest::newRow("empty degrees") << "12|0|0||0|0" << "";
+        QTest::newRow("another separator") << "12|0|0|0|0|1,5" << "1,5";
+        QTest::newRow("seconds inf") << "12|0|0|0|0|inf" << "inf";
+    }
+
+    void unreadableFieldChangesNothing()
+    {
+        QFETCH(QString, fields);
+        QFETCH(QString, unread);
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
+        Observer.Longitude = -4.0;  // normalised on opening to 2 pi - 4
+        const int redraws = w.StarsForm->RedrawCount();
+        RunPlace(w, [fields](TPlaceDlg& d) {
+            Type(d, fields);
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QCOMPARE(errors_, QStringList{QString::fromUtf8("„%1” nem érvényes szám.").arg(unread)});
+        QVERIFY(std::fabs(Observer.Longitude - (2 * Pi - 4.0)) < 1e-15);
+        QCOMPARE(Observer.Latitude, 0.8305847);
+        QCOMPARE(w.StarsForm->RedrawCount(), redraws);
+    }
+
+    void cancelKeepsTheNormalisedPlaceForTheSettings()
+    {
+        {
+            ProgramWindows w = TestWindows(SettingsFile(), errors_);
+            Observer.Longitude = 6.283185307179586 - 0.17453292519943295;
+            RunPlace(w, [](TPlaceDlg& d) { d.close(); });  // the close box cancels
+            QCOMPARE(w.PlaceDlg->result(), 2);
+        }
+        QVERIFY(std::fabs(LoadIniFile(SettingsFile()).Longitude + 0.17453292519943295) < 1e-14);
+    }
+
+    void controlsDoNotOverlapAndTabInOrder()
+    {
+        TPlaceDlg d;
+        d.North->setChecked(true);
+        d.East->setChecked(true);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), d.OkButton);
+        // A group of radio buttons is one stop, at its checked button.
+        CheckLayout(&d, {"EscButton", "OkButton", "North", "East", "LatitudeDeg", "LongitudeDeg", "LatitudePerc",
+                         "LongitudePerc", "LatitudeSec", "LongitudeSec", "EscButton"});
+    }
+};
+
+QTEST_MAIN(PlaceDlgTest)
+#include "place_dlg_test.moc"
