@@ -7,56 +7,26 @@
 #include "astro/spherical_position.h"
 #include "catalog/milky_way.h"
 #include "chart/pixel_rules.h"
+#include "chart/polyline_walk.h"
 
 namespace kolvar {
 
 namespace {
 
-void MoveTo(Canvas& canvas, ChartPoint p) { canvas.MoveTo(TruncToInt(p.X), TruncToInt(p.Y)); }
-void LineTo(Canvas& canvas, ChartPoint p) { canvas.LineTo(TruncToInt(p.X), TruncToInt(p.Y)); }
-
-std::int32_t LetterOf(const MilkyWayPoint& p) { return p.Shape; }
-std::int32_t LetterOf(const MilkyWayLanePoint& p) { return p.Lane; }
-
-// Walks a list of lettered points, joining consecutive points of one letter
-// above the horizon and cutting the lines where they cross it. `onCrossing`
-// is told of every crossing; it draws the rest of the line at a crossing
-// itself (the outline adds a tick, the lanes do not).
+// The main chart's walk: a point is inside above the horizon, and a line
+// meets the edge on the horizon circle. Points below the horizon are
+// projected only where a line crosses it.
 template <typename Points, typename OnCrossing>
-void WalkPolyline(Canvas& canvas, const ChartContext& ctx, const Points& points, OnCrossing onCrossing) {
-    std::int32_t prevLetter = ' ';
-    bool prevVisible = false;
-    HorizontalPosition prev;
-    for (const auto& point : points) {
-        const std::int32_t letter = LetterOf(point);
-        const HorizontalPosition p = EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination,
-                                                            InfinitelyFar, ctx.JulianDay, Equinox::Catalogue);
-        const bool visible = p.Altitude >= 0.0;
-        const bool same = letter == prevLetter;
-        // Points below the horizon are projected only where a line crosses it.
-        const auto project = [&ctx](const HorizontalPosition& h) {
-            return ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude);
-        };
-        if (visible) {
-            const ChartPoint here = project(p);
-            if (prevVisible && same) {
-                LineTo(canvas, here);
-            } else {
-                MoveTo(canvas, here);
-                if (same) onCrossing(HorizonCrossing(ctx.Frame, project(prev), here), here, 'i');
-            }
-        } else if (same && prevVisible) {
-            const ChartPoint from = project(prev);
-            const ChartPoint here = project(p);
-            const ChartPoint c = HorizonCrossing(ctx.Frame, from, here);
-            MoveTo(canvas, from);
-            LineTo(canvas, c);
-            onCrossing(c, here, 'o');
-        }
-        prevLetter = letter;
-        prevVisible = visible;
-        prev = p;
-    }
+void WalkAboveHorizon(Canvas& canvas, const ChartContext& ctx, const Points& points, OnCrossing onCrossing) {
+    WalkPolyline(
+        canvas, points,
+        [&ctx](const auto& point) {
+            return EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination, InfinitelyFar,
+                                          ctx.JulianDay, Equinox::Catalogue);
+        },
+        [](const HorizontalPosition& h) { return h.Altitude >= 0.0; },
+        [&ctx](const HorizontalPosition& h) { return ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude); },
+        [&ctx](ChartPoint from, ChartPoint to) { return HorizonCrossing(ctx.Frame, from, to); }, onCrossing);
 }
 
 void WholeCircle(Canvas& canvas, const ChartFrame& frame, int b) {
@@ -70,7 +40,7 @@ void WholeCircle(Canvas& canvas, const ChartFrame& frame, int b) {
 void DrawMilkyWayOutline(Canvas& canvas, const ChartContext& ctx, std::vector<HorizonCrossingRecord>& crossings) {
     canvas.SetPenColour(MilkyWayOutlineColour);
     canvas.SetPenWidth(2);
-    WalkPolyline(canvas, ctx, MilkyWayOutline, [&](ChartPoint c, ChartPoint here, char direction) {
+    WalkAboveHorizon(canvas, ctx, MilkyWayOutline, [&](ChartPoint c, ChartPoint here, char direction) {
         const ChartPoint t = PointBeyondHorizon(ctx.Frame, c, 5);
         if (direction == 'o') {
             MoveTo(canvas, t);
@@ -150,7 +120,7 @@ void FillMilkyWaySeeds(Canvas& canvas, const ChartContext& ctx) {
 void DrawMilkyWayLanes(Canvas& canvas, const ChartContext& ctx) {
     canvas.SetPenColour(MilkyWayBandColour);
     canvas.SetPenWidth(2);
-    WalkPolyline(canvas, ctx, MilkyWayLanes, [&](ChartPoint c, ChartPoint here, char direction) {
+    WalkAboveHorizon(canvas, ctx, MilkyWayLanes, [&](ChartPoint c, ChartPoint here, char direction) {
         if (direction == 'i') {
             MoveTo(canvas, c);
             LineTo(canvas, here);

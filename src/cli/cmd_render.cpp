@@ -20,6 +20,7 @@
 #include "chart/redraw.h"
 #include "astro/time_scales.h"
 #include "cli/cli_options.h"
+#include "cli/render_request.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 
@@ -45,14 +46,6 @@ constexpr CommandSpec RenderCommand{
     RenderOptions,
 };
 
-struct RenderRequest {
-    ObserverState Observer;
-    Size ChartSize{1024, 768};
-    std::string Out = "kolvar-sky.png";
-    std::string Objects;  // empty: none
-    long long Bench = 0;  // 0: render once
-};
-
 // Whether two file names lead to the same file (symbolic links and "." and
 // ".." resolved as far as the directories exist).
 bool SameFile(const std::string& a, const std::string& b) {
@@ -63,8 +56,39 @@ bool SameFile(const std::string& a, const std::string& b) {
     return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
 }
 
-RenderRequest ParseRequest(const ParsedOptions& options) {
+// Writes the objects table into a new file beside `path` and names it in
+// `aside`; a file of any other name that happens to lie there is never touched.
+bool WriteObjectsAside(const std::string& path, const PixelOfDirection& pixelOf, const SkyObjectTable& objects,
+                       std::string& aside) {
+    std::string name = path + ".tmp-XXXXXX";
+    const int fd = mkstemp(name.data());
+    if (fd < 0) return false;
+    aside = name;
+    // mkstemp makes the file private; give it the permissions a plain new file gets.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, static_cast<mode_t>(0666 & ~mask));
+    std::FILE* file = fdopen(fd, "w");
+    if (!file) {
+        close(fd);
+        return false;
+    }
+    std::fprintf(file, "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n");
+    for (int slot = 0; slot < SkyObjectCount; ++slot) {
+        const SkyObjectEntry& e = objects[slot];
+        const ChartPoint p = pixelOf(e.Azimuth, e.Altitude);
+        std::fprintf(file, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot, e.Kind, e.Index, e.Visible,
+                     e.Azimuth, e.Altitude, e.Distance, static_cast<double>(p.X), static_cast<double>(p.Y));
+    }
+    const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
+    return std::fclose(file) == 0 && flushed;
+}
+
+}  // namespace
+
+RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut) {
     RenderRequest r;
+    r.Out = std::string(defaultOut);
     const SkyRequest sky = ParseSkyOptions(options);
     r.Observer = sky.Observer;
     r.ChartSize = sky.ChartSize;
@@ -87,34 +111,6 @@ RenderRequest ParseRequest(const ParsedOptions& options) {
     return r;
 }
 
-// Writes the objects table into a new file beside `path` and names it in
-// `aside`; a file of any other name that happens to lie there is never touched.
-bool WriteObjectsAside(const std::string& path, const ChartFrame& frame, const SkyObjectTable& objects,
-                       std::string& aside) {
-    std::string name = path + ".tmp-XXXXXX";
-    const int fd = mkstemp(name.data());
-    if (fd < 0) return false;
-    aside = name;
-    // mkstemp makes the file private; give it the permissions a plain new file gets.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, static_cast<mode_t>(0666 & ~mask));
-    std::FILE* file = fdopen(fd, "w");
-    if (!file) {
-        close(fd);
-        return false;
-    }
-    std::fprintf(file, "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n");
-    for (int slot = 0; slot < SkyObjectCount; ++slot) {
-        const SkyObjectEntry& e = objects[slot];
-        const ChartPoint p = ProjectToChart(frame, e.Azimuth, e.Altitude);
-        std::fprintf(file, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot, e.Kind, e.Index, e.Visible,
-                     e.Azimuth, e.Altitude, e.Distance, static_cast<double>(p.X), static_cast<double>(p.Y));
-    }
-    const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
-    return std::fclose(file) == 0 && flushed;
-}
-
 void PrintTimes(const char* name, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     const std::size_t n = ms.size();
@@ -125,6 +121,35 @@ void PrintTimes(const char* name, std::vector<double> ms) {
 double MillisecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
+
+int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
+                    const SkyObjectTable& objects, const PixelOfDirection& pixelOf) {
+    const std::string name(command);
+    // The objects file is written aside first and put in place only once the
+    // PNG is written too, so a failure leaves neither file half done.
+    std::string objectsAside;
+    if (!r.Objects.empty() && !WriteObjectsAside(r.Objects, pixelOf, objects, objectsAside)) {
+        if (!objectsAside.empty()) std::remove(objectsAside.c_str());
+        std::fprintf(stderr, "%s %s: cannot write %s\n", ProgramName.data(), name.c_str(),
+                     QuoteForMessage(r.Objects).c_str());
+        return ExitFailure;
+    }
+    if (const std::string error = WritePng(picture, r.Out); !error.empty()) {
+        if (!r.Objects.empty()) std::remove(objectsAside.c_str());
+        std::fprintf(stderr, "%s %s: %s\n", ProgramName.data(), name.c_str(), error.c_str());
+        return ExitFailure;
+    }
+    if (!r.Objects.empty() && std::rename(objectsAside.c_str(), r.Objects.c_str()) != 0) {
+        std::remove(objectsAside.c_str());
+        std::fprintf(stderr, "%s %s: cannot write %s\n", ProgramName.data(), name.c_str(),
+                     QuoteForMessage(r.Objects).c_str());
+        return ExitFailure;
+    }
+    std::printf("%s\n", r.Out.c_str());
+    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+}
+
+namespace {
 
 int Bench(RenderRequest& r) {
     std::vector<double> astro, redraw;
@@ -159,26 +184,9 @@ int Render(const ParsedOptions& options) {
     RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, SkyObjects, moon);
     LayMoonPicture(chart, moon);
 
-    // The objects file is written aside first and put in place only once the
-    // PNG is written too, so a failure leaves neither file half done.
-    std::string objectsAside;
-    if (!r.Objects.empty() && !WriteObjectsAside(r.Objects, frame, SkyObjects, objectsAside)) {
-        if (!objectsAside.empty()) std::remove(objectsAside.c_str());
-        std::fprintf(stderr, "%s render: cannot write %s\n", ProgramName.data(), QuoteForMessage(r.Objects).c_str());
-        return ExitFailure;
-    }
-    if (const std::string error = WritePng(chart, r.Out); !error.empty()) {
-        if (!r.Objects.empty()) std::remove(objectsAside.c_str());
-        std::fprintf(stderr, "%s render: %s\n", ProgramName.data(), error.c_str());
-        return ExitFailure;
-    }
-    if (!r.Objects.empty() && std::rename(objectsAside.c_str(), r.Objects.c_str()) != 0) {
-        std::remove(objectsAside.c_str());
-        std::fprintf(stderr, "%s render: cannot write %s\n", ProgramName.data(), QuoteForMessage(r.Objects).c_str());
-        return ExitFailure;
-    }
-    std::printf("%s\n", r.Out.c_str());
-    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+    return WriteChartFiles("render", r, chart, SkyObjects, [&frame](double azimuth, double altitude) {
+        return ProjectToChart(frame, azimuth, altitude);
+    });
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ struct Subcommand {
 
 // One line per subcommand.
 constexpr Subcommand Subcommands[] = {
+    {"closeup", kolvar::cli::RunCloseUp, "the close-up window's picture around one direction, as a PNG"},
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
     {"identify", kolvar::cli::RunIdentify, "what a click at one chart pixel names, with its two labels"},
     {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},

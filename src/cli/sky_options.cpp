@@ -8,6 +8,8 @@ namespace {
 
 constexpr double DegreesToRadians = 3.141592653589793 / 180.0;
 
+}  // namespace
+
 double ParseDegrees(std::string_view option, std::string_view text, double limit) {
     const double degrees = ParseFiniteDouble(option, text);
     if (degrees < -limit || degrees > limit) {
@@ -16,8 +18,6 @@ double ParseDegrees(std::string_view option, std::string_view text, double limit
     }
     return degrees * DegreesToRadians;
 }
-
-}  // namespace
 
 SkyRequest ParseSkyOptions(const ParsedOptions& options) {
     SkyRequest r;

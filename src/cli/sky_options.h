@@ -21,6 +21,9 @@ struct SkyRequest {
     Size ChartSize{1024, 768};
 };
 
+// Degrees within -limit..limit, as radians; anything else is a UsageError.
+double ParseDegrees(std::string_view option, std::string_view text, double limit);
+
 // Reads --jd, --lat, --lon and --size, in that order; a bad value is a UsageError.
 SkyRequest ParseSkyOptions(const ParsedOptions& options);
 

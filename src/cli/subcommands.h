@@ -9,6 +9,7 @@
 
 namespace kolvar::cli {
 
+int RunCloseUp(std::span<char* const> args);
 int RunEphemeris(std::span<char* const> args);
 int RunIdentify(std::span<char* const> args);
 int RunRender(std::span<char* const> args);

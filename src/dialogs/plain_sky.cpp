@@ -1,15 +1,118 @@
 // The close-up window: blank caption, outer size 439 x 300 at (223, 173).
 #include "dialogs/plain_sky.h"
 
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "canvas/canvas.h"
+#include "chart/observer_state.h"
+#include "chart/sky_object_table.h"
+#include "closeup/draw_close_up.h"
+
 namespace kolvar {
+
+PlainSkyImage::PlainSkyImage(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlainSkyImage::ShowPicture(const Bitmap& picture)
+{
+    image_ = picture.Width() > 0 && picture.Height() > 0
+                 ? QImage(picture.Data(), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_RGB888)
+                 : QImage();
+    update();
+}
+
+void PlainSkyImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.fillRect(rect(), Qt::black);
+    if (!image_.isNull()) painter.drawImage(QRect(QPoint(0, 0), image_.size()), image_);
+}
+
+void PlainSkyImage::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (OnMouseDown) OnMouseDown(event->button(), p.x(), p.y());
+}
+
+void PlainSkyImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (OnMouseUp) OnMouseUp(event->button(), p.x(), p.y());
+}
 
 TPlainSky::TPlainSky(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PlainSky"));
     setWindowTitle(QStringLiteral(" "));
     setModal(true);
-    resize(439 - 8, 300 - 27);  // outer size 439 x 300 less the frame
+    image1_ = new PlainSkyImage(this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->OnMouseDown = [this](Qt::MouseButton button, int x, int y) { Image1MouseDown(button, x, y); };
+    image1_->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { Image1MouseUp(button, x, y); };
+    resize(DefaultCloseUpWidth, DefaultCloseUpHeight);  // outer size 439 x 300 less the frame
     move(223, 173);
+}
+
+void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const Bitmap& moonPicture)
+{
+    closeUpView_ = view;
+    characterSize_ = characterSize;
+    moonPicture_ = &moonPicture;
+    FormResize();
+    exec();
+}
+
+void TPlainSky::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    image1_->setGeometry(rect());
+    // Showing the window sends a resize of the size just drawn; only a real
+    // change of size needs a new picture.
+    if (picture_.Width() != width() || picture_.Height() != height()) FormResize();
+}
+
+void TPlainSky::FormResize()
+{
+    static const Bitmap noMoonPicture;
+    const int w = width(), h = height();
+    picture_.Resize(w, h);
+    picture_.Fill(colours::Black);
+    Canvas canvas(picture_);
+    const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture};
+    DrawCloseUp(canvas, w, h, closeUpView_, sky, CloseUpViewFrame);
+    ++redrawCount_;
+    image1_->ShowPicture(picture_);
+    image1_->raise();
+}
+
+void TPlainSky::Image1MouseDown(Qt::MouseButton button, int x, int y)
+{
+    if (button == Qt::RightButton) {
+        closeUpView_ = UnprojectCloseUp(CloseUpViewFrame, x, y, picture_.Width(), picture_.Height());
+        FormResize();
+        return;
+    }
+    NameObjectAt(button, x, y);
+}
+
+void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int)
+{
+    HideObjectNames(button);
+}
+
+void TPlainSky::NameObjectAt(Qt::MouseButton, int, int)
+{
+    // Comes with the identification's hit test and label pictures.
+}
+
+void TPlainSky::HideObjectNames(Qt::MouseButton)
+{
+    // Comes with the identification's label pictures.
 }
 
 }  // namespace kolvar

@@ -1,16 +1,79 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "canvas/bitmap.h"
+#include "chart/chart_frame.h"
 
 namespace kolvar {
 
+// The close-up's Image1: shows the close-up bitmap one bitmap pixel per
+// logical pixel (no copy) and passes presses and releases on in those pixels.
+class PlainSkyImage : public QWidget {
+public:
+    explicit PlainSkyImage(QWidget* parent = nullptr);
+
+    void ShowPicture(const Bitmap& picture);
+    const QImage& Image() const { return image_; }
+
+    std::function<void(Qt::MouseButton button, int x, int y)> OnMouseDown;
+    std::function<void(Qt::MouseButton button, int x, int y)> OnMouseUp;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+};
+
 // The close-up sky window, created hidden at start-up and shown modally by a
-// right click on the chart. Its drawing and mouse handling come with the
-// close-up view.
+// right press on the main chart: a magnified view around one direction,
+// drawn from the main chart's last redraw. A right press re-centres it.
 class TPlainSky : public QDialog {
     Q_OBJECT
 public:
     explicit TPlainSky(QWidget* parent = nullptr);
+
+    // The opening from the main window: takes the view centre and the
+    // character size, draws, and runs the window modally; returns when it is
+    // closed. `moonPicture` is the main window's Moon phase picture, which
+    // must stay put while the window is open.
+    void OpenAt(const HorizontalPosition& view, int characterSize, const Bitmap& moonPicture);
+
+    // Event handlers, named after the events that run them.
+    void FormResize();
+    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, int x, int y);
+
+    const HorizontalPosition& CloseUpView() const { return closeUpView_; }
+    int CharacterSize() const { return characterSize_; }
+    PlainSkyImage* Image1() const { return image1_; }
+    const Bitmap& Picture() const { return picture_; }
+    int RedrawCount() const { return redrawCount_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Naming in the close-up: a left or middle press names the object nearest
+    // to (x, y) with the two label pictures of this window, starting from
+    // characterSize_; a release of any button hides them again. The pixel is
+    // mapped with ProjectCloseUp(CloseUpViewFrame, azimuth, altitude,
+    // picture_.Width(), picture_.Height()).
+    void NameObjectAt(Qt::MouseButton button, int x, int y);
+    void HideObjectNames(Qt::MouseButton button);
+
+    PlainSkyImage* image1_ = nullptr;
+    Bitmap picture_;
+    HorizontalPosition closeUpView_;  // the view centre; Distance unused
+    int characterSize_ = 12;
+    const Bitmap* moonPicture_ = nullptr;
+    int redrawCount_ = 0;
 };
 
 }  // namespace kolvar

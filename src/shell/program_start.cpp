@@ -85,6 +85,12 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
         return RunPlaceExchange(*dialog, Observer, report);
     };
     w.StarsForm->SetDialogs(std::move(dialogs));
+    // A right press on the chart opens the close-up, which paints the Moon
+    // with the main window's phase picture.
+    w.StarsForm->SetCloseUpOpener([sky = w.PlainSky.get(), form = w.StarsForm.get()](
+                                      const HorizontalPosition& viewCentre, std::int32_t fontSize) {
+        sky->OpenAt(viewCentre, fontSize, form->MoonResult().Picture);
+    });
     return w;
 }
 

@@ -1,0 +1,72 @@
+#include "closeup/draw_close_up.h"
+
+#include <cmath>
+
+#include "astro/planets.h"
+#include "chart/marker.h"
+#include "chart/pixel_rules.h"
+#include "closeup/close_up_bodies.h"
+#include "closeup/milky_way_close_up.h"
+
+namespace kolvar {
+
+namespace {
+
+void MarkSlot(Canvas& canvas, const CloseUpWindow& window, const SkyObjectEntry& e) {
+    if (!e.Visible) return;
+    const ChartPoint p = window.Project(e.Azimuth, e.Altitude);
+    DrawMarker(canvas, TruncToInt(p.X), TruncToInt(p.Y), e.Kind, e.Index);
+}
+
+// Planets on the far (farther than the Sun) or near side.
+void MarkPlanets(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window, bool farSide) {
+    const double sun = sky.Objects[SunSlot].Distance;
+    for (int i = 0; i < PlanetCount; ++i) {
+        const SkyObjectEntry& e = sky.Objects[FirstPlanetSlot + i];
+        if ((e.Distance >= sun) == farSide) MarkSlot(canvas, window, e);
+    }
+}
+
+}  // namespace
+
+double CloseUpHorizonRow(double altitude, int width, int height) {
+    const double yh = 0.5 * height + std::tan(altitude) * CloseUpDiagonal(width, height);
+    return yh < 0 ? 0 : yh;
+}
+
+void DrawCloseUpGround(Canvas& canvas, double viewAltitude, int width, int height) {
+    const double yh = CloseUpHorizonRow(viewAltitude, width, height);
+    if (!(yh <= height - 1)) return;
+    const int row = TruncToInt(yh);
+    canvas.SetPenColour(GroundColour);
+    canvas.SetBrushColour(GroundColour);
+    canvas.SetPenWidth(2);
+    canvas.Rectangle(0, row, width, height);
+    canvas.SetPenColour(CloseUpHorizonColour);
+    canvas.MoveTo(0, row);
+    canvas.LineTo(width, row);
+    canvas.SetPenWidth(1);
+}
+
+void DrawCloseUp(Canvas& canvas, int width, int height, const HorizontalPosition& view, const CloseUpSky& sky,
+                 CloseUpFrame& frame) {
+    frame = ComputeCloseUpFrame(view);
+    if (width < 1 || height < 1) return;
+    const CloseUpWindow window{frame, width, height};
+
+    canvas.SetPenColour(colours::Black);
+    canvas.SetBrushColour(colours::Black);
+    canvas.SetPenWidth(1);
+    canvas.Rectangle(0, 0, width - 1, height - 1);
+
+    DrawMilkyWayCloseUp(canvas, sky, window);
+    for (int slot = FirstStarSlot; slot < FirstDeepSkySlot; ++slot) MarkSlot(canvas, window, sky.Objects[slot]);
+    for (int slot = FirstDeepSkySlot; slot < SkyObjectCount; ++slot) MarkSlot(canvas, window, sky.Objects[slot]);
+    MarkPlanets(canvas, sky, window, true);
+    DrawCloseUpSun(canvas, sky, window);
+    MarkPlanets(canvas, sky, window, false);
+    DrawCloseUpMoon(canvas, sky, window);
+    DrawCloseUpGround(canvas, view.Altitude, width, height);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,189 @@
+#include "closeup/milky_way_close_up.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "astro/angles.h"
+#include "catalog/milky_way.h"
+#include "chart/milky_way_layer.h"
+#include "chart/pixel_rules.h"
+#include "chart/polyline_walk.h"
+#include "closeup/sky_directions.h"
+
+namespace kolvar {
+
+namespace {
+
+ChartPoint Rounded(ChartPoint p) {
+    return {static_cast<float>(TruncToInt(p.X + 0.5)), static_cast<float>(TruncToInt(p.Y + 0.5))};
+}
+
+// The close-up's walk: a point is inside strictly within the border pixels,
+// and a line meets the edge where ClipSegmentToWindow puts it; `edge` may
+// adjust that point (the outline rounds it).
+template <typename Points, typename Edge, typename OnCrossing>
+void WalkInWindow(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window, const Points& points,
+                  Edge edge, OnCrossing onCrossing) {
+    WalkPolyline(
+        canvas, points,
+        [&](const auto& point) {
+            const HorizontalPosition h =
+                CatalogueDirection(sky.Chart, point.RightAscension, point.Declination, sky.JulianDay);
+            return window.Project(h.Azimuth, h.Altitude);
+        },
+        [&window](ChartPoint p) { return window.Inside(p); }, [](ChartPoint p) { return p; },
+        [&](ChartPoint from, ChartPoint to) {
+            return edge(ClipSegmentToWindow(from, to, window.Width, window.Height));
+        },
+        onCrossing);
+}
+
+// Whether the sorted crossings alternate cleanly enough to fill between them.
+bool CrossingsPairUp(const std::vector<BorderCrossing>& c) {
+    const std::size_t n = c.size();
+    if (n % 2 != 0) return false;
+    for (std::size_t k = 0; k + 1 < n; k += 2)
+        if (c[k].Direction == c[k + 1].Direction || c[k].Angle == c[k + 1].Angle) return false;
+    for (std::size_t k = 0; k + 1 < n; ++k)
+        if (c[k].Angle == c[k + 1].Angle) return false;
+    return n == 0 || c[n - 1].Angle != c[0].Angle + TwoPi;
+}
+
+struct BorderPixel {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(BorderPixel, BorderPixel) = default;
+};
+
+// One pixel counter-clockwise along the border (as seen on the screen);
+// false where no step applies.
+bool StepAlongBorder(BorderPixel& p, int width, int height) {
+    if (p.X == 0 && p.Y < height - 1) {
+        ++p.Y;
+    } else if (p.X == width - 1 && p.Y > 0) {
+        --p.Y;
+    } else if (p.Y == height - 1 && p.X < width - 1) {
+        ++p.X;
+    } else if (p.Y == 0 && p.X > 0) {
+        --p.X;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Fills from every border pixel after `open` up to `close` (or back to
+// `open`). Returns false when the walk met a pixel with no step, which ends
+// the whole border fill.
+bool FillStretch(Canvas& canvas, int width, int height, BorderPixel open, BorderPixel close) {
+    BorderPixel p = open;
+    // A crossing on the extension of the left column above the window, or of
+    // the right column below it, walks along outside the bitmap, where fills
+    // paint nothing, until it reaches the window: go there at once (ending
+    // here if the closing crossing lies on that stretch).
+    if (p.X == 0 && p.Y < -1) {
+        if (close.X == 0 && close.Y > p.Y && close.Y < 0) return true;
+        p.Y = -1;
+    } else if (p.X == width - 1 && p.Y > height) {
+        if (close.X == width - 1 && close.Y < p.Y && close.Y > height - 1) return true;
+        p.Y = height;
+    }
+    // Once on the border, a whole turn comes back to where it started; stop
+    // there even when neither crossing lies on the border ring itself.
+    const long long turn = 2LL * (width - 1) + 2LL * (height - 1) + 1;
+    canvas.SetBrushColour(MilkyWayBandColour);
+    for (long long steps = 0; steps <= turn; ++steps) {
+        if (!StepAlongBorder(p, width, height)) return false;
+        canvas.FloodFillSurface(p.X, p.Y, colours::Black);
+        if (p == close || p == open) return true;
+    }
+    return true;
+}
+
+BorderPixel PixelOf(const BorderCrossing& c) { return {TruncToInt(c.X), TruncToInt(c.Y)}; }
+
+}  // namespace
+
+ChartPoint ClipSegmentToWindow(ChartPoint p1, ChartPoint p2, int width, int height) {
+    const double x1 = p1.X, y1 = p1.Y, x2 = p2.X, y2 = p2.Y;
+    const auto fits = [](double t) { return t >= 0.0 && t <= 1.0; };
+    if (x1 != x2) {
+        for (const double x : {0.0, width - 1.0}) {
+            const double t = (x - x1) / (x2 - x1);
+            if (fits(t)) return {static_cast<float>(x), static_cast<float>(y1 + t * (y2 - y1))};
+        }
+    }
+    if (y1 != y2) {
+        for (const double y : {0.0, height - 1.0}) {
+            const double t = (y - y1) / (y2 - y1);
+            if (fits(t)) return {static_cast<float>(x1 + t * (x2 - x1)), static_cast<float>(y)};
+        }
+    }
+    return {static_cast<float>((x1 + x2) / 2), static_cast<float>((y1 + y2) / 2)};
+}
+
+BorderCrossing MakeBorderCrossing(ChartPoint c, char direction, int width, int height) {
+    const ChartPoint r = Rounded(c);
+    return {r.X, r.Y, std::atan2(r.X - 0.5 * width, r.Y - 0.5 * height), direction};
+}
+
+void DrawCloseUpOutline(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window,
+                        std::vector<BorderCrossing>& crossings) {
+    canvas.SetPenColour(MilkyWayOutlineColour);
+    canvas.SetPenWidth(3);
+    WalkInWindow(canvas, sky, window, MilkyWayOutline, Rounded, [&](ChartPoint c, ChartPoint here, char direction) {
+        if (direction == 'i') {
+            MoveTo(canvas, c);
+            LineTo(canvas, here);
+        }
+        crossings.push_back(MakeBorderCrossing(c, direction, window.Width, window.Height));
+    });
+    canvas.SetPenWidth(1);
+}
+
+void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<BorderCrossing>& crossings) {
+    std::stable_sort(crossings.begin(), crossings.end(),
+                     [](const BorderCrossing& a, const BorderCrossing& b) { return a.Angle < b.Angle; });
+    if (!CrossingsPairUp(crossings)) return;
+    const std::size_t n = crossings.size();
+    std::size_t k = 0;
+    while (k < n) {
+        if (crossings[k].Direction == 'o') {
+            ++k;
+            if (k >= n) break;  // a leaving crossing at the end opens nothing
+        }
+        const bool wraps = k + 1 >= n;
+        const BorderCrossing& close = wraps ? crossings[0] : crossings[k + 1];
+        if (!FillStretch(canvas, width, height, PixelOf(crossings[k]), PixelOf(close))) return;
+        if (wraps) return;
+        k += 2;
+    }
+}
+
+void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window) {
+    std::vector<BorderCrossing> crossings;
+    DrawCloseUpOutline(canvas, sky, window, crossings);
+    FillAlongBorder(canvas, window.Width, window.Height, crossings);
+
+    canvas.SetBrushColour(MilkyWayBandColour);
+    for (const MilkyWaySeed& seed : MilkyWayFillSeeds) {
+        const HorizontalPosition h = CatalogueDirection(sky.Chart, seed.RightAscension, seed.Declination, sky.JulianDay);
+        const ChartPoint p = window.Project(h.Azimuth, h.Altitude);
+        if (window.Inside(p)) canvas.FloodFillSurface(TruncToInt(p.X), TruncToInt(p.Y), colours::Black);
+    }
+
+    canvas.SetPenColour(MilkyWayBandColour);
+    canvas.SetPenWidth(3);
+    WalkInWindow(
+        canvas, sky, window, MilkyWayLanes, [](ChartPoint c) { return c; },
+        [&](ChartPoint c, ChartPoint here, char direction) {
+            if (direction == 'i') {
+                MoveTo(canvas, c);
+                LineTo(canvas, here);
+            }
+        });
+    canvas.SetPenWidth(1);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+
+#include "chart/chart_frame.h"
+
+namespace kolvar {
+
+// The close-up looks along W with U to the right and V down the screen, all
+// unit vectors in horizontal Cartesian axes (north, east, up), where the
+// direction (azimuth A, altitude h) is (cos A cos h, sin A cos h, sin h).
+struct CloseUpFrame {
+    std::array<double, 3> U{};  // screen right
+    std::array<double, 3> V{};  // screen down
+    std::array<double, 3> W{};  // view axis
+};
+
+// The frame of the last close-up drawing, for whatever maps the window's
+// pixels back to the sky until the next drawing.
+extern CloseUpFrame CloseUpViewFrame;
+
+// Where a direction 90 degrees or more from the view axis projects: far
+// outside every window.
+inline constexpr float CloseUpFarAway = 2147483648.0f;
+
+// The frame of a view centred on (azimuth, altitude) of `view`.
+CloseUpFrame ComputeCloseUpFrame(const HorizontalPosition& view);
+
+// Gnomonic projection into a width x height window: the view centre at the
+// window centre, D tan t pixels out at angle t from it, D the window
+// diagonal, so the half-diagonal always spans atan(1/2). Higher altitude is
+// up, larger azimuth to the right.
+ChartPoint ProjectCloseUp(const CloseUpFrame& frame, double azimuth, double altitude, int width, int height);
+
+// The direction of window pixel (x, y); Distance is left 0.
+HorizontalPosition UnprojectCloseUp(const CloseUpFrame& frame, double x, double y, int width, int height);
+
+// The angle (radians) between a direction and the view axis.
+double AngleFromViewAxis(const CloseUpFrame& frame, double azimuth, double altitude);
+
+// The window diagonal D in pixels.
+double CloseUpDiagonal(int width, int height);
+
+}  // namespace kolvar

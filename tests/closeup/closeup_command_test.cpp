@@ -1,0 +1,115 @@
+// kolvar-chart closeup: the picture is the window's drawing after the main
+// chart of --chart-size, the objects file carries close-up pixels, bad input
+// writes nothing.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
+#include "canvas/canvas.h"
+#include "canvas/png_reader.h"
+#include "chart/redraw.h"
+#include "chart_test_setup.h"
+#include "closeup/draw_close_up.h"
+#include "run_chart.h"
+
+namespace kolvar {
+namespace {
+
+using cli::testing::Fields;
+using cli::testing::Lines;
+using cli::testing::RunChart;
+
+constexpr double Deg = 3.141592653589793 / 180;
+
+class CloseUpCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string base = "/tmp/kolvar_closeup_test_" + std::to_string(::getpid());
+        png = base + ".png";
+        tsv = base + ".tsv";
+    }
+    void TearDown() override {
+        std::remove(png.c_str());
+        std::remove(tsv.c_str());
+    }
+    static bool Exists(const std::string& path) { return std::ifstream(path).good(); }
+    std::string png, tsv;
+};
+
+TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
+    const auto run = RunChart({"closeup", "--jd", "2460536.375", "--lat", "47.589", "--lon", "19.064", "--az",
+                               "200", "--alt", "12", "--chart-size", "600x400", "--out", png, "--objects", tsv});
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    EXPECT_EQ(run.Out, png + "\n");
+
+    InitialiseChartTables();
+    ObserverState observer;
+    observer.JulianDay = 2460536.375;
+    observer.Latitude = 47.589 * Deg;
+    observer.Longitude = 19.064 * Deg;
+    Bitmap chart;
+    ChartFrame chartFrame;
+    SkyObjectTable objects;
+    MoonPicture moon;
+    ASSERT_TRUE(RedrawChart(observer, chart, 600, 400, chartFrame, objects, moon));
+    Bitmap expected(DefaultCloseUpWidth, DefaultCloseUpHeight, colours::Black);
+    Canvas canvas(expected);
+    CloseUpFrame frame;
+    DrawCloseUp(canvas, expected.Width(), expected.Height(), {200 * Deg, 12 * Deg, 0},
+                {chartFrame, observer.JulianDay, objects, moon.Picture}, frame);
+
+    const std::optional<Bitmap> written = ReadPng(png);
+    ASSERT_TRUE(written.has_value());
+    ASSERT_EQ(written->Width(), DefaultCloseUpWidth);
+    ASSERT_EQ(written->Height(), DefaultCloseUpHeight);
+    int differing = 0;
+    for (int y = 0; y < expected.Height(); ++y)
+        for (int x = 0; x < expected.Width(); ++x) differing += written->Pixel(x, y) == expected.Pixel(x, y) ? 0 : 1;
+    EXPECT_EQ(differing, 0);
+
+    std::ifstream in(tsv);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto lines = Lines(text);
+    ASSERT_EQ(lines.size(), 1u + SkyObjectCount);
+    for (int slot = 0; slot < SkyObjectCount; slot += 113) {
+        const auto f = Fields(lines[1 + slot], '\t');
+        ASSERT_EQ(f.size(), 9u);
+        const SkyObjectEntry& e = objects[slot];
+        const ChartPoint p = ProjectCloseUp(frame, e.Azimuth, e.Altitude, DefaultCloseUpWidth, DefaultCloseUpHeight);
+        EXPECT_EQ(std::stoi(f[0]), slot);
+        EXPECT_FLOAT_EQ(std::stof(f[7]), p.X) << slot;
+        EXPECT_FLOAT_EQ(std::stof(f[8]), p.Y) << slot;
+    }
+}
+
+TEST_F(CloseUpCommand, BadInputIsOneLineExitTwoAndNoFileAndBenchWritesNothing) {
+    for (const std::vector<std::string>& args : {
+             std::vector<std::string>{"--alt", "10"},
+             {"--az", "10"},
+             {"--az", "north", "--alt", "90.5"},
+             {"--az", "10", "--alt", "10", "--chart-size", "0x100"},
+         }) {
+        std::vector<std::string> full{"closeup", "--out", png, "--objects", tsv};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto run = RunChart(full);
+        EXPECT_EQ(run.ExitStatus, 2) << args[0];
+        EXPECT_EQ(Lines(run.Err).size(), 1u) << run.Err;
+        EXPECT_EQ(run.Err.rfind("kolvar-chart closeup: ", 0), 0u) << run.Err;
+        EXPECT_FALSE(Exists(png));
+        EXPECT_FALSE(Exists(tsv));
+    }
+    // --bench draws and times, and writes nothing.
+    const auto bench = RunChart({"closeup", "--az", "180", "--alt", "30", "--bench", "2", "--size", "200x150"});
+    ASSERT_EQ(bench.ExitStatus, 0) << bench.Err;
+    ASSERT_EQ(Lines(bench.Out).size(), 1u);
+    EXPECT_EQ(bench.Out.rfind("closeup_ms min=", 0), 0u) << bench.Out;
+}
+
+}  // namespace
+}  // namespace kolvar

@@ -1,0 +1,113 @@
+// The close-up window on the offscreen platform: opened modally by a right
+// press on the main chart, centred on the pressed direction, re-centred by a
+// right press in it, redrawn on resizing.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "canvas/canvas.h"
+#include "chart/observer_state.h"
+#include "chart/sky_object_table.h"
+#include "closeup/draw_close_up.h"
+#include "shell/chart_view.h"
+#include "shell/program_assets.h"
+#include "shell/program_start.h"
+#include "shell/runic_menu_bar.h"
+
+using namespace kolvar;
+
+namespace {
+
+bool Same(const HorizontalPosition& a, const HorizontalPosition& b)
+{
+    const double c = std::sin(a.Altitude) * std::sin(b.Altitude) +
+                     std::cos(a.Altitude) * std::cos(b.Altitude) * std::cos(a.Azimuth - b.Azimuth);
+    return c > std::cos(1e-6);
+}
+
+}  // namespace
+
+class CloseUpWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rightPressOpensTheModalCloseUpAndRightPressInItRecentres()
+    {
+        QTemporaryDir dir;
+        InitialiseStaticTables();
+        InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
+        TStarsForm::Options options;
+        options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
+        options.ReportError = [](const QString&) {};
+        ProgramWindows w = CreateProgramWindows(options);
+        TStarsForm& form = *w.StarsForm;
+        TPlainSky& sky = *w.PlainSky;
+        Observer.FontSize = 17;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(400, 300 + form.MainMenu1()->heightForWidth(400));
+        QTRY_COMPARE(form.Image1()->size(), QSize(400, 300));
+
+        const QPoint pressed(290, 95);
+        const HorizontalPosition direction = ChartToHorizontal(Chart, pressed.x(), pressed.y());
+        // The checks run inside the window's modal loop, which the press on
+        // the main chart starts and the last step ends.
+        bool shownModally = false, drawnFromTheChart = false, recentred = false, resized = false;
+        HorizontalPosition opened;
+        int characterSize = 0;
+        QTimer::singleShot(0, [&] {
+            shownModally = sky.isVisible() && QApplication::activeModalWidget() == &sky;
+            opened = sky.CloseUpView();
+            characterSize = sky.CharacterSize();
+            Bitmap expected(sky.width(), sky.height(), colours::Black);
+            Canvas canvas(expected);
+            CloseUpFrame frame;
+            DrawCloseUp(canvas, expected.Width(), expected.Height(), direction,
+                        {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture}, frame);
+            drawnFromTheChart = sky.Picture().Width() == expected.Width() &&
+                                sky.Picture().Height() == expected.Height() &&
+                                std::equal(expected.Data(), expected.Data() + expected.Stride() * expected.Height(),
+                                           sky.Picture().Data());
+
+            // A right press at the right edge turns the view there and redraws.
+            const QPoint edge(sky.width() - 1, sky.height() / 2);
+            const HorizontalPosition target =
+                UnprojectCloseUp(CloseUpViewFrame, edge.x(), edge.y(), sky.width(), sky.height());
+            const int redraws = sky.RedrawCount();
+            QTest::mousePress(sky.Image1(), Qt::RightButton, {}, edge);
+            QTest::mouseRelease(sky.Image1(), Qt::RightButton, {}, edge);
+            recentred = Same(sky.CloseUpView(), target) && !Same(target, direction) && sky.RedrawCount() > redraws;
+
+            sky.resize(500, 320);
+            QTest::qWait(50);
+            resized = sky.Picture().Width() == 500 && sky.Picture().Height() == 320 &&
+                      sky.Image1()->Image().size() == QSize(500, 320);
+            sky.reject();
+        });
+        QTest::mousePress(form.Image1(), Qt::RightButton, {}, pressed);
+        QTest::mouseRelease(form.Image1(), Qt::RightButton, {}, pressed);
+
+        QVERIFY(shownModally);
+        QVERIFY(Same(opened, direction));
+        QCOMPARE(characterSize, 17);
+        QVERIFY(drawnFromTheChart);
+        QVERIFY(recentred);
+        QVERIFY(resized);
+        QVERIFY(!sky.isVisible());
+
+        // The left button does not open it.
+        bool openedByLeft = false;
+        QTimer::singleShot(0, [&] {
+            openedByLeft = QApplication::activeModalWidget() == &sky;
+            if (openedByLeft) sky.reject();
+        });
+        QTest::mouseClick(form.Image1(), Qt::LeftButton, {}, pressed);
+        QTest::qWait(20);
+        QVERIFY(!openedByLeft);
+    }
+};
+
+QTEST_MAIN(CloseUpWindowTest)
+#include "close_up_window_test.moc"
