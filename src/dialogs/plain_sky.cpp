@@ -9,6 +9,9 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
+#include "dialogs/label_images.h"
+#include "identify/hit_test.h"
+#include "identify/label_pictures.h"
 
 namespace kolvar {
 
@@ -54,6 +57,13 @@ TPlainSky::TPlainSky(QWidget* parent) : QDialog(parent)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->OnMouseDown = [this](Qt::MouseButton button, int x, int y) { Image1MouseDown(button, x, y); };
     image1_->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { Image1MouseUp(button, x, y); };
+    // The labels lie over the view's top corners, so they live in its coordinates.
+    textImage1_ = new LabelImage(image1_, false);
+    textImage1_->setObjectName(QStringLiteral("TextImage1"));
+    textImage1_->setGeometry(0, 0, 209, 105);
+    textImage2_ = new LabelImage(image1_, false);
+    textImage2_->setObjectName(QStringLiteral("TextImage2"));
+    textImage2_->setGeometry(248, 0, 177, 105);
     resize(DefaultCloseUpWidth, DefaultCloseUpHeight);  // outer size 439 x 300 less the frame
     move(223, 173);
 }
@@ -97,7 +107,7 @@ void TPlainSky::Image1MouseDown(Qt::MouseButton button, int x, int y)
         FormResize();
         return;
     }
-    NameObjectAt(button, x, y);
+    NameObjectAt(x, y);
 }
 
 void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int)
@@ -105,14 +115,21 @@ void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int)
     HideObjectNames(button);
 }
 
-void TPlainSky::NameObjectAt(Qt::MouseButton, int, int)
+void TPlainSky::NameObjectAt(int x, int y)
 {
-    // Comes with the identification's hit test and label pictures.
+    const int w = picture_.Width(), h = picture_.Height();
+    const SkyObjectEntry selection = HitTestCloseUp(SkyObjects, x, y, [w, h](double azimuth, double altitude) {
+        return ProjectCloseUp(CloseUpViewFrame, azimuth, altitude, w, h);
+    });
+    // The margins are the main chart's, also in this window.
+    ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, characterSize_,
+                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
 }
 
-void TPlainSky::HideObjectNames(Qt::MouseButton)
+void TPlainSky::HideObjectNames(Qt::MouseButton button)
 {
-    // Comes with the identification's label pictures.
+    HideObjectLabels(*textImage1_, *textImage2_);
+    if (button == Qt::LeftButton) textImage1_->FillPicture(Colour::FromColorRef(0x400000));
 }
 
 }  // namespace kolvar

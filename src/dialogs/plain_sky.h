@@ -10,6 +10,8 @@
 
 namespace kolvar {
 
+class LabelImage;
+
 // The close-up's Image1: shows the close-up bitmap one bitmap pixel per
 // logical pixel (no copy) and passes presses and releases on in those pixels.
 class PlainSkyImage : public QWidget {
@@ -54,6 +56,8 @@ public:
     int CharacterSize() const { return characterSize_; }
     PlainSkyImage* Image1() const { return image1_; }
     const Bitmap& Picture() const { return picture_; }
+    LabelImage* TextImage1() const { return textImage1_; }
+    LabelImage* TextImage2() const { return textImage2_; }
     int RedrawCount() const { return redrawCount_; }
 
 protected:
@@ -61,14 +65,15 @@ protected:
 
 private:
     // Naming in the close-up: a left or middle press names the object nearest
-    // to (x, y) with the two label pictures of this window, starting from
-    // characterSize_; a release of any button hides them again. The pixel is
-    // mapped with ProjectCloseUp(CloseUpViewFrame, azimuth, altitude,
-    // picture_.Width(), picture_.Height()).
-    void NameObjectAt(Qt::MouseButton button, int x, int y);
+    // to (x, y) under the close-up projection with this window's two label
+    // pictures, starting from characterSize_; a release of any button hides
+    // them again.
+    void NameObjectAt(int x, int y);
     void HideObjectNames(Qt::MouseButton button);
 
     PlainSkyImage* image1_ = nullptr;
+    LabelImage* textImage1_ = nullptr;  // fixed 209 x 105: a longer label is cut
+    LabelImage* textImage2_ = nullptr;  // sized to its picture
     Bitmap picture_;
     HorizontalPosition closeUpView_;  // the view centre; Distance unused
     int characterSize_ = 12;

@@ -11,6 +11,9 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
+#include "dialogs/label_images.h"
+#include "identify/hit_test.h"
+#include "identify/label_fit.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
@@ -19,6 +22,12 @@
 using namespace kolvar;
 
 namespace {
+
+bool SamePixels(const Bitmap& a, const Bitmap& b)
+{
+    return a.Width() == b.Width() && a.Height() == b.Height() &&
+           std::equal(a.Data(), a.Data() + a.Stride() * a.Height(), b.Data());
+}
 
 bool Same(const HorizontalPosition& a, const HorizontalPosition& b)
 {
@@ -55,6 +64,7 @@ private slots:
         // The checks run inside the window's modal loop, which the press on
         // the main chart starts and the last step ends.
         bool shownModally = false, drawnFromTheChart = false, recentred = false, resized = false;
+        bool named = false, hidden = false;
         HorizontalPosition opened;
         int characterSize = 0;
         QTimer::singleShot(0, [&] {
@@ -70,6 +80,29 @@ private slots:
                                 sky.Picture().Height() == expected.Height() &&
                                 std::equal(expected.Data(), expected.Data() + expected.Stride() * expected.Height(),
                                            sky.Picture().Data());
+
+            // A left press names the nearest object under the close-up projection
+            // with the labels of this window: the left one keeps its 209 x 105,
+            // the margins are the main chart's; the release hides both and
+            // fills the left picture with the ground colour.
+            const int sw = sky.width(), sh = sky.height();
+            const QPoint left(sw / 3, sh / 3);
+            const SkyObjectEntry selection =
+                HitTestCloseUp(SkyObjects, left.x(), left.y(), [sw, sh](double a, double e) {
+                    return ProjectCloseUp(CloseUpViewFrame, a, e, sw, sh);
+                });
+            const ObjectLabels want = FitObjectLabels(
+                selection, 17, {Rect{0, 0, sw, sh}, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight), TextSize{209, 105}});
+            QTest::mousePress(sky.Image1(), Qt::LeftButton, {}, left);
+            const LabelImage& t1 = *sky.TextImage1();
+            const LabelImage& t2 = *sky.TextImage2();
+            named = t1.isVisible() && t2.isVisible() && t1.geometry() == QRect(0, 0, 209, 105) &&
+                    SamePixels(t1.Picture(), want.Left) && SamePixels(t2.Picture(), want.Right) &&
+                    t2.geometry() == QRect(sw - want.Right.Width(), 0, want.Right.Width(), want.Right.Height());
+            QTest::mouseRelease(sky.Image1(), Qt::LeftButton, {}, left);
+            hidden = !t1.isVisible() && !t2.isVisible() && t1.Picture().Width() > 0 &&
+                     SamePixels(t1.Picture(), Bitmap(t1.Picture().Width(), t1.Picture().Height(),
+                                                       Colour::FromColorRef(0x400000)));
 
             // A right press at the right edge turns the view there and redraws.
             const QPoint edge(sky.width() - 1, sky.height() / 2);
@@ -93,6 +126,8 @@ private slots:
         QVERIFY(Same(opened, direction));
         QCOMPARE(characterSize, 17);
         QVERIFY(drawnFromTheChart);
+        QVERIFY(named);
+        QVERIFY(hidden);
         QVERIFY(recentred);
         QVERIFY(resized);
         QVERIFY(!sky.isVisible());
