@@ -34,8 +34,7 @@ void InitialiseStaticTables();
 inline constexpr const char* RunicFontFileName = "Runex23x.ttf";
 
 // Makes the embedded runic face usable: writes it to programDirectory as
-// Runex23x.ttf unless that is a system program folder (rewritten at every
-// start; a failure to write is ignored),
+// Runex23x.ttf (rewritten at every start; a failure to write is ignored),
 // registers it with the canvas and with Qt (a QGuiApplication must exist).
 // Missing font bytes throw StartupError with the step "FindResource"; a face
 // that Qt rejects is reported on stderr and start-up goes on.
