@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <array>
+#include <string_view>
 #include <system_error>
 
 namespace kolvar {
@@ -18,6 +20,21 @@ bool IsWritableDirectory(const std::filesystem::path& dir)
 {
     std::error_code ec;
     return std::filesystem::is_directory(dir, ec) && ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+bool MayKeepFilesBeside(const std::filesystem::path& dir)
+{
+    constexpr std::array<std::string_view, 8> SystemProgramFolders{
+        "/bin",           "/sbin",           "/usr/bin",   "/usr/sbin",
+        "/usr/local/bin", "/usr/local/sbin", "/usr/games", "/usr/local/games"};
+    std::error_code ec;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(dir, ec);
+    if (ec) resolved = dir;
+    std::string folder = resolved.lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    for (std::string_view system : SystemProgramFolders)
+        if (folder == system) return false;
+    return IsWritableDirectory(dir);
 }
 
 }  // namespace kolvar

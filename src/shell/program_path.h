@@ -11,4 +11,10 @@ std::filesystem::path ProgramDirectory();
 // True when a new file can be created in `dir`.
 bool IsWritableDirectory(const std::filesystem::path& dir);
 
+// True when the program may keep its files (settings, runic font) beside an
+// executable in `dir`: the folder is writable and is not one of the system's
+// shared program folders (/usr/bin, /usr/local/bin ...), whose files belong
+// to the package manager even when root could write there.
+bool MayKeepFilesBeside(const std::filesystem::path& dir);
+
 }  // namespace kolvar

@@ -47,7 +47,7 @@ void InitialiseStaticTables()
 void InstallRunicFont(const std::filesystem::path& programDirectory, std::span<const unsigned char> font)
 {
     if (font.empty()) throw StartupError("FindResource", "the runic font Runex23x.ttf is not embedded in the program");
-    WriteFontFile(programDirectory / RunicFontFileName, font);
+    if (MayKeepFilesBeside(programDirectory)) WriteFontFile(programDirectory / RunicFontFileName, font);
     if (!RegisterCanvasFonts())
         std::fprintf(stderr, "kolvar: the canvas could not read the embedded faces; chart labels will not show\n");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()),

@@ -54,7 +54,7 @@ SettingsWriteError::SettingsWriteError(std::filesystem::path path, std::string r
 
 std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programDirectory)
 {
-    if (IsWritableDirectory(programDirectory)) return programDirectory / SettingsFileName;
+    if (MayKeepFilesBeside(programDirectory)) return programDirectory / SettingsFileName;
     return ConfigHome() / "kolvar" / SettingsFileName;
 }
 

@@ -245,6 +245,22 @@ TEST_F(SettingsFileTest, FileLivesBesideAWritableProgramFolder)
     EXPECT_EQ(SettingsFilePathFor(dir_), dir_ / "Kolvar.ini");
 }
 
+// An installed program never keeps files among the packaged programs, even
+// when run as root, who could write there.
+TEST_F(SettingsFileTest, FileMovesToTheConfigHomeFromASystemProgramFolder)
+{
+    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = oldXdg ? oldXdg : "";
+    ::setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
+    for (const char* folder : {"/usr/bin", "/usr/bin/", "/usr/local/bin", "/usr/bin/../sbin"})
+        EXPECT_EQ(SettingsFilePathFor(folder), dir_ / "cfg" / "kolvar" / "Kolvar.ini") << folder;
+    EXPECT_EQ(SettingsFilePathFor(dir_), dir_ / "Kolvar.ini");
+    if (oldXdg)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
 TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritable)
 {
     const char* oldXdg = std::getenv("XDG_CONFIG_HOME");

@@ -1,0 +1,68 @@
+# Bash completion for kolvar-chart: subcommands, their options, and file names
+# for the options that take one. Works with or without the bash-completion
+# package (installed as completions/kolvar-chart, loaded on first use).
+
+_kolvar_chart()
+{
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=""
+    ((COMP_CWORD > 0)) && prev=${COMP_WORDS[COMP_CWORD - 1]}
+    # --opt=VALUE reaches us as the words --opt, = and VALUE.
+    if [[ $cur == = ]]; then
+        cur=""
+    elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then
+        prev=${COMP_WORDS[COMP_CWORD - 2]}
+    fi
+    local subcommands="ephemeris render runic identify closeup"
+    local sky="--jd --lat --lon --size"
+
+    if ((COMP_CWORD == 1)); then
+        COMPREPLY=($(compgen -W "$subcommands --help" -- "$cur"))
+        return
+    fi
+
+    local options
+    case ${COMP_WORDS[1]} in
+        ephemeris) options="--jd" ;;
+        render) options="$sky --out --objects --bench" ;;
+        runic) options="--out" ;;
+        identify) options="--x --y $sky --font-size --labels" ;;
+        closeup) options="--az --alt $sky --chart-size --out --objects --bench" ;;
+        *) return ;;
+    esac
+
+    # The value of an option: file names where one is wanted, nothing to
+    # guess for numbers and sizes.
+    case $prev in
+        --out)
+            compopt -o filenames 2>/dev/null
+            COMPREPLY=($(compgen -f -X '!*.[pP][nN][gG]' -- "$cur") $(compgen -d -- "$cur"))
+            [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
+            return ;;
+        --objects)
+            compopt -o filenames 2>/dev/null
+            COMPREPLY=($(compgen -f -X '!*.tsv' -- "$cur") $(compgen -d -- "$cur"))
+            return ;;
+        --labels)
+            compopt -o filenames 2>/dev/null
+            COMPREPLY=($(compgen -f -- "$cur"))
+            return ;;
+        --size | --chart-size)
+            COMPREPLY=($(compgen -W "800x600 1024x768 1280x1024 1920x1080" -- "$cur"))
+            return ;;
+        --jd | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size)
+            return ;;
+    esac
+
+    # Options not given yet (either as --opt VALUE or --opt=VALUE), and --help.
+    local word given="" i
+    for ((i = 2; i < COMP_CWORD; i++)); do
+        word=${COMP_WORDS[i]}
+        [[ $word == --* ]] && given+=" ${word%%=*} "
+    done
+    local left=""
+    for word in $options --help; do
+        [[ $given == *" $word "* ]] || left+=" $word"
+    done
+    COMPREPLY=($(compgen -W "$left" -- "$cur"))
+}
+complete -F _kolvar_chart kolvar-chart
