@@ -120,9 +120,12 @@ bool OutputFile::Stage(std::string_view bytes) {
     // mkstemp makes the file private; a replaced file keeps its permissions,
     // a new one gets those of any new file.
     ::fchmod(fd, exists ? static_cast<mode_t>(st.st_mode & 07777) : NewFileMode());
-    // Written and flushed to the disk before it can replace anything, so a
-    // full disk shows up here and the old file stays.
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    // Written completely before it can replace anything, so a full disk shows
+    // up here and the old file stays. No fsync: these files can be drawn
+    // again, and waiting for the disk adds a millisecond or more to a cold
+    // render (ext4, Debian's default, flushes a file renamed over another
+    // before the rename anyway).
+    bool ok = WriteAll(fd, bytes);
     int err = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
