@@ -94,19 +94,20 @@ bool OutputFile::Stage(std::string_view bytes) {
         return true;
     }
     const std::string shown = QuoteForMessage(name_);
-    target_ = FollowLinks(name_);
     struct stat st {};
-    const bool exists = ::stat(target_.c_str(), &st) == 0;
+    const bool exists = ::stat(name_.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return Fail("cannot write " + shown, EISDIR);
     if (exists && !S_ISREG(st.st_mode)) {
-        // A device or a FIFO: written into, never replaced.
-        const int fd = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        // A device or a FIFO: written into, never replaced. Opened by its own
+        // name, so links such as /dev/stdout to a pipe lead where the kernel says.
+        const int fd = ::open(name_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) return Fail("cannot open " + shown, errno);
         const bool written = WriteAll(fd, bytes);
         const int err = errno;
         if (::close(fd) != 0 && written) return Fail("cannot write " + shown, errno);
         return written ? true : Fail("cannot write " + shown, err);
     }
+    target_ = FollowLinks(name_);
     // Renaming would replace even a file the user made read-only; such a file
     // is refused like a direct write to it would be.
     if (exists && ::access(target_.c_str(), W_OK) != 0) return Fail("cannot write " + shown, errno);
