@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <system_error>
+
+#include "astro/ephemeris_range.h"
 
 namespace kolvar::cli {
 
@@ -144,39 +149,74 @@ std::string QuoteForMessage(std::string_view text) {
 
 void PrintCommandHelp(std::FILE* out, const CommandSpec& command) {
     std::string usage = "usage: " + std::string(ProgramName) + " " + std::string(command.Name);
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about
+    // `string += literal + string`.
     for (const OptionSpec& option : command.Options) {
-        usage += " [" + std::string(option.Name);
+        usage += " [";
+        usage += option.Name;
         if (!option.ValueName.empty()) {
-            usage += " " + std::string(option.ValueName);
+            usage += ' ';
+            usage += option.ValueName;
         }
-        usage += "]";
+        usage += ']';
     }
     std::fprintf(out, "%s\n\n%.*s\n\noptions:\n", usage.c_str(), static_cast<int>(command.Description.size()),
                  command.Description.data());
     for (const OptionSpec& option : command.Options) {
-        std::string left = std::string(option.Name);
+        std::string left(option.Name);
         if (!option.ValueName.empty()) {
-            left += " " + std::string(option.ValueName);
+            left += ' ';
+            left += option.ValueName;
         }
         std::fprintf(out, "  %-18s %.*s\n", left.c_str(), static_cast<int>(option.Help.size()), option.Help.data());
     }
     std::fprintf(out, "  %-18s %s\n", "--help", "show this help and exit");
 }
 
+double CurrentJulianDay() {
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    // The Unix epoch, 1970-01-01 0 h UTC, is Julian day 2440587.5.
+    return std::chrono::duration<double>(sinceEpoch).count() / 86400.0 + 2440587.5;
+}
+
+double JulianDayFromOptions(const ParsedOptions& options) {
+    const auto text = options.Value(JulianDayOption.Name);
+    const double julianDay = text ? ParseFiniteDouble(JulianDayOption.Name, *text) : CurrentJulianDay();
+    if (!ElementsCoverDay(julianDay)) {
+        throw UsageError(std::string(JulianDayOption.Name) +
+                         ": outside the range of the orbital elements: " + QuoteForMessage(text.value_or("now")));
+    }
+    return julianDay;
+}
+
+int FinishStandardOutput(std::string_view commandName, int status) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return status;
+    const int err = errno != 0 ? errno : EIO;
+    if (status == ExitSuccess) {
+        std::fprintf(stderr, "%.*s%s%.*s: cannot write to standard output: %s\n", static_cast<int>(ProgramName.size()),
+                     ProgramName.data(), commandName.empty() ? "" : " ", static_cast<int>(commandName.size()),
+                     commandName.data(), std::strerror(err));
+    }
+    return ExitFailure;
+}
+
 int RunCommand(const CommandSpec& command, std::span<char* const> args,
                const std::function<int(const ParsedOptions&)>& body) {
+    int status = ExitSuccess;
     try {
         const ParsedOptions parsed = ParseOptions(args, command.Options);
         if (parsed.HelpRequested) {
             PrintCommandHelp(stdout, command);
-            return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+        } else {
+            status = body(parsed);
         }
-        return body(parsed);
     } catch (const UsageError& error) {
         std::fprintf(stderr, "%.*s %.*s: %s\n", static_cast<int>(ProgramName.size()), ProgramName.data(),
                      static_cast<int>(command.Name.size()), command.Name.data(), error.what());
         return ExitUsage;
     }
+    return FinishStandardOutput(command.Name, status);
 }
 
 }  // namespace kolvar::cli

@@ -70,6 +70,16 @@ struct Size {
 // "WxH" with both parts whole numbers in 1..max.
 Size ParseSize(std::string_view option, std::string_view text, int max);
 
+// The time option of every subcommand that draws or prints the sky.
+inline constexpr OptionSpec JulianDayOption{"--jd", "JD", "Julian day (UT); default: now (the system clock, UTC)"};
+
+// The Julian day (UT) of the system clock.
+double CurrentJulianDay();
+
+// The day --jd gives, or now without it. A day the orbital elements do not
+// cover (ElementsCoverDay: no finite Sun, Moon and planets) is a UsageError.
+double JulianDayFromOptions(const ParsedOptions& options);
+
 // Quotes user text for a one-line message (control characters become '?').
 std::string QuoteForMessage(std::string_view text);
 
@@ -78,8 +88,15 @@ void PrintCommandHelp(std::FILE* out, const CommandSpec& command);
 
 // Parses the arguments, prints help on --help, runs `body` otherwise, and
 // turns a UsageError from parsing or from `body` into the one-line message
-// "kolvar-chart NAME: MESSAGE" on stderr and exit status 2.
+// "kolvar-chart NAME: MESSAGE" on stderr and exit status 2. Standard output
+// is flushed at the end; a failure to write it (a full disk, a closed pipe
+// end) is one line on stderr and exit status 1.
 int RunCommand(const CommandSpec& command, std::span<char* const> args,
                const std::function<int(const ParsedOptions&)>& body);
+
+// Flushes standard output at the end of a run: `status` when that works,
+// otherwise ExitFailure, with the one-line message "kolvar-chart [NAME]:
+// cannot write to standard output: REASON" unless `status` already reports a failure.
+int FinishStandardOutput(std::string_view commandName, int status);
 
 }  // namespace kolvar::cli

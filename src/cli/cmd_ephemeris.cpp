@@ -6,10 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "astro/ephemeris_range.h"
 #include "astro/planets.h"
 #include "astro/sun_moon.h"
-#include "astro/time_scales.h"
 #include "astro/transforms.h"
 #include "cli/cli_options.h"
 #include "cli/subcommands.h"
@@ -19,7 +17,7 @@ namespace kolvar::cli {
 namespace {
 
 constexpr OptionSpec EphemerisOptions[] = {
-    {"--jd", "JD", "Julian day (UT); default: the system clock read as zone +1 h, no summer time"},
+    JulianDayOption,
 };
 
 constexpr CommandSpec EphemerisCommand{
@@ -29,24 +27,12 @@ constexpr CommandSpec EphemerisCommand{
     EphemerisOptions,
 };
 
-// The instant the main window starts with: the local clock taken as zone
-// +1 h without summer time.
-double StartUpJulianDay() {
-    const CalendarMoment now = ReadSystemClock();
-    return static_cast<double>(
-        JulianDayFromCalendar(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second, false, 1.0));
-}
-
 void PrintLine(const char* name, const SphericalPosition& position) {
     std::printf("%s\t%.17g\t%.17g\t%.17g\n", name, position.Longitude, position.Latitude, position.Distance);
 }
 
 int PrintEphemeris(const ParsedOptions& options) {
-    const auto jdText = options.Value("--jd");
-    const double julianDay = jdText ? ParseFiniteDouble("--jd", *jdText) : StartUpJulianDay();
-    if (!ElementsCoverDay(julianDay)) {
-        throw UsageError("--jd: outside the range of the orbital elements: " + QuoteForMessage(jdText.value_or("")));
-    }
+    const double julianDay = JulianDayFromOptions(options);
 
     const SunMoonResult state = SunMoonState(julianDay);
     std::vector<std::pair<std::string, SphericalPosition>> lines{{"Sun", state.SunEquatorial},
@@ -58,11 +44,7 @@ int PrintEphemeris(const ParsedOptions& options) {
     for (const auto& [name, position] : lines) {
         PrintLine(name.c_str(), position);
     }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        std::fprintf(stderr, "%s ephemeris: cannot write the output\n", ProgramName.data());
-        return ExitFailure;
-    }
-    return ExitSuccess;
+    return ExitSuccess;  // RunCommand reports a failure to write standard output
 }
 
 }  // namespace

@@ -4,12 +4,15 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "canvas/cp1250.h"
 #include "canvas/png_writer.h"
 #include "canvas/program_fonts.h"
 #include "chart/redraw.h"
 #include "cli/cli_options.h"
+#include "cli/output_file.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "identify/hit_test.h"
@@ -22,7 +25,7 @@ namespace {
 constexpr OptionSpec IdentifyOptions[] = {
     {"--x", "X", "chart pixel column of the click, 0 .. width - 1 (required)"},
     {"--y", "Y", "chart pixel row of the click, 0 .. height - 1 (required)"},
-    JdOption,
+    JulianDayOption,
     LatOption,
     LonOption,
     SizeOption,
@@ -64,6 +67,7 @@ IdentifyRequest ParseRequest(const ParsedOptions& options) {
     if (auto labels = options.Value("--labels")) {
         if (labels->empty()) throw UsageError("--labels: empty file name prefix");
         r.Labels = std::string(*labels);
+        for (const char* side : {"-left.png", "-right.png"}) CheckOutputName("--labels", r.Labels + side);
     }
     return r;
 }
@@ -105,11 +109,27 @@ int Identify(const ParsedOptions& options) {
     const ObjectLabels labels = FitObjectLabels(selection, r.FontSize, area);
 
     if (!r.Labels.empty()) {
-        for (const auto& [picture, side] : {std::pair{&labels.Left, "left"}, std::pair{&labels.Right, "right"}}) {
-            if (const std::string error = WritePng(*picture, r.Labels + "-" + side + ".png"); !error.empty()) {
-                std::fprintf(stderr, "%s identify: %s\n", ProgramName.data(), error.c_str());
-                return ExitFailure;
-            }
+        // Both pictures are staged before either is put in place.
+        OutputFile left(r.Labels + "-left.png"), right(r.Labels + "-right.png");
+        std::string error;
+        std::vector<unsigned char> leftPng, rightPng;
+        const auto bytes = [](const std::vector<unsigned char>& png) {
+            return std::string_view(reinterpret_cast<const char*>(png.data()), png.size());
+        };
+        if (!EncodePng(labels.Left, leftPng, error) || !EncodePng(labels.Right, rightPng, error)) {
+            // EncodePng has put the reason into error.
+        } else if (!left.Stage(bytes(leftPng))) {
+            error = left.Error();
+        } else if (!right.Stage(bytes(rightPng))) {
+            error = right.Error();
+        } else if (!left.Commit()) {
+            error = left.Error();
+        } else if (!right.Commit()) {
+            error = right.Error();
+        }
+        if (!error.empty()) {
+            std::fprintf(stderr, "%s identify: %s\n", ProgramName.data(), error.c_str());
+            return ExitFailure;
         }
     }
 

@@ -2,16 +2,12 @@
 // it, written as a PNG; optionally the table of placed objects as TSV, or a
 // timing of the redraw.
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
+#include <optional>
 #include <string>
-#include <system_error>
+#include <string_view>
 #include <vector>
 
 #include "canvas/png_writer.h"
@@ -20,6 +16,7 @@
 #include "chart/redraw.h"
 #include "astro/time_scales.h"
 #include "cli/cli_options.h"
+#include "cli/output_file.h"
 #include "cli/render_request.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
@@ -29,11 +26,11 @@ namespace kolvar::cli {
 namespace {
 
 constexpr OptionSpec RenderOptions[] = {
-    JdOption,
+    JulianDayOption,
     LatOption,
     LonOption,
     SizeOption,
-    {"--out", "FILE.png", "PNG file to write (default kolvar-sky.png)"},
+    {"--out", "FILE.png", "PNG file to write (default kolvar-sky.png; - for standard output)"},
     {"--objects", "FILE.tsv", "also write the placed objects: slot kind index visible azimuth altitude distance x y"},
     {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
 };
@@ -46,42 +43,19 @@ constexpr CommandSpec RenderCommand{
     RenderOptions,
 };
 
-// Whether two file names lead to the same file (symbolic links and "." and
-// ".." resolved as far as the directories exist).
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code errorA, errorB;
-    const std::filesystem::path pathA = std::filesystem::weakly_canonical(a, errorA);
-    const std::filesystem::path pathB = std::filesystem::weakly_canonical(b, errorB);
-    if (!errorA && !errorB) return pathA == pathB;
-    return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
-}
-
-// Writes the objects table into a new file beside `path` and names it in
-// `aside`; a file of any other name that happens to lie there is never touched.
-bool WriteObjectsAside(const std::string& path, const PixelOfDirection& pixelOf, const SkyObjectTable& objects,
-                       std::string& aside) {
-    std::string name = path + ".tmp-XXXXXX";
-    const int fd = mkstemp(name.data());
-    if (fd < 0) return false;
-    aside = name;
-    // mkstemp makes the file private; give it the permissions a plain new file gets.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, static_cast<mode_t>(0666 & ~mask));
-    std::FILE* file = fdopen(fd, "w");
-    if (!file) {
-        close(fd);
-        return false;
-    }
-    std::fprintf(file, "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n");
+// The objects table: a header line and one line per slot.
+std::string ObjectsTable(const PixelOfDirection& pixelOf, const SkyObjectTable& objects) {
+    std::string text = "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n";
+    char line[256];
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[slot];
         const ChartPoint p = pixelOf(e.Azimuth, e.Altitude);
-        std::fprintf(file, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot, e.Kind, e.Index, e.Visible,
-                     e.Azimuth, e.Altitude, e.Distance, static_cast<double>(p.X), static_cast<double>(p.Y));
+        const int n = std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot,
+                                    e.Kind, e.Index, e.Visible, e.Azimuth, e.Altitude, e.Distance,
+                                    static_cast<double>(p.X), static_cast<double>(p.Y));
+        text.append(line, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof line) - 1)));
     }
-    const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
-    return std::fclose(file) == 0 && flushed;
+    return text;
 }
 
 }  // namespace
@@ -92,16 +66,14 @@ RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaul
     const SkyRequest sky = ParseSkyOptions(options);
     r.Observer = sky.Observer;
     r.ChartSize = sky.ChartSize;
-    if (auto out = options.Value("--out")) {
-        if (out->empty()) throw UsageError("--out: empty file name");
-        r.Out = std::string(*out);
-    }
+    if (auto out = options.Value("--out")) r.Out = std::string(*out);
+    CheckOutputName("--out", r.Out);
     if (auto objects = options.Value("--objects")) {
-        if (objects->empty()) throw UsageError("--objects: empty file name");
+        CheckOutputName("--objects", *objects);
         r.Objects = std::string(*objects);
     }
     // The objects file would replace the picture just written.
-    if (!r.Objects.empty() && SameFile(r.Objects, r.Out))
+    if (!r.Objects.empty() && SameOutput(r.Objects, r.Out))
         throw UsageError("--out and --objects name the same file " + QuoteForMessage(r.Out));
     if (auto bench = options.Value("--bench")) {
         r.Bench = ParseInteger("--bench", *bench, 1, 100000);
@@ -125,28 +97,34 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
                     const SkyObjectTable& objects, const PixelOfDirection& pixelOf) {
     const std::string name(command);
-    // The objects file is written aside first and put in place only once the
-    // PNG is written too, so a failure leaves neither file half done.
-    std::string objectsAside;
-    if (!r.Objects.empty() && !WriteObjectsAside(r.Objects, pixelOf, objects, objectsAside)) {
-        if (!objectsAside.empty()) std::remove(objectsAside.c_str());
-        std::fprintf(stderr, "%s %s: cannot write %s\n", ProgramName.data(), name.c_str(),
-                     QuoteForMessage(r.Objects).c_str());
-        return ExitFailure;
-    }
-    if (const std::string error = WritePng(picture, r.Out); !error.empty()) {
-        if (!r.Objects.empty()) std::remove(objectsAside.c_str());
+    std::vector<unsigned char> png;
+    std::string error;
+    if (!EncodePng(picture, png, error)) {
         std::fprintf(stderr, "%s %s: %s\n", ProgramName.data(), name.c_str(), error.c_str());
         return ExitFailure;
     }
-    if (!r.Objects.empty() && std::rename(objectsAside.c_str(), r.Objects.c_str()) != 0) {
-        std::remove(objectsAside.c_str());
-        std::fprintf(stderr, "%s %s: cannot write %s\n", ProgramName.data(), name.c_str(),
-                     QuoteForMessage(r.Objects).c_str());
+    // Both files are staged before either is put in place, so a failure
+    // leaves neither half done.
+    OutputFile image(r.Out);
+    std::optional<OutputFile> table;
+    if (!r.Objects.empty()) table.emplace(r.Objects);
+    const OutputFile* failed = nullptr;
+    if (!image.Stage(std::string_view(reinterpret_cast<const char*>(png.data()), png.size()))) {
+        failed = &image;
+    } else if (table && !table->Stage(ObjectsTable(pixelOf, objects))) {
+        failed = &*table;
+    } else if (!image.Commit()) {
+        failed = &image;
+    } else if (table && !table->Commit()) {
+        failed = &*table;
+    }
+    if (failed != nullptr) {
+        std::fprintf(stderr, "%s %s: %s\n", ProgramName.data(), name.c_str(), failed->Error().c_str());
         return ExitFailure;
     }
-    std::printf("%s\n", r.Out.c_str());
-    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+    // Standard output carries the path only when no file went there.
+    if (!image.IsStandardOutput() && !(table && table->IsStandardOutput())) std::printf("%s\n", r.Out.c_str());
+    return ExitSuccess;
 }
 
 namespace {
@@ -171,7 +149,7 @@ int Bench(RenderRequest& r) {
     }
     PrintTimes("astro_ms", astro);
     PrintTimes("redraw_ms", redraw);
-    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+    return ExitSuccess;
 }
 
 int Render(const ParsedOptions& options) {

@@ -12,12 +12,12 @@
 #include "canvas/bitmap.h"
 #include "canvas/canvas.h"
 #include "canvas/font_registry.h"
-#include "canvas/png_writer.h"
 #include "canvas/program_fonts.h"
 #include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
 #include "catalog/runic_transliteration.h"
 #include "cli/cli_options.h"
+#include "cli/output_file.h"
 #include "cli/subcommands.h"
 
 namespace kolvar::cli {
@@ -25,7 +25,7 @@ namespace kolvar::cli {
 namespace {
 
 constexpr OptionSpec RunicOptions[] = {
-    {"--out", "FILE.png", "PNG file to write (default runes.png)"},
+    {"--out", "FILE.png", "PNG file to write (default runes.png; - for standard output)"},
 };
 
 constexpr CommandSpec RunicCommand{
@@ -191,10 +191,8 @@ int DrawSheet(Canvas* canvas, const std::vector<SheetName>& names, const std::ve
 
 int WriteSheet(const ParsedOptions& options) {
     std::string out = "runes.png";
-    if (auto value = options.Value("--out")) {
-        if (value->empty()) throw UsageError("--out: empty file name");
-        out = std::string(*value);
-    }
+    if (auto value = options.Value("--out")) out = std::string(*value);
+    CheckOutputName("--out", out);
     if (!RegisterProgramFonts()) {
         std::fprintf(stderr, "%s runic: the embedded fonts cannot be read\n", ProgramName.data());
         return ExitFailure;
@@ -215,8 +213,8 @@ int WriteSheet(const ParsedOptions& options) {
         std::fprintf(stderr, "%s runic: %s\n", ProgramName.data(), error.c_str());
         return ExitFailure;
     }
-    std::printf("%s\n", out.c_str());
-    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+    if (out != StandardOutputName) std::printf("%s\n", out.c_str());
+    return ExitSuccess;
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     const std::string_view name = args[1];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintTopLevelHelp();
-        return std::fflush(stdout) == 0 ? ExitSuccess : kolvar::cli::ExitFailure;
+        return kolvar::cli::FinishStandardOutput("", ExitSuccess);
     }
     for (const Subcommand& command : Subcommands) {
         if (command.Name == name) {

@@ -22,7 +22,7 @@ double ParseDegrees(std::string_view option, std::string_view text, double limit
 SkyRequest ParseSkyOptions(const ParsedOptions& options) {
     SkyRequest r;
     r.Observer = StartingObserverState();
-    if (auto jd = options.Value("--jd")) r.Observer.JulianDay = ParseFiniteDouble("--jd", *jd);
+    r.Observer.JulianDay = JulianDayFromOptions(options);
     if (auto lat = options.Value("--lat")) r.Observer.Latitude = ParseDegrees("--lat", *lat, 90.0);
     if (auto lon = options.Value("--lon")) r.Observer.Longitude = ParseDegrees("--lon", *lon, 360.0);
     if (auto size = options.Value("--size")) r.ChartSize = ParseSize("--size", *size, MaxChartSide);

@@ -10,8 +10,6 @@ namespace kolvar::cli {
 
 inline constexpr int MaxChartSide = 8192;
 
-inline constexpr OptionSpec JdOption{"--jd", "JD",
-                                     "Julian day (UT); default: the system clock read as zone +1 h, no summer time"};
 inline constexpr OptionSpec LatOption{"--lat", "DEG", "latitude in degrees, north positive (default 47.5890)"};
 inline constexpr OptionSpec LonOption{"--lon", "DEG", "longitude in degrees, east positive (default 19.0640)"};
 inline constexpr OptionSpec SizeOption{"--size", "WxH", "chart size in pixels (default 1024x768)"};
@@ -24,7 +22,8 @@ struct SkyRequest {
 // Degrees within -limit..limit, as radians; anything else is a UsageError.
 double ParseDegrees(std::string_view option, std::string_view text, double limit);
 
-// Reads --jd, --lat, --lon and --size, in that order; a bad value is a UsageError.
+// Reads --jd (JulianDayFromOptions), --lat, --lon and --size, in that order;
+// a bad value is a UsageError.
 SkyRequest ParseSkyOptions(const ParsedOptions& options);
 
 }  // namespace kolvar::cli

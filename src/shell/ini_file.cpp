@@ -60,6 +60,20 @@ std::optional<KeyValue> SplitKeyValue(std::string_view line)
     throw std::system_error(std::error_code(err, std::generic_category()), what);
 }
 
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link); the target need not exist yet.
+std::filesystem::path FollowLinks(std::filesystem::path path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(path, ec)) return path;
+        std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+        if (ec) ThrowErrno("cannot read the link", ec.value());
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    ThrowErrno("cannot follow the link", ELOOP);
+}
+
 }  // namespace
 
 IniFile IniFile::Load(const std::filesystem::path& path)
@@ -79,15 +93,25 @@ IniFile IniFile::Load(const std::filesystem::path& path)
 IniFile IniFile::Parse(std::string_view text)
 {
     IniFile ini;
-    std::size_t firstNewline = text.find('\n');
-    if (firstNewline != std::string_view::npos && firstNewline > 0 && text[firstNewline - 1] == '\r')
-        ini.newline_ = "\r\n";
+    constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    if (text.substr(0, Bom.size()) == Bom) {
+        ini.byteOrderMark_ = true;
+        text.remove_prefix(Bom.size());
+    }
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        ini.lines_.emplace_back(line);
+        Line line;
+        if (end == std::string_view::npos) {
+            line.Text = text.substr(start);
+        } else {
+            std::size_t textEnd = end;
+            while (textEnd > start && text[textEnd - 1] == '\r') --textEnd;
+            line.Text = text.substr(start, textEnd - start);
+            line.End = text.substr(textEnd, end + 1 - textEnd);
+            if (ini.lines_.empty()) ini.newline_ = line.End.size() > 1 ? "\r\n" : "\n";
+        }
+        ini.lines_.push_back(std::move(line));
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
@@ -97,14 +121,14 @@ IniFile IniFile::Parse(std::string_view text)
 std::optional<IniFile::Found> IniFile::Find(std::string_view section, std::string_view key) const
 {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        auto name = SectionName(lines_[i]);
+        auto name = SectionName(lines_[i].Text);
         if (!name || !SameName(*name, section)) continue;
         Found found;
         found.SectionLine = i;
         std::size_t j = i + 1;
-        for (; j < lines_.size() && !SectionName(lines_[j]); ++j) {
+        for (; j < lines_.size() && !SectionName(lines_[j].Text); ++j) {
             if (found.KeyLine) continue;
-            auto kv = SplitKeyValue(lines_[j]);
+            auto kv = SplitKeyValue(lines_[j].Text);
             if (kv && SameName(kv->Key, key)) found.KeyLine = j;
         }
         found.SectionEnd = j;
@@ -117,7 +141,7 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
 {
     auto found = Find(section, key);
     if (!found || !found->KeyLine) return std::nullopt;
-    std::string_view value = SplitKeyValue(lines_[*found->KeyLine])->Value;
+    std::string_view value = SplitKeyValue(lines_[*found->KeyLine].Text)->Value;
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     if (value.size() > MaxIniValueLength) value = value.substr(0, MaxIniValueLength);
@@ -130,37 +154,50 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key, 
     return value ? *value : std::string(fallback);
 }
 
+void IniFile::Insert(std::size_t at, std::string text)
+{
+    // A last line without a line end gets one before anything follows it.
+    if (at == lines_.size() && !lines_.empty() && lines_.back().End.empty()) lines_.back().End = newline_;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), newline_});
+}
+
 void IniFile::Write(std::string_view section, std::string_view key, std::string_view value)
 {
-    std::string line = std::string(key) + "=" + std::string(value);
+    std::string line(key);
+    line += '=';
+    line += value;
     auto found = Find(section, key);
     if (!found) {
-        lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(std::move(line));
+        std::string header = "[";
+        header += section;
+        header += ']';
+        Insert(lines_.size(), std::move(header));
+        Insert(lines_.size(), std::move(line));
         return;
     }
     if (found->KeyLine) {
-        lines_[*found->KeyLine] = std::move(line);
+        lines_[*found->KeyLine].Text = std::move(line);
         return;
     }
     // After the section's last non-blank line, so blank separators stay in place.
     std::size_t at = found->SectionEnd;
-    while (at > found->SectionLine + 1 && Trim(lines_[at - 1]).empty()) --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    while (at > found->SectionLine + 1 && Trim(lines_[at - 1].Text).empty()) --at;
+    Insert(at, std::move(line));
 }
 
 std::string IniFile::Text() const
 {
-    std::string out;
+    std::string out = byteOrderMark_ ? "\xEF\xBB\xBF" : "";
     for (const auto& line : lines_) {
-        out += line;
-        out += newline_;
+        out += line.Text;
+        out += line.End;
     }
     return out;
 }
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view text)
+void WriteFileAtomically(const std::filesystem::path& link, std::string_view text)
 {
+    const std::filesystem::path path = FollowLinks(link);
     // Renaming would replace even a file the user made read-only; such a file
     // is refused like a direct write to it would be.
     if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)

@@ -9,10 +9,11 @@
 namespace kolvar {
 
 // A private-profile (INI) file held as its lines, so that writing a few keys
-// keeps every other section, key, comment and blank line as it was.
-// Section and key names compare case-insensitively (ASCII), values are read
-// trimmed, with one pair of enclosing quotes removed, and cut at
-// MaxIniValueLength characters.
+// keeps every other section, key, comment and blank line as it was, byte for
+// byte: each line keeps its own line end, and a leading UTF-8 byte-order mark
+// is skipped when reading and written back. Section and key names compare
+// case-insensitively (ASCII), values are read trimmed, with one pair of
+// enclosing quotes removed, and cut at MaxIniValueLength characters.
 class IniFile {
 public:
     static constexpr std::size_t MaxIniValueLength = 1023;
@@ -30,7 +31,8 @@ public:
     std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
 
     // Replaces the key's value in the first section of that name, appends the
-    // key to that section, or appends the section at the end.
+    // key to that section, or appends the section at the end. New lines end
+    // like the file's first line ("\n" for a new file).
     void Write(std::string_view section, std::string_view key, std::string_view value);
 
     std::string Text() const;
@@ -43,14 +45,22 @@ private:
     };
     std::optional<Found> Find(std::string_view section, std::string_view key) const;
 
-    std::vector<std::string> lines_;
+    struct Line {
+        std::string Text;  // without its line end
+        std::string End;   // "\n" with every CR before it ("\r\n", "\r\r\n" ...), "" at the very end
+    };
+    void Insert(std::size_t at, std::string text);
+
+    std::vector<Line> lines_;
     std::string newline_ = "\n";
+    bool byteOrderMark_ = false;
 };
 
-// Writes `text` to `path` completely or not at all: a temporary file in the same
-// folder is written, flushed and renamed over the target. A target that
-// exists but may not be written (a read-only file) is left as it is. Throws
-// std::system_error naming the failed step and the reason.
+// Writes `text` to `path` completely or not at all: a temporary file in the
+// target's folder is written, flushed and renamed over the target. A symbolic
+// link is followed, so its target is replaced and the link stays. A target
+// that exists but may not be written (a read-only file) is left as it is.
+// Throws std::system_error naming the failed step and the reason.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace kolvar

@@ -45,6 +45,11 @@ std::string FormatGeneral15(double value, char separator)
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     if (value == 0.0) return "0";
+    // Rounded to 15 digits, the doubles nearest the largest one would become
+    // 1.79769313486232E308, which no reader takes for a finite number; they are
+    // written as the largest 15-digit text below it instead.
+    constexpr double LargestFifteenDigits = 1.79769313486231e308;
+    if (std::abs(value) > LargestFifteenDigits) value = std::copysign(LargestFifteenDigits, value);
 
     // Round to 15 significant digits first; the exponent of the rounded value
     // decides between fixed-point and scientific notation.
@@ -114,6 +119,21 @@ std::optional<double> ParseStrictDouble(std::string_view text, char separator)
 std::optional<double> ParseStrictDouble(std::string_view text)
 {
     return ParseStrictDouble(text, LocaleDecimalSeparator());
+}
+
+std::optional<double> ParseIniDouble(std::string_view text, char localeSeparator)
+{
+    // A text with at most one '.' or ',' (or the locale's own separator) and no
+    // other of them has one reading, whichever locale wrote it.
+    std::size_t count = 0;
+    char used = localeSeparator;
+    for (char c : text)
+        if (c == '.' || c == ',' || c == localeSeparator) {
+            ++count;
+            used = c;
+        }
+    if (count > 1) return std::nullopt;
+    return ParseStrictDouble(text, used);
 }
 
 std::optional<int> ParseIniInteger(std::string_view text)

@@ -14,6 +14,7 @@
 #include "dialogs/time_exchange.h"
 #include "shell/program_assets.h"
 #include "shell/program_path.h"
+#include "shell/runic_font_file.h"
 #include "shell/settings_file.h"
 #include "shell/signal_quit.h"
 
@@ -23,15 +24,6 @@ namespace {
 void Note(std::vector<std::string>* trace, const char* step)
 {
     if (trace != nullptr) trace->emplace_back(step);
-}
-
-void WriteFontFile(const std::filesystem::path& file, std::span<const unsigned char> font)
-{
-    // Rewritten at every start; a folder we cannot write to is no reason to stop.
-    std::FILE* f = std::fopen(file.c_str(), "w+b");
-    if (f == nullptr) return;
-    std::fwrite(font.data(), 1, font.size(), f);
-    std::fclose(f);
 }
 
 }  // namespace
@@ -47,7 +39,8 @@ void InitialiseStaticTables()
 void InstallRunicFont(const std::filesystem::path& programDirectory, std::span<const unsigned char> font)
 {
     if (font.empty()) throw StartupError("FindResource", "the runic font Runex23x.ttf is not embedded in the program");
-    if (MayKeepFilesBeside(programDirectory)) WriteFontFile(programDirectory / RunicFontFileName, font);
+    // Rewritten at every start; a folder we cannot write to is no reason to stop.
+    if (MayKeepFilesBeside(programDirectory)) WriteRunicFontFile(programDirectory, font);
     if (!RegisterCanvasFonts())
         std::fprintf(stderr, "kolvar: the canvas could not read the embedded faces; chart labels will not show\n");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()),

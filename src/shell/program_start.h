@@ -12,6 +12,7 @@
 #include "dialogs/place_dlg.h"
 #include "dialogs/plain_sky.h"
 #include "dialogs/time_dlg.h"
+#include "shell/runic_font_file.h"
 #include "shell/stars_form.h"
 
 namespace kolvar {
@@ -31,10 +32,8 @@ private:
 // any window exists.
 void InitialiseStaticTables();
 
-inline constexpr const char* RunicFontFileName = "Runex23x.ttf";
-
 // Makes the embedded runic face usable: writes it to programDirectory as
-// Runex23x.ttf (rewritten at every start; a failure to write is ignored),
+// Runex23x.ttf (rewritten at every start, atomically; a failure to write is ignored),
 // registers it with the canvas and with Qt (a QGuiApplication must exist).
 // Missing font bytes throw StartupError with the step "FindResource"; a face
 // that Qt rejects is reported on stderr and start-up goes on.

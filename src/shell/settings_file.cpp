@@ -16,9 +16,9 @@ constexpr const char* GeoPosSection = "GEOPOS";
 constexpr const char* FontSizeSection = "FONTSIZE";
 
 double ReadDouble(const IniFile& ini, const char* section, const char* key, const char* defaultText,
-                  double fallback)
+                  double fallback, char separator)
 {
-    return ParseStrictDouble(ini.ReadString(section, key, defaultText)).value_or(fallback);
+    return ParseIniDouble(ini.ReadString(section, key, defaultText), separator).value_or(fallback);
 }
 
 int ReadInteger(const IniFile& ini, const char* section, const char* key, int defaultValue)
@@ -60,6 +60,26 @@ std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programDi
 
 std::filesystem::path SettingsFilePath() { return SettingsFilePathFor(ProgramDirectory()); }
 
+IniValues ReadIniValues(const IniFile& ini, char separator)
+{
+    IniValues v;
+    v.Zone = ReadDouble(ini, LocalTimeSection, "Zone", "1", 1.0, separator);
+    v.SummerTime = ReadInteger(ini, LocalTimeSection, "SummerTime", 0) != 0 ? 1 : 0;
+    v.Longitude = ReadDouble(ini, GeoPosSection, "Longitude", "0.3327296", 0.3327296, separator);
+    v.Latitude = ReadDouble(ini, GeoPosSection, "Latitude", "0.8305847", 0.8305847, separator);
+    v.FontSize = ReadInteger(ini, FontSizeSection, "FontSize", 12);
+    return v;
+}
+
+void WriteIniValues(IniFile& ini, const IniValues& values, char separator)
+{
+    ini.Write(LocalTimeSection, "Zone", FormatGeneral15(values.Zone, separator));
+    ini.Write(LocalTimeSection, "SummerTime", values.SummerTime != 0 ? "1" : "0");
+    ini.Write(GeoPosSection, "Longitude", FormatGeneral15(values.Longitude, separator));
+    ini.Write(GeoPosSection, "Latitude", FormatGeneral15(values.Latitude, separator));
+    ini.Write(FontSizeSection, "FontSize", std::to_string(values.FontSize));
+}
+
 IniValues LoadIniFile(const std::filesystem::path& path)
 {
     IniFile ini;
@@ -68,13 +88,7 @@ IniValues LoadIniFile(const std::filesystem::path& path)
     } catch (const std::exception&) {
         // An unreadable file reads like a missing one: every value takes its default.
     }
-    IniValues v;
-    v.Zone = ReadDouble(ini, LocalTimeSection, "Zone", "1", 1.0);
-    v.SummerTime = ReadInteger(ini, LocalTimeSection, "SummerTime", 0) != 0 ? 1 : 0;
-    v.Longitude = ReadDouble(ini, GeoPosSection, "Longitude", "0.3327296", 0.3327296);
-    v.Latitude = ReadDouble(ini, GeoPosSection, "Latitude", "0.8305847", 0.8305847);
-    v.FontSize = ReadInteger(ini, FontSizeSection, "FontSize", 12);
-    return v;
+    return ReadIniValues(ini, LocaleDecimalSeparator());
 }
 
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values)
@@ -85,11 +99,7 @@ void SaveIniFile(const std::filesystem::path& path, const IniValues& values)
         // Other sections and keys must survive, so a file that exists but
         // cannot be read is not overwritten.
         IniFile ini = IniFile::Load(path);
-        ini.Write(LocalTimeSection, "Zone", FormatGeneral15(values.Zone));
-        ini.Write(LocalTimeSection, "SummerTime", values.SummerTime != 0 ? "1" : "0");
-        ini.Write(GeoPosSection, "Longitude", FormatGeneral15(values.Longitude));
-        ini.Write(GeoPosSection, "Latitude", FormatGeneral15(values.Latitude));
-        ini.Write(FontSizeSection, "FontSize", std::to_string(values.FontSize));
+        WriteIniValues(ini, values, LocaleDecimalSeparator());
         WriteFileAtomically(path, ini.Text());
     } catch (const std::system_error& e) {
         throw SettingsWriteError(path, e.what(), e.code().value());

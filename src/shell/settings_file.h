@@ -24,12 +24,22 @@ inline constexpr const char* SettingsFileName = "Kolvar.ini";
 std::filesystem::path SettingsFilePath();
 std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programDirectory);
 
-// Reads the values; never fails. A missing file or key gives the default, a
-// value that is no number gives that value's fallback, each value on its own.
+class IniFile;
+
+// The five values of an INI document; a missing key gives the default, a value
+// that is no number that value's fallback, each value on its own. Doubles are
+// read with either decimal separator (see ParseIniDouble).
+IniValues ReadIniValues(const IniFile& ini, char separator);
+// Sets the five keys, doubles written with `separator`; everything else stays.
+void WriteIniValues(IniFile& ini, const IniValues& values, char separator);
+
+// Reads the values with the locale's separator; never fails (an unreadable
+// file reads as an empty one).
 IniValues LoadIniFile(const std::filesystem::path& path);
 
-// Writes the five keys and keeps everything else in the file. The file is
-// replaced completely or left as it was. Throws SettingsWriteError.
+// Writes the five keys with the locale's separator and keeps everything else
+// in the file. The file is replaced completely or left as it was; a symbolic
+// link is kept and its target replaced. Throws SettingsWriteError.
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values);
 
 class SettingsWriteError : public std::runtime_error {

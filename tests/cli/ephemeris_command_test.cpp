@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "astro/angles.h"
@@ -73,17 +74,21 @@ TEST(EphemerisCommand, JoinedValueAndNegativeDay) {
     CheckFormat(negative.Out);
 }
 
-TEST(EphemerisCommand, DefaultsToTheClockInZonePlusOne) {
-    const CalendarMoment before = ReadSystemClock();
-    const double jdBefore = static_cast<double>(JulianDayFromCalendar(
-        before.Year, before.Month, before.Day, before.Hour, before.Minute, before.Second, false, 1.0));
+TEST(EphemerisCommand, DefaultsToTheTrueCurrentInstant) {
+    // The system clock in UTC, whatever the local zone; the Moon moves about
+    // half a degree an hour, so an hour's error shows clearly.
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    const double jd = static_cast<double>(JulianDayFromCalendar(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
+                                                                utc.tm_hour, utc.tm_min, utc.tm_sec, false, 0.0));
     const testing::RunResult run = RunChart({"ephemeris"});
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     const std::vector<double> numbers = CheckFormat(run.Out);
     ASSERT_EQ(numbers.size(), 27u);
-    // The Sun moves about a degree a day: a minute apart the right ascensions agree closely.
-    const SunMoonResult state = SunMoonState(jdBefore);
-    EXPECT_NEAR(std::remainder(numbers[0] - state.SunEquatorial.Longitude, TwoPi), 0.0, 1e-4);
+    InitPlanetTable();
+    const SunMoonResult state = SunMoonState(jd);
+    EXPECT_NEAR(std::remainder(numbers[3] - state.MoonEquatorial.Longitude, TwoPi), 0.0, 1.5e-3);
 }
 
 TEST(EphemerisCommand, HelpExitsZero) {

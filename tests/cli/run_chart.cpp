@@ -37,8 +37,8 @@ std::string ReadAndRemove(const std::string& path) {
 
 }  // namespace
 
-RunResult RunChart(const std::vector<std::string>& args) {
-    const std::string outPath = TempPath("out");
+RunResult RunChart(const std::vector<std::string>& args, const std::string& stdoutFile) {
+    const std::string outPath = stdoutFile.empty() ? TempPath("out") : stdoutFile;
     const std::string errPath = TempPath("err");
 
     std::vector<std::string> argvStrings{KOLVAR_CHART_BINARY};
@@ -63,7 +63,7 @@ RunResult RunChart(const std::vector<std::string>& args) {
         waitpid(pid, &status, 0);
         result.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    result.Out = ReadAndRemove(outPath);
+    if (stdoutFile.empty()) result.Out = ReadAndRemove(outPath);
     result.Err = ReadAndRemove(errPath);
     return result;
 }

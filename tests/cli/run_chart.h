@@ -11,8 +11,9 @@ struct RunResult {
     std::string Err;
 };
 
-// Runs the built kolvar-chart with `args`, capturing stdout and stderr.
-RunResult RunChart(const std::vector<std::string>& args);
+// Runs the built kolvar-chart with `args`, capturing stdout and stderr; with
+// `stdoutFile`, standard output goes to that file (Out stays empty).
+RunResult RunChart(const std::vector<std::string>& args, const std::string& stdoutFile = "");
 
 // Splits text into lines (without the line ends); a final line end adds no empty line.
 std::vector<std::string> Lines(const std::string& text);

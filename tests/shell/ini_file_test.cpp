@@ -61,6 +61,33 @@ TEST(IniFile, KeepsWindowsLineEndings)
     EXPECT_EQ(ini.Text(), "[A]\r\nK=1\r\nL=2\r\n");
 }
 
+TEST(IniFile, EveryLineKeepsItsOwnLineEndAcrossSaves)
+{
+    // CR CR LF, LF, CR LF and a last line without any: each stays as it was,
+    // new lines end in CR LF like the first one, and a second save changes nothing.
+    std::string text = "[A]\r\r\nK=1\r\r\nX=y\n\r\n[B]\r\nL=2";
+    IniFile ini = IniFile::Parse(text);
+    EXPECT_EQ(ini.Read("A", "K"), "1");
+    ini.Write("A", "K", "5");
+    ini.Write("A", "New", "6");
+    ini.Write("C", "N", "4");
+    const std::string once = ini.Text();
+    EXPECT_EQ(once, "[A]\r\r\nK=5\r\r\nX=y\nNew=6\r\n\r\n[B]\r\nL=2\r\n[C]\r\nN=4\r\n");
+    IniFile again = IniFile::Parse(once);
+    again.Write("A", "K", "5");
+    again.Write("A", "New", "6");
+    again.Write("C", "N", "4");
+    EXPECT_EQ(again.Text(), once);
+}
+
+TEST(IniFile, ByteOrderMarkIsSkippedAndKept)
+{
+    IniFile ini = IniFile::Parse("\xEF\xBB\xBF[LOCALTIME]\nZone=2\n");
+    EXPECT_EQ(ini.Read("LOCALTIME", "Zone"), "2");
+    ini.Write("LOCALTIME", "Zone", "3");
+    EXPECT_EQ(ini.Text(), "\xEF\xBB\xBF[LOCALTIME]\nZone=3\n");
+}
+
 TEST(IniFile, MissingFileLoadsEmpty)
 {
     IniFile ini = IniFile::Load(std::filesystem::temp_directory_path() / "kolvar-no-such-file.ini");

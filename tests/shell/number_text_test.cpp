@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <limits>
 
 namespace kolvar {
 namespace {
@@ -68,8 +70,26 @@ TEST(ParseStrictDouble, RejectsAnythingElse)
 
 TEST(ParseStrictDouble, RoundTripsFifteenDigitTexts)
 {
-    for (double v : {0.3327296, 0.8305847, -3.141592653589793, 1e-9, 6.02214076e23})
-        EXPECT_NEAR(*ParseStrictDouble(FormatGeneral15(v, ','), ','), v, std::abs(v) * 1e-14);
+    const double largest = std::numeric_limits<double>::max();
+    for (double v : {0.3327296, 0.8305847, -3.141592653589793, 1e-9, 6.02214076e23, largest, -largest,
+                     std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min()}) {
+        const std::optional<double> back = ParseStrictDouble(FormatGeneral15(v, ','), ',');
+        ASSERT_TRUE(back.has_value()) << FormatGeneral15(v, ',');
+        EXPECT_NEAR(*back, v, std::abs(v) * 1e-14);
+    }
+    EXPECT_EQ(FormatGeneral15(largest, '.'), "1.79769313486231E308");
+}
+
+TEST(ParseIniDouble, TakesEitherSeparatorWhenOnlyOneIsThere)
+{
+    for (char locale : {'.', ',', '\''}) {
+        EXPECT_EQ(ParseIniDouble("0,5", locale), 0.5) << locale;
+        EXPECT_EQ(ParseIniDouble("-0.5E-3", locale), -0.5e-3) << locale;
+        EXPECT_EQ(ParseIniDouble("12", locale), 12.0) << locale;
+        for (const char* bad : {"1.5,0", "1,000,000", "1..5", "1.5.", "abc", ""})
+            EXPECT_FALSE(ParseIniDouble(bad, locale).has_value()) << '"' << bad << "\" " << locale;
+    }
+    EXPECT_EQ(ParseIniDouble("2'5", '\''), 2.5);
 }
 
 TEST(ParseIniInteger, DecimalAndHexadecimal)

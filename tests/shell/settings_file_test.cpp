@@ -9,9 +9,12 @@
 #include <clocale>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <system_error>
+
+#include "shell/ini_file.h"
 
 namespace kolvar {
 namespace {
@@ -95,15 +98,58 @@ TEST_F(SettingsFileTest, IntegerRules)
     EXPECT_EQ(v.FontSize, 16);
 }
 
-TEST_F(SettingsFileTest, CommaFileUnderPointLocaleTakesTheFallbacks)
+TEST_F(SettingsFileTest, EitherDecimalSeparatorReadsUnderEitherLocale)
 {
-    WriteText("[LOCALTIME]\nZone=2\n[GEOPOS]\nLongitude=0,1\nLatitude=0,2\n");
+    // A comma file under the point locale of this process, then both ways
+    // through the separator the locale would give.
+    WriteText("[LOCALTIME]\nZone=1,5\n[GEOPOS]\nLongitude=-0,1\nLatitude=2,5E-7\n");
     IniValues v = Load();
-    EXPECT_EQ(v.Zone, 2.0);  // no separator, still a number
-    EXPECT_EQ(v.Longitude, 0.3327296);
-    EXPECT_EQ(v.Latitude, 0.8305847);
-    WriteText("[LOCALTIME]\nZone=1,5\n");
-    EXPECT_EQ(Load().Zone, 1.0);
+    EXPECT_EQ(v.Zone, 1.5);
+    EXPECT_EQ(v.Longitude, -0.1);
+    EXPECT_EQ(v.Latitude, 2.5e-7);
+    IniFile point = IniFile::Parse("[GEOPOS]\nLongitude=0.25\nLatitude=0,75\n");
+    for (char locale : {'.', ','}) {
+        IniValues read = ReadIniValues(point, locale);
+        EXPECT_EQ(read.Longitude, 0.25) << locale;
+        EXPECT_EQ(read.Latitude, 0.75) << locale;
+    }
+    // Both separators in one text: no reading is sure, the fallback applies.
+    EXPECT_EQ(ReadIniValues(IniFile::Parse("[GEOPOS]\nLatitude=1.234,5\n"), ',').Latitude, 0.8305847);
+}
+
+TEST_F(SettingsFileTest, CommaLocaleWritesCommasThatReadBack)
+{
+    IniFile ini;
+    WriteIniValues(ini, {-2.5, 1, 0.125, -0.5, 14}, ',');
+    EXPECT_NE(ini.Text().find("Zone=-2,5\n"), std::string::npos) << ini.Text();
+    IniValues back = ReadIniValues(ini, '.');
+    EXPECT_EQ(back.Zone, -2.5);
+    EXPECT_EQ(back.Longitude, 0.125);
+    EXPECT_EQ(back.Latitude, -0.5);
+}
+
+TEST_F(SettingsFileTest, ExtremeDoublesSurviveASaveAndLoad)
+{
+    const double largest = std::numeric_limits<double>::max();
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    SaveIniFile(file_, {largest, 0, -largest, tiny, 12});
+    IniValues back = Load();
+    EXPECT_NEAR(back.Zone / largest, 1.0, 1e-14);
+    EXPECT_NEAR(back.Longitude / largest, -1.0, 1e-14);
+    EXPECT_EQ(back.Latitude, tiny);
+}
+
+TEST_F(SettingsFileTest, ALinkedFileIsSavedToItsTargetAndTheLinkStays)
+{
+    fs::create_directory(dir_ / "dotfiles");
+    std::ofstream(dir_ / "dotfiles" / "kolvar.ini") << "[Window]\nLeft=7\n";
+    fs::create_symlink(fs::path("dotfiles") / "kolvar.ini", file_);
+    SaveIniFile(file_, {2.0, 0, 0.1, 0.2, 16});
+    EXPECT_TRUE(fs::is_symlink(file_));
+    EXPECT_EQ(ReadText(), "[Window]\nLeft=7\n[LOCALTIME]\nZone=2\nSummerTime=0\n[GEOPOS]\nLongitude=0.1\n"
+                          "Latitude=0.2\n[FONTSIZE]\nFontSize=16\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "dotfiles"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 
 TEST_F(SettingsFileTest, SavedFileHasTheDocumentedShape)

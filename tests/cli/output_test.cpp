@@ -1,0 +1,168 @@
+// Where kolvar-chart's files go: FIFOs and devices are written into, never
+// replaced; "-" is standard output; failures to write are one line and exit
+// status 1, impossible targets one line and exit status 2.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "canvas/png_reader.h"
+#include "run_chart.h"
+
+namespace kolvar::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Lines;
+using testing::RunChart;
+
+const std::vector<std::string> SmallChart{"render", "--jd", "2451545", "--size", "64x48"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool IsChartPng(const std::string& bytes) {
+    const std::optional<Bitmap> image =
+        ReadPngBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    return image && image->Width() == 64 && image->Height() == 48;
+}
+
+// Copies everything written into the FIFO to `copy`, in a child process that
+// gives up after ten seconds (a FIFO replaced by a file never gets a writer).
+class FifoDrain {
+public:
+    FifoDrain(const fs::path& fifo, const fs::path& copy) : copy_(copy) {
+        pid_ = ::fork();
+        if (pid_ != 0) return;
+        ::alarm(10);
+        const int in = ::open(fifo.c_str(), O_RDONLY);
+        const int out = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        char buffer[65536];
+        ssize_t n = 0;
+        while (in >= 0 && out >= 0 && (n = ::read(in, buffer, sizeof buffer)) > 0)
+            if (::write(out, buffer, static_cast<std::size_t>(n)) != n) ::_exit(1);
+        ::_exit(in >= 0 && out >= 0 && n == 0 ? 0 : 1);
+    }
+    // What the FIFO carried, or nothing when the drain did not finish cleanly.
+    std::optional<std::string> Take() {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+        return ReadAll(copy_);
+    }
+
+private:
+    fs::path copy_;
+    pid_t pid_ = -1;
+};
+
+class OutputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string tmpl = (fs::temp_directory_path() / "kolvar-output-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+        dir_ = tmpl;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+};
+
+TEST_F(OutputTest, FifosAndDevicesAreWrittenIntoAndStay) {
+    const fs::path picture = dir_ / "picture.fifo", table = dir_ / "table.fifo";
+    ASSERT_EQ(::mkfifo(picture.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(table.c_str(), 0600), 0);
+    FifoDrain pictureDrain(picture, dir_ / "picture.copy");
+    FifoDrain tableDrain(table, dir_ / "table.copy");
+    const auto run = RunChart(With(SmallChart, {"--out", picture.string(), "--objects", table.string()}));
+    EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+    const std::optional<std::string> png = pictureDrain.Take();
+    const std::optional<std::string> tsv = tableDrain.Take();
+    ASSERT_TRUE(png && tsv) << "a FIFO was not written into";
+    EXPECT_TRUE(IsChartPng(*png));
+    EXPECT_EQ(tsv->rfind("slot\tkind\t", 0), 0u);
+    EXPECT_TRUE(fs::is_fifo(picture));
+    EXPECT_TRUE(fs::is_fifo(table));
+
+    // A character device: the null device, made here so nothing real is at stake.
+    const fs::path device = dir_ / "null";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0) GTEST_SKIP() << "cannot make a device node here";
+    const auto toDevice = RunChart(With(SmallChart, {"--out", device.string()}));
+    EXPECT_EQ(toDevice.ExitStatus, 0) << toDevice.Err;
+    EXPECT_TRUE(fs::is_character_file(device));
+}
+
+TEST_F(OutputTest, DashIsStandardOutputAndThenNoPathIsPrinted) {
+    const fs::path table = dir_ / "objects.tsv";
+    const auto run = RunChart(With(SmallChart, {"--out", "-", "--objects", table.string()}));
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    EXPECT_TRUE(IsChartPng(run.Out));
+    EXPECT_EQ(ReadAll(table).rfind("slot\tkind\t", 0), 0u);
+
+    const auto sheet = RunChart({"runic", "--out", "-"});
+    ASSERT_EQ(sheet.ExitStatus, 0) << sheet.Err;
+    EXPECT_EQ(sheet.Out.rfind("\x89PNG\r\n", 0), 0u);
+}
+
+TEST_F(OutputTest, LinkedTargetIsReplacedKeepingTheLinkAndTheMode) {
+    const fs::path real = dir_ / "real.png", link = dir_ / "link.png";
+    std::ofstream(real) << "old";
+    ASSERT_EQ(::chmod(real.c_str(), 0600), 0);
+    fs::create_symlink("real.png", link);
+    const auto run = RunChart(With(SmallChart, {"--out", link.string()}));
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(IsChartPng(ReadAll(real)));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
+TEST_F(OutputTest, FailuresToWriteAreOneLineAndStatusOne) {
+    for (const std::vector<std::string>& args : {
+             With(SmallChart, {"--out", (dir_ / "x.png").string()}),  // the path line
+             With(SmallChart, {"--out", "-"}),
+             std::vector<std::string>{"ephemeris", "--jd", "2451545"},
+             std::vector<std::string>{"render", "--help"},
+         }) {
+        const auto run = RunChart(args, "/dev/full");
+        EXPECT_EQ(run.ExitStatus, 1) << args.back();
+        EXPECT_EQ(Lines(run.Err).size(), 1u) << run.Err;
+        EXPECT_NE(run.Err.find("standard output"), std::string::npos) << run.Err;
+    }
+    const auto missing = RunChart(With(SmallChart, {"--out", (dir_ / "no" / "x.png").string()}));
+    EXPECT_EQ(missing.ExitStatus, 1);
+    EXPECT_EQ(Lines(missing.Err).size(), 1u) << missing.Err;
+}
+
+TEST_F(OutputTest, DirectoryTargetIsBadInput) {
+    for (const std::vector<std::string>& args : {
+             With(SmallChart, {"--out", dir_.string()}),
+             With(SmallChart, {"--out", (dir_ / "x.png").string(), "--objects", dir_.string()}),
+             std::vector<std::string>{"runic", "--out", dir_.string()},
+         }) {
+        const auto run = RunChart(args);
+        EXPECT_EQ(run.ExitStatus, 2) << run.Err;
+        EXPECT_EQ(Lines(run.Err).size(), 1u) << run.Err;
+        EXPECT_TRUE(run.Out.empty());
+    }
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+}  // namespace
+}  // namespace kolvar::cli
