@@ -94,6 +94,7 @@ TEST_F(CloseUpCommand, BadInputIsOneLineExitTwoAndNoFileAndBenchWritesNothing) {
              {"--az", "10"},
              {"--az", "north", "--alt", "90.5"},
              {"--az", "10", "--alt", "10", "--chart-size", "0x100"},
+             {"--az", "10", "--alt", "10", "--jd", "1e12"},  // no orbits that day
          }) {
         std::vector<std::string> full{"closeup", "--out", png, "--objects", tsv};
         full.insert(full.end(), args.begin(), args.end());

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -80,6 +81,7 @@ TEST_F(IdentifyCommand, BadInputIsOneLineAndWritesNothing) {
         {"--x", "10", "--y", "10", "--lat", "91"},
         {"--x", "10", "--y", "10", "--size", "0x10"},
         {"--x", "10", "--y", "10", "--labels="},
+        {"--x", "10", "--y", "10", "--jd", "-1e8"},  // no orbits that day
     };
     for (std::vector<std::string> args : bad) {
         args.insert(args.begin(), "identify");
@@ -94,6 +96,12 @@ TEST_F(IdentifyCommand, BadInputIsOneLineAndWritesNothing) {
                                       "/nonexistent-dir/label"});
     EXPECT_EQ(unwritable.ExitStatus, 1);
     EXPECT_EQ(Lines(unwritable.Err).size(), 1u) << unwritable.Err;
+    // A directory where a picture should go is bad input, and neither picture is written.
+    std::filesystem::create_directory(prefix + "-right.png");
+    const auto directory = RunChart({"identify", "--x", "1", "--y", "1", "--labels", prefix});
+    std::filesystem::remove(prefix + "-right.png");
+    EXPECT_EQ(directory.ExitStatus, 2) << directory.Err;
+    EXPECT_FALSE(Exists(prefix + "-left.png"));
 }
 
 }  // namespace
