@@ -176,7 +176,12 @@ TEST_F(CloseUpBand, BandFilledAlongTheEquatorAndSkyClearAwayFromIt) {
         galactic(0, 360), unit(0, 1);
     int views = 0, totalOn = 0, totalOnSamples = 0;
     while (views < 60) {
-        Observe(day(random), std::asin(sine(random)) / Deg, longitude(random));
+        // One draw after another: the order of a call's arguments is the
+        // compiler's choice, and every compiler must see the same views.
+        const double lon = longitude(random);
+        const double lat = std::asin(sine(random)) / Deg;
+        const double jd = day(random);
+        Observe(jd, lat, lon);
         const double l = galactic(random);
         const HorizontalPosition view = Towards(GalacticToEquatorial(l, 0));
         if (view.Altitude < 5 * Deg) continue;

@@ -30,7 +30,7 @@ void WhenShown(QDialog* dialog, std::function<void()> action)
 {
     auto* timer = new QTimer(dialog);
     QObject::connect(timer, &QTimer::timeout, dialog, [dialog, timer, action = std::move(action)] {
-        if (!dialog->isVisible() || QApplication::activeModalWidget() != dialog) return;
+        if (!dialog->isVisible() || QApplication::activeModalWidget() != dialog || !dialog->isActiveWindow()) return;
         timer->stop();
         timer->deleteLater();
         action();

@@ -17,8 +17,9 @@ void PrepareDialogTests(const std::filesystem::path& scratchDirectory);
 // The program's windows, their messages collected in `errors` instead of shown.
 ProgramWindows TestWindows(const std::filesystem::path& settingsFile, QStringList& errors);
 
-// Runs `action` as soon as `dialog` is the modal window on screen; for
-// driving a dialog that an exchange shows with exec().
+// Runs `action` as soon as `dialog` is the modal window on screen and active
+// (so that its focus is where a user finds it); for driving a dialog that an
+// exchange shows with exec().
 void WhenShown(QDialog* dialog, std::function<void()> action);
 
 // Replaces the text of a field as a user would: focus, select all, type.
