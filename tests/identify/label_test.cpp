@@ -57,7 +57,7 @@ TEST_F(LabelText, StarRows) {
     ASSERT_GT(flamsteedOnly, 0);
     const LabelRows f = StarRows(flamsteedOnly);
     EXPECT_EQ(f[0].Text, " ");
-    EXPECT_EQ(f[1].Text, " " + std::to_string(FlamsteedOf(flamsteedOnly).Number) + " Andromedae");
+    EXPECT_EQ(f[1].Text, std::string(" ").append(std::to_string(FlamsteedOf(flamsteedOnly).Number)).append(" Andromedae"));
 
     int undesignated = -1;  // Andromeda has none
     for (const StarRecord& s : StarCatalogue)
