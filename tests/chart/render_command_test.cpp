@@ -24,20 +24,9 @@ using cli::testing::RunChart;
 
 constexpr double Deg = 3.141592653589793 / 180;
 
-class RenderCommand : public ::testing::Test {
+class RenderCommand : public cli::testing::ScratchOutputs {
 protected:
-    void SetUp() override {
-        const std::string base = "/tmp/kolvar_render_test_" + std::to_string(::getpid());
-        png = base + ".png";
-        tsv = base + ".tsv";
-    }
-    void TearDown() override {
-        std::remove(png.c_str());
-        std::remove(tsv.c_str());
-    }
-    static bool Exists(const std::string& path) { return std::ifstream(path).good(); }
-
-    std::string png, tsv;
+    RenderCommand() : ScratchOutputs("render_test") {}
 };
 
 TEST_F(RenderCommand, PngIsTheWindowPictureAndObjectsMatchTheTable) {

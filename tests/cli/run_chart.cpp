@@ -90,4 +90,15 @@ std::vector<std::string> Fields(const std::string& line, char separator) {
     }
 }
 
+ScratchOutputs::ScratchOutputs(const std::string& stem)
+    : png("/tmp/kolvar_" + stem + "_" + std::to_string(::getpid()) + ".png"),
+      tsv("/tmp/kolvar_" + stem + "_" + std::to_string(::getpid()) + ".tsv") {}
+
+void ScratchOutputs::TearDown() {
+    std::remove(png.c_str());
+    std::remove(tsv.c_str());
+}
+
+bool ScratchOutputs::Exists(const std::string& path) { return std::ifstream(path).good(); }
+
 }  // namespace kolvar::cli::testing

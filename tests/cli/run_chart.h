@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -18,5 +20,16 @@ RunResult RunChart(const std::vector<std::string>& args, const std::string& stdo
 // Splits text into lines (without the line ends); a final line end adds no empty line.
 std::vector<std::string> Lines(const std::string& text);
 std::vector<std::string> Fields(const std::string& line, char separator);
+
+// A PNG and an objects file name of this process under /tmp, removed after
+// each test, so a command's outputs (or their absence) can be checked.
+class ScratchOutputs : public ::testing::Test {
+protected:
+    explicit ScratchOutputs(const std::string& stem);
+    void TearDown() override;
+    static bool Exists(const std::string& path);
+
+    std::string png, tsv;
+};
 
 }  // namespace kolvar::cli::testing

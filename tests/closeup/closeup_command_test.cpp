@@ -27,19 +27,9 @@ using cli::testing::RunChart;
 
 constexpr double Deg = 3.141592653589793 / 180;
 
-class CloseUpCommand : public ::testing::Test {
+class CloseUpCommand : public cli::testing::ScratchOutputs {
 protected:
-    void SetUp() override {
-        const std::string base = "/tmp/kolvar_closeup_test_" + std::to_string(::getpid());
-        png = base + ".png";
-        tsv = base + ".tsv";
-    }
-    void TearDown() override {
-        std::remove(png.c_str());
-        std::remove(tsv.c_str());
-    }
-    static bool Exists(const std::string& path) { return std::ifstream(path).good(); }
-    std::string png, tsv;
+    CloseUpCommand() : ScratchOutputs("closeup_test") {}
 };
 
 TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
