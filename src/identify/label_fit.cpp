@@ -58,7 +58,6 @@ ObjectLabels FitObjectLabels(const SkyObjectEntry& selection, int characterSize,
     labels.Names = ComposeRunicNames(right, selection, area.Margins);
     labels.RunicLines = RunicLinesAsDrawn(labels.Names);
 
-    labels.LeftSize = area.FixedLeftSize.value_or(TextSize{labels.Left.Width(), labels.Left.Height()});
     labels.LeftX = area.Client.Left;
     labels.LeftY = area.Client.Top;
     labels.RightX = area.Client.Right - labels.Right.Width();
