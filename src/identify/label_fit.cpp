@@ -8,46 +8,37 @@ int ClampLabelFontSize(long long characterSize) {
     return static_cast<int>(std::clamp<long long>(characterSize, MinLabelFontSize, MaxLabelFontSize));
 }
 
-namespace {
-
-// Measures the two pictures at one size, heights first: the widths, which
-// cost glyph look-ups, are only measured when both heights fit.
-class LabelMeasure {
-public:
-    LabelMeasure(const SkyObjectEntry& selection, const LabelArea& area, const std::vector<std::string>& lines)
-        : selection_(selection), area_(area), lines_(lines), canvas_(scratch_) {
-        canvas_.SetFontFace(RunicLabelFace);
-    }
-
-    bool Fits(int size) {
-        const long long height = static_cast<long long>(area_.Client.Bottom) - area_.Client.Top;
-        const long long width = static_cast<long long>(area_.Client.Right) - area_.Client.Left;
-        const LabelRows rows = ComposeLabelRows(selection_, size);
-        canvas_.SetFontSize(size);
-        const bool fixed = area_.FixedLeftSize.has_value();
-        const int leftHeight = fixed ? area_.FixedLeftSize->Height : LayOutLabel(canvas_, rows, area_.Margins, false).Height;
-        if (height < leftHeight || height < LayOutRunicNames(canvas_, lines_, area_.Margins, false).Height)
-            return false;
-        const int leftWidth = fixed ? area_.FixedLeftSize->Width : LayOutLabel(canvas_, rows, area_.Margins).Width;
-        return width >= static_cast<long long>(leftWidth) + LayOutRunicNames(canvas_, lines_, area_.Margins).Width;
-    }
-
-private:
-    const SkyObjectEntry& selection_;
-    const LabelArea& area_;
-    const std::vector<std::string>& lines_;
-    Bitmap scratch_;  // measuring draws nothing
-    Canvas canvas_;
-};
-
-}  // namespace
-
 ObjectLabels FitObjectLabels(const SkyObjectEntry& selection, int characterSize, const LabelArea& area) {
     ObjectLabels labels;
-    const std::vector<std::string> lines = RunicLinesAsDrawn(CollectRunicNames(selection));
+    std::vector<std::string> lines = RunicLinesAsDrawn(CollectRunicNames(selection));
     int size = ClampLabelFontSize(characterSize);
-    LabelMeasure measure(selection, area, lines);
-    while (size > SmallestFittingFontSize && !measure.Fits(size)) --size;
+    // The rows' texts do not depend on the size and every row's size is the
+    // label size or one more, so the rows are composed once and only their
+    // sizes follow the steps.
+    LabelRows rows = ComposeLabelRows(selection, size);
+    const long long height = static_cast<long long>(area.Client.Bottom) - area.Client.Top;
+    const long long width = static_cast<long long>(area.Client.Right) - area.Client.Left;
+    const bool fixed = area.FixedLeftSize.has_value();
+    Bitmap scratch;  // measuring draws nothing
+    Canvas measure(scratch);
+    measure.SetFontFace(RunicLabelFace);
+    // Measures the two pictures at the current size, heights first: the
+    // widths, which cost glyph look-ups, are only measured when both heights fit.
+    const auto fits = [&] {
+        measure.SetFontSize(size);
+        const int leftHeight =
+            fixed ? area.FixedLeftSize->Height : LayOutLabel(measure, rows, area.Margins, false).Height;
+        if (height < leftHeight || height < LayOutRunicNames(measure, lines, area.Margins, false).Height)
+            return false;
+        const int leftWidth =
+            fixed ? area.FixedLeftSize->Width : LayOutLabel(measure, rows, area.Margins).Width;
+        return width >=
+               static_cast<long long>(leftWidth) + LayOutRunicNames(measure, lines, area.Margins).Width;
+    };
+    while (size > SmallestFittingFontSize && !fits()) {
+        --size;
+        for (LabelRow& row : rows) --row.Size;
+    }
 
     labels.FontSize = size;
     Canvas left(labels.Left);
@@ -56,9 +47,8 @@ ObjectLabels FitObjectLabels(const SkyObjectEntry& selection, int characterSize,
     Canvas right(labels.Right);
     right.SetFontSize(size);
     labels.Names = ComposeRunicNames(right, selection, area.Margins);
-    labels.RunicLines = RunicLinesAsDrawn(labels.Names);
+    labels.RunicLines = std::move(lines);
 
-    labels.LeftSize = area.FixedLeftSize.value_or(TextSize{labels.Left.Width(), labels.Left.Height()});
     labels.LeftX = area.Client.Left;
     labels.LeftY = area.Client.Top;
     labels.RightX = area.Client.Right - labels.Right.Width();

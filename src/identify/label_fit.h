@@ -33,7 +33,6 @@ struct ObjectLabels {
     Bitmap Left, Right;
     int LeftX = 0, LeftY = 0;    // top-left corner of the left label: the client's
     int RightX = 0, RightY = 0;  // the right label's right edge on the client's
-    TextSize LeftSize;           // the left label widget's size
 };
 
 // Composes the labels of `selection` starting at `characterSize` (clamped)

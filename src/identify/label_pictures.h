@@ -38,7 +38,7 @@ LabelLayout LayOutLabel(Canvas& canvas, const LabelRows& rows, LabelMargins marg
 struct RunicLayout {
     std::vector<int> LineWidths;  // empty when measured without widths
     int LineHeight = 0;           // the face's text height, the same for every line
-    int Width = 0;                // 0 when measured without widths
+    int Width = 0;                // only the margins when measured without widths
     int Height = 0;
 };
 RunicLayout LayOutRunicNames(Canvas& canvas, const std::vector<std::string>& lines, LabelMargins margins,

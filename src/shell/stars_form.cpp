@@ -245,10 +245,6 @@ void TStarsForm::Shrivell1Click()
     Observer.FontSize = ShrinkFontSize(Observer.FontSize);
 }
 
-}  // namespace kolvar
-
-namespace kolvar {
-
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
     if (button == Qt::RightButton) {
