@@ -109,26 +109,15 @@ int Identify(const ParsedOptions& options) {
     const ObjectLabels labels = FitObjectLabels(selection, r.FontSize, area);
 
     if (!r.Labels.empty()) {
-        // Both pictures are staged before either is put in place.
-        OutputFile left(r.Labels + "-left.png"), right(r.Labels + "-right.png");
-        std::string error;
         std::vector<unsigned char> leftPng, rightPng;
-        const auto bytes = [](const std::vector<unsigned char>& png) {
-            return std::string_view(reinterpret_cast<const char*>(png.data()), png.size());
-        };
-        if (!EncodePng(labels.Left, leftPng, error) || !EncodePng(labels.Right, rightPng, error)) {
-            // EncodePng has put the reason into error.
-        } else if (!left.Stage(bytes(leftPng))) {
-            error = left.Error();
-        } else if (!right.Stage(bytes(rightPng))) {
-            error = right.Error();
-        } else if (!left.Commit()) {
-            error = left.Error();
-        } else if (!right.Commit()) {
-            error = right.Error();
+        std::string failure;
+        if (EncodePng(labels.Left, leftPng, failure) && EncodePng(labels.Right, rightPng, failure)) {
+            const Output pictures[] = {{r.Labels + "-left.png", PngBytes(leftPng)},
+                                       {r.Labels + "-right.png", PngBytes(rightPng)}};
+            failure = WriteOutputs(pictures);
         }
-        if (!error.empty()) {
-            std::fprintf(stderr, "%s identify: %s\n", ProgramName.data(), error.c_str());
+        if (!failure.empty()) {
+            std::fprintf(stderr, "%s identify: %s\n", ProgramName.data(), failure.c_str());
             return ExitFailure;
         }
     }
@@ -147,7 +136,7 @@ int Identify(const ParsedOptions& options) {
     }
     std::printf("labels\t%d\t%dx%d\t%dx%d\n", labels.FontSize, labels.Left.Width(), labels.Left.Height(),
                 labels.Right.Width(), labels.Right.Height());
-    return std::fflush(stdout) == 0 ? ExitSuccess : ExitFailure;
+    return ExitSuccess;  // RunCommand reports a failure to write standard output
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -97,33 +96,20 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
                     const SkyObjectTable& objects, const PixelOfDirection& pixelOf) {
     const std::string name(command);
+    const std::string table = r.Objects.empty() ? "" : ObjectsTable(pixelOf, objects);
     std::vector<unsigned char> png;
-    std::string error;
-    if (!EncodePng(picture, png, error)) {
-        std::fprintf(stderr, "%s %s: %s\n", ProgramName.data(), name.c_str(), error.c_str());
-        return ExitFailure;
+    std::string failure;
+    if (EncodePng(picture, png, failure)) {
+        std::vector<Output> outputs{{r.Out, PngBytes(png)}};
+        if (!r.Objects.empty()) outputs.push_back({r.Objects, table});
+        failure = WriteOutputs(outputs);
     }
-    // Both files are staged before either is put in place, so a failure
-    // leaves neither half done.
-    OutputFile image(r.Out);
-    std::optional<OutputFile> table;
-    if (!r.Objects.empty()) table.emplace(r.Objects);
-    const OutputFile* failed = nullptr;
-    if (!image.Stage(std::string_view(reinterpret_cast<const char*>(png.data()), png.size()))) {
-        failed = &image;
-    } else if (table && !table->Stage(ObjectsTable(pixelOf, objects))) {
-        failed = &*table;
-    } else if (!image.Commit()) {
-        failed = &image;
-    } else if (table && !table->Commit()) {
-        failed = &*table;
-    }
-    if (failed != nullptr) {
-        std::fprintf(stderr, "%s %s: %s\n", ProgramName.data(), name.c_str(), failed->Error().c_str());
+    if (!failure.empty()) {
+        std::fprintf(stderr, "%s %s: %s\n", ProgramName.data(), name.c_str(), failure.c_str());
         return ExitFailure;
     }
     // Standard output carries the path only when no file went there.
-    if (!image.IsStandardOutput() && !(table && table->IsStandardOutput())) std::printf("%s\n", r.Out.c_str());
+    if (r.Out != StandardOutputName && r.Objects != StandardOutputName) std::printf("%s\n", r.Out.c_str());
     return ExitSuccess;
 }
 

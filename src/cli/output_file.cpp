@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -50,35 +51,33 @@ mode_t NewFileMode() {
     return static_cast<mode_t>(0666 & ~mask);
 }
 
-}  // namespace
+// One output written in two steps, so that several outputs appear together:
+// Stage writes the bytes (into the temporary file, or straight into standard
+// output, a device or a FIFO), Commit puts the temporary file in place. A
+// staged file that is never committed is removed.
+class OutputFile {
+public:
+    explicit OutputFile(std::string name) : name_(std::move(name)) {}
+    ~OutputFile() {
+        if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    }
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
 
-void CheckOutputName(std::string_view option, std::string_view name) {
-    if (name.empty()) throw UsageError(std::string(option) + ": empty file name");
-    if (name == StandardOutputName) return;
-    struct stat st {};
-    if (::stat(std::string(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        throw UsageError(std::string(option) + ": " + QuoteForMessage(name) + " is a directory");
-}
+    [[nodiscard]] bool Stage(std::string_view bytes);
+    [[nodiscard]] bool Commit();
+    // The one-line reason of the last failure.
+    const std::string& Error() const { return error_; }
 
-bool SameOutput(const std::string& a, const std::string& b) {
-    if (a == StandardOutputName || b == StandardOutputName) return a == b;
-    struct stat sa {}, sb {};
-    const bool hasA = ::stat(a.c_str(), &sa) == 0;
-    const bool hasB = ::stat(b.c_str(), &sb) == 0;
-    if (hasA || hasB) return hasA && hasB && S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-    // Neither exists yet: the same name after "." and ".." and links in the folders are resolved.
-    std::error_code errorA, errorB;
-    const std::filesystem::path pathA = std::filesystem::weakly_canonical(FollowLinks(a), errorA);
-    const std::filesystem::path pathB = std::filesystem::weakly_canonical(FollowLinks(b), errorB);
-    if (!errorA && !errorB) return pathA == pathB;
-    return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
-}
+private:
+    bool IsStandardOutput() const { return name_ == StandardOutputName; }
+    bool Fail(const std::string& what, int err);
 
-OutputFile::OutputFile(std::string name) : name_(std::move(name)) {}
-
-OutputFile::~OutputFile() {
-    if (!temporary_.empty()) ::unlink(temporary_.c_str());
-}
+    std::string name_;
+    std::string target_;     // the regular file to replace, links followed
+    std::string temporary_;  // the staged file, empty when none
+    std::string error_;
+};
 
 bool OutputFile::Fail(const std::string& what, int err) {
     error_ = what + ": " + std::strerror(err);
@@ -152,17 +151,51 @@ bool OutputFile::Commit() {
     return true;
 }
 
-std::string WriteOutput(const std::string& name, std::string_view bytes) {
-    OutputFile out(name);
-    if (!out.Stage(bytes) || !out.Commit()) return out.Error();
+}  // namespace
+
+void CheckOutputName(std::string_view option, std::string_view name) {
+    if (name.empty()) throw UsageError(std::string(option) + ": empty file name");
+    if (name == StandardOutputName) return;
+    struct stat st {};
+    if (::stat(std::string(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        throw UsageError(std::string(option) + ": " + QuoteForMessage(name) + " is a directory");
+}
+
+bool SameOutput(const std::string& a, const std::string& b) {
+    if (a == StandardOutputName || b == StandardOutputName) return a == b;
+    struct stat sa {}, sb {};
+    const bool hasA = ::stat(a.c_str(), &sa) == 0;
+    const bool hasB = ::stat(b.c_str(), &sb) == 0;
+    if (hasA || hasB) return hasA && hasB && S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // Neither exists yet: the same name after "." and ".." and links in the folders are resolved.
+    std::error_code errorA, errorB;
+    const std::filesystem::path pathA = std::filesystem::weakly_canonical(FollowLinks(a), errorA);
+    const std::filesystem::path pathB = std::filesystem::weakly_canonical(FollowLinks(b), errorB);
+    if (!errorA && !errorB) return pathA == pathB;
+    return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
+}
+
+std::string WriteOutputs(std::span<const Output> outputs) {
+    std::deque<OutputFile> files;
+    for (const Output& output : outputs) {
+        if (!files.emplace_back(output.Name).Stage(output.Bytes)) return files.back().Error();
+    }
+    for (OutputFile& file : files) {
+        if (!file.Commit()) return file.Error();
+    }
     return "";
+}
+
+std::string_view PngBytes(const std::vector<unsigned char>& png) {
+    return {reinterpret_cast<const char*>(png.data()), png.size()};
 }
 
 std::string WritePng(const Bitmap& bitmap, const std::string& name) {
     std::vector<unsigned char> png;
     std::string error;
     if (!EncodePng(bitmap, png, error)) return error;
-    return WriteOutput(name, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
+    const Output output{name, PngBytes(png)};
+    return WriteOutputs({&output, 1});
 }
 
 }  // namespace kolvar::cli

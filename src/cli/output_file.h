@@ -8,8 +8,10 @@
 // a regular file (a device such as /dev/null, a FIFO) is written into and
 // never replaced. Every failure is one line for stderr, and exit status 1.
 
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas/bitmap.h"
 
@@ -25,36 +27,22 @@ void CheckOutputName(std::string_view option, std::string_view name);
 // output; devices and FIFOs may take several.
 bool SameOutput(const std::string& a, const std::string& b);
 
-// One output written in two steps, so that several outputs appear together:
-// Stage writes the bytes (into the temporary file, or straight into standard
-// output, a device or a FIFO), Commit puts the temporary file in place. A
-// staged file that is never committed is removed.
-class OutputFile {
-public:
-    explicit OutputFile(std::string name);
-    ~OutputFile();
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-
-    [[nodiscard]] bool Stage(std::string_view bytes);
-    [[nodiscard]] bool Commit();
-    // The one-line reason of the last failure, e.g. "cannot write 'x.png': No space left on device".
-    const std::string& Error() const { return error_; }
-    bool IsStandardOutput() const { return name_ == StandardOutputName; }
-
-private:
-    bool Fail(const std::string& what, int err);
-
-    std::string name_;
-    std::string target_;     // the regular file to replace, links followed
-    std::string temporary_;  // the staged file, empty when none
-    std::string error_;
+struct Output {
+    std::string Name;
+    std::string_view Bytes;
 };
 
-// Stage and Commit in one step; returns the failure line, "" on success.
-std::string WriteOutput(const std::string& name, std::string_view bytes);
+// Writes the outputs together: every one is staged (written into its
+// temporary file, or straight into standard output, a device or a FIFO)
+// before any temporary file is put in place, so a failure leaves none of the
+// files half done. Returns the first failure line, e.g. "cannot write 'x.png':
+// No space left on device"; "" on success.
+std::string WriteOutputs(std::span<const Output> outputs);
 
-// The bitmap as a PNG file through WriteOutput; returns the failure line, "" on success.
+// Encoded PNG bytes as an output's bytes.
+std::string_view PngBytes(const std::vector<unsigned char>& png);
+
+// The bitmap as a PNG file through WriteOutputs; returns the failure line, "" on success.
 std::string WritePng(const Bitmap& bitmap, const std::string& name);
 
 }  // namespace kolvar::cli

@@ -138,6 +138,8 @@ TEST_F(OutputTest, FailuresToWriteAreOneLineAndStatusOne) {
              With(SmallChart, {"--out", (dir_ / "x.png").string()}),  // the path line
              With(SmallChart, {"--out", "-"}),
              std::vector<std::string>{"ephemeris", "--jd", "2451545"},
+             std::vector<std::string>{"identify", "--x", "5", "--y", "5", "--jd", "2451545", "--size", "64x48"},
+             std::vector<std::string>{"closeup", "--az", "0", "--alt", "45", "--jd", "2451545", "--bench", "1"},
              std::vector<std::string>{"render", "--help"},
          }) {
         const auto run = RunChart(args, "/dev/full");
