@@ -73,6 +73,7 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
     closeUpView_ = view;
     characterSize_ = characterSize;
     moonPicture_ = &moonPicture;
+    milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
     FormResize();
     exec();
 }
@@ -93,7 +94,8 @@ void TPlainSky::FormResize()
     picture_.Resize(w, h);
     picture_.Fill(colours::Black);
     Canvas canvas(picture_);
-    const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture};
+    const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture,
+                         milkyWay_ ? &*milkyWay_ : nullptr};
     DrawCloseUp(canvas, w, h, closeUpView_, sky, CloseUpViewFrame);
     ++redrawCount_;
     image1_->ShowPicture(picture_);
