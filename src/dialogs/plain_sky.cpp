@@ -92,7 +92,6 @@ void TPlainSky::FormResize()
     static const Bitmap noMoonPicture;
     const int w = width(), h = height();
     picture_.Resize(w, h);
-    picture_.Fill(colours::Black);
     Canvas canvas(picture_);
     const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture,
                          milkyWay_ ? &*milkyWay_ : nullptr};
