@@ -45,7 +45,7 @@ bool CrossingsPairUp(const std::vector<BorderCrossing>& c) {
     const std::size_t n = c.size();
     if (n % 2 != 0) return false;
     for (std::size_t k = 0; k + 1 < n; k += 2)
-        if (c[k].Direction == c[k + 1].Direction || c[k].Angle == c[k + 1].Angle) return false;
+        if (c[k].Direction == c[k + 1].Direction) return false;
     for (std::size_t k = 0; k + 1 < n; ++k)
         if (c[k].Angle == c[k + 1].Angle) return false;
     return n == 0 || c[n - 1].Angle != c[0].Angle + TwoPi;
