@@ -13,11 +13,6 @@ namespace kolvar {
 
 namespace {
 
-std::array<double, 3> Cartesian(double azimuth, double altitude, double distance) {
-    return {distance * std::cos(azimuth) * std::cos(altitude), distance * std::sin(azimuth) * std::cos(altitude),
-            distance * std::sin(altitude)};
-}
-
 // atan(1/2): the angle from the view axis to a window corner.
 const double HalfDiagonalField = std::atan(0.5);
 
@@ -82,8 +77,8 @@ void DrawCloseUpMoon(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow&
     // The point one Moon radius from the Moon's centre toward the ecliptic
     // north pole gives the screen direction of the picture's top.
     const HorizontalPosition n = EclipticNorthDirection(sky.Chart, sky.JulianDay);
-    const std::array<double, 3> m = Cartesian(moon.Azimuth, moon.Altitude, moon.Distance);
-    const std::array<double, 3> up = Cartesian(n.Azimuth, n.Altitude, MoonRadiusAu);
+    const std::array<double, 3> m = HorizontalVector(moon.Azimuth, moon.Altitude, moon.Distance);
+    const std::array<double, 3> up = HorizontalVector(n.Azimuth, n.Altitude, MoonRadiusAu);
     const std::array<double, 3> top{m[0] + up[0], m[1] + up[1], m[2] + up[2]};
     const ChartPoint p = window.Project(std::atan2(top[1], top[0]),
                                         std::atan2(top[2], std::sqrt(top[0] * top[0] + top[1] * top[1])));

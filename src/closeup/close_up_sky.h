@@ -3,6 +3,7 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/sky_object_table.h"
+#include "closeup/sky_directions.h"
 #include "closeup/view_frame.h"
 
 namespace kolvar {
@@ -14,6 +15,9 @@ struct CloseUpSky {
     double JulianDay;               // its instant
     const SkyObjectTable& Objects;  // every object as it placed it
     const Bitmap& MoonPicture;      // the 105 x 105 Moon phase picture
+    // The Milky Way directions of this redraw, when the caller keeps them;
+    // without them each drawing turns the lists itself.
+    const MilkyWayDirections* MilkyWay = nullptr;
 };
 
 // The window the close-up draws into: the view frame and the client size.

@@ -57,11 +57,11 @@ void DrawCloseUp(Canvas& canvas, int width, int height, const HorizontalPosition
     canvas.SetPenColour(colours::Black);
     canvas.SetBrushColour(colours::Black);
     canvas.SetPenWidth(1);
-    canvas.Rectangle(0, 0, width - 1, height - 1);
+    canvas.Rectangle(0, 0, width, height);
 
     DrawMilkyWayCloseUp(canvas, sky, window);
-    for (int slot = FirstStarSlot; slot < FirstDeepSkySlot; ++slot) MarkSlot(canvas, window, sky.Objects[slot]);
-    for (int slot = FirstDeepSkySlot; slot < SkyObjectCount; ++slot) MarkSlot(canvas, window, sky.Objects[slot]);
+    // Stars, then deep-sky objects.
+    for (int slot = FirstStarSlot; slot < SkyObjectCount; ++slot) MarkSlot(canvas, window, sky.Objects[slot]);
     MarkPlanets(canvas, sky, window, true);
     DrawCloseUpSun(canvas, sky, window);
     MarkPlanets(canvas, sky, window, false);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "astro/angles.h"
 #include "catalog/milky_way.h"
@@ -21,15 +22,15 @@ ChartPoint Rounded(ChartPoint p) {
 
 // The close-up's walk: a point is inside strictly within the border pixels,
 // and a line meets the edge where ClipSegmentToWindow puts it; `edge` may
-// adjust that point (the outline rounds it).
+// adjust that point (the outline rounds it). `directions` holds the
+// direction of every entry of `points` at the entry's index.
 template <typename Points, typename Edge, typename OnCrossing>
-void WalkInWindow(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window, const Points& points,
-                  Edge edge, OnCrossing onCrossing) {
+void WalkInWindow(Canvas& canvas, const CloseUpWindow& window, const Points& points,
+                  const std::vector<HorizontalPosition>& directions, Edge edge, OnCrossing onCrossing) {
     WalkPolyline(
         canvas, points,
         [&](const auto& point) {
-            const HorizontalPosition h =
-                CatalogueDirection(sky.Chart, point.RightAscension, point.Declination, sky.JulianDay);
+            const HorizontalPosition& h = directions[static_cast<std::size_t>(&point - points.data())];
             return window.Project(h.Azimuth, h.Altitude);
         },
         [&window](ChartPoint p) { return window.Inside(p); }, [](ChartPoint p) { return p; },
@@ -44,7 +45,7 @@ bool CrossingsPairUp(const std::vector<BorderCrossing>& c) {
     const std::size_t n = c.size();
     if (n % 2 != 0) return false;
     for (std::size_t k = 0; k + 1 < n; k += 2)
-        if (c[k].Direction == c[k + 1].Direction || c[k].Angle == c[k + 1].Angle) return false;
+        if (c[k].Direction == c[k + 1].Direction) return false;
     for (std::size_t k = 0; k + 1 < n; ++k)
         if (c[k].Angle == c[k + 1].Angle) return false;
     return n == 0 || c[n - 1].Angle != c[0].Angle + TwoPi;
@@ -128,17 +129,18 @@ BorderCrossing MakeBorderCrossing(ChartPoint c, char direction, int width, int h
     return {r.X, r.Y, std::atan2(r.X - 0.5 * width, r.Y - 0.5 * height), direction};
 }
 
-void DrawCloseUpOutline(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window,
+void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const CloseUpWindow& window,
                         std::vector<BorderCrossing>& crossings) {
     canvas.SetPenColour(MilkyWayOutlineColour);
     canvas.SetPenWidth(3);
-    WalkInWindow(canvas, sky, window, MilkyWayOutline, Rounded, [&](ChartPoint c, ChartPoint here, char direction) {
-        if (direction == 'i') {
-            MoveTo(canvas, c);
-            LineTo(canvas, here);
-        }
-        crossings.push_back(MakeBorderCrossing(c, direction, window.Width, window.Height));
-    });
+    WalkInWindow(canvas, window, MilkyWayOutline, band.Outline, Rounded,
+                 [&](ChartPoint c, ChartPoint here, char direction) {
+                     if (direction == 'i') {
+                         MoveTo(canvas, c);
+                         LineTo(canvas, here);
+                     }
+                     crossings.push_back(MakeBorderCrossing(c, direction, window.Width, window.Height));
+                 });
     canvas.SetPenWidth(1);
 }
 
@@ -162,13 +164,15 @@ void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<BorderCr
 }
 
 void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window) {
+    std::optional<MilkyWayDirections> own;
+    const MilkyWayDirections& band =
+        sky.MilkyWay ? *sky.MilkyWay : own.emplace(MilkyWayDirectionsAt(sky.Chart, sky.JulianDay));
     std::vector<BorderCrossing> crossings;
-    DrawCloseUpOutline(canvas, sky, window, crossings);
+    DrawCloseUpOutline(canvas, band, window, crossings);
     FillAlongBorder(canvas, window.Width, window.Height, crossings);
 
     canvas.SetBrushColour(MilkyWayBandColour);
-    for (const MilkyWaySeed& seed : MilkyWayFillSeeds) {
-        const HorizontalPosition h = CatalogueDirection(sky.Chart, seed.RightAscension, seed.Declination, sky.JulianDay);
+    for (const HorizontalPosition& h : band.Seeds) {
         const ChartPoint p = window.Project(h.Azimuth, h.Altitude);
         if (window.Inside(p)) canvas.FloodFillSurface(TruncToInt(p.X), TruncToInt(p.Y), colours::Black);
     }
@@ -176,7 +180,7 @@ void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const CloseUpWin
     canvas.SetPenColour(MilkyWayBandColour);
     canvas.SetPenWidth(3);
     WalkInWindow(
-        canvas, sky, window, MilkyWayLanes, [](ChartPoint c) { return c; },
+        canvas, window, MilkyWayLanes, band.Lanes, [](ChartPoint c) { return c; },
         [&](ChartPoint c, ChartPoint here, char direction) {
             if (direction == 'i') {
                 MoveTo(canvas, c);

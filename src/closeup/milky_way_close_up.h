@@ -20,7 +20,7 @@ struct BorderCrossing {
 void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window);
 
 // The outline walk alone; appends the crossings.
-void DrawCloseUpOutline(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window,
+void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const CloseUpWindow& window,
                         std::vector<BorderCrossing>& crossings);
 
 // The border point of the segment p1 -> p2: the first of the lines x = 0,

@@ -2,12 +2,22 @@
 
 #include "astro/spherical_position.h"
 #include "astro/transforms.h"
+#include "catalog/milky_way.h"
 
 namespace kolvar {
 
-HorizontalPosition CatalogueDirection(const ChartFrame& chart, double rightAscension, double declination,
-                                      double julianDay) {
-    return EquatorialToHorizontal(chart, rightAscension, declination, InfinitelyFar, julianDay, Equinox::Catalogue);
+MilkyWayDirections MilkyWayDirectionsAt(const ChartFrame& chart, double julianDay) {
+    const auto turn = [&](const auto& list, std::vector<HorizontalPosition>& out) {
+        out.reserve(list.size());
+        for (const auto& p : list)
+            out.push_back(EquatorialToHorizontal(chart, p.RightAscension, p.Declination, InfinitelyFar, julianDay,
+                                                 Equinox::Catalogue));
+    };
+    MilkyWayDirections d;
+    turn(MilkyWayOutline, d.Outline);
+    turn(MilkyWayFillSeeds, d.Seeds);
+    turn(MilkyWayLanes, d.Lanes);
+    return d;
 }
 
 HorizontalPosition EclipticNorthDirection(const ChartFrame& chart, double julianDay) {

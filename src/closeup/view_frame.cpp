@@ -8,10 +8,6 @@ CloseUpFrame CloseUpViewFrame;
 
 namespace {
 
-std::array<double, 3> Direction(double azimuth, double altitude) {
-    return {std::cos(azimuth) * std::cos(altitude), std::sin(azimuth) * std::cos(altitude), std::sin(altitude)};
-}
-
 double Dot(const std::array<double, 3>& a, const std::array<double, 3>& b) {
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
@@ -29,7 +25,7 @@ CloseUpFrame ComputeCloseUpFrame(const HorizontalPosition& view) {
 }
 
 double AngleFromViewAxis(const CloseUpFrame& frame, double azimuth, double altitude) {
-    const double c = Dot(Direction(azimuth, altitude), frame.W);
+    const double c = Dot(HorizontalVector(azimuth, altitude), frame.W);
     return std::acos(c > 1.0 ? 1.0 : c < -1.0 ? -1.0 : c);
 }
 
@@ -38,7 +34,7 @@ double CloseUpDiagonal(int width, int height) {
 }
 
 ChartPoint ProjectCloseUp(const CloseUpFrame& frame, double azimuth, double altitude, int width, int height) {
-    const std::array<double, 3> p = Direction(azimuth, altitude);
+    const std::array<double, 3> p = HorizontalVector(azimuth, altitude);
     const double a = Dot(p, frame.W);
     if (!(a > 0.0)) return {CloseUpFarAway, CloseUpFarAway};
     const double d = CloseUpDiagonal(width, height);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 #include "chart/chart_frame.h"
 
@@ -14,6 +15,12 @@ struct CloseUpFrame {
     std::array<double, 3> V{};  // screen down
     std::array<double, 3> W{};  // view axis
 };
+
+// The vector in those axes of the direction (azimuth, altitude) at `distance`.
+inline std::array<double, 3> HorizontalVector(double azimuth, double altitude, double distance = 1.0) {
+    return {distance * std::cos(azimuth) * std::cos(altitude), distance * std::sin(azimuth) * std::cos(altitude),
+            distance * std::sin(altitude)};
+}
 
 // The frame of the last close-up drawing, for whatever maps the window's
 // pixels back to the sky until the next drawing.

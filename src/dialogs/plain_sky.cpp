@@ -73,6 +73,7 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
     closeUpView_ = view;
     characterSize_ = characterSize;
     moonPicture_ = &moonPicture;
+    milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
     FormResize();
     exec();
 }
@@ -91,9 +92,9 @@ void TPlainSky::FormResize()
     static const Bitmap noMoonPicture;
     const int w = width(), h = height();
     picture_.Resize(w, h);
-    picture_.Fill(colours::Black);
     Canvas canvas(picture_);
-    const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture};
+    const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture,
+                         milkyWay_ ? &*milkyWay_ : nullptr};
     DrawCloseUp(canvas, w, h, closeUpView_, sky, CloseUpViewFrame);
     ++redrawCount_;
     image1_->ShowPicture(picture_);

@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
+#include "closeup/sky_directions.h"
 
 namespace kolvar {
 
@@ -78,6 +80,7 @@ private:
     HorizontalPosition closeUpView_;  // the view centre; Distance unused
     int characterSize_ = 12;
     const Bitmap* moonPicture_ = nullptr;
+    std::optional<MilkyWayDirections> milkyWay_;  // of the main chart's redraw, turned once per opening
     int redrawCount_ = 0;
 };
 

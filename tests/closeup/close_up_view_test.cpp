@@ -105,8 +105,8 @@ protected:
     void Place(int slot, std::uint8_t kind, int index, double azimuth, double altitude, double distance) {
         objects[slot] = PlaceObject(kind, index, -1, {azimuth, altitude, distance});
     }
-    Bitmap Draw(const HorizontalPosition& view) {
-        Bitmap b(W, H, colours::Black);
+    Bitmap Draw(const HorizontalPosition& view, Colour before = colours::Black) {
+        Bitmap b(W, H, before);
         Canvas canvas(b);
         DrawCloseUp(canvas, W, H, view, {chart, 2451545.0, objects, moonPicture}, frame);
         return b;
@@ -158,6 +158,12 @@ TEST_F(PlacedBodies, BodiesOutsideTheViewLeaveItAlone) {
     Place(MoonSlot, KindMoon, 0, -154.461 * Deg, 11.773 * Deg, 0.0026);
     EXPECT_FALSE(CloseUpBodyDisc(objects[MoonSlot], MoonRadiusAu,
                                  {ComputeCloseUpFrame({92 * Deg, 63 * Deg, 0}), 1024, 768}).has_value());
+}
+
+TEST_F(PlacedBodies, WholeWindowRepaintedWhateverTheBitmapHeld) {
+    Place(SunSlot, KindSun, 0, Pi, 40 * Deg, 1.0);
+    const Bitmap onBlack = Draw({Pi, 45 * Deg, 0}), onWhite = Draw({Pi, 45 * Deg, 0}, colours::White);
+    EXPECT_TRUE(std::equal(onBlack.Data(), onBlack.Data() + onBlack.Stride() * H, onWhite.Data()));
 }
 
 TEST_F(PlacedBodies, GroundComesAfterTheSkyLayers) {

@@ -124,7 +124,8 @@ protected:
         std::vector<BorderCrossing> crossings;
         Bitmap scratch(W, H, colours::Black);
         Canvas scratchCanvas(scratch);
-        DrawCloseUpOutline(scratchCanvas, Sky(), {frame, W, H}, crossings);
+        DrawCloseUpOutline(scratchCanvas, MilkyWayDirectionsAt(chartFrame, observer.JulianDay), {frame, W, H},
+                           crossings);
         DrawMilkyWayCloseUp(canvas, Sky(), {frame, W, H});
         return crossings;
     }

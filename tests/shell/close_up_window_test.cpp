@@ -76,10 +76,7 @@ private slots:
             CloseUpFrame frame;
             DrawCloseUp(canvas, expected.Width(), expected.Height(), direction,
                         {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture}, frame);
-            drawnFromTheChart = sky.Picture().Width() == expected.Width() &&
-                                sky.Picture().Height() == expected.Height() &&
-                                std::equal(expected.Data(), expected.Data() + expected.Stride() * expected.Height(),
-                                           sky.Picture().Data());
+            drawnFromTheChart = SamePixels(sky.Picture(), expected);
 
             // A left press names the nearest object under the close-up projection
             // with the labels of this window: the left one keeps its 209 x 105,
