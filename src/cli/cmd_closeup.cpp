@@ -60,11 +60,10 @@ CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
 }
 
 // One drawing as the window makes it on every resize: the bitmap sized to
-// the client area and filled black, then the close-up.
+// the client area, then the close-up over all of it.
 void DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky, CloseUpFrame& frame) {
     const Size size = r.Common.ChartSize;
     picture.Resize(size.Width, size.Height);
-    picture.Fill(colours::Black);
     Canvas canvas(picture);
     DrawCloseUp(canvas, size.Width, size.Height, r.View, sky, frame);
 }
@@ -76,7 +75,9 @@ int CloseUp(const ParsedOptions& options) {
     ChartFrame chartFrame;
     MoonPicture moon;
     RedrawChart(r.Common.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, chartFrame, SkyObjects, moon);
-    const CloseUpSky sky{chartFrame, r.Common.Observer.JulianDay, SkyObjects, moon.Picture};
+    // As the window does, the Milky Way lists are turned once for every drawing.
+    const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, r.Common.Observer.JulianDay);
+    const CloseUpSky sky{chartFrame, r.Common.Observer.JulianDay, SkyObjects, moon.Picture, band};
 
     Bitmap picture;
     CloseUpFrame frame;

@@ -15,9 +15,7 @@ struct CloseUpSky {
     double JulianDay;               // its instant
     const SkyObjectTable& Objects;  // every object as it placed it
     const Bitmap& MoonPicture;      // the 105 x 105 Moon phase picture
-    // The Milky Way directions of this redraw, when the caller keeps them;
-    // without them each drawing turns the lists itself.
-    const MilkyWayDirections* MilkyWay = nullptr;
+    const MilkyWayDirections& MilkyWay;  // its Milky Way lists, turned once for all drawings
 };
 
 // The window the close-up draws into: the view frame and the client size.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
 #include "astro/angles.h"
 #include "catalog/milky_way.h"
@@ -164,9 +163,7 @@ void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<BorderCr
 }
 
 void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window) {
-    std::optional<MilkyWayDirections> own;
-    const MilkyWayDirections& band =
-        sky.MilkyWay ? *sky.MilkyWay : own.emplace(MilkyWayDirectionsAt(sky.Chart, sky.JulianDay));
+    const MilkyWayDirections& band = sky.MilkyWay;
     std::vector<BorderCrossing> crossings;
     DrawCloseUpOutline(canvas, band, window, crossings);
     FillAlongBorder(canvas, window.Width, window.Height, crossings);

@@ -93,8 +93,10 @@ void TPlainSky::FormResize()
     const int w = width(), h = height();
     picture_.Resize(w, h);
     Canvas canvas(picture_);
+    // A drawing before the first opening turns the lists of the redraw at hand.
+    if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
     const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture,
-                         milkyWay_ ? &*milkyWay_ : nullptr};
+                         *milkyWay_};
     DrawCloseUp(canvas, w, h, closeUpView_, sky, CloseUpViewFrame);
     ++redrawCount_;
     image1_->ShowPicture(picture_);

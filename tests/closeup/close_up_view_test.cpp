@@ -108,7 +108,8 @@ protected:
     Bitmap Draw(const HorizontalPosition& view, Colour before = colours::Black) {
         Bitmap b(W, H, before);
         Canvas canvas(b);
-        DrawCloseUp(canvas, W, H, view, {chart, 2451545.0, objects, moonPicture}, frame);
+        const MilkyWayDirections band = MilkyWayDirectionsAt(chart, 2451545.0);
+        DrawCloseUp(canvas, W, H, view, {chart, 2451545.0, objects, moonPicture, band}, frame);
         return b;
     }
     Colour RightArm(const Bitmap& b, double azimuth, double altitude) const {
@@ -146,7 +147,8 @@ TEST_F(PlacedBodies, BodiesOutsideTheViewLeaveItAlone) {
     frame = ComputeCloseUpFrame({0, 0, 0});
     Bitmap b(W, H, colours::Black);
     Canvas canvas(b);
-    const CloseUpSky sky{chart, 2451545.0, objects, moonPicture};
+    const MilkyWayDirections noBand;  // the discs alone are drawn
+    const CloseUpSky sky{chart, 2451545.0, objects, moonPicture, noBand};
     DrawCloseUpSun(canvas, sky, {frame, W, H});
     DrawCloseUpMoon(canvas, sky, {frame, W, H});
     int lit = 0;
@@ -220,7 +222,8 @@ TEST(CloseUpMoonPicture, LitSideFacesTheSun) {
         const CloseUpFrame frame = ComputeCloseUpFrame({m.Azimuth, m.Altitude, 0});
         Bitmap b(W, H, colours::Black);
         Canvas canvas(b);
-        DrawCloseUpMoon(canvas, {chartFrame, jd, objects, moon.Picture}, {frame, W, H});
+        const MilkyWayDirections noBand;  // the Moon alone is drawn
+        DrawCloseUpMoon(canvas, {chartFrame, jd, objects, moon.Picture, noBand}, {frame, W, H});
         // Centroid of the light-picture pixels about the disc's centre.
         double sx = 0, sy = 0;
         for (int y = H / 2 - 40; y < H / 2 + 40; ++y)

@@ -51,8 +51,9 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
     Bitmap expected(DefaultCloseUpWidth, DefaultCloseUpHeight, colours::Black);
     Canvas canvas(expected);
     CloseUpFrame frame;
+    const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
     DrawCloseUp(canvas, expected.Width(), expected.Height(), {200 * Deg, 12 * Deg, 0},
-                {chartFrame, observer.JulianDay, objects, moon.Picture}, frame);
+                {chartFrame, observer.JulianDay, objects, moon.Picture, band}, frame);
 
     const std::optional<Bitmap> written = ReadPng(png);
     ASSERT_TRUE(written.has_value());

@@ -110,12 +110,13 @@ protected:
         observer.Latitude = latitude * Deg;
         observer.Longitude = longitude * Deg;
         ASSERT_TRUE(RedrawChart(observer, chart, 400, 300, chartFrame, objects, moon));
+        band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
     }
     HorizontalPosition Towards(const SphericalPosition& e) const {
         return EquatorialToHorizontal(chartFrame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay,
                                       Equinox::Catalogue);
     }
-    CloseUpSky Sky() const { return {chartFrame, observer.JulianDay, objects, moon.Picture}; }
+    CloseUpSky Sky() const { return {chartFrame, observer.JulianDay, objects, moon.Picture, band}; }
     // The Milky Way alone, as the window starts its drawing.
     std::vector<BorderCrossing> DrawBand(const HorizontalPosition& view) {
         picture = Bitmap(W, H, colours::Black);
@@ -124,8 +125,7 @@ protected:
         std::vector<BorderCrossing> crossings;
         Bitmap scratch(W, H, colours::Black);
         Canvas scratchCanvas(scratch);
-        DrawCloseUpOutline(scratchCanvas, MilkyWayDirectionsAt(chartFrame, observer.JulianDay), {frame, W, H},
-                           crossings);
+        DrawCloseUpOutline(scratchCanvas, band, {frame, W, H}, crossings);
         DrawMilkyWayCloseUp(canvas, Sky(), {frame, W, H});
         return crossings;
     }
@@ -141,6 +141,7 @@ protected:
     ChartFrame chartFrame;
     SkyObjectTable objects;
     MoonPicture moon;
+    MilkyWayDirections band;
     Bitmap picture;
     CloseUpFrame frame;
 };

@@ -74,8 +74,9 @@ private slots:
             Bitmap expected(sky.width(), sky.height(), colours::Black);
             Canvas canvas(expected);
             CloseUpFrame frame;
+            const MilkyWayDirections band = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
             DrawCloseUp(canvas, expected.Width(), expected.Height(), direction,
-                        {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture}, frame);
+                        {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band}, frame);
             drawnFromTheChart = SamePixels(sky.Picture(), expected);
 
             // A left press names the nearest object under the close-up projection
