@@ -2,17 +2,9 @@
 
 #include <QPainter>
 
+#include "dialogs/bitmap_image.h"
+
 namespace kolvar {
-
-namespace {
-
-QImage WrapPicture(const Bitmap& picture)
-{
-    if (picture.Width() <= 0 || picture.Height() <= 0) return {};
-    return QImage(picture.Data(), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_RGB888);
-}
-
-}  // namespace
 
 LabelImage::LabelImage(QWidget* parent, bool autoSize) : QWidget(parent), autoSize_(autoSize)
 {
@@ -24,7 +16,7 @@ LabelImage::LabelImage(QWidget* parent, bool autoSize) : QWidget(parent), autoSi
 void LabelImage::SetPicture(Bitmap picture, int x, int y)
 {
     picture_ = std::move(picture);
-    image_ = WrapPicture(picture_);
+    image_ = WrapBitmap(picture_);
     if (autoSize_)
         setGeometry(x, y, picture_.Width(), picture_.Height());
     else

@@ -9,6 +9,7 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
+#include "dialogs/bitmap_image.h"
 #include "dialogs/label_images.h"
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
@@ -22,9 +23,7 @@ PlainSkyImage::PlainSkyImage(QWidget* parent) : QWidget(parent)
 
 void PlainSkyImage::ShowPicture(const Bitmap& picture)
 {
-    image_ = picture.Width() > 0 && picture.Height() > 0
-                 ? QImage(picture.Data(), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_RGB888)
-                 : QImage();
+    image_ = WrapBitmap(picture);
     update();
 }
 

@@ -3,13 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace kolvar {
+#include "dialogs/bitmap_image.h"
 
-QImage WrapBitmap(const Bitmap& bitmap)
-{
-    if (bitmap.Width() <= 0 || bitmap.Height() <= 0) return {};
-    return QImage(bitmap.Data(), bitmap.Width(), bitmap.Height(), bitmap.Stride(), QImage::Format_RGB888);
-}
+namespace kolvar {
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent)
 {

@@ -49,7 +49,4 @@ private:
     QRect moonPlacement_;
 };
 
-// A QImage over the bitmap's pixels (Format_RGB888, no copy).
-QImage WrapBitmap(const Bitmap& bitmap);
-
 }  // namespace kolvar
