@@ -303,6 +303,10 @@ void RunicMenuBar::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Down:
     case Qt::Key_Up:
+        // As in a native menu bar the arrows open a drop-down; a title that is
+        // itself a command runs only on Enter.
+        if (Selectable(selected_) && Item(selected_).DropDown != nullptr) Activate(selected_);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         Activate(selected_);

@@ -91,8 +91,12 @@ private slots:
         QTest::keyRelease(w.field, Qt::Key_Alt);
         QVERIFY(!w.bar->InKeyboardMode());
 
-        // Enter on a title without a drop-down runs its command and leaves the bar.
+        // Enter on a title without a drop-down runs its command and leaves the
+        // bar; Down, which opens drop-downs, leaves such a title alone.
         QTest::keyClick(w.field, Qt::Key_F10);
+        QTest::keyClick(w.bar, Qt::Key_Down);
+        QCOMPARE(w.commands, 0);
+        QVERIFY(w.bar->InKeyboardMode());
         QTest::keyClick(w.bar, Qt::Key_Return);
         QCOMPARE(w.commands, 1);
         QVERIFY(!w.bar->InKeyboardMode());
