@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <regex>
 #include <system_error>
 
@@ -50,18 +49,11 @@ int StrictInteger(std::string_view text)
 
 double StrictFloat(std::string_view text, char separator)
 {
-    const std::string sep = std::string("[") + separator + "]";
-    const std::regex shape("[+-]?([0-9]+(" + sep + "[0-9]*)?|" + sep + "[0-9]+)([eE][+-]?[0-9]+)?");
-    std::string number(Trimmed(text));
-    if (!std::regex_match(number, shape)) NotANumber(text);
-    for (char& c : number)
-        if (c == separator) c = '.';
-    const char* first = number.data();
-    if (*first == '+') ++first;
-    double value = 0.0;
-    auto [end, ec] = std::from_chars(first, number.data() + number.size(), value);
-    if (ec != std::errc{} || end != number.data() + number.size() || !std::isfinite(value)) NotANumber(text);
-    return value;
+    // The shared strict decimal rule; around the number a field also allows
+    // any white space, not only blanks and tabs.
+    const std::optional<double> value = ParseStrictDouble(Trimmed(text), separator);
+    if (!value) NotANumber(text);
+    return *value;
 }
 
 double StrictFloat(std::string_view text) { return StrictFloat(text, LocaleDecimalSeparator()); }
