@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 
 namespace kolvar {
 

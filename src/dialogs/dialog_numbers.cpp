@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "astro/ephemeris_range.h"
-#include "shell/number_text.h"
+#include "appcore/number_text.h"
 
 namespace kolvar {
 namespace {

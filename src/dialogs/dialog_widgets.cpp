@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 
 namespace kolvar {
 

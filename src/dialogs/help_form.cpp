@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "catalog/runic_captions.h"
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 
 namespace kolvar {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_assets.h"
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 
 namespace kolvar {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_widgets.h"
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 
 namespace kolvar {
 namespace {

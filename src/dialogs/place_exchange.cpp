@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "dialogs/place_dlg.h"
-#include "shell/number_text.h"
+#include "appcore/number_text.h"
 
 namespace kolvar {
 namespace {

@@ -9,8 +9,8 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
-#include "dialogs/bitmap_image.h"
-#include "dialogs/label_images.h"
+#include "widgets/bitmap_image.h"
+#include "widgets/label_images.h"
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
 

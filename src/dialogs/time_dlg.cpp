@@ -12,8 +12,8 @@
 #include "astro/ephemeris_range.h"
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_widgets.h"
-#include "dialogs/runic_text.h"
-#include "shell/number_text.h"
+#include "widgets/runic_text.h"
+#include "appcore/number_text.h"
 
 namespace kolvar {
 namespace {

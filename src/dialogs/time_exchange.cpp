@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "dialogs/time_dlg.h"
-#include "shell/number_text.h"
+#include "appcore/number_text.h"
 
 namespace kolvar {
 namespace {

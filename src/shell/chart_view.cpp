@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "dialogs/bitmap_image.h"
+#include "widgets/bitmap_image.h"
 
 namespace kolvar {
 

@@ -13,9 +13,9 @@
 #include "dialogs/place_exchange.h"
 #include "dialogs/time_exchange.h"
 #include "shell/program_assets.h"
-#include "shell/program_path.h"
-#include "shell/runic_font_file.h"
-#include "shell/settings_file.h"
+#include "appcore/program_path.h"
+#include "appcore/runic_font_file.h"
+#include "appcore/settings_file.h"
 #include "shell/signal_quit.h"
 
 namespace kolvar {

@@ -12,7 +12,7 @@
 #include "dialogs/place_dlg.h"
 #include "dialogs/plain_sky.h"
 #include "dialogs/time_dlg.h"
-#include "shell/runic_font_file.h"
+#include "appcore/runic_font_file.h"
 #include "shell/stars_form.h"
 
 namespace kolvar {

@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "catalog/runic_captions.h"
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
 

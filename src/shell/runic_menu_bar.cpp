@@ -12,7 +12,7 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 
 namespace kolvar {
 namespace {

@@ -13,13 +13,13 @@
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_object_table.h"
-#include "dialogs/label_images.h"
+#include "widgets/label_images.h"
 #include "identify/hit_test.h"
 #include "shell/chart_view.h"
-#include "shell/font_size.h"
+#include "appcore/font_size.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
-#include "shell/settings_file.h"
+#include "appcore/settings_file.h"
 
 namespace kolvar {
 

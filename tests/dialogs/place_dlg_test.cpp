@@ -9,7 +9,7 @@
 
 #include "dialog_test_support.h"
 #include "dialogs/place_dlg.h"
-#include "shell/settings_file.h"
+#include "appcore/settings_file.h"
 
 using namespace kolvar;
 using namespace kolvar::testing;

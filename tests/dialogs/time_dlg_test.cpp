@@ -15,7 +15,7 @@
 #include "chart/chart_frame.h"
 #include "chart/sky_object_table.h"
 #include "dialog_test_support.h"
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 #include "dialogs/time_dlg.h"
 #include "shell/chart_view.h"
 

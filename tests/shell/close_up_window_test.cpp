@@ -11,7 +11,7 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
-#include "dialogs/label_images.h"
+#include "widgets/label_images.h"
 #include "identify/hit_test.h"
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"

@@ -9,7 +9,7 @@
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
-#include "dialogs/label_images.h"
+#include "widgets/label_images.h"
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "shell/program_assets.h"
-#include "shell/settings_file.h"
+#include "appcore/settings_file.h"
 
 namespace {
 

@@ -25,12 +25,12 @@
 #include "astro/time_scales.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
-#include "dialogs/runic_text.h"
+#include "widgets/runic_text.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
-#include "shell/settings_file.h"
+#include "appcore/settings_file.h"
 #include "shell/stars_form.h"
 
 using namespace kolvar;

@@ -1,4 +1,4 @@
-#include "shell/font_size.h"
+#include "appcore/font_size.h"
 
 #include <cmath>
 #include <numbers>

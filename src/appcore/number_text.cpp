@@ -1,4 +1,4 @@
-#include "shell/number_text.h"
+#include "appcore/number_text.h"
 
 #include <charconv>
 #include <clocale>

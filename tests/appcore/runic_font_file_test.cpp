@@ -1,4 +1,4 @@
-#include "shell/runic_font_file.h"
+#include "appcore/runic_font_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

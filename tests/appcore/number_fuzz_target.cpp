@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "fuzz_checks.h"
-#include "shell/number_text.h"
+#include "appcore/number_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/ini_file.h"
+#include "appcore/ini_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,12 +1,12 @@
-#include "shell/settings_file.h"
+#include "appcore/settings_file.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
-#include "shell/ini_file.h"
-#include "shell/number_text.h"
-#include "shell/program_path.h"
+#include "appcore/ini_file.h"
+#include "appcore/number_text.h"
+#include "appcore/program_path.h"
 
 namespace kolvar {
 namespace {

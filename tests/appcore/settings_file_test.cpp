@@ -1,4 +1,4 @@
-#include "shell/settings_file.h"
+#include "appcore/settings_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <system_error>
 
-#include "shell/ini_file.h"
+#include "appcore/ini_file.h"
 
 namespace kolvar {
 namespace {

@@ -1,9 +1,9 @@
-#include "shell/runic_font_file.h"
+#include "appcore/runic_font_file.h"
 
 #include <string_view>
 #include <system_error>
 
-#include "shell/ini_file.h"
+#include "appcore/ini_file.h"
 
 namespace kolvar {
 

@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "fuzz_checks.h"
-#include "shell/ini_file.h"
-#include "shell/settings_file.h"
+#include "appcore/ini_file.h"
+#include "appcore/settings_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/program_path.h"
+#include "appcore/program_path.h"
 
 #include <unistd.h>
 

@@ -1,8 +1,8 @@
-#include "dialogs/label_images.h"
+#include "widgets/label_images.h"
 
 #include <QPainter>
 
-#include "dialogs/bitmap_image.h"
+#include "widgets/bitmap_image.h"
 
 namespace kolvar {
 
