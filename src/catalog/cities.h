@@ -14,8 +14,8 @@ inline constexpr int CityCount = 3428;
 // CityLongitude give radians.
 struct CityRecord {
     const char* Name;
-    const char* Province;  // may be empty
-    const char* Country;   // English name ("Hungary")
+    const char* Province;          // may be empty
+    const char* Country;           // English name ("Hungary")
     std::int32_t LatitudeArcsec;   // north positive
     std::int32_t LongitudeArcsec;  // east positive
     double ZoneHours;              // standard time minus universal time (5.75 for Nepal)

@@ -60,7 +60,11 @@ constexpr std::array<FigurePolyline, FigurePolylineCount> Polylines = [] {
     std::array<FigurePolyline, FigurePolylineCount> p{};
     std::size_t line = 0, first = 0;
     for (std::size_t i = 1; i <= Vertices.size(); ++i) {
-        if (i < Vertices.size() && VertexSource[i].StartsLine == 0) continue;
+        if (i < Vertices.size() && VertexSource[i].StartsLine == 0) {
+            if (VertexSource[i].Constellation != VertexSource[first].Constellation)
+                throw "line in two figures";
+            continue;
+        }
         if (line == p.size()) throw "more polylines than FigurePolylineCount";
         p[line++] = FigurePolyline(Vertices.data() + first, i - first);
         first = i;

@@ -27,7 +27,9 @@ constexpr bool InNumberOrder() {
 }
 static_assert(InNumberOrder());
 
-bool IsConstellation(int constellation) { return constellation >= 1 && constellation < ConstellationNameCount; }
+bool IsConstellation(int constellation) {
+    return constellation >= 1 && constellation < ConstellationNameCount;
+}
 
 }  // namespace
 

@@ -28,12 +28,10 @@ std::string ReadAll(const fs::path& path) {
 
 TEST(CatalogueRegeneration, CommittedTablesMatchTheGenerator) {
     const fs::path sources = SourcesFolder();
-    // One file of each fetch step; a cache filled before a step was added lacks it.
-    for (const char* file : {"yale/catalog.dat", "kstars-data/usr/share/kstars/citydb.sqlite",
-                             "stellarium-data/usr/share/stellarium/translations/stellarium-skycultures/hu.qm"}) {
-        if (sources.empty() || !fs::is_regular_file(sources / file)) {
-            GTEST_SKIP() << "catalogue sources not installed (tools/fetch_sources.sh): " << file;
-        }
+    auto missing = [&](const char* file) { return sources.empty() || !fs::is_regular_file(sources / file); };
+    if (missing("yale/catalog.dat") || missing("kstars-data/usr/share/kstars/citydb.sqlite") ||
+        missing("stellarium-data/usr/share/stellarium/translations/stellarium-skycultures/hu.qm")) {
+        GTEST_SKIP() << "catalogue sources not installed (tools/fetch_sources.sh)";
     }
     const fs::path root = KOLVAR_SOURCE_DIR;
     const fs::path out = fs::temp_directory_path() / ("kolvar-catalogue-regen-" + std::to_string(::getpid()));
