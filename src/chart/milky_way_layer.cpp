@@ -13,20 +13,12 @@ namespace kolvar {
 
 namespace {
 
-// The main chart's walk: a point is inside above the horizon, and a line
-// meets the edge on the horizon circle. Points below the horizon are
-// projected only where a line crosses it.
-template <typename Points, typename OnCrossing>
-void WalkAboveHorizon(Canvas& canvas, const ChartContext& ctx, const Points& points, OnCrossing onCrossing) {
-    WalkPolyline(
-        canvas, points,
-        [&ctx](const auto& point) {
-            return EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination, InfinitelyFar,
-                                          ctx.JulianDay, Equinox::Catalogue);
-        },
-        [](const HorizontalPosition& h) { return h.Altitude >= 0.0; },
-        [&ctx](const HorizontalPosition& h) { return ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude); },
-        [&ctx](ChartPoint from, ChartPoint to) { return HorizonCrossing(ctx.Frame, from, to); }, onCrossing);
+// The chart turns every Milky Way point to the horizon as the walk reaches it.
+auto CatalogueDirection(const ChartContext& ctx) {
+    return [&ctx](const auto& point) {
+        return EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination, InfinitelyFar,
+                                      ctx.JulianDay, Equinox::Catalogue);
+    };
 }
 
 void WholeCircle(Canvas& canvas, const ChartFrame& frame, int b) {
@@ -40,7 +32,7 @@ void WholeCircle(Canvas& canvas, const ChartFrame& frame, int b) {
 void DrawMilkyWayOutline(Canvas& canvas, const ChartContext& ctx, std::vector<HorizonCrossingRecord>& crossings) {
     canvas.SetPenColour(MilkyWayOutlineColour);
     canvas.SetPenWidth(2);
-    WalkAboveHorizon(canvas, ctx, MilkyWayOutline, [&](ChartPoint c, ChartPoint here, char direction) {
+    const auto tickAndRecord = [&](ChartPoint c, ChartPoint here, char direction) {
         const ChartPoint t = PointBeyondHorizon(ctx.Frame, c, 5);
         if (direction == 'o') {
             MoveTo(canvas, t);
@@ -56,7 +48,10 @@ void DrawMilkyWayOutline(Canvas& canvas, const ChartContext& ctx, std::vector<Ho
             LineTo(canvas, here);
         }
         crossings.push_back({c.X, c.Y, ChartToHorizontal(ctx.Frame, c.X, c.Y).Azimuth, direction});
-    });
+    };
+    WalkPolyline(
+        canvas, ctx.Projection, MilkyWayOutline, CatalogueDirection(ctx), [](ChartPoint c) { return c; },
+        tickAndRecord);
     canvas.SetPenWidth(1);
 }
 
@@ -120,12 +115,7 @@ void FillMilkyWaySeeds(Canvas& canvas, const ChartContext& ctx) {
 void DrawMilkyWayLanes(Canvas& canvas, const ChartContext& ctx) {
     canvas.SetPenColour(MilkyWayBandColour);
     canvas.SetPenWidth(2);
-    WalkAboveHorizon(canvas, ctx, MilkyWayLanes, [&](ChartPoint c, ChartPoint here, char direction) {
-        if (direction == 'i') {
-            MoveTo(canvas, c);
-            LineTo(canvas, here);
-        }
-    });
+    DrawSkyPolyline(canvas, ctx.Projection, MilkyWayLanes, CatalogueDirection(ctx));
     canvas.SetPenWidth(1);
 }
 

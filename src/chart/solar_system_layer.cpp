@@ -116,10 +116,7 @@ double MoonPhaseAngle(const SphericalPosition& earthHeliocentric, const Spherica
 
 void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet, const SphericalPosition& earth) {
     PlacePlanet(ctx, planet, earth);
-    const SkyObjectEntry& slot = ctx.Objects[FirstPlanetSlot + planet];
-    if (!slot.Visible) return;
-    const ChartPoint at = ProjectToChart(ctx.Frame, slot.Azimuth, slot.Altitude);
-    DrawMarker(canvas, TruncToInt(at.X), TruncToInt(at.Y), KindPlanet, planet);
+    MarkObject(canvas, ctx.Projection, ctx.Objects[FirstPlanetSlot + planet]);
 }
 
 }  // namespace kolvar

@@ -61,11 +61,11 @@ CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
 
 // One drawing as the window makes it on every resize: the bitmap sized to
 // the client area, then the close-up over all of it.
-void DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky, CloseUpFrame& frame) {
+SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky) {
     const Size size = r.Common.ChartSize;
     picture.Resize(size.Width, size.Height);
     Canvas canvas(picture);
-    DrawCloseUp(canvas, size.Width, size.Height, r.View, sky, frame);
+    return DrawCloseUp(canvas, size.Width, size.Height, r.View, sky);
 }
 
 int CloseUp(const ParsedOptions& options) {
@@ -80,23 +80,19 @@ int CloseUp(const ParsedOptions& options) {
     const CloseUpSky sky{chartFrame, r.Common.Observer.JulianDay, SkyObjects, moon.Picture, band};
 
     Bitmap picture;
-    CloseUpFrame frame;
     if (r.Common.Bench > 0) {
         std::vector<double> ms;
         for (long long k = 0; k < r.Common.Bench; ++k) {
             const auto start = std::chrono::steady_clock::now();
-            DrawWindow(picture, r, sky, frame);
+            DrawWindow(picture, r, sky);
             ms.push_back(MillisecondsSince(start));
         }
         PrintTimes("closeup_ms", ms);
         return ExitSuccess;
     }
 
-    DrawWindow(picture, r, sky, frame);
-    const Size size = r.Common.ChartSize;
-    return WriteChartFiles("closeup", r.Common, picture, SkyObjects, [&](double azimuth, double altitude) {
-        return ProjectCloseUp(frame, azimuth, altitude, size.Width, size.Height);
-    });
+    const SkyProjection window = DrawWindow(picture, r, sky);
+    return WriteChartFiles("closeup", r.Common, picture, SkyObjects, window);
 }
 
 }  // namespace

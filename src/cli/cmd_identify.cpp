@@ -103,7 +103,7 @@ int Identify(const ParsedOptions& options) {
     MoonPicture moon;
     RedrawChart(r.Sky.Observer, chart, width, height, frame, SkyObjects, moon);
 
-    const int slot = HitTestChartSlot(SkyObjects, frame, r.X, r.Y);
+    const int slot = NearestVisibleSlot(SkyObjects, SkyProjection::Stereographic(frame), r.X, r.Y);
     const SkyObjectEntry& selection = SkyObjects[static_cast<std::size_t>(slot)];
     const LabelArea area{Rect{0, 0, width, height}, LabelMarginsOf(width, height), std::nullopt};
     const ObjectLabels labels = FitObjectLabels(selection, r.FontSize, area);

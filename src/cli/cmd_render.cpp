@@ -43,12 +43,12 @@ constexpr CommandSpec RenderCommand{
 };
 
 // The objects table: a header line and one line per slot.
-std::string ObjectsTable(const PixelOfDirection& pixelOf, const SkyObjectTable& objects) {
+std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& objects) {
     std::string text = "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n";
     char line[256];
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[slot];
-        const ChartPoint p = pixelOf(e.Azimuth, e.Altitude);
+        const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
         const int n = std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot,
                                     e.Kind, e.Index, e.Visible, e.Azimuth, e.Altitude, e.Distance,
                                     static_cast<double>(p.X), static_cast<double>(p.Y));
@@ -94,9 +94,9 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
-                    const SkyObjectTable& objects, const PixelOfDirection& pixelOf) {
+                    const SkyObjectTable& objects, const SkyProjection& projection) {
     const std::string name(command);
-    const std::string table = r.Objects.empty() ? "" : ObjectsTable(pixelOf, objects);
+    const std::string table = r.Objects.empty() ? "" : ObjectsTable(projection, objects);
     std::vector<unsigned char> png;
     std::string failure;
     if (EncodePng(picture, png, failure)) {
@@ -148,9 +148,7 @@ int Render(const ParsedOptions& options) {
     RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, SkyObjects, moon);
     LayMoonPicture(chart, moon);
 
-    return WriteChartFiles("render", r, chart, SkyObjects, [&frame](double azimuth, double altitude) {
-        return ProjectToChart(frame, azimuth, altitude);
-    });
+    return WriteChartFiles("render", r, chart, SkyObjects, SkyProjection::Stereographic(frame));
 }
 
 }  // namespace

@@ -17,16 +17,11 @@ struct BorderCrossing {
 
 // The Milky Way in the close-up: outline (recording the border crossings),
 // fill along the border, seed fills, lanes. The window is black beforehand.
-void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window);
+void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window);
 
 // The outline walk alone; appends the crossings.
-void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const CloseUpWindow& window,
+void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const SkyProjection& window,
                         std::vector<BorderCrossing>& crossings);
-
-// The border point of the segment p1 -> p2: the first of the lines x = 0,
-// x = W - 1, y = 0, y = H - 1 (in that order) that the segment meets, or the
-// segment's midpoint when it meets none.
-ChartPoint ClipSegmentToWindow(ChartPoint p1, ChartPoint p2, int width, int height);
 
 // The crossing record of border point c (rounded here).
 BorderCrossing MakeBorderCrossing(ChartPoint c, char direction, int width, int height);

@@ -96,7 +96,7 @@ void TPlainSky::FormResize()
     if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
     const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture,
                          *milkyWay_};
-    DrawCloseUp(canvas, w, h, closeUpView_, sky, CloseUpViewFrame);
+    projection_ = DrawCloseUp(canvas, w, h, closeUpView_, sky);
     ++redrawCount_;
     image1_->ShowPicture(picture_);
     image1_->raise();
@@ -105,7 +105,7 @@ void TPlainSky::FormResize()
 void TPlainSky::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
     if (button == Qt::RightButton) {
-        closeUpView_ = UnprojectCloseUp(CloseUpViewFrame, x, y, picture_.Width(), picture_.Height());
+        closeUpView_ = projection_.Backward(x, y);
         FormResize();
         return;
     }
@@ -119,10 +119,7 @@ void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int)
 
 void TPlainSky::NameObjectAt(int x, int y)
 {
-    const int w = picture_.Width(), h = picture_.Height();
-    const SkyObjectEntry selection = HitTestCloseUp(SkyObjects, x, y, [w, h](double azimuth, double altitude) {
-        return ProjectCloseUp(CloseUpViewFrame, azimuth, altitude, w, h);
-    });
+    const SkyObjectEntry selection = HitTest(SkyObjects, projection_, x, y);
     // The margins are the main chart's, also in this window.
     ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, characterSize_,
                      LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));

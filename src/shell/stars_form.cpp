@@ -247,11 +247,12 @@ void TStarsForm::Shrivell1Click()
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
+    const SkyProjection chart = SkyProjection::Stereographic(Chart);
     if (button == Qt::RightButton) {
-        if (openCloseUp_) openCloseUp_(ChartToHorizontal(Chart, x, y), Observer.FontSize);
+        if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;
     }
-    const SkyObjectEntry selection = HitTestChart(SkyObjects, Chart, x, y);
+    const SkyObjectEntry selection = HitTest(SkyObjects, chart, x, y);
     ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, Observer.FontSize,
                      LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
 }

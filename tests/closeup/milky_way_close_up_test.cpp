@@ -125,8 +125,8 @@ protected:
         std::vector<BorderCrossing> crossings;
         Bitmap scratch(W, H, colours::Black);
         Canvas scratchCanvas(scratch);
-        DrawCloseUpOutline(scratchCanvas, band, {frame, W, H}, crossings);
-        DrawMilkyWayCloseUp(canvas, Sky(), {frame, W, H});
+        DrawCloseUpOutline(scratchCanvas, band, SkyProjection::Gnomonic(frame, W, H), crossings);
+        DrawMilkyWayCloseUp(canvas, Sky(), SkyProjection::Gnomonic(frame, W, H));
         return crossings;
     }
     int GreyPixels() const {

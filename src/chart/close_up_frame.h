@@ -22,10 +22,6 @@ inline std::array<double, 3> HorizontalVector(double azimuth, double altitude, d
             distance * std::sin(altitude)};
 }
 
-// The frame of the last close-up drawing, for whatever maps the window's
-// pixels back to the sky until the next drawing.
-extern CloseUpFrame CloseUpViewFrame;
-
 // Where a direction 90 degrees or more from the view axis projects: far
 // outside every window.
 inline constexpr float CloseUpFarAway = 2147483648.0f;
@@ -47,5 +43,10 @@ double AngleFromViewAxis(const CloseUpFrame& frame, double azimuth, double altit
 
 // The window diagonal D in pixels.
 double CloseUpDiagonal(int width, int height);
+
+// Where the segment p1 -> p2 leaves or enters a width x height window: the
+// first of the lines x = 0, x = W - 1, y = 0, y = H - 1 (in that order) that
+// the segment meets, or the segment's midpoint when it meets none.
+ChartPoint ClipSegmentToWindow(ChartPoint p1, ChartPoint p2, int width, int height);
 
 }  // namespace kolvar
