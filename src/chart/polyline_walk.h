@@ -4,6 +4,7 @@
 
 #include "canvas/canvas.h"
 #include "catalog/milky_way.h"
+#include "chart/edge_crossings.h"
 #include "chart/pixel_rules.h"
 #include "chart/sky_projection.h"
 
@@ -23,13 +24,13 @@ inline void LineTo(Canvas& canvas, ChartPoint p) { canvas.LineTo(TruncToInt(p.X)
 //  - edge(c) -> ChartPoint: the point where a line meets the edge as the
 //    caller uses it (the close-up outline rounds it);
 //  - onCrossing(c, here, direction) is told of every crossing after the walk's
-//    own lines: at 'o' (leaving) the line up to c is drawn, at 'i' (entering)
-//    the pen stands at `here` and the callback draws the piece from c itself.
+//    own lines: Leaving, the line up to c is drawn; Entering, the pen stands
+//    at `here` and the callback draws the piece from c itself.
 // Before the first point the letter is a space and the point counts as not
 // drawable.
 template <typename Points, typename DirectionOf, typename Edge, typename OnCrossing>
-void WalkPolyline(Canvas& canvas, const SkyProjection& projection, const Points& points, DirectionOf directionOf,
-                  Edge edge, OnCrossing onCrossing) {
+void WalkPolyline(Canvas& canvas, const SkyProjection& projection, const Points& points,
+                  DirectionOf directionOf, Edge edge, OnCrossing onCrossing) {
     std::int32_t prevLetter = ' ';
     SkyProjection::Placed prev;
     for (const auto& point : points) {
@@ -44,7 +45,10 @@ void WalkPolyline(Canvas& canvas, const SkyProjection& projection, const Points&
                 LineTo(canvas, at);
             } else {
                 MoveTo(canvas, at);
-                if (same) onCrossing(edge(projection.CrossEdge(projection.PixelOf(prev), at)), at, 'i');
+                if (same) {
+                    const ChartPoint c = edge(projection.CrossEdge(projection.PixelOf(prev), at));
+                    onCrossing(c, at, CrossingDirection::Entering);
+                }
             }
         } else if (same && prev.Drawable) {
             const ChartPoint from = projection.PixelOf(prev);
@@ -52,21 +56,22 @@ void WalkPolyline(Canvas& canvas, const SkyProjection& projection, const Points&
             const ChartPoint c = edge(projection.CrossEdge(from, at));
             MoveTo(canvas, from);
             LineTo(canvas, c);
-            onCrossing(c, at, 'o');
+            onCrossing(c, at, CrossingDirection::Leaving);
         }
         prevLetter = letter;
         prev = here;
     }
 }
 
-// The plain polyline that later layers draw in either view: lines between
+// A plain polyline in either view (the lanes of the Milky Way): lines between
 // drawable points, each piece cut where it leaves or enters the drawable part.
 template <typename Points, typename DirectionOf>
-void DrawSkyPolyline(Canvas& canvas, const SkyProjection& projection, const Points& points, DirectionOf directionOf) {
+void DrawSkyPolyline(Canvas& canvas, const SkyProjection& projection, const Points& points,
+                     DirectionOf directionOf) {
     WalkPolyline(
         canvas, projection, points, directionOf, [](ChartPoint c) { return c; },
-        [&canvas](ChartPoint c, ChartPoint here, char direction) {
-            if (direction == 'i') {
+        [&canvas](ChartPoint c, ChartPoint here, CrossingDirection direction) {
+            if (direction == CrossingDirection::Entering) {
                 MoveTo(canvas, c);
                 LineTo(canvas, here);
             }

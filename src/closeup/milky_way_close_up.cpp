@@ -1,10 +1,7 @@
 #include "closeup/milky_way_close_up.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
 
-#include "astro/angles.h"
 #include "catalog/milky_way.h"
 #include "chart/milky_way_layer.h"
 #include "chart/pixel_rules.h"
@@ -15,10 +12,6 @@ namespace kolvar {
 
 namespace {
 
-ChartPoint Rounded(ChartPoint p) {
-    return {static_cast<float>(TruncToInt(p.X + 0.5)), static_cast<float>(TruncToInt(p.Y + 0.5))};
-}
-
 // The close-up keeps its Milky Way lists turned to the horizon once per
 // redraw (MilkyWayDirections); `directions` holds the direction of every
 // entry of `points` at the entry's index.
@@ -27,17 +20,6 @@ auto TurnedDirection(const Points& points, const std::vector<HorizontalPosition>
     return [&points, &directions](const auto& point) -> const HorizontalPosition& {
         return directions[static_cast<std::size_t>(&point - points.data())];
     };
-}
-
-// Whether the sorted crossings alternate cleanly enough to fill between them.
-bool CrossingsPairUp(const std::vector<BorderCrossing>& c) {
-    const std::size_t n = c.size();
-    if (n % 2 != 0) return false;
-    for (std::size_t k = 0; k + 1 < n; k += 2)
-        if (c[k].Direction == c[k + 1].Direction) return false;
-    for (std::size_t k = 0; k + 1 < n; ++k)
-        if (c[k].Angle == c[k + 1].Angle) return false;
-    return n == 0 || c[n - 1].Angle != c[0].Angle + TwoPi;
 }
 
 struct BorderPixel {
@@ -91,52 +73,44 @@ bool FillStretch(Canvas& canvas, int width, int height, BorderPixel open, Border
     return true;
 }
 
-BorderPixel PixelOf(const BorderCrossing& c) { return {TruncToInt(c.X), TruncToInt(c.Y)}; }
+BorderPixel PixelOf(const EdgeCrossing& c) { return {TruncToInt(c.At.X), TruncToInt(c.At.Y)}; }
 
 }  // namespace
 
-BorderCrossing MakeBorderCrossing(ChartPoint c, char direction, int width, int height) {
-    const ChartPoint r = Rounded(c);
-    return {r.X, r.Y, std::atan2(r.X - 0.5 * width, r.Y - 0.5 * height), direction};
+ChartPoint RoundedBorderPoint(ChartPoint p) {
+    return {static_cast<float>(TruncToInt(p.X + 0.5)), static_cast<float>(TruncToInt(p.Y + 0.5))};
+}
+
+EdgeCrossing MakeBorderCrossing(ChartPoint c, CrossingDirection direction, int width, int height) {
+    const ChartPoint r = RoundedBorderPoint(c);
+    return {r, std::atan2(r.X - 0.5 * width, r.Y - 0.5 * height), direction};
 }
 
 void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const SkyProjection& window,
-                        std::vector<BorderCrossing>& crossings) {
+                        std::vector<EdgeCrossing>& crossings) {
     canvas.SetPenColour(MilkyWayOutlineColour);
     canvas.SetPenWidth(3);
-    WalkPolyline(canvas, window, MilkyWayOutline, TurnedDirection(MilkyWayOutline, band.Outline), Rounded,
-                 [&](ChartPoint c, ChartPoint here, char direction) {
-                     if (direction == 'i') {
-                         MoveTo(canvas, c);
-                         LineTo(canvas, here);
-                     }
-                     crossings.push_back(MakeBorderCrossing(c, direction, window.Width(), window.Height()));
-                 });
+    const auto drawAndRecord = [&](ChartPoint c, ChartPoint here, CrossingDirection direction) {
+        if (direction == CrossingDirection::Entering) {
+            MoveTo(canvas, c);
+            LineTo(canvas, here);
+        }
+        crossings.push_back(MakeBorderCrossing(c, direction, window.Width(), window.Height()));
+    };
+    WalkPolyline(canvas, window, MilkyWayOutline, TurnedDirection(MilkyWayOutline, band.Outline),
+                 RoundedBorderPoint, drawAndRecord);
     canvas.SetPenWidth(1);
 }
 
-void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<BorderCrossing>& crossings) {
-    std::stable_sort(crossings.begin(), crossings.end(),
-                     [](const BorderCrossing& a, const BorderCrossing& b) { return a.Angle < b.Angle; });
-    if (!CrossingsPairUp(crossings)) return;
-    const std::size_t n = crossings.size();
-    std::size_t k = 0;
-    while (k < n) {
-        if (crossings[k].Direction == 'o') {
-            ++k;
-            if (k >= n) break;  // a leaving crossing at the end opens nothing
-        }
-        const bool wraps = k + 1 >= n;
-        const BorderCrossing& close = wraps ? crossings[0] : crossings[k + 1];
-        if (!FillStretch(canvas, width, height, PixelOf(crossings[k]), PixelOf(close))) return;
-        if (wraps) return;
-        k += 2;
-    }
+void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<EdgeCrossing>& crossings) {
+    ForEachStretchInside(crossings, [&](const EdgeCrossing& open, const EdgeCrossing& close) {
+        return FillStretch(canvas, width, height, PixelOf(open), PixelOf(close));
+    });
 }
 
 void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window) {
     const MilkyWayDirections& band = sky.MilkyWay;
-    std::vector<BorderCrossing> crossings;
+    std::vector<EdgeCrossing> crossings;
     DrawCloseUpOutline(canvas, band, window, crossings);
     FillAlongBorder(canvas, window.Width(), window.Height(), crossings);
 
