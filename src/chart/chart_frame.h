@@ -7,9 +7,9 @@
 
 namespace kolvar {
 
-// The chart geometry and the observer frame of one redraw. One instance,
-// `Chart`, is what the last redraw left for identification and the close-up;
-// the functions below take the frame they use explicitly.
+// The chart geometry and the observer frame of one redraw. The functions
+// below take the frame they use explicitly; whoever redraws keeps the last
+// one for identification and the close-up.
 struct ChartFrame {
     int ChartWidth = 0;   // client size at the redraw
     int ChartHeight = 0;
@@ -20,8 +20,6 @@ struct ChartFrame {
     std::array<std::array<double, 3>, 3> LocalFrame{};  // rows: north, west, zenith
     double SiderealAngle = 0.0;  // the observer's sidereal angle when the frame was computed
 };
-
-extern ChartFrame Chart;
 
 struct HorizontalPosition {
     double Azimuth = 0.0;   // radians from north through east, -pi..pi

@@ -13,7 +13,6 @@ namespace kolvar {
 namespace {
 
 constexpr double QuarterPi = 0.7853981633974483;
-constexpr double PiValue = 3.141592653589793;
 
 // Filled ellipse between two corners given in any order.
 void FilledDisc(Canvas& canvas, double x1, double y1, double x2, double y2) {
@@ -108,10 +107,6 @@ HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const Spher
     const double oy = at.Y - half * ctx.Frame.ChartRadius * pEast;
     FilledDisc(canvas, ox - rho2, oy - rho2, ox + rho2, oy + rho2);
     return m;
-}
-
-double MoonPhaseAngle(const SphericalPosition& earthHeliocentric, const SphericalPosition& moonEcliptic) {
-    return earthHeliocentric.Longitude + PiValue - moonEcliptic.Longitude;
 }
 
 void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet, const SphericalPosition& earth) {

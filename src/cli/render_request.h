@@ -10,16 +10,15 @@
 #include <vector>
 
 #include "canvas/bitmap.h"
-#include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
 #include "cli/cli_options.h"
+#include "cli/sky_options.h"
 
 namespace kolvar::cli {
 
 struct RenderRequest {
-    ObserverState Observer;
-    Size ChartSize{1024, 768};  // --size
+    SkyRequest Sky;  // place, instant and --size
     std::string Out = "kolvar-sky.png";
     std::string Objects;  // empty: none
     long long Bench = 0;  // 0: render once

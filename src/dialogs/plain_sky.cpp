@@ -6,8 +6,6 @@
 #include <QResizeEvent>
 
 #include "canvas/canvas.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/label_images.h"
@@ -47,7 +45,7 @@ void PlainSkyImage::mouseReleaseEvent(QMouseEvent* event)
     if (OnMouseUp) OnMouseUp(event->button(), p.x(), p.y());
 }
 
-TPlainSky::TPlainSky(QWidget* parent) : QDialog(parent)
+TPlainSky::TPlainSky(MainChart main, QWidget* parent) : QDialog(parent), main_(main)
 {
     setObjectName(QStringLiteral("PlainSky"));
     setWindowTitle(QStringLiteral(" "));
@@ -72,7 +70,7 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
     closeUpView_ = view;
     characterSize_ = characterSize;
     moonPicture_ = &moonPicture;
-    milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
+    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
     FormResize();
     exec();
 }
@@ -93,9 +91,9 @@ void TPlainSky::FormResize()
     picture_.Resize(w, h);
     Canvas canvas(picture_);
     // A drawing before the first opening turns the lists of the redraw at hand.
-    if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
-    const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture,
-                         *milkyWay_};
+    if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    const CloseUpSky sky{main_.Geometry, main_.Observer.JulianDay, main_.Objects,
+                         moonPicture_ ? *moonPicture_ : noMoonPicture, *milkyWay_};
     projection_ = DrawCloseUp(canvas, w, h, closeUpView_, sky);
     ++redrawCount_;
     image1_->ShowPicture(picture_);
@@ -119,10 +117,10 @@ void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int)
 
 void TPlainSky::NameObjectAt(int x, int y)
 {
-    const SkyObjectEntry selection = HitTest(SkyObjects, projection_, x, y);
+    const SkyObjectEntry selection = HitTest(main_.Objects, projection_, x, y);
     // The margins are the main chart's, also in this window.
     ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, characterSize_,
-                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
+                     LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight));
 }
 
 void TPlainSky::HideObjectNames(Qt::MouseButton button)

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "astro/time_scales.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
@@ -22,6 +21,10 @@
 #include "appcore/settings_file.h"
 
 namespace kolvar {
+
+ObserverState Observer;
+ChartFrame Chart;
+SkyObjectTable SkyObjects;
 
 namespace {
 
@@ -126,14 +129,9 @@ QAction* TStarsForm::Action(const QString& name) const
 void TStarsForm::FormCreate()
 {
     SkyObjects.fill(SkyObjectEntry{});
-    Observer.Zone = 1.0;
-    Observer.SummerTime = false;
     // The starting instant takes the clock as civil time at zone +1 h without
     // summer time: the settings are not read yet.
-    CalendarMoment now = ReadSystemClock();
-    Observer.JulianDay = static_cast<double>(
-        JulianDayFromCalendar(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second, false, 1.0));
-    Observer.FontSize = 12;
+    Observer = StartingObserverState();
 
     IniValues values = LoadIniFile(options_.SettingsFile);
     Observer.Zone = values.Zone;

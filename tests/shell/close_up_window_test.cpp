@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "catalog/static_tables.h"
 #include "canvas/canvas.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
@@ -45,7 +46,7 @@ private slots:
     void rightPressOpensTheModalCloseUpAndRightPressInItRecentres()
     {
         QTemporaryDir dir;
-        InitialiseStaticTables();
+        InitStaticTables();
         InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
         TStarsForm::Options options;
         options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
