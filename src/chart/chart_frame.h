@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 #include "astro/transforms.h"
 #include "chart/observer_state.h"
@@ -26,6 +27,14 @@ struct HorizontalPosition {
     double Altitude = 0.0;  // radians
     double Distance = 0.0;  // AU
 };
+
+// The vector of the direction (azimuth A, altitude h) at `distance` in
+// horizontal Cartesian axes (north, east, up): distance (cos A cos h,
+// sin A cos h, sin h).
+inline std::array<double, 3> HorizontalVector(double azimuth, double altitude, double distance = 1.0) {
+    return {distance * std::cos(azimuth) * std::cos(altitude), distance * std::sin(azimuth) * std::cos(altitude),
+            distance * std::sin(altitude)};
+}
 
 struct ChartPoint {
     float X = 0.0f;

@@ -1,26 +1,18 @@
 #pragma once
 
 #include <array>
-#include <cmath>
 
 #include "chart/chart_frame.h"
 
 namespace kolvar {
 
 // The close-up looks along W with U to the right and V down the screen, all
-// unit vectors in horizontal Cartesian axes (north, east, up), where the
-// direction (azimuth A, altitude h) is (cos A cos h, sin A cos h, sin h).
+// unit vectors in horizontal Cartesian axes (HorizontalVector).
 struct CloseUpFrame {
     std::array<double, 3> U{};  // screen right
     std::array<double, 3> V{};  // screen down
     std::array<double, 3> W{};  // view axis
 };
-
-// The vector in those axes of the direction (azimuth, altitude) at `distance`.
-inline std::array<double, 3> HorizontalVector(double azimuth, double altitude, double distance = 1.0) {
-    return {distance * std::cos(azimuth) * std::cos(altitude), distance * std::sin(azimuth) * std::cos(altitude),
-            distance * std::sin(altitude)};
-}
 
 // Where a direction 90 degrees or more from the view axis projects: far
 // outside every window.

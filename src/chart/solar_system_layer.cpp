@@ -1,5 +1,6 @@
 #include "chart/solar_system_layer.h"
 
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -77,10 +78,8 @@ HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const Spher
 
     // Unit vectors (north, east, up) towards the Moon and the Sun; p is the
     // part of the Moon's direction square to the Sun's.
-    const double mv[3] = {std::cos(m.Altitude) * std::cos(m.Azimuth), std::cos(m.Altitude) * std::sin(m.Azimuth),
-                          std::sin(m.Altitude)};
-    const double uv[3] = {std::cos(s.Altitude) * std::cos(s.Azimuth), std::cos(s.Altitude) * std::sin(s.Azimuth),
-                          std::sin(s.Altitude)};
+    const std::array<double, 3> mv = HorizontalVector(m.Azimuth, m.Altitude);
+    const std::array<double, 3> uv = HorizontalVector(s.Azimuth, s.Altitude);
     const double c = mv[0] * uv[0] + mv[1] * uv[1] + mv[2] * uv[2];
     const double pNorth = mv[0] - c * uv[0];
     const double pEast = mv[1] - c * uv[1];
