@@ -67,9 +67,6 @@ public:
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
 
     const HorizontalPosition& CloseUpView() const { return closeUpView_; }
-    // The projection of the last drawing, which maps the window's pixels to
-    // the sky until the next one.
-    const SkyProjection& Projection() const { return projection_; }
     int CharacterSize() const { return characterSize_; }
     PlainSkyImage* Image1() const { return image1_; }
     const Bitmap& Picture() const { return picture_; }
@@ -94,7 +91,7 @@ private:
     LabelImage* textImage2_ = nullptr;  // sized to its picture
     Bitmap picture_;
     HorizontalPosition closeUpView_;  // the view centre; Distance unused
-    SkyProjection projection_;
+    SkyProjection projection_;  // of the last drawing: the window's pixels to the sky until the next
     int characterSize_ = 12;
     const Bitmap* moonPicture_ = nullptr;
     std::optional<MilkyWayDirections> milkyWay_;  // of the main chart's redraw, turned once per opening
