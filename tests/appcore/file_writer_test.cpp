@@ -117,8 +117,8 @@ const Case Cases[] = {
      },
      BulkOutputPolicy, 0, [](auto& d) { EXPECT_EQ(fifoCopy.get(), Bytes); EXPECT_TRUE(fs::is_fifo(d / "fifo")); }},
     {"FifoIsRefusedWithoutWaiting",  // or SIGALRM ends the test
-     [](auto& d) { ::alarm(20), ::mkfifo((d / "fifo").c_str(), 0600); return d / "fifo"; }, SettingsPolicy, EINVAL,
-     [](auto& d) { ::alarm(0), EXPECT_TRUE(fs::is_fifo(d / "fifo")); }},
+     [](auto& d) { ::alarm(20); ::mkfifo((d / "fifo").c_str(), 0600); return d / "fifo"; }, SettingsPolicy, EINVAL,
+     [](auto& d) { ::alarm(0); EXPECT_TRUE(fs::is_fifo(d / "fifo")); }},
     {"DeviceIsWrittenInto", [](auto& d) { fs::create_symlink(NullDevice(d), d / "dev"); return d / "dev"; },
      BulkOutputPolicy, 0, [](auto& d) { EXPECT_TRUE(fs::is_symlink(d / "dev")); EXPECT_TRUE(fs::is_character_file(d / "dev")); }},
     {"DeviceIsRefused", [](auto& d) { fs::create_symlink(NullDevice(d), d / "dev"); return d / "dev"; },
