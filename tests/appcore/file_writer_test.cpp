@@ -80,8 +80,8 @@ std::future<std::string> fifoCopy;
 const Case Cases[] = {
     {"NewFile", [](auto& d) { return d / "new.png"; }, BulkOutputPolicy, 0,
      [](auto& d) { EXPECT_EQ(StatOf(d / "new.png").st_mode & 07777, 0666 & ~Umask); }},
-    {"ExistingFileKeepsItsMode", [](auto& d) { Old(d / "f", 0640); return d / "f"; }, SettingsPolicy, 0,
-     [](auto& d) { EXPECT_EQ(StatOf(d / "f").st_mode & 07777, 0640u); }},
+    {"ExistingFileKeepsItsMode", [](auto& d) { Old(d / "f", 0666); return d / "f"; }, SettingsPolicy, 0,
+     [](auto& d) { EXPECT_EQ(StatOf(d / "f").st_mode & 07777, 0666u); }},
     {"LinkIsFollowedAndKept",
      [](auto& d) { Old(d / "real", 0600); fs::create_symlink("real", d / "link"); return d / "link"; },
      SettingsPolicy, 0, [](auto& d) {
