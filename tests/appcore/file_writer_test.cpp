@@ -64,6 +64,8 @@ struct Case {
     bool NotAsRoot = false;
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << c.Name; }
+
 void Old(const fs::path& file, mode_t mode)
 {
     std::ofstream(file) << "old";
