@@ -1,6 +1,5 @@
-// The kolvar executable as a whole: exported functions, ending on SIGTERM or
-// SIGINT the way the Exit command does, and settings and font files that are
-// FIFOs or devices.
+// The kolvar executable as a whole: exported functions, and ending on SIGTERM
+// or SIGINT the way the Exit command does.
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -145,46 +144,32 @@ private slots:
         QVERIFY2(text.str().find("[GEOPOS]") != std::string::npos, text.str().c_str());
     }
 
-    // Kolvar.ini and Runex23x.ttf as FIFOs without a writer, or as links to a
-    // device: the window still opens (a signal then ends the run) and neither
-    // file is read, written or replaced.
-    void specialSettingsAndFontFilesAreLeftAlone_data()
-    {
-        QTest::addColumn<bool>("fifo");
-        QTest::newRow("FIFOs") << true;
-        QTest::newRow("links to a device") << false;
-    }
-
+    // Kolvar.ini and Runex23x.ttf as FIFOs without a writer, or as links to a device: the window
+    // still opens (only then can a signal end the run) and neither file is read, written or replaced.
     void specialSettingsAndFontFilesAreLeftAlone()
     {
-        QFETCH(bool, fifo);
-        QTemporaryDir dir;
-        const std::filesystem::path folder = dir.path().toStdString();
-        QVERIFY(std::filesystem::copy_file(KOLVAR_EXECUTABLE, folder / "kolvar"));
-        // Our own null device where we may make one, so nothing real is at stake.
-        std::filesystem::path device = folder / "null";
-        if (::geteuid() != 0 || ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) device = "/dev/null";
-        for (const char* name : {"Kolvar.ini", "Runex23x.ttf"})
-            QVERIFY(fifo ? ::mkfifo((folder / name).c_str(), 0600) == 0
-                         : (std::filesystem::create_symlink(device, folder / name), true));
-
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p.setProcessEnvironment(env);
-        p.start(QString::fromStdString((folder / "kolvar").string()), {});
-        QVERIFY(p.waitForStarted(20000));
-        QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(p.processId(), SIGTERM), 30000);
-        ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
-        QVERIFY2(p.waitForFinished(30000), "the program hangs");  // an exit needs the event loop
-        QCOMPARE(p.exitCode(), 0);
-        for (const char* name : {"Kolvar.ini", "Runex23x.ttf"}) {
-            const auto kind = std::filesystem::symlink_status(folder / name).type();
-            QCOMPARE(kind, fifo ? std::filesystem::file_type::fifo : std::filesystem::file_type::symlink);
-            QVERIFY(fifo || std::filesystem::is_character_file(folder / name));
+        namespace fs = std::filesystem;
+        for (const bool fifo : {true, false}) {
+            QTemporaryDir dir;
+            const fs::path folder = dir.path().toStdString(), names[] = {"Kolvar.ini", "Runex23x.ttf"};
+            fs::copy_file(KOLVAR_EXECUTABLE, folder / "kolvar");
+            // Our own null device where we may make one, so nothing real is at stake.
+            const bool made = ::geteuid() == 0 && ::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+            const fs::path device = made ? folder / "null" : "/dev/null";
+            for (const auto& name : names)
+                fifo ? ::mkfifo((folder / name).c_str(), 0600) : (fs::create_symlink(device, folder / name), 0);
+            QProcess p;
+            p.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("QT_QPA_PLATFORM=offscreen"));
+            p.start(QString::fromStdString((folder / "kolvar").string()), {});
+            QVERIFY(p.waitForStarted(20000));  // before that, the test's own signal handlers would show
+            QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(p.processId(), SIGTERM), 30000);
+            ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+            QVERIFY2(p.waitForFinished(30000) && p.exitCode() == 0, p.readAllStandardError().constData());
+            for (const auto& name : names)
+                QVERIFY(fifo ? fs::is_fifo(folder / name)
+                             : fs::is_symlink(folder / name) && fs::is_character_file(device));
+            QCOMPARE(std::distance(fs::directory_iterator(folder), {}), made ? 4L : 3L);  // no temporary left
         }
-        const long made = device == "/dev/null" ? 3 : 4;  // nothing else, no temporary
-        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder), {}), made);
     }
 };
 
