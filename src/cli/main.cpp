@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "appcore/temporary_files.h"
 #include "astro/planets.h"
 #include "catalog/static_tables.h"
 #include "cli/cli_options.h"
@@ -48,6 +49,9 @@ void InitialiseTables() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Ctrl-C, SIGTERM or a reader that goes away leave no half-written file
+    // behind; a closed pipe is then the one-line write error, status 1.
+    kolvar::RemoveTemporariesOnSignals();
     const std::span<char* const> args(argv, static_cast<std::size_t>(argc));
     if (args.size() < 2) {
         std::fprintf(stderr, "%s: missing subcommand (try '%s --help')\n", ProgramName.data(), ProgramName.data());
