@@ -139,11 +139,15 @@ void ListBodyNames(const NameSink& add, const RunicSpellings& runic) {
 
 void ListStarNames(const NameSink& add, const RunicSpellings& runic) {
     const RowsByHr rows;
+    std::array<std::string, ConstellationNameCount> genitives;
+    for (int c = 0; c < ConstellationNameCount; ++c)
+        genitives[static_cast<std::size_t>(c)] = GenitiveOfConstellation(c);
     for (int star = 0; star < StarCount; ++star) {
         const int slot = FirstStarSlot + star;
         const StarRecord& s = StarCatalogue[static_cast<std::size_t>(star)];
         const std::string abbreviation = AbbreviationOf(s.Constellation);
-        const std::string genitive = GenitiveOfConstellation(s.Constellation);
+        const std::string& genitive =
+            genitives[s.Constellation < ConstellationNameCount ? s.Constellation : 0];
         const int hr = s.HrNumber;
         const std::size_t at = hr < RowsByHr::Size ? static_cast<std::size_t>(hr) : 0;
 

@@ -1,6 +1,7 @@
 #include "identify/search_key.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "canvas/cp1250.h"
@@ -136,11 +137,21 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& at) {
     return c;
 }
 
-// The key of every Windows-1250 byte, from its Unicode letter.
-const std::array<std::string, 256>& Cp1250Keys() {
-    static const std::array<std::string, 256> keys = [] {
-        std::array<std::string, 256> k;
-        for (int b = 0; b < 256; ++b) AppendKey(Cp1250ToUnicode(static_cast<unsigned char>(b)), k[b]);
+// The key of every Windows-1250 byte, from its Unicode letter: at most two
+// letters (the code page has no Greek), kept inline for speed.
+struct ByteKey {
+    char Letters[2] = {};
+    std::uint8_t Length = 0;
+};
+
+const std::array<ByteKey, 256>& Cp1250Keys() {
+    static const std::array<ByteKey, 256> keys = [] {
+        std::array<ByteKey, 256> k;
+        for (std::size_t b = 0; b < k.size(); ++b) {
+            std::string key;
+            AppendKey(Cp1250ToUnicode(static_cast<unsigned char>(b)), key);
+            k[b].Length = static_cast<std::uint8_t>(key.copy(k[b].Letters, sizeof k[b].Letters));
+        }
         return k;
     }();
     return keys;
@@ -158,10 +169,13 @@ std::string SearchKeyOfUtf8(std::string_view utf8) {
 }
 
 std::string SearchKeyOfCp1250(std::string_view bytes) {
-    const std::array<std::string, 256>& keys = Cp1250Keys();
+    const std::array<ByteKey, 256>& keys = Cp1250Keys();
     std::string key;
-    key.reserve(bytes.size());
-    for (const char b : bytes) key += keys[static_cast<unsigned char>(b)];
+    key.reserve(bytes.size() + 2);
+    for (const char b : bytes) {
+        const ByteKey& k = keys[static_cast<unsigned char>(b)];
+        key.append(k.Letters, k.Length);
+    }
     return key;
 }
 
