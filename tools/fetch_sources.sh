@@ -34,8 +34,10 @@ if [ ! -f "$CACHE/yale/catalog.dat" ]; then
   cp /usr/share/stardata/yale/catalog.dat /usr/share/stardata/yale/notes.dat "$CACHE/yale/"
 fi
 
-# d3-celestial data files (npm, BSD-3-Clause).
-if [ ! -f "$CACHE/d3-celestial/package/data/mw.json" ]; then
+# d3-celestial data files (npm, BSD-3-Clause): names, deep-sky objects, Milky
+# Way, constellation figures and label points.
+D3_DATA="$CACHE/d3-celestial/package/data"
+if [ ! -f "$D3_DATA/mw.json" ] || [ ! -f "$D3_DATA/constellations.lines.json" ]; then
   (cd "$WORK" && npm pack --silent "d3-celestial@$D3_VERSION" >/dev/null)
   mkdir -p "$CACHE/d3-celestial"
   tar -xzf "$WORK/d3-celestial-$D3_VERSION.tgz" -C "$CACHE/d3-celestial"
@@ -43,10 +45,13 @@ fi
 
 # Debian packages unpacked without installing, only the files the generator
 # reads plus their copyright: python3-astropy (Roman 1987 constellation
-# boundaries) and kstars-data (Magellanic Cloud outlines).
+# boundaries), kstars-data (Magellanic Cloud outlines, city database) and
+# stellarium-data (Hungarian constellation names; a large download).
 fetch_deb() {  # package, version, target folder name, files...
   package=$1; version=$2; target=$3; shift 3
-  if [ ! -f "$CACHE/$target/$1" ]; then
+  complete=yes
+  for file in "$@"; do [ -f "$CACHE/$target/$file" ] || complete=no; done
+  if [ "$complete" = no ]; then
     (cd "$WORK" && { apt-get download "$package=$version" || {
       echo "warning: $package $version not available, taking the current version" >&2
       apt-get download "$package"; }; })
@@ -59,6 +64,10 @@ fetch_deb python3-astropy 5.2.1-2+deb12u1 astropy \
   ./usr/lib/python3/dist-packages/astropy/coordinates/data/constellation_data_roman87.dat \
   ./usr/share/doc/python3-astropy/copyright
 fetch_deb kstars-data 5:3.6.2-2 kstars-data \
-  ./usr/share/kstars/lmc.dat ./usr/share/kstars/smc.dat ./usr/share/doc/kstars-data/copyright
+  ./usr/share/kstars/lmc.dat ./usr/share/kstars/smc.dat ./usr/share/kstars/citydb.sqlite \
+  ./usr/share/doc/kstars-data/copyright
+fetch_deb stellarium-data 0.22.2-1 stellarium-data \
+  ./usr/share/stellarium/translations/stellarium-skycultures/hu.qm \
+  ./usr/share/doc/stellarium-data/copyright
 
 echo "catalogue sources are in $CACHE"

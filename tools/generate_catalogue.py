@@ -12,7 +12,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from catalogue import deepsky, milkyway, stars  # noqa: E402
+from catalogue import cities, deepsky, figures, hungarian_names, milkyway, stars  # noqa: E402
 from catalogue.constellations import BoundaryTable  # noqa: E402
 from catalogue.emit import write_inc  # noqa: E402
 from catalogue.sources import Sources, default_cache  # noqa: E402
@@ -20,6 +20,8 @@ from catalogue.sources import Sources, default_cache  # noqa: E402
 BSC = "the Yale Bright Star Catalogue, 5th ed. (yale catalog.dat)"
 ROMAN = "Roman (1987) constellation boundaries (python3-astropy)"
 D3 = "d3-celestial 0.7.35"
+KSTARS = "kstars-data 5:3.6.2-2"
+NAMES_TSV = Path(__file__).resolve().parent / "runic" / "names.tsv"
 
 
 def main(argv=None):
@@ -69,6 +71,26 @@ def main(argv=None):
               milkyway.lane_rows(milkyway.lanes(band)))
     for code, (source_points, deviation) in report.items():
         log(f"outline {code}: {source_points} source points, largest deviation {deviation:.3f} deg")
+
+    lines, labels, ranks, report = figures.read_figures(src.constellation_lines, src.constellation_labels, chosen)
+    write_inc(args.out, "constellation_lines.inc", f"{D3} constellations.lines.json, vertices matched to "
+              "star_catalogue.inc", figures.line_rows(lines))
+    write_inc(args.out, "constellation_labels.inc", f"{D3} constellations.json",
+              figures.label_rows(labels, ranks))
+    log(f"figures: {sum(map(len, lines.values()))} lines, {report['vertices']} vertices, {report['matched']} "
+        f"on catalogue stars (largest offset {report['largest']:.1f} arcsec), "
+        f"{sum(map(len, labels.values()))} label points")
+
+    names = hungarian_names.hungarian_names(NAMES_TSV, src.stellarium_hu, src.constellation_labels)
+    write_inc(args.out, "constellation_hungarian_names.inc", "tools/runic/names.tsv and stellarium-data "
+              "0.22.2-1 hu.qm", hungarian_names.name_rows(names))
+    origins = sorted({origin for _text, origin in names.values()})
+    log("Hungarian constellation names: " + ", ".join(
+        f"{sum(o == origin for _t, o in names.values())} {origin}" for origin in origins))
+
+    towns = cities.read_cities(src.cities)
+    write_inc(args.out, "cities.inc", f"{KSTARS} citydb.sqlite", cities.city_rows(towns))
+    log(f"cities: {len(towns)}, {sum(t['country'] == 'Hungary' for t in towns)} in Hungary")
     return 0
 
 

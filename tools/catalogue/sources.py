@@ -26,15 +26,21 @@ class Sources:
         self.dsos_bright = d3 / "dsos.bright.json"
         self.dsos_6 = d3 / "dsos.6.json"
         self.milky_way = d3 / "mw.json"
+        self.constellation_lines = d3 / "constellations.lines.json"
+        self.constellation_labels = d3 / "constellations.json"
         self.roman87 = (self.root / "astropy" / "usr" / "lib" / "python3" / "dist-packages" / "astropy"
                         / "coordinates" / "data" / "constellation_data_roman87.dat")
         kstars = self.root / "kstars-data" / "usr" / "share" / "kstars"
         self.lmc = kstars / "lmc.dat"
         self.smc = kstars / "smc.dat"
+        self.cities = kstars / "citydb.sqlite"
+        self.stellarium_hu = (self.root / "stellarium-data" / "usr" / "share" / "stellarium" / "translations"
+                              / "stellarium-skycultures" / "hu.qm")
 
     def all_files(self):
         return [self.bsc_catalog, self.bsc_notes, self.starnames, self.messier, self.dsos_bright,
-                self.dsos_6, self.milky_way, self.roman87, self.lmc, self.smc]
+                self.dsos_6, self.milky_way, self.constellation_lines, self.constellation_labels,
+                self.roman87, self.lmc, self.smc, self.cities, self.stellarium_hu]
 
     def missing(self):
         return [p for p in self.all_files() if not p.is_file()]
