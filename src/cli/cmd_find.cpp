@@ -107,13 +107,14 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
     const ChartFrame frame = ComputeChartFrame(sky.ChartSize.Width, sky.ChartSize.Height, observer);
     const auto objects = std::make_unique<SkyObjectTable>();
-    PlaceSkyObjects(ChartContext{frame, observer.JulianDay, *objects});
+    const ChartContext placed{frame, observer.JulianDay, *objects};
+    PlaceSkyObjects(placed);
 
     SlotPlacer placer(observer.Longitude, observer.Latitude);
     std::printf("slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset\n");
     for (const FoundObject& f : found) {
         const SkyObjectEntry& e = (*objects)[static_cast<std::size_t>(f.Slot)];
-        const ChartPoint p = ProjectToChart(frame, e.Azimuth, e.Altitude);
+        const ChartPoint p = placed.Projection.Project(e.Azimuth, e.Altitude);
         const RiseTransitSet times = SlotRiseTransitSet(placer, f.Slot, observer.JulianDay);
         std::printf("%d\t%d\t%d\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", f.Slot, e.Kind, e.Index,
                     Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(e.Azimuth),

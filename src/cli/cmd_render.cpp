@@ -44,13 +44,13 @@ constexpr CommandSpec RenderCommand{
 };
 
 // The objects table: a header line and one line per slot.
-std::string ObjectsTable(const PixelOfDirection& pixelOf, const SkyObjectTable& objects, double julianDay) {
+std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& objects, double julianDay) {
     std::string text = "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\tmagnitude\tname\n";
     const ObjectNameColumns names(julianDay);
     char line[256];
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[slot];
-        const ChartPoint p = pixelOf(e.Azimuth, e.Altitude);
+        const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
         const int n = std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\t", slot,
                                     e.Kind, e.Index, e.Visible, e.Azimuth, e.Altitude, e.Distance,
                                     static_cast<double>(p.X), static_cast<double>(p.Y));
@@ -66,9 +66,7 @@ std::string ObjectsTable(const PixelOfDirection& pixelOf, const SkyObjectTable& 
 RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut) {
     RenderRequest r;
     r.Out = std::string(defaultOut);
-    const SkyRequest sky = ParseSkyOptions(options);
-    r.Observer = sky.Observer;
-    r.ChartSize = sky.ChartSize;
+    r.Sky = ParseSkyOptions(options);
     if (auto out = options.Value("--out")) r.Out = std::string(*out);
     CheckOutputName("--out", r.Out);
     if (auto objects = options.Value("--objects")) {
@@ -98,9 +96,9 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
-                    const SkyObjectTable& objects, const PixelOfDirection& pixelOf) {
+                    const SkyObjectTable& objects, const SkyProjection& projection) {
     const std::string name(command);
-    const std::string table = r.Objects.empty() ? "" : ObjectsTable(pixelOf, objects, r.Observer.JulianDay);
+    const std::string table = r.Objects.empty() ? "" : ObjectsTable(projection, objects, r.Sky.Observer.JulianDay);
     std::vector<unsigned char> png;
     std::string failure;
     if (EncodePng(picture, png, failure)) {
@@ -121,6 +119,8 @@ namespace {
 
 int Bench(RenderRequest& r) {
     std::vector<double> astro, redraw;
+    ObserverState& observer = r.Sky.Observer;
+    const Size size = r.Sky.ChartSize;
     Bitmap chart;
     ChartFrame frame;
     SkyObjectTable objects;
@@ -128,13 +128,13 @@ int Bench(RenderRequest& r) {
     for (long long k = 0; k < r.Bench; ++k) {
         // Astronomy and placement of every object, no pixels.
         auto start = std::chrono::steady_clock::now();
-        r.Observer.SiderealAngle = GreenwichSiderealAngle(r.Observer.JulianDay);
-        const ChartFrame placed = ComputeChartFrame(r.ChartSize.Width, r.ChartSize.Height, r.Observer);
-        PlaceSkyObjects(ChartContext{placed, r.Observer.JulianDay, objects});
+        observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
+        const ChartFrame placed = ComputeChartFrame(size.Width, size.Height, observer);
+        PlaceSkyObjects(ChartContext{placed, observer.JulianDay, objects});
         astro.push_back(MillisecondsSince(start));
 
         start = std::chrono::steady_clock::now();
-        RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, objects, moon);
+        RedrawChart(observer, chart, size.Width, size.Height, frame, objects, moon);
         redraw.push_back(MillisecondsSince(start));
     }
     PrintTimes("astro_ms", astro);
@@ -148,13 +148,12 @@ int Render(const ParsedOptions& options) {
 
     Bitmap chart;
     ChartFrame frame;
+    SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, SkyObjects, moon);
+    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon);
     LayMoonPicture(chart, moon);
 
-    return WriteChartFiles("render", r, chart, SkyObjects, [&frame](double azimuth, double altitude) {
-        return ProjectToChart(frame, azimuth, altitude);
-    });
+    return WriteChartFiles("render", r, chart, objects, SkyProjection::Stereographic(frame));
 }
 
 }  // namespace
