@@ -27,6 +27,7 @@ struct Subcommand {
 constexpr Subcommand Subcommands[] = {
     {"closeup", kolvar::cli::RunCloseUp, "the close-up window's picture around one direction, as a PNG"},
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
+    {"find", kolvar::cli::RunFind, "the objects a name finds, where the chart shows them, their rising and setting"},
     {"identify", kolvar::cli::RunIdentify, "what a click at one chart pixel names, with its two labels"},
     {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
     {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
