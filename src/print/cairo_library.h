@@ -31,7 +31,8 @@ namespace kolvar {
     X(cairo_pdf_surface_create_for_stream) X(cairo_pdf_surface_set_size) X(cairo_pdf_surface_set_metadata) \
     X(cairo_svg_surface_create_for_stream) X(cairo_image_surface_create) X(cairo_image_surface_get_data) \
     X(cairo_image_surface_get_stride) X(cairo_surface_write_to_png_stream) X(cairo_surface_flush)       \
-    X(cairo_surface_finish) X(cairo_surface_destroy) X(cairo_surface_status)
+    X(cairo_surface_finish) X(cairo_surface_destroy) X(cairo_surface_status) X(cairo_recording_surface_create) \
+    X(cairo_set_source_surface)
 
 struct CairoLibrary {
 #define KOLVAR_CAIRO_POINTER(name) decltype(&::name) name = nullptr;

@@ -5,6 +5,7 @@
 
 #include "canvas/cp1250.h"
 #include "print/ink.h"
+#include "print/print_tools.h"
 
 namespace kolvar {
 
@@ -15,36 +16,11 @@ cairo_status_t Collect(void* closure, const unsigned char* data, unsigned int le
     return CAIRO_STATUS_SUCCESS;
 }
 
-// Text shaped as on paper in every format: outlines unhinted, advances unrounded.
-void SetPaperFontOptions(const CairoLibrary& c, cairo_t* cr) {
-    cairo_font_options_t* options = c.cairo_font_options_create();
-    c.cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    c.cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    c.cairo_set_font_options(cr, options);
-    c.cairo_font_options_destroy(options);
-}
-
-std::string Failure(const CairoLibrary& c, cairo_status_t status) {
-    return std::string("cairo: ") + c.cairo_status_to_string(status);
-}
-
-struct Opened {
-    const CairoLibrary* Cairo = nullptr;
-    const PrintFonts* Fonts = nullptr;
-};
-
-std::string Open(Opened& opened) {
-    std::string error;
-    opened.Cairo = LoadCairo(error);
-    if (opened.Cairo == nullptr) return error;
-    opened.Fonts = PrintFonts::Open(*opened.Cairo, error);
-    return opened.Fonts == nullptr ? error : "";
-}
 
 // Draws every sheet on `surface`, scaled from points by `scale`, one page
-// each; finishes the surface. Returns "" or the reason.
-std::string DrawSheets(const Opened& o, cairo_surface_t* surface, std::span<const PrintRequest> sheets,
-                       const PageLayout& layout, double scale) {
+// each. Returns "" or the reason.
+std::string DrawSheets(const PrintTools& o, cairo_surface_t* surface, std::span<const PrintRequest> sheets,
+                       const PageLayout& layout, double scale, bool finish) {
     const CairoLibrary& c = *o.Cairo;
     cairo_t* cr = c.cairo_create(surface);
     SetPaperFontOptions(c, cr);
@@ -58,12 +34,35 @@ std::string DrawSheets(const Opened& o, cairo_surface_t* surface, std::span<cons
     }
     cairo_status_t status = c.cairo_status(cr);
     c.cairo_destroy(cr);
-    c.cairo_surface_finish(surface);
+    // A vector surface writes its last bytes when finished; a picture keeps
+    // its pixels open for the PNG encoder.
+    if (finish) c.cairo_surface_finish(surface);
+    else c.cairo_surface_flush(surface);
     if (status == CAIRO_STATUS_SUCCESS) status = c.cairo_surface_status(surface);
-    return status == CAIRO_STATUS_SUCCESS ? "" : Failure(c, status);
+    return status == CAIRO_STATUS_SUCCESS ? "" : CairoFailure(c, status);
 }
 
 }  // namespace
+
+void SetPaperFontOptions(const CairoLibrary& c, cairo_t* cr) {
+    cairo_font_options_t* options = c.cairo_font_options_create();
+    c.cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    c.cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    c.cairo_set_font_options(cr, options);
+    c.cairo_font_options_destroy(options);
+}
+
+std::string CairoFailure(const CairoLibrary& c, cairo_status_t status) {
+    return std::string("cairo: ") + c.cairo_status_to_string(status);
+}
+
+std::string OpenPrinting(PrintTools& tools) {
+    std::string error;
+    tools.Cairo = LoadCairo(error);
+    if (tools.Cairo == nullptr) return error;
+    tools.Fonts = PrintFonts::Open(*tools.Cairo, error);
+    return tools.Fonts == nullptr ? error : "";
+}
 
 bool PrintFormatOfName(std::string_view name, PrintFormat& format) {
     const std::size_t dot = name.rfind('.');
@@ -83,8 +82,8 @@ std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format
                         std::string& bytes) {
     if (sheets.empty()) return "nothing to print";
     if (format != PrintFormat::Pdf && sheets.size() != 1) return "only a PDF holds more than one sheet";
-    Opened o;
-    if (std::string error = Open(o); !error.empty()) return error;
+    PrintTools o;
+    if (std::string error = OpenPrinting(o); !error.empty()) return error;
     const CairoLibrary& c = *o.Cairo;
     const PageLayout layout = LayOutPage(PageSizeOf(options.Sheet, options.Landscape));
     const double w = layout.Page.Width, h = layout.Page.Height;
@@ -110,53 +109,16 @@ std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format
     }
     if (const cairo_status_t status = c.cairo_surface_status(surface); status != CAIRO_STATUS_SUCCESS) {
         c.cairo_surface_destroy(surface);
-        return Failure(c, status);
+        return CairoFailure(c, status);
     }
-    std::string error = DrawSheets(o, surface, sheets, layout, scale);
+    std::string error = DrawSheets(o, surface, sheets, layout, scale, format != PrintFormat::Png);
     if (error.empty() && format == PrintFormat::Png) {
-        // The image surface is finished but keeps its pixels.
         const cairo_status_t status = c.cairo_surface_write_to_png_stream(surface, Collect, &bytes);
-        if (status != CAIRO_STATUS_SUCCESS) error = Failure(c, status);
+        if (status != CAIRO_STATUS_SUCCESS) error = CairoFailure(c, status);
     }
     c.cairo_surface_destroy(surface);
     if (!error.empty()) bytes.clear();
     return error;
-}
-
-std::string PaintSheetRows(const PrintRequest& sheet, const SheetOptions& options, double dpi, int top, int rows,
-                           std::vector<std::uint32_t>& pixels, int& width) {
-    Opened o;
-    if (std::string error = Open(o); !error.empty()) return error;
-    const CairoLibrary& c = *o.Cairo;
-    const PageLayout layout = LayOutPage(PageSizeOf(options.Sheet, options.Landscape));
-    width = SheetPixels(layout.Page.Width, dpi);
-    rows = std::max(rows, 1);
-    cairo_surface_t* surface = c.cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, rows);
-    if (const cairo_status_t status = c.cairo_surface_status(surface); status != CAIRO_STATUS_SUCCESS) {
-        c.cairo_surface_destroy(surface);
-        return Failure(c, status);
-    }
-    cairo_t* cr = c.cairo_create(surface);
-    SetPaperFontOptions(c, cr);
-    c.cairo_translate(cr, 0.0, -top);
-    c.cairo_scale(cr, dpi / 72.0, dpi / 72.0);
-    Ink ink(c, *o.Fonts, cr);
-    DrawPrintSheet(ink, layout, sheet);
-    const cairo_status_t status = c.cairo_status(cr);
-    c.cairo_destroy(cr);
-    c.cairo_surface_flush(surface);
-    if (status == CAIRO_STATUS_SUCCESS) {
-        const unsigned char* data = c.cairo_image_surface_get_data(surface);
-        const int stride = c.cairo_image_surface_get_stride(surface);
-        pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(rows));
-        for (int y = 0; y < rows; ++y) {
-            std::memcpy(pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
-                        data + static_cast<std::ptrdiff_t>(y) * stride, static_cast<std::size_t>(width) * 4);
-        }
-        for (std::uint32_t& p : pixels) p |= 0xFF000000u;  // RGB24 leaves the top byte unset
-    }
-    c.cairo_surface_destroy(surface);
-    return status == CAIRO_STATUS_SUCCESS ? "" : Failure(c, status);
 }
 
 }  // namespace kolvar

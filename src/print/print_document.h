@@ -4,11 +4,9 @@
 // all three drawn by the same code through cairo. The bytes are collected in
 // memory and handed back; the caller writes them (appcore's file writer).
 
-#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "print/page_layout.h"
 #include "print/print_chart.h"
@@ -35,12 +33,6 @@ inline constexpr int MaxPrintDpi = 1200;
 // "" on success.
 std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format, const SheetOptions& options,
                         std::string& bytes);
-
-// Rows [top, top + rows) of one sheet painted at `dpi` pixels per inch, for a
-// printer that takes pictures: 32-bit pixels 0xAARRGGBB (opaque), `width` of
-// them per row. Returns "" or a one-line reason.
-std::string PaintSheetRows(const PrintRequest& sheet, const SheetOptions& options, double dpi, int top, int rows,
-                           std::vector<std::uint32_t>& pixels, int& width);
 
 // The sheet's size in pixels at `dpi`.
 int SheetPixels(double points, double dpi);

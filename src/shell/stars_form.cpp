@@ -15,6 +15,7 @@
 #include "widgets/label_images.h"
 #include "identify/hit_test.h"
 #include "shell/chart_view.h"
+#include "shell/print_controls.h"
 #include "appcore/font_size.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
@@ -88,6 +89,8 @@ void TStarsForm::BuildMenu()
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
     connect(place1_, &QAction::triggered, this, &TStarsForm::Place1Click);
     connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
+    printing_ = new PrintControls(this, Observer);
+    printing_->AddToMenu(observer1Menu_, exit1_);
 
     charSize1Menu_ = new QMenu(this);
     charSize1Menu_->setObjectName(QStringLiteral("CharSize1Menu"));
@@ -141,12 +144,14 @@ void TStarsForm::FormCreate()
     // values.SummerTime is deliberately not applied: every run starts without summer time.
 
     SetUpRunicMenu(*mainMenu1_, *this);
+    printing_->SetUpCaptions();
     update();
 }
 
 void TStarsForm::FormActivate()
 {
     SetUpRunicMenu(*mainMenu1_, *this);
+    printing_->SetUpCaptions();
 }
 
 void TStarsForm::changeEvent(QEvent* event)

@@ -18,6 +18,7 @@ namespace kolvar {
 
 class ChartView;
 class LabelImage;
+class PrintControls;
 class RunicMenuBar;
 
 // The desktop program's sky state, one for the whole process: the observer,
@@ -91,6 +92,7 @@ public:
     QMenu* Observer1Menu() const { return observer1Menu_; }
     QMenu* CharSize1Menu() const { return charSize1Menu_; }
     QAction* Action(const QString& name) const;
+    PrintControls* Printing() const { return printing_; }
     const Bitmap& ChartBitmap() const { return chartBitmap_; }
     const MoonPicture& MoonResult() const { return moonResult_; }
     int RedrawCount() const { return redrawCount_; }
@@ -112,6 +114,7 @@ private:
     QAction* exit1_ = nullptr;
     QAction* grow1_ = nullptr;
     QAction* shrivell1_ = nullptr;
+    PrintControls* printing_ = nullptr;
     ChartView* image1_ = nullptr;
     LabelImage* textImage1_ = nullptr;
     LabelImage* textImage2_ = nullptr;
