@@ -6,6 +6,7 @@
 
 #include "astro/spherical_position.h"
 #include "catalog/constellation_figures.h"
+#include "canvas/clip.h"
 #include "chart/milky_way_layer.h"
 #include "chart/pixel_rules.h"
 #include "chart/polyline_walk.h"
@@ -19,27 +20,53 @@ namespace {
 
 bool SameColour(const std::uint8_t* p, Colour c) { return p[0] == c.Red && p[1] == c.Green && p[2] == c.Blue; }
 
-// Draws `draw` into a black overlay of the picture's size and copies its
-// pixels onto those of the picture that show the sky.
+// Draws `draw` into a black overlay of the picture's size, within `region`
+// alone, and copies its pixels onto those of the picture that show the sky.
+// The overlay's memory is kept from one redraw to the next: a fresh one costs
+// more than the lines.
 template <typename Draw>
-void PaintOverSky(Bitmap& picture, Colour tint, Draw draw) {
-    Bitmap overlay(picture.Width(), picture.Height());
+void PaintOverSky(Bitmap& picture, Rect region, Colour tint, Draw draw) {
+    thread_local Bitmap overlay;
+    overlay.Resize(picture.Width(), picture.Height());
     Canvas canvas(overlay);
+    canvas.SetClipRect(region);
+    region = canvas.ClipRect();
+    canvas.SetBrushColour(colours::Black);
+    canvas.FillRect(region);
     draw(canvas);
     const std::array<Colour, 4> sky{colours::Black, MilkyWayOutlineColour, MilkyWayBandColour, tint};
-    const std::uint8_t* o = overlay.Data();
-    std::uint8_t* p = picture.Data();
-    const std::size_t n = static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height());
-    for (std::size_t i = 0; i < n; ++i, o += 3, p += 3) {
-        if ((o[0] | o[1] | o[2]) == 0) continue;
-        for (const Colour c : sky) {
-            if (!SameColour(p, c)) continue;
-            p[0] = o[0];
-            p[1] = o[1];
-            p[2] = o[2];
-            break;
+    for (int y = region.Top; y < region.Bottom; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Stride()) +
+                                static_cast<std::size_t>(region.Left) * 3;
+        const std::uint8_t* o = overlay.Data() + row;
+        std::uint8_t* p = picture.Data() + row;
+        for (int x = region.Left; x < region.Right; ++x, o += 3, p += 3) {
+            if ((o[0] | o[1] | o[2]) == 0) continue;
+            for (const Colour c : sky) {
+                if (!SameColour(p, c)) continue;
+                p[0] = o[0];
+                p[1] = o[1];
+                p[2] = o[2];
+                break;
+            }
         }
     }
+}
+
+// Where the lines and the ring of a picture can land: the chart's horizon
+// disc, the close-up's whole window; only the ring's box when it is alone.
+Rect OverSkyRegion(const SkyProjection& projection, const SkyObjectTable& objects, const ViewOptions& options) {
+    const Rect whole{0, 0, projection.Width(), projection.Height()};
+    if (!options.Figures) {
+        const SkyObjectEntry& e = objects[static_cast<std::size_t>(options.SelectedSlot)];
+        const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
+        const int x = TruncToInt(p.X), y = TruncToInt(p.Y), r = SelectionRingRadius + 2;
+        return Intersect({x - r, y - r, x + r + 1, y + r + 1}, whole);
+    }
+    if (projection.Type() == SkyProjection::Kind::Gnomonic) return whole;
+    const ChartFrame& f = projection.Chart();
+    const int r = f.ChartRadius + SelectionRingRadius + 2;
+    return Intersect({f.CentreX - r, f.CentreY - r, f.CentreX + r + 1, f.CentreY + r + 1}, whole);
 }
 
 Colour LabelColour(SkyLabelKind kind) {
@@ -142,7 +169,7 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
     const DaylightLook look = options.Daylight ? DaylightLookFor(sky.Objects) : DaylightLookOf(SkyPhase::Night);
     if (options.Daylight) TintSky(picture, projection, look);
     if (options.Figures || options.SelectedSlot >= 0) {
-        PaintOverSky(picture, look.Sky, [&](Canvas& canvas) {
+        PaintOverSky(picture, OverSkyRegion(projection, sky.Objects, options), look.Sky, [&](Canvas& canvas) {
             if (options.Figures) DrawConstellationFigures(canvas, projection, sky);
             DrawSelectionRing(canvas, projection, sky.Objects, options.SelectedSlot);
         });
