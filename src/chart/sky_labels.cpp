@@ -29,10 +29,10 @@ constexpr int MarkerGap = 4;
 
 ObjectLabelText StarLabelText(int star) {
     const int hr = StarCatalogue[static_cast<std::size_t>(star)].HrNumber;
-    if (std::string name = ProperNameOf(hr); !name.empty()) return {std::move(name), PlainLabelFace};
+    if (std::string name = ProperNameOf(hr); !name.empty()) return {std::move(name), PlainSkyLabelFace};
     const BayerDesignation bayer = BayerOf(hr);
     for (std::size_t i = 1; i < GreekLetterNames.size(); ++i)
-        if (bayer.GreekLetter == GreekLetterNames[i]) return {std::string(1, SymbolLetters[i - 1]), GreekLabelFace};
+        if (bayer.GreekLetter == GreekLetterNames[i]) return {std::string(1, SymbolLetters[i - 1]), GreekSkyLabelFace};
     return {};
 }
 
@@ -119,20 +119,20 @@ void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const S
             if (!projection.Drawable(h.Azimuth, h.Altitude)) continue;
             const ChartPoint p = projection.Project(h);
             const int x = TruncToInt(p.X), y = TruncToInt(p.Y);
-            const LabelTextSize s = placer.Measure(PlainLabelFace, choice.NameSize, name);
+            const LabelTextSize s = placer.Measure(PlainSkyLabelFace, choice.NameSize, name);
             const Box nameBox{x - s.Width / 2, y - s.Height / 2, s.Width, s.Height};
             if (!placer.Inside(nameBox) || !placer.Free(nameBox)) continue;
             Box runeBox{};
             if (!runes.empty()) {
-                const LabelTextSize r = placer.Measure(RunicLabelFace, choice.NameSize, runes);
+                const LabelTextSize r = placer.Measure(RunicSkyLabelFace, choice.NameSize, runes);
                 runeBox = {x - r.Width / 2, nameBox.Y + nameBox.H, r.Width, r.Height};
                 if (!placer.Inside(runeBox) || !placer.Free(runeBox)) continue;
             }
             placer.Take(nameBox);
-            out.push_back(MakeLabel(SkyLabelKind::Constellation, name, PlainLabelFace, choice.NameSize, nameBox, -1));
+            out.push_back(MakeLabel(SkyLabelKind::Constellation, name, PlainSkyLabelFace, choice.NameSize, nameBox, -1));
             if (runes.empty()) continue;
             placer.Take(runeBox);
-            out.push_back(MakeLabel(SkyLabelKind::ConstellationRunes, runes, RunicLabelFace, choice.NameSize,
+            out.push_back(MakeLabel(SkyLabelKind::ConstellationRunes, runes, RunicSkyLabelFace, choice.NameSize,
                                     runeBox, -1));
         }
     }
@@ -143,12 +143,12 @@ void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const S
 ObjectLabelText LabelTextOf(const SkyObjectEntry& entry) {
     switch (entry.Kind) {
         case KindSun:
-            return {"Nap", PlainLabelFace};
+            return {"Nap", PlainSkyLabelFace};
         case KindMoon:
-            return {"Hold", PlainLabelFace};
+            return {"Hold", PlainSkyLabelFace};
         case KindPlanet:
             if (entry.Index >= 0 && entry.Index < PlanetCount)
-                return {PlanetInfoTable[static_cast<std::size_t>(entry.Index) + 1].Name, PlainLabelFace};
+                return {PlanetInfoTable[static_cast<std::size_t>(entry.Index) + 1].Name, PlainSkyLabelFace};
             return {};
         case KindStar:
             if (entry.Index >= 0 && entry.Index < StarCount) return CachedStarLabelText(entry.Index);
@@ -157,7 +157,7 @@ ObjectLabelText LabelTextOf(const SkyObjectEntry& entry) {
             if (entry.Index >= 0 && entry.Index < DeepSkyCount) {
                 const DeepSkyRecord& d = DeepSkyCatalogue[static_cast<std::size_t>(entry.Index)];
                 return {TrimControlAndBlanks(std::string_view(d.MessierName, strnlen(d.MessierName, 6))),
-                        PlainLabelFace};
+                        PlainSkyLabelFace};
             }
             return {};
         default:
@@ -207,8 +207,8 @@ std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyPro
 std::vector<SkyLabel> PlaceDirectionLetters(const ChartFrame& frame, int size, const MeasureLabelText& measure) {
     constexpr int gap = 4;
     const auto letter = [&](const char* text, auto placeX, auto placeY) {
-        const LabelTextSize s = measure(PlainLabelFace, size, text);
-        return SkyLabel{SkyLabelKind::Direction, text, PlainLabelFace, size, placeX(s), placeY(s), s.Width, s.Height,
+        const LabelTextSize s = measure(PlainSkyLabelFace, size, text);
+        return SkyLabel{SkyLabelKind::Direction, text, PlainSkyLabelFace, size, placeX(s), placeY(s), s.Width, s.Height,
                         -1};
     };
     const auto beside = [&](const LabelTextSize&) { return frame.CentreX + gap; };

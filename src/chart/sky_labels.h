@@ -28,14 +28,14 @@ enum class SkyLabelKind : std::uint8_t {
 
 // The faces the labels are written in: plain text is Windows-1250, the
 // Symbol face shows Greek letters for Latin ones, the runic face its runes.
-inline constexpr std::string_view PlainLabelFace = "Arial";
-inline constexpr std::string_view GreekLabelFace = "Symbol";
-inline constexpr std::string_view RunicLabelFace = "Runex23x";
+inline constexpr std::string_view PlainSkyLabelFace = "Arial";
+inline constexpr std::string_view GreekSkyLabelFace = "Symbol";
+inline constexpr std::string_view RunicSkyLabelFace = "Runex23x";
 
 struct SkyLabel {
     SkyLabelKind Kind = SkyLabelKind::Star;
     std::string Text;
-    std::string_view Face = PlainLabelFace;
+    std::string_view Face = PlainSkyLabelFace;
     int Size = 0;  // points
     // The text's box: top-left corner and size, in picture pixels.
     int X = 0, Y = 0, Width = 0, Height = 0;
@@ -80,7 +80,7 @@ std::vector<SkyLabel> PlaceDirectionLetters(const ChartFrame& frame, int size, c
 // The text an object is labelled with, and its face; empty when it has none.
 struct ObjectLabelText {
     std::string Text;
-    std::string_view Face = PlainLabelFace;
+    std::string_view Face = PlainSkyLabelFace;
 };
 ObjectLabelText LabelTextOf(const SkyObjectEntry& entry);
 
