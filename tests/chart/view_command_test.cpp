@@ -113,7 +113,7 @@ TEST_F(ViewCommand, EveningShowsFiguresNamesLabelsAndDirections) {
     const int cx = frame.CentreX, cy = frame.CentreY;
     struct Written {
         const char* What;
-        Colour Colour;
+        Colour Ink;
         int X0, Y0, X1, Y1;
     };
     const Written written[] = {
@@ -127,8 +127,8 @@ TEST_F(ViewCommand, EveningShowsFiguresNamesLabelsAndDirections) {
         {"west", DirectionLetterColour, 1023 - 30, cy - 24, 1023, cy - 3},
     };
     for (const Written& w : written) {
-        EXPECT_GE(CountColour(shown, w.Colour, w.X0, w.Y0, w.X1, w.Y1), 4) << w.What;
-        EXPECT_EQ(CountColour(plain, w.Colour, w.X0, w.Y0, w.X1, w.Y1), 0) << w.What;
+        EXPECT_GE(CountColour(shown, w.Ink, w.X0, w.Y0, w.X1, w.Y1), 4) << w.What;
+        EXPECT_EQ(CountColour(plain, w.Ink, w.X0, w.Y0, w.X1, w.Y1), 0) << w.What;
     }
 }
 
