@@ -2,9 +2,15 @@
 
 namespace kolvar {
 
-const PrintMenuTexts PrintMenuCaptions{
-    {" ...s`atatmo\xF1 ", "Nyomtat\xE1s..."},
-    {" ...tn\xE9kp\xE9k s\xE9tnem ", "Ment\xE9s k\xE9pk\xE9nt..."},
-};
+const PrintMenuTexts& PrintMenuCaptions() {
+    static const PrintMenuTexts texts = [] {
+        const auto caption = [](std::string_view hungarian) { return ViewCaption{RunicMenuCaption(hungarian), hungarian}; };
+        return PrintMenuTexts{
+            .Print = caption("nyomtat\xE1s..."),
+            .SaveAsImage = caption("ment\xE9s k\xE9pk\xE9nt..."),
+        };
+    }();
+    return texts;
+}
 
 }  // namespace kolvar

@@ -1,20 +1,20 @@
 #pragma once
 
-// The runic captions of printing in the main window's observer menu. Each is
-// written from its Hungarian source (Windows-1250, kept beside it for the
-// plain-letter menu) by the transliteration routine and stored reversed,
-// because captions are drawn as stored; like the other menu items they carry
-// one blank at each end. The plain source shows "..." where the menu shows
-// an ellipsis: the runic font has the full stop but no ellipsis.
+// The runic captions of printing in the main window's observer menu, written
+// like the view menu's (view_captions.h) from their Hungarian sources, which
+// stay beside them. The sources end in "..." where a menu shows an ellipsis:
+// the runic font has the full stop but no ellipsis.
 
-#include "catalog/runic_captions.h"
+#include "catalog/view_captions.h"
 
 namespace kolvar {
 
 struct PrintMenuTexts {
-    RunicText Print;        // "Nyomtatás...": the print preview and the printer
-    RunicText SaveAsImage;  // "Mentés képként...": a PDF, SVG or PNG file
+    ViewCaption Print;        // the print preview and the printer
+    ViewCaption SaveAsImage;  // a PDF, SVG or PNG file
 };
-extern const PrintMenuTexts PrintMenuCaptions;
+
+// Written once, on first use.
+const PrintMenuTexts& PrintMenuCaptions();
 
 }  // namespace kolvar

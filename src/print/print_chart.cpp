@@ -7,6 +7,7 @@
 #include "chart/draw_sky.h"
 #include "print/paper_sky.h"
 #include "print/print_bodies.h"
+#include "print/print_labels.h"
 #include "print/print_milky_way.h"
 #include "print/print_sky_layers.h"
 
@@ -45,6 +46,7 @@ void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& requ
     DrawDeepSkySymbols(ink, sky);
     DrawStarDiscs(ink, sky);
     DrawPaperBodies(ink, sky);
+    DrawPaperLabels(ink, sky, request.LabelMagnitude);
     DrawPrintHeader(ink, layout, request.Header);
     DrawPrintKey(ink, layout);
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,6 +20,7 @@
 #include "appcore/print_texts.h"
 #include "catalog/print_captions.h"
 #include "print/sheet_picture.h"
+#include "widgets/menu_key_style.h"
 #include "widgets/runic_text.h"
 
 namespace kolvar {
@@ -82,14 +84,13 @@ QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet) {
 
 PrintControls::PrintControls(QWidget* window, const ObserverState& observer)
     : QObject(window), window_(window), observer_(observer) {
-    print_ = new QAction(PlainString(PrintMenuCaptions.Print.Hungarian), this);
+    print_ = new QAction(PlainString(PrintMenuCaptions().Print.Hungarian), this);
     print_->setObjectName(QStringLiteral("Print1"));
-    save_ = new QAction(PlainString(PrintMenuCaptions.SaveAsImage.Hungarian), this);
+    save_ = new QAction(PlainString(PrintMenuCaptions().SaveAsImage.Hungarian), this);
     save_->setObjectName(QStringLiteral("SaveAsImage1"));
     connect(print_, &QAction::triggered, this, &PrintControls::Print);
     connect(save_, &QAction::triggered, this, &PrintControls::SaveAsImage);
-    // The keys live on the window, not on the items: the menu is drawn in the
-    // runic face, which has no letters to write "Ctrl+P" with.
+    // The keys live on the window; the items only show them.
     auto* printKey = new QShortcut(QKeySequence::Print, window, this, &PrintControls::Print);
     auto* saveKey = new QShortcut(QKeySequence::Save, window, this, &PrintControls::SaveAsImage);
     printKey->setObjectName(QStringLiteral("PrintKey"));
@@ -102,9 +103,16 @@ void PrintControls::AddToMenu(QMenu* menu, QAction* before) {
     menu->insertSeparator(before);
 }
 
-void PrintControls::SetUpCaptions() {
-    print_->setText(RunicString(PrintMenuCaptions.Print.Runic));
-    save_->setText(RunicString(PrintMenuCaptions.SaveAsImage.Runic));
+void PrintControls::SetUpCaptions(QMenu* menu, const QFont& menuFont) {
+    // The keys stand beside the runes in a plain face, as in the view menu.
+    if (dynamic_cast<MenuKeyStyle*>(menu->style()) == nullptr) {
+        auto* style = new MenuKeyStyle(ArialFont(QFontInfo(menuFont).pixelSize()));
+        style->setParent(menu);
+        menu->setStyle(style);
+    }
+    const PrintMenuTexts& t = PrintMenuCaptions();
+    print_->setText(RunicString(t.Print.Runic) + QStringLiteral("\tCtrl+P"));
+    save_->setText(RunicString(t.SaveAsImage.Runic) + QStringLiteral("\tCtrl+S"));
 }
 
 PrintRequest PrintControls::CurrentSheet() const {
@@ -135,7 +143,7 @@ void PrintControls::SaveAsImage() {
         name = ChooseFile();
     } else {
         QString filter;
-        name = QFileDialog::getSaveFileName(window_, PlainString(PrintMenuCaptions.SaveAsImage.Hungarian),
+        name = QFileDialog::getSaveFileName(window_, PlainString(PrintMenuCaptions().SaveAsImage.Hungarian),
                                             QStringLiteral("kolvar-sky.pdf"),
                                             QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)"), &filter);
         // A name without an extension takes the chosen filter's.

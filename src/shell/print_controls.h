@@ -8,6 +8,7 @@
 #include "print/print_document.h"
 
 class QAction;
+class QFont;
 class QMenu;
 class QPrinter;
 class QPrintPreviewDialog;
@@ -31,8 +32,8 @@ public:
 
     // Puts both items into `menu` before `before`, behind a separator.
     void AddToMenu(QMenu* menu, QAction* before);
-    // Gives both items their runic captions (the menu's face is the runic one).
-    void SetUpCaptions();
+    // Gives both items in `menu` their runic captions in `menuFont`, with their keys.
+    void SetUpCaptions(QMenu* menu, const QFont& menuFont);
 
     // The commands.
     void Print();

@@ -17,8 +17,8 @@ inline std::vector<std::string> AllRunicTexts() {
     std::vector<std::string> texts;
     auto add = [&](std::string_view s) { texts.emplace_back(s); };
     for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
-    add(PrintMenuCaptions.Print.Runic);
-    add(PrintMenuCaptions.SaveAsImage.Runic);
+    add(PrintMenuCaptions().Print.Runic);
+    add(PrintMenuCaptions().SaveAsImage.Runic);
     const RunicNameTables& n = RunicNames();
     for (const auto* table : {&n.RunicNameTableA, &n.RunicNameTableB}) {
         for (const RunicNameRecord& r : *table) add(r.RunicName);

@@ -5,7 +5,6 @@
 #include <set>
 #include <string>
 
-#include "catalog/print_captions.h"
 #include "catalog/runic_transliteration.h"
 
 namespace kolvar {
@@ -107,8 +106,6 @@ TEST(RunicCaptions, OwnTextsAreTheirHungarianSourcesReversed) {
         EXPECT_FALSE(line.Runic.empty());
         EXPECT_EQ(line.Runic, stored(line)) << line.Hungarian;
     }
-    for (const RunicText& item : {PrintMenuCaptions.Print, PrintMenuCaptions.SaveAsImage})
-        EXPECT_EQ(item.Runic, " " + stored(item) + " ") << item.Hungarian;
 }
 
 TEST(RunicCaptions, TheCompleteListNamesEveryCaptionOnce) {
