@@ -49,6 +49,11 @@ const PrintFonts* PrintFonts::Open(const CairoLibrary& cairo, std::string& error
         error = failure = "cannot start FreeType";
         return nullptr;
     }
+    // Without the program's own faces fontconfig would offer any face for their names.
+    if (!IsRegisteredFace(FaceNames[1]) || !IsRegisteredFace(FaceNames[2])) {
+        error = "the program's own fonts are not registered";
+        return nullptr;
+    }
     auto fonts = std::make_unique<PrintFonts>();
     for (int i = 0; i < PrintFaceCount; ++i) {
         const std::optional<FaceSource> source = FaceSourceOf(FaceNames[i]);

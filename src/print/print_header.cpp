@@ -95,7 +95,7 @@ void DrawPrintKey(Ink& ink, const PageLayout& layout) {
     }
     // The deep-sky symbols and the ecliptic, side by side or one per line.
     const double symbol = 5.5 * s;
-    x = layout.Columns ? box.X + 4 * s : box.X + 4 * s;
+    x = box.X + 4 * s;
     y = layout.Columns ? discY + 30 * s : box.Y + box.Height - 6 * s;
     const auto advance = [&](std::string_view caption) {
         if (layout.Columns) {
