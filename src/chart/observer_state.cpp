@@ -4,8 +4,6 @@
 
 namespace kolvar {
 
-ObserverState Observer;
-
 double StartingJulianDay() {
     const CalendarMoment now = ReadSystemClock();
     return static_cast<double>(

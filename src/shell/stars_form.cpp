@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "astro/time_scales.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
@@ -22,6 +21,10 @@
 #include "appcore/settings_file.h"
 
 namespace kolvar {
+
+ObserverState Observer;
+ChartFrame Chart;
+SkyObjectTable SkyObjects;
 
 namespace {
 
@@ -126,14 +129,9 @@ QAction* TStarsForm::Action(const QString& name) const
 void TStarsForm::FormCreate()
 {
     SkyObjects.fill(SkyObjectEntry{});
-    Observer.Zone = 1.0;
-    Observer.SummerTime = false;
     // The starting instant takes the clock as civil time at zone +1 h without
     // summer time: the settings are not read yet.
-    CalendarMoment now = ReadSystemClock();
-    Observer.JulianDay = static_cast<double>(
-        JulianDayFromCalendar(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second, false, 1.0));
-    Observer.FontSize = 12;
+    Observer = StartingObserverState();
 
     IniValues values = LoadIniFile(options_.SettingsFile);
     Observer.Zone = values.Zone;
@@ -247,11 +245,12 @@ void TStarsForm::Shrivell1Click()
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
+    const SkyProjection chart = SkyProjection::Stereographic(Chart);
     if (button == Qt::RightButton) {
-        if (openCloseUp_) openCloseUp_(ChartToHorizontal(Chart, x, y), Observer.FontSize);
+        if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;
     }
-    const SkyObjectEntry selection = HitTestChart(SkyObjects, Chart, x, y);
+    const SkyObjectEntry selection = HitTest(SkyObjects, chart, x, y);
     ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, Observer.FontSize,
                      LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
 }

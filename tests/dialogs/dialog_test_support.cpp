@@ -9,6 +9,7 @@
 #include <clocale>
 #include <cstdlib>
 
+#include "catalog/static_tables.h"
 #include "shell/program_assets.h"
 
 namespace kolvar::testing {
@@ -16,7 +17,7 @@ namespace kolvar::testing {
 void PrepareDialogTests(const std::filesystem::path& scratchDirectory)
 {
     std::setlocale(LC_NUMERIC, "C");
-    InitialiseStaticTables();
+    InitStaticTables();
     InstallRunicFont(scratchDirectory, RunicFontFileBytes());
 }
 
