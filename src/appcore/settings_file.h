@@ -38,12 +38,14 @@ IniValues ReadIniValues(const IniFile& ini, char separator);
 void WriteIniValues(IniFile& ini, const IniValues& values, char separator);
 
 // Reads the values with the locale's separator; never fails (an unreadable
-// file reads as an empty one).
+// file, or one that is no regular file such as a FIFO, reads as an empty one).
 IniValues LoadIniFile(const std::filesystem::path& path);
 
 // Writes the five keys with the locale's separator and keeps everything else
-// in the file. The file is replaced completely or left as it was; a symbolic
-// link is kept and its target replaced. Throws SettingsWriteError.
+// in the file, through the file writer (file_writer.h, SettingsPolicy): the
+// file is replaced completely or left as it was, a symbolic link is kept and
+// its target replaced, a FIFO or device is neither read nor written. Throws
+// SettingsWriteError.
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values);
 
 class SettingsWriteError : public std::runtime_error {
