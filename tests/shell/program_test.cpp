@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "shell/program_assets.h"
 #include "appcore/settings_file.h"
@@ -92,6 +93,27 @@ private slots:
         QCOMPARE(v.Zone, 2.0);
         QCOMPARE(v.SummerTime, 0);
         QCOMPARE(v.Longitude, 0.3327296);
+    }
+
+    // A Kolvar.ini that is a folder: a signal's exit tells it in one line on standard error.
+    void saveErrorAtASignalsExitIsOneLine()
+    {
+        QTemporaryDir dir;
+        const QString exe = dir.filePath(QStringLiteral("kolvar")), ini = dir.filePath(QStringLiteral("Kolvar.ini"));
+        QVERIFY(QFile::copy(QStringLiteral(KOLVAR_EXECUTABLE), exe) && QDir().mkdir(ini));
+        QProcess p;
+        p.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("QT_QPA_PLATFORM=offscreen"));
+        p.start(exe, {});
+        QVERIFY(p.waitForStarted(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(p.processId(), SIGTERM), 30000);
+        ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QList<QByteArray> ours;  // Qt may add lines of its own
+        for (const QByteArray& line : p.readAllStandardError().split('\n'))
+            if (line.startsWith("kolvar:") || line.contains("Kolvar.ini") || line.contains("Reason")) ours << line;
+        QCOMPARE(ours, QList<QByteArray>{"kolvar: cannot save the settings to " + ini.toUtf8() +
+                                         ": cannot read the file: " + std::generic_category().message(EISDIR).c_str()});
     }
 
     void readOnlyProgramFolderKeepsTheSettingsInTheConfigHome()

@@ -368,6 +368,7 @@ private slots:
         }
         QCOMPARE(errors.size(), 1);
         QVERIFY2(errors[0].contains(QString::fromStdString(options.SettingsFile.string())), qPrintable(errors[0]));
+        QVERIFY(!errors[0].contains('\n'));
         QVERIFY2(errors[0].contains(QString::fromStdString(std::generic_category().message(ENOTDIR))), qPrintable(errors[0]));
         std::filesystem::remove(blocker);
     }
