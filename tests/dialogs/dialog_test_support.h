@@ -14,11 +14,9 @@ namespace kolvar::testing {
 // Static tables, the runic font and the C numeric locale (point separator).
 void PrepareDialogTests(const std::filesystem::path& scratchDirectory);
 
-// Sets the numeric locale: "C" or a comma locale such as "hu_HU.UTF-8". A
-// locale the system has not generated is compiled with localedef into the
-// scratch folder and found there through LOCPATH. Fails the test when it
-// cannot be had.
-void UseNumericLocale(const QByteArray& name, const std::filesystem::path& scratchDirectory);
+// Sets LC_NUMERIC to hu_HU.UTF-8 (a comma), compiled with localedef into the
+// scratch folder (LOCPATH) when the system lacks it; fails the test if it cannot.
+void UseCommaLocale(const std::filesystem::path& scratchDirectory);
 
 // The program's windows, their messages collected in `errors` instead of shown.
 ProgramWindows TestWindows(const std::filesystem::path& settingsFile, QStringList& errors);

@@ -133,42 +133,29 @@ private slots:
         QVERIFY(std::fabs(Observer.Longitude + 0.17453292519943295) < 1e-15);
     }
 
+    void fieldsAreSummedAsTyped_data()
+    {
+        QTest::addColumn<bool>("comma");
+        QTest::newRow("point locale") << false;
+        QTest::newRow("comma locale") << true;
+    }
+
     void fieldsAreSummedAsTyped()
     {
+        QFETCH(bool, comma);
+        if (comma) UseCommaLocale(dir_.path().toStdString());
+        if (QTest::currentTestFailed()) return;
         ProgramWindows w = TestWindows(SettingsFile(), errors_);
         RunPlace(w, [](TPlaceDlg& d) {
-            Type(d, "10|75|0|-1|0|7200");
+            Type(d, "10|75|0,5|-1|0|7200.5");  // seconds with either separator in either locale
             d.South->click();
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
         });
-        QVERIFY(std::fabs(Observer.Latitude + 11.25 * Pi / 180) < 1e-15);  // minutes 75 add 1.25 degrees
-        QVERIFY(std::fabs(Observer.Longitude - 1.0 * Pi / 180) < 1e-15);   // -1 degree + 7200 seconds
-        QVERIFY(errors_.isEmpty());
-    }
-
-    void secondsReadWithEitherSeparator_data()
-    {
-        QTest::addColumn<QByteArray>("locale");
-        QTest::newRow("point locale") << QByteArray("C");
-        QTest::newRow("comma locale") << QByteArray("hu_HU.UTF-8");
-    }
-
-    void secondsReadWithEitherSeparator()
-    {
-        QFETCH(QByteArray, locale);
-        UseNumericLocale(locale, dir_.path().toStdString());
-        if (QTest::currentTestFailed()) return;
-        const QString own = locale == "C" ? "." : ",";
-        ProgramWindows w = TestWindows(SettingsFile(), errors_);
-        Observer.Latitude = 0.5 / 3600 * Pi / 180;
-        const QString shown = RunPlace(w, [](TPlaceDlg& d) {
-            Type(d, "0|0|1,5|0|0|2.25");
-            QTest::mouseClick(d.OkButton, Qt::LeftButton);
-        });
-        QVERIFY(shown.startsWith("0 0 0" + own + "5 "));
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
-        QVERIFY(std::fabs(Observer.Latitude * ArcSecondsPerRadian - 1.5) < 1e-9);
-        QVERIFY(std::fabs(Observer.Longitude * ArcSecondsPerRadian - 2.25) < 1e-9);
+        // Minutes 75 add 1.25 degrees; -1 degree + 7200.5 seconds is 1 degree 0.5 seconds.
+        QCOMPARE(RunPlace(w, Cancel), comma ? "11 15 0,5 1 0 0,5 SE" : "11 15 0.5 1 0 0.5 SE");
+        QVERIFY(std::fabs(Observer.Latitude + (11.25 + 0.5 / 3600) * Pi / 180) < 1e-15);
+        QVERIFY(std::fabs(Observer.Longitude - (1 + 0.5 / 3600) * Pi / 180) < 1e-15);
     }
 
     void unreadableFieldChangesNothing_data()
