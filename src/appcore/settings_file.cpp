@@ -101,9 +101,10 @@ void SaveIniFile(const std::filesystem::path& path, const IniValues& values)
     if (path.has_parent_path()) {
         std::error_code ec;
         std::filesystem::create_directories(path.parent_path(), ec);
-        if (ec)
-            throw SettingsWriteError(path, "cannot create the folder " + path.parent_path().string() + ": " + ec.message(),
-                                     ec.value());
+        if (ec) {
+            const std::string reason = "cannot create the folder " + path.parent_path().string() + ": ";
+            throw SettingsWriteError(path, reason + ec.message(), ec.value());
+        }
     }
     try {
         // Other sections and keys must survive, so a file that exists but

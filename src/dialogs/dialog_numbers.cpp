@@ -27,6 +27,12 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
+void CheckZone(double zone, std::string_view text)
+{
+    if (std::fabs(zone) > LargestZoneHours)
+        throw ConversionError(std::string(text), ConversionError::Reason::UnknownZone);
+}
+
 }  // namespace
 
 ConversionError::ConversionError(std::string text, Reason reason)
@@ -102,14 +108,14 @@ std::optional<float> LeadingFloat(std::string_view text)
 float LenientZone(std::string_view text)
 {
     const float zone = LeadingFloat(text).value_or(1.0f);
-    if (std::fabs(zone) > LargestZoneHours) throw ConversionError(std::string(text), ConversionError::Reason::UnknownZone);
+    CheckZone(zone, text);
     return zone;
 }
 
 double StrictZone(std::string_view text)
 {
     const double zone = StrictFloat(text);
-    if (std::fabs(zone) > LargestZoneHours) throw ConversionError(std::string(text), ConversionError::Reason::UnknownZone);
+    CheckZone(zone, text);
     return zone;
 }
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_widgets.h"
 #include "dialogs/time_fields.h"
@@ -157,8 +158,8 @@ void TTimeDlg::ShowWeekday(int weekday)
 
 void TTimeDlg::FillFromJulianDay()
 {
-    const CivilFieldsOfDay shown =
-        CivilFieldsOfJulianDay(TextOf(JulianDay), TextOf(TimeZone), SummerTime->isChecked(), LocaleDecimalSeparator());
+    const CivilFieldsOfDay shown = CivilFieldsOfJulianDay(TextOf(JulianDay), TextOf(TimeZone),
+                                                          SummerTime->isChecked(), LocaleDecimalSeparator());
     ShowWeekday(shown.Weekday);
     Year->setText(Text(shown.Fields.Year));
     Month->setText(Text(shown.Fields.Month));
@@ -181,9 +182,9 @@ void TTimeDlg::ShowStarTime()
 void TTimeDlg::DateUseClick()
 {
     try {
-        const DayOfCivilFields day = JulianDayOfCivilFields({TextOf(Year), TextOf(Month), TextOf(Day), TextOf(Hour),
-                                                             TextOf(Min), TextOf(Sec), TextOf(TimeZone),
-                                                             SummerTime->isChecked()});
+        const DayOfCivilFields day =
+            JulianDayOfCivilFields({TextOf(Year), TextOf(Month), TextOf(Day), TextOf(Hour), TextOf(Min),
+                                    TextOf(Sec), TextOf(TimeZone), SummerTime->isChecked()});
         ShowWeekday(day.Weekday);
         JulianDay->setText(Text(FormatGeneral15(day.JulianDay)));
         SetOkEnabled(true);

@@ -31,12 +31,13 @@ DayOfCivilFields JulianDayOfCivilFields(const CivilFieldTexts& fields)
     const float second = LeadingFloat(fields.Second).value_or(0.0f);  // no number: 0 s
     const float zone = LenientZone(fields.Zone);
     DayOfCivilFields result;
-    const long double jd =
-        JulianDayFromCalendar(year, month, day, hour, minute, second, fields.SummerTime, zone, &result.Weekday);
+    const long double jd = JulianDayFromCalendar(year, month, day, hour, minute, second, fields.SummerTime,
+                                                 zone, &result.Weekday);
     // A 32-bit year, single-precision seconds and a zone within a day keep
     // the day well inside what a double holds.
     result.JulianDay = static_cast<double>(jd);
-    if (!ElementsCoverDay(result.JulianDay)) throw ConversionError(fields.Year, ConversionError::Reason::UncoveredDay);
+    if (!ElementsCoverDay(result.JulianDay))
+        throw ConversionError(fields.Year, ConversionError::Reason::UncoveredDay);
     return result;
 }
 
