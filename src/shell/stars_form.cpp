@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <cstdio>
@@ -19,6 +20,9 @@
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
 #include "appcore/settings_file.h"
+#include "appcore/view_settings.h"
+#include "chart/sky_phase.h"
+#include "shell/view_controls.h"
 
 namespace kolvar {
 
@@ -46,6 +50,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     setWindowTitle(QStringLiteral(" "));
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
+    viewControls_ = new ViewControls(this, [this] { FormResize(); });
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -110,11 +115,13 @@ void TStarsForm::BuildMenu()
     int help1 = add("Help1", QStringLiteral("Seg\u00E9ly"));
     int information1 = add("Information1", QStringLiteral("T\u00E1j\u00E9koztat\u00F3"));
     int charSize1 = add("CharSize1", QStringLiteral("Bet\u00FCm\u00E9ret"));
+    int view1 = add("View1", QStringLiteral("N\u00E9zet"));
     int observer1 = add("Observer1", QStringLiteral("Megfigyel\u00F6"));
     mainMenu1_->Item(help1).Command = [this] { Help1Click(); };
     mainMenu1_->Item(information1).Command = [this] { Information1Click(); };
     mainMenu1_->Item(charSize1).DropDown = charSize1Menu_;
     mainMenu1_->Item(charSize1).OnOpen = [this] { CharSize1Click(); };
+    mainMenu1_->Item(view1).DropDown = viewControls_->Menu();
     mainMenu1_->Item(observer1).DropDown = observer1Menu_;
     mainMenu1_->Item(observer1).OnOpen = [this] { Observer1Click(); };
 }
@@ -123,7 +130,14 @@ QAction* TStarsForm::Action(const QString& name) const
 {
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_})
         if (a->objectName() == name) return a;
-    return nullptr;
+    return viewControls_->Action(name);
+}
+
+void TStarsForm::SetUpMenus()
+{
+    SetUpRunicMenu(*mainMenu1_, *this);
+    viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))), mainMenu1_->MenuFont());
+    mainMenu1_->Redraw();
 }
 
 void TStarsForm::FormCreate()
@@ -133,20 +147,22 @@ void TStarsForm::FormCreate()
     // summer time: the settings are not read yet.
     Observer = StartingObserverState();
 
-    IniValues values = LoadIniFile(options_.SettingsFile);
+    ViewOptions view;
+    IniValues values = LoadIniFile(options_.SettingsFile, [&view](const IniFile& ini) { view = ReadViewSettings(ini); });
     Observer.Zone = values.Zone;
     Observer.Longitude = values.Longitude;
     Observer.Latitude = values.Latitude;
     Observer.FontSize = values.FontSize;
     // values.SummerTime is deliberately not applied: every run starts without summer time.
+    viewControls_->Apply(view);
 
-    SetUpRunicMenu(*mainMenu1_, *this);
+    SetUpMenus();
     update();
 }
 
 void TStarsForm::FormActivate()
 {
-    SetUpRunicMenu(*mainMenu1_, *this);
+    SetUpMenus();
 }
 
 void TStarsForm::changeEvent(QEvent* event)
@@ -158,12 +174,26 @@ void TStarsForm::changeEvent(QEvent* event)
 void TStarsForm::FormResize()
 {
     if (Observer.ClosingFlag) return;
-    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects, moonResult_))
+    const ViewOptions& view = viewControls_->Options();
+    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects, moonResult_,
+                     view))
         return;
     ++redrawCount_;
+    // The close-up copies the Moon from moonResult_, so the night view turns a copy.
+    shownMoonPicture_ = moonResult_.Picture;
+    if (view.Night) {
+        MapToNightPalette(chartBitmap_);
+        MapToNightPalette(shownMoonPicture_);
+    }
     image1_->ShowChart(chartBitmap_);
-    image1_->ShowMoonPicture(moonResult_.Picture,
+    image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
+}
+
+void TStarsForm::keyPressEvent(QKeyEvent* event)
+{
+    if (viewControls_->HandleKey(*event)) return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void TStarsForm::FormDestroy()
@@ -173,8 +203,9 @@ void TStarsForm::FormDestroy()
     Observer.ClosingFlag = true;
     IniValues values{Observer.Zone, Observer.SummerTime ? 1 : 0, Observer.Longitude, Observer.Latitude,
                      Observer.FontSize};
+    const ViewOptions view = viewControls_->Settings();
     try {
-        SaveIniFile(options_.SettingsFile, values);
+        SaveIniFile(options_.SettingsFile, values, [&view](IniFile& ini) { WriteViewSettings(ini, view); });
     } catch (const SettingsWriteError& e) {
         ReportSaveError(e.what());
     }
@@ -251,9 +282,13 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
         if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;
     }
-    const SkyObjectEntry selection = HitTest(SkyObjects, chart, x, y);
-    ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, Observer.FontSize,
-                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
+    const int slot = NearestVisibleSlot(SkyObjects, chart, x, y);
+    // The ring stays on the named object; the redraw comes before the labels,
+    // which lie over the chart.
+    viewControls_->Select(slot);
+    ShowObjectLabels(SkyObjects[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_, *image1_,
+                     Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                     viewControls_->Options().Night);
 }
 
 void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int)

@@ -20,6 +20,7 @@ namespace kolvar {
 class ChartView;
 class LabelImage;
 class RunicMenuBar;
+class ViewControls;
 
 // The desktop program's sky state, one for the whole process: the observer,
 // the geometry of the main chart's last redraw and the objects it placed. The
@@ -87,6 +88,9 @@ public:
     // signal may come when nobody can answer a message box).
     void QuitOnSignal(int signalNumber);
 
+    // The Nézet menu, the view keys and the kept selection.
+    ViewControls* View() const { return viewControls_; }
+
     ChartView* Image1() const { return image1_; }
     RunicMenuBar* MainMenu1() const { return mainMenu1_; }
     QMenu* Observer1Menu() const { return observer1Menu_; }
@@ -98,9 +102,11 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildMenu();
+    void SetUpMenus();
     void ReportSaveError(const std::string& line);
 
     Options options_;
@@ -117,8 +123,10 @@ private:
     LabelImage* textImage1_ = nullptr;
     LabelImage* textImage2_ = nullptr;
     CloseUpOpener openCloseUp_;
+    ViewControls* viewControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
+    Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds
     int redrawCount_ = 0;
     bool destroyed_ = false;
     bool quitBySignal_ = false;
