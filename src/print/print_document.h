@@ -26,7 +26,7 @@ struct SheetOptions {
 };
 
 inline constexpr int MinPrintDpi = 36;
-inline constexpr int MaxPrintDpi = 1200;
+inline constexpr int MaxPrintDpi = 600;  // an A3 sheet is then 7016 x 9921 pixels
 
 // Draws the sheets into `bytes`. An SVG or PNG holds exactly one sheet.
 // Returns a one-line reason on failure (cairo missing, a font unreadable),

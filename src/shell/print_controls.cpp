@@ -27,7 +27,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr int MaxPrinterDpi = 600;
 constexpr int PreviewDpi = 150;
 constexpr int BandRows = 512;
 
@@ -64,7 +63,7 @@ QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet) {
     QPainter painter;
     if (!painter.begin(&printer)) return QStringLiteral("the printer cannot be painted on");
     const bool preview = painter.paintEngine()->type() == QPaintEngine::Picture;
-    const double dpi = preview ? PreviewDpi : std::min(printer.resolution(), MaxPrinterDpi);
+    const double dpi = preview ? PreviewDpi : std::min(printer.resolution(), MaxPrintDpi);
     const double toPrinter = printer.resolution() / dpi;
     const int height = SheetPixels(picture->Layout().Page.Height, dpi);
     std::vector<std::uint32_t> pixels;
