@@ -35,8 +35,8 @@ TEST(PaperMilkyWay, CoversWhatTheScreenFills) {
         const MilkyWayArea area = MilkyWayAreaOf(frame, c.JulianDay);
         EXPECT_EQ(area.Inverted, c.Inverted) << c.JulianDay;
         int compared = 0, band = 0, agree = 0;
-        for (int y = 0; y < 500; ++y) {
-            for (int x = 0; x < 500; ++x) {
+        for (int y = 0; y < 500; y += 3) {  // every ninth pixel is plenty, and quick under the sanitizers
+            for (int x = 0; x < 500; x += 3) {
                 if (std::hypot(x - frame.CentreX, y - frame.CentreY) > frame.ChartRadius - 3) continue;
                 const Colour p = chart.Pixel(x, y);
                 const bool screenBand = p == MilkyWayBandColour || p == MilkyWayOutlineColour;
