@@ -27,7 +27,7 @@ constexpr OptionSpec PrintOptions[] = {
     {"--paper", "SIZE", "A4, A3 or letter (default A4)"},
     {"--landscape", "", "the sheet's long side across"},
     {"--dpi", "N", "pixels per inch of a PNG, 36..600 (default 150)"},
-    {"--label-mag", "M", "name the stars brighter than magnitude M (default 2.5)"},
+    {"--label-mag", "M", "name the stars whose magnitude class is below M (default 2.5)"},
     {"--title", "TEXT", "the sheet's title, written in runes and in plain letters (default: Csillagos \xC3\xA9g)"},
     {"--bench", "N", "print N times into memory, write nothing, print print_ms (min, median, max) and bytes"},
 };
