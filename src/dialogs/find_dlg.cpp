@@ -45,6 +45,9 @@ TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target
     Edit1->setObjectName(QStringLiteral("Edit1"));
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    // One row height for all: the list need not measure hundreds of rows
+    // at every keystroke.
+    List1->setUniformItemSizes(true);
     for (QWidget* w : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(List1)}) {
         w->setFont(ArialFont(13));
         w->setLayoutDirection(Qt::LeftToRight);
