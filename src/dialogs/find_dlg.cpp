@@ -36,7 +36,7 @@ TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target
     // right with the time under it. The field and the list hold Latin text
     // and keep left to right.
     setLayoutDirection(Qt::RightToLeft);
-    resize(330, 300);
+    resize(300, 250);
 
     const FindTexts& c = FindCaptions();
     Label1 = new QLabel(RunicString(c.NameLabel.Runic), this);
