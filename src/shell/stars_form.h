@@ -4,6 +4,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
@@ -109,7 +110,7 @@ protected:
 private:
     void BuildMenu();
     void SetUpMenus();
-    void ReportSaveError(const QString& text);
+    void ReportSaveError(const std::string& line);
 
     Options options_;
     Dialogs dialogs_;
