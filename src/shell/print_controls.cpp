@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QFileDialog>
-#include <QFontInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
@@ -103,12 +102,7 @@ void PrintControls::AddToMenu(QMenu* menu, QAction* before) {
 }
 
 void PrintControls::SetUpCaptions(QMenu* menu, const QFont& menuFont) {
-    // The keys stand beside the runes in a plain face, as in the view menu.
-    if (dynamic_cast<MenuKeyStyle*>(menu->style()) == nullptr) {
-        auto* style = new MenuKeyStyle(ArialFont(QFontInfo(menuFont).pixelSize()));
-        style->setParent(menu);
-        menu->setStyle(style);
-    }
+    UseMenuKeyStyle(*menu, menuFont);  // the keys beside the runes in a plain face
     const PrintMenuTexts& t = PrintMenuCaptions();
     print_->setText(RunicString(t.Print.Runic) + QStringLiteral("\tCtrl+P"));
     save_->setText(RunicString(t.SaveAsImage.Runic) + QStringLiteral("\tCtrl+S"));
