@@ -80,7 +80,7 @@ void WriteIniValues(IniFile& ini, const IniValues& values, char separator)
     ini.Write(FontSizeSection, "FontSize", std::to_string(values.FontSize));
 }
 
-IniValues LoadIniFile(const std::filesystem::path& path)
+IniValues LoadIniFile(const std::filesystem::path& path, const std::function<void(const IniFile&)>& readMore)
 {
     IniFile ini;
     try {
@@ -88,10 +88,12 @@ IniValues LoadIniFile(const std::filesystem::path& path)
     } catch (const std::exception&) {
         // An unreadable file reads like a missing one: every value takes its default.
     }
+    if (readMore) readMore(ini);
     return ReadIniValues(ini, LocaleDecimalSeparator());
 }
 
-void SaveIniFile(const std::filesystem::path& path, const IniValues& values)
+void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
+                 const std::function<void(IniFile&)>& writeMore)
 {
     try {
         std::error_code ec;
@@ -100,6 +102,7 @@ void SaveIniFile(const std::filesystem::path& path, const IniValues& values)
         // cannot be read is not overwritten.
         IniFile ini = IniFile::Load(path);
         WriteIniValues(ini, values, LocaleDecimalSeparator());
+        if (writeMore) writeMore(ini);
         WriteFileAtomically(path, ini.Text());
     } catch (const std::system_error& e) {
         throw SettingsWriteError(path, e.what(), e.code().value());
