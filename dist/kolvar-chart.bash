@@ -13,7 +13,8 @@ _kolvar_chart()
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
     local subcommands="ephemeris render runic identify closeup"
-    local sky="--jd --lat --lon --size"
+    local time="--jd --date --zone --summer"
+    local sky="$time --lat --lon --size"
 
     if ((COMP_CWORD == 1)); then
         COMPREPLY=($(compgen -W "$subcommands --help" -- "$cur"))
@@ -22,8 +23,8 @@ _kolvar_chart()
 
     local options
     case ${COMP_WORDS[1]} in
-        ephemeris) options="--jd" ;;
-        render) options="$sky --out --objects --bench" ;;
+        ephemeris) options="$time" ;;
+        render) options="$sky --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky --font-size --labels" ;;
         closeup) options="--az --alt $sky --chart-size --out --objects --bench" ;;
@@ -49,7 +50,10 @@ _kolvar_chart()
         --size | --chart-size)
             COMPREPLY=($(compgen -W "800x600 1024x768 1280x1024 1920x1080" -- "$cur"))
             return ;;
-        --jd | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size)
+        --step)
+            COMPREPLY=($(compgen -W "10m 1h 1d 1sd 1w 1lm 1mo 1y" -- "$cur"))
+            return ;;
+        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size)
             return ;;
     esac
 

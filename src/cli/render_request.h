@@ -33,6 +33,10 @@ RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaul
 // Where the objects table puts an object's (azimuth, altitude).
 using PixelOfDirection = std::function<ChartPoint(double azimuth, double altitude)>;
 
+// The objects table: a header line and one line per slot with the pixel
+// `pixelOf` gives it.
+std::string ObjectsTable(const PixelOfDirection& pixelOf, const SkyObjectTable& objects);
+
 // Writes `picture` to r.Out and, when asked, the objects table to r.Objects
 // (each slot with the pixel `pixelOf` gives it), both or neither; prints the
 // picture's path. A failure is one line on stderr naming `command`, status 1.
