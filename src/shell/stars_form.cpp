@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <cstdio>
@@ -20,6 +21,9 @@
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
 #include "appcore/settings_file.h"
+#include "appcore/time_step_settings.h"
+#include "appcore/window_title.h"
+#include "shell/time_controls.h"
 
 namespace kolvar {
 
@@ -43,6 +47,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     setWindowTitle(QStringLiteral(" "));
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
+    timeControls_ = new TimeControls(this, Observer, [this] { FormResize(); });
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -107,11 +112,13 @@ void TStarsForm::BuildMenu()
     int help1 = add("Help1", QStringLiteral("Seg\u00E9ly"));
     int information1 = add("Information1", QStringLiteral("T\u00E1j\u00E9koztat\u00F3"));
     int charSize1 = add("CharSize1", QStringLiteral("Bet\u00FCm\u00E9ret"));
+    int timeSteps1 = add("TimeSteps1", QStringLiteral("Id\u0151"));
     int observer1 = add("Observer1", QStringLiteral("Megfigyel\u00F6"));
     mainMenu1_->Item(help1).Command = [this] { Help1Click(); };
     mainMenu1_->Item(information1).Command = [this] { Information1Click(); };
     mainMenu1_->Item(charSize1).DropDown = charSize1Menu_;
     mainMenu1_->Item(charSize1).OnOpen = [this] { CharSize1Click(); };
+    mainMenu1_->Item(timeSteps1).DropDown = timeControls_->Menu();
     mainMenu1_->Item(observer1).DropDown = observer1Menu_;
     mainMenu1_->Item(observer1).OnOpen = [this] { Observer1Click(); };
 }
@@ -120,35 +127,47 @@ QAction* TStarsForm::Action(const QString& name) const
 {
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_})
         if (a->objectName() == name) return a;
-    return nullptr;
+    return timeControls_->Action(name);
+}
+
+QMenu* TStarsForm::TimeSteps1Menu() const
+{
+    return timeControls_->Menu();
+}
+
+void TStarsForm::SetUpMenus()
+{
+    SetUpRunicMenu(*mainMenu1_, *this);
+    timeControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("TimeSteps1"))),
+                             mainMenu1_->MenuFont());
+    mainMenu1_->Redraw();
 }
 
 void TStarsForm::FormCreate()
 {
     SkyObjects.fill(SkyObjectEntry{});
-    Observer.Zone = 1.0;
-    Observer.SummerTime = false;
-    // The starting instant takes the clock as civil time at zone +1 h without
-    // summer time: the settings are not read yet.
-    CalendarMoment now = ReadSystemClock();
-    Observer.JulianDay = static_cast<double>(
-        JulianDayFromCalendar(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second, false, 1.0));
+    // The true current instant; the stored zone and summer-time flag only
+    // say how it reads as civil time.
+    Observer.JulianDay = SystemClockJulianDay();
     Observer.FontSize = 12;
 
-    IniValues values = LoadIniFile(options_.SettingsFile);
+    TimeStepSettings timeSettings;
+    IniValues values = LoadIniFile(options_.SettingsFile,
+                                   [&timeSettings](const IniFile& ini) { timeSettings = ReadTimeStepSettings(ini); });
     Observer.Zone = values.Zone;
+    Observer.SummerTime = values.SummerTime != 0;
     Observer.Longitude = values.Longitude;
     Observer.Latitude = values.Latitude;
     Observer.FontSize = values.FontSize;
-    // values.SummerTime is deliberately not applied: every run starts without summer time.
+    timeControls_->Apply(timeSettings);
 
-    SetUpRunicMenu(*mainMenu1_, *this);
+    SetUpMenus();
     update();
 }
 
 void TStarsForm::FormActivate()
 {
-    SetUpRunicMenu(*mainMenu1_, *this);
+    SetUpMenus();
 }
 
 void TStarsForm::changeEvent(QEvent* event)
@@ -166,6 +185,15 @@ void TStarsForm::FormResize()
     image1_->ShowChart(chartBitmap_);
     image1_->ShowMoonPicture(moonResult_.Picture,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
+    setWindowTitle(QString::fromStdString(
+        WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime, Observer.Longitude, Observer.Latitude)));
+    if (OnRedrawn) OnRedrawn();
+}
+
+void TStarsForm::keyPressEvent(QKeyEvent* event)
+{
+    if (timeControls_->HandleKey(*event)) return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void TStarsForm::FormDestroy()
@@ -173,10 +201,13 @@ void TStarsForm::FormDestroy()
     if (destroyed_) return;
     destroyed_ = true;
     Observer.ClosingFlag = true;
+    timeControls_->Stop();
     IniValues values{Observer.Zone, Observer.SummerTime ? 1 : 0, Observer.Longitude, Observer.Latitude,
                      Observer.FontSize};
+    const TimeStepSettings timeSettings = timeControls_->Settings();
     try {
-        SaveIniFile(options_.SettingsFile, values);
+        SaveIniFile(options_.SettingsFile, values,
+                    [&timeSettings](IniFile& ini) { WriteTimeStepSettings(ini, timeSettings); });
     } catch (const SettingsWriteError& e) {
         ReportSaveError(QStringLiteral("Kolvar could not save its settings.\n\nFile: %1\nReason: %2")
                             .arg(QString::fromStdString(e.Path().string()), QString::fromStdString(e.Reason())));
@@ -206,7 +237,10 @@ void TStarsForm::CharSize1Click()
 
 void TStarsForm::Time1Click()
 {
-    if (dialogs_.TimeExchange && dialogs_.TimeExchange()) FormResize();
+    if (dialogs_.TimeExchange && dialogs_.TimeExchange()) {
+        timeControls_->TimeSetElsewhere();
+        FormResize();
+    }
 }
 
 void TStarsForm::Place1Click()

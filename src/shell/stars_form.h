@@ -17,6 +17,7 @@ namespace kolvar {
 class ChartView;
 class LabelImage;
 class RunicMenuBar;
+class TimeControls;
 
 // The main window: the sky chart filling the client area under the runic menu
 // bar. It owns the start and end of the observer state's life (FormCreate,
@@ -75,6 +76,12 @@ public:
     // signal may come when nobody can answer a message box).
     void QuitOnSignal(int signalNumber);
 
+    // The Idő menu, the time keys, the running clock and the animation.
+    TimeControls* Time() const { return timeControls_; }
+    QMenu* TimeSteps1Menu() const;
+    // Runs after every redraw (the close-up follows the animated chart).
+    std::function<void()> OnRedrawn;
+
     ChartView* Image1() const { return image1_; }
     RunicMenuBar* MainMenu1() const { return mainMenu1_; }
     QMenu* Observer1Menu() const { return observer1Menu_; }
@@ -86,9 +93,11 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildMenu();
+    void SetUpMenus();
     void ReportSaveError(const QString& text);
 
     Options options_;
@@ -105,6 +114,7 @@ private:
     LabelImage* textImage1_ = nullptr;
     LabelImage* textImage2_ = nullptr;
     CloseUpOpener openCloseUp_;
+    TimeControls* timeControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     int redrawCount_ = 0;
