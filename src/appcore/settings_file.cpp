@@ -15,10 +15,11 @@ constexpr const char* LocalTimeSection = "LOCALTIME";
 constexpr const char* GeoPosSection = "GEOPOS";
 constexpr const char* FontSizeSection = "FONTSIZE";
 
-double ReadDouble(const IniFile& ini, const char* section, const char* key, const char* defaultText,
-                  double fallback, char separator)
+double ReadDouble(const IniFile& ini, const char* section, const char* key, double defaultValue, char separator)
 {
-    return ParseIniDouble(ini.ReadString(section, key, defaultText), separator).value_or(fallback);
+    auto text = ini.Read(section, key);
+    if (!text) return defaultValue;
+    return ParseIniDouble(*text, separator).value_or(defaultValue);
 }
 
 int ReadInteger(const IniFile& ini, const char* section, const char* key, int defaultValue)
@@ -62,12 +63,13 @@ std::filesystem::path SettingsFilePath() { return SettingsFilePathFor(ProgramDir
 
 IniValues ReadIniValues(const IniFile& ini, char separator)
 {
+    const IniValues defaults;
     IniValues v;
-    v.Zone = ReadDouble(ini, LocalTimeSection, "Zone", "1", 1.0, separator);
-    v.SummerTime = ReadInteger(ini, LocalTimeSection, "SummerTime", 0) != 0 ? 1 : 0;
-    v.Longitude = ReadDouble(ini, GeoPosSection, "Longitude", "0.3327296", 0.3327296, separator);
-    v.Latitude = ReadDouble(ini, GeoPosSection, "Latitude", "0.8305847", 0.8305847, separator);
-    v.FontSize = ReadInteger(ini, FontSizeSection, "FontSize", 12);
+    v.Zone = ReadDouble(ini, LocalTimeSection, "Zone", defaults.Zone, separator);
+    v.SummerTime = ReadInteger(ini, LocalTimeSection, "SummerTime", defaults.SummerTime) != 0 ? 1 : 0;
+    v.Longitude = ReadDouble(ini, GeoPosSection, "Longitude", defaults.Longitude, separator);
+    v.Latitude = ReadDouble(ini, GeoPosSection, "Latitude", defaults.Latitude, separator);
+    v.FontSize = ReadInteger(ini, FontSizeSection, "FontSize", defaults.FontSize);
     return v;
 }
 

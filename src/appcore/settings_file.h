@@ -5,15 +5,19 @@
 #include <stdexcept>
 #include <string>
 
+#include "chart/observer_state.h"
+
 namespace kolvar {
 
 // The five observer values that survive between runs.
+// A value missing from the file takes the starting observer's
+// (StartingObserverState).
 struct IniValues {
-    double Zone = 1.0;             // hours east of Greenwich
-    int SummerTime = 0;            // 1 or 0 when loaded; any non-zero counts as true when saved
-    double Longitude = 0.3327296;  // radians, east positive
-    double Latitude = 0.8305847;   // radians, north positive
-    int FontSize = 12;             // points
+    double Zone = DefaultZone;            // hours east of Greenwich
+    int SummerTime = 0;                   // 1 or 0 when loaded; any non-zero counts as true when saved
+    double Longitude = DefaultLongitude;  // radians, east positive
+    double Latitude = DefaultLatitude;    // radians, north positive
+    int FontSize = DefaultFontSize;       // points
 };
 
 inline constexpr const char* SettingsFileName = "Kolvar.ini";

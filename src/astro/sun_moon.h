@@ -16,8 +16,10 @@ struct SunMoonResult {
 
 SunMoonResult SunMoonState(long double julianDay);
 
-// The Sun's minus the Moon's ecliptic longitude, not reduced: 0 at new Moon,
-// plus or minus pi at full Moon.
+// The Moon's phase angle: the Earth's heliocentric longitude + pi - the
+// Moon's ecliptic longitude, that is the Sun's minus the Moon's longitude
+// plus a turn, not reduced to any range: 0 (mod 2 pi) at new Moon, pi at
+// full Moon.
 double MoonPhaseAngle(const SunMoonResult& state);
 
 }  // namespace kolvar

@@ -195,8 +195,6 @@ int SizedFont::Advance(unsigned char byte) {
     return advance;
 }
 
-bool SizedFont::HasGlyph(unsigned char byte) const { return face_->glyphIndex[byte] != 0; }
-
 const GlyphBitmap& SizedFont::Glyph(unsigned char byte) {
     auto& slot = glyphs_[byte];
     if (slot) return *slot;

@@ -67,7 +67,6 @@ public:
     const FontPixelMetrics& Metrics() const { return metrics_; }
     // Rendered on first use and kept.
     const GlyphBitmap& Glyph(unsigned char byte);
-    bool HasGlyph(unsigned char byte) const;
     // The glyph's advance, the same as Glyph(byte).Advance, found without
     // rendering the glyph (measuring at many sizes stays cheap) and kept.
     int Advance(unsigned char byte);

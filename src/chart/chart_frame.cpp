@@ -9,8 +9,6 @@
 
 namespace kolvar {
 
-ChartFrame Chart;
-
 namespace {
 constexpr double QuarterPi = 0.7853981633974483;
 constexpr double HalfPi = 1.5707963267948966;

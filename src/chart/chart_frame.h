@@ -1,15 +1,16 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 #include "astro/transforms.h"
 #include "chart/observer_state.h"
 
 namespace kolvar {
 
-// The chart geometry and the observer frame of one redraw. One instance,
-// `Chart`, is what the last redraw left for identification and the close-up;
-// the functions below take the frame they use explicitly.
+// The chart geometry and the observer frame of one redraw. The functions
+// below take the frame they use explicitly; whoever redraws keeps the last
+// one for identification and the close-up.
 struct ChartFrame {
     int ChartWidth = 0;   // client size at the redraw
     int ChartHeight = 0;
@@ -21,13 +22,19 @@ struct ChartFrame {
     double SiderealAngle = 0.0;  // the observer's sidereal angle when the frame was computed
 };
 
-extern ChartFrame Chart;
-
 struct HorizontalPosition {
     double Azimuth = 0.0;   // radians from north through east, -pi..pi
     double Altitude = 0.0;  // radians
     double Distance = 0.0;  // AU
 };
+
+// The vector of the direction (azimuth A, altitude h) at `distance` in
+// horizontal Cartesian axes (north, east, up): distance (cos A cos h,
+// sin A cos h, sin h).
+inline std::array<double, 3> HorizontalVector(double azimuth, double altitude, double distance = 1.0) {
+    return {distance * std::cos(azimuth) * std::cos(altitude), distance * std::sin(azimuth) * std::cos(altitude),
+            distance * std::sin(altitude)};
+}
 
 struct ChartPoint {
     float X = 0.0f;

@@ -19,7 +19,7 @@ double DrawSky(Canvas& canvas, const ChartContext& ctx) {
     DrawMilkyWay(canvas, ctx);
     DrawSun(canvas, ctx, sm.SunEquatorial);
     DrawMoon(canvas, ctx, sm.SunEquatorial, sm.MoonEquatorial);
-    const double phase = MoonPhaseAngle(sm.EarthHeliocentric, sm.MoonEcliptic);
+    const double phase = MoonPhaseAngle(sm);
     for (int i = 0; i < PlanetCount; ++i) DrawPlanet(canvas, ctx, i, sm.EarthHeliocentric);
     for (int i = 0; i < StarCount; ++i) DrawStar(canvas, ctx, i);
     for (int i = 0; i < DeepSkyCount; ++i) DrawDeepSkyObject(canvas, ctx, i);
@@ -33,7 +33,7 @@ double PlaceSkyObjects(const ChartContext& ctx) {
     for (int i = 0; i < PlanetCount; ++i) PlacePlanet(ctx, i, sm.EarthHeliocentric);
     for (int i = 0; i < StarCount; ++i) PlaceStar(ctx, i);
     for (int i = 0; i < DeepSkyCount; ++i) PlaceDeepSkyObject(ctx, i);
-    return MoonPhaseAngle(sm.EarthHeliocentric, sm.MoonEcliptic);
+    return MoonPhaseAngle(sm);
 }
 
 }  // namespace kolvar

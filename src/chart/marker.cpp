@@ -5,6 +5,7 @@
 
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/star_catalogue.h"
+#include "chart/pixel_rules.h"
 
 namespace kolvar {
 
@@ -94,6 +95,16 @@ void DrawMarker(Canvas& canvas, int x, int y, int kind, int index) {
     canvas.SetPixel(x, y + 1, c);
     canvas.SetPixel(x - 1, y, c);
     canvas.SetPixel(x, y - 1, c);
+}
+
+void DrawMarkerAt(Canvas& canvas, const SkyProjection& projection, double azimuth, double altitude, int kind,
+                  int index) {
+    const ChartPoint p = projection.Project(azimuth, altitude);
+    DrawMarker(canvas, TruncToInt(p.X), TruncToInt(p.Y), kind, index);
+}
+
+void MarkObject(Canvas& canvas, const SkyProjection& projection, const SkyObjectEntry& entry) {
+    if (entry.Visible) DrawMarkerAt(canvas, projection, entry.Azimuth, entry.Altitude, entry.Kind, entry.Index);
 }
 
 }  // namespace kolvar

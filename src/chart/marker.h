@@ -2,6 +2,8 @@
 
 #include "canvas/canvas.h"
 #include "canvas/colour.h"
+#include "chart/sky_object_table.h"
+#include "chart/sky_projection.h"
 
 namespace kolvar {
 
@@ -15,5 +17,14 @@ Colour MarkerColour(int kind, int index);
 // The plus-shaped five-pixel marker. Nothing is drawn at x <= 0 or y <= 0.
 // The centre is OR-ed into what lies beneath, the arms overwrite.
 void DrawMarker(Canvas& canvas, int x, int y, int kind, int index);
+
+// The marker of an object of `kind` and `index` at a direction, at its pixel
+// under `projection` truncated toward zero.
+void DrawMarkerAt(Canvas& canvas, const SkyProjection& projection, double azimuth, double altitude, int kind,
+                  int index);
+
+// A placed object's marker, in either view: drawn only when the object is
+// above the horizon (Visible).
+void MarkObject(Canvas& canvas, const SkyProjection& projection, const SkyObjectEntry& entry);
 
 }  // namespace kolvar

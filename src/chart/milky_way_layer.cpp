@@ -1,8 +1,5 @@
 #include "chart/milky_way_layer.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "astro/angles.h"
 #include "astro/spherical_position.h"
 #include "catalog/milky_way.h"
@@ -13,20 +10,12 @@ namespace kolvar {
 
 namespace {
 
-// The main chart's walk: a point is inside above the horizon, and a line
-// meets the edge on the horizon circle. Points below the horizon are
-// projected only where a line crosses it.
-template <typename Points, typename OnCrossing>
-void WalkAboveHorizon(Canvas& canvas, const ChartContext& ctx, const Points& points, OnCrossing onCrossing) {
-    WalkPolyline(
-        canvas, points,
-        [&ctx](const auto& point) {
-            return EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination, InfinitelyFar,
-                                          ctx.JulianDay, Equinox::Catalogue);
-        },
-        [](const HorizontalPosition& h) { return h.Altitude >= 0.0; },
-        [&ctx](const HorizontalPosition& h) { return ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude); },
-        [&ctx](ChartPoint from, ChartPoint to) { return HorizonCrossing(ctx.Frame, from, to); }, onCrossing);
+// The chart turns every Milky Way point to the horizon as the walk reaches it.
+auto CatalogueDirection(const ChartContext& ctx) {
+    return [&ctx](const auto& point) {
+        return EquatorialToHorizontal(ctx.Frame, point.RightAscension, point.Declination, InfinitelyFar,
+                                      ctx.JulianDay, Equinox::Catalogue);
+    };
 }
 
 void WholeCircle(Canvas& canvas, const ChartFrame& frame, int b) {
@@ -37,12 +26,12 @@ void WholeCircle(Canvas& canvas, const ChartFrame& frame, int b) {
 
 }  // namespace
 
-void DrawMilkyWayOutline(Canvas& canvas, const ChartContext& ctx, std::vector<HorizonCrossingRecord>& crossings) {
+void DrawMilkyWayOutline(Canvas& canvas, const ChartContext& ctx, std::vector<EdgeCrossing>& crossings) {
     canvas.SetPenColour(MilkyWayOutlineColour);
     canvas.SetPenWidth(2);
-    WalkAboveHorizon(canvas, ctx, MilkyWayOutline, [&](ChartPoint c, ChartPoint here, char direction) {
+    const auto tickAndRecord = [&](ChartPoint c, ChartPoint here, CrossingDirection direction) {
         const ChartPoint t = PointBeyondHorizon(ctx.Frame, c, 5);
-        if (direction == 'o') {
+        if (direction == CrossingDirection::Leaving) {
             MoveTo(canvas, t);
             LineTo(canvas, c);
             MoveTo(canvas, c);
@@ -55,46 +44,30 @@ void DrawMilkyWayOutline(Canvas& canvas, const ChartContext& ctx, std::vector<Ho
             MoveTo(canvas, c);
             LineTo(canvas, here);
         }
-        crossings.push_back({c.X, c.Y, ChartToHorizontal(ctx.Frame, c.X, c.Y).Azimuth, direction});
-    });
+        crossings.push_back({c, ChartToHorizontal(ctx.Frame, c.X, c.Y).Azimuth, direction});
+    };
+    WalkPolyline(
+        canvas, ctx.Projection, MilkyWayOutline, CatalogueDirection(ctx), [](ChartPoint c) { return c; },
+        tickAndRecord);
     canvas.SetPenWidth(1);
 }
 
-std::vector<ChartPoint> HorizonFillPoints(const ChartFrame& frame, std::vector<HorizonCrossingRecord>& crossings) {
-    std::stable_sort(crossings.begin(), crossings.end(),
-                     [](const HorizonCrossingRecord& a, const HorizonCrossingRecord& b) { return a.Azimuth < b.Azimuth; });
-    const std::size_t n = crossings.size();
+std::vector<ChartPoint> HorizonFillPoints(const ChartFrame& frame, std::vector<EdgeCrossing>& crossings) {
     std::vector<ChartPoint> points;
-    if (n % 2 != 0) return points;
-    for (std::size_t k = 0; k + 1 < n; k += 2) {
-        if (crossings[k].Direction == crossings[k + 1].Direction) return points;
-        if (crossings[k].Azimuth == crossings[k + 1].Azimuth) return points;
-    }
-    for (std::size_t k = 0; k + 1 < n; ++k)
-        if (crossings[k].Azimuth == crossings[k + 1].Azimuth) return points;
-    if (n > 0 && crossings[n - 1].Azimuth == crossings[0].Azimuth + TwoPi) return points;
-
-    std::size_t k = 0;
-    while (k < n) {
-        if (crossings[k].Direction == 'o') {
-            ++k;
-            if (k >= n) break;  // an 'o' at the end opens nothing
-        }
-        const HorizonCrossingRecord& open = crossings[k];
-        const HorizonCrossingRecord& close = k + 1 < n ? crossings[k + 1] : crossings[0];
-        const double a0 = open.Azimuth;
-        double a1 = close.Azimuth;
+    ForEachStretchInside(crossings, [&](const EdgeCrossing& open, const EdgeCrossing& close) {
+        const double a0 = open.Angle;
+        double a1 = close.Angle;
         if (a1 < a0) a1 += TwoPi;
         if ((a1 - a0) * frame.ChartRadius > 5) {
             const ChartPoint m = ProjectToChart(frame, (a0 + a1) / 2, 0.0);
             points.push_back(PointBeyondHorizon(frame, m, 3));
         }
-        k += 2;
-    }
+        return true;
+    });
     return points;
 }
 
-void FillMilkyWayAtHorizon(Canvas& canvas, const ChartFrame& frame, std::vector<HorizonCrossingRecord>& crossings) {
+void FillMilkyWayAtHorizon(Canvas& canvas, const ChartFrame& frame, std::vector<EdgeCrossing>& crossings) {
     const std::vector<ChartPoint> starts = HorizonFillPoints(frame, crossings);
     canvas.SetBrushColour(MilkyWayBandColour);
     for (const ChartPoint f : starts) {
@@ -120,12 +93,7 @@ void FillMilkyWaySeeds(Canvas& canvas, const ChartContext& ctx) {
 void DrawMilkyWayLanes(Canvas& canvas, const ChartContext& ctx) {
     canvas.SetPenColour(MilkyWayBandColour);
     canvas.SetPenWidth(2);
-    WalkAboveHorizon(canvas, ctx, MilkyWayLanes, [&](ChartPoint c, ChartPoint here, char direction) {
-        if (direction == 'i') {
-            MoveTo(canvas, c);
-            LineTo(canvas, here);
-        }
-    });
+    DrawSkyPolyline(canvas, ctx.Projection, MilkyWayLanes, CatalogueDirection(ctx));
     canvas.SetPenWidth(1);
 }
 
@@ -149,7 +117,7 @@ void DrawHorizonRims(Canvas& canvas, const ChartFrame& frame) {
 }
 
 void DrawMilkyWay(Canvas& canvas, const ChartContext& ctx) {
-    std::vector<HorizonCrossingRecord> crossings;
+    std::vector<EdgeCrossing> crossings;
     DrawMilkyWayOutline(canvas, ctx, crossings);
     DrawHorizonRing(canvas, ctx.Frame);
     FillMilkyWayAtHorizon(canvas, ctx.Frame, crossings);

@@ -4,16 +4,9 @@
 
 #include "canvas/canvas.h"
 #include "chart/chart_context.h"
+#include "chart/edge_crossings.h"
 
 namespace kolvar {
-
-// Where an outline of the band crosses the horizon circle.
-struct HorizonCrossingRecord {
-    float X = 0.0f;
-    float Y = 0.0f;
-    double Azimuth = 0.0;
-    char Direction = 'o';  // 'o' going below the horizon, 'i' coming back up
-};
 
 inline constexpr Colour MilkyWayOutlineColour{24, 24, 24};
 inline constexpr Colour MilkyWayBandColour{32, 32, 32};
@@ -22,16 +15,17 @@ inline constexpr Colour MilkyWayBandColour{32, 32, 32};
 void DrawMilkyWay(Canvas& canvas, const ChartContext& ctx);
 
 // Draws the outlines, closing each one against the horizon with a short tick
-// at every crossing, and appends the crossings.
-void DrawMilkyWayOutline(Canvas& canvas, const ChartContext& ctx, std::vector<HorizonCrossingRecord>& crossings);
+// at every crossing, and appends the crossings (Angle: the azimuth of the
+// crossing point).
+void DrawMilkyWayOutline(Canvas& canvas, const ChartContext& ctx, std::vector<EdgeCrossing>& crossings);
 
 // The fill start points just outside the horizon, one for every stretch of
 // the horizon that lies inside the band and is longer than 5 pixels. Empty
 // when the crossings do not pair up. Sorts the list by azimuth.
-std::vector<ChartPoint> HorizonFillPoints(const ChartFrame& frame, std::vector<HorizonCrossingRecord>& crossings);
+std::vector<ChartPoint> HorizonFillPoints(const ChartFrame& frame, std::vector<EdgeCrossing>& crossings);
 
 // Fills the band where it meets the horizon, from the points above.
-void FillMilkyWayAtHorizon(Canvas& canvas, const ChartFrame& frame, std::vector<HorizonCrossingRecord>& crossings);
+void FillMilkyWayAtHorizon(Canvas& canvas, const ChartFrame& frame, std::vector<EdgeCrossing>& crossings);
 
 // Fills the parts of the band that do not touch the horizon.
 void FillMilkyWaySeeds(Canvas& canvas, const ChartContext& ctx);

@@ -4,8 +4,6 @@
 
 namespace kolvar {
 
-ObserverState Observer;
-
 double StartingJulianDay() { return SystemClockJulianDay(); }
 
 ObserverState StartingObserverState() {

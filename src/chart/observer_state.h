@@ -10,9 +10,9 @@ inline constexpr double DefaultLatitude = 0.8305847;
 inline constexpr double DefaultZone = 1.0;
 inline constexpr std::int32_t DefaultFontSize = 12;
 
-// The place, time and character size for which the sky is drawn. One
-// instance, `Observer`, lives for the whole process; the main window and the
-// command-line renderer write it and pass it to the redraw.
+// The place, time and character size for which the sky is drawn. The
+// desktop program keeps one for the whole process (its main window writes
+// it), each command-line run its own; both pass it to the redraw.
 struct ObserverState {
     double Longitude = 0.0;  // radians, east positive
     double Latitude = 0.0;   // radians, north positive
@@ -23,8 +23,6 @@ struct ObserverState {
     std::int32_t FontSize = 0;   // points, name labels
     bool ClosingFlag = false;    // set once when the main window goes; no redraw after
 };
-
-extern ObserverState Observer;
 
 // The Julian day the program starts with: the true current instant, the
 // system clock in UTC.

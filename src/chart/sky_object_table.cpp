@@ -6,8 +6,6 @@
 
 namespace kolvar {
 
-SkyObjectTable SkyObjects;
-
 SkyObjectEntry PlaceObject(std::uint8_t kind, int index, int signIndex, const HorizontalPosition& position) {
     SkyObjectEntry e;
     e.Visible = position.Altitude >= 0.0 ? 1 : 0;

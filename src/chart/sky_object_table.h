@@ -32,9 +32,6 @@ inline constexpr int SkyObjectCount = 3396;
 
 using SkyObjectTable = std::array<SkyObjectEntry, SkyObjectCount>;
 
-// The table as the last redraw of the main chart left it.
-extern SkyObjectTable SkyObjects;
-
 SkyObjectEntry PlaceObject(std::uint8_t kind, int index, int signIndex, const HorizontalPosition& position);
 
 // The 30-degree right-ascension sector 0..11 (0 is 0 h to 2 h); valid for

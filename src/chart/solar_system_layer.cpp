@@ -1,5 +1,6 @@
 #include "chart/solar_system_layer.h"
 
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -13,7 +14,6 @@ namespace kolvar {
 namespace {
 
 constexpr double QuarterPi = 0.7853981633974483;
-constexpr double PiValue = 3.141592653589793;
 
 // Filled ellipse between two corners given in any order.
 void FilledDisc(Canvas& canvas, double x1, double y1, double x2, double y2) {
@@ -78,10 +78,8 @@ HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const Spher
 
     // Unit vectors (north, east, up) towards the Moon and the Sun; p is the
     // part of the Moon's direction square to the Sun's.
-    const double mv[3] = {std::cos(m.Altitude) * std::cos(m.Azimuth), std::cos(m.Altitude) * std::sin(m.Azimuth),
-                          std::sin(m.Altitude)};
-    const double uv[3] = {std::cos(s.Altitude) * std::cos(s.Azimuth), std::cos(s.Altitude) * std::sin(s.Azimuth),
-                          std::sin(s.Altitude)};
+    const std::array<double, 3> mv = HorizontalVector(m.Azimuth, m.Altitude);
+    const std::array<double, 3> uv = HorizontalVector(s.Azimuth, s.Altitude);
     const double c = mv[0] * uv[0] + mv[1] * uv[1] + mv[2] * uv[2];
     const double pNorth = mv[0] - c * uv[0];
     const double pEast = mv[1] - c * uv[1];
@@ -110,16 +108,9 @@ HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const Spher
     return m;
 }
 
-double MoonPhaseAngle(const SphericalPosition& earthHeliocentric, const SphericalPosition& moonEcliptic) {
-    return earthHeliocentric.Longitude + PiValue - moonEcliptic.Longitude;
-}
-
 void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet, const SphericalPosition& earth) {
     PlacePlanet(ctx, planet, earth);
-    const SkyObjectEntry& slot = ctx.Objects[FirstPlanetSlot + planet];
-    if (!slot.Visible) return;
-    const ChartPoint at = ProjectToChart(ctx.Frame, slot.Azimuth, slot.Altitude);
-    DrawMarker(canvas, TruncToInt(at.X), TruncToInt(at.Y), KindPlanet, planet);
+    MarkObject(canvas, ctx.Projection, ctx.Objects[FirstPlanetSlot + planet]);
 }
 
 }  // namespace kolvar

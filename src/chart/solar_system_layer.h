@@ -27,9 +27,6 @@ HorizontalPosition DrawSun(Canvas& canvas, const ChartContext& ctx, const Spheri
 HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const SphericalPosition& sun,
                             const SphericalPosition& moon);
 
-// 0 (mod 2 pi) at new moon, pi at full moon; not reduced to any range.
-double MoonPhaseAngle(const SphericalPosition& earthHeliocentric, const SphericalPosition& moonEcliptic);
-
 void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet, const SphericalPosition& earth);
 
 }  // namespace kolvar

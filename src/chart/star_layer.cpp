@@ -4,20 +4,8 @@
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/star_catalogue.h"
 #include "chart/marker.h"
-#include "chart/pixel_rules.h"
 
 namespace kolvar {
-
-namespace {
-
-void MarkIfVisible(Canvas& canvas, const ChartContext& ctx, int slot) {
-    const SkyObjectEntry& e = ctx.Objects[slot];
-    if (!e.Visible) return;
-    const ChartPoint at = ProjectToChart(ctx.Frame, e.Azimuth, e.Altitude);
-    DrawMarker(canvas, TruncToInt(at.X), TruncToInt(at.Y), e.Kind, e.Index);
-}
-
-}  // namespace
 
 void PlaceStar(const ChartContext& ctx, int star) {
     const SphericalPosition p = ApplyProperMotion(StarCatalogue[star], ctx.JulianDay);
@@ -35,12 +23,12 @@ void PlaceDeepSkyObject(const ChartContext& ctx, int object) {
 
 void DrawStar(Canvas& canvas, const ChartContext& ctx, int star) {
     PlaceStar(ctx, star);
-    MarkIfVisible(canvas, ctx, FirstStarSlot + star);
+    MarkObject(canvas, ctx.Projection, ctx.Objects[FirstStarSlot + star]);
 }
 
 void DrawDeepSkyObject(Canvas& canvas, const ChartContext& ctx, int object) {
     PlaceDeepSkyObject(ctx, object);
-    MarkIfVisible(canvas, ctx, FirstDeepSkySlot + object);
+    MarkObject(canvas, ctx.Projection, ctx.Objects[FirstDeepSkySlot + object]);
 }
 
 }  // namespace kolvar

@@ -44,15 +44,15 @@ constexpr CommandSpec CloseUpCommand{
 };
 
 struct CloseUpRequest {
-    RenderRequest Common;  // its ChartSize is the close-up's --size
-    Size ChartSize{1024, 768};
+    RenderRequest Common;       // its Sky.ChartSize is the close-up's --size
+    Size ChartSize{1024, 768};  // the main chart's --chart-size
     HorizontalPosition View;
 };
 
 CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
     CloseUpRequest r;
     r.Common = ParseRequest(options, "kolvar-closeup.png");
-    if (!options.Has("--size")) r.Common.ChartSize = {DefaultCloseUpWidth, DefaultCloseUpHeight};
+    if (!options.Has("--size")) r.Common.Sky.ChartSize = {DefaultCloseUpWidth, DefaultCloseUpHeight};
     if (auto size = options.Value("--chart-size")) r.ChartSize = ParseSize("--chart-size", *size, MaxChartSide);
     const auto az = options.Value("--az");
     const auto alt = options.Value("--alt");
@@ -64,42 +64,40 @@ CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
 
 // One drawing as the window makes it on every resize: the bitmap sized to
 // the client area, then the close-up over all of it.
-void DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky, CloseUpFrame& frame) {
-    const Size size = r.Common.ChartSize;
+SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky) {
+    const Size size = r.Common.Sky.ChartSize;
     picture.Resize(size.Width, size.Height);
     Canvas canvas(picture);
-    DrawCloseUp(canvas, size.Width, size.Height, r.View, sky, frame);
+    return DrawCloseUp(canvas, size.Width, size.Height, r.View, sky);
 }
 
 int CloseUp(const ParsedOptions& options) {
     CloseUpRequest r = ParseCloseUp(options);
 
+    ObserverState& observer = r.Common.Sky.Observer;
     Bitmap chart;
     ChartFrame chartFrame;
+    SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Common.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, chartFrame, SkyObjects, moon);
+    RedrawChart(observer, chart, r.ChartSize.Width, r.ChartSize.Height, chartFrame, objects, moon);
     // As the window does, the Milky Way lists are turned once for every drawing.
-    const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, r.Common.Observer.JulianDay);
-    const CloseUpSky sky{chartFrame, r.Common.Observer.JulianDay, SkyObjects, moon.Picture, band};
+    const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
+    const CloseUpSky sky{chartFrame, observer.JulianDay, objects, moon.Picture, band};
 
     Bitmap picture;
-    CloseUpFrame frame;
     if (r.Common.Bench > 0) {
         std::vector<double> ms;
         for (long long k = 0; k < r.Common.Bench; ++k) {
             const auto start = std::chrono::steady_clock::now();
-            DrawWindow(picture, r, sky, frame);
+            DrawWindow(picture, r, sky);
             ms.push_back(MillisecondsSince(start));
         }
         PrintTimes("closeup_ms", ms);
         return ExitSuccess;
     }
 
-    DrawWindow(picture, r, sky, frame);
-    const Size size = r.Common.ChartSize;
-    return WriteChartFiles("closeup", r.Common, picture, SkyObjects, [&](double azimuth, double altitude) {
-        return ProjectCloseUp(frame, azimuth, altitude, size.Width, size.Height);
-    });
+    const SkyProjection window = DrawWindow(picture, r, sky);
+    return WriteChartFiles("closeup", r.Common, picture, objects, window);
 }
 
 }  // namespace

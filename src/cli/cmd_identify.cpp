@@ -103,11 +103,12 @@ int Identify(const ParsedOptions& options) {
     const int height = r.Sky.ChartSize.Height;
     Bitmap chart;
     ChartFrame frame;
+    SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Sky.Observer, chart, width, height, frame, SkyObjects, moon);
+    RedrawChart(r.Sky.Observer, chart, width, height, frame, objects, moon);
 
-    const int slot = HitTestChartSlot(SkyObjects, frame, r.X, r.Y);
-    const SkyObjectEntry& selection = SkyObjects[static_cast<std::size_t>(slot)];
+    const int slot = NearestVisibleSlot(objects, SkyProjection::Stereographic(frame), r.X, r.Y);
+    const SkyObjectEntry& selection = objects[static_cast<std::size_t>(slot)];
     const LabelArea area{Rect{0, 0, width, height}, LabelMarginsOf(width, height), std::nullopt};
     const ObjectLabels labels = FitObjectLabels(selection, r.FontSize, area);
 

@@ -54,12 +54,12 @@ constexpr CommandSpec RenderCommand{
 
 }  // namespace
 
-std::string ObjectsTable(const PixelOfDirection& pixelOf, const SkyObjectTable& objects) {
+std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& objects) {
     std::string text = "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n";
     char line[256];
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[slot];
-        const ChartPoint p = pixelOf(e.Azimuth, e.Altitude);
+        const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
         const int n = std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot,
                                     e.Kind, e.Index, e.Visible, e.Azimuth, e.Altitude, e.Distance,
                                     static_cast<double>(p.X), static_cast<double>(p.Y));
@@ -71,9 +71,7 @@ std::string ObjectsTable(const PixelOfDirection& pixelOf, const SkyObjectTable& 
 RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut) {
     RenderRequest r;
     r.Out = std::string(defaultOut);
-    const SkyRequest sky = ParseSkyOptions(options);
-    r.Observer = sky.Observer;
-    r.ChartSize = sky.ChartSize;
+    r.Sky = ParseSkyOptions(options);
     if (auto out = options.Value("--out")) r.Out = std::string(*out);
     CheckOutputName("--out", r.Out);
     if (auto objects = options.Value("--objects")) {
@@ -103,9 +101,9 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
-                    const SkyObjectTable& objects, const PixelOfDirection& pixelOf) {
+                    const SkyObjectTable& objects, const SkyProjection& projection) {
     const std::string name(command);
-    const std::string table = r.Objects.empty() ? "" : ObjectsTable(pixelOf, objects);
+    const std::string table = r.Objects.empty() ? "" : ObjectsTable(projection, objects);
     std::vector<unsigned char> png;
     std::string failure;
     if (EncodePng(picture, png, failure)) {
@@ -126,6 +124,8 @@ namespace {
 
 int Bench(RenderRequest& r) {
     std::vector<double> astro, redraw;
+    ObserverState& observer = r.Sky.Observer;
+    const Size size = r.Sky.ChartSize;
     Bitmap chart;
     ChartFrame frame;
     SkyObjectTable objects;
@@ -133,13 +133,13 @@ int Bench(RenderRequest& r) {
     for (long long k = 0; k < r.Bench; ++k) {
         // Astronomy and placement of every object, no pixels.
         auto start = std::chrono::steady_clock::now();
-        r.Observer.SiderealAngle = GreenwichSiderealAngle(r.Observer.JulianDay);
-        const ChartFrame placed = ComputeChartFrame(r.ChartSize.Width, r.ChartSize.Height, r.Observer);
-        PlaceSkyObjects(ChartContext{placed, r.Observer.JulianDay, objects});
+        observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
+        const ChartFrame placed = ComputeChartFrame(size.Width, size.Height, observer);
+        PlaceSkyObjects(ChartContext{placed, observer.JulianDay, objects});
         astro.push_back(MillisecondsSince(start));
 
         start = std::chrono::steady_clock::now();
-        RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, objects, moon);
+        RedrawChart(observer, chart, size.Width, size.Height, frame, objects, moon);
         redraw.push_back(MillisecondsSince(start));
     }
     PrintTimes("astro_ms", astro);
@@ -154,13 +154,12 @@ int Render(const ParsedOptions& options) {
 
     Bitmap chart;
     ChartFrame frame;
+    SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Observer, chart, r.ChartSize.Width, r.ChartSize.Height, frame, SkyObjects, moon);
+    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon);
     LayMoonPicture(chart, moon);
 
-    return WriteChartFiles("render", r, chart, SkyObjects, [&frame](double azimuth, double altitude) {
-        return ProjectToChart(frame, azimuth, altitude);
-    });
+    return WriteChartFiles("render", r, chart, objects, SkyProjection::Stereographic(frame));
 }
 
 }  // namespace

@@ -5,22 +5,20 @@
 // the writing of the picture with its objects table. Defined in cmd_render.cpp.
 
 #include <chrono>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "canvas/bitmap.h"
-#include "chart/chart_frame.h"
-#include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
+#include "chart/sky_projection.h"
 #include "cli/cli_options.h"
+#include "cli/sky_options.h"
 
 namespace kolvar::cli {
 
 struct RenderRequest {
-    ObserverState Observer;
-    Size ChartSize{1024, 768};  // --size
+    SkyRequest Sky;  // place, instant and --size
     std::string Out = "kolvar-sky.png";
     std::string Objects;  // empty: none
     long long Bench = 0;  // 0: render once
@@ -30,18 +28,16 @@ struct RenderRequest {
 // `defaultOut` is the picture's name without --out.
 RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut = "kolvar-sky.png");
 
-// Where the objects table puts an object's (azimuth, altitude).
-using PixelOfDirection = std::function<ChartPoint(double azimuth, double altitude)>;
-
-// The objects table: a header line and one line per slot with the pixel
-// `pixelOf` gives it.
-std::string ObjectsTable(const PixelOfDirection& pixelOf, const SkyObjectTable& objects);
+// The objects table: a header line and one line per slot with its pixel
+// under `projection`.
+std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& objects);
 
 // Writes `picture` to r.Out and, when asked, the objects table to r.Objects
-// (each slot with the pixel `pixelOf` gives it), both or neither; prints the
-// picture's path. A failure is one line on stderr naming `command`, status 1.
+// (each slot with its pixel under `projection`, the picture's), both or
+// neither; prints the picture's path. A failure is one line on stderr naming
+// `command`, status 1.
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
-                    const SkyObjectTable& objects, const PixelOfDirection& pixelOf);
+                    const SkyObjectTable& objects, const SkyProjection& projection);
 
 // "NAME min=.. median=.. max=.." in milliseconds.
 void PrintTimes(const char* name, std::vector<double> ms);

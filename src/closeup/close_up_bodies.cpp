@@ -19,27 +19,27 @@ const double HalfDiagonalField = std::atan(0.5);
 }  // namespace
 
 std::optional<CloseUpDisc> CloseUpBodyDisc(const SkyObjectEntry& entry, double bodyRadius,
-                                           const CloseUpWindow& window) {
+                                           const SkyProjection& window) {
     if (!entry.Visible) return std::nullopt;
     const double r = std::asin(bodyRadius / entry.Distance);
     // Every pixel of the window lies within atan(1/2) of the view axis, so a
     // body farther off than that by more than its radius cannot show. Its
     // diameter would project to far-off points (one of them behind the viewer
     // once it nears 90 degrees) whose "disc" could reach across the window.
-    if (AngleFromViewAxis(window.Frame, entry.Azimuth, entry.Altitude) - r > HalfDiagonalField) return std::nullopt;
+    if (AngleFromViewAxis(window.View(), entry.Azimuth, entry.Altitude) - r > HalfDiagonalField) return std::nullopt;
     const ChartPoint low = window.Project(entry.Azimuth, entry.Altitude - r);
     const ChartPoint high = window.Project(entry.Azimuth, entry.Altitude + r);
     CloseUpDisc d;
     d.CentreX = (static_cast<double>(low.X) + high.X) / 2;
     d.CentreY = (static_cast<double>(low.Y) + high.Y) / 2;
     d.Radius = std::hypot(static_cast<double>(high.X) - low.X, static_cast<double>(high.Y) - low.Y) / 2;
-    const double right = window.Width - 1 + d.Radius, bottom = window.Height - 1 + d.Radius;
+    const double right = window.Width() - 1 + d.Radius, bottom = window.Height() - 1 + d.Radius;
     if (!(d.CentreX >= -d.Radius && d.CentreX <= right && d.CentreY >= -d.Radius && d.CentreY <= bottom))
         return std::nullopt;
     return d;
 }
 
-void DrawCloseUpSun(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window) {
+void DrawCloseUpSun(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window) {
     const std::optional<CloseUpDisc> d = CloseUpBodyDisc(sky.Objects[SunSlot], SunRadiusAu, window);
     if (!d) return;
     canvas.SetPenColour(colours::Yellow);
@@ -70,7 +70,7 @@ void CopyMoonPicture(Canvas& canvas, const Bitmap& picture, const CloseUpDisc& d
     }
 }
 
-void DrawCloseUpMoon(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window) {
+void DrawCloseUpMoon(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window) {
     const SkyObjectEntry& moon = sky.Objects[MoonSlot];
     const std::optional<CloseUpDisc> d = CloseUpBodyDisc(moon, MoonRadiusAu, window);
     if (!d) return;

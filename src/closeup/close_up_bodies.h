@@ -19,15 +19,15 @@ struct CloseUpDisc {
 // Empty when the body is not visible, when it lies too far from the view
 // axis to reach into the window at all, or when the disc misses the window.
 std::optional<CloseUpDisc> CloseUpBodyDisc(const SkyObjectEntry& entry, double bodyRadius,
-                                           const CloseUpWindow& window);
+                                           const SkyProjection& window);
 
 // The yellow Sun disc with its marker.
-void DrawCloseUpSun(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window);
+void DrawCloseUpSun(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window);
 
 // The Moon disc, painted with the Moon phase picture turned so that the
 // picture's top points to the ecliptic north pole; the picture's corner
 // colour is transparent.
-void DrawCloseUpMoon(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window);
+void DrawCloseUpMoon(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window);
 
 // Copies `picture` (105 x 105, disc of radius 51 about (52, 52)) into the disc,
 // its top turned toward the screen angle g (radians, x right, y down).

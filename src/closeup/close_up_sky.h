@@ -3,8 +3,8 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/sky_object_table.h"
+#include "chart/sky_projection.h"
 #include "closeup/sky_directions.h"
-#include "closeup/view_frame.h"
 
 namespace kolvar {
 
@@ -16,21 +16,6 @@ struct CloseUpSky {
     const SkyObjectTable& Objects;  // every object as it placed it
     const Bitmap& MoonPicture;      // the 105 x 105 Moon phase picture
     const MilkyWayDirections& MilkyWay;  // its Milky Way lists, turned once for all drawings
-};
-
-// The window the close-up draws into: the view frame and the client size.
-struct CloseUpWindow {
-    const CloseUpFrame& Frame;
-    int Width;
-    int Height;
-
-    ChartPoint Project(double azimuth, double altitude) const {
-        return ProjectCloseUp(Frame, azimuth, altitude, Width, Height);
-    }
-    // Strictly inside the border pixels.
-    bool Inside(ChartPoint p) const {
-        return p.X > 0.0f && p.X < Width - 1.0 && p.Y > 0.0f && p.Y < Height - 1.0;
-    }
 };
 
 }  // namespace kolvar

@@ -12,18 +12,12 @@ namespace kolvar {
 
 namespace {
 
-void MarkSlot(Canvas& canvas, const CloseUpWindow& window, const SkyObjectEntry& e) {
-    if (!e.Visible) return;
-    const ChartPoint p = window.Project(e.Azimuth, e.Altitude);
-    DrawMarker(canvas, TruncToInt(p.X), TruncToInt(p.Y), e.Kind, e.Index);
-}
-
 // Planets on the far (farther than the Sun) or near side.
-void MarkPlanets(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window, bool farSide) {
+void MarkPlanets(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window, bool farSide) {
     const double sun = sky.Objects[SunSlot].Distance;
     for (int i = 0; i < PlanetCount; ++i) {
         const SkyObjectEntry& e = sky.Objects[FirstPlanetSlot + i];
-        if ((e.Distance >= sun) == farSide) MarkSlot(canvas, window, e);
+        if ((e.Distance >= sun) == farSide) MarkObject(canvas, window, e);
     }
 }
 
@@ -48,11 +42,10 @@ void DrawCloseUpGround(Canvas& canvas, double viewAltitude, int width, int heigh
     canvas.SetPenWidth(1);
 }
 
-void DrawCloseUp(Canvas& canvas, int width, int height, const HorizontalPosition& view, const CloseUpSky& sky,
-                 CloseUpFrame& frame) {
-    frame = ComputeCloseUpFrame(view);
-    if (width < 1 || height < 1) return;
-    const CloseUpWindow window{frame, width, height};
+SkyProjection DrawCloseUp(Canvas& canvas, int width, int height, const HorizontalPosition& view,
+                          const CloseUpSky& sky) {
+    const SkyProjection window = SkyProjection::Gnomonic(ComputeCloseUpFrame(view), width, height);
+    if (width < 1 || height < 1) return window;
 
     canvas.SetPenColour(colours::Black);
     canvas.SetBrushColour(colours::Black);
@@ -61,12 +54,13 @@ void DrawCloseUp(Canvas& canvas, int width, int height, const HorizontalPosition
 
     DrawMilkyWayCloseUp(canvas, sky, window);
     // Stars, then deep-sky objects.
-    for (int slot = FirstStarSlot; slot < SkyObjectCount; ++slot) MarkSlot(canvas, window, sky.Objects[slot]);
+    for (int slot = FirstStarSlot; slot < SkyObjectCount; ++slot) MarkObject(canvas, window, sky.Objects[slot]);
     MarkPlanets(canvas, sky, window, true);
     DrawCloseUpSun(canvas, sky, window);
     MarkPlanets(canvas, sky, window, false);
     DrawCloseUpMoon(canvas, sky, window);
     DrawCloseUpGround(canvas, view.Altitude, width, height);
+    return window;
 }
 
 }  // namespace kolvar

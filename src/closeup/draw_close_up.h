@@ -14,11 +14,12 @@ inline constexpr Colour GroundColour = Colour::FromColorRef(0x400000);
 inline constexpr Colour CloseUpHorizonColour = Colour::FromColorRef(0x800000);
 
 // The whole close-up picture of a width x height window looking at `view`:
-// computes the view frame into `frame`, then paints in order the black sky
-// over the whole window, the Milky Way, stars, deep-sky objects, the planets
-// farther than the Sun, the Sun, the nearer planets, the Moon and the ground.
-void DrawCloseUp(Canvas& canvas, int width, int height, const HorizontalPosition& view, const CloseUpSky& sky,
-                 CloseUpFrame& frame);
+// paints in order the black sky over the whole window, the Milky Way, stars,
+// deep-sky objects, the planets farther than the Sun, the Sun, the nearer
+// planets, the Moon and the ground. Returns the projection it drew through,
+// which maps the window's pixels back to the sky until the next drawing.
+SkyProjection DrawCloseUp(Canvas& canvas, int width, int height, const HorizontalPosition& view,
+                          const CloseUpSky& sky);
 
 // The screen row of the horizon for a view at `altitude` (0 when it lies
 // above the window).

@@ -1,10 +1,7 @@
 #include "closeup/milky_way_close_up.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
 
-#include "astro/angles.h"
 #include "catalog/milky_way.h"
 #include "chart/milky_way_layer.h"
 #include "chart/pixel_rules.h"
@@ -15,39 +12,14 @@ namespace kolvar {
 
 namespace {
 
-ChartPoint Rounded(ChartPoint p) {
-    return {static_cast<float>(TruncToInt(p.X + 0.5)), static_cast<float>(TruncToInt(p.Y + 0.5))};
-}
-
-// The close-up's walk: a point is inside strictly within the border pixels,
-// and a line meets the edge where ClipSegmentToWindow puts it; `edge` may
-// adjust that point (the outline rounds it). `directions` holds the
-// direction of every entry of `points` at the entry's index.
-template <typename Points, typename Edge, typename OnCrossing>
-void WalkInWindow(Canvas& canvas, const CloseUpWindow& window, const Points& points,
-                  const std::vector<HorizontalPosition>& directions, Edge edge, OnCrossing onCrossing) {
-    WalkPolyline(
-        canvas, points,
-        [&](const auto& point) {
-            const HorizontalPosition& h = directions[static_cast<std::size_t>(&point - points.data())];
-            return window.Project(h.Azimuth, h.Altitude);
-        },
-        [&window](ChartPoint p) { return window.Inside(p); }, [](ChartPoint p) { return p; },
-        [&](ChartPoint from, ChartPoint to) {
-            return edge(ClipSegmentToWindow(from, to, window.Width, window.Height));
-        },
-        onCrossing);
-}
-
-// Whether the sorted crossings alternate cleanly enough to fill between them.
-bool CrossingsPairUp(const std::vector<BorderCrossing>& c) {
-    const std::size_t n = c.size();
-    if (n % 2 != 0) return false;
-    for (std::size_t k = 0; k + 1 < n; k += 2)
-        if (c[k].Direction == c[k + 1].Direction) return false;
-    for (std::size_t k = 0; k + 1 < n; ++k)
-        if (c[k].Angle == c[k + 1].Angle) return false;
-    return n == 0 || c[n - 1].Angle != c[0].Angle + TwoPi;
+// The close-up keeps its Milky Way lists turned to the horizon once per
+// redraw (MilkyWayDirections); `directions` holds the direction of every
+// entry of `points` at the entry's index.
+template <typename Points>
+auto TurnedDirection(const Points& points, const std::vector<HorizontalPosition>& directions) {
+    return [&points, &directions](const auto& point) -> const HorizontalPosition& {
+        return directions[static_cast<std::size_t>(&point - points.data())];
+    };
 }
 
 struct BorderPixel {
@@ -101,89 +73,58 @@ bool FillStretch(Canvas& canvas, int width, int height, BorderPixel open, Border
     return true;
 }
 
-BorderPixel PixelOf(const BorderCrossing& c) { return {TruncToInt(c.X), TruncToInt(c.Y)}; }
+BorderPixel PixelOf(const EdgeCrossing& c) { return {TruncToInt(c.At.X), TruncToInt(c.At.Y)}; }
 
 }  // namespace
 
-ChartPoint ClipSegmentToWindow(ChartPoint p1, ChartPoint p2, int width, int height) {
-    const double x1 = p1.X, y1 = p1.Y, x2 = p2.X, y2 = p2.Y;
-    const auto fits = [](double t) { return t >= 0.0 && t <= 1.0; };
-    if (x1 != x2) {
-        for (const double x : {0.0, width - 1.0}) {
-            const double t = (x - x1) / (x2 - x1);
-            if (fits(t)) return {static_cast<float>(x), static_cast<float>(y1 + t * (y2 - y1))};
-        }
-    }
-    if (y1 != y2) {
-        for (const double y : {0.0, height - 1.0}) {
-            const double t = (y - y1) / (y2 - y1);
-            if (fits(t)) return {static_cast<float>(x1 + t * (x2 - x1)), static_cast<float>(y)};
-        }
-    }
-    return {static_cast<float>((x1 + x2) / 2), static_cast<float>((y1 + y2) / 2)};
+ChartPoint RoundedBorderPoint(ChartPoint p) {
+    return {static_cast<float>(TruncToInt(p.X + 0.5)), static_cast<float>(TruncToInt(p.Y + 0.5))};
 }
 
-BorderCrossing MakeBorderCrossing(ChartPoint c, char direction, int width, int height) {
-    const ChartPoint r = Rounded(c);
-    return {r.X, r.Y, std::atan2(r.X - 0.5 * width, r.Y - 0.5 * height), direction};
+EdgeCrossing MakeBorderCrossing(ChartPoint c, CrossingDirection direction, int width, int height) {
+    const ChartPoint r = RoundedBorderPoint(c);
+    return {r, std::atan2(r.X - 0.5 * width, r.Y - 0.5 * height), direction};
 }
 
-void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const CloseUpWindow& window,
-                        std::vector<BorderCrossing>& crossings) {
+void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const SkyProjection& window,
+                        std::vector<EdgeCrossing>& crossings) {
     canvas.SetPenColour(MilkyWayOutlineColour);
     canvas.SetPenWidth(3);
-    WalkInWindow(canvas, window, MilkyWayOutline, band.Outline, Rounded,
-                 [&](ChartPoint c, ChartPoint here, char direction) {
-                     if (direction == 'i') {
-                         MoveTo(canvas, c);
-                         LineTo(canvas, here);
-                     }
-                     crossings.push_back(MakeBorderCrossing(c, direction, window.Width, window.Height));
-                 });
+    const auto drawAndRecord = [&](ChartPoint c, ChartPoint here, CrossingDirection direction) {
+        if (direction == CrossingDirection::Entering) {
+            MoveTo(canvas, c);
+            LineTo(canvas, here);
+        }
+        crossings.push_back(MakeBorderCrossing(c, direction, window.Width(), window.Height()));
+    };
+    WalkPolyline(canvas, window, MilkyWayOutline, TurnedDirection(MilkyWayOutline, band.Outline),
+                 RoundedBorderPoint, drawAndRecord);
     canvas.SetPenWidth(1);
 }
 
-void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<BorderCrossing>& crossings) {
-    std::stable_sort(crossings.begin(), crossings.end(),
-                     [](const BorderCrossing& a, const BorderCrossing& b) { return a.Angle < b.Angle; });
-    if (!CrossingsPairUp(crossings)) return;
-    const std::size_t n = crossings.size();
-    std::size_t k = 0;
-    while (k < n) {
-        if (crossings[k].Direction == 'o') {
-            ++k;
-            if (k >= n) break;  // a leaving crossing at the end opens nothing
-        }
-        const bool wraps = k + 1 >= n;
-        const BorderCrossing& close = wraps ? crossings[0] : crossings[k + 1];
-        if (!FillStretch(canvas, width, height, PixelOf(crossings[k]), PixelOf(close))) return;
-        if (wraps) return;
-        k += 2;
-    }
+void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<EdgeCrossing>& crossings) {
+    ForEachStretchInside(crossings, [&](const EdgeCrossing& open, const EdgeCrossing& close) {
+        return FillStretch(canvas, width, height, PixelOf(open), PixelOf(close));
+    });
 }
 
-void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window) {
+void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window) {
     const MilkyWayDirections& band = sky.MilkyWay;
-    std::vector<BorderCrossing> crossings;
+    std::vector<EdgeCrossing> crossings;
     DrawCloseUpOutline(canvas, band, window, crossings);
-    FillAlongBorder(canvas, window.Width, window.Height, crossings);
+    FillAlongBorder(canvas, window.Width(), window.Height(), crossings);
 
     canvas.SetBrushColour(MilkyWayBandColour);
     for (const HorizontalPosition& h : band.Seeds) {
-        const ChartPoint p = window.Project(h.Azimuth, h.Altitude);
-        if (window.Inside(p)) canvas.FloodFillSurface(TruncToInt(p.X), TruncToInt(p.Y), colours::Black);
+        const SkyProjection::Placed seed = window.Place(h);
+        if (!seed.Drawable) continue;
+        const ChartPoint p = window.PixelOf(seed);
+        canvas.FloodFillSurface(TruncToInt(p.X), TruncToInt(p.Y), colours::Black);
     }
 
     canvas.SetPenColour(MilkyWayBandColour);
     canvas.SetPenWidth(3);
-    WalkInWindow(
-        canvas, window, MilkyWayLanes, band.Lanes, [](ChartPoint c) { return c; },
-        [&](ChartPoint c, ChartPoint here, char direction) {
-            if (direction == 'i') {
-                MoveTo(canvas, c);
-                LineTo(canvas, here);
-            }
-        });
+    DrawSkyPolyline(canvas, window, MilkyWayLanes, TurnedDirection(MilkyWayLanes, band.Lanes));
     canvas.SetPenWidth(1);
 }
 

@@ -3,36 +3,32 @@
 #include <vector>
 
 #include "canvas/canvas.h"
+#include "chart/edge_crossings.h"
 #include "closeup/close_up_sky.h"
 
 namespace kolvar {
 
-// Where an outline of the band crosses the window border.
-struct BorderCrossing {
-    float X = 0.0f;  // the crossing pixel, rounded
-    float Y = 0.0f;
-    double Angle = 0.0;    // about the window centre, from straight down toward the right edge
-    char Direction = 'o';  // 'o' leaving the window, 'i' entering it
-};
-
 // The Milky Way in the close-up: outline (recording the border crossings),
 // fill along the border, seed fills, lanes. The window is black beforehand.
-void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const CloseUpWindow& window);
+void DrawMilkyWayCloseUp(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& window);
 
 // The outline walk alone; appends the crossings.
-void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const CloseUpWindow& window,
-                        std::vector<BorderCrossing>& crossings);
+void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const SkyProjection& window,
+                        std::vector<EdgeCrossing>& crossings);
 
-// The border point of the segment p1 -> p2: the first of the lines x = 0,
-// x = W - 1, y = 0, y = H - 1 (in that order) that the segment meets, or the
-// segment's midpoint when it meets none.
-ChartPoint ClipSegmentToWindow(ChartPoint p1, ChartPoint p2, int width, int height);
+// How the close-up takes a point where the outline meets the border: each
+// coordinate rounded (add 0.5, truncate toward zero). The outline is drawn to
+// that point, and MakeBorderCrossing rounds it once more for the record,
+// which moves a negative coordinate one more pixel toward zero.
+ChartPoint RoundedBorderPoint(ChartPoint p);
 
-// The crossing record of border point c (rounded here).
-BorderCrossing MakeBorderCrossing(ChartPoint c, char direction, int width, int height);
+// The crossing record of border point c: the point rounded as above and its
+// polar angle about the window centre, from straight down toward the right
+// edge.
+EdgeCrossing MakeBorderCrossing(ChartPoint c, CrossingDirection direction, int width, int height);
 
 // Sorts the crossings by angle and, when they pair up, fills the band along
 // the border counter-clockwise from every entering crossing to the next one.
-void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<BorderCrossing>& crossings);
+void FillAlongBorder(Canvas& canvas, int width, int height, std::vector<EdgeCrossing>& crossings);
 
 }  // namespace kolvar

@@ -7,8 +7,6 @@
 #include <QResizeEvent>
 
 #include "canvas/canvas.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/label_images.h"
@@ -48,7 +46,7 @@ void PlainSkyImage::mouseReleaseEvent(QMouseEvent* event)
     if (OnMouseUp) OnMouseUp(event->button(), p.x(), p.y());
 }
 
-TPlainSky::TPlainSky(QWidget* parent) : QDialog(parent)
+TPlainSky::TPlainSky(MainChart main, QWidget* parent) : QDialog(parent), main_(main)
 {
     setObjectName(QStringLiteral("PlainSky"));
     setWindowTitle(QStringLiteral(" "));
@@ -73,14 +71,14 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
     closeUpView_ = view;
     characterSize_ = characterSize;
     moonPicture_ = &moonPicture;
-    milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
+    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
     FormResize();
     exec();
 }
 
 void TPlainSky::ChartRedrawn()
 {
-    milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
+    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
     FormResize();
 }
 
@@ -106,10 +104,10 @@ void TPlainSky::FormResize()
     picture_.Resize(w, h);
     Canvas canvas(picture_);
     // A drawing before the first opening turns the lists of the redraw at hand.
-    if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
-    const CloseUpSky sky{Chart, Observer.JulianDay, SkyObjects, moonPicture_ ? *moonPicture_ : noMoonPicture,
-                         *milkyWay_};
-    DrawCloseUp(canvas, w, h, closeUpView_, sky, CloseUpViewFrame);
+    if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    const CloseUpSky sky{main_.Geometry, main_.Observer.JulianDay, main_.Objects,
+                         moonPicture_ ? *moonPicture_ : noMoonPicture, *milkyWay_};
+    projection_ = DrawCloseUp(canvas, w, h, closeUpView_, sky);
     ++redrawCount_;
     image1_->ShowPicture(picture_);
     image1_->raise();
@@ -118,7 +116,7 @@ void TPlainSky::FormResize()
 void TPlainSky::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
     if (button == Qt::RightButton) {
-        closeUpView_ = UnprojectCloseUp(CloseUpViewFrame, x, y, picture_.Width(), picture_.Height());
+        closeUpView_ = projection_.Backward(x, y);
         FormResize();
         return;
     }
@@ -132,13 +130,10 @@ void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int)
 
 void TPlainSky::NameObjectAt(int x, int y)
 {
-    const int w = picture_.Width(), h = picture_.Height();
-    const SkyObjectEntry selection = HitTestCloseUp(SkyObjects, x, y, [w, h](double azimuth, double altitude) {
-        return ProjectCloseUp(CloseUpViewFrame, azimuth, altitude, w, h);
-    });
+    const SkyObjectEntry selection = HitTest(main_.Objects, projection_, x, y);
     // The margins are the main chart's, also in this window.
     ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, characterSize_,
-                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
+                     LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight));
 }
 
 void TPlainSky::HideObjectNames(Qt::MouseButton button)

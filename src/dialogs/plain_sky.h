@@ -8,6 +8,9 @@
 
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
+#include "chart/observer_state.h"
+#include "chart/sky_object_table.h"
+#include "chart/sky_projection.h"
 #include "closeup/sky_directions.h"
 
 namespace kolvar {
@@ -35,13 +38,22 @@ private:
     QImage image_;
 };
 
+// What the close-up draws from and names objects in: the main window's
+// observer (its instant), the geometry of its last redraw and the objects it
+// placed. The main window owns them; the close-up, modal over it, only reads.
+struct MainChart {
+    const ObserverState& Observer;
+    const ChartFrame& Geometry;
+    const SkyObjectTable& Objects;
+};
+
 // The close-up sky window, created hidden at start-up and shown modally by a
 // right press on the main chart: a magnified view around one direction,
 // drawn from the main chart's last redraw. A right press re-centres it.
 class TPlainSky : public QDialog {
     Q_OBJECT
 public:
-    explicit TPlainSky(QWidget* parent = nullptr);
+    explicit TPlainSky(MainChart main, QWidget* parent = nullptr);
 
     // The opening from the main window: takes the view centre and the
     // character size, draws, and runs the window modally; returns when it is
@@ -81,11 +93,13 @@ private:
     void NameObjectAt(int x, int y);
     void HideObjectNames(Qt::MouseButton button);
 
+    MainChart main_;
     PlainSkyImage* image1_ = nullptr;
     LabelImage* textImage1_ = nullptr;  // fixed 209 x 105: a longer label is cut
     LabelImage* textImage2_ = nullptr;  // sized to its picture
     Bitmap picture_;
     HorizontalPosition closeUpView_;  // the view centre; Distance unused
+    SkyProjection projection_;  // of the last drawing: the window's pixels to the sky until the next
     int characterSize_ = 12;
     const Bitmap* moonPicture_ = nullptr;
     std::optional<MilkyWayDirections> milkyWay_;  // of the main chart's redraw, turned once per opening

@@ -4,16 +4,13 @@
 
 namespace kolvar {
 
-namespace {
-
-template <typename Project>
-int Nearest(const SkyObjectTable& objects, int x, int y, Project&& project) {
+int NearestVisibleSlot(const SkyObjectTable& objects, const SkyProjection& projection, int x, int y) {
     int best = -1;
     double bestDistance = std::numeric_limits<double>::max();
     for (int i = 0; i < SkyObjectCount; ++i) {
         const SkyObjectEntry& e = objects[static_cast<std::size_t>(i)];
         if (e.Visible != 1) continue;
-        const ChartPoint p = project(e.Azimuth, e.Altitude);
+        const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
         // Squared distance in extended precision, kept as a double.
         const long double dx = static_cast<long double>(x) - p.X;
         const long double dy = static_cast<long double>(y) - p.Y;
@@ -26,23 +23,8 @@ int Nearest(const SkyObjectTable& objects, int x, int y, Project&& project) {
     return best < 0 ? SunSlot : best;
 }
 
-}  // namespace
-
-int NearestVisibleSlot(const SkyObjectTable& objects, int x, int y, const SkyProjection& project) {
-    return Nearest(objects, x, y, project);
-}
-
-int HitTestChartSlot(const SkyObjectTable& objects, const ChartFrame& frame, int x, int y) {
-    return Nearest(objects, x, y,
-                   [&frame](double azimuth, double altitude) { return ProjectToChart(frame, azimuth, altitude); });
-}
-
-SkyObjectEntry HitTestChart(const SkyObjectTable& objects, const ChartFrame& frame, int x, int y) {
-    return objects[static_cast<std::size_t>(HitTestChartSlot(objects, frame, x, y))];
-}
-
-SkyObjectEntry HitTestCloseUp(const SkyObjectTable& objects, int x, int y, const SkyProjection& project) {
-    return objects[static_cast<std::size_t>(Nearest(objects, x, y, project))];
+SkyObjectEntry HitTest(const SkyObjectTable& objects, const SkyProjection& projection, int x, int y) {
+    return objects[static_cast<std::size_t>(NearestVisibleSlot(objects, projection, x, y))];
 }
 
 }  // namespace kolvar

@@ -73,11 +73,9 @@ std::string GreekToSymbolLetter(std::string_view name) {
     return result;
 }
 
-ClusterMember ClusterMembership(const SkyObjectEntry& selection) {
+RunicCluster ClusterMembership(const SkyObjectEntry& selection) {
     const StarRecord* star = StarOf(selection);
-    if (star == nullptr) return {};
-    const RunicCluster cluster = RunicClusterOfStar(star->Constellation, star->HrNumber);
-    return {cluster == RunicCluster::Pleiades, cluster == RunicCluster::Hyades};
+    return star == nullptr ? RunicCluster::None : RunicClusterOfStar(star->Constellation, star->HrNumber);
 }
 
 LabelRows ComposeLabelRows(const SkyObjectEntry& selection, int size) {
@@ -109,8 +107,9 @@ LabelRows ComposeLabelRows(const SkyObjectEntry& selection, int size) {
         const std::string number = flamsteed > 0 && !bayer.Found ? std::to_string(flamsteed) : "";
         rows[1].Text = bayer.Suffix + " " + number + " " + GenitiveOfConstellation(star->Constellation);
         rows[2].Text = ProperNameOf(star->HrNumber);
-        const ClusterMember cluster = ClusterMembership(selection);
-        rows[4].Text = cluster.Pleiades ? "Plej\xE1" "dok" : cluster.Hyades ? "Hyadok" : "";
+        const RunicCluster cluster = ClusterMembership(selection);
+        if (cluster == RunicCluster::Pleiades) rows[4].Text = "Plej\xE1" "dok";
+        if (cluster == RunicCluster::Hyades) rows[4].Text = "Hyadok";
     } else if (const DeepSkyRecord* object = DeepSkyOf(selection)) {
         const std::string messier = Field(object->MessierName);
         const std::string ngc = Field(object->NgcName);
@@ -129,8 +128,7 @@ RunicNameList CollectRunicNames(const SkyObjectEntry& selection) {
         const std::string greek = BayerOf(star->HrNumber).GreekLetter;
         return FindRunicNames(ProperNameOf(star->HrNumber), greek,
                               RunicStarDesignationKey(greek, FlamsteedOf(star->HrNumber).Number),
-                              Abbreviation(star->Constellation),
-                              RunicClusterOfStar(star->Constellation, star->HrNumber));
+                              Abbreviation(star->Constellation), ClusterMembership(selection));
     }
     if (const DeepSkyRecord* object = DeepSkyOf(selection)) {
         return FindRunicNames("", "", RunicDeepSkyDesignationKey(Field(object->MessierName), Field(object->NgcName)),

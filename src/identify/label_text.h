@@ -27,12 +27,10 @@ LabelRows ComposeLabelRows(const SkyObjectEntry& selection, int size);
 // Empty when the text begins with none.
 std::string GreekToSymbolLetter(std::string_view name);
 
-struct ClusterMember {
-    bool Pleiades = false;
-    bool Hyades = false;
-};
-// Only a star of Taurus can be a member; Pleiades take precedence.
-ClusterMember ClusterMembership(const SkyObjectEntry& selection);
+// The cluster the selected star belongs to (RunicClusterOfStar): only a star
+// of Taurus can be a member; Pleiades take precedence. None for every other
+// object.
+RunicCluster ClusterMembership(const SkyObjectEntry& selection);
 
 // The object's runic names: table A's matches (the first PrimaryCount), then
 // table B's, the constellation's own names and the cluster's names.

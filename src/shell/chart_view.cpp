@@ -27,13 +27,6 @@ void ChartView::ShowMoonPicture(const Bitmap& picture, const QRect& placement)
     update();
 }
 
-void ChartView::HideMoonPicture()
-{
-    moonImage_ = QImage();
-    moonPlacement_ = QRect();
-    update();
-}
-
 void ChartView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

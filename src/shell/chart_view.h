@@ -24,7 +24,6 @@ public:
 
     void ShowChart(const Bitmap& chart);
     void ShowMoonPicture(const Bitmap& picture, const QRect& placement);
-    void HideMoonPicture();
 
     const QImage& ChartImage() const { return chartImage_; }
     const QImage& MoonImage() const { return moonImage_; }

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "canvas/program_fonts.h"
 #include "embedded_assets.h"
 
 namespace kolvar {
@@ -29,11 +28,6 @@ QIcon ProgramIcon()
     icon.addPixmap(DecodePng(assets::MainIcon()));
     icon.addPixmap(DecodePng(assets::WindowIcon()));
     return icon;
-}
-
-bool RegisterCanvasFonts()
-{
-    return RegisterProgramFonts();
 }
 
 }  // namespace kolvar

@@ -12,8 +12,4 @@ std::span<const unsigned char> RunicFontFileBytes();
 // The application icon.
 QIcon ProgramIcon();
 
-// Makes the program's embedded faces available to the raster canvas; false
-// when one of them cannot be read.
-bool RegisterCanvasFonts();
-
 }  // namespace kolvar

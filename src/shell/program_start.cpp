@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "canvas/program_fonts.h"
 #include "catalog/static_tables.h"
 #include "chart/observer_state.h"
 #include "dialogs/place_exchange.h"
@@ -29,20 +30,12 @@ void Note(std::vector<std::string>* trace, const char* step)
 
 }  // namespace
 
-void InitialiseStaticTables()
-{
-    // The menu's caption table is constant data and the SkyObjectTable a
-    // zero-filled array, both ready before main; the catalogue tables are
-    // built here in their fixed order.
-    InitStaticTables();
-}
-
 void InstallRunicFont(const std::filesystem::path& programDirectory, std::span<const unsigned char> font)
 {
     if (font.empty()) throw StartupError("FindResource", "the runic font Runex23x.ttf is not embedded in the program");
     // Rewritten at every start; a folder we cannot write to is no reason to stop.
     if (MayKeepFilesBeside(programDirectory)) WriteRunicFontFile(programDirectory, font);
-    if (!RegisterCanvasFonts())
+    if (!RegisterProgramFonts())
         std::fprintf(stderr, "kolvar: the canvas could not read the embedded faces; chart labels will not show\n");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()),
                                                static_cast<qsizetype>(font.size()));
@@ -62,7 +55,7 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     Note(trace, "TTimeDlg");
     w.PlaceDlg = std::make_unique<TPlaceDlg>(w.StarsForm.get());
     Note(trace, "TPlaceDlg");
-    w.PlainSky = std::make_unique<TPlainSky>(w.StarsForm.get());
+    w.PlainSky = std::make_unique<TPlainSky>(MainChart{Observer, Chart, SkyObjects}, w.StarsForm.get());
     Note(trace, "TPlainSky");
     w.HelpForm1 = std::make_unique<THelpForm1>(w.StarsForm.get());
     Note(trace, "THelpForm1");
@@ -96,7 +89,10 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
 
 int RunProgram(int argc, char** argv)
 {
-    InitialiseStaticTables();
+    // The menu's caption table is constant data and the SkyObjectTable a
+    // zero-filled array, both ready before main; the catalogue tables are
+    // built here in their fixed order, before any window exists.
+    InitStaticTables();
     QApplication app(argc, argv);  // also sets the C locale from the environment
 
     try {

@@ -28,10 +28,6 @@ private:
     std::string step_;
 };
 
-// Builds the program's static tables in their fixed order; runs once, before
-// any window exists.
-void InitialiseStaticTables();
-
 // Makes the embedded runic face usable: writes it to programDirectory as
 // Runex23x.ttf (rewritten at every start, atomically; a failure to write is ignored),
 // registers it with the canvas and with Qt (a QGuiApplication must exist).

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "astro/time_scales.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
@@ -26,6 +25,10 @@
 #include "shell/time_controls.h"
 
 namespace kolvar {
+
+ObserverState Observer;
+ChartFrame Chart;
+SkyObjectTable SkyObjects;
 
 namespace {
 
@@ -146,10 +149,9 @@ void TStarsForm::SetUpMenus()
 void TStarsForm::FormCreate()
 {
     SkyObjects.fill(SkyObjectEntry{});
-    // The true current instant; the stored zone and summer-time flag only
-    // say how it reads as civil time.
-    Observer.JulianDay = SystemClockJulianDay();
-    Observer.FontSize = 12;
+    // The true current instant (StartingJulianDay); the stored zone and
+    // summer-time flag only say how it reads as civil time.
+    Observer = StartingObserverState();
 
     TimeStepSettings timeSettings;
     IniValues values = LoadIniFile(options_.SettingsFile,
@@ -281,11 +283,12 @@ void TStarsForm::Shrivell1Click()
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
+    const SkyProjection chart = SkyProjection::Stereographic(Chart);
     if (button == Qt::RightButton) {
-        if (openCloseUp_) openCloseUp_(ChartToHorizontal(Chart, x, y), Observer.FontSize);
+        if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;
     }
-    const SkyObjectEntry selection = HitTestChart(SkyObjects, Chart, x, y);
+    const SkyObjectEntry selection = HitTest(SkyObjects, chart, x, y);
     ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, Observer.FontSize,
                      LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
 }

@@ -8,6 +8,8 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
+#include "chart/observer_state.h"
+#include "chart/sky_object_table.h"
 
 class QAction;
 class QMenu;
@@ -18,6 +20,15 @@ class ChartView;
 class LabelImage;
 class RunicMenuBar;
 class TimeControls;
+
+// The desktop program's sky state, one for the whole process: the observer,
+// the geometry of the main chart's last redraw and the objects it placed. The
+// main window writes them (start, settings, every redraw), the time and place
+// exchanges write the observer, and the close-up window reads them through
+// the references it is given.
+extern ObserverState Observer;
+extern ChartFrame Chart;
+extern SkyObjectTable SkyObjects;
 
 // The main window: the sky chart filling the client area under the runic menu
 // bar. It owns the start and end of the observer state's life (FormCreate,

@@ -17,10 +17,10 @@ class HorizonFill : public ::testing::Test {
 protected:
     ChartFrame frame = ComputeChartFrame(400, 300, ObserverState{});  // centre (200, 150), radius 135
 
-    std::vector<ChartPoint> Points(std::vector<HorizonCrossingRecord> list) { return HorizonFillPoints(frame, list); }
+    std::vector<ChartPoint> Points(std::vector<EdgeCrossing> list) { return HorizonFillPoints(frame, list); }
 
-    static HorizonCrossingRecord In(double azimuth) { return {0, 0, azimuth, 'i'}; }
-    static HorizonCrossingRecord Out(double azimuth) { return {0, 0, azimuth, 'o'}; }
+    static EdgeCrossing In(double azimuth) { return {{}, azimuth, CrossingDirection::Entering}; }
+    static EdgeCrossing Out(double azimuth) { return {{}, azimuth, CrossingDirection::Leaving}; }
 
     // The fill point for a stretch centred on `azimuth`: 3 pixels outside the horizon.
     void ExpectAt(ChartPoint p, double azimuth) {
@@ -45,13 +45,13 @@ TEST_F(HorizonFill, StretchWrapsPastTheEndOfTheList) {
 }
 
 TEST_F(HorizonFill, ListIsSortedByAzimuthFirst) {
-    std::vector<HorizonCrossingRecord> list{Out(2.0), In(0.0), Out(1.0), In(1.5)};
+    std::vector<EdgeCrossing> list{Out(2.0), In(0.0), Out(1.0), In(1.5)};
     const auto p = HorizonFillPoints(frame, list);
     ASSERT_EQ(p.size(), 2u);
     ExpectAt(p[0], 0.5);
     ExpectAt(p[1], 1.75);
-    EXPECT_EQ(list[0].Azimuth, 0.0);
-    EXPECT_EQ(list[3].Azimuth, 2.0);
+    EXPECT_EQ(list[0].Angle, 0.0);
+    EXPECT_EQ(list[3].Angle, 2.0);
 }
 
 TEST_F(HorizonFill, CrossingsThatDoNotPairUpFillNothing) {
@@ -70,7 +70,7 @@ TEST_F(HorizonFill, StretchesOfFivePixelsOrLessAreSkipped) {
 }
 
 TEST_F(HorizonFill, LeavingCrossingAtTheEndOpensNothing) {
-    // o i | i o: the first pair opens at 1 and closes at 2; the final 'o' is stepped over
+    // o i | i o: the first pair opens at 1 and closes at 2; the final leaving one is stepped over
     // and the walk ends there.
     const auto p = Points({Out(0.0), In(1.0), In(2.0), Out(3.0)});
     ASSERT_EQ(p.size(), 1u);

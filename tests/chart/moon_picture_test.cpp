@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "astro/sun_moon.h"
 #include "canvas/bitmap.h"
 #include "chart/moon_picture.h"
 #include "chart/solar_system_layer.h"
@@ -149,11 +150,12 @@ TEST(MoonFaces, StoredPicturesShareGeometryAndBackground) {
 }
 
 TEST(MoonPhaseAngle, SunMinusMoonLongitudePlusATurn) {
-    SphericalPosition earth{4.0, 0.0, 1.0};
-    SphericalPosition moon{0.5, 0.05, 0.0025};
-    EXPECT_DOUBLE_EQ(MoonPhaseAngle(earth, moon), 4.0 + Pi - 0.5);
-    moon.Longitude = 20.0;  // not reduced
-    EXPECT_DOUBLE_EQ(MoonPhaseAngle(earth, moon), 4.0 + Pi - 20.0);
+    SunMoonResult state;
+    state.EarthHeliocentric = {4.0, 0.0, 1.0};
+    state.MoonEcliptic = {0.5, 0.05, 0.0025};
+    EXPECT_DOUBLE_EQ(MoonPhaseAngle(state), 4.0 + Pi - 0.5);
+    state.MoonEcliptic.Longitude = 20.0;  // not reduced
+    EXPECT_DOUBLE_EQ(MoonPhaseAngle(state), 4.0 + Pi - 20.0);
 }
 
 }  // namespace

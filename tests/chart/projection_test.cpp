@@ -5,12 +5,14 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "astro/spherical_position.h"
 #include "astro/sun_moon.h"
 #include "chart/chart_frame.h"
 #include "chart/pixel_rules.h"
 #include "chart/sky_object_table.h"
+#include "chart/sky_projection.h"
 
 namespace kolvar {
 namespace {
@@ -201,6 +203,41 @@ TEST(PointBeyondHorizon, OnTheRayAtRadiusPlusOffset) {
     const ChartPoint p = PointBeyondHorizon(f, {200 + 30, 150 - 40}, 5);
     EXPECT_NEAR(p.X, 200 + 140 * 0.6, 1e-3);
     EXPECT_NEAR(p.Y, 150 - 140 * 0.8, 1e-3);
+}
+
+// Both kinds through the one value: pixel to direction and back, which
+// directions are drawable, and where a line from a drawable pixel to a
+// hidden one is cut.
+TEST(SkyProjection, BothKindsRoundTripAndCutAtTheirEdge) {
+    const SkyProjection chart = SkyProjection::Stereographic(ComputeChartFrame(400, 300, Place(0.33, 0.83)));
+    const SkyProjection closeUp = SkyProjection::Gnomonic(ComputeCloseUpFrame({2.0, 0.4, 0}), 431, 273);
+    // How far a pixel lies inside the horizon circle, or inside the border pixels.
+    const auto chartEdge = [](ChartPoint p) { return 135 - std::hypot(p.X - 200.0, p.Y - 150.0); };
+    const auto windowEdge = [](ChartPoint p) { return std::min({p.X - 0.0, 430.0 - p.X, p.Y - 0.0, 272.0 - p.Y}); };
+    std::mt19937 random(19);
+    std::uniform_real_distribution<double> unit(-0.2, 1.2);
+    for (const SkyProjection& p : {chart, closeUp}) {
+        const bool isChart = p.Type() == SkyProjection::Kind::Stereographic;
+        const auto edge = isChart ? +chartEdge : +windowEdge;
+        ChartPoint inside{}, outside{};
+        for (int k = 0; k < 1000; ++k) {
+            const ChartPoint pixel{static_cast<float>(unit(random) * p.Width()),
+                                   static_cast<float>(unit(random) * p.Height())};
+            const HorizontalPosition h = p.Backward(pixel.X, pixel.Y);
+            const ChartPoint back = p.Project(h);
+            ASSERT_LT(std::hypot(back.X - pixel.X, back.Y - pixel.Y), 3e-3);
+            if (std::abs(edge(pixel)) < 1e-3) continue;
+            ASSERT_EQ(p.Drawable(h.Azimuth, h.Altitude), edge(pixel) > 0) << pixel.X << "," << pixel.Y;
+            (edge(pixel) > 0 ? inside : outside) = pixel;
+        }
+        // On the circle, or on the first border line the segment meets.
+        const ChartPoint c = p.CrossEdge(inside, outside);
+        if (isChart) EXPECT_NEAR(edge(c), 0.0, 1e-3);
+        else EXPECT_TRUE(c.X == 0 || c.X == 430 || c.Y == 0 || c.Y == 272) << c.X << "," << c.Y;
+    }
+    EXPECT_FALSE(closeUp.Drawable(2.0 + Pi, -0.4));  // behind the viewer
+    EXPECT_TRUE(chart.Drawable(2.0 + Pi, 0.0));
+    EXPECT_FALSE(chart.Drawable(2.0 + Pi, -1e-12));
 }
 
 TEST(PixelRules, TruncationTowardZeroAndSaturation) {

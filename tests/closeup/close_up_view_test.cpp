@@ -109,7 +109,7 @@ protected:
         Bitmap b(W, H, before);
         Canvas canvas(b);
         const MilkyWayDirections band = MilkyWayDirectionsAt(chart, 2451545.0);
-        DrawCloseUp(canvas, W, H, view, {chart, 2451545.0, objects, moonPicture, band}, frame);
+        frame = DrawCloseUp(canvas, W, H, view, {chart, 2451545.0, objects, moonPicture, band}).View();
         return b;
     }
     Colour RightArm(const Bitmap& b, double azimuth, double altitude) const {
@@ -134,7 +134,7 @@ TEST_F(PlacedBodies, SunCoversFartherPlanetsAndNearerOnesCoverTheSun) {
     EXPECT_EQ(RightArm(b, Pi + 0.15 * Deg, 40 * Deg), MarkerColour(KindPlanet, 2));
     EXPECT_EQ(RightArm(b, Pi - 0.15 * Deg, 40 * Deg), colours::Yellow);
     EXPECT_EQ(RightArm(b, Pi, 40.1 * Deg), colours::Yellow);
-    const std::optional<CloseUpDisc> disc = CloseUpBodyDisc(objects[SunSlot], SunRadiusAu, {frame, W, H});
+    const std::optional<CloseUpDisc> disc = CloseUpBodyDisc(objects[SunSlot], SunRadiusAu, SkyProjection::Gnomonic(frame, W, H));
     ASSERT_TRUE(disc.has_value());
     EXPECT_NEAR(disc->Radius, CloseUpDiagonal(W, H) * std::tan(SunRadiusAu), 0.05);
 }
@@ -149,8 +149,8 @@ TEST_F(PlacedBodies, BodiesOutsideTheViewLeaveItAlone) {
     Canvas canvas(b);
     const MilkyWayDirections noBand;  // the discs alone are drawn
     const CloseUpSky sky{chart, 2451545.0, objects, moonPicture, noBand};
-    DrawCloseUpSun(canvas, sky, {frame, W, H});
-    DrawCloseUpMoon(canvas, sky, {frame, W, H});
+    DrawCloseUpSun(canvas, sky, SkyProjection::Gnomonic(frame, W, H));
+    DrawCloseUpMoon(canvas, sky, SkyProjection::Gnomonic(frame, W, H));
     int lit = 0;
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) lit += b.Pixel(x, y) == colours::Black ? 0 : 1;
@@ -159,7 +159,8 @@ TEST_F(PlacedBodies, BodiesOutsideTheViewLeaveItAlone) {
     // front, so far out that the circle through them would reach back in.
     Place(MoonSlot, KindMoon, 0, -154.461 * Deg, 11.773 * Deg, 0.0026);
     EXPECT_FALSE(CloseUpBodyDisc(objects[MoonSlot], MoonRadiusAu,
-                                 {ComputeCloseUpFrame({92 * Deg, 63 * Deg, 0}), 1024, 768}).has_value());
+                                 SkyProjection::Gnomonic(ComputeCloseUpFrame({92 * Deg, 63 * Deg, 0}), 1024, 768))
+                     .has_value());
 }
 
 TEST_F(PlacedBodies, WholeWindowRepaintedWhateverTheBitmapHeld) {
@@ -223,7 +224,7 @@ TEST(CloseUpMoonPicture, LitSideFacesTheSun) {
         Bitmap b(W, H, colours::Black);
         Canvas canvas(b);
         const MilkyWayDirections noBand;  // the Moon alone is drawn
-        DrawCloseUpMoon(canvas, {chartFrame, jd, objects, moon.Picture, noBand}, {frame, W, H});
+        DrawCloseUpMoon(canvas, {chartFrame, jd, objects, moon.Picture, noBand}, SkyProjection::Gnomonic(frame, W, H));
         // Centroid of the light-picture pixels about the disc's centre.
         double sx = 0, sy = 0;
         for (int y = H / 2 - 40; y < H / 2 + 40; ++y)

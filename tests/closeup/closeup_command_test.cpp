@@ -50,10 +50,10 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
     ASSERT_TRUE(RedrawChart(observer, chart, 600, 400, chartFrame, objects, moon));
     Bitmap expected(DefaultCloseUpWidth, DefaultCloseUpHeight, colours::Black);
     Canvas canvas(expected);
-    CloseUpFrame frame;
     const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
-    DrawCloseUp(canvas, expected.Width(), expected.Height(), {200 * Deg, 12 * Deg, 0},
-                {chartFrame, observer.JulianDay, objects, moon.Picture, band}, frame);
+    const CloseUpFrame frame = DrawCloseUp(canvas, expected.Width(), expected.Height(), {200 * Deg, 12 * Deg, 0},
+                                           {chartFrame, observer.JulianDay, objects, moon.Picture, band})
+                                   .View();
 
     const std::optional<Bitmap> written = ReadPng(png);
     ASSERT_TRUE(written.has_value());

@@ -30,11 +30,11 @@ TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheRoundedCros
     EXPECT_FLOAT_EQ(clip({50, 70}, {50, 90}).Y, 79);      // x1 = x2: the bottom
     EXPECT_FLOAT_EQ(clip({10, 10}, {20, 30}).Y, 20);      // none: the midpoint
 
-    BorderCrossing b = MakeBorderCrossing({0.0f, 39.6f}, 'i', 100, 80);
-    EXPECT_FLOAT_EQ(b.Y, 40);
+    EdgeCrossing b = MakeBorderCrossing({0.0f, 39.6f}, CrossingDirection::Entering, 100, 80);
+    EXPECT_FLOAT_EQ(b.At.Y, 40);
     EXPECT_NEAR(b.Angle, -Pi / 2, 1e-12);  // left edge; straight down is 0
-    b = MakeBorderCrossing({0.0f, -3.7f}, 'o', 100, 80);
-    EXPECT_FLOAT_EQ(b.Y, -3);  // add 0.5, truncate toward zero
+    b = MakeBorderCrossing({0.0f, -3.7f}, CrossingDirection::Leaving, 100, 80);
+    EXPECT_FLOAT_EQ(b.At.Y, -3);  // add 0.5, truncate toward zero
 }
 
 // A window split by one grey outline column at x = 40.
@@ -48,7 +48,8 @@ protected:
         canvas.MoveTo(40, 0);
         canvas.LineTo(40, H);
     }
-    BorderCrossing At(float x, float y, char direction) const { return MakeBorderCrossing({x, y}, direction, W, H); }
+    static constexpr CrossingDirection In = CrossingDirection::Entering, Out = CrossingDirection::Leaving;
+    EdgeCrossing At(float x, float y, CrossingDirection d) const { return MakeBorderCrossing({x, y}, d, W, H); }
     int Grey(int x0, int x1) const {
         int n = 0;
         for (int y = 0; y < H; ++y)
@@ -62,23 +63,23 @@ protected:
 TEST_F(BorderFill, FillsCounterClockwiseFromEachEnteringCrossing) {
     // Entering at the top, leaving at the bottom: the walk goes left along the
     // top, down the left side and right along the bottom.
-    std::vector<BorderCrossing> c{At(40, H - 1, 'o'), At(40, 0, 'i')};
+    std::vector<EdgeCrossing> c{At(40, H - 1, Out), At(40, 0, In)};
     FillAlongBorder(canvas, W, H, c);
     EXPECT_EQ(Grey(0, 40), 40 * H);
     EXPECT_EQ(Grey(41, W), 0);
     // The other way round fills the other side.
     Reset();
-    c = {At(40, H - 1, 'i'), At(40, 0, 'o')};
+    c = {At(40, H - 1, In), At(40, 0, Out)};
     FillAlongBorder(canvas, W, H, c);
     EXPECT_EQ(Grey(0, 41), 0);
     EXPECT_EQ(Grey(41, W), 59 * H);
 }
 
 TEST_F(BorderFill, CrossingsThatDoNotPairUpFillNothing) {
-    for (std::vector<BorderCrossing> c : {
-             std::vector<BorderCrossing>{At(40, 0, 'i')},                     // odd
-             std::vector<BorderCrossing>{At(40, H - 1, 'i'), At(40, 0, 'i')},  // same direction
-             std::vector<BorderCrossing>{At(40, 0, 'i'), At(40, 0, 'o')},      // equal angles
+    for (std::vector<EdgeCrossing> c : {
+             std::vector<EdgeCrossing>{At(40, 0, In)},                      // odd
+             std::vector<EdgeCrossing>{At(40, H - 1, In), At(40, 0, In)},  // same direction
+             std::vector<EdgeCrossing>{At(40, 0, In), At(40, 0, Out)},     // equal angles
          }) {
         FillAlongBorder(canvas, W, H, c);
         EXPECT_EQ(Grey(0, W), 0);
@@ -88,13 +89,13 @@ TEST_F(BorderFill, CrossingsThatDoNotPairUpFillNothing) {
 TEST_F(BorderFill, CrossingBeyondTheCornerStillFillsAndTheWalkEnds) {
     // A crossing through the top-left corner region lies on the left border's
     // extension above the window; the walk reaches the window from there.
-    std::vector<BorderCrossing> c{At(40, H - 1, 'o'), At(0, -500, 'i')};
+    std::vector<EdgeCrossing> c{At(40, H - 1, Out), At(0, -500, In)};
     FillAlongBorder(canvas, W, H, c);
     EXPECT_EQ(Grey(0, 40), 40 * H);
     EXPECT_EQ(Grey(41, W), 0);
     // Neither crossing on the border itself: one turn, then the walk ends.
     Reset();
-    c = {At(0, -500, 'i'), At(W - 1, -300, 'o')};
+    c = {At(0, -500, In), At(W - 1, -300, Out)};
     FillAlongBorder(canvas, W, H, c);
     EXPECT_EQ(bitmap.Pixel(50, 40), MilkyWayBandColour);
 }
@@ -118,15 +119,15 @@ protected:
     }
     CloseUpSky Sky() const { return {chartFrame, observer.JulianDay, objects, moon.Picture, band}; }
     // The Milky Way alone, as the window starts its drawing.
-    std::vector<BorderCrossing> DrawBand(const HorizontalPosition& view) {
+    std::vector<EdgeCrossing> DrawBand(const HorizontalPosition& view) {
         picture = Bitmap(W, H, colours::Black);
         Canvas canvas(picture);
         frame = ComputeCloseUpFrame(view);
-        std::vector<BorderCrossing> crossings;
+        std::vector<EdgeCrossing> crossings;
         Bitmap scratch(W, H, colours::Black);
         Canvas scratchCanvas(scratch);
-        DrawCloseUpOutline(scratchCanvas, band, {frame, W, H}, crossings);
-        DrawMilkyWayCloseUp(canvas, Sky(), {frame, W, H});
+        DrawCloseUpOutline(scratchCanvas, band, SkyProjection::Gnomonic(frame, W, H), crossings);
+        DrawMilkyWayCloseUp(canvas, Sky(), SkyProjection::Gnomonic(frame, W, H));
         return crossings;
     }
     int GreyPixels() const {

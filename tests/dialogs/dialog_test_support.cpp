@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <clocale>
 
+#include "catalog/static_tables.h"
 #include "shell/program_assets.h"
 
 namespace kolvar::testing {
@@ -14,7 +15,7 @@ namespace kolvar::testing {
 void PrepareDialogTests(const std::filesystem::path& scratchDirectory)
 {
     std::setlocale(LC_NUMERIC, "C");
-    InitialiseStaticTables();
+    InitStaticTables();
     InstallRunicFont(scratchDirectory, RunicFontFileBytes());
 }
 

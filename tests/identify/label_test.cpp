@@ -100,11 +100,11 @@ TEST_F(LabelText, ClusterMembersOnlyInTaurus) {
         StarRecord& star = StarCatalogue[static_cast<std::size_t>(index)];
         const auto saved = star.Constellation;
         star.Constellation = 60;  // Orion
-        const ClusterMember member = ClusterMembership(testing::StarSelection(index));
+        const RunicCluster member = ClusterMembership(testing::StarSelection(index));
         const std::string row4 = ComposeLabelRows(testing::StarSelection(index), 12)[4].Text;
         const RunicNameList names = CollectRunicNames(testing::StarSelection(index));
         star.Constellation = saved;
-        EXPECT_FALSE(member.Pleiades || member.Hyades);
+        EXPECT_EQ(member, RunicCluster::None);
         EXPECT_EQ(row4, "");
         EXPECT_FALSE(endsWith(names, tables.PleiadesRunicNames) || endsWith(names, tables.HyadesRunicNames));
     }

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "catalog/static_tables.h"
 #include "chart/observer_state.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
@@ -29,7 +30,7 @@ int main(int argc, char** argv)
     if (argc > 2) std::sscanf(argv[2], "%dx%d", &width, &height);
 
     QTemporaryDir dir;
-    InitialiseStaticTables();
+    InitStaticTables();
     InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
     TStarsForm::Options options;
     options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "catalog/static_tables.h"
 #include "canvas/canvas.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
@@ -45,7 +46,7 @@ private slots:
     void rightPressOpensTheModalCloseUpAndRightPressInItRecentres()
     {
         QTemporaryDir dir;
-        InitialiseStaticTables();
+        InitStaticTables();
         InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
         TStarsForm::Options options;
         options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
@@ -73,10 +74,10 @@ private slots:
             characterSize = sky.CharacterSize();
             Bitmap expected(sky.width(), sky.height(), colours::Black);
             Canvas canvas(expected);
-            CloseUpFrame frame;
             const MilkyWayDirections band = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
-            DrawCloseUp(canvas, expected.Width(), expected.Height(), direction,
-                        {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band}, frame);
+            const SkyProjection view =
+                DrawCloseUp(canvas, expected.Width(), expected.Height(), direction,
+                            {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band});
             drawnFromTheChart = SamePixels(sky.Picture(), expected);
 
             // A left press names the nearest object under the close-up projection
@@ -85,10 +86,7 @@ private slots:
             // fills the left picture with the ground colour.
             const int sw = sky.width(), sh = sky.height();
             const QPoint left(sw / 3, sh / 3);
-            const SkyObjectEntry selection =
-                HitTestCloseUp(SkyObjects, left.x(), left.y(), [sw, sh](double a, double e) {
-                    return ProjectCloseUp(CloseUpViewFrame, a, e, sw, sh);
-                });
+            const SkyObjectEntry selection = HitTest(SkyObjects, view, left.x(), left.y());
             const ObjectLabels want = FitObjectLabels(
                 selection, 17, {Rect{0, 0, sw, sh}, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight), TextSize{209, 105}});
             QTest::mousePress(sky.Image1(), Qt::LeftButton, {}, left);
@@ -104,8 +102,7 @@ private slots:
 
             // A right press at the right edge turns the view there and redraws.
             const QPoint edge(sky.width() - 1, sky.height() / 2);
-            const HorizontalPosition target =
-                UnprojectCloseUp(CloseUpViewFrame, edge.x(), edge.y(), sky.width(), sky.height());
+            const HorizontalPosition target = view.Backward(edge.x(), edge.y());
             const int redraws = sky.RedrawCount();
             QTest::mousePress(sky.Image1(), Qt::RightButton, {}, edge);
             QTest::mouseRelease(sky.Image1(), Qt::RightButton, {}, edge);

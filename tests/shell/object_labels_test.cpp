@@ -6,6 +6,8 @@
 #include <QTest>
 #include <cstring>
 
+#include "canvas/program_fonts.h"
+#include "catalog/static_tables.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
@@ -52,9 +54,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        InitialiseStaticTables();
+        InitStaticTables();
         InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
-        QVERIFY(RegisterCanvasFonts());
+        QVERIFY(RegisterProgramFonts());
     }
 
     void leftPressShowsTheLabelsOfTheStarUntilReleased()

@@ -22,6 +22,7 @@
 #include <system_error>
 #include <fstream>
 
+#include "catalog/static_tables.h"
 #include "astro/time_scales.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
@@ -65,7 +66,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        InitialiseStaticTables();
+        InitStaticTables();
         InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
     }
 

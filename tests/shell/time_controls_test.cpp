@@ -12,6 +12,7 @@
 #include "astro/ephemeris_range.h"
 #include "astro/time_scales.h"
 #include "canvas/canvas.h"
+#include "catalog/static_tables.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_object_table.h"
@@ -41,7 +42,7 @@ private slots:
     void keysMoveTheTimeAndTheCloseUpFollowsTheAnimation()
     {
         QTemporaryDir dir;
-        InitialiseStaticTables();
+        InitStaticTables();
         InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
         TStarsForm::Options options;
         options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
@@ -110,10 +111,9 @@ private slots:
             pausedInCloseUp = time.Play() == TimeControls::Playing::No;
             Bitmap view(sky.width(), sky.height(), colours::Black);
             Canvas canvas(view);
-            CloseUpFrame viewFrame;
             const MilkyWayDirections band = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
             DrawCloseUp(canvas, view.Width(), view.Height(), sky.CloseUpView(),
-                        {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band}, viewFrame);
+                        {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band});
             drawnFromLatestChart = SamePixels(sky.Picture(), view);
             sky.reject();
         });

@@ -1,30 +1,18 @@
 #pragma once
 
 #include <array>
-#include <cmath>
 
 #include "chart/chart_frame.h"
 
 namespace kolvar {
 
 // The close-up looks along W with U to the right and V down the screen, all
-// unit vectors in horizontal Cartesian axes (north, east, up), where the
-// direction (azimuth A, altitude h) is (cos A cos h, sin A cos h, sin h).
+// unit vectors in horizontal Cartesian axes (HorizontalVector).
 struct CloseUpFrame {
     std::array<double, 3> U{};  // screen right
     std::array<double, 3> V{};  // screen down
     std::array<double, 3> W{};  // view axis
 };
-
-// The vector in those axes of the direction (azimuth, altitude) at `distance`.
-inline std::array<double, 3> HorizontalVector(double azimuth, double altitude, double distance = 1.0) {
-    return {distance * std::cos(azimuth) * std::cos(altitude), distance * std::sin(azimuth) * std::cos(altitude),
-            distance * std::sin(altitude)};
-}
-
-// The frame of the last close-up drawing, for whatever maps the window's
-// pixels back to the sky until the next drawing.
-extern CloseUpFrame CloseUpViewFrame;
 
 // Where a direction 90 degrees or more from the view axis projects: far
 // outside every window.
@@ -47,5 +35,10 @@ double AngleFromViewAxis(const CloseUpFrame& frame, double azimuth, double altit
 
 // The window diagonal D in pixels.
 double CloseUpDiagonal(int width, int height);
+
+// Where the segment p1 -> p2 leaves or enters a width x height window: the
+// first of the lines x = 0, x = W - 1, y = 0, y = H - 1 (in that order) that
+// the segment meets, or the segment's midpoint when it meets none.
+ChartPoint ClipSegmentToWindow(ChartPoint p1, ChartPoint p2, int width, int height);
 
 }  // namespace kolvar

@@ -1,10 +1,8 @@
-#include "closeup/view_frame.h"
+#include "chart/close_up_frame.h"
 
 #include <cmath>
 
 namespace kolvar {
-
-CloseUpFrame CloseUpViewFrame;
 
 namespace {
 
@@ -53,6 +51,24 @@ HorizontalPosition UnprojectCloseUp(const CloseUpFrame& frame, double x, double 
     out.Azimuth = std::atan2(p[1], p[0]);
     out.Altitude = std::atan2(p[2], std::sqrt(p[0] * p[0] + p[1] * p[1]));
     return out;
+}
+
+ChartPoint ClipSegmentToWindow(ChartPoint p1, ChartPoint p2, int width, int height) {
+    const double x1 = p1.X, y1 = p1.Y, x2 = p2.X, y2 = p2.Y;
+    const auto fits = [](double t) { return t >= 0.0 && t <= 1.0; };
+    if (x1 != x2) {
+        for (const double x : {0.0, width - 1.0}) {
+            const double t = (x - x1) / (x2 - x1);
+            if (fits(t)) return {static_cast<float>(x), static_cast<float>(y1 + t * (y2 - y1))};
+        }
+    }
+    if (y1 != y2) {
+        for (const double y : {0.0, height - 1.0}) {
+            const double t = (y - y1) / (y2 - y1);
+            if (fits(t)) return {static_cast<float>(x1 + t * (x2 - x1)), static_cast<float>(y)};
+        }
+    }
+    return {static_cast<float>((x1 + x2) / 2), static_cast<float>((y1 + y2) / 2)};
 }
 
 }  // namespace kolvar
