@@ -12,7 +12,7 @@ _kolvar_chart()
     elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
-    local subcommands="ephemeris render runic identify closeup"
+    local subcommands="ephemeris render runic identify closeup find"
     local time="--jd --date --zone --summer"
     local sky="$time --lat --lon --size"
 
@@ -28,6 +28,7 @@ _kolvar_chart()
         runic) options="--out" ;;
         identify) options="--x --y $sky --font-size --labels" ;;
         closeup) options="--az --alt $sky --chart-size --out --objects --bench" ;;
+        find) options="$sky" ;;  # and the NAME, which nothing can guess
         *) return ;;
     esac
 

@@ -1,14 +1,6 @@
 #include "appcore/ini_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <system_error>
+#include "appcore/file_writer.h"
 
 namespace kolvar {
 namespace {
@@ -55,39 +47,12 @@ std::optional<KeyValue> SplitKeyValue(std::string_view line)
     return KeyValue{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))};
 }
 
-[[noreturn]] void ThrowErrno(const char* what, int err)
-{
-    throw std::system_error(std::error_code(err, std::generic_category()), what);
-}
-
-// The file a chain of symbolic links ends at (the path itself when it is no
-// link); the target need not exist yet.
-std::filesystem::path FollowLinks(std::filesystem::path path)
-{
-    for (int hops = 0; hops < 40; ++hops) {
-        std::error_code ec;
-        if (!std::filesystem::is_symlink(path, ec)) return path;
-        std::filesystem::path target = std::filesystem::read_symlink(path, ec);
-        if (ec) ThrowErrno("cannot read the link", ec.value());
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    ThrowErrno("cannot follow the link", ELOOP);
-}
-
 }  // namespace
 
 IniFile IniFile::Load(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        int err = errno;
-        std::error_code ec;
-        if (!std::filesystem::exists(path, ec) && !ec) return IniFile{};
-        ThrowErrno("cannot read the file", err != 0 ? err : EIO);
-    }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) ThrowErrno("cannot read the file", EIO);
-    return Parse(text);
+    const std::optional<std::string> text = ReadRegularFile(path.string());
+    return text ? Parse(*text) : IniFile{};
 }
 
 IniFile IniFile::Parse(std::string_view text)
@@ -193,54 +158,6 @@ std::string IniFile::Text() const
         out += line.End;
     }
     return out;
-}
-
-void WriteFileAtomically(const std::filesystem::path& link, std::string_view text)
-{
-    const std::filesystem::path path = FollowLinks(link);
-    // Renaming would replace even a file the user made read-only; such a file
-    // is refused like a direct write to it would be.
-    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
-        ThrowErrno("cannot write the file", errno);
-
-    std::filesystem::path dir = path.parent_path();
-    if (dir.empty()) dir = ".";
-    std::string temp = (dir / (path.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) ThrowErrno("cannot create a file in its folder", errno);
-
-    auto fail = [&](const char* what, int err) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        ThrowErrno(what, err);
-    };
-
-    const char* p = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail("cannot write the file", errno);
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    // Keep the permissions of a file being replaced; a new file gets rw-r--r--.
-    struct stat st {};
-    mode_t mode = (::stat(path.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
-    if (::fchmod(fd, mode) != 0) fail("cannot set the file's permissions", errno);
-    if (::fsync(fd) != 0) fail("cannot write the file", errno);
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        ThrowErrno("cannot write the file", err);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        ThrowErrno("cannot replace the file", err);
-    }
 }
 
 }  // namespace kolvar

@@ -21,8 +21,9 @@ public:
     IniFile() = default;
 
     // Reads the file. A missing file gives an empty document; a file that
-    // exists but cannot be read throws std::system_error whose text
-    // names the step and the reason.
+    // exists but cannot be read, or is no regular file (a FIFO, a device:
+    // never opened), throws std::system_error whose text names the step and
+    // the reason.
     static IniFile Load(const std::filesystem::path& path);
     static IniFile Parse(std::string_view text);
 
@@ -55,12 +56,5 @@ private:
     std::string newline_ = "\n";
     bool byteOrderMark_ = false;
 };
-
-// Writes `text` to `path` completely or not at all: a temporary file in the
-// target's folder is written, flushed and renamed over the target. A symbolic
-// link is followed, so its target is replaced and the link stays. A target
-// that exists but may not be written (a read-only file) is left as it is.
-// Throws std::system_error naming the failed step and the reason.
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace kolvar

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "appcore/file_writer.h"
 #include "appcore/ini_file.h"
 #include "appcore/number_text.h"
 #include "appcore/program_path.h"
@@ -105,7 +106,9 @@ void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
         IniFile ini = IniFile::Load(path);
         WriteIniValues(ini, values, LocaleDecimalSeparator());
         if (writeMore) writeMore(ini);
-        WriteFileAtomically(path, ini.Text());
+        if (const auto failure = WriteFile(path.string(), ini.Text(), SettingsPolicy))
+            throw SettingsWriteError(path, failure->Action + " " + path.filename().string() + ": " + failure->Reason,
+                                     failure->Error);
     } catch (const std::system_error& e) {
         throw SettingsWriteError(path, e.what(), e.code().value());
     }

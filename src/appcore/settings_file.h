@@ -39,15 +39,17 @@ IniValues ReadIniValues(const IniFile& ini, char separator);
 void WriteIniValues(IniFile& ini, const IniValues& values, char separator);
 
 // Reads the values with the locale's separator; never fails (an unreadable
-// file reads as an empty one). `readMore`, when given, reads the window's
-// own further sections from the same document.
+// file, or one that is no regular file such as a FIFO, reads as an empty one).
+// `readMore`, when given, reads the window's own further sections from the
+// same document.
 IniValues LoadIniFile(const std::filesystem::path& path,
                       const std::function<void(const IniFile&)>& readMore = {});
 
 // Writes the five keys with the locale's separator, and whatever `writeMore`
-// adds, and keeps everything else in the file. The file is replaced
-// completely or left as it was; a symbolic link is kept and its target
-// replaced. Throws SettingsWriteError.
+// adds, and keeps everything else in the file, through the file writer
+// (file_writer.h, SettingsPolicy): the file is replaced completely or left as
+// it was, a symbolic link is kept and its target replaced, a FIFO or device is
+// neither read nor written. Throws SettingsWriteError.
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
                  const std::function<void(IniFile&)>& writeMore = {});
 

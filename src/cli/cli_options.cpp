@@ -150,6 +150,10 @@ std::string QuoteForMessage(std::string_view text) {
 
 void PrintCommandHelp(std::FILE* out, const CommandSpec& command) {
     std::string usage = "usage: " + std::string(ProgramName) + " " + std::string(command.Name);
+    if (!command.Operands.empty()) {
+        usage += ' ';
+        usage += command.Operands;
+    }
     // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about
     // `string += literal + string`.
     for (const OptionSpec& option : command.Options) {

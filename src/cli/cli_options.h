@@ -37,6 +37,7 @@ struct CommandSpec {
     std::string_view Name;         // subcommand name: "ephemeris"
     std::string_view Description;  // a few lines for --help
     std::span<const OptionSpec> Options;
+    std::string_view Operands = {};  // what follows the name besides options: "NAME"
 };
 
 class ParsedOptions {

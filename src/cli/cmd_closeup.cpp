@@ -30,7 +30,8 @@ constexpr OptionSpec CloseUpOptions[] = {
     {"--chart-size", "WxH", "size of the main chart drawn first (default 1024x768)"},
     {"--out", "FILE.png", "PNG file to write (default kolvar-closeup.png; - for standard output)"},
     {"--objects", "FILE.tsv",
-     "also write the placed objects: slot kind index visible azimuth altitude distance x y (close-up pixels)"},
+     "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name "
+     "(close-up pixels)"},
     {"--bench", "N", "draw the close-up N times, write nothing, print closeup_ms (min, median, max)"},
 };
 

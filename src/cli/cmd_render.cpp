@@ -15,6 +15,7 @@
 #include "chart/redraw.h"
 #include "astro/time_scales.h"
 #include "cli/cli_options.h"
+#include "cli/object_name_columns.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
 #include "cli/render_series.h"
@@ -36,7 +37,8 @@ constexpr OptionSpec RenderOptions[] = {
     {"--out", "FILE.png",
      "PNG file to write (default kolvar-sky.png; - for standard output); for a series a pattern such as sky-%03d.png"},
     {"--objects", "FILE.tsv",
-     "also write the placed objects: slot kind index visible azimuth altitude distance x y (a pattern for a series)"},
+     "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name (a pattern "
+     "for a series)"},
     {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
     FromOption,
     ToOption,
@@ -54,16 +56,19 @@ constexpr CommandSpec RenderCommand{
 
 }  // namespace
 
-std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& objects) {
-    std::string text = "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n";
+std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& objects, double julianDay) {
+    std::string text = "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\tmagnitude\tname\n";
+    const ObjectNameColumns names(julianDay);
     char line[256];
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[slot];
         const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
-        const int n = std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot,
+        const int n = std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\t", slot,
                                     e.Kind, e.Index, e.Visible, e.Azimuth, e.Altitude, e.Distance,
                                     static_cast<double>(p.X), static_cast<double>(p.Y));
         text.append(line, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof line) - 1)));
+        text += names.Of(slot);
+        text += '\n';
     }
     return text;
 }
@@ -103,7 +108,7 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
                     const SkyObjectTable& objects, const SkyProjection& projection) {
     const std::string name(command);
-    const std::string table = r.Objects.empty() ? "" : ObjectsTable(projection, objects);
+    const std::string table = r.Objects.empty() ? "" : ObjectsTable(projection, objects, r.Sky.Observer.JulianDay);
     std::vector<unsigned char> png;
     std::string failure;
     if (EncodePng(picture, png, failure)) {

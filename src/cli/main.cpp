@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "appcore/temporary_files.h"
 #include "astro/planets.h"
 #include "catalog/static_tables.h"
 #include "cli/cli_options.h"
@@ -26,6 +27,7 @@ struct Subcommand {
 constexpr Subcommand Subcommands[] = {
     {"closeup", kolvar::cli::RunCloseUp, "the close-up window's picture around one direction, as a PNG"},
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
+    {"find", kolvar::cli::RunFind, "the objects a name finds, where the chart shows them, their rising and setting"},
     {"identify", kolvar::cli::RunIdentify, "what a click at one chart pixel names, with its two labels"},
     {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
     {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
@@ -48,6 +50,9 @@ void InitialiseTables() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Ctrl-C, SIGTERM or a reader that goes away leave no half-written file
+    // behind; a closed pipe is then the one-line write error, status 1.
+    kolvar::RemoveTemporariesOnSignals();
     const std::span<char* const> args(argv, static_cast<std::size_t>(argc));
     if (args.size() < 2) {
         std::fprintf(stderr, "%s: missing subcommand (try '%s --help')\n", ProgramName.data(), ProgramName.data());

@@ -1,12 +1,11 @@
 #pragma once
 
 // Where the kolvar-chart subcommands put their files. An output is named by
-// an option such as --out; "-" is standard output. A regular file (or a name
-// not yet taken) is written completely or not at all: the bytes go to a new
-// temporary file beside it, which replaces it only when complete, and a
-// symbolic link is followed so the link stays. A target that exists and is not
-// a regular file (a device such as /dev/null, a FIFO) is written into and
-// never replaced. Every failure is one line for stderr, and exit status 1.
+// an option such as --out; "-" is standard output. Every other name goes
+// through the file writer (appcore/file_writer.h) with BulkOutputPolicy:
+// links followed and kept, a regular file replaced only when the new one is
+// complete, an existing device or FIFO written into and never replaced.
+// Every failure is one line for stderr, and exit status 1.
 
 #include <span>
 #include <string>
@@ -19,8 +18,8 @@ namespace kolvar::cli {
 
 inline constexpr std::string_view StandardOutputName = "-";
 
-// Checks an output option's value before any work is done: an empty name or
-// an existing directory is a UsageError (exit status 2).
+// Checks an output option's value before any work is done: an empty name, an
+// existing directory or a loop of symbolic links is a UsageError (exit status 2).
 void CheckOutputName(std::string_view option, std::string_view name);
 
 // Whether two output names lead to the same file. Standard output is one

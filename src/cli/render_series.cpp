@@ -195,7 +195,7 @@ int RenderSeries(const SeriesRequest& r) {
         RedrawChart(observer, chart->Picture, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon);
         LayMoonPicture(chart->Picture, moon);
         if (r.Objects) {
-            chart->Table = ObjectsTable(SkyProjection::Stereographic(frame), objects);
+            chart->Table = ObjectsTable(SkyProjection::Stereographic(frame), objects, instant);
         }
         encoders.Add(chart.get());
         inFlight.push_back(std::move(chart));

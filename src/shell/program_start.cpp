@@ -95,6 +95,15 @@ int RunProgram(int argc, char** argv)
     InitStaticTables();
     QApplication app(argc, argv);  // also sets the C locale from the environment
 
+    // SIGTERM and SIGINT end the run like the exit command, from here to the
+    // last file written: declared before the windows, this outlives the
+    // settings save in their destructors, so no signal cuts a file write
+    // short. One that comes before the window exists waits for the event loop.
+    TStarsForm* mainWindow = nullptr;
+    SignalQuit quitOnSignal([&mainWindow](int signalNumber) {
+        if (mainWindow != nullptr) mainWindow->QuitOnSignal(signalNumber);
+    });
+
     try {
         InstallRunicFont(ProgramDirectory(), RunicFontFileBytes());
     } catch (const StartupError& e) {
@@ -112,10 +121,10 @@ int RunProgram(int argc, char** argv)
     TStarsForm::Options options;
     options.SettingsFile = SettingsFilePath();
     ProgramWindows windows = CreateProgramWindows(std::move(options));
+    mainWindow = windows.StarsForm.get();
 
     QApplication::setWindowIcon(ProgramIcon());
 
-    SignalQuit quitOnSignal([&windows](int signalNumber) { windows.StarsForm->QuitOnSignal(signalNumber); });
     windows.StarsForm->show();
     QApplication::exec();
     return 0;  // the windows go now, the main window last, which saves the settings

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <optional>
@@ -60,10 +61,10 @@ TEST_F(RenderCommand, PngIsTheWindowPictureAndObjectsMatchTheTable) {
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const auto lines = Lines(text);
     ASSERT_EQ(lines.size(), 1u + SkyObjectCount);
-    EXPECT_EQ(lines[0], "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty");
+    EXPECT_EQ(lines[0], "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\tmagnitude\tname");
     for (int slot = 0; slot < SkyObjectCount; slot += 97) {
         const auto f = Fields(lines[1 + slot], '\t');
-        ASSERT_EQ(f.size(), 9u);
+        ASSERT_EQ(f.size(), 11u);
         const SkyObjectEntry& e = objects[slot];
         EXPECT_EQ(std::stoi(f[0]), slot);
         EXPECT_EQ(std::stoi(f[1]), e.Kind);
@@ -76,6 +77,17 @@ TEST_F(RenderCommand, PngIsTheWindowPictureAndObjectsMatchTheTable) {
         EXPECT_FLOAT_EQ(std::stof(f[7]), p.X);
         EXPECT_FLOAT_EQ(std::stof(f[8]), p.Y);
     }
+    // Magnitude and name: the Sun at its distance, Venus from its distances
+    // and phase, a star's magnitude class; names in UTF-8.
+    const auto sun = Fields(lines[1 + SunSlot], '\t');
+    const auto venus = Fields(lines[1 + FirstPlanetSlot + 1], '\t');
+    const auto vega = Fields(lines[1 + 1961], '\t');
+    EXPECT_EQ(sun[10], "Nap");
+    EXPECT_NEAR(std::stod(sun[9]), -26.74 + 5 * std::log10(objects[SunSlot].Distance), 0.02);
+    EXPECT_EQ(venus[10], "V\u00e9nusz");
+    EXPECT_GT(std::stod(venus[9]), -4.9);
+    EXPECT_LT(std::stod(venus[9]), -3.8);
+    EXPECT_EQ(vega[9] + " " + vega[10], "0.00 Vega");
 }
 
 TEST_F(RenderCommand, BadInputIsOneLineExitTwoAndNoFile) {

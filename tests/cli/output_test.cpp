@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -164,6 +165,22 @@ TEST_F(OutputTest, DirectoryTargetIsBadInput) {
         EXPECT_TRUE(run.Out.empty());
     }
     EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST_F(OutputTest, LinkLoopIsBadInputAndABrokenPipeIsOneLine) {
+    fs::create_symlink("b", dir_ / "a");
+    fs::create_symlink("a", dir_ / "b");
+    const auto loop = RunChart(With(SmallChart, {"--out", (dir_ / "a").string()}));
+    EXPECT_EQ(loop.ExitStatus, 2) << loop.Err;
+    EXPECT_EQ(fs::read_symlink(dir_ / "a"), "b");
+    // The objects table (300 kB) overfills the pipe that head stops reading.
+    const std::string script = "cd " + dir_.string() + " && " KOLVAR_CHART_BINARY
+                               " render --jd 2451545 --size 64x48 --out c.png --objects - 2>err"
+                               " | head -c 10 >/dev/null; exit ${PIPESTATUS[0]}";
+    const int status = std::system(("bash -c '" + script + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_EQ(Lines(ReadAll(dir_ / "err")).size(), 1u) << ReadAll(dir_ / "err");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3) << "a, b and err only";
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
     ASSERT_EQ(lines.size(), 1u + SkyObjectCount);
     for (int slot = 0; slot < SkyObjectCount; slot += 113) {
         const auto f = Fields(lines[1 + slot], '\t');
-        ASSERT_EQ(f.size(), 9u);
+        ASSERT_EQ(f.size(), 11u);
         const SkyObjectEntry& e = objects[slot];
         const ChartPoint p = ProjectCloseUp(frame, e.Azimuth, e.Altitude, DefaultCloseUpWidth, DefaultCloseUpHeight);
         EXPECT_EQ(std::stoi(f[0]), slot);

@@ -1,6 +1,8 @@
 // The kolvar executable as a whole: exported functions, and ending on SIGTERM
 // or SIGINT the way the Exit command does.
 #include <signal.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -8,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -139,6 +142,34 @@ private slots:
         std::stringstream text;
         text << ini.rdbuf();
         QVERIFY2(text.str().find("[GEOPOS]") != std::string::npos, text.str().c_str());
+    }
+
+    // Kolvar.ini and Runex23x.ttf as FIFOs without a writer, or as links to a device: the window
+    // still opens (only then can a signal end the run) and neither file is read, written or replaced.
+    void specialSettingsAndFontFilesAreLeftAlone()
+    {
+        namespace fs = std::filesystem;
+        for (const bool fifo : {true, false}) {
+            QTemporaryDir dir;
+            const fs::path folder = dir.path().toStdString(), names[] = {"Kolvar.ini", "Runex23x.ttf"};
+            fs::copy_file(KOLVAR_EXECUTABLE, folder / "kolvar");
+            // Our own null device where we may make one, so nothing real is at stake.
+            const bool made = ::geteuid() == 0 && ::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+            const fs::path device = made ? folder / "null" : "/dev/null";
+            for (const auto& name : names)
+                fifo ? ::mkfifo((folder / name).c_str(), 0600) : (fs::create_symlink(device, folder / name), 0);
+            QProcess p;
+            p.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("QT_QPA_PLATFORM=offscreen"));
+            p.start(QString::fromStdString((folder / "kolvar").string()), {});
+            QVERIFY(p.waitForStarted(20000));  // before that, the test's own signal handlers would show
+            QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(p.processId(), SIGTERM), 30000);
+            ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+            QVERIFY2(p.waitForFinished(30000) && p.exitCode() == 0, p.readAllStandardError().constData());
+            for (const auto& name : names)
+                QVERIFY(fifo ? fs::is_fifo(folder / name)
+                             : fs::is_symlink(folder / name) && fs::is_character_file(device));
+            QCOMPARE(std::distance(fs::directory_iterator(folder), {}), made ? 4L : 3L);  // no temporary left
+        }
     }
 };
 

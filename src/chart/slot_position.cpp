@@ -1,0 +1,61 @@
+#include "chart/slot_position.h"
+
+#include <cmath>
+
+#include "astro/planets.h"
+#include "astro/sun_moon.h"
+#include "astro/time_scales.h"
+#include "chart/solar_system_layer.h"
+#include "chart/star_layer.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr double Refraction = 34.0 / 60.0 * 3.141592653589793 / 180.0;  // at the horizon
+constexpr double FixedObjectDays = 1.0;  // every event recurs within a sidereal day
+constexpr double MovingBodyDays = 2.0;   // the Moon's day is near 25 hours
+
+}  // namespace
+
+SlotPlacer::SlotPlacer(double longitude, double latitude) : scratch_(std::make_unique<SkyObjectTable>()) {
+    ObserverState place;
+    place.Longitude = longitude;
+    place.Latitude = latitude;
+    frame_ = ComputeChartFrame(0, 0, place);
+}
+
+SkyObjectEntry SlotPlacer::Place(int slot, double julianDay) {
+    // The redraw turns the frame by the sidereal angle of its instant.
+    frame_.SiderealAngle = GreenwichSiderealAngle(julianDay);
+    const ChartContext ctx{frame_, julianDay, *scratch_};
+    if (slot >= FirstStarSlot && slot < FirstDeepSkySlot) {
+        PlaceStar(ctx, slot - FirstStarSlot);
+    } else if (slot >= FirstDeepSkySlot) {
+        PlaceDeepSkyObject(ctx, slot - FirstDeepSkySlot);
+    } else {
+        const SunMoonResult sm = SunMoonState(julianDay);
+        if (slot == SunSlot) PlaceSun(ctx, sm.SunEquatorial);
+        if (slot == MoonSlot) PlaceMoon(ctx, sm.MoonEquatorial);
+        if (slot >= FirstPlanetSlot) PlacePlanet(ctx, slot - FirstPlanetSlot, sm.EarthHeliocentric);
+    }
+    return (*scratch_)[static_cast<std::size_t>(slot)];
+}
+
+double RiseSetAltitude(const SkyObjectEntry& entry) {
+    if (entry.Kind == KindSun) return -(Refraction + std::asin(SunRadiusAu / entry.Distance));
+    if (entry.Kind == KindMoon) return -(Refraction + std::asin(MoonRadiusAu / entry.Distance));
+    return 0.0;
+}
+
+RiseTransitSet SlotRiseTransitSet(SlotPlacer& placer, int slot, double start) {
+    const auto at = [&placer, slot](double julianDay) {
+        const SkyObjectEntry e = placer.Place(slot, julianDay);
+        return HorizonSample{e.Altitude - RiseSetAltitude(e), std::cos(e.Altitude) * std::sin(e.Azimuth)};
+    };
+    RiseSetSearch search;
+    search.WindowDays = slot >= FirstStarSlot ? FixedObjectDays : MovingBodyDays;
+    return FindRiseTransitSet(at, start, search);
+}
+
+}  // namespace kolvar

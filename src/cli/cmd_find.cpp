@@ -1,0 +1,137 @@
+// kolvar-chart find: the objects a name finds, where the chart of the given
+// place, instant and size shows them, and when they next rise, culminate and
+// set.
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/time_scales.h"
+#include "canvas/cp1250.h"
+#include "chart/draw_sky.h"
+#include "chart/slot_position.h"
+#include "cli/cli_options.h"
+#include "cli/sky_options.h"
+#include "cli/subcommands.h"
+#include "identify/name_index.h"
+#include "identify/search_key.h"
+
+namespace kolvar::cli {
+
+namespace {
+
+constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption, ZoneOption, SummerOption, LatOption, LonOption,
+                                     SizeOption};
+
+constexpr CommandSpec FindCommand{
+    "find",
+    "Finds the objects that NAME names (UTF-8; case, accents and spaces do not matter, a Greek\n"
+    "letter may be its symbol, its name or its abbreviation: 'alfa Lyr', 'α Lyr', 'Alp Lyrae'),\n"
+    "the whole name first, then names that begin with it, brighter objects first. Prints a header\n"
+    "and one tab-separated line per object: slot kind index name azimuth altitude x y visible\n"
+    "rise transit set. Angles in degrees (azimuth 0..360 from north through east), x and y\n"
+    "pixels of the chart of --size, times the next after the instant in UT (ISO 8601), '-' for\n"
+    "none (never rises, never sets). No object found: status 1.",
+    FindOptions,
+    "NAME",
+};
+
+constexpr double DegreesPerRadian = 180.0 / 3.141592653589793;
+
+bool IsOption(std::string_view arg) { return arg == "-h" || (arg.size() > 2 && arg.substr(0, 2) == "--"); }
+
+// NAME is the one argument that is neither an option nor an option's value;
+// a second such argument stays among the options, whose parsing refuses it.
+struct SplitArguments {
+    std::optional<std::string> Name;
+    std::vector<char*> Options;
+};
+
+SplitArguments SplitName(std::span<char* const> args) {
+    SplitArguments split;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!IsOption(arg) && !split.Name) {
+            split.Name = std::string(arg);
+            continue;
+        }
+        split.Options.push_back(args[i]);
+        const std::string_view name = arg.substr(0, arg.find('='));
+        for (const OptionSpec& option : FindOptions) {
+            if (option.Name == name && !option.ValueName.empty() && name.size() == arg.size() &&
+                i + 1 < args.size())
+                split.Options.push_back(args[++i]);
+        }
+    }
+    return split;
+}
+
+// "2026-08-12T20:30:05Z" to the nearest second, or "-".
+std::string UtcText(const std::optional<double>& julianDay) {
+    if (!julianDay) return "-";
+    // Whole seconds from 1 January 2000, 0 h UT (Julian day 2451544.5).
+    const auto seconds = static_cast<long long>(std::llround((*julianDay - 2451544.5) * 86400.0));
+    const long long days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    const long long inDay = seconds - days * 86400;
+    const CalendarMoment date = CalendarFromJulianDay(2451545.0 + static_cast<double>(days), 0.0f, false);
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02lld:%02lld:%02lldZ", date.Year, date.Month, date.Day,
+                  inDay / 3600, inDay / 60 % 60, inDay % 60);
+    return text;
+}
+
+double CompassDegrees(double azimuth) {
+    const double degrees = azimuth * DegreesPerRadian;
+    return degrees < 0.0 ? degrees + 360.0 : degrees;
+}
+
+int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
+    if (!name) throw UsageError("missing NAME (what to find)");
+    if (!IsWellFormedUtf8(*name)) throw UsageError("NAME is not UTF-8 text");
+    if (SearchKeyOfUtf8(*name).empty())
+        throw UsageError("NAME has no letter or digit: " + QuoteForMessage(*name));
+    SkyRequest sky = ParseSkyOptions(options);
+
+    const std::vector<FoundObject> found = ProgramNameIndex().Find(*name);
+    if (found.empty()) {
+        std::fprintf(stderr, "%s find: no object is named %s\n", ProgramName.data(),
+                     QuoteForMessage(*name).c_str());
+        return ExitFailure;
+    }
+
+    // The placement of the redraw, without its pixels.
+    ObserverState& observer = sky.Observer;
+    observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
+    const ChartFrame frame = ComputeChartFrame(sky.ChartSize.Width, sky.ChartSize.Height, observer);
+    const auto objects = std::make_unique<SkyObjectTable>();
+    const ChartContext placed{frame, observer.JulianDay, *objects};
+    PlaceSkyObjects(placed);
+
+    SlotPlacer placer(observer.Longitude, observer.Latitude);
+    std::printf("slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset\n");
+    for (const FoundObject& f : found) {
+        const SkyObjectEntry& e = (*objects)[static_cast<std::size_t>(f.Slot)];
+        const ChartPoint p = placed.Projection.Project(e.Azimuth, e.Altitude);
+        const RiseTransitSet times = SlotRiseTransitSet(placer, f.Slot, observer.JulianDay);
+        std::printf("%d\t%d\t%d\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", f.Slot, e.Kind, e.Index,
+                    Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(e.Azimuth),
+                    e.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),
+                    e.Visible, UtcText(times.Rise).c_str(), UtcText(times.Transit).c_str(),
+                    UtcText(times.Set).c_str());
+    }
+    return ExitSuccess;
+}
+
+}  // namespace
+
+int RunFind(std::span<char* const> args) {
+    const SplitArguments split = SplitName(args);
+    return RunCommand(FindCommand, split.Options,
+                      [&split](const ParsedOptions& options) { return Find(split.Name, options); });
+}
+
+}  // namespace kolvar::cli

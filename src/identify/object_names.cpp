@@ -1,0 +1,243 @@
+#include "identify/object_names.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "astro/planets.h"
+#include "catalog/constellation_names.h"
+#include "catalog/deep_sky_catalogue.h"
+#include "catalog/deep_sky_names.h"
+#include "catalog/name_text.h"
+#include "catalog/runic_names.h"
+#include "catalog/star_catalogue.h"
+#include "catalog/star_names.h"
+#include "chart/sky_object_table.h"
+
+namespace kolvar {
+
+namespace {
+
+// Names of the Sun, the Moon and planets 0..6 besides the labels' Hungarian one.
+constexpr std::array<std::array<const char*, 2>, 2 + PlanetCount> OtherBodyNames = {{
+    {"Sun", "Sol"},
+    {"Moon", "Luna"},
+    {"Mercury", "Mercurius"},
+    {"Venus", "Venus"},
+    {"Mars", "Mars"},
+    {"Jupiter", "Iuppiter"},
+    {"Saturn", "Saturnus"},
+    {"Uranus", "Uranus"},
+    {"Neptune", "Neptunus"},
+}};
+
+// Greek letters 1..24 in Hungarian spelling (Windows-1250) and as the
+// catalogues abbreviate them.
+constexpr std::array<const char*, 25> HungarianGreek = {
+    "",        "alfa",  "b\xE9ta",     "gamma", "delta",  "epszilon", "z\xE9ta", "\xE9ta", "th\xE9ta",
+    "i\xF3ta", "kappa", "lambda",      "m\xFB", "n\xFB",  "kszi",     "omikron", "p\xED",  "r\xF3",
+    "szigma",  "tau",   "\xFCpszilon", "f\xED", "kh\xED", "psz\xED",  "\xF3mega"};
+constexpr std::array<const char*, 25> AbbreviatedGreek = {
+    "",   "Alp", "Bet", "Gam", "Del", "Eps", "Zet", "Eta", "The", "Iot", "Kap", "Lam", "Mu",
+    "Nu", "Xi",  "Omi", "Pi",  "Rho", "Sig", "Tau", "Ups", "Phi", "Chi", "Psi", "Ome"};
+
+// Table rows by HR number (the catalogue's numbers stay below 10000): the
+// proper name's first row, the Bayer designation's last row and the
+// Flamsteed number's first row, as the look-ups of the labels take them.
+struct RowsByHr {
+    static constexpr int Size = 10000;
+    std::vector<int> Proper = std::vector<int>(Size, -1);
+    std::vector<int> Bayer = std::vector<int>(Size, -1);
+    std::vector<int> Flamsteed = std::vector<int>(Size, -1);
+
+    RowsByHr() {
+        auto valid = [](int hr) { return hr >= 0 && hr < Size; };
+        for (int i = static_cast<int>(ProperNameTable.size()) - 1; i >= 0; --i) {
+            const int hr = ProperNameTable[static_cast<std::size_t>(i)].HrNumber;
+            if (valid(hr)) Proper[static_cast<std::size_t>(hr)] = i;
+        }
+        for (int i = 0; i < static_cast<int>(BayerTable.size()); ++i) {
+            const int hr = BayerTable[static_cast<std::size_t>(i)].HrNumber;
+            if (valid(hr)) Bayer[static_cast<std::size_t>(hr)] = i;
+        }
+        for (int i = static_cast<int>(FlamsteedTable.size()) - 1; i >= 0; --i) {
+            const int hr = FlamsteedTable[static_cast<std::size_t>(i)].HrNumber;
+            if (valid(hr)) Flamsteed[static_cast<std::size_t>(hr)] = i;
+        }
+    }
+};
+
+// The Hungarian texts of the runic names, under the keys that the labels
+// match the runic tables with (CollectRunicNames): "Zoo" and the body's name
+// for the Sun, the Moon and the planets; otherwise the constellation
+// abbreviation, the Greek letter name and the designation key. Table A's
+// names come before table B's.
+class RunicSpellings {
+public:
+    RunicSpellings() {
+        for (const auto* table : {&RunicNames().RunicNameTableA, &RunicNames().RunicNameTableB}) {
+            for (const RunicNameRecord& r : *table) {
+                const std::string key = r.ConstellationAbbr == "Zoo"
+                                            ? Key("Zoo", r.LatinName, "")
+                                            : Key(r.ConstellationAbbr, r.BayerName, r.FlamsteedText);
+                byKey_[key].push_back(r.Hungarian);
+            }
+        }
+    }
+
+    const std::vector<std::string>& Of(std::string_view k4, std::string_view k2orName,
+                                       std::string_view k3) const {
+        static const std::vector<std::string> none;
+        const auto found = byKey_.find(Key(k4, k2orName, k3));
+        return found == byKey_.end() ? none : found->second;
+    }
+
+private:
+    static std::string Key(std::string_view a, std::string_view b, std::string_view c) {
+        std::string key(a);
+        key += '\t';
+        key += b;
+        key += '\t';
+        key += c;
+        return key;
+    }
+    std::unordered_map<std::string, std::vector<std::string>> byKey_;
+};
+
+template <std::size_t N>
+std::string Field(const char (&text)[N]) {
+    return TrimBlanks(std::string_view(text, strnlen(text, N)));
+}
+
+std::string AbbreviationOf(int constellation) {
+    return ConstellationAbbreviations[static_cast<std::size_t>(
+        constellation < ConstellationNameCount ? constellation : 0)];
+}
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != ' ') out += c;
+    }
+    return out;
+}
+
+void ListBodyNames(const NameSink& add, const RunicSpellings& runic) {
+    for (int slot = SunSlot; slot < FirstStarSlot; ++slot) {
+        const std::string hungarian = slot == SunSlot ? "Nap"
+                                      : slot == MoonSlot
+                                          ? "Hold"
+                                          : PlanetInfoTable[static_cast<std::size_t>(slot - 1)].Name;
+        add(slot, hungarian);
+        for (const char* other : OtherBodyNames[static_cast<std::size_t>(slot)]) add(slot, other);
+        for (const std::string& spelling : runic.Of("Zoo", hungarian, "")) add(slot, spelling);
+    }
+}
+
+void ListStarNames(const NameSink& add, const RunicSpellings& runic) {
+    const RowsByHr rows;
+    std::array<std::string, ConstellationNameCount> genitives;
+    for (int c = 0; c < ConstellationNameCount; ++c)
+        genitives[static_cast<std::size_t>(c)] = GenitiveOfConstellation(c);
+    for (int star = 0; star < StarCount; ++star) {
+        const int slot = FirstStarSlot + star;
+        const StarRecord& s = StarCatalogue[static_cast<std::size_t>(star)];
+        const std::string abbreviation = AbbreviationOf(s.Constellation);
+        const std::string& genitive =
+            genitives[s.Constellation < ConstellationNameCount ? s.Constellation : 0];
+        const int hr = s.HrNumber;
+        const std::size_t at = hr < RowsByHr::Size ? static_cast<std::size_t>(hr) : 0;
+
+        if (rows.Proper[at] >= 0)
+            add(slot, Field(ProperNameTable[static_cast<std::size_t>(rows.Proper[at])].ProperName));
+
+        std::string greek;  // the Greek letter name, the runic tables' key
+        if (rows.Bayer[at] >= 0) {
+            const BayerRecord& b = BayerTable[static_cast<std::size_t>(rows.Bayer[at])];
+            const std::size_t letter = b.GreekLetter < GreekLetterNames.size() ? b.GreekLetter : 0;
+            const std::string suffix = WithoutBlanks(Field(b.Suffix));
+            if (letter == 0) {  // a Latin letter: "p Pup", "c2 Cen"
+                add(slot, suffix + " " + abbreviation);
+                add(slot, suffix + " " + genitive);
+            } else {
+                greek = GreekLetterNames[letter];
+                const std::array<std::string, 3> spellings = {greek, HungarianGreek[letter],
+                                                              AbbreviatedGreek[letter]};
+                for (const std::string& l : spellings) {
+                    add(slot, l + suffix + " " + abbreviation);
+                    add(slot, l + suffix + " " + genitive);
+                }
+                // "alpha Lib" finds both alpha1 and alpha2 Lib.
+                for (const std::string& l : spellings) {
+                    if (suffix.empty()) break;
+                    add(slot, l + " " + abbreviation);
+                    add(slot, l + " " + genitive);
+                }
+            }
+        }
+
+        const int flamsteed =
+            rows.Flamsteed[at] >= 0
+                ? FlamsteedTable[static_cast<std::size_t>(rows.Flamsteed[at])].FlamsteedNumber
+                : 0;
+        if (flamsteed > 0) {
+            add(slot, std::to_string(flamsteed) + " " + abbreviation);
+            add(slot, std::to_string(flamsteed) + " " + genitive);
+        }
+
+        for (const std::string& spelling :
+             runic.Of(abbreviation, greek, RunicStarDesignationKey(greek, flamsteed))) {
+            add(slot, spelling);
+        }
+        const RunicCluster cluster = RunicClusterOfStar(s.Constellation, hr);
+        if (cluster != RunicCluster::None) {
+            const bool pleiades = cluster == RunicCluster::Pleiades;
+            add(slot, pleiades ? "Plej\xE1"
+                                 "dok"
+                               : "Hyadok");  // as the labels name the cluster
+            for (const RunicGroupName& g :
+                 pleiades ? RunicNames().PleiadesRunicNames : RunicNames().HyadesRunicNames)
+                add(slot, g.Hungarian);
+        }
+        add(slot, "HR " + std::to_string(hr));
+    }
+}
+
+void ListDeepSkyNames(const NameSink& add, const RunicSpellings& runic) {
+    for (int object = 0; object < DeepSkyCount; ++object) {
+        const int slot = FirstDeepSkySlot + object;
+        const DeepSkyRecord& d = DeepSkyCatalogue[static_cast<std::size_t>(object)];
+        const std::string messier = Field(d.MessierName);
+        const std::string ngc = Field(d.NgcName);
+        if (!messier.empty()) add(slot, messier);
+        if (!ngc.empty()) add(slot, ngc);
+        const std::string popular = DeepSkyPopularName(messier, ngc);
+        if (!popular.empty()) add(slot, popular);
+        // "Ensis, Nagy Orion köd" is also found by either part.
+        if (popular.find(',') != std::string::npos) {
+            for (std::string_view rest = popular; !rest.empty();) {
+                const std::size_t comma = std::min(rest.find(','), rest.size());
+                add(slot, TrimBlanks(rest.substr(0, comma)));
+                rest.remove_prefix(std::min(comma + 1, rest.size()));
+            }
+        }
+        const std::string abbreviation = AbbreviationOf(d.Constellation);
+        for (const std::string& spelling :
+             runic.Of(abbreviation, "", RunicDeepSkyDesignationKey(messier, ngc)))
+            add(slot, spelling);
+    }
+}
+
+}  // namespace
+
+void ListObjectNames(const NameSink& add) {
+    const RunicSpellings runic;
+    ListBodyNames(add, runic);
+    ListStarNames(add, runic);
+    ListDeepSkyNames(add, runic);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,83 @@
+// kolvar-chart find as scripts use it: the header and the line of a found
+// object (placed where render places it), status 1 when nothing is found,
+// status 2 for bad input.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "run_chart.h"
+
+namespace kolvar::cli {
+namespace {
+
+using testing::Fields;
+using testing::Lines;
+using testing::RunChart;
+
+const std::vector<std::string> Evening{"--jd", "2460536.375", "--size", "800x600"};
+
+std::vector<std::string> Find(std::vector<std::string> args) {
+    args.insert(args.begin(), "find");
+    args.insert(args.end(), Evening.begin(), Evening.end());
+    return args;
+}
+
+class FindCommand : public testing::ScratchOutputs {
+protected:
+    FindCommand() : ScratchOutputs("find") {}
+};
+
+TEST_F(FindCommand, PrintsTheHeaderAndPlacesTheObjectAsRenderDoes) {
+    const auto run = RunChart(Find({"alfa lyr"}));
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    const auto lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset");
+    const auto f = Fields(lines[1], '\t');
+    ASSERT_EQ(f.size(), 12u);
+    EXPECT_EQ(f[0], "1961");
+    EXPECT_EQ(f[3], "Vega");
+    const std::regex utc(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)");
+    for (std::size_t i = 9; i < 12; ++i) EXPECT_TRUE(std::regex_match(f[i], utc)) << f[i];
+
+    std::vector<std::string> render{"render", "--out", png, "--objects", tsv};
+    render.insert(render.end(), Evening.begin(), Evening.end());
+    ASSERT_EQ(RunChart(render).ExitStatus, 0);
+    std::ifstream in(tsv);
+    const std::string table((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto placed = Fields(Lines(table).at(1 + 1961), '\t');
+    EXPECT_EQ(f[6], placed[7]);                                                            // x
+    EXPECT_EQ(f[7], placed[8]);                                                            // y
+    EXPECT_EQ(f[8], placed[3]);                                                            // visible
+    EXPECT_NEAR(std::stod(f[5]), std::stod(placed[5]) * 180.0 / 3.141592653589793, 1e-4);  // altitude
+    EXPECT_EQ(placed[10], "Vega");
+}
+
+TEST_F(FindCommand, NothingFoundIsOneLineAndStatusOne) {
+    const auto run = RunChart(Find({"Nincs ilyen csillag"}));
+    EXPECT_EQ(run.ExitStatus, 1);
+    EXPECT_TRUE(run.Out.empty());
+    EXPECT_EQ(Lines(run.Err).size(), 1u) << run.Err;
+}
+
+TEST_F(FindCommand, BadInputIsOneLineAndStatusTwo) {
+    for (const std::vector<std::string>& args : {
+             std::vector<std::string>{},  // no NAME
+             {"vega", "altair"},
+             {" - "},
+             {"V\xE9ga"},  // Windows-1250, not UTF-8
+             {"vega", "--lat", "91"},
+         }) {
+        const auto run = RunChart(Find(args));
+        EXPECT_EQ(run.ExitStatus, 2) << run.Err;
+        EXPECT_TRUE(run.Out.empty());
+        EXPECT_EQ(Lines(run.Err).size(), 1u) << run.Err;
+    }
+}
+
+}  // namespace
+}  // namespace kolvar::cli
