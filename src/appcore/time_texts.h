@@ -19,6 +19,8 @@ struct CivilDateTime {
     int Hour = 0;
     int Minute = 0;
     double Second = 0.0;
+
+    friend bool operator==(const CivilDateTime&, const CivilDateTime&) = default;
 };
 
 // Reads YYYY-MM-DD, YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS[.fff]. The year

@@ -34,14 +34,9 @@ TEST(CivilTimeOptions, DateZoneAndSummer) {
     EXPECT_EQ(jd({"--date", "2026-08-12T19:00", "--zone", "0.5"}), 2461265.2708333333);
     EXPECT_EQ(jd({"--date", "2000-01-01T12:00:00"}), 2451545.0);
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--jd", "2451545", "--date", "2000-01-01"},
-             {"--zone", "2"},
-             {"--jd", "2451545", "--summer"},
-             {"--date", "2000-02-30"},
-             {"--date", "2451545"},
-             {"--date", "2000-01-01", "--zone", "25"},
-             {"--date", "2000-01-01", "--zone", "+2h"},
-             {"--date", "999999999-01-01"}}) {
+             {"--jd", "2451545", "--date", "2000-01-01"}, {"--zone", "2"}, {"--jd", "2451545", "--summer"},
+             {"--date", "2000-02-30"}, {"--date", "2451545"}, {"--date", "2000-01-01", "--zone", "25"},
+             {"--date", "2000-01-01", "--zone", "+2h"}, {"--date", "999999999-01-01"}}) {
         EXPECT_THROW(jd(bad), UsageError) << bad[0] << " " << bad[1];
     }
     // Instants of a series: dates and Julian days alike.
@@ -76,10 +71,9 @@ TEST(SeriesRequest, InstantsFromFromToTo) {
     EXPECT_EQ(months[1], ParseInstant("--to", "2024-02-29T20:00", {2.0, false}));
     EXPECT_EQ(instants({"--from", "2451545", "--to", "2451545", "--step", "1y"}).size(), 1u);
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--from", "2451545", "--to", "2451546"},
-             {"--from", "2451546", "--to", "2451545", "--step", "1d"},
+             {"--from", "2451545", "--to", "2451546"}, {"--from", "2451546", "--to", "2451545", "--step", "1d"},
              {"--from", "2451545", "--to", "2451546", "--step", "1 d"},
-             {"--from", "2451545", "--to", "2551546", "--step", "1m"},
+             {"--from", "2451545", "--to", "2551546", "--step", "1m"},  // over 100000 charts
              {"--jd", "2451545", "--from", "2451545", "--to", "2451546", "--step", "1d"}}) {
         EXPECT_THROW(instants(bad), UsageError) << bad[0] << " " << bad[1];
     }
@@ -108,10 +102,9 @@ TEST(RenderSeries, EqualsTheSingleRenders) {
         std::snprintf(date, sizeof date, "2025-%02d-%02dT21:30", month, lastDay[month - 1]);
         std::snprintf(name, sizeof name, "m-%02d", month);
         EXPECT_EQ(paths[static_cast<std::size_t>(month - 1)], (dir / (std::string(name) + ".png")).string());
-        const fs::path png = dir / "single.png", tsv = dir / "single.tsv";
-        const testing::RunResult single = testing::RunChart({"render", "--date", date, "--zone", "1", "--size",
-                                                             "160x120", "--out", png.string(), "--objects",
-                                                             tsv.string()});
+        const std::string png = dir / "single.png", tsv = dir / "single.tsv";
+        const testing::RunResult single = testing::RunChart(
+            {"render", "--date", date, "--zone", "1", "--size", "160x120", "--out", png, "--objects", tsv});
         ASSERT_EQ(single.ExitStatus, 0) << single.Err;
         EXPECT_EQ(ReadAll(png), ReadAll(dir / (std::string(name) + ".png"))) << date;
         EXPECT_EQ(ReadAll(tsv), ReadAll(dir / (std::string(name) + ".tsv"))) << date;
