@@ -15,6 +15,7 @@ _kolvar_chart()
     local subcommands="ephemeris render runic identify closeup find"
     local time="--jd --date --zone --summer"
     local sky="$time --lat --lon --size"
+    local view="--show --label-mag --night --daylight"
 
     if ((COMP_CWORD == 1)); then
         COMPREPLY=($(compgen -W "$subcommands --help" -- "$cur"))
@@ -24,10 +25,10 @@ _kolvar_chart()
     local options
     case ${COMP_WORDS[1]} in
         ephemeris) options="$time" ;;
-        render) options="$sky --out --objects --bench --from --to --step" ;;
+        render) options="$sky $view --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
-        identify) options="--x --y $sky --font-size --labels" ;;
-        closeup) options="--az --alt $sky --chart-size --out --objects --bench" ;;
+        identify) options="--x --y $sky $view --font-size --labels" ;;
+        closeup) options="--az --alt $sky $view --chart-size --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
         *) return ;;
     esac
@@ -54,7 +55,14 @@ _kolvar_chart()
         --step)
             COMPREPLY=($(compgen -W "10m 1h 1d 1sd 1w 1lm 1mo 1y" -- "$cur"))
             return ;;
-        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size)
+        --show)
+            # The layers of a comma-separated list: complete the word after the last comma.
+            local done="" word=$cur
+            [[ $cur == *,* ]] && done=${cur%,*}, word=${cur##*,}
+            COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions selection:" -- "$word"))
+            compopt -o nospace 2>/dev/null
+            return ;;
+        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag)
             return ;;
     esac
 

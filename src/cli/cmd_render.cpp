@@ -13,6 +13,7 @@
 #include "chart/draw_sky.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
+#include "chart/sky_phase.h"
 #include "astro/time_scales.h"
 #include "cli/cli_options.h"
 #include "cli/object_name_columns.h"
@@ -21,6 +22,7 @@
 #include "cli/render_series.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
+#include "cli/view_request.h"
 
 namespace kolvar::cli {
 
@@ -40,6 +42,10 @@ constexpr OptionSpec RenderOptions[] = {
      "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name (a pattern "
      "for a series)"},
     {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
+    ShowOption,
+    LabelMagOption,
+    NightOption,
+    DaylightOption,
     FromOption,
     ToOption,
     StepOption,
@@ -77,6 +83,7 @@ RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaul
     RenderRequest r;
     r.Out = std::string(defaultOut);
     r.Sky = ParseSkyOptions(options);
+    r.View = ParseViewOptions(options);
     if (auto out = options.Value("--out")) r.Out = std::string(*out);
     CheckOutputName("--out", r.Out);
     if (auto objects = options.Value("--objects")) {
@@ -144,7 +151,8 @@ int Bench(RenderRequest& r) {
         astro.push_back(MillisecondsSince(start));
 
         start = std::chrono::steady_clock::now();
-        RedrawChart(observer, chart, size.Width, size.Height, frame, objects, moon);
+        RedrawChart(observer, chart, size.Width, size.Height, frame, objects, moon, r.View);
+        if (r.View.Night) MapToNightPalette(chart);
         redraw.push_back(MillisecondsSince(start));
     }
     PrintTimes("astro_ms", astro);
@@ -155,14 +163,16 @@ int Bench(RenderRequest& r) {
 int Render(const ParsedOptions& options) {
     if (WantsSeries(options)) return RenderSeries(ParseSeries(options));
     RenderRequest r = ParseRequest(options);
+    if (!RegisterViewFonts(r.View)) return ExitFailure;
     if (r.Bench > 0) return Bench(r);
 
     Bitmap chart;
     ChartFrame frame;
     SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon);
+    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon, r.View);
     LayMoonPicture(chart, moon);
+    if (r.View.Night) MapToNightPalette(chart);
 
     return WriteChartFiles("render", r, chart, objects, SkyProjection::Stereographic(frame));
 }

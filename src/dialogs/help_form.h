@@ -7,14 +7,16 @@ class QPushButton;
 
 namespace kolvar {
 
-// The help window: four right-aligned runic lines and one button. It has no
-// close box; the button is the only way to close it.
+// The help window: four right-aligned runic lines and one button. The button,
+// Escape, the close box and the window manager's close (Alt+F4) close it,
+// each with the cancel result.
 class THelpForm1 : public QDialog {
     Q_OBJECT
 public:
     explicit THelpForm1(QWidget* parent = nullptr);
 
     void Button1Click();
+    void reject() override;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -28,10 +30,6 @@ public:
     // Outer size as designed; the client area is what remains inside the frame.
     static constexpr int OuterWidth = 682;
     static constexpr int OuterHeight = 390;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace kolvar

@@ -21,8 +21,11 @@
 #include "shell/runic_menu_bar.h"
 #include "appcore/settings_file.h"
 #include "appcore/time_step_settings.h"
+#include "appcore/view_settings.h"
 #include "appcore/window_title.h"
+#include "chart/sky_phase.h"
 #include "shell/time_controls.h"
+#include "shell/view_controls.h"
 
 namespace kolvar {
 
@@ -50,6 +53,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     setWindowTitle(QStringLiteral(" "));
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
+    viewControls_ = new ViewControls(this, [this] { FormResize(); });
     timeControls_ = new TimeControls(this, Observer, [this] { FormResize(); });
     BuildMenu();
     image1_ = new ChartView(this);
@@ -115,12 +119,14 @@ void TStarsForm::BuildMenu()
     int help1 = add("Help1", QStringLiteral("Seg\u00E9ly"));
     int information1 = add("Information1", QStringLiteral("T\u00E1j\u00E9koztat\u00F3"));
     int charSize1 = add("CharSize1", QStringLiteral("Bet\u00FCm\u00E9ret"));
+    int view1 = add("View1", QStringLiteral("N\u00E9zet"));
     int timeSteps1 = add("TimeSteps1", QStringLiteral("Id\u0151"));
     int observer1 = add("Observer1", QStringLiteral("Megfigyel\u00F6"));
     mainMenu1_->Item(help1).Command = [this] { Help1Click(); };
     mainMenu1_->Item(information1).Command = [this] { Information1Click(); };
     mainMenu1_->Item(charSize1).DropDown = charSize1Menu_;
     mainMenu1_->Item(charSize1).OnOpen = [this] { CharSize1Click(); };
+    mainMenu1_->Item(view1).DropDown = viewControls_->Menu();
     mainMenu1_->Item(timeSteps1).DropDown = timeControls_->Menu();
     mainMenu1_->Item(observer1).DropDown = observer1Menu_;
     mainMenu1_->Item(observer1).OnOpen = [this] { Observer1Click(); };
@@ -130,6 +136,7 @@ QAction* TStarsForm::Action(const QString& name) const
 {
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_})
         if (a->objectName() == name) return a;
+    if (QAction* a = viewControls_->Action(name)) return a;
     return timeControls_->Action(name);
 }
 
@@ -141,6 +148,7 @@ QMenu* TStarsForm::TimeSteps1Menu() const
 void TStarsForm::SetUpMenus()
 {
     SetUpRunicMenu(*mainMenu1_, *this);
+    viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))), mainMenu1_->MenuFont());
     timeControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("TimeSteps1"))),
                              mainMenu1_->MenuFont());
     mainMenu1_->Redraw();
@@ -153,14 +161,18 @@ void TStarsForm::FormCreate()
     // summer-time flag only say how it reads as civil time.
     Observer = StartingObserverState();
 
+    ViewOptions view;
     TimeStepSettings timeSettings;
-    IniValues values = LoadIniFile(options_.SettingsFile,
-                                   [&timeSettings](const IniFile& ini) { timeSettings = ReadTimeStepSettings(ini); });
+    IniValues values = LoadIniFile(options_.SettingsFile, [&view, &timeSettings](const IniFile& ini) {
+        view = ReadViewSettings(ini);
+        timeSettings = ReadTimeStepSettings(ini);
+    });
     Observer.Zone = values.Zone;
     Observer.SummerTime = values.SummerTime != 0;
     Observer.Longitude = values.Longitude;
     Observer.Latitude = values.Latitude;
     Observer.FontSize = values.FontSize;
+    viewControls_->Apply(view);
     timeControls_->Apply(timeSettings);
 
     SetUpMenus();
@@ -181,11 +193,19 @@ void TStarsForm::changeEvent(QEvent* event)
 void TStarsForm::FormResize()
 {
     if (Observer.ClosingFlag) return;
-    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects, moonResult_))
+    const ViewOptions& view = viewControls_->Options();
+    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects, moonResult_,
+                     view))
         return;
     ++redrawCount_;
+    // The close-up copies the Moon from moonResult_, so the night view turns a copy.
+    shownMoonPicture_ = moonResult_.Picture;
+    if (view.Night) {
+        MapToNightPalette(chartBitmap_);
+        MapToNightPalette(shownMoonPicture_);
+    }
     image1_->ShowChart(chartBitmap_);
-    image1_->ShowMoonPicture(moonResult_.Picture,
+    image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
     setWindowTitle(QString::fromStdString(
         WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime, Observer.Longitude, Observer.Latitude)));
@@ -194,7 +214,7 @@ void TStarsForm::FormResize()
 
 void TStarsForm::keyPressEvent(QKeyEvent* event)
 {
-    if (timeControls_->HandleKey(*event)) return;
+    if (viewControls_->HandleKey(*event) || timeControls_->HandleKey(*event)) return;
     QMainWindow::keyPressEvent(event);
 }
 
@@ -206,23 +226,27 @@ void TStarsForm::FormDestroy()
     timeControls_->Stop();
     IniValues values{Observer.Zone, Observer.SummerTime ? 1 : 0, Observer.Longitude, Observer.Latitude,
                      Observer.FontSize};
+    const ViewOptions view = viewControls_->Settings();
     const TimeStepSettings timeSettings = timeControls_->Settings();
     try {
-        SaveIniFile(options_.SettingsFile, values,
-                    [&timeSettings](IniFile& ini) { WriteTimeStepSettings(ini, timeSettings); });
+        SaveIniFile(options_.SettingsFile, values, [&view, &timeSettings](IniFile& ini) {
+            WriteViewSettings(ini, view);
+            WriteTimeStepSettings(ini, timeSettings);
+        });
     } catch (const SettingsWriteError& e) {
-        ReportSaveError(QStringLiteral("Kolvar could not save its settings.\n\nFile: %1\nReason: %2")
-                            .arg(QString::fromStdString(e.Path().string()), QString::fromStdString(e.Reason())));
+        ReportSaveError(e.what());
     }
 }
 
-void TStarsForm::ReportSaveError(const QString& text)
+void TStarsForm::ReportSaveError(const std::string& line)
 {
+    // After a signal nobody may be at the screen to close a box: the line
+    // goes to standard error alone.
     if (quitBySignal_) {
-        std::fprintf(stderr, "kolvar: %s\n", text.toLocal8Bit().constData());
+        std::fprintf(stderr, "kolvar: %s\n", line.c_str());
         return;
     }
-    options_.ReportError(text);
+    options_.ReportError(QString::fromStdString(line));
 }
 
 void TStarsForm::Observer1Click()
@@ -288,9 +312,13 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
         if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;
     }
-    const SkyObjectEntry selection = HitTest(SkyObjects, chart, x, y);
-    ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, Observer.FontSize,
-                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
+    const int slot = NearestVisibleSlot(SkyObjects, chart, x, y);
+    // The ring stays on the named object; the redraw comes before the labels,
+    // which lie over the chart.
+    viewControls_->Select(slot);
+    ShowObjectLabels(SkyObjects[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_, *image1_,
+                     Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                     viewControls_->Options().Night);
 }
 
 void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
@@ -20,6 +21,7 @@ class ChartView;
 class LabelImage;
 class RunicMenuBar;
 class TimeControls;
+class ViewControls;
 
 // The desktop program's sky state, one for the whole process: the observer,
 // the geometry of the main chart's last redraw and the objects it placed. The
@@ -87,6 +89,8 @@ public:
     // signal may come when nobody can answer a message box).
     void QuitOnSignal(int signalNumber);
 
+    // The Nézet menu, the view keys and the kept selection.
+    ViewControls* View() const { return viewControls_; }
     // The Idő menu, the time keys, the running clock and the animation.
     TimeControls* Time() const { return timeControls_; }
     QMenu* TimeSteps1Menu() const;
@@ -109,7 +113,7 @@ protected:
 private:
     void BuildMenu();
     void SetUpMenus();
-    void ReportSaveError(const QString& text);
+    void ReportSaveError(const std::string& line);
 
     Options options_;
     Dialogs dialogs_;
@@ -125,9 +129,11 @@ private:
     LabelImage* textImage1_ = nullptr;
     LabelImage* textImage2_ = nullptr;
     CloseUpOpener openCloseUp_;
+    ViewControls* viewControls_ = nullptr;
     TimeControls* timeControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
+    Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds
     int redrawCount_ = 0;
     bool destroyed_ = false;
     bool quitBySignal_ = false;

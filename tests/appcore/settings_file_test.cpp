@@ -13,8 +13,10 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "appcore/ini_file.h"
+#include "appcore/view_settings.h"
 
 namespace kolvar {
 namespace {
@@ -203,6 +205,15 @@ void ExpectReadOnlySaveFails(const fs::path& file, int expectedErrno)
         EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos);
         EXPECT_NE(e.Reason().find(std::generic_category().message(expectedErrno)), std::string::npos) << e.Reason();
     }
+    // A settings folder that cannot be made in it is the cause told, not the file missing there.
+    const fs::path folder = file.parent_path() / "kolvar";
+    try {
+        SaveIniFile(folder / SettingsFileName, IniValues{});
+        ADD_FAILURE() << "no error reported";
+    } catch (const SettingsWriteError& e) {
+        EXPECT_EQ(e.Reason(), "cannot create the folder " + folder.string() + ": " +
+                                  std::generic_category().message(expectedErrno));
+    }
     std::ifstream in(file);
     std::stringstream text;
     text << in.rdbuf();
@@ -273,16 +284,23 @@ TEST_F(SettingsFileTest, SaveLeavesAReadOnlyFileAsItIs)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "temporary file left";
 }
 
-TEST_F(SettingsFileTest, SaveBelowARegularFileFailsWithAReason)
+TEST_F(SettingsFileTest, SaveErrorIsOneLineWithTheFileAndTheCause)
 {
     WriteText("not a folder");
-    fs::path impossible = file_ / SettingsFileName;
-    try {
-        SaveIniFile(impossible, IniValues{});
-        FAIL() << "no error reported";
-    } catch (const SettingsWriteError& e) {
-        EXPECT_EQ(e.Path(), impossible);
-        EXPECT_NE(e.Reason().find(std::generic_category().message(ENOTDIR)), std::string::npos) << e.Reason();
+    fs::create_directories(dir_ / "folder" / SettingsFileName);
+    const std::pair<fs::path, int> cases[] = {{file_ / SettingsFileName, ENOTDIR},  // below a regular file
+                                              {dir_ / "folder" / SettingsFileName, EISDIR}};
+    for (const auto& [impossible, cause] : cases) {
+        try {
+            SaveIniFile(impossible, IniValues{});
+            ADD_FAILURE() << "no error reported for " << impossible;
+        } catch (const SettingsWriteError& e) {
+            const std::string line = e.what();
+            EXPECT_EQ(e.Path(), impossible);
+            EXPECT_EQ(line.rfind("cannot save the settings to " + impossible.string() + ": ", 0), 0u) << line;
+            EXPECT_NE(line.find(std::generic_category().message(cause)), std::string::npos) << line;
+            EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+        }
     }
 }
 
@@ -327,6 +345,37 @@ TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritab
         ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
     else
         ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// [VIEW]: unreadable values keep their defaults, the limit is held to the
+// menu's range, and a read choice is written back as read.
+TEST(ViewSettings, ReadsWhatItCanAndWritesItBack)
+{
+    struct Case {
+        const char* Text;
+        bool Figures, Night;
+        double Magnitude;
+    };
+    const Case cases[] = {
+        {"", false, false, 2.0},
+        {"[VIEW]\nFigures=1\nNight=yes\nLabelMagnitude=4.5\n", true, false, 4.5},
+        {"[VIEW]\nFigures=0\nNight=1\nLabelMagnitude=99\n", false, true, LargestLabelMagnitude},
+        {"[VIEW]\nLabelMagnitude=-3\n", false, false, SmallestLabelMagnitude},
+    };
+    for (const Case& c : cases) {
+        const IniFile ini = IniFile::Parse(c.Text);
+        const ViewOptions view = ReadViewSettings(ini);
+        EXPECT_EQ(view.Figures, c.Figures) << c.Text;
+        EXPECT_EQ(view.Night, c.Night) << c.Text;
+        EXPECT_EQ(view.LabelMagnitude, c.Magnitude) << c.Text;
+        IniFile written = IniFile::Parse(c.Text);
+        WriteViewSettings(written, view);
+        const ViewOptions again = ReadViewSettings(written);
+        EXPECT_EQ(again.Figures, view.Figures);
+        EXPECT_EQ(again.LabelMagnitude, view.LabelMagnitude);
+        // A file that never saw a choice stays without [VIEW].
+        EXPECT_EQ(written.Text().find("[VIEW]") == std::string::npos, std::string(c.Text).empty()) << c.Text;
+    }
 }
 
 }  // namespace
