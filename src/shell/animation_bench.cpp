@@ -1,45 +1,57 @@
-// The animation's cost per frame in the main window: one step of the time
-// controls (the full redraw) plus the paint of the chart, at a client size
-// of 1920 x 1080 unless given. Prints frame_ms min=.. median=.. max=.. over
-// the frames. Not a test: run it by hand, under Xvfb (-platform xcb) or on
-// the offscreen platform.
-//   build/tests/shell/kolvar_animation_benchmark [FRAMES [WIDTHxHEIGHT]]
+#include "shell/animation_bench.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "catalog/static_tables.h"
-#include "chart/observer_state.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/time_controls.h"
 
-using namespace kolvar;
+namespace kolvar {
 
-int main(int argc, char** argv)
+namespace {
+
+// Runs the event loop until `done` or five seconds have passed.
+template <typename Done>
+bool WaitFor(Done done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+}  // namespace
+
+int RunAnimationBench(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
+    const int frames = argc > 2 ? std::max(1, std::atoi(argv[2])) : 300;
     int width = 1920, height = 1080;
-    if (argc > 2) std::sscanf(argv[2], "%dx%d", &width, &height);
-
-    QTemporaryDir dir;
+    if (argc > 3 && std::sscanf(argv[3], "%dx%d", &width, &height) != 2) {
+        std::fprintf(stderr, "kolvar: --bench-animation: expected FRAMES and WIDTHxHEIGHT\n");
+        return 2;
+    }
+    QTemporaryDir dir;  // settings and font of this run only
     InitStaticTables();
     InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
     TStarsForm::Options options;
     options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
     TStarsForm form(options);
     form.show();
-    if (!QTest::qWaitForWindowExposed(&form)) return 1;
     form.resize(width, height + form.MainMenu1()->heightForWidth(width));
-    if (!QTest::qWaitFor([&] { return form.Image1()->size() == QSize(width, height); }, 5000)) {
-        std::fprintf(stderr, "the client area did not reach %dx%d\n", width, height);
+    if (!WaitFor([&] { return form.windowHandle()->isExposed() && form.Image1()->size() == QSize(width, height); })) {
+        std::fprintf(stderr, "kolvar: the chart did not reach %dx%d\n", width, height);
         return 1;
     }
     Observer.JulianDay = 2460536.375;  // an August night with the band overhead
@@ -58,3 +70,5 @@ int main(int argc, char** argv)
                 ms.front(), ms[ms.size() / 2], ms.back());
     return 0;
 }
+
+}  // namespace kolvar
