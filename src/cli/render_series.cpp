@@ -13,8 +13,10 @@
 #include "astro/ephemeris_range.h"
 #include "canvas/png_writer.h"
 #include "chart/redraw.h"
+#include "chart/sky_phase.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
+#include "cli/view_request.h"
 
 namespace kolvar::cli {
 
@@ -112,12 +114,11 @@ private:
                 chart = queue_.front();
                 queue_.pop_front();
             }
-            std::vector<unsigned char> png;
+            // The chart is this worker's until it is marked encoded.
             std::string error;
-            if (!EncodePng(chart->Picture, png, error)) png.clear();
+            if (!EncodePng(chart->Picture, chart->Png, error)) chart->Png.clear();
             {
                 const std::lock_guard lock(mutex_);
-                chart->Png = std::move(png);
                 chart->Error = std::move(error);
                 chart->Encoded = true;
             }
@@ -140,7 +141,7 @@ bool WantsSeries(const ParsedOptions& options) {
 
 SeriesRequest ParseSeries(const ParsedOptions& options) {
     if (options.Has("--bench")) throw UsageError("--bench does not go with a series");
-    SeriesRequest r{ParseSkyOptions(options), SeriesInstants(options),
+    SeriesRequest r{ParseSkyOptions(options), ParseViewOptions(options), SeriesInstants(options),
                     FilePattern::Parse("--out", options.Value("--out").value_or(DefaultSeriesOut)), std::nullopt};
     CheckOutputName("--out", r.Out.Name(1));
     if (auto objects = options.Value("--objects")) {
@@ -153,11 +154,15 @@ SeriesRequest ParseSeries(const ParsedOptions& options) {
 }
 
 int RenderSeries(const SeriesRequest& r) {
-    // The drawing shares the catalogue's state, so it stays on this thread;
-    // the encoding of each finished chart goes to the workers.
+    if (!RegisterViewFonts(r.View)) return ExitFailure;
+    // The drawing shares the catalogue's state (and the font faces of the
+    // written layers), so it stays on this thread; the encoding of each
+    // finished chart goes to the workers.
     const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
     const std::size_t maxInFlight = 2 * workers + 2;
-    std::deque<std::unique_ptr<Chart>> inFlight;  // in series order; declared before the workers, so it outlives them
+    // In series order; declared before the workers, so that it outlives them.
+    std::deque<std::unique_ptr<Chart>> inFlight;
+    std::vector<std::unique_ptr<Chart>> spare;  // written charts, their bitmaps kept for the next ones
     Encoders encoders(workers);
 
     ObserverState observer = r.Sky.Observer;
@@ -168,7 +173,7 @@ int RenderSeries(const SeriesRequest& r) {
 
     // Writes the oldest chart once encoded; false after a failure, reported.
     auto writeOldest = [&]() {
-        const std::unique_ptr<Chart> chart = std::move(inFlight.front());
+        std::unique_ptr<Chart> chart = std::move(inFlight.front());
         inFlight.pop_front();
         encoders.WaitFor(*chart);
         const long long number = static_cast<long long>(++written);
@@ -185,18 +190,26 @@ int RenderSeries(const SeriesRequest& r) {
         }
         std::printf("%s\n", out.c_str());
         std::fflush(stdout);
+        chart->Encoded = false;
+        spare.push_back(std::move(chart));
         return true;
     };
 
     for (const double instant : r.Instants) {
         if (inFlight.size() >= maxInFlight && !writeOldest()) return ExitFailure;
-        observer.JulianDay = instant;
-        auto chart = std::make_unique<Chart>();
-        RedrawChart(observer, chart->Picture, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon);
-        LayMoonPicture(chart->Picture, moon);
-        if (r.Objects) {
-            chart->Table = ObjectsTable(SkyProjection::Stereographic(frame), objects, instant);
+        std::unique_ptr<Chart> chart;
+        if (spare.empty()) {
+            chart = std::make_unique<Chart>();
+        } else {
+            chart = std::move(spare.back());
+            spare.pop_back();
         }
+        observer.JulianDay = instant;
+        const Size size = r.Sky.ChartSize;
+        RedrawChart(observer, chart->Picture, size.Width, size.Height, frame, objects, moon, r.View);
+        LayMoonPicture(chart->Picture, moon);
+        if (r.View.Night) MapToNightPalette(chart->Picture);
+        if (r.Objects) chart->Table = ObjectsTable(SkyProjection::Stereographic(frame), objects, instant);
         encoders.Add(chart.get());
         inFlight.push_back(std::move(chart));
         while (!inFlight.empty() && encoders.IsEncoded(*inFlight.front()))

@@ -9,6 +9,7 @@
 #include "cli/cli_options.h"
 #include "cli/file_pattern.h"
 #include "cli/sky_options.h"
+#include "chart/view_options.h"
 
 namespace kolvar::cli {
 
@@ -22,6 +23,7 @@ inline constexpr long long MaxSeriesCharts = 100000;
 
 struct SeriesRequest {
     SkyRequest Sky;  // place and size; the instant is each of Instants in turn
+    ViewOptions View;
     std::vector<double> Instants;
     FilePattern Out;
     std::optional<FilePattern> Objects;
@@ -31,7 +33,7 @@ struct SeriesRequest {
 bool WantsSeries(const ParsedOptions& options);
 
 // --from, --to (with --zone and --summer for dates and calendar steps),
-// --step, --out and --objects as patterns, the place and size options. The
+// --step, --out and --objects as patterns, the place, size and view options. The
 // instants run from --from up to --to; --jd, --date and --bench do not go
 // with a series. Mistakes are UsageErrors.
 SeriesRequest ParseSeries(const ParsedOptions& options);

@@ -92,7 +92,7 @@ TEST(RenderSeries, EqualsTheSingleRenders) {
     const std::string out = (dir / "m-%02d.png").string(), objects = (dir / "m-%02d.tsv").string();
     const testing::RunResult series =
         testing::RunChart({"render", "--from", "2025-01-31T21:30", "--to", "2025-12-31T21:30", "--step", "1mo",
-                           "--zone", "1", "--size", "160x120", "--out", out, "--objects", objects});
+                           "--zone", "1", "--size", "160x120", "--night", "--out", out, "--objects", objects});
     ASSERT_EQ(series.ExitStatus, 0) << series.Err;
     const std::vector<std::string> paths = testing::Lines(series.Out);
     ASSERT_EQ(paths.size(), 12u);
@@ -104,7 +104,7 @@ TEST(RenderSeries, EqualsTheSingleRenders) {
         EXPECT_EQ(paths[static_cast<std::size_t>(month - 1)], (dir / (std::string(name) + ".png")).string());
         const std::string png = dir / "single.png", tsv = dir / "single.tsv";
         const testing::RunResult single = testing::RunChart(
-            {"render", "--date", date, "--zone", "1", "--size", "160x120", "--out", png, "--objects", tsv});
+            {"render", "--date", date, "--zone", "1", "--size", "160x120", "--night", "--out", png, "--objects", tsv});
         ASSERT_EQ(single.ExitStatus, 0) << single.Err;
         EXPECT_EQ(ReadAll(png), ReadAll(dir / (std::string(name) + ".png"))) << date;
         EXPECT_EQ(ReadAll(tsv), ReadAll(dir / (std::string(name) + ".tsv"))) << date;
