@@ -59,9 +59,12 @@ std::vector<double> SeriesInstants(const ParsedOptions& options) {
     return instants;
 }
 
-// One chart on its way: drawn by the main thread, encoded by a worker,
-// written by the main thread in series order.
+// One chart on its way: drawn by a worker (or by the main thread when its
+// layers write text), encoded by a worker, written by the main thread in
+// series order.
 struct Chart {
+    double Instant = 0.0;
+    bool Drawn = false;
     Bitmap Picture;
     std::string Table;
     std::vector<unsigned char> Png;
@@ -69,13 +72,35 @@ struct Chart {
     bool Encoded = false;
 };
 
-// Worker threads that encode charts as PNG in the order they come.
-class Encoders {
+// What one thread needs to draw charts: its own observer and the outputs of
+// its redraws.
+struct DrawState {
+    ObserverState Observer;
+    ChartFrame Frame;
+    SkyObjectTable Objects;
+    MoonPicture Moon;
+};
+
+// The chart of one instant as the single render draws it, with its table.
+void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
+    state.Observer.JulianDay = chart.Instant;
+    const Size size = r.Sky.ChartSize;
+    RedrawChart(state.Observer, chart.Picture, size.Width, size.Height, state.Frame, state.Objects, state.Moon,
+                r.View);
+    LayMoonPicture(chart.Picture, state.Moon);
+    if (r.View.Night) MapToNightPalette(chart.Picture);
+    if (r.Objects) chart.Table = ObjectsTable(SkyProjection::Stereographic(state.Frame), state.Objects, chart.Instant);
+    chart.Drawn = true;
+}
+
+// Worker threads that draw (where not yet drawn) and encode charts as PNG in
+// the order they come.
+class Workers {
 public:
-    explicit Encoders(unsigned count) {
+    Workers(unsigned count, const SeriesRequest& request) : request_(request) {
         for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { Work(); });
     }
-    ~Encoders() {
+    ~Workers() {
         {
             const std::lock_guard lock(mutex_);
             closing_ = true;
@@ -84,8 +109,8 @@ public:
         wake_.notify_all();
         for (std::thread& t : threads_) t.join();
     }
-    Encoders(const Encoders&) = delete;
-    Encoders& operator=(const Encoders&) = delete;
+    Workers(const Workers&) = delete;
+    Workers& operator=(const Workers&) = delete;
 
     void Add(Chart* chart) {
         {
@@ -105,6 +130,7 @@ public:
 
 private:
     void Work() {
+        DrawState state{request_.Sky.Observer, {}, {}, {}};
         for (;;) {
             Chart* chart = nullptr;
             {
@@ -115,6 +141,7 @@ private:
                 queue_.pop_front();
             }
             // The chart is this worker's until it is marked encoded.
+            if (!chart->Drawn) DrawChart(request_, state, *chart);
             std::string error;
             if (!EncodePng(chart->Picture, chart->Png, error)) chart->Png.clear();
             {
@@ -126,6 +153,7 @@ private:
         }
     }
 
+    const SeriesRequest& request_;
     std::mutex mutex_;
     std::condition_variable wake_, done_;
     std::deque<Chart*> queue_;
@@ -155,27 +183,24 @@ SeriesRequest ParseSeries(const ParsedOptions& options) {
 
 int RenderSeries(const SeriesRequest& r) {
     if (!RegisterViewFonts(r.View)) return ExitFailure;
-    // The drawing shares the catalogue's state (and the font faces of the
-    // written layers), so it stays on this thread; the encoding of each
-    // finished chart goes to the workers.
+    // Charts are drawn and encoded on every core. Written layers draw text
+    // through the one set of font faces, so those charts are drawn here, one
+    // at a time, and only encoded elsewhere.
+    const bool drawHere = r.View.Names || r.View.Labels || r.View.Directions;
     const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
     const std::size_t maxInFlight = 2 * workers + 2;
     // In series order; declared before the workers, so that it outlives them.
     std::deque<std::unique_ptr<Chart>> inFlight;
     std::vector<std::unique_ptr<Chart>> spare;  // written charts, their bitmaps kept for the next ones
-    Encoders encoders(workers);
-
-    ObserverState observer = r.Sky.Observer;
-    ChartFrame frame;
-    SkyObjectTable objects;
-    MoonPicture moon;
+    Workers pool(workers, r);
+    DrawState state{r.Sky.Observer, {}, {}, {}};
     std::size_t written = 0;
 
     // Writes the oldest chart once encoded; false after a failure, reported.
     auto writeOldest = [&]() {
         std::unique_ptr<Chart> chart = std::move(inFlight.front());
         inFlight.pop_front();
-        encoders.WaitFor(*chart);
+        pool.WaitFor(*chart);
         const long long number = static_cast<long long>(++written);
         const std::string out = r.Out.Name(number);
         std::string failure = chart->Error;
@@ -204,15 +229,12 @@ int RenderSeries(const SeriesRequest& r) {
             chart = std::move(spare.back());
             spare.pop_back();
         }
-        observer.JulianDay = instant;
-        const Size size = r.Sky.ChartSize;
-        RedrawChart(observer, chart->Picture, size.Width, size.Height, frame, objects, moon, r.View);
-        LayMoonPicture(chart->Picture, moon);
-        if (r.View.Night) MapToNightPalette(chart->Picture);
-        if (r.Objects) chart->Table = ObjectsTable(SkyProjection::Stereographic(frame), objects, instant);
-        encoders.Add(chart.get());
+        chart->Instant = instant;
+        chart->Drawn = false;
+        if (drawHere) DrawChart(r, state, *chart);
+        pool.Add(chart.get());
         inFlight.push_back(std::move(chart));
-        while (!inFlight.empty() && encoders.IsEncoded(*inFlight.front()))
+        while (!inFlight.empty() && pool.IsEncoded(*inFlight.front()))
             if (!writeOldest()) return ExitFailure;
     }
     while (!inFlight.empty())
