@@ -1,7 +1,7 @@
 #pragma once
 
 // kolvar-chart render --from --to --step: a series of charts in one process,
-// the catalogue loaded once and the PNG encoding spread over the cores.
+// the catalogue loaded once, drawing and PNG encoding spread over the cores.
 
 #include <optional>
 #include <vector>
