@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the time and place dialogs: runs the built
-# kolvar under Xvfb, opens both dialogs from the keyboard (F10, arrows, Enter)
-# and writes docs/time_dialog.png and docs/place_dialog.png (or into $1).
+# Takes the README's screenshots of the time, place and find dialogs: runs the
+# built kolvar under Xvfb, opens the dialogs from the keyboard (F10, arrows,
+# Enter; Ctrl+F) and writes docs/time_dialog.png, docs/place_dialog.png and
+# docs/find_dialog.png (or into $1).
 # Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -60,4 +61,26 @@ place=$(window_of_width 555)
 sleep 0.5
 import -window "$place" "$out/place_dialog.png"
 xdotool key Escape
-echo "$out/time_dialog.png $out/place_dialog.png"
+sleep 0.5
+
+# The sky of 13 August 2024, 21:00 UT (Observer > Time, taken with Enter);
+# then Ctrl+F, "m31", Enter: the window with the find dialog over it.
+xdotool windowfocus "$main"
+xdotool key F10 Left Down Return
+time=$(window_of_width 648)
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$time")"
+xdotool mousemove $((X + 460)) $((Y + 317)) click 1
+xdotool key ctrl+a type 2460536.375
+xdotool key Return
+sleep 0.5
+xdotool mousemove 0 0
+xdotool windowfocus "$main"
+xdotool key ctrl+f
+sleep 0.5
+xdotool type m31
+xdotool key Return
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/find_dialog.png"
+echo "$out/time_dialog.png $out/place_dialog.png $out/find_dialog.png"

@@ -16,6 +16,7 @@
 #include "widgets/label_images.h"
 #include "identify/hit_test.h"
 #include "shell/chart_view.h"
+#include "shell/find_controls.h"
 #include "appcore/font_size.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
@@ -55,6 +56,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
     timeControls_ = new TimeControls(this, Observer, [this] { FormResize(); });
+    findControls_ = new FindControls(*this);
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -92,6 +94,7 @@ void TStarsForm::BuildMenu()
     time1_->setObjectName(QStringLiteral("Time1"));
     place1_ = observer1Menu_->addAction(QStringLiteral("Hely"));
     place1_->setObjectName(QStringLiteral("Place1"));
+    observer1Menu_->addAction(findControls_->Action());
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
@@ -136,6 +139,7 @@ QAction* TStarsForm::Action(const QString& name) const
 {
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_})
         if (a->objectName() == name) return a;
+    if (findControls_->Action()->objectName() == name) return findControls_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
     return timeControls_->Action(name);
 }
@@ -151,6 +155,7 @@ void TStarsForm::SetUpMenus()
     viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))), mainMenu1_->MenuFont());
     timeControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("TimeSteps1"))),
                              mainMenu1_->MenuFont());
+    findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->MenuFont());
     mainMenu1_->Redraw();
 }
 
@@ -207,6 +212,7 @@ void TStarsForm::FormResize()
     image1_->ShowChart(chartBitmap_);
     image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
+    findControls_->ChartRedrawn();
     setWindowTitle(QString::fromStdString(
         WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime, Observer.Longitude, Observer.Latitude)));
     if (OnRedrawn) OnRedrawn();
@@ -214,7 +220,8 @@ void TStarsForm::FormResize()
 
 void TStarsForm::keyPressEvent(QKeyEvent* event)
 {
-    if (viewControls_->HandleKey(*event) || timeControls_->HandleKey(*event)) return;
+    if (findControls_->HandleKey(*event) || viewControls_->HandleKey(*event) || timeControls_->HandleKey(*event))
+        return;
     QMainWindow::keyPressEvent(event);
 }
 
@@ -308,6 +315,7 @@ void TStarsForm::Shrivell1Click()
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
     const SkyProjection chart = SkyProjection::Stereographic(Chart);
+    findControls_->ChartClicked();
     if (button == Qt::RightButton) {
         if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;

@@ -18,6 +18,7 @@ class QMenu;
 namespace kolvar {
 
 class ChartView;
+class FindControls;
 class LabelImage;
 class RunicMenuBar;
 class TimeControls;
@@ -91,6 +92,8 @@ public:
 
     // The Nézet menu, the view keys and the kept selection.
     ViewControls* View() const { return viewControls_; }
+    // The find dialog, its menu item and keys, and the found object's labels.
+    FindControls* Find() const { return findControls_; }
     // The Idő menu, the time keys, the running clock and the animation.
     TimeControls* Time() const { return timeControls_; }
     QMenu* TimeSteps1Menu() const;
@@ -131,6 +134,7 @@ private:
     CloseUpOpener openCloseUp_;
     ViewControls* viewControls_ = nullptr;
     TimeControls* timeControls_ = nullptr;
+    FindControls* findControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds

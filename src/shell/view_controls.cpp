@@ -80,14 +80,7 @@ void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont)
     title.RunicCaption = t.Title.Runic;
     title.RightJustify = true;
     title.Enabled = true;
-    for (QMenu* menu : {menu_, magnitudeMenu_}) {
-        menu->setFont(menuFont);
-        if (dynamic_cast<MenuKeyStyle*>(menu->style()) == nullptr) {
-            auto* style = new MenuKeyStyle(ArialFont(QFontInfo(menuFont).pixelSize()));
-            style->setParent(menu);
-            menu->setStyle(style);
-        }
-    }
+    for (QMenu* menu : {menu_, magnitudeMenu_}) UseMenuKeyStyle(*menu, menuFont);
     const std::pair<const char*, QString> texts[] = {
         {"Figures1", ItemText(t.Figures, "C")},    {"Names1", ItemText(t.Names, "V")},
         {"RunicNames1", ItemText(t.RunicNames)},   {"Labels1", ItemText(t.Labels, "L")},
