@@ -13,7 +13,8 @@ _kolvar_chart()
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
     local subcommands="ephemeris render runic identify closeup find print"
-    local sky="--jd --lat --lon --size"
+    local time="--jd --date --zone --summer"
+    local sky="$time --lat --lon --size"
     local view="--show --label-mag --night --daylight"
 
     if ((COMP_CWORD == 1)); then
@@ -23,13 +24,13 @@ _kolvar_chart()
 
     local options
     case ${COMP_WORDS[1]} in
-        ephemeris) options="--jd" ;;
-        render) options="$sky $view --out --objects --bench" ;;
+        ephemeris) options="$time" ;;
+        render) options="$sky $view --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
         closeup) options="--az --alt $sky $view --chart-size --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
-        print) options="--jd --lat --lon --out --paper --landscape --dpi --label-mag --title --bench" ;;
+        print) options="$time --from --to --step --lat --lon --out --paper --landscape --dpi --label-mag --title --bench" ;;
         *) return ;;
     esac
 
@@ -57,6 +58,9 @@ _kolvar_chart()
         --size | --chart-size)
             COMPREPLY=($(compgen -W "800x600 1024x768 1280x1024 1920x1080" -- "$cur"))
             return ;;
+        --step)
+            COMPREPLY=($(compgen -W "10m 1h 1d 1sd 1w 1lm 1mo 1y" -- "$cur"))
+            return ;;
         --show)
             # The layers of a comma-separated list: complete the word after the last comma.
             local done="" word=$cur
@@ -64,7 +68,7 @@ _kolvar_chart()
             COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions selection:" -- "$word"))
             compopt -o nospace 2>/dev/null
             return ;;
-        --jd | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --dpi | --title)
+        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --dpi | --title)
             return ;;
     esac
 

@@ -1,10 +1,12 @@
 #include "dialogs/help_form.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
 #include "catalog/runic_captions.h"
+#include "catalog/time_captions.h"
 #include "widgets/runic_text.h"
 
 namespace kolvar {
@@ -31,6 +33,30 @@ QLabel* HelpLine(QWidget* parent, int line, int top, int width, int height, int 
     return label;
 }
 
+// The time keys' legend in the free space left of the button.
+QWidget* MakeKeyLegend(QWidget* parent)
+{
+    auto* legend = new QWidget(parent);
+    legend->setObjectName(QStringLiteral("KeyLegend"));
+    auto* grid = new QGridLayout(legend);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(1);
+    int row = 0;
+    for (const KeyLegendLine& line : TimeKeyLegend) {
+        auto* keys = new QLabel(PlainString(line.Keys), legend);
+        keys->setFont(ArialFont(13));
+        auto* meaning = new QLabel(RunicString(line.Meaning.Runic), legend);
+        meaning->setFont(RunicFont(15));
+        grid->addWidget(keys, row, 0);
+        grid->addWidget(meaning, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(2, 1);
+    legend->setGeometry(22, 238, 440, 100);
+    return legend;
+}
+
 }  // namespace
 
 THelpForm1::THelpForm1(QWidget* parent) : QDialog(parent)
@@ -51,6 +77,7 @@ THelpForm1::THelpForm1(QWidget* parent) : QDialog(parent)
     Label2 = HelpLine(this, 2, 86, 508, 29, 23);
     Label3 = HelpLine(this, 3, 140, 353, 26, 21);
     Label4 = HelpLine(this, 4, 196, 620, 29, 23);
+    KeyLegend = MakeKeyLegend(this);
 
     Button1 = new QPushButton(RunicString(HelpFormCaptions.Button1), this);
     Button1->setObjectName(QStringLiteral("Button1"));

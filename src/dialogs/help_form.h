@@ -23,6 +23,9 @@ public:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QPushButton* Button1 = nullptr;
+    // The keys that move the time, below the four lines: the keys in a plain
+    // face, what they do in runes.
+    QWidget* KeyLegend = nullptr;
 
     // Outer size as designed; the client area is what remains inside the frame.
     static constexpr int OuterWidth = 682;

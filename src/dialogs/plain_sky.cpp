@@ -1,6 +1,7 @@
 // The close-up window: blank caption, outer size 439 x 300 at (223, 173).
 #include "dialogs/plain_sky.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -74,6 +75,18 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
     milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
     FormResize();
     exec();
+}
+
+void TPlainSky::ChartRedrawn()
+{
+    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    FormResize();
+}
+
+void TPlainSky::keyPressEvent(QKeyEvent* event)
+{
+    if (OnKey && OnKey(*event)) return;
+    QDialog::keyPressEvent(event);
 }
 
 void TPlainSky::resizeEvent(QResizeEvent* event)

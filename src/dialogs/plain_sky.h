@@ -66,6 +66,13 @@ public:
     // must stay put while the window is open.
     void OpenAt(const HorizontalPosition& view, int characterSize, const Bitmap& moonPicture);
 
+    // The main chart was drawn anew (the animation moved its instant): the
+    // view is drawn again from the new table, around the same direction.
+    void ChartRedrawn();
+    // Keys the window does not use itself go here first (the time keys);
+    // true when taken.
+    std::function<bool(const QKeyEvent& event)> OnKey;
+
     // Event handlers, named after the events that run them.
     void FormResize();
     void Image1MouseDown(Qt::MouseButton button, int x, int y);
@@ -81,6 +88,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Naming in the close-up: a left or middle press names the object nearest

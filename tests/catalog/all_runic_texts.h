@@ -10,6 +10,7 @@
 #include "catalog/print_captions.h"
 #include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
+#include "catalog/time_captions.h"
 
 namespace kolvar {
 
@@ -19,6 +20,12 @@ inline std::vector<std::string> AllRunicTexts() {
     for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
     add(PrintMenuCaptions().Print.Runic);
     add(PrintMenuCaptions().SaveAsImage.Runic);
+    const TimeMenuTexts& m = TimeMenuCaptions;
+    for (const RunicText& t : {m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward,
+                               m.Pause})
+        add(t.Runic);
+    for (const RunicText& t : m.Steps) add(t.Runic);
+    for (const KeyLegendLine& line : TimeKeyLegend) add(line.Meaning.Runic);
     const RunicNameTables& n = RunicNames();
     for (const auto* table : {&n.RunicNameTableA, &n.RunicNameTableB}) {
         for (const RunicNameRecord& r : *table) add(r.RunicName);

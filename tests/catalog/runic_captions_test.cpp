@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalog/runic_transliteration.h"
+#include "catalog/time_captions.h"
 
 namespace kolvar {
 namespace {
@@ -106,6 +107,24 @@ TEST(RunicCaptions, OwnTextsAreTheirHungarianSourcesReversed) {
         EXPECT_FALSE(line.Runic.empty());
         EXPECT_EQ(line.Runic, stored(line)) << line.Hungarian;
     }
+}
+
+// The time controls' captions likewise; menu captions with their blanks.
+TEST(RunicCaptions, TimeControlTextsAreTheirHungarianSourcesReversed) {
+    auto stored = [](const RunicText& t) {
+        return ReverseRunicText(TransliterateToRunes(t.Hungarian, HungarianEncoding::Windows1250));
+    };
+    const TimeMenuTexts& m = TimeMenuCaptions;
+    std::vector<RunicText> menu{m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward,
+                                m.Pause};
+    menu.insert(menu.end(), m.Steps.begin(), m.Steps.end());
+    std::set<std::string_view> distinct;
+    for (const RunicText& item : menu) {
+        EXPECT_EQ(item.Runic, " " + stored(item) + " ") << item.Hungarian;
+        EXPECT_TRUE(distinct.insert(item.Runic).second) << item.Hungarian;
+    }
+    EXPECT_EQ(m.Title.Runic, RunicCaptionTable[kMenuTime1].Caption);  // "idő" as the fixed caption spells it
+    for (const KeyLegendLine& line : TimeKeyLegend) EXPECT_EQ(line.Meaning.Runic, stored(line.Meaning));
 }
 
 TEST(RunicCaptions, TheCompleteListNamesEveryCaptionOnce) {
