@@ -11,6 +11,7 @@
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
+#include "cli/render_series.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "print/print_document.h"
@@ -21,6 +22,12 @@ namespace {
 
 constexpr OptionSpec PrintOptions[] = {
     JulianDayOption,
+    DateOption,
+    ZoneOption,
+    SummerOption,
+    FromOption,
+    ToOption,
+    StepOption,
     LatOption,
     LonOption,
     {"--out", "FILE", "file to write, FILE.pdf, FILE.svg or FILE.png (default kolvar-sky.pdf; - for standard output as PDF)"},
@@ -37,7 +44,8 @@ constexpr CommandSpec PrintCommand{
     "Draws the sky for paper: white ground, black stars sized by brightness, the Milky Way in light\n"
     "grey, constellation figures, deep-sky symbols by kind, Sun, Moon with its phase and planets, the\n"
     "horizon with an azimuth scale, the ecliptic, a header with place, date and time and a key.\n"
-    "The file's extension chooses the format; PDF and SVG are vectors with the fonts embedded.",
+    "The file's extension chooses the format; PDF and SVG are vectors with the fonts embedded.\n"
+    "A series (--from, --to, --step) prints one page per instant into one PDF.",
     PrintOptions,
 };
 
@@ -49,18 +57,27 @@ struct PrintJob {
     long long Bench = 0;
 };
 
+// A printed series of more sheets than this is surely a mistaken step.
+constexpr std::size_t MaxPrintedSheets = 1000;
+
 PrintJob ParsePrintJob(const ParsedOptions& options) {
     PrintJob job;
+    const bool series = WantsSeries(options);
+    const std::vector<double> instants = series ? SeriesInstants(options) : std::vector<double>{};
     const SkyRequest sky = ParseSkyOptions(options);
     PrintRequest sheet;
     sheet.Observer = sky.Observer;
-    // An instant given as a Julian day is shown in universal time.
-    sheet.Observer.Zone = 0.0;
-    sheet.Observer.SummerTime = false;
+    // The clock is shown in the zone a date was given in; a Julian day in universal time.
+    const CivilZone zone = options.Has(DateOption.Name) || series ? ZoneFromOptions(options) : CivilZone{};
+    sheet.Observer.Zone = zone.ZoneHours;
+    sheet.Observer.SummerTime = zone.SummerTime;
     if (auto out = options.Value("--out")) job.Out = std::string(*out);
     CheckOutputName("--out", job.Out);
     if (job.Out != StandardOutputName && !PrintFormatOfName(job.Out, job.Format))
         throw UsageError("--out: " + QuoteForMessage(job.Out) + " ends in none of .pdf, .svg, .png");
+    if (series && job.Format != PrintFormat::Pdf) throw UsageError("a series is printed into one PDF: --out FILE.pdf");
+    if (instants.size() > MaxPrintedSheets)
+        throw UsageError("the series has more than " + std::to_string(MaxPrintedSheets) + " sheets; take a larger --step");
     if (auto paper = options.Value("--paper"); paper && !ParsePaper(*paper, job.Sheet.Sheet))
         throw UsageError("--paper: " + QuoteForMessage(*paper) + " is none of A4, A3, letter");
     job.Sheet.Landscape = options.Has("--landscape");
@@ -75,8 +92,11 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
     }
     const std::string title = options.Has("--title") ? Utf8ToCp1250(*options.Value("--title"))
                                                      : std::string(DefaultPrintTitle);
-    sheet.Header = PrintHeaderFor(sheet.Observer, "", title);
-    job.Sheets.push_back(sheet);
+    for (const double instant : series ? instants : std::vector<double>{sheet.Observer.JulianDay}) {
+        sheet.Observer.JulianDay = instant;
+        sheet.Header = PrintHeaderFor(sheet.Observer, "", title);
+        job.Sheets.push_back(sheet);
+    }
     if (auto bench = options.Value("--bench")) {
         job.Bench = ParseInteger("--bench", *bench, 1, 100000);
         if (options.Has("--out")) throw UsageError("--bench writes no files; leave out --out");

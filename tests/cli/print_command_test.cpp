@@ -24,6 +24,7 @@ using testing::RunChart;
 
 // 12 August 2026, 20:00 UT.
 const std::vector<std::string> Sheet{"print", "--jd", "2461265.3333333"};
+const std::vector<std::string> CivilSheet{"print", "--date", "2026-08-12T22:00", "--zone", "2"};
 
 std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
@@ -52,14 +53,14 @@ protected:
 TEST_F(PrintCommand, PdfHoldsOneSheetWithItsTextAndFonts) {
     if (!Have("pdfinfo") || !Have("pdftotext") || !Have("pdffonts")) GTEST_SKIP() << "poppler-utils not installed";
     const std::string pdf = (dir / "sky.pdf").string();
-    const testing::RunResult r = RunChart(With(Sheet, {"--out", pdf}));
+    const testing::RunResult r = RunChart(With(CivilSheet, {"--out", pdf}));
     ASSERT_EQ(r.ExitStatus, 0) << r.Err;
     EXPECT_EQ(r.Out, pdf + "\n");
     const std::string info = Output("pdfinfo '" + pdf + "'").value_or("");
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
     const std::string text = Output("pdftotext '" + pdf + "' -").value_or("");
-    for (const char* words : {"2026. augusztus 12., szerda 20:00 (UTC)", "47\xC2\xB0" "35' \xC3\x89, 19\xC2\xB0" "04' K",
+    for (const char* words : {"2026. augusztus 12., szerda 22:00 (UTC+2)", "47\xC2\xB0" "35' \xC3\x89, 19\xC2\xB0" "04' K",
                               "Csillagos \xC3\xA9g", "Vega", "Nagy Medve", "F\xC3\xA9nyrend"})
         EXPECT_NE(text.find(words), std::string::npos) << words;
     // Every face embedded: the plain face, the runes, the Greek letters of the star labels.
@@ -106,6 +107,23 @@ TEST_F(PrintCommand, FormatsAndSheetsFollowTheOptions) {
     }
     const testing::RunResult out = RunChart(With(Sheet, {"--out", "-"}));
     EXPECT_EQ(out.Out.substr(0, 5), "%PDF-");
+}
+
+// A series: one page per instant, each with its own date, in one PDF only.
+TEST_F(PrintCommand, SeriesPrintsOnePagePerInstant) {
+    if (!Have("pdfinfo") || !Have("pdftotext")) GTEST_SKIP() << "poppler-utils not installed";
+    const std::vector<std::string> year{"print", "--from", "2026-01-12T22:00", "--to", "2026-12-12T22:00",
+                                        "--step", "1mo", "--zone", "1"};
+    const std::string pdf = (dir / "year.pdf").string();
+    const testing::RunResult r = RunChart(With(year, {"--out", pdf}));
+    ASSERT_EQ(r.ExitStatus, 0) << r.Err;
+    EXPECT_NE(Output("pdfinfo '" + pdf + "'").value_or("").find("Pages:           12\n"), std::string::npos);
+    const std::string text = Output("pdftotext '" + pdf + "' -").value_or("");
+    const std::size_t january = text.find("2026. janu\xC3\xA1r 12., h\xC3\xA9tf\xC5\x91 22:00 (UTC+1)");
+    const std::size_t december = text.find("2026. december 12., szombat 22:00 (UTC+1)");
+    EXPECT_NE(december, std::string::npos);
+    EXPECT_LT(january, december);
+    EXPECT_EQ(RunChart(With(year, {"--out", (dir / "year.svg").string()})).ExitStatus, 2);
 }
 
 TEST_F(PrintCommand, BadInputWritesNothing) {
