@@ -83,7 +83,7 @@ void WriteIniValues(IniFile& ini, const IniValues& values, char separator)
     ini.Write(FontSizeSection, "FontSize", std::to_string(values.FontSize));
 }
 
-IniValues LoadIniFile(const std::filesystem::path& path)
+IniValues LoadIniFile(const std::filesystem::path& path, const std::function<void(const IniFile&)>& readMore)
 {
     IniFile ini;
     try {
@@ -91,10 +91,12 @@ IniValues LoadIniFile(const std::filesystem::path& path)
     } catch (const std::exception&) {
         // An unreadable file reads like a missing one: every value takes its default.
     }
+    if (readMore) readMore(ini);
     return ReadIniValues(ini, LocaleDecimalSeparator());
 }
 
-void SaveIniFile(const std::filesystem::path& path, const IniValues& values)
+void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
+                 const std::function<void(IniFile&)>& writeMore)
 {
     try {
         std::error_code ec;
@@ -103,6 +105,7 @@ void SaveIniFile(const std::filesystem::path& path, const IniValues& values)
         // cannot be read is not overwritten.
         IniFile ini = IniFile::Load(path);
         WriteIniValues(ini, values, LocaleDecimalSeparator());
+        if (writeMore) writeMore(ini);
         if (const auto failure = WriteFile(path.string(), ini.Text(), SettingsPolicy))
             throw SettingsWriteError(path, failure->Action + " " + path.filename().string() + ": " + failure->Reason,
                                      failure->Error);

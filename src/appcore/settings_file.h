@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -39,14 +40,18 @@ void WriteIniValues(IniFile& ini, const IniValues& values, char separator);
 
 // Reads the values with the locale's separator; never fails (an unreadable
 // file, or one that is no regular file such as a FIFO, reads as an empty one).
-IniValues LoadIniFile(const std::filesystem::path& path);
+// `readMore`, when given, reads the window's own further sections from the
+// same document.
+IniValues LoadIniFile(const std::filesystem::path& path,
+                      const std::function<void(const IniFile&)>& readMore = {});
 
-// Writes the five keys with the locale's separator and keeps everything else
-// in the file, through the file writer (file_writer.h, SettingsPolicy): the
+// Writes the five keys with the locale's separator, and whatever `writeMore`
+// adds, and keeps everything else in the file, through the file writer (file_writer.h, SettingsPolicy): the
 // file is replaced completely or left as it was, a symbolic link is kept and
 // its target replaced, a FIFO or device is neither read nor written. Throws
 // SettingsWriteError.
-void SaveIniFile(const std::filesystem::path& path, const IniValues& values);
+void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
+                 const std::function<void(IniFile&)>& writeMore = {});
 
 class SettingsWriteError : public std::runtime_error {
 public:

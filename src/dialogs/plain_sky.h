@@ -11,6 +11,7 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
+#include "appcore/desktop_settings.h"
 #include "closeup/sky_directions.h"
 
 namespace kolvar {
@@ -60,6 +61,11 @@ public:
     // closed. `moonPicture` is the main window's Moon phase picture, which
     // must stay put while the window is open.
     void OpenAt(const HorizontalPosition& view, int characterSize, const Bitmap& moonPicture);
+
+    // Puts the window where the settings kept it, when that fits a screen.
+    void RestorePlacement(const WindowPlacement& placement);
+    // Told where the window stood each time it closes.
+    std::function<void(const WindowPlacement&)> OnClosed;
 
     // Event handlers, named after the events that run them.
     void FormResize();

@@ -46,6 +46,7 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
 {
     ProgramWindows w;
     const ErrorReporter given = options.ReportError;
+    const QString settingsPath = QString::fromStdString(options.SettingsFile.string());
     w.StarsForm = std::make_unique<TStarsForm>(std::move(options));
     Note(trace, "TStarsForm");
     w.InfoDlg = std::make_unique<TInfoDlg>(w.StarsForm.get());
@@ -59,6 +60,11 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     w.HelpForm1 = std::make_unique<THelpForm1>(w.StarsForm.get());
     Note(trace, "THelpForm1");
 
+    w.HelpForm1->SetSettingsPath(settingsPath);
+    // The close-up opens where it was last closed, and tells the settings.
+    w.PlainSky->RestorePlacement(w.StarsForm->Desktop().CloseUp);
+    w.PlainSky->OnClosed = [form = w.StarsForm.get()](const WindowPlacement& p) { form->SetCloseUpPlacement(p); };
+
     TStarsForm::Dialogs dialogs;
     dialogs.InfoDlg = w.InfoDlg.get();
     dialogs.HelpForm1 = w.HelpForm1.get();
@@ -69,6 +75,13 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     dialogs.TimeExchange = [dialog = w.TimeDlg.get(), report] { return RunTimeExchange(*dialog, Observer, report); };
     dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), report] {
         return RunPlaceExchange(*dialog, Observer, report);
+    };
+    dialogs.ShowScript = [info = w.InfoDlg.get(), time = w.TimeDlg.get(), place = w.PlaceDlg.get(),
+                          help = w.HelpForm1.get()] {
+        info->ShowScript();
+        time->ShowScript();
+        place->ShowScript();
+        help->ShowScript();
     };
     w.StarsForm->SetDialogs(std::move(dialogs));
     // A right press on the chart opens the close-up, which paints the Moon
@@ -106,8 +119,9 @@ int RunProgram(int argc, char** argv)
         return 1;
     }
 
+    // No display name: Qt would append it to every window title, and the
+    // main window's title already begins with the program's name.
     QApplication::setApplicationName(QStringLiteral("Kolvar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
     QApplication::setDesktopFileName(QStringLiteral("kolvar"));
 
     TStarsForm::Options options;

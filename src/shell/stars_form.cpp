@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QMessageBox>
 #include <cstdio>
@@ -18,7 +20,14 @@
 #include "appcore/font_size.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "appcore/ini_file.h"
 #include "appcore/settings_file.h"
+#include "canvas/cp1250.h"
+#include "catalog/cities.h"
+#include "catalog/interface_captions.h"
+#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
+#include "widgets/window_placement.h"
 
 namespace kolvar {
 
@@ -28,9 +37,17 @@ SkyObjectTable SkyObjects;
 
 namespace {
 
-// The design size of the client area.
-constexpr int DesignClientWidth = 312;
-constexpr int DesignClientHeight = 186;
+// The chart a new user sees first, when the settings keep no size.
+constexpr QSize FirstChartSize(960, 720);
+
+// The town that the settings name, while the place is still the town's.
+std::string StoredPlaceName(const std::string& cityUtf8, double latitude, double longitude)
+{
+    if (cityUtf8.empty()) return {};
+    for (const CityRecord& city : Cities())
+        if (Cp1250ToUtf8(city.Name) == cityUtf8 && CityIsAt(city, latitude, longitude)) return city.Name;
+    return {};
+}
 
 void ShowErrorBox(const QString& text)
 {
@@ -43,12 +60,14 @@ void ShowErrorBox(const QString& text)
 TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), options_(std::move(options))
 {
     setObjectName(QStringLiteral("StarsForm"));
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(PlainString(WindowTitles.Main));
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setAccessibleName(PlainString(PlainControlName("TStarsForm.Image1")));
+    image1_->setMinimumSize(DesignClientWidth, DesignClientHeight);
     setCentralWidget(image1_);
     image1_->OnResize = [this] { FormResize(); };
     // The labels lie over the chart's top corners, so they live in its coordinates.
@@ -60,11 +79,39 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     connect(image1_, &ChartView::MouseUp, this, &TStarsForm::Image1MouseUp);
 
     FormCreate();
+    PlaceWindow();
+}
 
-    // The design client size below the menu bar in its runic captions, which
-    // wrap to a second row at this width.
-    move(81, 185);
-    resize(DesignClientWidth, DesignClientHeight + mainMenu1_->heightForWidth(DesignClientWidth));
+void TStarsForm::PlaceWindow()
+{
+    // Where the settings left it, when that is on a screen; else a useful
+    // chart in the middle of the screen. The size is the chart's, below the
+    // menu bar (which wraps to more rows when narrow).
+    const WindowPlacement& stored = desktop_.Main;
+    QSize chart = FittedSize(FirstChartSize);
+    QPoint corner;
+    const bool restore = FitsAScreen(stored);
+    if (restore) {
+        chart = QSize(stored.Width, stored.Height).expandedTo(QSize(DesignClientWidth, DesignClientHeight));
+        corner = QPoint(stored.Left, stored.Top);
+    }
+    resize(chart.width(), chart.height() + mainMenu1_->heightForWidth(chart.width()));
+    if (!restore) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            corner = screen->availableGeometry().center() - QPoint(width() / 2, height() / 2);
+    }
+    move(corner);
+}
+
+WindowPlacement TStarsForm::CurrentPlacement() const
+{
+    return PlacementOf(*this, *image1_);
+}
+
+void TStarsForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    shown_ = true;
 }
 
 TStarsForm::~TStarsForm()
@@ -97,6 +144,12 @@ void TStarsForm::BuildMenu()
     shrivell1_->setObjectName(QStringLiteral("Shrivell1"));
     connect(grow1_, &QAction::triggered, this, &TStarsForm::Grow1Click);
     connect(shrivell1_, &QAction::triggered, this, &TStarsForm::Shrivell1Click);
+    // The script of every caption: the letters, like their size.
+    charSize1Menu_->addSeparator();
+    latinLetters1_ = charSize1Menu_->addAction(PlainString(InterfaceCaptions.LatinLettersPlain));
+    latinLetters1_->setObjectName(QStringLiteral("LatinLetters1"));
+    latinLetters1_->setCheckable(true);
+    connect(latinLetters1_, &QAction::triggered, this, &TStarsForm::LatinLetters1Click);
 
     // The bar in declared order, with the declared (Latin) captions; the menu
     // set-up replaces every caption but N1's by its runic one.
@@ -121,7 +174,7 @@ void TStarsForm::BuildMenu()
 
 QAction* TStarsForm::Action(const QString& name) const
 {
-    for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_})
+    for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_, latinLetters1_})
         if (a->objectName() == name) return a;
     return nullptr;
 }
@@ -133,12 +186,15 @@ void TStarsForm::FormCreate()
     // summer time: the settings are not read yet.
     Observer = StartingObserverState();
 
-    IniValues values = LoadIniFile(options_.SettingsFile);
+    IniValues values = LoadIniFile(options_.SettingsFile,
+                                   [this](const IniFile& ini) { desktop_ = ReadDesktopSettings(ini); });
     Observer.Zone = values.Zone;
     Observer.Longitude = values.Longitude;
     Observer.Latitude = values.Latitude;
     Observer.FontSize = values.FontSize;
+    Observer.PlaceName = StoredPlaceName(desktop_.CityName, Observer.Latitude, Observer.Longitude);
     // values.SummerTime is deliberately not applied: every run starts without summer time.
+    SetCurrentScript(desktop_.Letters);
 
     SetUpRunicMenu(*mainMenu1_, *this);
     update();
@@ -173,8 +229,11 @@ void TStarsForm::FormDestroy()
     Observer.ClosingFlag = true;
     IniValues values{Observer.Zone, Observer.SummerTime ? 1 : 0, Observer.Longitude, Observer.Latitude,
                      Observer.FontSize};
+    desktop_.Letters = CurrentScript();
+    if (shown_) desktop_.Main = CurrentPlacement();
+    desktop_.CityName = Cp1250ToUtf8(Observer.PlaceName);
     try {
-        SaveIniFile(options_.SettingsFile, values);
+        SaveIniFile(options_.SettingsFile, values, [this](IniFile& ini) { WriteDesktopSettings(ini, desktop_); });
     } catch (const SettingsWriteError& e) {
         ReportSaveError(QStringLiteral("Kolvar could not save its settings.\n\nFile: %1\nReason: %2")
                             .arg(QString::fromStdString(e.Path().string()), QString::fromStdString(e.Reason())));
@@ -241,6 +300,13 @@ void TStarsForm::Grow1Click()
 void TStarsForm::Shrivell1Click()
 {
     Observer.FontSize = ShrinkFontSize(Observer.FontSize);
+}
+
+void TStarsForm::LatinLetters1Click(bool latin)
+{
+    SetCurrentScript(latin ? Script::Latin : Script::Runic);
+    SetUpRunicMenu(*mainMenu1_, *this);
+    if (dialogs_.ShowScript) dialogs_.ShowScript();
 }
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)

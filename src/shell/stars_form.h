@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "appcore/desktop_settings.h"
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
@@ -60,6 +61,8 @@ public:
     void Exit1Click();
     void Grow1Click();
     void Shrivell1Click();
+    // The script choice: Latin letters when checked, runes otherwise.
+    void LatinLetters1Click(bool latin);
 
     // The mouse on the chart: the left or middle button names the nearest
     // object while held; the right button hands the clicked sky direction and
@@ -79,6 +82,8 @@ public:
         // true when its dialog ended with OK and took values back.
         std::function<bool()> TimeExchange;
         std::function<bool()> PlaceExchange;
+        // Shows every other window's captions in the newly chosen script.
+        std::function<void()> ShowScript;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
 
@@ -95,11 +100,25 @@ public:
     const MoonPicture& MoonResult() const { return moonResult_; }
     int RedrawCount() const { return redrawCount_; }
 
+    // What the settings file keeps of the windows: read by FormCreate, the
+    // main window's placement taken at FormDestroy; the close-up reports
+    // its own.
+    const DesktopSettings& Desktop() const { return desktop_; }
+    void SetCloseUpPlacement(const WindowPlacement& placement) { desktop_.CloseUp = placement; }
+
+    // The smallest chart the window shrinks to, and its size when the
+    // settings ask for it.
+    static constexpr int DesignClientWidth = 312;
+    static constexpr int DesignClientHeight = 186;
+
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenu();
+    void PlaceWindow();
+    WindowPlacement CurrentPlacement() const;
     void ReportSaveError(const QString& text);
 
     Options options_;
@@ -112,6 +131,7 @@ private:
     QAction* exit1_ = nullptr;
     QAction* grow1_ = nullptr;
     QAction* shrivell1_ = nullptr;
+    QAction* latinLetters1_ = nullptr;
     ChartView* image1_ = nullptr;
     LabelImage* textImage1_ = nullptr;
     LabelImage* textImage2_ = nullptr;
@@ -119,6 +139,8 @@ private:
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     int redrawCount_ = 0;
+    DesktopSettings desktop_;
+    bool shown_ = false;
     bool destroyed_ = false;
     bool quitBySignal_ = false;
 };

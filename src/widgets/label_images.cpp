@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "widgets/bitmap_image.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 
@@ -40,7 +41,7 @@ void LabelImage::paintEvent(QPaintEvent*)
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
                       const QWidget& owner, int characterSize, LabelMargins margins)
 {
-    LabelArea area{Rect{0, 0, owner.width(), owner.height()}, margins, std::nullopt};
+    LabelArea area{Rect{0, 0, owner.width(), owner.height()}, margins, std::nullopt, CurrentScript()};
     if (!textImage1.AutoSize()) area.FixedLeftSize = TextSize{textImage1.width(), textImage1.height()};
     ObjectLabels labels = FitObjectLabels(selection, characterSize, area);
     // The right image is sized to its picture in every window.

@@ -39,7 +39,8 @@ private:
 
 // Composes and fits the labels of `selection` for a click in `owner` (the
 // parent of both images, whose whole rectangle is the client area), places
-// them over its top corners and shows them in front. The size of a left image
+// them over its top corners and shows them in front. The right label is in
+// the current script. The size of a left image
 // without automatic sizing is the size the fit tests.
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
                       const QWidget& owner, int characterSize, LabelMargins margins);

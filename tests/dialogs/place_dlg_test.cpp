@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), d.OkButton);
         // A group of radio buttons is one stop, at its checked button.
         CheckLayout(&d, {"EscButton", "OkButton", "North", "East", "LatitudeDeg", "LongitudeDeg", "LatitudePerc",
-                         "LongitudePerc", "LatitudeSec", "LongitudeSec", "EscButton"});
+                         "LongitudePerc", "LatitudeSec", "LongitudeSec", "CityButton", "EscButton"});
     }
 };
 
