@@ -14,7 +14,7 @@ namespace kolvar {
 enum class HelpLineKind {
     Heading,    // a section title
     Paragraph,  // running text
-    Menu,       // Keys holds a menu command ("Megfigyelő: Hely"), written in the window's script
+    Command,    // Keys holds a menu command ("Megfigyelő: Hely") or mouse button, in the window's script
     Key,        // Keys holds keys or mouse buttons as printed, always in Latin letters
     Path,       // the settings file's path goes here
 };

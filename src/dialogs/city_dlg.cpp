@@ -17,6 +17,8 @@
 namespace kolvar {
 namespace {
 
+const QRect HeadingArea(20, 12, 380, 24);
+
 // "Debrecen (Hajdú-Bihar, Hungary)": towns of one name tell apart.
 QString CityLine(const CityRecord& city)
 {
@@ -37,9 +39,8 @@ TCityDlg::TCityDlg(QWidget* parent) : QDialog(parent)
     setFixedSize(420, 400);
 
     const InterfaceTexts& t = InterfaceCaptions;
-    Heading = DesignLabel(this, "Heading", RunicString(t.CityHeading.Runic), {20, 12, 380, 24}, true);
+    Heading = DesignLabel(this, "Heading", RunicString(t.CityHeading.Runic), HeadingArea, true);
     Heading->setFont(RunicFont(16));
-    FitLabel(Heading, {20, 12, 380, 24}, true);
     Search = DesignEdit(this, "Search", {20, 48, 300, 26}, ArialFont(16), QString());
     SearchLabel = DesignLabel(this, "SearchLabel", RunicString(t.CitySearch.Runic), 330, 54);
     Results = new QListWidget(this);
@@ -66,6 +67,8 @@ void TCityDlg::ShowScript()
     const InterfaceTexts& t = InterfaceCaptions;
     ShowCaptions({{Heading, t.CityHeading}, {SearchLabel, t.CitySearch}, {OkButton, PlaceDlgCaptions.OkButton},
                   {EscButton, PlaceDlgCaptions.EscButton}});
+    // Runes run from the right, Latin letters from the left.
+    FitLabel(Heading, HeadingArea, CurrentScript() == Script::Runic);
 }
 
 void TCityDlg::SearchChange()

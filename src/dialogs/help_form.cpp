@@ -190,9 +190,9 @@ void THelpForm1::ShowDetails()
         case HelpLineKind::Paragraph:
             grid->addWidget(DetailText(line.Hungarian, TextHeight, fullWidth), row++, 0, 1, 2);
             break;
-        case HelpLineKind::Menu:
+        case HelpLineKind::Command:
         case HelpLineKind::Key: {
-            QLabel* keys = DetailText(line.Keys, TextHeight, KeysWidth, line.Kind == HelpLineKind::Menu);
+            QLabel* keys = DetailText(line.Keys, TextHeight, KeysWidth, line.Kind == HelpLineKind::Command);
             keys->setMinimumWidth(KeysWidth);
             grid->addWidget(keys, row, keysColumn);
             grid->addWidget(DetailText(line.Hungarian, TextHeight, meaningWidth), row++, meaningColumn);

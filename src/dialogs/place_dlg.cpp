@@ -154,6 +154,7 @@ void TPlaceDlg::FillFromCity(const CityRecord& city)
     CityZone->setChecked(true);
     CityZone->show();
     CityZoneText->show();
+    OkButton->setFocus();  // Enter now accepts the town
 }
 
 void TPlaceDlg::ForgetCity()
