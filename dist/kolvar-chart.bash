@@ -14,6 +14,7 @@ _kolvar_chart()
     fi
     local subcommands="ephemeris render runic identify closeup find"
     local sky="--jd --lat --lon --size"
+    local view="--show --label-mag --night --daylight"
 
     if ((COMP_CWORD == 1)); then
         COMPREPLY=($(compgen -W "$subcommands --help" -- "$cur"))
@@ -23,10 +24,10 @@ _kolvar_chart()
     local options
     case ${COMP_WORDS[1]} in
         ephemeris) options="--jd" ;;
-        render) options="$sky --out --objects --bench" ;;
+        render) options="$sky $view --out --objects --bench" ;;
         runic) options="--out" ;;
-        identify) options="--x --y $sky --font-size --labels" ;;
-        closeup) options="--az --alt $sky --chart-size --out --objects --bench" ;;
+        identify) options="--x --y $sky $view --font-size --labels" ;;
+        closeup) options="--az --alt $sky $view --chart-size --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
         *) return ;;
     esac
@@ -50,7 +51,14 @@ _kolvar_chart()
         --size | --chart-size)
             COMPREPLY=($(compgen -W "800x600 1024x768 1280x1024 1920x1080" -- "$cur"))
             return ;;
-        --jd | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size)
+        --show)
+            # The layers of a comma-separated list: complete the word after the last comma.
+            local done="" word=$cur
+            [[ $cur == *,* ]] && done=${cur%,*}, word=${cur##*,}
+            COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions selection:" -- "$word"))
+            compopt -o nospace 2>/dev/null
+            return ;;
+        --jd | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag)
             return ;;
     esac
 

@@ -2,11 +2,11 @@
 
 #include "appcore/ini_file.h"
 #include "appcore/number_text.h"
+#include "appcore/view_settings.h"
 
 namespace kolvar {
 namespace {
 
-constexpr const char* ViewSection = "VIEW";
 constexpr const char* WindowSection = "WINDOW";
 constexpr const char* CitySection = "CITY";
 
@@ -48,7 +48,9 @@ DesktopSettings ReadDesktopSettings(const IniFile& ini)
 
 void WriteDesktopSettings(IniFile& ini, const DesktopSettings& settings)
 {
-    ini.Write(ViewSection, "Script", settings.Letters == Script::Latin ? "latin" : "runic");
+    // A file that never saw the choice keeps no Script key for the runes.
+    if (settings.Letters == Script::Latin || ini.Read(ViewSection, "Script"))
+        ini.Write(ViewSection, "Script", settings.Letters == Script::Latin ? "latin" : "runic");
     WritePlacement(ini, "", settings.Main);
     WritePlacement(ini, "CloseUp", settings.CloseUp);
     // The key stays once written, emptied when the place is typed again.

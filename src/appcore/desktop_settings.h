@@ -21,7 +21,8 @@ struct WindowPlacement {
 
 // What the desktop program keeps between runs beside the five observer
 // values, each in a section of its own:
-//   [VIEW]   Script=runic or latin (runic when missing or unknown)
+//   [VIEW]   Script=runic or latin (runic when missing or unknown; not
+//            written for the runes until the file has the key)
 //   [WINDOW] Left, Top, Width, Height of the main window and CloseUpLeft,
 //            CloseUpTop, CloseUpWidth, CloseUpHeight of the close-up
 //   [CITY]   Name, the town chosen for the place (UTF-8; empty or missing

@@ -46,10 +46,10 @@ IniValues LoadIniFile(const std::filesystem::path& path,
                       const std::function<void(const IniFile&)>& readMore = {});
 
 // Writes the five keys with the locale's separator, and whatever `writeMore`
-// adds, and keeps everything else in the file, through the file writer (file_writer.h, SettingsPolicy): the
-// file is replaced completely or left as it was, a symbolic link is kept and
-// its target replaced, a FIFO or device is neither read nor written. Throws
-// SettingsWriteError.
+// adds, and keeps everything else in the file, through the file writer
+// (file_writer.h, SettingsPolicy): the file is replaced completely or left as
+// it was, a symbolic link is kept and its target replaced, a FIFO or device is
+// neither read nor written. Throws SettingsWriteError.
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
                  const std::function<void(IniFile&)>& writeMore = {});
 

@@ -82,6 +82,8 @@ public:
 
     // Text cell filled with the brush colour, glyphs in the font colour.
     void TextOut(int x, int y, std::string_view bytes);
+    // The glyphs alone, blended over what lies beneath (an overlay's text).
+    void TextOutTransparent(int x, int y, std::string_view bytes);
     TextSize TextExtent(std::string_view bytes);
     TextMetrics GetTextMetrics();
 
@@ -98,6 +100,7 @@ private:
     int penX_ = 0, penY_ = 0;
 
     Rect EffectiveClip();
+    void DrawText(int x, int y, std::string_view bytes, bool fillCell);
 };
 
 }  // namespace kolvar

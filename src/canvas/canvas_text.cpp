@@ -58,7 +58,11 @@ TextSize Canvas::TextExtent(std::string_view bytes) {
     return {font->TextWidth(bytes), font->Metrics().Ascent + font->Metrics().Descent};
 }
 
-void Canvas::TextOut(int x, int y, std::string_view bytes) {
+void Canvas::TextOut(int x, int y, std::string_view bytes) { DrawText(x, y, bytes, true); }
+
+void Canvas::TextOutTransparent(int x, int y, std::string_view bytes) { DrawText(x, y, bytes, false); }
+
+void Canvas::DrawText(int x, int y, std::string_view bytes, bool fillCell) {
     SizedFont* font = FontOf(fontFace_, fontSize_);
     if (!font) return;
     const Rect clip = EffectiveClip();
@@ -66,7 +70,7 @@ void Canvas::TextOut(int x, int y, std::string_view bytes) {
     const std::int64_t width = font->TextWidth(bytes);
     const std::int64_t rowLo = std::max<std::int64_t>(y, clip.Top);
     const std::int64_t rowHi = std::min<std::int64_t>(std::int64_t(y) + m.Ascent + m.Descent, clip.Bottom);
-    for (std::int64_t row = rowLo; row < rowHi; ++row)
+    for (std::int64_t row = rowLo; fillCell && row < rowHi; ++row)
         FillRunClipped(bitmap_, clip, row, x, std::int64_t(x) + width - 1, brushColour_);
     std::int64_t penX = x;
     const std::int64_t baseline = std::int64_t(y) + m.Ascent;

@@ -103,6 +103,14 @@ void DrawMarkerAt(Canvas& canvas, const SkyProjection& projection, double azimut
     DrawMarker(canvas, TruncToInt(p.X), TruncToInt(p.Y), kind, index);
 }
 
+int MagnitudeClassOf(const SkyObjectEntry& entry) {
+    if (entry.Kind == KindStar && entry.Index >= 0 && entry.Index < StarCount)
+        return StarCatalogue[static_cast<std::size_t>(entry.Index)].MagnitudeClass;
+    if (entry.Kind == KindDeepSky && entry.Index >= 0 && entry.Index < DeepSkyCount)
+        return DeepSkyCatalogue[static_cast<std::size_t>(entry.Index)].MagnitudeClass;
+    return -128;
+}
+
 void MarkObject(Canvas& canvas, const SkyProjection& projection, const SkyObjectEntry& entry) {
     if (entry.Visible) DrawMarkerAt(canvas, projection, entry.Azimuth, entry.Altitude, entry.Kind, entry.Index);
 }

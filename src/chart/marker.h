@@ -27,4 +27,14 @@ void DrawMarkerAt(Canvas& canvas, const SkyProjection& projection, double azimut
 // above the horizon (Visible).
 void MarkObject(Canvas& canvas, const SkyProjection& projection, const SkyObjectEntry& entry);
 
+// The magnitude class of a star or deep-sky object; the Sun, the Moon and the
+// planets count as brighter than anything.
+int MagnitudeClassOf(const SkyObjectEntry& entry);
+
+// Whether a placed object is marked under a limit: the Sun, the Moon and the
+// planets always, stars and deep-sky objects up to that magnitude class.
+inline bool MarkedUnder(const SkyObjectEntry& entry, int faintestClass) {
+    return MagnitudeClassOf(entry) <= faintestClass;
+}
+
 }  // namespace kolvar

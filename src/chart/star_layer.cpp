@@ -23,12 +23,14 @@ void PlaceDeepSkyObject(const ChartContext& ctx, int object) {
 
 void DrawStar(Canvas& canvas, const ChartContext& ctx, int star) {
     PlaceStar(ctx, star);
-    MarkObject(canvas, ctx.Projection, ctx.Objects[FirstStarSlot + star]);
+    const SkyObjectEntry& e = ctx.Objects[FirstStarSlot + star];
+    if (MarkedUnder(e, ctx.FaintestMarkerClass)) MarkObject(canvas, ctx.Projection, e);
 }
 
 void DrawDeepSkyObject(Canvas& canvas, const ChartContext& ctx, int object) {
     PlaceDeepSkyObject(ctx, object);
-    MarkObject(canvas, ctx.Projection, ctx.Objects[FirstDeepSkySlot + object]);
+    const SkyObjectEntry& e = ctx.Objects[FirstDeepSkySlot + object];
+    if (MarkedUnder(e, ctx.FaintestMarkerClass)) MarkObject(canvas, ctx.Projection, e);
 }
 
 }  // namespace kolvar

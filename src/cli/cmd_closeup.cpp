@@ -12,6 +12,8 @@
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "closeup/draw_close_up.h"
+#include "chart/view_layers.h"
+#include "cli/view_request.h"
 
 namespace kolvar::cli {
 
@@ -30,6 +32,10 @@ constexpr OptionSpec CloseUpOptions[] = {
      "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name "
      "(close-up pixels)"},
     {"--bench", "N", "draw the close-up N times, write nothing, print closeup_ms (min, median, max)"},
+    ShowOption,
+    LabelMagOption,
+    NightOption,
+    DaylightOption,
 };
 
 constexpr CommandSpec CloseUpCommand{
@@ -66,21 +72,27 @@ SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUp
     const Size size = r.Common.Sky.ChartSize;
     picture.Resize(size.Width, size.Height);
     Canvas canvas(picture);
-    return DrawCloseUp(canvas, size.Width, size.Height, r.View, sky);
+    const SkyProjection window = DrawCloseUp(canvas, size.Width, size.Height, r.View, sky);
+    const ViewOptions& view = r.Common.View;
+    if (view.AddsAnything()) DrawViewLayers(picture, window, ViewSky{sky.Chart, sky.JulianDay, sky.Objects}, view);
+    if (view.Night) MapToNightPalette(picture);
+    return window;
 }
 
 int CloseUp(const ParsedOptions& options) {
     CloseUpRequest r = ParseCloseUp(options);
+    if (!RegisterViewFonts(r.Common.View)) return ExitFailure;
 
     ObserverState& observer = r.Common.Sky.Observer;
     Bitmap chart;
     ChartFrame chartFrame;
     SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(observer, chart, r.ChartSize.Width, r.ChartSize.Height, chartFrame, objects, moon);
+    RedrawChart(observer, chart, r.ChartSize.Width, r.ChartSize.Height, chartFrame, objects, moon, r.Common.View);
     // As the window does, the Milky Way lists are turned once for every drawing.
     const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
-    const CloseUpSky sky{chartFrame, observer.JulianDay, objects, moon.Picture, band};
+    const CloseUpSky sky{chartFrame, observer.JulianDay, objects, moon.Picture, band,
+                         FaintestMarkerClassFor(r.Common.View, objects[SunSlot].Altitude)};
 
     Bitmap picture;
     if (r.Common.Bench > 0) {

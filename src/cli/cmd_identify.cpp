@@ -17,6 +17,8 @@
 #include "cli/subcommands.h"
 #include "identify/hit_test.h"
 #include "identify/label_fit.h"
+#include "chart/sky_phase.h"
+#include "cli/view_request.h"
 
 namespace kolvar::cli {
 
@@ -30,7 +32,13 @@ constexpr OptionSpec IdentifyOptions[] = {
     LonOption,
     SizeOption,
     {"--font-size", "N", "character size of the labels in points, 1..1000 (default 12)"},
-    {"--labels", "PREFIX", "also write the labels as PREFIX-left.png and PREFIX-right.png"},
+    {"--labels", "PREFIX",
+     "also write the labels as PREFIX-left.png and PREFIX-right.png (and, with any view option, the chart with the "
+     "object ringed as PREFIX-chart.png)"},
+    ShowOption,
+    LabelMagOption,
+    NightOption,
+    DaylightOption,
 };
 
 constexpr CommandSpec IdentifyCommand{
@@ -49,6 +57,8 @@ struct IdentifyRequest {
     int Y = 0;
     int FontSize = DefaultFontSize;
     std::string Labels;  // empty: no files
+    ViewOptions View;
+    bool WithChart = false;  // a view option was given: --labels writes the chart too
 };
 
 int PixelOption(const ParsedOptions& options, std::string_view name, int side) {
@@ -67,8 +77,10 @@ IdentifyRequest ParseRequest(const ParsedOptions& options) {
     if (auto labels = options.Value("--labels")) {
         if (labels->empty()) throw UsageError("--labels: empty file name prefix");
         r.Labels = std::string(*labels);
-        for (const char* side : {"-left.png", "-right.png"}) CheckOutputName("--labels", r.Labels + side);
+        for (const char* side : {"-left.png", "-right.png", "-chart.png"}) CheckOutputName("--labels", r.Labels + side);
     }
+    r.View = ParseViewOptions(options);
+    r.WithChart = ViewOptionsGiven(options) && !r.Labels.empty();
     return r;
 }
 
@@ -107,16 +119,29 @@ int Identify(const ParsedOptions& options) {
     const int slot = NearestVisibleSlot(objects, SkyProjection::Stereographic(frame), r.X, r.Y);
     const SkyObjectEntry& selection = objects[static_cast<std::size_t>(slot)];
     const LabelArea area{Rect{0, 0, width, height}, LabelMarginsOf(width, height), std::nullopt};
-    const ObjectLabels labels = FitObjectLabels(selection, r.FontSize, area);
+    ObjectLabels labels = FitObjectLabels(selection, r.FontSize, area);
 
     if (!r.Labels.empty()) {
-        std::vector<unsigned char> leftPng, rightPng;
-        std::string failure;
-        if (EncodePng(labels.Left, leftPng, failure) && EncodePng(labels.Right, rightPng, failure)) {
-            const Output pictures[] = {{r.Labels + "-left.png", PngBytes(leftPng)},
-                                       {r.Labels + "-right.png", PngBytes(rightPng)}};
-            failure = WriteOutputs(pictures);
+        std::vector<Bitmap*> bitmaps{&labels.Left, &labels.Right};
+        std::vector<std::string> names{r.Labels + "-left.png", r.Labels + "-right.png"};
+        if (r.WithChart) {
+            // The chart as the window shows it after the click: the named object ringed.
+            ViewOptions view = r.View;
+            if (view.SelectedSlot < 0) view.SelectedSlot = slot;
+            SkyObjectTable ringed;
+            RedrawChart(r.Sky.Observer, chart, width, height, frame, ringed, moon, view);
+            LayMoonPicture(chart, moon);
+            bitmaps.push_back(&chart);
+            names.push_back(r.Labels + "-chart.png");
         }
+        std::vector<Output> pictures;
+        std::vector<std::vector<unsigned char>> pngs(bitmaps.size());
+        std::string failure;
+        for (std::size_t i = 0; i < bitmaps.size() && failure.empty(); ++i) {
+            if (r.View.Night) MapToNightPalette(*bitmaps[i]);
+            if (EncodePng(*bitmaps[i], pngs[i], failure)) pictures.push_back({names[i], PngBytes(pngs[i])});
+        }
+        if (failure.empty()) failure = WriteOutputs(pictures);
         if (!failure.empty()) {
             std::fprintf(stderr, "%s identify: %s\n", ProgramName.data(), failure.c_str());
             return ExitFailure;

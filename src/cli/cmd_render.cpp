@@ -13,6 +13,7 @@
 #include "chart/draw_sky.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
+#include "chart/sky_phase.h"
 #include "astro/time_scales.h"
 #include "cli/cli_options.h"
 #include "cli/object_name_columns.h"
@@ -20,6 +21,7 @@
 #include "cli/render_request.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
+#include "cli/view_request.h"
 
 namespace kolvar::cli {
 
@@ -33,6 +35,10 @@ constexpr OptionSpec RenderOptions[] = {
     {"--out", "FILE.png", "PNG file to write (default kolvar-sky.png; - for standard output)"},
     {"--objects", "FILE.tsv", "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name"},
     {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
+    ShowOption,
+    LabelMagOption,
+    NightOption,
+    DaylightOption,
 };
 
 constexpr CommandSpec RenderCommand{
@@ -67,6 +73,7 @@ RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaul
     RenderRequest r;
     r.Out = std::string(defaultOut);
     r.Sky = ParseSkyOptions(options);
+    r.View = ParseViewOptions(options);
     if (auto out = options.Value("--out")) r.Out = std::string(*out);
     CheckOutputName("--out", r.Out);
     if (auto objects = options.Value("--objects")) {
@@ -134,7 +141,8 @@ int Bench(RenderRequest& r) {
         astro.push_back(MillisecondsSince(start));
 
         start = std::chrono::steady_clock::now();
-        RedrawChart(observer, chart, size.Width, size.Height, frame, objects, moon);
+        RedrawChart(observer, chart, size.Width, size.Height, frame, objects, moon, r.View);
+        if (r.View.Night) MapToNightPalette(chart);
         redraw.push_back(MillisecondsSince(start));
     }
     PrintTimes("astro_ms", astro);
@@ -144,14 +152,16 @@ int Bench(RenderRequest& r) {
 
 int Render(const ParsedOptions& options) {
     RenderRequest r = ParseRequest(options);
+    if (!RegisterViewFonts(r.View)) return ExitFailure;
     if (r.Bench > 0) return Bench(r);
 
     Bitmap chart;
     ChartFrame frame;
     SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon);
+    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon, r.View);
     LayMoonPicture(chart, moon);
+    if (r.View.Night) MapToNightPalette(chart);
 
     return WriteChartFiles("render", r, chart, objects, SkyProjection::Stereographic(frame));
 }

@@ -12,6 +12,7 @@
 #include "canvas/bitmap.h"
 #include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
+#include "chart/view_options.h"
 #include "cli/cli_options.h"
 #include "cli/sky_options.h"
 
@@ -22,9 +23,11 @@ struct RenderRequest {
     std::string Out = "kolvar-sky.png";
     std::string Objects;  // empty: none
     long long Bench = 0;  // 0: render once
+    ViewOptions View;     // --show, --label-mag, --night, --daylight
 };
 
-// The sky options (ParseSkyOptions), --out, --objects and --bench;
+// The sky options (ParseSkyOptions), --out, --objects, --bench and the view
+// options (ParseViewOptions);
 // `defaultOut` is the picture's name without --out.
 RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut = "kolvar-sky.png");
 

@@ -3,6 +3,7 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/sky_object_table.h"
+#include "chart/sky_phase.h"
 #include "chart/sky_projection.h"
 #include "closeup/sky_directions.h"
 
@@ -16,6 +17,7 @@ struct CloseUpSky {
     const SkyObjectTable& Objects;  // every object as it placed it
     const Bitmap& MoonPicture;      // the 105 x 105 Moon phase picture
     const MilkyWayDirections& MilkyWay;  // its Milky Way lists, turned once for all drawings
+    int FaintestMarkerClass = AllMarkers;  // fainter stars and deep-sky objects are not marked (daylight)
 };
 
 }  // namespace kolvar

@@ -54,7 +54,10 @@ SkyProjection DrawCloseUp(Canvas& canvas, int width, int height, const Horizonta
 
     DrawMilkyWayCloseUp(canvas, sky, window);
     // Stars, then deep-sky objects.
-    for (int slot = FirstStarSlot; slot < SkyObjectCount; ++slot) MarkObject(canvas, window, sky.Objects[slot]);
+    for (int slot = FirstStarSlot; slot < SkyObjectCount; ++slot) {
+        const SkyObjectEntry& e = sky.Objects[slot];
+        if (MarkedUnder(e, sky.FaintestMarkerClass)) MarkObject(canvas, window, e);
+    }
     MarkPlanets(canvas, sky, window, true);
     DrawCloseUpSun(canvas, sky, window);
     MarkPlanets(canvas, sky, window, false);

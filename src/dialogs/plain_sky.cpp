@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 
 #include "canvas/canvas.h"
+#include "chart/view_layers.h"
 #include "closeup/draw_close_up.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/label_images.h"
@@ -105,9 +106,15 @@ void TPlainSky::FormResize()
     Canvas canvas(picture_);
     // A drawing before the first opening turns the lists of the redraw at hand.
     if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    static const ViewOptions plain;
+    const ViewOptions& view = main_.View != nullptr ? *main_.View : plain;
     const CloseUpSky sky{main_.Geometry, main_.Observer.JulianDay, main_.Objects,
-                         moonPicture_ ? *moonPicture_ : noMoonPicture, *milkyWay_};
+                         moonPicture_ ? *moonPicture_ : noMoonPicture, *milkyWay_,
+                         FaintestMarkerClassFor(view, main_.Objects[SunSlot].Altitude)};
     projection_ = DrawCloseUp(canvas, w, h, closeUpView_, sky);
+    if (view.AddsAnything())
+        DrawViewLayers(picture_, projection_, ViewSky{main_.Geometry, main_.Observer.JulianDay, main_.Objects}, view);
+    if (view.Night) MapToNightPalette(picture_);
     ++redrawCount_;
     image1_->ShowPicture(picture_);
     image1_->raise();
@@ -130,10 +137,16 @@ void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int)
 
 void TPlainSky::NameObjectAt(int x, int y)
 {
-    const SkyObjectEntry selection = HitTest(main_.Objects, projection_, x, y);
+    const int slot = NearestVisibleSlot(main_.Objects, projection_, x, y);
+    // The kept selection rings the object here and on the main chart.
+    if (main_.Select && (main_.View == nullptr || main_.View->SelectedSlot != slot)) {
+        main_.Select(slot);
+        FormResize();
+    }
     // The margins are the main chart's, also in this window.
-    ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, characterSize_,
-                     LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight));
+    ShowObjectLabels(main_.Objects[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_, *image1_,
+                     characterSize_, LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight),
+                     main_.View != nullptr && main_.View->Night);
 }
 
 void TPlainSky::HideObjectNames(Qt::MouseButton button)

@@ -12,6 +12,7 @@
 #include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
 #include "appcore/desktop_settings.h"
+#include "chart/view_options.h"
 #include "closeup/sky_directions.h"
 
 namespace kolvar {
@@ -46,6 +47,10 @@ struct MainChart {
     const ObserverState& Observer;
     const ChartFrame& Geometry;
     const SkyObjectTable& Objects;
+    // The main window's layers and views, and how a click here keeps its
+    // selection there; none, the plain close-up.
+    const ViewOptions* View = nullptr;
+    std::function<void(int slot)> Select;
 };
 
 // The close-up sky window, created hidden at start-up and shown modally by a

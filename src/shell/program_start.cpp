@@ -18,6 +18,7 @@
 #include "appcore/runic_font_file.h"
 #include "appcore/settings_file.h"
 #include "shell/signal_quit.h"
+#include "shell/view_controls.h"
 
 namespace kolvar {
 namespace {
@@ -55,7 +56,10 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     Note(trace, "TTimeDlg");
     w.PlaceDlg = std::make_unique<TPlaceDlg>(w.StarsForm.get());
     Note(trace, "TPlaceDlg");
-    w.PlainSky = std::make_unique<TPlainSky>(MainChart{Observer, Chart, SkyObjects}, w.StarsForm.get());
+    w.PlainSky = std::make_unique<TPlainSky>(
+        MainChart{Observer, Chart, SkyObjects, &w.StarsForm->View()->Options(),
+                  [view = w.StarsForm->View()](int slot) { view->Select(slot); }},
+        w.StarsForm.get());
     Note(trace, "TPlainSky");
     w.HelpForm1 = std::make_unique<THelpForm1>(w.StarsForm.get());
     Note(trace, "THelpForm1");

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <cstdio>
@@ -28,6 +29,9 @@
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 #include "widgets/window_placement.h"
+#include "appcore/view_settings.h"
+#include "chart/sky_phase.h"
+#include "shell/view_controls.h"
 
 namespace kolvar {
 
@@ -63,6 +67,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     setWindowTitle(PlainString(WindowTitles.Main));
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
+    viewControls_ = new ViewControls(this, [this] { FormResize(); });
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -163,11 +168,13 @@ void TStarsForm::BuildMenu()
     int help1 = add("Help1", QStringLiteral("Seg\u00E9ly"));
     int information1 = add("Information1", QStringLiteral("T\u00E1j\u00E9koztat\u00F3"));
     int charSize1 = add("CharSize1", QStringLiteral("Bet\u00FCm\u00E9ret"));
+    int view1 = add("View1", QStringLiteral("N\u00E9zet"));
     int observer1 = add("Observer1", QStringLiteral("Megfigyel\u00F6"));
     mainMenu1_->Item(help1).Command = [this] { Help1Click(); };
     mainMenu1_->Item(information1).Command = [this] { Information1Click(); };
     mainMenu1_->Item(charSize1).DropDown = charSize1Menu_;
     mainMenu1_->Item(charSize1).OnOpen = [this] { CharSize1Click(); };
+    mainMenu1_->Item(view1).DropDown = viewControls_->Menu();
     mainMenu1_->Item(observer1).DropDown = observer1Menu_;
     mainMenu1_->Item(observer1).OnOpen = [this] { Observer1Click(); };
 }
@@ -176,7 +183,15 @@ QAction* TStarsForm::Action(const QString& name) const
 {
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_, latinLetters1_})
         if (a->objectName() == name) return a;
-    return nullptr;
+    return viewControls_->Action(name);
+}
+
+void TStarsForm::SetUpMenus()
+{
+    SetUpRunicMenu(*mainMenu1_, *this);
+    viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))),
+                             mainMenu1_->CaptionFont());
+    mainMenu1_->Redraw();
 }
 
 void TStarsForm::FormCreate()
@@ -186,8 +201,11 @@ void TStarsForm::FormCreate()
     // summer time: the settings are not read yet.
     Observer = StartingObserverState();
 
-    IniValues values = LoadIniFile(options_.SettingsFile,
-                                   [this](const IniFile& ini) { desktop_ = ReadDesktopSettings(ini); });
+    ViewOptions view;
+    IniValues values = LoadIniFile(options_.SettingsFile, [this, &view](const IniFile& ini) {
+        view = ReadViewSettings(ini);
+        desktop_ = ReadDesktopSettings(ini);
+    });
     Observer.Zone = values.Zone;
     Observer.Longitude = values.Longitude;
     Observer.Latitude = values.Latitude;
@@ -195,14 +213,15 @@ void TStarsForm::FormCreate()
     Observer.PlaceName = StoredPlaceName(desktop_.CityName, Observer.Latitude, Observer.Longitude);
     // values.SummerTime is deliberately not applied: every run starts without summer time.
     SetCurrentScript(desktop_.Letters);
+    viewControls_->Apply(view);
 
-    SetUpRunicMenu(*mainMenu1_, *this);
+    SetUpMenus();
     update();
 }
 
 void TStarsForm::FormActivate()
 {
-    SetUpRunicMenu(*mainMenu1_, *this);
+    SetUpMenus();
 }
 
 void TStarsForm::changeEvent(QEvent* event)
@@ -214,12 +233,26 @@ void TStarsForm::changeEvent(QEvent* event)
 void TStarsForm::FormResize()
 {
     if (Observer.ClosingFlag) return;
-    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects, moonResult_))
+    const ViewOptions& view = viewControls_->Options();
+    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects, moonResult_,
+                     view))
         return;
     ++redrawCount_;
+    // The close-up copies the Moon from moonResult_, so the night view turns a copy.
+    shownMoonPicture_ = moonResult_.Picture;
+    if (view.Night) {
+        MapToNightPalette(chartBitmap_);
+        MapToNightPalette(shownMoonPicture_);
+    }
     image1_->ShowChart(chartBitmap_);
-    image1_->ShowMoonPicture(moonResult_.Picture,
+    image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
+}
+
+void TStarsForm::keyPressEvent(QKeyEvent* event)
+{
+    if (viewControls_->HandleKey(*event)) return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void TStarsForm::FormDestroy()
@@ -229,11 +262,15 @@ void TStarsForm::FormDestroy()
     Observer.ClosingFlag = true;
     IniValues values{Observer.Zone, Observer.SummerTime ? 1 : 0, Observer.Longitude, Observer.Latitude,
                      Observer.FontSize};
+    const ViewOptions view = viewControls_->Settings();
     desktop_.Letters = CurrentScript();
     if (shown_) desktop_.Main = CurrentPlacement();
     desktop_.CityName = Cp1250ToUtf8(Observer.PlaceName);
     try {
-        SaveIniFile(options_.SettingsFile, values, [this](IniFile& ini) { WriteDesktopSettings(ini, desktop_); });
+        SaveIniFile(options_.SettingsFile, values, [this, &view](IniFile& ini) {
+            WriteViewSettings(ini, view);
+            WriteDesktopSettings(ini, desktop_);
+        });
     } catch (const SettingsWriteError& e) {
         ReportSaveError(QStringLiteral("Kolvar could not save its settings.\n\nFile: %1\nReason: %2")
                             .arg(QString::fromStdString(e.Path().string()), QString::fromStdString(e.Reason())));
@@ -305,7 +342,7 @@ void TStarsForm::Shrivell1Click()
 void TStarsForm::LatinLetters1Click(bool latin)
 {
     SetCurrentScript(latin ? Script::Latin : Script::Runic);
-    SetUpRunicMenu(*mainMenu1_, *this);
+    SetUpMenus();
     if (dialogs_.ShowScript) dialogs_.ShowScript();
 }
 
@@ -316,9 +353,13 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
         if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;
     }
-    const SkyObjectEntry selection = HitTest(SkyObjects, chart, x, y);
-    ShowObjectLabels(selection, *textImage1_, *textImage2_, *image1_, Observer.FontSize,
-                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight));
+    const int slot = NearestVisibleSlot(SkyObjects, chart, x, y);
+    // The ring stays on the named object; the redraw comes before the labels,
+    // which lie over the chart.
+    viewControls_->Select(slot);
+    ShowObjectLabels(SkyObjects[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_, *image1_,
+                     Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                     viewControls_->Options().Night);
 }
 
 void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int)

@@ -20,6 +20,7 @@ namespace kolvar {
 class ChartView;
 class LabelImage;
 class RunicMenuBar;
+class ViewControls;
 
 // The desktop program's sky state, one for the whole process: the observer,
 // the geometry of the main chart's last redraw and the objects it placed. The
@@ -91,6 +92,9 @@ public:
     // signal may come when nobody can answer a message box).
     void QuitOnSignal(int signalNumber);
 
+    // The Nézet menu, the view keys and the kept selection.
+    ViewControls* View() const { return viewControls_; }
+
     ChartView* Image1() const { return image1_; }
     RunicMenuBar* MainMenu1() const { return mainMenu1_; }
     QMenu* Observer1Menu() const { return observer1Menu_; }
@@ -114,9 +118,11 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildMenu();
+    void SetUpMenus();
     void PlaceWindow();
     WindowPlacement CurrentPlacement() const;
     void ReportSaveError(const QString& text);
@@ -136,8 +142,10 @@ private:
     LabelImage* textImage1_ = nullptr;
     LabelImage* textImage2_ = nullptr;
     CloseUpOpener openCloseUp_;
+    ViewControls* viewControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
+    Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds
     int redrawCount_ = 0;
     DesktopSettings desktop_;
     bool shown_ = false;

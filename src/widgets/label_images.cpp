@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "chart/sky_phase.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/script_text.h"
 
@@ -39,11 +40,15 @@ void LabelImage::paintEvent(QPaintEvent*)
 }
 
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
-                      const QWidget& owner, int characterSize, LabelMargins margins)
+                      const QWidget& owner, int characterSize, LabelMargins margins, bool night)
 {
     LabelArea area{Rect{0, 0, owner.width(), owner.height()}, margins, std::nullopt, CurrentScript()};
     if (!textImage1.AutoSize()) area.FixedLeftSize = TextSize{textImage1.width(), textImage1.height()};
     ObjectLabels labels = FitObjectLabels(selection, characterSize, area);
+    if (night) {
+        MapToNightPalette(labels.Left);
+        MapToNightPalette(labels.Right);
+    }
     // The right image is sized to its picture in every window.
     textImage2.resize(labels.Right.Width(), labels.Right.Height());
     textImage1.SetPicture(std::move(labels.Left), labels.LeftX, labels.LeftY);

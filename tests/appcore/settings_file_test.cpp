@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "appcore/ini_file.h"
+#include "appcore/view_settings.h"
 
 namespace kolvar {
 namespace {
@@ -327,6 +328,37 @@ TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritab
         ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
     else
         ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// [VIEW]: unreadable values keep their defaults, the limit is held to the
+// menu's range, and a read choice is written back as read.
+TEST(ViewSettings, ReadsWhatItCanAndWritesItBack)
+{
+    struct Case {
+        const char* Text;
+        bool Figures, Night;
+        double Magnitude;
+    };
+    const Case cases[] = {
+        {"", false, false, 2.0},
+        {"[VIEW]\nFigures=1\nNight=yes\nLabelMagnitude=4.5\n", true, false, 4.5},
+        {"[VIEW]\nFigures=0\nNight=1\nLabelMagnitude=99\n", false, true, LargestLabelMagnitude},
+        {"[VIEW]\nLabelMagnitude=-3\n", false, false, SmallestLabelMagnitude},
+    };
+    for (const Case& c : cases) {
+        const IniFile ini = IniFile::Parse(c.Text);
+        const ViewOptions view = ReadViewSettings(ini);
+        EXPECT_EQ(view.Figures, c.Figures) << c.Text;
+        EXPECT_EQ(view.Night, c.Night) << c.Text;
+        EXPECT_EQ(view.LabelMagnitude, c.Magnitude) << c.Text;
+        IniFile written = IniFile::Parse(c.Text);
+        WriteViewSettings(written, view);
+        const ViewOptions again = ReadViewSettings(written);
+        EXPECT_EQ(again.Figures, view.Figures);
+        EXPECT_EQ(again.LabelMagnitude, view.LabelMagnitude);
+        // A file that never saw a choice stays without [VIEW].
+        EXPECT_EQ(written.Text().find("[VIEW]") == std::string::npos, std::string(c.Text).empty()) << c.Text;
+    }
 }
 
 }  // namespace

@@ -187,12 +187,13 @@ private slots:
         QCOMPARE(rect("N1").left(), 0);
         QCOMPARE(rect("Help1").left(), rect("N1").right() + 1);
         QCOMPARE(rect("Information1").right() + 1, rect("CharSize1").left());
-        QCOMPARE(rect("CharSize1").right() + 1, rect("Observer1").left());
+        QCOMPARE(rect("CharSize1").right() + 1, rect("View1").left());
+        QCOMPARE(rect("View1").right() + 1, rect("Observer1").left());
         QCOMPARE(rect("Observer1").right() + 1, bar->width());
         QVERIFY(rect("Help1").right() < rect("Information1").left());
 
         // Every item but N1 carries its runic caption; Help1 alone is not right-justified.
-        for (const char* name : {"Help1", "Information1", "CharSize1", "Observer1"}) {
+        for (const char* name : {"Help1", "Information1", "CharSize1", "View1", "Observer1"}) {
             const MenuBarItem& item = bar->Item(bar->IndexOf(QString::fromLatin1(name)));
             QVERIFY2(!item.RunicCaption.empty(), name);
             QCOMPARE(item.RightJustify, std::string_view(name) != "Help1");
@@ -200,6 +201,8 @@ private slots:
         QVERIFY(bar->Item(bar->IndexOf(QStringLiteral("N1"))).RunicCaption.empty());
         QCOMPARE(bar->Item(bar->IndexOf(QStringLiteral("Observer1"))).RunicCaption,
                  std::string_view(" `\xF6le\xF0ifgem "));
+        // "nézet" through the transliteration, reversed.
+        QCOMPARE(bar->Item(bar->IndexOf(QStringLiteral("View1"))).RunicCaption, std::string_view(" tez\xE9n "));
         QCOMPARE(form.Action(QStringLiteral("Exit1"))->text(), QString::fromLatin1(" tar`ajik "));
         QCOMPARE(form.Observer1Menu()->font().family(), QStringLiteral("Runex23x"));
 

@@ -1,0 +1,52 @@
+#include "appcore/view_settings.h"
+
+#include <algorithm>
+#include <string>
+
+#include "appcore/ini_file.h"
+#include "appcore/number_text.h"
+
+namespace kolvar {
+
+namespace {
+
+struct FlagKey {
+    const char* Key;
+    bool ViewOptions::*Flag;
+};
+constexpr FlagKey FlagKeys[] = {
+    {"Figures", &ViewOptions::Figures},   {"Names", &ViewOptions::Names},
+    {"RunicNames", &ViewOptions::RunicNames}, {"Labels", &ViewOptions::Labels},
+    {"Directions", &ViewOptions::Directions}, {"Night", &ViewOptions::Night},
+    {"Daylight", &ViewOptions::Daylight},
+};
+constexpr const char* MagnitudeKey = "LabelMagnitude";
+
+bool SameChoices(const ViewOptions& a, const ViewOptions& b) {
+    return std::all_of(std::begin(FlagKeys), std::end(FlagKeys), [&](const FlagKey& k) { return a.*k.Flag == b.*k.Flag; }) &&
+           a.LabelMagnitude == b.LabelMagnitude;
+}
+
+}  // namespace
+
+ViewOptions ReadViewSettings(const IniFile& ini) {
+    ViewOptions view;
+    for (const FlagKey& k : FlagKeys)
+        if (auto text = ini.Read(ViewSection, k.Key))
+            if (auto value = ParseIniInteger(*text)) view.*k.Flag = *value != 0;
+    if (auto text = ini.Read(ViewSection, MagnitudeKey))
+        if (auto value = ParseIniDouble(*text, LocaleDecimalSeparator()))
+            view.LabelMagnitude = std::clamp(*value, SmallestLabelMagnitude, LargestLabelMagnitude);
+    return view;
+}
+
+void WriteViewSettings(IniFile& ini, const ViewOptions& view) {
+    const bool sectionThere = std::any_of(std::begin(FlagKeys), std::end(FlagKeys),
+                                          [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
+                              ini.Read(ViewSection, MagnitudeKey).has_value();
+    if (!sectionThere && SameChoices(view, ViewOptions{})) return;
+    for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
+    ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));
+}
+
+}  // namespace kolvar

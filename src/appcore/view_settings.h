@@ -1,0 +1,21 @@
+#pragma once
+
+#include "chart/view_options.h"
+
+namespace kolvar {
+
+class IniFile;
+
+// The reader's choice of layers and views, kept in the section [VIEW] of the
+// settings file: Figures, Names, RunicNames, Labels, Directions, Night,
+// Daylight as 0 or 1 and LabelMagnitude as a number. A missing or unreadable
+// key keeps its default (everything off, magnitude 2).
+inline constexpr const char* ViewSection = "VIEW";
+
+ViewOptions ReadViewSettings(const IniFile& ini);
+
+// Writes every key, unless the file has no [VIEW] yet and every choice is
+// still the default: a file that never saw a choice stays as it was.
+void WriteViewSettings(IniFile& ini, const ViewOptions& view);
+
+}  // namespace kolvar

@@ -1,0 +1,224 @@
+#include "chart/sky_labels.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <numeric>
+
+#include "astro/planets.h"
+#include "astro/spherical_position.h"
+#include "catalog/constellation_figures.h"
+#include "catalog/constellation_hungarian_names.h"
+#include "catalog/deep_sky_catalogue.h"
+#include "catalog/runic_names.h"
+#include "catalog/runic_transliteration.h"
+#include "catalog/star_catalogue.h"
+#include "catalog/star_names.h"
+#include "chart/marker.h"
+#include "chart/pixel_rules.h"
+
+namespace kolvar {
+
+namespace {
+
+// The Latin letters that show the Greek ones in the Symbol face, alpha .. omega.
+constexpr std::string_view SymbolLetters = "abgdezhqiklmnxoprstufcyw";
+
+// Space between a marker's centre and its label.
+constexpr int MarkerGap = 4;
+
+ObjectLabelText StarLabelText(int star) {
+    const int hr = StarCatalogue[static_cast<std::size_t>(star)].HrNumber;
+    if (std::string name = ProperNameOf(hr); !name.empty()) return {std::move(name), PlainSkyLabelFace};
+    const BayerDesignation bayer = BayerOf(hr);
+    for (std::size_t i = 1; i < GreekLetterNames.size(); ++i)
+        if (bayer.GreekLetter == GreekLetterNames[i]) return {std::string(1, SymbolLetters[i - 1]), GreekSkyLabelFace};
+    return {};
+}
+
+// Star labels are looked up once: the name tables are searched row by row.
+const ObjectLabelText& CachedStarLabelText(int star) {
+    static const std::vector<ObjectLabelText> texts = [] {
+        std::vector<ObjectLabelText> t(StarCount);
+        for (int i = 0; i < StarCount; ++i) t[static_cast<std::size_t>(i)] = StarLabelText(i);
+        return t;
+    }();
+    return texts[static_cast<std::size_t>(star)];
+}
+
+struct Box {
+    int X, Y, W, H;
+};
+
+bool Overlap(const Box& a, const Box& b) {
+    return a.X < b.X + b.W && b.X < a.X + a.W && a.Y < b.Y + b.H && b.Y < a.Y + a.H;
+}
+
+class Placer {
+public:
+    Placer(const SkyProjection& projection, const MeasureLabelText& measure)
+        : width_(projection.Width()), height_(projection.Height()), measure_(measure) {}
+
+    bool Inside(const Box& b) const { return b.X >= 0 && b.Y >= 0 && b.X + b.W <= width_ && b.Y + b.H <= height_; }
+    bool Free(const Box& b) const {
+        return std::none_of(taken_.begin(), taken_.end(), [&](const Box& t) { return Overlap(b, t); });
+    }
+    LabelTextSize Measure(std::string_view face, int size, std::string_view text) const {
+        return measure_(face, size, text);
+    }
+    void Take(const Box& b) { taken_.push_back(b); }
+
+private:
+    int width_, height_;
+    const MeasureLabelText& measure_;
+    std::vector<Box> taken_;
+};
+
+SkyLabel MakeLabel(SkyLabelKind kind, std::string text, std::string_view face, int size, const Box& b, int slot) {
+    return {kind, std::move(text), face, size, b.X, b.Y, b.W, b.H, slot};
+}
+
+// Beside the marker at (x, y): right, left, above, below. `always` takes the
+// first place inside the picture even when it overlaps.
+bool PlaceBeside(Placer& placer, std::vector<SkyLabel>& out, SkyLabelKind kind, const ObjectLabelText& text,
+                 int size, int x, int y, int slot, bool always) {
+    const LabelTextSize s = placer.Measure(text.Face, size, text.Text);
+    const Box places[4] = {{x + MarkerGap, y - s.Height / 2, s.Width, s.Height},
+                           {x - MarkerGap - s.Width, y - s.Height / 2, s.Width, s.Height},
+                           {x - s.Width / 2, y - MarkerGap - s.Height, s.Width, s.Height},
+                           {x - s.Width / 2, y + MarkerGap, s.Width, s.Height}};
+    const Box* fallback = nullptr;
+    for (const Box& b : places) {
+        if (!placer.Inside(b)) continue;
+        if (fallback == nullptr) fallback = &b;
+        if (!placer.Free(b)) continue;
+        placer.Take(b);
+        out.push_back(MakeLabel(kind, text.Text, text.Face, size, b, slot));
+        return true;
+    }
+    if (!always || fallback == nullptr) return false;
+    placer.Take(*fallback);
+    out.push_back(MakeLabel(kind, text.Text, text.Face, size, *fallback, slot));
+    return true;
+}
+
+void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const SkyProjection& projection,
+                             const ChartFrame& frame, double julianDay, const SkyLabelChoice& choice) {
+    std::array<int, 88> order;
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(), [](int a, int b) {
+        return ConstellationFigureOf(a).Rank < ConstellationFigureOf(b).Rank;
+    });
+    for (const int c : order) {
+        const std::string name(HungarianNameOfConstellation(c));
+        const std::string runes =
+            choice.RunicNames ? ReverseRunicText(RunicNameOfConstellation(c)) : std::string();
+        for (const ConstellationLabelPoint& point : ConstellationFigureOf(c).Labels) {
+            const HorizontalPosition h = EquatorialToHorizontal(frame, point.RightAscension, point.Declination,
+                                                                InfinitelyFar, julianDay, Equinox::Catalogue);
+            if (!projection.Drawable(h.Azimuth, h.Altitude)) continue;
+            const ChartPoint p = projection.Project(h);
+            const int x = TruncToInt(p.X), y = TruncToInt(p.Y);
+            const LabelTextSize s = placer.Measure(PlainSkyLabelFace, choice.NameSize, name);
+            const Box nameBox{x - s.Width / 2, y - s.Height / 2, s.Width, s.Height};
+            if (!placer.Inside(nameBox) || !placer.Free(nameBox)) continue;
+            Box runeBox{};
+            if (!runes.empty()) {
+                const LabelTextSize r = placer.Measure(RunicSkyLabelFace, choice.NameSize, runes);
+                runeBox = {x - r.Width / 2, nameBox.Y + nameBox.H, r.Width, r.Height};
+                if (!placer.Inside(runeBox) || !placer.Free(runeBox)) continue;
+            }
+            placer.Take(nameBox);
+            out.push_back(MakeLabel(SkyLabelKind::Constellation, name, PlainSkyLabelFace, choice.NameSize, nameBox, -1));
+            if (runes.empty()) continue;
+            placer.Take(runeBox);
+            out.push_back(MakeLabel(SkyLabelKind::ConstellationRunes, runes, RunicSkyLabelFace, choice.NameSize,
+                                    runeBox, -1));
+        }
+    }
+}
+
+}  // namespace
+
+ObjectLabelText LabelTextOf(const SkyObjectEntry& entry) {
+    switch (entry.Kind) {
+        case KindSun:
+            return {"Nap", PlainSkyLabelFace};
+        case KindMoon:
+            return {"Hold", PlainSkyLabelFace};
+        case KindPlanet:
+            if (entry.Index >= 0 && entry.Index < PlanetCount)
+                return {PlanetInfoTable[static_cast<std::size_t>(entry.Index) + 1].Name, PlainSkyLabelFace};
+            return {};
+        case KindStar:
+            if (entry.Index >= 0 && entry.Index < StarCount) return CachedStarLabelText(entry.Index);
+            return {};
+        case KindDeepSky:
+            if (entry.Index >= 0 && entry.Index < DeepSkyCount) {
+                const DeepSkyRecord& d = DeepSkyCatalogue[static_cast<std::size_t>(entry.Index)];
+                return {TrimControlAndBlanks(std::string_view(d.MessierName, strnlen(d.MessierName, 6))),
+                        PlainSkyLabelFace};
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyProjection& projection,
+                                     const ChartFrame& frame, double julianDay, const SkyLabelChoice& choice,
+                                     const MeasureLabelText& measure) {
+    std::vector<SkyLabel> out;
+    Placer placer(projection, measure);
+    // The objects a label may go to, with the pixel of their marker.
+    struct Candidate {
+        int Slot, Class, X, Y;
+    };
+    std::vector<Candidate> solar, others;
+    if (choice.Objects) {
+        for (int slot = 0; slot < SkyObjectCount; ++slot) {
+            const SkyObjectEntry& e = objects[static_cast<std::size_t>(slot)];
+            if (e.Visible != 1 || !MarkedUnder(e, choice.FaintestMarkerClass)) continue;
+            const int magnitude = MagnitudeClassOf(e);
+            if (e.Kind == KindStar && !(magnitude < choice.Magnitude)) continue;
+            if (!projection.Drawable(e.Azimuth, e.Altitude)) continue;
+            const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
+            const Candidate c{slot, magnitude, TruncToInt(p.X), TruncToInt(p.Y)};
+            (e.Kind <= KindPlanet ? solar : others).push_back(c);
+        }
+        // Brightest first; at equal class stars before deep-sky objects (slot order).
+        std::stable_sort(others.begin(), others.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.Class < b.Class; });
+    }
+    for (const Candidate& c : solar)
+        PlaceBeside(placer, out, SkyLabelKind::SolarSystem, LabelTextOf(objects[static_cast<std::size_t>(c.Slot)]),
+                    choice.ObjectSize, c.X, c.Y, c.Slot, true);
+    if (choice.Names) PlaceConstellationNames(placer, out, projection, frame, julianDay, choice);
+    for (const Candidate& c : others) {
+        const SkyObjectEntry& e = objects[static_cast<std::size_t>(c.Slot)];
+        const ObjectLabelText text = LabelTextOf(e);
+        if (text.Text.empty()) continue;
+        PlaceBeside(placer, out, e.Kind == KindStar ? SkyLabelKind::Star : SkyLabelKind::DeepSky, text,
+                    choice.ObjectSize, c.X, c.Y, c.Slot, false);
+    }
+    return out;
+}
+
+std::vector<SkyLabel> PlaceDirectionLetters(const ChartFrame& frame, int size, const MeasureLabelText& measure) {
+    constexpr int gap = 4;
+    const auto letter = [&](const char* text, auto placeX, auto placeY) {
+        const LabelTextSize s = measure(PlainSkyLabelFace, size, text);
+        return SkyLabel{SkyLabelKind::Direction, text, PlainSkyLabelFace, size, placeX(s), placeY(s), s.Width, s.Height,
+                        -1};
+    };
+    const auto beside = [&](const LabelTextSize&) { return frame.CentreX + gap; };
+    const auto above = [&](const LabelTextSize& s) { return frame.CentreY - gap - s.Height; };
+    return {
+        letter("\xC9", beside, [](const LabelTextSize&) { return gap; }),                     // É, north
+        letter("K", [](const LabelTextSize&) { return gap; }, above),                          // east
+        letter("D", beside, [&](const LabelTextSize& s) { return frame.ChartHeight - gap - s.Height; }),  // south
+        letter("Ny", [&](const LabelTextSize& s) { return frame.ChartWidth - gap - s.Width; }, above),     // west
+    };
+}
+
+}  // namespace kolvar

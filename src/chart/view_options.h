@@ -1,0 +1,28 @@
+#pragma once
+
+namespace kolvar {
+
+// The optional layers and views a reader can turn on over the chart and the
+// close-up. All of them are off by default, and with every one off the
+// pictures are exactly those of the plain redraw.
+struct ViewOptions {
+    bool Figures = false;     // constellation lines
+    bool Names = false;       // constellation names at their label points
+    bool RunicNames = false;  // ... with the runic name beneath
+    bool Labels = false;      // Sun, Moon, planets, bright stars, Messier objects
+    bool Directions = false;  // É, K, D, Ny at the ends of the cardinal cross
+    double LabelMagnitude = 2.0;  // stars are labelled below this magnitude class
+    bool Night = false;       // everything in dark reds on black
+    bool Daylight = false;    // the sky tinted by the Sun's altitude
+    int SelectedSlot = -1;    // a slot of the objects table to ring, -1 none
+
+    bool AddsAnything() const {
+        return Figures || Names || Labels || Directions || Night || Daylight || SelectedSlot >= 0;
+    }
+};
+
+// The label magnitude limits the window steps through.
+inline constexpr double SmallestLabelMagnitude = 0.0;
+inline constexpr double LargestLabelMagnitude = 7.0;
+
+}  // namespace kolvar

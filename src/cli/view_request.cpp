@@ -1,0 +1,65 @@
+#include "cli/view_request.h"
+
+#include <string>
+#include <string_view>
+
+#include <cstdio>
+
+#include "canvas/program_fonts.h"
+#include "chart/sky_object_table.h"
+
+namespace kolvar::cli {
+
+ViewOptions ParseViewOptions(const ParsedOptions& options) {
+    ViewOptions view;
+    if (auto list = options.Value("--show")) {
+        std::string_view rest = *list;
+        if (rest.empty()) throw UsageError("--show: empty list");
+        while (true) {
+            const std::size_t comma = rest.find(',');
+            const std::string_view item = rest.substr(0, comma);
+            constexpr std::string_view selection = "selection:";
+            if (item == "lines") {
+                view.Figures = true;
+            } else if (item == "names") {
+                view.Names = true;
+            } else if (item == "runes") {
+                view.Names = view.RunicNames = true;
+            } else if (item == "labels") {
+                view.Labels = true;
+            } else if (item == "directions") {
+                view.Directions = true;
+            } else if (item.starts_with(selection)) {
+                view.SelectedSlot = static_cast<int>(
+                    ParseInteger("--show selection", item.substr(selection.size()), 0, SkyObjectCount - 1));
+            } else {
+                throw UsageError("--show: unknown layer " + QuoteForMessage(item) +
+                                 " (lines, names, runes, labels, directions, selection:SLOT)");
+            }
+            if (comma == std::string_view::npos) break;
+            rest.remove_prefix(comma + 1);
+        }
+    }
+    if (auto mag = options.Value("--label-mag")) {
+        view.LabelMagnitude = ParseFiniteDouble("--label-mag", *mag);
+        if (view.LabelMagnitude < -30 || view.LabelMagnitude > 30)
+            throw UsageError("--label-mag: " + QuoteForMessage(*mag) + " is outside -30..30");
+    }
+    view.Night = options.Has("--night");
+    view.Daylight = options.Has("--daylight");
+    return view;
+}
+
+bool RegisterViewFonts(const ViewOptions& view) {
+    if (!view.Names && !view.Labels) return true;
+    if (RegisterProgramFonts()) return true;
+    std::fprintf(stderr, "%s: cannot read the program's own fonts\n", ProgramName.data());
+    return false;
+}
+
+bool ViewOptionsGiven(const ParsedOptions& options) {
+    return options.Has("--show") || options.Has("--label-mag") || options.Has("--night") ||
+           options.Has("--daylight");
+}
+
+}  // namespace kolvar::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+// The optional layers and views of the picture commands (render, closeup,
+// identify): --show LIST, --label-mag M, --night, --daylight. Without them a
+// picture is exactly the plain one.
+
+#include "chart/view_options.h"
+#include "cli/cli_options.h"
+
+namespace kolvar::cli {
+
+inline constexpr OptionSpec ShowOption{
+    "--show", "LIST",
+    "layers to add, comma-separated: lines, names, runes (runic names beneath), labels, directions, selection:SLOT"};
+inline constexpr OptionSpec LabelMagOption{"--label-mag", "M",
+                                           "label stars whose magnitude class is below M (default 2)"};
+inline constexpr OptionSpec NightOption{"--night", "", "night view: the whole picture in dark reds"};
+inline constexpr OptionSpec DaylightOption{"--daylight", "",
+                                           "daylight view: the sky tinted by the Sun's altitude, faint stars left out"};
+
+// Reads the four options; a bad list item or value is a UsageError.
+ViewOptions ParseViewOptions(const ParsedOptions& options);
+
+// The written layers need the program's own faces (runes, Greek letters):
+// registers them when `view` writes anything. False, with one line on
+// stderr, when they cannot be read.
+bool RegisterViewFonts(const ViewOptions& view);
+
+// Whether any of the four was given.
+bool ViewOptionsGiven(const ParsedOptions& options);
+
+}  // namespace kolvar::cli

@@ -1,0 +1,150 @@
+#include "shell/view_controls.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QKeyEvent>
+#include <QMenu>
+#include <cmath>
+
+#include "catalog/view_captions.h"
+#include "shell/runic_menu.h"
+#include "shell/runic_menu_bar.h"
+#include "widgets/night_palette.h"
+#include "widgets/script_text.h"
+
+namespace kolvar {
+
+ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
+    : QObject(window), window_(window), redraw_(std::move(redraw))
+{
+    menu_ = new QMenu(window);
+    menu_->setObjectName(QStringLiteral("View1Menu"));
+    AddCheck("Figures1", &ViewOptions::Figures);
+    AddCheck("Names1", &ViewOptions::Names);
+    AddCheck("RunicNames1", &ViewOptions::RunicNames);
+    AddCheck("Labels1", &ViewOptions::Labels);
+    magnitudeMenu_ = menu_->addMenu(QString());
+    magnitudeMenu_->setObjectName(QStringLiteral("LabelMagnitude1Menu"));
+    magnitudeGroup_ = new QActionGroup(this);
+    for (int m = static_cast<int>(SmallestLabelMagnitude); m <= static_cast<int>(LargestLabelMagnitude); ++m) {
+        QAction* a = magnitudeMenu_->addAction(QString::number(m));
+        a->setObjectName(QStringLiteral("LabelMagnitude%1").arg(m));
+        a->setCheckable(true);
+        magnitudeGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, m] {
+            options_.LabelMagnitude = m;
+            redraw_();
+        });
+        magnitudes_.push_back(a);
+    }
+    AddCheck("Directions1", &ViewOptions::Directions);
+    menu_->addSeparator();
+    AddCheck("Night1", &ViewOptions::Night);
+    AddCheck("Daylight1", &ViewOptions::Daylight);
+    SyncChecks();
+}
+
+QAction* ViewControls::AddCheck(const char* name, bool ViewOptions::*flag)
+{
+    QAction* a = menu_->addAction(QString::fromLatin1(name));
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, flag](bool on) { SetFlag(flag, on); });
+    checks_.emplace_back(a, flag);
+    return a;
+}
+
+QAction* ViewControls::Action(const QString& name) const
+{
+    for (const auto& [a, flag] : checks_)
+        if (a->objectName() == name) return a;
+    for (QAction* a : magnitudes_)
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont)
+{
+    const ViewMenuTexts& t = ViewMenuCaptions();
+    title.SetCaption(t.Title.Text());
+    title.RightJustify = true;
+    title.Enabled = true;
+    for (QMenu* menu : {menu_, magnitudeMenu_}) SetUpDropDown(menu, menuFont);
+    const std::pair<const char*, std::pair<const ViewCaption*, std::string_view>> items[] = {
+        {"Figures1", {&t.Figures, "C"}},       {"Names1", {&t.Names, "V"}},   {"RunicNames1", {&t.RunicNames, ""}},
+        {"Labels1", {&t.Labels, "L"}},         {"Directions1", {&t.Directions, "D"}},
+        {"Night1", {&t.Night, "Ctrl+N"}},      {"Daylight1", {&t.Daylight, "A"}},
+    };
+    for (const auto& [name, caption] : items)
+        ShowCaption(Action(QString::fromLatin1(name)), caption.first->Text(), caption.second);
+    ShowCaption(magnitudeMenu_->menuAction(), t.LabelMagnitude.Text());
+}
+
+void ViewControls::SetFlag(bool ViewOptions::*flag, bool on)
+{
+    options_.*flag = on;
+    // The runic names stand beneath the names: asking for them shows both.
+    if (flag == &ViewOptions::RunicNames && on) options_.Names = true;
+    if (flag == &ViewOptions::Names && !on) options_.RunicNames = false;
+    SyncChecks();
+    redraw_();
+}
+
+void ViewControls::SyncChecks()
+{
+    for (const auto& [a, flag] : checks_) a->setChecked(options_.*flag);
+    const long index = std::lround(options_.LabelMagnitude - SmallestLabelMagnitude);
+    for (std::size_t i = 0; i < magnitudes_.size(); ++i) magnitudes_[i]->setChecked(static_cast<long>(i) == index);
+    SetNightWindows(options_.Night);
+}
+
+void ViewControls::Apply(const ViewOptions& choices)
+{
+    const int selected = options_.SelectedSlot;
+    options_ = choices;
+    options_.SelectedSlot = selected;
+    SyncChecks();
+}
+
+ViewOptions ViewControls::Settings() const
+{
+    ViewOptions choices = options_;
+    choices.SelectedSlot = -1;
+    return choices;
+}
+
+void ViewControls::Select(int slot)
+{
+    if (slot == options_.SelectedSlot) return;
+    options_.SelectedSlot = slot;
+    redraw_();
+}
+
+bool ViewControls::HandleKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    if (event.key() == Qt::Key_Escape && mods == Qt::NoModifier) {
+        if (options_.SelectedSlot < 0) return false;
+        Select(-1);
+        return true;
+    }
+    bool ViewOptions::*flag = nullptr;
+    if (mods == Qt::ControlModifier) {
+        if (event.key() == Qt::Key_N) flag = &ViewOptions::Night;
+    } else if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
+        switch (event.key()) {
+        case Qt::Key_C: flag = &ViewOptions::Figures; break;
+        case Qt::Key_V: flag = &ViewOptions::Names; break;
+        case Qt::Key_L: flag = &ViewOptions::Labels; break;
+        case Qt::Key_D: flag = &ViewOptions::Directions; break;
+        case Qt::Key_A: flag = &ViewOptions::Daylight; break;
+        default: break;
+        }
+    }
+    if (flag == nullptr) return false;
+    // A held key turns its layer once.
+    if (!event.isAutoRepeat()) SetFlag(flag, !(options_.*flag));
+    return true;
+}
+
+}  // namespace kolvar

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "chart/view_options.h"
+
+class QAction;
+class QActionGroup;
+class QFont;
+class QKeyEvent;
+class QMenu;
+class QWidget;
+
+namespace kolvar {
+
+struct MenuBarItem;
+
+// The reader's layers and views over the chart: the Nézet menu with a check
+// item per layer, the label magnitude limit, the night and daylight views,
+// their keys on the chart (C figures, V names, L labels, D directions,
+// Ctrl+N night, A daylight), and the kept selection that a click on an
+// object leaves ringed until the next click elsewhere or Escape. Every
+// change is followed by a full redraw through `redraw`.
+class ViewControls : public QObject {
+    Q_OBJECT
+public:
+    ViewControls(QWidget* window, std::function<void()> redraw);
+
+    QMenu* Menu() const { return menu_; }
+    QAction* Action(const QString& name) const;
+    // The menu set-up: the bar's title and every item get their runic
+    // captions in `menuFont`, each item with its key beside it.
+    void SetUpMenu(MenuBarItem& title, const QFont& menuFont);
+
+    // The choices as kept in the settings file, and the options to draw with
+    // (the choices and the kept selection).
+    void Apply(const ViewOptions& choices);
+    ViewOptions Settings() const;
+    const ViewOptions& Options() const { return options_; }
+
+    // The kept selection: a slot of the objects table, or -1. Anything that
+    // names an object (a click, the find dialog) may set it.
+    void Select(int slot);
+    int Selected() const { return options_.SelectedSlot; }
+
+    // The view keys on the chart; false for any other key.
+    bool HandleKey(const QKeyEvent& event);
+
+private:
+    QAction* AddCheck(const char* name, bool ViewOptions::*flag);
+    void SetFlag(bool ViewOptions::*flag, bool on);
+    void SyncChecks();
+
+    QWidget* window_;
+    std::function<void()> redraw_;
+    QMenu* menu_ = nullptr;
+    QMenu* magnitudeMenu_ = nullptr;
+    QActionGroup* magnitudeGroup_ = nullptr;
+    std::vector<std::pair<QAction*, bool ViewOptions::*>> checks_;
+    std::vector<QAction*> magnitudes_;  // limits 0 .. 7
+    ViewOptions options_;
+};
+
+}  // namespace kolvar
