@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+#include "catalog/help_text.h"
+#include "catalog/interface_captions.h"
 #include "catalog/runic_transliteration.h"
 
 namespace kolvar {
@@ -106,6 +108,21 @@ TEST(RunicCaptions, OwnTextsAreTheirHungarianSourcesReversed) {
         EXPECT_FALSE(line.Runic.empty());
         EXPECT_EQ(line.Runic, stored(line)) << line.Hungarian;
     }
+}
+
+// The captions added beside the fixed ones likewise (the menu's with a blank
+// at each end), and every help line has runes and plain words.
+TEST(RunicCaptions, AddedCaptionsAndHelpAreWrittenFromTheirHungarian) {
+    const InterfaceTexts& t = InterfaceCaptions;
+    EXPECT_EQ(t.LatinLetters.Runic, " " + RunicLine(t.LatinLetters.Hungarian) + " ");
+    for (const RunicText& c : {t.CityButton, t.CityHeading, t.CitySearch, t.CityZone})
+        EXPECT_EQ(c.Runic, RunicLine(c.Hungarian)) << c.Hungarian;
+    for (const HelpLine& line : HelpText) {
+        EXPECT_EQ(line.Hungarian.empty(), line.Kind == HelpLineKind::Path);
+        EXPECT_EQ(line.Keys.empty(), line.Kind != HelpLineKind::Command && line.Kind != HelpLineKind::Key);
+        EXPECT_EQ(RunicLine(line.Hungarian).empty(), line.Hungarian.empty()) << line.Hungarian;
+    }
+    for (const NamedRunicCaption& c : AllRunicCaptions()) EXPECT_FALSE(c.Hungarian.empty()) << c.Component;
 }
 
 TEST(RunicCaptions, TheCompleteListNamesEveryCaptionOnce) {
