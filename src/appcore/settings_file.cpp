@@ -47,7 +47,7 @@ std::string& LastError()
 }  // namespace
 
 SettingsWriteError::SettingsWriteError(std::filesystem::path path, std::string reason, int code)
-    : std::runtime_error("Cannot save the settings to " + path.string() + ": " + reason),
+    : std::runtime_error("cannot save the settings to " + path.string() + ": " + reason),
       path_(std::move(path)),
       reason_(std::move(reason)),
       code_(code)
@@ -98,9 +98,17 @@ IniValues LoadIniFile(const std::filesystem::path& path, const std::function<voi
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
                  const std::function<void(IniFile&)>& writeMore)
 {
-    try {
+    // A folder that cannot be made is the cause to tell, not the missing file
+    // that writing into it would find next.
+    if (path.has_parent_path()) {
         std::error_code ec;
-        if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+        std::filesystem::create_directories(path.parent_path(), ec);
+        if (ec) {
+            const std::string reason = "cannot create the folder " + path.parent_path().string() + ": ";
+            throw SettingsWriteError(path, reason + ec.message(), ec.value());
+        }
+    }
+    try {
         // Other sections and keys must survive, so a file that exists but
         // cannot be read is not overwritten.
         IniFile ini = IniFile::Load(path);

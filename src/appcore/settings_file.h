@@ -49,10 +49,14 @@ IniValues LoadIniFile(const std::filesystem::path& path,
 // adds, and keeps everything else in the file, through the file writer
 // (file_writer.h, SettingsPolicy): the file is replaced completely or left as
 // it was, a symbolic link is kept and its target replaced, a FIFO or device is
-// neither read nor written. Throws SettingsWriteError.
+// neither read nor written. A missing folder is made first. Throws
+// SettingsWriteError.
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
                  const std::function<void(IniFile&)>& writeMore = {});
 
+// What() is one line naming the file and the first cause: "cannot save the
+// settings to /home/u/.config/kolvar/Kolvar.ini: cannot create the folder
+// /home/u/.config/kolvar: Read-only file system".
 class SettingsWriteError : public std::runtime_error {
 public:
     SettingsWriteError(std::filesystem::path path, std::string reason, int code);

@@ -27,6 +27,12 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
+void CheckZone(double zone, std::string_view text)
+{
+    if (std::fabs(zone) > LargestZoneHours)
+        throw ConversionError(std::string(text), ConversionError::Reason::UnknownZone);
+}
+
 }  // namespace
 
 ConversionError::ConversionError(std::string text, Reason reason)
@@ -56,7 +62,12 @@ double StrictFloat(std::string_view text, char separator)
     return *value;
 }
 
-double StrictFloat(std::string_view text) { return StrictFloat(text, LocaleDecimalSeparator()); }
+double StrictFloat(std::string_view text)
+{
+    const std::optional<double> value = ParseIniDouble(Trimmed(text), LocaleDecimalSeparator());
+    if (!value) NotANumber(text);
+    return *value;
+}
 
 double StrictJulianDay(std::string_view text)
 {
@@ -73,8 +84,13 @@ std::optional<float> LeadingFloat(std::string_view text)
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     // from_chars takes no sign of its own, so a second one means no number.
     if (i >= text.size() || text[i] == '+' || text[i] == '-') return std::nullopt;
-    const char* first = text.data() + i;
-    const char* last = text.data() + text.size();
+    // from_chars knows only the point: the first separator, if it is a comma,
+    // becomes one in a copy.
+    std::string number(text.substr(i));
+    const std::size_t separator = number.find_first_of(".,");
+    if (separator != std::string::npos) number[separator] = '.';
+    const char* first = number.data();
+    const char* last = number.data() + number.size();
     float value = 0.0f;
     auto [end, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::invalid_argument) return std::nullopt;
@@ -87,6 +103,20 @@ std::optional<float> LeadingFloat(std::string_view text)
     }
     if (!std::isfinite(value)) NotANumber(text);
     return negative ? -value : value;
+}
+
+float LenientZone(std::string_view text)
+{
+    const float zone = LeadingFloat(text).value_or(1.0f);
+    CheckZone(zone, text);
+    return zone;
+}
+
+double StrictZone(std::string_view text)
+{
+    const double zone = StrictFloat(text);
+    CheckZone(zone, text);
+    return zone;
 }
 
 int ReduceToSignedByte(int value)

@@ -1,9 +1,7 @@
 #include "dialogs/help_form.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -110,8 +108,10 @@ THelpForm1::THelpForm1(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HelpForm1"));
     setWindowTitle(PlainString(WindowTitles.Help));
-    // A title bar without border icons: no system menu and no close box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A title bar with a close box and the window menu, which close the
+    // window like its button; no other border icons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     setFont(RunicFont(21));
     setFixedSize(OuterWidth - FrameWidth, ClientHeight);
@@ -219,19 +219,9 @@ void THelpForm1::Button1Click()
     done(2);
 }
 
-void THelpForm1::closeEvent(QCloseEvent* event)
+void THelpForm1::reject()
 {
-    // Only the button closes this window (done() hides it without a close event).
-    event->ignore();
-}
-
-void THelpForm1::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();  // Escape would reject the dialog; this window has no cancel but its button
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    done(2);  // Escape and the close box end it as the button does
 }
 
 }  // namespace kolvar

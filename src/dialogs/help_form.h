@@ -12,14 +12,15 @@ namespace kolvar {
 // The help window: four right-aligned lines and one button at the top, and
 // below them the whole help (help_text.h): what the chart shows, the mouse
 // buttons, every menu command and key, and where the settings are kept, in
-// the current script. It has no close box; the button is the only way to
-// close it.
+// the current script. The button, Escape, the close box and the window
+// manager's close (Alt+F4) close it, each with the cancel result.
 class THelpForm1 : public QDialog {
     Q_OBJECT
 public:
     explicit THelpForm1(QWidget* parent = nullptr);
 
     void Button1Click();
+    void reject() override;
 
     // Shows every text in the current script (runes or Latin letters).
     void ShowScript();
@@ -39,10 +40,6 @@ public:
     static constexpr int OuterHeight = 390;
     // The window's client area, grown below the design for the details.
     static constexpr int ClientHeight = 700;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowDetails();

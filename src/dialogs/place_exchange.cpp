@@ -6,24 +6,21 @@
 #include <cmath>
 
 #include "catalog/cities.h"
+#include "dialogs/place_angles.h"
 #include "dialogs/place_dlg.h"
 #include "appcore/number_text.h"
 
 namespace kolvar {
 namespace {
 
-constexpr double RadiansToArcSeconds = 648000 * 0.3183098861837907;  // 648000 / pi
-constexpr double DegreesToRadians = 0.017453292519943295;
-constexpr double MinutesToDegrees = 0.016666666666666666;
-constexpr double SecondsToDegrees = 0.0002777777777777778;
 constexpr double FullTurn = 6.283185307179586;
 
-void ShowAngle(const DegreesMinutesSeconds& angle, QLineEdit* degrees, QLineEdit* minutes, QLineEdit* seconds)
+void ShowAngle(double radians, QLineEdit* degrees, QLineEdit* minutes, QLineEdit* seconds)
 {
+    const AngleFields angle = ShownAngle(radians, LocaleDecimalSeparator());
     degrees->setText(QString::number(angle.Degrees));
     minutes->setText(QString::number(angle.Minutes));
-    seconds->setText(QString::fromStdString(FormatGeneral15(angle.Seconds)));
-    seconds->setCursorPosition(0);  // a long fraction shows its leading digits
+    seconds->setText(QString::fromStdString(angle.Seconds));
 }
 
 std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
@@ -47,18 +44,6 @@ std::string PlaceNameAfter(const CityRecord* chosen, const std::string& before, 
 
 }  // namespace
 
-DegreesMinutesSeconds SplitAngle(double radians)
-{
-    const double arcSeconds = std::fabs(radians) * RadiansToArcSeconds;
-    const auto wholeSeconds = static_cast<long long>(arcSeconds);
-    const long long wholeMinutes = wholeSeconds / 60;
-    DegreesMinutesSeconds angle;
-    angle.Seconds = arcSeconds - 60.0 * static_cast<double>(wholeMinutes);
-    angle.Degrees = static_cast<int>(wholeMinutes / 60);
-    angle.Minutes = static_cast<int>(wholeMinutes - 60 * (wholeMinutes / 60));
-    return angle;
-}
-
 bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorReporter& report)
 {
     const double x = std::cos(observer.Longitude) * std::cos(observer.Latitude);
@@ -73,8 +58,8 @@ bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorRep
     dialog.North->setChecked(north);
     dialog.East->setChecked(east);
     dialog.West->setChecked(!east);
-    ShowAngle(SplitAngle(observer.Latitude), dialog.LatitudeDeg, dialog.LatitudePerc, dialog.LatitudeSec);
-    ShowAngle(SplitAngle(observer.Longitude), dialog.LongitudeDeg, dialog.LongitudePerc, dialog.LongitudeSec);
+    ShowAngle(observer.Latitude, dialog.LatitudeDeg, dialog.LatitudePerc, dialog.LatitudeSec);
+    ShowAngle(observer.Longitude, dialog.LongitudeDeg, dialog.LongitudePerc, dialog.LongitudeSec);
 
     dialog.ForgetCity();
     if (dialog.exec() != 1) return false;
@@ -91,10 +76,8 @@ bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorRep
         const double latitudeSeconds = latitudeDecimal ? 0.0 : StrictFloat(TextOf(dialog.LatitudeSec));
         const double longitudeSeconds = longitudeDecimal ? 0.0 : StrictFloat(TextOf(dialog.LongitudeSec));
 
-        const double latitude = (latitudeDegrees + latitudeMinutes * MinutesToDegrees +
-                                 latitudeSeconds * SecondsToDegrees) * DegreesToRadians;
-        const double longitude = (longitudeDegrees + longitudeMinutes * MinutesToDegrees +
-                                  longitudeSeconds * SecondsToDegrees) * DegreesToRadians;
+        const double latitude = AngleOfFields(latitudeDegrees, latitudeMinutes, latitudeSeconds);
+        const double longitude = AngleOfFields(longitudeDegrees, longitudeMinutes, longitudeSeconds);
         observer.Latitude = dialog.North->isChecked() ? latitude : -latitude;
         observer.Longitude = dialog.East->isChecked() ? longitude : FullTurn - longitude;
 

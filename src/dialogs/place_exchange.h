@@ -10,7 +10,8 @@ class TPlaceDlg;
 // The place command. First normalises the observer's Longitude to (-pi, pi]
 // and Latitude to [-pi/2, pi/2], written back at once whatever the user does
 // next; then shows them as degrees, minutes and seconds with their
-// hemispheres, modally. After OK the six fields are read (the four integers
+// hemispheres (ShownAngle, so an untouched dialog gives the place back to
+// within ShownAngleTolerance), modally. After OK the six fields are read (the four integers
 // first, then the two seconds) and summed as typed, without range checks; a
 // row whose minutes and seconds are both empty takes its degree field as a
 // decimal degree ("47.589"). A western longitude is stored as 2 pi minus its
@@ -20,14 +21,5 @@ class TPlaceDlg;
 // reported and changes nothing. Returns true when the place was taken back,
 // so the caller redraws.
 bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorReporter& report);
-
-// An angle's magnitude as whole degrees, whole arc minutes and arc seconds
-// with their fraction.
-struct DegreesMinutesSeconds {
-    int Degrees = 0;
-    int Minutes = 0;
-    double Seconds = 0.0;
-};
-DegreesMinutesSeconds SplitAngle(double radians);
 
 }  // namespace kolvar

@@ -1,18 +1,15 @@
 #include "dialogs/time_dlg.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
-#include <cstdio>
 
-#include "astro/ephemeris_range.h"
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_widgets.h"
 #include "catalog/interface_captions.h"
+#include "dialogs/time_fields.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 #include "appcore/number_text.h"
@@ -24,32 +21,12 @@ std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 QString IntegerText(int value) { return QString::number(value); }
 
-QString GeneralText(double value) { return QString::fromStdString(FormatGeneral15(value)); }
+QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 const QRect WeekDayTextDesign(83, 200, 48, 14);
 const QRect StarTimeTextDesign(80, 304, 80, 18);
 
-// Seconds truncated to tenths and held below a minute: 59.97 shows 59.9.
-int TenthsOfSecond(double seconds) { return std::clamp(static_cast<int>(seconds * 10), 0, 599); }
-
 }  // namespace
-
-float ZoneOfText(std::string_view text) { return LeadingFloat(text).value_or(1.0f); }
-
-QString SiderealTimeText(double siderealAngle)
-{
-    const double hours = siderealAngle * 24 * 0.5 * 0.3183098861837907;  // 24 / (2 pi)
-    const int h = static_cast<int>(hours);
-    const double minutes = (hours - h) * 60;
-    const int m = static_cast<int>(minutes);
-    const float seconds = static_cast<float>((minutes - m) * 60);
-    const float shown = static_cast<float>(TenthsOfSecond(seconds) * 0.1);
-    // Hours and minutes zero-padded to two digits; the seconds padded with
-    // blanks to a width of two, which one decimal always exceeds.
-    char text[64];
-    std::snprintf(text, sizeof text, "%02d %02d' %2.1f\"", h, m, static_cast<double>(shown));
-    return QString::fromLatin1(text);
-}
 
 TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent)
 {
@@ -168,17 +145,8 @@ void TTimeDlg::SetOkEnabled(bool enabled)
 
 void TTimeDlg::JulianDayChange()
 {
-    if (JulianDay->hasFocus() && !DateFromJulianDay()) return;
-    SetOkEnabled(true);
-}
-
-void TTimeDlg::FormActivate() { JulianDayChange(); }
-
-bool TTimeDlg::Report(const ConversionError& error)
-{
-    if (isActiveWindow()) skipActivation_ = true;  // a message box is about to take the activation
-    ReportError(ConversionErrorText(error));
-    return false;
+    // A Julian day that does not read agrees with no civil time.
+    if (JulianDay->hasFocus() && !DateFromJulianDay()) SetOkEnabled(false);
 }
 
 bool TTimeDlg::Reporting(void (TTimeDlg::*step)())
@@ -187,7 +155,8 @@ bool TTimeDlg::Reporting(void (TTimeDlg::*step)())
         (this->*step)();
         return true;
     } catch (const ConversionError& e) {
-        return Report(e);
+        ReportError(ConversionErrorText(e));
+        return false;
     }
 }
 
@@ -201,55 +170,37 @@ void TTimeDlg::ShowWeekday(int weekday)
     FitLabel(WeekDayText, WeekDayTextDesign, true);  // a longer name grows to the left
 }
 
-void TTimeDlg::ShowSeconds(QLineEdit* field, double seconds)
-{
-    field->setText(GeneralText(TenthsOfSecond(seconds) * 0.1));
-}
-
 void TTimeDlg::FillFromJulianDay()
 {
-    const float zone = ZoneOfText(TextOf(TimeZone));
-    const bool summer = SummerTime->isChecked();
-    const double jd = StrictJulianDay(TextOf(JulianDay));
-    int weekday = 0;
-    const CalendarMoment moment = CalendarFromJulianDay(jd, zone, summer, &weekday);
-    ShowWeekday(weekday);
-    Year->setText(IntegerText(moment.Year));
-    Month->setText(IntegerText(moment.Month));
-    Day->setText(IntegerText(moment.Day));
-    Hour->setText(IntegerText(moment.Hour));
-    Min->setText(IntegerText(moment.Minute));
-    ShowSeconds(Sec, moment.Second);
-    TimeZone->setText(GeneralText(moment.ZoneHours));
-    SummerTime->setChecked(moment.SummerTime != 0);
+    const CivilFieldsOfDay shown = CivilFieldsOfJulianDay(TextOf(JulianDay), TextOf(TimeZone),
+                                                          SummerTime->isChecked(), LocaleDecimalSeparator());
+    ShowWeekday(shown.Weekday);
+    Year->setText(Text(shown.Fields.Year));
+    Month->setText(Text(shown.Fields.Month));
+    Day->setText(Text(shown.Fields.Day));
+    Hour->setText(Text(shown.Fields.Hour));
+    Min->setText(Text(shown.Fields.Minute));
+    Sec->setText(Text(shown.Fields.Second));
+    TimeZone->setText(Text(shown.Fields.Zone));
+    SummerTime->setChecked(shown.Fields.SummerTime);
     ShowStarTime();
     SetOkEnabled(true);
 }
 
 void TTimeDlg::ShowStarTime()
 {
-    StarTimeText->setText(SiderealTimeText(GreenwichSiderealAngle(StrictJulianDay(TextOf(JulianDay)))));
+    StarTimeText->setText(Text(SiderealTimeText(GreenwichSiderealAngle(StrictJulianDay(TextOf(JulianDay))))));
     FitLabel(StarTimeText, StarTimeTextDesign);
 }
 
 void TTimeDlg::DateUseClick()
 {
     try {
-        const int year = StrictInteger(TextOf(Year));
-        const int month = ReduceToSignedByte(StrictInteger(TextOf(Month)));
-        const int day = ReduceToSignedByte(StrictInteger(TextOf(Day)));
-        const int hour = ReduceToSignedByte(StrictInteger(TextOf(Hour)));
-        const int minute = ReduceToSignedByte(StrictInteger(TextOf(Min)));
-        const float second = LeadingFloat(TextOf(Sec)).value_or(0.0f);  // no number: 0 s
-        const float zone = ZoneOfText(TextOf(TimeZone));
-        const bool summer = SummerTime->isChecked();
-        int weekday = 0;
-        const auto jd = static_cast<double>(
-            JulianDayFromCalendar(year, month, day, hour, minute, second, summer, zone, &weekday));
-        if (!ElementsCoverDay(jd))
-            throw ConversionError(TextOf(Year), ConversionError::Reason::UncoveredDay);
-        ShowWeekday(weekday);
-        JulianDay->setText(GeneralText(jd));
+        const DayOfCivilFields day =
+            JulianDayOfCivilFields({TextOf(Year), TextOf(Month), TextOf(Day), TextOf(Hour), TextOf(Min),
+                                    TextOf(Sec), TextOf(TimeZone), SummerTime->isChecked()});
+        ShowWeekday(day.Weekday);
+        JulianDay->setText(Text(FormatGeneral15(day.JulianDay)));
         SetOkEnabled(true);
         ShowStarTime();
     } catch (const ConversionError&) {
@@ -268,25 +219,8 @@ void TTimeDlg::NowButton1Click()
     Day->setText(IntegerText(now.Day));
     Hour->setText(IntegerText(now.Hour));
     Min->setText(IntegerText(now.Minute));
-    ShowSeconds(Sec, now.Second);
+    Sec->setText(Text(SecondsText(now.Second, LocaleDecimalSeparator())));
     DateUseClick();  // with the zone and summer-time flag of the dialog
-}
-
-void TTimeDlg::showEvent(QShowEvent* event)
-{
-    skipActivation_ = false;
-    QDialog::showEvent(event);
-}
-
-void TTimeDlg::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-    if (skipActivation_) {
-        skipActivation_ = false;
-        return;
-    }
-    FormActivate();
 }
 
 }  // namespace kolvar

@@ -19,8 +19,10 @@ namespace kolvar {
 // civil date and time in the zone and as a Julian day, and is parsed from
 // there when needed. Editing the civil fields, the zone or the summer-time
 // flag disables OK until DateUse (or the clock button, or an edit of the
-// Julian day) has made the Julian day agree again. The time command's
-// exchange (time_exchange.h) fills it and takes the values back.
+// Julian day) has made the Julian day agree again: OK is enabled only while
+// the Julian day agrees with the civil fields. The time command's exchange
+// (time_exchange.h) fills it and takes the values back. The arithmetic on the
+// texts is in time_fields.h.
 class TTimeDlg : public QDialog {
     Q_OBJECT
 public:
@@ -32,8 +34,12 @@ public:
     void NowButton1Click();  // the computer's clock into the civil fields, then DateUseClick
     void DateUseClick();     // civil fields -> Julian day; clears the Julian day when they do not read
     void DateChange();       // any civil, zone or summer-time edit: OK disabled
-    void JulianDayChange();  // while the user types the Julian day: DateFromJulianDay; OK enabled
-    void FormActivate();
+    // While the user types the Julian day: DateFromJulianDay, OK enabled when
+    // it reads and disabled when not. A text the program sets is left to it.
+    void JulianDayChange();
+    // Coming back to the dialog changes nothing: OK stays as the last edit or
+    // conversion left it.
+    void FormActivate() {}
     // Julian day -> civil fields, weekday, sidereal time. A text that does not
     // read is reported and the rest is left undone; returns false then.
     bool DateFromJulianDay();
@@ -78,30 +84,14 @@ public:
     // The computer's clock, as NowButton1 reads it.
     std::function<CalendarMoment()> Clock = ReadSystemClock;
 
-protected:
-    void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
     void FillFromJulianDay();  // throws ConversionError
     void ShowStarTime();       // throws ConversionError
     void ShowWeekday(int weekday);
-    void ShowSeconds(QLineEdit* field, double seconds);
-    bool Report(const ConversionError& error);
     bool Reporting(void (TTimeDlg::*step)());  // runs step; a text that does not read is reported
     void SetOkEnabled(bool enabled);
 
-    // The activation that follows our own message box is no new activation.
-    bool skipActivation_ = false;
     QWidget* focusLeftOk_ = nullptr;  // where the focus went when OK was disabled under it
 };
-
-// The zone that the time dialog reads from a zone text: its leading number in
-// single precision, 1 h when there is none.
-float ZoneOfText(std::string_view text);
-
-// The sidereal time as the dialog shows it: "05 07' 3.2\"" (hours and minutes
-// two digits, seconds truncated to tenths and at most 59.9).
-QString SiderealTimeText(double siderealAngle);
 
 }  // namespace kolvar

@@ -2,27 +2,11 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <cmath>
-#include <limits>
 
 #include "dialogs/time_dlg.h"
 #include "appcore/number_text.h"
 
 namespace kolvar {
-namespace {
-
-// The zone as OK takes it: the strict conversion, and a value that the
-// dialog's single-precision reading can show again next time.
-double ZoneToTake(const QLineEdit& field)
-{
-    const std::string text = field.text().toStdString();
-    const double zone = StrictFloat(text);
-    if (std::fabs(zone) > std::numeric_limits<float>::max())
-        throw ConversionError(text, ConversionError::Reason::NotANumber);
-    return zone;
-}
-
-}  // namespace
 
 bool RunTimeExchange(TTimeDlg& dialog, ObserverState& observer, const ErrorReporter& report)
 {
@@ -37,7 +21,7 @@ bool RunTimeExchange(TTimeDlg& dialog, ObserverState& observer, const ErrorRepor
 
     if (dialog.exec() != 1) return false;
     try {
-        const double zone = ZoneToTake(*dialog.TimeZone);
+        const double zone = StrictZone(dialog.TimeZone->text().toStdString());
         observer.Zone = zone;
         observer.SummerTime = dialog.SummerTime->isChecked();
         observer.JulianDay = StrictJulianDay(dialog.JulianDay->text().toStdString());

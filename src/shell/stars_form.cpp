@@ -272,18 +272,19 @@ void TStarsForm::FormDestroy()
             WriteDesktopSettings(ini, desktop_);
         });
     } catch (const SettingsWriteError& e) {
-        ReportSaveError(QStringLiteral("Kolvar could not save its settings.\n\nFile: %1\nReason: %2")
-                            .arg(QString::fromStdString(e.Path().string()), QString::fromStdString(e.Reason())));
+        ReportSaveError(e.what());
     }
 }
 
-void TStarsForm::ReportSaveError(const QString& text)
+void TStarsForm::ReportSaveError(const std::string& line)
 {
+    // After a signal nobody may be at the screen to close a box: the line
+    // goes to standard error alone.
     if (quitBySignal_) {
-        std::fprintf(stderr, "kolvar: %s\n", text.toLocal8Bit().constData());
+        std::fprintf(stderr, "kolvar: %s\n", line.c_str());
         return;
     }
-    options_.ReportError(text);
+    options_.ReportError(QString::fromStdString(line));
 }
 
 void TStarsForm::Observer1Click()

@@ -4,6 +4,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "appcore/desktop_settings.h"
 #include "canvas/bitmap.h"
@@ -125,7 +126,7 @@ private:
     void SetUpMenus();
     void PlaceWindow();
     WindowPlacement CurrentPlacement() const;
-    void ReportSaveError(const QString& text);
+    void ReportSaveError(const std::string& line);
 
     Options options_;
     Dialogs dialogs_;

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "appcore/desktop_settings.h"
 #include "appcore/ini_file.h"
@@ -206,6 +207,15 @@ void ExpectReadOnlySaveFails(const fs::path& file, int expectedErrno)
         EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos);
         EXPECT_NE(e.Reason().find(std::generic_category().message(expectedErrno)), std::string::npos) << e.Reason();
     }
+    // A settings folder that cannot be made in it is the cause told, not the file missing there.
+    const fs::path folder = file.parent_path() / "kolvar";
+    try {
+        SaveIniFile(folder / SettingsFileName, IniValues{});
+        ADD_FAILURE() << "no error reported";
+    } catch (const SettingsWriteError& e) {
+        EXPECT_EQ(e.Reason(), "cannot create the folder " + folder.string() + ": " +
+                                  std::generic_category().message(expectedErrno));
+    }
     std::ifstream in(file);
     std::stringstream text;
     text << in.rdbuf();
@@ -276,16 +286,23 @@ TEST_F(SettingsFileTest, SaveLeavesAReadOnlyFileAsItIs)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "temporary file left";
 }
 
-TEST_F(SettingsFileTest, SaveBelowARegularFileFailsWithAReason)
+TEST_F(SettingsFileTest, SaveErrorIsOneLineWithTheFileAndTheCause)
 {
     WriteText("not a folder");
-    fs::path impossible = file_ / SettingsFileName;
-    try {
-        SaveIniFile(impossible, IniValues{});
-        FAIL() << "no error reported";
-    } catch (const SettingsWriteError& e) {
-        EXPECT_EQ(e.Path(), impossible);
-        EXPECT_NE(e.Reason().find(std::generic_category().message(ENOTDIR)), std::string::npos) << e.Reason();
+    fs::create_directories(dir_ / "folder" / SettingsFileName);
+    const std::pair<fs::path, int> cases[] = {{file_ / SettingsFileName, ENOTDIR},  // below a regular file
+                                              {dir_ / "folder" / SettingsFileName, EISDIR}};
+    for (const auto& [impossible, cause] : cases) {
+        try {
+            SaveIniFile(impossible, IniValues{});
+            ADD_FAILURE() << "no error reported for " << impossible;
+        } catch (const SettingsWriteError& e) {
+            const std::string line = e.what();
+            EXPECT_EQ(e.Path(), impossible);
+            EXPECT_EQ(line.rfind("cannot save the settings to " + impossible.string() + ": ", 0), 0u) << line;
+            EXPECT_NE(line.find(std::generic_category().message(cause)), std::string::npos) << line;
+            EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+        }
     }
 }
 

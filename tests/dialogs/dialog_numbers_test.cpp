@@ -18,7 +18,7 @@ TEST(DialogNumbers, StrictConversionsTakeTheGivenSeparatorAndRange)
 
 TEST(DialogNumbers, LeadingFloatReadsSinglePrecisionLikeScanf)
 {
-    EXPECT_EQ(LeadingFloat("+3,5"), 3.0f);   // a comma ends the number
+    EXPECT_EQ(LeadingFloat("+3,5.25"), 3.5f);  // a comma is a separator too; the first one counts
     EXPECT_EQ(LeadingFloat("1e-50"), 0.0f);  // below single precision reads as zero
     EXPECT_FALSE(LeadingFloat("--1"));
     EXPECT_THROW(LeadingFloat("1e39"), ConversionError);  // beyond it is no value at all

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <clocale>
+#include <cstdlib>
 
 #include "catalog/static_tables.h"
 #include "shell/program_assets.h"
@@ -17,6 +19,16 @@ void PrepareDialogTests(const std::filesystem::path& scratchDirectory)
     std::setlocale(LC_NUMERIC, "C");
     InitStaticTables();
     InstallRunicFont(scratchDirectory, RunicFontFileBytes());
+}
+
+void UseCommaLocale(const std::filesystem::path& scratchDirectory)
+{
+    if (std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") != nullptr) return;
+    const std::filesystem::path folder = scratchDirectory / "locales";
+    std::filesystem::create_directories(folder);
+    QProcess::execute("localedef", {"-i", "hu_HU", "-f", "UTF-8", QString::fromStdString(folder / "hu_HU.UTF-8")});
+    ::setenv("LOCPATH", folder.c_str(), 1);
+    QVERIFY2(std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") != nullptr, "no hu_HU.UTF-8: localedef needs package locales");
 }
 
 ProgramWindows TestWindows(const std::filesystem::path& settingsFile, QStringList& errors)

@@ -14,6 +14,10 @@ namespace kolvar::testing {
 // Static tables, the runic font and the C numeric locale (point separator).
 void PrepareDialogTests(const std::filesystem::path& scratchDirectory);
 
+// Sets LC_NUMERIC to hu_HU.UTF-8 (a comma), compiled with localedef into the
+// scratch folder (LOCPATH) when the system lacks it; fails the test if it cannot.
+void UseCommaLocale(const std::filesystem::path& scratchDirectory);
+
 // The program's windows, their messages collected in `errors` instead of shown.
 ProgramWindows TestWindows(const std::filesystem::path& settingsFile, QStringList& errors);
 

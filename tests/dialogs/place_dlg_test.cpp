@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 #include <cmath>
 
 #include "dialog_test_support.h"
@@ -26,12 +27,11 @@ QList<QLineEdit*> Fields(TPlaceDlg& d)
     return {d.LatitudeDeg, d.LatitudePerc, d.LatitudeSec, d.LongitudeDeg, d.LongitudePerc, d.LongitudeSec};
 }
 
-// The six fields (seconds to four decimals) and the hemispheres as shown: "47 35 20.3922 19 3 50.4065 NE".
+// The six fields and the hemispheres as shown: "47 35 20.392217 19 3 50.406477 NE".
 QString Shown(TPlaceDlg& d)
 {
     QStringList texts;
-    for (QLineEdit* f : Fields(d))
-        texts << (f == d.LatitudeSec || f == d.LongitudeSec ? QString::number(f->text().toDouble(), 'f', 4) : f->text());
+    for (QLineEdit* f : Fields(d)) texts << f->text();
     texts << QString(d.North->isChecked() ? "N" : "") + (d.South->isChecked() ? "S" : "") +
                  (d.East->isChecked() ? "E" : "") + (d.West->isChecked() ? "W" : "");
     return texts.join(' ');
@@ -65,6 +65,7 @@ private:
         for (int i = 0; i < 6; ++i) TypeInto(Fields(d)[i], texts[i]);
     }
     static void Cancel(TPlaceDlg& d) { QTest::keyClick(d.LatitudeDeg, Qt::Key_Escape); }
+    static constexpr double ArcSecondsPerRadian = 206264.80624709636;
 
 private slots:
     void initTestCase()
@@ -76,6 +77,7 @@ private slots:
     void init()
     {
         errors_.clear();
+        std::setlocale(LC_NUMERIC, "C");
         Observer = ObserverState{};  // the last test's windows left it closing
         std::filesystem::remove(SettingsFile());
     }
@@ -85,11 +87,15 @@ private slots:
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("default place") << 0.8305847 << 0.3327296 << "47 35 20.3922 19 3 50.4065 NE";
-        QTest::newRow("equator, Greenwich") << 0.0 << 0.0 << "0 0 0.0000 0 0 0.0000 NE";
-        QTest::newRow("longitude pi") << -0.5 << Pi << "28 38 52.4031 180 0 0.0000 SE";
-        QTest::newRow("stored past pi") << 0.5 << 4.0 << "28 38 52.4031 130 49 0.7750 NW";
-        QTest::newRow("past the pole") << 2.0 << 0.5 << "65 24 30.3875 151 21 7.5969 NW";
+        const double degree = Pi / 180;
+        QTest::newRow("default place") << 0.8305847 << 0.3327296 << "47 35 20.392217 19 3 50.406477 NE";
+        QTest::newRow("equator, Greenwich") << 0.0 << 0.0 << "0 0 0 0 0 0 NE";
+        QTest::newRow("longitude pi") << -0.5 << Pi << "28 38 52.403124 180 0 0 SE";
+        QTest::newRow("stored past pi") << 0.5 << 4.0 << "28 38 52.403124 130 49 0.775012 NW";
+        QTest::newRow("past the pole") << 2.0 << 0.5 << "65 24 30.387506 151 21 7.596876 NW";
+        QTest::newRow("whole minutes") << 51.0 / 60 * degree << (151 + 12.0 / 60) * degree << "0 51 0 151 12 0 NE";
+        QTest::newRow("half seconds, west")
+            << -0.5 / 3600 * degree << -(10 + 0.5 / 3600) * degree << "0 0 0.5 10 0 0.5 SW";
     }
 
     void placeIsShownWithItsHemispheres()
@@ -100,9 +106,19 @@ private slots:
         ProgramWindows w = TestWindows(SettingsFile(), errors_);
         Observer.Latitude = latitude;
         Observer.Longitude = longitude;
+        ObserverState normalised;
+        QCOMPARE(RunPlace(w, [&normalised](TPlaceDlg& d) {
+                     normalised = Observer;
+                     QTest::keyClick(d.LatitudeDeg, Qt::Key_Return);  // untouched, accepted
+                 }),
+                 shown);
+        QVERIFY(normalised.Longitude >= -Pi && normalised.Longitude <= Pi);
+        QVERIFY(std::fabs(normalised.Latitude) <= Pi / 2);
+        // The fields give the place back to within 1e-6" (a western longitude as a full turn less).
+        QVERIFY(std::fabs(Observer.Latitude - normalised.Latitude) * ArcSecondsPerRadian <= 1e-6);
+        QVERIFY(std::fabs(std::remainder(Observer.Longitude - normalised.Longitude, 2 * Pi)) * ArcSecondsPerRadian <=
+                1e-6);
         QCOMPARE(RunPlace(w, Cancel), shown);
-        QVERIFY(Observer.Longitude >= -Pi && Observer.Longitude <= Pi);
-        QVERIFY(std::fabs(Observer.Latitude) <= Pi / 2);
     }
 
     void westIsStoredAsAFullTurnLessAndShownAgain()
@@ -116,21 +132,33 @@ private slots:
         });
         QCOMPARE(Observer.Longitude, 6.283185307179586 - 0.17453292519943295);
         QCOMPARE(w.StarsForm->RedrawCount(), redraws + 1);
-        QVERIFY(RunPlace(w, Cancel).endsWith(" 10 0 0.0000 NW"));
+        QVERIFY(RunPlace(w, Cancel).endsWith(" 10 0 0 NW"));
         QVERIFY(std::fabs(Observer.Longitude + 0.17453292519943295) < 1e-15);
+    }
+
+    void fieldsAreSummedAsTyped_data()
+    {
+        QTest::addColumn<bool>("comma");
+        QTest::newRow("point locale") << false;
+        QTest::newRow("comma locale") << true;
     }
 
     void fieldsAreSummedAsTyped()
     {
+        QFETCH(bool, comma);
+        if (comma) UseCommaLocale(dir_.path().toStdString());
+        if (QTest::currentTestFailed()) return;
         ProgramWindows w = TestWindows(SettingsFile(), errors_);
         RunPlace(w, [](TPlaceDlg& d) {
-            Type(d, "10|75|0|-1|0|7200");
+            Type(d, "10|75|0,5|-1|0|7200.5");  // seconds with either separator in either locale
             d.South->click();
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
         });
-        QVERIFY(std::fabs(Observer.Latitude + 11.25 * Pi / 180) < 1e-15);  // minutes 75 add 1.25 degrees
-        QVERIFY(std::fabs(Observer.Longitude - 1.0 * Pi / 180) < 1e-15);   // -1 degree + 7200 seconds
-        QVERIFY(errors_.isEmpty());
+        QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+        // Minutes 75 add 1.25 degrees; -1 degree + 7200.5 seconds is 1 degree 0.5 seconds.
+        QCOMPARE(RunPlace(w, Cancel), comma ? "11 15 0,5 1 0 0,5 SE" : "11 15 0.5 1 0 0.5 SE");
+        QVERIFY(std::fabs(Observer.Latitude + (11.25 + 0.5 / 3600) * Pi / 180) < 1e-15);
+        QVERIFY(std::fabs(Observer.Longitude - (1 + 0.5 / 3600) * Pi / 180) < 1e-15);
     }
 
     void decimalDegreesWithEmptyMinutesAndSeconds()
@@ -177,7 +205,7 @@ private slots:
                 QTest::keyClick(d.focusWidget(), Qt::Key_Return);  // Enter takes the town
             });
             QVERIFY2(offered.startsWith("Debrecen ("), qPrintable(offered));
-            QCOMPARE(shown, QStringLiteral("47 33 6.0000 21 37 6.0000 NE zone"));
+            QCOMPARE(shown, QStringLiteral("47 33 6 21 37 6 NE zone"));
             QVERIFY(std::fabs(Observer.Latitude - 171186 * Pi / 648000) < 1e-15);
             QVERIFY(std::fabs(Observer.Longitude - 77826 * Pi / 648000) < 1e-15);
             QCOMPARE(Observer.Zone, 1.0);
@@ -203,7 +231,7 @@ private slots:
         QTest::addColumn<QString>("unread");
         QTest::newRow("seconds not a number") << "12|0|abc|0|0|0" << "abc";
         QTest::newRow("empty degrees") << "12|0|0||0|0" << "";
-        QTest::newRow("another separator") << "12|0|0|0|0|1,5" << "1,5";
+        QTest::newRow("two separators") << "12|0|0|0|0|1,5.2" << "1,5.2";
         QTest::newRow("seconds inf") << "12|0|0|0|0|inf" << "inf";
     }
 

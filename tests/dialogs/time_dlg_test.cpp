@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 
 #include "catalog/runic_captions.h"
 #include "chart/chart_frame.h"
@@ -55,7 +57,8 @@ private:
     QTemporaryDir dir_;
     QStringList errors_;
 
-    ProgramWindows Windows() { return TestWindows(dir_.filePath("Kolvar.ini").toStdString(), errors_); }
+    std::filesystem::path SettingsFile() const { return dir_.filePath("Kolvar.ini").toStdString(); }
+    ProgramWindows Windows() { return TestWindows(SettingsFile(), errors_); }
     std::unique_ptr<TTimeDlg> Dialog(bool shown = false)
     {
         auto d = std::make_unique<TTimeDlg>();
@@ -87,6 +90,8 @@ private slots:
     {
         errors_.clear();
         Observer = StartingObserverState();
+        std::setlocale(LC_NUMERIC, "C");
+        std::filesystem::remove(SettingsFile());
     }
 
     void julianDayIsShownInTheZone_data()
@@ -132,11 +137,12 @@ private slots:
         QVERIFY(d->OkButton1->isEnabled());
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));  // every prefix was a day too
 
-        // A character that makes it no number is told; nothing else changes.
-        d->Year->setText(QStringLiteral("1980"));
+        // A character that makes it no number is told and, agreeing with no
+        // civil time, turns OK off; nothing else changes.
+        const QStringList shown = CivilFields(*d);
         QTest::keyClick(d->JulianDay, Qt::Key_X);
         QCOMPARE(errors_, QStringList{QString::fromUtf8("„2451545x” nem érvényes szám.")});
-        QCOMPARE(d->Year->text(), QStringLiteral("1980"));
+        QCOMPARE(CivilFields(*d), shown);
         QVERIFY(!d->OkButton1->isEnabled());
 
         // So is a day that the orbital elements do not cover.
@@ -193,6 +199,7 @@ private slots:
         QTest::newRow("seconds nan") << "2001|3|2|0|0|nan|1";
         QTest::newRow("zone inf") << "2001|3|2|0|0|0|inf";
         QTest::newRow("year beyond the elements") << "3000000|3|2|0|0|0|1";
+        QTest::newRow("zone beyond a day") << "2001|3|2|0|0|0|-24.5";
     }
 
     void dateUseClearsTheDayWhenFieldsDoNotRead()
@@ -260,6 +267,68 @@ private slots:
         QVERIFY(errors_.isEmpty());
     }
 
+    void zoneAndSecondsReadWithEitherSeparator_data()
+    {
+        QTest::addColumn<bool>("comma");
+        QTest::newRow("point locale") << false;
+        QTest::newRow("comma locale") << true;
+    }
+
+    void zoneAndSecondsReadWithEitherSeparator()
+    {
+        QFETCH(bool, comma);
+        if (comma) UseCommaLocale(dir_.path().toStdString());
+        if (QTest::currentTestFailed()) return;
+        const auto with = [](QString number, bool useComma) { return number.replace('.', useComma ? ',' : '.'); };
+        std::ofstream(SettingsFile()) << "[LOCALTIME]\nZone=5,5\n";  // India, as a comma locale keeps it
+        QString opened;
+        {
+            ProgramWindows w = Windows();
+            Observer.JulianDay = 2451545.0;
+            TTimeDlg* d = w.TimeDlg.get();
+            WhenShown(d, [&] {
+                opened = d->TimeZone->text() + ' ' + CivilFields(*d).join(' ');
+                TypeInto(d->Sec, with("12.5", !comma));  // and Newfoundland, with the other separator
+                TypeInto(d->TimeZone, with("-3.5", !comma));
+                QTest::mouseClick(d->DateUse, Qt::LeftButton);
+                QTest::mouseClick(d->OkButton1, Qt::LeftButton);
+            });
+            w.StarsForm->Time1Click();
+        }
+        QCOMPARE(opened, with("5.5 2000 1 1 17 30 0", comma));
+        QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+        QCOMPARE(Observer.Zone, -3.5);
+        QVERIFY(std::fabs(Observer.JulianDay - (2451545.0 + 9.0 / 24 + 12.5 / 86400)) < 1e-7);  // 21:00:12.5 UT
+        QFile saved(dir_.filePath("Kolvar.ini"));
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains(with("Zone=-3.5\n", comma).toLatin1()));
+    }
+
+    void comingBackToTheDialogConvertsNothing()
+    {
+        QWidget other;  // another program's window, as far as the dialog can tell
+        other.show();
+        auto d = Dialog();
+        d->setModal(false);
+        d->show();
+        QTRY_VERIFY(d->isActiveWindow());
+        const auto leaveAndComeBack = [&d, &other](bool okEnabled) {
+            other.activateWindow();
+            QTRY_VERIFY(other.isActiveWindow());
+            d->activateWindow();
+            QTRY_VERIFY(d->isActiveWindow());
+            QCOMPARE(d->OkButton1->isEnabled(), okEnabled);
+        };
+        TypeInto(d->JulianDay, QStringLiteral("2451545"));
+        leaveAndComeBack(true);
+        TypeInto(d->Year, QStringLiteral("2001"));
+        leaveAndComeBack(false);
+        d->JulianDay->setFocus();  // coming back to the Julian day converts nothing either
+        leaveAndComeBack(false);
+        QCOMPARE(d->Year->text(), QStringLiteral("2001"));
+        QTest::mouseClick(d->DateUse, Qt::LeftButton);
+        leaveAndComeBack(true);
+    }
+
     void okStopsAtTheFirstTextThatDoesNotRead_data()
     {
         QTest::addColumn<QString>("zone");
@@ -267,9 +336,9 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString notANumber = QString::fromUtf8("„%1” nem érvényes szám.");
         QTest::newRow("zone with trailing text") << "1.5x" << "2451545" << notANumber.arg("1.5x");
-        QTest::newRow("zone with another separator") << "1,5" << "2451545" << notANumber.arg("1,5");
         QTest::newRow("zone nan") << "nan" << "2451545" << notANumber.arg("nan");
-        QTest::newRow("zone beyond single precision") << "1e300" << "2451545" << notANumber.arg("1e300");
+        QTest::newRow("zone beyond a day")
+            << "3.4e38" << "2451545" << QString::fromUtf8("„3.4e38” nem érvényes időzóna: legfeljebb 24 óra keletre vagy nyugatra.");
         QTest::newRow("day no number") << "-3.5" << "2451545x" << notANumber.arg("2451545x");
         QTest::newRow("day inf") << "-3.5" << "inf" << notANumber.arg("inf");
         QTest::newRow("day beyond the elements")
@@ -286,8 +355,9 @@ private slots:
         WhenShown(d, [d, zone, julianDay] {
             d->TimeZone->setText(zone);
             d->SummerTime->setChecked(true);
-            d->JulianDay->setText(julianDay);  // not focused: OK on, no conversion yet
-            QTest::mouseClick(d->OkButton1, Qt::LeftButton);
+            d->JulianDay->setText(julianDay);  // not focused: no conversion, OK stays off
+            // Whatever let OK through, the exchange reads the texts again.
+            d->OkButton1Click();
         });
         const int redraws = w.StarsForm->RedrawCount();
         w.StarsForm->Time1Click();
