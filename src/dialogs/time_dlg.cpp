@@ -166,7 +166,9 @@ bool TTimeDlg::StarTimeFromJulianDay() { return Reporting(&TTimeDlg::ShowStarTim
 
 void TTimeDlg::ShowWeekday(int weekday)
 {
-    WeekDayText->setText(ScriptString(WeekdayRunicNames[static_cast<std::size_t>(weekday)]));
+    const RunicText& name = WeekdayRunicNames[static_cast<std::size_t>(weekday)];
+    WeekDayText->setText(ScriptString(name));
+    WeekDayText->setAccessibleDescription(PlainString(name.Hungarian));  // read out in either script
     FitLabel(WeekDayText, WeekDayTextDesign, true);  // a longer name grows to the left
 }
 
