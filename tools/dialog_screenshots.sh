@@ -6,7 +6,7 @@
 #   latin/menu.png, latin/time_dialog.png, latin/place_dialog.png,
 #   latin/city_picker.png, latin/place_city.png, latin/help.png,
 #   latin/vega-right.png                                   Latin letters
-# and prints each window's title (xdotool getwindowname).
+# and prints the title of every window (xdotool getwindowname).
 # Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -90,6 +90,16 @@ help=$(open_help)
 shoot "$help" "$out/help.png"
 xdotool key Escape
 echo "$(xdotool getwindowname "$main"): main window"
+xdotool windowfocus "$main"
+xdotool key F10 Right Return
+info=$(window_named 'Névjegy')
+echo "$(xdotool getwindowname "$info"): information window"
+xdotool key Escape
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $((X + 450)) $((Y + 300)) click 3  # a right click opens the close-up
+closeup=$(window_named 'Kolvar – közeli ég')
+echo "$(xdotool getwindowname "$closeup"): close-up"
+xdotool key Escape
 stop
 
 # Latin letters.

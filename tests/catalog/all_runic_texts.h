@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/help_text.h"
+#include "catalog/interface_captions.h"
 #include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
 
@@ -16,6 +18,10 @@ inline std::vector<std::string> AllRunicTexts() {
     std::vector<std::string> texts;
     auto add = [&](std::string_view s) { texts.emplace_back(s); };
     for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
+    const InterfaceTexts& i = InterfaceCaptions;
+    for (const RunicText& t : {i.LatinLetters, i.CityButton, i.CityHeading, i.CitySearch, i.CityZone}) add(t.Runic);
+    for (const HelpLine& line : HelpText)
+        if (!line.Hungarian.empty()) add(RunicLine(line.Hungarian));
     const RunicNameTables& n = RunicNames();
     for (const auto* table : {&n.RunicNameTableA, &n.RunicNameTableB}) {
         for (const RunicNameRecord& r : *table) add(r.RunicName);
