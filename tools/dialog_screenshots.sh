@@ -2,7 +2,8 @@
 # Takes the README's screenshots of the windows: runs the built kolvar under
 # Xvfb twice, in runes and in Latin letters, drives it from the keyboard and
 # the mouse as a user would, and writes into $1 (docs/ by default):
-#   time_dialog.png, place_dialog.png, help.png            the runes
+#   time_dialog.png, place_dialog.png, help.png,
+#   find_dialog.png (Ctrl+F, "m31", Enter)                 the runes
 #   latin/menu.png, latin/time_dialog.png, latin/place_dialog.png,
 #   latin/city_picker.png, latin/place_city.png, latin/help.png,
 #   latin/vega-right.png                                   Latin letters
@@ -82,7 +83,8 @@ start '[WINDOW]\nLeft=0\nTop=0\nWidth=900\nHeight=600\n'
 time=$(open_time)
 type_julian_day "$time"
 shoot "$time" "$out/time_dialog.png"
-xdotool key Escape
+xdotool key Return
+sleep 0.5
 place=$(open_place)
 shoot "$place" "$out/place_dialog.png"
 xdotool key Escape
@@ -100,6 +102,18 @@ xdotool mousemove $((X + 450)) $((Y + 300)) click 3  # a right click opens the c
 closeup=$(window_named 'Kolvar – közeli ég')
 echo "$(xdotool getwindowname "$closeup"): close-up"
 xdotool key Escape
+sleep 0.5
+# Ctrl+F, "m31", Enter: the window with the find dialog over it.
+xdotool mousemove 0 0
+xdotool windowfocus "$main"
+xdotool key ctrl+f
+find=$(window_named 'Keresés')
+xdotool type m31
+xdotool key Return
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/find_dialog.png"
+echo "$(xdotool getwindowname "$find"): $out/find_dialog.png"
 stop
 
 # Latin letters.

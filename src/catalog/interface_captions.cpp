@@ -21,6 +21,7 @@ const WindowTitleTexts WindowTitles = {
     .Info = "N\xE9vjegy",
     .Help = "S\xFAg\xF3",
     .City = "V\xE1ros",
+    .Find = "Keres\xE9s",
 };
 
 namespace {
@@ -53,6 +54,9 @@ constexpr std::pair<std::string_view, std::string_view> PlainControlNames[] = {
     {"TPlaceDlg.Label9", "\xEDvm\xE1sodperc"},
     {"TPlaceDlg.CityZoneText", "a v\xE1lasztott v\xE1ros id\xF5z\xF3n\xE1ja"},
     {"TCityDlg.Search", "v\xE1rosn\xE9v"},
+    {"TFindDlg.Edit1", "\xE9gitest neve"},
+    {"TFindDlg.List1", "tal\xE1lt \xE9gitestek"},
+    {"TFindDlg.TimeLabel", "a felkel\xE9s ideje"},
     {"TCityDlg.Results", "tal\xE1lt v\xE1rosok"},
     {"TInfoDlg.TurulImage", "turul"},
     {"TInfoDlg.CimerImage", "c\xEDmer"},

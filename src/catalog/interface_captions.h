@@ -30,7 +30,7 @@ extern const InterfaceTexts InterfaceCaptions;
 // Window titles: plain Hungarian in either script, since the desktop draws
 // them (Windows-1250).
 struct WindowTitleTexts {
-    std::string_view Main, CloseUp, Time, Place, Info, Help, City;
+    std::string_view Main, CloseUp, Time, Place, Info, Help, City, Find;
 };
 extern const WindowTitleTexts WindowTitles;
 

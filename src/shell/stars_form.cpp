@@ -18,6 +18,7 @@
 #include "widgets/label_images.h"
 #include "identify/hit_test.h"
 #include "shell/chart_view.h"
+#include "shell/find_controls.h"
 #include "appcore/font_size.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
@@ -68,6 +69,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
+    findControls_ = new FindControls(*this);
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -135,6 +137,7 @@ void TStarsForm::BuildMenu()
     time1_->setObjectName(QStringLiteral("Time1"));
     place1_ = observer1Menu_->addAction(QStringLiteral("Hely"));
     place1_->setObjectName(QStringLiteral("Place1"));
+    observer1Menu_->addAction(findControls_->Action());
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
@@ -183,6 +186,7 @@ QAction* TStarsForm::Action(const QString& name) const
 {
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_, latinLetters1_})
         if (a->objectName() == name) return a;
+    if (findControls_->Action()->objectName() == name) return findControls_->Action();
     return viewControls_->Action(name);
 }
 
@@ -191,6 +195,7 @@ void TStarsForm::SetUpMenus()
     SetUpRunicMenu(*mainMenu1_, *this);
     viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))),
                              mainMenu1_->CaptionFont());
+    findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     mainMenu1_->Redraw();
 }
 
@@ -247,11 +252,12 @@ void TStarsForm::FormResize()
     image1_->ShowChart(chartBitmap_);
     image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
+    findControls_->ChartRedrawn();
 }
 
 void TStarsForm::keyPressEvent(QKeyEvent* event)
 {
-    if (viewControls_->HandleKey(*event)) return;
+    if (findControls_->HandleKey(*event) || viewControls_->HandleKey(*event)) return;
     QMainWindow::keyPressEvent(event);
 }
 
@@ -344,12 +350,14 @@ void TStarsForm::LatinLetters1Click(bool latin)
 {
     SetCurrentScript(latin ? Script::Latin : Script::Runic);
     SetUpMenus();
+    findControls_->ShowScript();
     if (dialogs_.ShowScript) dialogs_.ShowScript();
 }
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
     const SkyProjection chart = SkyProjection::Stereographic(Chart);
+    findControls_->ChartClicked();
     if (button == Qt::RightButton) {
         if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;

@@ -19,6 +19,7 @@ class QMenu;
 namespace kolvar {
 
 class ChartView;
+class FindControls;
 class LabelImage;
 class RunicMenuBar;
 class ViewControls;
@@ -95,6 +96,8 @@ public:
 
     // The Nézet menu, the view keys and the kept selection.
     ViewControls* View() const { return viewControls_; }
+    // The find dialog, its menu item and keys, and the found object's labels.
+    FindControls* Find() const { return findControls_; }
 
     ChartView* Image1() const { return image1_; }
     RunicMenuBar* MainMenu1() const { return mainMenu1_; }
@@ -144,6 +147,7 @@ private:
     LabelImage* textImage2_ = nullptr;
     CloseUpOpener openCloseUp_;
     ViewControls* viewControls_ = nullptr;
+    FindControls* findControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds

@@ -1,9 +1,13 @@
 #include "widgets/menu_key_style.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
 #include <algorithm>
+
+#include "widgets/runic_text.h"
 
 namespace kolvar {
 
@@ -64,6 +68,15 @@ QSize MenuKeyStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
     size.setWidth(size.width() + std::max(0, plain - reserved) + QFontMetrics(keyFont_).averageCharWidth() * 2);
     size.setHeight(std::max(size.height(), QFontMetrics(keyFont_).height()));
     return size;
+}
+
+void UseMenuKeyStyle(QMenu& menu, const QFont& menuFont)
+{
+    menu.setFont(menuFont);
+    if (dynamic_cast<MenuKeyStyle*>(menu.style()) != nullptr) return;
+    auto* style = new MenuKeyStyle(ArialFont(QFontInfo(menuFont).pixelSize()));
+    style->setParent(&menu);
+    menu.setStyle(style);
 }
 
 }  // namespace kolvar

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QProxyStyle>
 
+class QMenu;
+
 namespace kolvar {
 
 // For drop-downs drawn in the runic face: an action's text may end in a tab
@@ -23,5 +25,9 @@ private:
 
     QFont keyFont_;
 };
+
+// Sets a drop-down's runic face and gives it the key column in Arial of the
+// same height; a menu that has the style keeps it.
+void UseMenuKeyStyle(QMenu& menu, const QFont& menuFont);
 
 }  // namespace kolvar

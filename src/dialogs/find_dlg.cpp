@@ -1,0 +1,188 @@
+#include "dialogs/find_dlg.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "catalog/find_captions.h"
+#include "identify/horizon_note.h"
+#include "identify/name_index.h"
+#include "identify/search_key.h"
+#include "catalog/interface_captions.h"
+#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
+
+namespace kolvar {
+namespace {
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+QString RowText(const FoundObject& found)
+{
+    QString text = PlainString(found.DisplayName);
+    if (found.Name != found.DisplayName) text += QStringLiteral("  (") + PlainString(found.Name) + QLatin1Char(')');
+    return text;
+}
+
+}  // namespace
+
+TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target_(std::move(target))
+{
+    setObjectName(QStringLiteral("FindDlg"));
+    setWindowTitle(PlainString(WindowTitles.Find));
+    setFont(RunicFont(13));
+    // Runic reading order: the caption right of the field, the note at the
+    // right with the time under it. The field and the list hold Latin text
+    // and keep left to right.
+    setLayoutDirection(Qt::RightToLeft);
+    resize(300, 250);
+
+    const FindTexts& c = FindCaptions();
+    Label1 = new QLabel(RunicString(c.NameLabel.Runic), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    // One row height for all: the list need not measure hundreds of rows
+    // at every keystroke.
+    List1->setUniformItemSizes(true);
+    for (QWidget* w : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(List1)}) {
+        w->setFont(ArialFont(13));
+        w->setLayoutDirection(Qt::LeftToRight);
+        w->installEventFilter(this);
+    }
+    NoteLabel = new QLabel(this);
+    NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
+    TimeLabel = new QLabel(this);
+    TimeLabel->setObjectName(QStringLiteral("TimeLabel"));
+    TimeLabel->setFont(ArialFont(13));
+    // The note's rows keep their room while empty, so the list stays put.
+    for (QLabel* l : {NoteLabel, TimeLabel}) l->setMinimumHeight(l->fontMetrics().height());
+
+    auto* field = new QHBoxLayout;
+    field->addWidget(Label1);
+    field->addWidget(Edit1, 1);
+    auto* rows = new QVBoxLayout(this);
+    rows->addLayout(field);
+    rows->addWidget(List1, 1);
+    rows->addWidget(NoteLabel, 0, Qt::AlignLeading);
+    rows->addWidget(TimeLabel, 0, Qt::AlignLeading);
+
+    connect(Edit1, &QLineEdit::textChanged, this, &TFindDlg::Edit1Change);
+    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Choose(List1->row(item)); });
+    ShowScript();
+}
+
+void TFindDlg::ShowScript()
+{
+    ShowWindowScript(this, "TFindDlg");
+    setLayoutDirection(CurrentScript() == Script::Runic ? Qt::RightToLeft : Qt::LeftToRight);
+    ShowCaption(Label1, FindCaptions().NameLabel.Text());
+    SetNote(note_, TimeLabel->text());
+}
+
+void TFindDlg::Open()
+{
+    show();
+    raise();
+    activateWindow();
+    Edit1->setFocus();
+    Edit1->selectAll();
+}
+
+void TFindDlg::Edit1Change()
+{
+    const std::string typed = Edit1->text().toStdString();
+    const std::vector<FoundObject> found = ProgramNameIndex().Find(typed);
+    slots_.clear();
+    // One repaint for the whole list, not one per row.
+    List1->setUpdatesEnabled(false);
+    List1->clear();
+    // What is below the horizon now is listed in the palette's dimmed text.
+    const QBrush below = palette().brush(QPalette::Disabled, QPalette::Text);
+    for (const FoundObject& f : found) {
+        slots_.push_back(f.Slot);
+        auto* item = new QListWidgetItem(RowText(f), List1);
+        if (target_.Objects[static_cast<std::size_t>(f.Slot)].Visible != 1) item->setForeground(below);
+    }
+    List1->setUpdatesEnabled(true);
+    if (found.empty() && !SearchKeyOfUtf8(typed).empty())
+        SetNote(&FindCaptions().NoMatch);
+    else
+        SetNote(nullptr);
+}
+
+void TFindDlg::Choose(int row)
+{
+    if (row < 0 || row >= static_cast<int>(slots_.size())) return;
+    const int slot = slots_[static_cast<std::size_t>(row)];
+    List1->setCurrentRow(row);
+    // The next name typed replaces this one.
+    if (Edit1->hasFocus()) Edit1->selectAll();
+    if (target_.Name) target_.Name(slot);
+    ShowNote(slot);
+}
+
+void TFindDlg::ShowNote(int slot)
+{
+    const ObserverState& o = target_.Observer;
+    const HorizonNote note = HorizonNoteOf(slot, o.Longitude, o.Latitude, o.JulianDay);
+    const FindTexts& c = FindCaptions();
+    switch (note.State) {
+    case HorizonState::Above: SetNote(nullptr); break;
+    case HorizonState::RisesLater:
+        SetNote(&c.RisesAt, QString::fromStdString(CivilTimeText(note.Rise, o.Zone, o.SummerTime)));
+        break;
+    case HorizonState::NeverRises: SetNote(&c.NeverRises); break;
+    case HorizonState::NotRisingSoon: SetNote(&c.NotRisingSoon); break;
+    }
+}
+
+void TFindDlg::SetNote(const ViewCaption* note, const QString& time)
+{
+    note_ = note;
+    if (note != nullptr)
+        ShowCaption(NoteLabel, note->Text());
+    else
+        ShowCaption(NoteLabel, RunicText{});
+    TimeLabel->setText(time);
+}
+
+bool TFindDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == Edit1) {
+        if (IsEnter(key->key())) {
+            Choose(0);
+            return true;
+        }
+        if (key->key() == Qt::Key_Down && List1->count() > 0) {
+            List1->setFocus();
+            List1->setCurrentRow(0);
+            return true;
+        }
+    } else if (watched == List1) {
+        if (IsEnter(key->key())) {
+            Choose(List1->currentRow());
+            return true;
+        }
+        if (key->key() == Qt::Key_Up && List1->currentRow() <= 0) {
+            Edit1->setFocus();
+            return true;
+        }
+        // Typing goes on in the field, not into the list's own search.
+        if (!key->text().isEmpty() && key->text().at(0).isPrint()) {
+            Edit1->setFocus();
+            QApplication::sendEvent(Edit1, event);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace kolvar

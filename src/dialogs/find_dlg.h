@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+#include "catalog/view_captions.h"
+#include "chart/observer_state.h"
+#include "chart/sky_object_table.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace kolvar {
+
+// What the find dialog reads and whom it tells: the main window's observer
+// (place, instant, zone) and the objects of its last redraw, and how a chosen
+// object is named on the chart.
+struct FindTarget {
+    const ObserverState& Observer;
+    const SkyObjectTable& Objects;
+    std::function<void(int slot)> Name;
+};
+
+// The find dialog: a name field and the list of the objects it names, which
+// follows every keystroke (whole names first, then beginnings, brighter
+// objects first; names in plain Hungarian, the matched name in brackets when
+// it is not the first one). Choosing an entry names the object on the chart
+// and, when it is below the horizon, says so with its next rising in the
+// observer's civil time. Not modal: the chart takes clicks and keys while it
+// is open, and it stays open for the next name.
+//
+// From the keyboard alone: Enter in the field takes the first entry, Down
+// goes into the list, Up and Down move in it, Enter takes the current entry,
+// Up from the first entry and any typing go back to the field; Escape closes.
+// Laid out right to left like the other dialogs, captions in runes (or left
+// to right in Latin letters).
+class TFindDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFindDlg(FindTarget target, QWidget* parent = nullptr);
+
+    // Shows the dialog in front with the field focused and its text selected.
+    void Open();
+    // Shows the captions in the current script: runes laid out right to
+    // left, or Latin letters left to right.
+    void ShowScript();
+    // Fills the list with what the field's text names.
+    void Edit1Change();
+    // Names the object of a list row; rows outside the list do nothing.
+    void Choose(int row);
+
+    // The slots of the list's rows, in order.
+    const std::vector<int>& FoundSlots() const { return slots_; }
+
+    QLabel* Label1 = nullptr;     // the field's caption
+    QLineEdit* Edit1 = nullptr;   // the name as typed (UTF-8 at this boundary)
+    QListWidget* List1 = nullptr;
+    QLabel* NoteLabel = nullptr;  // below the horizon / no such name, in runes
+    QLabel* TimeLabel = nullptr;  // the rising time beside the note
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowNote(int slot);
+    void SetNote(const ViewCaption* note, const QString& time = QString());
+
+    FindTarget target_;
+    const ViewCaption* note_ = nullptr;  // the note shown, none when empty
+    std::vector<int> slots_;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,126 @@
+#include "shell/find_controls.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "catalog/find_captions.h"
+#include "chart/sky_projection.h"
+#include "chart/view_layers.h"
+#include "dialogs/find_dlg.h"
+#include "shell/chart_view.h"
+#include "shell/stars_form.h"
+#include "shell/view_controls.h"
+#include "widgets/label_images.h"
+#include "widgets/menu_key_style.h"
+#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
+
+namespace kolvar {
+
+FindControls::FindControls(TStarsForm& form) : QObject(&form), form_(form)
+{
+    // The runic caption comes with the menu set-up.
+    find1_ = new QAction(QStringLiteral("Keres\u00E9s"), this);
+    find1_->setObjectName(QStringLiteral("Find1"));
+    connect(find1_, &QAction::triggered, this, &FindControls::Open);
+}
+
+void FindControls::SetUpMenu(QMenu& observerMenu, const QFont& menuFont)
+{
+    UseMenuKeyStyle(observerMenu, menuFont);
+    ShowCaption(find1_, FindCaptions().MenuItem.Text(), "Ctrl+F");
+    find1_->setEnabled(true);
+}
+
+void FindControls::ShowScript()
+{
+    if (dialog_ != nullptr) dialog_->ShowScript();
+}
+
+void FindControls::Open()
+{
+    const bool first = dialog_ == nullptr;
+    if (first) {
+        dialog_ = new TFindDlg(FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); }}, &form_);
+        // Closed, it hands the keyboard back to the chart, where Escape
+        // takes the found object's labels and ring away.
+        connect(dialog_, &QDialog::finished, &form_, [this] { form_.activateWindow(); });
+    }
+    dialog_->Open();
+    // At first over the chart's lower left corner, clear of the labels at
+    // the top and the Moon picture at the lower right.
+    if (first) PlaceDialog(false);
+}
+
+void FindControls::PlaceDialog(bool right)
+{
+    const ChartView& chart = *form_.Image1();
+    const QRect area(chart.mapToGlobal(QPoint(0, 0)), chart.size());
+    const QSize frame = dialog_->frameGeometry().size();
+    dialog_->move(right ? area.right() + 1 - frame.width() : area.left(), area.bottom() + 1 - frame.height());
+}
+
+void FindControls::Name(int slot)
+{
+    labelled_ = slot;
+    // The ring's redraw comes before the labels, which lie over the chart.
+    form_.View()->Select(slot);
+    ShowLabels();
+    KeepDialogClearOf(slot);
+}
+
+void FindControls::ShowLabels()
+{
+    ShowObjectLabels(SkyObjects[static_cast<std::size_t>(labelled_)], *form_.TextImage1(), *form_.TextImage2(),
+                     *form_.Image1(), Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                     form_.View()->Options().Night);
+}
+
+void FindControls::HideLabels()
+{
+    labelled_ = -1;
+    HideObjectLabels(*form_.TextImage1(), *form_.TextImage2());
+    form_.TextImage1()->FillPicture(colours::Navy);
+    form_.TextImage2()->FillPicture(colours::Navy);
+}
+
+void FindControls::KeepDialogClearOf(int slot)
+{
+    const SkyObjectEntry& e = SkyObjects[static_cast<std::size_t>(slot)];
+    if (dialog_ == nullptr || e.Visible != 1) return;
+    const ChartPoint p = SkyProjection::Stereographic(Chart).Project(e.Azimuth, e.Altitude);
+    const QPoint centre = form_.Image1()->mapToGlobal(QPoint(static_cast<int>(p.X), static_cast<int>(p.Y)));
+    const int r = SelectionRingRadius + 2;
+    const QRect ring(centre - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1));
+    const QRect frame = dialog_->frameGeometry();
+    if (!frame.intersects(ring)) return;
+    // Over to the other lower corner.
+    const int chartMiddle = form_.Image1()->mapToGlobal(QPoint(form_.Image1()->width() / 2, 0)).x();
+    PlaceDialog(frame.center().x() < chartMiddle);
+}
+
+bool FindControls::HandleKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    // "/" is a shifted key on many layouts.
+    const bool slash = event.key() == Qt::Key_Slash && (mods & ~Qt::ShiftModifier) == Qt::NoModifier;
+    if (slash || (event.key() == Qt::Key_F && mods == Qt::ControlModifier)) {
+        Open();
+        return true;
+    }
+    if (event.key() == Qt::Key_Escape && mods == Qt::NoModifier && labelled_ >= 0) HideLabels();
+    return false;
+}
+
+void FindControls::ChartRedrawn()
+{
+    if (labelled_ >= 0) ShowLabels();
+}
+
+void FindControls::ChartClicked()
+{
+    if (labelled_ >= 0) HideLabels();
+}
+
+}  // namespace kolvar

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QFont;
+class QKeyEvent;
+class QMenu;
+
+namespace kolvar {
+
+class TFindDlg;
+class TStarsForm;
+
+// Finding an object by name in the main window: the Keresés item of the
+// Megfigyelő menu and its keys on the chart (Ctrl+F, /) open the find
+// dialog; an object chosen there is ringed on the chart and its two label
+// pictures stay over the chart until the next click on it or Escape (a
+// click's own labels show only while its button is held).
+class FindControls : public QObject {
+    Q_OBJECT
+public:
+    explicit FindControls(TStarsForm& form);
+
+    QAction* Action() const { return find1_; }
+    // The menu set-up: the item's runic caption with its key beside it.
+    void SetUpMenu(QMenu& observerMenu, const QFont& menuFont);
+
+    void Open();
+    // The dialog's captions in the newly chosen script.
+    void ShowScript();
+    // The dialog, once it has been opened.
+    TFindDlg* Dialog() const { return dialog_; }
+
+    // Names a slot as a click would, and keeps its labels.
+    void Name(int slot);
+    // The slot whose labels are kept over the chart, or -1.
+    int Labelled() const { return labelled_; }
+
+    // Ctrl+F and / open the dialog (true). Escape takes the kept labels away
+    // and gives false, so that the kept selection is cleared too.
+    bool HandleKey(const QKeyEvent& event);
+    // After every redraw the kept labels are fitted to the chart again.
+    void ChartRedrawn();
+    // A click on the chart names its own object.
+    void ChartClicked();
+
+private:
+    void ShowLabels();
+    void HideLabels();
+    // Over the chart's lower left or right corner; away from the ring of a
+    // found object that it would cover.
+    void PlaceDialog(bool right);
+    void KeepDialogClearOf(int slot);
+
+    TStarsForm& form_;
+    QAction* find1_ = nullptr;
+    TFindDlg* dialog_ = nullptr;
+    int labelled_ = -1;
+};
+
+}  // namespace kolvar
