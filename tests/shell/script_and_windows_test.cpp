@@ -108,6 +108,7 @@ private slots:
             QCOMPARE(CurrentScript(), Script::Latin);
             QCOMPARE(w.StarsForm->Action("Exit1")->text(), QString::fromUtf8("Kijárat"));
             QVERIFY(w.StarsForm->Action("Figures1")->text().startsWith(QString::fromUtf8("Csillagképek vonalai\t")));
+            QVERIFY(w.StarsForm->Action("Find1")->text().startsWith(QString::fromUtf8("Keresés\t")));
             QVERIFY(w.StarsForm->Observer1Menu()->font().family() != QStringLiteral("Runex23x"));
             QCOMPARE(w.TimeDlg->OkButton1->text(), QStringLiteral("Legyen"));
             QVERIFY(w.TimeDlg->font().family() != QStringLiteral("Runex23x"));
