@@ -6,7 +6,6 @@ namespace kolvar {
 
 const InterfaceTexts InterfaceCaptions = {
     .LatinLetters = {" k`\xFCteb nital ", "Latin bet\xFBk"},
-    .LatinLettersPlain = "Latin bet\xFBk",
     .CityButton = {"sor`av", "V\xE1ros"},
     .CityHeading = {"tsor`av `\xDF" "al`av", "V\xE1lassz v\xE1rost"},
     .CitySearch = {"s\xE9serek", "keres\xE9s"},

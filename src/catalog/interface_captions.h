@@ -15,9 +15,8 @@ namespace kolvar {
 
 struct InterfaceTexts {
     // The script choice in the character-size menu. In runes it is followed
-    // by LatinLettersPlain in Latin letters, so both readers find it.
+    // by its Hungarian in Latin letters, so both readers find it.
     RunicText LatinLetters;
-    std::string_view LatinLettersPlain;
     // The place dialog's city button, the picker's heading and search label,
     // and the check box that takes the chosen town's time zone on OK.
     RunicText CityButton;

@@ -56,7 +56,7 @@ void SetUpRunicMenu(RunicMenuBar& bar, TStarsForm& form)
     // name follows in the keys column.
     const InterfaceTexts& t = InterfaceCaptions;
     if (QAction* latin = form.Action(QStringLiteral("LatinLetters1"))) {
-        ShowCaption(latin, t.LatinLetters, CurrentScript() == Script::Runic ? t.LatinLettersPlain : std::string_view());
+        ShowCaption(latin, t.LatinLetters, CurrentScript() == Script::Runic ? t.LatinLetters.Hungarian : std::string_view());
         latin->setChecked(CurrentScript() == Script::Latin);
         latin->setEnabled(true);
     }

@@ -154,7 +154,7 @@ void TStarsForm::BuildMenu()
     connect(shrivell1_, &QAction::triggered, this, &TStarsForm::Shrivell1Click);
     // The script of every caption: the letters, like their size.
     charSize1Menu_->addSeparator();
-    latinLetters1_ = charSize1Menu_->addAction(PlainString(InterfaceCaptions.LatinLettersPlain));
+    latinLetters1_ = charSize1Menu_->addAction(PlainString(InterfaceCaptions.LatinLetters.Hungarian));
     latinLetters1_->setObjectName(QStringLiteral("LatinLetters1"));
     latinLetters1_->setCheckable(true);
     connect(latinLetters1_, &QAction::triggered, this, &TStarsForm::LatinLetters1Click);
