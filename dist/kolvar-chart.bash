@@ -13,7 +13,8 @@ _kolvar_chart()
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
     local subcommands="ephemeris render runic identify closeup find"
-    local sky="--jd --lat --lon --size"
+    local time="--jd --date --zone --summer"
+    local sky="$time --lat --lon --size"
     local view="--show --label-mag --night --daylight"
 
     if ((COMP_CWORD == 1)); then
@@ -23,8 +24,8 @@ _kolvar_chart()
 
     local options
     case ${COMP_WORDS[1]} in
-        ephemeris) options="--jd" ;;
-        render) options="$sky $view --out --objects --bench" ;;
+        ephemeris) options="$time" ;;
+        render) options="$sky $view --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
         closeup) options="--az --alt $sky $view --chart-size --out --objects --bench" ;;
@@ -51,6 +52,9 @@ _kolvar_chart()
         --size | --chart-size)
             COMPREPLY=($(compgen -W "800x600 1024x768 1280x1024 1920x1080" -- "$cur"))
             return ;;
+        --step)
+            COMPREPLY=($(compgen -W "10m 1h 1d 1sd 1w 1lm 1mo 1y" -- "$cur"))
+            return ;;
         --show)
             # The layers of a comma-separated list: complete the word after the last comma.
             local done="" word=$cur
@@ -58,7 +62,7 @@ _kolvar_chart()
             COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions selection:" -- "$word"))
             compopt -o nospace 2>/dev/null
             return ;;
-        --jd | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag)
+        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag)
             return ;;
     esac
 

@@ -16,15 +16,6 @@ namespace {
 constexpr long double AnchorJulianDay = 2305447.5L;
 constexpr std::int64_t DaysPer400Years = 146097;
 
-// Gregorian rule, tested through floor() so negative years follow it too.
-bool IsLeapYear(int year) {
-    const double y = year;
-    const bool by4 = std::floor(y * 0.25) * 4.0 == y;
-    const bool by100 = std::floor(y * 0.01) * 100.0 == y;
-    const bool by400 = std::floor(y * 0.0025) * 400.0 == y;
-    return by4 && (!by100 || by400);
-}
-
 // Days of the year before the first of `month`; any other month counts as January.
 std::int64_t DaysBeforeMonth(int month, int leap) {
     switch (month) {
@@ -52,6 +43,21 @@ int WeekdayOfDayNumber(std::int64_t dayNumber) {
 constexpr long double LargestDayOffset = 7.0e11L;
 
 }  // namespace
+
+// Tested through floor() so negative years follow the rule too.
+bool IsLeapYear(int year) {
+    const double y = year;
+    const bool by4 = std::floor(y * 0.25) * 4.0 == y;
+    const bool by100 = std::floor(y * 0.01) * 100.0 == y;
+    const bool by400 = std::floor(y * 0.0025) * 400.0 == y;
+    return by4 && (!by100 || by400);
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 31;
+    return days[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
 
 long double JulianDayFromCalendar(int year, int month, int day, int hour, int minute, double second,
                                   bool summerTime, double zoneHours, int* weekday) {
@@ -192,6 +198,12 @@ CalendarMoment ReadSystemClock() {
     m.Minute = local.tm_min;
     m.Second = local.tm_sec + static_cast<double>((millis + 1000) % 1000 / 10) * 0.01;
     return m;
+}
+
+double SystemClockJulianDay() {
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    // The Unix epoch, 1970-01-01 0 h UTC, is Julian day 2440587.5.
+    return std::chrono::duration<double>(sinceEpoch).count() / 86400.0 + 2440587.5;
 }
 
 }  // namespace kolvar

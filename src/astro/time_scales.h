@@ -14,6 +14,12 @@ struct CalendarMoment {
     double ZoneHours = 0.0;  // filled only by CalendarFromJulianDay
 };
 
+// Gregorian leap-year rule, negative years included.
+bool IsLeapYear(int year);
+
+// Days in a month (1..12) of a year.
+int DaysInMonth(int year, int month);
+
 // Civil time in the given zone (hours east) to a Julian day (UT). The weekday
 // (0 Sunday .. 6 Saturday) is written to `weekday` when it is not null.
 long double JulianDayFromCalendar(int year, int month, int day, int hour, int minute, double second,
@@ -26,5 +32,8 @@ double GreenwichSiderealAngle(double julianDay);
 
 // The local clock, seconds to hundredths.
 CalendarMoment ReadSystemClock();
+
+// The true current instant: the system clock (UTC) as a Julian day.
+double SystemClockJulianDay();
 
 }  // namespace kolvar

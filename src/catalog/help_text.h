@@ -15,7 +15,8 @@ enum class HelpLineKind {
     Heading,    // a section title
     Paragraph,  // running text
     Command,    // Keys holds a menu command ("Megfigyelő: Hely") or mouse button, in the window's script
-    Key,        // Keys holds keys or mouse buttons as printed, always in Latin letters
+    Key,        // Keys holds keys as printed, always in Latin letters
+    TimeKeys,   // the time keys of the time controls (TimeKeyLegend) go here
     Path,       // the settings file's path goes here
 };
 
@@ -25,7 +26,7 @@ struct HelpLine {
     std::string_view Hungarian;  // what it says or does
 };
 
-extern const std::array<HelpLine, 34> HelpText;
+extern const std::array<HelpLine, 33> HelpText;
 
 // A Hungarian text (Windows-1250) as runes drawn as stored: transliterated,
 // then reversed, because the script runs right to left.

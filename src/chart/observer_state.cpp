@@ -4,11 +4,7 @@
 
 namespace kolvar {
 
-double StartingJulianDay() {
-    const CalendarMoment now = ReadSystemClock();
-    return static_cast<double>(
-        JulianDayFromCalendar(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second, false, DefaultZone));
-}
+double StartingJulianDay() { return SystemClockJulianDay(); }
 
 ObserverState StartingObserverState() {
     ObserverState s;

@@ -28,12 +28,12 @@ struct ObserverState {
     std::string PlaceName;
 };
 
-// The Julian day the program starts with: the system clock read as civil
-// time in zone +1 h without summer time, whatever zone the settings hold.
+// The Julian day the program starts with: the true current instant, the
+// system clock in UTC.
 double StartingJulianDay();
 
 // An observer as a new run has it before the settings file is read: default
-// place, zone +1 h, no summer time, clock instant, character size 12.
+// place, zone +1 h, no summer time, the current instant, character size 12.
 ObserverState StartingObserverState();
 
 }  // namespace kolvar

@@ -4,13 +4,14 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <string>
 #include <system_error>
 
+#include "appcore/time_texts.h"
 #include "astro/ephemeris_range.h"
+#include "astro/time_scales.h"
 
 namespace kolvar::cli {
 
@@ -177,20 +178,58 @@ void PrintCommandHelp(std::FILE* out, const CommandSpec& command) {
     std::fprintf(out, "  %-18s %s\n", "--help", "show this help and exit");
 }
 
-double CurrentJulianDay() {
-    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    // The Unix epoch, 1970-01-01 0 h UTC, is Julian day 2440587.5.
-    return std::chrono::duration<double>(sinceEpoch).count() / 86400.0 + 2440587.5;
+double CurrentJulianDay() { return SystemClockJulianDay(); }
+
+CivilZone ZoneFromOptions(const ParsedOptions& options) {
+    CivilZone zone;
+    if (auto text = options.Value(ZoneOption.Name)) {
+        zone.ZoneHours = ParseFiniteDouble(ZoneOption.Name, *text);
+        if (zone.ZoneHours < -24 || zone.ZoneHours > 24)
+            throw UsageError(std::string(ZoneOption.Name) + ": " + QuoteForMessage(*text) + " is outside -24..24");
+    }
+    zone.SummerTime = options.Has(SummerOption.Name);
+    return zone;
+}
+
+namespace {
+
+double CoveredDay(std::string_view option, double julianDay, std::string_view shown) {
+    if (!ElementsCoverDay(julianDay)) {
+        throw UsageError(std::string(option) + ": outside the range of the orbital elements: " +
+                         QuoteForMessage(shown));
+    }
+    return julianDay;
+}
+
+double DateInstant(std::string_view option, std::string_view text, const CivilZone& zone) {
+    std::string problem;
+    const std::optional<CivilDateTime> civil = ParseCivilDateTime(text, problem);
+    if (!civil) throw UsageError(Message(option, problem, text));
+    return CoveredDay(option, JulianDayOfCivil(*civil, zone.ZoneHours, zone.SummerTime), text);
+}
+
+}  // namespace
+
+double ParseInstant(std::string_view option, std::string_view text, const CivilZone& zone) {
+    if (text.find('-', 1) != std::string_view::npos) {
+        std::string problem;
+        // A number with a negative exponent is still a Julian day.
+        if (ParseCivilDateTime(text, problem) || text.find_first_of("eE") == std::string_view::npos)
+            return DateInstant(option, text, zone);
+    }
+    return CoveredDay(option, ParseFiniteDouble(option, text), text);
 }
 
 double JulianDayFromOptions(const ParsedOptions& options) {
-    const auto text = options.Value(JulianDayOption.Name);
-    const double julianDay = text ? ParseFiniteDouble(JulianDayOption.Name, *text) : CurrentJulianDay();
-    if (!ElementsCoverDay(julianDay)) {
-        throw UsageError(std::string(JulianDayOption.Name) +
-                         ": outside the range of the orbital elements: " + QuoteForMessage(text.value_or("now")));
-    }
-    return julianDay;
+    const auto jd = options.Value(JulianDayOption.Name);
+    const auto date = options.Value(DateOption.Name);
+    if (jd && date) throw UsageError("--jd and --date both give the instant; give one of them");
+    // A render series takes its instants from --from and --to.
+    if ((options.Has(ZoneOption.Name) || options.Has(SummerOption.Name)) && !date && !options.Has("--from"))
+        throw UsageError("--zone and --summer apply to --date; without it the instant is UT");
+    if (date) return DateInstant(DateOption.Name, *date, ZoneFromOptions(options));
+    if (jd) return CoveredDay(JulianDayOption.Name, ParseFiniteDouble(JulianDayOption.Name, *jd), *jd);
+    return CoveredDay(JulianDayOption.Name, CurrentJulianDay(), "now");
 }
 
 int FinishStandardOutput(std::string_view commandName, int status) {

@@ -71,14 +71,33 @@ struct Size {
 // "WxH" with both parts whole numbers in 1..max.
 Size ParseSize(std::string_view option, std::string_view text, int max);
 
-// The time option of every subcommand that draws or prints the sky.
+// The time options of every subcommand that draws or prints the sky: a
+// Julian day, or a civil date and time in a zone.
 inline constexpr OptionSpec JulianDayOption{"--jd", "JD", "Julian day (UT); default: now (the system clock, UTC)"};
+inline constexpr OptionSpec DateOption{"--date", "DATE",
+                                       "the instant as civil time YYYY-MM-DD[THH:MM[:SS]] in --zone (instead of --jd)"};
+inline constexpr OptionSpec ZoneOption{"--zone", "H", "zone of --date in hours east of UT, fractions allowed (default 0)"};
+inline constexpr OptionSpec SummerOption{"--summer", "", "--date is summer time, one hour ahead of its zone"};
 
 // The Julian day (UT) of the system clock.
 double CurrentJulianDay();
 
-// The day --jd gives, or now without it. A day the orbital elements do not
-// cover (ElementsCoverDay: no finite Sun, Moon and planets) is a UsageError.
+// --zone (hours east, -24..24, default 0) and --summer.
+struct CivilZone {
+    double ZoneHours = 0.0;
+    bool SummerTime = false;
+};
+CivilZone ZoneFromOptions(const ParsedOptions& options);
+
+// An instant written as --date writes it, or as a Julian day: the text is a
+// date when a '-' follows its first character. `option` names it in messages.
+// A day the orbital elements do not cover is a UsageError.
+double ParseInstant(std::string_view option, std::string_view text, const CivilZone& zone);
+
+// The day --jd or --date (with --zone and --summer) gives, or now without
+// either. Both together, or --zone or --summer without a date to apply to, are
+// UsageErrors, as is a day the orbital elements do not cover
+// (ElementsCoverDay: no finite Sun, Moon and planets).
 double JulianDayFromOptions(const ParsedOptions& options);
 
 // Quotes user text for a one-line message (control characters become '?').

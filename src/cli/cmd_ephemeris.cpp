@@ -18,6 +18,9 @@ namespace {
 
 constexpr OptionSpec EphemerisOptions[] = {
     JulianDayOption,
+    DateOption,
+    ZoneOption,
+    SummerOption,
 };
 
 constexpr CommandSpec EphemerisCommand{

@@ -19,6 +19,7 @@
 #include "cli/object_name_columns.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
+#include "cli/render_series.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
@@ -29,27 +30,38 @@ namespace {
 
 constexpr OptionSpec RenderOptions[] = {
     JulianDayOption,
+    DateOption,
+    ZoneOption,
+    SummerOption,
     LatOption,
     LonOption,
     SizeOption,
-    {"--out", "FILE.png", "PNG file to write (default kolvar-sky.png; - for standard output)"},
-    {"--objects", "FILE.tsv", "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name"},
+    {"--out", "FILE.png",
+     "PNG file to write (default kolvar-sky.png; - for standard output); for a series a pattern such as sky-%03d.png"},
+    {"--objects", "FILE.tsv",
+     "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name (a pattern "
+     "for a series)"},
     {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
     ShowOption,
     LabelMagOption,
     NightOption,
     DaylightOption,
+    FromOption,
+    ToOption,
+    StepOption,
 };
 
 constexpr CommandSpec RenderCommand{
     "render",
     "Renders the sky chart for one observer and instant, with the Moon phase picture laid over it,\n"
     "writes it as a PNG and prints the file's path. Angles in the objects file are radians,\n"
-    "distances AU, x and y chart pixels.",
+    "distances AU, x and y chart pixels. With --from, --to and --step it renders the series of\n"
+    "instants from --from to --to, numbering the files of --out (and --objects) from 1.",
     RenderOptions,
 };
 
-// The objects table: a header line and one line per slot.
+}  // namespace
+
 std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& objects, double julianDay) {
     std::string text = "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\tmagnitude\tname\n";
     const ObjectNameColumns names(julianDay);
@@ -66,8 +78,6 @@ std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& 
     }
     return text;
 }
-
-}  // namespace
 
 RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut) {
     RenderRequest r;
@@ -151,6 +161,7 @@ int Bench(RenderRequest& r) {
 }
 
 int Render(const ParsedOptions& options) {
+    if (WantsSeries(options)) return RenderSeries(ParseSeries(options));
     RenderRequest r = ParseRequest(options);
     if (!RegisterViewFonts(r.View)) return ExitFailure;
     if (r.Bench > 0) return Bench(r);

@@ -31,6 +31,10 @@ struct RenderRequest {
 // `defaultOut` is the picture's name without --out.
 RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaultOut = "kolvar-sky.png");
 
+// The objects table: a header line and one line per slot with its pixel
+// under `projection`, its magnitude and name on `julianDay`.
+std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& objects, double julianDay);
+
 // Writes `picture` to r.Out and, when asked, the objects table to r.Objects
 // (each slot with its pixel under `projection`, the picture's), both or
 // neither; prints the picture's path. A failure is one line on stderr naming

@@ -11,6 +11,7 @@
 #include "catalog/help_text.h"
 #include "catalog/interface_captions.h"
 #include "catalog/runic_captions.h"
+#include "catalog/time_captions.h"
 #include "dialogs/dialog_widgets.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
@@ -174,6 +175,13 @@ void THelpForm1::ShowDetails()
     const int keysColumn = runes ? 1 : 0;
     const int meaningColumn = runes ? 0 : 1;
     int row = 0;
+    // Keys or a command beside what they do.
+    auto addKeys = [&](std::string_view keys, std::string_view meaning, bool inScript) {
+        QLabel* label = DetailText(keys, TextHeight, KeysWidth, inScript);
+        label->setMinimumWidth(KeysWidth);
+        grid->addWidget(label, row, keysColumn);
+        grid->addWidget(DetailText(meaning, TextHeight, meaningWidth), row++, meaningColumn);
+    };
     for (const HelpLine& line : HelpText) {
         switch (line.Kind) {
         case HelpLineKind::Heading: {
@@ -191,13 +199,12 @@ void THelpForm1::ShowDetails()
             grid->addWidget(DetailText(line.Hungarian, TextHeight, fullWidth), row++, 0, 1, 2);
             break;
         case HelpLineKind::Command:
-        case HelpLineKind::Key: {
-            QLabel* keys = DetailText(line.Keys, TextHeight, KeysWidth, line.Kind == HelpLineKind::Command);
-            keys->setMinimumWidth(KeysWidth);
-            grid->addWidget(keys, row, keysColumn);
-            grid->addWidget(DetailText(line.Hungarian, TextHeight, meaningWidth), row++, meaningColumn);
+        case HelpLineKind::Key:
+            addKeys(line.Keys, line.Hungarian, line.Kind == HelpLineKind::Command);
             break;
-        }
+        case HelpLineKind::TimeKeys:
+            for (const KeyLegendLine& keys : TimeKeyLegend) addKeys(keys.Keys, keys.Meaning.Hungarian, false);
+            break;
         case HelpLineKind::Path: {
             auto* path = new QLabel(settingsPath_);
             path->setObjectName(QStringLiteral("SettingsPath"));

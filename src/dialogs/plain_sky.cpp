@@ -2,6 +2,7 @@
 // keep another place.
 #include "dialogs/plain_sky.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -87,6 +88,18 @@ void TPlainSky::RestorePlacement(const WindowPlacement& placement)
     if (!FitsAScreen(placement)) return;
     resize(placement.Width, placement.Height);
     move(placement.Left, placement.Top);
+}
+
+void TPlainSky::ChartRedrawn()
+{
+    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    FormResize();
+}
+
+void TPlainSky::keyPressEvent(QKeyEvent* event)
+{
+    if (OnKey && OnKey(*event)) return;
+    QDialog::keyPressEvent(event);
 }
 
 void TPlainSky::resizeEvent(QResizeEvent* event)

@@ -71,6 +71,12 @@ public:
     void RestorePlacement(const WindowPlacement& placement);
     // Told where the window stood each time it closes.
     std::function<void(const WindowPlacement&)> OnClosed;
+    // The main chart was drawn anew (the animation moved its instant): the
+    // view is drawn again from the new table, around the same direction.
+    void ChartRedrawn();
+    // Keys the window does not use itself go here first (the time keys);
+    // true when taken.
+    std::function<bool(const QKeyEvent& event)> OnKey;
 
     // Event handlers, named after the events that run them.
     void FormResize();
@@ -87,6 +93,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Naming in the close-up: a left or middle press names the object nearest

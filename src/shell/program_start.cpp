@@ -18,6 +18,7 @@
 #include "appcore/runic_font_file.h"
 #include "appcore/settings_file.h"
 #include "shell/signal_quit.h"
+#include "shell/time_controls.h"
 #include "shell/view_controls.h"
 
 namespace kolvar {
@@ -94,6 +95,12 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
                                       const HorizontalPosition& viewCentre, std::int32_t fontSize) {
         sky->OpenAt(viewCentre, fontSize, form->MoonResult().Picture);
     });
+    // The close-up, while open, follows the chart as the time moves, and
+    // takes the time keys like the chart does.
+    w.StarsForm->OnRedrawn = [sky = w.PlainSky.get()] {
+        if (sky->isVisible()) sky->ChartRedrawn();
+    };
+    w.PlainSky->OnKey = [time = w.StarsForm->Time()](const QKeyEvent& event) { return time->HandleKey(event); };
     return w;
 }
 

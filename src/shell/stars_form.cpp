@@ -30,8 +30,11 @@
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 #include "widgets/window_placement.h"
+#include "appcore/time_step_settings.h"
 #include "appcore/view_settings.h"
+#include "appcore/window_title.h"
 #include "chart/sky_phase.h"
+#include "shell/time_controls.h"
 #include "shell/view_controls.h"
 
 namespace kolvar {
@@ -69,6 +72,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
+    timeControls_ = new TimeControls(this, Observer, [this] { FormResize(); });
     findControls_ = new FindControls(*this);
     BuildMenu();
     image1_ = new ChartView(this);
@@ -172,12 +176,14 @@ void TStarsForm::BuildMenu()
     int information1 = add("Information1", QStringLiteral("T\u00E1j\u00E9koztat\u00F3"));
     int charSize1 = add("CharSize1", QStringLiteral("Bet\u00FCm\u00E9ret"));
     int view1 = add("View1", QStringLiteral("N\u00E9zet"));
+    int timeSteps1 = add("TimeSteps1", QStringLiteral("Id\u0151"));
     int observer1 = add("Observer1", QStringLiteral("Megfigyel\u00F6"));
     mainMenu1_->Item(help1).Command = [this] { Help1Click(); };
     mainMenu1_->Item(information1).Command = [this] { Information1Click(); };
     mainMenu1_->Item(charSize1).DropDown = charSize1Menu_;
     mainMenu1_->Item(charSize1).OnOpen = [this] { CharSize1Click(); };
     mainMenu1_->Item(view1).DropDown = viewControls_->Menu();
+    mainMenu1_->Item(timeSteps1).DropDown = timeControls_->Menu();
     mainMenu1_->Item(observer1).DropDown = observer1Menu_;
     mainMenu1_->Item(observer1).OnOpen = [this] { Observer1Click(); };
 }
@@ -187,13 +193,21 @@ QAction* TStarsForm::Action(const QString& name) const
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_, latinLetters1_})
         if (a->objectName() == name) return a;
     if (findControls_->Action()->objectName() == name) return findControls_->Action();
-    return viewControls_->Action(name);
+    if (QAction* a = viewControls_->Action(name)) return a;
+    return timeControls_->Action(name);
+}
+
+QMenu* TStarsForm::TimeSteps1Menu() const
+{
+    return timeControls_->Menu();
 }
 
 void TStarsForm::SetUpMenus()
 {
     SetUpRunicMenu(*mainMenu1_, *this);
     viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))),
+                             mainMenu1_->CaptionFont());
+    timeControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("TimeSteps1"))),
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     mainMenu1_->Redraw();
@@ -202,23 +216,26 @@ void TStarsForm::SetUpMenus()
 void TStarsForm::FormCreate()
 {
     SkyObjects.fill(SkyObjectEntry{});
-    // The starting instant takes the clock as civil time at zone +1 h without
-    // summer time: the settings are not read yet.
+    // The true current instant (StartingJulianDay); the stored zone and
+    // summer-time flag only say how it reads as civil time.
     Observer = StartingObserverState();
 
     ViewOptions view;
-    IniValues values = LoadIniFile(options_.SettingsFile, [this, &view](const IniFile& ini) {
+    TimeStepSettings timeSettings;
+    IniValues values = LoadIniFile(options_.SettingsFile, [this, &view, &timeSettings](const IniFile& ini) {
         view = ReadViewSettings(ini);
+        timeSettings = ReadTimeStepSettings(ini);
         desktop_ = ReadDesktopSettings(ini);
     });
     Observer.Zone = values.Zone;
+    Observer.SummerTime = values.SummerTime != 0;
     Observer.Longitude = values.Longitude;
     Observer.Latitude = values.Latitude;
     Observer.FontSize = values.FontSize;
     Observer.PlaceName = StoredPlaceName(desktop_.CityName, Observer.Latitude, Observer.Longitude);
-    // values.SummerTime is deliberately not applied: every run starts without summer time.
     SetCurrentScript(desktop_.Letters);
     viewControls_->Apply(view);
+    timeControls_->Apply(timeSettings);
 
     SetUpMenus();
     update();
@@ -253,11 +270,15 @@ void TStarsForm::FormResize()
     image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
     findControls_->ChartRedrawn();
+    setWindowTitle(QString::fromStdString(
+        WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime, Observer.Longitude, Observer.Latitude)));
+    if (OnRedrawn) OnRedrawn();
 }
 
 void TStarsForm::keyPressEvent(QKeyEvent* event)
 {
-    if (findControls_->HandleKey(*event) || viewControls_->HandleKey(*event)) return;
+    if (findControls_->HandleKey(*event) || viewControls_->HandleKey(*event) || timeControls_->HandleKey(*event))
+        return;
     QMainWindow::keyPressEvent(event);
 }
 
@@ -266,15 +287,18 @@ void TStarsForm::FormDestroy()
     if (destroyed_) return;
     destroyed_ = true;
     Observer.ClosingFlag = true;
+    timeControls_->Stop();
     IniValues values{Observer.Zone, Observer.SummerTime ? 1 : 0, Observer.Longitude, Observer.Latitude,
                      Observer.FontSize};
     const ViewOptions view = viewControls_->Settings();
+    const TimeStepSettings timeSettings = timeControls_->Settings();
     desktop_.Letters = CurrentScript();
     if (shown_) desktop_.Main = CurrentPlacement();
     desktop_.CityName = Cp1250ToUtf8(Observer.PlaceName);
     try {
-        SaveIniFile(options_.SettingsFile, values, [this, &view](IniFile& ini) {
+        SaveIniFile(options_.SettingsFile, values, [this, &view, &timeSettings](IniFile& ini) {
             WriteViewSettings(ini, view);
+            WriteTimeStepSettings(ini, timeSettings);
             WriteDesktopSettings(ini, desktop_);
         });
     } catch (const SettingsWriteError& e) {
@@ -307,7 +331,10 @@ void TStarsForm::CharSize1Click()
 
 void TStarsForm::Time1Click()
 {
-    if (dialogs_.TimeExchange && dialogs_.TimeExchange()) FormResize();
+    if (dialogs_.TimeExchange && dialogs_.TimeExchange()) {
+        timeControls_->TimeSetElsewhere();
+        FormResize();
+    }
 }
 
 void TStarsForm::Place1Click()

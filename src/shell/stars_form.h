@@ -22,6 +22,7 @@ class ChartView;
 class FindControls;
 class LabelImage;
 class RunicMenuBar;
+class TimeControls;
 class ViewControls;
 
 // The desktop program's sky state, one for the whole process: the observer,
@@ -98,6 +99,11 @@ public:
     ViewControls* View() const { return viewControls_; }
     // The find dialog, its menu item and keys, and the found object's labels.
     FindControls* Find() const { return findControls_; }
+    // The Idő menu, the time keys, the running clock and the animation.
+    TimeControls* Time() const { return timeControls_; }
+    QMenu* TimeSteps1Menu() const;
+    // Runs after every redraw (the close-up follows the animated chart).
+    std::function<void()> OnRedrawn;
 
     ChartView* Image1() const { return image1_; }
     RunicMenuBar* MainMenu1() const { return mainMenu1_; }
@@ -147,6 +153,7 @@ private:
     LabelImage* textImage2_ = nullptr;
     CloseUpOpener openCloseUp_;
     ViewControls* viewControls_ = nullptr;
+    TimeControls* timeControls_ = nullptr;
     FindControls* findControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;

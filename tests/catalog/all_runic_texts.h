@@ -11,6 +11,7 @@
 #include "catalog/interface_captions.h"
 #include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
+#include "catalog/time_captions.h"
 
 namespace kolvar {
 
@@ -22,6 +23,12 @@ inline std::vector<std::string> AllRunicTexts() {
     for (const RunicText& t : {i.LatinLetters, i.CityButton, i.CityHeading, i.CitySearch, i.CityZone}) add(t.Runic);
     for (const HelpLine& line : HelpText)
         if (!line.Hungarian.empty()) add(RunicLine(line.Hungarian));
+    const TimeMenuTexts& m = TimeMenuCaptions;
+    for (const RunicText& t : {m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward,
+                               m.Pause})
+        add(t.Runic);
+    for (const RunicText& t : m.Steps) add(t.Runic);
+    for (const KeyLegendLine& line : TimeKeyLegend) add(line.Meaning.Runic);
     const RunicNameTables& n = RunicNames();
     for (const auto* table : {&n.RunicNameTableA, &n.RunicNameTableB}) {
         for (const RunicNameRecord& r : *table) add(r.RunicName);

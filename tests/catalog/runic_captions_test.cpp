@@ -8,6 +8,7 @@
 #include "catalog/help_text.h"
 #include "catalog/interface_captions.h"
 #include "catalog/runic_transliteration.h"
+#include "catalog/time_captions.h"
 
 namespace kolvar {
 namespace {
@@ -118,11 +119,29 @@ TEST(RunicCaptions, AddedCaptionsAndHelpAreWrittenFromTheirHungarian) {
     for (const RunicText& c : {t.CityButton, t.CityHeading, t.CitySearch, t.CityZone})
         EXPECT_EQ(c.Runic, RunicLine(c.Hungarian)) << c.Hungarian;
     for (const HelpLine& line : HelpText) {
-        EXPECT_EQ(line.Hungarian.empty(), line.Kind == HelpLineKind::Path);
+        EXPECT_EQ(line.Hungarian.empty(), line.Kind == HelpLineKind::Path || line.Kind == HelpLineKind::TimeKeys);
         EXPECT_EQ(line.Keys.empty(), line.Kind != HelpLineKind::Command && line.Kind != HelpLineKind::Key);
         EXPECT_EQ(RunicLine(line.Hungarian).empty(), line.Hungarian.empty()) << line.Hungarian;
     }
     for (const NamedRunicCaption& c : AllRunicCaptions()) EXPECT_FALSE(c.Hungarian.empty()) << c.Component;
+}
+
+// The time controls' captions likewise; menu captions with their blanks.
+TEST(RunicCaptions, TimeControlTextsAreTheirHungarianSourcesReversed) {
+    auto stored = [](const RunicText& t) {
+        return ReverseRunicText(TransliterateToRunes(t.Hungarian, HungarianEncoding::Windows1250));
+    };
+    const TimeMenuTexts& m = TimeMenuCaptions;
+    std::vector<RunicText> menu{m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward,
+                                m.Pause};
+    menu.insert(menu.end(), m.Steps.begin(), m.Steps.end());
+    std::set<std::string_view> distinct;
+    for (const RunicText& item : menu) {
+        EXPECT_EQ(item.Runic, " " + stored(item) + " ") << item.Hungarian;
+        EXPECT_TRUE(distinct.insert(item.Runic).second) << item.Hungarian;
+    }
+    EXPECT_EQ(m.Title.Runic, RunicCaptionTable[kMenuTime1].Caption);  // "idő" as the fixed caption spells it
+    for (const KeyLegendLine& line : TimeKeyLegend) EXPECT_EQ(line.Meaning.Runic, stored(line.Meaning));
 }
 
 TEST(RunicCaptions, TheCompleteListNamesEveryCaptionOnce) {

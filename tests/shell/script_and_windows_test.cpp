@@ -81,7 +81,7 @@ private slots:
             QCOMPARE(menuBar->indexOfChild(menuBar->child(i)), i);
             spoken << menuBar->child(i)->text(QAccessible::Name);
         }
-        QCOMPARE(spoken, QString::fromUtf8(",Segély,Tájékoztató,Betűméret,Nézet,Megfigyelő").split(','));
+        QCOMPARE(spoken, QString::fromUtf8(",Segély,Tájékoztató,Betűméret,Nézet,Idő,Megfigyelő").split(','));
         QAccessibleInterface* observerMenu = QAccessible::queryAccessibleInterface(w.StarsForm->Observer1Menu());
         QCOMPARE(observerMenu->child(0)->text(QAccessible::Name), QString::fromUtf8("Idő"));
         QAction* time1 = w.StarsForm->Action("Time1");

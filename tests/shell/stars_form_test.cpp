@@ -33,6 +33,7 @@
 #include "shell/runic_menu_bar.h"
 #include "appcore/settings_file.h"
 #include "shell/stars_form.h"
+#include "shell/time_controls.h"
 
 using namespace kolvar;
 
@@ -113,20 +114,28 @@ private slots:
         QVERIFY(!w.PlainSky->isVisible());
     }
 
-    void formCreateReadsTheSettingsButNotSummerTime()
+    void formCreateReadsTheSettingsAndStartsAtTheTrueInstant()
     {
-        WriteSettings("[LOCALTIME]\nZone=2\nSummerTime=1\n[GEOPOS]\nLongitude=-0.25\nLatitude=0.5\n[FONTSIZE]\nFontSize=20\n");
-        CalendarMoment now = ReadSystemClock();
-        double expected = static_cast<double>(
-            JulianDayFromCalendar(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second, false, 1.0));
-        TStarsForm form(Options());
-        QCOMPARE(Observer.Zone, 2.0);
-        QCOMPARE(Observer.SummerTime, false);
-        QCOMPARE(Observer.Longitude, -0.25);
-        QCOMPARE(Observer.Latitude, 0.5);
-        QCOMPARE(Observer.FontSize, 20);
-        // The clock is read as zone +1 h whatever the stored zone says.
-        QVERIFY2(std::fabs(Observer.JulianDay - expected) < 5.0 / 86400, "starting instant not at zone +1 h");
+        WriteSettings("[LOCALTIME]\nZone=2\nSummerTime=1\n[GEOPOS]\nLongitude=-0.25\nLatitude=0.5\n[FONTSIZE]\nFontSize=20\n"
+                      "[TIMESTEP]\nStep=1sd\n");
+        {
+            TStarsForm form(Options());
+            QCOMPARE(Observer.Zone, 2.0);
+            QCOMPARE(Observer.SummerTime, true);
+            QCOMPARE(Observer.Longitude, -0.25);
+            QCOMPARE(Observer.Latitude, 0.5);
+            QCOMPARE(Observer.FontSize, 20);
+            QCOMPARE(form.Time()->Step().Unit, TimeStepUnit::SiderealDay);
+            QVERIFY(!form.Time()->ClockRuns());
+            // The true current instant, whatever the zone (the old start read
+            // the clock as zone +1 h: an hour off for most of the year).
+            QVERIFY2(std::fabs(Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400, "not the current instant");
+        }
+        // Kept at exit, with the step size in its own section.
+        QCOMPARE(LoadIniFile(SettingsFile()).SummerTime, 1);
+        std::ifstream in(SettingsFile());
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        QVERIFY2(text.find("[TIMESTEP]\nStep=1sd\nRunningClock=0\n") != std::string::npos, text.c_str());
     }
 
     void resizeRedrawsChartAndMoonPicture()
@@ -188,12 +197,13 @@ private slots:
         QCOMPARE(rect("Help1").left(), rect("N1").right() + 1);
         QCOMPARE(rect("Information1").right() + 1, rect("CharSize1").left());
         QCOMPARE(rect("CharSize1").right() + 1, rect("View1").left());
-        QCOMPARE(rect("View1").right() + 1, rect("Observer1").left());
+        QCOMPARE(rect("View1").right() + 1, rect("TimeSteps1").left());
+        QCOMPARE(rect("TimeSteps1").right() + 1, rect("Observer1").left());
         QCOMPARE(rect("Observer1").right() + 1, bar->width());
         QVERIFY(rect("Help1").right() < rect("Information1").left());
 
         // Every item but N1 carries its runic caption; Help1 alone is not right-justified.
-        for (const char* name : {"Help1", "Information1", "CharSize1", "View1", "Observer1"}) {
+        for (const char* name : {"Help1", "Information1", "CharSize1", "View1", "TimeSteps1", "Observer1"}) {
             const MenuBarItem& item = bar->Item(bar->IndexOf(QString::fromLatin1(name)));
             QVERIFY2(!item.RunicCaption.empty(), name);
             QCOMPARE(item.RightJustify, std::string_view(name) != "Help1");

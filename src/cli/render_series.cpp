@@ -1,0 +1,245 @@
+#include "cli/render_series.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "appcore/time_texts.h"
+#include "astro/ephemeris_range.h"
+#include "canvas/png_writer.h"
+#include "chart/redraw.h"
+#include "chart/sky_phase.h"
+#include "cli/output_file.h"
+#include "cli/render_request.h"
+#include "cli/view_request.h"
+
+namespace kolvar::cli {
+
+namespace {
+
+// A step that lands on --to within this many days (about a millisecond)
+// still draws it: fixed steps of a fraction of a day carry rounding.
+constexpr double EndTolerance = 1e-8;
+
+constexpr std::string_view DefaultSeriesOut = "kolvar-sky-%03d.png";
+
+std::vector<double> SeriesInstants(const ParsedOptions& options) {
+    const auto from = options.Value(FromOption.Name);
+    const auto to = options.Value(ToOption.Name);
+    const auto stepText = options.Value(StepOption.Name);
+    if (!from || !to || !stepText) throw UsageError("a series needs --from, --to and --step");
+    if (options.Has(JulianDayOption.Name) || options.Has(DateOption.Name))
+        throw UsageError("--from and --to give the instants of a series; leave out --jd and --date");
+    const std::optional<TimeStep> step = ParseTimeStep(*stepText);
+    if (!step) {
+        throw UsageError("--step: expected a count and a unit (m, h, d, sd, w, lm, mo, y), e.g. 10m: " +
+                         QuoteForMessage(*stepText));
+    }
+    const CivilZone zone = ZoneFromOptions(options);
+    const double first = ParseInstant(FromOption.Name, *from, zone);
+    const double last = ParseInstant(ToOption.Name, *to, zone);
+    if (last < first) throw UsageError("--to is before --from");
+
+    std::vector<double> instants;
+    for (long long k = 0;; ++k) {
+        const double instant = StepJulianDay(first, *step, k, zone.ZoneHours, zone.SummerTime);
+        if (!(instant <= last + EndTolerance)) break;
+        if (k >= MaxSeriesCharts) {
+            throw UsageError("the series has more than " + std::to_string(MaxSeriesCharts) +
+                             " charts; take a larger --step");
+        }
+        if (!ElementsCoverDay(instant)) throw UsageError("the series leaves the range of the orbital elements");
+        instants.push_back(instant);
+    }
+    return instants;
+}
+
+// One chart on its way: drawn by a worker (or by the main thread when its
+// layers write text), encoded by a worker, written by the main thread in
+// series order.
+struct Chart {
+    double Instant = 0.0;
+    bool Drawn = false;
+    Bitmap Picture;
+    std::string Table;
+    std::vector<unsigned char> Png;
+    std::string Error;
+    bool Encoded = false;
+};
+
+// What one thread needs to draw charts: its own observer and the outputs of
+// its redraws.
+struct DrawState {
+    ObserverState Observer;
+    ChartFrame Frame;
+    SkyObjectTable Objects;
+    MoonPicture Moon;
+};
+
+// The chart of one instant as the single render draws it, with its table.
+void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
+    state.Observer.JulianDay = chart.Instant;
+    const Size size = r.Sky.ChartSize;
+    RedrawChart(state.Observer, chart.Picture, size.Width, size.Height, state.Frame, state.Objects, state.Moon,
+                r.View);
+    LayMoonPicture(chart.Picture, state.Moon);
+    if (r.View.Night) MapToNightPalette(chart.Picture);
+    if (r.Objects) chart.Table = ObjectsTable(SkyProjection::Stereographic(state.Frame), state.Objects, chart.Instant);
+    chart.Drawn = true;
+}
+
+// Worker threads that draw (where not yet drawn) and encode charts as PNG in
+// the order they come.
+class Workers {
+public:
+    Workers(unsigned count, const SeriesRequest& request) : request_(request) {
+        for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { Work(); });
+    }
+    ~Workers() {
+        {
+            const std::lock_guard lock(mutex_);
+            closing_ = true;
+            queue_.clear();
+        }
+        wake_.notify_all();
+        for (std::thread& t : threads_) t.join();
+    }
+    Workers(const Workers&) = delete;
+    Workers& operator=(const Workers&) = delete;
+
+    void Add(Chart* chart) {
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.push_back(chart);
+        }
+        wake_.notify_one();
+    }
+    bool IsEncoded(const Chart& chart) {
+        const std::lock_guard lock(mutex_);
+        return chart.Encoded;
+    }
+    void WaitFor(const Chart& chart) {
+        std::unique_lock lock(mutex_);
+        done_.wait(lock, [&] { return chart.Encoded; });
+    }
+
+private:
+    void Work() {
+        DrawState state{request_.Sky.Observer, {}, {}, {}};
+        for (;;) {
+            Chart* chart = nullptr;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return closing_ || !queue_.empty(); });
+                if (queue_.empty()) return;
+                chart = queue_.front();
+                queue_.pop_front();
+            }
+            // The chart is this worker's until it is marked encoded.
+            if (!chart->Drawn) DrawChart(request_, state, *chart);
+            std::string error;
+            if (!EncodePng(chart->Picture, chart->Png, error)) chart->Png.clear();
+            {
+                const std::lock_guard lock(mutex_);
+                chart->Error = std::move(error);
+                chart->Encoded = true;
+            }
+            done_.notify_all();
+        }
+    }
+
+    const SeriesRequest& request_;
+    std::mutex mutex_;
+    std::condition_variable wake_, done_;
+    std::deque<Chart*> queue_;
+    bool closing_ = false;
+    std::vector<std::thread> threads_;
+};
+
+}  // namespace
+
+bool WantsSeries(const ParsedOptions& options) {
+    return options.Has(FromOption.Name) || options.Has(ToOption.Name) || options.Has(StepOption.Name);
+}
+
+SeriesRequest ParseSeries(const ParsedOptions& options) {
+    if (options.Has("--bench")) throw UsageError("--bench does not go with a series");
+    SeriesRequest r{ParseSkyOptions(options), ParseViewOptions(options), SeriesInstants(options),
+                    FilePattern::Parse("--out", options.Value("--out").value_or(DefaultSeriesOut)), std::nullopt};
+    CheckOutputName("--out", r.Out.Name(1));
+    if (auto objects = options.Value("--objects")) {
+        r.Objects = FilePattern::Parse("--objects", *objects);
+        CheckOutputName("--objects", r.Objects->Name(1));
+        if (SameOutput(r.Objects->Name(1), r.Out.Name(1)))
+            throw UsageError("--out and --objects name the same files " + QuoteForMessage(r.Out.Name(1)));
+    }
+    return r;
+}
+
+int RenderSeries(const SeriesRequest& r) {
+    if (!RegisterViewFonts(r.View)) return ExitFailure;
+    // Charts are drawn and encoded on every core. Written layers draw text
+    // through the one set of font faces, so those charts are drawn here, one
+    // at a time, and only encoded elsewhere.
+    const bool drawHere = r.View.Names || r.View.Labels || r.View.Directions;
+    const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t maxInFlight = 2 * workers + 2;
+    // In series order; declared before the workers, so that it outlives them.
+    std::deque<std::unique_ptr<Chart>> inFlight;
+    std::vector<std::unique_ptr<Chart>> spare;  // written charts, their bitmaps kept for the next ones
+    Workers pool(workers, r);
+    DrawState state{r.Sky.Observer, {}, {}, {}};
+    std::size_t written = 0;
+
+    // Writes the oldest chart once encoded; false after a failure, reported.
+    auto writeOldest = [&]() {
+        std::unique_ptr<Chart> chart = std::move(inFlight.front());
+        inFlight.pop_front();
+        pool.WaitFor(*chart);
+        const long long number = static_cast<long long>(++written);
+        const std::string out = r.Out.Name(number);
+        std::string failure = chart->Error;
+        if (failure.empty()) {
+            std::vector<Output> outputs{{out, PngBytes(chart->Png)}};
+            if (r.Objects) outputs.push_back({r.Objects->Name(number), chart->Table});
+            failure = WriteOutputs(outputs);
+        }
+        if (!failure.empty()) {
+            std::fprintf(stderr, "%s render: %s\n", ProgramName.data(), failure.c_str());
+            return false;
+        }
+        std::printf("%s\n", out.c_str());
+        std::fflush(stdout);
+        chart->Encoded = false;
+        spare.push_back(std::move(chart));
+        return true;
+    };
+
+    for (const double instant : r.Instants) {
+        if (inFlight.size() >= maxInFlight && !writeOldest()) return ExitFailure;
+        std::unique_ptr<Chart> chart;
+        if (spare.empty()) {
+            chart = std::make_unique<Chart>();
+        } else {
+            chart = std::move(spare.back());
+            spare.pop_back();
+        }
+        chart->Instant = instant;
+        chart->Drawn = false;
+        if (drawHere) DrawChart(r, state, *chart);
+        pool.Add(chart.get());
+        inFlight.push_back(std::move(chart));
+        while (!inFlight.empty() && pool.IsEncoded(*inFlight.front()))
+            if (!writeOldest()) return ExitFailure;
+    }
+    while (!inFlight.empty())
+        if (!writeOldest()) return ExitFailure;
+    return ExitSuccess;
+}
+
+}  // namespace kolvar::cli

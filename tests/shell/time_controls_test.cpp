@@ -1,0 +1,140 @@
+// Moving through time from the keyboard on the offscreen platform: steps,
+// step sizes, now, the animation (which the open close-up follows), the edge
+// of the orbital elements, and the step size kept in the settings.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "appcore/ini_file.h"
+#include "appcore/time_step_settings.h"
+#include "astro/ephemeris_range.h"
+#include "astro/time_scales.h"
+#include "canvas/canvas.h"
+#include "catalog/static_tables.h"
+#include "chart/observer_state.h"
+#include "chart/redraw.h"
+#include "chart/sky_object_table.h"
+#include "closeup/draw_close_up.h"
+#include "shell/chart_view.h"
+#include "shell/program_assets.h"
+#include "shell/program_start.h"
+#include "shell/runic_menu_bar.h"
+#include "shell/time_controls.h"
+
+using namespace kolvar;
+
+namespace {
+
+bool SamePixels(const Bitmap& a, const Bitmap& b)
+{
+    return a.Width() == b.Width() && a.Height() == b.Height() &&
+           std::equal(a.Data(), a.Data() + a.Stride() * a.Height(), b.Data());
+}
+
+}  // namespace
+
+class TimeControlsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keysMoveTheTimeAndTheCloseUpFollowsTheAnimation()
+    {
+        QTemporaryDir dir;
+        InitStaticTables();
+        InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
+        TStarsForm::Options options;
+        options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
+        options.ReportError = [](const QString&) {};
+        ProgramWindows w = CreateProgramWindows(options);
+        TStarsForm& form = *w.StarsForm;
+        TimeControls& time = *form.Time();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(320, 240 + form.MainMenu1()->heightForWidth(320));
+        QTRY_COMPARE(form.Image1()->size(), QSize(320, 240));
+
+        const double start = 2461265.2708333333;  // 2026-08-12 20:30 at UT + 2 h
+        Observer.Zone = 2;
+        Observer.SummerTime = false;
+        Observer.JulianDay = start;
+        form.FormResize();
+        QCOMPARE(time.Step(), TimeStep{});  // one hour without a [TIMESTEP] section
+        QVERIFY(form.windowTitle().contains(QStringLiteral("augusztus 12., szerda 20:30 (UTC+2)")));
+
+        // + three times: three hours later, in the title and in the chart.
+        for (int i = 0; i < 3; ++i) QTest::keyClick(&form, Qt::Key_Plus);
+        QVERIFY(std::fabs(Observer.JulianDay - (start + 3.0 / 24)) < 1e-9);
+        QVERIFY(form.windowTitle().contains(QStringLiteral("23:30 (UTC+2)")));
+        ObserverState observer = Observer;
+        Bitmap expected;
+        ChartFrame frame;
+        SkyObjectTable objects;
+        MoonPicture moon;
+        QVERIFY(RedrawChart(observer, expected, 320, 240, frame, objects, moon));
+        QVERIFY(SamePixels(form.ChartBitmap(), expected));
+        QTest::keyClick(&form, Qt::Key_Minus, Qt::KeypadModifier);
+        QVERIFY(std::fabs(Observer.JulianDay - (start + 2.0 / 24)) < 1e-9);
+
+        // [ and ] change the step size and stop at the ends.
+        for (int i = 0; i < 2; ++i) QTest::keyClick(&form, Qt::Key_BracketLeft);
+        QCOMPARE(time.Step().Unit, TimeStepUnit::Minute);
+        QVERIFY(form.Action(QStringLiteral("StepMinute1"))->isChecked());
+        for (int i = 0; i < 9; ++i) QTest::keyClick(&form, Qt::Key_BracketRight);
+        QCOMPARE(time.Step().Unit, TimeStepUnit::Year);
+        QTest::keyClick(&form, Qt::Key_N);
+        QVERIFY(std::fabs(Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400);
+
+        // Space plays forward one step per frame and pauses again.
+        form.Action(QStringLiteral("StepHour1"))->trigger();
+        Observer.JulianDay = start;
+        QTest::keyClick(&form, Qt::Key_Space);
+        QCOMPARE(time.Play(), TimeControls::Playing::Forward);
+        QTRY_VERIFY(Observer.JulianDay > start + 2.5 / 24);
+        QTest::keyClick(&form, Qt::Key_Space);
+        QCOMPARE(time.Play(), TimeControls::Playing::No);
+        const double paused = Observer.JulianDay;
+        QTest::qWait(3 * TimeControls::FrameIntervalMs);
+        QCOMPARE(Observer.JulianDay, paused);
+
+        // R plays backward; the close-up opened meanwhile keeps drawing from
+        // the chart's latest table, and takes the time keys too.
+        QTest::keyClick(&form, Qt::Key_R);
+        TPlainSky& sky = *w.PlainSky;
+        bool followed = false, pausedInCloseUp = false, drawnFromLatestChart = false;
+        QTimer::singleShot(0, &sky, [&] {
+            const int before = sky.RedrawCount();
+            followed = QTest::qWaitFor([&] { return sky.RedrawCount() >= before + 3; }, 5000);
+            QTest::keyClick(&sky, Qt::Key_R);
+            pausedInCloseUp = time.Play() == TimeControls::Playing::No;
+            Bitmap view(sky.width(), sky.height(), colours::Black);
+            Canvas canvas(view);
+            const MilkyWayDirections band = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
+            DrawCloseUp(canvas, view.Width(), view.Height(), sky.CloseUpView(),
+                        {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band});
+            drawnFromLatestChart = SamePixels(sky.Picture(), view);
+            sky.reject();
+        });
+        form.Image1MouseDown(Qt::RightButton, 160, 120);
+        QVERIFY(followed && pausedInCloseUp && drawnFromLatestChart);
+        QVERIFY(Observer.JulianDay < paused);
+
+        // At the edge of the orbital elements a step stops inside with a message.
+        StepOutcome edge{start, false};
+        while (!edge.AtEdge) edge = StepWithinElements(edge.JulianDay, {TimeStepUnit::Year, 100000}, 1, 2, false);
+        Observer.JulianDay = edge.JulianDay - 100;
+        form.Action(QStringLiteral("StepYear1"))->trigger();
+        QVERIFY(time.LastMessage().isEmpty());
+        QTest::keyClick(&form, Qt::Key_Plus);
+        QVERIFY(!time.LastMessage().isEmpty());
+        QVERIFY(ElementsCoverDay(Observer.JulianDay) && Observer.JulianDay > edge.JulianDay - 100);
+
+        // The step size is what the settings file keeps.
+        form.FormDestroy();
+        QCOMPARE(ReadTimeStepSettings(IniFile::Load(options.SettingsFile)).Step.Unit, TimeStepUnit::Year);
+    }
+};
+
+QTEST_MAIN(TimeControlsTest)
+#include "time_controls_test.moc"
