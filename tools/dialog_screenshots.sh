@@ -6,6 +6,7 @@
 #   find_dialog.png (Ctrl+F, "m31", Enter)                 the runes
 #   latin/menu.png, latin/time_dialog.png, latin/place_dialog.png,
 #   latin/city_picker.png, latin/place_city.png, latin/help.png,
+#   latin/help-keys.png (the help scrolled to the keys),
 #   latin/vega-right.png                                   Latin letters
 # and prints the title of every window (xdotool getwindowname).
 # Needs xvfb, xdotool and imagemagick.
@@ -60,7 +61,7 @@ stop() {
   work=
 }
 
-# The menu titles from F10 (the first title) going left: Observer, then View, then CharSize.
+# The menu titles from F10 (the first title) going left: Observer, Idő, Nézet, Betűméret.
 open_time() { xdotool windowfocus "$main"; xdotool key F10 Left Down Return; window_named 'Idő'; }
 open_place() { xdotool windowfocus "$main"; xdotool key F10 Left Down Down Return; window_named 'Hely'; }
 open_help() { xdotool windowfocus "$main"; xdotool key F10 Return; window_named 'Súgó'; }
@@ -135,10 +136,13 @@ shoot "$place" "$out/latin/place_city.png"
 xdotool key Escape
 help=$(open_help)
 shoot "$help" "$out/latin/help.png"
+eval "$(xdotool getwindowgeometry --shell "$help")"
+xdotool mousemove $((X + 300)) $((Y + 520)) click 5 click 5 click 5 click 5 click 5 click 5  # the wheel: to the keys
+shoot "$help" "$out/latin/help-keys.png"
 xdotool key Escape
 # The character-size menu open, with the script choice.
 xdotool windowfocus "$main"
-xdotool key F10 Left Left Left Down
+xdotool key F10 Left Left Left Left Down
 sleep 0.7
 eval "$(xdotool getwindowgeometry --shell "$main")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/latin/menu.png"
