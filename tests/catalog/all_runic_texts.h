@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/help_text.h"
+#include "catalog/interface_captions.h"
 #include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
 #include "catalog/time_captions.h"
@@ -17,6 +19,10 @@ inline std::vector<std::string> AllRunicTexts() {
     std::vector<std::string> texts;
     auto add = [&](std::string_view s) { texts.emplace_back(s); };
     for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
+    const InterfaceTexts& i = InterfaceCaptions;
+    for (const RunicText& t : {i.LatinLetters, i.CityButton, i.CityHeading, i.CitySearch, i.CityZone}) add(t.Runic);
+    for (const HelpLine& line : HelpText)
+        if (!line.Hungarian.empty()) add(RunicLine(line.Hungarian));
     const TimeMenuTexts& m = TimeMenuCaptions;
     for (const RunicText& t : {m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward,
                                m.Pause})
