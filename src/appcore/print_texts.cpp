@@ -23,15 +23,15 @@ std::string AngleText(double radians, std::string_view positive, std::string_vie
 
 }  // namespace
 
-PrintHeader PrintHeaderFor(const ObserverState& observer, std::string_view placeName, std::string_view title) {
+PrintHeader PrintHeaderFor(const ObserverState& observer, std::string_view title) {
     PrintHeader header;
     header.Title = title;
     header.RunicTitle = TransliterateToRunes(title, HungarianEncoding::Windows1250);
     // Longitudes past 180 degrees read as western ones, as the place dialog shows them.
     const double longitude = std::remainder(observer.Longitude, 2 * 3.141592653589793);
-    header.Place = placeName.empty()
+    header.Place = observer.PlaceName.empty()
                        ? AngleText(observer.Latitude, "\xC9", "D") + ", " + AngleText(longitude, "K", "Ny")
-                       : std::string(placeName);
+                       : observer.PlaceName;
     const CivilInstantText when = CivilInstantTextOf(observer.JulianDay, observer.Zone, observer.SummerTime);
     header.Date = when.Date;
     header.Time = when.Clock;

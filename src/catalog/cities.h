@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 
 namespace kolvar {
 
@@ -30,5 +32,15 @@ const CityRecord& CityAt(int index);
 
 double CityLatitude(const CityRecord& city);   // radians, north positive
 double CityLongitude(const CityRecord& city);  // radians, east positive
+
+// Whether the place (radians; a longitude may be held past pi) lies within
+// one arc second of the town: a town chosen earlier still names the place
+// only while the place is the town's.
+bool CityIsAt(const CityRecord& city, double latitude, double longitude);
+
+// Whether summer time is in effect at the instant (Julian day, UT) under a
+// town's rule: "--" never; "EU" from the last Sunday of March to the last
+// Sunday of October, 01:00 UT both. Other rules are not known here: none.
+std::optional<bool> SummerTimeByRule(std::string_view rule, double julianDay);
 
 }  // namespace kolvar

@@ -11,12 +11,12 @@ const FindTexts& FindCaptions() {
                                hungarian};
         };
         return FindTexts{
-            .MenuItem = ViewCaption{RunicMenuCaption("keres\xE9s"), "keres\xE9s"},
-            .NameLabel = label("\xE9gitest neve"),
-            .RisesAt = label("l\xE1t\xF3hat\xE1r alatt, felkel"),
-            .NeverRises = label("l\xE1t\xF3hat\xE1r alatt, sosem kel fel"),
-            .NotRisingSoon = label("l\xE1t\xF3hat\xE1r alatt, k\xE9t napig nem kel fel"),
-            .NoMatch = label("nincs ilyen nev\xFB \xE9gitest"),
+            .MenuItem = ViewCaption{RunicMenuCaption("Keres\xE9s"), "Keres\xE9s"},
+            .NameLabel = label("\xC9gitest neve"),
+            .RisesAt = label("L\xE1t\xF3hat\xE1r alatt, felkel"),
+            .NeverRises = label("L\xE1t\xF3hat\xE1r alatt, sosem kel fel"),
+            .NotRisingSoon = label("L\xE1t\xF3hat\xE1r alatt, k\xE9t napig nem kel fel"),
+            .NoMatch = label("Nincs ilyen nev\xFB \xE9gitest"),
         };
     }();
     return texts;

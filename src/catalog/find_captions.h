@@ -2,8 +2,8 @@
 
 // The runic captions of finding an object by name: the Megfigyelő menu's
 // item and the find dialog's texts. Each is written from its Hungarian
-// source (Windows-1250, kept beside it, which a Latin-letter interface
-// shows) by the transliteration routine and stored reversed, because
+// source (Windows-1250, kept beside it and capitalised as the Latin-letter
+// interface shows it) by the transliteration routine and stored reversed, because
 // captions are drawn as stored; the menu item carries a blank at each end
 // like every menu caption.
 

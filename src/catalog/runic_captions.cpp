@@ -4,66 +4,66 @@ namespace kolvar {
 
 namespace {
 constexpr std::string_view kFont = "runex23x";
-constexpr std::string_view kBack = "a`\xDFiv";      // "vissza", with the sz rune ß
-constexpr std::string_view kBackAlt = "a`\xE4iv";   // the same word with the variant ä
-constexpr std::string_view kAccept = "ne\xF0" "el";  // "legyen"
-constexpr std::string_view kSiderealTime = "`\xF6" "diga`li\xE7";  // "csillagidő", reversed
+constexpr RunicText kBack = {"a`\xDFiv", "Vissza"};     // with the sz rune ß
+constexpr RunicText kBackAlt = {"a`\xE4iv", "Vissza"};  // the same word with the variant ä
+constexpr RunicText kAccept = {"ne\xF0" "el", "Legyen"};
+constexpr RunicText kSiderealTime = {"`\xF6" "diga`li\xE7", "csillagid\xF5"};  // reversed
 }  // namespace
 
 const std::array<RunicCaption, kMenuItemCount> RunicCaptionTable = {{
-    {" `\xF6le\xF0ifgem ", kFont},          // megfigyelő
-    {" `\xF6" "di ", kFont},                 // idő
-    {" \xF8" "eh ", kFont},                  // hely
-    {" tar`ajik ", kFont},                   // kijárat
-    {" ter\xE9m\xFCteb ", kFont},            // betűméret (stored without the length mark)
-    {" lev\xF6n ", kFont},                   // növel
-    {" t`irogu\xE6 ", kFont},                // zsugorít
-    {" `otatzok\xE9j`at ", kFont},           // tájékoztató
-    {" \xF8\xE9ges ", kFont},                // segély
+    {" `\xF6le\xF0ifgem ", kFont, "Megfigyel\xF5"},
+    {" `\xF6" "di ", kFont, "Id\xF5"},
+    {" \xF8" "eh ", kFont, "Hely"},
+    {" tar`ajik ", kFont, "Kij\xE1rat"},
+    {" ter\xE9m\xFCteb ", kFont, "Bet\xFBm\xE9ret"},  // runes without the length mark
+    {" lev\xF6n ", kFont, "N\xF6vel"},
+    {" t`irogu\xE6 ", kFont, "Zsugor\xEDt"},
+    {" `otatzok\xE9j`at ", kFont, "T\xE1j\xE9koztat\xF3"},
+    {" \xF8\xE9ges ", kFont, "Seg\xE9ly"},
 }};
 
 const TimeDlgRunicCaptions TimeDlgCaptions = {
     .OkButton1 = kAccept,
     .EscButton1 = kBackAlt,
-    .Label1 = " ejedi s\xE9le\xF0ifgem a ",   // a megfigyelés ideje
-    .Label2 = "r`atpan \xF8" "egreg",          // Gergely naptár
-    .YearLabel = "v\xE9",                      // év
-    .MonthLabel = "`oh",                       // hó
-    .DayLabel = "pan",                         // nap
-    .HourLabel = "ar`o",                       // óra
-    .Label3 = "crep",                          // perc
-    .SecLabel = "\xB5",                        // mp
-    .NowButton1 = "tsom",                      // most
-    .Label7 = "an`oz`\xF6" "di",               // időzóna
-    .SummerTime = "s`at`im`a\xDF`\xF6" "diir`a\xF1",  // nyári időszámítás
-    .DateUse = "`tiqlat`a",                    // átalakít
-    .Label5 = "julia`n nap",                   // julián nap (stored in reading order)
+    .Label1 = {" ejedi s\xE9le\xF0ifgem a ", "A megfigyel\xE9s ideje"},
+    .Label2 = {"r`atpan \xF8" "egreg", "Gergely-napt\xE1r"},
+    .YearLabel = {"v\xE9", "\xE9v"},
+    .MonthLabel = {"`oh", "h\xF3"},
+    .DayLabel = {"pan", "nap"},
+    .HourLabel = {"ar`o", "\xF3ra"},
+    .Label3 = {"crep", "perc"},
+    .SecLabel = {"\xB5", "mp"},
+    .NowButton1 = {"tsom", "Most"},
+    .Label7 = {"an`oz`\xF6" "di", "id\xF5z\xF3na"},
+    .SummerTime = {"s`at`im`a\xDF`\xF6" "diir`a\xF1", "ny\xE1ri id\xF5sz\xE1m\xEDt\xE1s"},
+    .DateUse = {"`tiqlat`a", "\xC1talak\xEDt"},
+    .Label5 = {"julia`n nap", "Juli\xE1n-nap"},  // runes stored in reading order
     .Label6 = kSiderealTime,
 };
 
-const std::array<std::string_view, 7> WeekdayRunicNames = {
-    "panr`asav",                 // vasárnap
-    "`\xF6" "ft\xE9h",           // hétfő
-    "`dek",                      // kedd
-    "adre\xDF",                  // szerda
-    "k\xF6tr\xF6t\xFC\xE7",      // csütörtök
-    "ketn\xE9p",                 // péntek
-    "ta\xB5o\xDF",               // szombat
-};
+const std::array<RunicText, 7> WeekdayRunicNames = {{
+    {"panr`asav", "vas\xE1rnap"},
+    {"`\xF6" "ft\xE9h", "h\xE9tf\xF5"},
+    {"`dek", "kedd"},
+    {"adre\xDF", "szerda"},
+    {"k\xF6tr\xF6t\xFC\xE7", "cs\xFCt\xF6rt\xF6k"},
+    {"ketn\xE9p", "p\xE9ntek"},
+    {"ta\xB5o\xDF", "szombat"},
+}};
 
 const PlaceDlgRunicCaptions PlaceDlgCaptions = {
     .EscButton = kBack,
     .OkButton = kAccept,
-    .Label1 = " etez\xF8" "eh `\xF6le\xF0ifgem a",  // a megfigyelő helyzete
-    .North = "ika\xE4`\xE9",                        // északi
-    .South = "il`\xE9" "d",                         // déli
-    .East = "itelek",                               // keleti
-    .West = "itagu\xF1",                            // nyugati
-    .Label3 = "g`\xE9`sel`\xE9\xDF",                // szélesség
-    .Label2 = "g`as`u`\xDFoh",                      // hosszúság
+    .Label1 = {" etez\xF8" "eh `\xF6le\xF0ifgem a", "A megfigyel\xF5 helyzete"},
+    .North = {"ika\xE4`\xE9", "\xE9szaki"},
+    .South = {"il`\xE9" "d", "d\xE9li"},
+    .East = {"itelek", "keleti"},
+    .West = {"itagu\xF1", "nyugati"},
+    .Label3 = {"g`\xE9`sel`\xE9\xDF", "sz\xE9less\xE9g"},
+    .Label2 = {"g`as`u`\xDFoh", "hossz\xFAs\xE1g"},
 };
 
-const RunicText SiderealTimeLabel = {kSiderealTime, "csillagid\xF5"};
+const RunicText SiderealTimeLabel = kSiderealTime;
 
 const InfoDlgTexts InfoDlgCaptions = {
     .Button1 = kBackAlt,
@@ -91,29 +91,43 @@ std::vector<NamedRunicCaption> AllRunicCaptions() {
     static constexpr std::string_view kWeekdays[7] = {"weekday 0", "weekday 1", "weekday 2", "weekday 3",
                                                       "weekday 4", "weekday 5", "weekday 6"};
     std::vector<NamedRunicCaption> c;
-    for (std::size_t i = 0; i < kMenuItemCount; ++i) c.push_back({kMenuItems[i], RunicCaptionTable[i].Caption});
+    auto add = [&c](std::string_view component, const RunicText& t) { c.push_back({component, t.Runic, t.Hungarian}); };
+    for (std::size_t i = 0; i < kMenuItemCount; ++i) add(kMenuItems[i], RunicCaptionTable[i].Text());
     const TimeDlgRunicCaptions& t = TimeDlgCaptions;
-    c.insert(c.end(), {{"TTimeDlg.OkButton1", t.OkButton1}, {"TTimeDlg.EscButton1", t.EscButton1},
-                       {"TTimeDlg.Label1", t.Label1}, {"TTimeDlg.Label2", t.Label2},
-                       {"TTimeDlg.YearLabel", t.YearLabel}, {"TTimeDlg.MonthLabel", t.MonthLabel},
-                       {"TTimeDlg.DayLabel", t.DayLabel}, {"TTimeDlg.HourLabel", t.HourLabel},
-                       {"TTimeDlg.Label3", t.Label3}, {"TTimeDlg.SecLabel", t.SecLabel},
-                       {"TTimeDlg.NowButton1", t.NowButton1}, {"TTimeDlg.Label7", t.Label7},
-                       {"TTimeDlg.SummerTime", t.SummerTime}, {"TTimeDlg.DateUse", t.DateUse},
-                       {"TTimeDlg.Label5", t.Label5}, {"TTimeDlg.Label6", t.Label6}});
-    for (std::size_t i = 0; i < 7; ++i) c.push_back({kWeekdays[i], WeekdayRunicNames[i]});
+    add("TTimeDlg.OkButton1", t.OkButton1);
+    add("TTimeDlg.EscButton1", t.EscButton1);
+    add("TTimeDlg.Label1", t.Label1);
+    add("TTimeDlg.Label2", t.Label2);
+    add("TTimeDlg.YearLabel", t.YearLabel);
+    add("TTimeDlg.MonthLabel", t.MonthLabel);
+    add("TTimeDlg.DayLabel", t.DayLabel);
+    add("TTimeDlg.HourLabel", t.HourLabel);
+    add("TTimeDlg.Label3", t.Label3);
+    add("TTimeDlg.SecLabel", t.SecLabel);
+    add("TTimeDlg.NowButton1", t.NowButton1);
+    add("TTimeDlg.Label7", t.Label7);
+    add("TTimeDlg.SummerTime", t.SummerTime);
+    add("TTimeDlg.DateUse", t.DateUse);
+    add("TTimeDlg.Label5", t.Label5);
+    add("TTimeDlg.Label6", t.Label6);
+    for (std::size_t i = 0; i < 7; ++i) add(kWeekdays[i], WeekdayRunicNames[i]);
     const PlaceDlgRunicCaptions& p = PlaceDlgCaptions;
-    c.insert(c.end(), {{"TPlaceDlg.EscButton", p.EscButton}, {"TPlaceDlg.OkButton", p.OkButton},
-                       {"TPlaceDlg.Label1", p.Label1}, {"TPlaceDlg.North", p.North},
-                       {"TPlaceDlg.South", p.South}, {"TPlaceDlg.East", p.East}, {"TPlaceDlg.West", p.West},
-                       {"TPlaceDlg.Label3", p.Label3}, {"TPlaceDlg.Label2", p.Label2}});
-    c.insert(c.end(), {{"TInfoDlg.Button1", InfoDlgCaptions.Button1},
-                       {"TInfoDlg.Label1", InfoDlgCaptions.Label1.Runic},
-                       {"THelpForm1.Label1", HelpFormCaptions.Lines[0].Runic},
-                       {"THelpForm1.Label2", HelpFormCaptions.Lines[1].Runic},
-                       {"THelpForm1.Label3", HelpFormCaptions.Lines[2].Runic},
-                       {"THelpForm1.Label4", HelpFormCaptions.Lines[3].Runic},
-                       {"THelpForm1.Button1", HelpFormCaptions.Button1}});
+    add("TPlaceDlg.EscButton", p.EscButton);
+    add("TPlaceDlg.OkButton", p.OkButton);
+    add("TPlaceDlg.Label1", p.Label1);
+    add("TPlaceDlg.North", p.North);
+    add("TPlaceDlg.South", p.South);
+    add("TPlaceDlg.East", p.East);
+    add("TPlaceDlg.West", p.West);
+    add("TPlaceDlg.Label3", p.Label3);
+    add("TPlaceDlg.Label2", p.Label2);
+    add("TInfoDlg.Button1", InfoDlgCaptions.Button1);
+    add("TInfoDlg.Label1", InfoDlgCaptions.Label1);
+    add("THelpForm1.Label1", HelpFormCaptions.Lines[0]);
+    add("THelpForm1.Label2", HelpFormCaptions.Lines[1]);
+    add("THelpForm1.Label3", HelpFormCaptions.Lines[2]);
+    add("THelpForm1.Label4", HelpFormCaptions.Lines[3]);
+    add("THelpForm1.Button1", HelpFormCaptions.Button1);
     return c;
 }
 

@@ -7,17 +7,29 @@
 
 namespace kolvar {
 
-// The program's fixed runic captions, as 8-bit strings in the Runex23x
-// mapping. They are drawn as stored, so they are stored in reverse reading
-// order, and they keep their bytes exactly even where the transliteration
-// routine would spell them differently (ä for ß, q for "ak", µ for "mp"/"mb",
-// missing length marks).
+// The program's captions. Every caption is one RunicText: its runic bytes in
+// the Runex23x mapping, drawn as stored (so stored in reverse reading order),
+// and beside them the plain Hungarian it says (Windows-1250), which the
+// Latin-letter interface shows instead, tooltips show under the runes and
+// screen readers speak. The fixed captions keep their runic bytes exactly
+// even where the transliteration routine would spell them differently (ä for
+// ß, q for "ak", µ for "mp"/"mb", missing length marks); captions added later
+// are written by the routine from their Hungarian.
+struct RunicText {
+    std::string_view Runic;
+    std::string_view Hungarian;
+};
+
+// Which of the two a window shows: the runes (the default) or Latin letters.
+enum class Script { Runic, Latin };
 
 // One owner-drawn menu caption. The menu keeps the address of its entry as
 // item data, so the table is a fixed array that never moves.
 struct RunicCaption {
-    std::string_view Caption;   // with one leading and one trailing blank
-    std::string_view FontName;  // always "runex23x"
+    std::string_view Caption;    // runic, with one leading and one trailing blank
+    std::string_view FontName;   // always "runex23x"
+    std::string_view Hungarian;  // without blanks, capitalised as a menu shows it
+    RunicText Text() const { return {Caption, Hungarian}; }
 };
 
 enum RunicMenuItem : std::size_t {
@@ -27,35 +39,28 @@ enum RunicMenuItem : std::size_t {
 extern const std::array<RunicCaption, kMenuItemCount> RunicCaptionTable;
 
 struct TimeDlgRunicCaptions {
-    std::string_view OkButton1, EscButton1, Label1, Label2;
-    std::string_view YearLabel, MonthLabel, DayLabel, HourLabel, Label3, SecLabel;
-    std::string_view NowButton1, Label7, SummerTime, DateUse, Label5;
-    std::string_view Label6;  // beside the sidereal time: "csillagidő", 10 bytes
+    RunicText OkButton1, EscButton1, Label1, Label2;
+    RunicText YearLabel, MonthLabel, DayLabel, HourLabel, Label3, SecLabel;
+    RunicText NowButton1, Label7, SummerTime, DateUse, Label5;
+    RunicText Label6;  // beside the sidereal time: "csillagidő", 10 bytes
 };
 extern const TimeDlgRunicCaptions TimeDlgCaptions;
 
 // Weekday names by weekday number (0 Sunday .. 6 Saturday); the dialog keeps
-// each in a slot of 16 bytes.
+// each runic name in a slot of 16 bytes.
 inline constexpr std::size_t kWeekdayNameSlot = 16;
-extern const std::array<std::string_view, 7> WeekdayRunicNames;
+extern const std::array<RunicText, 7> WeekdayRunicNames;
 
 struct PlaceDlgRunicCaptions {
-    std::string_view EscButton, OkButton, Label1;
-    std::string_view North, South, East, West;
-    std::string_view Label3;  // latitude
-    std::string_view Label2;  // longitude
+    RunicText EscButton, OkButton, Label1;
+    RunicText North, South, East, West;
+    RunicText Label3;  // latitude
+    RunicText Label2;  // longitude
 };
 extern const PlaceDlgRunicCaptions PlaceDlgCaptions;
 
-// A runic text of our own together with the Hungarian sentence it is written
-// from (Windows-1250).
-struct RunicText {
-    std::string_view Runic;
-    std::string_view Hungarian;
-};
-
 struct InfoDlgTexts {
-    std::string_view Button1;  // runic, Runex23x height 12
+    RunicText Button1;         // runic, Runex23x height 12
     RunicText Label1;          // runic, Runex23x height 25
     std::string_view Label2;   // four-digit number, Arial height 25
 };
@@ -63,18 +68,19 @@ extern const InfoDlgTexts InfoDlgCaptions;
 
 struct HelpFormTexts {
     std::array<RunicText, 4> Lines;  // Label1..Label4, right-aligned at x = 642
-    std::string_view Button1;
+    RunicText Button1;
 };
 extern const HelpFormTexts HelpFormCaptions;
 
 // The sidereal-time label of the time dialog with its Hungarian source.
 extern const RunicText SiderealTimeLabel;
 
-// Every runic caption above with the component that shows it
+// Every fixed runic caption above with the component that shows it
 // ("TTimeDlg.Label6", "weekday 3", "Observer1" ...), for sheets and checks.
 struct NamedRunicCaption {
     std::string_view Component;
     std::string_view Stored;
+    std::string_view Hungarian;
 };
 std::vector<NamedRunicCaption> AllRunicCaptions();
 

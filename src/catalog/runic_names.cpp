@@ -137,21 +137,25 @@ RunicNameList FindRunicNames(const RunicNameTables& tables, std::string_view k1N
     const std::string k4 = TrimControlAndBlanks(k4Constellation);
 
     RunicNameList list;
+    auto add = [&list](const std::string& runic, const std::string& hungarian) {
+        list.Names.push_back(runic);
+        list.Hungarian.push_back(hungarian);
+    };
     for (const RunicNameRecord& r : tables.RunicNameTableA) {
-        if (Matches(r, k1, k2, k3, k4)) list.Names.push_back(r.RunicName);
+        if (Matches(r, k1, k2, k3, k4)) add(r.RunicName, r.Hungarian);
     }
     list.PrimaryCount = static_cast<int>(list.Names.size());
     for (const RunicNameRecord& r : tables.RunicNameTableB) {
-        if (Matches(r, k1, k2, k3, k4)) list.Names.push_back(r.RunicName);
+        if (Matches(r, k1, k2, k3, k4)) add(r.RunicName, r.Hungarian);
     }
     for (const RunicConstellationName& c : tables.RunicConstellationNames) {
-        if (c.ConstellationAbbr == k4) list.Names.push_back(c.RunicName);
+        if (c.ConstellationAbbr == k4) add(c.RunicName, c.Hungarian);
     }
     const std::vector<RunicGroupName>* group = cluster == RunicCluster::Pleiades ? &tables.PleiadesRunicNames
                                                : cluster == RunicCluster::Hyades ? &tables.HyadesRunicNames
                                                                                  : nullptr;
     if (group != nullptr) {
-        for (const RunicGroupName& g : *group) list.Names.push_back(g.RunicName);
+        for (const RunicGroupName& g : *group) add(g.RunicName, g.Hungarian);
     }
     return list;
 }

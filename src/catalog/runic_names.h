@@ -61,8 +61,9 @@ extern const std::array<int, 37> HyadesHrNumbers;
 RunicCluster RunicClusterOfStar(int constellation, int hrNumber);
 
 struct RunicNameList {
-    std::vector<std::string> Names;  // runic texts in reading order
-    int PrimaryCount = 0;            // the first PrimaryCount names come from table A
+    std::vector<std::string> Names;      // runic texts in reading order
+    std::vector<std::string> Hungarian;  // each name's Hungarian spelling (Windows-1250), same order
+    int PrimaryCount = 0;                // the first PrimaryCount names come from table A
 };
 
 // The runic names of an object, from its keys (each compared trimmed and exact):

@@ -3,30 +3,30 @@
 namespace kolvar {
 
 namespace {
-constexpr RunicText kForward = {" er`\xF6le ", "el\xF5re"};
-constexpr RunicText kBack = {" art`ah ", "h\xE1tra"};
-constexpr RunicText kNow = {" tsom ", "most"};
-constexpr RunicText kPlayBackward = {" art`ah s`a\xDFt`ajel ", "lej\xE1tsz\xE1s h\xE1tra"};
+constexpr RunicText kForward = {" er`\xF6le ", "El\xF5re"};
+constexpr RunicText kBack = {" art`ah ", "H\xE1tra"};
+constexpr RunicText kNow = {" tsom ", "Most"};
+constexpr RunicText kPlayBackward = {" art`ah s`a\xDFt`ajel ", "Lej\xE1tsz\xE1s h\xE1tra"};
 }  // namespace
 
 const TimeMenuTexts TimeMenuCaptions = {
-    .Title = {" `\xF6" "di ", "id\xF5"},
+    .Title = {" `\xF6" "di ", "Id\xF5"},
     .Forward = kForward,
     .Back = kBack,
     .Now = kNow,
-    .RunningClock = {" ar`o `otuf ", "fut\xF3 \xF3ra"},
-    .PlayForward = {" er`\xF6le s`a\xDFt`ajel ", "lej\xE1tsz\xE1s el\xF5re"},
+    .RunningClock = {" ar`o `otuf ", "Fut\xF3 \xF3ra"},
+    .PlayForward = {" er`\xF6le s`a\xDFt`ajel ", "Lej\xE1tsz\xE1s el\xF5re"},
     .PlayBackward = kPlayBackward,
-    .Pause = {" s`at`i`l`agem ", "meg\xE1ll\xEDt\xE1s"},
+    .Pause = {" s`at`i`l`agem ", "Meg\xE1ll\xEDt\xE1s"},
     .Steps = {{
-        {" crep ", "perc"},
-        {" ar`o ", "\xF3ra"},
-        {" pan ", "nap"},
-        {" panga`li\xE7 ", "csillagnap"},
-        {" t\xE9h ", "h\xE9t"},
-        {" pan`ohdloh ", "holdh\xF3nap"},
-        {" pan`oh ir`atpan ", "napt\xE1ri h\xF3nap"},
-        {" v\xE9 ", "\xE9v"},
+        {" crep ", "Perc"},
+        {" ar`o ", "\xD3ra"},
+        {" pan ", "Nap"},
+        {" panga`li\xE7 ", "Csillagnap"},
+        {" t\xE9h ", "H\xE9t"},
+        {" pan`ohdloh ", "Holdh\xF3nap"},
+        {" pan`oh ir`atpan ", "Napt\xE1ri h\xF3nap"},
+        {" v\xE9 ", "\xC9v"},
     }},
 };
 

@@ -1,10 +1,11 @@
 #pragma once
 
 // The runic captions of the time controls: the Idő menu of the main window
-// and the key legend of the help window. Each is written from its Hungarian
-// source (Windows-1250, kept beside it) by the transliteration routine and
-// stored reversed, because captions are drawn as stored. Menu captions carry
-// one leading and one trailing blank like the other menu items.
+// and the time keys of the help window. Each is written from its Hungarian
+// source (Windows-1250, kept beside it and capitalised as the Latin-letter
+// interface shows it) by the transliteration routine and stored reversed,
+// because captions are drawn as stored. Menu captions carry one leading and
+// one trailing blank like the other menu items.
 
 #include <array>
 #include <string_view>

@@ -12,15 +12,15 @@ const ViewMenuTexts& ViewMenuCaptions() {
     static const ViewMenuTexts texts = [] {
         const auto caption = [](std::string_view hungarian) { return ViewCaption{RunicMenuCaption(hungarian), hungarian}; };
         return ViewMenuTexts{
-            .Title = caption("n\xE9zet"),
-            .Figures = caption("csillagk\xE9pek vonalai"),
-            .Names = caption("csillagk\xE9pek nevei"),
-            .RunicNames = caption("rov\xE1s nevek"),
-            .Labels = caption("c\xEDmk\xE9k"),
-            .Directions = caption("\xE9gt\xE1jak"),
-            .LabelMagnitude = caption("f\xE9nyess\xE9ghat\xE1r"),
-            .Night = caption("\xE9jszakai n\xE9zet"),
-            .Daylight = caption("nappali f\xE9ny"),
+            .Title = caption("N\xE9zet"),
+            .Figures = caption("Csillagk\xE9pek vonalai"),
+            .Names = caption("Csillagk\xE9pek nevei"),
+            .RunicNames = caption("Rov\xE1s nevek"),
+            .Labels = caption("C\xEDmk\xE9k"),
+            .Directions = caption("\xC9gt\xE1jak"),
+            .LabelMagnitude = caption("F\xE9nyess\xE9ghat\xE1r"),
+            .Night = caption("\xC9jszakai n\xE9zet"),
+            .Daylight = caption("Nappali f\xE9ny"),
         };
     }();
     return texts;

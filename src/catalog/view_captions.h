@@ -1,8 +1,8 @@
 #pragma once
 
 // The runic captions of the Nézet (view) menu: each written from its
-// Hungarian source (Windows-1250, kept beside it, which a Latin-letter
-// interface shows) by the transliteration routine and stored reversed with a
+// Hungarian source (Windows-1250, kept beside it and capitalised as
+// the Latin-letter interface shows it) by the transliteration routine and stored reversed with a
 // blank at each end, like every menu caption, because captions are drawn as
 // stored.
 
@@ -10,11 +10,14 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/runic_captions.h"
+
 namespace kolvar {
 
 struct ViewCaption {
     std::string Runic;
     std::string_view Hungarian;
+    RunicText Text() const { return {Runic, Hungarian}; }
 };
 
 struct ViewMenuTexts {

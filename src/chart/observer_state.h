@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace kolvar {
 
@@ -22,6 +23,9 @@ struct ObserverState {
     double SiderealAngle = 0.0;  // Greenwich sidereal angle, set by every redraw
     std::int32_t FontSize = 0;   // points, name labels
     bool ClosingFlag = false;    // set once when the main window goes; no redraw after
+    // The town whose place this is, as the city table spells it
+    // (Windows-1250); empty when the place was typed or is no town's.
+    std::string PlaceName;
 };
 
 // The Julian day the program starts with: the true current instant, the

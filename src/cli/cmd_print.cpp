@@ -94,7 +94,7 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
                                                      : std::string(DefaultPrintTitle);
     for (const double instant : series ? instants : std::vector<double>{sheet.Observer.JulianDay}) {
         sheet.Observer.JulianDay = instant;
-        sheet.Header = PrintHeaderFor(sheet.Observer, "", title);
+        sheet.Header = PrintHeaderFor(sheet.Observer, title);
         job.Sheets.push_back(sheet);
     }
     if (auto bench = options.Value("--bench")) {

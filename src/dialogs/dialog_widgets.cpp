@@ -3,11 +3,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVariant>
 #include <algorithm>
 
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
+namespace {
+
+// A label sized from a design rectangle keeps it, to grow from it again.
+constexpr const char* DesignRectProperty = "kolvarDesignRect";
+constexpr const char* RightAlignedProperty = "kolvarRightAligned";
+
+}  // namespace
 
 QLabel* DesignLabel(QWidget* parent, const char* name, const QString& caption, int left, int top)
 {
@@ -20,6 +29,8 @@ QLabel* DesignLabel(QWidget* parent, const char* name, const QString& caption, i
 
 void FitLabel(QLabel* label, const QRect& geometry, bool rightAligned)
 {
+    label->setProperty(DesignRectProperty, geometry);
+    label->setProperty(RightAlignedProperty, rightAligned);
     label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     QSize needed = label->sizeHint();
     int width = std::max(geometry.width(), needed.width());
@@ -53,6 +64,20 @@ QLineEdit* DesignEdit(QWidget* parent, const char* name, const QRect& geometry, 
     edit->setFont(font);
     edit->setGeometry(geometry);
     return edit;
+}
+
+void ShowCaptions(std::initializer_list<std::pair<QWidget*, RunicText>> captions)
+{
+    for (const auto& [control, text] : captions) {
+        ShowCaption(control, text);
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label == nullptr) continue;
+        const QVariant design = label->property(DesignRectProperty);
+        if (design.isValid())
+            FitLabel(label, design.toRect(), label->property(RightAlignedProperty).toBool());
+        else
+            label->adjustSize();
+    }
 }
 
 void ChainTabOrder(std::initializer_list<QWidget*> widgets)

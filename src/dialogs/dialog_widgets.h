@@ -4,6 +4,9 @@
 #include <QString>
 #include <initializer_list>
 #include <string_view>
+#include <utility>
+
+#include "catalog/runic_captions.h"
 
 class QFont;
 class QLabel;
@@ -28,6 +31,11 @@ void FitLabel(QLabel* label, const QRect& geometry, bool rightAligned = false);
 QPushButton* DesignButton(QWidget* parent, const char* name, std::string_view runic, const QRect& geometry);
 QLineEdit* DesignEdit(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
                       const QString& text);
+
+// Shows each control's caption in the current script (ShowCaption), and
+// sizes a label to its new caption as it was first sized: grown from its
+// design rectangle, or to its caption from its design corner.
+void ShowCaptions(std::initializer_list<std::pair<QWidget*, RunicText>> captions);
 
 // Each widget follows the one before it on the Tab key.
 void ChainTabOrder(std::initializer_list<QWidget*> widgets);

@@ -11,7 +11,9 @@
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
+#include "catalog/interface_captions.h"
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 namespace {
@@ -30,7 +32,7 @@ QString RowText(const FoundObject& found)
 TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target_(std::move(target))
 {
     setObjectName(QStringLiteral("FindDlg"));
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(PlainString(WindowTitles.Find));
     setFont(RunicFont(13));
     // Runic reading order: the caption right of the field, the note at the
     // right with the time under it. The field and the list hold Latin text
@@ -72,6 +74,15 @@ TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target
 
     connect(Edit1, &QLineEdit::textChanged, this, &TFindDlg::Edit1Change);
     connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Choose(List1->row(item)); });
+    ShowScript();
+}
+
+void TFindDlg::ShowScript()
+{
+    ShowWindowScript(this, "TFindDlg");
+    setLayoutDirection(CurrentScript() == Script::Runic ? Qt::RightToLeft : Qt::LeftToRight);
+    ShowCaption(Label1, FindCaptions().NameLabel.Text());
+    SetNote(note_, TimeLabel->text());
 }
 
 void TFindDlg::Open()
@@ -100,9 +111,9 @@ void TFindDlg::Edit1Change()
     }
     List1->setUpdatesEnabled(true);
     if (found.empty() && !SearchKeyOfUtf8(typed).empty())
-        SetNote(FindCaptions().NoMatch.Runic);
+        SetNote(&FindCaptions().NoMatch);
     else
-        SetNote({});
+        SetNote(nullptr);
 }
 
 void TFindDlg::Choose(int row)
@@ -122,18 +133,22 @@ void TFindDlg::ShowNote(int slot)
     const HorizonNote note = HorizonNoteOf(slot, o.Longitude, o.Latitude, o.JulianDay);
     const FindTexts& c = FindCaptions();
     switch (note.State) {
-    case HorizonState::Above: SetNote({}); break;
+    case HorizonState::Above: SetNote(nullptr); break;
     case HorizonState::RisesLater:
-        SetNote(c.RisesAt.Runic, QString::fromStdString(CivilTimeText(note.Rise, o.Zone, o.SummerTime)));
+        SetNote(&c.RisesAt, QString::fromStdString(CivilTimeText(note.Rise, o.Zone, o.SummerTime)));
         break;
-    case HorizonState::NeverRises: SetNote(c.NeverRises.Runic); break;
-    case HorizonState::NotRisingSoon: SetNote(c.NotRisingSoon.Runic); break;
+    case HorizonState::NeverRises: SetNote(&c.NeverRises); break;
+    case HorizonState::NotRisingSoon: SetNote(&c.NotRisingSoon); break;
     }
 }
 
-void TFindDlg::SetNote(std::string_view runic, const QString& time)
+void TFindDlg::SetNote(const ViewCaption* note, const QString& time)
 {
-    NoteLabel->setText(RunicString(runic));
+    note_ = note;
+    if (note != nullptr)
+        ShowCaption(NoteLabel, note->Text());
+    else
+        ShowCaption(NoteLabel, RunicText{});
     TimeLabel->setText(time);
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "catalog/view_captions.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 
@@ -33,7 +34,8 @@ struct FindTarget {
 // From the keyboard alone: Enter in the field takes the first entry, Down
 // goes into the list, Up and Down move in it, Enter takes the current entry,
 // Up from the first entry and any typing go back to the field; Escape closes.
-// Laid out right to left like the other dialogs, captions in runes.
+// Laid out right to left like the other dialogs, captions in runes (or left
+// to right in Latin letters).
 class TFindDlg : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +43,9 @@ public:
 
     // Shows the dialog in front with the field focused and its text selected.
     void Open();
+    // Shows the captions in the current script: runes laid out right to
+    // left, or Latin letters left to right.
+    void ShowScript();
     // Fills the list with what the field's text names.
     void Edit1Change();
     // Names the object of a list row; rows outside the list do nothing.
@@ -60,9 +65,10 @@ protected:
 
 private:
     void ShowNote(int slot);
-    void SetNote(std::string_view runic, const QString& time = QString());
+    void SetNote(const ViewCaption* note, const QString& time = QString());
 
     FindTarget target_;
+    const ViewCaption* note_ = nullptr;  // the note shown, none when empty
     std::vector<int> slots_;
 };
 

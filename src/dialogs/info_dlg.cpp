@@ -6,7 +6,10 @@
 
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_assets.h"
+#include "catalog/interface_captions.h"
+#include "dialogs/dialog_widgets.h"
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 namespace {
@@ -25,7 +28,7 @@ QLabel* PictureLabel(QWidget* parent, const char* name, int left, int top, const
 TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("InfoDlg"));
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(PlainString(WindowTitles.Info));
     setModal(true);
     setFont(RunicFont(11));
     setFixedSize(842, 449);
@@ -47,13 +50,20 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent)
     Label2->move(436, 61);
     Label2->adjustSize();
 
-    Button1 = new QPushButton(RunicString(InfoDlgCaptions.Button1), this);
+    Button1 = new QPushButton(RunicString(InfoDlgCaptions.Button1.Runic), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setFont(RunicFont(12));
     Button1->setGeometry(400, 376, 115, 38);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TInfoDlg::Button1Click);
     Button1->setFocus();
+    ShowScript();
+}
+
+void TInfoDlg::ShowScript()
+{
+    ShowWindowScript(this, "TInfoDlg");
+    ShowCaptions({{Label1, InfoDlgCaptions.Label1}, {Button1, InfoDlgCaptions.Button1}});
 }
 
 void TInfoDlg::Button1Click()

@@ -19,6 +19,9 @@ public:
     // The close box and Escape give the cancel result too.
     void reject() override;
 
+    // Shows every caption in the current script (runes or Latin letters).
+    void ShowScript();
+
     QPushButton* Button1 = nullptr;
     QLabel* TurulImage = nullptr;
     QLabel* CimerImage = nullptr;

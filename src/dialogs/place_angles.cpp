@@ -50,7 +50,7 @@ AngleFields ShownAngle(double radians, char separator)
     return fields;  // six decimals are always within the tolerance
 }
 
-double AngleOfFields(int degrees, int minutes, double seconds)
+double AngleOfFields(double degrees, int minutes, double seconds)
 {
     return (degrees + minutes * MinutesToDegrees + seconds * SecondsToDegrees) * DegreesToRadians;
 }

@@ -23,7 +23,8 @@ struct AngleFields {
 AngleFields ShownAngle(double radians, char separator);
 
 // The angle in radians that the fields add up to, as typed: degrees plus
-// minutes / 60 plus seconds / 3600, with no range checks.
-double AngleOfFields(int degrees, int minutes, double seconds);
+// minutes / 60 plus seconds / 3600, with no range checks (the degrees may
+// hold a fraction when minutes and seconds are left empty).
+double AngleOfFields(double degrees, int minutes, double seconds);
 
 }  // namespace kolvar

@@ -1,9 +1,11 @@
 #include "dialogs/place_exchange.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <cmath>
 
+#include "catalog/cities.h"
 #include "dialogs/place_angles.h"
 #include "dialogs/place_dlg.h"
 #include "appcore/number_text.h"
@@ -22,6 +24,23 @@ void ShowAngle(double radians, QLineEdit* degrees, QLineEdit* minutes, QLineEdit
 }
 
 std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+// Minutes and seconds both left empty: the degree field holds a decimal degree.
+bool DecimalDegrees(const QLineEdit* minutes, const QLineEdit* seconds)
+{
+    return minutes->text().trimmed().isEmpty() && seconds->text().trimmed().isEmpty();
+}
+
+// The name of the place after OK: the town chosen in the dialog, or the one
+// named before, while the place is still the town's; nothing otherwise.
+std::string PlaceNameAfter(const CityRecord* chosen, const std::string& before, double latitude, double longitude)
+{
+    if (chosen != nullptr && CityIsAt(*chosen, latitude, longitude)) return chosen->Name;
+    if (before.empty()) return {};
+    for (const CityRecord& city : Cities())
+        if (before == city.Name && CityIsAt(city, latitude, longitude)) return before;
+    return {};
+}
 
 }  // namespace
 
@@ -42,19 +61,34 @@ bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorRep
     ShowAngle(observer.Latitude, dialog.LatitudeDeg, dialog.LatitudePerc, dialog.LatitudeSec);
     ShowAngle(observer.Longitude, dialog.LongitudeDeg, dialog.LongitudePerc, dialog.LongitudeSec);
 
+    dialog.ForgetCity();
     if (dialog.exec() != 1) return false;
     try {
-        const int latitudeDegrees = StrictInteger(TextOf(dialog.LatitudeDeg));
-        const int latitudeMinutes = StrictInteger(TextOf(dialog.LatitudePerc));
-        const int longitudeDegrees = StrictInteger(TextOf(dialog.LongitudeDeg));
-        const int longitudeMinutes = StrictInteger(TextOf(dialog.LongitudePerc));
-        const double latitudeSeconds = StrictFloat(TextOf(dialog.LatitudeSec));
-        const double longitudeSeconds = StrictFloat(TextOf(dialog.LongitudeSec));
+        // Whole degrees, minutes and seconds, or one decimal degree.
+        const bool latitudeDecimal = DecimalDegrees(dialog.LatitudePerc, dialog.LatitudeSec);
+        const bool longitudeDecimal = DecimalDegrees(dialog.LongitudePerc, dialog.LongitudeSec);
+        const double latitudeDegrees = latitudeDecimal ? StrictFloat(TextOf(dialog.LatitudeDeg))
+                                                       : StrictInteger(TextOf(dialog.LatitudeDeg));
+        const int latitudeMinutes = latitudeDecimal ? 0 : StrictInteger(TextOf(dialog.LatitudePerc));
+        const double longitudeDegrees = longitudeDecimal ? StrictFloat(TextOf(dialog.LongitudeDeg))
+                                                         : StrictInteger(TextOf(dialog.LongitudeDeg));
+        const int longitudeMinutes = longitudeDecimal ? 0 : StrictInteger(TextOf(dialog.LongitudePerc));
+        const double latitudeSeconds = latitudeDecimal ? 0.0 : StrictFloat(TextOf(dialog.LatitudeSec));
+        const double longitudeSeconds = longitudeDecimal ? 0.0 : StrictFloat(TextOf(dialog.LongitudeSec));
 
         const double latitude = AngleOfFields(latitudeDegrees, latitudeMinutes, latitudeSeconds);
         const double longitude = AngleOfFields(longitudeDegrees, longitudeMinutes, longitudeSeconds);
         observer.Latitude = dialog.North->isChecked() ? latitude : -latitude;
         observer.Longitude = dialog.East->isChecked() ? longitude : FullTurn - longitude;
+
+        const CityRecord* city = dialog.ChosenCity();
+        observer.PlaceName = PlaceNameAfter(city, observer.PlaceName, observer.Latitude, observer.Longitude);
+        if (city != nullptr && dialog.CityZone->isChecked()) {
+            // The town's zone, and summer time as its rule has it at the instant.
+            observer.Zone = city->ZoneHours;
+            if (const auto summer = SummerTimeByRule(city->SummerTimeRule, observer.JulianDay))
+                observer.SummerTime = *summer;
+        }
         return true;
     } catch (const ConversionError& e) {
         report(ConversionErrorText(e));

@@ -1,4 +1,5 @@
-// The close-up window: blank caption, outer size 439 x 300 at (223, 173).
+// The close-up window: outer size 439 x 300 at (223, 173) unless the settings
+// keep another place.
 #include "dialogs/plain_sky.h"
 
 #include <QKeyEvent>
@@ -13,6 +14,9 @@
 #include "widgets/label_images.h"
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
+#include "catalog/interface_captions.h"
+#include "widgets/runic_text.h"
+#include "widgets/window_placement.h"
 
 namespace kolvar {
 
@@ -50,10 +54,11 @@ void PlainSkyImage::mouseReleaseEvent(QMouseEvent* event)
 TPlainSky::TPlainSky(MainChart main, QWidget* parent) : QDialog(parent), main_(main)
 {
     setObjectName(QStringLiteral("PlainSky"));
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(PlainString(WindowTitles.CloseUp));
     setModal(true);
     image1_ = new PlainSkyImage(this);
     image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setAccessibleName(PlainString(PlainControlName("TPlainSky.Image1")));
     image1_->OnMouseDown = [this](Qt::MouseButton button, int x, int y) { Image1MouseDown(button, x, y); };
     image1_->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { Image1MouseUp(button, x, y); };
     // The labels lie over the view's top corners, so they live in its coordinates.
@@ -75,6 +80,14 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
     milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
     FormResize();
     exec();
+    if (OnClosed) OnClosed(PlacementOf(*this, *this));
+}
+
+void TPlainSky::RestorePlacement(const WindowPlacement& placement)
+{
+    if (!FitsAScreen(placement)) return;
+    resize(placement.Width, placement.Height);
+    move(placement.Left, placement.Top);
 }
 
 void TPlainSky::ChartRedrawn()

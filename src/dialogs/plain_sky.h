@@ -11,6 +11,7 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
+#include "appcore/desktop_settings.h"
 #include "chart/view_options.h"
 #include "closeup/sky_directions.h"
 
@@ -66,6 +67,10 @@ public:
     // must stay put while the window is open.
     void OpenAt(const HorizontalPosition& view, int characterSize, const Bitmap& moonPicture);
 
+    // Puts the window where the settings kept it, when that fits a screen.
+    void RestorePlacement(const WindowPlacement& placement);
+    // Told where the window stood each time it closes.
+    std::function<void(const WindowPlacement&)> OnClosed;
     // The main chart was drawn anew (the animation moved its instant): the
     // view is drawn again from the new table, around the same direction.
     void ChartRedrawn();

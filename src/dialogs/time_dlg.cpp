@@ -8,8 +8,10 @@
 
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_widgets.h"
+#include "catalog/interface_captions.h"
 #include "dialogs/time_fields.h"
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 #include "appcore/number_text.h"
 
 namespace kolvar {
@@ -29,7 +31,7 @@ const QRect StarTimeTextDesign(80, 304, 80, 18);
 TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TimeDlg"));
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(PlainString(WindowTitles.Time));
     setModal(true);
     setFont(RunicFont(11));
     setFixedSize(648, 408);
@@ -47,46 +49,46 @@ TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent)
     Bevel1->setGeometry(16, 72, 705, 217);
     Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    OkButton1 = DesignButton(this, "OkButton1", c.OkButton1, {81, 360, 114, 37});
-    EscButton1 = DesignButton(this, "EscButton1", c.EscButton1, {497, 360, 114, 37});
-    Label1 = DesignLabel(this, "Label1", RunicString(c.Label1), {376, 12, 189, 20});
+    OkButton1 = DesignButton(this, "OkButton1", c.OkButton1.Runic, {81, 360, 114, 37});
+    EscButton1 = DesignButton(this, "EscButton1", c.EscButton1.Runic, {497, 360, 114, 37});
+    Label1 = DesignLabel(this, "Label1", RunicString(c.Label1.Runic), {376, 12, 189, 20});
     Label1->setFont(RunicFont(16));
     FitLabel(Label1, {376, 12, 189, 20});
-    Label2 = DesignLabel(this, "Label2", RunicString(c.Label2), {49, 49, 99, 14});
+    Label2 = DesignLabel(this, "Label2", RunicString(c.Label2.Runic), {49, 49, 99, 14});
 
     Year = DesignEdit(this, "Year", {436, 97, 185, 26}, arial, blank);
     Month = DesignEdit(this, "Month", {279, 97, 86, 26}, arial, blank);
     Day = DesignEdit(this, "Day", {110, 96, 99, 26}, arial, blank);
-    YearLabel = DesignLabel(this, "YearLabel", RunicString(c.YearLabel), 400, 110);
-    MonthLabel = DesignLabel(this, "MonthLabel", RunicString(c.MonthLabel), 243, 110);
-    DayLabel = DesignLabel(this, "DayLabel", RunicString(c.DayLabel), 61, 110);
+    YearLabel = DesignLabel(this, "YearLabel", RunicString(c.YearLabel.Runic), 400, 110);
+    MonthLabel = DesignLabel(this, "MonthLabel", RunicString(c.MonthLabel.Runic), 243, 110);
+    DayLabel = DesignLabel(this, "DayLabel", RunicString(c.DayLabel.Runic), 61, 110);
 
     Hour = DesignEdit(this, "Hour", {436, 150, 185, 26}, arial, QString());
     Min = DesignEdit(this, "Min", {279, 150, 86, 26}, arial, QString());
     Sec = DesignEdit(this, "Sec", {110, 150, 98, 26}, arial, blank);
-    HourLabel = DesignLabel(this, "HourLabel", RunicString(c.HourLabel), 389, 162);
-    Label3 = DesignLabel(this, "Label3", RunicString(c.Label3), 218, 162);
-    SecLabel = DesignLabel(this, "SecLabel", RunicString(c.SecLabel), 72, 162);
+    HourLabel = DesignLabel(this, "HourLabel", RunicString(c.HourLabel.Runic), 389, 162);
+    Label3 = DesignLabel(this, "Label3", RunicString(c.Label3.Runic), 218, 162);
+    SecLabel = DesignLabel(this, "SecLabel", RunicString(c.SecLabel.Runic), 72, 162);
 
-    NowButton1 = DesignButton(this, "NowButton1", c.NowButton1, {275, 360, 113, 37});
+    NowButton1 = DesignButton(this, "NowButton1", c.NowButton1.Runic, {275, 360, 113, 37});
     TimeZone = DesignEdit(this, "TimeZone", {516, 198, 101, 26}, arial, blank);
-    Label7 = DesignLabel(this, "Label7", RunicString(c.Label7), 424, 208);
+    Label7 = DesignLabel(this, "Label7", RunicString(c.Label7.Runic), 424, 208);
 
-    SummerTime = new QCheckBox(RunicString(c.SummerTime), this);
+    SummerTime = new QCheckBox(RunicString(c.SummerTime.Runic), this);
     SummerTime->setObjectName(QStringLiteral("SummerTime"));
     SummerTime->setLayoutDirection(Qt::RightToLeft);  // caption at the left of the box
     SummerTime->setGeometry(232, 203, 148, 26);
 
     WeekDayText = DesignLabel(this, "WeekDayText", QString(16, QLatin1Char(' ')), WeekDayTextDesign, true);
-    DateUse = DesignButton(this, "DateUse", c.DateUse, {64, 240, 75, 25});
+    DateUse = DesignButton(this, "DateUse", c.DateUse.Runic, {64, 240, 75, 25});
 
     JulianDay = DesignEdit(this, "JulianDay", {360, 304, 201, 26}, arial, QString());
-    Label5 = DesignLabel(this, "Label5", RunicString(c.Label5), 568, 312);
+    Label5 = DesignLabel(this, "Label5", RunicString(c.Label5.Runic), 568, 312);
     StarTimeText = new QLabel(QStringLiteral("00 00'00.0\""), this);
     StarTimeText->setObjectName(QStringLiteral("StarTimeText"));
     StarTimeText->setFont(arial);
     FitLabel(StarTimeText, StarTimeTextDesign);
-    Label6 = DesignLabel(this, "Label6", RunicString(c.Label6), 192, 304);
+    Label6 = DesignLabel(this, "Label6", RunicString(c.Label6.Runic), 192, 304);
 
     ChainTabOrder({OkButton1, EscButton1, Year, Month, Day, Hour, Min, Sec, NowButton1, TimeZone, SummerTime,
                    JulianDay, DateUse});
@@ -102,6 +104,18 @@ TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent)
         connect(edit, &QLineEdit::textChanged, this, &TTimeDlg::DateChange);
     connect(SummerTime, &QCheckBox::toggled, this, &TTimeDlg::DateChange);
     connect(JulianDay, &QLineEdit::textChanged, this, &TTimeDlg::JulianDayChange);
+    ShowScript();
+}
+
+void TTimeDlg::ShowScript()
+{
+    ShowWindowScript(this, "TTimeDlg");
+    const TimeDlgRunicCaptions& c = TimeDlgCaptions;
+    ShowCaptions({{OkButton1, c.OkButton1}, {EscButton1, c.EscButton1}, {Label1, c.Label1}, {Label2, c.Label2},
+                  {YearLabel, c.YearLabel}, {MonthLabel, c.MonthLabel}, {DayLabel, c.DayLabel},
+                  {HourLabel, c.HourLabel}, {Label3, c.Label3}, {SecLabel, c.SecLabel}, {NowButton1, c.NowButton1},
+                  {Label7, c.Label7}, {SummerTime, c.SummerTime}, {DateUse, c.DateUse}, {Label5, c.Label5},
+                  {Label6, c.Label6}});
 }
 
 void TTimeDlg::OkButton1Click() { done(1); }
@@ -152,7 +166,9 @@ bool TTimeDlg::StarTimeFromJulianDay() { return Reporting(&TTimeDlg::ShowStarTim
 
 void TTimeDlg::ShowWeekday(int weekday)
 {
-    WeekDayText->setText(RunicString(WeekdayRunicNames[static_cast<std::size_t>(weekday)]));
+    const RunicText& name = WeekdayRunicNames[static_cast<std::size_t>(weekday)];
+    WeekDayText->setText(ScriptString(name));
+    WeekDayText->setAccessibleDescription(PlainString(name.Hungarian));  // read out in either script
     FitLabel(WeekDayText, WeekDayTextDesign, true);  // a longer name grows to the left
 }
 

@@ -48,6 +48,9 @@ public:
     // Escape and the close box give the cancel result.
     void reject() override;
 
+    // Shows every caption in the current script (runes or Latin letters).
+    void ShowScript();
+
     QPushButton* OkButton1 = nullptr;
     QPushButton* EscButton1 = nullptr;
     QPushButton* NowButton1 = nullptr;

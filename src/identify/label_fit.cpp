@@ -10,7 +10,7 @@ int ClampLabelFontSize(long long characterSize) {
 
 ObjectLabels FitObjectLabels(const SkyObjectEntry& selection, int characterSize, const LabelArea& area) {
     ObjectLabels labels;
-    std::vector<std::string> lines = RunicLinesAsDrawn(CollectRunicNames(selection));
+    std::vector<std::string> lines = RightLabelLines(CollectRunicNames(selection), area.Names);
     int size = ClampLabelFontSize(characterSize);
     // The rows' texts do not depend on the size and every row's size is the
     // label size or one more, so the rows are composed once and only their
@@ -21,7 +21,7 @@ ObjectLabels FitObjectLabels(const SkyObjectEntry& selection, int characterSize,
     const bool fixed = area.FixedLeftSize.has_value();
     Bitmap scratch;  // measuring draws nothing
     Canvas measure(scratch);
-    measure.SetFontFace(RunicLabelFace);
+    measure.SetFontFace(RightLabelFace(area.Names));
     // Measures the two pictures at the current size, heights first: the
     // widths, which cost glyph look-ups, are only measured when both heights fit.
     const auto fits = [&] {
@@ -46,7 +46,7 @@ ObjectLabels FitObjectLabels(const SkyObjectEntry& selection, int characterSize,
     labels.Rows = ComposeLabel(left, selection, area.Margins);
     Canvas right(labels.Right);
     right.SetFontSize(size);
-    labels.Names = ComposeRunicNames(right, selection, area.Margins);
+    labels.Names = ComposeRunicNames(right, selection, area.Margins, area.Names);
     labels.RunicLines = std::move(lines);
 
     labels.LeftX = area.Client.Left;

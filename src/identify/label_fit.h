@@ -22,6 +22,8 @@ struct LabelArea {
     // A left label widget of fixed size (no automatic sizing): its picture is
     // shown cut to this size, and the fit tests this size instead of the picture's.
     std::optional<TextSize> FixedLeftSize;
+    // The right label's script: runes, or the names' Hungarian spellings.
+    Script Names = Script::Runic;
 };
 
 // The two finished label pictures of one click and where they go.
@@ -29,7 +31,7 @@ struct ObjectLabels {
     int FontSize = 0;                     // the size both were drawn at
     LabelRows Rows;                       // the left label's rows at that size
     RunicNameList Names;                  // the right label's names ...
-    std::vector<std::string> RunicLines;  // ... as drawn
+    std::vector<std::string> RunicLines;  // ... as drawn (their Hungarian spellings in Latin letters)
     Bitmap Left, Right;
     int LeftX = 0, LeftY = 0;    // top-left corner of the left label: the client's
     int RightX = 0, RightY = 0;  // the right label's right edge on the client's

@@ -93,13 +93,20 @@ LabelRows ComposeLabel(Canvas& canvas, const SkyObjectEntry& selection, LabelMar
     return rows;
 }
 
-RunicNameList ComposeRunicNames(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins) {
+const char* RightLabelFace(Script script) { return script == Script::Latin ? PlainLabelFace : RunicLabelFace; }
+
+std::vector<std::string> RightLabelLines(const RunicNameList& names, Script script) {
+    return script == Script::Latin ? HungarianLinesAsDrawn(names) : RunicLinesAsDrawn(names);
+}
+
+RunicNameList ComposeRunicNames(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins,
+                                Script script) {
     const RunicNameList names = CollectRunicNames(selection);
     StartPicture(canvas);
     canvas.SetPenColour(colours::White);
     canvas.SetFontColour(colours::White);
-    canvas.SetFontFace(RunicLabelFace);
-    const std::vector<std::string> lines = RunicLinesAsDrawn(names);
+    canvas.SetFontFace(RightLabelFace(script));
+    const std::vector<std::string> lines = RightLabelLines(names, script);
     const RunicLayout layout = LayOutRunicNames(canvas, lines, margins);
     ResizePicture(canvas, layout.Width, layout.Height);
     const int widest = layout.Width - 2 * margins.X;

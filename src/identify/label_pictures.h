@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "canvas/canvas.h"
+#include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
 #include "chart/sky_object_table.h"
 #include "identify/label_text.h"
@@ -46,6 +47,13 @@ RunicLayout LayOutRunicNames(Canvas& canvas, const std::vector<std::string>& lin
 
 // The face name the right label sets; faces are looked up without regard to case.
 inline constexpr const char* RunicLabelFace = "runex23x";
+// Its face in the Latin-letter script.
+inline constexpr const char* PlainLabelFace = "Arial";
+
+// The right label's face and lines in a script: runes as drawn, or the
+// names' Hungarian spellings.
+const char* RightLabelFace(Script script);
+std::vector<std::string> RightLabelLines(const RunicNameList& names, Script script);
 
 // Draws the left label of `selection` at the canvas's font size: the picture
 // becomes 300 x 300 navy, the rows are drawn, and the picture is cut (or
@@ -54,8 +62,10 @@ inline constexpr const char* RunicLabelFace = "runex23x";
 LabelRows ComposeLabel(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins);
 
 // Draws the right label at the canvas's font size (face "runex23x", primary
-// names cyan, the others white with their "=" mark) and sizes the picture to
-// it. Returns the names drawn.
-RunicNameList ComposeRunicNames(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins);
+// names cyan, the others white with their "=" mark; in Latin letters the
+// Hungarian spellings in the same colours and order) and sizes the picture
+// to it. Returns the names drawn.
+RunicNameList ComposeRunicNames(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins,
+                                Script script = Script::Runic);
 
 }  // namespace kolvar

@@ -149,4 +149,9 @@ std::vector<std::string> RunicLinesAsDrawn(const RunicNameList& names) {
     return lines;
 }
 
+std::vector<std::string> HungarianLinesAsDrawn(const RunicNameList& names) {
+    // Colour alone tells the primary names from the others here.
+    return names.Hungarian;
+}
+
 }  // namespace kolvar

@@ -40,6 +40,10 @@ RunicNameList CollectRunicNames(const SkyObjectEntry& selection);
 // reversed, with "=" appended to every name past the primary ones.
 std::vector<std::string> RunicLinesAsDrawn(const RunicNameList& names);
 
+// The same names in Latin letters: each one's Hungarian spelling
+// (Windows-1250), as the right label draws them in the Latin-letter script.
+std::vector<std::string> HungarianLinesAsDrawn(const RunicNameList& names);
+
 // Glyph codes of the runic face for the astronomical symbols.
 inline constexpr unsigned char SunGlyph = 149;
 inline constexpr unsigned char MoonGlyph = 150;

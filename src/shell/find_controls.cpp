@@ -14,6 +14,7 @@
 #include "widgets/label_images.h"
 #include "widgets/menu_key_style.h"
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 
@@ -28,8 +29,13 @@ FindControls::FindControls(TStarsForm& form) : QObject(&form), form_(form)
 void FindControls::SetUpMenu(QMenu& observerMenu, const QFont& menuFont)
 {
     UseMenuKeyStyle(observerMenu, menuFont);
-    find1_->setText(RunicString(FindCaptions().MenuItem.Runic) + QStringLiteral("\tCtrl+F"));
+    ShowCaption(find1_, FindCaptions().MenuItem.Text(), "Ctrl+F");
     find1_->setEnabled(true);
+}
+
+void FindControls::ShowScript()
+{
+    if (dialog_ != nullptr) dialog_->ShowScript();
 }
 
 void FindControls::Open()

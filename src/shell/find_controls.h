@@ -27,6 +27,8 @@ public:
     void SetUpMenu(QMenu& observerMenu, const QFont& menuFont);
 
     void Open();
+    // The dialog's captions in the newly chosen script.
+    void ShowScript();
     // The dialog, once it has been opened.
     TFindDlg* Dialog() const { return dialog_; }
 

@@ -21,6 +21,7 @@
 #include "print/sheet_picture.h"
 #include "widgets/menu_key_style.h"
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 
@@ -102,16 +103,16 @@ void PrintControls::AddToMenu(QMenu* menu, QAction* before) {
 }
 
 void PrintControls::SetUpCaptions(QMenu* menu, const QFont& menuFont) {
-    UseMenuKeyStyle(*menu, menuFont);  // the keys beside the runes in a plain face
+    UseMenuKeyStyle(*menu, menuFont);  // the keys beside the captions in a plain face
     const PrintMenuTexts& t = PrintMenuCaptions();
-    print_->setText(RunicString(t.Print.Runic) + QStringLiteral("\tCtrl+P"));
-    save_->setText(RunicString(t.SaveAsImage.Runic) + QStringLiteral("\tCtrl+S"));
+    ShowCaption(print_, t.Print.Text(), "Ctrl+P");
+    ShowCaption(save_, t.SaveAsImage.Text(), "Ctrl+S");
 }
 
 PrintRequest PrintControls::CurrentSheet() const {
     PrintRequest sheet;
     sheet.Observer = observer_;
-    sheet.Header = PrintHeaderFor(observer_, "", DefaultPrintTitle);
+    sheet.Header = PrintHeaderFor(observer_, DefaultPrintTitle);
     return sheet;
 }
 

@@ -48,6 +48,7 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
 {
     ProgramWindows w;
     const ErrorReporter given = options.ReportError;
+    const QString settingsPath = QString::fromStdString(options.SettingsFile.string());
     w.StarsForm = std::make_unique<TStarsForm>(std::move(options));
     Note(trace, "TStarsForm");
     w.InfoDlg = std::make_unique<TInfoDlg>(w.StarsForm.get());
@@ -64,6 +65,11 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     w.HelpForm1 = std::make_unique<THelpForm1>(w.StarsForm.get());
     Note(trace, "THelpForm1");
 
+    w.HelpForm1->SetSettingsPath(settingsPath);
+    // The close-up opens where it was last closed, and tells the settings.
+    w.PlainSky->RestorePlacement(w.StarsForm->Desktop().CloseUp);
+    w.PlainSky->OnClosed = [form = w.StarsForm.get()](const WindowPlacement& p) { form->SetCloseUpPlacement(p); };
+
     TStarsForm::Dialogs dialogs;
     dialogs.InfoDlg = w.InfoDlg.get();
     dialogs.HelpForm1 = w.HelpForm1.get();
@@ -74,6 +80,13 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     dialogs.TimeExchange = [dialog = w.TimeDlg.get(), report] { return RunTimeExchange(*dialog, Observer, report); };
     dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), report] {
         return RunPlaceExchange(*dialog, Observer, report);
+    };
+    dialogs.ShowScript = [info = w.InfoDlg.get(), time = w.TimeDlg.get(), place = w.PlaceDlg.get(),
+                          help = w.HelpForm1.get()] {
+        info->ShowScript();
+        time->ShowScript();
+        place->ShowScript();
+        help->ShowScript();
     };
     w.StarsForm->SetDialogs(std::move(dialogs));
     // A right press on the chart opens the close-up, which paints the Moon

@@ -1,12 +1,16 @@
 #include "shell/runic_menu.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QMenu>
 
+#include "catalog/interface_captions.h"
 #include "catalog/runic_captions.h"
-#include "widgets/runic_text.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
+#include "widgets/menu_key_style.h"
+#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 namespace {
@@ -17,23 +21,44 @@ constexpr const char* ItemNames[RunicMenuItemCount] = {"Observer1", "Time1",    
 
 }  // namespace
 
+void SetUpDropDown(QMenu* menu, const QFont& captionFont)
+{
+    menu->setFont(captionFont);
+    // Keys after a tab are drawn in a plain face, whatever the captions' face.
+    if (dynamic_cast<MenuKeyStyle*>(menu->style()) == nullptr) {
+        auto* style = new MenuKeyStyle(ArialFont(QFontInfo(captionFont).pixelSize()));
+        style->setParent(menu);
+        menu->setStyle(style);
+    }
+    // Under the runes an item tells its Hungarian when the pointer rests on it.
+    menu->setToolTipsVisible(CurrentScript() == Script::Runic);
+}
+
 void SetUpRunicMenu(RunicMenuBar& bar, TStarsForm& form)
 {
-    QFont menuFont = bar.MenuFont();
-    form.Observer1Menu()->setFont(menuFont);
-    form.CharSize1Menu()->setFont(menuFont);
+    const QFont captionFont = bar.CaptionFont();
+    SetUpDropDown(form.Observer1Menu(), captionFont);
+    SetUpDropDown(form.CharSize1Menu(), captionFont);
     for (int i = 0; i < RunicMenuItemCount; ++i) {
         const QString name = QString::fromLatin1(ItemNames[i]);
-        std::string_view caption = RunicCaptionTable[static_cast<std::size_t>(i)].Caption;
+        const RunicText caption = RunicCaptionTable[static_cast<std::size_t>(i)].Text();
         if (int index = bar.IndexOf(name); index >= 0) {
             MenuBarItem& item = bar.Item(index);
-            item.RunicCaption = caption;
+            item.SetCaption(caption);
             item.RightJustify = name != QLatin1String("Help1");
             item.Enabled = true;
         } else if (QAction* action = form.Action(name)) {
-            action->setText(RunicString(caption));
+            ShowCaption(action, caption);
             action->setEnabled(true);
         }
+    }
+    // The script choice reads in both scripts: under the runes its Latin
+    // name follows in the keys column.
+    const InterfaceTexts& t = InterfaceCaptions;
+    if (QAction* latin = form.Action(QStringLiteral("LatinLetters1"))) {
+        ShowCaption(latin, t.LatinLetters, CurrentScript() == Script::Runic ? t.LatinLetters.Hungarian : std::string_view());
+        latin->setChecked(CurrentScript() == Script::Latin);
+        latin->setEnabled(true);
     }
     bar.Redraw();
 }

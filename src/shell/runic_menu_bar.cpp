@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QToolTip>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
@@ -12,7 +13,9 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "shell/runic_menu_bar_accessible.h"
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 namespace {
@@ -30,6 +33,7 @@ RunicMenuBar::RunicMenuBar(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);  // Tab never stops here; F10 and Alt bring the focus
     // F10 and a lone Alt are seen wherever the focus is in the window.
     qApp->installEventFilter(this);
+    InstallMenuBarAccessibility();
 }
 
 QFont RunicMenuBar::MenuFont() const
@@ -37,6 +41,27 @@ QFont RunicMenuBar::MenuFont() const
     // The runic face at the height of the system's fixed-pitch font.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     return RunicFont(std::max(8, QFontMetrics(fixed).height()));
+}
+
+QFont RunicMenuBar::CaptionFont() const
+{
+    return CurrentScript() == Script::Runic ? MenuFont() : ScriptFont(MenuFont().pixelSize());
+}
+
+bool RunicMenuBar::DrawnInRunes(const MenuBarItem& item) const
+{
+    return !item.RunicCaption.empty() && CurrentScript() == Script::Runic;
+}
+
+QString RunicMenuBar::PlainText(const MenuBarItem& item) const
+{
+    return item.Hungarian.empty() ? item.PlainCaption : PlainString(item.Hungarian);
+}
+
+QString RunicMenuBar::SpokenName(int index) const
+{
+    if (index < 0 || index >= ItemCount()) return {};
+    return PlainText(items_[static_cast<std::size_t>(index)]).trimmed();
 }
 
 int RunicMenuBar::CheckMarkWidth() const
@@ -65,8 +90,12 @@ QSize RunicMenuBar::MeasureItem(const MenuBarItem& item) const
         // A plain caption gets the usual margin on both sides.
         return {fm.horizontalAdvance(item.PlainCaption) + 16, fm.height()};
     }
-    // Owner-drawn: the caption with its blanks, after one check-mark width.
-    QFontMetrics fm(MenuFont());
+    // Owner-drawn: the caption with its blanks, after one check-mark width;
+    // in Latin letters a blank's width on each side instead of the blanks.
+    QFontMetrics fm(CaptionFont());
+    if (!DrawnInRunes(item))
+        return {CheckMarkWidth() + fm.horizontalAdvance(PlainText(item)) + 2 * fm.horizontalAdvance(QLatin1Char(' ')),
+                fm.height()};
     return {CheckMarkWidth() + fm.horizontalAdvance(RunicString(item.RunicCaption)), fm.height()};
 }
 
@@ -177,7 +206,7 @@ void RunicMenuBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QPalette& pal = palette();
-    QFont runic = MenuFont();
+    QFont runic = CaptionFont();
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const MenuBarItem& item = items_[i];
         const QRect& r = rects_[i];
@@ -199,8 +228,25 @@ void RunicMenuBar::paintEvent(QPaintEvent*)
         painter.setPen(text);
         QFontMetrics fm(runic);
         int top = r.top() + (r.height() - fm.height()) / 2;
-        painter.drawText(QPoint(r.left() + CheckMarkWidth(), top + fm.ascent()), RunicString(item.RunicCaption));
+        const QString caption =
+            DrawnInRunes(item) ? RunicString(item.RunicCaption) : QLatin1Char(' ') + PlainText(item);
+        painter.drawText(QPoint(r.left() + CheckMarkWidth(), top + fm.ascent()), caption);
     }
+}
+
+bool RunicMenuBar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        // Under the runes each title tells its Hungarian.
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int index = ItemAt(help->pos());
+        if (index >= 0 && DrawnInRunes(Item(index)) && !Item(index).Hungarian.empty())
+            QToolTip::showText(help->globalPos(), SpokenName(index), this, ItemRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 bool RunicMenuBar::Selectable(int index) const

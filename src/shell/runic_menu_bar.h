@@ -8,16 +8,25 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/runic_captions.h"
+
 class QMenu;
 
 namespace kolvar {
 
 // One item of the menu bar. An item with runic bytes is drawn by the bar in
-// the runic face; one without keeps its plain text caption.
+// the runic face, or in Latin letters its Hungarian in a plain face; one
+// without keeps its plain text caption.
 struct MenuBarItem {
     QString Name;                // component name, e.g. "Observer1"
     QString PlainCaption;        // shown while RunicCaption is empty
     std::string_view RunicCaption;  // bytes in the runic face's own mapping; points into the caption table
+    std::string_view Hungarian;     // what the runes say (Windows-1250): tooltip, spoken name, Latin caption
+    void SetCaption(const RunicText& text)
+    {
+        RunicCaption = text.Runic;
+        Hungarian = text.Hungarian;
+    }
     bool RightJustify = false;   // this item and every item after it go to the right end
     bool Enabled = true;
     QMenu* DropDown = nullptr;        // opened below the item
@@ -65,7 +74,11 @@ public:
     // The item whose drop-down is open, -1 when none.
     int OpenItem() const { return open_; }
 
+    // The face of the captions in the current script (MenuFont for runes).
     QFont MenuFont() const;
+    QFont CaptionFont() const;
+    // What a reader of either script is told the item is called.
+    QString SpokenName(int index) const;
     int CheckMarkWidth() const;
 
     // The bar wraps its items into as many rows as its width needs.
@@ -75,6 +88,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -84,6 +98,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool DrawnInRunes(const MenuBarItem& item) const;
+    QString PlainText(const MenuBarItem& item) const;
     QSize MeasureItem(const MenuBarItem& item) const;
     int RowHeight() const;
     std::vector<QRect> LayoutFor(int barWidth) const;

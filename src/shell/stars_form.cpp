@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -21,7 +23,14 @@
 #include "appcore/font_size.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "appcore/ini_file.h"
 #include "appcore/settings_file.h"
+#include "canvas/cp1250.h"
+#include "catalog/cities.h"
+#include "catalog/interface_captions.h"
+#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
+#include "widgets/window_placement.h"
 #include "appcore/time_step_settings.h"
 #include "appcore/view_settings.h"
 #include "appcore/window_title.h"
@@ -37,9 +46,17 @@ SkyObjectTable SkyObjects;
 
 namespace {
 
-// The design size of the client area.
-constexpr int DesignClientWidth = 312;
-constexpr int DesignClientHeight = 186;
+// The chart a new user sees first, when the settings keep no size.
+constexpr QSize FirstChartSize(960, 720);
+
+// The town that the settings name, while the place is still the town's.
+std::string StoredPlaceName(const std::string& cityUtf8, double latitude, double longitude)
+{
+    if (cityUtf8.empty()) return {};
+    for (const CityRecord& city : Cities())
+        if (Cp1250ToUtf8(city.Name) == cityUtf8 && CityIsAt(city, latitude, longitude)) return city.Name;
+    return {};
+}
 
 void ShowErrorBox(const QString& text)
 {
@@ -52,7 +69,7 @@ void ShowErrorBox(const QString& text)
 TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), options_(std::move(options))
 {
     setObjectName(QStringLiteral("StarsForm"));
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(PlainString(WindowTitles.Main));
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
@@ -61,6 +78,8 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setAccessibleName(PlainString(PlainControlName("TStarsForm.Image1")));
+    image1_->setMinimumSize(DesignClientWidth, DesignClientHeight);
     setCentralWidget(image1_);
     image1_->OnResize = [this] { FormResize(); };
     // The labels lie over the chart's top corners, so they live in its coordinates.
@@ -72,11 +91,39 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     connect(image1_, &ChartView::MouseUp, this, &TStarsForm::Image1MouseUp);
 
     FormCreate();
+    PlaceWindow();
+}
 
-    // The design client size below the menu bar in its runic captions, which
-    // wrap to a second row at this width.
-    move(81, 185);
-    resize(DesignClientWidth, DesignClientHeight + mainMenu1_->heightForWidth(DesignClientWidth));
+void TStarsForm::PlaceWindow()
+{
+    // Where the settings left it, when that is on a screen; else a useful
+    // chart in the middle of the screen. The size is the chart's, below the
+    // menu bar (which wraps to more rows when narrow).
+    const WindowPlacement& stored = desktop_.Main;
+    QSize chart = FittedSize(FirstChartSize);
+    QPoint corner;
+    const bool restore = FitsAScreen(stored);
+    if (restore) {
+        chart = QSize(stored.Width, stored.Height).expandedTo(QSize(DesignClientWidth, DesignClientHeight));
+        corner = QPoint(stored.Left, stored.Top);
+    }
+    resize(chart.width(), chart.height() + mainMenu1_->heightForWidth(chart.width()));
+    if (!restore) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            corner = screen->availableGeometry().center() - QPoint(width() / 2, height() / 2);
+    }
+    move(corner);
+}
+
+WindowPlacement TStarsForm::CurrentPlacement() const
+{
+    return PlacementOf(*this, *image1_);
+}
+
+void TStarsForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    shown_ = true;
 }
 
 TStarsForm::~TStarsForm()
@@ -112,6 +159,12 @@ void TStarsForm::BuildMenu()
     shrivell1_->setObjectName(QStringLiteral("Shrivell1"));
     connect(grow1_, &QAction::triggered, this, &TStarsForm::Grow1Click);
     connect(shrivell1_, &QAction::triggered, this, &TStarsForm::Shrivell1Click);
+    // The script of every caption: the letters, like their size.
+    charSize1Menu_->addSeparator();
+    latinLetters1_ = charSize1Menu_->addAction(PlainString(InterfaceCaptions.LatinLetters.Hungarian));
+    latinLetters1_->setObjectName(QStringLiteral("LatinLetters1"));
+    latinLetters1_->setCheckable(true);
+    connect(latinLetters1_, &QAction::triggered, this, &TStarsForm::LatinLetters1Click);
 
     // The bar in declared order, with the declared (Latin) captions; the menu
     // set-up replaces every caption but N1's by its runic one.
@@ -140,7 +193,7 @@ void TStarsForm::BuildMenu()
 
 QAction* TStarsForm::Action(const QString& name) const
 {
-    for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_})
+    for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_, latinLetters1_})
         if (a->objectName() == name) return a;
     if (findControls_->Action()->objectName() == name) return findControls_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
@@ -155,11 +208,12 @@ QMenu* TStarsForm::TimeSteps1Menu() const
 void TStarsForm::SetUpMenus()
 {
     SetUpRunicMenu(*mainMenu1_, *this);
-    viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))), mainMenu1_->MenuFont());
+    viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))),
+                             mainMenu1_->CaptionFont());
     timeControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("TimeSteps1"))),
-                             mainMenu1_->MenuFont());
-    findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->MenuFont());
-    printing_->SetUpCaptions(observer1Menu_, mainMenu1_->MenuFont());
+                             mainMenu1_->CaptionFont());
+    findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
+    printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     mainMenu1_->Redraw();
 }
 
@@ -172,15 +226,18 @@ void TStarsForm::FormCreate()
 
     ViewOptions view;
     TimeStepSettings timeSettings;
-    IniValues values = LoadIniFile(options_.SettingsFile, [&view, &timeSettings](const IniFile& ini) {
+    IniValues values = LoadIniFile(options_.SettingsFile, [this, &view, &timeSettings](const IniFile& ini) {
         view = ReadViewSettings(ini);
         timeSettings = ReadTimeStepSettings(ini);
+        desktop_ = ReadDesktopSettings(ini);
     });
     Observer.Zone = values.Zone;
     Observer.SummerTime = values.SummerTime != 0;
     Observer.Longitude = values.Longitude;
     Observer.Latitude = values.Latitude;
     Observer.FontSize = values.FontSize;
+    Observer.PlaceName = StoredPlaceName(desktop_.CityName, Observer.Latitude, Observer.Longitude);
+    SetCurrentScript(desktop_.Letters);
     viewControls_->Apply(view);
     timeControls_->Apply(timeSettings);
 
@@ -239,10 +296,14 @@ void TStarsForm::FormDestroy()
                      Observer.FontSize};
     const ViewOptions view = viewControls_->Settings();
     const TimeStepSettings timeSettings = timeControls_->Settings();
+    desktop_.Letters = CurrentScript();
+    if (shown_) desktop_.Main = CurrentPlacement();
+    desktop_.CityName = Cp1250ToUtf8(Observer.PlaceName);
     try {
-        SaveIniFile(options_.SettingsFile, values, [&view, &timeSettings](IniFile& ini) {
+        SaveIniFile(options_.SettingsFile, values, [this, &view, &timeSettings](IniFile& ini) {
             WriteViewSettings(ini, view);
             WriteTimeStepSettings(ini, timeSettings);
+            WriteDesktopSettings(ini, desktop_);
         });
     } catch (const SettingsWriteError& e) {
         ReportSaveError(e.what());
@@ -314,6 +375,14 @@ void TStarsForm::Grow1Click()
 void TStarsForm::Shrivell1Click()
 {
     Observer.FontSize = ShrinkFontSize(Observer.FontSize);
+}
+
+void TStarsForm::LatinLetters1Click(bool latin)
+{
+    SetCurrentScript(latin ? Script::Latin : Script::Runic);
+    SetUpMenus();
+    findControls_->ShowScript();
+    if (dialogs_.ShowScript) dialogs_.ShowScript();
 }
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "appcore/desktop_settings.h"
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
@@ -65,6 +66,8 @@ public:
     void Exit1Click();
     void Grow1Click();
     void Shrivell1Click();
+    // The script choice: Latin letters when checked, runes otherwise.
+    void LatinLetters1Click(bool latin);
 
     // The mouse on the chart: the left or middle button names the nearest
     // object while held; the right button hands the clicked sky direction and
@@ -84,6 +87,8 @@ public:
         // true when its dialog ended with OK and took values back.
         std::function<bool()> TimeExchange;
         std::function<bool()> PlaceExchange;
+        // Shows every other window's captions in the newly chosen script.
+        std::function<void()> ShowScript;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
 
@@ -111,13 +116,27 @@ public:
     const MoonPicture& MoonResult() const { return moonResult_; }
     int RedrawCount() const { return redrawCount_; }
 
+    // What the settings file keeps of the windows: read by FormCreate, the
+    // main window's placement taken at FormDestroy; the close-up reports
+    // its own.
+    const DesktopSettings& Desktop() const { return desktop_; }
+    void SetCloseUpPlacement(const WindowPlacement& placement) { desktop_.CloseUp = placement; }
+
+    // The smallest chart the window shrinks to, and its size when the
+    // settings ask for it.
+    static constexpr int DesignClientWidth = 312;
+    static constexpr int DesignClientHeight = 186;
+
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildMenu();
     void SetUpMenus();
+    void PlaceWindow();
+    WindowPlacement CurrentPlacement() const;
     void ReportSaveError(const std::string& line);
 
     Options options_;
@@ -131,6 +150,7 @@ private:
     QAction* grow1_ = nullptr;
     QAction* shrivell1_ = nullptr;
     PrintControls* printing_ = nullptr;
+    QAction* latinLetters1_ = nullptr;
     ChartView* image1_ = nullptr;
     LabelImage* textImage1_ = nullptr;
     LabelImage* textImage2_ = nullptr;
@@ -142,6 +162,8 @@ private:
     MoonPicture moonResult_;
     Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds
     int redrawCount_ = 0;
+    DesktopSettings desktop_;
+    bool shown_ = false;
     bool destroyed_ = false;
     bool quitBySignal_ = false;
 };

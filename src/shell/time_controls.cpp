@@ -8,12 +8,14 @@
 #include <QTimer>
 #include <array>
 #include <chrono>
+#include <tuple>
 
 #include "astro/time_scales.h"
 #include "catalog/time_captions.h"
+#include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
-#include "widgets/menu_key_style.h"
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 
@@ -42,13 +44,6 @@ int MillisecondsToNext(bool everySecond)
     const long long now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
     // A few milliseconds late rather than early, so the new minute has begun.
     return static_cast<int>(period - (now % period + period) % period + 5);
-}
-
-QString ItemText(const RunicText& caption, std::string_view keys = {})
-{
-    QString text = RunicString(caption.Runic);
-    if (!keys.empty()) text += QLatin1Char('\t') + PlainString(keys);
-    return text;
 }
 
 }  // namespace
@@ -133,26 +128,18 @@ QAction* TimeControls::Action(const QString& name) const
 void TimeControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont)
 {
     const TimeMenuTexts& t = TimeMenuCaptions;
-    title.RunicCaption = t.Title.Runic;
+    title.SetCaption(t.Title);
     title.RightJustify = true;
     title.Enabled = true;
-    menu_->setFont(menuFont);
-    if (menu_->style() == nullptr || dynamic_cast<MenuKeyStyle*>(menu_->style()) == nullptr) {
-        auto* style = new MenuKeyStyle(ArialFont(QFontInfo(menuFont).pixelSize()));
-        style->setParent(menu_);
-        menu_->setStyle(style);
-    }
-    const std::pair<const char*, QString> texts[] = {
-        {"StepForward1", ItemText(t.Forward, KeysForward)},
-        {"StepBack1", ItemText(t.Back, KeysBack)},
-        {"Now1", ItemText(t.Now, KeysNow)},
-        {"RunningClock1", ItemText(t.RunningClock)},
-        {"PlayForward1", ItemText(t.PlayForward, KeysSpace)},
-        {"PlayBackward1", ItemText(t.PlayBackward, KeysBackward)},
-        {"Pause1", ItemText(t.Pause, KeysSpace)},
+    SetUpDropDown(menu_, menuFont);
+    const std::tuple<const char*, const RunicText&, std::string_view> items[] = {
+        {"StepForward1", t.Forward, KeysForward},     {"StepBack1", t.Back, KeysBack},
+        {"Now1", t.Now, KeysNow},                     {"RunningClock1", t.RunningClock, {}},
+        {"PlayForward1", t.PlayForward, KeysSpace},   {"PlayBackward1", t.PlayBackward, KeysBackward},
+        {"Pause1", t.Pause, KeysSpace},
     };
-    for (const auto& [name, text] : texts) Action(QString::fromLatin1(name))->setText(text);
-    for (std::size_t i = 0; i < stepActions_.size(); ++i) stepActions_[i]->setText(ItemText(t.Steps[i]));
+    for (const auto& [name, caption, keys] : items) ShowCaption(Action(QString::fromLatin1(name)), caption, keys);
+    for (std::size_t i = 0; i < stepActions_.size(); ++i) ShowCaption(stepActions_[i], t.Steps[i]);
     for (QAction* a : actions_) a->setEnabled(true);
 }
 

@@ -7,23 +7,12 @@
 #include <cmath>
 
 #include "catalog/view_captions.h"
+#include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
-#include "widgets/menu_key_style.h"
 #include "widgets/night_palette.h"
-#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
-
-namespace {
-
-QString ItemText(const ViewCaption& caption, const char* keys = nullptr)
-{
-    QString text = RunicString(caption.Runic);
-    if (keys != nullptr) text += QLatin1Char('\t') + QString::fromLatin1(keys);
-    return text;
-}
-
-}  // namespace
 
 ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
     : QObject(window), window_(window), redraw_(std::move(redraw))
@@ -77,18 +66,18 @@ QAction* ViewControls::Action(const QString& name) const
 void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont)
 {
     const ViewMenuTexts& t = ViewMenuCaptions();
-    title.RunicCaption = t.Title.Runic;
+    title.SetCaption(t.Title.Text());
     title.RightJustify = true;
     title.Enabled = true;
-    for (QMenu* menu : {menu_, magnitudeMenu_}) UseMenuKeyStyle(*menu, menuFont);
-    const std::pair<const char*, QString> texts[] = {
-        {"Figures1", ItemText(t.Figures, "C")},    {"Names1", ItemText(t.Names, "V")},
-        {"RunicNames1", ItemText(t.RunicNames)},   {"Labels1", ItemText(t.Labels, "L")},
-        {"Directions1", ItemText(t.Directions, "D")}, {"Night1", ItemText(t.Night, "Ctrl+N")},
-        {"Daylight1", ItemText(t.Daylight, "A")},
+    for (QMenu* menu : {menu_, magnitudeMenu_}) SetUpDropDown(menu, menuFont);
+    const std::pair<const char*, std::pair<const ViewCaption*, std::string_view>> items[] = {
+        {"Figures1", {&t.Figures, "C"}},       {"Names1", {&t.Names, "V"}},   {"RunicNames1", {&t.RunicNames, ""}},
+        {"Labels1", {&t.Labels, "L"}},         {"Directions1", {&t.Directions, "D"}},
+        {"Night1", {&t.Night, "Ctrl+N"}},      {"Daylight1", {&t.Daylight, "A"}},
     };
-    for (const auto& [name, text] : texts) Action(QString::fromLatin1(name))->setText(text);
-    magnitudeMenu_->setTitle(ItemText(t.LabelMagnitude));
+    for (const auto& [name, caption] : items)
+        ShowCaption(Action(QString::fromLatin1(name)), caption.first->Text(), caption.second);
+    ShowCaption(magnitudeMenu_->menuAction(), t.LabelMagnitude.Text());
 }
 
 void ViewControls::SetFlag(bool ViewOptions::*flag, bool on)

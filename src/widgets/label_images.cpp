@@ -4,6 +4,7 @@
 
 #include "chart/sky_phase.h"
 #include "widgets/bitmap_image.h"
+#include "widgets/script_text.h"
 
 namespace kolvar {
 
@@ -41,7 +42,7 @@ void LabelImage::paintEvent(QPaintEvent*)
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
                       const QWidget& owner, int characterSize, LabelMargins margins, bool night)
 {
-    LabelArea area{Rect{0, 0, owner.width(), owner.height()}, margins, std::nullopt};
+    LabelArea area{Rect{0, 0, owner.width(), owner.height()}, margins, std::nullopt, CurrentScript()};
     if (!textImage1.AutoSize()) area.FixedLeftSize = TextSize{textImage1.width(), textImage1.height()};
     ObjectLabels labels = FitObjectLabels(selection, characterSize, area);
     if (night) {

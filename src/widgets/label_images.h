@@ -40,8 +40,8 @@ private:
 // Composes and fits the labels of `selection` for a click in `owner` (the
 // parent of both images, whose whole rectangle is the client area), places
 // them over its top corners and shows them in front. The size of a left image
-// without automatic sizing is the size the fit tests. The night view shows
-// them in its reds.
+// without automatic sizing is the size the fit tests. The right label is in
+// the current script; the night view shows both in its reds.
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
                       const QWidget& owner, int characterSize, LabelMargins margins, bool night = false);
 

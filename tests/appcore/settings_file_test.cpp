@@ -9,12 +9,14 @@
 #include <clocale>
 #include <cstdlib>
 #include <fstream>
+#include <tuple>
 #include <limits>
 #include <sstream>
 #include <string>
 #include <system_error>
 #include <utility>
 
+#include "appcore/desktop_settings.h"
 #include "appcore/ini_file.h"
 #include "appcore/view_settings.h"
 
@@ -375,6 +377,42 @@ TEST(ViewSettings, ReadsWhatItCanAndWritesItBack)
         EXPECT_EQ(again.LabelMagnitude, view.LabelMagnitude);
         // A file that never saw a choice stays without [VIEW].
         EXPECT_EQ(written.Text().find("[VIEW]") == std::string::npos, std::string(c.Text).empty()) << c.Text;
+    }
+}
+
+// The desktop's own keys: a placement is taken only whole, the script only
+// as "latin", and what is read is written back the same.
+TEST(DesktopSettings, ReadsWholePlacementsAndWritesThemBack)
+{
+    struct Case {
+        const char* Text;
+        Script Letters;
+        int MainWidth, CloseUpLeft;
+        const char* City;
+    };
+    const Case cases[] = {
+        {"", Script::Runic, 0, 0, ""},
+        {"[VIEW]\nScript=latin\n[WINDOW]\nLeft=-5\nTop=7\nWidth=900\nHeight=681\n", Script::Latin, 900, 0, ""},
+        {"[VIEW]\nScript=Latin\n[WINDOW]\nLeft=1\nTop=2\nWidth=0\nHeight=681\nCloseUpLeft=30\nCloseUpTop=4\n"
+         "CloseUpWidth=431\nCloseUpHeight=273\n[CITY]\nName=Gy\xC5\x91r\n",
+         Script::Runic, 0, 30, "Gy\xC5\x91r"},
+        {"[WINDOW]\nLeft=1\nTop=x\nWidth=900\nHeight=681\n", Script::Runic, 0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const DesktopSettings read = ReadDesktopSettings(IniFile::Parse(c.Text));
+        EXPECT_EQ(read.Letters, c.Letters) << c.Text;
+        EXPECT_EQ(read.Main.Width, c.MainWidth) << c.Text;
+        EXPECT_EQ(read.CloseUp.Left, c.CloseUpLeft) << c.Text;
+        EXPECT_EQ(read.CityName, c.City) << c.Text;
+        IniFile written;
+        WriteDesktopSettings(written, read);
+        const DesktopSettings again = ReadDesktopSettings(written);
+        EXPECT_EQ(std::tuple(again.Letters, again.Main.Left, again.Main.Top, again.Main.Width, again.Main.Height,
+                             again.CloseUp.Width, again.CityName),
+                  std::tuple(read.Letters, read.Main.Left, read.Main.Top, read.Main.Width, read.Main.Height,
+                             read.CloseUp.Width, read.CityName));
+        // The runes and no windows leave a new file empty.
+        EXPECT_EQ(written.Text().empty(), std::string(c.Text).empty() || &c == &cases[3]) << c.Text;
     }
 }
 

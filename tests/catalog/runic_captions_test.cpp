@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+#include "catalog/help_text.h"
+#include "catalog/interface_captions.h"
 #include "catalog/runic_transliteration.h"
 #include "catalog/time_captions.h"
 
@@ -49,48 +51,48 @@ TEST(RunicCaptions, WeekdayNamesAreByteExactAndFitTheirSlots) {
         "6B F6 74 72 F6 74 FC E7", "6B 65 74 6E E9 70", "74 61 B5 6F DF",
     };
     for (std::size_t i = 0; i < 7; ++i) {
-        EXPECT_EQ(WeekdayRunicNames[i], Hex(expected[i])) << "weekday " << i;
-        EXPECT_LT(WeekdayRunicNames[i].size(), kWeekdayNameSlot);  // room for the terminator
+        EXPECT_EQ(WeekdayRunicNames[i].Runic, Hex(expected[i])) << "weekday " << i;
+        EXPECT_LT(WeekdayRunicNames[i].Runic.size(), kWeekdayNameSlot);  // room for the terminator
     }
 }
 
 TEST(RunicCaptions, TimeDialogCaptionsAreByteExact) {
     const TimeDlgRunicCaptions& c = TimeDlgCaptions;
-    EXPECT_EQ(c.OkButton1, Hex("6E 65 F0 65 6C"));
-    EXPECT_EQ(c.EscButton1, Hex("61 60 E4 69 76"));
-    EXPECT_EQ(c.Label1, Hex("20 65 6A 65 64 69 20 73 E9 6C 65 F0 69 66 67 65 6D 20 61 20"));
-    EXPECT_EQ(c.Label2, Hex("72 60 61 74 70 61 6E 20 F8 65 67 72 65 67"));
-    EXPECT_EQ(c.YearLabel, Hex("76 E9"));
-    EXPECT_EQ(c.MonthLabel, Hex("60 6F 68"));
-    EXPECT_EQ(c.DayLabel, Hex("70 61 6E"));
-    EXPECT_EQ(c.HourLabel, Hex("61 72 60 6F"));
-    EXPECT_EQ(c.Label3, Hex("63 72 65 70"));
-    EXPECT_EQ(c.SecLabel, Hex("B5"));
-    EXPECT_EQ(c.NowButton1, Hex("74 73 6F 6D"));
-    EXPECT_EQ(c.Label7, Hex("61 6E 60 6F 7A 60 F6 64 69"));
-    EXPECT_EQ(c.SummerTime, Hex("73 60 61 74 60 69 6D 60 61 DF 60 F6 64 69 69 72 60 61 F1"));
-    EXPECT_EQ(c.DateUse, Hex("60 74 69 71 6C 61 74 60 61"));
-    EXPECT_EQ(c.Label5, Hex("6A 75 6C 69 61 60 6E 20 6E 61 70"));
-    EXPECT_EQ(c.Label6.size(), 10u);
-    EXPECT_EQ(c.Label6, SiderealTimeLabel.Runic);
+    EXPECT_EQ(c.OkButton1.Runic, Hex("6E 65 F0 65 6C"));
+    EXPECT_EQ(c.EscButton1.Runic, Hex("61 60 E4 69 76"));
+    EXPECT_EQ(c.Label1.Runic, Hex("20 65 6A 65 64 69 20 73 E9 6C 65 F0 69 66 67 65 6D 20 61 20"));
+    EXPECT_EQ(c.Label2.Runic, Hex("72 60 61 74 70 61 6E 20 F8 65 67 72 65 67"));
+    EXPECT_EQ(c.YearLabel.Runic, Hex("76 E9"));
+    EXPECT_EQ(c.MonthLabel.Runic, Hex("60 6F 68"));
+    EXPECT_EQ(c.DayLabel.Runic, Hex("70 61 6E"));
+    EXPECT_EQ(c.HourLabel.Runic, Hex("61 72 60 6F"));
+    EXPECT_EQ(c.Label3.Runic, Hex("63 72 65 70"));
+    EXPECT_EQ(c.SecLabel.Runic, Hex("B5"));
+    EXPECT_EQ(c.NowButton1.Runic, Hex("74 73 6F 6D"));
+    EXPECT_EQ(c.Label7.Runic, Hex("61 6E 60 6F 7A 60 F6 64 69"));
+    EXPECT_EQ(c.SummerTime.Runic, Hex("73 60 61 74 60 69 6D 60 61 DF 60 F6 64 69 69 72 60 61 F1"));
+    EXPECT_EQ(c.DateUse.Runic, Hex("60 74 69 71 6C 61 74 60 61"));
+    EXPECT_EQ(c.Label5.Runic, Hex("6A 75 6C 69 61 60 6E 20 6E 61 70"));
+    EXPECT_EQ(c.Label6.Runic.size(), 10u);
+    EXPECT_EQ(c.Label6.Runic, SiderealTimeLabel.Runic);
 }
 
 TEST(RunicCaptions, PlaceDialogCaptionsAreByteExact) {
     const PlaceDlgRunicCaptions& c = PlaceDlgCaptions;
-    EXPECT_EQ(c.EscButton, Hex("61 60 DF 69 76"));
-    EXPECT_EQ(c.OkButton, Hex("6E 65 F0 65 6C"));
-    EXPECT_EQ(c.Label1, Hex("20 65 74 65 7A F8 65 68 20 60 F6 6C 65 F0 69 66 67 65 6D 20 61"));
-    EXPECT_EQ(c.North, Hex("69 6B 61 E4 60 E9"));
-    EXPECT_EQ(c.South, Hex("69 6C 60 E9 64"));
-    EXPECT_EQ(c.East, Hex("69 74 65 6C 65 6B"));
-    EXPECT_EQ(c.West, Hex("69 74 61 67 75 F1"));
-    EXPECT_EQ(c.Label3, Hex("67 60 E9 60 73 65 6C 60 E9 DF"));
-    EXPECT_EQ(c.Label2, Hex("67 60 61 73 60 75 60 DF 6F 68"));
+    EXPECT_EQ(c.EscButton.Runic, Hex("61 60 DF 69 76"));
+    EXPECT_EQ(c.OkButton.Runic, Hex("6E 65 F0 65 6C"));
+    EXPECT_EQ(c.Label1.Runic, Hex("20 65 74 65 7A F8 65 68 20 60 F6 6C 65 F0 69 66 67 65 6D 20 61"));
+    EXPECT_EQ(c.North.Runic, Hex("69 6B 61 E4 60 E9"));
+    EXPECT_EQ(c.South.Runic, Hex("69 6C 60 E9 64"));
+    EXPECT_EQ(c.East.Runic, Hex("69 74 65 6C 65 6B"));
+    EXPECT_EQ(c.West.Runic, Hex("69 74 61 67 75 F1"));
+    EXPECT_EQ(c.Label3.Runic, Hex("67 60 E9 60 73 65 6C 60 E9 DF"));
+    EXPECT_EQ(c.Label2.Runic, Hex("67 60 61 73 60 75 60 DF 6F 68"));
 }
 
 TEST(RunicCaptions, InformationAndHelpWindowCaptions) {
-    EXPECT_EQ(InfoDlgCaptions.Button1, Hex("61 60 E4 69 76"));
-    EXPECT_EQ(HelpFormCaptions.Button1, Hex("61 60 DF 69 76"));
+    EXPECT_EQ(InfoDlgCaptions.Button1.Runic, Hex("61 60 E4 69 76"));
+    EXPECT_EQ(HelpFormCaptions.Button1.Runic, Hex("61 60 DF 69 76"));
     ASSERT_EQ(InfoDlgCaptions.Label2.size(), 4u);
     for (char c : InfoDlgCaptions.Label2) EXPECT_TRUE(c >= '0' && c <= '9');
 }
@@ -107,6 +109,21 @@ TEST(RunicCaptions, OwnTextsAreTheirHungarianSourcesReversed) {
         EXPECT_FALSE(line.Runic.empty());
         EXPECT_EQ(line.Runic, stored(line)) << line.Hungarian;
     }
+}
+
+// The captions added beside the fixed ones likewise (the menu's with a blank
+// at each end), and every help line has runes and plain words.
+TEST(RunicCaptions, AddedCaptionsAndHelpAreWrittenFromTheirHungarian) {
+    const InterfaceTexts& t = InterfaceCaptions;
+    EXPECT_EQ(t.LatinLetters.Runic, " " + RunicLine(t.LatinLetters.Hungarian) + " ");
+    for (const RunicText& c : {t.CityButton, t.CityHeading, t.CitySearch, t.CityZone})
+        EXPECT_EQ(c.Runic, RunicLine(c.Hungarian)) << c.Hungarian;
+    for (const HelpLine& line : HelpText) {
+        EXPECT_EQ(line.Hungarian.empty(), line.Kind == HelpLineKind::Path || line.Kind == HelpLineKind::TimeKeys);
+        EXPECT_EQ(line.Keys.empty(), line.Kind != HelpLineKind::Command && line.Kind != HelpLineKind::Key);
+        EXPECT_EQ(RunicLine(line.Hungarian).empty(), line.Hungarian.empty()) << line.Hungarian;
+    }
+    for (const NamedRunicCaption& c : AllRunicCaptions()) EXPECT_FALSE(c.Hungarian.empty()) << c.Component;
 }
 
 // The time controls' captions likewise; menu captions with their blanks.

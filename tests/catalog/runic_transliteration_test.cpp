@@ -23,7 +23,7 @@ TEST(RunicTransliteration, SiderealTimeCaptionHasTenBytes) {
     EXPECT_EQ(runes, "\xE7il`agid\xF6`");
     EXPECT_EQ(runes.size(), 10u);
     EXPECT_EQ(Cp1250("csillagid\xF5"), runes);
-    EXPECT_EQ(ReverseRunicText(runes), TimeDlgCaptions.Label6);
+    EXPECT_EQ(ReverseRunicText(runes), TimeDlgCaptions.Label6.Runic);
 }
 
 // Stored captions are the routine's output read backwards, except where the
@@ -37,18 +37,18 @@ TEST(RunicTransliteration, ReproducesStoredMenuAndButtonCaptions) {
     EXPECT_EQ(ReverseRunicText(Utf8("növel")), Trimmed(RunicCaptionTable[kMenuGrow1].Caption));
     EXPECT_EQ(ReverseRunicText(Utf8("tájékoztató")), Trimmed(RunicCaptionTable[kMenuInformation1].Caption));
     EXPECT_EQ(ReverseRunicText(Utf8("segély")), Trimmed(RunicCaptionTable[kMenuHelp1].Caption));
-    EXPECT_EQ(ReverseRunicText(Utf8("Vissza")), PlaceDlgCaptions.EscButton);
-    EXPECT_EQ(ReverseRunicText(Utf8("Vissza")), HelpFormCaptions.Button1);
+    EXPECT_EQ(ReverseRunicText(Utf8("Vissza")), PlaceDlgCaptions.EscButton.Runic);
+    EXPECT_EQ(ReverseRunicText(Utf8("Vissza")), HelpFormCaptions.Button1.Runic);
 }
 
 TEST(RunicTransliteration, VariantSzRuneIsTheOnlyDifferenceInTheOtherBackButtons) {
-    std::string alt(TimeDlgCaptions.EscButton1);
+    std::string alt(TimeDlgCaptions.EscButton1.Runic);
     ASSERT_NE(alt.find('\xE4'), std::string::npos);
     for (char& c : alt) {
         if (c == '\xE4') c = '\xDF';
     }
     EXPECT_EQ(alt, ReverseRunicText(Utf8("Vissza")));
-    EXPECT_EQ(InfoDlgCaptions.Button1, TimeDlgCaptions.EscButton1);
+    EXPECT_EQ(InfoDlgCaptions.Button1.Runic, TimeDlgCaptions.EscButton1.Runic);
 }
 
 TEST(RunicTransliteration, ReproducesDialogCaptions) {
@@ -57,26 +57,26 @@ TEST(RunicTransliteration, ReproducesDialogCaptions) {
         std::string_view Stored;
     };
     const Case cases[] = {
-        {"legyen", TimeDlgCaptions.OkButton1},
-        {" a megfigyelés ideje ", TimeDlgCaptions.Label1},
-        {"Gergely naptár", TimeDlgCaptions.Label2},
-        {"év", TimeDlgCaptions.YearLabel},
-        {"hó", TimeDlgCaptions.MonthLabel},
-        {"nap", TimeDlgCaptions.DayLabel},
-        {"óra", TimeDlgCaptions.HourLabel},
-        {"perc", TimeDlgCaptions.Label3},
-        {"most", TimeDlgCaptions.NowButton1},
-        {"időzóna", TimeDlgCaptions.Label7},
-        {"a megfigyelő helyzete ", PlaceDlgCaptions.Label1},
-        {"keleti", PlaceDlgCaptions.East},
-        {"nyugati", PlaceDlgCaptions.West},
-        {"hosszúság", PlaceDlgCaptions.Label2},
-        {"vasárnap", WeekdayRunicNames[0]},
-        {"hétfő", WeekdayRunicNames[1]},
-        {"kedd", WeekdayRunicNames[2]},
-        {"szerda", WeekdayRunicNames[3]},
-        {"csütörtök", WeekdayRunicNames[4]},
-        {"péntek", WeekdayRunicNames[5]},
+        {"legyen", TimeDlgCaptions.OkButton1.Runic},
+        {" a megfigyelés ideje ", TimeDlgCaptions.Label1.Runic},
+        {"Gergely naptár", TimeDlgCaptions.Label2.Runic},
+        {"év", TimeDlgCaptions.YearLabel.Runic},
+        {"hó", TimeDlgCaptions.MonthLabel.Runic},
+        {"nap", TimeDlgCaptions.DayLabel.Runic},
+        {"óra", TimeDlgCaptions.HourLabel.Runic},
+        {"perc", TimeDlgCaptions.Label3.Runic},
+        {"most", TimeDlgCaptions.NowButton1.Runic},
+        {"időzóna", TimeDlgCaptions.Label7.Runic},
+        {"a megfigyelő helyzete ", PlaceDlgCaptions.Label1.Runic},
+        {"keleti", PlaceDlgCaptions.East.Runic},
+        {"nyugati", PlaceDlgCaptions.West.Runic},
+        {"hosszúság", PlaceDlgCaptions.Label2.Runic},
+        {"vasárnap", WeekdayRunicNames[0].Runic},
+        {"hétfő", WeekdayRunicNames[1].Runic},
+        {"kedd", WeekdayRunicNames[2].Runic},
+        {"szerda", WeekdayRunicNames[3].Runic},
+        {"csütörtök", WeekdayRunicNames[4].Runic},
+        {"péntek", WeekdayRunicNames[5].Runic},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReverseRunicText(Utf8(c.Hungarian)), c.Stored) << c.Hungarian;

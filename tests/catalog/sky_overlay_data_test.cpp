@@ -1,6 +1,8 @@
 // Constellation figures, Hungarian constellation names and cities: guarded counts and quoted rows.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -83,6 +85,24 @@ TEST(Cities, QuotedRowsAndHungarianTowns) {
     }
     EXPECT_EQ(std::ranges::count_if(Cities(), [](const CityRecord& r) {
                   return std::string_view(r.Country) == "Hungary" && r.ZoneHours == 1.0; }), 20);
+}
+
+// The summer-time rule a town offers, at the two EU switches of 2024
+// (31 March and 27 October, 01:00 UT), and whether a place is still a town's.
+TEST(Cities, SummerTimeRulesAndPlacesOfTowns) {
+    const double minute = 1.0 / 1440, spring = 2460400.5 + 60 * minute, autumn = 2460610.5 + 60 * minute;
+    const struct { std::string_view Rule; double Jd; std::optional<bool> Summer; } rules[] = {
+        {"EU", spring - minute, false}, {"EU", spring + minute, true}, {"EU", autumn - minute, true},
+        {"EU", autumn + minute, false}, {"--", spring + 90, false},    {"US", spring + 90, std::nullopt}};
+    for (const auto& r : rules) EXPECT_EQ(SummerTimeByRule(r.Rule, r.Jd), r.Summer) << r.Rule << " " << r.Jd;
+
+    const double arcsec = 3.141592653589793 / (180 * 3600);
+    const CityRecord debrecen{"Debrecen", "", "Hungary", Arcsec(47, 33, 6), Arcsec(21, 37, 6), 1.0, "EU"};
+    const double lat = CityLatitude(debrecen), lon = CityLongitude(debrecen);
+    EXPECT_TRUE(CityIsAt(debrecen, lat + 0.9 * arcsec, lon - 0.9 * arcsec));
+    EXPECT_TRUE(CityIsAt(debrecen, lat, lon + 2 * 3.141592653589793));  // a longitude held past a turn
+    EXPECT_FALSE(CityIsAt(debrecen, lat + 1.5 * arcsec, lon));
+    EXPECT_FALSE(CityIsAt(debrecen, lat, lon + 1.5 * arcsec));
 }
 
 }  // namespace

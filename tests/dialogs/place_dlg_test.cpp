@@ -1,6 +1,8 @@
 // The place dialog and the place command, driven through the dialog's controls.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -9,6 +11,7 @@
 #include <cmath>
 
 #include "dialog_test_support.h"
+#include "dialogs/city_dlg.h"
 #include "dialogs/place_dlg.h"
 #include "appcore/settings_file.h"
 
@@ -158,6 +161,70 @@ private slots:
         QVERIFY(std::fabs(Observer.Longitude - (1 + 0.5 / 3600) * Pi / 180) < 1e-15);
     }
 
+    void decimalDegreesWithEmptyMinutesAndSeconds()
+    {
+        ProgramWindows w = TestWindows(SettingsFile(), errors_);
+        RunPlace(w, [](TPlaceDlg& d) {
+            Type(d, "47.589|||19|3|50");
+            QTest::mouseClick(d.OkButton, Qt::LeftButton);
+        });
+        QVERIFY(std::fabs(Observer.Latitude - 47.589 * Pi / 180) < 1e-15);
+        QVERIFY(std::fabs(Observer.Longitude - (19 + 3 / 60.0 + 50 / 3600.0) * Pi / 180) < 1e-15);
+        QVERIFY(errors_.isEmpty());
+    }
+
+    // The city picker: "debre" offers Debrecen; taking it fills the place and
+    // offers the town's zone, and only OK takes place, zone and name, which
+    // the settings keep while the place stays the town's.
+    void townFromThePickerIsTakenOnOk()
+    {
+        auto pickDebrecen = [](TPlaceDlg& d, QString* offered) {
+            if (d.CityDlg == nullptr) d.CityDlg = new TCityDlg(&d);
+            TCityDlg* c = d.CityDlg;
+            WhenShown(c, [c, offered] {
+                QTest::keyClicks(c->Search, "debre");
+                *offered = c->Results->item(0)->text();
+                QTest::keyClick(c->Search, Qt::Key_Return);
+            });
+            QTest::mouseClick(d.CityButton, Qt::LeftButton);
+        };
+        {
+            ProgramWindows w = TestWindows(SettingsFile(), errors_);
+            Observer.JulianDay = 2460536.375;  // 13 August 2024: summer time in the EU
+            Observer.Zone = 3.0;
+            QString offered, shown;
+            RunPlace(w, [&](TPlaceDlg& d) {
+                pickDebrecen(d, &offered);
+                QTest::keyClick(&d, Qt::Key_Escape);
+            });
+            QCOMPARE(Observer.Zone, 3.0);
+            QVERIFY(Observer.PlaceName.empty());
+            RunPlace(w, [&](TPlaceDlg& d) {
+                pickDebrecen(d, &offered);
+                shown = Shown(d) + (d.CityZone->isChecked() ? " zone" : "");
+                QTest::keyClick(d.focusWidget(), Qt::Key_Return);  // Enter takes the town
+            });
+            QVERIFY2(offered.startsWith("Debrecen ("), qPrintable(offered));
+            QCOMPARE(shown, QStringLiteral("47 33 6 21 37 6 NE zone"));
+            QVERIFY(std::fabs(Observer.Latitude - 171186 * Pi / 648000) < 1e-15);
+            QVERIFY(std::fabs(Observer.Longitude - 77826 * Pi / 648000) < 1e-15);
+            QCOMPARE(Observer.Zone, 1.0);
+            QCOMPARE(Observer.SummerTime, true);
+            QCOMPARE(Observer.PlaceName, std::string("Debrecen"));
+            RunPlace(w, [](TPlaceDlg& d) { QTest::mouseClick(d.OkButton, Qt::LeftButton); });
+            QCOMPARE(Observer.PlaceName, std::string("Debrecen"));  // the place is still the town's
+        }
+        {
+            ProgramWindows w = TestWindows(SettingsFile(), errors_);
+            QCOMPARE(Observer.PlaceName, std::string("Debrecen"));  // kept in the settings
+            RunPlace(w, [](TPlaceDlg& d) {
+                Type(d, "47|0|0|21|0|0");
+                QTest::mouseClick(d.OkButton, Qt::LeftButton);
+            });
+            QVERIFY(Observer.PlaceName.empty());
+        }
+    }
+
     void unreadableFieldChangesNothing_data()
     {
         QTest::addColumn<QString>("fields");
@@ -206,7 +273,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), d.OkButton);
         // A group of radio buttons is one stop, at its checked button.
         CheckLayout(&d, {"EscButton", "OkButton", "North", "East", "LatitudeDeg", "LongitudeDeg", "LatitudePerc",
-                         "LongitudePerc", "LatitudeSec", "LongitudeSec", "EscButton"});
+                         "LongitudePerc", "LatitudeSec", "LongitudeSec", "CityButton", "EscButton"});
     }
 };
 

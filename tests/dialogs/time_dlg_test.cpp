@@ -26,7 +26,7 @@ using namespace kolvar::testing;
 
 namespace {
 
-QString Weekday(int number) { return RunicString(WeekdayRunicNames[static_cast<std::size_t>(number)]); }
+QString Weekday(int number) { return RunicString(WeekdayRunicNames[static_cast<std::size_t>(number)].Runic); }
 
 QStringList CivilFields(const TTimeDlg& d)
 {
@@ -409,7 +409,7 @@ private slots:
     void controlsDoNotOverlapAndTabInOrder()
     {
         auto d = Dialog(true);
-        QCOMPARE(d->Label6->text(), RunicString(TimeDlgCaptions.Label6));
+        QCOMPARE(d->Label6->text(), RunicString(TimeDlgCaptions.Label6.Runic));
         QCOMPARE(d->Label6->font().family(), QStringLiteral("Runex23x"));
         CheckLayout(d.get(), {"OkButton1", "EscButton1", "Year", "Month", "Day", "Hour", "Min", "Sec", "NowButton1",
                               "TimeZone", "SummerTime", "JulianDay", "DateUse", "OkButton1"}, d->Bevel1);

@@ -158,5 +158,27 @@ TEST_F(LabelFit, PictureSizesAndMargins) {
     EXPECT_EQ(canvas.FontSize(), 60);
 }
 
+// In Latin letters the right label writes the same names in their Hungarian
+// spellings, in the same order and colours: the primary one cyan above the
+// white ones.
+TEST_F(LabelFit, LatinLettersShowTheHungarianSpellingsInOrderAndColour) {
+    const SkyObjectEntry vega = testing::StarSelection(testing::StarIndexOfHr(7001));
+    LabelArea latin = Window(800, 600);
+    latin.Names = Script::Latin;
+    const ObjectLabels runes = FitObjectLabels(vega, 12, Window(800, 600));
+    const ObjectLabels letters = FitObjectLabels(vega, 12, latin);
+    EXPECT_EQ(letters.Names.Names, runes.Names.Names);
+    EXPECT_EQ(letters.RunicLines, (std::vector<std::string>{"V\xE9ga", "Lecsap\xF3 sas", "Lant"}));
+    int lastCyan = -1, firstWhite = INT_MAX;
+    for (int y = 0; y < letters.Right.Height(); ++y)
+        for (int x = 0; x < letters.Right.Width(); ++x) {
+            if (letters.Right.Pixel(x, y) == colours::Cyan) lastCyan = y;
+            if (letters.Right.Pixel(x, y) == colours::White) firstWhite = std::min(firstWhite, y);
+        }
+    EXPECT_GE(lastCyan, 0);
+    EXPECT_LT(lastCyan, firstWhite);
+    EXPECT_LT(firstWhite, letters.Right.Height());
+}
+
 }  // namespace
 }  // namespace kolvar

@@ -58,6 +58,10 @@ private slots:
                  RunicString(PrintMenuCaptions().Print.Runic) + QStringLiteral("\tCtrl+P"));
         QCOMPARE(form.Printing()->SaveAction()->text(),
                  RunicString(PrintMenuCaptions().SaveAsImage.Runic) + QStringLiteral("\tCtrl+S"));
+        // In Latin letters, their Hungarian.
+        form.Action(QStringLiteral("LatinLetters1"))->trigger();
+        QCOMPARE(form.Printing()->PrintAction()->text(), QString::fromUtf8("Nyomtat\u00E1s...\tCtrl+P"));
+        form.Action(QStringLiteral("LatinLetters1"))->trigger();
     }
 
     void keysPreviewTheSheetAndSaveIt()

@@ -65,7 +65,7 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(KOLVAR_EXECUTABLE), exe));
         QFile::setPermissions(exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         std::ofstream(dir.filePath(QStringLiteral("Kolvar.ini")).toStdString())
-            << "[Window]\nLeft=7\n[FONTSIZE]\nFontSize=31\n[LOCALTIME]\nZone=2\n";
+            << "[Other]\nLeft=7\n[FONTSIZE]\nFontSize=31\n[LOCALTIME]\nZone=2\n";
 
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -86,7 +86,7 @@ private slots:
         std::ifstream ini(dir.filePath(QStringLiteral("Kolvar.ini")).toStdString());
         std::stringstream text;
         text << ini.rdbuf();
-        QVERIFY2(text.str().find("[Window]\nLeft=7\n") != std::string::npos, text.str().c_str());
+        QVERIFY2(text.str().find("[Other]\nLeft=7\n") != std::string::npos, text.str().c_str());
         kolvar::IniValues v = kolvar::LoadIniFile(dir.filePath(QStringLiteral("Kolvar.ini")).toStdString());
         QCOMPARE(v.FontSize, 31);
         QCOMPARE(v.Zone, 2.0);

@@ -1,0 +1,177 @@
+// The script choice, what screen readers and tooltips tell, the window
+// titles and the windows' kept places, on the offscreen platform.
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "catalog/runic_captions.h"
+#include "catalog/static_tables.h"
+#include "dialogs/plain_sky.h"
+#include "shell/chart_view.h"
+#include "shell/program_assets.h"
+#include "shell/program_start.h"
+#include "shell/runic_menu_bar.h"
+#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
+
+using namespace kolvar;
+
+class ScriptAndWindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::filesystem::path SettingsFile() const { return dir_.filePath("Kolvar.ini").toStdString(); }
+    std::string SettingsText() const
+    {
+        std::stringstream text;
+        text << std::ifstream(SettingsFile()).rdbuf();
+        return text.str();
+    }
+    ProgramWindows Windows() const
+    {
+        TStarsForm::Options o;
+        o.SettingsFile = SettingsFile();
+        o.ReportError = [](const QString&) {};
+        return CreateProgramWindows(std::move(o));
+    }
+    // Every direct child's geometry, to see a round trip of the script leave them as they were.
+    static QList<QRect> Layout(QWidget* window)
+    {
+        QList<QRect> rects;
+        for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) rects << w->geometry();
+        return rects;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        InitStaticTables();
+        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
+    }
+
+    void init()
+    {
+        Observer = ObserverState{};
+        std::filesystem::remove(SettingsFile());
+    }
+
+    // Under the runes every caption keeps its bytes, and tells its Hungarian
+    // as a tooltip and to screen readers, the owner-drawn bar included.
+    void runesTellTheirHungarian()
+    {
+        ProgramWindows w = Windows();
+        RunicMenuBar* bar = w.StarsForm->MainMenu1();
+        QAccessibleInterface* menuBar = QAccessible::queryAccessibleInterface(bar);
+        QCOMPARE(menuBar->role(), QAccessible::MenuBar);
+        QStringList spoken;
+        for (int i = 0; i < menuBar->childCount(); ++i) {
+            QCOMPARE(menuBar->child(i)->role(), QAccessible::MenuItem);
+            QCOMPARE(menuBar->indexOfChild(menuBar->child(i)), i);
+            spoken << menuBar->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(spoken, QString::fromUtf8(",Segély,Tájékoztató,Betűméret,Nézet,Idő,Megfigyelő").split(','));
+        QAccessibleInterface* observerMenu = QAccessible::queryAccessibleInterface(w.StarsForm->Observer1Menu());
+        QCOMPARE(observerMenu->child(0)->text(QAccessible::Name), QString::fromUtf8("Idő"));
+        QAction* time1 = w.StarsForm->Action("Time1");
+        QCOMPARE(time1->text(), RunicString(RunicCaptionTable[kMenuTime1].Caption));
+        QCOMPARE(time1->toolTip(), QString::fromUtf8("Idő"));
+        QVERIFY(w.StarsForm->Action("LatinLetters1")->text().endsWith(QString::fromUtf8("\tLatin betűk")));
+
+        QCOMPARE(w.TimeDlg->OkButton1->text(), RunicString(TimeDlgCaptions.OkButton1.Runic));
+        QCOMPARE(w.TimeDlg->OkButton1->toolTip(), QStringLiteral("Legyen"));
+        QCOMPARE(w.TimeDlg->Year->accessibleName(), QString::fromUtf8("év"));
+        QCOMPARE(w.PlaceDlg->North->accessibleName(), QString::fromUtf8("északi"));
+        QCOMPARE(w.HelpForm1->Button1->accessibleName(), QStringLiteral("Vissza"));
+    }
+
+    // Latin letters from the menu turn every caption into plain Hungarian and
+    // are kept; the runes come back with every byte, face and place.
+    void latinLettersFromTheMenuAndBack()
+    {
+        {
+            ProgramWindows w = Windows();
+            const QList<QRect> timeLayout = Layout(w.TimeDlg.get());
+            QAction* latin = w.StarsForm->Action("LatinLetters1");
+            latin->trigger();
+            QCOMPARE(CurrentScript(), Script::Latin);
+            QCOMPARE(w.StarsForm->Action("Exit1")->text(), QString::fromUtf8("Kijárat"));
+            QVERIFY(w.StarsForm->Action("Figures1")->text().startsWith(QString::fromUtf8("Csillagképek vonalai\t")));
+            QVERIFY(w.StarsForm->Action("Find1")->text().startsWith(QString::fromUtf8("Keresés\t")));
+            QVERIFY(w.StarsForm->Observer1Menu()->font().family() != QStringLiteral("Runex23x"));
+            QCOMPARE(w.TimeDlg->OkButton1->text(), QStringLiteral("Legyen"));
+            QVERIFY(w.TimeDlg->font().family() != QStringLiteral("Runex23x"));
+            QCOMPARE(w.PlaceDlg->West->text(), QStringLiteral("nyugati"));
+            QCOMPARE(w.InfoDlg->Label1->text(), QString::fromUtf8("Csillagtérkép"));
+            QCOMPARE(w.HelpForm1->Label3->text(), QString::fromUtf8("Az időt és a helyet a menüben állítod"));
+            QVERIFY(w.TimeDlg->OkButton1->toolTip().isEmpty());
+
+            latin->trigger();
+            QCOMPARE(w.TimeDlg->OkButton1->text(), RunicString(TimeDlgCaptions.OkButton1.Runic));
+            QCOMPARE(w.TimeDlg->font().family(), QStringLiteral("Runex23x"));
+            QCOMPARE(w.TimeDlg->Label1->font().pixelSize(), 16);
+            QCOMPARE(Layout(w.TimeDlg.get()), timeLayout);
+            latin->trigger();
+        }
+        QVERIFY(SettingsText().find("[VIEW]\nScript=latin\n") != std::string::npos);
+        SetCurrentScript(Script::Runic);
+        ProgramWindows w = Windows();
+        QCOMPARE(CurrentScript(), Script::Latin);
+        QVERIFY(w.StarsForm->Action("LatinLetters1")->isChecked());
+        QCOMPARE(w.TimeDlg->NowButton1->text(), QStringLiteral("Most"));
+        SetCurrentScript(Script::Runic);
+    }
+
+    void everyWindowHasATitleOfItsOwn()
+    {
+        ProgramWindows w = Windows();
+        std::set<QString> titles;
+        for (QWidget* window : std::initializer_list<QWidget*>{w.StarsForm.get(), w.InfoDlg.get(), w.TimeDlg.get(),
+                                                              w.PlaceDlg.get(), w.PlainSky.get(), w.HelpForm1.get()}) {
+            QVERIFY(!window->windowTitle().trimmed().isEmpty());
+            QVERIFY2(titles.insert(window->windowTitle()).second, qPrintable(window->windowTitle()));
+        }
+    }
+
+    // The main window and the close-up open where they were; a place off
+    // every screen is not taken, and the chart never shrinks below the design.
+    void windowsOpenWhereTheyWereLeft()
+    {
+        std::ofstream(SettingsFile()) << "[WINDOW]\nLeft=40\nTop=30\nWidth=500\nHeight=300\nCloseUpLeft=90\n"
+                                         "CloseUpTop=80\nCloseUpWidth=350\nCloseUpHeight=220\n";
+        {
+            ProgramWindows w = Windows();
+            w.StarsForm->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.StarsForm.get()));
+            QCOMPARE(w.StarsForm->pos(), QPoint(40, 30));
+            QCOMPARE(w.StarsForm->Image1()->size(), QSize(500, 300));
+            QCOMPARE(w.PlainSky->pos(), QPoint(90, 80));
+            QCOMPARE(w.PlainSky->size(), QSize(350, 220));
+            w.StarsForm->move(60, 50);
+            w.StarsForm->resize(100, 100);
+            QTRY_COMPARE(w.StarsForm->Image1()->size().expandedTo(QSize(312, 186)), w.StarsForm->Image1()->size());
+            w.StarsForm->resize(600, 350 + w.StarsForm->MainMenu1()->heightForWidth(600));
+            QTRY_COMPARE(w.StarsForm->Image1()->size(), QSize(600, 350));
+        }
+        QVERIFY2(SettingsText().find("Left=60\nTop=50\nWidth=600\nHeight=350\n") != std::string::npos,
+                 SettingsText().c_str());
+        std::ofstream(SettingsFile()) << "[WINDOW]\nLeft=50000\nTop=30\nWidth=500\nHeight=300\n";
+        ProgramWindows w = Windows();
+        QVERIFY(w.StarsForm->pos() != QPoint(50000, 30));
+        QVERIFY(w.StarsForm->Image1()->width() >= 312);
+    }
+};
+
+QTEST_MAIN(ScriptAndWindowsTest)
+#include "script_and_windows_test.moc"
