@@ -81,6 +81,9 @@ private slots:
         };
         QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(pages, 1);
+        // A place chosen from the city table is named on the sheet.
+        Observer.PlaceName = "Debrecen";
+        QCOMPARE(printing.CurrentSheet().Header.Place, std::string("Debrecen"));
 
         const QString pdf = dir_.filePath(QStringLiteral("sheet.pdf"));
         printing.ChooseFile = [&pdf] { return pdf; };
