@@ -85,8 +85,9 @@ mouse button names the nearest object; the right button opens a magnified
 close-up. The interface is Hungarian, written mostly in the Old Hungarian
 runic script with the program's own runic font.
 
-The command-line program kolvar-chart draws the same chart as a PNG file and
-prints the positions of the Sun, the Moon and the planets.")
+The command-line program kolvar-chart draws the same chart as a PNG file,
+draws it for paper as a PDF, SVG or PNG sheet, and prints the positions of
+the Sun, the Moon and the planets.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -96,9 +97,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KOLVAR_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KOLVAR_MAINTAINER}")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Libraries from dpkg-shlibdeps; besides them the window needs Qt's platform
-# plugins, and the labels' "Arial" resolves to Liberation Sans.
+# plugins, the labels' "Arial" resolves to Liberation Sans, and printing loads
+# cairo when it draws a sheet (which dpkg-shlibdeps cannot see).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation, libcairo2 (>= 1.16)")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -12,7 +12,7 @@ _kolvar_chart()
     elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
-    local subcommands="ephemeris render runic identify closeup find"
+    local subcommands="ephemeris render runic identify closeup find print"
     local time="--jd --date --zone --summer"
     local sky="$time --lat --lon --size"
     local view="--show --label-mag --night --daylight"
@@ -30,6 +30,7 @@ _kolvar_chart()
         identify) options="--x --y $sky $view --font-size --labels" ;;
         closeup) options="--az --alt $sky $view --chart-size --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
+        print) options="$time --from --to --step --lat --lon --out --paper --landscape --dpi --label-mag --title --bench" ;;
         *) return ;;
     esac
 
@@ -39,6 +40,8 @@ _kolvar_chart()
         --out)
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -X '!*.[pP][nN][gG]' -- "$cur") $(compgen -d -- "$cur"))
+            [[ ${COMP_WORDS[1]} == print ]] &&
+                COMPREPLY+=($(compgen -f -X '!*.[pP][dD][fF]' -- "$cur") $(compgen -f -X '!*.[sS][vV][gG]' -- "$cur"))
             [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
             return ;;
         --objects)
@@ -48,6 +51,9 @@ _kolvar_chart()
         --labels)
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -- "$cur"))
+            return ;;
+        --paper)
+            COMPREPLY=($(compgen -W "A4 A3 letter" -- "$cur"))
             return ;;
         --size | --chart-size)
             COMPREPLY=($(compgen -W "800x600 1024x768 1280x1024 1920x1080" -- "$cur"))
@@ -62,7 +68,7 @@ _kolvar_chart()
             COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions selection:" -- "$word"))
             compopt -o nospace 2>/dev/null
             return ;;
-        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag)
+        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --dpi | --title)
             return ;;
     esac
 

@@ -60,6 +60,8 @@ def main(argv=None):
     objects = deepsky.read_objects(src.messier, src.dsos_bright, src.dsos_6, boundaries)
     write_inc(args.out, "deep_sky_catalogue.inc", f"{D3} messier.json, dsos.bright.json, dsos.6.json "
               f"and {ROMAN}", deepsky.deep_sky_rows(objects))
+    write_inc(args.out, "deep_sky_kinds.inc", f"{D3} messier.json, dsos.bright.json and dsos.6.json "
+              "(object types)", deepsky.deep_sky_kind_rows(objects))
     log(f"deep-sky: {len(objects)} objects, first {objects[0]['ngc']}, last {objects[-1]['ngc']}")
 
     shapes, band, report = milkyway.outline(src.milky_way, src.lmc, src.smc)

@@ -1,8 +1,9 @@
 #pragma once
 
-// The one writer of every file the two programs write: kolvar-chart's PNG and
-// TSV outputs and label pictures, the desktop program's settings file
-// Kolvar.ini and its font file Runex23x.ttf. Its policy, for every target:
+// The one writer of every file the two programs write: kolvar-chart's PNG,
+// TSV, PDF and SVG outputs and label pictures, the desktop program's settings
+// file Kolvar.ini, its font file Runex23x.ttf and the sheets it saves as
+// pictures. Its policy, for every target:
 //
 // - A symbolic link is followed and kept: what happens below happens to the
 //   file at the end of the chain. A loop of links (or a chain longer than the
@@ -62,6 +63,9 @@ struct WritePolicy {
 inline constexpr WritePolicy BulkOutputPolicy{SpecialTarget::WriteInto, Flush::No};
 inline constexpr WritePolicy ProgramFontPolicy{SpecialTarget::Refuse, Flush::No};
 inline constexpr WritePolicy SettingsPolicy{SpecialTarget::Refuse, Flush::BeforeReplacing};
+// A picture the desktop program saves where its user chose: made again at will,
+// and a FIFO without a reader must not stop the window.
+inline constexpr WritePolicy DesktopExportPolicy{SpecialTarget::Refuse, Flush::No};
 
 // Why a file was not written: Action is what failed, to be followed by the
 // name ("cannot write", "cannot replace", ...), Error the errno value and

@@ -62,19 +62,23 @@ std::string PlaceText(double longitude, double latitude) {
 
 std::string InstantText(double julianDay, double zoneHours, bool summerTime) {
     if (!std::isfinite(julianDay)) return "?";
+    const CivilInstantText text = CivilInstantTextOf(julianDay, zoneHours, summerTime);
+    return Cp1250ToUtf8(text.Date + " " + text.Clock);
+}
+
+}  // namespace
+
+CivilInstantText CivilInstantTextOf(double julianDay, double zoneHours, bool summerTime) {
+    if (!std::isfinite(julianDay)) return {"?", "?"};
     int weekday = 0;
     // Half a second later, so that a clock time a hair below the minute
     // (after steps of a fraction of a day) shows that minute.
     const CalendarMoment m =
         CalendarFromJulianDay(julianDay + 0.5 / 86400, static_cast<float>(zoneHours), summerTime, &weekday);
-    const std::string date = std::to_string(m.Year) + ". " +
-                             Cp1250ToUtf8(MonthNames[static_cast<std::size_t>(m.Month - 1)]) + " " +
-                             std::to_string(m.Day) + "., " +
-                             Cp1250ToUtf8(WeekdayNames[static_cast<std::size_t>(weekday)]);
-    return date + " " + Format("%lld:%02lld", m.Hour, m.Minute) + " (" + ZoneText(zoneHours, summerTime) + ")";
+    return {std::to_string(m.Year) + ". " + std::string(MonthNames[static_cast<std::size_t>(m.Month - 1)]) + " " +
+                std::to_string(m.Day) + "., " + std::string(WeekdayNames[static_cast<std::size_t>(weekday)]),
+            Format("%lld:%02lld", m.Hour, m.Minute) + " (" + ZoneText(zoneHours, summerTime) + ")"};
 }
-
-}  // namespace
 
 std::string WindowTitle(double julianDay, double zoneHours, bool summerTime, double longitude, double latitude) {
     return "Kolvar" + std::string(Dash) + InstantText(julianDay, zoneHours, summerTime) + std::string(Dash) +

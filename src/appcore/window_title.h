@@ -15,4 +15,14 @@ namespace kolvar {
 // kept in Windows-1250 like every plain text and converted here.
 std::string WindowTitle(double julianDay, double zoneHours, bool summerTime, double longitude, double latitude);
 
+// The instant of the title in Windows-1250, in its two parts: the date with
+// the weekday ("2026. augusztus 12., szerda") and the clock time with the
+// zone ("20:30 (UTC+2)"); a printed sheet's header shows them too. Both "?"
+// for an instant that is no number.
+struct CivilInstantText {
+    std::string Date;
+    std::string Clock;
+};
+CivilInstantText CivilInstantTextOf(double julianDay, double zoneHours, bool summerTime);
+
 }  // namespace kolvar

@@ -16,6 +16,8 @@ namespace kolvar {
 
 struct FaceData {
     std::vector<unsigned char> bytes;  // the font file of an embedded face
+    std::string file;                  // the font file of a system face
+    int fileIndex = 0;
     bool symbol = false;
     FT_Face face = nullptr;
     std::array<FT_UInt, 256> glyphIndex{};  // byte -> glyph, 0 when missing
@@ -118,6 +120,8 @@ private:
         if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
             FcPatternGetInteger(match, FC_INDEX, 0, &index);
             d = std::make_unique<FaceData>();
+            d->file = reinterpret_cast<const char*>(file);
+            d->fileIndex = index;
             if (FT_New_Face(library_, reinterpret_cast<const char*>(file), index, &d->face) != 0) {
                 d->face = nullptr;
                 d.reset();
@@ -241,6 +245,17 @@ bool FaceHasGlyphs(std::string_view face, std::string_view bytes) {
 std::string ResolvedFamilyName(std::string_view face) {
     FaceData* d = Registry::Instance().Find(face);
     return d && d->face->family_name ? std::string(d->face->family_name) : std::string();
+}
+
+std::optional<FaceSource> FaceSourceOf(std::string_view face) {
+    FaceData* d = Registry::Instance().Find(face);
+    if (!d) return std::nullopt;
+    FaceSource source;
+    source.Bytes = d->bytes;
+    source.File = d->file;
+    source.Index = d->fileIndex;
+    for (std::size_t b = 0; b < source.GlyphOfByte.size(); ++b) source.GlyphOfByte[b] = d->glyphIndex[b];
+    return source;
 }
 
 int PixelHeightForPoints(int points) {

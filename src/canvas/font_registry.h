@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +38,19 @@ bool FaceHasGlyphs(std::string_view face, std::string_view bytes);
 // Family name stored in the font that `face` resolves to (e.g. "Liberation
 // Sans" for "Arial"); empty when no face can be loaded.
 std::string ResolvedFamilyName(std::string_view face);
+
+// Where the face that `face` resolves to comes from, so that another
+// renderer (the print chart's cairo) can open its own copy of it: the
+// embedded bytes, or the file fontconfig chose; and the glyph of every byte
+// as the canvas maps it (0: missing). Bytes stay valid until the name is
+// registered again. Nothing when no face can be loaded.
+struct FaceSource {
+    std::span<const unsigned char> Bytes;  // an embedded face's font file
+    std::string File;                      // a system face's font file
+    int Index = 0;                         // the face within File
+    std::array<unsigned, 256> GlyphOfByte{};
+};
+std::optional<FaceSource> FaceSourceOf(std::string_view face);
 
 // Em height in pixels of a size in points at 96 dots per inch, rounded like
 // the usual points-to-pixels conversion; at least 1, at most 2000.

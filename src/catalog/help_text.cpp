@@ -4,7 +4,7 @@
 
 namespace kolvar {
 
-const std::array<HelpLine, 33> HelpText = {{
+const std::array<HelpLine, 35> HelpText = {{
     {HelpLineKind::Heading, "", "Mit mutat a t\xE9rk\xE9p"},
     {HelpLineKind::Paragraph, "", "A t\xE9rk\xE9p az eg\xE9sz \xE9gboltot mutatja a megfigyel\xF5 hely\xE9r\xF5l \xE9s idej\xE9" "ben: k\xF6z\xE9pen a zenit, a k\xF6r sz\xE9le a l\xE1t\xF3hat\xE1r, \xE9szak fent, kelet balra."},
     {HelpLineKind::Paragraph, "", "A csillagok \xE9s a m\xE9ly\xE9g-objektumok kis keresztek, sz\xEDn\xFCk a f\xE9nyess\xE9g\xFCket \xE9s a sz\xEDn\xFCket mutatja. A Nap \xE9s a Hold korong, a Hold a f\xE1zisa szerint \xE1rny\xE9kolt; mellett\xFCk a h\xE9t bolyg\xF3. A sz\xFCrke s\xE1v a Tej\xFAt, a k\xF6r\xF6n k\xEDv\xFCli s\xE1rga \xEDv az ekliptika, a z\xF6ld von\xE1sok a n\xE9gy \xE9gt\xE1j. Jobbra lent a Hold f\xE1zisa l\xE1tszik."},
@@ -15,6 +15,8 @@ const std::array<HelpLine, 33> HelpText = {{
     {HelpLineKind::Command, "Megfigyel\xF5: Id\xF5", "a d\xE1tum, az \xF3ra, az id\xF5z\xF3na, a ny\xE1ri id\xF5sz\xE1m\xEDt\xE1s vagy a Juli\xE1n-nap be\xE1ll\xEDt\xE1sa"},
     {HelpLineKind::Command, "Megfigyel\xF5: Hely", "a sz\xE9less\xE9g \xE9s a hossz\xFAs\xE1g fokban, percben, m\xE1sodpercben, tizedes fokban vagy v\xE1ros szerint"},
     {HelpLineKind::Command, "Megfigyel\xF5: Keres\xE9s", "\xE9gitest keres\xE9se n\xE9v szerint; a tal\xE1lt \xE9gitest nevei \xE9s a felkel\xE9se"},
+    {HelpLineKind::Command, "Megfigyel\xF5: Nyomtat\xE1s", "az \xE9gbolt pap\xEDrra: el\xF5n\xE9zet, onnan a nyomtat\xF3"},
+    {HelpLineKind::Command, "Megfigyel\xF5: Ment\xE9s k\xE9pk\xE9nt", "a nyomtatott lap PDF, SVG vagy PNG f\xE1jlba"},
     {HelpLineKind::Command, "Megfigyel\xF5: Kij\xE1rat", "kil\xE9p\xE9s; a be\xE1ll\xEDt\xE1sok ment\xE9se"},
     {HelpLineKind::Command, "Bet\xFBm\xE9ret: N\xF6vel, Zsugor\xEDt", "a n\xE9vc\xEDmk\xE9k nagyobb vagy kisebb bet\xFBkkel"},
     {HelpLineKind::Command, "Bet\xFBm\xE9ret: Latin bet\xFBk", "a feliratok rov\xE1s\xEDr\xE1s helyett latin bet\xFBkkel"},

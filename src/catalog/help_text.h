@@ -26,7 +26,7 @@ struct HelpLine {
     std::string_view Hungarian;  // what it says or does
 };
 
-extern const std::array<HelpLine, 33> HelpText;
+extern const std::array<HelpLine, 35> HelpText;
 
 // A Hungarian text (Windows-1250) as runes drawn as stored: transliterated,
 // then reversed, because the script runs right to left.

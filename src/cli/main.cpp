@@ -29,6 +29,7 @@ constexpr Subcommand Subcommands[] = {
     {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
     {"find", kolvar::cli::RunFind, "the objects a name finds, where the chart shows them, their rising and setting"},
     {"identify", kolvar::cli::RunIdentify, "what a click at one chart pixel names, with its two labels"},
+    {"print", kolvar::cli::RunPrint, "the sky drawn for paper: a vector PDF or SVG, or a PNG"},
     {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
     {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
 };

@@ -28,36 +28,6 @@ constexpr double EndTolerance = 1e-8;
 
 constexpr std::string_view DefaultSeriesOut = "kolvar-sky-%03d.png";
 
-std::vector<double> SeriesInstants(const ParsedOptions& options) {
-    const auto from = options.Value(FromOption.Name);
-    const auto to = options.Value(ToOption.Name);
-    const auto stepText = options.Value(StepOption.Name);
-    if (!from || !to || !stepText) throw UsageError("a series needs --from, --to and --step");
-    if (options.Has(JulianDayOption.Name) || options.Has(DateOption.Name))
-        throw UsageError("--from and --to give the instants of a series; leave out --jd and --date");
-    const std::optional<TimeStep> step = ParseTimeStep(*stepText);
-    if (!step) {
-        throw UsageError("--step: expected a count and a unit (m, h, d, sd, w, lm, mo, y), e.g. 10m: " +
-                         QuoteForMessage(*stepText));
-    }
-    const CivilZone zone = ZoneFromOptions(options);
-    const double first = ParseInstant(FromOption.Name, *from, zone);
-    const double last = ParseInstant(ToOption.Name, *to, zone);
-    if (last < first) throw UsageError("--to is before --from");
-
-    std::vector<double> instants;
-    for (long long k = 0;; ++k) {
-        const double instant = StepJulianDay(first, *step, k, zone.ZoneHours, zone.SummerTime);
-        if (!(instant <= last + EndTolerance)) break;
-        if (k >= MaxSeriesCharts) {
-            throw UsageError("the series has more than " + std::to_string(MaxSeriesCharts) +
-                             " charts; take a larger --step");
-        }
-        if (!ElementsCoverDay(instant)) throw UsageError("the series leaves the range of the orbital elements");
-        instants.push_back(instant);
-    }
-    return instants;
-}
 
 // One chart on its way: drawn by a worker (or by the main thread when its
 // layers write text), encoded by a worker, written by the main thread in
@@ -162,6 +132,37 @@ private:
 };
 
 }  // namespace
+
+std::vector<double> SeriesInstants(const ParsedOptions& options) {
+    const auto from = options.Value(FromOption.Name);
+    const auto to = options.Value(ToOption.Name);
+    const auto stepText = options.Value(StepOption.Name);
+    if (!from || !to || !stepText) throw UsageError("a series needs --from, --to and --step");
+    if (options.Has(JulianDayOption.Name) || options.Has(DateOption.Name))
+        throw UsageError("--from and --to give the instants of a series; leave out --jd and --date");
+    const std::optional<TimeStep> step = ParseTimeStep(*stepText);
+    if (!step) {
+        throw UsageError("--step: expected a count and a unit (m, h, d, sd, w, lm, mo, y), e.g. 10m: " +
+                         QuoteForMessage(*stepText));
+    }
+    const CivilZone zone = ZoneFromOptions(options);
+    const double first = ParseInstant(FromOption.Name, *from, zone);
+    const double last = ParseInstant(ToOption.Name, *to, zone);
+    if (last < first) throw UsageError("--to is before --from");
+
+    std::vector<double> instants;
+    for (long long k = 0;; ++k) {
+        const double instant = StepJulianDay(first, *step, k, zone.ZoneHours, zone.SummerTime);
+        if (!(instant <= last + EndTolerance)) break;
+        if (k >= MaxSeriesCharts) {
+            throw UsageError("the series has more than " + std::to_string(MaxSeriesCharts) +
+                             " charts; take a larger --step");
+        }
+        if (!ElementsCoverDay(instant)) throw UsageError("the series leaves the range of the orbital elements");
+        instants.push_back(instant);
+    }
+    return instants;
+}
 
 bool WantsSeries(const ParsedOptions& options) {
     return options.Has(FromOption.Name) || options.Has(ToOption.Name) || options.Has(StepOption.Name);

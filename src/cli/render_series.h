@@ -32,6 +32,11 @@ struct SeriesRequest {
 // Whether the options ask for a series (any of --from, --to, --step).
 bool WantsSeries(const ParsedOptions& options);
 
+// The instants of a series: from --from up to --to by --step (dates and
+// calendar steps in --zone, with --summer). Without all three, with --jd or
+// --date, or with more than MaxSeriesCharts instants, a UsageError.
+std::vector<double> SeriesInstants(const ParsedOptions& options);
+
 // --from, --to (with --zone and --summer for dates and calendar steps),
 // --step, --out and --objects as patterns, the place, size and view options. The
 // instants run from --from up to --to; --jd, --date and --bench do not go

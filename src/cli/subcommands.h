@@ -13,6 +13,7 @@ int RunCloseUp(std::span<char* const> args);
 int RunEphemeris(std::span<char* const> args);
 int RunFind(std::span<char* const> args);
 int RunIdentify(std::span<char* const> args);
+int RunPrint(std::span<char* const> args);
 int RunRender(std::span<char* const> args);
 int RunRunic(std::span<char* const> args);
 

@@ -19,6 +19,7 @@
 #include "identify/hit_test.h"
 #include "shell/chart_view.h"
 #include "shell/find_controls.h"
+#include "shell/print_controls.h"
 #include "appcore/font_size.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
@@ -147,6 +148,8 @@ void TStarsForm::BuildMenu()
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
     connect(place1_, &QAction::triggered, this, &TStarsForm::Place1Click);
     connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
+    printing_ = new PrintControls(this, Observer);
+    printing_->AddToMenu(observer1Menu_, exit1_);
 
     charSize1Menu_ = new QMenu(this);
     charSize1Menu_->setObjectName(QStringLiteral("CharSize1Menu"));
@@ -210,6 +213,7 @@ void TStarsForm::SetUpMenus()
     timeControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("TimeSteps1"))),
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
+    printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     mainMenu1_->Redraw();
 }
 

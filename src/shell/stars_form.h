@@ -21,6 +21,7 @@ namespace kolvar {
 class ChartView;
 class FindControls;
 class LabelImage;
+class PrintControls;
 class RunicMenuBar;
 class TimeControls;
 class ViewControls;
@@ -110,6 +111,7 @@ public:
     QMenu* Observer1Menu() const { return observer1Menu_; }
     QMenu* CharSize1Menu() const { return charSize1Menu_; }
     QAction* Action(const QString& name) const;
+    PrintControls* Printing() const { return printing_; }
     const Bitmap& ChartBitmap() const { return chartBitmap_; }
     const MoonPicture& MoonResult() const { return moonResult_; }
     int RedrawCount() const { return redrawCount_; }
@@ -147,6 +149,7 @@ private:
     QAction* exit1_ = nullptr;
     QAction* grow1_ = nullptr;
     QAction* shrivell1_ = nullptr;
+    PrintControls* printing_ = nullptr;
     QAction* latinLetters1_ = nullptr;
     ChartView* image1_ = nullptr;
     LabelImage* textImage1_ = nullptr;

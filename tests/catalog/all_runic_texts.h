@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/print_captions.h"
 #include "catalog/help_text.h"
 #include "catalog/interface_captions.h"
 #include "catalog/runic_captions.h"
@@ -19,6 +20,8 @@ inline std::vector<std::string> AllRunicTexts() {
     std::vector<std::string> texts;
     auto add = [&](std::string_view s) { texts.emplace_back(s); };
     for (const NamedRunicCaption& c : AllRunicCaptions()) add(c.Stored);
+    add(PrintMenuCaptions().Print.Runic);
+    add(PrintMenuCaptions().SaveAsImage.Runic);
     const InterfaceTexts& i = InterfaceCaptions;
     for (const RunicText& t : {i.LatinLetters, i.CityButton, i.CityHeading, i.CitySearch, i.CityZone}) add(t.Runic);
     for (const HelpLine& line : HelpText)

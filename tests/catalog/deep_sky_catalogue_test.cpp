@@ -8,6 +8,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "catalog/deep_sky_kind.h"
 #include "catalog/name_text.h"
 
 namespace kolvar {
@@ -56,6 +57,23 @@ TEST_F(DeepSkyCatalogueTest, FieldsAreWellFormed) {
     }
     // Southern objects keep their sign: 47 Tucanae lies at -72 degrees.
     EXPECT_LT(DeepSkyCatalogue.front().Declination, static_cast<float>(-72.0 * Pi / 180.0));
+}
+
+// The kind table follows the catalogue's order: quoted objects of every kind.
+TEST_F(DeepSkyCatalogueTest, KindsFollowTheCatalogueOrder) {
+    const std::pair<const char*, DeepSkyKind> quoted[] = {
+        {"NGC224", DeepSkyKind::Galaxy},          {"NGC6205", DeepSkyKind::GlobularCluster},
+        {"NGC1976", DeepSkyKind::Nebula},         {"NGC6720", DeepSkyKind::PlanetaryNebula},
+        {"NGC869", DeepSkyKind::OpenCluster},     {"NGC104", DeepSkyKind::GlobularCluster},
+        {"NGC4486", DeepSkyKind::Galaxy},         {"NGC1952", DeepSkyKind::Nebula}};
+    for (const auto& [ngc, kind] : quoted) {
+        int found = -1;
+        for (int i = 0; i < DeepSkyCount; ++i)
+            if (std::strcmp(DeepSkyCatalogue[static_cast<std::size_t>(i)].NgcName, ngc) == 0) found = i;
+        ASSERT_GE(found, 0) << ngc;
+        EXPECT_EQ(DeepSkyKindOf(found), kind) << ngc;
+    }
+    EXPECT_EQ(DeepSkyKindOf(DeepSkyCount), DeepSkyKind::Other);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ deb=$(echo "$work"/kolvar_*.deb)
 [ "$(dpkg-deb -f "$deb" Package)" = kolvar ] || fail "Package: $(dpkg-deb -f "$deb" Package)"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version: $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libc6 libqt6widgets6 libfreetype6 libpng16-16 qt6-qpa-plugins fonts-liberation2; do
+for d in libc6 libqt6widgets6 libqt6printsupport6 libfreetype6 libpng16-16 libcairo2 qt6-qpa-plugins fonts-liberation2; do
   [[ ", $depends," == *", $d "* || ", $depends," == *", $d,"* ]] || fail "Depends lacks $d: $depends"
 done
 
@@ -60,6 +60,8 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 "$root/usr/bin/kolvar-chart" ephemeris --jd 2451545 >"$work/ephemeris" || fail "unpacked kolvar-chart does not run"
 [ "$(cut -f1 "$work/ephemeris" | head -1)" = Sun ] || fail "unpacked kolvar-chart printed: $(head -1 "$work/ephemeris")"
+"$root/usr/bin/kolvar-chart" print --jd 2451545 --out - >"$work/sheet.pdf" && [ "$(head -c 5 "$work/sheet.pdf")" = %PDF- ] ||
+  fail "unpacked kolvar-chart does not print a sheet"
 
 for page in kolvar kolvar-chart; do
   file=$root/usr/share/man/man1/$page.1.gz

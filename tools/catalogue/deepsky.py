@@ -20,19 +20,41 @@ def _magnitude_class(mag) -> int:
     return max(1, min(6, int(value)))
 
 
+# d3-celestial's object types grouped into the symbols a printed chart draws:
+# galaxies (spiral, lenticular, dwarf, irregular, elliptical, clusters of them),
+# open and globular clusters, bright nebulae (emission, reflection, star-forming
+# regions, supernova remnants), planetary nebulae, and the rest (star clouds,
+# asterisms, double stars: "pos").
+KINDS = {
+    "Galaxy": ("g", "gg", "s", "s0", "sd", "i", "e"),
+    "OpenCluster": ("oc",),
+    "GlobularCluster": ("gc",),
+    "Nebula": ("bn", "en", "rn", "sfr", "snr", "dn"),
+    "PlanetaryNebula": ("pn",),
+    "Other": ("pos",),
+}
+
+
+def _kind(source_type: str) -> str:
+    for kind, types in KINDS.items():
+        if source_type in types:
+            return kind
+    raise ValueError(f"unknown deep-sky type {source_type!r}")
+
+
 def _designation(text: str) -> str:
     return text.replace(" ", "")
 
 
 def read_objects(messier_path, bright_path, dsos6_path, boundaries):
-    objects = []  # (messier, ngc, ra_deg, dec_deg, mag), source order
+    objects = []  # (messier, ngc, ra_deg, dec_deg, mag, type), source order
     with open(messier_path, encoding="utf-8") as f:
         for feature in json.load(f)["features"]:
             p = feature["properties"]
             if not p["desig"].startswith(("NGC", "IC")):
                 continue
             lon, lat = feature["geometry"]["coordinates"]
-            objects.append((feature["id"], _designation(p["desig"]), lon % 360.0, lat, p["mag"]))
+            objects.append((feature["id"], _designation(p["desig"]), lon % 360.0, lat, p["mag"], p["type"]))
     by_id = {}
     for path in (dsos6_path, bright_path):  # the hand-selected bright list wins
         with open(path, encoding="utf-8") as f:
@@ -41,15 +63,17 @@ def read_objects(messier_path, bright_path, dsos6_path, boundaries):
     for ident in SHOWPIECES:
         feature = by_id[ident]
         lon, lat = feature["geometry"]["coordinates"]
-        objects.append(("", _designation(ident), lon % 360.0, lat, feature["properties"]["mag"]))
+        properties = feature["properties"]
+        objects.append(("", _designation(ident), lon % 360.0, lat, properties["mag"], properties["type"]))
     assert len(objects) == DEEP_SKY_COUNT, len(objects)
 
     records = []
-    for order, (messier, ngc, ra, dec, mag) in enumerate(objects):
+    for order, (messier, ngc, ra, dec, mag, kind) in enumerate(objects):
         h, m = atlas.hm(ra)
         sign, dd, dmin = atlas.dm(dec)
         records.append(dict(order=order, messier=messier, ngc=ngc, h=h, m=m, sign=sign, d=dd, dm=dmin,
-                            cls=_magnitude_class(mag), constellation=boundaries.constellation(ra, dec)))
+                            cls=_magnitude_class(mag), constellation=boundaries.constellation(ra, dec),
+                            kind=_kind(kind)))
     # Sorted by right ascension as written; equal values keep source (Messier) order.
     records.sort(key=lambda r: (r["h"], r["m"], r["order"]))
     return records
@@ -63,3 +87,8 @@ def deep_sky_rows(records):
             r["constellation"], r["messier"].ljust(4), r["ngc"], r["h"], atlas.c_float(r["m"], 1),
             r["sign"], r["d"], r["dm"], r["cls"]))
     return rows
+
+
+def deep_sky_kind_rows(records):
+    """One kind per object, in the order of deep_sky_rows."""
+    return ["DeepSkyKind::%s,  // %s" % (r["kind"], (r["messier"] + " " + r["ngc"]).strip()) for r in records]

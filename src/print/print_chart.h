@@ -1,0 +1,26 @@
+#pragma once
+
+// One printed sheet of the sky: the same placement as the screen chart (the
+// objects table filled by the chart's own layers, the stereographic
+// projection with the zenith at the centre, north up, east left), with the
+// horizon circle sized to the sheet, drawn in vectors through cairo.
+
+#include "chart/observer_state.h"
+#include "print/ink.h"
+#include "print/page_layout.h"
+#include "print/print_header.h"
+
+namespace kolvar {
+
+struct PrintRequest {
+    ObserverState Observer;  // place and instant (Longitude, Latitude, JulianDay)
+    PrintHeader Header;
+    double LabelMagnitude = 2.5;  // stars brighter than this are named
+};
+
+// Paints the whole sheet: white ground, Milky Way, ecliptic, figures, the
+// horizon with its scale, deep-sky symbols, stars, Sun, Moon and planets,
+// labels, header and key.
+void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& request);
+
+}  // namespace kolvar

@@ -1,0 +1,124 @@
+#include "print/print_document.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "canvas/cp1250.h"
+#include "print/ink.h"
+#include "print/print_tools.h"
+
+namespace kolvar {
+
+namespace {
+
+cairo_status_t Collect(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+
+// Draws every sheet on `surface`, scaled from points by `scale`, one page
+// each. Returns "" or the reason.
+std::string DrawSheets(const PrintTools& o, cairo_surface_t* surface, std::span<const PrintRequest> sheets,
+                       const PageLayout& layout, double scale, bool finish) {
+    const CairoLibrary& c = *o.Cairo;
+    cairo_t* cr = c.cairo_create(surface);
+    SetPaperFontOptions(c, cr);
+    c.cairo_scale(cr, scale, scale);
+    Ink ink(c, *o.Fonts, cr);
+    for (const PrintRequest& sheet : sheets) {
+        ink.Save();
+        DrawPrintSheet(ink, layout, sheet);
+        ink.Restore();
+        c.cairo_show_page(cr);
+    }
+    cairo_status_t status = c.cairo_status(cr);
+    c.cairo_destroy(cr);
+    // A vector surface writes its last bytes when finished; a picture keeps
+    // its pixels open for the PNG encoder.
+    if (finish) c.cairo_surface_finish(surface);
+    else c.cairo_surface_flush(surface);
+    if (status == CAIRO_STATUS_SUCCESS) status = c.cairo_surface_status(surface);
+    return status == CAIRO_STATUS_SUCCESS ? "" : CairoFailure(c, status);
+}
+
+}  // namespace
+
+void SetPaperFontOptions(const CairoLibrary& c, cairo_t* cr) {
+    cairo_font_options_t* options = c.cairo_font_options_create();
+    c.cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    c.cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    c.cairo_set_font_options(cr, options);
+    c.cairo_font_options_destroy(options);
+}
+
+std::string CairoFailure(const CairoLibrary& c, cairo_status_t status) {
+    return std::string("cairo: ") + c.cairo_status_to_string(status);
+}
+
+std::string OpenPrinting(PrintTools& tools) {
+    std::string error;
+    tools.Cairo = LoadCairo(error);
+    if (tools.Cairo == nullptr) return error;
+    tools.Fonts = PrintFonts::Open(*tools.Cairo, error);
+    return tools.Fonts == nullptr ? error : "";
+}
+
+bool PrintFormatOfName(std::string_view name, PrintFormat& format) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || name.find('/', dot) != std::string_view::npos) return false;
+    std::string extension(name.substr(dot + 1));
+    for (char& ch : extension) ch = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+    if (extension == "pdf") format = PrintFormat::Pdf;
+    else if (extension == "svg") format = PrintFormat::Svg;
+    else if (extension == "png") format = PrintFormat::Png;
+    else return false;
+    return true;
+}
+
+int SheetPixels(double points, double dpi) { return std::max(1, static_cast<int>(std::lround(points * dpi / 72.0))); }
+
+std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format, const SheetOptions& options,
+                        std::string& bytes) {
+    if (sheets.empty()) return "nothing to print";
+    if (format != PrintFormat::Pdf && sheets.size() != 1) return "only a PDF holds more than one sheet";
+    PrintTools o;
+    if (std::string error = OpenPrinting(o); !error.empty()) return error;
+    const CairoLibrary& c = *o.Cairo;
+    const PageLayout layout = LayOutPage(PageSizeOf(options.Sheet, options.Landscape));
+    const double w = layout.Page.Width, h = layout.Page.Height;
+    bytes.clear();
+    cairo_surface_t* surface = nullptr;
+    double scale = 1.0;
+    switch (format) {
+        case PrintFormat::Pdf: {
+            surface = c.cairo_pdf_surface_create_for_stream(Collect, &bytes, w, h);
+            const std::string title = Cp1250ToUtf8(sheets.front().Header.Title);
+            c.cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, title.c_str());
+            c.cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Kolvar");
+            break;
+        }
+        case PrintFormat::Svg:
+            surface = c.cairo_svg_surface_create_for_stream(Collect, &bytes, w, h);
+            break;
+        case PrintFormat::Png:
+            scale = options.Dpi / 72.0;
+            surface = c.cairo_image_surface_create(CAIRO_FORMAT_RGB24, SheetPixels(w, options.Dpi),
+                                                   SheetPixels(h, options.Dpi));
+            break;
+    }
+    if (const cairo_status_t status = c.cairo_surface_status(surface); status != CAIRO_STATUS_SUCCESS) {
+        c.cairo_surface_destroy(surface);
+        return CairoFailure(c, status);
+    }
+    std::string error = DrawSheets(o, surface, sheets, layout, scale, format != PrintFormat::Png);
+    if (error.empty() && format == PrintFormat::Png) {
+        const cairo_status_t status = c.cairo_surface_write_to_png_stream(surface, Collect, &bytes);
+        if (status != CAIRO_STATUS_SUCCESS) error = CairoFailure(c, status);
+    }
+    c.cairo_surface_destroy(surface);
+    if (!error.empty()) bytes.clear();
+    return error;
+}
+
+}  // namespace kolvar

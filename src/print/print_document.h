@@ -1,0 +1,40 @@
+#pragma once
+
+// Printed sheets as files: PDF (one page per sheet), SVG or PNG (one sheet),
+// all three drawn by the same code through cairo. The bytes are collected in
+// memory and handed back; the caller writes them (appcore's file writer).
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "print/page_layout.h"
+#include "print/print_chart.h"
+
+namespace kolvar {
+
+enum class PrintFormat { Pdf, Svg, Png };
+
+// The format a file name's extension names (.pdf, .svg, .png, any case);
+// false for any other name.
+bool PrintFormatOfName(std::string_view name, PrintFormat& format);
+
+struct SheetOptions {
+    Paper Sheet = Paper::A4;
+    bool Landscape = false;
+    int Dpi = 150;  // pixels per inch of a PNG
+};
+
+inline constexpr int MinPrintDpi = 36;
+inline constexpr int MaxPrintDpi = 600;  // an A3 sheet is then 7016 x 9921 pixels
+
+// Draws the sheets into `bytes`. An SVG or PNG holds exactly one sheet.
+// Returns a one-line reason on failure (cairo missing, a font unreadable),
+// "" on success.
+std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format, const SheetOptions& options,
+                        std::string& bytes);
+
+// The sheet's size in pixels at `dpi`.
+int SheetPixels(double points, double dpi);
+
+}  // namespace kolvar

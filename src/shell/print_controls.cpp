@@ -1,0 +1,165 @@
+#include "shell/print_controls.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QShortcut>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "appcore/file_writer.h"
+#include "appcore/print_texts.h"
+#include "catalog/print_captions.h"
+#include "print/sheet_picture.h"
+#include "widgets/menu_key_style.h"
+#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr int PreviewDpi = 150;
+constexpr int BandRows = 512;
+
+SheetOptions PrinterSheet(const QPrinter& printer) {
+    SheetOptions options;
+    const QPageLayout page = printer.pageLayout();
+    switch (page.pageSize().id()) {
+        case QPageSize::A3:
+            options.Sheet = Paper::A3;
+            break;
+        case QPageSize::Letter:
+            options.Sheet = Paper::Letter;
+            break;
+        default:
+            options.Sheet = Paper::A4;
+            break;
+    }
+    options.Landscape = page.orientation() == QPageLayout::Landscape;
+    return options;
+}
+
+void ShowFailure(const QString& text) {
+    std::fprintf(stderr, "kolvar: %s\n", text.toLocal8Bit().constData());
+    QMessageBox::critical(nullptr, QStringLiteral("Kolvar"), text);
+}
+
+}  // namespace
+
+QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet) {
+    std::string error;
+    const std::unique_ptr<SheetPicture> picture = SheetPicture::Record(sheet, PrinterSheet(printer), error);
+    if (!picture) return QString::fromStdString(error);
+    printer.setFullPage(true);  // the sheet keeps its own margins
+    QPainter painter;
+    if (!painter.begin(&printer)) return QStringLiteral("the printer cannot be painted on");
+    const bool preview = painter.paintEngine()->type() == QPaintEngine::Picture;
+    const double dpi = preview ? PreviewDpi : std::min(printer.resolution(), MaxPrintDpi);
+    const double toPrinter = printer.resolution() / dpi;
+    const int height = SheetPixels(picture->Layout().Page.Height, dpi);
+    std::vector<std::uint32_t> pixels;
+    for (int top = 0; top < height; top += BandRows) {
+        const int rows = std::min(BandRows, height - top);
+        int width = 0;
+        error = picture->PaintRows(dpi, top, rows, pixels, width);
+        if (!error.empty()) break;
+        // A copy the image owns: a preview keeps the pictures it is given.
+        const QImage band =
+            QImage(reinterpret_cast<const uchar*>(pixels.data()), width, rows, QImage::Format_RGB32).copy();
+        painter.drawImage(QRectF(0, top * toPrinter, width * toPrinter, rows * toPrinter), band);
+    }
+    painter.end();
+    return QString::fromStdString(error);
+}
+
+PrintControls::PrintControls(QWidget* window, const ObserverState& observer)
+    : QObject(window), window_(window), observer_(observer) {
+    print_ = new QAction(PlainString(PrintMenuCaptions().Print.Hungarian), this);
+    print_->setObjectName(QStringLiteral("Print1"));
+    save_ = new QAction(PlainString(PrintMenuCaptions().SaveAsImage.Hungarian), this);
+    save_->setObjectName(QStringLiteral("SaveAsImage1"));
+    connect(print_, &QAction::triggered, this, &PrintControls::Print);
+    connect(save_, &QAction::triggered, this, &PrintControls::SaveAsImage);
+    // The keys live on the window; the items only show them.
+    auto* printKey = new QShortcut(QKeySequence::Print, window, this, &PrintControls::Print);
+    auto* saveKey = new QShortcut(QKeySequence::Save, window, this, &PrintControls::SaveAsImage);
+    printKey->setObjectName(QStringLiteral("PrintKey"));
+    saveKey->setObjectName(QStringLiteral("SaveKey"));
+}
+
+void PrintControls::AddToMenu(QMenu* menu, QAction* before) {
+    menu->insertAction(before, print_);
+    menu->insertAction(before, save_);
+    menu->insertSeparator(before);
+}
+
+void PrintControls::SetUpCaptions(QMenu* menu, const QFont& menuFont) {
+    UseMenuKeyStyle(*menu, menuFont);  // the keys beside the captions in a plain face
+    const PrintMenuTexts& t = PrintMenuCaptions();
+    ShowCaption(print_, t.Print.Text(), "Ctrl+P");
+    ShowCaption(save_, t.SaveAsImage.Text(), "Ctrl+S");
+}
+
+PrintRequest PrintControls::CurrentSheet() const {
+    PrintRequest sheet;
+    sheet.Observer = observer_;
+    sheet.Header = PrintHeaderFor(observer_, DefaultPrintTitle);
+    return sheet;
+}
+
+void PrintControls::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Kolvar"));
+    QPrintPreviewDialog dialog(&printer, window_);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    const PrintRequest sheet = CurrentSheet();
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &sheet](QPrinter* target) {
+        const QString error = PaintSheetOnPrinter(*target, sheet);
+        if (!error.isEmpty()) (ReportError ? ReportError : ShowFailure)(QStringLiteral("Printing failed: ") + error);
+    });
+    if (ShowPreview) ShowPreview(dialog);
+    else dialog.exec();
+}
+
+void PrintControls::SaveAsImage() {
+    QString name;
+    if (ChooseFile) {
+        name = ChooseFile();
+    } else {
+        QString filter;
+        name = QFileDialog::getSaveFileName(window_, PlainString(PrintMenuCaptions().SaveAsImage.Hungarian),
+                                            QStringLiteral("kolvar-sky.pdf"),
+                                            QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)"), &filter);
+        // A name without an extension takes the chosen filter's.
+        PrintFormat format;
+        if (!name.isEmpty() && !PrintFormatOfName(name.toStdString(), format))
+            name += QLatin1Char('.') + filter.left(3).toLower();
+    }
+    if (name.isEmpty()) return;
+    const auto report = [this](const QString& text) { (ReportError ? ReportError : ShowFailure)(text); };
+    PrintFormat format;
+    if (!PrintFormatOfName(name.toStdString(), format)) {
+        report(QStringLiteral("%1: the name ends in none of .pdf, .svg, .png").arg(name));
+        return;
+    }
+    const PrintRequest sheet = CurrentSheet();
+    std::string bytes;
+    std::string error = PrintSheets({&sheet, 1}, format, SheetOptions{}, bytes);
+    if (error.empty()) {
+        if (const auto failure = WriteFile(name.toStdString(), bytes, DesktopExportPolicy))
+            error = failure->Action + " " + failure->Name + ": " + failure->Reason;
+    }
+    if (!error.empty()) report(QStringLiteral("The sheet was not saved: ") + QString::fromStdString(error));
+}
+
+}  // namespace kolvar

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "chart/observer_state.h"
+#include "print/print_document.h"
+
+class QAction;
+class QFont;
+class QMenu;
+class QPrinter;
+class QPrintPreviewDialog;
+class QWidget;
+
+namespace kolvar {
+
+// Printing from the main window: "Nyomtatás..." (Ctrl+P) opens a print
+// preview of the sheet, whose print button brings up the system's print
+// dialog; "Mentés képként..." (Ctrl+S) saves the sheet as a PDF, SVG or PNG
+// file. Both show the observer's sky as it stands when they are chosen.
+class PrintControls : public QObject {
+    Q_OBJECT
+public:
+    // `window` parents the dialogs and takes the keys; `observer` is the
+    // state that is printed.
+    PrintControls(QWidget* window, const ObserverState& observer);
+
+    QAction* PrintAction() const { return print_; }
+    QAction* SaveAction() const { return save_; }
+
+    // Puts both items into `menu` before `before`, behind a separator.
+    void AddToMenu(QMenu* menu, QAction* before);
+    // Gives both items in `menu` their runic captions in `menuFont`, with their keys.
+    void SetUpCaptions(QMenu* menu, const QFont& menuFont);
+
+    // The commands.
+    void Print();
+    void SaveAsImage();
+
+    // The sheet of the observer's sky as it stands now.
+    PrintRequest CurrentSheet() const;
+
+    // Replaceable for tests and scripted runs: how the preview is shown
+    // (default: modal), which file a save goes to (default: a file dialog;
+    // empty means cancelled) and how a failure is told (default: a message box).
+    std::function<void(QPrintPreviewDialog&)> ShowPreview;
+    std::function<QString()> ChooseFile;
+    std::function<void(const QString&)> ReportError;
+
+private:
+    QWidget* window_;
+    const ObserverState& observer_;
+    QAction* print_ = nullptr;
+    QAction* save_ = nullptr;
+};
+
+// Paints `sheet` onto `printer` at the printer's paper (A4, A3 or letter; A4
+// for any other) and orientation, a band at a time at the printer's
+// resolution, at most 600 dpi (150 dpi in a preview). "" or the reason.
+QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet);
+
+}  // namespace kolvar

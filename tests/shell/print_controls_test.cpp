@@ -1,0 +1,110 @@
+// Printing from the main window on the offscreen platform: both items in the
+// observer menu with runic captions and their keys, Ctrl+P previews one
+// painted sheet, Ctrl+S saves a PDF that a PDF reader opens.
+#include <QAction>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "catalog/print_captions.h"
+#include "catalog/static_tables.h"
+#include "shell/print_controls.h"
+#include "shell/program_assets.h"
+#include "shell/program_start.h"
+#include "shell/runic_menu_bar.h"
+#include "shell/stars_form.h"
+#include "widgets/runic_text.h"
+
+using namespace kolvar;
+
+class PrintControlsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QStringList errors_;
+
+    TStarsForm::Options Options() const
+    {
+        TStarsForm::Options o;
+        o.SettingsFile = std::filesystem::path(dir_.path().toStdString()) / "Kolvar.ini";
+        return o;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        InitStaticTables();
+        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
+    }
+
+    void bothItemsStandInTheObserverMenuBeforeExit()
+    {
+        TStarsForm form(Options());
+        const QList<QAction*> items = form.Observer1Menu()->actions();
+        const auto at = [&](const char* name) {
+            for (int i = 0; i < items.size(); ++i)
+                if (items[i]->objectName() == QLatin1String(name)) return i;
+            return -1;
+        };
+        QVERIFY(at("Place1") < at("Print1") && at("Print1") < at("SaveAsImage1") && at("SaveAsImage1") < at("Exit1"));
+        QCOMPARE(form.Printing()->PrintAction()->text(),
+                 RunicString(PrintMenuCaptions().Print.Runic) + QStringLiteral("\tCtrl+P"));
+        QCOMPARE(form.Printing()->SaveAction()->text(),
+                 RunicString(PrintMenuCaptions().SaveAsImage.Runic) + QStringLiteral("\tCtrl+S"));
+        // In Latin letters, their Hungarian.
+        form.Action(QStringLiteral("LatinLetters1"))->trigger();
+        QCOMPARE(form.Printing()->PrintAction()->text(), QString::fromUtf8("Nyomtat\u00E1s...\tCtrl+P"));
+        form.Action(QStringLiteral("LatinLetters1"))->trigger();
+    }
+
+    void keysPreviewTheSheetAndSaveIt()
+    {
+        TStarsForm form(Options());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        PrintControls& printing = *form.Printing();
+        printing.ReportError = [this](const QString& text) { errors_ << text; };
+        int pages = -1;
+        printing.ShowPreview = [&pages](QPrintPreviewDialog& dialog) {
+            dialog.show();
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            QTRY_VERIFY(preview != nullptr && preview->pageCount() > 0);
+            pages = preview->pageCount();
+            dialog.close();
+        };
+        QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(pages, 1);
+        // A place chosen from the city table is named on the sheet.
+        Observer.PlaceName = "Debrecen";
+        QCOMPARE(printing.CurrentSheet().Header.Place, std::string("Debrecen"));
+
+        const QString pdf = dir_.filePath(QStringLiteral("sheet.pdf"));
+        printing.ChooseFile = [&pdf] { return pdf; };
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(errors_, QStringList());
+        std::ifstream in(pdf.toStdString(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        QCOMPARE(bytes.substr(0, 5), std::string("%PDF-"));
+        if (FILE* info = ::popen(("pdfinfo '" + pdf.toStdString() + "' 2>&1").c_str(), "r")) {
+            char line[256];
+            std::string text;
+            while (std::fgets(line, sizeof line, info)) text += line;
+            if (::pclose(info) == 0) QVERIFY(text.find("Pages:           1") != std::string::npos);
+        }
+
+        printing.ChooseFile = [this] { return dir_.filePath(QStringLiteral("sheet.txt")); };
+        printing.SaveAsImage();
+        QCOMPARE(errors_.size(), 1);
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("sheet.txt"))));
+    }
+};
+
+QTEST_MAIN(PrintControlsTest)
+#include "print_controls_test.moc"
