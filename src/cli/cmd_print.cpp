@@ -137,7 +137,7 @@ int Print(const ParsedOptions& options) {
         std::fprintf(stderr, "%s print: %s\n", ProgramName.data(), failure.c_str());
         return ExitFailure;
     }
-    if (job.Out != StandardOutputName) std::printf("%s\n", job.Out.c_str());
+    if (!IsStandardOutput(job.Out)) std::printf("%s\n", job.Out.c_str());
     return ExitSuccess;
 }
 

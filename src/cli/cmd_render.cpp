@@ -128,7 +128,7 @@ int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitm
         return ExitFailure;
     }
     // Standard output carries the path only when no file went there.
-    if (r.Out != StandardOutputName && r.Objects != StandardOutputName) std::printf("%s\n", r.Out.c_str());
+    if (!IsStandardOutput(r.Out) && !IsStandardOutput(r.Objects)) std::printf("%s\n", r.Out.c_str());
     return ExitSuccess;
 }
 

@@ -213,7 +213,7 @@ int WriteSheet(const ParsedOptions& options) {
         std::fprintf(stderr, "%s runic: %s\n", ProgramName.data(), error.c_str());
         return ExitFailure;
     }
-    if (out != StandardOutputName) std::printf("%s\n", out.c_str());
+    if (!IsStandardOutput(out)) std::printf("%s\n", out.c_str());
     return ExitSuccess;
 }
 
