@@ -145,4 +145,8 @@ int Print(const ParsedOptions& options) {
 
 int RunPrint(std::span<char* const> args) { return RunCommand(PrintCommand, args, Print); }
 
+std::optional<std::string> PrintRefusal(std::span<char* const> args) {
+    return RefusalOf(PrintCommand, args, [](const ParsedOptions& options) { ParsePrintJob(options); });
+}
+
 }  // namespace kolvar::cli

@@ -189,10 +189,15 @@ int DrawSheet(Canvas* canvas, const std::vector<SheetName>& names, const std::ve
     return y + Margin;
 }
 
-int WriteSheet(const ParsedOptions& options) {
+std::string SheetFileName(const ParsedOptions& options) {
     std::string out = "runes.png";
     if (auto value = options.Value("--out")) out = std::string(*value);
     CheckOutputName("--out", out);
+    return out;
+}
+
+int WriteSheet(const ParsedOptions& options) {
+    const std::string out = SheetFileName(options);
     if (!RegisterProgramFonts()) {
         std::fprintf(stderr, "%s runic: the embedded fonts cannot be read\n", ProgramName.data());
         return ExitFailure;
@@ -220,5 +225,9 @@ int WriteSheet(const ParsedOptions& options) {
 }  // namespace
 
 int RunRunic(std::span<char* const> args) { return RunCommand(RunicCommand, args, WriteSheet); }
+
+std::optional<std::string> RunicRefusal(std::span<char* const> args) {
+    return RefusalOf(RunicCommand, args, [](const ParsedOptions& options) { SheetFileName(options); });
+}
 
 }  // namespace kolvar::cli
