@@ -1,5 +1,7 @@
 #include "chart/observer_state.h"
 
+#include <cmath>
+
 #include "astro/time_scales.h"
 
 namespace kolvar {
@@ -15,6 +17,16 @@ ObserverState StartingObserverState() {
     s.JulianDay = StartingJulianDay();
     s.FontSize = DefaultFontSize;
     return s;
+}
+
+GeoPlace StoredPlace(double longitude, double latitude) {
+    constexpr double HalfTurn = 3.141592653589793;
+    if (!std::isfinite(longitude) || !std::isfinite(latitude)) return {DefaultLongitude, DefaultLatitude};
+    if (std::fabs(latitude) <= HalfTurn / 2 && std::fabs(longitude) <= 2 * HalfTurn) return {longitude, latitude};
+    const double x = std::cos(longitude) * std::cos(latitude);
+    const double y = std::sin(longitude) * std::cos(latitude);
+    const double z = std::sin(latitude);
+    return {std::atan2(y, x), std::atan2(z, std::sqrt(x * x + y * y))};
 }
 
 }  // namespace kolvar

@@ -36,4 +36,18 @@ double StartingJulianDay();
 // place, zone +1 h, no summer time, the current instant, character size 12.
 ObserverState StartingObserverState();
 
+// A place read from the settings file, made fit for the chart frame (whose
+// cos(2 latitude) overflows for a latitude like 9e307). A place within the
+// ranges the program itself writes (latitude in [-pi/2, pi/2], longitude in
+// [-2 pi, 2 pi]) is kept to the bit. Any other is reduced as the place
+// dialog normalises: the direction (longitude, latitude) on the sphere is
+// written back with longitude in (-pi, pi] and latitude in [-pi/2, pi/2], so
+// a latitude past a pole crosses to the other side of it. A value that is no
+// finite number takes the default place's.
+struct GeoPlace {
+    double Longitude = 0.0;
+    double Latitude = 0.0;
+};
+GeoPlace StoredPlace(double longitude, double latitude);
+
 }  // namespace kolvar

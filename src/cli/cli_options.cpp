@@ -244,6 +244,17 @@ int FinishStandardOutput(std::string_view commandName, int status) {
     return ExitFailure;
 }
 
+std::optional<std::string> RefusalOf(const CommandSpec& command, std::span<char* const> args,
+                                     const std::function<void(const ParsedOptions&)>& check) {
+    try {
+        const ParsedOptions parsed = ParseOptions(args, command.Options);
+        if (!parsed.HelpRequested) check(parsed);
+    } catch (const UsageError& error) {
+        return error.what();
+    }
+    return std::nullopt;
+}
+
 int RunCommand(const CommandSpec& command, std::span<char* const> args,
                const std::function<int(const ParsedOptions&)>& body) {
     int status = ExitSuccess;

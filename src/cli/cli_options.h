@@ -114,6 +114,13 @@ void PrintCommandHelp(std::FILE* out, const CommandSpec& command);
 int RunCommand(const CommandSpec& command, std::span<char* const> args,
                const std::function<int(const ParsedOptions&)>& body);
 
+// What RunCommand would refuse these arguments with, without the work: the
+// options are parsed and `check` (the subcommand's own reading of its values,
+// which draws, prints and writes nothing) runs on them. The UsageError's
+// message, or nothing when the arguments are taken or --help is asked for.
+std::optional<std::string> RefusalOf(const CommandSpec& command, std::span<char* const> args,
+                      const std::function<void(const ParsedOptions&)>& check);
+
 // Flushes standard output at the end of a run: `status` when that works,
 // otherwise ExitFailure, with the one-line message "kolvar-chart [NAME]:
 // cannot write to standard output: REASON" unless `status` already reports a failure.

@@ -117,4 +117,8 @@ int CloseUp(const ParsedOptions& options) {
 
 int RunCloseUp(std::span<char* const> args) { return RunCommand(CloseUpCommand, args, CloseUp); }
 
+std::optional<std::string> CloseUpRefusal(std::span<char* const> args) {
+    return RefusalOf(CloseUpCommand, args, [](const ParsedOptions& options) { ParseCloseUp(options); });
+}
+
 }  // namespace kolvar::cli

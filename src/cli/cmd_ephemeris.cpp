@@ -52,6 +52,10 @@ int PrintEphemeris(const ParsedOptions& options) {
 
 }  // namespace
 
+std::optional<std::string> EphemerisRefusal(std::span<char* const> args) {
+    return RefusalOf(EphemerisCommand, args, [](const ParsedOptions& options) { JulianDayFromOptions(options); });
+}
+
 int RunEphemeris(std::span<char* const> args) {
     return RunCommand(EphemerisCommand, args, PrintEphemeris);
 }

@@ -89,12 +89,17 @@ double CompassDegrees(double azimuth) {
     return degrees < 0.0 ? degrees + 360.0 : degrees;
 }
 
-int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
+// NAME and the sky options, as Find reads them.
+SkyRequest ParseFind(const std::optional<std::string>& name, const ParsedOptions& options) {
     if (!name) throw UsageError("missing NAME (what to find)");
     if (!IsWellFormedUtf8(*name)) throw UsageError("NAME is not UTF-8 text");
     if (SearchKeyOfUtf8(*name).empty())
         throw UsageError("NAME has no letter or digit: " + QuoteForMessage(*name));
-    SkyRequest sky = ParseSkyOptions(options);
+    return ParseSkyOptions(options);
+}
+
+int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
+    SkyRequest sky = ParseFind(name, options);
 
     const std::vector<FoundObject> found = ProgramNameIndex().Find(*name);
     if (found.empty()) {
@@ -132,6 +137,12 @@ int RunFind(std::span<char* const> args) {
     const SplitArguments split = SplitName(args);
     return RunCommand(FindCommand, split.Options,
                       [&split](const ParsedOptions& options) { return Find(split.Name, options); });
+}
+
+std::optional<std::string> FindRefusal(std::span<char* const> args) {
+    const SplitArguments split = SplitName(args);
+    return RefusalOf(FindCommand, split.Options,
+                     [&split](const ParsedOptions& options) { ParseFind(split.Name, options); });
 }
 
 }  // namespace kolvar::cli

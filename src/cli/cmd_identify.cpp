@@ -172,4 +172,8 @@ int Identify(const ParsedOptions& options) {
 
 int RunIdentify(std::span<char* const> args) { return RunCommand(IdentifyCommand, args, Identify); }
 
+std::optional<std::string> IdentifyRefusal(std::span<char* const> args) {
+    return RefusalOf(IdentifyCommand, args, [](const ParsedOptions& options) { ParseRequest(options); });
+}
+
 }  // namespace kolvar::cli

@@ -137,12 +137,16 @@ int Print(const ParsedOptions& options) {
         std::fprintf(stderr, "%s print: %s\n", ProgramName.data(), failure.c_str());
         return ExitFailure;
     }
-    if (job.Out != StandardOutputName) std::printf("%s\n", job.Out.c_str());
+    if (!IsStandardOutput(job.Out)) std::printf("%s\n", job.Out.c_str());
     return ExitSuccess;
 }
 
 }  // namespace
 
 int RunPrint(std::span<char* const> args) { return RunCommand(PrintCommand, args, Print); }
+
+std::optional<std::string> PrintRefusal(std::span<char* const> args) {
+    return RefusalOf(PrintCommand, args, [](const ParsedOptions& options) { ParsePrintJob(options); });
+}
 
 }  // namespace kolvar::cli

@@ -128,7 +128,7 @@ int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitm
         return ExitFailure;
     }
     // Standard output carries the path only when no file went there.
-    if (r.Out != StandardOutputName && r.Objects != StandardOutputName) std::printf("%s\n", r.Out.c_str());
+    if (!IsStandardOutput(r.Out) && !IsStandardOutput(r.Objects)) std::printf("%s\n", r.Out.c_str());
     return ExitSuccess;
 }
 
@@ -160,6 +160,14 @@ int Bench(RenderRequest& r) {
     return ExitSuccess;
 }
 
+// Reads render's options as Render does, doing nothing with them.
+void CheckRender(const ParsedOptions& options) {
+    if (WantsSeries(options))
+        ParseSeries(options);
+    else
+        ParseRequest(options);
+}
+
 int Render(const ParsedOptions& options) {
     if (WantsSeries(options)) return RenderSeries(ParseSeries(options));
     RenderRequest r = ParseRequest(options);
@@ -180,5 +188,9 @@ int Render(const ParsedOptions& options) {
 }  // namespace
 
 int RunRender(std::span<char* const> args) { return RunCommand(RenderCommand, args, Render); }
+
+std::optional<std::string> RenderRefusal(std::span<char* const> args) {
+    return RefusalOf(RenderCommand, args, CheckRender);
+}
 
 }  // namespace kolvar::cli

@@ -189,10 +189,15 @@ int DrawSheet(Canvas* canvas, const std::vector<SheetName>& names, const std::ve
     return y + Margin;
 }
 
-int WriteSheet(const ParsedOptions& options) {
+std::string SheetFileName(const ParsedOptions& options) {
     std::string out = "runes.png";
     if (auto value = options.Value("--out")) out = std::string(*value);
     CheckOutputName("--out", out);
+    return out;
+}
+
+int WriteSheet(const ParsedOptions& options) {
+    const std::string out = SheetFileName(options);
     if (!RegisterProgramFonts()) {
         std::fprintf(stderr, "%s runic: the embedded fonts cannot be read\n", ProgramName.data());
         return ExitFailure;
@@ -213,12 +218,16 @@ int WriteSheet(const ParsedOptions& options) {
         std::fprintf(stderr, "%s runic: %s\n", ProgramName.data(), error.c_str());
         return ExitFailure;
     }
-    if (out != StandardOutputName) std::printf("%s\n", out.c_str());
+    if (!IsStandardOutput(out)) std::printf("%s\n", out.c_str());
     return ExitSuccess;
 }
 
 }  // namespace
 
 int RunRunic(std::span<char* const> args) { return RunCommand(RunicCommand, args, WriteSheet); }
+
+std::optional<std::string> RunicRefusal(std::span<char* const> args) {
+    return RefusalOf(RunicCommand, args, [](const ParsedOptions& options) { SheetFileName(options); });
+}
 
 }  // namespace kolvar::cli

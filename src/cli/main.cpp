@@ -1,5 +1,5 @@
 // kolvar-chart: the headless command line of Kolvar. The first argument names
-// a subcommand from the table below; the rest belong to it.
+// a subcommand from the table in subcommands.h; the rest belong to it.
 
 #include <cstdio>
 #include <span>
@@ -16,23 +16,8 @@ namespace {
 using kolvar::cli::ExitSuccess;
 using kolvar::cli::ExitUsage;
 using kolvar::cli::ProgramName;
-
-struct Subcommand {
-    std::string_view Name;
-    int (*Run)(std::span<char* const> args);
-    std::string_view Summary;
-};
-
-// One line per subcommand.
-constexpr Subcommand Subcommands[] = {
-    {"closeup", kolvar::cli::RunCloseUp, "the close-up window's picture around one direction, as a PNG"},
-    {"ephemeris", kolvar::cli::RunEphemeris, "geocentric Sun, Moon and planet positions for a Julian day"},
-    {"find", kolvar::cli::RunFind, "the objects a name finds, where the chart shows them, their rising and setting"},
-    {"identify", kolvar::cli::RunIdentify, "what a click at one chart pixel names, with its two labels"},
-    {"print", kolvar::cli::RunPrint, "the sky drawn for paper: a vector PDF or SVG, or a PNG"},
-    {"render", kolvar::cli::RunRender, "the whole-sky chart as a PNG, with the placed objects on request"},
-    {"runic", kolvar::cli::RunRunic, "the runic font, runic names and captions as a PNG sheet"},
-};
+using kolvar::cli::Subcommand;
+using kolvar::cli::Subcommands;
 
 void PrintTopLevelHelp() {
     std::printf("usage: %s SUBCOMMAND [OPTIONS]\n\nsubcommands:\n", ProgramName.data());

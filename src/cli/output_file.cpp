@@ -1,6 +1,7 @@
 #include "cli/output_file.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -42,6 +43,13 @@ void CheckOutputName(std::string_view option, std::string_view name) {
     }
 }
 
+bool IsStandardOutput(const std::string& name) {
+    if (name == StandardOutputName) return true;
+    struct stat out {}, target {};
+    return !name.empty() && ::fstat(STDOUT_FILENO, &out) == 0 && ::stat(name.c_str(), &target) == 0 &&
+           out.st_dev == target.st_dev && out.st_ino == target.st_ino;
+}
+
 bool SameOutput(const std::string& a, const std::string& b) {
     if (a == StandardOutputName || b == StandardOutputName) return a == b;
     struct stat sa {}, sb {};
@@ -59,7 +67,7 @@ bool SameOutput(const std::string& a, const std::string& b) {
 std::string WriteOutputs(std::span<const Output> outputs) {
     FileWriter files(BulkOutputPolicy);
     for (const Output& output : outputs) {
-        if (output.Name == StandardOutputName) {
+        if (IsStandardOutput(output.Name)) {
             if (!WriteStandardOutput(output.Bytes))
                 return std::string("cannot write to standard output: ") + std::strerror(errno != 0 ? errno : EIO);
         } else if (const auto failure = files.Stage(output.Name, output.Bytes)) {

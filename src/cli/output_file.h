@@ -18,6 +18,13 @@ namespace kolvar::cli {
 
 inline constexpr std::string_view StandardOutputName = "-";
 
+// Whether an output name is standard output: "-", or any other name of the
+// file that standard output is open on (/dev/stdout, /proc/self/fd/1, or the
+// very path the shell redirected it to; the same device and inode). Such an
+// output is written through standard output, and no path line follows it
+// there.
+bool IsStandardOutput(const std::string& name);
+
 // Checks an output option's value before any work is done: an empty name, an
 // existing directory or a loop of symbolic links is a UsageError (exit status 2).
 void CheckOutputName(std::string_view option, std::string_view name);

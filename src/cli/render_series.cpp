@@ -214,7 +214,9 @@ int RenderSeries(const SeriesRequest& r) {
             std::fprintf(stderr, "%s render: %s\n", ProgramName.data(), failure.c_str());
             return false;
         }
-        std::printf("%s\n", out.c_str());
+        // Standard output carries the path only when no file went there.
+        if (!IsStandardOutput(out) && !(r.Objects && IsStandardOutput(r.Objects->Name(number))))
+            std::printf("%s\n", out.c_str());
         std::fflush(stdout);
         chart->Encoded = false;
         spare.push_back(std::move(chart));

@@ -6,6 +6,8 @@ namespace kolvar {
 
 namespace {
 
+// The smallest picture the left label is drawn on before it is cut to its
+// layout; a larger layout gets a picture of its own size, so no row is cut.
 constexpr int DrawingSide = 300;
 
 // Resizes the canvas's picture; kept pixels stay, new ones take the brush colour.
@@ -19,11 +21,11 @@ void ResizePicture(Canvas& canvas, int width, int height) {
     if (height > oldHeight) canvas.FillRect({0, oldHeight, width, height});
 }
 
-void StartPicture(Canvas& canvas) {
-    canvas.Target().Resize(DrawingSide, DrawingSide);
+void StartPicture(Canvas& canvas, int width = DrawingSide, int height = DrawingSide) {
+    canvas.Target().Resize(width, height);
     canvas.ResetClipRect();
     canvas.SetBrushColour(colours::Navy);
-    canvas.FillRect({0, 0, DrawingSide, DrawingSide});
+    canvas.FillRect({0, 0, width, height});
 }
 
 }  // namespace
@@ -85,9 +87,9 @@ RunicLayout LayOutRunicNames(Canvas& canvas, const std::vector<std::string>& lin
 }
 
 LabelRows ComposeLabel(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins) {
-    StartPicture(canvas);
     const LabelRows rows = ComposeLabelRows(selection, canvas.FontSize());
     const LabelLayout layout = LayOutLabel(canvas, rows, margins);
+    StartPicture(canvas, std::max(DrawingSide, layout.Width), std::max(DrawingSide, layout.Height));
     for (std::size_t i = 0; i < rows.size(); ++i) DrawStyledText(canvas, layout.X[i], layout.Y[i], rows[i]);
     ResizePicture(canvas, layout.Width, layout.Height);
     return rows;

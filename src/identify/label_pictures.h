@@ -56,9 +56,9 @@ const char* RightLabelFace(Script script);
 std::vector<std::string> RightLabelLines(const RunicNameList& names, Script script);
 
 // Draws the left label of `selection` at the canvas's font size: the picture
-// becomes 300 x 300 navy, the rows are drawn, and the picture is cut (or
-// grown, in navy) to its layout size; text past 300 pixels is lost. Returns
-// the rows drawn.
+// becomes navy, at least 300 x 300 and as large as the layout, the rows are
+// drawn, and the picture is cut to its layout size, so every row is whole.
+// Returns the rows drawn.
 LabelRows ComposeLabel(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins);
 
 // Draws the right label at the canvas's font size (face "runex23x", primary

@@ -233,8 +233,9 @@ void TStarsForm::FormCreate()
     });
     Observer.Zone = values.Zone;
     Observer.SummerTime = values.SummerTime != 0;
-    Observer.Longitude = values.Longitude;
-    Observer.Latitude = values.Latitude;
+    const GeoPlace place = StoredPlace(values.Longitude, values.Latitude);
+    Observer.Longitude = place.Longitude;
+    Observer.Latitude = place.Latitude;
     Observer.FontSize = values.FontSize;
     Observer.PlaceName = StoredPlaceName(desktop_.CityName, Observer.Latitude, Observer.Longitude);
     SetCurrentScript(desktop_.Letters);

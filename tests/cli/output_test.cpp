@@ -119,6 +119,27 @@ TEST_F(OutputTest, DashIsStandardOutputAndThenNoPathIsPrinted) {
     const auto sheet = RunChart({"runic", "--out", "-"});
     ASSERT_EQ(sheet.ExitStatus, 0) << sheet.Err;
     EXPECT_EQ(sheet.Out.rfind("\x89PNG\r\n", 0), 0u);
+
+    // Standard output under other names, a pipe or a redirected file: the
+    // stream ends with the PNG's last chunk, no path line after it.
+    const std::string redirected = (dir_ / "redirected.png").string();
+    const std::string chart = std::string(KOLVAR_CHART_BINARY) + " render --jd 2451545 --size 64x48 --out ";
+    for (const std::string& name : {std::string("/dev/stdout"), std::string("/proc/self/fd/1"), redirected}) {
+        std::string bytes;
+        if (name == redirected) {
+            std::ofstream{redirected} << "old";
+            ASSERT_EQ(RunChart(With(SmallChart, {"--out", name}), redirected).ExitStatus, 0);
+            bytes = ReadAll(redirected);
+        } else {
+            FILE* pipe = ::popen((chart + name).c_str(), "r");
+            ASSERT_NE(pipe, nullptr);
+            char buffer[4096];
+            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) bytes.append(buffer, n);
+            ASSERT_EQ(::pclose(pipe), 0) << name;
+        }
+        EXPECT_TRUE(IsChartPng(bytes)) << name;
+        EXPECT_TRUE(bytes.ends_with(std::string("IEND\xAE\x42\x60\x82", 8))) << name;
+    }
 }
 
 TEST_F(OutputTest, LinkedTargetIsReplacedKeepingTheLinkAndTheMode) {

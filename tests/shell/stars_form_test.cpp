@@ -138,6 +138,22 @@ private slots:
         QVERIFY2(text.find("[TIMESTEP]\nStep=1sd\nRunningClock=0\n") != std::string::npos, text.c_str());
     }
 
+    // A place past every range in the file (cos(2 latitude) overflowed and
+    // no star was drawn) is reduced to the same direction on the sphere.
+    void hugeStoredAnglesStillDrawTheSky()
+    {
+        WriteSettings("[GEOPOS]\nLongitude=-1e300\nLatitude=9e307\n");
+        TStarsForm form(Options());
+        ShowWithClient(form, 320, 200);
+        QVERIFY(std::fabs(Observer.Latitude) <= M_PI / 2 && std::fabs(Observer.Longitude) <= M_PI);
+        QVERIFY(std::fabs(std::sin(Observer.Latitude) - std::sin(9e307)) < 1e-12);
+        const double x = std::cos(-1e300) * std::cos(9e307), y = std::sin(-1e300) * std::cos(9e307);
+        QVERIFY(std::fabs(std::atan2(y, x) - Observer.Longitude) < 1e-12);
+        const auto stars = std::count_if(SkyObjects.begin() + FirstStarSlot, SkyObjects.begin() + FirstDeepSkySlot,
+                                         [](const SkyObjectEntry& e) { return e.Visible != 0; });
+        QVERIFY2(stars > 1000, std::to_string(stars).c_str());
+    }
+
     void resizeRedrawsChartAndMoonPicture()
     {
         TStarsForm form(Options());
