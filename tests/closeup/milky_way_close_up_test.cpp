@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr double Deg = Pi / 180;
 
-TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheRoundedCrossing) {
+TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheCrossingHeldToTheBorder) {
     const auto clip = [](ChartPoint a, ChartPoint b) { return ClipSegmentToWindow(a, b, 100, 80); };
     // Leaving through the top-left corner region: the left border's line wins
     // although the segment really crosses the top.
@@ -30,11 +31,19 @@ TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheRoundedCros
     EXPECT_FLOAT_EQ(clip({50, 70}, {50, 90}).Y, 79);      // x1 = x2: the bottom
     EXPECT_FLOAT_EQ(clip({10, 10}, {20, 30}).Y, 20);      // none: the midpoint
 
-    EdgeCrossing b = MakeBorderCrossing({0.0f, 39.6f}, CrossingDirection::Entering, 100, 80);
+    EXPECT_FLOAT_EQ(RoundedBorderPoint({0.0f, 39.6f}).Y, 40);
+    EXPECT_FLOAT_EQ(RoundedBorderPoint({0.0f, -3.7f}).Y, -3);  // add 0.5, truncate toward zero
+    EdgeCrossing b = MakeBorderCrossing({0.0f, 40.0f}, CrossingDirection::Entering, 100, 80);
     EXPECT_FLOAT_EQ(b.At.Y, 40);
     EXPECT_NEAR(b.Angle, -Pi / 2, 1e-12);  // left edge; straight down is 0
-    b = MakeBorderCrossing({0.0f, -3.7f}, CrossingDirection::Leaving, 100, 80);
-    EXPECT_FLOAT_EQ(b.At.Y, -3);  // add 0.5, truncate toward zero
+    // The record of a side's line met beyond the window is the corner pixel,
+    // which the walk along the border steps on (rounded once: -3 is held to 0).
+    for (const auto& [c, x, y] : {std::tuple{ChartPoint{0, -3}, 0, 0}, {{99, 81}, 99, 79}, {{99, -1}, 99, 0}}) {
+        b = MakeBorderCrossing(c, CrossingDirection::Leaving, 100, 80);
+        EXPECT_EQ(b.At.X, x);
+        EXPECT_EQ(b.At.Y, y);
+        EXPECT_NEAR(b.Angle, std::atan2(x - 50.0, y - 40.0), 1e-12);
+    }
 }
 
 // A window split by one grey outline column at x = 40.
@@ -86,18 +95,45 @@ TEST_F(BorderFill, CrossingsThatDoNotPairUpFillNothing) {
     }
 }
 
-TEST_F(BorderFill, CrossingBeyondTheCornerStillFillsAndTheWalkEnds) {
+TEST_F(BorderFill, CrossingBeyondTheCornerFillsFromTheCorner) {
     // A crossing through the top-left corner region lies on the left border's
-    // extension above the window; the walk reaches the window from there.
+    // extension above the window; its record is the corner pixel.
     std::vector<EdgeCrossing> c{At(40, H - 1, Out), At(0, -500, In)};
     FillAlongBorder(canvas, W, H, c);
     EXPECT_EQ(Grey(0, 40), 40 * H);
     EXPECT_EQ(Grey(41, W), 0);
-    // Neither crossing on the border itself: one turn, then the walk ends.
-    Reset();
-    c = {At(0, -500, In), At(W - 1, -300, Out)};
-    FillAlongBorder(canvas, W, H, c);
-    EXPECT_EQ(bitmap.Pixel(50, 40), MilkyWayBandColour);
+}
+
+// Views at the home place whose outline leaves through a window corner
+// region: the walk along the border once ran round the whole window and
+// flooded the sky. The band and the black sky both stay.
+TEST(CloseUpCornerCrossing, NeitherFloodedNorEmpty) {
+    InitialiseChartTables();
+    ObserverState observer;
+    observer.JulianDay = 2460536.875;
+    observer.Latitude = DefaultLatitude;
+    observer.Longitude = DefaultLongitude;
+    Bitmap chart;
+    ChartFrame chartFrame;
+    SkyObjectTable objects;
+    MoonPicture moon;
+    ASSERT_TRUE(RedrawChart(observer, chart, 400, 300, chartFrame, objects, moon));
+    const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
+    struct View {
+        double Azimuth, Altitude;
+        int Width, Height;
+    };
+    for (const View v : {View{159, 12, 431, 273}, View{-8.79, 0.48, 800, 600}}) {
+        Bitmap picture(v.Width, v.Height, colours::Black);
+        Canvas canvas(picture);
+        DrawCloseUp(canvas, v.Width, v.Height, {v.Azimuth * Deg, v.Altitude * Deg, 0.0},
+                    {chartFrame, observer.JulianDay, objects, moon.Picture, band});
+        int grey = 0;
+        for (int y = 0; y < v.Height; ++y)
+            for (int x = 0; x < v.Width; ++x) grey += picture.Pixel(x, y) == MilkyWayBandColour ? 1 : 0;
+        EXPECT_GT(grey, v.Width * v.Height / 10) << v.Azimuth;
+        EXPECT_LT(grey, v.Width * v.Height * 4 / 10) << v.Azimuth;
+    }
 }
 
 // Views of the real sky: the main chart drawn for the observer, then the
