@@ -6,9 +6,11 @@
 
 #include <cmath>
 #include <random>
+#include <vector>
 
 #include "astro/spherical_position.h"
-#include "canvas/bitmap.h"
+#include "canvas/canvas.h"
+#include "chart/chart_context.h"
 #include "chart/milky_way_layer.h"
 #include "chart/redraw.h"
 #include "chart_test_setup.h"
@@ -68,6 +70,49 @@ TEST(MilkyWaySweep, BandFilledAndSkyClearForRandomObservers) {
         totalOnSamples += onSamples;
     }
     EXPECT_GE(totalOn, totalOnSamples * 8 / 10);
+}
+
+// Observers for whom an outline point lies within rounding of the horizon:
+// its float pixel falls on the wrong side of the circle, and the crossing once
+// landed deep inside the disc, flooding the sky (or, last, leaving the band
+// black at the south horizon). Every crossing lies on the circle; the disc is
+// about a fifth band.
+TEST(MilkyWaySweep, CrossingsOfPointsOnTheHorizonLieOnTheCircle) {
+    InitialiseChartTables();
+    struct Case {
+        double JulianDay, Latitude, Longitude;
+        int Width, Height;
+        int BandX = -1, BandY = -1;  // a band pixel at the south horizon
+    };
+    for (const Case c : {Case{2460318.99792, -15.8913, 75.4661, 320, 240}, {2461323.80552, 5.4465, 50.2920, 320, 240},
+                         {2795956.88885, -29.8647, -8.2595, 1024, 768}, {2460643.12756, 32.1415, -78.3038, 320, 240, 150, 218}}) {
+        ObserverState observer;
+        observer.JulianDay = c.JulianDay;
+        observer.Latitude = c.Latitude * Deg;
+        observer.Longitude = c.Longitude * Deg;
+        Bitmap chart;
+        ChartFrame frame;
+        SkyObjectTable objects;
+        MoonPicture moon;
+        ASSERT_TRUE(RedrawChart(observer, chart, c.Width, c.Height, frame, objects, moon));
+        Bitmap scratch(c.Width, c.Height, colours::Black);
+        Canvas canvas(scratch);
+        std::vector<EdgeCrossing> crossings;
+        DrawMilkyWayOutline(canvas, ChartContext(frame, c.JulianDay, objects), crossings);
+        for (const EdgeCrossing& e : crossings)
+            EXPECT_NEAR(std::hypot(double{e.At.X} - frame.CentreX, double{e.At.Y} - frame.CentreY), frame.ChartRadius, 0.01);
+        int disc = 0, grey = 0;
+        for (int y = 0; y < c.Height; ++y)
+            for (int x = 0; x < c.Width; ++x)
+                if (std::hypot(x - frame.CentreX, y - frame.CentreY) < frame.ChartRadius - 3) {
+                    ++disc;
+                    grey += chart.Pixel(x, y) == MilkyWayBandColour ? 1 : 0;
+                }
+        EXPECT_LT(grey, disc * 3 / 10) << "flooded at jd " << c.JulianDay;
+        if (c.BandX >= 0) {
+            EXPECT_EQ(chart.Pixel(c.BandX, c.BandY), MilkyWayBandColour);
+        }
+    }
 }
 
 }  // namespace
