@@ -80,7 +80,7 @@ void CheckCrossings(const ChartFrame& frame, double julianDay, SkyObjectTable& o
     std::vector<EdgeCrossing> crossings;
     DrawMilkyWayOutline(canvas, ChartContext(frame, julianDay, objects), crossings);
     for (const EdgeCrossing& c : crossings) {
-        const double r = std::hypot(static_cast<double>(c.At.X) - frame.CentreX, static_cast<double>(c.At.Y) - frame.CentreY);
+        const double r = std::hypot(double{c.At.X} - frame.CentreX, double{c.At.Y} - frame.CentreY);
         Check(std::abs(r - frame.ChartRadius) <= 0.5, "chart crossing off the horizon",
               Point("radius " + std::to_string(frame.ChartRadius), 0, c.At));
     }

@@ -38,10 +38,10 @@ TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheCrossingHel
     EXPECT_NEAR(b.Angle, -Pi / 2, 1e-12);  // left edge; straight down is 0
     // The record of a side's line met beyond the window is the corner pixel,
     // which the walk along the border steps on (rounded once: -3 is held to 0).
-    for (const auto& [c, x, y] : {std::tuple{ChartPoint{0, -3}, 0, 0}, {{99, 81}, 99, 79}, {{99, -1}, 99, 0}}) {
+    for (const auto& [c, x, y] :
+         {std::tuple{ChartPoint{0, -3}, 0.0f, 0.0f}, {{99, 81}, 99.0f, 79.0f}, {{99, -1}, 99.0f, 0.0f}}) {
         b = MakeBorderCrossing(c, CrossingDirection::Leaving, 100, 80);
-        EXPECT_EQ(b.At.X, x);
-        EXPECT_EQ(b.At.Y, y);
+        EXPECT_TRUE(b.At.X == x && b.At.Y == y) << b.At.X << ", " << b.At.Y;
         EXPECT_NEAR(b.Angle, std::atan2(x - 50.0, y - 40.0), 1e-12);
     }
 }
@@ -166,9 +166,8 @@ TEST_F(CloseUpBand, MagellanicCloudsLieWhollyInsideTheWindow) {
     EXPECT_LT(GreyPixels(), W * H / 10);
 }
 
-// Views at the home place whose outline leaves through a window corner
-// region: the walk along the border once ran round the whole window and
-// flooded the sky. The band and the black sky both stay.
+// Views at the home place whose outline leaves through a window corner region
+// (the border walk once ran round the whole window): band and black sky stay.
 TEST_F(CloseUpBand, CornerCrossingNeitherFloodsNorEmpties) {
     Observe(2460536.875, DefaultLatitude / Deg, DefaultLongitude / Deg);
     for (const auto& [az, alt, w, h] : {std::tuple{159.0, 12.0, 431, 273}, {-8.79, 0.48, 800, 600}}) {
