@@ -111,11 +111,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     observer.Latitude = in.Next<double>();
     observer.Longitude = in.Next<double>();
     observer.JulianDay = in.Next<double>();
-    // A day the elements do not cover is refused before anything is drawn.
-    // A latitude is only ever handed on reduced to its principal range or
-    // refused (the command line's limit, the place dialog and the settings
-    // file reduce it); any magnitude whose double twice it still holds goes
-    // through unreduced.
+    // A day the elements do not cover is refused, as the program refuses it.
+    // The frame doubles the latitude, which overflows beyond half the largest
+    // double; no latitude that large reaches it (the command line refuses more
+    // than 90 degrees, the place dialog and the settings file reduce an angle
+    // to its principal range), so every smaller magnitude goes in as it is.
     if (!std::isfinite(observer.Longitude) || !std::isfinite(observer.Latitude) ||
         std::abs(observer.Latitude) > DBL_MAX / 2 || !ElementsCoverDay(observer.JulianDay))
         return 0;
