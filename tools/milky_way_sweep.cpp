@@ -27,7 +27,7 @@
 namespace kolvar {
 namespace {
 
-constexpr double Deg = 3.141592653589793 / 180;
+constexpr double Deg = 3.141592653589793 / 180.0;  // as the command line turns degrees
 using Vec = std::array<double, 3>;
 
 Vec Cross(const Vec& a, const Vec& b) {
@@ -158,12 +158,13 @@ int Run(int drawings, unsigned seed, double share) {
         ++charts.Drawings;
         if (chartWrong > share) {
             ++charts.Disagreeing;
-            std::printf("render --jd %.5f --lat %.4f --lon %.4f --size %dx%d  # %.0f %% of samples wrong\n", jd, lat,
+            std::printf("render --jd %.17g --lat %.17g --lon %.17g --size %dx%d  # %.0f %% of samples wrong\n", jd, lat,
                         lon, width, height, 100 * chartWrong);
         }
 
         // A close-up around a random direction above the horizon, from this chart.
-        const HorizontalPosition view{turn(random) * Deg, std::asin(unit(random)), 0.0};
+        const double az = turn(random), alt = std::asin(unit(random)) / Deg;
+        const HorizontalPosition view{az * Deg, alt * Deg, 0.0};
         const int w = unit(random) < 0.5 ? DefaultCloseUpWidth : 100 + static_cast<int>(unit(random) * 700);
         const int h = unit(random) < 0.5 ? DefaultCloseUpHeight : 80 + static_cast<int>(unit(random) * 500);
         const MilkyWayDirections band = MilkyWayDirectionsAt(frame, jd);
@@ -182,10 +183,9 @@ int Run(int drawings, unsigned seed, double share) {
         ++closeUps.Drawings;
         if (closeUpWrong > share) {
             ++closeUps.Disagreeing;
-            std::printf("closeup --jd %.5f --lat %.4f --lon %.4f --az %.4f --alt %.4f --size %dx%d --chart-size %dx%d"
-                        "  # %.0f %% of samples wrong\n",
-                        jd, lat, lon, view.Azimuth / Deg, view.Altitude / Deg, w, h, width, height,
-                        100 * closeUpWrong);
+            std::printf("closeup --jd %.17g --lat %.17g --lon %.17g --az %.17g --alt %.17g --size %dx%d"
+                        " --chart-size %dx%d  # %.0f %% of samples wrong\n",
+                        jd, lat, lon, az, alt, w, h, width, height, 100 * closeUpWrong);
         }
     }
     std::printf("charts: %d drawn, %d disagree\nclose-ups: %d drawn, %d disagree\n", charts.Drawings,
