@@ -89,7 +89,7 @@ ChartPoint HorizonCrossing(const ChartFrame& frame, ChartPoint p1, ChartPoint p2
     const double ey = static_cast<double>(p1.Y) - frame.CentreY;
     const double b = dx * ex + dy * ey;
     const double a = dx * dx + dy * dy;
-    if (!(a > 0.0)) return p1;
+    if (!(a > 0.0)) return p1;  // no length: a chart of radius 0 projects every point on its centre
     const double r = frame.ChartRadius;
     const double q = (b * b) / (a * a) - (ex * ex + ey * ey - r * r) / a;
     // A line that misses the circle by a rounding error touches it.
