@@ -75,14 +75,15 @@ TEST(MilkyWaySweep, BandFilledAndSkyClearForRandomObservers) {
 
 // Observers for whom an outline point lies within rounding of the horizon,
 // so that its float pixel falls outside the circle: the crossing once landed
-// deep inside the disc and flooded the sky (or, last, left the band black at
-// the south horizon, pixel (150, 218)).
+// deep inside the disc and flooded the sky (or, fourth, left the band black
+// at the south horizon, pixel (150, 218)). The last one tools/milky_way_sweep found.
 TEST(MilkyWaySweep, CrossingsOfPointsOnTheHorizonLieOnTheCircle) {
     InitialiseChartTables();
     for (const auto& [jd, lat, lon, w, h] : {std::tuple{2460318.99792, -15.8913, 75.4661, 320, 240},
                                              {2461323.80552, 5.4465, 50.2920, 320, 240},
                                              {2795956.88885, -29.8647, -8.2595, 1024, 768},
-                                             {2460643.12756, 32.1415, -78.3038, 320, 240}}) {
+                                             {2460643.12756, 32.1415, -78.3038, 320, 240},
+                                             {2495329.2231721738, 40.531679124238195, -158.29917177072574, 1170, 505}}) {
         ObserverState observer;
         observer.JulianDay = jd;
         observer.Latitude = lat * Deg;
