@@ -79,11 +79,11 @@ TEST(MilkyWaySweep, BandFilledAndSkyClearForRandomObservers) {
 // at the south horizon, pixel (150, 218)). The last one tools/milky_way_sweep found.
 TEST(MilkyWaySweep, CrossingsOfPointsOnTheHorizonLieOnTheCircle) {
     InitialiseChartTables();
-    for (const auto& [jd, lat, lon, w, h] : {std::tuple{2460318.99792, -15.8913, 75.4661, 320, 240},
-                                             {2461323.80552, 5.4465, 50.2920, 320, 240},
-                                             {2795956.88885, -29.8647, -8.2595, 1024, 768},
-                                             {2460643.12756, 32.1415, -78.3038, 320, 240},
-                                             {2495329.2231721738, 40.531679124238195, -158.29917177072574, 1170, 505}}) {
+    const std::tuple<double, double, double, int, int> cases[] = {
+        {2460318.99792, -15.8913, 75.4661, 320, 240},        {2461323.80552, 5.4465, 50.2920, 320, 240},
+        {2795956.88885, -29.8647, -8.2595, 1024, 768},       {2460643.12756, 32.1415, -78.3038, 320, 240},
+        {2495329.2231721738, 40.531679124238195, -158.29917177072574, 1170, 505}};
+    for (const auto& [jd, lat, lon, w, h] : cases) {
         ObserverState observer;
         observer.JulianDay = jd;
         observer.Latitude = lat * Deg;
