@@ -1,5 +1,6 @@
 #include "chart/chart_frame.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/spherical_position.h"
@@ -88,15 +89,26 @@ ChartPoint HorizonCrossing(const ChartFrame& frame, ChartPoint p1, ChartPoint p2
     const double ey = static_cast<double>(p1.Y) - frame.CentreY;
     const double b = dx * ex + dy * ey;
     const double a = dx * dx + dy * dy;
+    if (!(a > 0.0)) return p1;  // no length: a chart of radius 0 projects every point on its centre
     const double r = frame.ChartRadius;
     const double q = (b * b) / (a * a) - (ex * ex + ey * ey - r * r) / a;
-    const double t1 = std::sqrt(q) - b / a;
+    // A line that misses the circle by a rounding error touches it.
+    const double root = q > 0.0 ? std::sqrt(q) : 0.0;
+    const double t1 = root - b / a;
+    const double t2 = -root - b / a;
+    const auto fits = [](double t) { return t >= 0.0 && t <= 1.0; };
+    const auto outside = [](double t) { return t < 0.0 ? -t : t - 1.0; };
     double t;
-    if (t1 >= 0.0 && t1 <= 1.0) {
+    if (fits(t1)) {
         t = t1;
+    } else if (fits(t2)) {
+        t = t2;
     } else {
-        const double t2 = -std::sqrt(q) - b / a;
-        t = (t2 >= 0.0 && t2 <= 1.0) ? t2 : (t1 + t2) / 2.0;
+        // The drawable end was decided on the exact altitude but projected to
+        // float: it may lie a hair outside the circle, so that neither root
+        // falls on the segment. The root nearest to it, held to the segment,
+        // keeps the crossing on the circle between the two ends.
+        t = std::clamp(outside(t1) <= outside(t2) ? t1 : t2, 0.0, 1.0);
     }
     return {static_cast<float>(p1.X + t * dx), static_cast<float>(p1.Y + t * dy)};
 }

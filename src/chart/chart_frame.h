@@ -60,7 +60,10 @@ ChartPoint ProjectToChart(const ChartFrame& frame, double azimuth, double altitu
 // azimuth 0 (any azimuth would name it).
 HorizontalPosition ChartToHorizontal(const ChartFrame& frame, double x, double y);
 
-// Where the segment p1 -> p2 meets the horizon circle.
+// Where the segment p1 -> p2 meets the horizon circle: the point of the
+// segment on the circle (the first root of the chord, else the second), and
+// when rounding has left both ends a hair off one side, the end nearest to
+// the circle's meeting with the line. Never off the segment.
 ChartPoint HorizonCrossing(const ChartFrame& frame, ChartPoint p1, ChartPoint p2);
 
 // The point at distance ChartRadius + offset from the centre on the ray through p.

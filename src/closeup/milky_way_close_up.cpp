@@ -1,5 +1,6 @@
 #include "closeup/milky_way_close_up.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "catalog/milky_way.h"
@@ -50,19 +51,8 @@ bool StepAlongBorder(BorderPixel& p, int width, int height) {
 // the whole border fill.
 bool FillStretch(Canvas& canvas, int width, int height, BorderPixel open, BorderPixel close) {
     BorderPixel p = open;
-    // A crossing on the extension of the left column above the window, or of
-    // the right column below it, walks along outside the bitmap, where fills
-    // paint nothing, until it reaches the window: go there at once (ending
-    // here if the closing crossing lies on that stretch).
-    if (p.X == 0 && p.Y < -1) {
-        if (close.X == 0 && close.Y > p.Y && close.Y < 0) return true;
-        p.Y = -1;
-    } else if (p.X == width - 1 && p.Y > height) {
-        if (close.X == width - 1 && close.Y < p.Y && close.Y > height - 1) return true;
-        p.Y = height;
-    }
-    // Once on the border, a whole turn comes back to where it started; stop
-    // there even when neither crossing lies on the border ring itself.
+    // A whole turn comes back to where it started: stop there even when the
+    // closing crossing is never met.
     const long long turn = 2LL * (width - 1) + 2LL * (height - 1) + 1;
     canvas.SetBrushColour(MilkyWayBandColour);
     for (long long steps = 0; steps <= turn; ++steps) {
@@ -82,7 +72,8 @@ ChartPoint RoundedBorderPoint(ChartPoint p) {
 }
 
 EdgeCrossing MakeBorderCrossing(ChartPoint c, CrossingDirection direction, int width, int height) {
-    const ChartPoint r = RoundedBorderPoint(c);
+    const ChartPoint r{std::clamp(c.X, 0.0f, static_cast<float>(width - 1)),
+                       std::clamp(c.Y, 0.0f, static_cast<float>(height - 1))};
     return {r, std::atan2(r.X - 0.5 * width, r.Y - 0.5 * height), direction};
 }
 

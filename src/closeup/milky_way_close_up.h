@@ -18,13 +18,14 @@ void DrawCloseUpOutline(Canvas& canvas, const MilkyWayDirections& band, const Sk
 
 // How the close-up takes a point where the outline meets the border: each
 // coordinate rounded (add 0.5, truncate toward zero). The outline is drawn to
-// that point, and MakeBorderCrossing rounds it once more for the record,
-// which moves a negative coordinate one more pixel toward zero.
+// that point.
 ChartPoint RoundedBorderPoint(ChartPoint p);
 
-// The crossing record of border point c: the point rounded as above and its
-// polar angle about the window centre, from straight down toward the right
-// edge.
+// The crossing record of the rounded border point c: c held to the window
+// (ClipSegmentToWindow meets a side's line beyond the window when the outline
+// leaves through a corner region; the record takes the nearest border pixel,
+// so the walk along the border steps on it) and its polar angle about the
+// window centre, from straight down toward the right edge.
 EdgeCrossing MakeBorderCrossing(ChartPoint c, CrossingDirection direction, int width, int height);
 
 // Sorts the crossings by angle and, when they pair up, fills the band along

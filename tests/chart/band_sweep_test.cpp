@@ -6,9 +6,12 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
+#include <vector>
 
 #include "astro/spherical_position.h"
-#include "canvas/bitmap.h"
+#include "canvas/canvas.h"
+#include "chart/chart_context.h"
 #include "chart/milky_way_layer.h"
 #include "chart/redraw.h"
 #include "chart_test_setup.h"
@@ -68,6 +71,43 @@ TEST(MilkyWaySweep, BandFilledAndSkyClearForRandomObservers) {
         totalOnSamples += onSamples;
     }
     EXPECT_GE(totalOn, totalOnSamples * 8 / 10);
+}
+
+// Observers for whom an outline point lies within rounding of the horizon,
+// so that its float pixel falls outside the circle: the crossing once landed
+// deep inside the disc and flooded the sky (or, fourth, left the band black
+// at the south horizon, pixel (150, 218)). The last one tools/milky_way_sweep found.
+TEST(MilkyWaySweep, CrossingsOfPointsOnTheHorizonLieOnTheCircle) {
+    InitialiseChartTables();
+    const std::tuple<double, double, double, int, int> cases[] = {
+        {2460318.99792, -15.8913, 75.4661, 320, 240},        {2461323.80552, 5.4465, 50.2920, 320, 240},
+        {2795956.88885, -29.8647, -8.2595, 1024, 768},       {2460643.12756, 32.1415, -78.3038, 320, 240},
+        {2495329.2231721738, 40.531679124238195, -158.29917177072574, 1170, 505}};
+    for (const auto& [jd, lat, lon, w, h] : cases) {
+        ObserverState observer;
+        observer.JulianDay = jd;
+        observer.Latitude = lat * Deg;
+        observer.Longitude = lon * Deg;
+        Bitmap chart;
+        ChartFrame f;
+        SkyObjectTable objects;
+        MoonPicture moon;
+        ASSERT_TRUE(RedrawChart(observer, chart, w, h, f, objects, moon));
+        int disc = 0, grey = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (std::hypot(x - f.CentreX, y - f.CentreY) < f.ChartRadius - 3) {
+                    ++disc;
+                    grey += chart.Pixel(x, y) == MilkyWayBandColour ? 1 : 0;
+                }
+        EXPECT_LT(grey, disc * 3 / 10) << "flooded at jd " << jd;
+        EXPECT_TRUE(jd != 2460643.12756 || chart.Pixel(150, 218) == MilkyWayBandColour);
+        Canvas canvas(chart);
+        std::vector<EdgeCrossing> crossings;
+        DrawMilkyWayOutline(canvas, ChartContext(f, jd, objects), crossings);
+        for (const EdgeCrossing& e : crossings)
+            EXPECT_NEAR(std::hypot(double{e.At.X} - f.CentreX, double{e.At.Y} - f.CentreY), f.ChartRadius, 0.01);
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <utility>
 
 #include "astro/spherical_position.h"
 #include "astro/sun_moon.h"
@@ -196,6 +197,14 @@ TEST(HorizonCrossing, MeetsTheCircleOnTheSegment) {
     // A chord crossing twice: the root with t in [0,1] that comes first in the rule (sqrt q - b/a).
     const ChartPoint e = HorizonCrossing(f, {0, 150}, {400, 150});
     EXPECT_NEAR(e.X, 335.0f, 1e-3);
+    // Both ends a hair outside, the line cutting the circle off the segment
+    // or missing it, or no length: the end nearer to the circle.
+    const float hair = 335.0001f;
+    for (const auto& [from, to] : {std::pair<ChartPoint, ChartPoint>{{hair, 150}, {400, 150}},
+                                   {{400, 150}, {hair, 150}}, {{hair, 150}, {hair, 400}}, {{hair, 150}, {hair, 150}}}) {
+        const ChartPoint n = HorizonCrossing(f, from, to);
+        EXPECT_TRUE(n.X == hair && n.Y == 150) << n.X << ", " << n.Y;
+    }
 }
 
 TEST(PointBeyondHorizon, OnTheRayAtRadiusPlusOffset) {

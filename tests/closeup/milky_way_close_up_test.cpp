@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr double Deg = Pi / 180;
 
-TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheRoundedCrossing) {
+TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheCrossingHeldToTheBorder) {
     const auto clip = [](ChartPoint a, ChartPoint b) { return ClipSegmentToWindow(a, b, 100, 80); };
     // Leaving through the top-left corner region: the left border's line wins
     // although the segment really crosses the top.
@@ -30,11 +31,19 @@ TEST(ClipSegmentToWindow, FirstFittingBorderInOrderThenMidpointAndTheRoundedCros
     EXPECT_FLOAT_EQ(clip({50, 70}, {50, 90}).Y, 79);      // x1 = x2: the bottom
     EXPECT_FLOAT_EQ(clip({10, 10}, {20, 30}).Y, 20);      // none: the midpoint
 
-    EdgeCrossing b = MakeBorderCrossing({0.0f, 39.6f}, CrossingDirection::Entering, 100, 80);
+    EXPECT_FLOAT_EQ(RoundedBorderPoint({0.0f, 39.6f}).Y, 40);
+    EXPECT_FLOAT_EQ(RoundedBorderPoint({0.0f, -3.7f}).Y, -3);  // add 0.5, truncate toward zero
+    EdgeCrossing b = MakeBorderCrossing({0.0f, 40.0f}, CrossingDirection::Entering, 100, 80);
     EXPECT_FLOAT_EQ(b.At.Y, 40);
     EXPECT_NEAR(b.Angle, -Pi / 2, 1e-12);  // left edge; straight down is 0
-    b = MakeBorderCrossing({0.0f, -3.7f}, CrossingDirection::Leaving, 100, 80);
-    EXPECT_FLOAT_EQ(b.At.Y, -3);  // add 0.5, truncate toward zero
+    // The record of a side's line met beyond the window is the corner pixel,
+    // which the walk along the border steps on (rounded once: -3 is held to 0).
+    for (const auto& [c, x, y] :
+         {std::tuple{ChartPoint{0, -3}, 0.0f, 0.0f}, {{99, 81}, 99.0f, 79.0f}, {{99, -1}, 99.0f, 0.0f}}) {
+        b = MakeBorderCrossing(c, CrossingDirection::Leaving, 100, 80);
+        EXPECT_TRUE(b.At.X == x && b.At.Y == y) << b.At.X << ", " << b.At.Y;
+        EXPECT_NEAR(b.Angle, std::atan2(x - 50.0, y - 40.0), 1e-12);
+    }
 }
 
 // A window split by one grey outline column at x = 40.
@@ -86,18 +95,13 @@ TEST_F(BorderFill, CrossingsThatDoNotPairUpFillNothing) {
     }
 }
 
-TEST_F(BorderFill, CrossingBeyondTheCornerStillFillsAndTheWalkEnds) {
+TEST_F(BorderFill, CrossingBeyondTheCornerFillsFromTheCorner) {
     // A crossing through the top-left corner region lies on the left border's
-    // extension above the window; the walk reaches the window from there.
+    // extension above the window; its record is the corner pixel.
     std::vector<EdgeCrossing> c{At(40, H - 1, Out), At(0, -500, In)};
     FillAlongBorder(canvas, W, H, c);
     EXPECT_EQ(Grey(0, 40), 40 * H);
     EXPECT_EQ(Grey(41, W), 0);
-    // Neither crossing on the border itself: one turn, then the walk ends.
-    Reset();
-    c = {At(0, -500, In), At(W - 1, -300, Out)};
-    FillAlongBorder(canvas, W, H, c);
-    EXPECT_EQ(bitmap.Pixel(50, 40), MilkyWayBandColour);
 }
 
 // Views of the real sky: the main chart drawn for the observer, then the
@@ -160,6 +164,22 @@ TEST_F(CloseUpBand, MagellanicCloudsLieWhollyInsideTheWindow) {
         EXPECT_EQ(picture.Pixel(static_cast<int>(p.X), static_cast<int>(p.Y)), MilkyWayBandColour);  // seed-filled
     }
     EXPECT_LT(GreyPixels(), W * H / 10);
+}
+
+// Views at the home place whose outline leaves through a window corner region
+// (the border walk once ran round the whole window): band and black sky stay.
+TEST_F(CloseUpBand, CornerCrossingNeitherFloodsNorEmpties) {
+    Observe(2460536.875, DefaultLatitude / Deg, DefaultLongitude / Deg);
+    for (const auto& [az, alt, w, h] : {std::tuple{159.0, 12.0, 431, 273}, {-8.79, 0.48, 800, 600}}) {
+        Bitmap view(w, h, colours::Black);
+        Canvas canvas(view);
+        DrawCloseUp(canvas, w, h, {az * Deg, alt * Deg, 0.0}, Sky());
+        int grey = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) grey += view.Pixel(x, y) == MilkyWayBandColour ? 1 : 0;
+        EXPECT_GT(grey, w * h / 10) << az;
+        EXPECT_LT(grey, w * h * 4 / 10) << az;
+    }
 }
 
 TEST_F(CloseUpBand, NothingNearTheGalacticPole) {
