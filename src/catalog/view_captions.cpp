@@ -5,7 +5,12 @@
 namespace kolvar {
 
 std::string RunicMenuCaption(std::string_view hungarian) {
-    return " " + ReverseRunicText(TransliterateToRunes(hungarian, HungarianEncoding::Windows1250)) + " ";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about
+    // a literal prepended to a temporary string.
+    std::string caption(" ");
+    caption += ReverseRunicText(TransliterateToRunes(hungarian, HungarianEncoding::Windows1250));
+    caption += ' ';
+    return caption;
 }
 
 const ViewMenuTexts& ViewMenuCaptions() {
