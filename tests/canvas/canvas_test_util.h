@@ -15,6 +15,19 @@ inline int CountColour(const Bitmap& b, Colour c) {
     return n;
 }
 
+// Pixels that differ between two pictures of one size.
+inline int DifferingPixels(const Bitmap& a, const Bitmap& b) {
+    int n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y)) ++n;
+    return n;
+}
+
+inline bool SamePixels(const Bitmap& a, const Bitmap& b) {
+    return a.Width() == b.Width() && a.Height() == b.Height() && DifferingPixels(a, b) == 0;
+}
+
 // Rows of '#' (colour c) and '.' (anything else), for readable failure output.
 inline std::string Picture(const Bitmap& b, Colour c) {
     std::string s;

@@ -57,8 +57,7 @@ TEST_F(RenderCommand, PngIsTheWindowPictureAndObjectsMatchTheTable) {
         for (int x = 0; x < 320; ++x) differing += written->Pixel(x, y) == expected.Pixel(x, y) ? 0 : 1;
     EXPECT_EQ(differing, 0);
 
-    std::ifstream in(tsv);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = cli::testing::FileText(tsv);
     const auto lines = Lines(text);
     ASSERT_EQ(lines.size(), 1u + SkyObjectCount);
     EXPECT_EQ(lines[0], "slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\tmagnitude\tname");
@@ -129,8 +128,7 @@ TEST_F(RenderCommand, ObjectsFileLeavesNeighbouringFilesAlone) {
     std::ofstream(neighbour) << "keep me\n";
     const auto run = RunChart({"render", "--jd", "2451545", "--size", "64x48", "--out", png, "--objects", tsv});
     EXPECT_EQ(run.ExitStatus, 0) << run.Err;
-    std::ifstream in(neighbour);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = cli::testing::FileText(neighbour);
     std::remove(neighbour.c_str());
     EXPECT_EQ(text, "keep me\n");
     EXPECT_TRUE(Exists(tsv));

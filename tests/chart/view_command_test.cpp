@@ -54,10 +54,8 @@ protected:
 
     // Chart pixel of each slot, from the objects file.
     std::map<int, ChartPoint> Pixels() {
-        std::ifstream in(tsv);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         std::map<int, ChartPoint> pixels;
-        for (const std::string& line : Lines(text)) {
+        for (const std::string& line : Lines(cli::testing::FileText(tsv))) {
             const auto f = Fields(line, '\t');
             if (f[0] == "slot") continue;
             pixels[std::stoi(f[0])] = {std::stof(f[7]), std::stof(f[8])};

@@ -16,6 +16,7 @@ namespace kolvar::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileText;
 
 ParsedOptions Parse(std::vector<std::string> words, std::span<const OptionSpec> specs) {
     std::vector<char*> args;
@@ -79,10 +80,6 @@ TEST(SeriesRequest, InstantsFromFromToTo) {
     }
 }
 
-std::string ReadAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Twelve months in one process equal twelve single renders of the same
 // civil instants, pictures and objects tables alike; the paths come in order.
@@ -106,8 +103,8 @@ TEST(RenderSeries, EqualsTheSingleRenders) {
         const testing::RunResult single = testing::RunChart(
             {"render", "--date", date, "--zone", "1", "--size", "160x120", "--night", "--out", png, "--objects", tsv});
         ASSERT_EQ(single.ExitStatus, 0) << single.Err;
-        EXPECT_EQ(ReadAll(png), ReadAll(dir / (std::string(name) + ".png"))) << date;
-        EXPECT_EQ(ReadAll(tsv), ReadAll(dir / (std::string(name) + ".tsv"))) << date;
+        EXPECT_EQ(FileText(png), FileText(dir / (std::string(name) + ".png"))) << date;
+        EXPECT_EQ(FileText(tsv), FileText(dir / (std::string(name) + ".tsv"))) << date;
     }
     fs::remove_all(dir);
 }

@@ -47,8 +47,7 @@ TEST_F(FindCommand, PrintsTheHeaderAndPlacesTheObjectAsRenderDoes) {
     std::vector<std::string> render{"render", "--out", png, "--objects", tsv};
     render.insert(render.end(), Evening.begin(), Evening.end());
     ASSERT_EQ(RunChart(render).ExitStatus, 0);
-    std::ifstream in(tsv);
-    const std::string table((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string table = testing::FileText(tsv);
     const auto placed = Fields(Lines(table).at(1 + 1961), '\t');
     EXPECT_EQ(f[6], placed[7]);                                                            // x
     EXPECT_EQ(f[7], placed[8]);                                                            // y

@@ -24,6 +24,7 @@ namespace kolvar::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileText;
 using testing::Lines;
 using testing::RunChart;
 
@@ -34,10 +35,6 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
     return args;
 }
 
-std::string ReadAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 bool IsChartPng(const std::string& bytes) {
     const std::optional<Bitmap> image =
@@ -66,7 +63,7 @@ public:
         int status = 0;
         ::waitpid(pid_, &status, 0);
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
-        return ReadAll(copy_);
+        return FileText(copy_);
     }
 
 private:
@@ -114,7 +111,7 @@ TEST_F(OutputTest, DashIsStandardOutputAndThenNoPathIsPrinted) {
     const auto run = RunChart(With(SmallChart, {"--out", "-", "--objects", table.string()}));
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     EXPECT_TRUE(IsChartPng(run.Out));
-    EXPECT_EQ(ReadAll(table).rfind("slot\tkind\t", 0), 0u);
+    EXPECT_EQ(FileText(table).rfind("slot\tkind\t", 0), 0u);
 
     const auto sheet = RunChart({"runic", "--out", "-"});
     ASSERT_EQ(sheet.ExitStatus, 0) << sheet.Err;
@@ -129,7 +126,7 @@ TEST_F(OutputTest, DashIsStandardOutputAndThenNoPathIsPrinted) {
         if (name == redirected) {
             std::ofstream{redirected} << "old";
             ASSERT_EQ(RunChart(With(SmallChart, {"--out", name}), redirected).ExitStatus, 0);
-            bytes = ReadAll(redirected);
+            bytes = FileText(redirected);
         } else {
             FILE* pipe = ::popen((chart + name).c_str(), "r");
             ASSERT_NE(pipe, nullptr);
@@ -150,7 +147,7 @@ TEST_F(OutputTest, LinkedTargetIsReplacedKeepingTheLinkAndTheMode) {
     const auto run = RunChart(With(SmallChart, {"--out", link.string()}));
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_TRUE(IsChartPng(ReadAll(real)));
+    EXPECT_TRUE(IsChartPng(FileText(real)));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
@@ -200,7 +197,7 @@ TEST_F(OutputTest, LinkLoopIsBadInputAndABrokenPipeIsOneLine) {
                                " | head -c 10 >/dev/null; exit ${PIPESTATUS[0]}";
     const int status = std::system(("bash -c '" + script + "'").c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
-    EXPECT_EQ(Lines(ReadAll(dir_ / "err")).size(), 1u) << ReadAll(dir_ / "err");
+    EXPECT_EQ(Lines(FileText(dir_ / "err")).size(), 1u) << FileText(dir_ / "err");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3) << "a, b and err only";
 }
 

@@ -87,8 +87,7 @@ TEST_F(PrintCommand, FormatsAndSheetsFollowTheOptions) {
         const std::string file = (dir / c.File).string();
         const testing::RunResult r = RunChart(With(With(Sheet, {"--out", file}), c.Options));
         ASSERT_EQ(r.ExitStatus, 0) << c.File << ": " << r.Err;
-        std::ifstream in(file, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::string bytes = testing::FileText(file);
         if (c.File.ends_with(".png")) {
             const auto image = ReadPngBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
             ASSERT_TRUE(image.has_value());

@@ -29,13 +29,17 @@ std::string TempPath(const char* tag) {
 }
 
 std::string ReadAndRemove(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text = FileText(path);
     std::remove(path.c_str());
     return text;
 }
 
 }  // namespace
+
+std::string FileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 RunResult RunChart(const std::vector<std::string>& args, const std::string& stdoutFile) {
     const std::string outPath = stdoutFile.empty() ? TempPath("out") : stdoutFile;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct RunResult {
 // Runs the built kolvar-chart with `args`, capturing stdout and stderr; with
 // `stdoutFile`, standard output goes to that file (Out stays empty).
 RunResult RunChart(const std::vector<std::string>& args, const std::string& stdoutFile = "");
+
+// The whole file, empty when it cannot be read.
+std::string FileText(const std::filesystem::path& file);
 
 // Splits text into lines (without the line ends); a final line end adds no empty line.
 std::vector<std::string> Lines(const std::string& text);

@@ -64,8 +64,7 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
         for (int x = 0; x < expected.Width(); ++x) differing += written->Pixel(x, y) == expected.Pixel(x, y) ? 0 : 1;
     EXPECT_EQ(differing, 0);
 
-    std::ifstream in(tsv);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = cli::testing::FileText(tsv);
     const auto lines = Lines(text);
     ASSERT_EQ(lines.size(), 1u + SkyObjectCount);
     for (int slot = 0; slot < SkyObjectCount; slot += 113) {

@@ -8,14 +8,10 @@
 #include "catalog/star_catalogue.h"
 #include "identify/label_fit.h"
 #include "identify_test_setup.h"
+#include "../canvas/canvas_test_util.h"
 
 namespace kolvar {
 namespace {
-
-bool SamePixels(const Bitmap& a, const Bitmap& b) {
-    return a.Width() == b.Width() && a.Height() == b.Height() &&
-           std::memcmp(a.Data(), b.Data(), static_cast<std::size_t>(a.Stride()) * a.Height()) == 0;
-}
 
 // The fit one point at a time: compose both pictures, test, shrink by one.
 ObjectLabels StepwiseFit(const SkyObjectEntry& selection, int characterSize, const LabelArea& area) {
@@ -66,8 +62,8 @@ TEST_F(LabelFit, MeasuringFitEqualsComposingAtEveryStep) {
                 const ObjectLabels fitted = FitObjectLabels(selection, size, area);
                 const ObjectLabels reference = StepwiseFit(selection, size, area);
                 EXPECT_EQ(fitted.FontSize, reference.FontSize);
-                EXPECT_TRUE(SamePixels(fitted.Left, reference.Left));
-                EXPECT_TRUE(SamePixels(fitted.Right, reference.Right));
+                EXPECT_TRUE(test::SamePixels(fitted.Left, reference.Left));
+                EXPECT_TRUE(test::SamePixels(fitted.Right, reference.Right));
                 EXPECT_EQ(fitted.RightX, reference.RightX);
                 EXPECT_EQ(fitted.LeftX, 0);
             }

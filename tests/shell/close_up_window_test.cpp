@@ -2,12 +2,10 @@
 // press on the main chart, centred on the pressed direction, re-centred by a
 // right press in it, redrawn on resizing.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
 
-#include "catalog/static_tables.h"
 #include "canvas/canvas.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
@@ -16,19 +14,14 @@
 #include "identify/hit_test.h"
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"
-#include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
+#include "../canvas/canvas_test_util.h"
+#include "window_test_folder.h"
 
 using namespace kolvar;
 
 namespace {
-
-bool SamePixels(const Bitmap& a, const Bitmap& b)
-{
-    return a.Width() == b.Width() && a.Height() == b.Height() &&
-           std::equal(a.Data(), a.Data() + a.Stride() * a.Height(), b.Data());
-}
 
 bool Same(const HorizontalPosition& a, const HorizontalPosition& b)
 {
@@ -45,20 +38,13 @@ class CloseUpWindowTest : public QObject {
 private slots:
     void rightPressOpensTheModalCloseUpAndRightPressInItRecentres()
     {
-        QTemporaryDir dir;
-        InitStaticTables();
-        InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
-        TStarsForm::Options options;
-        options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
-        options.ReportError = [](const QString&) {};
-        ProgramWindows w = CreateProgramWindows(options);
+        test::WindowTestFolder folder;
+        folder.Prepare();
+        ProgramWindows w = CreateProgramWindows(folder.Options());
         TStarsForm& form = *w.StarsForm;
         TPlainSky& sky = *w.PlainSky;
         Observer.FontSize = 17;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.resize(400, 300 + form.MainMenu1()->heightForWidth(400));
-        QTRY_COMPARE(form.Image1()->size(), QSize(400, 300));
+        test::ShowWithChartSize(form, 400, 300);
 
         const QPoint pressed(290, 95);
         const HorizontalPosition direction = ChartToHorizontal(Chart, pressed.x(), pressed.y());
@@ -78,7 +64,7 @@ private slots:
             const SkyProjection view =
                 DrawCloseUp(canvas, expected.Width(), expected.Height(), direction,
                             {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band});
-            drawnFromTheChart = SamePixels(sky.Picture(), expected);
+            drawnFromTheChart = test::SamePixels(sky.Picture(), expected);
 
             // A left press names the nearest object under the close-up projection
             // with the labels of this window: the left one keeps its 209 x 105,
@@ -93,11 +79,11 @@ private slots:
             const LabelImage& t1 = *sky.TextImage1();
             const LabelImage& t2 = *sky.TextImage2();
             named = t1.isVisible() && t2.isVisible() && t1.geometry() == QRect(0, 0, 209, 105) &&
-                    SamePixels(t1.Picture(), want.Left) && SamePixels(t2.Picture(), want.Right) &&
+                    test::SamePixels(t1.Picture(), want.Left) && test::SamePixels(t2.Picture(), want.Right) &&
                     t2.geometry() == QRect(sw - want.Right.Width(), 0, want.Right.Width(), want.Right.Height());
             QTest::mouseRelease(sky.Image1(), Qt::LeftButton, {}, left);
             hidden = !t1.isVisible() && !t2.isVisible() && t1.Picture().Width() > 0 &&
-                     SamePixels(t1.Picture(), Bitmap(t1.Picture().Width(), t1.Picture().Height(),
+                     test::SamePixels(t1.Picture(), Bitmap(t1.Picture().Width(), t1.Picture().Height(),
                                                        Colour::FromColorRef(0x400000)));
 
             // A right press at the right edge turns the view there and redraws.

@@ -7,24 +7,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
 
 #include "catalog/find_captions.h"
-#include "catalog/static_tables.h"
 #include "chart/view_layers.h"
 #include "dialogs/find_dlg.h"
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"
 #include "shell/find_controls.h"
-#include "shell/program_assets.h"
-#include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
 #include "widgets/label_images.h"
 #include "widgets/runic_text.h"
+#include "window_test_folder.h"
 
 using namespace kolvar;
 
@@ -32,7 +29,7 @@ class FindDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
+    test::WindowTestFolder folder_;
     std::unique_ptr<TStarsForm> form_;
 
     // The sky of 13 August 2024, 21:00 UT, over the default place, zone +1.
@@ -46,16 +43,9 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
-        InitStaticTables();
-        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
-        TStarsForm::Options o;
-        o.SettingsFile = std::filesystem::path(dir_.path().toStdString()) / "Kolvar.ini";
-        form_ = std::make_unique<TStarsForm>(o);
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        form_->resize(800, 600 + form_->MainMenu1()->heightForWidth(800));
-        QTRY_COMPARE(form_->Image1()->size(), QSize(800, 600));
+        folder_.Prepare();
+        form_ = std::make_unique<TStarsForm>(folder_.Options());
+        test::ShowWithChartSize(*form_, 800, 600);
         Observer.JulianDay = 2460536.375;
         form_->FormResize();
     }

@@ -2,9 +2,7 @@
 // the left button shows the labels of the object under the pointer over the
 // chart's top corners until it is released; the right one shows none.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
-#include <cstring>
 
 #include "canvas/program_fonts.h"
 #include "catalog/static_tables.h"
@@ -18,6 +16,8 @@
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
+#include "../canvas/canvas_test_util.h"
+#include "window_test_folder.h"
 
 using namespace kolvar;
 
@@ -25,45 +25,20 @@ class ObjectLabelsTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-
-    TStarsForm::Options Options() const
-    {
-        TStarsForm::Options o;
-        o.SettingsFile = std::filesystem::path(dir_.path().toStdString()) / "Kolvar.ini";
-        o.ReportError = [](const QString&) {};
-        return o;
-    }
-
-    // Shows the form with a chart area of the given size.
-    static void ShowWithClient(TStarsForm& form, int width, int height)
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.resize(width, height + form.MainMenu1()->heightForWidth(width));
-        QTRY_COMPARE(form.Image1()->size(), QSize(width, height));
-    }
-
-    static bool SamePixels(const Bitmap& a, const Bitmap& b)
-    {
-        return a.Width() == b.Width() && a.Height() == b.Height() &&
-               std::memcmp(a.Data(), b.Data(), static_cast<std::size_t>(a.Stride()) * a.Height()) == 0;
-    }
+    test::WindowTestFolder folder_;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
-        InitStaticTables();
-        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
+        folder_.Prepare();
         QVERIFY(RegisterProgramFonts());
     }
 
     void leftPressShowsTheLabelsOfTheStarUntilReleased()
     {
         Observer = ObserverState{};
-        TStarsForm form(Options());
-        ShowWithClient(form, 800, 600);
+        TStarsForm form(folder_.Options());
+        test::ShowWithChartSize(form, 800, 600);
         Observer.JulianDay = 2460536.375;
         Observer.Latitude = DefaultLatitude;
         Observer.Longitude = DefaultLongitude;
@@ -85,8 +60,8 @@ private slots:
         QCOMPARE(left->geometry(), QRect(0, 0, expected.Left.Width(), expected.Left.Height()));
         QCOMPARE(right->geometry(),
                  QRect(800 - expected.Right.Width(), 0, expected.Right.Width(), expected.Right.Height()));
-        QVERIFY(SamePixels(left->Picture(), expected.Left));
-        QVERIFY(SamePixels(right->Picture(), expected.Right));
+        QVERIFY(test::SamePixels(left->Picture(), expected.Left));
+        QVERIFY(test::SamePixels(right->Picture(), expected.Right));
         const QImage shown = left->grab().toImage().convertToFormat(QImage::Format_RGB888);
         QCOMPARE(shown, QImage(expected.Left.Data(), expected.Left.Width(), expected.Left.Height(),
                                expected.Left.Stride(), QImage::Format_RGB888));
@@ -114,8 +89,8 @@ private slots:
     void rightPressHandsTheDirectionToTheCloseUpAndShowsNoLabel()
     {
         Observer = ObserverState{};
-        TStarsForm form(Options());
-        ShowWithClient(form, 400, 300);
+        TStarsForm form(folder_.Options());
+        test::ShowWithChartSize(form, 400, 300);
         Observer.FontSize = 20;
 
         std::vector<std::pair<HorizontalPosition, int>> opened;

@@ -5,19 +5,15 @@
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
 #include "catalog/print_captions.h"
-#include "catalog/static_tables.h"
 #include "shell/print_controls.h"
-#include "shell/program_assets.h"
-#include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
-#include "shell/stars_form.h"
+#include "window_test_folder.h"
 #include "widgets/runic_text.h"
 
 using namespace kolvar;
@@ -26,27 +22,18 @@ class PrintControlsTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
+    test::WindowTestFolder folder_;
     QStringList errors_;
-
-    TStarsForm::Options Options() const
-    {
-        TStarsForm::Options o;
-        o.SettingsFile = std::filesystem::path(dir_.path().toStdString()) / "Kolvar.ini";
-        return o;
-    }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
-        InitStaticTables();
-        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
+        folder_.Prepare();
     }
 
     void bothItemsStandInTheObserverMenuBeforeExit()
     {
-        TStarsForm form(Options());
+        TStarsForm form(folder_.Options());
         const QList<QAction*> items = form.Observer1Menu()->actions();
         const auto at = [&](const char* name) {
             for (int i = 0; i < items.size(); ++i)
@@ -66,7 +53,7 @@ private slots:
 
     void keysPreviewTheSheetAndSaveIt()
     {
-        TStarsForm form(Options());
+        TStarsForm form(folder_.Options());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         PrintControls& printing = *form.Printing();
@@ -85,7 +72,7 @@ private slots:
         Observer.PlaceName = "Debrecen";
         QCOMPARE(printing.CurrentSheet().Header.Place, std::string("Debrecen"));
 
-        const QString pdf = dir_.filePath(QStringLiteral("sheet.pdf"));
+        const QString pdf = folder_.FilePath(QStringLiteral("sheet.pdf"));
         printing.ChooseFile = [&pdf] { return pdf; };
         QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(errors_, QStringList());
@@ -99,10 +86,10 @@ private slots:
             if (::pclose(info) == 0) QVERIFY(text.find("Pages:           1") != std::string::npos);
         }
 
-        printing.ChooseFile = [this] { return dir_.filePath(QStringLiteral("sheet.txt")); };
+        printing.ChooseFile = [this] { return folder_.FilePath(QStringLiteral("sheet.txt")); };
         printing.SaveAsImage();
         QCOMPARE(errors_.size(), 1);
-        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("sheet.txt"))));
+        QVERIFY(!QFile::exists(folder_.FilePath(QStringLiteral("sheet.txt"))));
     }
 };
 

@@ -8,21 +8,17 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "catalog/runic_captions.h"
-#include "catalog/static_tables.h"
 #include "dialogs/plain_sky.h"
 #include "shell/chart_view.h"
-#include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
+#include "window_test_folder.h"
 
 using namespace kolvar;
 
@@ -30,21 +26,8 @@ class ScriptAndWindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::filesystem::path SettingsFile() const { return dir_.filePath("Kolvar.ini").toStdString(); }
-    std::string SettingsText() const
-    {
-        std::stringstream text;
-        text << std::ifstream(SettingsFile()).rdbuf();
-        return text.str();
-    }
-    ProgramWindows Windows() const
-    {
-        TStarsForm::Options o;
-        o.SettingsFile = SettingsFile();
-        o.ReportError = [](const QString&) {};
-        return CreateProgramWindows(std::move(o));
-    }
+    test::WindowTestFolder folder_;
+    ProgramWindows Windows() const { return CreateProgramWindows(folder_.Options()); }
     // Every direct child's geometry, to see a round trip of the script leave them as they were.
     static QList<QRect> Layout(QWidget* window)
     {
@@ -56,15 +39,13 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
-        InitStaticTables();
-        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
+        folder_.Prepare();
     }
 
     void init()
     {
         Observer = ObserverState{};
-        std::filesystem::remove(SettingsFile());
+        std::filesystem::remove(folder_.SettingsFile());
     }
 
     // Under the runes every caption keeps its bytes, and tells its Hungarian
@@ -124,7 +105,7 @@ private slots:
             QCOMPARE(Layout(w.TimeDlg.get()), timeLayout);
             latin->trigger();
         }
-        QVERIFY(SettingsText().find("[VIEW]\nScript=latin\n") != std::string::npos);
+        QVERIFY(folder_.SettingsText().find("[VIEW]\nScript=latin\n") != std::string::npos);
         SetCurrentScript(Script::Runic);
         ProgramWindows w = Windows();
         QCOMPARE(CurrentScript(), Script::Latin);
@@ -148,8 +129,8 @@ private slots:
     // every screen is not taken, and the chart never shrinks below the design.
     void windowsOpenWhereTheyWereLeft()
     {
-        std::ofstream(SettingsFile()) << "[WINDOW]\nLeft=40\nTop=30\nWidth=500\nHeight=300\nCloseUpLeft=90\n"
-                                         "CloseUpTop=80\nCloseUpWidth=350\nCloseUpHeight=220\n";
+        folder_.WriteSettings("[WINDOW]\nLeft=40\nTop=30\nWidth=500\nHeight=300\nCloseUpLeft=90\n"
+                              "CloseUpTop=80\nCloseUpWidth=350\nCloseUpHeight=220\n");
         {
             ProgramWindows w = Windows();
             w.StarsForm->show();
@@ -164,9 +145,9 @@ private slots:
             w.StarsForm->resize(600, 350 + w.StarsForm->MainMenu1()->heightForWidth(600));
             QTRY_COMPARE(w.StarsForm->Image1()->size(), QSize(600, 350));
         }
-        QVERIFY2(SettingsText().find("Left=60\nTop=50\nWidth=600\nHeight=350\n") != std::string::npos,
-                 SettingsText().c_str());
-        std::ofstream(SettingsFile()) << "[WINDOW]\nLeft=50000\nTop=30\nWidth=500\nHeight=300\n";
+        QVERIFY2(folder_.SettingsText().find("Left=60\nTop=50\nWidth=600\nHeight=350\n") != std::string::npos,
+                 folder_.SettingsText().c_str());
+        folder_.WriteSettings("[WINDOW]\nLeft=50000\nTop=30\nWidth=500\nHeight=300\n");
         ProgramWindows w = Windows();
         QVERIFY(w.StarsForm->pos() != QPoint(50000, 30));
         QVERIFY(w.StarsForm->Image1()->width() >= 312);

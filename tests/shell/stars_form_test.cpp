@@ -34,6 +34,7 @@
 #include "appcore/settings_file.h"
 #include "shell/stars_form.h"
 #include "shell/time_controls.h"
+#include "window_test_folder.h"
 
 using namespace kolvar;
 
@@ -41,39 +42,18 @@ class StarsFormTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::filesystem::path SettingsFile() const { return std::filesystem::path(dir_.path().toStdString()) / "Kolvar.ini"; }
-    void WriteSettings(const std::string& text) { std::ofstream(SettingsFile()) << text; }
-    TStarsForm::Options Options(QStringList* errors = nullptr) const
-    {
-        TStarsForm::Options o;
-        o.SettingsFile = SettingsFile();
-        o.ReportError = [errors](const QString& text) {
-            if (errors != nullptr) errors->append(text);
-        };
-        return o;
-    }
-    // Shows the form with a chart area of the given size.
-    static void ShowWithClient(TStarsForm& form, int width, int height)
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.resize(width, height + form.MainMenu1()->heightForWidth(width));
-        QTRY_COMPARE(form.Image1()->size(), QSize(width, height));
-    }
+    test::WindowTestFolder folder_;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
-        InitStaticTables();
-        InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
+        folder_.Prepare();
     }
 
     void init()
     {
         Observer = ObserverState{};
-        std::filesystem::remove(SettingsFile());
+        std::filesystem::remove(folder_.SettingsFile());
     }
 
     void runicFontIsWrittenAndRegistered()
@@ -94,7 +74,7 @@ private slots:
     void missingEmbeddedFontIsFatalAndNamesTheStep()
     {
         try {
-            InstallRunicFont(dir_.path().toStdString(), {});
+            InstallRunicFont(folder_.SettingsFile().parent_path(), {});
             QFAIL("no error");
         } catch (const StartupError& e) {
             QCOMPARE(QString::fromStdString(e.Step()), QStringLiteral("FindResource"));
@@ -105,7 +85,7 @@ private slots:
     void startUpCreatesTheWindowsInOrder()
     {
         std::vector<std::string> trace;
-        ProgramWindows w = CreateProgramWindows(Options(), &trace);
+        ProgramWindows w = CreateProgramWindows(folder_.Options(), &trace);
         QCOMPARE(trace, (std::vector<std::string>{"TStarsForm", "TInfoDlg", "TTimeDlg", "TPlaceDlg", "TPlainSky",
                                                   "THelpForm1"}));
         QVERIFY(w.StarsForm && w.InfoDlg && w.TimeDlg && w.PlaceDlg && w.PlainSky && w.HelpForm1);
@@ -116,10 +96,10 @@ private slots:
 
     void formCreateReadsTheSettingsAndStartsAtTheTrueInstant()
     {
-        WriteSettings("[LOCALTIME]\nZone=2\nSummerTime=1\n[GEOPOS]\nLongitude=-0.25\nLatitude=0.5\n[FONTSIZE]\nFontSize=20\n"
+        folder_.WriteSettings("[LOCALTIME]\nZone=2\nSummerTime=1\n[GEOPOS]\nLongitude=-0.25\nLatitude=0.5\n[FONTSIZE]\nFontSize=20\n"
                       "[TIMESTEP]\nStep=1sd\n");
         {
-            TStarsForm form(Options());
+            TStarsForm form(folder_.Options());
             QCOMPARE(Observer.Zone, 2.0);
             QCOMPARE(Observer.SummerTime, true);
             QCOMPARE(Observer.Longitude, -0.25);
@@ -132,8 +112,8 @@ private slots:
             QVERIFY2(std::fabs(Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400, "not the current instant");
         }
         // Kept at exit, with the step size in its own section.
-        QCOMPARE(LoadIniFile(SettingsFile()).SummerTime, 1);
-        std::ifstream in(SettingsFile());
+        QCOMPARE(LoadIniFile(folder_.SettingsFile()).SummerTime, 1);
+        std::ifstream in(folder_.SettingsFile());
         std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         QVERIFY2(text.find("[TIMESTEP]\nStep=1sd\nRunningClock=0\n") != std::string::npos, text.c_str());
     }
@@ -142,9 +122,9 @@ private slots:
     // no star was drawn) is reduced to the same direction on the sphere.
     void hugeStoredAnglesStillDrawTheSky()
     {
-        WriteSettings("[GEOPOS]\nLongitude=-1e300\nLatitude=9e307\n");
-        TStarsForm form(Options());
-        ShowWithClient(form, 320, 200);
+        folder_.WriteSettings("[GEOPOS]\nLongitude=-1e300\nLatitude=9e307\n");
+        TStarsForm form(folder_.Options());
+        test::ShowWithChartSize(form, 320, 200);
         QVERIFY(std::fabs(Observer.Latitude) <= M_PI / 2 && std::fabs(Observer.Longitude) <= M_PI);
         QVERIFY(std::fabs(std::sin(Observer.Latitude) - std::sin(9e307)) < 1e-12);
         const double x = std::cos(-1e300) * std::cos(9e307), y = std::sin(-1e300) * std::cos(9e307);
@@ -156,8 +136,8 @@ private slots:
 
     void resizeRedrawsChartAndMoonPicture()
     {
-        TStarsForm form(Options());
-        ShowWithClient(form, 320, 200);
+        TStarsForm form(folder_.Options());
+        test::ShowWithChartSize(form, 320, 200);
         QCOMPARE(Chart.ChartWidth, 320);
         QCOMPARE(Chart.ChartHeight, 200);
         QCOMPARE(form.ChartBitmap().Width(), 320);
@@ -191,8 +171,8 @@ private slots:
 
     void resizeAfterDestructionBeganDrawsNothing()
     {
-        TStarsForm form(Options());
-        ShowWithClient(form, 320, 200);
+        TStarsForm form(folder_.Options());
+        test::ShowWithChartSize(form, 320, 200);
         int redraws = form.RedrawCount();
         form.FormDestroy();
         QVERIFY(Observer.ClosingFlag);
@@ -205,8 +185,8 @@ private slots:
 
     void menuBarHasRunicItemsLeftAndRight()
     {
-        TStarsForm form(Options());
-        ShowWithClient(form, 600, 300);
+        TStarsForm form(folder_.Options());
+        test::ShowWithChartSize(form, 600, 300);
         RunicMenuBar* bar = form.MainMenu1();
         auto rect = [bar](const char* name) { return bar->ItemRect(bar->IndexOf(QString::fromLatin1(name))); };
         QCOMPARE(rect("N1").left(), 0);
@@ -242,8 +222,8 @@ private slots:
     {
         // At its design size, which the settings ask for, the window is too
         // narrow for the runic captions in one row.
-        WriteSettings("[WINDOW]\nLeft=10\nTop=20\nWidth=312\nHeight=186\n");
-        TStarsForm form(Options());
+        folder_.WriteSettings("[WINDOW]\nLeft=10\nTop=20\nWidth=312\nHeight=186\n");
+        TStarsForm form(folder_.Options());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTRY_COMPARE(form.Image1()->size(), QSize(312, 186));
@@ -267,8 +247,8 @@ private slots:
 
     void selectedItemIsDrawnInTheHighlightColours()
     {
-        TStarsForm form(Options());
-        ShowWithClient(form, 600, 300);
+        TStarsForm form(folder_.Options());
+        test::ShowWithChartSize(form, 600, 300);
         RunicMenuBar* bar = form.MainMenu1();
         int observer = bar->IndexOf(QStringLiteral("Observer1"));
         QRect r = bar->ItemRect(observer);
@@ -288,7 +268,7 @@ private slots:
 
     void growAndShrinkFromTheMenu()
     {
-        TStarsForm form(Options());
+        TStarsForm form(folder_.Options());
         QCOMPARE(Observer.FontSize, 12);
         QList<int> seen;
         for (int i = 0; i < 5; ++i) {
@@ -309,12 +289,12 @@ private slots:
         // The new size is what the settings file keeps.
         form.Grow1Click();
         form.FormDestroy();
-        QCOMPARE(LoadIniFile(SettingsFile()).FontSize, 5);
+        QCOMPARE(LoadIniFile(folder_.SettingsFile()).FontSize, 5);
     }
 
     void informationWindowOpensAndClosesThroughItsButton()
     {
-        ProgramWindows w = CreateProgramWindows(Options());
+        ProgramWindows w = CreateProgramWindows(folder_.Options());
         TInfoDlg* info = w.InfoDlg.get();
         QCOMPARE(info->size(), QSize(842, 449));
         QCOMPARE(info->TurulImage->geometry(), QRect(12, 39, 182, 170));
@@ -352,7 +332,7 @@ private slots:
     void helpWindowClosesLikeItsButton()
     {
         QFETCH(QString, how);
-        ProgramWindows w = CreateProgramWindows(Options());
+        ProgramWindows w = CreateProgramWindows(folder_.Options());
         THelpForm1* help = w.HelpForm1.get();
         QVERIFY(help->windowFlags() & Qt::WindowCloseButtonHint);
         for (QLabel* label : {help->Label1, help->Label2, help->Label3, help->Label4}) {
@@ -376,12 +356,12 @@ private slots:
     void settingsAreSavedAtDestruction()
     {
         {
-            TStarsForm form(Options());
+            TStarsForm form(folder_.Options());
             Observer.Zone = -3.5;
             Observer.SummerTime = true;
             Observer.Longitude = 1.0 / 3.0;
         }
-        IniValues v = LoadIniFile(SettingsFile());
+        IniValues v = LoadIniFile(folder_.SettingsFile());
         QCOMPARE(v.Zone, -3.5);
         QCOMPARE(v.SummerTime, 1);
         QVERIFY(std::fabs(v.Longitude - 1.0 / 3.0) < 1e-15);
@@ -390,9 +370,9 @@ private slots:
     void failedSaveIsReportedWithFileAndReason()
     {
         QStringList errors;
-        std::filesystem::path blocker = SettingsFile().parent_path() / "blocker";
+        std::filesystem::path blocker = folder_.SettingsFile().parent_path() / "blocker";
         std::ofstream(blocker) << "a file, not a folder";
-        TStarsForm::Options options = Options(&errors);
+        TStarsForm::Options options = folder_.Options(&errors);
         options.SettingsFile = blocker / "Kolvar.ini";
         {
             TStarsForm form(options);
@@ -406,7 +386,7 @@ private slots:
 
     void failedSaveShowsAMessageBoxAndEndsNormally()
     {
-        std::filesystem::path blocker = SettingsFile().parent_path() / "blocker";
+        std::filesystem::path blocker = folder_.SettingsFile().parent_path() / "blocker";
         std::ofstream(blocker) << "a file, not a folder";
         TStarsForm::Options options;
         options.SettingsFile = blocker / "Kolvar.ini";

@@ -2,7 +2,6 @@
 // step sizes, now, the animation (which the open close-up follows), the edge
 // of the orbital elements, and the step size kept in the settings.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -12,28 +11,18 @@
 #include "astro/ephemeris_range.h"
 #include "astro/time_scales.h"
 #include "canvas/canvas.h"
-#include "catalog/static_tables.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
 #include "shell/chart_view.h"
-#include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/time_controls.h"
+#include "../canvas/canvas_test_util.h"
+#include "window_test_folder.h"
 
 using namespace kolvar;
-
-namespace {
-
-bool SamePixels(const Bitmap& a, const Bitmap& b)
-{
-    return a.Width() == b.Width() && a.Height() == b.Height() &&
-           std::equal(a.Data(), a.Data() + a.Stride() * a.Height(), b.Data());
-}
-
-}  // namespace
 
 class TimeControlsTest : public QObject {
     Q_OBJECT
@@ -41,19 +30,12 @@ class TimeControlsTest : public QObject {
 private slots:
     void keysMoveTheTimeAndTheCloseUpFollowsTheAnimation()
     {
-        QTemporaryDir dir;
-        InitStaticTables();
-        InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
-        TStarsForm::Options options;
-        options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
-        options.ReportError = [](const QString&) {};
-        ProgramWindows w = CreateProgramWindows(options);
+        test::WindowTestFolder folder;
+        folder.Prepare();
+        ProgramWindows w = CreateProgramWindows(folder.Options());
         TStarsForm& form = *w.StarsForm;
         TimeControls& time = *form.Time();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.resize(320, 240 + form.MainMenu1()->heightForWidth(320));
-        QTRY_COMPARE(form.Image1()->size(), QSize(320, 240));
+        test::ShowWithChartSize(form, 320, 240);
 
         const double start = 2461265.2708333333;  // 2026-08-12 20:30 at UT + 2 h
         Observer.Zone = 2;
@@ -73,7 +55,7 @@ private slots:
         SkyObjectTable objects;
         MoonPicture moon;
         QVERIFY(RedrawChart(observer, expected, 320, 240, frame, objects, moon));
-        QVERIFY(SamePixels(form.ChartBitmap(), expected));
+        QVERIFY(test::SamePixels(form.ChartBitmap(), expected));
         QTest::keyClick(&form, Qt::Key_Minus, Qt::KeypadModifier);
         QVERIFY(std::fabs(Observer.JulianDay - (start + 2.0 / 24)) < 1e-9);
 
@@ -113,7 +95,7 @@ private slots:
             const MilkyWayDirections band = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
             DrawCloseUp(canvas, view.Width(), view.Height(), sky.CloseUpView(),
                         {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band});
-            drawnFromLatestChart = SamePixels(sky.Picture(), view);
+            drawnFromLatestChart = test::SamePixels(sky.Picture(), view);
             sky.reject();
         });
         form.Image1MouseDown(Qt::RightButton, 160, 120);
@@ -132,7 +114,7 @@ private slots:
 
         // The step size is what the settings file keeps.
         form.FormDestroy();
-        QCOMPARE(ReadTimeStepSettings(IniFile::Load(options.SettingsFile)).Step.Unit, TimeStepUnit::Year);
+        QCOMPARE(ReadTimeStepSettings(IniFile::Load(folder.SettingsFile())).Step.Unit, TimeStepUnit::Year);
     }
 };
 
