@@ -2,8 +2,8 @@
 // sources added with kolvar_embed() in CMakeLists.txt.
 #include "embedded_assets.h"
 
-#define KOLVAR_EMBEDDED(symbol)                 \
-    extern const unsigned char symbol[];        \
+#define KOLVAR_EMBEDDED(symbol)          \
+    extern const unsigned char symbol[]; \
     extern const std::size_t symbol##_size;
 
 KOLVAR_EMBEDDED(kolvar_font_runex23x)

@@ -43,8 +43,8 @@ struct Rings {
         Vec prev{};
         std::int32_t prevShape = ' ';
         for (const MilkyWayPoint& p : MilkyWayOutline) {
-            const HorizontalPosition h = EquatorialToHorizontal(frame, p.RightAscension, p.Declination, InfinitelyFar,
-                                                                julianDay, Equinox::Catalogue);
+            const HorizontalPosition h = EquatorialToHorizontal(frame, p.RightAscension, p.Declination,
+                                                                InfinitelyFar, julianDay, Equinox::Catalogue);
             const Vec v = HorizontalVector(h.Azimuth, h.Altitude);
             if (p.Shape == prevShape) Edges.emplace_back(prev, v);
             prev = v;
@@ -124,8 +124,9 @@ int Run(int drawings, unsigned seed, double share) {
         const Rings rings(frame, observer.JulianDay);
         int positive = 0;
         for (const MilkyWaySeed& s : MilkyWayFillSeeds) {
-            const HorizontalPosition h = EquatorialToHorizontal(frame, s.RightAscension, s.Declination,
-                                                                InfinitelyFar, observer.JulianDay, Equinox::Catalogue);
+            const HorizontalPosition h =
+                EquatorialToHorizontal(frame, s.RightAscension, s.Declination, InfinitelyFar,
+                                       observer.JulianDay, Equinox::Catalogue);
             positive += rings.Nearest(HorizontalVector(h.Azimuth, h.Altitude)).second > 0.0 ? 1 : 0;
         }
         painted = 2 * positive > MilkyWaySeedCount ? 1.0 : -1.0;
@@ -158,8 +159,9 @@ int Run(int drawings, unsigned seed, double share) {
         ++charts.Drawings;
         if (chartWrong > share) {
             ++charts.Disagreeing;
-            std::printf("render --jd %.17g --lat %.17g --lon %.17g --size %dx%d  # %.0f %% of samples wrong\n", jd, lat,
-                        lon, width, height, 100 * chartWrong);
+            std::printf(
+                "render --jd %.17g --lat %.17g --lon %.17g --size %dx%d  # %.0f %% of samples wrong\n", jd,
+                lat, lon, width, height, 100 * chartWrong);
         }
 
         // A close-up around a random direction above the horizon, from this chart.
@@ -183,9 +185,10 @@ int Run(int drawings, unsigned seed, double share) {
         ++closeUps.Drawings;
         if (closeUpWrong > share) {
             ++closeUps.Disagreeing;
-            std::printf("closeup --jd %.17g --lat %.17g --lon %.17g --az %.17g --alt %.17g --size %dx%d"
-                        " --chart-size %dx%d  # %.0f %% of samples wrong\n",
-                        jd, lat, lon, az, alt, w, h, width, height, 100 * closeUpWrong);
+            std::printf(
+                "closeup --jd %.17g --lat %.17g --lon %.17g --az %.17g --alt %.17g --size %dx%d"
+                " --chart-size %dx%d  # %.0f %% of samples wrong\n",
+                jd, lat, lon, az, alt, w, h, width, height, 100 * closeUpWrong);
         }
     }
     std::printf("charts: %d drawn, %d disagree\nclose-ups: %d drawn, %d disagree\n", charts.Drawings,

@@ -11,8 +11,7 @@ constexpr const char* WindowSection = "WINDOW";
 constexpr const char* CitySection = "CITY";
 
 // A placement is taken only whole: all four keys whole numbers and a size.
-WindowPlacement ReadPlacement(const IniFile& ini, const std::string& prefix)
-{
+WindowPlacement ReadPlacement(const IniFile& ini, const std::string& prefix) {
     int value[4] = {};
     const char* keys[4] = {"Left", "Top", "Width", "Height"};
     for (int i = 0; i < 4; ++i) {
@@ -25,8 +24,7 @@ WindowPlacement ReadPlacement(const IniFile& ini, const std::string& prefix)
     return p.Stored() ? p : WindowPlacement{};
 }
 
-void WritePlacement(IniFile& ini, const std::string& prefix, const WindowPlacement& p)
-{
+void WritePlacement(IniFile& ini, const std::string& prefix, const WindowPlacement& p) {
     if (!p.Stored()) return;
     ini.Write(WindowSection, prefix + "Left", std::to_string(p.Left));
     ini.Write(WindowSection, prefix + "Top", std::to_string(p.Top));
@@ -36,8 +34,7 @@ void WritePlacement(IniFile& ini, const std::string& prefix, const WindowPlaceme
 
 }  // namespace
 
-DesktopSettings ReadDesktopSettings(const IniFile& ini)
-{
+DesktopSettings ReadDesktopSettings(const IniFile& ini) {
     DesktopSettings s;
     s.Letters = ini.ReadString(ViewSection, "Script", "runic") == "latin" ? Script::Latin : Script::Runic;
     s.Main = ReadPlacement(ini, "");
@@ -46,15 +43,15 @@ DesktopSettings ReadDesktopSettings(const IniFile& ini)
     return s;
 }
 
-void WriteDesktopSettings(IniFile& ini, const DesktopSettings& settings)
-{
+void WriteDesktopSettings(IniFile& ini, const DesktopSettings& settings) {
     // A file that never saw the choice keeps no Script key for the runes.
     if (settings.Letters == Script::Latin || ini.Read(ViewSection, "Script"))
         ini.Write(ViewSection, "Script", settings.Letters == Script::Latin ? "latin" : "runic");
     WritePlacement(ini, "", settings.Main);
     WritePlacement(ini, "CloseUp", settings.CloseUp);
     // The key stays once written, emptied when the place is typed again.
-    if (!settings.CityName.empty() || ini.Read(CitySection, "Name")) ini.Write(CitySection, "Name", settings.CityName);
+    if (!settings.CityName.empty() || ini.Read(CitySection, "Name"))
+        ini.Write(CitySection, "Name", settings.CityName);
 }
 
 }  // namespace kolvar

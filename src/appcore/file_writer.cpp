@@ -23,22 +23,19 @@ constexpr std::size_t RandomLength = 6;
 constexpr int MaxLinkHops = 40;  // as many as the kernel follows in one name
 constexpr const char* NotRegular = "not a regular file (a device, FIFO or socket)";
 
-WriteFailure Failure(std::string action, const std::string& name, int err)
-{
+WriteFailure Failure(std::string action, const std::string& name, int err) {
     return {std::move(action), name, err, std::strerror(err)};
 }
 
 // The kind of what `name` leads to; `st` describes it when it exists.
-TargetKind Inspect(const std::string& name, struct stat& st)
-{
+TargetKind Inspect(const std::string& name, struct stat& st) {
     if (::stat(name.c_str(), &st) != 0) return errno == ELOOP ? TargetKind::LinkLoop : TargetKind::Missing;
     if (S_ISREG(st.st_mode)) return TargetKind::Regular;
     if (S_ISDIR(st.st_mode)) return TargetKind::Directory;
     return TargetKind::Special;
 }
 
-bool WriteAll(int fd, std::string_view bytes)
-{
+bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -51,8 +48,7 @@ bool WriteAll(int fd, std::string_view bytes)
 }
 
 // Closes fd; false (errno set) when that or the earlier `ok` failed.
-bool CloseAfter(int fd, bool ok)
-{
+bool CloseAfter(int fd, bool ok) {
     const int err = errno;
     if (::close(fd) != 0) return false;
     errno = err;
@@ -61,8 +57,7 @@ bool CloseAfter(int fd, bool ok)
 
 // A device, FIFO or socket, written in place. Opened by its own name, so
 // links such as /dev/stdout to a pipe lead where the kernel says.
-std::optional<WriteFailure> WriteInto(const std::string& name, std::string_view bytes)
-{
+std::optional<WriteFailure> WriteInto(const std::string& name, std::string_view bytes) {
     const int fd = ::open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return Failure("cannot open", name, errno);
     if (!CloseAfter(fd, WriteAll(fd, bytes))) return Failure("cannot write", name, errno);
@@ -72,8 +67,7 @@ std::optional<WriteFailure> WriteInto(const std::string& name, std::string_view 
 // The start of the temporary's name beside `target`: the target's own name,
 // cut (at a UTF-8 character boundary) where the whole would pass the
 // folder's name limit, then ".tmp-".
-std::string TemporaryPrefix(const std::string& target)
-{
+std::string TemporaryPrefix(const std::string& target) {
     const std::size_t slash = target.rfind('/');
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
@@ -88,16 +82,16 @@ std::string TemporaryPrefix(const std::string& target)
     return target.substr(0, start + keep) + std::string(TemporaryMark);
 }
 
-void AppendRandomCharacters(std::string& name)
-{
+void AppendRandomCharacters(std::string& name) {
     static constexpr char Characters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     unsigned char bytes[RandomLength];
     if (::getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes)) {
         // No entropy yet (very early boot): the clock, the process and a count.
         static std::atomic<std::uint64_t> count{0};
-        timespec now {};
+        timespec now{};
         ::clock_gettime(CLOCK_REALTIME, &now);
-        std::uint64_t mixed = static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(::getpid()) << 32) ^
+        std::uint64_t mixed = static_cast<std::uint64_t>(now.tv_nsec) ^
+                              (static_cast<std::uint64_t>(::getpid()) << 32) ^
                               (count++ * 0x9E3779B97F4A7C15ULL);
         for (unsigned char& byte : bytes) {
             byte = static_cast<unsigned char>(mixed);
@@ -111,8 +105,7 @@ void AppendRandomCharacters(std::string& name)
 // -1 with errno set. Created by open rather than mkstemp, so that a new file
 // gets its mode from the umask (and the folder's default ACL) as any new
 // file does, without changing the process's umask under other threads.
-int CreateTemporary(const std::string& target, mode_t mode, std::string& temporary)
-{
+int CreateTemporary(const std::string& target, mode_t mode, std::string& temporary) {
     const std::string prefix = TemporaryPrefix(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = prefix;
@@ -128,8 +121,7 @@ int CreateTemporary(const std::string& target, mode_t mode, std::string& tempora
     return -1;
 }
 
-void RemoveTemporary(const std::string& temporary)
-{
+void RemoveTemporary(const std::string& temporary) {
     const HeldSignals held;
     ::unlink(temporary.c_str());
     ForgetTemporary(temporary.c_str());
@@ -138,8 +130,7 @@ void RemoveTemporary(const std::string& temporary)
 // The replaced file's owner and group (the owner only where the process may
 // give files away, i.e. as root; the group where it belongs to it), then its
 // mode: changing the owner clears the set-user-ID and set-group-ID bits.
-bool KeepOwnerAndMode(int fd, const struct stat& old)
-{
+bool KeepOwnerAndMode(int fd, const struct stat& old) {
     struct stat now {};
     if (::fstat(fd, &now) == 0 && (now.st_uid != old.st_uid || now.st_gid != old.st_gid)) {
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
@@ -149,21 +140,18 @@ bool KeepOwnerAndMode(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-[[noreturn]] void ThrowErrno(int err, const std::string& what)
-{
+[[noreturn]] void ThrowErrno(int err, const std::string& what) {
     throw std::system_error(std::error_code(err, std::generic_category()), what);
 }
 
 }  // namespace
 
-TargetKind KindOfTarget(const std::string& name)
-{
+TargetKind KindOfTarget(const std::string& name) {
     struct stat st {};
     return Inspect(name, st);
 }
 
-std::optional<std::string> FollowLinks(std::string name)
-{
+std::optional<std::string> FollowLinks(std::string name) {
     for (int hops = 0; hops <= MaxLinkHops; ++hops) {
         char buffer[PATH_MAX];
         const ssize_t n = ::readlink(name.c_str(), buffer, sizeof buffer);
@@ -178,14 +166,12 @@ std::optional<std::string> FollowLinks(std::string name)
     return std::nullopt;
 }
 
-FileWriter::~FileWriter()
-{
+FileWriter::~FileWriter() {
     for (const Staged& file : staged_)
         if (!file.Temporary.empty()) RemoveTemporary(file.Temporary);
 }
 
-std::optional<WriteFailure> FileWriter::Stage(const std::string& name, std::string_view bytes)
-{
+std::optional<WriteFailure> FileWriter::Stage(const std::string& name, std::string_view bytes) {
     struct stat old {};
     const TargetKind kind = Inspect(name, old);
     if (kind == TargetKind::LinkLoop) return Failure("cannot follow the links of", name, ELOOP);
@@ -214,8 +200,7 @@ std::optional<WriteFailure> FileWriter::Stage(const std::string& name, std::stri
     return Failure("cannot write", name, err);
 }
 
-std::optional<WriteFailure> FileWriter::Commit()
-{
+std::optional<WriteFailure> FileWriter::Commit() {
     for (Staged& file : staged_) {
         const HeldSignals held;
         if (::rename(file.Temporary.c_str(), file.Target.c_str()) != 0) {
@@ -231,21 +216,21 @@ std::optional<WriteFailure> FileWriter::Commit()
     return std::nullopt;
 }
 
-std::optional<WriteFailure> WriteFile(const std::string& name, std::string_view bytes, WritePolicy policy)
-{
+std::optional<WriteFailure> WriteFile(const std::string& name, std::string_view bytes, WritePolicy policy) {
     FileWriter writer(policy);
     if (auto failure = writer.Stage(name, bytes)) return failure;
     return writer.Commit();
 }
 
-std::optional<std::string> ReadRegularFile(const std::string& name)
-{
+std::optional<std::string> ReadRegularFile(const std::string& name) {
     struct stat st {};
     const TargetKind kind = Inspect(name, st);
     if (kind == TargetKind::Missing && (errno == ENOENT || errno == ENOTDIR)) return std::nullopt;
-    if (kind == TargetKind::Missing || kind == TargetKind::LinkLoop) ThrowErrno(errno, "cannot read the file");
+    if (kind == TargetKind::Missing || kind == TargetKind::LinkLoop)
+        ThrowErrno(errno, "cannot read the file");
     if (kind == TargetKind::Directory) ThrowErrno(EISDIR, "cannot read the file");
-    if (kind == TargetKind::Special) ThrowErrno(EINVAL, std::string("will not read a file that is ") + NotRegular);
+    if (kind == TargetKind::Special)
+        ThrowErrno(EINVAL, std::string("will not read a file that is ") + NotRegular);
     // Without blocking, should the name have turned into a FIFO since.
     const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) ThrowErrno(errno, "cannot read the file");

@@ -7,8 +7,7 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-std::string_view Trim(std::string_view s)
-{
+std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
@@ -16,8 +15,7 @@ std::string_view Trim(std::string_view s)
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameName(std::string_view a, std::string_view b)
-{
+bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (Lower(a[i]) != Lower(b[i])) return false;
@@ -25,8 +23,7 @@ bool SameName(std::string_view a, std::string_view b)
 }
 
 // The name of a "[section]" line, or nothing for any other line.
-std::optional<std::string_view> SectionName(std::string_view line)
-{
+std::optional<std::string_view> SectionName(std::string_view line) {
     std::string_view t = Trim(line);
     if (t.empty() || t.front() != '[') return std::nullopt;
     t.remove_prefix(1);
@@ -40,8 +37,7 @@ struct KeyValue {
     std::string_view Value;
 };
 
-std::optional<KeyValue> SplitKeyValue(std::string_view line)
-{
+std::optional<KeyValue> SplitKeyValue(std::string_view line) {
     std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) return std::nullopt;
     return KeyValue{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))};
@@ -49,14 +45,12 @@ std::optional<KeyValue> SplitKeyValue(std::string_view line)
 
 }  // namespace
 
-IniFile IniFile::Load(const std::filesystem::path& path)
-{
+IniFile IniFile::Load(const std::filesystem::path& path) {
     const std::optional<std::string> text = ReadRegularFile(path.string());
     return text ? Parse(*text) : IniFile{};
 }
 
-IniFile IniFile::Parse(std::string_view text)
-{
+IniFile IniFile::Parse(std::string_view text) {
     IniFile ini;
     constexpr std::string_view Bom = "\xEF\xBB\xBF";
     if (text.substr(0, Bom.size()) == Bom) {
@@ -83,8 +77,7 @@ IniFile IniFile::Parse(std::string_view text)
     return ini;
 }
 
-std::optional<IniFile::Found> IniFile::Find(std::string_view section, std::string_view key) const
-{
+std::optional<IniFile::Found> IniFile::Find(std::string_view section, std::string_view key) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         auto name = SectionName(lines_[i].Text);
         if (!name || !SameName(*name, section)) continue;
@@ -102,8 +95,7 @@ std::optional<IniFile::Found> IniFile::Find(std::string_view section, std::strin
     return std::nullopt;
 }
 
-std::optional<std::string> IniFile::Read(std::string_view section, std::string_view key) const
-{
+std::optional<std::string> IniFile::Read(std::string_view section, std::string_view key) const {
     auto found = Find(section, key);
     if (!found || !found->KeyLine) return std::nullopt;
     std::string_view value = SplitKeyValue(lines_[*found->KeyLine].Text)->Value;
@@ -113,21 +105,19 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
     return std::string(value);
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const
-{
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
     auto value = Read(section, key);
     return value ? *value : std::string(fallback);
 }
 
-void IniFile::Insert(std::size_t at, std::string text)
-{
+void IniFile::Insert(std::size_t at, std::string text) {
     // A last line without a line end gets one before anything follows it.
     if (at == lines_.size() && !lines_.empty() && lines_.back().End.empty()) lines_.back().End = newline_;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), newline_});
 }
 
-void IniFile::Write(std::string_view section, std::string_view key, std::string_view value)
-{
+void IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
     std::string line(key);
     line += '=';
     line += value;
@@ -150,8 +140,7 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
     Insert(at, std::move(line));
 }
 
-std::string IniFile::Text() const
-{
+std::string IniFile::Text() const {
     std::string out = byteOrderMark_ ? "\xEF\xBB\xBF" : "";
     for (const auto& line : lines_) {
         out += line.Text;

@@ -40,8 +40,8 @@ public:
 
 private:
     struct Found {
-        std::size_t SectionLine = 0;   // index of the [section] line
-        std::size_t SectionEnd = 0;    // first line after the section
+        std::size_t SectionLine = 0;  // index of the [section] line
+        std::size_t SectionEnd = 0;   // first line after the section
         std::optional<std::size_t> KeyLine;
     };
     std::optional<Found> Find(std::string_view section, std::string_view key) const;

@@ -15,15 +15,13 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view TrimBlanks(std::string_view s)
-{
+std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
-void StripTrailingZeros(std::string& digits)
-{
+void StripTrailingZeros(std::string& digits) {
     if (digits.find('.') == std::string::npos) return;
     while (!digits.empty() && digits.back() == '0') digits.pop_back();
     if (!digits.empty() && digits.back() == '.') digits.pop_back();
@@ -31,8 +29,7 @@ void StripTrailingZeros(std::string& digits)
 
 }  // namespace
 
-char LocaleDecimalSeparator()
-{
+char LocaleDecimalSeparator() {
     const std::lconv* lc = std::localeconv();
     if (lc == nullptr || lc->decimal_point == nullptr) return '.';
     const char* dp = lc->decimal_point;
@@ -40,8 +37,7 @@ char LocaleDecimalSeparator()
     return dp[0];
 }
 
-std::string FormatGeneral15(double value, char separator)
-{
+std::string FormatGeneral15(double value, char separator) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     if (value == 0.0) return "0";
@@ -77,8 +73,7 @@ std::string FormatGeneral15(double value, char separator)
 
 std::string FormatGeneral15(double value) { return FormatGeneral15(value, LocaleDecimalSeparator()); }
 
-std::optional<double> ParseStrictDouble(std::string_view text, char separator)
-{
+std::optional<double> ParseStrictDouble(std::string_view text, char separator) {
     text = TrimBlanks(text);
     std::string plain;  // the same number with '.' as separator, for from_chars
     std::size_t i = 0;
@@ -116,13 +111,11 @@ std::optional<double> ParseStrictDouble(std::string_view text, char separator)
     return negative ? -value : value;
 }
 
-std::optional<double> ParseStrictDouble(std::string_view text)
-{
+std::optional<double> ParseStrictDouble(std::string_view text) {
     return ParseStrictDouble(text, LocaleDecimalSeparator());
 }
 
-std::optional<double> ParseIniDouble(std::string_view text, char localeSeparator)
-{
+std::optional<double> ParseIniDouble(std::string_view text, char localeSeparator) {
     // A text with at most one '.' or ',' (or the locale's own separator) and no
     // other of them has one reading, whichever locale wrote it.
     std::size_t count = 0;
@@ -136,8 +129,7 @@ std::optional<double> ParseIniDouble(std::string_view text, char localeSeparator
     return ParseStrictDouble(text, used);
 }
 
-std::optional<int> ParseIniInteger(std::string_view text)
-{
+std::optional<int> ParseIniInteger(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         std::uint32_t value = 0;
@@ -155,7 +147,8 @@ std::optional<int> ParseIniInteger(std::string_view text)
     auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
     if (ec != std::errc{} || ptr != digits.data() + digits.size()) return std::nullopt;
     std::int64_t value = negative ? -magnitude : magnitude;
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return std::nullopt;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return std::nullopt;
     return static_cast<int>(value);
 }
 

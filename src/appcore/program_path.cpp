@@ -8,22 +8,19 @@
 
 namespace kolvar {
 
-std::filesystem::path ProgramDirectory()
-{
+std::filesystem::path ProgramDirectory() {
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec || exe.empty()) return std::filesystem::current_path(ec);
     return exe.parent_path();
 }
 
-bool IsWritableDirectory(const std::filesystem::path& dir)
-{
+bool IsWritableDirectory(const std::filesystem::path& dir) {
     std::error_code ec;
     return std::filesystem::is_directory(dir, ec) && ::access(dir.c_str(), W_OK | X_OK) == 0;
 }
 
-bool MayKeepFilesBeside(const std::filesystem::path& dir)
-{
+bool MayKeepFilesBeside(const std::filesystem::path& dir) {
     constexpr std::array<std::string_view, 8> SystemProgramFolders{
         "/bin",           "/sbin",           "/usr/bin",   "/usr/sbin",
         "/usr/local/bin", "/usr/local/sbin", "/usr/games", "/usr/local/games"};

@@ -16,30 +16,27 @@ constexpr const char* LocalTimeSection = "LOCALTIME";
 constexpr const char* GeoPosSection = "GEOPOS";
 constexpr const char* FontSizeSection = "FONTSIZE";
 
-double ReadDouble(const IniFile& ini, const char* section, const char* key, double defaultValue, char separator)
-{
+double ReadDouble(const IniFile& ini, const char* section, const char* key, double defaultValue,
+                  char separator) {
     auto text = ini.Read(section, key);
     if (!text) return defaultValue;
     return ParseIniDouble(*text, separator).value_or(defaultValue);
 }
 
-int ReadInteger(const IniFile& ini, const char* section, const char* key, int defaultValue)
-{
+int ReadInteger(const IniFile& ini, const char* section, const char* key, int defaultValue) {
     auto text = ini.Read(section, key);
     if (!text) return defaultValue;
     return ParseIniInteger(*text).value_or(defaultValue);
 }
 
-std::filesystem::path ConfigHome()
-{
+std::filesystem::path ConfigHome() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg != nullptr && xdg[0] == '/') return xdg;
     const char* home = std::getenv("HOME");
     return std::filesystem::path(home != nullptr && home[0] != '\0' ? home : "/") / ".config";
 }
 
-std::string& LastError()
-{
+std::string& LastError() {
     static std::string text;
     return text;
 }
@@ -50,20 +47,16 @@ SettingsWriteError::SettingsWriteError(std::filesystem::path path, std::string r
     : std::runtime_error("cannot save the settings to " + path.string() + ": " + reason),
       path_(std::move(path)),
       reason_(std::move(reason)),
-      code_(code)
-{
-}
+      code_(code) {}
 
-std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programDirectory)
-{
+std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programDirectory) {
     if (MayKeepFilesBeside(programDirectory)) return programDirectory / SettingsFileName;
     return ConfigHome() / "kolvar" / SettingsFileName;
 }
 
 std::filesystem::path SettingsFilePath() { return SettingsFilePathFor(ProgramDirectory()); }
 
-IniValues ReadIniValues(const IniFile& ini, char separator)
-{
+IniValues ReadIniValues(const IniFile& ini, char separator) {
     const IniValues defaults;
     IniValues v;
     v.Zone = ReadDouble(ini, LocalTimeSection, "Zone", defaults.Zone, separator);
@@ -74,8 +67,7 @@ IniValues ReadIniValues(const IniFile& ini, char separator)
     return v;
 }
 
-void WriteIniValues(IniFile& ini, const IniValues& values, char separator)
-{
+void WriteIniValues(IniFile& ini, const IniValues& values, char separator) {
     ini.Write(LocalTimeSection, "Zone", FormatGeneral15(values.Zone, separator));
     ini.Write(LocalTimeSection, "SummerTime", values.SummerTime != 0 ? "1" : "0");
     ini.Write(GeoPosSection, "Longitude", FormatGeneral15(values.Longitude, separator));
@@ -83,8 +75,8 @@ void WriteIniValues(IniFile& ini, const IniValues& values, char separator)
     ini.Write(FontSizeSection, "FontSize", std::to_string(values.FontSize));
 }
 
-IniValues LoadIniFile(const std::filesystem::path& path, const std::function<void(const IniFile&)>& readMore)
-{
+IniValues LoadIniFile(const std::filesystem::path& path,
+                      const std::function<void(const IniFile&)>& readMore) {
     IniFile ini;
     try {
         ini = IniFile::Load(path);
@@ -96,8 +88,7 @@ IniValues LoadIniFile(const std::filesystem::path& path, const std::function<voi
 }
 
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
-                 const std::function<void(IniFile&)>& writeMore)
-{
+                 const std::function<void(IniFile&)>& writeMore) {
     // A folder that cannot be made is the cause to tell, not the missing file
     // that writing into it would find next.
     if (path.has_parent_path()) {
@@ -115,8 +106,9 @@ void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
         WriteIniValues(ini, values, LocaleDecimalSeparator());
         if (writeMore) writeMore(ini);
         if (const auto failure = WriteFile(path.string(), ini.Text(), SettingsPolicy))
-            throw SettingsWriteError(path, failure->Action + " " + path.filename().string() + ": " + failure->Reason,
-                                     failure->Error);
+            throw SettingsWriteError(
+                path, failure->Action + " " + path.filename().string() + ": " + failure->Reason,
+                failure->Error);
     } catch (const std::system_error& e) {
         throw SettingsWriteError(path, e.what(), e.code().value());
     }
@@ -126,8 +118,7 @@ const std::string& LastSaveIniError() { return LastError(); }
 
 }  // namespace kolvar
 
-extern "C" void LoadIni(double* zone, int* summerTime, double* longitude, double* latitude, int* fontSize)
-{
+extern "C" void LoadIni(double* zone, int* summerTime, double* longitude, double* latitude, int* fontSize) {
     kolvar::IniValues v = kolvar::LoadIniFile(kolvar::SettingsFilePath());
     *zone = v.Zone;
     *summerTime = v.SummerTime;
@@ -136,8 +127,7 @@ extern "C" void LoadIni(double* zone, int* summerTime, double* longitude, double
     *fontSize = v.FontSize;
 }
 
-extern "C" int SaveIni(double zone, int summerTime, double longitude, double latitude, int fontSize)
-{
+extern "C" int SaveIni(double zone, int summerTime, double longitude, double latitude, int fontSize) {
     try {
         kolvar::SaveIniFile(kolvar::SettingsFilePath(), {zone, summerTime, longitude, latitude, fontSize});
         kolvar::LastError().clear();

@@ -20,8 +20,7 @@ struct Slot {
 constexpr int SlotCount = 16;
 Slot slots[SlotCount];
 
-void RemoveTemporariesAndEnd(int signalNumber)
-{
+void RemoveTemporariesAndEnd(int signalNumber) {
     for (Slot& slot : slots)
         if (slot.State.load(std::memory_order_acquire) == Ready) ::unlink(slot.Name);
     // SA_RESETHAND has restored the default action and the signal is held
@@ -29,8 +28,7 @@ void RemoveTemporariesAndEnd(int signalNumber)
     ::raise(signalNumber);
 }
 
-sigset_t EndingSignals()
-{
+sigset_t EndingSignals() {
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, SIGINT);
@@ -40,8 +38,7 @@ sigset_t EndingSignals()
 
 }  // namespace
 
-void RemoveTemporariesOnSignals()
-{
+void RemoveTemporariesOnSignals() {
     struct sigaction action {};
     action.sa_handler = RemoveTemporariesAndEnd;
     action.sa_mask = EndingSignals();
@@ -54,16 +51,14 @@ void RemoveTemporariesOnSignals()
     ::signal(SIGPIPE, SIG_IGN);
 }
 
-HeldSignals::HeldSignals()
-{
+HeldSignals::HeldSignals() {
     const sigset_t set = EndingSignals();
     ::pthread_sigmask(SIG_BLOCK, &set, &saved_);
 }
 
 HeldSignals::~HeldSignals() { ::pthread_sigmask(SIG_SETMASK, &saved_, nullptr); }
 
-bool RegisterTemporary(const char* name)
-{
+bool RegisterTemporary(const char* name) {
     const std::size_t length = std::strlen(name);
     if (length >= PATH_MAX) return false;
     for (Slot& slot : slots) {
@@ -76,8 +71,7 @@ bool RegisterTemporary(const char* name)
     return false;
 }
 
-void ForgetTemporary(const char* name)
-{
+void ForgetTemporary(const char* name) {
     for (Slot& slot : slots) {
         if (slot.State.load(std::memory_order_acquire) == Ready && std::strcmp(slot.Name, name) == 0) {
             slot.State.store(Free, std::memory_order_release);

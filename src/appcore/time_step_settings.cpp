@@ -17,7 +17,8 @@ TimeStepSettings ReadTimeStepSettings(const IniFile& ini) {
     // The window offers single units only; any other step falls back to an hour.
     if (auto text = ini.Read(Section, "Step"))
         if (auto step = ParseTimeStep(*text); step && step->Count == 1) settings.Step = *step;
-    if (auto text = ini.Read(Section, "RunningClock")) settings.RunningClock = ParseIniInteger(*text).value_or(0) != 0;
+    if (auto text = ini.Read(Section, "RunningClock"))
+        settings.RunningClock = ParseIniInteger(*text).value_or(0) != 0;
     return settings;
 }
 

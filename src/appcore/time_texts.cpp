@@ -98,8 +98,8 @@ std::optional<CivilDateTime> ParseCivilDateTime(std::string_view text, std::stri
 }
 
 double JulianDayOfCivil(const CivilDateTime& civil, double zoneHours, bool summerTime) {
-    return static_cast<double>(JulianDayFromCalendar(civil.Year, civil.Month, civil.Day, civil.Hour, civil.Minute,
-                                                     civil.Second, summerTime, zoneHours));
+    return static_cast<double>(JulianDayFromCalendar(civil.Year, civil.Month, civil.Day, civil.Hour,
+                                                     civil.Minute, civil.Second, summerTime, zoneHours));
 }
 
 std::optional<TimeStep> ParseTimeStep(std::string_view text) {

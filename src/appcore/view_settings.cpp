@@ -15,7 +15,7 @@ struct FlagKey {
     bool ViewOptions::*Flag;
 };
 constexpr FlagKey FlagKeys[] = {
-    {"Figures", &ViewOptions::Figures},   {"Names", &ViewOptions::Names},
+    {"Figures", &ViewOptions::Figures},       {"Names", &ViewOptions::Names},
     {"RunicNames", &ViewOptions::RunicNames}, {"Labels", &ViewOptions::Labels},
     {"Directions", &ViewOptions::Directions}, {"Night", &ViewOptions::Night},
     {"Daylight", &ViewOptions::Daylight},
@@ -23,7 +23,8 @@ constexpr FlagKey FlagKeys[] = {
 constexpr const char* MagnitudeKey = "LabelMagnitude";
 
 bool SameChoices(const ViewOptions& a, const ViewOptions& b) {
-    return std::all_of(std::begin(FlagKeys), std::end(FlagKeys), [&](const FlagKey& k) { return a.*k.Flag == b.*k.Flag; }) &&
+    return std::all_of(std::begin(FlagKeys), std::end(FlagKeys),
+                       [&](const FlagKey& k) { return a.*k.Flag == b.*k.Flag; }) &&
            a.LabelMagnitude == b.LabelMagnitude;
 }
 
@@ -41,9 +42,10 @@ ViewOptions ReadViewSettings(const IniFile& ini) {
 }
 
 void WriteViewSettings(IniFile& ini, const ViewOptions& view) {
-    const bool sectionThere = std::any_of(std::begin(FlagKeys), std::end(FlagKeys),
-                                          [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
-                              ini.Read(ViewSection, MagnitudeKey).has_value();
+    const bool sectionThere =
+        std::any_of(std::begin(FlagKeys), std::end(FlagKeys),
+                    [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
+        ini.Read(ViewSection, MagnitudeKey).has_value();
     if (!sectionThere && SameChoices(view, ViewOptions{})) return;
     for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
     ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));

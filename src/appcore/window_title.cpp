@@ -13,9 +13,19 @@ namespace kolvar {
 namespace {
 
 // Windows-1250.
-constexpr std::array<std::string_view, 12> MonthNames = {
-    "janu\xE1r", "febru\xE1r", "m\xE1rcius", "\xE1prilis", "m\xE1jus",   "j\xFAnius",
-    "j\xFAlius", "augusztus",  "szeptember", "okt\xF3" "ber", "november", "december"};
+constexpr std::array<std::string_view, 12> MonthNames = {"janu\xE1r",
+                                                         "febru\xE1r",
+                                                         "m\xE1rcius",
+                                                         "\xE1prilis",
+                                                         "m\xE1jus",
+                                                         "j\xFAnius",
+                                                         "j\xFAlius",
+                                                         "augusztus",
+                                                         "szeptember",
+                                                         "okt\xF3"
+                                                         "ber",
+                                                         "november",
+                                                         "december"};
 constexpr std::array<std::string_view, 7> WeekdayNames = {
     "vas\xE1rnap", "h\xE9tf\xF5", "kedd", "szerda", "cs\xFCt\xF6rt\xF6k", "p\xE9ntek", "szombat"};
 constexpr std::string_view North = "\xC9", South = "D", East = "K", West = "Ny";
@@ -75,12 +85,14 @@ CivilInstantText CivilInstantTextOf(double julianDay, double zoneHours, bool sum
     // (after steps of a fraction of a day) shows that minute.
     const CalendarMoment m =
         CalendarFromJulianDay(julianDay + 0.5 / 86400, static_cast<float>(zoneHours), summerTime, &weekday);
-    return {std::to_string(m.Year) + ". " + std::string(MonthNames[static_cast<std::size_t>(m.Month - 1)]) + " " +
-                std::to_string(m.Day) + "., " + std::string(WeekdayNames[static_cast<std::size_t>(weekday)]),
+    return {std::to_string(m.Year) + ". " + std::string(MonthNames[static_cast<std::size_t>(m.Month - 1)]) +
+                " " + std::to_string(m.Day) + "., " +
+                std::string(WeekdayNames[static_cast<std::size_t>(weekday)]),
             Format("%lld:%02lld", m.Hour, m.Minute) + " (" + ZoneText(zoneHours, summerTime) + ")"};
 }
 
-std::string WindowTitle(double julianDay, double zoneHours, bool summerTime, double longitude, double latitude) {
+std::string WindowTitle(double julianDay, double zoneHours, bool summerTime, double longitude,
+                        double latitude) {
     return "Kolvar" + std::string(Dash) + InstantText(julianDay, zoneHours, summerTime) + std::string(Dash) +
            PlaceText(longitude, latitude);
 }

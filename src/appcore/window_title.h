@@ -13,7 +13,8 @@ namespace kolvar {
 // as western. Returned as UTF-8: the title goes straight to the desktop and
 // holds the minute sign, which Windows-1250 lacks; the Hungarian words are
 // kept in Windows-1250 like every plain text and converted here.
-std::string WindowTitle(double julianDay, double zoneHours, bool summerTime, double longitude, double latitude);
+std::string WindowTitle(double julianDay, double zoneHours, bool summerTime, double longitude,
+                        double latitude);
 
 // The instant of the title in Windows-1250, in its two parts: the date with
 // the weekday ("2026. augusztus 12., szerda") and the clock time with the

@@ -7,9 +7,7 @@ namespace kolvar {
 namespace {
 
 // Catalogue signs: only '-' negates; the catalogues pass '+' otherwise.
-long double ApplySign(char sign, long double value) {
-    return sign == '-' ? -value : value;
-}
+long double ApplySign(char sign, long double value) { return sign == '-' ? -value : value; }
 
 }  // namespace
 

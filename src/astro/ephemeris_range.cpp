@@ -22,11 +22,13 @@ bool ElementsCoverDay(double julianDay) {
         return false;
     }
     const SunMoonResult state = SunMoonState(julianDay);
-    if (!IsFinite(state.SunEquatorial) || !IsFinite(state.MoonEquatorial) || !IsFinite(state.EarthHeliocentric)) {
+    if (!IsFinite(state.SunEquatorial) || !IsFinite(state.MoonEquatorial) ||
+        !IsFinite(state.EarthHeliocentric)) {
         return false;
     }
     for (int planet = 0; planet < PlanetCount; ++planet) {
-        if (!IsFinite(HeliocentricToEquatorial(PlanetHeliocentric(julianDay, planet), state.EarthHeliocentric))) {
+        if (!IsFinite(
+                HeliocentricToEquatorial(PlanetHeliocentric(julianDay, planet), state.EarthHeliocentric))) {
             return false;
         }
     }

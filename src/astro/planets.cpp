@@ -11,20 +11,20 @@ std::array<PlanetElements, PlanetCount> PlanetTable{};
 
 void InitPlanetTable() {
     PlanetTable = {{
-        {"Mercury", 48.3313, 3.24587e-05, 7.0047, 5e-08, 29.1241, 1.01444e-05, 0.387098, 0, 0.205635, 5.59e-10,
-         168.6562, 4.0923344368},
-        {"Venus", 76.6799, 2.4659e-05, 3.3946, 2.75e-08, 54.891, 1.38374e-05, 0.72333, 0, 0.006773, -1.302e-09,
-         48.0052, 1.6021302244},
-        {"Mars", 49.5574, 2.11081e-05, 1.8497, -1.78e-08, 286.5016, 2.92961e-05, 1.523688, 0, 0.093405, 2.516e-09,
-         18.6021, 0.5240207766},
+        {"Mercury", 48.3313, 3.24587e-05, 7.0047, 5e-08, 29.1241, 1.01444e-05, 0.387098, 0, 0.205635,
+         5.59e-10, 168.6562, 4.0923344368},
+        {"Venus", 76.6799, 2.4659e-05, 3.3946, 2.75e-08, 54.891, 1.38374e-05, 0.72333, 0, 0.006773,
+         -1.302e-09, 48.0052, 1.6021302244},
+        {"Mars", 49.5574, 2.11081e-05, 1.8497, -1.78e-08, 286.5016, 2.92961e-05, 1.523688, 0, 0.093405,
+         2.516e-09, 18.6021, 0.5240207766},
         {"Jupiter", 100.4542, 2.76854e-05, 1.303, -1.557e-07, 273.8777, 1.64505e-05, 5.20256, 0, 0.048498,
          4.469e-09, 19.895, 0.0830853001},
         {"Saturn", 113.6634, 2.3898e-05, 2.4886, -1.081e-07, 339.3939, 2.97661e-05, 9.55475, 0, 0.055546,
          -9.499e-09, 316.967, 0.0334442282},
         {"Uranus", 74.0005, 1.3978e-05, 0.7733, 1.9e-08, 96.6612, 3.0565e-05, 19.18171, -1.55e-08, 0.047318,
          7.45e-09, 142.5905, 0.011725806},
-        {"Neptune", 131.7806, 3.0173e-05, 1.77, -2.55e-07, 272.8461, -6.027e-06, 30.05826, 3.313e-08, 0.008606,
-         2.15e-09, 260.2471, 0.005995147},
+        {"Neptune", 131.7806, 3.0173e-05, 1.77, -2.55e-07, 272.8461, -6.027e-06, 30.05826, 3.313e-08,
+         0.008606, 2.15e-09, 260.2471, 0.005995147},
     }};
 }
 
@@ -53,14 +53,10 @@ void CheckPlanetIndex(int planet) {
     }
 }
 
-double Radians(long double degrees) {
-    return static_cast<double>(degrees * Pi * (1.0L / 180));
-}
+double Radians(long double degrees) { return static_cast<double>(degrees * Pi * (1.0L / 180)); }
 
 // Element value on day d.
-long double At(double value, double rate, long double d) {
-    return value + rate * d;
-}
+long double At(double value, double rate, long double d) { return value + rate * d; }
 
 double MeanAnomalyOf(int planet, long double d) {
     const PlanetElements& p = PlanetTable[planet];
@@ -68,17 +64,11 @@ double MeanAnomalyOf(int planet, long double d) {
 }
 
 // Phase angle of a perturbation term, degrees to extended-precision radians.
-long double Phase(long double degrees) {
-    return degrees * Pi * (1.0L / 180);
-}
+long double Phase(long double degrees) { return degrees * Pi * (1.0L / 180); }
 
-double Sin(long double x) {
-    return static_cast<double>(std::sin(x));
-}
+double Sin(long double x) { return static_cast<double>(std::sin(x)); }
 
-double Cos(long double x) {
-    return static_cast<double>(std::cos(x));
-}
+double Cos(long double x) { return static_cast<double>(std::cos(x)); }
 
 }  // namespace
 
@@ -111,8 +101,10 @@ SphericalPosition PlanetKeplerPosition(long double julianDay, int planet) {
     const double r = std::sqrt(xv * xv + yv * yv);
     const double v = std::atan2(yv, xv);
 
-    const double xh = r * (std::cos(node) * std::cos(v + w) - std::sin(node) * std::sin(v + w) * std::cos(incl));
-    const double yh = r * (std::sin(node) * std::cos(v + w) + std::cos(node) * std::sin(v + w) * std::cos(incl));
+    const double xh =
+        r * (std::cos(node) * std::cos(v + w) - std::sin(node) * std::sin(v + w) * std::cos(incl));
+    const double yh =
+        r * (std::sin(node) * std::cos(v + w) + std::cos(node) * std::sin(v + w) * std::cos(incl));
     const double zh = r * std::sin(v + w) * std::sin(incl);
     return {std::atan2(yh, xh), std::atan2(zh, std::sqrt(xh * xh + yh * yh)), r};
 }
@@ -131,15 +123,16 @@ SphericalPosition PlanetPerturbation(long double julianDay, int planet) {
     double lonDegrees = 0.0;
     double latDegrees = 0.0;
     if (planet == Jupiter) {
-        lonDegrees = -0.332 * Sin(2 * mj - 5 * ms - Phase(67.6L)) - 0.056 * Sin(2 * mj - 2 * ms + Phase(21.0L)) +
-                     0.042 * Sin(3 * mj - 5 * ms + Phase(21.0L)) - 0.036 * Sin(mj - 2 * ms) +
-                     0.022 * Cos(mj - ms) + 0.023 * Sin(2 * mj - 3 * ms + Phase(52.0L)) -
-                     0.016 * Sin(mj - 5 * ms - Phase(69.0L));
+        lonDegrees =
+            -0.332 * Sin(2 * mj - 5 * ms - Phase(67.6L)) - 0.056 * Sin(2 * mj - 2 * ms + Phase(21.0L)) +
+            0.042 * Sin(3 * mj - 5 * ms + Phase(21.0L)) - 0.036 * Sin(mj - 2 * ms) + 0.022 * Cos(mj - ms) +
+            0.023 * Sin(2 * mj - 3 * ms + Phase(52.0L)) - 0.016 * Sin(mj - 5 * ms - Phase(69.0L));
     } else if (planet == Saturn) {
-        lonDegrees = 0.812 * Sin(2 * mj - 5 * ms - Phase(67.6L)) - 0.229 * Cos(2 * mj - 4 * ms - Phase(2.0L)) +
-                     0.119 * Sin(mj - 2 * ms - Phase(3.0L)) + 0.046 * Sin(2 * mj - 6 * ms - Phase(69.0L)) +
-                     0.014 * Sin(mj - 3 * ms + Phase(32.0L));
-        latDegrees = -0.020 * Cos(2 * mj - 4 * ms - Phase(2.0L)) + 0.018 * Sin(2 * mj - 6 * ms - Phase(49.0L));
+        lonDegrees = 0.812 * Sin(2 * mj - 5 * ms - Phase(67.6L)) -
+                     0.229 * Cos(2 * mj - 4 * ms - Phase(2.0L)) + 0.119 * Sin(mj - 2 * ms - Phase(3.0L)) +
+                     0.046 * Sin(2 * mj - 6 * ms - Phase(69.0L)) + 0.014 * Sin(mj - 3 * ms + Phase(32.0L));
+        latDegrees =
+            -0.020 * Cos(2 * mj - 4 * ms - Phase(2.0L)) + 0.018 * Sin(2 * mj - 6 * ms - Phase(49.0L));
     } else {
         lonDegrees = 0.040 * Sin(ms - 2 * mu + Phase(6.0L)) + 0.035 * Sin(ms - 3 * mu + Phase(33.0L)) -
                      0.015 * Sin(mj - mu + Phase(20.0L));
@@ -165,8 +158,9 @@ SphericalPosition OrbitPointFromTrue(const PlanetInfo& info, double trueAnomaly)
 
     SphericalPosition point;
     point.Latitude = std::asin(std::sin(u) * std::sin(incl));
-    point.Longitude = std::atan2(std::sin(u) * std::cos(incl) * std::cos(node) + std::sin(node) * std::cos(u),
-                                 std::cos(node) * std::cos(u) - std::sin(u) * std::cos(incl) * std::sin(node));
+    point.Longitude =
+        std::atan2(std::sin(u) * std::cos(incl) * std::cos(node) + std::sin(node) * std::cos(u),
+                   std::cos(node) * std::cos(u) - std::sin(u) * std::cos(incl) * std::sin(node));
     point.Distance = info.SemiMajorAxis * (1.0 - e * e) / (1.0 + e * std::cos(trueAnomaly));
     return point;
 }
@@ -194,7 +188,8 @@ double MeanAnomalyFromTrue(double trueAnomaly, double eccentricity) {
 
 SphericalPosition OrbitPositionAt(PlanetInfo info, double julianDay) {
     const double e = info.Eccentricity;
-    const long double revolutions = (DaysToTropicalYears(julianDay) - DaysToTropicalYears(info.Epoch)) / info.Period;
+    const long double revolutions =
+        (DaysToTropicalYears(julianDay) - DaysToTropicalYears(info.Epoch)) / info.Period;
     const long double f = MeanAnomalyFromTrue(TrueAnomalyAtEpoch(info), e) * (1.0 / Pi) * 0.5 + revolutions;
     const auto fraction = static_cast<double>(f - std::floor(f));
 

@@ -10,12 +10,12 @@ namespace kolvar {
 // Mean elements: value at day 0 (JD 2451543.5) and rate per day.
 struct PlanetElements {
     std::string_view Name;
-    double Node, NodeRate;                  // degrees
-    double Inclination, InclinationRate;    // degrees
-    double Perihelion, PerihelionRate;      // argument of perihelion, degrees
+    double Node, NodeRate;                    // degrees
+    double Inclination, InclinationRate;      // degrees
+    double Perihelion, PerihelionRate;        // argument of perihelion, degrees
     double SemiMajorAxis, SemiMajorAxisRate;  // AU
     double Eccentricity, EccentricityRate;
-    double MeanAnomaly, MeanAnomalyRate;    // degrees
+    double MeanAnomaly, MeanAnomalyRate;  // degrees
 };
 
 inline constexpr int PlanetCount = 7;  // Mercury .. Neptune

@@ -14,13 +14,9 @@ constexpr long double ElementZeroDay = 2451543.5L;
 constexpr double MoonDegree = 0.017453292519943295;
 
 // The Sun series turns degrees into radians with pi and 1/180.
-double SunRadians(long double degrees) {
-    return static_cast<double>(degrees * Pi * (1.0L / 180));
-}
+double SunRadians(long double degrees) { return static_cast<double>(degrees * Pi * (1.0L / 180)); }
 
-double MoonRadians(long double degrees) {
-    return static_cast<double>(degrees * MoonDegree);
-}
+double MoonRadians(long double degrees) { return static_cast<double>(degrees * MoonDegree); }
 
 struct SunOrbit {
     double meanAnomaly;    // reduced to 0..2*pi
@@ -66,8 +62,10 @@ MoonOrbit ComputeMoon(long double d, const SunOrbit& sun) {
     const double v = std::atan2(yv, xv);
     double r = std::sqrt(xv * xv + yv * yv);
 
-    const double xh = r * (std::cos(node) * std::cos(v + w) - std::sin(node) * std::sin(v + w) * std::cos(inclination));
-    const double yh = r * (std::sin(node) * std::cos(v + w) + std::cos(node) * std::sin(v + w) * std::cos(inclination));
+    const double xh =
+        r * (std::cos(node) * std::cos(v + w) - std::sin(node) * std::sin(v + w) * std::cos(inclination));
+    const double yh =
+        r * (std::sin(node) * std::cos(v + w) + std::cos(node) * std::sin(v + w) * std::cos(inclination));
     const double zh = r * std::sin(v + w) * std::sin(inclination);
     double lon = std::atan2(yh, xh);
     double lat = std::atan2(zh, std::sqrt(xh * xh + yh * yh));

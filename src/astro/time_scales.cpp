@@ -19,24 +19,34 @@ constexpr std::int64_t DaysPer400Years = 146097;
 // Days of the year before the first of `month`; any other month counts as January.
 std::int64_t DaysBeforeMonth(int month, int leap) {
     switch (month) {
-        case 2: return 31;
-        case 3: return 59 + leap;
-        case 4: return 90 + leap;
-        case 5: return 120 + leap;
-        case 6: return 151 + leap;
-        case 7: return 181 + leap;
-        case 8: return 212 + leap;
-        case 9: return 243 + leap;
-        case 10: return 273 + leap;
-        case 11: return 304 + leap;
-        case 12: return 334 + leap;
-        default: return 0;
+        case 2:
+            return 31;
+        case 3:
+            return 59 + leap;
+        case 4:
+            return 90 + leap;
+        case 5:
+            return 120 + leap;
+        case 6:
+            return 151 + leap;
+        case 7:
+            return 181 + leap;
+        case 8:
+            return 212 + leap;
+        case 9:
+            return 243 + leap;
+        case 10:
+            return 273 + leap;
+        case 11:
+            return 304 + leap;
+        case 12:
+            return 334 + leap;
+        default:
+            return 0;
     }
 }
 
-int WeekdayOfDayNumber(std::int64_t dayNumber) {
-    return static_cast<int>(((dayNumber - 1) % 7 + 7) % 7);
-}
+int WeekdayOfDayNumber(std::int64_t dayNumber) { return static_cast<int>(((dayNumber - 1) % 7 + 7) % 7); }
 
 // Beyond this many days from 1600 the year no longer fits a 32-bit field
 // (about 1.9 billion years); later or earlier days are held at the limit.
@@ -68,10 +78,11 @@ long double JulianDayFromCalendar(int year, int month, int day, int hour, int mi
     const std::int64_t sinceAnchor = static_cast<std::int64_t>(year) - 1600;
     const auto cycles = static_cast<std::int64_t>(std::floor(static_cast<double>(sinceAnchor) * 0.0025));
     const std::int64_t y = sinceAnchor - 400 * cycles;
-    const std::int64_t yearStart = static_cast<std::int64_t>(std::floor(static_cast<double>(y + 3) * 0.25)) -
-                                   static_cast<std::int64_t>(std::floor(static_cast<double>(y + 99) * 0.01)) +
-                                   static_cast<std::int64_t>(std::floor(static_cast<double>(y + 399) * 0.0025)) +
-                                   365 * y + DaysPer400Years * cycles;
+    const std::int64_t yearStart =
+        static_cast<std::int64_t>(std::floor(static_cast<double>(y + 3) * 0.25)) -
+        static_cast<std::int64_t>(std::floor(static_cast<double>(y + 99) * 0.01)) +
+        static_cast<std::int64_t>(std::floor(static_cast<double>(y + 399) * 0.0025)) + 365 * y +
+        DaysPer400Years * cycles;
     const std::int64_t dayNumber = beforeMonth + yearStart + day - 1;
 
     if (weekday != nullptr) {
@@ -148,9 +159,9 @@ CalendarMoment CalendarFromJulianDay(double julianDay, float zoneHours, bool sum
         bool afterFebruary;   // limits and offsets move by the leap day
     };
     static constexpr MonthStart months[12] = {
-        {31, -1, false},   {59, 30, false},   {90, 58, true},    {120, 89, true},
-        {151, 119, true},  {181, 150, true},  {212, 180, true},  {243, 211, true},
-        {273, 242, true},  {304, 272, true},  {334, 303, true},  {365, 333, true},
+        {31, -1, false},  {59, 30, false},  {90, 58, true},   {120, 89, true},
+        {151, 119, true}, {181, 150, true}, {212, 180, true}, {243, 211, true},
+        {273, 242, true}, {304, 272, true}, {334, 303, true}, {365, 333, true},
     };
     m.Month = 12;
     m.Day = static_cast<int>(d - 333 - leap);
@@ -186,7 +197,8 @@ double GreenwichSiderealAngle(double julianDay) {
 CalendarMoment ReadSystemClock() {
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     std::tm local{};
     localtime_r(&seconds, &local);
 

@@ -25,7 +25,8 @@ int DaysInMonth(int year, int month);
 long double JulianDayFromCalendar(int year, int month, int day, int hour, int minute, double second,
                                   bool summerTime, double zoneHours, int* weekday = nullptr);
 
-CalendarMoment CalendarFromJulianDay(double julianDay, float zoneHours, bool summerTime, int* weekday = nullptr);
+CalendarMoment CalendarFromJulianDay(double julianDay, float zoneHours, bool summerTime,
+                                     int* weekday = nullptr);
 
 // Greenwich sidereal time in radians, 0 <= angle < 2*pi.
 double GreenwichSiderealAngle(double julianDay);

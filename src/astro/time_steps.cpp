@@ -36,7 +36,8 @@ double AddCalendarMonths(double julianDay, long long months, double zoneHours, b
     if (year < std::numeric_limits<int>::min() || year > std::numeric_limits<int>::max()) return NotAnInstant;
     const int month = static_cast<int>(monthIndex - year * 12) + 1;
     const int day = std::min(date.Day, DaysInMonth(static_cast<int>(year), month));
-    const long double newMidnight = JulianDayFromCalendar(static_cast<int>(year), month, day, 0, 0, 0.0, false, 0.0);
+    const long double newMidnight =
+        JulianDayFromCalendar(static_cast<int>(year), month, day, 0, 0, 0.0, false, 0.0);
     return static_cast<double>(newMidnight + timeOfDay - offset);
 }
 
@@ -48,19 +49,27 @@ bool IsCalendarUnit(TimeStepUnit unit) {
 
 double UnitLengthDays(TimeStepUnit unit) {
     switch (unit) {
-        case TimeStepUnit::Minute: return 1.0 / 1440;
-        case TimeStepUnit::Hour: return 1.0 / 24;
-        case TimeStepUnit::Day: return 1.0;
-        case TimeStepUnit::SiderealDay: return SiderealDayLength;
-        case TimeStepUnit::Week: return 7.0;
-        case TimeStepUnit::LunarMonth: return LunarMonthLength;
+        case TimeStepUnit::Minute:
+            return 1.0 / 1440;
+        case TimeStepUnit::Hour:
+            return 1.0 / 24;
+        case TimeStepUnit::Day:
+            return 1.0;
+        case TimeStepUnit::SiderealDay:
+            return SiderealDayLength;
+        case TimeStepUnit::Week:
+            return 7.0;
+        case TimeStepUnit::LunarMonth:
+            return LunarMonthLength;
         case TimeStepUnit::CalendarMonth:
-        case TimeStepUnit::Year: return 0.0;
+        case TimeStepUnit::Year:
+            return 0.0;
     }
     return 0.0;
 }
 
-double StepJulianDay(double julianDay, const TimeStep& step, long long count, double zoneHours, bool summerTime) {
+double StepJulianDay(double julianDay, const TimeStep& step, long long count, double zoneHours,
+                     bool summerTime) {
     const auto units = static_cast<double>(count) * step.Count;
     if (!IsCalendarUnit(step.Unit)) return julianDay + units * UnitLengthDays(step.Unit);
     const double months = units * (step.Unit == TimeStepUnit::Year ? 12 : 1);

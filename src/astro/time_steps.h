@@ -34,7 +34,8 @@ double UnitLengthDays(TimeStepUnit unit);
 // keep the clock time and hold the day at the month's end: 31 January plus
 // one month is the last day of February. Returns NaN when the civil year
 // would leave the range of a 32-bit year.
-double StepJulianDay(double julianDay, const TimeStep& step, long long count, double zoneHours, bool summerTime);
+double StepJulianDay(double julianDay, const TimeStep& step, long long count, double zoneHours,
+                     bool summerTime);
 
 // A step that respects the range of the orbital elements.
 struct StepOutcome {

@@ -18,7 +18,8 @@ double SafeAsin(double s) { return std::asin(std::clamp(s, -1.0, 1.0)); }
 
 }  // namespace
 
-SphericalPosition HeliocentricToEquatorial(const SphericalPosition& body, const SphericalPosition& reference) {
+SphericalPosition HeliocentricToEquatorial(const SphericalPosition& body,
+                                           const SphericalPosition& reference) {
     const double l1 = body.Longitude, b1 = body.Latitude, r1 = body.Distance;
     const double l2 = reference.Longitude, b2 = reference.Latitude, r2 = reference.Distance;
     const double x = r1 * std::cos(l1) * std::cos(b1) - r2 * std::cos(l2) * std::cos(b2);
@@ -33,7 +34,8 @@ SphericalPosition HeliocentricToEquatorial(const SphericalPosition& body, const 
     return result;
 }
 
-SphericalPosition PrecessToDate(double rightAscension, double declination, double distance, double julianDay) {
+SphericalPosition PrecessToDate(double rightAscension, double declination, double distance,
+                                double julianDay) {
     const double e = FixedObliquity;
 
     // Equatorial to ecliptic.

@@ -13,7 +13,8 @@ int NonNegative(int v) { return v < 0 ? 0 : v; }
 }  // namespace
 
 Bitmap::Bitmap(int width, int height, Colour fill)
-    : width_(NonNegative(width)), height_(NonNegative(height)),
+    : width_(NonNegative(width)),
+      height_(NonNegative(height)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 3) {
     Fill(fill);
 }
@@ -37,15 +38,17 @@ void Bitmap::Resize(int width, int height) {
 
 Colour Bitmap::Pixel(int x, int y) const {
     if (!Contains(x, y)) return colours::Black;
-    const std::uint8_t* p = pixels_.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                                              static_cast<std::size_t>(x)) * 3;
+    const std::uint8_t* p =
+        pixels_.data() +
+        (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3;
     return {p[0], p[1], p[2]};
 }
 
 void Bitmap::SetPixel(int x, int y, Colour c) {
     if (!Contains(x, y)) return;
-    std::uint8_t* p = pixels_.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                                        static_cast<std::size_t>(x)) * 3;
+    std::uint8_t* p =
+        pixels_.data() +
+        (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3;
     p[0] = c.Red;
     p[1] = c.Green;
     p[2] = c.Blue;
@@ -56,7 +59,8 @@ void Bitmap::Fill(Colour c) {
     // One row by pattern doubling, then whole-row copies.
     FillPixels(pixels_.data(), width_, c);
     const std::size_t stride = static_cast<std::size_t>(width_) * 3;
-    for (int y = 1; y < height_; ++y) std::memcpy(pixels_.data() + stride * static_cast<std::size_t>(y), pixels_.data(), stride);
+    for (int y = 1; y < height_; ++y)
+        std::memcpy(pixels_.data() + stride * static_cast<std::size_t>(y), pixels_.data(), stride);
 }
 
 }  // namespace kolvar

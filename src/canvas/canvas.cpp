@@ -17,7 +17,8 @@ Canvas::~Canvas() = default;
 Rect Canvas::EffectiveClip() {
     // The bitmap may have been resized since the clip box was set.
     if (!clipSet_) {
-        if (clip_.Right != bitmap_.Width() || clip_.Bottom != bitmap_.Height() || clip_.Left != 0 || clip_.Top != 0)
+        if (clip_.Right != bitmap_.Width() || clip_.Bottom != bitmap_.Height() || clip_.Left != 0 ||
+            clip_.Top != 0)
             clip_ = BoundsOf(bitmap_);
     } else if (clip_.Right > bitmap_.Width() || clip_.Bottom > bitmap_.Height()) {
         clip_ = Intersect(clip_, BoundsOf(bitmap_));
@@ -48,8 +49,8 @@ void Canvas::SetPixel(int x, int y, Colour c) {
 
 void Canvas::FillRect(const Rect& r) {
     const Rect clip = EffectiveClip();
-    const Rect box = Intersect({std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
-                                std::max(r.Top, r.Bottom)},
+    const Rect box = Intersect({std::min(r.Left, r.Right), std::min(r.Top, r.Bottom),
+                                std::max(r.Left, r.Right), std::max(r.Top, r.Bottom)},
                                clip);
     for (int y = box.Top; y < box.Bottom; ++y) FillRun(bitmap_, y, box.Left, box.Right - 1, brushColour_);
 }
@@ -66,7 +67,8 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
     r += grow;
     b += grow;
     const std::int64_t w = penWidth_;
-    const std::int64_t rowLo = std::max<std::int64_t>(t, clip.Top), rowHi = std::min<std::int64_t>(b, clip.Bottom) - 1;
+    const std::int64_t rowLo = std::max<std::int64_t>(t, clip.Top),
+                       rowHi = std::min<std::int64_t>(b, clip.Bottom) - 1;
     for (std::int64_t j = rowLo; j <= rowHi; ++j) {
         if (j < t + w || j >= b - w || r - l <= 2 * w) {
             FillRunClipped(bitmap_, clip, j, l, r - 1, penColour_);
@@ -79,7 +81,8 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
-    DrawEllipseShape(bitmap_, EffectiveClip(), x1, y1, x2, y2, penWidth_, penColour_, brushColour_, std::nullopt);
+    DrawEllipseShape(bitmap_, EffectiveClip(), x1, y1, x2, y2, penWidth_, penColour_, brushColour_,
+                     std::nullopt);
 }
 
 void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {

@@ -11,13 +11,16 @@ namespace kolvar {
 
 namespace {
 
-SizedFont* FontOf(const std::string& face, int points) { return FindSizedFont(face, PixelHeightForPoints(points)); }
+SizedFont* FontOf(const std::string& face, int points) {
+    return FindSizedFont(face, PixelHeightForPoints(points));
+}
 
 inline std::uint8_t Blend(std::uint8_t dst, std::uint8_t src, unsigned a) {
     return static_cast<std::uint8_t>((dst * (255u - a) + src * a + 127u) / 255u);
 }
 
-void BlitGlyph(Bitmap& bitmap, const Rect& clip, const GlyphBitmap& g, std::int64_t left, std::int64_t top, Colour c) {
+void BlitGlyph(Bitmap& bitmap, const Rect& clip, const GlyphBitmap& g, std::int64_t left, std::int64_t top,
+               Colour c) {
     const std::int64_t x0 = std::max<std::int64_t>(left, clip.Left);
     const std::int64_t x1 = std::min<std::int64_t>(left + g.Width, clip.Right);
     const std::int64_t y0 = std::max<std::int64_t>(top, clip.Top);

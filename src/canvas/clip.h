@@ -11,7 +11,8 @@
 namespace kolvar {
 
 inline Rect Intersect(const Rect& a, const Rect& b) {
-    Rect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+    Rect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+           std::min(a.Bottom, b.Bottom)};
     if (r.Right < r.Left) r.Right = r.Left;
     if (r.Bottom < r.Top) r.Bottom = r.Top;
     return r;

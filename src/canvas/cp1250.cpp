@@ -49,8 +49,15 @@ std::string Utf8ToCp1250(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        char32_t u = length == 1 ? lead : length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
+        const int length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
+        char32_t u = length == 1   ? lead
+                     : length == 2 ? lead & 0x1Fu
+                     : length == 3 ? lead & 0x0Fu
+                                   : lead & 0x07u;
         bool good = length > 0 && i + static_cast<std::size_t>(length) <= utf8.size();
         for (int k = 1; good && k < length; ++k) {
             const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);

@@ -60,8 +60,8 @@ struct ArcFilter {
     }
 };
 
-void PaintOutlineRun(Bitmap& bitmap, const Rect& clip, std::int64_t j, std::int64_t lo, std::int64_t hi, Colour c,
-                     const ArcFilter& arc) {
+void PaintOutlineRun(Bitmap& bitmap, const Rect& clip, std::int64_t j, std::int64_t lo, std::int64_t hi,
+                     Colour c, const ArcFilter& arc) {
     lo = std::max<std::int64_t>(lo, clip.Left);
     hi = std::min<std::int64_t>(hi, clip.Right - 1);
     if (hi < lo) return;
@@ -75,8 +75,8 @@ void PaintOutlineRun(Bitmap& bitmap, const Rect& clip, std::int64_t j, std::int6
 
 }  // namespace
 
-void DrawEllipseShape(Bitmap& bitmap, const Rect& clip, int x1, int y1, int x2, int y2, int penWidth, Colour pen,
-                      std::optional<Colour> brush, std::optional<ArcRays> arc) {
+void DrawEllipseShape(Bitmap& bitmap, const Rect& clip, int x1, int y1, int x2, int y2, int penWidth,
+                      Colour pen, std::optional<Colour> brush, std::optional<ArcRays> arc) {
     if (IsEmpty(clip)) return;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
@@ -92,8 +92,9 @@ void DrawEllipseShape(Bitmap& bitmap, const Rect& clip, int x1, int y1, int x2, 
     // The one-pixel outline runs through the centres of the edge pixels, half a
     // pixel inside the box; a wide pen extends half its width to either side.
     const double half = penWidth / 2.0;
-    const EllipseRows outer = penWidth == 1 ? EllipseRows{cx, cy, a, b, colLo, colHi}
-                                            : EllipseRows{cx, cy, a - 0.5 + half, b - 0.5 + half, colLo, colHi};
+    const EllipseRows outer = penWidth == 1
+                                  ? EllipseRows{cx, cy, a, b, colLo, colHi}
+                                  : EllipseRows{cx, cy, a - 0.5 + half, b - 0.5 + half, colLo, colHi};
     const EllipseRows inner{cx, cy, a - 0.5 - half, b - 0.5 - half, colLo, colHi};
 
     ArcFilter filter{cx, cy, 0.0, 0.0, true};
@@ -104,8 +105,10 @@ void DrawEllipseShape(Bitmap& bitmap, const Rect& clip, int x1, int y1, int x2, 
         filter = {cx, cy, s, ArcFilter::Reduce(e - s), samePoint || s == e};
     }
 
-    const std::int64_t rowLo = std::max<std::int64_t>(clip.Top, FloorClamped(cy - outer.b - 1.0, INT32_MIN, INT32_MAX));
-    const std::int64_t rowHi = std::min<std::int64_t>(clip.Bottom - 1, CeilClamped(cy + outer.b + 1.0, INT32_MIN, INT32_MAX));
+    const std::int64_t rowLo =
+        std::max<std::int64_t>(clip.Top, FloorClamped(cy - outer.b - 1.0, INT32_MIN, INT32_MAX));
+    const std::int64_t rowHi =
+        std::min<std::int64_t>(clip.Bottom - 1, CeilClamped(cy + outer.b + 1.0, INT32_MIN, INT32_MAX));
     if (rowHi < rowLo) return;
 
     Span above = outer.Row(rowLo - 1), here = outer.Row(rowLo);
@@ -115,7 +118,8 @@ void DrawEllipseShape(Bitmap& bitmap, const Rect& clip, int x1, int y1, int x2, 
             // Pixels whose four neighbours all lie in the outer region.
             Span interior;
             if (!above.Empty() && !below.Empty())
-                interior = {std::max({above.lo, below.lo, here.lo + 1}), std::min({above.hi, below.hi, here.hi - 1})};
+                interior = {std::max({above.lo, below.lo, here.lo + 1}),
+                            std::min({above.hi, below.hi, here.hi - 1})};
             if (penWidth > 1) interior = Intersect(interior, inner.Row(j));
             if (interior.Empty()) {
                 PaintOutlineRun(bitmap, clip, j, here.lo, here.hi, pen, filter);

@@ -21,7 +21,7 @@ struct ArcRays {
 // centred on the one-pixel outline and always contains the boundary of its own
 // outer region, so it is closed too.
 // `brush` fills the inside (none for arcs); `arc` limits the outline to a sweep.
-void DrawEllipseShape(Bitmap& bitmap, const Rect& clip, int x1, int y1, int x2, int y2, int penWidth, Colour pen,
-                      std::optional<Colour> brush, std::optional<ArcRays> arc);
+void DrawEllipseShape(Bitmap& bitmap, const Rect& clip, int x1, int y1, int x2, int y2, int penWidth,
+                      Colour pen, std::optional<Colour> brush, std::optional<ArcRays> arc);
 
 }  // namespace kolvar

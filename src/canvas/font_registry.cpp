@@ -72,7 +72,8 @@ public:
         auto d = std::make_unique<FaceData>();
         d->bytes.assign(data, data + size);
         d->symbol = symbol;
-        if (FT_New_Memory_Face(library_, d->bytes.data(), static_cast<FT_Long>(d->bytes.size()), 0, &d->face) != 0) {
+        if (FT_New_Memory_Face(library_, d->bytes.data(), static_cast<FT_Long>(d->bytes.size()), 0,
+                               &d->face) != 0) {
             d->face = nullptr;
             return false;
         }
@@ -218,7 +219,8 @@ const GlyphBitmap& SizedFont::Glyph(unsigned char byte) {
     slot->Coverage.resize(static_cast<std::size_t>(slot->Width) * static_cast<std::size_t>(slot->Rows));
     for (int r = 0; r < slot->Rows; ++r) {
         const unsigned char* src = bm.buffer + static_cast<std::ptrdiff_t>(r) * bm.pitch;
-        std::copy(src, src + slot->Width, slot->Coverage.begin() + static_cast<std::ptrdiff_t>(r) * slot->Width);
+        std::copy(src, src + slot->Width,
+                  slot->Coverage.begin() + static_cast<std::ptrdiff_t>(r) * slot->Width);
     }
     return *slot;
 }
@@ -229,7 +231,8 @@ int SizedFont::TextWidth(std::string_view bytes) {
     return w;
 }
 
-bool RegisterEmbeddedFace(std::string_view face, const unsigned char* data, std::size_t size, bool symbolFace) {
+bool RegisterEmbeddedFace(std::string_view face, const unsigned char* data, std::size_t size,
+                          bool symbolFace) {
     return Registry::Instance().Register(face, data, size, symbolFace);
 }
 

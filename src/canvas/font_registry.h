@@ -26,7 +26,8 @@ namespace kolvar {
 
 // Registers (or replaces) a face from font file bytes, which are copied.
 // Returns false when FreeType cannot read the bytes; the name is then not registered.
-bool RegisterEmbeddedFace(std::string_view face, const unsigned char* data, std::size_t size, bool symbolFace);
+bool RegisterEmbeddedFace(std::string_view face, const unsigned char* data, std::size_t size,
+                          bool symbolFace);
 
 // True when `face` names a face registered with RegisterEmbeddedFace.
 bool IsRegisteredFace(std::string_view face);

@@ -180,9 +180,11 @@ void DrawThinLine(Bitmap& bitmap, const Rect& clip, int x0, int y0, int x1, int 
     const std::int64_t ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
     if (ax >= ay)
-        MajorAxisLine(bitmap, x0, y0, ax, ay, sx, sy, clip.Left, clip.Right - 1, clip.Top, clip.Bottom - 1, true, c);
+        MajorAxisLine(bitmap, x0, y0, ax, ay, sx, sy, clip.Left, clip.Right - 1, clip.Top, clip.Bottom - 1,
+                      true, c);
     else
-        MajorAxisLine(bitmap, y0, x0, ay, ax, sy, sx, clip.Top, clip.Bottom - 1, clip.Left, clip.Right - 1, false, c);
+        MajorAxisLine(bitmap, y0, x0, ay, ax, sy, sx, clip.Top, clip.Bottom - 1, clip.Left, clip.Right - 1,
+                      false, c);
 }
 
 void DrawWideLine(Bitmap& bitmap, const Rect& clip, int x0, int y0, int x1, int y1, int width, Colour c) {
@@ -193,11 +195,14 @@ void DrawWideLine(Bitmap& bitmap, const Rect& clip, int x0, int y0, int x1, int 
     // Only the part of the segment within r of the clip box can paint a visible
     // pixel; cutting it there keeps all later arithmetic small and exact enough.
     const double margin = r + 2.0;
-    if (!ClipSegment(s, clip.Left - margin, clip.Top - margin, clip.Right + margin, clip.Bottom + margin)) return;
+    if (!ClipSegment(s, clip.Left - margin, clip.Top - margin, clip.Right + margin, clip.Bottom + margin))
+        return;
 
     const double top = std::min(s.ay, s.by) - r, bottom = std::max(s.ay, s.by) + r;
-    const std::int64_t rowLo = std::max<std::int64_t>(clip.Top, FloorClamped(top - 0.5, INT32_MIN, INT32_MAX));
-    const std::int64_t rowHi = std::min<std::int64_t>(clip.Bottom - 1, CeilClamped(bottom, INT32_MIN, INT32_MAX));
+    const std::int64_t rowLo =
+        std::max<std::int64_t>(clip.Top, FloorClamped(top - 0.5, INT32_MIN, INT32_MAX));
+    const std::int64_t rowHi =
+        std::min<std::int64_t>(clip.Bottom - 1, CeilClamped(bottom, INT32_MIN, INT32_MAX));
     const StrokeBody body(s, r);
     for (std::int64_t j = rowLo; j <= rowHi; ++j) {
         const double y = static_cast<double>(j) + 0.5;

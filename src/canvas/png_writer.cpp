@@ -32,8 +32,9 @@ void OnWarning(png_structp, png_const_charp) {}
 bool Encode(png_structp png, png_infop info, const Bitmap& bitmap, const PngOptions& options,
             std::vector<png_const_bytep>& rows) {
     if (setjmp(png_jmpbuf(png)) != 0) return false;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.Width()), static_cast<png_uint_32>(bitmap.Height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.Width()),
+                 static_cast<png_uint_32>(bitmap.Height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, options.Level);
     png_set_compression_strategy(png, options.Strategy);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, options.Filters);
@@ -64,7 +65,8 @@ bool EncodePng(const Bitmap& bitmap, std::vector<unsigned char>& out, std::strin
     }
     png_set_write_fn(png, &sink, Append, NoFlush);
     std::vector<png_const_bytep> rows(static_cast<std::size_t>(bitmap.Height()));
-    for (int y = 0; y < bitmap.Height(); ++y) rows[static_cast<std::size_t>(y)] = bitmap.Data() + y * bitmap.Stride();
+    for (int y = 0; y < bitmap.Height(); ++y)
+        rows[static_cast<std::size_t>(y)] = bitmap.Data() + y * bitmap.Stride();
     out.reserve(static_cast<std::size_t>(bitmap.Stride()) * static_cast<std::size_t>(bitmap.Height()) / 16);
     const bool encoded = Encode(png, info, bitmap, options, rows);
     png_destroy_write_struct(&png, &info);

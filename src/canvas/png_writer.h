@@ -13,9 +13,9 @@ namespace kolvar {
 // defaults (level 6, adaptive filters) into a file about a quarter larger;
 // the png benchmark measures the alternatives.
 struct PngOptions {
-    int Level = 2;      // zlib level 0..9
-    int Strategy = 0;   // Z_DEFAULT_STRATEGY, Z_FILTERED, Z_HUFFMAN_ONLY, Z_RLE
-    int Filters = 0x08; // libpng filter mask: PNG_FILTER_NONE, ..._SUB, ..._UP, PNG_ALL_FILTERS
+    int Level = 2;       // zlib level 0..9
+    int Strategy = 0;    // Z_DEFAULT_STRATEGY, Z_FILTERED, Z_HUFFMAN_ONLY, Z_RLE
+    int Filters = 0x08;  // libpng filter mask: PNG_FILTER_NONE, ..._SUB, ..._UP, PNG_ALL_FILTERS
 };
 
 // The bitmap as the bytes of an 8-bit RGB PNG file. Returns false and sets

@@ -6,7 +6,9 @@ namespace kolvar {
 
 const std::array<ConstellationName, ConstellationNameCount> ConstellationNameTable{{
     {"Zoo", "Zodiacus", "\xC1llat\xF6vi jegy", "\xC1llat\xF6v"},
-    {"And", "Andromeda", "Andromedae", "Androm\xE9" "da"},
+    {"And", "Andromeda", "Andromedae",
+     "Androm\xE9"
+     "da"},
     {"Ant", "Antlia", "Antliae", "L\xE9gszivatty\xFA"},
     {"Aps", "Apus", "Apodis", "Paradicsommad\xE1r"},
     {"Aqr", "Aquarius", "Aquarii", "V\xEDz\xF6nt\xF6"},
@@ -16,7 +18,9 @@ const std::array<ConstellationName, ConstellationNameCount> ConstellationNameTab
     {"Aur", "Auriga", "Aurigae", "Szekeres"},
     {"Boo", "Bootes", "Bootis", "\xD6k\xF6rhajcs\xE1r(Medvehajt\xF3)"},
     {"Cae", "Caelum", "Caeli", "\xC9gg\xF6mb"},
-    {"Cam", "Cameleopardis", "Cameleopardalis", "Zsir\xE1" "f"},
+    {"Cam", "Cameleopardis", "Cameleopardalis",
+     "Zsir\xE1"
+     "f"},
     {"Cnc", "Cancer", "Cancri", "R\xE1k"},
     {"CVn", "Canes Venatici", "Canum Venaticorum", "Vad\xE1szkuty\xE1k"},
     {"CMa", "Canis Maior", "Canis Maioris", "Nagy Kutya"},
@@ -58,7 +62,9 @@ const std::array<ConstellationName, ConstellationNameCount> ConstellationNameTab
     {"Lup", "Lupus", "Lupi", "Farkas"},
     {"Lyn", "Lynx", "Lincis", "Hi\xFAz"},
     {"Lyr", "Lyra", "Lyrae", "Lant"},
-    {"Men", "Mensa", "Mensae", "T\xE1" "bla-hegy"},
+    {"Men", "Mensa", "Mensae",
+     "T\xE1"
+     "bla-hegy"},
     {"Mic", "Microscopium", "Microscopii", "Mikroszk\xF3p"},
     {"Mon", "Monoceros", "Monocerotis", "Egyszarv\xFA"},
     {"Mus", "Musca", "Muscae", "L\xE9gy"},
@@ -97,13 +103,12 @@ const std::array<ConstellationName, ConstellationNameCount> ConstellationNameTab
 }};
 
 const std::array<const char*, ConstellationNameCount> ConstellationAbbreviations{
-    "Zoo", "And", "Ant", "Aps", "Aql", "Aqr", "Ara", "Ari", "Aur", "Boo", "Cae", "Cam", "Cap", "Car",
-    "Cas", "Cen", "Cep", "Cet", "Cha", "Cir", "CMa", "CMi", "Cnc", "Col", "Com", "CrA", "CrB", "Crt",
-    "Cru", "Crv", "CVn", "Cyg", "Del", "Dor", "Dra", "Equ", "Eri", "For", "Gem", "Gru", "Her", "Hor",
-    "Hya", "Hyi", "Ind", "Lac", "Leo", "Lep", "Lib", "LMi", "Lup", "Lyn", "Lyr", "Men", "Mic", "Mon",
-    "Mus", "Nor", "Oct", "Oph", "Ori", "Pav", "Peg", "Per", "Phe", "Pic", "PsA", "Psc", "Pup", "Pyx",
-    "Ret", "Scl", "Sco", "Sct", "Ser", "Sex", "Sge", "Sgr", "Tau", "Tel", "TrA", "Tri", "Tuc", "UMa",
-    "UMi", "Vel", "Vir", "Vol", "Vul",
+    "Zoo", "And", "Ant", "Aps", "Aql", "Aqr", "Ara", "Ari", "Aur", "Boo", "Cae", "Cam", "Cap", "Car", "Cas",
+    "Cen", "Cep", "Cet", "Cha", "Cir", "CMa", "CMi", "Cnc", "Col", "Com", "CrA", "CrB", "Crt", "Cru", "Crv",
+    "CVn", "Cyg", "Del", "Dor", "Dra", "Equ", "Eri", "For", "Gem", "Gru", "Her", "Hor", "Hya", "Hyi", "Ind",
+    "Lac", "Leo", "Lep", "Lib", "LMi", "Lup", "Lyn", "Lyr", "Men", "Mic", "Mon", "Mus", "Nor", "Oct", "Oph",
+    "Ori", "Pav", "Peg", "Per", "Phe", "Pic", "PsA", "Psc", "Pup", "Pyx", "Ret", "Scl", "Sco", "Sct", "Ser",
+    "Sex", "Sge", "Sgr", "Tau", "Tel", "TrA", "Tri", "Tuc", "UMa", "UMi", "Vel", "Vir", "Vol", "Vul",
 };
 
 std::string GenitiveOfConstellation(int constellation) {

@@ -30,7 +30,8 @@ constexpr std::array<DeepSkyRecord, DeepSkyCount> BuildDeepSkyTable() {
         const DeepSkySourceRow& row = DeepSkySource[i];
         DeepSkyRecord& record = table[i];
         record.Constellation = row.Constellation;
-        for (std::size_t c = 0; c < sizeof record.MessierName; ++c) record.MessierName[c] = row.MessierName[c];
+        for (std::size_t c = 0; c < sizeof record.MessierName; ++c)
+            record.MessierName[c] = row.MessierName[c];
         for (std::size_t c = 0; c < sizeof record.NgcName; ++c) record.NgcName[c] = row.NgcName[c];
         record.RightAscension = 0.0f;
         record.Declination = 0.0f;
@@ -47,8 +48,8 @@ void InitDeepSkyCatalogue() {
     for (std::size_t i = 0; i < DeepSkyCatalogue.size(); ++i) {
         const DeepSkySourceRow& row = DeepSkySource[i];
         DeepSkyCatalogue[i].RightAscension = static_cast<float>(HmToRadians(row.RaHours, row.RaMinutes));
-        DeepSkyCatalogue[i].Declination = static_cast<float>(
-            DmToRadians(row.DecSign, row.DecDegrees, static_cast<float>(row.DecMinutes)));
+        DeepSkyCatalogue[i].Declination =
+            static_cast<float>(DmToRadians(row.DecSign, row.DecDegrees, static_cast<float>(row.DecMinutes)));
     }
 }
 

@@ -10,9 +10,9 @@ enum class DeepSkyKind : std::uint8_t {
     Galaxy,
     OpenCluster,
     GlobularCluster,
-    Nebula,           // emission and reflection nebulae, star-forming regions, supernova remnants
+    Nebula,  // emission and reflection nebulae, star-forming regions, supernova remnants
     PlanetaryNebula,
-    Other,            // star clouds, asterisms, double stars
+    Other,  // star clouds, asterisms, double stars
 };
 
 // The kind of deep-sky object 0..DeepSkyCount-1; Other for any other index.

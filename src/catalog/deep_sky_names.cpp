@@ -5,10 +5,14 @@
 namespace kolvar {
 
 const std::array<DeepSkyNameRecord, 9> DeepSkyNameTable{{
-    {"Ensis, Nagy Orion k\xF6" "d  ", "M42 ", "NGC1976 "},
+    {"Ensis, Nagy Orion k\xF6"
+     "d  ",
+     "M42 ", "NGC1976 "},
     {"Aculeus                ", "    ", "NGC6405 "},
     {"Acumen                 ", "    ", "NGC6475 "},
-    {"Spiculum Lag\xFAna-k\xF6" "d    ", "    ", "NGC6523 "},
+    {"Spiculum Lag\xFAna-k\xF6"
+     "d    ",
+     "    ", "NGC6523 "},
     {"Facies                 ", "M22 ", "NGC6656 "},
     {"Vertex                 ", "M31 ", "NGC224  "},
     {"Capulus                ", "    ", "NGC869  "},

@@ -7,8 +7,8 @@ namespace kolvar {
 const FindTexts& FindCaptions() {
     static const FindTexts texts = [] {
         const auto label = [](std::string_view hungarian) {
-            return ViewCaption{ReverseRunicText(TransliterateToRunes(hungarian, HungarianEncoding::Windows1250)),
-                               hungarian};
+            return ViewCaption{
+                ReverseRunicText(TransliterateToRunes(hungarian, HungarianEncoding::Windows1250)), hungarian};
         };
         return FindTexts{
             .MenuItem = ViewCaption{RunicMenuCaption("Keres\xE9s"), "Keres\xE9s"},

@@ -12,12 +12,12 @@
 namespace kolvar {
 
 struct FindTexts {
-    ViewCaption MenuItem;    // the Megfigyelő menu's item
-    ViewCaption NameLabel;   // beside the text field
-    ViewCaption RisesAt;     // below the horizon; the rising time stands beside it
-    ViewCaption NeverRises;  // below the horizon for good at this latitude
+    ViewCaption MenuItem;       // the Megfigyelő menu's item
+    ViewCaption NameLabel;      // beside the text field
+    ViewCaption RisesAt;        // below the horizon; the rising time stands beside it
+    ViewCaption NeverRises;     // below the horizon for good at this latitude
     ViewCaption NotRisingSoon;  // the Sun, the Moon or a planet down for the next two days
-    ViewCaption NoMatch;     // the typed name names nothing
+    ViewCaption NoMatch;        // the typed name names nothing
 };
 
 // Written once, on first use; the strings stay put for the whole run.

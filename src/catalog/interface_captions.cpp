@@ -7,9 +7,13 @@ namespace kolvar {
 const InterfaceTexts InterfaceCaptions = {
     .LatinLetters = {" k`\xFCteb nital ", "Latin bet\xFBk"},
     .CityButton = {"sor`av", "V\xE1ros"},
-    .CityHeading = {"tsor`av `\xDF" "al`av", "V\xE1lassz v\xE1rost"},
+    .CityHeading = {"tsor`av `\xDF"
+                    "al`av",
+                    "V\xE1lassz v\xE1rost"},
     .CitySearch = {"s\xE9serek", "keres\xE9s"},
-    .CityZone = {"aj`an`oz`\xF6" "di sor`av a", "a v\xE1ros id\xF5z\xF3n\xE1ja"},
+    .CityZone = {"aj`an`oz`\xF6"
+                 "di sor`av a",
+                 "a v\xE1ros id\xF5z\xF3n\xE1ja"},
 };
 
 const WindowTitleTexts WindowTitles = {
@@ -32,7 +36,9 @@ constexpr std::pair<std::string_view, std::string_view> PlainControlNames[] = {
     {"TTimeDlg.Hour", "\xF3ra"},
     {"TTimeDlg.Min", "perc"},
     {"TTimeDlg.Sec", "m\xE1sodperc"},
-    {"TTimeDlg.TimeZone", "id\xF5z\xF3na \xF3r\xE1" "ban"},
+    {"TTimeDlg.TimeZone",
+     "id\xF5z\xF3na \xF3r\xE1"
+     "ban"},
     {"TTimeDlg.JulianDay", "Juli\xE1n-nap"},
     {"TTimeDlg.WeekDayText", "a h\xE9t napja"},
     {"TTimeDlg.StarTimeText", "greenwichi csillagid\xF5"},
@@ -67,8 +73,7 @@ constexpr std::pair<std::string_view, std::string_view> PlainControlNames[] = {
 
 }  // namespace
 
-std::string_view PlainControlName(std::string_view component)
-{
+std::string_view PlainControlName(std::string_view component) {
     for (const auto& [name, hungarian] : PlainControlNames)
         if (name == component) return hungarian;
     return {};

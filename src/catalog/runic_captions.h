@@ -33,8 +33,16 @@ struct RunicCaption {
 };
 
 enum RunicMenuItem : std::size_t {
-    kMenuObserver1, kMenuTime1, kMenuPlace1, kMenuExit1, kMenuCharSize1,
-    kMenuGrow1, kMenuShrivell1, kMenuInformation1, kMenuHelp1, kMenuItemCount
+    kMenuObserver1,
+    kMenuTime1,
+    kMenuPlace1,
+    kMenuExit1,
+    kMenuCharSize1,
+    kMenuGrow1,
+    kMenuShrivell1,
+    kMenuInformation1,
+    kMenuHelp1,
+    kMenuItemCount
 };
 extern const std::array<RunicCaption, kMenuItemCount> RunicCaptionTable;
 
@@ -60,9 +68,9 @@ struct PlaceDlgRunicCaptions {
 extern const PlaceDlgRunicCaptions PlaceDlgCaptions;
 
 struct InfoDlgTexts {
-    RunicText Button1;         // runic, Runex23x height 12
-    RunicText Label1;          // runic, Runex23x height 25
-    std::string_view Label2;   // four-digit number, Arial height 25
+    RunicText Button1;        // runic, Runex23x height 12
+    RunicText Label1;         // runic, Runex23x height 25
+    std::string_view Label2;  // four-digit number, Arial height 25
 };
 extern const InfoDlgTexts InfoDlgCaptions;
 

@@ -75,10 +75,11 @@ bool Matches(const RunicNameRecord& r, std::string_view k1, std::string_view k2,
 }  // namespace
 
 const std::array<int, 17> PleiadesHrNumbers = {1140, 1142, 1144, 1145, 1149, 1151, 1152, 1156, 1165,
-                                                1172, 1178, 1180, 1183, 1185, 1188, 1221, 1222};
-const std::array<int, 37> HyadesHrNumbers = {
-    1201, 1233, 1279, 1292, 1319, 1351, 1354, 1356, 1368, 1380, 1385, 1387, 1388, 1389, 1391, 1403, 1408, 1412, 1414,
-    1427, 1428, 1430, 1432, 1436, 1459, 1472, 1473, 1479, 1480, 1507, 1519, 1547, 1566, 1620, 1670, 1672, 1905};
+                                               1172, 1178, 1180, 1183, 1185, 1188, 1221, 1222};
+const std::array<int, 37> HyadesHrNumbers = {1201, 1233, 1279, 1292, 1319, 1351, 1354, 1356, 1368, 1380,
+                                             1385, 1387, 1388, 1389, 1391, 1403, 1408, 1412, 1414, 1427,
+                                             1428, 1430, 1432, 1436, 1459, 1472, 1473, 1479, 1480, 1507,
+                                             1519, 1547, 1566, 1620, 1670, 1672, 1905};
 
 RunicCluster RunicClusterOfStar(int constellation, int hrNumber) {
     constexpr int kTaurus = 78;
@@ -128,9 +129,9 @@ std::string RunicDeepSkyDesignationKey(std::string_view messierName, std::string
     return messier.empty() ? TrimControlAndBlanks(ngcName) : messier;
 }
 
-RunicNameList FindRunicNames(const RunicNameTables& tables, std::string_view k1Name,
-                             std::string_view k2Greek, std::string_view k3Designation,
-                             std::string_view k4Constellation, RunicCluster cluster) {
+RunicNameList FindRunicNames(const RunicNameTables& tables, std::string_view k1Name, std::string_view k2Greek,
+                             std::string_view k3Designation, std::string_view k4Constellation,
+                             RunicCluster cluster) {
     const std::string k1 = TrimControlAndBlanks(k1Name);
     const std::string k2 = TrimControlAndBlanks(k2Greek);
     const std::string k3 = TrimControlAndBlanks(k3Designation);

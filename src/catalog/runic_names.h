@@ -16,7 +16,7 @@ struct RunicNameRecord {
     std::string BayerName;          // Greek letter name ("alpha") or empty
     std::string FlamsteedText;      // designation key ("80", "M44") or empty
     std::string RunicName;
-    std::string Hungarian;          // the Hungarian text the runic name is written from
+    std::string Hungarian;  // the Hungarian text the runic name is written from
 };
 
 struct RunicConstellationName {
@@ -84,9 +84,8 @@ std::string RunicStarDesignationKey(std::string_view greekLetter, int flamsteedN
 // NGC name when it has none ("NGC869"), both trimmed.
 std::string RunicDeepSkyDesignationKey(std::string_view messierName, std::string_view ngcName);
 
-RunicNameList FindRunicNames(const RunicNameTables& tables, std::string_view k1Name,
-                             std::string_view k2Greek, std::string_view k3Designation,
-                             std::string_view k4Constellation,
+RunicNameList FindRunicNames(const RunicNameTables& tables, std::string_view k1Name, std::string_view k2Greek,
+                             std::string_view k3Designation, std::string_view k4Constellation,
                              RunicCluster cluster = RunicCluster::None);
 RunicNameList FindRunicNames(std::string_view k1Name, std::string_view k2Greek,
                              std::string_view k3Designation, std::string_view k4Constellation,

@@ -35,8 +35,9 @@ constexpr std::array<StarRecord, StarCount> BuildStarTable() {
     std::array<StarRecord, StarCount> table{};
     for (std::size_t i = 0; i < table.size(); ++i) {
         const StarSourceRow& row = StarSource[i];
-        table[i] = StarRecord{row.Constellation, row.HrNumber, 0.0f, 0.0f, row.ProperMotionRa,
-                              row.ProperMotionDec, row.MagnitudeClass, row.SpectralClass};
+        table[i] = StarRecord{
+            row.Constellation,  row.HrNumber,     0.0f, 0.0f, row.ProperMotionRa, row.ProperMotionDec,
+            row.MagnitudeClass, row.SpectralClass};
     }
     return table;
 }
@@ -55,8 +56,8 @@ void InitStarCatalogue() {
         const StarSourceRow& row = StarSource[i];
         StarCatalogue[i].RightAscension =
             static_cast<float>(HmsToRadians(row.RaHours, row.RaMinutes, row.RaSeconds));
-        StarCatalogue[i].Declination = static_cast<float>(
-            DmsToRadians(row.DecSign, row.DecDegrees, row.DecMinutes, row.DecSeconds));
+        StarCatalogue[i].Declination =
+            static_cast<float>(DmsToRadians(row.DecSign, row.DecDegrees, row.DecMinutes, row.DecSeconds));
     }
 }
 

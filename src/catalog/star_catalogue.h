@@ -16,8 +16,8 @@ struct StarRecord {
     std::uint16_t HrNumber;       // Bright Star Catalogue number, key of every name look-up
     float RightAscension;
     float Declination;
-    float ProperMotionRa;   // arcsec per year, great-circle rate
-    float ProperMotionDec;  // arcsec per year
+    float ProperMotionRa;        // arcsec per year, great-circle rate
+    float ProperMotionDec;       // arcsec per year
     std::int8_t MagnitudeClass;  // visual magnitude truncated toward zero
     char SpectralClass;          // first character of the spectral type
 };

@@ -22,8 +22,9 @@ const std::span<const BayerRecord> BayerTable{BayerRows};
 const std::span<const FlamsteedRecord> FlamsteedTable{FlamsteedRows};
 
 const std::array<const char*, 25> GreekLetterNames{
-    "", "alpha", "beta", "gamma", "delta", "epsilon", "zeta", "eta", "theta", "iota", "kappa", "lambda",
-    "mu", "nu", "xi", "omicron", "pi", "rho", "sigma", "tau", "upsilon", "phi", "chi", "psi", "omega",
+    "",      "alpha", "beta",    "gamma", "delta", "epsilon", "zeta",    "eta", "theta",
+    "iota",  "kappa", "lambda",  "mu",    "nu",    "xi",      "omicron", "pi",  "rho",
+    "sigma", "tau",   "upsilon", "phi",   "chi",   "psi",     "omega",
 };
 
 std::string ProperNameOf(int hrNumber) {
@@ -38,7 +39,8 @@ BayerDesignation BayerOf(int hrNumber) {
     for (const BayerRecord& row : BayerRows) {
         if (row.HrNumber != hrNumber) continue;
         result.Found = true;
-        result.GreekLetter = row.GreekLetter < GreekLetterNames.size() ? GreekLetterNames[row.GreekLetter] : "";
+        result.GreekLetter =
+            row.GreekLetter < GreekLetterNames.size() ? GreekLetterNames[row.GreekLetter] : "";
         result.Suffix = TrimBlanks(row.Suffix);
     }
     return result;

@@ -10,7 +10,9 @@ constexpr RunicText kPlayBackward = {" art`ah s`a\xDFt`ajel ", "Lej\xE1tsz\xE1s 
 }  // namespace
 
 const TimeMenuTexts TimeMenuCaptions = {
-    .Title = {" `\xF6" "di ", "Id\xF5"},
+    .Title = {" `\xF6"
+              "di ",
+              "Id\xF5"},
     .Forward = kForward,
     .Back = kBack,
     .Now = kNow,
@@ -32,13 +34,17 @@ const TimeMenuTexts TimeMenuCaptions = {
 
 const std::array<KeyLegendLine, 5> TimeKeyLegend = {{
     {"+  -", {"art`ah ,er`\xF6le s\xE9p\xE9l", "l\xE9p\xE9s el\xF5re, h\xE1tra"}},
-    {"[  ]", {"z\xF6ks\xE9p\xE9l `bo\xF0" "an ,`besik", "kisebb, nagyobb l\xE9p\xE9sk\xF6z"}},
+    {"[  ]",
+     {"z\xF6ks\xE9p\xE9l `bo\xF0"
+      "an ,`besik",
+      "kisebb, nagyobb l\xE9p\xE9sk\xF6z"}},
     {"0  N", {"tsom", "most"}},
     {"Sz\xF3k\xF6z", {"s`at`i`l`agem ,s`a\xDFt`ajel", "lej\xE1tsz\xE1s, meg\xE1ll\xEDt\xE1s"}},
     {"R", {"art`ah s`a\xDFt`ajel", "lej\xE1tsz\xE1s h\xE1tra"}},
 }};
 
 const std::string_view ElementsEdgeMessage =
-    "Tov\xE1" "bb nem l\xE9ptethet\xF5: itt \xE9r v\xE9get a p\xE1lyaelemek tartom\xE1nya.";
+    "Tov\xE1"
+    "bb nem l\xE9ptethet\xF5: itt \xE9r v\xE9get a p\xE1lyaelemek tartom\xE1nya.";
 
 }  // namespace kolvar

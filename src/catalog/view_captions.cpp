@@ -15,7 +15,9 @@ std::string RunicMenuCaption(std::string_view hungarian) {
 
 const ViewMenuTexts& ViewMenuCaptions() {
     static const ViewMenuTexts texts = [] {
-        const auto caption = [](std::string_view hungarian) { return ViewCaption{RunicMenuCaption(hungarian), hungarian}; };
+        const auto caption = [](std::string_view hungarian) {
+            return ViewCaption{RunicMenuCaption(hungarian), hungarian};
+        };
         return ViewMenuTexts{
             .Title = caption("N\xE9zet"),
             .Figures = caption("Csillagk\xE9pek vonalai"),

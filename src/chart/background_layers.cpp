@@ -31,7 +31,8 @@ bool RingTouchesRaster(const ChartCircle& c, int w, int h, double pen) {
 
 }  // namespace
 
-std::optional<ChartCircle> CircleThroughPoints(double x1, double y1, double x2, double y2, double x3, double y3) {
+std::optional<ChartCircle> CircleThroughPoints(double x1, double y1, double x2, double y2, double x3,
+                                               double y3) {
     const double s1 = x1 * x1 + y1 * y1;
     const double s2 = x2 * x2 + y2 * y2;
     const double s3 = x3 * x3 + y3 * y3;
@@ -42,7 +43,8 @@ std::optional<ChartCircle> CircleThroughPoints(double x1, double y1, double x2, 
     c.CentreX = 0.5 * ((s1 - s3) * y2 + (s2 - s1) * y3 + (s3 - s2) * y1) / detX;
     c.CentreY = 0.5 * ((s1 - s3) * x2 + (s2 - s1) * x3 + (s3 - s2) * x1) / detY;
     c.Radius = std::hypot(x1 - c.CentreX, y1 - c.CentreY);
-    if (!std::isfinite(c.CentreX) || !std::isfinite(c.CentreY) || !std::isfinite(c.Radius)) return std::nullopt;
+    if (!std::isfinite(c.CentreX) || !std::isfinite(c.CentreY) || !std::isfinite(c.Radius))
+        return std::nullopt;
     return c;
 }
 
@@ -55,8 +57,8 @@ std::optional<ChartCircle> EclipticCircle(const ChartContext& ctx) {
         // The Earth's orbit runs with the date (its period is the tropical
         // year), so the Sun seen from it is a position of the date.
         const SphericalPosition sun = HeliocentricToEquatorial(SphericalPosition{}, earth);
-        const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, sun.Longitude, sun.Latitude, sun.Distance,
-                                                            ctx.JulianDay, Equinox::OfDate);
+        const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, sun.Longitude, sun.Latitude,
+                                                            sun.Distance, ctx.JulianDay, Equinox::OfDate);
         const ChartPoint p = ProjectToChart(ctx.Frame, h.Azimuth, h.Altitude);
         x[k] = p.X;
         y[k] = p.Y;

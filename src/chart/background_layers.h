@@ -15,7 +15,8 @@ struct ChartCircle {
 
 // The circle through three chart points; empty when they lie on one line
 // (or so nearly that the centre is not finite).
-std::optional<ChartCircle> CircleThroughPoints(double x1, double y1, double x2, double y2, double x3, double y3);
+std::optional<ChartCircle> CircleThroughPoints(double x1, double y1, double x2, double y2, double x3,
+                                               double y3);
 
 // The ecliptic on the chart: the circle through the Sun's projected places as
 // seen from the Earth now and a third of a year before and after.

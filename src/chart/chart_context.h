@@ -14,7 +14,10 @@ namespace kolvar {
 struct ChartContext {
     ChartContext(const ChartFrame& frame, double julianDay, SkyObjectTable& objects,
                  int faintestMarkerClass = AllMarkers)
-        : Frame(frame), Projection(SkyProjection::Stereographic(frame)), JulianDay(julianDay), Objects(objects),
+        : Frame(frame),
+          Projection(SkyProjection::Stereographic(frame)),
+          JulianDay(julianDay),
+          Objects(objects),
           FaintestMarkerClass(faintestMarkerClass) {}
 
     const ChartFrame& Frame;

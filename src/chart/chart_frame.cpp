@@ -33,11 +33,13 @@ ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverStat
                         a * std::sin(phi)};
 
     const double t = b * std::cos(phi) - a * std::sin(phi);
-    std::array<double, 3> n{std::cos(lambda) * t, std::sin(lambda) * t, a * std::cos(phi) + b * std::sin(phi)};
+    std::array<double, 3> n{std::cos(lambda) * t, std::sin(lambda) * t,
+                            a * std::cos(phi) + b * std::sin(phi)};
     const double len = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
     for (double& c : n) c /= len;
     const std::array<double, 3> w{std::sin(lambda), -std::cos(lambda), 0.0};
-    const std::array<double, 3> z{n[1] * w[2] - n[2] * w[1], n[2] * w[0] - n[0] * w[2], n[0] * w[1] - n[1] * w[0]};
+    const std::array<double, 3> z{n[1] * w[2] - n[2] * w[1], n[2] * w[0] - n[0] * w[2],
+                                  n[0] * w[1] - n[1] * w[0]};
     f.LocalFrame = {n, w, z};
     f.SiderealAngle = observer.SiderealAngle;
     return f;

@@ -12,11 +12,11 @@ namespace kolvar {
 // below take the frame they use explicitly; whoever redraws keeps the last
 // one for identification and the close-up.
 struct ChartFrame {
-    int ChartWidth = 0;   // client size at the redraw
+    int ChartWidth = 0;  // client size at the redraw
     int ChartHeight = 0;
-    int CentreX = 0;      // centre of the horizon circle
+    int CentreX = 0;  // centre of the horizon circle
     int CentreY = 0;
-    int ChartRadius = 0;  // radius of the horizon circle
+    int ChartRadius = 0;                     // radius of the horizon circle
     std::array<double, 3> ObserverOffset{};  // observer from the Earth's centre, Earth-fixed axes (AU)
     std::array<std::array<double, 3>, 3> LocalFrame{};  // rows: north, west, zenith
     double SiderealAngle = 0.0;  // the observer's sidereal angle when the frame was computed
@@ -32,8 +32,8 @@ struct HorizontalPosition {
 // horizontal Cartesian axes (north, east, up): distance (cos A cos h,
 // sin A cos h, sin h).
 inline std::array<double, 3> HorizontalVector(double azimuth, double altitude, double distance = 1.0) {
-    return {distance * std::cos(azimuth) * std::cos(altitude), distance * std::sin(azimuth) * std::cos(altitude),
-            distance * std::sin(altitude)};
+    return {distance * std::cos(azimuth) * std::cos(altitude),
+            distance * std::sin(azimuth) * std::cos(altitude), distance * std::sin(altitude)};
 }
 
 struct ChartPoint {

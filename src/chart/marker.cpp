@@ -74,7 +74,8 @@ Colour MarkerColour(int kind, int index) {
             }
             return StarColour(99, ' ');
         case 4:
-            if (index >= 0 && index < DeepSkyCount) return StarColour(DeepSkyCatalogue[index].MagnitudeClass, ' ');
+            if (index >= 0 && index < DeepSkyCount)
+                return StarColour(DeepSkyCatalogue[index].MagnitudeClass, ' ');
             return StarColour(99, ' ');
         default:
             return {34, 34, 34};
@@ -88,9 +89,10 @@ void DrawMarker(Canvas& canvas, int x, int y, int kind, int index) {
     if (x > canvas.Target().Width() || y > canvas.Target().Height()) return;
     const Colour c = MarkerColour(kind, index);
     const Colour under = canvas.Pixel(x, y);
-    canvas.SetPixel(x, y,
-                    {static_cast<std::uint8_t>(c.Red | under.Red), static_cast<std::uint8_t>(c.Green | under.Green),
-                     static_cast<std::uint8_t>(c.Blue | under.Blue)});
+    canvas.SetPixel(
+        x, y,
+        {static_cast<std::uint8_t>(c.Red | under.Red), static_cast<std::uint8_t>(c.Green | under.Green),
+         static_cast<std::uint8_t>(c.Blue | under.Blue)});
     canvas.SetPixel(x + 1, y, c);
     canvas.SetPixel(x, y + 1, c);
     canvas.SetPixel(x - 1, y, c);
@@ -112,7 +114,8 @@ int MagnitudeClassOf(const SkyObjectEntry& entry) {
 }
 
 void MarkObject(Canvas& canvas, const SkyProjection& projection, const SkyObjectEntry& entry) {
-    if (entry.Visible) DrawMarkerAt(canvas, projection, entry.Azimuth, entry.Altitude, entry.Kind, entry.Index);
+    if (entry.Visible)
+        DrawMarkerAt(canvas, projection, entry.Azimuth, entry.Altitude, entry.Kind, entry.Index);
 }
 
 }  // namespace kolvar

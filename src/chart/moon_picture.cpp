@@ -7,7 +7,8 @@
 
 namespace kolvar {
 
-MoonPicture ComposeMoonPicture(const ChartFrame& frame, double phase, const Bitmap& light, const Bitmap& dark) {
+MoonPicture ComposeMoonPicture(const ChartFrame& frame, double phase, const Bitmap& light,
+                               const Bitmap& dark) {
     MoonPicture out;
     out.Picture = Bitmap(MoonPictureSize, MoonPictureSize);
     const double a = std::cos(phase);

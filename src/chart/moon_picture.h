@@ -23,7 +23,8 @@ const Bitmap& DarkMoonPicture();
 // ellipse of horizontal semi-axis |51 cos phase|; the lit side is on the right
 // while the Moon waxes (sin phase < 0). Places it at the lower right of the
 // horizon circle with a size of twice ceil(0.14 ChartRadius).
-MoonPicture ComposeMoonPicture(const ChartFrame& frame, double phase, const Bitmap& light, const Bitmap& dark);
+MoonPicture ComposeMoonPicture(const ChartFrame& frame, double phase, const Bitmap& light,
+                               const Bitmap& dark);
 
 // Lays the picture over the chart as the main window shows it: stretched to
 // Size x Size at (Left, Top), nearest neighbour, clipped to the chart.

@@ -1,8 +1,8 @@
 #include "chart/redraw.h"
 
+#include "astro/sun_moon.h"
 #include "astro/time_scales.h"
 #include "canvas/canvas.h"
-#include "astro/sun_moon.h"
 #include "chart/draw_sky.h"
 #include "chart/solar_system_layer.h"
 #include "chart/view_layers.h"
@@ -22,14 +22,15 @@ bool RedrawChart(ObserverState& observer, Bitmap& chart, int width, int height, 
     int faintest = AllMarkers;
     if (view.Daylight) {
         // Which markers the daylight leaves out is known from the Sun before any is drawn.
-        const HorizontalPosition sun =
-            PlaceSun(ChartContext{frame, observer.JulianDay, objects}, SunMoonState(observer.JulianDay).SunEquatorial);
+        const HorizontalPosition sun = PlaceSun(ChartContext{frame, observer.JulianDay, objects},
+                                                SunMoonState(observer.JulianDay).SunEquatorial);
         faintest = FaintestMarkerClassFor(view, sun.Altitude);
     }
     const ChartContext ctx{frame, observer.JulianDay, objects, faintest};
     const double phase = DrawSky(canvas, ctx);
     moon = ComposeMoonPicture(frame, phase, LightMoonPicture(), DarkMoonPicture());
-    if (view.AddsAnything()) DrawViewLayers(chart, ctx.Projection, ViewSky{frame, observer.JulianDay, objects}, view);
+    if (view.AddsAnything())
+        DrawViewLayers(chart, ctx.Projection, ViewSky{frame, observer.JulianDay, objects}, view);
     return true;
 }
 

@@ -32,7 +32,8 @@ ObjectLabelText StarLabelText(int star) {
     if (std::string name = ProperNameOf(hr); !name.empty()) return {std::move(name), PlainSkyLabelFace};
     const BayerDesignation bayer = BayerOf(hr);
     for (std::size_t i = 1; i < GreekLetterNames.size(); ++i)
-        if (bayer.GreekLetter == GreekLetterNames[i]) return {std::string(1, SymbolLetters[i - 1]), GreekSkyLabelFace};
+        if (bayer.GreekLetter == GreekLetterNames[i])
+            return {std::string(1, SymbolLetters[i - 1]), GreekSkyLabelFace};
     return {};
 }
 
@@ -59,7 +60,9 @@ public:
     Placer(const SkyProjection& projection, const MeasureLabelText& measure)
         : width_(projection.Width()), height_(projection.Height()), measure_(measure) {}
 
-    bool Inside(const Box& b) const { return b.X >= 0 && b.Y >= 0 && b.X + b.W <= width_ && b.Y + b.H <= height_; }
+    bool Inside(const Box& b) const {
+        return b.X >= 0 && b.Y >= 0 && b.X + b.W <= width_ && b.Y + b.H <= height_;
+    }
     bool Free(const Box& b) const {
         return std::none_of(taken_.begin(), taken_.end(), [&](const Box& t) { return Overlap(b, t); });
     }
@@ -74,7 +77,8 @@ private:
     std::vector<Box> taken_;
 };
 
-SkyLabel MakeLabel(SkyLabelKind kind, std::string text, std::string_view face, int size, const Box& b, int slot) {
+SkyLabel MakeLabel(SkyLabelKind kind, std::string text, std::string_view face, int size, const Box& b,
+                   int slot) {
     return {kind, std::move(text), face, size, b.X, b.Y, b.W, b.H, slot};
 }
 
@@ -114,8 +118,8 @@ void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const S
         const std::string runes =
             choice.RunicNames ? ReverseRunicText(RunicNameOfConstellation(c)) : std::string();
         for (const ConstellationLabelPoint& point : ConstellationFigureOf(c).Labels) {
-            const HorizontalPosition h = EquatorialToHorizontal(frame, point.RightAscension, point.Declination,
-                                                                InfinitelyFar, julianDay, Equinox::Catalogue);
+            const HorizontalPosition h = EquatorialToHorizontal(
+                frame, point.RightAscension, point.Declination, InfinitelyFar, julianDay, Equinox::Catalogue);
             if (!projection.Drawable(h.Azimuth, h.Altitude)) continue;
             const ChartPoint p = projection.Project(h);
             const int x = TruncToInt(p.X), y = TruncToInt(p.Y);
@@ -129,11 +133,12 @@ void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const S
                 if (!placer.Inside(runeBox) || !placer.Free(runeBox)) continue;
             }
             placer.Take(nameBox);
-            out.push_back(MakeLabel(SkyLabelKind::Constellation, name, PlainSkyLabelFace, choice.NameSize, nameBox, -1));
+            out.push_back(MakeLabel(SkyLabelKind::Constellation, name, PlainSkyLabelFace, choice.NameSize,
+                                    nameBox, -1));
             if (runes.empty()) continue;
             placer.Take(runeBox);
-            out.push_back(MakeLabel(SkyLabelKind::ConstellationRunes, runes, RunicSkyLabelFace, choice.NameSize,
-                                    runeBox, -1));
+            out.push_back(MakeLabel(SkyLabelKind::ConstellationRunes, runes, RunicSkyLabelFace,
+                                    choice.NameSize, runeBox, -1));
         }
     }
 }
@@ -191,8 +196,9 @@ std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyPro
                          [](const Candidate& a, const Candidate& b) { return a.Class < b.Class; });
     }
     for (const Candidate& c : solar)
-        PlaceBeside(placer, out, SkyLabelKind::SolarSystem, LabelTextOf(objects[static_cast<std::size_t>(c.Slot)]),
-                    choice.ObjectSize, c.X, c.Y, c.Slot, true);
+        PlaceBeside(placer, out, SkyLabelKind::SolarSystem,
+                    LabelTextOf(objects[static_cast<std::size_t>(c.Slot)]), choice.ObjectSize, c.X, c.Y,
+                    c.Slot, true);
     if (choice.Names) PlaceConstellationNames(placer, out, projection, frame, julianDay, choice);
     for (const Candidate& c : others) {
         const SkyObjectEntry& e = objects[static_cast<std::size_t>(c.Slot)];
@@ -204,20 +210,31 @@ std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyPro
     return out;
 }
 
-std::vector<SkyLabel> PlaceDirectionLetters(const ChartFrame& frame, int size, const MeasureLabelText& measure) {
+std::vector<SkyLabel> PlaceDirectionLetters(const ChartFrame& frame, int size,
+                                            const MeasureLabelText& measure) {
     constexpr int gap = 4;
     const auto letter = [&](const char* text, auto placeX, auto placeY) {
         const LabelTextSize s = measure(PlainSkyLabelFace, size, text);
-        return SkyLabel{SkyLabelKind::Direction, text, PlainSkyLabelFace, size, placeX(s), placeY(s), s.Width, s.Height,
+        return SkyLabel{SkyLabelKind::Direction,
+                        text,
+                        PlainSkyLabelFace,
+                        size,
+                        placeX(s),
+                        placeY(s),
+                        s.Width,
+                        s.Height,
                         -1};
     };
     const auto beside = [&](const LabelTextSize&) { return frame.CentreX + gap; };
     const auto above = [&](const LabelTextSize& s) { return frame.CentreY - gap - s.Height; };
     return {
-        letter("\xC9", beside, [](const LabelTextSize&) { return gap; }),                     // É, north
-        letter("K", [](const LabelTextSize&) { return gap; }, above),                          // east
-        letter("D", beside, [&](const LabelTextSize& s) { return frame.ChartHeight - gap - s.Height; }),  // south
-        letter("Ny", [&](const LabelTextSize& s) { return frame.ChartWidth - gap - s.Width; }, above),     // west
+        letter("\xC9", beside, [](const LabelTextSize&) { return gap; }),  // É, north
+        letter(
+            "K", [](const LabelTextSize&) { return gap; }, above),  // east
+        letter("D", beside,
+               [&](const LabelTextSize& s) { return frame.ChartHeight - gap - s.Height; }),  // south
+        letter(
+            "Ny", [&](const LabelTextSize& s) { return frame.ChartWidth - gap - s.Width; }, above),  // west
     };
 }
 

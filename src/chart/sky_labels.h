@@ -18,12 +18,12 @@ namespace kolvar {
 // each measuring text with its own fonts.
 
 enum class SkyLabelKind : std::uint8_t {
-    SolarSystem,        // the Sun, the Moon, a planet
-    Star,               // proper name or Bayer letter
-    DeepSky,            // Messier designation
-    Constellation,      // Hungarian name at the label point
-    ConstellationRunes, // the runic name beneath it
-    Direction,          // É, K, D, Ny
+    SolarSystem,         // the Sun, the Moon, a planet
+    Star,                // proper name or Bayer letter
+    DeepSky,             // Messier designation
+    Constellation,       // Hungarian name at the label point
+    ConstellationRunes,  // the runic name beneath it
+    Direction,           // É, K, D, Ny
 };
 
 // The faces the labels are written in: plain text is Windows-1250, the
@@ -50,12 +50,12 @@ struct LabelTextSize {
 using MeasureLabelText = std::function<LabelTextSize(std::string_view face, int size, std::string_view text)>;
 
 struct SkyLabelChoice {
-    bool Objects = false;     // object labels
-    bool Names = false;       // constellation names
-    bool RunicNames = false;  // with the runic name beneath
-    double Magnitude = 2.0;   // stars labelled below this magnitude class
+    bool Objects = false;           // object labels
+    bool Names = false;             // constellation names
+    bool RunicNames = false;        // with the runic name beneath
+    double Magnitude = 2.0;         // stars labelled below this magnitude class
     int FaintestMarkerClass = 127;  // objects not marked are not labelled either
-    int ObjectSize = 8;       // points
+    int ObjectSize = 8;             // points
     int NameSize = 9;
 };
 
@@ -75,7 +75,8 @@ std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyPro
 // The direction letters in the chart's margin at the ends of the cardinal
 // cross: É (north) beside the top end, D (south) beside the bottom end,
 // K (east) above the left end, Ny (west) above the right end.
-std::vector<SkyLabel> PlaceDirectionLetters(const ChartFrame& frame, int size, const MeasureLabelText& measure);
+std::vector<SkyLabel> PlaceDirectionLetters(const ChartFrame& frame, int size,
+                                            const MeasureLabelText& measure);
 
 // The text an object is labelled with, and its face; empty when it has none.
 struct ObjectLabelText {

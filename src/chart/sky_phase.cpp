@@ -40,9 +40,11 @@ Colour NightColour(Colour c) {
 void MapToNightPalette(Bitmap& picture) {
     // One look-up per lightness instead of a multiplication per pixel.
     std::array<std::uint8_t, 256> red{};
-    for (unsigned l = 0; l < 256; ++l) red[l] = static_cast<std::uint8_t>((l * NightBrightestRed + 127u) / 255u);
+    for (unsigned l = 0; l < 256; ++l)
+        red[l] = static_cast<std::uint8_t>((l * NightBrightestRed + 127u) / 255u);
     std::uint8_t* p = picture.Data();
-    const std::size_t n = static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height());
+    const std::size_t n =
+        static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height());
     for (std::size_t i = 0; i < n; ++i, p += 3) {
         p[0] = red[(77u * p[0] + 150u * p[1] + 29u * p[2] + 128u) >> 8];
         p[1] = 0;

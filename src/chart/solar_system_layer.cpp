@@ -25,7 +25,8 @@ void FilledDisc(Canvas& canvas, double x1, double y1, double x2, double y2) {
 
 // Sun, Moon and planets come from elements of the date: no precession.
 HorizontalPosition Horizontal(const ChartContext& ctx, const SphericalPosition& p) {
-    return EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance, ctx.JulianDay, Equinox::OfDate);
+    return EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance, ctx.JulianDay,
+                                  Equinox::OfDate);
 }
 
 }  // namespace
@@ -60,7 +61,8 @@ HorizontalPosition DrawSun(Canvas& canvas, const ChartContext& ctx, const Spheri
     const HorizontalPosition p = PlaceSun(ctx, sun);
     const SkyObjectEntry& slot = ctx.Objects[SunSlot];
     if (!slot.Visible) return p;
-    const int radius = CeilToInt(ctx.Frame.ChartRadius * ApparentDiscHalf(SunRadiusAu, sun.Distance, p.Altitude));
+    const int radius =
+        CeilToInt(ctx.Frame.ChartRadius * ApparentDiscHalf(SunRadiusAu, sun.Distance, p.Altitude));
     canvas.SetPenColour(colours::Yellow);
     canvas.SetBrushColour(colours::Yellow);
     const ChartPoint c = ProjectToChart(ctx.Frame, slot.Azimuth, slot.Altitude);

@@ -9,15 +9,15 @@ namespace kolvar {
 
 void PlaceStar(const ChartContext& ctx, int star) {
     const SphericalPosition p = ApplyProperMotion(StarCatalogue[star], ctx.JulianDay);
-    const HorizontalPosition h =
-        EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance, ctx.JulianDay, Equinox::Catalogue);
+    const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance,
+                                                        ctx.JulianDay, Equinox::Catalogue);
     ctx.Objects[FirstStarSlot + star] = PlaceObject(KindStar, star, -1, h);
 }
 
 void PlaceDeepSkyObject(const ChartContext& ctx, int object) {
     const DeepSkyRecord& d = DeepSkyCatalogue[object];
-    const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, d.RightAscension, d.Declination, InfinitelyFar,
-                                                        ctx.JulianDay, Equinox::Catalogue);
+    const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, d.RightAscension, d.Declination,
+                                                        InfinitelyFar, ctx.JulianDay, Equinox::Catalogue);
     ctx.Objects[FirstDeepSkySlot + object] = PlaceObject(KindDeepSky, object, -1, h);
 }
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "astro/spherical_position.h"
-#include "catalog/constellation_figures.h"
 #include "canvas/clip.h"
+#include "catalog/constellation_figures.h"
 #include "chart/milky_way_layer.h"
 #include "chart/pixel_rules.h"
 #include "chart/polyline_walk.h"
@@ -18,7 +18,9 @@ inline std::int32_t LetterOf(const FigureVertex&) { return 'F'; }
 
 namespace {
 
-bool SameColour(const std::uint8_t* p, Colour c) { return p[0] == c.Red && p[1] == c.Green && p[2] == c.Blue; }
+bool SameColour(const std::uint8_t* p, Colour c) {
+    return p[0] == c.Red && p[1] == c.Green && p[2] == c.Blue;
+}
 
 // Draws `draw` into a black overlay of the picture's size, within `region`
 // alone, and copies its pixels onto those of the picture that show the sky.
@@ -55,7 +57,8 @@ void PaintOverSky(Bitmap& picture, Rect region, Colour tint, Draw draw) {
 
 // Where the lines and the ring of a picture can land: the chart's horizon
 // disc, the close-up's whole window; only the ring's box when it is alone.
-Rect OverSkyRegion(const SkyProjection& projection, const SkyObjectTable& objects, const ViewOptions& options) {
+Rect OverSkyRegion(const SkyProjection& projection, const SkyObjectTable& objects,
+                   const ViewOptions& options) {
     const Rect whole{0, 0, projection.Width(), projection.Height()};
     if (!options.Figures) {
         const SkyObjectEntry& e = objects[static_cast<std::size_t>(options.SelectedSlot)];
@@ -102,8 +105,8 @@ void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, c
             const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstStarSlot + v.Star)];
             return HorizontalPosition{e.Azimuth, e.Altitude, e.Distance};
         }
-        return EquatorialToHorizontal(sky.Frame, v.RightAscension, v.Declination, InfinitelyFar, sky.JulianDay,
-                                      Equinox::Catalogue);
+        return EquatorialToHorizontal(sky.Frame, v.RightAscension, v.Declination, InfinitelyFar,
+                                      sky.JulianDay, Equinox::Catalogue);
     };
     canvas.SetPenColour(FigureColour);
     canvas.SetPenWidth(1);
@@ -112,7 +115,8 @@ void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, c
             DrawSkyPolyline(canvas, projection, line, directionOf);
 }
 
-void DrawSelectionRing(Canvas& canvas, const SkyProjection& projection, const SkyObjectTable& objects, int slot) {
+void DrawSelectionRing(Canvas& canvas, const SkyProjection& projection, const SkyObjectTable& objects,
+                       int slot) {
     if (slot < 0 || slot >= SkyObjectCount) return;
     const SkyObjectEntry& e = objects[static_cast<std::size_t>(slot)];
     if (e.Visible != 1 || !projection.Drawable(e.Azimuth, e.Altitude)) return;
@@ -148,14 +152,15 @@ void TintSky(Bitmap& picture, const SkyProjection& projection, const DaylightLoo
     const ChartFrame& f = projection.Chart();
     const long long r2 = static_cast<long long>(f.ChartRadius) * f.ChartRadius;
     for (int y = 0; y < picture.Height(); ++y) {
-        std::uint8_t* p = picture.Data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Stride());
+        std::uint8_t* p =
+            picture.Data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Stride());
         const long long dy = y - f.CentreY;
         for (int x = 0; x < picture.Width(); ++x, p += 3) {
             const long long dx = x - f.CentreX;
             if (chart && dx * dx + dy * dy > r2) continue;
             const bool sky = SameColour(p, colours::Black) ||
-                             (!look.MilkyWay && (SameColour(p, MilkyWayOutlineColour) ||
-                                                 SameColour(p, MilkyWayBandColour)));
+                             (!look.MilkyWay &&
+                              (SameColour(p, MilkyWayOutlineColour) || SameColour(p, MilkyWayBandColour)));
             if (!sky) continue;
             p[0] = look.Sky.Red;
             p[1] = look.Sky.Green;
@@ -166,7 +171,8 @@ void TintSky(Bitmap& picture, const SkyProjection& projection, const DaylightLoo
 
 void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,
                     const ViewOptions& options) {
-    const DaylightLook look = options.Daylight ? DaylightLookFor(sky.Objects) : DaylightLookOf(SkyPhase::Night);
+    const DaylightLook look =
+        options.Daylight ? DaylightLookFor(sky.Objects) : DaylightLookOf(SkyPhase::Night);
     if (options.Daylight) TintSky(picture, projection, look);
     if (options.Figures || options.SelectedSlot >= 0) {
         PaintOverSky(picture, OverSkyRegion(projection, sky.Objects, options), look.Sky, [&](Canvas& canvas) {

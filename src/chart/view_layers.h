@@ -47,7 +47,8 @@ int FaintestMarkerClassFor(const ViewOptions& options, double sunAltitude);
 void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky);
 
 // A ring around the marker of `slot` when the object is visible and drawable.
-void DrawSelectionRing(Canvas& canvas, const SkyProjection& projection, const SkyObjectTable& objects, int slot);
+void DrawSelectionRing(Canvas& canvas, const SkyProjection& projection, const SkyObjectTable& objects,
+                       int slot);
 
 // Text measured with the canvas's own fonts.
 MeasureLabelText CanvasTextMeasure(Canvas& canvas);

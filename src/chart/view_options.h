@@ -6,15 +6,15 @@ namespace kolvar {
 // close-up. All of them are off by default, and with every one off the
 // pictures are exactly those of the plain redraw.
 struct ViewOptions {
-    bool Figures = false;     // constellation lines
-    bool Names = false;       // constellation names at their label points
-    bool RunicNames = false;  // ... with the runic name beneath
-    bool Labels = false;      // Sun, Moon, planets, bright stars, Messier objects
-    bool Directions = false;  // É, K, D, Ny at the ends of the cardinal cross
+    bool Figures = false;         // constellation lines
+    bool Names = false;           // constellation names at their label points
+    bool RunicNames = false;      // ... with the runic name beneath
+    bool Labels = false;          // Sun, Moon, planets, bright stars, Messier objects
+    bool Directions = false;      // É, K, D, Ny at the ends of the cardinal cross
     double LabelMagnitude = 2.0;  // stars are labelled below this magnitude class
-    bool Night = false;       // everything in dark reds on black
-    bool Daylight = false;    // the sky tinted by the Sun's altitude
-    int SelectedSlot = -1;    // a slot of the objects table to ring, -1 none
+    bool Night = false;           // everything in dark reds on black
+    bool Daylight = false;        // the sky tinted by the Sun's altitude
+    int SelectedSlot = -1;        // a slot of the objects table to ring, -1 none
 
     bool AddsAnything() const {
         return Figures || Names || Labels || Directions || Night || Daylight || SelectedSlot >= 0;

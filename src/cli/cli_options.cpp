@@ -36,7 +36,8 @@ bool StartsLikeNumber(std::string_view text) {
     if (!text.empty() && text.front() == '-') {
         text.remove_prefix(1);
     }
-    return !text.empty() && (std::isdigit(static_cast<unsigned char>(text.front())) != 0 || text.front() == '.');
+    return !text.empty() &&
+           (std::isdigit(static_cast<unsigned char>(text.front())) != 0 || text.front() == '.');
 }
 
 std::string Message(std::string_view option, std::string_view what, std::string_view text) {
@@ -45,9 +46,7 @@ std::string Message(std::string_view option, std::string_view what, std::string_
 
 }  // namespace
 
-bool ParsedOptions::Has(std::string_view name) const {
-    return Value(name).has_value();
-}
+bool ParsedOptions::Has(std::string_view name) const { return Value(name).has_value(); }
 
 std::optional<std::string_view> ParsedOptions::Value(std::string_view name) const {
     for (const auto& [key, value] : values_) {
@@ -122,8 +121,8 @@ long long ParseInteger(std::string_view option, std::string_view text, long long
         throw UsageError(Message(option, "not a whole number", text));
     }
     if (error == std::errc::result_out_of_range || value < min || value > max) {
-        throw UsageError(Message(option, "must be from " + std::to_string(min) + " to " + std::to_string(max),
-                                 text));
+        throw UsageError(
+            Message(option, "must be from " + std::to_string(min) + " to " + std::to_string(max), text));
     }
     return value;
 }
@@ -173,7 +172,8 @@ void PrintCommandHelp(std::FILE* out, const CommandSpec& command) {
             left += ' ';
             left += option.ValueName;
         }
-        std::fprintf(out, "  %-18s %.*s\n", left.c_str(), static_cast<int>(option.Help.size()), option.Help.data());
+        std::fprintf(out, "  %-18s %.*s\n", left.c_str(), static_cast<int>(option.Help.size()),
+                     option.Help.data());
     }
     std::fprintf(out, "  %-18s %s\n", "--help", "show this help and exit");
 }
@@ -185,7 +185,8 @@ CivilZone ZoneFromOptions(const ParsedOptions& options) {
     if (auto text = options.Value(ZoneOption.Name)) {
         zone.ZoneHours = ParseFiniteDouble(ZoneOption.Name, *text);
         if (zone.ZoneHours < -24 || zone.ZoneHours > 24)
-            throw UsageError(std::string(ZoneOption.Name) + ": " + QuoteForMessage(*text) + " is outside -24..24");
+            throw UsageError(std::string(ZoneOption.Name) + ": " + QuoteForMessage(*text) +
+                             " is outside -24..24");
     }
     zone.SummerTime = options.Has(SummerOption.Name);
     return zone;
@@ -195,8 +196,8 @@ namespace {
 
 double CoveredDay(std::string_view option, double julianDay, std::string_view shown) {
     if (!ElementsCoverDay(julianDay)) {
-        throw UsageError(std::string(option) + ": outside the range of the orbital elements: " +
-                         QuoteForMessage(shown));
+        throw UsageError(std::string(option) +
+                         ": outside the range of the orbital elements: " + QuoteForMessage(shown));
     }
     return julianDay;
 }
@@ -237,9 +238,9 @@ int FinishStandardOutput(std::string_view commandName, int status) {
     if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return status;
     const int err = errno != 0 ? errno : EIO;
     if (status == ExitSuccess) {
-        std::fprintf(stderr, "%.*s%s%.*s: cannot write to standard output: %s\n", static_cast<int>(ProgramName.size()),
-                     ProgramName.data(), commandName.empty() ? "" : " ", static_cast<int>(commandName.size()),
-                     commandName.data(), std::strerror(err));
+        std::fprintf(stderr, "%.*s%s%.*s: cannot write to standard output: %s\n",
+                     static_cast<int>(ProgramName.size()), ProgramName.data(), commandName.empty() ? "" : " ",
+                     static_cast<int>(commandName.size()), commandName.data(), std::strerror(err));
     }
     return ExitFailure;
 }

@@ -73,10 +73,12 @@ Size ParseSize(std::string_view option, std::string_view text, int max);
 
 // The time options of every subcommand that draws or prints the sky: a
 // Julian day, or a civil date and time in a zone.
-inline constexpr OptionSpec JulianDayOption{"--jd", "JD", "Julian day (UT); default: now (the system clock, UTC)"};
-inline constexpr OptionSpec DateOption{"--date", "DATE",
-                                       "the instant as civil time YYYY-MM-DD[THH:MM[:SS]] in --zone (instead of --jd)"};
-inline constexpr OptionSpec ZoneOption{"--zone", "H", "zone of --date in hours east of UT, fractions allowed (default 0)"};
+inline constexpr OptionSpec JulianDayOption{"--jd", "JD",
+                                            "Julian day (UT); default: now (the system clock, UTC)"};
+inline constexpr OptionSpec DateOption{
+    "--date", "DATE", "the instant as civil time YYYY-MM-DD[THH:MM[:SS]] in --zone (instead of --jd)"};
+inline constexpr OptionSpec ZoneOption{"--zone", "H",
+                                       "zone of --date in hours east of UT, fractions allowed (default 0)"};
 inline constexpr OptionSpec SummerOption{"--summer", "", "--date is summer time, one hour ahead of its zone"};
 
 // The Julian day (UT) of the system clock.
@@ -119,7 +121,7 @@ int RunCommand(const CommandSpec& command, std::span<char* const> args,
 // which draws, prints and writes nothing) runs on them. The UsageError's
 // message, or nothing when the arguments are taken or --help is asked for.
 std::optional<std::string> RefusalOf(const CommandSpec& command, std::span<char* const> args,
-                      const std::function<void(const ParsedOptions&)>& check);
+                                     const std::function<void(const ParsedOptions&)>& check);
 
 // Flushes standard output at the end of a run: `status` when that works,
 // otherwise ExitFailure, with the one-line message "kolvar-chart [NAME]:

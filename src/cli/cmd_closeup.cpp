@@ -7,13 +7,13 @@
 
 #include "canvas/canvas.h"
 #include "chart/redraw.h"
+#include "chart/view_layers.h"
 #include "cli/cli_options.h"
 #include "cli/render_request.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
-#include "closeup/draw_close_up.h"
-#include "chart/view_layers.h"
 #include "cli/view_request.h"
+#include "closeup/draw_close_up.h"
 
 namespace kolvar::cli {
 
@@ -60,7 +60,8 @@ CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
     CloseUpRequest r;
     r.Common = ParseRequest(options, "kolvar-closeup.png");
     if (!options.Has("--size")) r.Common.Sky.ChartSize = {DefaultCloseUpWidth, DefaultCloseUpHeight};
-    if (auto size = options.Value("--chart-size")) r.ChartSize = ParseSize("--chart-size", *size, MaxChartSide);
+    if (auto size = options.Value("--chart-size"))
+        r.ChartSize = ParseSize("--chart-size", *size, MaxChartSide);
     const auto az = options.Value("--az");
     const auto alt = options.Value("--alt");
     if (!az || !alt) throw UsageError("--az and --alt are required");
@@ -77,7 +78,8 @@ SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUp
     Canvas canvas(picture);
     const SkyProjection window = DrawCloseUp(canvas, size.Width, size.Height, r.View, sky);
     const ViewOptions& view = r.Common.View;
-    if (view.AddsAnything()) DrawViewLayers(picture, window, ViewSky{sky.Chart, sky.JulianDay, sky.Objects}, view);
+    if (view.AddsAnything())
+        DrawViewLayers(picture, window, ViewSky{sky.Chart, sky.JulianDay, sky.Objects}, view);
     if (view.Night) MapToNightPalette(picture);
     return window;
 }
@@ -91,11 +93,13 @@ int CloseUp(const ParsedOptions& options) {
     ChartFrame chartFrame;
     SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(observer, chart, r.ChartSize.Width, r.ChartSize.Height, chartFrame, objects, moon, r.Common.View);
+    RedrawChart(observer, chart, r.ChartSize.Width, r.ChartSize.Height, chartFrame, objects, moon,
+                r.Common.View);
     // As the window does, the Milky Way lists are turned once for every drawing.
     const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
-    const CloseUpSky sky{chartFrame, observer.JulianDay, objects, moon.Picture, band,
-                         FaintestMarkerClassFor(r.Common.View, objects[SunSlot].Altitude)};
+    const CloseUpSky sky{chartFrame, observer.JulianDay,
+                         objects,    moon.Picture,
+                         band,       FaintestMarkerClassFor(r.Common.View, objects[SunSlot].Altitude)};
 
     Bitmap picture;
     if (r.Common.Bench > 0) {

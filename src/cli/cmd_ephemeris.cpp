@@ -39,10 +39,11 @@ int PrintEphemeris(const ParsedOptions& options) {
 
     const SunMoonResult state = SunMoonState(julianDay);
     std::vector<std::pair<std::string, SphericalPosition>> lines{{"Sun", state.SunEquatorial},
-                                                                  {"Moon", state.MoonEquatorial}};
+                                                                 {"Moon", state.MoonEquatorial}};
     for (int planet = 0; planet < PlanetCount; ++planet) {
-        lines.emplace_back(std::string(PlanetTable[planet].Name),
-                           HeliocentricToEquatorial(PlanetHeliocentric(julianDay, planet), state.EarthHeliocentric));
+        lines.emplace_back(
+            std::string(PlanetTable[planet].Name),
+            HeliocentricToEquatorial(PlanetHeliocentric(julianDay, planet), state.EarthHeliocentric));
     }
     for (const auto& [name, position] : lines) {
         PrintLine(name.c_str(), position);
@@ -53,11 +54,10 @@ int PrintEphemeris(const ParsedOptions& options) {
 }  // namespace
 
 std::optional<std::string> EphemerisRefusal(std::span<char* const> args) {
-    return RefusalOf(EphemerisCommand, args, [](const ParsedOptions& options) { JulianDayFromOptions(options); });
+    return RefusalOf(EphemerisCommand, args,
+                     [](const ParsedOptions& options) { JulianDayFromOptions(options); });
 }
 
-int RunEphemeris(std::span<char* const> args) {
-    return RunCommand(EphemerisCommand, args, PrintEphemeris);
-}
+int RunEphemeris(std::span<char* const> args) { return RunCommand(EphemerisCommand, args, PrintEphemeris); }
 
 }  // namespace kolvar::cli

@@ -24,8 +24,8 @@ namespace kolvar::cli {
 
 namespace {
 
-constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption, ZoneOption, SummerOption, LatOption, LonOption,
-                                     SizeOption};
+constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption, ZoneOption, SummerOption,
+                                      LatOption,       LonOption,  SizeOption};
 
 constexpr CommandSpec FindCommand{
     "find",

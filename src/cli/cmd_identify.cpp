@@ -11,14 +11,14 @@
 #include "canvas/png_writer.h"
 #include "canvas/program_fonts.h"
 #include "chart/redraw.h"
+#include "chart/sky_phase.h"
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
+#include "cli/view_request.h"
 #include "identify/hit_test.h"
 #include "identify/label_fit.h"
-#include "chart/sky_phase.h"
-#include "cli/view_request.h"
 
 namespace kolvar::cli {
 
@@ -36,7 +36,8 @@ constexpr OptionSpec IdentifyOptions[] = {
     SizeOption,
     {"--font-size", "N", "character size of the labels in points, 1..1000 (default 12)"},
     {"--labels", "PREFIX",
-     "also write the labels as PREFIX-left.png and PREFIX-right.png (and, with any view option, the chart with the "
+     "also write the labels as PREFIX-left.png and PREFIX-right.png (and, with any view option, the chart "
+     "with the "
      "object ringed as PREFIX-chart.png)"},
     ShowOption,
     LabelMagOption,
@@ -80,7 +81,8 @@ IdentifyRequest ParseRequest(const ParsedOptions& options) {
     if (auto labels = options.Value("--labels")) {
         if (labels->empty()) throw UsageError("--labels: empty file name prefix");
         r.Labels = std::string(*labels);
-        for (const char* side : {"-left.png", "-right.png", "-chart.png"}) CheckOutputName("--labels", r.Labels + side);
+        for (const char* side : {"-left.png", "-right.png", "-chart.png"})
+            CheckOutputName("--labels", r.Labels + side);
     }
     r.View = ParseViewOptions(options);
     r.WithChart = ViewOptionsGiven(options) && !r.Labels.empty();
@@ -155,8 +157,8 @@ int Identify(const ParsedOptions& options) {
     for (std::size_t i = 0; i < labels.Rows.size(); ++i) {
         const LabelRow& row = labels.Rows[i];
         const std::string text = row.Face == "Arial" ? Cp1250ToUtf8(row.Text) : BytesHex(row.Text);
-        std::printf("row\t%zu\t%s\t%d\t%s\t%s\n", i, row.Face.c_str(), row.Size, ColourHex(row.Colour).c_str(),
-                    text.c_str());
+        std::printf("row\t%zu\t%s\t%d\t%s\t%s\n", i, row.Face.c_str(), row.Size,
+                    ColourHex(row.Colour).c_str(), text.c_str());
     }
     for (std::size_t i = 0; i < labels.RunicLines.size(); ++i) {
         const bool primary = static_cast<int>(i) < labels.Names.PrimaryCount;

@@ -30,12 +30,14 @@ constexpr OptionSpec PrintOptions[] = {
     StepOption,
     LatOption,
     LonOption,
-    {"--out", "FILE", "file to write, FILE.pdf, FILE.svg or FILE.png (default kolvar-sky.pdf; - for standard output as PDF)"},
+    {"--out", "FILE",
+     "file to write, FILE.pdf, FILE.svg or FILE.png (default kolvar-sky.pdf; - for standard output as PDF)"},
     {"--paper", "SIZE", "A4, A3 or letter (default A4)"},
     {"--landscape", "", "the sheet's long side across"},
     {"--dpi", "N", "pixels per inch of a PNG, 36..600 (default 150)"},
     {"--label-mag", "M", "name the stars whose magnitude class is below M (default 2.5)"},
-    {"--title", "TEXT", "the sheet's title, written in runes and in plain letters (default: Csillagos \xC3\xA9g)"},
+    {"--title", "TEXT",
+     "the sheet's title, written in runes and in plain letters (default: Csillagos \xC3\xA9g)"},
     {"--bench", "N", "print N times into memory, write nothing, print print_ms (min, median, max) and bytes"},
 };
 
@@ -75,9 +77,11 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
     CheckOutputName("--out", job.Out);
     if (job.Out != StandardOutputName && !PrintFormatOfName(job.Out, job.Format))
         throw UsageError("--out: " + QuoteForMessage(job.Out) + " ends in none of .pdf, .svg, .png");
-    if (series && job.Format != PrintFormat::Pdf) throw UsageError("a series is printed into one PDF: --out FILE.pdf");
+    if (series && job.Format != PrintFormat::Pdf)
+        throw UsageError("a series is printed into one PDF: --out FILE.pdf");
     if (instants.size() > MaxPrintedSheets)
-        throw UsageError("the series has more than " + std::to_string(MaxPrintedSheets) + " sheets; take a larger --step");
+        throw UsageError("the series has more than " + std::to_string(MaxPrintedSheets) +
+                         " sheets; take a larger --step");
     if (auto paper = options.Value("--paper"); paper && !ParsePaper(*paper, job.Sheet.Sheet))
         throw UsageError("--paper: " + QuoteForMessage(*paper) + " is none of A4, A3, letter");
     job.Sheet.Landscape = options.Has("--landscape");
@@ -90,8 +94,8 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
         if (sheet.LabelMagnitude < -30 || sheet.LabelMagnitude > 30)
             throw UsageError("--label-mag: " + QuoteForMessage(*mag) + " is outside -30..30");
     }
-    const std::string title = options.Has("--title") ? Utf8ToCp1250(*options.Value("--title"))
-                                                     : std::string(DefaultPrintTitle);
+    const std::string title =
+        options.Has("--title") ? Utf8ToCp1250(*options.Value("--title")) : std::string(DefaultPrintTitle);
     for (const double instant : series ? instants : std::vector<double>{sheet.Observer.JulianDay}) {
         sheet.Observer.JulianDay = instant;
         sheet.Header = PrintHeaderFor(sheet.Observer, title);

@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/time_scales.h"
 #include "canvas/png_writer.h"
 #include "chart/draw_sky.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_phase.h"
-#include "astro/time_scales.h"
 #include "cli/cli_options.h"
 #include "cli/object_name_columns.h"
 #include "cli/output_file.h"
@@ -37,9 +37,11 @@ constexpr OptionSpec RenderOptions[] = {
     LonOption,
     SizeOption,
     {"--out", "FILE.png",
-     "PNG file to write (default kolvar-sky.png; - for standard output); for a series a pattern such as sky-%03d.png"},
+     "PNG file to write (default kolvar-sky.png; - for standard output); for a series a pattern such as "
+     "sky-%03d.png"},
     {"--objects", "FILE.tsv",
-     "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name (a pattern "
+     "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name (a "
+     "pattern "
      "for a series)"},
     {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
     ShowOption,
@@ -69,8 +71,8 @@ std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& 
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[slot];
         const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
-        const int n = std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\t", slot,
-                                    e.Kind, e.Index, e.Visible, e.Azimuth, e.Altitude, e.Distance,
+        const int n = std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\t",
+                                    slot, e.Kind, e.Index, e.Visible, e.Azimuth, e.Altitude, e.Distance,
                                     static_cast<double>(p.X), static_cast<double>(p.Y));
         text.append(line, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof line) - 1)));
         text += names.Of(slot);
@@ -115,7 +117,8 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
                     const SkyObjectTable& objects, const SkyProjection& projection) {
     const std::string name(command);
-    const std::string table = r.Objects.empty() ? "" : ObjectsTable(projection, objects, r.Sky.Observer.JulianDay);
+    const std::string table =
+        r.Objects.empty() ? "" : ObjectsTable(projection, objects, r.Sky.Observer.JulianDay);
     std::vector<unsigned char> png;
     std::string failure;
     if (EncodePng(picture, png, failure)) {
@@ -178,7 +181,8 @@ int Render(const ParsedOptions& options) {
     ChartFrame frame;
     SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon, r.View);
+    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon,
+                r.View);
     LayMoonPicture(chart, moon);
     if (r.View.Night) MapToNightPalette(chart);
 

@@ -77,8 +77,10 @@ std::vector<SheetName> CollectNames() {
     for (const RunicConstellationName& c : t.RunicConstellationNames) {
         names.push_back({c.RunicName, c.Hungarian, Join({"C", c.ConstellationAbbr}), false});
     }
-    for (const RunicGroupName& g : t.PleiadesRunicNames) names.push_back({g.RunicName, g.Hungarian, "Pleiades", false});
-    for (const RunicGroupName& g : t.HyadesRunicNames) names.push_back({g.RunicName, g.Hungarian, "Hyades", false});
+    for (const RunicGroupName& g : t.PleiadesRunicNames)
+        names.push_back({g.RunicName, g.Hungarian, "Pleiades", false});
+    for (const RunicGroupName& g : t.HyadesRunicNames)
+        names.push_back({g.RunicName, g.Hungarian, "Hyades", false});
     return names;
 }
 
@@ -180,7 +182,8 @@ int DrawCaptions(Canvas& canvas, int top, const std::vector<NamedRunicCaption>& 
     return y + rows * (NameRowHeight + 4) + 12;
 }
 
-int DrawSheet(Canvas* canvas, const std::vector<SheetName>& names, const std::vector<NamedRunicCaption>& captions) {
+int DrawSheet(Canvas* canvas, const std::vector<SheetName>& names,
+              const std::vector<NamedRunicCaption>& captions) {
     int y = Margin;
     y = DrawGlyphGrid(*canvas, y);
     y = DrawSymbolRow(*canvas, y);

@@ -40,11 +40,15 @@ std::string FilePattern::Name(long long number) const {
     std::string digits = std::to_string(number < 0 ? -number : number);
     const std::string sign = number < 0 ? "-" : "";
     const std::size_t used = sign.size() + digits.size();
-    const std::size_t pad = static_cast<std::size_t>(width_) > used ? static_cast<std::size_t>(width_) - used : 0;
+    const std::size_t pad =
+        static_cast<std::size_t>(width_) > used ? static_cast<std::size_t>(width_) - used : 0;
     std::string field;
-    if (leftAlign_) field = sign + digits + std::string(pad, ' ');
-    else if (zeroPad_) field = sign + std::string(pad, '0') + digits;
-    else field = std::string(pad, ' ') + sign + digits;
+    if (leftAlign_)
+        field = sign + digits + std::string(pad, ' ');
+    else if (zeroPad_)
+        field = sign + std::string(pad, '0') + digits;
+    else
+        field = std::string(pad, ' ') + sign + digits;
     return prefix_ + field + suffix_;
 }
 

@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
     kolvar::RemoveTemporariesOnSignals();
     const std::span<char* const> args(argv, static_cast<std::size_t>(argc));
     if (args.size() < 2) {
-        std::fprintf(stderr, "%s: missing subcommand (try '%s --help')\n", ProgramName.data(), ProgramName.data());
+        std::fprintf(stderr, "%s: missing subcommand (try '%s --help')\n", ProgramName.data(),
+                     ProgramName.data());
         return ExitUsage;
     }
     const std::string_view name = args[1];

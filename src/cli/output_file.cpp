@@ -34,28 +34,32 @@ void CheckOutputName(std::string_view option, std::string_view name) {
     if (name.empty()) throw UsageError(std::string(option) + ": empty file name");
     if (name == StandardOutputName) return;
     switch (KindOfTarget(std::string(name))) {
-    case TargetKind::Directory:
-        throw UsageError(std::string(option) + ": " + QuoteForMessage(name) + " is a directory");
-    case TargetKind::LinkLoop:
-        throw UsageError(std::string(option) + ": " + QuoteForMessage(name) + " is a loop of symbolic links");
-    default:
-        return;
+        case TargetKind::Directory:
+            throw UsageError(std::string(option) + ": " + QuoteForMessage(name) + " is a directory");
+        case TargetKind::LinkLoop:
+            throw UsageError(std::string(option) + ": " + QuoteForMessage(name) +
+                             " is a loop of symbolic links");
+        default:
+            return;
     }
 }
 
 bool IsStandardOutput(const std::string& name) {
     if (name == StandardOutputName) return true;
-    struct stat out {}, target {};
+    struct stat out {
+    }, target{};
     return !name.empty() && ::fstat(STDOUT_FILENO, &out) == 0 && ::stat(name.c_str(), &target) == 0 &&
            out.st_dev == target.st_dev && out.st_ino == target.st_ino;
 }
 
 bool SameOutput(const std::string& a, const std::string& b) {
     if (a == StandardOutputName || b == StandardOutputName) return a == b;
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     const bool hasA = ::stat(a.c_str(), &sa) == 0;
     const bool hasB = ::stat(b.c_str(), &sb) == 0;
-    if (hasA || hasB) return hasA && hasB && S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    if (hasA || hasB)
+        return hasA && hasB && S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
     // Neither exists yet: the same name after "." and ".." and links in the folders are resolved.
     std::error_code errorA, errorB;
     const std::filesystem::path pathA = std::filesystem::weakly_canonical(FollowLinks(a).value_or(a), errorA);
@@ -69,7 +73,8 @@ std::string WriteOutputs(std::span<const Output> outputs) {
     for (const Output& output : outputs) {
         if (IsStandardOutput(output.Name)) {
             if (!WriteStandardOutput(output.Bytes))
-                return std::string("cannot write to standard output: ") + std::strerror(errno != 0 ? errno : EIO);
+                return std::string("cannot write to standard output: ") +
+                       std::strerror(errno != 0 ? errno : EIO);
         } else if (const auto failure = files.Stage(output.Name, output.Bytes)) {
             return Describe(*failure);
         }

@@ -28,7 +28,6 @@ constexpr double EndTolerance = 1e-8;
 
 constexpr std::string_view DefaultSeriesOut = "kolvar-sky-%03d.png";
 
-
 // One chart on its way: drawn by a worker (or by the main thread when its
 // layers write text), encoded by a worker, written by the main thread in
 // series order.
@@ -55,11 +54,12 @@ struct DrawState {
 void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
     state.Observer.JulianDay = chart.Instant;
     const Size size = r.Sky.ChartSize;
-    RedrawChart(state.Observer, chart.Picture, size.Width, size.Height, state.Frame, state.Objects, state.Moon,
-                r.View);
+    RedrawChart(state.Observer, chart.Picture, size.Width, size.Height, state.Frame, state.Objects,
+                state.Moon, r.View);
     LayMoonPicture(chart.Picture, state.Moon);
     if (r.View.Night) MapToNightPalette(chart.Picture);
-    if (r.Objects) chart.Table = ObjectsTable(SkyProjection::Stereographic(state.Frame), state.Objects, chart.Instant);
+    if (r.Objects)
+        chart.Table = ObjectsTable(SkyProjection::Stereographic(state.Frame), state.Objects, chart.Instant);
     chart.Drawn = true;
 }
 
@@ -158,7 +158,8 @@ std::vector<double> SeriesInstants(const ParsedOptions& options) {
             throw UsageError("the series has more than " + std::to_string(MaxSeriesCharts) +
                              " charts; take a larger --step");
         }
-        if (!ElementsCoverDay(instant)) throw UsageError("the series leaves the range of the orbital elements");
+        if (!ElementsCoverDay(instant))
+            throw UsageError("the series leaves the range of the orbital elements");
         instants.push_back(instant);
     }
     return instants;
@@ -171,7 +172,8 @@ bool WantsSeries(const ParsedOptions& options) {
 SeriesRequest ParseSeries(const ParsedOptions& options) {
     if (options.Has("--bench")) throw UsageError("--bench does not go with a series");
     SeriesRequest r{ParseSkyOptions(options), ParseViewOptions(options), SeriesInstants(options),
-                    FilePattern::Parse("--out", options.Value("--out").value_or(DefaultSeriesOut)), std::nullopt};
+                    FilePattern::Parse("--out", options.Value("--out").value_or(DefaultSeriesOut)),
+                    std::nullopt};
     CheckOutputName("--out", r.Out.Name(1));
     if (auto objects = options.Value("--objects")) {
         r.Objects = FilePattern::Parse("--objects", *objects);

@@ -6,16 +6,17 @@
 #include <optional>
 #include <vector>
 
+#include "chart/view_options.h"
 #include "cli/cli_options.h"
 #include "cli/file_pattern.h"
 #include "cli/sky_options.h"
-#include "chart/view_options.h"
 
 namespace kolvar::cli {
 
-inline constexpr OptionSpec FromOption{"--from", "INSTANT",
-                                       "first instant of a series: a date as --date takes it, or a Julian day"};
-inline constexpr OptionSpec ToOption{"--to", "INSTANT", "last instant of the series, drawn when a step lands on it"};
+inline constexpr OptionSpec FromOption{
+    "--from", "INSTANT", "first instant of a series: a date as --date takes it, or a Julian day"};
+inline constexpr OptionSpec ToOption{"--to", "INSTANT",
+                                     "last instant of the series, drawn when a step lands on it"};
 inline constexpr OptionSpec StepOption{
     "--step", "STEP", "series step: 10m, 1h, 1d, 1sd (sidereal day), 1w, 1lm (lunar month), 1mo, 1y"};
 

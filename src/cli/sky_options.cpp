@@ -14,7 +14,8 @@ double ParseDegrees(std::string_view option, std::string_view text, double limit
     const double degrees = ParseFiniteDouble(option, text);
     if (degrees < -limit || degrees > limit) {
         throw UsageError(std::string(option) + ": " + QuoteForMessage(text) + " is outside -" +
-                         std::to_string(static_cast<int>(limit)) + ".." + std::to_string(static_cast<int>(limit)));
+                         std::to_string(static_cast<int>(limit)) + ".." +
+                         std::to_string(static_cast<int>(limit)));
     }
     return degrees * DegreesToRadians;
 }

@@ -10,8 +10,10 @@ namespace kolvar::cli {
 
 inline constexpr int MaxChartSide = 8192;
 
-inline constexpr OptionSpec LatOption{"--lat", "DEG", "latitude in degrees, north positive (default 47.5890)"};
-inline constexpr OptionSpec LonOption{"--lon", "DEG", "longitude in degrees, east positive (default 19.0640)"};
+inline constexpr OptionSpec LatOption{"--lat", "DEG",
+                                      "latitude in degrees, north positive (default 47.5890)"};
+inline constexpr OptionSpec LonOption{"--lon", "DEG",
+                                      "longitude in degrees, east positive (default 19.0640)"};
 inline constexpr OptionSpec SizeOption{"--size", "WxH", "chart size in pixels (default 1024x768)"};
 
 struct SkyRequest {

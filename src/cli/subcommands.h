@@ -41,8 +41,10 @@ struct Subcommand {
 // One line per subcommand.
 inline constexpr Subcommand Subcommands[] = {
     {"closeup", RunCloseUp, CloseUpRefusal, "the close-up window's picture around one direction, as a PNG"},
-    {"ephemeris", RunEphemeris, EphemerisRefusal, "geocentric Sun, Moon and planet positions for a Julian day"},
-    {"find", RunFind, FindRefusal, "the objects a name finds, where the chart shows them, their rising and setting"},
+    {"ephemeris", RunEphemeris, EphemerisRefusal,
+     "geocentric Sun, Moon and planet positions for a Julian day"},
+    {"find", RunFind, FindRefusal,
+     "the objects a name finds, where the chart shows them, their rising and setting"},
     {"identify", RunIdentify, IdentifyRefusal, "what a click at one chart pixel names, with its two labels"},
     {"print", RunPrint, PrintRefusal, "the sky drawn for paper: a vector PDF or SVG, or a PNG"},
     {"render", RunRender, RenderRefusal, "the whole-sky chart as a PNG, with the placed objects on request"},

@@ -1,9 +1,8 @@
 #include "cli/view_request.h"
 
+#include <cstdio>
 #include <string>
 #include <string_view>
-
-#include <cstdio>
 
 #include "canvas/program_fonts.h"
 #include "chart/sky_object_table.h"

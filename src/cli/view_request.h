@@ -9,14 +9,14 @@
 
 namespace kolvar::cli {
 
-inline constexpr OptionSpec ShowOption{
-    "--show", "LIST",
-    "layers to add, comma-separated: lines, names, runes (runic names beneath), labels, directions, selection:SLOT"};
+inline constexpr OptionSpec ShowOption{"--show", "LIST",
+                                       "layers to add, comma-separated: lines, names, runes (runic names "
+                                       "beneath), labels, directions, selection:SLOT"};
 inline constexpr OptionSpec LabelMagOption{"--label-mag", "M",
                                            "label stars whose magnitude class is below M (default 2)"};
 inline constexpr OptionSpec NightOption{"--night", "", "night view: the whole picture in dark reds"};
-inline constexpr OptionSpec DaylightOption{"--daylight", "",
-                                           "daylight view: the sky tinted by the Sun's altitude, faint stars left out"};
+inline constexpr OptionSpec DaylightOption{
+    "--daylight", "", "daylight view: the sky tinted by the Sun's altitude, faint stars left out"};
 
 // Reads the four options; a bad list item or value is a UsageError.
 ViewOptions ParseViewOptions(const ParsedOptions& options);

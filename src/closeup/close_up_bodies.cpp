@@ -26,7 +26,8 @@ std::optional<CloseUpDisc> CloseUpBodyDisc(const SkyObjectEntry& entry, double b
     // body farther off than that by more than its radius cannot show. Its
     // diameter would project to far-off points (one of them behind the viewer
     // once it nears 90 degrees) whose "disc" could reach across the window.
-    if (AngleFromViewAxis(window.View(), entry.Azimuth, entry.Altitude) - r > HalfDiagonalField) return std::nullopt;
+    if (AngleFromViewAxis(window.View(), entry.Azimuth, entry.Altitude) - r > HalfDiagonalField)
+        return std::nullopt;
     const ChartPoint low = window.Project(entry.Azimuth, entry.Altitude - r);
     const ChartPoint high = window.Project(entry.Azimuth, entry.Altitude + r);
     CloseUpDisc d;
@@ -54,8 +55,10 @@ void CopyMoonPicture(Canvas& canvas, const Bitmap& picture, const CloseUpDisc& d
     const double cx = disc.CentreX, cy = disc.CentreY, r = disc.Radius;
     const Colour transparent = picture.Pixel(0, 0);
     // Columns and rows of the disc's box; those off the bitmap change nothing.
-    const int i0 = std::max(TruncToInt(cx - r), 0), i1 = std::min(TruncToInt(cx + r), canvas.Target().Width() - 1);
-    const int j0 = std::max(TruncToInt(cy - r), 0), j1 = std::min(TruncToInt(cy + r), canvas.Target().Height() - 1);
+    const int i0 = std::max(TruncToInt(cx - r), 0),
+              i1 = std::min(TruncToInt(cx + r), canvas.Target().Width() - 1);
+    const int j0 = std::max(TruncToInt(cy - r), 0),
+              j1 = std::min(TruncToInt(cy + r), canvas.Target().Height() - 1);
     for (int j = j0; j <= j1; ++j) {
         for (int i = i0; i <= i1; ++i) {
             const double u = (i - cx) / r, v = (j - cy) / r;

@@ -10,8 +10,8 @@ MilkyWayDirections MilkyWayDirectionsAt(const ChartFrame& chart, double julianDa
     const auto turn = [&](const auto& list, std::vector<HorizontalPosition>& out) {
         out.reserve(list.size());
         for (const auto& p : list)
-            out.push_back(EquatorialToHorizontal(chart, p.RightAscension, p.Declination, InfinitelyFar, julianDay,
-                                                 Equinox::Catalogue));
+            out.push_back(EquatorialToHorizontal(chart, p.RightAscension, p.Declination, InfinitelyFar,
+                                                 julianDay, Equinox::Catalogue));
     };
     MilkyWayDirections d;
     turn(MilkyWayOutline, d.Outline);
@@ -26,7 +26,8 @@ HorizontalPosition EclipticNorthDirection(const ChartFrame& chart, double julian
     // The pole of the ecliptic of the date, as the Sun and Moon are placed;
     // taken as a direction, infinitely far: at any nearby distance the
     // observer's offset from the Earth's centre would swamp it.
-    return EquatorialToHorizontal(chart, pole.Longitude, pole.Latitude, InfinitelyFar, julianDay, Equinox::OfDate);
+    return EquatorialToHorizontal(chart, pole.Longitude, pole.Latitude, InfinitelyFar, julianDay,
+                                  Equinox::OfDate);
 }
 
 }  // namespace kolvar

@@ -20,8 +20,7 @@ namespace {
 const QRect HeadingArea(20, 12, 380, 24);
 
 // "Debrecen (Hajdú-Bihar, Hungary)": towns of one name tell apart.
-QString CityLine(const CityRecord& city)
-{
+QString CityLine(const CityRecord& city) {
     QString where = PlainString(city.Province);
     if (!where.isEmpty()) where += QStringLiteral(", ");
     where += PlainString(city.Country);
@@ -30,8 +29,7 @@ QString CityLine(const CityRecord& city)
 
 }  // namespace
 
-TCityDlg::TCityDlg(QWidget* parent) : QDialog(parent)
-{
+TCityDlg::TCityDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CityDlg"));
     setWindowTitle(PlainString(WindowTitles.City));
     setModal(true);
@@ -61,18 +59,18 @@ TCityDlg::TCityDlg(QWidget* parent) : QDialog(parent)
     SearchChange();
 }
 
-void TCityDlg::ShowScript()
-{
+void TCityDlg::ShowScript() {
     ShowWindowScript(this, "TCityDlg");
     const InterfaceTexts& t = InterfaceCaptions;
-    ShowCaptions({{Heading, t.CityHeading}, {SearchLabel, t.CitySearch}, {OkButton, PlaceDlgCaptions.OkButton},
+    ShowCaptions({{Heading, t.CityHeading},
+                  {SearchLabel, t.CitySearch},
+                  {OkButton, PlaceDlgCaptions.OkButton},
                   {EscButton, PlaceDlgCaptions.EscButton}});
     // Runes run from the right, Latin letters from the left.
     FitLabel(Heading, HeadingArea, CurrentScript() == Script::Runic);
 }
 
-void TCityDlg::SearchChange()
-{
+void TCityDlg::SearchChange() {
     Results->clear();
     for (int index : FindCities(Search->text().toStdString(), MaxListed)) {
         auto* item = new QListWidgetItem(CityLine(CityAt(index)), Results);
@@ -81,14 +79,12 @@ void TCityDlg::SearchChange()
     Results->setCurrentRow(Results->count() > 0 ? 0 : -1);
 }
 
-int TCityDlg::ChosenCity() const
-{
+int TCityDlg::ChosenCity() const {
     const QListWidgetItem* item = Results->currentItem();
     return item != nullptr ? item->data(Qt::UserRole).toInt() : -1;
 }
 
-bool TCityDlg::eventFilter(QObject* watched, QEvent* event)
-{
+bool TCityDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Search && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
@@ -100,8 +96,7 @@ bool TCityDlg::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TCityDlg::showEvent(QShowEvent* event)
-{
+void TCityDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Search->setFocus();
     Search->selectAll();

@@ -5,8 +5,7 @@
 namespace kolvar {
 namespace {
 
-QImage DecodePng(assets::Bytes bytes)
-{
+QImage DecodePng(assets::Bytes bytes) {
     return QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "PNG");
 }
 

@@ -7,28 +7,25 @@
 #include <regex>
 #include <system_error>
 
-#include "astro/ephemeris_range.h"
 #include "appcore/number_text.h"
+#include "astro/ephemeris_range.h"
 
 namespace kolvar {
 namespace {
 
-[[noreturn]] void NotANumber(std::string_view text)
-{
+[[noreturn]] void NotANumber(std::string_view text) {
     throw ConversionError(std::string(text), ConversionError::Reason::NotANumber);
 }
 
 // The text without the blanks around it.
-std::string_view Trimmed(std::string_view text)
-{
+std::string_view Trimmed(std::string_view text) {
     const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return text;
 }
 
-void CheckZone(double zone, std::string_view text)
-{
+void CheckZone(double zone, std::string_view text) {
     if (std::fabs(zone) > LargestZoneHours)
         throw ConversionError(std::string(text), ConversionError::Reason::UnknownZone);
 }
@@ -36,12 +33,11 @@ void CheckZone(double zone, std::string_view text)
 }  // namespace
 
 ConversionError::ConversionError(std::string text, Reason reason)
-    : std::runtime_error("cannot read \"" + text + "\" as a number"), text_(std::move(text)), reason_(reason)
-{
-}
+    : std::runtime_error("cannot read \"" + text + "\" as a number"),
+      text_(std::move(text)),
+      reason_(reason) {}
 
-int StrictInteger(std::string_view text)
-{
+int StrictInteger(std::string_view text) {
     static const std::regex shape("[+-]?[0-9]+");
     std::string number(Trimmed(text));
     if (!std::regex_match(number, shape)) NotANumber(text);
@@ -53,8 +49,7 @@ int StrictInteger(std::string_view text)
     return value;
 }
 
-double StrictFloat(std::string_view text, char separator)
-{
+double StrictFloat(std::string_view text, char separator) {
     // The shared strict decimal rule; around the number a field also allows
     // any white space, not only blanks and tabs.
     const std::optional<double> value = ParseStrictDouble(Trimmed(text), separator);
@@ -62,22 +57,20 @@ double StrictFloat(std::string_view text, char separator)
     return *value;
 }
 
-double StrictFloat(std::string_view text)
-{
+double StrictFloat(std::string_view text) {
     const std::optional<double> value = ParseIniDouble(Trimmed(text), LocaleDecimalSeparator());
     if (!value) NotANumber(text);
     return *value;
 }
 
-double StrictJulianDay(std::string_view text)
-{
+double StrictJulianDay(std::string_view text) {
     const double day = StrictFloat(text);
-    if (!ElementsCoverDay(day)) throw ConversionError(std::string(text), ConversionError::Reason::UncoveredDay);
+    if (!ElementsCoverDay(day))
+        throw ConversionError(std::string(text), ConversionError::Reason::UncoveredDay);
     return day;
 }
 
-std::optional<float> LeadingFloat(std::string_view text)
-{
+std::optional<float> LeadingFloat(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])) != 0) ++i;
     bool negative = false;
@@ -98,29 +91,28 @@ std::optional<float> LeadingFloat(std::string_view text)
         // Too small for a float reads as zero, as scanf gives it; too large has no value.
         double wide = 0.0;
         auto [wideEnd, wideEc] = std::from_chars(first, last, wide);
-        if (wideEc == std::errc{} && std::fabs(wide) < 1.0) value = 0.0f;
-        else NotANumber(text);
+        if (wideEc == std::errc{} && std::fabs(wide) < 1.0)
+            value = 0.0f;
+        else
+            NotANumber(text);
     }
     if (!std::isfinite(value)) NotANumber(text);
     return negative ? -value : value;
 }
 
-float LenientZone(std::string_view text)
-{
+float LenientZone(std::string_view text) {
     const float zone = LeadingFloat(text).value_or(1.0f);
     CheckZone(zone, text);
     return zone;
 }
 
-double StrictZone(std::string_view text)
-{
+double StrictZone(std::string_view text) {
     const double zone = StrictFloat(text);
     CheckZone(zone, text);
     return zone;
 }
 
-int ReduceToSignedByte(int value)
-{
+int ReduceToSignedByte(int value) {
     return static_cast<std::int8_t>(static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFu));
 }
 

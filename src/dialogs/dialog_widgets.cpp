@@ -18,8 +18,7 @@ constexpr const char* RightAlignedProperty = "kolvarRightAligned";
 
 }  // namespace
 
-QLabel* DesignLabel(QWidget* parent, const char* name, const QString& caption, int left, int top)
-{
+QLabel* DesignLabel(QWidget* parent, const char* name, const QString& caption, int left, int top) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(left, top);
@@ -27,8 +26,7 @@ QLabel* DesignLabel(QWidget* parent, const char* name, const QString& caption, i
     return label;
 }
 
-void FitLabel(QLabel* label, const QRect& geometry, bool rightAligned)
-{
+void FitLabel(QLabel* label, const QRect& geometry, bool rightAligned) {
     label->setProperty(DesignRectProperty, geometry);
     label->setProperty(RightAlignedProperty, rightAligned);
     label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -40,16 +38,14 @@ void FitLabel(QLabel* label, const QRect& geometry, bool rightAligned)
 }
 
 QLabel* DesignLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
-                    bool rightAligned)
-{
+                    bool rightAligned) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     FitLabel(label, geometry, rightAligned);
     return label;
 }
 
-QPushButton* DesignButton(QWidget* parent, const char* name, std::string_view runic, const QRect& geometry)
-{
+QPushButton* DesignButton(QWidget* parent, const char* name, std::string_view runic, const QRect& geometry) {
     auto* button = new QPushButton(RunicString(runic), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
@@ -57,8 +53,7 @@ QPushButton* DesignButton(QWidget* parent, const char* name, std::string_view ru
 }
 
 QLineEdit* DesignEdit(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
-                      const QString& text)
-{
+                      const QString& text) {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFont(font);
@@ -66,8 +61,7 @@ QLineEdit* DesignEdit(QWidget* parent, const char* name, const QRect& geometry, 
     return edit;
 }
 
-void ShowCaptions(std::initializer_list<std::pair<QWidget*, RunicText>> captions)
-{
+void ShowCaptions(std::initializer_list<std::pair<QWidget*, RunicText>> captions) {
     for (const auto& [control, text] : captions) {
         ShowCaption(control, text);
         auto* label = qobject_cast<QLabel*>(control);
@@ -80,8 +74,7 @@ void ShowCaptions(std::initializer_list<std::pair<QWidget*, RunicText>> captions
     }
 }
 
-void ChainTabOrder(std::initializer_list<QWidget*> widgets)
-{
+void ChainTabOrder(std::initializer_list<QWidget*> widgets) {
     QWidget* previous = nullptr;
     for (QWidget* w : widgets) {
         if (previous != nullptr) QWidget::setTabOrder(previous, w);

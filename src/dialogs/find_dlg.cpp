@@ -8,10 +8,10 @@
 #include <QListWidget>
 
 #include "catalog/find_captions.h"
+#include "catalog/interface_captions.h"
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
-#include "catalog/interface_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 
@@ -20,17 +20,16 @@ namespace {
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
-QString RowText(const FoundObject& found)
-{
+QString RowText(const FoundObject& found) {
     QString text = PlainString(found.DisplayName);
-    if (found.Name != found.DisplayName) text += QStringLiteral("  (") + PlainString(found.Name) + QLatin1Char(')');
+    if (found.Name != found.DisplayName)
+        text += QStringLiteral("  (") + PlainString(found.Name) + QLatin1Char(')');
     return text;
 }
 
 }  // namespace
 
-TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target_(std::move(target))
-{
+TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target_(std::move(target)) {
     setObjectName(QStringLiteral("FindDlg"));
     setWindowTitle(PlainString(WindowTitles.Find));
     setFont(RunicFont(13));
@@ -73,20 +72,19 @@ TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target
     rows->addWidget(TimeLabel, 0, Qt::AlignLeading);
 
     connect(Edit1, &QLineEdit::textChanged, this, &TFindDlg::Edit1Change);
-    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Choose(List1->row(item)); });
+    connect(List1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { Choose(List1->row(item)); });
     ShowScript();
 }
 
-void TFindDlg::ShowScript()
-{
+void TFindDlg::ShowScript() {
     ShowWindowScript(this, "TFindDlg");
     setLayoutDirection(CurrentScript() == Script::Runic ? Qt::RightToLeft : Qt::LeftToRight);
     ShowCaption(Label1, FindCaptions().NameLabel.Text());
     SetNote(note_, TimeLabel->text());
 }
 
-void TFindDlg::Open()
-{
+void TFindDlg::Open() {
     show();
     raise();
     activateWindow();
@@ -94,8 +92,7 @@ void TFindDlg::Open()
     Edit1->selectAll();
 }
 
-void TFindDlg::Edit1Change()
-{
+void TFindDlg::Edit1Change() {
     const std::string typed = Edit1->text().toStdString();
     const std::vector<FoundObject> found = ProgramNameIndex().Find(typed);
     slots_.clear();
@@ -116,8 +113,7 @@ void TFindDlg::Edit1Change()
         SetNote(nullptr);
 }
 
-void TFindDlg::Choose(int row)
-{
+void TFindDlg::Choose(int row) {
     if (row < 0 || row >= static_cast<int>(slots_.size())) return;
     const int slot = slots_[static_cast<std::size_t>(row)];
     List1->setCurrentRow(row);
@@ -127,23 +123,27 @@ void TFindDlg::Choose(int row)
     ShowNote(slot);
 }
 
-void TFindDlg::ShowNote(int slot)
-{
+void TFindDlg::ShowNote(int slot) {
     const ObserverState& o = target_.Observer;
     const HorizonNote note = HorizonNoteOf(slot, o.Longitude, o.Latitude, o.JulianDay);
     const FindTexts& c = FindCaptions();
     switch (note.State) {
-    case HorizonState::Above: SetNote(nullptr); break;
-    case HorizonState::RisesLater:
-        SetNote(&c.RisesAt, QString::fromStdString(CivilTimeText(note.Rise, o.Zone, o.SummerTime)));
-        break;
-    case HorizonState::NeverRises: SetNote(&c.NeverRises); break;
-    case HorizonState::NotRisingSoon: SetNote(&c.NotRisingSoon); break;
+        case HorizonState::Above:
+            SetNote(nullptr);
+            break;
+        case HorizonState::RisesLater:
+            SetNote(&c.RisesAt, QString::fromStdString(CivilTimeText(note.Rise, o.Zone, o.SummerTime)));
+            break;
+        case HorizonState::NeverRises:
+            SetNote(&c.NeverRises);
+            break;
+        case HorizonState::NotRisingSoon:
+            SetNote(&c.NotRisingSoon);
+            break;
     }
 }
 
-void TFindDlg::SetNote(const ViewCaption* note, const QString& time)
-{
+void TFindDlg::SetNote(const ViewCaption* note, const QString& time) {
     note_ = note;
     if (note != nullptr)
         ShowCaption(NoteLabel, note->Text());
@@ -152,8 +152,7 @@ void TFindDlg::SetNote(const ViewCaption* note, const QString& time)
     TimeLabel->setText(time);
 }
 
-bool TFindDlg::eventFilter(QObject* watched, QEvent* event)
-{
+bool TFindDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (watched == Edit1) {

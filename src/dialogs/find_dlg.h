@@ -54,8 +54,8 @@ public:
     // The slots of the list's rows, in order.
     const std::vector<int>& FoundSlots() const { return slots_; }
 
-    QLabel* Label1 = nullptr;     // the field's caption
-    QLineEdit* Edit1 = nullptr;   // the name as typed (UTF-8 at this boundary)
+    QLabel* Label1 = nullptr;    // the field's caption
+    QLineEdit* Edit1 = nullptr;  // the name as typed (UTF-8 at this boundary)
     QListWidget* List1 = nullptr;
     QLabel* NoteLabel = nullptr;  // below the horizon / no such name, in runes
     QLabel* TimeLabel = nullptr;  // the rising time beside the note

@@ -37,18 +37,17 @@ constexpr int KeysWidth = 190;     // the column of keys and menu commands
 struct LineDesign {
     int Top, Width, Height, FontHeight;
 };
-constexpr LineDesign Lines[4] = {{31, 390, 26, 21}, {86, 508, 29, 23}, {140, 353, 26, 21}, {196, 620, 29, 23}};
+constexpr LineDesign Lines[4] = {
+    {31, 390, 26, 21}, {86, 508, 29, 23}, {140, 353, 26, 21}, {196, 620, 29, 23}};
 
 // Right-aligned: a longer text grows to the left, the right edge stays.
-void PlaceLine(QLabel* label, const LineDesign& design)
-{
+void PlaceLine(QLabel* label, const LineDesign& design) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const int w = std::max(design.Width, label->sizeHint().width());
     label->setGeometry(LinesRightEdge - w, design.Top, w, design.Height);
 }
 
-QLabel* MakeLine(QWidget* parent, int line)
-{
+QLabel* MakeLine(QWidget* parent, int line) {
     const auto index = static_cast<std::size_t>(line - 1);
     auto* label = new QLabel(RunicString(HelpFormCaptions.Lines[index].Runic), parent);
     label->setObjectName(QStringLiteral("Label%1").arg(line));
@@ -60,8 +59,7 @@ QLabel* MakeLine(QWidget* parent, int line)
 // A Hungarian text as runes broken into lines of at most `width` pixels:
 // words fill each line in reading order, then each line is reversed, since
 // the script runs right to left.
-QString RunicParagraph(std::string_view hungarian, const QFont& font, int width)
-{
+QString RunicParagraph(std::string_view hungarian, const QFont& font, int width) {
     const QFontMetrics metrics(font);
     QStringList lines;
     std::string line;
@@ -84,8 +82,7 @@ QString RunicParagraph(std::string_view hungarian, const QFont& font, int width)
 }
 
 // One text of the details in the current script, wrapped to `width`.
-QLabel* DetailText(std::string_view hungarian, int runicHeight, int width, bool inScript = true)
-{
+QLabel* DetailText(std::string_view hungarian, int runicHeight, int width, bool inScript = true) {
     auto* label = new QLabel;
     const bool runes = inScript && CurrentScript() == Script::Runic;
     label->setFont(inScript ? ScriptFont(runicHeight) : ArialFont(13));
@@ -105,8 +102,7 @@ QLabel* DetailText(std::string_view hungarian, int runicHeight, int width, bool 
 
 }  // namespace
 
-THelpForm1::THelpForm1(QWidget* parent) : QDialog(parent)
-{
+THelpForm1::THelpForm1(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HelpForm1"));
     setWindowTitle(PlainString(WindowTitles.Help));
     // A title bar with a close box and the window menu, which close the
@@ -140,8 +136,7 @@ THelpForm1::THelpForm1(QWidget* parent) : QDialog(parent)
     ShowScript();
 }
 
-void THelpForm1::ShowScript()
-{
+void THelpForm1::ShowScript() {
     ShowWindowScript(this, "THelpForm1");
     const HelpFormTexts& c = HelpFormCaptions;
     QLabel* labels[4] = {Label1, Label2, Label3, Label4};
@@ -153,14 +148,12 @@ void THelpForm1::ShowScript()
     ShowDetails();
 }
 
-void THelpForm1::SetSettingsPath(const QString& path)
-{
+void THelpForm1::SetSettingsPath(const QString& path) {
     settingsPath_ = path;
     ShowDetails();
 }
 
-void THelpForm1::ShowDetails()
-{
+void THelpForm1::ShowDetails() {
     // Built anew for every script: the runes need their own line breaks.
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("DetailsPage"));
@@ -184,36 +177,37 @@ void THelpForm1::ShowDetails()
     };
     for (const HelpLine& line : HelpText) {
         switch (line.Kind) {
-        case HelpLineKind::Heading: {
-            QLabel* heading = DetailText(line.Hungarian, HeadingHeight, fullWidth);
-            if (!runes) {
-                QFont bold = heading->font();
-                bold.setBold(true);
-                heading->setFont(bold);
+            case HelpLineKind::Heading: {
+                QLabel* heading = DetailText(line.Hungarian, HeadingHeight, fullWidth);
+                if (!runes) {
+                    QFont bold = heading->font();
+                    bold.setBold(true);
+                    heading->setFont(bold);
+                }
+                heading->setContentsMargins(0, row == 0 ? 0 : 10, 0, 2);
+                grid->addWidget(heading, row++, 0, 1, 2);
+                break;
             }
-            heading->setContentsMargins(0, row == 0 ? 0 : 10, 0, 2);
-            grid->addWidget(heading, row++, 0, 1, 2);
-            break;
-        }
-        case HelpLineKind::Paragraph:
-            grid->addWidget(DetailText(line.Hungarian, TextHeight, fullWidth), row++, 0, 1, 2);
-            break;
-        case HelpLineKind::Command:
-        case HelpLineKind::Key:
-            addKeys(line.Keys, line.Hungarian, line.Kind == HelpLineKind::Command);
-            break;
-        case HelpLineKind::TimeKeys:
-            for (const KeyLegendLine& keys : TimeKeyLegend) addKeys(keys.Keys, keys.Meaning.Hungarian, false);
-            break;
-        case HelpLineKind::Path: {
-            auto* path = new QLabel(settingsPath_);
-            path->setObjectName(QStringLiteral("SettingsPath"));
-            path->setFont(ArialFont(13));
-            path->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            path->setAlignment(runes ? Qt::AlignRight : Qt::AlignLeft);
-            grid->addWidget(path, row++, 0, 1, 2);
-            break;
-        }
+            case HelpLineKind::Paragraph:
+                grid->addWidget(DetailText(line.Hungarian, TextHeight, fullWidth), row++, 0, 1, 2);
+                break;
+            case HelpLineKind::Command:
+            case HelpLineKind::Key:
+                addKeys(line.Keys, line.Hungarian, line.Kind == HelpLineKind::Command);
+                break;
+            case HelpLineKind::TimeKeys:
+                for (const KeyLegendLine& keys : TimeKeyLegend)
+                    addKeys(keys.Keys, keys.Meaning.Hungarian, false);
+                break;
+            case HelpLineKind::Path: {
+                auto* path = new QLabel(settingsPath_);
+                path->setObjectName(QStringLiteral("SettingsPath"));
+                path->setFont(ArialFont(13));
+                path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                path->setAlignment(runes ? Qt::AlignRight : Qt::AlignLeft);
+                grid->addWidget(path, row++, 0, 1, 2);
+                break;
+            }
         }
     }
     grid->setColumnStretch(meaningColumn, 1);
@@ -221,13 +215,9 @@ void THelpForm1::ShowDetails()
     Details->setWidget(page);  // the previous page goes
 }
 
-void THelpForm1::Button1Click()
-{
-    done(2);
-}
+void THelpForm1::Button1Click() { done(2); }
 
-void THelpForm1::reject()
-{
+void THelpForm1::reject() {
     done(2);  // Escape and the close box end it as the button does
 }
 

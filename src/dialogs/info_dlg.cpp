@@ -4,9 +4,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "catalog/interface_captions.h"
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_assets.h"
-#include "catalog/interface_captions.h"
 #include "dialogs/dialog_widgets.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
@@ -14,8 +14,7 @@
 namespace kolvar {
 namespace {
 
-QLabel* PictureLabel(QWidget* parent, const char* name, int left, int top, const QImage& picture)
-{
+QLabel* PictureLabel(QWidget* parent, const char* name, int left, int top, const QImage& picture) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(QPixmap::fromImage(picture));
@@ -25,8 +24,7 @@ QLabel* PictureLabel(QWidget* parent, const char* name, int left, int top, const
 
 }  // namespace
 
-TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent)
-{
+TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("InfoDlg"));
     setWindowTitle(PlainString(WindowTitles.Info));
     setModal(true);
@@ -60,20 +58,15 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent)
     ShowScript();
 }
 
-void TInfoDlg::ShowScript()
-{
+void TInfoDlg::ShowScript() {
     ShowWindowScript(this, "TInfoDlg");
     ShowCaptions({{Label1, InfoDlgCaptions.Label1}, {Button1, InfoDlgCaptions.Button1}});
 }
 
-void TInfoDlg::Button1Click()
-{
+void TInfoDlg::Button1Click() {
     done(2);  // cancel, the window's only result
 }
 
-void TInfoDlg::reject()
-{
-    done(2);
-}
+void TInfoDlg::reject() { done(2); }
 
 }  // namespace kolvar

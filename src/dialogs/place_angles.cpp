@@ -17,8 +17,7 @@ constexpr int MostDecimals = 6;
 
 // `units` in 10^-decimals arc seconds as degrees, minutes and a seconds text
 // without trailing zeros.
-AngleFields FieldsOf(std::int64_t units, int decimals, char separator)
-{
+AngleFields FieldsOf(std::int64_t units, int decimals, char separator) {
     std::int64_t scale = 1;
     for (int i = 0; i < decimals; ++i) scale *= 10;
     const std::int64_t minutes = units / (60 * scale);
@@ -35,8 +34,7 @@ AngleFields FieldsOf(std::int64_t units, int decimals, char separator)
 
 }  // namespace
 
-AngleFields ShownAngle(double radians, char separator)
-{
+AngleFields ShownAngle(double radians, char separator) {
     const double magnitude = std::fabs(radians);
     const double arcSeconds = magnitude * RadiansToArcSeconds;
     AngleFields fields;
@@ -50,8 +48,7 @@ AngleFields ShownAngle(double radians, char separator)
     return fields;  // six decimals are always within the tolerance
 }
 
-double AngleOfFields(double degrees, int minutes, double seconds)
-{
+double AngleOfFields(double degrees, int minutes, double seconds) {
     return (degrees + minutes * MinutesToDegrees + seconds * SecondsToDegrees) * DegreesToRadians;
 }
 

@@ -6,9 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cstdlib>
-
 #include <cmath>
+#include <cstdlib>
 
 #include "catalog/cities.h"
 #include "catalog/interface_captions.h"
@@ -21,8 +20,7 @@
 namespace kolvar {
 namespace {
 
-QRadioButton* Hemisphere(QGroupBox* box, const char* name, std::string_view runic, const QRect& geometry)
-{
+QRadioButton* Hemisphere(QGroupBox* box, const char* name, std::string_view runic, const QRect& geometry) {
     auto* button = new QRadioButton(RunicString(runic), box);
     button->setObjectName(QString::fromLatin1(name));
     button->setLayoutDirection(Qt::RightToLeft);  // caption at the left of the button
@@ -30,16 +28,14 @@ QRadioButton* Hemisphere(QGroupBox* box, const char* name, std::string_view runi
     return button;
 }
 
-QGroupBox* HemisphereBox(QWidget* parent, const char* name, const QRect& geometry)
-{
+QGroupBox* HemisphereBox(QWidget* parent, const char* name, const QRect& geometry) {
     auto* box = new QGroupBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     return box;
 }
 
-QLabel* Mark(QWidget* parent, const char* name, const QString& text, int left, int top)
-{
+QLabel* Mark(QWidget* parent, const char* name, const QString& text, int left, int top) {
     QLabel* label = DesignLabel(parent, name, text, left, top);
     label->setFont(ArialFont(13));
     label->adjustSize();
@@ -48,8 +44,7 @@ QLabel* Mark(QWidget* parent, const char* name, const QString& text, int left, i
 
 }  // namespace
 
-TPlaceDlg::TPlaceDlg(QWidget* parent) : QDialog(parent)
-{
+TPlaceDlg::TPlaceDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PlaceDlg"));
     setWindowTitle(PlainString(WindowTitles.Place));
     setModal(true);
@@ -111,24 +106,29 @@ TPlaceDlg::TPlaceDlg(QWidget* parent) : QDialog(parent)
     ForgetCity();
 }
 
-void TPlaceDlg::ShowScript()
-{
+void TPlaceDlg::ShowScript() {
     ShowWindowScript(this, "TPlaceDlg");
     const PlaceDlgRunicCaptions& c = PlaceDlgCaptions;
-    ShowCaptions({{EscButton, c.EscButton}, {OkButton, c.OkButton}, {Label1, c.Label1}, {North, c.North},
-                  {South, c.South}, {East, c.East}, {West, c.West}, {Label3, c.Label3}, {Label2, c.Label2},
-                  {CityButton, InterfaceCaptions.CityButton}, {CityZone, InterfaceCaptions.CityZone}});
+    ShowCaptions({{EscButton, c.EscButton},
+                  {OkButton, c.OkButton},
+                  {Label1, c.Label1},
+                  {North, c.North},
+                  {South, c.South},
+                  {East, c.East},
+                  {West, c.West},
+                  {Label3, c.Label3},
+                  {Label2, c.Label2},
+                  {CityButton, InterfaceCaptions.CityButton},
+                  {CityZone, InterfaceCaptions.CityZone}});
     if (CityDlg != nullptr) CityDlg->ShowScript();
 }
 
-void TPlaceDlg::CityButtonClick()
-{
+void TPlaceDlg::CityButtonClick() {
     if (CityDlg == nullptr) CityDlg = new TCityDlg(this);
     if (CityDlg->exec() == 1 && CityDlg->ChosenCity() >= 0) FillFromCity(CityAt(CityDlg->ChosenCity()));
 }
 
-void TPlaceDlg::FillFromCity(const CityRecord& city)
-{
+void TPlaceDlg::FillFromCity(const CityRecord& city) {
     // The table's whole arc seconds, shown as they are.
     auto show = [](std::int32_t arcsec, QLineEdit* degrees, QLineEdit* minutes, QLineEdit* seconds) {
         const std::int32_t a = std::abs(arcsec);
@@ -146,10 +146,11 @@ void TPlaceDlg::FillFromCity(const CityRecord& city)
     chosenCity_ = &city;
     const double zone = city.ZoneHours;
     const int minutes = static_cast<int>(std::lround(std::fabs(zone) * 60));
-    QString text = PlainString(city.Name) + QStringLiteral(": UTC") + (zone < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
-                   QString::number(minutes / 60);
+    QString text = PlainString(city.Name) + QStringLiteral(": UTC") +
+                   (zone < 0 ? QLatin1Char('-') : QLatin1Char('+')) + QString::number(minutes / 60);
     if (minutes % 60 != 0) text += QStringLiteral(":%1").arg(minutes % 60, 2, 10, QLatin1Char('0'));
-    if (std::string_view(city.SummerTimeRule) != "--") text += QStringLiteral(", ") + PlainString(city.SummerTimeRule);
+    if (std::string_view(city.SummerTimeRule) != "--")
+        text += QStringLiteral(", ") + PlainString(city.SummerTimeRule);
     CityZoneText->setText(text);
     CityZone->setChecked(true);
     CityZone->show();
@@ -157,8 +158,7 @@ void TPlaceDlg::FillFromCity(const CityRecord& city)
     OkButton->setFocus();  // Enter now accepts the town
 }
 
-void TPlaceDlg::ForgetCity()
-{
+void TPlaceDlg::ForgetCity() {
     chosenCity_ = nullptr;
     CityZone->setChecked(false);
     CityZone->hide();

@@ -69,9 +69,9 @@ public:
     QLabel* Label8 = nullptr;
     QLabel* Label9 = nullptr;
     QPushButton* CityButton = nullptr;
-    QCheckBox* CityZone = nullptr;      // take the town's zone and summer-time rule on OK
-    QLabel* CityZoneText = nullptr;     // the town, its zone and its rule, in plain letters
-    TCityDlg* CityDlg = nullptr;        // made at the first use
+    QCheckBox* CityZone = nullptr;   // take the town's zone and summer-time rule on OK
+    QLabel* CityZoneText = nullptr;  // the town, its zone and its rule, in plain letters
+    TCityDlg* CityDlg = nullptr;     // made at the first use
 
 private:
     const CityRecord* chosenCity_ = nullptr;

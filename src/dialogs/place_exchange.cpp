@@ -5,18 +5,17 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "appcore/number_text.h"
 #include "catalog/cities.h"
 #include "dialogs/place_angles.h"
 #include "dialogs/place_dlg.h"
-#include "appcore/number_text.h"
 
 namespace kolvar {
 namespace {
 
 constexpr double FullTurn = 6.283185307179586;
 
-void ShowAngle(double radians, QLineEdit* degrees, QLineEdit* minutes, QLineEdit* seconds)
-{
+void ShowAngle(double radians, QLineEdit* degrees, QLineEdit* minutes, QLineEdit* seconds) {
     const AngleFields angle = ShownAngle(radians, LocaleDecimalSeparator());
     degrees->setText(QString::number(angle.Degrees));
     minutes->setText(QString::number(angle.Minutes));
@@ -26,15 +25,14 @@ void ShowAngle(double radians, QLineEdit* degrees, QLineEdit* minutes, QLineEdit
 std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 // Minutes and seconds both left empty: the degree field holds a decimal degree.
-bool DecimalDegrees(const QLineEdit* minutes, const QLineEdit* seconds)
-{
+bool DecimalDegrees(const QLineEdit* minutes, const QLineEdit* seconds) {
     return minutes->text().trimmed().isEmpty() && seconds->text().trimmed().isEmpty();
 }
 
 // The name of the place after OK: the town chosen in the dialog, or the one
 // named before, while the place is still the town's; nothing otherwise.
-std::string PlaceNameAfter(const CityRecord* chosen, const std::string& before, double latitude, double longitude)
-{
+std::string PlaceNameAfter(const CityRecord* chosen, const std::string& before, double latitude,
+                           double longitude) {
     if (chosen != nullptr && CityIsAt(*chosen, latitude, longitude)) return chosen->Name;
     if (before.empty()) return {};
     for (const CityRecord& city : Cities())
@@ -44,8 +42,7 @@ std::string PlaceNameAfter(const CityRecord* chosen, const std::string& before, 
 
 }  // namespace
 
-bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorReporter& report)
-{
+bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorReporter& report) {
     const double x = std::cos(observer.Longitude) * std::cos(observer.Latitude);
     const double y = std::sin(observer.Longitude) * std::cos(observer.Latitude);
     const double z = std::sin(observer.Latitude);

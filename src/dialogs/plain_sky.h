@@ -6,12 +6,12 @@
 #include <functional>
 #include <optional>
 
+#include "appcore/desktop_settings.h"
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
-#include "appcore/desktop_settings.h"
 #include "chart/view_options.h"
 #include "closeup/sky_directions.h"
 
@@ -109,7 +109,7 @@ private:
     LabelImage* textImage2_ = nullptr;  // sized to its picture
     Bitmap picture_;
     HorizontalPosition closeUpView_;  // the view centre; Distance unused
-    SkyProjection projection_;  // of the last drawing: the window's pixels to the sky until the next
+    SkyProjection projection_;        // of the last drawing: the window's pixels to the sky until the next
     int characterSize_ = 12;
     const Bitmap* moonPicture_ = nullptr;
     std::optional<MilkyWayDirections> milkyWay_;  // of the main chart's redraw, turned once per opening

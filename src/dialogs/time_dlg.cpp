@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "appcore/number_text.h"
+#include "catalog/interface_captions.h"
 #include "catalog/runic_captions.h"
 #include "dialogs/dialog_widgets.h"
-#include "catalog/interface_captions.h"
 #include "dialogs/time_fields.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
-#include "appcore/number_text.h"
 
 namespace kolvar {
 namespace {
@@ -28,8 +28,7 @@ const QRect StarTimeTextDesign(80, 304, 80, 18);
 
 }  // namespace
 
-TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent)
-{
+TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TimeDlg"));
     setWindowTitle(PlainString(WindowTitles.Time));
     setModal(true);
@@ -107,14 +106,24 @@ TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent)
     ShowScript();
 }
 
-void TTimeDlg::ShowScript()
-{
+void TTimeDlg::ShowScript() {
     ShowWindowScript(this, "TTimeDlg");
     const TimeDlgRunicCaptions& c = TimeDlgCaptions;
-    ShowCaptions({{OkButton1, c.OkButton1}, {EscButton1, c.EscButton1}, {Label1, c.Label1}, {Label2, c.Label2},
-                  {YearLabel, c.YearLabel}, {MonthLabel, c.MonthLabel}, {DayLabel, c.DayLabel},
-                  {HourLabel, c.HourLabel}, {Label3, c.Label3}, {SecLabel, c.SecLabel}, {NowButton1, c.NowButton1},
-                  {Label7, c.Label7}, {SummerTime, c.SummerTime}, {DateUse, c.DateUse}, {Label5, c.Label5},
+    ShowCaptions({{OkButton1, c.OkButton1},
+                  {EscButton1, c.EscButton1},
+                  {Label1, c.Label1},
+                  {Label2, c.Label2},
+                  {YearLabel, c.YearLabel},
+                  {MonthLabel, c.MonthLabel},
+                  {DayLabel, c.DayLabel},
+                  {HourLabel, c.HourLabel},
+                  {Label3, c.Label3},
+                  {SecLabel, c.SecLabel},
+                  {NowButton1, c.NowButton1},
+                  {Label7, c.Label7},
+                  {SummerTime, c.SummerTime},
+                  {DateUse, c.DateUse},
+                  {Label5, c.Label5},
                   {Label6, c.Label6}});
 }
 
@@ -126,8 +135,7 @@ void TTimeDlg::reject() { done(2); }
 
 void TTimeDlg::DateChange() { SetOkEnabled(false); }
 
-void TTimeDlg::SetOkEnabled(bool enabled)
-{
+void TTimeDlg::SetOkEnabled(bool enabled) {
     // Disabling the focused OK hands the focus on to the next control; when
     // OK comes back before anything else moved the focus, it takes it back,
     // so that the dialog still opens with OK focused.
@@ -143,14 +151,12 @@ void TTimeDlg::SetOkEnabled(bool enabled)
     }
 }
 
-void TTimeDlg::JulianDayChange()
-{
+void TTimeDlg::JulianDayChange() {
     // A Julian day that does not read agrees with no civil time.
     if (JulianDay->hasFocus() && !DateFromJulianDay()) SetOkEnabled(false);
 }
 
-bool TTimeDlg::Reporting(void (TTimeDlg::*step)())
-{
+bool TTimeDlg::Reporting(void (TTimeDlg::*step)()) {
     try {
         (this->*step)();
         return true;
@@ -164,16 +170,14 @@ bool TTimeDlg::DateFromJulianDay() { return Reporting(&TTimeDlg::FillFromJulianD
 
 bool TTimeDlg::StarTimeFromJulianDay() { return Reporting(&TTimeDlg::ShowStarTime); }
 
-void TTimeDlg::ShowWeekday(int weekday)
-{
+void TTimeDlg::ShowWeekday(int weekday) {
     const RunicText& name = WeekdayRunicNames[static_cast<std::size_t>(weekday)];
     WeekDayText->setText(ScriptString(name));
     WeekDayText->setAccessibleDescription(PlainString(name.Hungarian));  // read out in either script
-    FitLabel(WeekDayText, WeekDayTextDesign, true);  // a longer name grows to the left
+    FitLabel(WeekDayText, WeekDayTextDesign, true);                      // a longer name grows to the left
 }
 
-void TTimeDlg::FillFromJulianDay()
-{
+void TTimeDlg::FillFromJulianDay() {
     const CivilFieldsOfDay shown = CivilFieldsOfJulianDay(TextOf(JulianDay), TextOf(TimeZone),
                                                           SummerTime->isChecked(), LocaleDecimalSeparator());
     ShowWeekday(shown.Weekday);
@@ -189,14 +193,12 @@ void TTimeDlg::FillFromJulianDay()
     SetOkEnabled(true);
 }
 
-void TTimeDlg::ShowStarTime()
-{
+void TTimeDlg::ShowStarTime() {
     StarTimeText->setText(Text(SiderealTimeText(GreenwichSiderealAngle(StrictJulianDay(TextOf(JulianDay))))));
     FitLabel(StarTimeText, StarTimeTextDesign);
 }
 
-void TTimeDlg::DateUseClick()
-{
+void TTimeDlg::DateUseClick() {
     try {
         const DayOfCivilFields day =
             JulianDayOfCivilFields({TextOf(Year), TextOf(Month), TextOf(Day), TextOf(Hour), TextOf(Min),
@@ -213,8 +215,7 @@ void TTimeDlg::DateUseClick()
     }
 }
 
-void TTimeDlg::NowButton1Click()
-{
+void TTimeDlg::NowButton1Click() {
     const CalendarMoment now = Clock();
     Year->setText(IntegerText(now.Year));
     Month->setText(IntegerText(now.Month));

@@ -3,13 +3,12 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "dialogs/time_dlg.h"
 #include "appcore/number_text.h"
+#include "dialogs/time_dlg.h"
 
 namespace kolvar {
 
-bool RunTimeExchange(TTimeDlg& dialog, ObserverState& observer, const ErrorReporter& report)
-{
+bool RunTimeExchange(TTimeDlg& dialog, ObserverState& observer, const ErrorReporter& report) {
     for (QLineEdit* field : {dialog.Year, dialog.Month, dialog.Day, dialog.Hour, dialog.Min, dialog.Sec})
         field->setText(QString());
     dialog.TimeZone->setText(QString::fromStdString(FormatGeneral15(observer.Zone)));

@@ -11,8 +11,7 @@ namespace {
 
 // Seconds truncated to tenths and held below a minute; nothing that is not a
 // number of seconds reaches the integer conversion.
-int TenthsOfSecond(double seconds)
-{
+int TenthsOfSecond(double seconds) {
     const double tenths = seconds * 10;
     if (!(tenths > 0)) return 0;
     if (tenths >= 599) return 599;
@@ -21,8 +20,7 @@ int TenthsOfSecond(double seconds)
 
 }  // namespace
 
-DayOfCivilFields JulianDayOfCivilFields(const CivilFieldTexts& fields)
-{
+DayOfCivilFields JulianDayOfCivilFields(const CivilFieldTexts& fields) {
     const int year = StrictInteger(fields.Year);
     const int month = ReduceToSignedByte(StrictInteger(fields.Month));
     const int day = ReduceToSignedByte(StrictInteger(fields.Day));
@@ -42,8 +40,7 @@ DayOfCivilFields JulianDayOfCivilFields(const CivilFieldTexts& fields)
 }
 
 CivilFieldsOfDay CivilFieldsOfJulianDay(std::string_view julianDay, std::string_view zone, bool summerTime,
-                                        char separator)
-{
+                                        char separator) {
     const float hours = LenientZone(zone);
     const double jd = StrictJulianDay(julianDay);
     CivilFieldsOfDay result;
@@ -60,13 +57,11 @@ CivilFieldsOfDay CivilFieldsOfJulianDay(std::string_view julianDay, std::string_
     return result;
 }
 
-std::string SecondsText(double seconds, char separator)
-{
+std::string SecondsText(double seconds, char separator) {
     return FormatGeneral15(TenthsOfSecond(seconds) * 0.1, separator);
 }
 
-std::string SiderealTimeText(double siderealAngle)
-{
+std::string SiderealTimeText(double siderealAngle) {
     const double hours = siderealAngle * 24 * 0.5 * 0.3183098861837907;  // 24 / (2 pi)
     const int h = static_cast<int>(hours);
     const double minutes = (hours - h) * 60;

@@ -9,8 +9,7 @@ namespace kolvar {
 namespace {
 
 // Every town's name as a search key, made once.
-const std::vector<std::string>& CityKeys()
-{
+const std::vector<std::string>& CityKeys() {
     static const std::vector<std::string> keys = [] {
         std::vector<std::string> k;
         k.reserve(Cities().size());
@@ -22,8 +21,7 @@ const std::vector<std::string>& CityKeys()
 
 }  // namespace
 
-std::vector<int> FindCities(std::string_view typedUtf8, std::size_t limit)
-{
+std::vector<int> FindCities(std::string_view typedUtf8, std::size_t limit) {
     const std::string key = SearchKeyOfUtf8(typedUtf8);
     const std::vector<std::string>& keys = CityKeys();
     // Ranks: 0 Hungarian and begins, 1 begins, 2 Hungarian and holds, 3 holds.

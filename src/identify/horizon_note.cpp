@@ -8,8 +8,7 @@
 
 namespace kolvar {
 
-HorizonNote HorizonNoteOf(int slot, double longitude, double latitude, double julianDay)
-{
+HorizonNote HorizonNoteOf(int slot, double longitude, double latitude, double julianDay) {
     SlotPlacer placer(longitude, latitude);
     const SkyObjectEntry now = placer.Place(slot, julianDay);
     if (now.Altitude >= RiseSetAltitude(now)) return {};
@@ -20,13 +19,13 @@ HorizonNote HorizonNoteOf(int slot, double longitude, double latitude, double ju
     return {slot >= FirstStarSlot ? HorizonState::NeverRises : HorizonState::NotRisingSoon, 0.0};
 }
 
-std::string CivilTimeText(double julianDay, double zoneHours, bool summerTime)
-{
+std::string CivilTimeText(double julianDay, double zoneHours, bool summerTime) {
     // Half a minute later, truncated to the minute: the nearest minute.
     const CalendarMoment m =
         CalendarFromJulianDay(julianDay + 30.0 / 86400.0, static_cast<float>(zoneHours), summerTime);
     char text[96];
-    std::snprintf(text, sizeof text, "%d.%02d.%02d. %02d:%02d (UTC", m.Year, m.Month, m.Day, m.Hour, m.Minute);
+    std::snprintf(text, sizeof text, "%d.%02d.%02d. %02d:%02d (UTC", m.Year, m.Month, m.Day, m.Hour,
+                  m.Minute);
     std::string result = text;
     const double hours = zoneHours + (summerTime ? 1.0 : 0.0);
     if (!(std::fabs(hours) < 1e6)) return result + "?)";  // no zone a clock could show

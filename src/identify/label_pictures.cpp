@@ -95,7 +95,9 @@ LabelRows ComposeLabel(Canvas& canvas, const SkyObjectEntry& selection, LabelMar
     return rows;
 }
 
-const char* RightLabelFace(Script script) { return script == Script::Latin ? PlainLabelFace : RunicLabelFace; }
+const char* RightLabelFace(Script script) {
+    return script == Script::Latin ? PlainLabelFace : RunicLabelFace;
+}
 
 std::vector<std::string> RightLabelLines(const RunicNameList& names, Script script) {
     return script == Script::Latin ? HungarianLinesAsDrawn(names) : RunicLinesAsDrawn(names);

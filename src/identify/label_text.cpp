@@ -91,7 +91,8 @@ LabelRows ComposeLabelRows(const SkyObjectEntry& selection, int size) {
     if (IsSolarSystemBody(selection)) {
         const int sign = selection.SignIndex;
         rows[0].Text = SignName(sign) + " ";
-        if (sign >= 0 && sign < static_cast<int>(ZodiacSignNames.size())) glyphRow(rows[1], FirstZodiacGlyph + sign);
+        if (sign >= 0 && sign < static_cast<int>(ZodiacSignNames.size()))
+            glyphRow(rows[1], FirstZodiacGlyph + sign);
         rows[2].Text = BodyName(selection) + " ";
         if (selection.Kind == KindSun) glyphRow(rows[3], SunGlyph);
         if (selection.Kind == KindMoon) glyphRow(rows[3], MoonGlyph);
@@ -108,7 +109,10 @@ LabelRows ComposeLabelRows(const SkyObjectEntry& selection, int size) {
         rows[1].Text = bayer.Suffix + " " + number + " " + GenitiveOfConstellation(star->Constellation);
         rows[2].Text = ProperNameOf(star->HrNumber);
         const RunicCluster cluster = ClusterMembership(selection);
-        if (cluster == RunicCluster::Pleiades) rows[4].Text = "Plej\xE1" "dok";
+        if (cluster == RunicCluster::Pleiades)
+            rows[4].Text =
+                "Plej\xE1"
+                "dok";
         if (cluster == RunicCluster::Hyades) rows[4].Text = "Hyadok";
     } else if (const DeepSkyRecord* object = DeepSkyOf(selection)) {
         const std::string messier = Field(object->MessierName);
@@ -131,7 +135,8 @@ RunicNameList CollectRunicNames(const SkyObjectEntry& selection) {
                               Abbreviation(star->Constellation), ClusterMembership(selection));
     }
     if (const DeepSkyRecord* object = DeepSkyOf(selection)) {
-        return FindRunicNames("", "", RunicDeepSkyDesignationKey(Field(object->MessierName), Field(object->NgcName)),
+        return FindRunicNames("", "",
+                              RunicDeepSkyDesignationKey(Field(object->MessierName), Field(object->NgcName)),
                               Abbreviation(object->Constellation));
     }
     return {};

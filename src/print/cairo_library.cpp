@@ -2,7 +2,6 @@
 
 #include <dlfcn.h>
 
-
 namespace kolvar {
 
 namespace {
@@ -25,9 +24,9 @@ Loaded Load() {
     }
     // The handle stays open for the rest of the process: the faces and
     // surfaces made with it may live as long.
-#define KOLVAR_CAIRO_LOOKUP(name)                                                                \
-    loaded.Library.name = reinterpret_cast<decltype(&::name)>(::dlsym(handle, #name));           \
-    if (loaded.Library.name == nullptr && loaded.Error.empty())                                  \
+#define KOLVAR_CAIRO_LOOKUP(name)                                                      \
+    loaded.Library.name = reinterpret_cast<decltype(&::name)>(::dlsym(handle, #name)); \
+    if (loaded.Library.name == nullptr && loaded.Error.empty())                        \
         loaded.Error = std::string("the cairo library lacks ") + #name + " (version 1.16 or later needed)";
     KOLVAR_CAIRO_FUNCTIONS(KOLVAR_CAIRO_LOOKUP)
 #undef KOLVAR_CAIRO_LOOKUP

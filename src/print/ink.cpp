@@ -52,7 +52,8 @@ void Ink::Text(PrintFace face, double size, PagePoint at, std::string_view bytes
         clusters.push_back({static_cast<int>(one.size()), 1});
     }
     c_.cairo_show_text_glyphs(cr_, utf8.data(), static_cast<int>(utf8.size()), glyphs.data(), count,
-                              clusters.data(), static_cast<int>(clusters.size()), cairo_text_cluster_flags_t{});
+                              clusters.data(), static_cast<int>(clusters.size()),
+                              cairo_text_cluster_flags_t{});
 }
 
 }  // namespace kolvar

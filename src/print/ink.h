@@ -21,7 +21,8 @@ enum class TextAnchor { Left, Centre, Right };
 
 class Ink {
 public:
-    Ink(const CairoLibrary& cairo, const PrintFonts& fonts, cairo_t* cr) : c_(cairo), fonts_(fonts), cr_(cr) {}
+    Ink(const CairoLibrary& cairo, const PrintFonts& fonts, cairo_t* cr)
+        : c_(cairo), fonts_(fonts), cr_(cr) {}
 
     const CairoLibrary& Cairo() const { return c_; }
     const PrintFonts& Fonts() const { return fonts_; }
@@ -40,7 +41,9 @@ public:
 
     void MoveTo(PagePoint p) { c_.cairo_move_to(cr_, p.X, p.Y); }
     void LineTo(PagePoint p) { c_.cairo_line_to(cr_, p.X, p.Y); }
-    void CurveTo(PagePoint a, PagePoint b, PagePoint p) { c_.cairo_curve_to(cr_, a.X, a.Y, b.X, b.Y, p.X, p.Y); }
+    void CurveTo(PagePoint a, PagePoint b, PagePoint p) {
+        c_.cairo_curve_to(cr_, a.X, a.Y, b.X, b.Y, p.X, p.Y);
+    }
     void ClosePath() { c_.cairo_close_path(cr_); }
     void Circle(PagePoint centre, double radius) {
         c_.cairo_new_sub_path(cr_);
@@ -57,7 +60,9 @@ public:
     void Stroke() { c_.cairo_stroke(cr_); }
     void Fill() { c_.cairo_fill(cr_); }
     void FillPreserve() { c_.cairo_fill_preserve(cr_); }
-    void EvenOdd(bool on) { c_.cairo_set_fill_rule(cr_, on ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING); }
+    void EvenOdd(bool on) {
+        c_.cairo_set_fill_rule(cr_, on ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+    }
     // Later drawing stays inside the current path (until Restore).
     void Clip() { c_.cairo_clip(cr_); }
     void Paint() { c_.cairo_paint(cr_); }

@@ -41,10 +41,14 @@ PageSize PageSizeOf(Paper paper, bool landscape) {
 bool ParsePaper(std::string_view text, Paper& paper) {
     std::string lower(text);
     for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (lower == "a4") paper = Paper::A4;
-    else if (lower == "a3") paper = Paper::A3;
-    else if (lower == "letter") paper = Paper::Letter;
-    else return false;
+    if (lower == "a4")
+        paper = Paper::A4;
+    else if (lower == "a3")
+        paper = Paper::A3;
+    else if (lower == "letter")
+        paper = Paper::Letter;
+    else
+        return false;
     return true;
 }
 
@@ -55,7 +59,8 @@ PageLayout LayOutPage(PageSize page) {
     // The bands grow with the sheet, as everything drawn on it does.
     const double grow = std::max(0.5, inner / (210 * Millimetre - 2 * Margin));
     const double header = HeaderHeight * grow, key = KeyHeight * grow, column = ColumnWidth * grow;
-    double chartX = Margin, chartY = Margin, chartW = page.Width - 2 * Margin, chartH = page.Height - 2 * Margin;
+    double chartX = Margin, chartY = Margin, chartW = page.Width - 2 * Margin,
+           chartH = page.Height - 2 * Margin;
     layout.Columns = page.Width > page.Height;
     if (layout.Columns) {
         layout.Header = {Margin, Margin, column, chartH};

@@ -16,7 +16,9 @@ struct PaperSky {
     double MoonPhase = 0.0;
 
     double Scale() const { return Layout.Scale; }
-    PagePoint Centre() const { return {static_cast<double>(Layout.CentreX), static_cast<double>(Layout.CentreY)}; }
+    PagePoint Centre() const {
+        return {static_cast<double>(Layout.CentreX), static_cast<double>(Layout.CentreY)};
+    }
     PagePoint Project(double azimuth, double altitude) const {
         const ChartPoint p = Chart.Projection.Project(azimuth, altitude);
         return {p.X, p.Y};

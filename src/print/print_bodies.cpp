@@ -11,7 +11,7 @@ namespace kolvar {
 namespace {
 
 constexpr double HalfPi = 1.5707963267948966;
-constexpr double Kappa = 0.5522847498;  // a quarter ellipse as one cubic Bezier curve
+constexpr double Kappa = 0.5522847498;          // a quarter ellipse as one cubic Bezier curve
 constexpr unsigned char FirstPlanetSign = 151;  // Mercury's sign in the runic font
 
 using Vector = std::array<double, 3>;

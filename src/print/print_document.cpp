@@ -16,7 +16,6 @@ cairo_status_t Collect(void* closure, const unsigned char* data, unsigned int le
     return CAIRO_STATUS_SUCCESS;
 }
 
-
 // Draws every sheet on `surface`, scaled from points by `scale`, one page
 // each. Returns "" or the reason.
 std::string DrawSheets(const PrintTools& o, cairo_surface_t* surface, std::span<const PrintRequest> sheets,
@@ -36,8 +35,10 @@ std::string DrawSheets(const PrintTools& o, cairo_surface_t* surface, std::span<
     c.cairo_destroy(cr);
     // A vector surface writes its last bytes when finished; a picture keeps
     // its pixels open for the PNG encoder.
-    if (finish) c.cairo_surface_finish(surface);
-    else c.cairo_surface_flush(surface);
+    if (finish)
+        c.cairo_surface_finish(surface);
+    else
+        c.cairo_surface_flush(surface);
     if (status == CAIRO_STATUS_SUCCESS) status = c.cairo_surface_status(surface);
     return status == CAIRO_STATUS_SUCCESS ? "" : CairoFailure(c, status);
 }
@@ -69,14 +70,20 @@ bool PrintFormatOfName(std::string_view name, PrintFormat& format) {
     if (dot == std::string_view::npos || name.find('/', dot) != std::string_view::npos) return false;
     std::string extension(name.substr(dot + 1));
     for (char& ch : extension) ch = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
-    if (extension == "pdf") format = PrintFormat::Pdf;
-    else if (extension == "svg") format = PrintFormat::Svg;
-    else if (extension == "png") format = PrintFormat::Png;
-    else return false;
+    if (extension == "pdf")
+        format = PrintFormat::Pdf;
+    else if (extension == "svg")
+        format = PrintFormat::Svg;
+    else if (extension == "png")
+        format = PrintFormat::Png;
+    else
+        return false;
     return true;
 }
 
-int SheetPixels(double points, double dpi) { return std::max(1, static_cast<int>(std::lround(points * dpi / 72.0))); }
+int SheetPixels(double points, double dpi) {
+    return std::max(1, static_cast<int>(std::lround(points * dpi / 72.0)));
+}
 
 std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format, const SheetOptions& options,
                         std::string& bytes) {

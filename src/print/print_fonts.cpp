@@ -59,9 +59,11 @@ const PrintFonts* PrintFonts::Open(const CairoLibrary& cairo, std::string& error
         const std::optional<FaceSource> source = FaceSourceOf(FaceNames[i]);
         FT_Face face = nullptr;
         if (source && !source->Bytes.empty()) {
-            ft.Bytes.push_back(std::make_unique<std::vector<unsigned char>>(source->Bytes.begin(), source->Bytes.end()));
+            ft.Bytes.push_back(
+                std::make_unique<std::vector<unsigned char>>(source->Bytes.begin(), source->Bytes.end()));
             const std::vector<unsigned char>& bytes = *ft.Bytes.back();
-            if (FT_New_Memory_Face(ft.Library, bytes.data(), static_cast<FT_Long>(bytes.size()), 0, &face) != 0)
+            if (FT_New_Memory_Face(ft.Library, bytes.data(), static_cast<FT_Long>(bytes.size()), 0, &face) !=
+                0)
                 face = nullptr;
         } else if (source && !source->File.empty()) {
             if (FT_New_Face(ft.Library, source->File.c_str(), source->Index, &face) != 0) face = nullptr;
@@ -75,7 +77,8 @@ const PrintFonts* PrintFonts::Open(const CairoLibrary& cairo, std::string& error
         const double em = face->units_per_EM > 0 ? face->units_per_EM : 1000;
         for (std::size_t b = 0; b < f.Glyph.size(); ++b) {
             FT_Fixed advance = 0;
-            if (FT_Get_Advance(face, f.Glyph[b], FT_LOAD_NO_SCALE, &advance) == 0) f.Advance[b] = static_cast<double>(advance) / em;
+            if (FT_Get_Advance(face, f.Glyph[b], FT_LOAD_NO_SCALE, &advance) == 0)
+                f.Advance[b] = static_cast<double>(advance) / em;
         }
         f.Ascent = static_cast<double>(face->ascender) / em;
         f.Descent = -static_cast<double>(face->descender) / em;

@@ -40,7 +40,7 @@ private:
     struct Face {
         cairo_font_face_t* Cairo = nullptr;
         std::array<unsigned, 256> Glyph{};
-        std::array<double, 256> Advance{};  // in ems
+        std::array<double, 256> Advance{};   // in ems
         double Ascent = 0.0, Descent = 0.0;  // in ems
     };
     static std::size_t Index(PrintFace face) { return static_cast<std::size_t>(face); }

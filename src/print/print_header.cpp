@@ -25,8 +25,12 @@ constexpr KeySymbol KeySymbols[] = {
     {DeepSkyKind::Galaxy, "galaxis"},
     {DeepSkyKind::OpenCluster, "ny\xEDlthalmaz"},
     {DeepSkyKind::GlobularCluster, "g\xF6mbhalmaz"},
-    {DeepSkyKind::Nebula, "k\xF6" "d"},
-    {DeepSkyKind::PlanetaryNebula, "planet\xE1ris k\xF6" "d"},
+    {DeepSkyKind::Nebula,
+     "k\xF6"
+     "d"},
+    {DeepSkyKind::PlanetaryNebula,
+     "planet\xE1ris k\xF6"
+     "d"},
 };
 constexpr std::string_view MagnitudeCaption = "F\xE9nyrend";
 constexpr std::string_view EclipticCaption = "ekliptika";
@@ -40,14 +44,15 @@ void DrawPrintHeader(Ink& ink, const PageLayout& layout, const PrintHeader& head
     ink.Grey(0.0);
     if (!layout.Columns) {
         const double middle = box.X + box.Width / 2;
-        ink.Text(PrintFace::Runic, FittingSize(ink, PrintFace::Runic, 24 * s, runes, box.Width), {middle, box.Y + 22 * s},
-                 runes, TextAnchor::Centre);
+        ink.Text(PrintFace::Runic, FittingSize(ink, PrintFace::Runic, 24 * s, runes, box.Width),
+                 {middle, box.Y + 22 * s}, runes, TextAnchor::Centre);
         ink.Grey(0.3);
         ink.Text(PrintFace::Plain, 9 * s, {middle, box.Y + 36 * s}, header.Title, TextAnchor::Centre);
         ink.Grey(0.0);
         const double baseline = box.Y + box.Height - 12 * s;
         const std::string when = header.Date + " " + header.Time;
-        const double size = FittingSize(ink, PrintFace::Plain, 11 * s, header.Place + "    " + when, box.Width);
+        const double size =
+            FittingSize(ink, PrintFace::Plain, 11 * s, header.Place + "    " + when, box.Width);
         ink.Text(PrintFace::Plain, size, {box.X, baseline}, header.Place);
         ink.Text(PrintFace::Plain, size, {box.X + box.Width, baseline}, when, TextAnchor::Right);
         ink.MoveTo({box.X, baseline + 6 * s});
@@ -58,7 +63,8 @@ void DrawPrintHeader(Ink& ink, const PageLayout& layout, const PrintHeader& head
     }
     // A column: every line on its own, shrunk to the column's width.
     double y = box.Y + 20 * s;
-    ink.Text(PrintFace::Runic, FittingSize(ink, PrintFace::Runic, 20 * s, runes, box.Width), {box.X, y}, runes);
+    ink.Text(PrintFace::Runic, FittingSize(ink, PrintFace::Runic, 20 * s, runes, box.Width), {box.X, y},
+             runes);
     y += 16 * s;
     ink.Grey(0.3);
     ink.Text(PrintFace::Plain, FittingSize(ink, PrintFace::Plain, 9 * s, header.Title, box.Width), {box.X, y},
@@ -66,7 +72,8 @@ void DrawPrintHeader(Ink& ink, const PageLayout& layout, const PrintHeader& head
     ink.Grey(0.0);
     y += 26 * s;
     for (const std::string* line : {&header.Place, &header.Date, &header.Time}) {
-        ink.Text(PrintFace::Plain, FittingSize(ink, PrintFace::Plain, 11 * s, *line, box.Width), {box.X, y}, *line);
+        ink.Text(PrintFace::Plain, FittingSize(ink, PrintFace::Plain, 11 * s, *line, box.Width), {box.X, y},
+                 *line);
         y += 15 * s;
     }
 }
@@ -80,7 +87,8 @@ void DrawPrintKey(Ink& ink, const PageLayout& layout) {
     if (layout.Columns) y = box.Y + box.Height - 210 * s;
     ink.Text(PrintFace::Plain, text, {x, y}, MagnitudeCaption);
     const double step = layout.Columns ? 16 * s : 20 * s;
-    double discX = layout.Columns ? x + 4 * s : x + ink.TextWidth(PrintFace::Plain, text, MagnitudeCaption) + 12 * s;
+    double discX =
+        layout.Columns ? x + 4 * s : x + ink.TextWidth(PrintFace::Plain, text, MagnitudeCaption) + 12 * s;
     double discY = layout.Columns ? y + 12 * s : y - 3 * s;
     for (int m = -1; m <= 6; ++m) {
         const double r = StarDiscRadius(m) * s;

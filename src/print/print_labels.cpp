@@ -47,7 +47,8 @@ void DrawPaperLabels(Ink& ink, const PaperSky& sky, double labelMagnitude) {
          PlaceSkyLabels(chart.Objects, chart.Projection, chart.Frame, chart.JulianDay, choice, measure)) {
         const PrintFace face = FaceOf(label.Face);
         ink.Grey(GreyOf(label.Kind));
-        ink.Text(face, label.Size, {static_cast<double>(label.X), label.Y + fonts.Ascent(face, label.Size)}, label.Text);
+        ink.Text(face, label.Size, {static_cast<double>(label.X), label.Y + fonts.Ascent(face, label.Size)},
+                 label.Text);
     }
 }
 

@@ -146,7 +146,8 @@ bool InMilkyWayArea(const MilkyWayArea& area, PagePoint p) {
     for (const std::vector<PagePoint>& ring : area.Rings) {
         for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
             const PagePoint a = ring[i], b = ring[j];
-            if ((a.Y > p.Y) != (b.Y > p.Y) && p.X < (b.X - a.X) * (p.Y - a.Y) / (b.Y - a.Y) + a.X) inside = !inside;
+            if ((a.Y > p.Y) != (b.Y > p.Y) && p.X < (b.X - a.X) * (p.Y - a.Y) / (b.Y - a.Y) + a.X)
+                inside = !inside;
         }
     }
     return inside;

@@ -20,7 +20,7 @@ namespace kolvar {
 
 struct MilkyWayArea {
     std::vector<std::vector<PagePoint>> Rings;  // closed polygons in chart points
-    bool Inverted = false;                      // the horizon circle is among the rings to turn the area inside out
+    bool Inverted = false;  // the horizon circle is among the rings to turn the area inside out
 };
 
 MilkyWayArea MilkyWayAreaOf(const ChartFrame& frame, double julianDay);

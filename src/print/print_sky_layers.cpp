@@ -21,7 +21,8 @@ constexpr double EclipticGrey = 0.35;
 
 // The point where the great circle from `up` (above the horizon) to `down`
 // meets the horizon, on the chart.
-PagePoint HorizonPointBetween(const PaperSky& sky, const HorizontalPosition& up, const HorizontalPosition& down) {
+PagePoint HorizonPointBetween(const PaperSky& sky, const HorizontalPosition& up,
+                              const HorizontalPosition& down) {
     const std::array<double, 3> u = HorizontalVector(up.Azimuth, up.Altitude);
     const std::array<double, 3> v = HorizontalVector(down.Azimuth, down.Altitude);
     const double t = u[2] / (u[2] - v[2]);
@@ -43,9 +44,7 @@ PagePoint OnCircle(PagePoint centre, double radius, double azimuth) {
 
 }  // namespace
 
-double StarDiscRadius(int magnitudeClass) {
-    return 0.45 + 0.34 * (6 - std::clamp(magnitudeClass, -1, 6));
-}
+double StarDiscRadius(int magnitudeClass) { return 0.45 + 0.34 * (6 - std::clamp(magnitudeClass, -1, 6)); }
 
 void DrawPaperEcliptic(Ink& ink, const PaperSky& sky) {
     const std::optional<ChartCircle> circle = EclipticCircle(sky.Chart);
@@ -69,8 +68,8 @@ void DrawPaperFigures(Ink& ink, const PaperSky& sky) {
             const SkyObjectEntry& e = chart.Objects[static_cast<std::size_t>(FirstStarSlot + v.Star)];
             return HorizontalPosition{e.Azimuth, e.Altitude, e.Distance};
         }
-        return EquatorialToHorizontal(chart.Frame, v.RightAscension, v.Declination, InfinitelyFar, chart.JulianDay,
-                                      Equinox::Catalogue);
+        return EquatorialToHorizontal(chart.Frame, v.RightAscension, v.Declination, InfinitelyFar,
+                                      chart.JulianDay, Equinox::Catalogue);
     };
     for (int c = 1; c <= 88; ++c) {
         for (const FigurePolyline& line : ConstellationFigureOf(c).Lines) {
@@ -110,7 +109,8 @@ void DrawHorizonScale(Ink& ink, const PaperSky& sky) {
         if (degrees % 90 == 0) continue;
         const PagePoint p = OnCircle(centre, r + 11.0 * s, degrees * Pi / 180.0);
         const double half = ink.Fonts().Ascent(PrintFace::Plain, numberSize) * 0.36;
-        ink.Text(PrintFace::Plain, numberSize, {p.X, p.Y + half}, std::to_string(degrees), TextAnchor::Centre);
+        ink.Text(PrintFace::Plain, numberSize, {p.X, p.Y + half}, std::to_string(degrees),
+                 TextAnchor::Centre);
     }
     // North, east, south, west: É, K, D, Ny.
     const std::pair<int, const char*> letters[] = {{0, "\xC9"}, {90, "K"}, {180, "D"}, {270, "Ny"}};
@@ -118,7 +118,8 @@ void DrawHorizonScale(Ink& ink, const PaperSky& sky) {
     const double half = ink.Fonts().Ascent(PrintFace::Plain, letterSize) * 0.36;  // half a capital's height
     for (const auto& [degrees, letter] : letters) {
         // The letter's near edge a little beyond the longest ticks.
-        const double across = degrees % 180 == 0 ? half : ink.TextWidth(PrintFace::Plain, letterSize, letter) / 2;
+        const double across =
+            degrees % 180 == 0 ? half : ink.TextWidth(PrintFace::Plain, letterSize, letter) / 2;
         const PagePoint p = OnCircle(centre, r + 8.0 * s + across, degrees * Pi / 180.0);
         ink.Text(PrintFace::Plain, letterSize, {p.X, p.Y + half}, letter, TextAnchor::Centre);
     }

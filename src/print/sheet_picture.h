@@ -27,7 +27,8 @@ public:
 
     // Rows [top, top + rows) of the sheet at `dpi` pixels per inch as 32-bit
     // pixels 0xFFRRGGBB, `width` of them per row. "" or a one-line reason.
-    std::string PaintRows(double dpi, int top, int rows, std::vector<std::uint32_t>& pixels, int& width) const;
+    std::string PaintRows(double dpi, int top, int rows, std::vector<std::uint32_t>& pixels,
+                          int& width) const;
 
 private:
     SheetPicture(const CairoLibrary& cairo, cairo_surface_t* recording, const PageLayout& layout)

@@ -23,8 +23,7 @@ namespace {
 
 // Runs the event loop until `done` or five seconds have passed.
 template <typename Done>
-bool WaitFor(Done done)
-{
+bool WaitFor(Done done) {
     QElapsedTimer clock;
     clock.start();
     while (!done() && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -33,8 +32,7 @@ bool WaitFor(Done done)
 
 }  // namespace
 
-int RunAnimationBench(int argc, char** argv)
-{
+int RunAnimationBench(int argc, char** argv) {
     QApplication app(argc, argv);
     const int frames = argc > 2 ? std::max(1, std::atoi(argv[2])) : 300;
     int width = 1920, height = 1080;
@@ -50,7 +48,9 @@ int RunAnimationBench(int argc, char** argv)
     TStarsForm form(options);
     form.show();
     form.resize(width, height + form.MainMenu1()->heightForWidth(width));
-    if (!WaitFor([&] { return form.windowHandle()->isExposed() && form.Image1()->size() == QSize(width, height); })) {
+    if (!WaitFor([&] {
+            return form.windowHandle()->isExposed() && form.Image1()->size() == QSize(width, height);
+        })) {
         std::fprintf(stderr, "kolvar: the chart did not reach %dx%d\n", width, height);
         return 1;
     }
@@ -62,7 +62,8 @@ int RunAnimationBench(int argc, char** argv)
         const auto start = std::chrono::steady_clock::now();
         form.Time()->StepForward();  // the full redraw
         form.Image1()->repaint();    // and its paint, at once
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         QApplication::processEvents();
     }
     std::sort(ms.begin(), ms.end());

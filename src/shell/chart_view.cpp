@@ -7,28 +7,24 @@
 
 namespace kolvar {
 
-ChartView::ChartView(QWidget* parent) : QWidget(parent)
-{
+ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     // Every pixel is painted from the chart bitmap; no background erase needed.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(0, 0);
 }
 
-void ChartView::ShowChart(const Bitmap& chart)
-{
+void ChartView::ShowChart(const Bitmap& chart) {
     chartImage_ = WrapBitmap(chart);
     update();
 }
 
-void ChartView::ShowMoonPicture(const Bitmap& picture, const QRect& placement)
-{
+void ChartView::ShowMoonPicture(const Bitmap& picture, const QRect& placement) {
     moonImage_ = WrapBitmap(picture);
     moonPlacement_ = placement;
     update();
 }
 
-void ChartView::paintEvent(QPaintEvent*)
-{
+void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // Outside the last chart (only between a resize and its redraw) stays navy.
@@ -37,20 +33,17 @@ void ChartView::paintEvent(QPaintEvent*)
     if (!moonImage_.isNull() && moonPlacement_.isValid()) painter.drawImage(moonPlacement_, moonImage_);
 }
 
-void ChartView::resizeEvent(QResizeEvent* event)
-{
+void ChartView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (OnResize) OnResize();
 }
 
-void ChartView::mousePressEvent(QMouseEvent* event)
-{
+void ChartView::mousePressEvent(QMouseEvent* event) {
     QPoint p = event->position().toPoint();
     emit MouseDown(event->button(), p.x(), p.y());
 }
 
-void ChartView::mouseReleaseEvent(QMouseEvent* event)
-{
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
     QPoint p = event->position().toPoint();
     emit MouseUp(event->button(), p.x(), p.y());
 }

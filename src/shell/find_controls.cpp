@@ -18,28 +18,24 @@
 
 namespace kolvar {
 
-FindControls::FindControls(TStarsForm& form) : QObject(&form), form_(form)
-{
+FindControls::FindControls(TStarsForm& form) : QObject(&form), form_(form) {
     // The runic caption comes with the menu set-up.
     find1_ = new QAction(QStringLiteral("Keres\u00E9s"), this);
     find1_->setObjectName(QStringLiteral("Find1"));
     connect(find1_, &QAction::triggered, this, &FindControls::Open);
 }
 
-void FindControls::SetUpMenu(QMenu& observerMenu, const QFont& menuFont)
-{
+void FindControls::SetUpMenu(QMenu& observerMenu, const QFont& menuFont) {
     UseMenuKeyStyle(observerMenu, menuFont);
     ShowCaption(find1_, FindCaptions().MenuItem.Text(), "Ctrl+F");
     find1_->setEnabled(true);
 }
 
-void FindControls::ShowScript()
-{
+void FindControls::ShowScript() {
     if (dialog_ != nullptr) dialog_->ShowScript();
 }
 
-void FindControls::Open()
-{
+void FindControls::Open() {
     const bool first = dialog_ == nullptr;
     if (first) {
         dialog_ = new TFindDlg(FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); }}, &form_);
@@ -53,16 +49,14 @@ void FindControls::Open()
     if (first) PlaceDialog(false);
 }
 
-void FindControls::PlaceDialog(bool right)
-{
+void FindControls::PlaceDialog(bool right) {
     const ChartView& chart = *form_.Image1();
     const QRect area(chart.mapToGlobal(QPoint(0, 0)), chart.size());
     const QSize frame = dialog_->frameGeometry().size();
     dialog_->move(right ? area.right() + 1 - frame.width() : area.left(), area.bottom() + 1 - frame.height());
 }
 
-void FindControls::Name(int slot)
-{
+void FindControls::Name(int slot) {
     labelled_ = slot;
     // The ring's redraw comes before the labels, which lie over the chart.
     form_.View()->Select(slot);
@@ -70,23 +64,20 @@ void FindControls::Name(int slot)
     KeepDialogClearOf(slot);
 }
 
-void FindControls::ShowLabels()
-{
-    ShowObjectLabels(SkyObjects[static_cast<std::size_t>(labelled_)], *form_.TextImage1(), *form_.TextImage2(),
-                     *form_.Image1(), Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
-                     form_.View()->Options().Night);
+void FindControls::ShowLabels() {
+    ShowObjectLabels(SkyObjects[static_cast<std::size_t>(labelled_)], *form_.TextImage1(),
+                     *form_.TextImage2(), *form_.Image1(), Observer.FontSize,
+                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight), form_.View()->Options().Night);
 }
 
-void FindControls::HideLabels()
-{
+void FindControls::HideLabels() {
     labelled_ = -1;
     HideObjectLabels(*form_.TextImage1(), *form_.TextImage2());
     form_.TextImage1()->FillPicture(colours::Navy);
     form_.TextImage2()->FillPicture(colours::Navy);
 }
 
-void FindControls::KeepDialogClearOf(int slot)
-{
+void FindControls::KeepDialogClearOf(int slot) {
     const SkyObjectEntry& e = SkyObjects[static_cast<std::size_t>(slot)];
     if (dialog_ == nullptr || e.Visible != 1) return;
     const ChartPoint p = SkyProjection::Stereographic(Chart).Project(e.Azimuth, e.Altitude);
@@ -100,8 +91,7 @@ void FindControls::KeepDialogClearOf(int slot)
     PlaceDialog(frame.center().x() < chartMiddle);
 }
 
-bool FindControls::HandleKey(const QKeyEvent& event)
-{
+bool FindControls::HandleKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
     // "/" is a shifted key on many layouts.
     const bool slash = event.key() == Qt::Key_Slash && (mods & ~Qt::ShiftModifier) == Qt::NoModifier;
@@ -113,13 +103,11 @@ bool FindControls::HandleKey(const QKeyEvent& event)
     return false;
 }
 
-void FindControls::ChartRedrawn()
-{
+void FindControls::ChartRedrawn() {
     if (labelled_ >= 0) ShowLabels();
 }
 
-void FindControls::ChartClicked()
-{
+void FindControls::ChartClicked() {
     if (labelled_ >= 0) HideLabels();
 }
 

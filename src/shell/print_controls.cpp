@@ -125,10 +125,13 @@ void PrintControls::Print() {
     const PrintRequest sheet = CurrentSheet();
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &sheet](QPrinter* target) {
         const QString error = PaintSheetOnPrinter(*target, sheet);
-        if (!error.isEmpty()) (ReportError ? ReportError : ShowFailure)(QStringLiteral("Printing failed: ") + error);
+        if (!error.isEmpty())
+            (ReportError ? ReportError : ShowFailure)(QStringLiteral("Printing failed: ") + error);
     });
-    if (ShowPreview) ShowPreview(dialog);
-    else dialog.exec();
+    if (ShowPreview)
+        ShowPreview(dialog);
+    else
+        dialog.exec();
 }
 
 void PrintControls::SaveAsImage() {

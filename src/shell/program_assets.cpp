@@ -8,8 +8,7 @@
 namespace kolvar {
 namespace {
 
-QPixmap DecodePng(assets::Bytes bytes)
-{
+QPixmap DecodePng(assets::Bytes bytes) {
     QPixmap pixmap;
     pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "PNG");
     return pixmap;
@@ -17,13 +16,9 @@ QPixmap DecodePng(assets::Bytes bytes)
 
 }  // namespace
 
-std::span<const unsigned char> RunicFontFileBytes()
-{
-    return assets::RunicFont();
-}
+std::span<const unsigned char> RunicFontFileBytes() { return assets::RunicFont(); }
 
-QIcon ProgramIcon()
-{
+QIcon ProgramIcon() {
     QIcon icon;
     icon.addPixmap(DecodePng(assets::MainIcon()));
     icon.addPixmap(DecodePng(assets::WindowIcon()));

@@ -8,15 +8,15 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "appcore/program_path.h"
+#include "appcore/runic_font_file.h"
+#include "appcore/settings_file.h"
 #include "canvas/program_fonts.h"
 #include "catalog/static_tables.h"
 #include "chart/observer_state.h"
 #include "dialogs/place_exchange.h"
 #include "dialogs/time_exchange.h"
 #include "shell/program_assets.h"
-#include "appcore/program_path.h"
-#include "appcore/runic_font_file.h"
-#include "appcore/settings_file.h"
 #include "shell/signal_quit.h"
 #include "shell/time_controls.h"
 #include "shell/view_controls.h"
@@ -24,28 +24,27 @@
 namespace kolvar {
 namespace {
 
-void Note(std::vector<std::string>* trace, const char* step)
-{
+void Note(std::vector<std::string>* trace, const char* step) {
     if (trace != nullptr) trace->emplace_back(step);
 }
 
 }  // namespace
 
-void InstallRunicFont(const std::filesystem::path& programDirectory, std::span<const unsigned char> font)
-{
-    if (font.empty()) throw StartupError("FindResource", "the runic font Runex23x.ttf is not embedded in the program");
+void InstallRunicFont(const std::filesystem::path& programDirectory, std::span<const unsigned char> font) {
+    if (font.empty())
+        throw StartupError("FindResource", "the runic font Runex23x.ttf is not embedded in the program");
     // Rewritten at every start; a folder we cannot write to is no reason to stop.
     if (MayKeepFilesBeside(programDirectory)) WriteRunicFontFile(programDirectory, font);
     if (!RegisterProgramFonts())
-        std::fprintf(stderr, "kolvar: the canvas could not read the embedded faces; chart labels will not show\n");
+        std::fprintf(stderr,
+                     "kolvar: the canvas could not read the embedded faces; chart labels will not show\n");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()),
                                                static_cast<qsizetype>(font.size()));
     if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
         std::fprintf(stderr, "kolvar: the runic font was not accepted; runic captions will not show\n");
 }
 
-ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std::string>* trace)
-{
+ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std::string>* trace) {
     ProgramWindows w;
     const ErrorReporter given = options.ReportError;
     const QString settingsPath = QString::fromStdString(options.SettingsFile.string());
@@ -57,10 +56,10 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     Note(trace, "TTimeDlg");
     w.PlaceDlg = std::make_unique<TPlaceDlg>(w.StarsForm.get());
     Note(trace, "TPlaceDlg");
-    w.PlainSky = std::make_unique<TPlainSky>(
-        MainChart{Observer, Chart, SkyObjects, &w.StarsForm->View()->Options(),
-                  [view = w.StarsForm->View()](int slot) { view->Select(slot); }},
-        w.StarsForm.get());
+    w.PlainSky =
+        std::make_unique<TPlainSky>(MainChart{Observer, Chart, SkyObjects, &w.StarsForm->View()->Options(),
+                                              [view = w.StarsForm->View()](int slot) { view->Select(slot); }},
+                                    w.StarsForm.get());
     Note(trace, "TPlainSky");
     w.HelpForm1 = std::make_unique<THelpForm1>(w.StarsForm.get());
     Note(trace, "THelpForm1");
@@ -68,7 +67,9 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     w.HelpForm1->SetSettingsPath(settingsPath);
     // The close-up opens where it was last closed, and tells the settings.
     w.PlainSky->RestorePlacement(w.StarsForm->Desktop().CloseUp);
-    w.PlainSky->OnClosed = [form = w.StarsForm.get()](const WindowPlacement& p) { form->SetCloseUpPlacement(p); };
+    w.PlainSky->OnClosed = [form = w.StarsForm.get()](const WindowPlacement& p) {
+        form->SetCloseUpPlacement(p);
+    };
 
     TStarsForm::Dialogs dialogs;
     dialogs.InfoDlg = w.InfoDlg.get();
@@ -77,7 +78,9 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     // that is open at the time, or to the reporter the caller gave.
     if (given) w.TimeDlg->ReportError = given;
     const ErrorReporter report = given ? given : MessageBoxReporter(w.StarsForm.get());
-    dialogs.TimeExchange = [dialog = w.TimeDlg.get(), report] { return RunTimeExchange(*dialog, Observer, report); };
+    dialogs.TimeExchange = [dialog = w.TimeDlg.get(), report] {
+        return RunTimeExchange(*dialog, Observer, report);
+    };
     dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), report] {
         return RunPlaceExchange(*dialog, Observer, report);
     };
@@ -100,12 +103,13 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     w.StarsForm->OnRedrawn = [sky = w.PlainSky.get()] {
         if (sky->isVisible()) sky->ChartRedrawn();
     };
-    w.PlainSky->OnKey = [time = w.StarsForm->Time()](const QKeyEvent& event) { return time->HandleKey(event); };
+    w.PlainSky->OnKey = [time = w.StarsForm->Time()](const QKeyEvent& event) {
+        return time->HandleKey(event);
+    };
     return w;
 }
 
-int RunProgram(int argc, char** argv)
-{
+int RunProgram(int argc, char** argv) {
     // The menu's caption table is constant data and the SkyObjectTable a
     // zero-filled array, both ready before main; the catalogue tables are
     // built here in their fixed order, before any window exists.
@@ -125,8 +129,9 @@ int RunProgram(int argc, char** argv)
         InstallRunicFont(ProgramDirectory(), RunicFontFileBytes());
     } catch (const StartupError& e) {
         std::fprintf(stderr, "kolvar: start-up failed at step %s\n", e.what());
-        QMessageBox::critical(nullptr, QStringLiteral("Kolvar"),
-                              QStringLiteral("Kolvar cannot start.\n\nFailed step: %1").arg(QString::fromUtf8(e.what())));
+        QMessageBox::critical(
+            nullptr, QStringLiteral("Kolvar"),
+            QStringLiteral("Kolvar cannot start.\n\nFailed step: %1").arg(QString::fromUtf8(e.what())));
         return 1;
     }
 
@@ -147,8 +152,7 @@ int RunProgram(int argc, char** argv)
     return 0;  // the windows go now, the main window last, which saves the settings
 }
 
-int CheckExportedFunctions()
-{
+int CheckExportedFunctions() {
     void* load = ::dlsym(RTLD_DEFAULT, "LoadIni");
     void* save = ::dlsym(RTLD_DEFAULT, "SaveIni");
     std::printf("LoadIni %s\nSaveIni %s\n", load ? "exported" : "missing", save ? "exported" : "missing");

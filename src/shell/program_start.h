@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "appcore/runic_font_file.h"
 #include "dialogs/help_form.h"
 #include "dialogs/info_dlg.h"
 #include "dialogs/place_dlg.h"
 #include "dialogs/plain_sky.h"
 #include "dialogs/time_dlg.h"
-#include "appcore/runic_font_file.h"
 #include "shell/stars_form.h"
 
 namespace kolvar {

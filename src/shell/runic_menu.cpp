@@ -16,13 +16,12 @@ namespace kolvar {
 namespace {
 
 // Component names in caption-table order.
-constexpr const char* ItemNames[RunicMenuItemCount] = {"Observer1", "Time1",     "Place1",       "Exit1", "CharSize1",
-                                                       "Grow1",     "Shrivell1", "Information1", "Help1"};
+constexpr const char* ItemNames[RunicMenuItemCount] = {
+    "Observer1", "Time1", "Place1", "Exit1", "CharSize1", "Grow1", "Shrivell1", "Information1", "Help1"};
 
 }  // namespace
 
-void SetUpDropDown(QMenu* menu, const QFont& captionFont)
-{
+void SetUpDropDown(QMenu* menu, const QFont& captionFont) {
     menu->setFont(captionFont);
     // Keys after a tab are drawn in a plain face, whatever the captions' face.
     if (dynamic_cast<MenuKeyStyle*>(menu->style()) == nullptr) {
@@ -34,8 +33,7 @@ void SetUpDropDown(QMenu* menu, const QFont& captionFont)
     menu->setToolTipsVisible(CurrentScript() == Script::Runic);
 }
 
-void SetUpRunicMenu(RunicMenuBar& bar, TStarsForm& form)
-{
+void SetUpRunicMenu(RunicMenuBar& bar, TStarsForm& form) {
     const QFont captionFont = bar.CaptionFont();
     SetUpDropDown(form.Observer1Menu(), captionFont);
     SetUpDropDown(form.CharSize1Menu(), captionFont);
@@ -56,7 +54,8 @@ void SetUpRunicMenu(RunicMenuBar& bar, TStarsForm& form)
     // name follows in the keys column.
     const InterfaceTexts& t = InterfaceCaptions;
     if (QAction* latin = form.Action(QStringLiteral("LatinLetters1"))) {
-        ShowCaption(latin, t.LatinLetters, CurrentScript() == Script::Runic ? t.LatinLetters.Hungarian : std::string_view());
+        ShowCaption(latin, t.LatinLetters,
+                    CurrentScript() == Script::Runic ? t.LatinLetters.Hungarian : std::string_view());
         latin->setChecked(CurrentScript() == Script::Latin);
         latin->setEnabled(true);
     }

@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontDatabase>
-#include <QKeyEvent>
-#include <QTimer>
-#include <QToolTip>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 
 #include "shell/runic_menu_bar_accessible.h"
@@ -24,8 +24,7 @@ constexpr int BarPadding = 2;  // above and below the tallest item
 
 }  // namespace
 
-RunicMenuBar::RunicMenuBar(QWidget* parent) : QWidget(parent)
-{
+RunicMenuBar::RunicMenuBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MainMenu1"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAutoFillBackground(true);
@@ -36,55 +35,46 @@ RunicMenuBar::RunicMenuBar(QWidget* parent) : QWidget(parent)
     InstallMenuBarAccessibility();
 }
 
-QFont RunicMenuBar::MenuFont() const
-{
+QFont RunicMenuBar::MenuFont() const {
     // The runic face at the height of the system's fixed-pitch font.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     return RunicFont(std::max(8, QFontMetrics(fixed).height()));
 }
 
-QFont RunicMenuBar::CaptionFont() const
-{
+QFont RunicMenuBar::CaptionFont() const {
     return CurrentScript() == Script::Runic ? MenuFont() : ScriptFont(MenuFont().pixelSize());
 }
 
-bool RunicMenuBar::DrawnInRunes(const MenuBarItem& item) const
-{
+bool RunicMenuBar::DrawnInRunes(const MenuBarItem& item) const {
     return !item.RunicCaption.empty() && CurrentScript() == Script::Runic;
 }
 
-QString RunicMenuBar::PlainText(const MenuBarItem& item) const
-{
+QString RunicMenuBar::PlainText(const MenuBarItem& item) const {
     return item.Hungarian.empty() ? item.PlainCaption : PlainString(item.Hungarian);
 }
 
-QString RunicMenuBar::SpokenName(int index) const
-{
+QString RunicMenuBar::SpokenName(int index) const {
     if (index < 0 || index >= ItemCount()) return {};
     return PlainText(items_[static_cast<std::size_t>(index)]).trimmed();
 }
 
-int RunicMenuBar::CheckMarkWidth() const
-{
+int RunicMenuBar::CheckMarkWidth() const {
     return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
 }
 
-int RunicMenuBar::AddItem(MenuBarItem item)
-{
+int RunicMenuBar::AddItem(MenuBarItem item) {
     items_.push_back(std::move(item));
     Redraw();
     return ItemCount() - 1;
 }
 
-int RunicMenuBar::IndexOf(const QString& name) const
-{
+int RunicMenuBar::IndexOf(const QString& name) const {
     for (int i = 0; i < ItemCount(); ++i)
         if (items_[static_cast<std::size_t>(i)].Name == name) return i;
     return -1;
 }
 
-QSize RunicMenuBar::MeasureItem(const MenuBarItem& item) const
-{
+QSize RunicMenuBar::MeasureItem(const MenuBarItem& item) const {
     if (item.RunicCaption.empty()) {
         QFontMetrics fm(font());
         // A plain caption gets the usual margin on both sides.
@@ -94,20 +84,19 @@ QSize RunicMenuBar::MeasureItem(const MenuBarItem& item) const
     // in Latin letters a blank's width on each side instead of the blanks.
     QFontMetrics fm(CaptionFont());
     if (!DrawnInRunes(item))
-        return {CheckMarkWidth() + fm.horizontalAdvance(PlainText(item)) + 2 * fm.horizontalAdvance(QLatin1Char(' ')),
+        return {CheckMarkWidth() + fm.horizontalAdvance(PlainText(item)) +
+                    2 * fm.horizontalAdvance(QLatin1Char(' ')),
                 fm.height()};
     return {CheckMarkWidth() + fm.horizontalAdvance(RunicString(item.RunicCaption)), fm.height()};
 }
 
-int RunicMenuBar::RowHeight() const
-{
+int RunicMenuBar::RowHeight() const {
     int h = QFontMetrics(font()).height();
     for (const auto& item : items_) h = std::max(h, MeasureItem(item).height());
     return h;
 }
 
-std::vector<QRect> RunicMenuBar::LayoutFor(int barWidth) const
-{
+std::vector<QRect> RunicMenuBar::LayoutFor(int barWidth) const {
     // Items flow left to right and wrap to a new row when the bar is too
     // narrow for them, as a window's menu bar does. On every row the items
     // from the first right-justified one on are moved to the right end.
@@ -140,26 +129,20 @@ std::vector<QRect> RunicMenuBar::LayoutFor(int barWidth) const
     return rects;
 }
 
-int RunicMenuBar::RowCount(int barWidth) const
-{
+int RunicMenuBar::RowCount(int barWidth) const {
     std::vector<QRect> rects = LayoutFor(barWidth);
     return rects.empty() ? 1 : (rects.back().top() - BarPadding) / RowHeight() + 1;
 }
 
-void RunicMenuBar::Layout()
-{
-    rects_ = LayoutFor(width());
-}
+void RunicMenuBar::Layout() { rects_ = LayoutFor(width()); }
 
 bool RunicMenuBar::hasHeightForWidth() const { return true; }
 
-int RunicMenuBar::heightForWidth(int barWidth) const
-{
+int RunicMenuBar::heightForWidth(int barWidth) const {
     return RowCount(barWidth) * RowHeight() + 2 * BarPadding;
 }
 
-QSize RunicMenuBar::sizeHint() const
-{
+QSize RunicMenuBar::sizeHint() const {
     int w = 0;
     for (const auto& item : items_) w += MeasureItem(item).width();
     return {w, RowHeight() + 2 * BarPadding};
@@ -167,43 +150,37 @@ QSize RunicMenuBar::sizeHint() const
 
 QSize RunicMenuBar::minimumSizeHint() const { return {0, sizeHint().height()}; }
 
-void RunicMenuBar::Redraw()
-{
+void RunicMenuBar::Redraw() {
     updateGeometry();
     Layout();
     update();
 }
 
-QRect RunicMenuBar::ItemRect(int index) const
-{
+QRect RunicMenuBar::ItemRect(int index) const {
     if (index < 0 || index >= static_cast<int>(rects_.size())) return {};
     return rects_[static_cast<std::size_t>(index)];
 }
 
-void RunicMenuBar::SetSelectedItem(int index)
-{
+void RunicMenuBar::SetSelectedItem(int index) {
     if (selected_ == index) return;
     selected_ = index;
     update();
 }
 
-int RunicMenuBar::ItemAt(const QPoint& p) const
-{
+int RunicMenuBar::ItemAt(const QPoint& p) const {
     for (std::size_t i = 0; i < rects_.size(); ++i)
         if (rects_[i].contains(p)) return static_cast<int>(i);
     return -1;
 }
 
-void RunicMenuBar::resizeEvent(QResizeEvent* event)
-{
+void RunicMenuBar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Layout();
     // A new width may need another number of rows.
     if (heightForWidth(width()) != height()) updateGeometry();
 }
 
-void RunicMenuBar::paintEvent(QPaintEvent*)
-{
+void RunicMenuBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPalette& pal = palette();
     QFont runic = CaptionFont();
@@ -234,8 +211,7 @@ void RunicMenuBar::paintEvent(QPaintEvent*)
     }
 }
 
-bool RunicMenuBar::event(QEvent* event)
-{
+bool RunicMenuBar::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         // Under the runes each title tells its Hungarian.
         auto* help = static_cast<QHelpEvent*>(event);
@@ -249,15 +225,13 @@ bool RunicMenuBar::event(QEvent* event)
     return QWidget::event(event);
 }
 
-bool RunicMenuBar::Selectable(int index) const
-{
+bool RunicMenuBar::Selectable(int index) const {
     if (index < 0 || index >= ItemCount()) return false;
     const MenuBarItem& item = items_[static_cast<std::size_t>(index)];
     return item.Enabled && (item.DropDown != nullptr || item.Command);
 }
 
-int RunicMenuBar::Neighbour(int index, int step) const
-{
+int RunicMenuBar::Neighbour(int index, int step) const {
     // The next selectable title in reading order, round the ends.
     for (int k = 1; k <= ItemCount(); ++k) {
         int i = ((index + step * k) % ItemCount() + ItemCount()) % ItemCount();
@@ -266,8 +240,7 @@ int RunicMenuBar::Neighbour(int index, int step) const
     return -1;
 }
 
-void RunicMenuBar::Activate(int index)
-{
+void RunicMenuBar::Activate(int index) {
     while (Selectable(index)) {
         MenuBarItem& item = Item(index);
         if (item.OnOpen) item.OnOpen();
@@ -314,8 +287,7 @@ void RunicMenuBar::Activate(int index)
     }
 }
 
-void RunicMenuBar::EnterKeyboardMode()
-{
+void RunicMenuBar::EnterKeyboardMode() {
     if (!keyboardMode_) {
         keyboardMode_ = true;
         focusBefore_ = QApplication::focusWidget();
@@ -324,62 +296,59 @@ void RunicMenuBar::EnterKeyboardMode()
     if (selected_ < 0) SetSelectedItem(Neighbour(-1, 1));
 }
 
-void RunicMenuBar::LeaveKeyboardMode()
-{
+void RunicMenuBar::LeaveKeyboardMode() {
     if (!keyboardMode_) return;
     keyboardMode_ = false;
     SetSelectedItem(-1);
     if (hasFocus()) {
-        if (focusBefore_ != nullptr && focusBefore_->window() == window()) focusBefore_->setFocus(Qt::MenuBarFocusReason);
-        else clearFocus();
+        if (focusBefore_ != nullptr && focusBefore_->window() == window())
+            focusBefore_->setFocus(Qt::MenuBarFocusReason);
+        else
+            clearFocus();
     }
     focusBefore_ = nullptr;
 }
 
-void RunicMenuBar::keyPressEvent(QKeyEvent* event)
-{
+void RunicMenuBar::keyPressEvent(QKeyEvent* event) {
     if (!keyboardMode_) {
         QWidget::keyPressEvent(event);
         return;
     }
     switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        SetSelectedItem(Neighbour(selected_, event->key() == Qt::Key_Left ? -1 : 1));
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Up:
-        // As in a native menu bar the arrows open a drop-down; a title that is
-        // itself a command runs only on Enter.
-        if (Selectable(selected_) && Item(selected_).DropDown != nullptr) Activate(selected_);
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Activate(selected_);
-        break;
-    case Qt::Key_Escape:
-        LeaveKeyboardMode();
-        break;
-    default:
-        break;  // other keys do nothing while the titles have the focus
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            SetSelectedItem(Neighbour(selected_, event->key() == Qt::Key_Left ? -1 : 1));
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+            // As in a native menu bar the arrows open a drop-down; a title that is
+            // itself a command runs only on Enter.
+            if (Selectable(selected_) && Item(selected_).DropDown != nullptr) Activate(selected_);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Activate(selected_);
+            break;
+        case Qt::Key_Escape:
+            LeaveKeyboardMode();
+            break;
+        default:
+            break;  // other keys do nothing while the titles have the focus
     }
 }
 
-void RunicMenuBar::focusOutEvent(QFocusEvent* event)
-{
+void RunicMenuBar::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     // A drop-down taking the keyboard keeps the navigation; anything else ends it.
     if (event->reason() != Qt::PopupFocusReason && open_ < 0) LeaveKeyboardMode();
 }
 
-bool RunicMenuBar::eventFilter(QObject* watched, QEvent* event)
-{
+bool RunicMenuBar::eventFilter(QObject* watched, QEvent* event) {
     if (open_ >= 0 && watched == Item(open_).DropDown) return FilterDropDown(event);
     return FilterWindowKeys(watched, event);
 }
 
-bool RunicMenuBar::FilterWindowKeys(QObject* watched, QEvent* event)
-{
+bool RunicMenuBar::FilterWindowKeys(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress) {
         altAlone_ = false;
@@ -392,8 +361,10 @@ bool RunicMenuBar::FilterWindowKeys(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     if (type == QEvent::KeyPress) {
         if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
-            if (keyboardMode_) LeaveKeyboardMode();
-            else EnterKeyboardMode();
+            if (keyboardMode_)
+                LeaveKeyboardMode();
+            else
+                EnterKeyboardMode();
             return true;
         }
         altAlone_ = key->key() == Qt::Key_Alt && (altAlone_ || !key->isAutoRepeat());
@@ -401,15 +372,16 @@ bool RunicMenuBar::FilterWindowKeys(QObject* watched, QEvent* event)
     }
     if (key->key() == Qt::Key_Alt && altAlone_) {
         altAlone_ = false;
-        if (keyboardMode_) LeaveKeyboardMode();
-        else EnterKeyboardMode();
+        if (keyboardMode_)
+            LeaveKeyboardMode();
+        else
+            EnterKeyboardMode();
         return true;
     }
     return false;
 }
 
-bool RunicMenuBar::FilterDropDown(QEvent* event)
-{
+bool RunicMenuBar::FilterDropDown(QEvent* event) {
     auto* menu = Item(open_).DropDown;
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -434,8 +406,7 @@ bool RunicMenuBar::FilterDropDown(QEvent* event)
     return false;
 }
 
-void RunicMenuBar::mousePressEvent(QMouseEvent* event)
-{
+void RunicMenuBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     int index = ItemAt(event->position().toPoint());
     if (index < 0 || !Item(index).Enabled) return;
@@ -447,8 +418,7 @@ void RunicMenuBar::mousePressEvent(QMouseEvent* event)
     SetSelectedItem(index);
 }
 
-void RunicMenuBar::mouseReleaseEvent(QMouseEvent* event)
-{
+void RunicMenuBar::mouseReleaseEvent(QMouseEvent* event) {
     int index = pressed_;
     pressed_ = -1;
     SetSelectedItem(-1);

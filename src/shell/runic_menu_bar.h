@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFont>
-#include <QString>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <functional>
 #include <string_view>
@@ -18,20 +18,19 @@ namespace kolvar {
 // the runic face, or in Latin letters its Hungarian in a plain face; one
 // without keeps its plain text caption.
 struct MenuBarItem {
-    QString Name;                // component name, e.g. "Observer1"
-    QString PlainCaption;        // shown while RunicCaption is empty
+    QString Name;                   // component name, e.g. "Observer1"
+    QString PlainCaption;           // shown while RunicCaption is empty
     std::string_view RunicCaption;  // bytes in the runic face's own mapping; points into the caption table
     std::string_view Hungarian;     // what the runes say (Windows-1250): tooltip, spoken name, Latin caption
-    void SetCaption(const RunicText& text)
-    {
+    void SetCaption(const RunicText& text) {
         RunicCaption = text.Runic;
         Hungarian = text.Hungarian;
     }
-    bool RightJustify = false;   // this item and every item after it go to the right end
+    bool RightJustify = false;  // this item and every item after it go to the right end
     bool Enabled = true;
-    QMenu* DropDown = nullptr;        // opened below the item
-    std::function<void()> OnOpen;     // runs before the drop-down opens
-    std::function<void()> Command;    // for items without a drop-down
+    QMenu* DropDown = nullptr;      // opened below the item
+    std::function<void()> OnOpen;   // runs before the drop-down opens
+    std::function<void()> Command;  // for items without a drop-down
 };
 
 // A menu bar that paints its own items: runic captions from their stored
@@ -116,9 +115,9 @@ private:
     int selected_ = -1;
     int pressed_ = -1;
     bool keyboardMode_ = false;
-    bool altAlone_ = false;        // Alt is down and no other key came since
-    int open_ = -1;                // item whose drop-down is open
-    int switchTo_ = -1;            // the item to go to once the open drop-down has closed
+    bool altAlone_ = false;  // Alt is down and no other key came since
+    int open_ = -1;          // item whose drop-down is open
+    int switchTo_ = -1;      // the item to go to once the open drop-down has closed
     bool dropDownEscaped_ = false;
     QPointer<QWidget> focusBefore_;  // given the focus back when keyboard navigation ends
 };

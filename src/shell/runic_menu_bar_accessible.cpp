@@ -23,27 +23,26 @@ public:
     bool isValid() const override { return !bar_.isNull() && index_ < bar_->ItemCount(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(bar_.data()); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(bar_.data());
+    }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
-    QString text(QAccessible::Text t) const override
-    {
+    QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name && isValid() ? bar_->SpokenName(index_) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override
-    {
+    QRect rect() const override {
         if (!isValid()) return {};
         const QRect r = bar_->ItemRect(index_);
         return QRect(bar_->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override { return QAccessible::MenuItem; }
-    QAccessible::State state() const override
-    {
+    QAccessible::State state() const override {
         QAccessible::State s;
         if (!isValid()) return s;
         const MenuBarItem& item = bar_->Item(index_);
@@ -56,17 +55,15 @@ public:
         return s;
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
     }
-    QStringList actionNames() const override
-    {
+    QStringList actionNames() const override {
         if (!isValid()) return {};
         return {bar_->Item(index_).DropDown != nullptr ? showMenuAction() : pressAction()};
     }
-    void doAction(const QString& name) override
-    {
+    void doAction(const QString& name) override {
         if (isValid() && actionNames().contains(name)) bar_->Activate(index_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
@@ -79,14 +76,12 @@ private:
 class MenuBarAccessible : public QAccessibleWidget {
 public:
     explicit MenuBarAccessible(RunicMenuBar* bar) : QAccessibleWidget(bar, QAccessible::MenuBar) {}
-    ~MenuBarAccessible() override
-    {
+    ~MenuBarAccessible() override {
         for (QAccessible::Id id : items_) QAccessible::deleteAccessibleInterface(id);
     }
 
     int childCount() const override { return Bar()->ItemCount(); }
-    QAccessibleInterface* child(int index) const override
-    {
+    QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) return nullptr;
         while (static_cast<int>(items_.size()) <= index) {
             auto* item = new MenuBarItemAccessible(Bar(), static_cast<int>(items_.size()));
@@ -94,21 +89,18 @@ public:
         }
         return QAccessible::accessibleInterface(items_[static_cast<std::size_t>(index)]);
     }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
+    int indexOfChild(const QAccessibleInterface* child) const override {
         for (std::size_t i = 0; i < items_.size(); ++i)
             if (QAccessible::accessibleInterface(items_[i]) == child) return static_cast<int>(i);
         return -1;
     }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
+    QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint p = Bar()->mapFromGlobal(QPoint(x, y));
         for (int i = 0; i < childCount(); ++i)
             if (Bar()->ItemRect(i).contains(p)) return child(i);
         return nullptr;
     }
-    QAccessibleInterface* focusChild() const override
-    {
+    QAccessibleInterface* focusChild() const override {
         return Bar()->SelectedItem() >= 0 ? child(Bar()->SelectedItem()) : nullptr;
     }
 
@@ -118,16 +110,14 @@ private:
     mutable std::vector<QAccessible::Id> items_;
 };
 
-QAccessibleInterface* MenuBarFactory(const QString&, QObject* object)
-{
+QAccessibleInterface* MenuBarFactory(const QString&, QObject* object) {
     auto* bar = qobject_cast<RunicMenuBar*>(object);
     return bar != nullptr ? new MenuBarAccessible(bar) : nullptr;
 }
 
 }  // namespace
 
-void InstallMenuBarAccessibility()
-{
+void InstallMenuBarAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(MenuBarFactory);
         return true;

@@ -12,8 +12,7 @@ namespace {
 
 int pipeFds[2] = {-1, -1};
 
-extern "C" void WriteSignalByte(int signalNumber)
-{
+extern "C" void WriteSignalByte(int signalNumber) {
     int saved = errno;
     unsigned char byte = static_cast<unsigned char>(signalNumber);
     [[maybe_unused]] ssize_t n = ::write(pipeFds[1], &byte, 1);
@@ -23,8 +22,7 @@ extern "C" void WriteSignalByte(int signalNumber)
 }  // namespace
 
 SignalQuit::SignalQuit(std::function<void(int)> onSignal, QObject* parent)
-    : QObject(parent), onSignal_(std::move(onSignal))
-{
+    : QObject(parent), onSignal_(std::move(onSignal)) {
     if (pipeFds[0] < 0 && ::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) return;
     notifier_ = new QSocketNotifier(pipeFds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalQuit::Drain);
@@ -37,8 +35,7 @@ SignalQuit::SignalQuit(std::function<void(int)> onSignal, QObject* parent)
     ::sigaction(SIGINT, &action, nullptr);
 }
 
-SignalQuit::~SignalQuit()
-{
+SignalQuit::~SignalQuit() {
     struct sigaction action {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
@@ -46,8 +43,7 @@ SignalQuit::~SignalQuit()
     ::sigaction(SIGINT, &action, nullptr);
 }
 
-void SignalQuit::Drain()
-{
+void SignalQuit::Drain() {
     unsigned char byte = 0;
     int last = 0;
     while (::read(pipeFds[0], &byte, 1) == 1) last = byte;

@@ -5,38 +5,38 @@
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <cstdio>
 
+#include "appcore/font_size.h"
+#include "appcore/ini_file.h"
+#include "appcore/settings_file.h"
+#include "appcore/time_step_settings.h"
+#include "appcore/view_settings.h"
+#include "appcore/window_title.h"
+#include "canvas/cp1250.h"
+#include "catalog/cities.h"
+#include "catalog/interface_captions.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_object_table.h"
-#include "widgets/label_images.h"
+#include "chart/sky_phase.h"
 #include "identify/hit_test.h"
 #include "shell/chart_view.h"
 #include "shell/find_controls.h"
 #include "shell/print_controls.h"
-#include "appcore/font_size.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
-#include "appcore/ini_file.h"
-#include "appcore/settings_file.h"
-#include "canvas/cp1250.h"
-#include "catalog/cities.h"
-#include "catalog/interface_captions.h"
+#include "shell/time_controls.h"
+#include "shell/view_controls.h"
+#include "widgets/label_images.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 #include "widgets/window_placement.h"
-#include "appcore/time_step_settings.h"
-#include "appcore/view_settings.h"
-#include "appcore/window_title.h"
-#include "chart/sky_phase.h"
-#include "shell/time_controls.h"
-#include "shell/view_controls.h"
 
 namespace kolvar {
 
@@ -50,24 +50,21 @@ namespace {
 constexpr QSize FirstChartSize(960, 720);
 
 // The town that the settings name, while the place is still the town's.
-std::string StoredPlaceName(const std::string& cityUtf8, double latitude, double longitude)
-{
+std::string StoredPlaceName(const std::string& cityUtf8, double latitude, double longitude) {
     if (cityUtf8.empty()) return {};
     for (const CityRecord& city : Cities())
         if (Cp1250ToUtf8(city.Name) == cityUtf8 && CityIsAt(city, latitude, longitude)) return city.Name;
     return {};
 }
 
-void ShowErrorBox(const QString& text)
-{
+void ShowErrorBox(const QString& text) {
     std::fprintf(stderr, "kolvar: %s\n", text.toLocal8Bit().constData());
     QMessageBox::critical(nullptr, QStringLiteral("Kolvar"), text);
 }
 
 }  // namespace
 
-TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), options_(std::move(options))
-{
+TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), options_(std::move(options)) {
     setObjectName(QStringLiteral("StarsForm"));
     setWindowTitle(PlainString(WindowTitles.Main));
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
@@ -94,8 +91,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     PlaceWindow();
 }
 
-void TStarsForm::PlaceWindow()
-{
+void TStarsForm::PlaceWindow() {
     // Where the settings left it, when that is on a screen; else a useful
     // chart in the middle of the screen. The size is the chart's, below the
     // menu bar (which wraps to more rows when narrow).
@@ -115,24 +111,16 @@ void TStarsForm::PlaceWindow()
     move(corner);
 }
 
-WindowPlacement TStarsForm::CurrentPlacement() const
-{
-    return PlacementOf(*this, *image1_);
-}
+WindowPlacement TStarsForm::CurrentPlacement() const { return PlacementOf(*this, *image1_); }
 
-void TStarsForm::showEvent(QShowEvent* event)
-{
+void TStarsForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     shown_ = true;
 }
 
-TStarsForm::~TStarsForm()
-{
-    FormDestroy();
-}
+TStarsForm::~TStarsForm() { FormDestroy(); }
 
-void TStarsForm::BuildMenu()
-{
+void TStarsForm::BuildMenu() {
     mainMenu1_ = new RunicMenuBar(this);
     setMenuWidget(mainMenu1_);
 
@@ -191,8 +179,7 @@ void TStarsForm::BuildMenu()
     mainMenu1_->Item(observer1).OnOpen = [this] { Observer1Click(); };
 }
 
-QAction* TStarsForm::Action(const QString& name) const
-{
+QAction* TStarsForm::Action(const QString& name) const {
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_, latinLetters1_})
         if (a->objectName() == name) return a;
     if (findControls_->Action()->objectName() == name) return findControls_->Action();
@@ -200,13 +187,9 @@ QAction* TStarsForm::Action(const QString& name) const
     return timeControls_->Action(name);
 }
 
-QMenu* TStarsForm::TimeSteps1Menu() const
-{
-    return timeControls_->Menu();
-}
+QMenu* TStarsForm::TimeSteps1Menu() const { return timeControls_->Menu(); }
 
-void TStarsForm::SetUpMenus()
-{
+void TStarsForm::SetUpMenus() {
     SetUpRunicMenu(*mainMenu1_, *this);
     viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))),
                              mainMenu1_->CaptionFont());
@@ -217,8 +200,7 @@ void TStarsForm::SetUpMenus()
     mainMenu1_->Redraw();
 }
 
-void TStarsForm::FormCreate()
-{
+void TStarsForm::FormCreate() {
     SkyObjects.fill(SkyObjectEntry{});
     // The true current instant (StartingJulianDay); the stored zone and
     // summer-time flag only say how it reads as civil time.
@@ -246,23 +228,18 @@ void TStarsForm::FormCreate()
     update();
 }
 
-void TStarsForm::FormActivate()
-{
-    SetUpMenus();
-}
+void TStarsForm::FormActivate() { SetUpMenus(); }
 
-void TStarsForm::changeEvent(QEvent* event)
-{
+void TStarsForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
-void TStarsForm::FormResize()
-{
+void TStarsForm::FormResize() {
     if (Observer.ClosingFlag) return;
     const ViewOptions& view = viewControls_->Options();
-    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects, moonResult_,
-                     view))
+    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects,
+                     moonResult_, view))
         return;
     ++redrawCount_;
     // The close-up copies the Moon from moonResult_, so the night view turns a copy.
@@ -275,20 +252,19 @@ void TStarsForm::FormResize()
     image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
     findControls_->ChartRedrawn();
-    setWindowTitle(QString::fromStdString(
-        WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime, Observer.Longitude, Observer.Latitude)));
+    setWindowTitle(QString::fromStdString(WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime,
+                                                      Observer.Longitude, Observer.Latitude)));
     if (OnRedrawn) OnRedrawn();
 }
 
-void TStarsForm::keyPressEvent(QKeyEvent* event)
-{
-    if (findControls_->HandleKey(*event) || viewControls_->HandleKey(*event) || timeControls_->HandleKey(*event))
+void TStarsForm::keyPressEvent(QKeyEvent* event) {
+    if (findControls_->HandleKey(*event) || viewControls_->HandleKey(*event) ||
+        timeControls_->HandleKey(*event))
         return;
     QMainWindow::keyPressEvent(event);
 }
 
-void TStarsForm::FormDestroy()
-{
+void TStarsForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     Observer.ClosingFlag = true;
@@ -311,8 +287,7 @@ void TStarsForm::FormDestroy()
     }
 }
 
-void TStarsForm::ReportSaveError(const std::string& line)
-{
+void TStarsForm::ReportSaveError(const std::string& line) {
     // After a signal nobody may be at the screen to close a box: the line
     // goes to standard error alone.
     if (quitBySignal_) {
@@ -322,72 +297,54 @@ void TStarsForm::ReportSaveError(const std::string& line)
     options_.ReportError(QString::fromStdString(line));
 }
 
-void TStarsForm::Observer1Click()
-{
+void TStarsForm::Observer1Click() {
     mainMenu1_->Redraw();
     for (QAction* a : {time1_, place1_, exit1_}) a->setEnabled(true);
 }
 
-void TStarsForm::CharSize1Click()
-{
+void TStarsForm::CharSize1Click() {
     mainMenu1_->Redraw();
     for (QAction* a : {grow1_, shrivell1_}) a->setEnabled(true);
 }
 
-void TStarsForm::Time1Click()
-{
+void TStarsForm::Time1Click() {
     if (dialogs_.TimeExchange && dialogs_.TimeExchange()) {
         timeControls_->TimeSetElsewhere();
         FormResize();
     }
 }
 
-void TStarsForm::Place1Click()
-{
+void TStarsForm::Place1Click() {
     if (dialogs_.PlaceExchange && dialogs_.PlaceExchange()) FormResize();
 }
 
-void TStarsForm::Information1Click()
-{
+void TStarsForm::Information1Click() {
     if (dialogs_.InfoDlg != nullptr) dialogs_.InfoDlg->exec();
 }
 
-void TStarsForm::Help1Click()
-{
+void TStarsForm::Help1Click() {
     if (dialogs_.HelpForm1 != nullptr) dialogs_.HelpForm1->exec();
 }
 
-void TStarsForm::Exit1Click()
-{
-    QCoreApplication::exit(0);
-}
+void TStarsForm::Exit1Click() { QCoreApplication::exit(0); }
 
-void TStarsForm::QuitOnSignal(int)
-{
+void TStarsForm::QuitOnSignal(int) {
     quitBySignal_ = true;
     Exit1Click();
 }
 
-void TStarsForm::Grow1Click()
-{
-    Observer.FontSize = GrowFontSize(Observer.FontSize);
-}
+void TStarsForm::Grow1Click() { Observer.FontSize = GrowFontSize(Observer.FontSize); }
 
-void TStarsForm::Shrivell1Click()
-{
-    Observer.FontSize = ShrinkFontSize(Observer.FontSize);
-}
+void TStarsForm::Shrivell1Click() { Observer.FontSize = ShrinkFontSize(Observer.FontSize); }
 
-void TStarsForm::LatinLetters1Click(bool latin)
-{
+void TStarsForm::LatinLetters1Click(bool latin) {
     SetCurrentScript(latin ? Script::Latin : Script::Runic);
     SetUpMenus();
     findControls_->ShowScript();
     if (dialogs_.ShowScript) dialogs_.ShowScript();
 }
 
-void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
-{
+void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     const SkyProjection chart = SkyProjection::Stereographic(Chart);
     findControls_->ChartClicked();
     if (button == Qt::RightButton) {
@@ -403,8 +360,7 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y)
                      viewControls_->Options().Night);
 }
 
-void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int)
-{
+void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int) {
     // The right button's press belongs to the close-up window, which takes
     // its release too: it hides nothing here.
     if (button == Qt::RightButton) return;

@@ -22,10 +22,10 @@ namespace kolvar {
 namespace {
 
 constexpr std::array<TimeStepUnit, TimeStepUnitCount> Units = {
-    TimeStepUnit::Minute,      TimeStepUnit::Hour,   TimeStepUnit::Day,           TimeStepUnit::SiderealDay,
-    TimeStepUnit::Week,        TimeStepUnit::LunarMonth, TimeStepUnit::CalendarMonth, TimeStepUnit::Year};
+    TimeStepUnit::Minute, TimeStepUnit::Hour,       TimeStepUnit::Day,           TimeStepUnit::SiderealDay,
+    TimeStepUnit::Week,   TimeStepUnit::LunarMonth, TimeStepUnit::CalendarMonth, TimeStepUnit::Year};
 constexpr std::array<const char*, TimeStepUnitCount> StepActionNames = {
-    "StepMinute1", "StepHour1", "StepDay1", "StepSiderealDay1",
+    "StepMinute1", "StepHour1",       "StepDay1",   "StepSiderealDay1",
     "StepWeek1",   "StepLunarMonth1", "StepMonth1", "StepYear1"};
 
 constexpr int MessageMs = 4000;
@@ -37,8 +37,7 @@ constexpr std::string_view KeysForward = "+", KeysBack = "-", KeysNow = "0, N", 
 std::size_t IndexOf(TimeStepUnit unit) { return static_cast<std::size_t>(unit); }
 
 // Milliseconds from now to the next whole second or minute of the system clock.
-int MillisecondsToNext(bool everySecond)
-{
+int MillisecondsToNext(bool everySecond) {
     using namespace std::chrono;
     const long long period = everySecond ? 1000 : 60000;
     const long long now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
@@ -49,8 +48,7 @@ int MillisecondsToNext(bool everySecond)
 }  // namespace
 
 TimeControls::TimeControls(QWidget* window, ObserverState& observer, std::function<void()> redraw)
-    : QObject(window), window_(window), observer_(observer), redraw_(std::move(redraw))
-{
+    : QObject(window), window_(window), observer_(observer), redraw_(std::move(redraw)) {
     menu_ = new QMenu(window);
     menu_->setObjectName(QStringLiteral("TimeSteps1Menu"));
     const TimeMenuTexts& t = TimeMenuCaptions;
@@ -70,9 +68,12 @@ TimeControls::TimeControls(QWidget* window, ObserverState& observer, std::functi
         play->setCheckable(true);
         const bool forward = std::string_view(name) == "PlayForward1";
         connect(play, &QAction::triggered, this, [this, forward](bool on) {
-            if (!on) Pause();
-            else if (forward) PlayForward();
-            else PlayBackward();
+            if (!on)
+                Pause();
+            else if (forward)
+                PlayForward();
+            else
+                PlayBackward();
         });
         actions_.push_back(play);
     }
@@ -109,8 +110,7 @@ TimeControls::TimeControls(QWidget* window, ObserverState& observer, std::functi
 
 TimeControls::~TimeControls() = default;
 
-QAction* TimeControls::AddAction(const char* name, void (TimeControls::*command)())
-{
+QAction* TimeControls::AddAction(const char* name, void (TimeControls::*command)()) {
     QAction* a = menu_->addAction(QString());
     a->setObjectName(QString::fromLatin1(name));
     connect(a, &QAction::triggered, this, command);
@@ -118,45 +118,42 @@ QAction* TimeControls::AddAction(const char* name, void (TimeControls::*command)
     return a;
 }
 
-QAction* TimeControls::Action(const QString& name) const
-{
+QAction* TimeControls::Action(const QString& name) const {
     for (QAction* a : actions_)
         if (a->objectName() == name) return a;
     return nullptr;
 }
 
-void TimeControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont)
-{
+void TimeControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
     const TimeMenuTexts& t = TimeMenuCaptions;
     title.SetCaption(t.Title);
     title.RightJustify = true;
     title.Enabled = true;
     SetUpDropDown(menu_, menuFont);
     const std::tuple<const char*, const RunicText&, std::string_view> items[] = {
-        {"StepForward1", t.Forward, KeysForward},     {"StepBack1", t.Back, KeysBack},
-        {"Now1", t.Now, KeysNow},                     {"RunningClock1", t.RunningClock, {}},
-        {"PlayForward1", t.PlayForward, KeysSpace},   {"PlayBackward1", t.PlayBackward, KeysBackward},
+        {"StepForward1", t.Forward, KeysForward},
+        {"StepBack1", t.Back, KeysBack},
+        {"Now1", t.Now, KeysNow},
+        {"RunningClock1", t.RunningClock, {}},
+        {"PlayForward1", t.PlayForward, KeysSpace},
+        {"PlayBackward1", t.PlayBackward, KeysBackward},
         {"Pause1", t.Pause, KeysSpace},
     };
-    for (const auto& [name, caption, keys] : items) ShowCaption(Action(QString::fromLatin1(name)), caption, keys);
+    for (const auto& [name, caption, keys] : items)
+        ShowCaption(Action(QString::fromLatin1(name)), caption, keys);
     for (std::size_t i = 0; i < stepActions_.size(); ++i) ShowCaption(stepActions_[i], t.Steps[i]);
     for (QAction* a : actions_) a->setEnabled(true);
 }
 
-void TimeControls::Apply(const TimeStepSettings& settings)
-{
+void TimeControls::Apply(const TimeStepSettings& settings) {
     step_ = {settings.Step.Unit, 1};
     SetRunningClock(settings.RunningClock);
     SyncChecks();
 }
 
-TimeStepSettings TimeControls::Settings() const
-{
-    return {step_, clockRuns_};
-}
+TimeStepSettings TimeControls::Settings() const { return {step_, clockRuns_}; }
 
-bool TimeControls::StepBy(int direction)
-{
+bool TimeControls::StepBy(int direction) {
     const StepOutcome outcome =
         StepWithinElements(observer_.JulianDay, step_, direction, observer_.Zone, observer_.SummerTime);
     if (outcome.JulianDay != observer_.JulianDay) {
@@ -167,46 +164,39 @@ bool TimeControls::StepBy(int direction)
     return !outcome.AtEdge;
 }
 
-void TimeControls::StepForward()
-{
+void TimeControls::StepForward() {
     SetRunningClock(false);
     StepBy(1);
 }
 
-void TimeControls::StepBack()
-{
+void TimeControls::StepBack() {
     SetRunningClock(false);
     StepBy(-1);
 }
 
-void TimeControls::SetStepUnit(TimeStepUnit unit)
-{
+void TimeControls::SetStepUnit(TimeStepUnit unit) {
     step_ = {unit, 1};
     SyncChecks();
     // A running clock ticks every second while the step is a minute.
     if (clockRuns_) ScheduleClockTick();
 }
 
-void TimeControls::SmallerStep()
-{
+void TimeControls::SmallerStep() {
     const std::size_t i = IndexOf(step_.Unit);
     if (i > 0) SetStepUnit(Units[i - 1]);
 }
 
-void TimeControls::LargerStep()
-{
+void TimeControls::LargerStep() {
     const std::size_t i = IndexOf(step_.Unit);
     if (i + 1 < Units.size()) SetStepUnit(Units[i + 1]);
 }
 
-void TimeControls::Now()
-{
+void TimeControls::Now() {
     observer_.JulianDay = SystemClockJulianDay();
     redraw_();
 }
 
-void TimeControls::SetRunningClock(bool on)
-{
+void TimeControls::SetRunningClock(bool on) {
     if (on) {
         SetPlaying(Playing::No);
         clockRuns_ = true;
@@ -219,20 +209,17 @@ void TimeControls::SetRunningClock(bool on)
     SyncChecks();
 }
 
-void TimeControls::ScheduleClockTick()
-{
+void TimeControls::ScheduleClockTick() {
     clockTimer_->start(MillisecondsToNext(step_.Unit == TimeStepUnit::Minute));
 }
 
-void TimeControls::ClockTick()
-{
+void TimeControls::ClockTick() {
     if (!clockRuns_) return;
     Now();
     ScheduleClockTick();
 }
 
-void TimeControls::SetPlaying(Playing playing)
-{
+void TimeControls::SetPlaying(Playing playing) {
     playing_ = playing;
     if (playing == Playing::No) {
         frameTimer_->stop();
@@ -247,55 +234,60 @@ void TimeControls::PlayForward() { SetPlaying(Playing::Forward); }
 void TimeControls::PlayBackward() { SetPlaying(Playing::Backward); }
 void TimeControls::Pause() { SetPlaying(Playing::No); }
 
-void TimeControls::PlayOrPause()
-{
-    SetPlaying(playing_ == Playing::No ? Playing::Forward : Playing::No);
-}
+void TimeControls::PlayOrPause() { SetPlaying(playing_ == Playing::No ? Playing::Forward : Playing::No); }
 
-void TimeControls::TimeSetElsewhere()
-{
+void TimeControls::TimeSetElsewhere() {
     SetPlaying(Playing::No);
     SetRunningClock(false);
 }
 
-void TimeControls::Stop()
-{
+void TimeControls::Stop() {
     frameTimer_->stop();
     clockTimer_->stop();
 }
 
-bool TimeControls::HandleKey(const QKeyEvent& event)
-{
+bool TimeControls::HandleKey(const QKeyEvent& event) {
     // Shift is how some layouts reach + or N; with Ctrl, Alt or Meta the key
     // means something else.
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     switch (event.key()) {
-    case Qt::Key_Plus: StepForward(); return true;
-    case Qt::Key_Minus: StepBack(); return true;
-    case Qt::Key_BracketLeft: SmallerStep(); return true;
-    case Qt::Key_BracketRight: LargerStep(); return true;
-    case Qt::Key_0:
-    case Qt::Key_N: Now(); return true;
-    case Qt::Key_Space:
-        if (event.isAutoRepeat()) return true;
-        PlayOrPause();
-        return true;
-    case Qt::Key_R:
-        if (event.isAutoRepeat()) return true;
-        SetPlaying(playing_ == Playing::Backward ? Playing::No : Playing::Backward);
-        return true;
-    default: return false;
+        case Qt::Key_Plus:
+            StepForward();
+            return true;
+        case Qt::Key_Minus:
+            StepBack();
+            return true;
+        case Qt::Key_BracketLeft:
+            SmallerStep();
+            return true;
+        case Qt::Key_BracketRight:
+            LargerStep();
+            return true;
+        case Qt::Key_0:
+        case Qt::Key_N:
+            Now();
+            return true;
+        case Qt::Key_Space:
+            if (event.isAutoRepeat()) return true;
+            PlayOrPause();
+            return true;
+        case Qt::Key_R:
+            if (event.isAutoRepeat()) return true;
+            SetPlaying(playing_ == Playing::Backward ? Playing::No : Playing::Backward);
+            return true;
+        default:
+            return false;
     }
 }
 
-void TimeControls::ShowMessage(const QString& text)
-{
+void TimeControls::ShowMessage(const QString& text) {
     lastMessage_ = text;
     if (message_ == nullptr) {
         message_ = new QLabel(window_);
         message_->setObjectName(QStringLiteral("TimeMessage"));
         message_->setFont(ArialFont(14));
-        message_->setStyleSheet(QStringLiteral("QLabel { background: #ffffe1; color: black; padding: 4px; }"));
+        message_->setStyleSheet(
+            QStringLiteral("QLabel { background: #ffffe1; color: black; padding: 4px; }"));
     }
     message_->setText(text);
     message_->adjustSize();
@@ -305,8 +297,7 @@ void TimeControls::ShowMessage(const QString& text)
     messageTimer_->start(MessageMs);
 }
 
-void TimeControls::SyncChecks()
-{
+void TimeControls::SyncChecks() {
     stepActions_[IndexOf(step_.Unit)]->setChecked(true);
     runningClock_->setChecked(clockRuns_);
     Action(QStringLiteral("PlayForward1"))->setChecked(playing_ == Playing::Forward);

@@ -15,8 +15,7 @@
 namespace kolvar {
 
 ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
-    : QObject(window), window_(window), redraw_(std::move(redraw))
-{
+    : QObject(window), window_(window), redraw_(std::move(redraw)) {
     menu_ = new QMenu(window);
     menu_->setObjectName(QStringLiteral("View1Menu"));
     AddCheck("Figures1", &ViewOptions::Figures);
@@ -26,7 +25,8 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
     magnitudeMenu_ = menu_->addMenu(QString());
     magnitudeMenu_->setObjectName(QStringLiteral("LabelMagnitude1Menu"));
     magnitudeGroup_ = new QActionGroup(this);
-    for (int m = static_cast<int>(SmallestLabelMagnitude); m <= static_cast<int>(LargestLabelMagnitude); ++m) {
+    for (int m = static_cast<int>(SmallestLabelMagnitude); m <= static_cast<int>(LargestLabelMagnitude);
+         ++m) {
         QAction* a = magnitudeMenu_->addAction(QString::number(m));
         a->setObjectName(QStringLiteral("LabelMagnitude%1").arg(m));
         a->setCheckable(true);
@@ -44,8 +44,7 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
     SyncChecks();
 }
 
-QAction* ViewControls::AddCheck(const char* name, bool ViewOptions::*flag)
-{
+QAction* ViewControls::AddCheck(const char* name, bool ViewOptions::*flag) {
     QAction* a = menu_->addAction(QString::fromLatin1(name));
     a->setObjectName(QString::fromLatin1(name));
     a->setCheckable(true);
@@ -54,8 +53,7 @@ QAction* ViewControls::AddCheck(const char* name, bool ViewOptions::*flag)
     return a;
 }
 
-QAction* ViewControls::Action(const QString& name) const
-{
+QAction* ViewControls::Action(const QString& name) const {
     for (const auto& [a, flag] : checks_)
         if (a->objectName() == name) return a;
     for (QAction* a : magnitudes_)
@@ -63,25 +61,24 @@ QAction* ViewControls::Action(const QString& name) const
     return nullptr;
 }
 
-void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont)
-{
+void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
     const ViewMenuTexts& t = ViewMenuCaptions();
     title.SetCaption(t.Title.Text());
     title.RightJustify = true;
     title.Enabled = true;
     for (QMenu* menu : {menu_, magnitudeMenu_}) SetUpDropDown(menu, menuFont);
     const std::pair<const char*, std::pair<const ViewCaption*, std::string_view>> items[] = {
-        {"Figures1", {&t.Figures, "C"}},       {"Names1", {&t.Names, "V"}},   {"RunicNames1", {&t.RunicNames, ""}},
-        {"Labels1", {&t.Labels, "L"}},         {"Directions1", {&t.Directions, "D"}},
-        {"Night1", {&t.Night, "Ctrl+N"}},      {"Daylight1", {&t.Daylight, "A"}},
+        {"Figures1", {&t.Figures, "C"}},       {"Names1", {&t.Names, "V"}},
+        {"RunicNames1", {&t.RunicNames, ""}},  {"Labels1", {&t.Labels, "L"}},
+        {"Directions1", {&t.Directions, "D"}}, {"Night1", {&t.Night, "Ctrl+N"}},
+        {"Daylight1", {&t.Daylight, "A"}},
     };
     for (const auto& [name, caption] : items)
         ShowCaption(Action(QString::fromLatin1(name)), caption.first->Text(), caption.second);
     ShowCaption(magnitudeMenu_->menuAction(), t.LabelMagnitude.Text());
 }
 
-void ViewControls::SetFlag(bool ViewOptions::*flag, bool on)
-{
+void ViewControls::SetFlag(bool ViewOptions::*flag, bool on) {
     options_.*flag = on;
     // The runic names stand beneath the names: asking for them shows both.
     if (flag == &ViewOptions::RunicNames && on) options_.Names = true;
@@ -90,38 +87,34 @@ void ViewControls::SetFlag(bool ViewOptions::*flag, bool on)
     redraw_();
 }
 
-void ViewControls::SyncChecks()
-{
+void ViewControls::SyncChecks() {
     for (const auto& [a, flag] : checks_) a->setChecked(options_.*flag);
     const long index = std::lround(options_.LabelMagnitude - SmallestLabelMagnitude);
-    for (std::size_t i = 0; i < magnitudes_.size(); ++i) magnitudes_[i]->setChecked(static_cast<long>(i) == index);
+    for (std::size_t i = 0; i < magnitudes_.size(); ++i)
+        magnitudes_[i]->setChecked(static_cast<long>(i) == index);
     SetNightWindows(options_.Night);
 }
 
-void ViewControls::Apply(const ViewOptions& choices)
-{
+void ViewControls::Apply(const ViewOptions& choices) {
     const int selected = options_.SelectedSlot;
     options_ = choices;
     options_.SelectedSlot = selected;
     SyncChecks();
 }
 
-ViewOptions ViewControls::Settings() const
-{
+ViewOptions ViewControls::Settings() const {
     ViewOptions choices = options_;
     choices.SelectedSlot = -1;
     return choices;
 }
 
-void ViewControls::Select(int slot)
-{
+void ViewControls::Select(int slot) {
     if (slot == options_.SelectedSlot) return;
     options_.SelectedSlot = slot;
     redraw_();
 }
 
-bool ViewControls::HandleKey(const QKeyEvent& event)
-{
+bool ViewControls::HandleKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
     if (event.key() == Qt::Key_Escape && mods == Qt::NoModifier) {
         if (options_.SelectedSlot < 0) return false;
@@ -133,12 +126,23 @@ bool ViewControls::HandleKey(const QKeyEvent& event)
         if (event.key() == Qt::Key_N) flag = &ViewOptions::Night;
     } else if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
         switch (event.key()) {
-        case Qt::Key_C: flag = &ViewOptions::Figures; break;
-        case Qt::Key_V: flag = &ViewOptions::Names; break;
-        case Qt::Key_L: flag = &ViewOptions::Labels; break;
-        case Qt::Key_D: flag = &ViewOptions::Directions; break;
-        case Qt::Key_A: flag = &ViewOptions::Daylight; break;
-        default: break;
+            case Qt::Key_C:
+                flag = &ViewOptions::Figures;
+                break;
+            case Qt::Key_V:
+                flag = &ViewOptions::Names;
+                break;
+            case Qt::Key_L:
+                flag = &ViewOptions::Labels;
+                break;
+            case Qt::Key_D:
+                flag = &ViewOptions::Directions;
+                break;
+            case Qt::Key_A:
+                flag = &ViewOptions::Daylight;
+                break;
+            default:
+                break;
         }
     }
     if (flag == nullptr) return false;

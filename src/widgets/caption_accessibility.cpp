@@ -21,8 +21,7 @@ public:
 
     bool isValid() const override { return !action_.isNull(); }
     QObject* object() const override { return action_; }
-    QWindow* window() const override
-    {
+    QWindow* window() const override {
         QMenu* menu = Menu();
         return menu != nullptr ? menu->window()->windowHandle() : nullptr;
     }
@@ -33,8 +32,7 @@ public:
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
-    QString text(QAccessible::Text t) const override
-    {
+    QString text(QAccessible::Text t) const override {
         if (action_.isNull()) return {};
         if (t == QAccessible::Name) return action_->property(CaptionAccessibleNameProperty).toString();
         if (t == QAccessible::Accelerator) {
@@ -46,19 +44,16 @@ public:
     }
     void setText(QAccessible::Text, const QString&) override {}
 
-    QRect rect() const override
-    {
+    QRect rect() const override {
         QMenu* menu = Menu();
         if (menu == nullptr || action_.isNull()) return {};
         const QRect r = menu->actionGeometry(action_);
         return QRect(menu->mapToGlobal(r.topLeft()), r.size());
     }
-    QAccessible::Role role() const override
-    {
+    QAccessible::Role role() const override {
         return action_ && action_->isSeparator() ? QAccessible::Separator : QAccessible::MenuItem;
     }
-    QAccessible::State state() const override
-    {
+    QAccessible::State state() const override {
         QAccessible::State s;
         if (action_.isNull()) return s;
         QMenu* menu = Menu();
@@ -70,20 +65,18 @@ public:
         return s;
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
     }
     QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override
-    {
+    void doAction(const QString& name) override {
         if (name == pressAction() && action_ && action_->isEnabled()) action_->trigger();
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    QMenu* Menu() const
-    {
+    QMenu* Menu() const {
         if (action_.isNull()) return nullptr;
         for (QObject* o : action_->associatedObjects())
             if (auto* menu = qobject_cast<QMenu*>(o)) return menu;
@@ -93,8 +86,7 @@ private:
     QPointer<QAction> action_;
 };
 
-QAccessibleInterface* CaptionedItemFactory(const QString&, QObject* object)
-{
+QAccessibleInterface* CaptionedItemFactory(const QString&, QObject* object) {
     auto* action = qobject_cast<QAction*>(object);
     if (action == nullptr || !action->property(CaptionAccessibleNameProperty).isValid()) return nullptr;
     return new CaptionedMenuItem(action);
@@ -102,8 +94,7 @@ QAccessibleInterface* CaptionedItemFactory(const QString&, QObject* object)
 
 }  // namespace
 
-void InstallCaptionAccessibility()
-{
+void InstallCaptionAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(CaptionedItemFactory);
         return true;

@@ -8,15 +8,13 @@
 
 namespace kolvar {
 
-LabelImage::LabelImage(QWidget* parent, bool autoSize) : QWidget(parent), autoSize_(autoSize)
-{
+LabelImage::LabelImage(QWidget* parent, bool autoSize) : QWidget(parent), autoSize_(autoSize) {
     // The window under the label keeps the mouse.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 
-void LabelImage::SetPicture(Bitmap picture, int x, int y)
-{
+void LabelImage::SetPicture(Bitmap picture, int x, int y) {
     picture_ = std::move(picture);
     image_ = WrapBitmap(picture_);
     if (autoSize_)
@@ -26,22 +24,19 @@ void LabelImage::SetPicture(Bitmap picture, int x, int y)
     update();
 }
 
-void LabelImage::FillPicture(Colour colour)
-{
+void LabelImage::FillPicture(Colour colour) {
     picture_.Fill(colour);
     update();
 }
 
-void LabelImage::paintEvent(QPaintEvent*)
-{
+void LabelImage::paintEvent(QPaintEvent*) {
     if (image_.isNull()) return;
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), image_);
 }
 
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
-                      const QWidget& owner, int characterSize, LabelMargins margins, bool night)
-{
+                      const QWidget& owner, int characterSize, LabelMargins margins, bool night) {
     LabelArea area{Rect{0, 0, owner.width(), owner.height()}, margins, std::nullopt, CurrentScript()};
     if (!textImage1.AutoSize()) area.FixedLeftSize = TextSize{textImage1.width(), textImage1.height()};
     ObjectLabels labels = FitObjectLabels(selection, characterSize, area);
@@ -59,8 +54,7 @@ void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, L
     }
 }
 
-void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2)
-{
+void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2) {
     for (LabelImage* image : {&textImage1, &textImage2}) {
         image->hide();
         image->lower();

@@ -11,8 +11,7 @@ namespace {
 
 std::optional<QPalette> dayPalette;  // the palette before the night began
 
-QColor Night(const QColor& c)
-{
+QColor Night(const QColor& c) {
     const Colour red = NightColour({static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                                     static_cast<std::uint8_t>(c.blue())});
     return QColor(red.Red, red.Green, red.Blue, c.alpha());
@@ -20,8 +19,7 @@ QColor Night(const QColor& c)
 
 }  // namespace
 
-QPalette NightPaletteOf(const QPalette& palette)
-{
+QPalette NightPaletteOf(const QPalette& palette) {
     QPalette night = palette;
     for (int g = 0; g < QPalette::NColorGroups; ++g) {
         const auto group = static_cast<QPalette::ColorGroup>(g);
@@ -37,8 +35,9 @@ QPalette NightPaletteOf(const QPalette& palette)
                             QPalette::ToolTipBase, QPalette::Light, QPalette::Midlight})
         night.setColor(role, QColor(24, 0, 0));
     night.setColor(QPalette::Highlight, QColor(90, 0, 0));
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText,
-                            QPalette::ToolTipText, QPalette::BrightText, QPalette::PlaceholderText})
+    for (const auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText,
+          QPalette::ToolTipText, QPalette::BrightText, QPalette::PlaceholderText})
         night.setColor(role, QColor(NightBrightestRed, 0, 0));
     night.setColor(QPalette::Disabled, QPalette::WindowText, QColor(70, 0, 0));
     night.setColor(QPalette::Disabled, QPalette::Text, QColor(70, 0, 0));
@@ -46,8 +45,7 @@ QPalette NightPaletteOf(const QPalette& palette)
     return night;
 }
 
-void SetNightWindows(bool on)
-{
+void SetNightWindows(bool on) {
     if (on == dayPalette.has_value()) return;
     if (on) {
         dayPalette = QApplication::palette();

@@ -17,8 +17,7 @@
 namespace kolvar {
 namespace {
 
-Script& TheScript()
-{
+Script& TheScript() {
     static Script script = Script::Runic;
     return script;
 }
@@ -27,8 +26,7 @@ Script& TheScript()
 // kept the first time it changes script.
 constexpr const char* RunicHeightProperty = "kolvarRunicPixelHeight";
 
-void ShowFontInScript(QWidget* widget)
-{
+void ShowFontInScript(QWidget* widget) {
     int height = widget->property(RunicHeightProperty).toInt();
     if (height == 0) {
         if (CurrentScript() == Script::Runic) return;  // still as designed
@@ -45,21 +43,18 @@ Script CurrentScript() { return TheScript(); }
 
 void SetCurrentScript(Script script) { TheScript() = script; }
 
-QString ScriptString(const RunicText& text)
-{
+QString ScriptString(const RunicText& text) {
     return CurrentScript() == Script::Latin ? PlainString(text.Hungarian) : RunicString(text.Runic);
 }
 
-QFont ScriptFont(int runicPixelHeight)
-{
+QFont ScriptFont(int runicPixelHeight) {
     if (CurrentScript() == Script::Runic) return RunicFont(runicPixelHeight);
     // Latin letters need a little more height than runes to read as easily
     // at small sizes, a little less at large ones.
     return ArialFont(std::max(13, runicPixelHeight * 4 / 5));
 }
 
-void ShowCaption(QWidget* control, const RunicText& text)
-{
+void ShowCaption(QWidget* control, const RunicText& text) {
     const QString shown = ScriptString(text);
     if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(shown);
@@ -73,8 +68,7 @@ void ShowCaption(QWidget* control, const RunicText& text)
     if (control->testAttribute(Qt::WA_SetFont)) ShowFontInScript(control);
 }
 
-void ShowCaption(QAction* action, const RunicText& text, std::string_view keys)
-{
+void ShowCaption(QAction* action, const RunicText& text, std::string_view keys) {
     InstallCaptionAccessibility();
     QString shown = ScriptString(text);
     if (!keys.empty()) shown += QLatin1Char('\t') + PlainString(keys);
@@ -84,8 +78,7 @@ void ShowCaption(QAction* action, const RunicText& text, std::string_view keys)
     action->setToolTip(CurrentScript() == Script::Runic ? plain : QString());
 }
 
-void ShowWindowScript(QWidget* window, std::string_view className)
-{
+void ShowWindowScript(QWidget* window, std::string_view className) {
     ShowFontInScript(window);
     const std::string prefix = std::string(className) + ".";
     for (QWidget* child : window->findChildren<QWidget*>()) {

@@ -7,13 +7,11 @@
 
 namespace kolvar {
 
-WindowPlacement PlacementOf(const QWidget& window, const QWidget& client)
-{
+WindowPlacement PlacementOf(const QWidget& window, const QWidget& client) {
     return {window.x(), window.y(), client.width(), client.height()};
 }
 
-bool FitsAScreen(const WindowPlacement& placement)
-{
+bool FitsAScreen(const WindowPlacement& placement) {
     if (!placement.Stored()) return false;
     const QRect wanted(placement.Left, placement.Top, placement.Width, placement.Height);
     for (const QScreen* screen : QGuiApplication::screens())
@@ -21,8 +19,7 @@ bool FitsAScreen(const WindowPlacement& placement)
     return false;
 }
 
-QSize FittedSize(QSize wanted)
-{
+QSize FittedSize(QSize wanted) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return wanted;
     const QSize room = screen->availableGeometry().size() * 4 / 5;

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <utility>
 
-#include "fuzz_checks.h"
 #include "appcore/ini_file.h"
 #include "appcore/settings_file.h"
+#include "fuzz_checks.h"
 
 namespace {
 
@@ -20,16 +20,14 @@ using kolvar::IniFile;
 using kolvar::fuzz::Check;
 using kolvar::fuzz::SameTo15Digits;
 
-std::string Lower(std::string_view s)
-{
+std::string Lower(std::string_view s) {
     std::string out(s);
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return out;
 }
 
-std::string_view Trim(std::string_view s)
-{
+std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
     return s;
@@ -37,8 +35,7 @@ std::string_view Trim(std::string_view s)
 
 // Every (section, key) the text seems to name: a rough reading that only picks
 // the names to ask IniFile about, before and after.
-std::set<std::pair<std::string, std::string>> NamesIn(std::string_view text)
-{
+std::set<std::pair<std::string, std::string>> NamesIn(std::string_view text) {
     std::set<std::pair<std::string, std::string>> names;
     std::string section;
     while (!text.empty()) {
@@ -54,8 +51,7 @@ std::set<std::pair<std::string, std::string>> NamesIn(std::string_view text)
     return names;
 }
 
-bool IsOurs(const std::pair<std::string, std::string>& name)
-{
+bool IsOurs(const std::pair<std::string, std::string>& name) {
     const std::string section = Lower(name.first), key = Lower(name.second);
     return (section == "localtime" && (key == "zone" || key == "summertime")) ||
            (section == "geopos" && (key == "longitude" || key == "latitude")) ||
@@ -64,8 +60,7 @@ bool IsOurs(const std::pair<std::string, std::string>& name)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const char separator = data[0] == ',' ? ',' : '.';
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
@@ -85,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(SameTo15Digits(reloaded.Latitude, loaded.Latitude), "Latitude changed");
     for (const auto& name : NamesIn(text)) {
         if (IsOurs(name)) continue;
-        Check(original.Read(name.first, name.second) == again.Read(name.first, name.second), "other key changed",
-              name.first + "/" + name.second);
+        Check(original.Read(name.first, name.second) == again.Read(name.first, name.second),
+              "other key changed", name.first + "/" + name.second);
     }
 
     kolvar::WriteIniValues(again, reloaded, separator);

@@ -12,32 +12,30 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_checks.h"
 #include "appcore/number_text.h"
+#include "fuzz_checks.h"
 
 namespace {
 
 using kolvar::fuzz::Check;
 using kolvar::fuzz::SameTo15Digits;
 
-void CheckDouble(double value)
-{
+void CheckDouble(double value) {
     if (!std::isfinite(value)) return;
     for (char separator : {'.', ','}) {
         const std::string text = kolvar::FormatGeneral15(value, separator);
         const std::optional<double> back = kolvar::ParseStrictDouble(text, separator);
         Check(back.has_value(), "written text not read", text);
         Check(SameTo15Digits(*back, value), "written text reads another value", text);
-        Check(kolvar::ParseIniDouble(text, separator == '.' ? ',' : '.') == back, "other locale reads another value",
-              text);
+        Check(kolvar::ParseIniDouble(text, separator == '.' ? ',' : '.') == back,
+              "other locale reads another value", text);
         Check(kolvar::FormatGeneral15(*back, separator) == text, "second writing differs", text);
     }
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     if (data[0] == 'd' && size >= 1 + sizeof(double)) {
         double value = 0;
@@ -48,12 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     if (const std::optional<double> strict = kolvar::ParseStrictDouble(text, '.')) {
         Check(std::isfinite(*strict), "reader gave a non-finite value", std::string(text));
-        Check(kolvar::ParseIniDouble(text, '.') == strict, "point locale reads another value", std::string(text));
-        Check(kolvar::ParseIniDouble(text, ',') == strict, "comma locale reads another value", std::string(text));
+        Check(kolvar::ParseIniDouble(text, '.') == strict, "point locale reads another value",
+              std::string(text));
+        Check(kolvar::ParseIniDouble(text, ',') == strict, "comma locale reads another value",
+              std::string(text));
         CheckDouble(*strict);
     }
     if (const std::optional<int> integer = kolvar::ParseIniInteger(text))
-        Check(kolvar::ParseIniInteger(std::to_string(*integer)) == integer, "integer text reads another value",
-              std::string(text));
+        Check(kolvar::ParseIniInteger(std::to_string(*integer)) == integer,
+              "integer text reads another value", std::string(text));
     return 0;
 }

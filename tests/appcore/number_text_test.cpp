@@ -9,8 +9,7 @@
 namespace kolvar {
 namespace {
 
-TEST(FormatGeneral15, FixedPointWithoutTrailingZeros)
-{
+TEST(FormatGeneral15, FixedPointWithoutTrailingZeros) {
     EXPECT_EQ(FormatGeneral15(1.0, '.'), "1");
     EXPECT_EQ(FormatGeneral15(-0.5, '.'), "-0.5");
     EXPECT_EQ(FormatGeneral15(1.0 / 3.0, '.'), "0.333333333333333");
@@ -21,8 +20,7 @@ TEST(FormatGeneral15, FixedPointWithoutTrailingZeros)
     EXPECT_EQ(FormatGeneral15(123456789012345.0, '.'), "123456789012345");
 }
 
-TEST(FormatGeneral15, ScientificOnlyForTinyOrHugeMagnitudes)
-{
+TEST(FormatGeneral15, ScientificOnlyForTinyOrHugeMagnitudes) {
     EXPECT_EQ(FormatGeneral15(0.00001, '.'), "0.00001");
     EXPECT_EQ(FormatGeneral15(0.000015, '.'), "0.000015");
     EXPECT_EQ(FormatGeneral15(0.000001, '.'), "1E-6");
@@ -33,22 +31,19 @@ TEST(FormatGeneral15, ScientificOnlyForTinyOrHugeMagnitudes)
     EXPECT_EQ(FormatGeneral15(999999999999999.9, '.'), "1E15");
 }
 
-TEST(FormatGeneral15, WritesTheGivenDecimalSeparator)
-{
+TEST(FormatGeneral15, WritesTheGivenDecimalSeparator) {
     EXPECT_EQ(FormatGeneral15(-0.5, ','), "-0,5");
     EXPECT_EQ(FormatGeneral15(2.5e-7, ','), "2,5E-7");
     EXPECT_EQ(FormatGeneral15(12.0, ','), "12");
 }
 
-TEST(FormatGeneral15, FollowsTheCLocaleByDefault)
-{
+TEST(FormatGeneral15, FollowsTheCLocaleByDefault) {
     std::setlocale(LC_NUMERIC, "C");
     EXPECT_EQ(LocaleDecimalSeparator(), '.');
     EXPECT_EQ(FormatGeneral15(0.25), "0.25");
 }
 
-TEST(ParseStrictDouble, AcceptsPlainDecimalNumbers)
-{
+TEST(ParseStrictDouble, AcceptsPlainDecimalNumbers) {
     EXPECT_EQ(ParseStrictDouble("1", '.'), 1.0);
     EXPECT_EQ(ParseStrictDouble("-0.5", '.'), -0.5);
     EXPECT_EQ(ParseStrictDouble("+2.25", '.'), 2.25);
@@ -60,16 +55,14 @@ TEST(ParseStrictDouble, AcceptsPlainDecimalNumbers)
     EXPECT_EQ(ParseStrictDouble("0,5", ','), 0.5);
 }
 
-TEST(ParseStrictDouble, RejectsAnythingElse)
-{
-    for (const char* bad : {"", " ", "abc", "1.5x", "1,5", "1.2.3", "-", ".", "e5", "1e", "1e+", "--1", "0x10",
-                            "inf", "nan", "1 2", "1e999"})
+TEST(ParseStrictDouble, RejectsAnythingElse) {
+    for (const char* bad : {"", " ", "abc", "1.5x", "1,5", "1.2.3", "-", ".", "e5", "1e", "1e+", "--1",
+                            "0x10", "inf", "nan", "1 2", "1e999"})
         EXPECT_FALSE(ParseStrictDouble(bad, '.').has_value()) << '"' << bad << '"';
     EXPECT_FALSE(ParseStrictDouble("0.5", ',').has_value());
 }
 
-TEST(ParseStrictDouble, RoundTripsFifteenDigitTexts)
-{
+TEST(ParseStrictDouble, RoundTripsFifteenDigitTexts) {
     const double largest = std::numeric_limits<double>::max();
     for (double v : {0.3327296, 0.8305847, -3.141592653589793, 1e-9, 6.02214076e23, largest, -largest,
                      std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min()}) {
@@ -80,8 +73,7 @@ TEST(ParseStrictDouble, RoundTripsFifteenDigitTexts)
     EXPECT_EQ(FormatGeneral15(largest, '.'), "1.79769313486231E308");
 }
 
-TEST(ParseIniDouble, TakesEitherSeparatorWhenOnlyOneIsThere)
-{
+TEST(ParseIniDouble, TakesEitherSeparatorWhenOnlyOneIsThere) {
     for (char locale : {'.', ',', '\''}) {
         EXPECT_EQ(ParseIniDouble("0,5", locale), 0.5) << locale;
         EXPECT_EQ(ParseIniDouble("-0.5E-3", locale), -0.5e-3) << locale;
@@ -92,8 +84,7 @@ TEST(ParseIniDouble, TakesEitherSeparatorWhenOnlyOneIsThere)
     EXPECT_EQ(ParseIniDouble("2'5", '\''), 2.5);
 }
 
-TEST(ParseIniInteger, DecimalAndHexadecimal)
-{
+TEST(ParseIniInteger, DecimalAndHexadecimal) {
     EXPECT_EQ(ParseIniInteger("12"), 12);
     EXPECT_EQ(ParseIniInteger("-7"), -7);
     EXPECT_EQ(ParseIniInteger("+3"), 3);
@@ -105,10 +96,9 @@ TEST(ParseIniInteger, DecimalAndHexadecimal)
     EXPECT_EQ(ParseIniInteger("-2147483648"), -2147483647 - 1);
 }
 
-TEST(ParseIniInteger, RejectsNonIntegers)
-{
-    for (const char* bad : {"", "ten", "x", "0x", "0xg", "12abc", "1.5", "2147483648", "-2147483649", "0x100000000",
-                            "--1", "- 1"})
+TEST(ParseIniInteger, RejectsNonIntegers) {
+    for (const char* bad : {"", "ten", "x", "0x", "0xg", "12abc", "1.5", "2147483648", "-2147483649",
+                            "0x100000000", "--1", "- 1"})
         EXPECT_FALSE(ParseIniInteger(bad).has_value()) << '"' << bad << '"';
 }
 

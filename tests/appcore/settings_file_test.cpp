@@ -9,11 +9,11 @@
 #include <clocale>
 #include <cstdlib>
 #include <fstream>
-#include <tuple>
 #include <limits>
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <utility>
 
 #include "appcore/desktop_settings.h"
@@ -27,22 +27,19 @@ namespace fs = std::filesystem;
 
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         std::setlocale(LC_NUMERIC, "C");
         std::string tmpl = (fs::temp_directory_path() / "kolvar-settings-XXXXXX").string();
         ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
         dir_ = tmpl;
         file_ = dir_ / SettingsFileName;
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         ::chmod(dir_.c_str(), 0755);
         fs::remove_all(dir_);
     }
     void WriteText(const std::string& text) { std::ofstream(file_, std::ios::binary) << text; }
-    std::string ReadText() const
-    {
+    std::string ReadText() const {
         std::ifstream in(file_, std::ios::binary);
         std::stringstream s;
         s << in.rdbuf();
@@ -54,8 +51,7 @@ protected:
     fs::path file_;
 };
 
-TEST_F(SettingsFileTest, NoFileGivesTheDefaults)
-{
+TEST_F(SettingsFileTest, NoFileGivesTheDefaults) {
     IniValues v = Load();
     EXPECT_EQ(v.Zone, 1.0);
     EXPECT_EQ(v.SummerTime, 0);
@@ -64,9 +60,10 @@ TEST_F(SettingsFileTest, NoFileGivesTheDefaults)
     EXPECT_EQ(v.FontSize, 12);
 }
 
-TEST_F(SettingsFileTest, ReadsEveryValueWithAnyCaseOfNames)
-{
-    WriteText("[localtime]\nzone=-3.5\nsummertime=1\n[GeoPos]\nLONGITUDE=-0.1\nLatitude=0.9\n[fontsize]\nFontSize=20\n");
+TEST_F(SettingsFileTest, ReadsEveryValueWithAnyCaseOfNames) {
+    WriteText(
+        "[localtime]\nzone=-3.5\nsummertime=1\n[GeoPos]\nLONGITUDE=-0.1\nLatitude=0.9\n[fontsize]\nFontSize="
+        "20\n");
     IniValues v = Load();
     EXPECT_EQ(v.Zone, -3.5);
     EXPECT_EQ(v.SummerTime, 1);
@@ -75,9 +72,10 @@ TEST_F(SettingsFileTest, ReadsEveryValueWithAnyCaseOfNames)
     EXPECT_EQ(v.FontSize, 20);
 }
 
-TEST_F(SettingsFileTest, UnreadableValuesFallBackOneByOne)
-{
-    WriteText("[LOCALTIME]\nZone=abc\nSummerTime=x\n[GEOPOS]\nLongitude=0.1\nLatitude=north\n[FONTSIZE]\nFontSize=ten\n");
+TEST_F(SettingsFileTest, UnreadableValuesFallBackOneByOne) {
+    WriteText(
+        "[LOCALTIME]\nZone=abc\nSummerTime=x\n[GEOPOS]\nLongitude=0.1\nLatitude=north\n[FONTSIZE]\nFontSize="
+        "ten\n");
     IniValues v = Load();
     EXPECT_EQ(v.Zone, 1.0);
     EXPECT_EQ(v.SummerTime, 0);
@@ -86,24 +84,21 @@ TEST_F(SettingsFileTest, UnreadableValuesFallBackOneByOne)
     EXPECT_EQ(v.FontSize, 12);
 }
 
-TEST_F(SettingsFileTest, EmptyZoneIsNoNumber)
-{
+TEST_F(SettingsFileTest, EmptyZoneIsNoNumber) {
     WriteText("[LOCALTIME]\nZone=\n[GEOPOS]\nLatitude=0.5\n");
     IniValues v = Load();
     EXPECT_EQ(v.Zone, 1.0);
     EXPECT_EQ(v.Latitude, 0.5);
 }
 
-TEST_F(SettingsFileTest, IntegerRules)
-{
+TEST_F(SettingsFileTest, IntegerRules) {
     WriteText("[LOCALTIME]\nSummerTime=2\n[FONTSIZE]\nFontSize=0x10\n");
     IniValues v = Load();
     EXPECT_EQ(v.SummerTime, 1);
     EXPECT_EQ(v.FontSize, 16);
 }
 
-TEST_F(SettingsFileTest, EitherDecimalSeparatorReadsUnderEitherLocale)
-{
+TEST_F(SettingsFileTest, EitherDecimalSeparatorReadsUnderEitherLocale) {
     // A comma file under the point locale of this process, then both ways
     // through the separator the locale would give.
     WriteText("[LOCALTIME]\nZone=1,5\n[GEOPOS]\nLongitude=-0,1\nLatitude=2,5E-7\n");
@@ -121,8 +116,7 @@ TEST_F(SettingsFileTest, EitherDecimalSeparatorReadsUnderEitherLocale)
     EXPECT_EQ(ReadIniValues(IniFile::Parse("[GEOPOS]\nLatitude=1.234,5\n"), ',').Latitude, 0.8305847);
 }
 
-TEST_F(SettingsFileTest, CommaLocaleWritesCommasThatReadBack)
-{
+TEST_F(SettingsFileTest, CommaLocaleWritesCommasThatReadBack) {
     IniFile ini;
     WriteIniValues(ini, {-2.5, 1, 0.125, -0.5, 14}, ',');
     EXPECT_NE(ini.Text().find("Zone=-2,5\n"), std::string::npos) << ini.Text();
@@ -132,8 +126,7 @@ TEST_F(SettingsFileTest, CommaLocaleWritesCommasThatReadBack)
     EXPECT_EQ(back.Latitude, -0.5);
 }
 
-TEST_F(SettingsFileTest, ExtremeDoublesSurviveASaveAndLoad)
-{
+TEST_F(SettingsFileTest, ExtremeDoublesSurviveASaveAndLoad) {
     const double largest = std::numeric_limits<double>::max();
     const double tiny = std::numeric_limits<double>::denorm_min();
     SaveIniFile(file_, {largest, 0, -largest, tiny, 12});
@@ -143,29 +136,27 @@ TEST_F(SettingsFileTest, ExtremeDoublesSurviveASaveAndLoad)
     EXPECT_EQ(back.Latitude, tiny);
 }
 
-TEST_F(SettingsFileTest, ALinkedFileIsSavedToItsTargetAndTheLinkStays)
-{
+TEST_F(SettingsFileTest, ALinkedFileIsSavedToItsTargetAndTheLinkStays) {
     fs::create_directory(dir_ / "dotfiles");
     std::ofstream(dir_ / "dotfiles" / "kolvar.ini") << "[Window]\nLeft=7\n";
     fs::create_symlink(fs::path("dotfiles") / "kolvar.ini", file_);
     SaveIniFile(file_, {2.0, 0, 0.1, 0.2, 16});
     EXPECT_TRUE(fs::is_symlink(file_));
-    EXPECT_EQ(ReadText(), "[Window]\nLeft=7\n[LOCALTIME]\nZone=2\nSummerTime=0\n[GEOPOS]\nLongitude=0.1\n"
-                          "Latitude=0.2\n[FONTSIZE]\nFontSize=16\n");
+    EXPECT_EQ(ReadText(),
+              "[Window]\nLeft=7\n[LOCALTIME]\nZone=2\nSummerTime=0\n[GEOPOS]\nLongitude=0.1\n"
+              "Latitude=0.2\n[FONTSIZE]\nFontSize=16\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "dotfiles"), fs::directory_iterator()), 1);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 
-TEST_F(SettingsFileTest, SavedFileHasTheDocumentedShape)
-{
+TEST_F(SettingsFileTest, SavedFileHasTheDocumentedShape) {
     SaveIniFile(file_, IniValues{});
     EXPECT_EQ(ReadText(),
               "[LOCALTIME]\nZone=1\nSummerTime=0\n[GEOPOS]\nLongitude=0.3327296\nLatitude=0.8305847\n"
               "[FONTSIZE]\nFontSize=12\n");
 }
 
-TEST_F(SettingsFileTest, SaveFormatsDoublesWithFifteenDigits)
-{
+TEST_F(SettingsFileTest, SaveFormatsDoublesWithFifteenDigits) {
     SaveIniFile(file_, {2.0, 7, -0.5, 1.0 / 3.0, -4});
     std::string text = ReadText();
     EXPECT_NE(text.find("Zone=2\n"), std::string::npos);
@@ -179,8 +170,7 @@ TEST_F(SettingsFileTest, SaveFormatsDoublesWithFifteenDigits)
     EXPECT_NEAR(back.Latitude, 1.0 / 3.0, 1e-15);
 }
 
-TEST_F(SettingsFileTest, SaveKeepsOtherSectionsAndKeys)
-{
+TEST_F(SettingsFileTest, SaveKeepsOtherSectionsAndKeys) {
     WriteText("; hand-written\n[Window]\nLeft=10\n[GEOPOS]\nLatitude=0.1\nElevation=120\n");
     SaveIniFile(file_, {1.0, 0, 0.2, 0.3, 14});
     EXPECT_EQ(ReadText(),
@@ -188,8 +178,7 @@ TEST_F(SettingsFileTest, SaveKeepsOtherSectionsAndKeys)
               "[LOCALTIME]\nZone=1\nSummerTime=0\n[FONTSIZE]\nFontSize=14\n");
 }
 
-TEST_F(SettingsFileTest, SaveCreatesMissingFolders)
-{
+TEST_F(SettingsFileTest, SaveCreatesMissingFolders) {
     fs::path nested = dir_ / "config" / "kolvar" / SettingsFileName;
     SaveIniFile(nested, IniValues{});
     EXPECT_EQ(LoadIniFile(nested).FontSize, 12);
@@ -197,15 +186,15 @@ TEST_F(SettingsFileTest, SaveCreatesMissingFolders)
 
 // The checks of a save into a folder that refuses new files; the folder holds
 // an older settings file that must survive.
-void ExpectReadOnlySaveFails(const fs::path& file, int expectedErrno)
-{
+void ExpectReadOnlySaveFails(const fs::path& file, int expectedErrno) {
     try {
         SaveIniFile(file, IniValues{});
         ADD_FAILURE() << "no error reported";
     } catch (const SettingsWriteError& e) {
         EXPECT_EQ(e.Path(), file);
         EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos);
-        EXPECT_NE(e.Reason().find(std::generic_category().message(expectedErrno)), std::string::npos) << e.Reason();
+        EXPECT_NE(e.Reason().find(std::generic_category().message(expectedErrno)), std::string::npos)
+            << e.Reason();
     }
     // A settings folder that cannot be made in it is the cause told, not the file missing there.
     const fs::path folder = file.parent_path() / "kolvar";
@@ -224,8 +213,7 @@ void ExpectReadOnlySaveFails(const fs::path& file, int expectedErrno)
         << "temporary file left";
 }
 
-TEST_F(SettingsFileTest, SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile)
-{
+TEST_F(SettingsFileTest, SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile) {
     WriteText("[FONTSIZE]\nFontSize=30\n");
     if (::geteuid() != 0) {
         ASSERT_EQ(::chmod(dir_.c_str(), 0555), 0);
@@ -240,17 +228,16 @@ TEST_F(SettingsFileTest, SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile)
     }
     fs::path self = fs::read_symlink("/proc/self/exe");
     std::string d = dir_.string();
-    std::string command = "unshare -m sh -c 'mount --bind " + d + " " + d + " && mount -o remount,bind,ro " + d +
-                          " " + d + "' >/dev/null 2>&1";
+    std::string command = "unshare -m sh -c 'mount --bind " + d + " " + d + " && mount -o remount,bind,ro " +
+                          d + " " + d + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no read-only bind mount available here";
-    command = "unshare -m sh -c 'mount --bind " + d + " " + d + " && mount -o remount,bind,ro " + d + " " + d +
-              " && KOLVAR_TEST_READONLY_DIR=" + d + " exec " + self.string() +
+    command = "unshare -m sh -c 'mount --bind " + d + " " + d + " && mount -o remount,bind,ro " + d + " " +
+              d + " && KOLVAR_TEST_READONLY_DIR=" + d + " exec " + self.string() +
               " --gtest_filter=SettingsFileTest.SaveIntoReadOnlyFolderFailsCleanlyAndKeepsTheOldFile'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
 }
 
-TEST_F(SettingsFileTest, SaveLeavesAReadOnlyFileAsItIs)
-{
+TEST_F(SettingsFileTest, SaveLeavesAReadOnlyFileAsItIs) {
     WriteText("[FONTSIZE]\nFontSize=30\n");
     ASSERT_EQ(::chmod(file_.c_str(), 0444), 0);
     auto attempt = [this]() -> int {
@@ -283,11 +270,11 @@ TEST_F(SettingsFileTest, SaveLeavesAReadOnlyFileAsItIs)
     }
     EXPECT_EQ(code, EACCES);
     EXPECT_EQ(ReadText(), "[FONTSIZE]\nFontSize=30\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "temporary file left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
+        << "temporary file left";
 }
 
-TEST_F(SettingsFileTest, SaveErrorIsOneLineWithTheFileAndTheCause)
-{
+TEST_F(SettingsFileTest, SaveErrorIsOneLineWithTheFileAndTheCause) {
     WriteText("not a folder");
     fs::create_directories(dir_ / "folder" / SettingsFileName);
     const std::pair<fs::path, int> cases[] = {{file_ / SettingsFileName, ENOTDIR},  // below a regular file
@@ -306,15 +293,13 @@ TEST_F(SettingsFileTest, SaveErrorIsOneLineWithTheFileAndTheCause)
     }
 }
 
-TEST_F(SettingsFileTest, FileLivesBesideAWritableProgramFolder)
-{
+TEST_F(SettingsFileTest, FileLivesBesideAWritableProgramFolder) {
     EXPECT_EQ(SettingsFilePathFor(dir_), dir_ / "Kolvar.ini");
 }
 
 // An installed program never keeps files among the packaged programs, even
 // when run as root, who could write there.
-TEST_F(SettingsFileTest, FileMovesToTheConfigHomeFromASystemProgramFolder)
-{
+TEST_F(SettingsFileTest, FileMovesToTheConfigHomeFromASystemProgramFolder) {
     const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
     const std::string saved = oldXdg ? oldXdg : "";
     ::setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
@@ -327,8 +312,7 @@ TEST_F(SettingsFileTest, FileMovesToTheConfigHomeFromASystemProgramFolder)
         ::unsetenv("XDG_CONFIG_HOME");
 }
 
-TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritable)
-{
+TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritable) {
     const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
     std::string saved = oldXdg ? oldXdg : "";
     fs::path missing = dir_ / "no-such-folder";
@@ -336,7 +320,8 @@ TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritab
     EXPECT_EQ(SettingsFilePathFor(missing), dir_ / "cfg" / "kolvar" / "Kolvar.ini");
     ::setenv("XDG_CONFIG_HOME", "relative/path", 1);
     const char* home = std::getenv("HOME");
-    EXPECT_EQ(SettingsFilePathFor(missing), fs::path(home ? home : "/") / ".config" / "kolvar" / "Kolvar.ini");
+    EXPECT_EQ(SettingsFilePathFor(missing),
+              fs::path(home ? home : "/") / ".config" / "kolvar" / "Kolvar.ini");
     if (::geteuid() != 0) {
         ::chmod(dir_.c_str(), 0555);
         ::setenv("XDG_CONFIG_HOME", "/xdg", 1);
@@ -351,8 +336,7 @@ TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritab
 
 // [VIEW]: unreadable values keep their defaults, the limit is held to the
 // menu's range, and a read choice is written back as read.
-TEST(ViewSettings, ReadsWhatItCanAndWritesItBack)
-{
+TEST(ViewSettings, ReadsWhatItCanAndWritesItBack) {
     struct Case {
         const char* Text;
         bool Figures, Night;
@@ -382,8 +366,7 @@ TEST(ViewSettings, ReadsWhatItCanAndWritesItBack)
 
 // The desktop's own keys: a placement is taken only whole, the script only
 // as "latin", and what is read is written back the same.
-TEST(DesktopSettings, ReadsWholePlacementsAndWritesThemBack)
-{
+TEST(DesktopSettings, ReadsWholePlacementsAndWritesThemBack) {
     struct Case {
         const char* Text;
         Script Letters;
@@ -392,7 +375,8 @@ TEST(DesktopSettings, ReadsWholePlacementsAndWritesThemBack)
     };
     const Case cases[] = {
         {"", Script::Runic, 0, 0, ""},
-        {"[VIEW]\nScript=latin\n[WINDOW]\nLeft=-5\nTop=7\nWidth=900\nHeight=681\n", Script::Latin, 900, 0, ""},
+        {"[VIEW]\nScript=latin\n[WINDOW]\nLeft=-5\nTop=7\nWidth=900\nHeight=681\n", Script::Latin, 900, 0,
+         ""},
         {"[VIEW]\nScript=Latin\n[WINDOW]\nLeft=1\nTop=2\nWidth=0\nHeight=681\nCloseUpLeft=30\nCloseUpTop=4\n"
          "CloseUpWidth=431\nCloseUpHeight=273\n[CITY]\nName=Gy\xC5\x91r\n",
          Script::Runic, 0, 30, "Gy\xC5\x91r"},
@@ -407,8 +391,8 @@ TEST(DesktopSettings, ReadsWholePlacementsAndWritesThemBack)
         IniFile written;
         WriteDesktopSettings(written, read);
         const DesktopSettings again = ReadDesktopSettings(written);
-        EXPECT_EQ(std::tuple(again.Letters, again.Main.Left, again.Main.Top, again.Main.Width, again.Main.Height,
-                             again.CloseUp.Width, again.CityName),
+        EXPECT_EQ(std::tuple(again.Letters, again.Main.Left, again.Main.Top, again.Main.Width,
+                             again.Main.Height, again.CloseUp.Width, again.CityName),
                   std::tuple(read.Letters, read.Main.Left, read.Main.Top, read.Main.Width, read.Main.Height,
                              read.CloseUp.Width, read.CityName));
         // The runes and no windows leave a new file empty.

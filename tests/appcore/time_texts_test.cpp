@@ -20,16 +20,21 @@ TEST(WindowTitle, CivilInstantWeekdayZoneAndPlace) {
         double Longitude, Latitude;
         const char* Title;
     } cases[] = {
-        {evening, 2, false, lon, lat, "Kolvar — 2026. augusztus 12., szerda 20:30 (UTC+2) — 47°35′ É, 19°04′ K"},
-        {evening, 1, true, lon, lat, "Kolvar — 2026. augusztus 12., szerda 20:30 (UTC+2) — 47°35′ É, 19°04′ K"},
-        {evening, 5.5, false, lon, lat, "Kolvar — 2026. augusztus 13., csütörtök 0:00 (UTC+5:30) — 47°35′ É, 19°04′ K"},
-        {evening, -3.5, false, lon, lat, "Kolvar — 2026. augusztus 12., szerda 15:00 (UTC-3:30) — 47°35′ É, 19°04′ K"},
+        {evening, 2, false, lon, lat,
+         "Kolvar — 2026. augusztus 12., szerda 20:30 (UTC+2) — 47°35′ É, 19°04′ K"},
+        {evening, 1, true, lon, lat,
+         "Kolvar — 2026. augusztus 12., szerda 20:30 (UTC+2) — 47°35′ É, 19°04′ K"},
+        {evening, 5.5, false, lon, lat,
+         "Kolvar — 2026. augusztus 13., csütörtök 0:00 (UTC+5:30) — 47°35′ É, 19°04′ K"},
+        {evening, -3.5, false, lon, lat,
+         "Kolvar — 2026. augusztus 12., szerda 15:00 (UTC-3:30) — 47°35′ É, 19°04′ K"},
         // West stored as a full turn less its value, south as negative; the
         // minutes round, carrying into the degrees.
         {evening, 0, false, 2 * 3.141592653589793 - 151.2 * Deg, -33.9999 * Deg,
          "Kolvar — 2026. augusztus 12., szerda 18:30 (UTC) — 34°00′ D, 151°12′ Ny"},
         // A hair before midnight at the end of a year is the new year's first minute.
-        {2461406.5 - 0.3 / 86400, 0, false, 0, 0, "Kolvar — 2027. január 1., péntek 0:00 (UTC) — 0°00′ É, 0°00′ K"},
+        {2461406.5 - 0.3 / 86400, 0, false, 0, 0,
+         "Kolvar — 2027. január 1., péntek 0:00 (UTC) — 0°00′ É, 0°00′ K"},
         {2451544.5, 0, false, 0, 0, "Kolvar — 2000. január 1., szombat 0:00 (UTC) — 0°00′ É, 0°00′ K"},
     };
     for (const Case& c : cases)
@@ -42,28 +47,36 @@ TEST(WindowTitle, CivilInstantWeekdayZoneAndPlace) {
 TEST(ParseCivilDateTime, DatesAndTimes) {
     std::string problem;
     const std::pair<const char*, CivilDateTime> good[] = {
-        {"2026-08-12T20:30:15.25", {2026, 8, 12, 20, 30, 15.25}}, {"-0500-03-01", {-500, 3, 1, 0, 0, 0}},
-        {"2024-02-29", {2024, 2, 29, 0, 0, 0}},                   {"12026-01-01T00:00", {12026, 1, 1, 0, 0, 0}},
+        {"2026-08-12T20:30:15.25", {2026, 8, 12, 20, 30, 15.25}},
+        {"-0500-03-01", {-500, 3, 1, 0, 0, 0}},
+        {"2024-02-29", {2024, 2, 29, 0, 0, 0}},
+        {"12026-01-01T00:00", {12026, 1, 1, 0, 0, 0}},
         {"2026-12-31T23:59:59", {2026, 12, 31, 23, 59, 59}}};
     for (const auto& [text, civil] : good) EXPECT_EQ(ParseCivilDateTime(text, problem), civil) << text;
-    for (const char* bad : {"", "x", "2025-02-29", "2026-13-01", "2026-00-10", "2026-8-12", "2026-08-12T24:00",
-                            "2026-08-12T20:60", "2026-08-12T20:30:60", "2026-08-12T20", "2026-08-12 20:30",
-                            "2026-08-12T20:30:", "2026-08-12T20:30:15.", "2026-08-12Z", "+2026-08-12",
-                            "1234567890-01-01"}) {
+    for (const char* bad :
+         {"", "x", "2025-02-29", "2026-13-01", "2026-00-10", "2026-8-12", "2026-08-12T24:00",
+          "2026-08-12T20:60", "2026-08-12T20:30:60", "2026-08-12T20", "2026-08-12 20:30",
+          "2026-08-12T20:30:", "2026-08-12T20:30:15.", "2026-08-12Z", "+2026-08-12", "1234567890-01-01"}) {
         EXPECT_FALSE(ParseCivilDateTime(bad, problem)) << bad;
         EXPECT_FALSE(problem.empty()) << bad;
     }
     // The time dialog's conversion: 20:30 at UT + 2 h is 18:30 UT.
-    EXPECT_EQ(JulianDayOfCivil(*ParseCivilDateTime("2026-08-12T20:30", problem), 2, false), 2461265.2708333333);
-    EXPECT_EQ(JulianDayOfCivil(*ParseCivilDateTime("2026-08-12T20:30", problem), 1, true), 2461265.2708333333);
+    EXPECT_EQ(JulianDayOfCivil(*ParseCivilDateTime("2026-08-12T20:30", problem), 2, false),
+              2461265.2708333333);
+    EXPECT_EQ(JulianDayOfCivil(*ParseCivilDateTime("2026-08-12T20:30", problem), 1, true),
+              2461265.2708333333);
 }
 
 TEST(TimeStepText, UnitsCountsAndMistakes) {
     const std::pair<const char*, TimeStep> good[] = {
-        {"10m", {TimeStepUnit::Minute, 10}},  {"1h", {TimeStepUnit::Hour, 1}},
-        {"1d", {TimeStepUnit::Day, 1}},       {"1sd", {TimeStepUnit::SiderealDay, 1}},
-        {"2w", {TimeStepUnit::Week, 2}},      {"1lm", {TimeStepUnit::LunarMonth, 1}},
-        {"3mo", {TimeStepUnit::CalendarMonth, 3}}, {"100000y", {TimeStepUnit::Year, 100000}},
+        {"10m", {TimeStepUnit::Minute, 10}},
+        {"1h", {TimeStepUnit::Hour, 1}},
+        {"1d", {TimeStepUnit::Day, 1}},
+        {"1sd", {TimeStepUnit::SiderealDay, 1}},
+        {"2w", {TimeStepUnit::Week, 2}},
+        {"1lm", {TimeStepUnit::LunarMonth, 1}},
+        {"3mo", {TimeStepUnit::CalendarMonth, 3}},
+        {"100000y", {TimeStepUnit::Year, 100000}},
     };
     for (const auto& [text, step] : good) {
         EXPECT_EQ(ParseTimeStep(text), step) << text;
@@ -77,7 +90,8 @@ TEST(TimeStepSettings, SectionOfItsOwn) {
     const TimeStepSettings none = ReadTimeStepSettings(IniFile::Parse("[LOCALTIME]\nZone=2\n"));
     EXPECT_EQ(none.Step, TimeStep{});
     EXPECT_FALSE(none.RunningClock);
-    for (const char* fallback : {"[TIMESTEP]\nStep=\n", "[TIMESTEP]\nStep=10m\n", "[TIMESTEP]\nStep=fortnight\n"})
+    for (const char* fallback :
+         {"[TIMESTEP]\nStep=\n", "[TIMESTEP]\nStep=10m\n", "[TIMESTEP]\nStep=fortnight\n"})
         EXPECT_EQ(ReadTimeStepSettings(IniFile::Parse(fallback)).Step, TimeStep{}) << fallback;
     const TimeStepSettings kept =
         ReadTimeStepSettings(IniFile::Parse("[timestep]\r\nStep=1mo\r\nRunningClock=1\r\n"));

@@ -136,7 +136,8 @@ TEST(PrecessToDate, OneYearTurnsEverythingAboutTheEclipticPole) {
             EXPECT_NEAR((b1 - b0) / ArcSecond, 0.0, 1e-6);
             // First-order formulas: second-order terms stay below 0.03" here.
             const double dRa = std::remainder(q.Longitude - ra, TwoPi);
-            EXPECT_NEAR((dRa - (m + n * std::sin(ra) * std::tan(dec))) / ArcSecond, 0.0, 0.03) << ra << " " << dec;
+            EXPECT_NEAR((dRa - (m + n * std::sin(ra) * std::tan(dec))) / ArcSecond, 0.0, 0.03)
+                << ra << " " << dec;
             EXPECT_NEAR((q.Latitude - dec - n * std::cos(ra)) / ArcSecond, 0.0, 0.03) << ra << " " << dec;
         }
     }

@@ -77,7 +77,8 @@ TEST_F(BoundedIterations, ElementsCoverEveryHistoricDayButNotTheFarOnes) {
 
 TEST_F(BoundedIterations, NanInGivesNanOut) {
     const SunMoonResult r = SunMoonState(Nan);
-    for (const SphericalPosition& p : {r.SunEquatorial, r.MoonEquatorial, r.EarthHeliocentric, r.MoonEcliptic}) {
+    for (const SphericalPosition& p :
+         {r.SunEquatorial, r.MoonEquatorial, r.EarthHeliocentric, r.MoonEcliptic}) {
         EXPECT_TRUE(std::isnan(p.Longitude));
         EXPECT_TRUE(std::isnan(p.Distance));
     }

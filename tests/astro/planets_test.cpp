@@ -23,8 +23,8 @@ TEST_F(Planets, TableOrderAndNames) {
     for (int i = 0; i < PlanetCount; ++i) {
         EXPECT_EQ(PlanetTable[i].Name, english[i]);
     }
-    const char* hungarian[] = {"F\xF6ld",    "Merk\xFAr",  "V\xE9nusz",     "Mars",
-                               "Jupiter",    "Szaturnusz", "Ur\xE1nusz",    "Neptunusz"};
+    const char* hungarian[] = {"F\xF6ld", "Merk\xFAr",  "V\xE9nusz",  "Mars",
+                               "Jupiter", "Szaturnusz", "Ur\xE1nusz", "Neptunusz"};
     for (int i = 0; i < 8; ++i) {
         EXPECT_STREQ(PlanetInfoTable[i].Name, hungarian[i]);
         EXPECT_EQ(PlanetInfoTable[i].Epoch, 2450083.5L);
@@ -159,8 +159,9 @@ TEST_F(Planets, MeanAnomalyFromTrueIsKeplersRelation) {
 TEST_F(Planets, TrueAnomalyAtEpochMatchesTheEpochLongitude) {
     for (const PlanetInfo& info : PlanetInfoTable) {
         const double v = TrueAnomalyAtEpoch(info);
-        EXPECT_NEAR(std::remainder(OrbitPointFromTrue(info, v).Longitude - info.EpochLongitude * Degree, TwoPi),
-                    0.0, 1e-12);
+        EXPECT_NEAR(
+            std::remainder(OrbitPointFromTrue(info, v).Longitude - info.EpochLongitude * Degree, TwoPi), 0.0,
+            1e-12);
     }
     // The Earth's orbit lies in the ecliptic: the true anomaly is the
     // longitude less the perihelion.

@@ -11,9 +11,7 @@ namespace {
 
 constexpr double Degree = Pi / 180.0;
 
-double Reduced(double angle) {
-    return std::remainder(angle, TwoPi);
-}
+double Reduced(double angle) { return std::remainder(angle, TwoPi); }
 
 TEST(SunMoonState, SunOnDayZero) {
     const SunMoonResult r = SunMoonState(2451543.5L);

@@ -34,8 +34,10 @@ TEST(JulianDayFromCalendar, KnownInstants) {
     EXPECT_EQ(weekday, 6);
     EXPECT_EQ(JulianDayFromCalendar(1985, 1, 1, 0, 0, 0.0, false, 0.0), 2446066.5L);
     // 4 October 1582 Gregorian is not the Julian-calendar day before the reform.
-    EXPECT_DOUBLE_EQ(static_cast<double>(JulianDayFromCalendar(1582, 10, 15, 0, 0, 0.0, false, 0.0)), 2299160.5);
-    EXPECT_DOUBLE_EQ(static_cast<double>(JulianDayFromCalendar(1582, 10, 4, 0, 0, 0.0, false, 0.0)), 2299149.5);
+    EXPECT_DOUBLE_EQ(static_cast<double>(JulianDayFromCalendar(1582, 10, 15, 0, 0, 0.0, false, 0.0)),
+                     2299160.5);
+    EXPECT_DOUBLE_EQ(static_cast<double>(JulianDayFromCalendar(1582, 10, 4, 0, 0, 0.0, false, 0.0)),
+                     2299149.5);
 }
 
 TEST(JulianDayFromCalendar, ZoneAndSummerTime) {
@@ -70,9 +72,10 @@ TEST(Calendar, LeapCenturies) {
         int year;
         bool leap;
     };
-    for (const Case c : {Case{1600, true}, Case{1700, false}, Case{1800, false}, Case{1900, false},
-                         Case{2000, true}, Case{2100, false}, Case{2400, true}, Case{1996, true},
-                         Case{1999, false}, Case{-400, true}, Case{-100, false}, Case{-4, true}, Case{0, true}}) {
+    for (const Case c :
+         {Case{1600, true}, Case{1700, false}, Case{1800, false}, Case{1900, false}, Case{2000, true},
+          Case{2100, false}, Case{2400, true}, Case{1996, true}, Case{1999, false}, Case{-400, true},
+          Case{-100, false}, Case{-4, true}, Case{0, true}}) {
         const long double feb28 = JulianDayFromCalendar(c.year, 2, 28, 0, 0, 0.0, false, 0.0);
         const long double mar1 = JulianDayFromCalendar(c.year, 3, 1, 0, 0, 0.0, false, 0.0);
         EXPECT_EQ(static_cast<double>(mar1 - feb28), c.leap ? 2.0 : 1.0) << c.year;
@@ -109,8 +112,8 @@ TEST(Calendar, AgreesWithReferenceCalendar) {
             weekdayFrom != weekday) {
             if (++failures < 10) {
                 ADD_FAILURE() << y << "-" << m << "-" << d << ": jd " << static_cast<double>(jd) << " back "
-                              << back.Year << "-" << back.Month << "-" << back.Day << " weekdays " << weekdayTo
-                              << "/" << weekdayFrom << " expected " << weekday;
+                              << back.Year << "-" << back.Month << "-" << back.Day << " weekdays "
+                              << weekdayTo << "/" << weekdayFrom << " expected " << weekday;
             }
         }
     };
@@ -177,7 +180,8 @@ TEST(Calendar, RoundTripsWithTimeOfDay) {
                 int weekdayFrom = -1;
                 const long double jd =
                     JulianDayFromCalendar(year, month, day, hour, minute, second, summer, zone, &weekdayTo);
-                const CalendarMoment m = CalendarFromJulianDay(static_cast<double>(jd), zone, summer, &weekdayFrom);
+                const CalendarMoment m =
+                    CalendarFromJulianDay(static_cast<double>(jd), zone, summer, &weekdayFrom);
                 EXPECT_EQ(m.Year, year);
                 EXPECT_EQ(m.Month, month);
                 EXPECT_EQ(m.Day, day) << year << "-" << month;
@@ -203,7 +207,11 @@ TEST(CalendarFromJulianDay, SecondsAreSinglePrecision) {
 }
 
 TEST(CalendarFromJulianDay, HugeAndNonFiniteDaysGiveValidRecords) {
-    const double inputs[] = {1e12, -1e12, 1e300, -1e300, std::numeric_limits<double>::infinity(),
+    const double inputs[] = {1e12,
+                             -1e12,
+                             1e300,
+                             -1e300,
+                             std::numeric_limits<double>::infinity(),
                              -std::numeric_limits<double>::infinity()};
     for (const double jd : inputs) {
         int weekday = -1;
@@ -237,7 +245,8 @@ TEST(JulianDayFromCalendar, ExtremeFieldsStayDefined) {
     EXPECT_LT(early, -7e11L);
     EXPECT_GE(weekday, 0);
     EXPECT_LE(weekday, 6);
-    EXPECT_TRUE(std::isnan(static_cast<double>(JulianDayFromCalendar(2000, 1, 1, 0, 0, std::nan(""), false, 0.0))));
+    EXPECT_TRUE(
+        std::isnan(static_cast<double>(JulianDayFromCalendar(2000, 1, 1, 0, 0, std::nan(""), false, 0.0))));
 }
 
 // IAU 1982 mean sidereal time at 0 h UT, an independent formula.

@@ -16,7 +16,8 @@ struct Civil {
 };
 
 double Jd(const Civil& c, double zone, bool summer) {
-    return static_cast<double>(JulianDayFromCalendar(c.Year, c.Month, c.Day, c.Hour, c.Minute, 0.0, summer, zone));
+    return static_cast<double>(
+        JulianDayFromCalendar(c.Year, c.Month, c.Day, c.Hour, c.Minute, 0.0, summer, zone));
 }
 
 // Calendar steps keep the civil date and clock time in the zone and hold the

@@ -24,9 +24,10 @@ struct Lcg {
 
 void Marker(Canvas& c, int x, int y, Colour col) {
     const Colour under = c.Pixel(x, y);
-    c.SetPixel(x, y, Colour{static_cast<std::uint8_t>(col.Red | under.Red),
-                            static_cast<std::uint8_t>(col.Green | under.Green),
-                            static_cast<std::uint8_t>(col.Blue | under.Blue)});
+    c.SetPixel(x, y,
+               Colour{static_cast<std::uint8_t>(col.Red | under.Red),
+                      static_cast<std::uint8_t>(col.Green | under.Green),
+                      static_cast<std::uint8_t>(col.Blue | under.Blue)});
     c.SetPixel(x + 1, y, col);
     c.SetPixel(x, y + 1, col);
     c.SetPixel(x - 1, y, col);
@@ -140,7 +141,8 @@ void BM_ChartLikeRedraw(benchmark::State& state) {
         c.Arc(cx - r, cy - r, cx + r, cy + r, cx + r, cy, cx + r, cy);
         c.SetPenWidth(1);
         Lcg rng;
-        for (int i = 0; i < 3400; ++i) Marker(c, cx - r + rng.Next(2 * r), cy - r + rng.Next(2 * r), Colour{255, 255, 192});
+        for (int i = 0; i < 3400; ++i)
+            Marker(c, cx - r + rng.Next(2 * r), cy - r + rng.Next(2 * r), Colour{255, 255, 192});
         benchmark::DoNotOptimize(b.Data());
     }
 }

@@ -90,7 +90,9 @@ TEST(FloodFill, SerpentineAndLargeAreasNeedNoRecursion) {
 
 // Plain breadth-first 4-connected fill, the reference for the scanline fill.
 void ReferenceFill(Bitmap& b, const Rect& clip, int x, int y, Colour surface, Colour brush) {
-    auto inside = [&](int px, int py) { return px >= clip.Left && px < clip.Right && py >= clip.Top && py < clip.Bottom; };
+    auto inside = [&](int px, int py) {
+        return px >= clip.Left && px < clip.Right && py >= clip.Top && py < clip.Bottom;
+    };
     if (!inside(x, y) || b.Pixel(x, y) != surface || surface == brush) return;
     std::queue<std::pair<int, int>> q;
     b.SetPixel(x, y, brush);
@@ -131,7 +133,8 @@ TEST(FloodFill, MatchesBreadthFirstReferenceOnRandomMazes) {
         c.FloodFillSurface(sx, sy, colours::Black);
         ReferenceFill(ref, clip, sx, sy, colours::Black, brush);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) ASSERT_EQ(a.Pixel(x, y), ref.Pixel(x, y)) << "round " << round << " at " << x << "," << y;
+            for (int x = 0; x < w; ++x)
+                ASSERT_EQ(a.Pixel(x, y), ref.Pixel(x, y)) << "round " << round << " at " << x << "," << y;
     }
 }
 

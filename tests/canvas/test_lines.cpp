@@ -89,7 +89,8 @@ TEST(LineTo, ClippedSegmentMatchesTheUnclippedOne) {
         cs.MoveTo(e[0], e[1]);
         cs.LineTo(e[2], e[3]);
         for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 30; ++x) ASSERT_EQ(small.Pixel(x, y), big.Pixel(x + 185, y + 185)) << x << "," << y;
+            for (int x = 0; x < 30; ++x)
+                ASSERT_EQ(small.Pixel(x, y), big.Pixel(x + 185, y + 185)) << x << "," << y;
         EXPECT_GT(CountColour(small, kRed), 0);
     }
 }
@@ -172,7 +173,8 @@ TEST(WidePen, DiagonalStrokeHasNoHolesAndKeepsItsWidth) {
 
 TEST(LineTo, ClosedPolylinesHoldSurfaceFillsAtEveryPenWidth) {
     // An irregular star-shaped polygon with steep, shallow and diagonal edges.
-    const int pts[][2] = {{40, 5}, {48, 30}, {75, 33}, {52, 45}, {62, 74}, {40, 55}, {17, 72}, {27, 45}, {4, 31}, {31, 29}};
+    const int pts[][2] = {{40, 5},  {48, 30}, {75, 33}, {52, 45}, {62, 74},
+                          {40, 55}, {17, 72}, {27, 45}, {4, 31},  {31, 29}};
     for (int width : {1, 2, 3}) {
         Bitmap b(80, 80, colours::Black);
         Canvas c(b);

@@ -50,7 +50,8 @@ std::vector<unsigned char> Encoded(const Bitmap& b, const PngOptions& options = 
 
 TEST_F(PngFiles, RoundTripKeepsEveryPixelWithEveryFilterAndLevel) {
     const Bitmap b = Sample();
-    for (const PngOptions& options : {PngOptions{}, PngOptions{9, 1, 0xF8}, PngOptions{1, 3, 0x20}, PngOptions{0, 0, 0x08}}) {
+    for (const PngOptions& options :
+         {PngOptions{}, PngOptions{9, 1, 0xF8}, PngOptions{1, 3, 0x20}, PngOptions{0, 0, 0x08}}) {
         const std::vector<unsigned char> png = Encoded(b, options);
         std::string err;
         const std::optional<Bitmap> back = ReadPngBytes(png.data(), png.size(), &err);

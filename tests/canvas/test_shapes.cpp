@@ -99,7 +99,8 @@ void ExpectClosedOutline(Bitmap& b, int cx, int cy) {
 }
 
 TEST(Ellipse, OutlinesAreClosedForSurfaceFills) {
-    const int boxes[][4] = {{2, 2, 60, 60}, {3, 10, 61, 30}, {20, 3, 40, 61}, {5, 5, 58, 57}, {10, 29, 55, 35}};
+    const int boxes[][4] = {
+        {2, 2, 60, 60}, {3, 10, 61, 30}, {20, 3, 40, 61}, {5, 5, 58, 57}, {10, 29, 55, 35}};
     for (int width : {1, 2, 3, 4}) {
         for (const auto& box : boxes) {
             Bitmap b(64, 64, colours::Black);
@@ -186,7 +187,7 @@ TEST(Arc, CounterClockwiseFromStartRayToEndRay) {
                 EXPECT_LE(y, 20) << Picture(b, kRed);
             }
     EXPECT_EQ(b.Pixel(39, 19), kRed);  // near the east end
-    EXPECT_EQ(b.Pixel(20, 0), kRed);  // near the north end
+    EXPECT_EQ(b.Pixel(20, 0), kRed);   // near the north end
 
     // The swapped rays give the other three quarters.
     Bitmap o(41, 41, colours::Black);

@@ -126,7 +126,8 @@ TEST(FontRegistry, EmbeddedFacesComeFirstAndMissingGlyphsShow) {
     // Any TrueType file will do as the embedded bytes; take the one "Arial" resolves to.
     const std::string family = ResolvedFamilyName("Arial");
     ASSERT_FALSE(family.empty());
-    const std::vector<unsigned char> bytes = ReadFile("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
+    const std::vector<unsigned char> bytes =
+        ReadFile("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
     if (bytes.empty()) GTEST_SKIP() << "Liberation Sans file not found";
 
     EXPECT_FALSE(RegisterEmbeddedFace("Kolvar Test Face", bytes.data(), 100, false));  // truncated font

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "catalog/print_captions.h"
 #include "catalog/help_text.h"
 #include "catalog/interface_captions.h"
+#include "catalog/print_captions.h"
 #include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
 #include "catalog/time_captions.h"
@@ -23,12 +23,13 @@ inline std::vector<std::string> AllRunicTexts() {
     add(PrintMenuCaptions().Print.Runic);
     add(PrintMenuCaptions().SaveAsImage.Runic);
     const InterfaceTexts& i = InterfaceCaptions;
-    for (const RunicText& t : {i.LatinLetters, i.CityButton, i.CityHeading, i.CitySearch, i.CityZone}) add(t.Runic);
+    for (const RunicText& t : {i.LatinLetters, i.CityButton, i.CityHeading, i.CitySearch, i.CityZone})
+        add(t.Runic);
     for (const HelpLine& line : HelpText)
         if (!line.Hungarian.empty()) add(RunicLine(line.Hungarian));
     const TimeMenuTexts& m = TimeMenuCaptions;
-    for (const RunicText& t : {m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward,
-                               m.Pause})
+    for (const RunicText& t :
+         {m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward, m.Pause})
         add(t.Runic);
     for (const RunicText& t : m.Steps) add(t.Runic);
     for (const KeyLegendLine& line : TimeKeyLegend) add(line.Meaning.Runic);

@@ -62,10 +62,10 @@ TEST_F(DeepSkyCatalogueTest, FieldsAreWellFormed) {
 // The kind table follows the catalogue's order: quoted objects of every kind.
 TEST_F(DeepSkyCatalogueTest, KindsFollowTheCatalogueOrder) {
     const std::pair<const char*, DeepSkyKind> quoted[] = {
-        {"NGC224", DeepSkyKind::Galaxy},          {"NGC6205", DeepSkyKind::GlobularCluster},
-        {"NGC1976", DeepSkyKind::Nebula},         {"NGC6720", DeepSkyKind::PlanetaryNebula},
-        {"NGC869", DeepSkyKind::OpenCluster},     {"NGC104", DeepSkyKind::GlobularCluster},
-        {"NGC4486", DeepSkyKind::Galaxy},         {"NGC1952", DeepSkyKind::Nebula}};
+        {"NGC224", DeepSkyKind::Galaxy},      {"NGC6205", DeepSkyKind::GlobularCluster},
+        {"NGC1976", DeepSkyKind::Nebula},     {"NGC6720", DeepSkyKind::PlanetaryNebula},
+        {"NGC869", DeepSkyKind::OpenCluster}, {"NGC104", DeepSkyKind::GlobularCluster},
+        {"NGC4486", DeepSkyKind::Galaxy},     {"NGC1952", DeepSkyKind::Nebula}};
     for (const auto& [ngc, kind] : quoted) {
         int found = -1;
         for (int i = 0; i < DeepSkyCount; ++i)

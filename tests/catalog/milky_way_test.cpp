@@ -23,7 +23,8 @@ Point2 Galactic(double ra, double dec) {
     const double b = std::asin(std::sin(dec) * std::sin(decPole) +
                                std::cos(dec) * std::cos(decPole) * std::cos(ra - raPole));
     const double y = std::cos(dec) * std::sin(ra - raPole);
-    const double x = std::sin(dec) * std::cos(decPole) - std::cos(dec) * std::sin(decPole) * std::cos(ra - raPole);
+    const double x =
+        std::sin(dec) * std::cos(decPole) - std::cos(dec) * std::sin(decPole) * std::cos(ra - raPole);
     double l = std::fmod(lNcp - std::atan2(y, x), TwoPi);
     if (l < 0) l += TwoPi;
     return {l, b};
@@ -43,7 +44,8 @@ struct Shape {
 std::vector<Shape> Shapes() {
     std::vector<Shape> shapes;
     for (const MilkyWayPoint& p : MilkyWayOutline) {
-        if (shapes.empty() || shapes.back().Code != p.Shape) shapes.push_back({static_cast<char>(p.Shape), {}});
+        if (shapes.empty() || shapes.back().Code != p.Shape)
+            shapes.push_back({static_cast<char>(p.Shape), {}});
         shapes.back().Points.push_back({p.RightAscension, p.Declination});
     }
     return shapes;
@@ -131,16 +133,20 @@ TEST_F(MilkyWayTest, EdgesRunWithTheBandOnTheirRight) {
     EXPECT_LT(SkySignedArea(shapes[4].Points), 0.0);
     // The south edge lies south of the north edge in galactic latitude on average.
     double south = 0, north = 0;
-    for (const Point2& p : shapes[0].Points) south += Galactic(p.X, p.Y).Y / static_cast<double>(shapes[0].Points.size());
-    for (const Point2& p : shapes[1].Points) north += Galactic(p.X, p.Y).Y / static_cast<double>(shapes[1].Points.size());
+    for (const Point2& p : shapes[0].Points)
+        south += Galactic(p.X, p.Y).Y / static_cast<double>(shapes[0].Points.size());
+    for (const Point2& p : shapes[1].Points)
+        north += Galactic(p.X, p.Y).Y / static_cast<double>(shapes[1].Points.size());
     EXPECT_LT(south, north);
 }
 
 TEST_F(MilkyWayTest, SeedsLieInsideWhatIsPainted) {
     const std::vector<Shape> shapes = Shapes();
-    EXPECT_TRUE(InsideRing(shapes[4].Points, {MilkyWayFillSeeds[0].RightAscension, MilkyWayFillSeeds[0].Declination}))
+    EXPECT_TRUE(
+        InsideRing(shapes[4].Points, {MilkyWayFillSeeds[0].RightAscension, MilkyWayFillSeeds[0].Declination}))
         << "first seed in the Small Magellanic Cloud";
-    EXPECT_TRUE(InsideRing(shapes[3].Points, {MilkyWayFillSeeds[1].RightAscension, MilkyWayFillSeeds[1].Declination}))
+    EXPECT_TRUE(
+        InsideRing(shapes[3].Points, {MilkyWayFillSeeds[1].RightAscension, MilkyWayFillSeeds[1].Declination}))
         << "second seed in the Large Magellanic Cloud";
     EXPECT_EQ(MilkyWayFillSeeds[2].RightAscension, static_cast<float>(HmsToRadians(17, 42, 30.0f)));
     for (std::size_t i = 2; i < MilkyWayFillSeeds.size(); ++i) {
@@ -178,10 +184,12 @@ TEST_F(MilkyWayTest, LanesWithTheirCodesAndEnds) {
     // "i" and "z" lie inside the Large and Small Magellanic Clouds.
     const std::vector<Shape> shapes = Shapes();
     for (std::size_t i = n + 47; i < n + 49; ++i) {
-        EXPECT_TRUE(InsideRing(shapes[3].Points, {MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination}));
+        EXPECT_TRUE(
+            InsideRing(shapes[3].Points, {MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination}));
     }
     for (std::size_t i = n + 49; i < n + 51; ++i) {
-        EXPECT_TRUE(InsideRing(shapes[4].Points, {MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination}));
+        EXPECT_TRUE(
+            InsideRing(shapes[4].Points, {MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination}));
     }
 }
 
@@ -192,9 +200,11 @@ TEST_F(MilkyWayTest, BandLanesStayOnThePaintedBand) {
         const char lane = static_cast<char>(MilkyWayLanes[i].Lane);
         if (lane == 'i' || lane == 'z') continue;  // inside the Magellanic Clouds
         const Point2 lb = Galactic(MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination);
-        EXPECT_TRUE(CrossingsAbove(shapes[0].Points, lb) % 2 == 0 && CrossingsAbove(shapes[1].Points, lb) % 2 == 1)
+        EXPECT_TRUE(CrossingsAbove(shapes[0].Points, lb) % 2 == 0 &&
+                    CrossingsAbove(shapes[1].Points, lb) % 2 == 1)
             << "lane " << lane << " point " << i;
-        EXPECT_FALSE(InsideRing(shapes[2].Points, {MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination}))
+        EXPECT_FALSE(
+            InsideRing(shapes[2].Points, {MilkyWayLanes[i].RightAscension, MilkyWayLanes[i].Declination}))
             << "lane " << lane << " point " << i << " in the hole";
     }
 }

@@ -107,9 +107,13 @@ TEST(StarNames, GreekLetters) {
 TEST(DeepSkyNames, MessierFirstThenNgc) {
     EXPECT_EQ(DeepSkyPopularName("M31 ", "NGC224"), "Vertex");
     EXPECT_EQ(DeepSkyPopularName("    ", "NGC869"), "Capulus");
-    EXPECT_EQ(DeepSkyPopularName("M42", ""), "Ensis, Nagy Orion k\xF6" "d");
+    EXPECT_EQ(DeepSkyPopularName("M42", ""),
+              "Ensis, Nagy Orion k\xF6"
+              "d");
     // An unknown Messier name falls back to the NGC name.
-    EXPECT_EQ(DeepSkyPopularName("M99 ", "NGC6523"), "Spiculum Lag\xFAna-k\xF6" "d");
+    EXPECT_EQ(DeepSkyPopularName("M99 ", "NGC6523"),
+              "Spiculum Lag\xFAna-k\xF6"
+              "d");
     // Both keys are matched whole: "M4" is not "M42" or "M44".
     EXPECT_EQ(DeepSkyPopularName("M4  ", "NGC6121"), "");
     EXPECT_EQ(DeepSkyPopularName("", ""), "");

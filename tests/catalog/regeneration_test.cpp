@@ -1,6 +1,7 @@
 // When the public sources are installed, the committed tables must be exactly
 // what the generator writes from them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,15 +10,14 @@
 #include <sstream>
 #include <string>
 
-#include <unistd.h>
-
 namespace {
 
 namespace fs = std::filesystem;
 
 fs::path SourcesFolder() {
     if (const char* env = std::getenv("KOLVAR_SOURCES"); env != nullptr && *env != '\0') return env;
-    if (const char* home = std::getenv("HOME"); home != nullptr) return fs::path(home) / ".cache" / "kolvar-sources";
+    if (const char* home = std::getenv("HOME"); home != nullptr)
+        return fs::path(home) / ".cache" / "kolvar-sources";
     return {};
 }
 
@@ -37,7 +37,8 @@ TEST(CatalogueRegeneration, CommittedTablesMatchTheGenerator) {
     const fs::path out = fs::temp_directory_path() / ("kolvar-catalogue-regen-" + std::to_string(::getpid()));
     fs::remove_all(out);
     const std::string command = "/usr/bin/python3 \"" + (root / "tools" / "generate_catalogue.py").string() +
-                                "\" --quiet --sources \"" + sources.string() + "\" --out \"" + out.string() + "\"";
+                                "\" --quiet --sources \"" + sources.string() + "\" --out \"" + out.string() +
+                                "\"";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
     // Only the tables this generator writes; other generators share the folder.

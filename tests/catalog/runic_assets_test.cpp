@@ -21,8 +21,8 @@ struct Expected {
 
 TEST(RunicAssets, PicturesHaveTheirLayoutSizesAndSixteenColoursAtMost) {
     const Expected pictures[] = {
-        {"KOLVARICON", assets::MainIcon, 48, 48},      {"KOLVARICON2", assets::SecondIcon, 32, 32},
-        {"window icon", assets::WindowIcon, 32, 32},   {"turul", assets::TurulPicture, 182, 170},
+        {"KOLVARICON", assets::MainIcon, 48, 48},         {"KOLVARICON2", assets::SecondIcon, 32, 32},
+        {"window icon", assets::WindowIcon, 32, 32},      {"turul", assets::TurulPicture, 182, 170},
         {"coat of arms", assets::CimerPicture, 138, 158}, {"flag", assets::ZaszloPicture, 168, 212},
     };
     for (const Expected& e : pictures) {

@@ -47,8 +47,8 @@ TEST(RunicCaptions, MenuCaptionTableIsByteExact) {
 
 TEST(RunicCaptions, WeekdayNamesAreByteExactAndFitTheirSlots) {
     const char* expected[7] = {
-        "70 61 6E 72 60 61 73 61 76", "60 F6 66 74 E9 68", "60 64 65 6B", "61 64 72 65 DF",
-        "6B F6 74 72 F6 74 FC E7", "6B 65 74 6E E9 70", "74 61 B5 6F DF",
+        "70 61 6E 72 60 61 73 61 76", "60 F6 66 74 E9 68", "60 64 65 6B",    "61 64 72 65 DF",
+        "6B F6 74 72 F6 74 FC E7",    "6B 65 74 6E E9 70", "74 61 B5 6F DF",
     };
     for (std::size_t i = 0; i < 7; ++i) {
         EXPECT_EQ(WeekdayRunicNames[i].Runic, Hex(expected[i])) << "weekday " << i;
@@ -128,7 +128,8 @@ TEST(RunicCaptions, AddedCaptionsAndHelpAreWrittenFromTheirHungarian) {
     for (const RunicText& c : {t.CityButton, t.CityHeading, t.CitySearch, t.CityZone})
         EXPECT_EQ(c.Runic, RunicLine(c.Hungarian)) << c.Hungarian;
     for (const HelpLine& line : HelpText) {
-        EXPECT_EQ(line.Hungarian.empty(), line.Kind == HelpLineKind::Path || line.Kind == HelpLineKind::TimeKeys);
+        EXPECT_EQ(line.Hungarian.empty(),
+                  line.Kind == HelpLineKind::Path || line.Kind == HelpLineKind::TimeKeys);
         EXPECT_EQ(line.Keys.empty(), line.Kind != HelpLineKind::Command && line.Kind != HelpLineKind::Key);
         EXPECT_EQ(RunicLine(line.Hungarian).empty(), line.Hungarian.empty()) << line.Hungarian;
     }
@@ -141,8 +142,8 @@ TEST(RunicCaptions, TimeControlTextsAreTheirHungarianSourcesReversed) {
         return ReverseRunicText(TransliterateToRunes(t.Hungarian, HungarianEncoding::Windows1250));
     };
     const TimeMenuTexts& m = TimeMenuCaptions;
-    std::vector<RunicText> menu{m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward,
-                                m.Pause};
+    std::vector<RunicText> menu{m.Title,        m.Forward,     m.Back,         m.Now,
+                                m.RunningClock, m.PlayForward, m.PlayBackward, m.Pause};
     menu.insert(menu.end(), m.Steps.begin(), m.Steps.end());
     std::set<std::string_view> distinct;
     for (const RunicText& item : menu) {

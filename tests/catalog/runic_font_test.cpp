@@ -19,7 +19,8 @@ class Face {
 public:
     explicit Face(assets::Bytes bytes) {
         EXPECT_EQ(FT_Init_FreeType(&library_), 0);
-        EXPECT_EQ(FT_New_Memory_Face(library_, bytes.data(), static_cast<FT_Long>(bytes.size()), 0, &face_), 0);
+        EXPECT_EQ(FT_New_Memory_Face(library_, bytes.data(), static_cast<FT_Long>(bytes.size()), 0, &face_),
+                  0);
     }
     ~Face() {
         if (face_ != nullptr) FT_Done_Face(face_);
@@ -89,7 +90,8 @@ TEST(RunicFont, MarkIsNarrowAndRunesAreDistinct) {
     EXPECT_LT(markAdvance * 2, runeAdvance);
     // Two shapes of one rune share a glyph outline; different runes do not.
     std::set<FT_UInt> glyphs;
-    for (unsigned char b : std::string_view("abcdefghijklmnoprstuz\xE7\xE6\xF0\xF1\xF8\xFE\xE9\xF6\xFC\xB5")) {
+    for (unsigned char b :
+         std::string_view("abcdefghijklmnoprstuz\xE7\xE6\xF0\xF1\xF8\xFE\xE9\xF6\xFC\xB5")) {
         glyphs.insert(face.GlyphOf(FT_ENCODING_UNICODE, b));
     }
     EXPECT_EQ(glyphs.size(), 31u);

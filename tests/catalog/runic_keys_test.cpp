@@ -68,7 +68,8 @@ TEST_F(RunicKeys, ClusterMembersOfTheCatalogue) {
             EXPECT_EQ(cluster, RunicCluster::None);
             continue;
         }
-        EXPECT_EQ(ConstellationAbbreviations[star.Constellation], std::string("Tau")) << "HR " << star.HrNumber;
+        EXPECT_EQ(ConstellationAbbreviations[star.Constellation], std::string("Tau"))
+            << "HR " << star.HrNumber;
         pleiades += cluster == RunicCluster::Pleiades;
         hyades += cluster == RunicCluster::Hyades;
     }
@@ -95,7 +96,7 @@ TEST_F(RunicKeys, StarRecordsCarryTheProperNameOfTheirStar) {
 }
 
 TEST(RunicDesignationKeys, FollowTheRecordsConvention) {
-    EXPECT_EQ(RunicStarDesignationKey("", 80), "80");   // Alcor
+    EXPECT_EQ(RunicStarDesignationKey("", 80), "80");    // Alcor
     EXPECT_EQ(RunicStarDesignationKey("zeta", 79), "");  // Mizar: the Greek letter is the key
     EXPECT_EQ(RunicStarDesignationKey("", 0), "");
     EXPECT_EQ(RunicStarDesignationKey("  ", 17), "17");

@@ -10,10 +10,13 @@
 namespace kolvar {
 namespace {
 
-std::string Runes(std::string_view cp1250) { return TransliterateToRunes(cp1250, HungarianEncoding::Windows1250); }
+std::string Runes(std::string_view cp1250) {
+    return TransliterateToRunes(cp1250, HungarianEncoding::Windows1250);
+}
 
 bool IsTrimmed(const std::string& s) {
-    return s.empty() || (static_cast<unsigned char>(s.front()) > 32 && static_cast<unsigned char>(s.back()) > 32);
+    return s.empty() ||
+           (static_cast<unsigned char>(s.front()) > 32 && static_cast<unsigned char>(s.back()) > 32);
 }
 
 TEST(RunicNames, TrimRemovesControlCodesAndBlanksAtBothEndsOnly) {
@@ -53,22 +56,25 @@ TEST(RunicNames, EveryRunicNameIsItsHungarianSourceTransliterated) {
     for (const auto* table : {&t.RunicNameTableA, &t.RunicNameTableB}) {
         for (const RunicNameRecord& r : *table) EXPECT_EQ(r.RunicName, Runes(r.Hungarian)) << r.Hungarian;
     }
-    for (const RunicConstellationName& c : t.RunicConstellationNames) EXPECT_EQ(c.RunicName, Runes(c.Hungarian));
+    for (const RunicConstellationName& c : t.RunicConstellationNames)
+        EXPECT_EQ(c.RunicName, Runes(c.Hungarian));
     for (const RunicGroupName& g : t.PleiadesRunicNames) EXPECT_EQ(g.RunicName, Runes(g.Hungarian));
     for (const RunicGroupName& g : t.HyadesRunicNames) EXPECT_EQ(g.RunicName, Runes(g.Hungarian));
 }
 
 TEST(RunicNames, EveryZodiacConstellationHasARunicName) {
     std::set<std::string> abbrs;
-    for (const RunicConstellationName& c : RunicNames().RunicConstellationNames) abbrs.insert(c.ConstellationAbbr);
-    for (const char* z : {"Ari", "Tau", "Gem", "Cnc", "Leo", "Vir", "Lib", "Sco", "Sgr", "Cap", "Aqr", "Psc", "Zoo"}) {
+    for (const RunicConstellationName& c : RunicNames().RunicConstellationNames)
+        abbrs.insert(c.ConstellationAbbr);
+    for (const char* z :
+         {"Ari", "Tau", "Gem", "Cnc", "Leo", "Vir", "Lib", "Sco", "Sgr", "Cap", "Aqr", "Psc", "Zoo"}) {
         EXPECT_TRUE(abbrs.count(z)) << z;
     }
 }
 
 TEST(RunicNames, SolarSystemBodiesAreFoundByTheirPlanetTableNames) {
-    const char* names[] = {"Nap", "Hold", "Merk\xFAr", "V\xE9nusz", "Mars", "Jupiter",
-                           "Szaturnusz", "Ur\xE1nusz", "Neptunusz"};
+    const char* names[] = {"Nap",     "Hold",       "Merk\xFAr",  "V\xE9nusz", "Mars",
+                           "Jupiter", "Szaturnusz", "Ur\xE1nusz", "Neptunusz"};
     for (const char* name : names) {
         RunicNameList list = FindRunicNames(name, "", "Kos", "Zoo");
         ASSERT_GE(list.PrimaryCount, 1) << name;
@@ -100,18 +106,25 @@ TEST(RunicNames, AlcorNeedsItsFlamsteedNumber) {
     ASSERT_EQ(alcor.PrimaryCount, 1);
     EXPECT_EQ(alcor.Names[0], "alkor");
     EXPECT_EQ(alcor.Names[1], "lovas");
-    EXPECT_EQ(alcor.Names.back(), "g\xF6nc\xF6l\xDF" "ek\xE9r");
+    EXPECT_EQ(alcor.Names.back(),
+              "g\xF6nc\xF6l\xDF"
+              "ek\xE9r");
 
     RunicNameList undesignated = FindRunicNames("", "", "", "UMa");
     EXPECT_EQ(undesignated.PrimaryCount, 0);
-    EXPECT_EQ(undesignated.Names, (std::vector<std::string>{"na\xF0 medve", "g\xF6nc\xF6l\xDF" "ek\xE9r"}));
+    EXPECT_EQ(undesignated.Names, (std::vector<std::string>{"na\xF0 medve",
+                                                            "g\xF6nc\xF6l\xDF"
+                                                            "ek\xE9r"}));
 }
 
 TEST(RunicNames, MizarSharesTheDipperNameWithItsNeighbours) {
     RunicNameList mizar = FindRunicNames("Mizar", "zeta", "", "UMa");
     EXPECT_EQ(mizar.PrimaryCount, 1);
     int dipper = 0;
-    for (const std::string& n : mizar.Names) dipper += n == "g\xF6nc\xF6l\xDF" "ek\xE9r";
+    for (const std::string& n : mizar.Names)
+        dipper += n ==
+                  "g\xF6nc\xF6l\xDF"
+                  "ek\xE9r";
     EXPECT_EQ(dipper, 2);  // its own further name and the constellation's
 }
 
@@ -144,7 +157,8 @@ TEST(RunicNames, ClusterMembershipNeedsTaurusAndAListedHrNumber) {
     EXPECT_EQ(RunicClusterOfStar(kTaurus, 1412), RunicCluster::Hyades);
     EXPECT_EQ(RunicClusterOfStar(kTaurus, 1201), RunicCluster::Hyades);
     EXPECT_EQ(RunicClusterOfStar(kTaurus, 1905), RunicCluster::Hyades);
-    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1457), RunicCluster::None);  // Aldebaran stands in front of the Hyades
+    EXPECT_EQ(RunicClusterOfStar(kTaurus, 1457),
+              RunicCluster::None);  // Aldebaran stands in front of the Hyades
     EXPECT_EQ(RunicClusterOfStar(kTaurus - 1, 1165), RunicCluster::None);
     EXPECT_EQ(RunicClusterOfStar(kTaurus + 1, 1412), RunicCluster::None);
     EXPECT_EQ(RunicClusterOfStar(0, 1165), RunicCluster::None);

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "all_runic_texts.h"
 #include "canvas/bitmap.h"
 #include "canvas/canvas.h"
 #include "canvas/font_registry.h"
 #include "canvas/program_fonts.h"
-#include "all_runic_texts.h"
 
 namespace kolvar {
 namespace {

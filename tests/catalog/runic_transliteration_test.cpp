@@ -10,7 +10,9 @@ namespace kolvar {
 namespace {
 
 std::string Utf8(std::string_view text) { return TransliterateToRunes(text, HungarianEncoding::Utf8); }
-std::string Cp1250(std::string_view text) { return TransliterateToRunes(text, HungarianEncoding::Windows1250); }
+std::string Cp1250(std::string_view text) {
+    return TransliterateToRunes(text, HungarianEncoding::Windows1250);
+}
 
 std::string Trimmed(std::string_view caption) {
     while (!caption.empty() && caption.front() == ' ') caption.remove_prefix(1);
@@ -84,17 +86,19 @@ TEST(RunicTransliteration, ReproducesDialogCaptions) {
 }
 
 TEST(RunicTransliteration, DigraphsAndDoubledConsonants) {
-    EXPECT_EQ(Utf8("hosszú"), "ho\xDF`u`");           // ssz: doubled sz
-    EXPECT_EQ(Utf8("meggy"), "me\xF0`");              // ggy
-    EXPECT_EQ(Utf8("könnyű"), "k\xF6\xF1`\xFC`");     // nny, long ü
-    EXPECT_EQ(Utf8("hattyú"), "ha\xFE`u`");           // tty
+    EXPECT_EQ(Utf8("hosszú"), "ho\xDF`u`");        // ssz: doubled sz
+    EXPECT_EQ(Utf8("meggy"), "me\xF0`");           // ggy
+    EXPECT_EQ(Utf8("könnyű"), "k\xF6\xF1`\xFC`");  // nny, long ü
+    EXPECT_EQ(Utf8("hattyú"), "ha\xFE`u`");        // tty
     EXPECT_EQ(Utf8("Kassziopeia"), "ka\xDF`iopeia");
-    EXPECT_EQ(Utf8("dzsungel"), "d\xE6ungel");        // dzs is d + zs
+    EXPECT_EQ(Utf8("dzsungel"), "d\xE6ungel");  // dzs is d + zs
     EXPECT_EQ(Utf8("kedd"), "ked`");
-    EXPECT_EQ(Utf8("Kaszás"), "ka\xDF" "a`s");
-    EXPECT_EQ(Utf8("szsz"), "\xDF`");                 // a doubled digraph written out
-    EXPECT_EQ(Utf8("aa"), "aa");                      // vowels are never doubled
-    EXPECT_EQ(Utf8("ottt"), "ot`t");                  // the mark joins pairs only
+    EXPECT_EQ(Utf8("Kaszás"),
+              "ka\xDF"
+              "a`s");
+    EXPECT_EQ(Utf8("szsz"), "\xDF`");  // a doubled digraph written out
+    EXPECT_EQ(Utf8("aa"), "aa");       // vowels are never doubled
+    EXPECT_EQ(Utf8("ottt"), "ot`t");   // the mark joins pairs only
 }
 
 TEST(RunicTransliteration, LongVowelsAndOwnRunes) {
@@ -106,21 +110,33 @@ TEST(RunicTransliteration, LongVowelsAndOwnRunes) {
 
 TEST(RunicTransliteration, KeepsFontPunctuationAndDropsWhatHasNoGlyph) {
     EXPECT_EQ(Utf8("M44 (x)"), "m44 (x)");
-    EXPECT_EQ(Utf8("Orion-köd"), "orion-k\xF6" "d");
-    EXPECT_EQ(Utf8("a`b"), "ab");           // a stray mark is not text
-    EXPECT_EQ(Utf8("Łódź ☉"), "o`d ");       // no runes for Polish letters or symbols
-    EXPECT_EQ(Utf8("\xE2\x84\xAA"), "");      // the Kelvin sign is not a k
+    EXPECT_EQ(Utf8("Orion-köd"),
+              "orion-k\xF6"
+              "d");
+    EXPECT_EQ(Utf8("a`b"), "ab");         // a stray mark is not text
+    EXPECT_EQ(Utf8("Łódź ☉"), "o`d ");    // no runes for Polish letters or symbols
+    EXPECT_EQ(Utf8("\xE2\x84\xAA"), "");  // the Kelvin sign is not a k
     EXPECT_EQ(Utf8(""), "");
     EXPECT_EQ(Cp1250("\x80\x81\xA3"), "");  // euro, unassigned, Ł
 }
 
 TEST(RunicTransliteration, MalformedUtf8IsDroppedNotMisread) {
-    EXPECT_EQ(Utf8("a\xC3"), "a");                    // truncated sequence at the end
-    EXPECT_EQ(Utf8("\xC3" "a"), "a");                 // lead byte without continuation
-    EXPECT_EQ(Utf8("\xC0\xAF" "b"), "b");             // overlong encoding of '/'
-    EXPECT_EQ(Utf8("\xED\xA0\x80" "c"), "c");         // encoded surrogate
-    EXPECT_EQ(Utf8("\xF8\x88\x80\x80\x80" "d"), "d"); // five-byte form
-    EXPECT_EQ(Utf8("\xBF" "e"), "e");                 // stray continuation byte
+    EXPECT_EQ(Utf8("a\xC3"), "a");  // truncated sequence at the end
+    EXPECT_EQ(Utf8("\xC3"
+                   "a"),
+              "a");  // lead byte without continuation
+    EXPECT_EQ(Utf8("\xC0\xAF"
+                   "b"),
+              "b");  // overlong encoding of '/'
+    EXPECT_EQ(Utf8("\xED\xA0\x80"
+                   "c"),
+              "c");  // encoded surrogate
+    EXPECT_EQ(Utf8("\xF8\x88\x80\x80\x80"
+                   "d"),
+              "d");  // five-byte form
+    EXPECT_EQ(Utf8("\xBF"
+                   "e"),
+              "e");  // stray continuation byte
 }
 
 TEST(RunicTransliteration, ReverseIsBytewise) {

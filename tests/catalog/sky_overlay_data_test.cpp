@@ -1,11 +1,10 @@
 // Constellation figures, Hungarian constellation names and cities: guarded counts and quoted rows.
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -21,9 +20,11 @@ namespace {
 
 TEST(ConstellationFigures, LinesEndOnTheirStarsAndHoldTheKnownAsterisms) {
     InitStarCatalogue();
-    const std::map<int, std::vector<int>> asterisms = {  // HR numbers
+    const std::map<int, std::vector<int>> asterisms = {
+        // HR numbers
         {83, {4301, 4295, 4554, 4660, 4905, 5054, 5191}},  // the Big Dipper
-        {60, {2061, 1713, 1790, 1948, 1903, 1852, 2004}}, {14, {21, 168, 264, 403, 542}}};  // Orion, Cas
+        {60, {2061, 1713, 1790, 1948, 1903, 1852, 2004}},
+        {14, {21, 168, 264, 403, 542}}};  // Orion, Cas
     std::size_t onStars = 0;
     for (int c = 1; c <= 88; ++c) {
         const ConstellationFigure& figure = ConstellationFigureOf(c);
@@ -36,7 +37,8 @@ TEST(ConstellationFigures, LinesEndOnTheirStarsAndHoldTheKnownAsterisms) {
                 const StarRecord& s = StarCatalogue[static_cast<std::size_t>(v.Star)];
                 const double dRa = std::remainder(v.RightAscension - s.RightAscension, TwoPi);
                 EXPECT_LT(std::hypot(dRa * std::cos(s.Declination), v.Declination - s.Declination),
-                          10 * Pi / 648000) << c << " HR " << s.HrNumber;  // 10 arc seconds
+                          10 * Pi / 648000)
+                    << c << " HR " << s.HrNumber;  // 10 arc seconds
                 hr.push_back(s.HrNumber);
             }
         }
@@ -51,9 +53,12 @@ TEST(ConstellationFigures, LinesEndOnTheirStarsAndHoldTheKnownAsterisms) {
 }
 
 TEST(ConstellationHungarianNames, QuotedRowsAndRunicNamesWrittenFromThem) {
-    const std::map<int, std::string_view> quoted = {  // Windows-1250
-        {83, "Nagy Medve"}, {9, "\xD6k\xF6rhajcs\xE1r"}, {14, "Kassziopeia"},  // names the runes came from
-        {3, "Paradicsommad\xE1r"}, {87, "Rep\xFCl\xF5hal"}};                  // sky-culture translation
+    const std::map<int, std::string_view> quoted = {// Windows-1250
+                                                    {83, "Nagy Medve"},
+                                                    {9, "\xD6k\xF6rhajcs\xE1r"},
+                                                    {14, "Kassziopeia"},  // names the runes came from
+                                                    {3, "Paradicsommad\xE1r"},
+                                                    {87, "Rep\xFCl\xF5hal"}};  // sky-culture translation
     for (const auto& [c, name] : quoted) EXPECT_EQ(HungarianNameOfConstellation(c), name) << c;
     int withRunic = 0;
     for (int c = 0; c <= 89; ++c) {
@@ -68,7 +73,13 @@ TEST(ConstellationHungarianNames, QuotedRowsAndRunicNamesWrittenFromThem) {
 constexpr int Arcsec(int d, int m, int s) { return (d * 60 + m) * 60 + s; }
 
 TEST(Cities, QuotedRowsAndHungarianTowns) {
-    struct Case { const char* Name; const char* Country; int Lat, Lon; double Zone; std::string_view Rule; };
+    struct Case {
+        const char* Name;
+        const char* Country;
+        int Lat, Lon;
+        double Zone;
+        std::string_view Rule;
+    };
     const Case cases[] = {
         {"Debrecen", "Hungary", Arcsec(47, 33, 6), Arcsec(21, 37, 6), 1.0, "EU"},
         {"Budapest", "Hungary", Arcsec(47, 29, 6), Arcsec(19, 3, 45), 1.0, "EU"},
@@ -77,23 +88,32 @@ TEST(Cities, QuotedRowsAndHungarianTowns) {
         {"Altenstadt", "Germany", Arcsec(47, 50, 2), Arcsec(10, 52, 4), 1.0, "EU"}};  // source: 47.8339 deg
     for (const Case& k : cases) {
         const auto city = std::ranges::find_if(Cities(), [&](const CityRecord& r) {
-            return std::string_view(r.Name) == k.Name && std::string_view(r.Country) == k.Country; });
+            return std::string_view(r.Name) == k.Name && std::string_view(r.Country) == k.Country;
+        });
         ASSERT_NE(city, Cities().end()) << k.Name;
         EXPECT_EQ(std::tuple(city->LatitudeArcsec, city->LongitudeArcsec, city->ZoneHours),
-                  std::tuple(k.Lat, k.Lon, k.Zone)) << k.Name;
+                  std::tuple(k.Lat, k.Lon, k.Zone))
+            << k.Name;
         EXPECT_EQ(city->SummerTimeRule, k.Rule) << k.Name;
     }
-    EXPECT_EQ(std::ranges::count_if(Cities(), [](const CityRecord& r) {
-                  return std::string_view(r.Country) == "Hungary" && r.ZoneHours == 1.0; }), 20);
+    EXPECT_EQ(std::ranges::count_if(Cities(),
+                                    [](const CityRecord& r) {
+                                        return std::string_view(r.Country) == "Hungary" && r.ZoneHours == 1.0;
+                                    }),
+              20);
 }
 
 // The summer-time rule a town offers, at the two EU switches of 2024
 // (31 March and 27 October, 01:00 UT), and whether a place is still a town's.
 TEST(Cities, SummerTimeRulesAndPlacesOfTowns) {
     const double minute = 1.0 / 1440, spring = 2460400.5 + 60 * minute, autumn = 2460610.5 + 60 * minute;
-    const struct { std::string_view Rule; double Jd; std::optional<bool> Summer; } rules[] = {
-        {"EU", spring - minute, false}, {"EU", spring + minute, true}, {"EU", autumn - minute, true},
-        {"EU", autumn + minute, false}, {"--", spring + 90, false},    {"US", spring + 90, std::nullopt}};
+    const struct {
+        std::string_view Rule;
+        double Jd;
+        std::optional<bool> Summer;
+    } rules[] = {{"EU", spring - minute, false}, {"EU", spring + minute, true},
+                 {"EU", autumn - minute, true},  {"EU", autumn + minute, false},
+                 {"--", spring + 90, false},     {"US", spring + 90, std::nullopt}};
     for (const auto& r : rules) EXPECT_EQ(SummerTimeByRule(r.Rule, r.Jd), r.Summer) << r.Rule << " " << r.Jd;
 
     const double arcsec = 3.141592653589793 / (180 * 3600);

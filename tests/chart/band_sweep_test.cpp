@@ -43,8 +43,8 @@ TEST(MilkyWaySweep, BandFilledAndSkyClearForRandomObservers) {
         for (double l = 0; l < 360; l += 3) {
             for (double b : {-45.0, -1.0, 1.0, 45.0}) {
                 const SphericalPosition e = GalacticToEquatorial(l, b);
-                const HorizontalPosition h = EquatorialToHorizontal(frame, e.Longitude, e.Latitude, InfinitelyFar,
-                                                                    observer.JulianDay, Equinox::Catalogue);
+                const HorizontalPosition h = EquatorialToHorizontal(
+                    frame, e.Longitude, e.Latitude, InfinitelyFar, observer.JulianDay, Equinox::Catalogue);
                 if (h.Altitude < 0.1) continue;
                 const ChartPoint p = ProjectToChart(frame, h.Azimuth, h.Altitude);
                 const Colour c = chart.Pixel(static_cast<int>(p.X), static_cast<int>(p.Y));
@@ -80,8 +80,10 @@ TEST(MilkyWaySweep, BandFilledAndSkyClearForRandomObservers) {
 TEST(MilkyWaySweep, CrossingsOfPointsOnTheHorizonLieOnTheCircle) {
     InitialiseChartTables();
     const std::tuple<double, double, double, int, int> cases[] = {
-        {2460318.99792, -15.8913, 75.4661, 320, 240},        {2461323.80552, 5.4465, 50.2920, 320, 240},
-        {2795956.88885, -29.8647, -8.2595, 1024, 768},       {2460643.12756, 32.1415, -78.3038, 320, 240},
+        {2460318.99792, -15.8913, 75.4661, 320, 240},
+        {2461323.80552, 5.4465, 50.2920, 320, 240},
+        {2795956.88885, -29.8647, -8.2595, 1024, 768},
+        {2460643.12756, 32.1415, -78.3038, 320, 240},
         {2495329.2231721738, 40.531679124238195, -158.29917177072574, 1170, 505}};
     for (const auto& [jd, lat, lon, w, h] : cases) {
         ObserverState observer;
@@ -106,7 +108,8 @@ TEST(MilkyWaySweep, CrossingsOfPointsOnTheHorizonLieOnTheCircle) {
         std::vector<EdgeCrossing> crossings;
         DrawMilkyWayOutline(canvas, ChartContext(f, jd, objects), crossings);
         for (const EdgeCrossing& e : crossings)
-            EXPECT_NEAR(std::hypot(double{e.At.X} - f.CentreX, double{e.At.Y} - f.CentreY), f.ChartRadius, 0.01);
+            EXPECT_NEAR(std::hypot(double{e.At.X} - f.CentreX, double{e.At.Y} - f.CentreY), f.ChartRadius,
+                        0.01);
     }
 }
 

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "astro/sun_moon.h"
 #include "canvas/bitmap.h"
 #include "canvas/canvas.h"
-#include "astro/sun_moon.h"
 #include "chart/background_layers.h"
 #include "chart/solar_system_layer.h"
 #include "chart_test_setup.h"
@@ -40,7 +40,9 @@ protected:
     // Right ascension 0 and declination = latitude stand at the zenith for sidereal angle 0 at longitude 0.
     const SphericalPosition moonAtZenith{0.0, Latitude, 0.00257};
 
-    ChartPoint MoonPoint() const { return ProjectToChart(frame, objects[MoonSlot].Azimuth, objects[MoonSlot].Altitude); }
+    ChartPoint MoonPoint() const {
+        return ProjectToChart(frame, objects[MoonSlot].Azimuth, objects[MoonSlot].Altitude);
+    }
 };
 
 TEST(ApparentDisc, TrueSizeGrowsTowardsTheHorizon) {

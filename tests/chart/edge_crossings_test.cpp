@@ -42,10 +42,10 @@ TEST(EdgeCrossings, PairingDecidesAndStretchesRunFromEachEnteringCrossing) {
         {{}, ""},
         {{{'o', 3}, {'i', 0}, {'o', 1}, {'i', 2}}, "0>1 2>3 "},  // sorted by angle first
         {{{'i', 0}, {'o', 1}, {'o', 2}, {'i', 3}}, "0>1 3>0 "},  // pairs alternate, neighbours need not
-        {{{'o', 0}, {'i', 1}, {'i', 2}, {'o', 3}}, "1>2 "},      // a leaving crossing at the end opens nothing
-        {{{'o', 0}, {'o', 1}, {'i', 2}, {'i', 3}}, ""},          // a pair of one direction
-        {{{'i', 0}, {'o', 1}, {'i', 1}, {'o', 2}}, ""},          // neighbours at one angle
-        {{{'i', -Pi}, {'o', Pi}}, ""},                           // the last a whole turn past the first
+        {{{'o', 0}, {'i', 1}, {'i', 2}, {'o', 3}}, "1>2 "},  // a leaving crossing at the end opens nothing
+        {{{'o', 0}, {'o', 1}, {'i', 2}, {'i', 3}}, ""},      // a pair of one direction
+        {{{'i', 0}, {'o', 1}, {'i', 1}, {'o', 2}}, ""},      // neighbours at one angle
+        {{{'i', -Pi}, {'o', Pi}}, ""},                       // the last a whole turn past the first
     };
     for (const auto& c : cases) {
         std::vector<EdgeCrossing> sorted = Crossings(c.crossings);

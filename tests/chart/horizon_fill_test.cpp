@@ -62,7 +62,7 @@ TEST_F(HorizonFill, CrossingsThatDoNotPairUpFillNothing) {
 }
 
 TEST_F(HorizonFill, StretchesOfFivePixelsOrLessAreSkipped) {
-    EXPECT_TRUE(Points({In(0.0), Out(0.03)}).empty());  // 4.05 pixels
+    EXPECT_TRUE(Points({In(0.0), Out(0.03)}).empty());   // 4.05 pixels
     EXPECT_EQ(Points({In(0.0), Out(0.04)}).size(), 1u);  // 5.4 pixels
     // The same crossings on a larger chart are long enough.
     frame = ComputeChartFrame(2000, 2000, ObserverState{});

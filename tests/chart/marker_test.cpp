@@ -1,10 +1,11 @@
 // Star colours and the plus-shaped object marker.
 
+#include "chart/marker.h"
+
 #include <gtest/gtest.h>
 
 #include "canvas/bitmap.h"
 #include "canvas/canvas.h"
-#include "chart/marker.h"
 #include "chart/sky_object_table.h"
 
 namespace kolvar {

@@ -1,6 +1,8 @@
 // The Moon phase picture: which face each pixel comes from, where the picture
 // goes, and how it is laid over the chart.
 
+#include "chart/moon_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 
 #include "astro/sun_moon.h"
 #include "canvas/bitmap.h"
-#include "chart/moon_picture.h"
 #include "chart/solar_system_layer.h"
 
 namespace kolvar {
@@ -71,16 +72,17 @@ TEST_F(MoonPictureRule, QuartersSplitAtTheCentreColumn) {
 }
 
 TEST_F(MoonPictureRule, WaxingCrescentUsesSemiAxis36) {
-    const Bitmap crescent = Compose(-Pi / 4);  // a = 0.7071: d = 36, dark inside; b < 0: right side lit
+    const Bitmap crescent = Compose(-Pi / 4);       // a = 0.7071: d = 36, dark inside; b < 0: right side lit
     EXPECT_EQ(crescent.Pixel(52 + 36, 52), Unlit);  // on the terminator: inside
     EXPECT_EQ(crescent.Pixel(52 + 37, 52), Lit);
-    EXPECT_EQ(crescent.Pixel(52 - 37, 52), Unlit);  // left of the terminator: dark side
+    EXPECT_EQ(crescent.Pixel(52 - 37, 52), Unlit);       // left of the terminator: dark side
     EXPECT_EQ(crescent.Pixel(52 + 30, 52 - 40), Lit);    // upper right, outside the ellipse
     EXPECT_EQ(crescent.Pixel(52 + 10, 52 - 40), Unlit);  // inside the terminator
     int lit = 0;
     for (int j = 0; j < MoonPictureSize; ++j)
         for (int i = 0; i < MoonPictureSize; ++i) {
-            const bool inEllipse = 2601 * (i - 52) * (i - 52) + 36 * 36 * (j - 52) * (j - 52) <= 2601 * 36 * 36;
+            const bool inEllipse =
+                2601 * (i - 52) * (i - 52) + 36 * 36 * (j - 52) * (j - 52) <= 2601 * 36 * 36;
             const bool expectLit = !inEllipse && i > 52;
             EXPECT_EQ(crescent.Pixel(i, j) == Lit, expectLit) << i << "," << j;
             lit += expectLit ? 1 : 0;

@@ -71,7 +71,8 @@ TEST(EquatorialToHorizontal, PoleAndMeridianForAnObserver) {
     const ChartFrame f = ComputeChartFrame(400, 300, s);
     const double jd = 2451545.0;
     // The celestial pole stands due north at the latitude's height (within the geodetic correction).
-    const HorizontalPosition pole = EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, jd, Equinox::OfDate);
+    const HorizontalPosition pole =
+        EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, jd, Equinox::OfDate);
     EXPECT_NEAR(pole.Altitude, latitude, 0.01);
     EXPECT_NEAR(std::remainder(pole.Azimuth, 2 * Pi), 0.0, 0.01);
     // A star on the meridian at the observer's latitude passes through the zenith.
@@ -108,8 +109,10 @@ TEST(EquatorialToHorizontal, ZeroDistanceIsInfinitelyFarAndOffsetMattersOnlyNear
 TEST(EquatorialToHorizontal, OnlyCataloguePositionsArePrecessed) {
     const ChartFrame f = ComputeChartFrame(400, 300, Place(0.3327296, 0.8305847, 1.0));
     const double year1000 = 2086302.5;
-    const HorizontalPosition now = EquatorialToHorizontal(f, 2.0, 0.4, InfinitelyFar, 2451545.0, Equinox::OfDate);
-    const HorizontalPosition then = EquatorialToHorizontal(f, 2.0, 0.4, InfinitelyFar, year1000, Equinox::OfDate);
+    const HorizontalPosition now =
+        EquatorialToHorizontal(f, 2.0, 0.4, InfinitelyFar, 2451545.0, Equinox::OfDate);
+    const HorizontalPosition then =
+        EquatorialToHorizontal(f, 2.0, 0.4, InfinitelyFar, year1000, Equinox::OfDate);
     EXPECT_EQ(now.Azimuth, then.Azimuth);
     EXPECT_EQ(now.Altitude, then.Altitude);
     const HorizontalPosition epoch =
@@ -117,11 +120,13 @@ TEST(EquatorialToHorizontal, OnlyCataloguePositionsArePrecessed) {
     EXPECT_NEAR(epoch.Azimuth, now.Azimuth, 1e-12);
     EXPECT_NEAR(epoch.Altitude, now.Altitude, 1e-12);
 
-    const HorizontalPosition pole = EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, year1000, Equinox::OfDate);
+    const HorizontalPosition pole =
+        EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, year1000, Equinox::OfDate);
     const HorizontalPosition pole2000 =
         EquatorialToHorizontal(f, 0.0, Pi / 2, InfinitelyFar, year1000, Equinox::Catalogue);
-    const double c = std::sin(pole.Altitude) * std::sin(pole2000.Altitude) +
-                     std::cos(pole.Altitude) * std::cos(pole2000.Altitude) * std::cos(pole.Azimuth - pole2000.Azimuth);
+    const double c =
+        std::sin(pole.Altitude) * std::sin(pole2000.Altitude) +
+        std::cos(pole.Altitude) * std::cos(pole2000.Altitude) * std::cos(pole.Azimuth - pole2000.Azimuth);
     EXPECT_NEAR(std::acos(c) * 180 / Pi, 5.57, 0.05);
 }
 
@@ -201,7 +206,9 @@ TEST(HorizonCrossing, MeetsTheCircleOnTheSegment) {
     // or missing it, or no length: the end nearer to the circle.
     const float hair = 335.0001f;
     for (const auto& [from, to] : {std::pair<ChartPoint, ChartPoint>{{hair, 150}, {400, 150}},
-                                   {{400, 150}, {hair, 150}}, {{hair, 150}, {hair, 400}}, {{hair, 150}, {hair, 150}}}) {
+                                   {{400, 150}, {hair, 150}},
+                                   {{hair, 150}, {hair, 400}},
+                                   {{hair, 150}, {hair, 150}}}) {
         const ChartPoint n = HorizonCrossing(f, from, to);
         EXPECT_TRUE(n.X == hair && n.Y == 150) << n.X << ", " << n.Y;
     }
@@ -222,7 +229,9 @@ TEST(SkyProjection, BothKindsRoundTripAndCutAtTheirEdge) {
     const SkyProjection closeUp = SkyProjection::Gnomonic(ComputeCloseUpFrame({2.0, 0.4, 0}), 431, 273);
     // How far a pixel lies inside the horizon circle, or inside the border pixels.
     const auto chartEdge = [](ChartPoint p) { return 135 - std::hypot(p.X - 200.0, p.Y - 150.0); };
-    const auto windowEdge = [](ChartPoint p) { return std::min({p.X - 0.0, 430.0 - p.X, p.Y - 0.0, 272.0 - p.Y}); };
+    const auto windowEdge = [](ChartPoint p) {
+        return std::min({p.X - 0.0, 430.0 - p.X, p.Y - 0.0, 272.0 - p.Y});
+    };
     std::mt19937 random(19);
     std::uniform_real_distribution<double> unit(-0.2, 1.2);
     for (const SkyProjection& p : {chart, closeUp}) {
@@ -241,8 +250,10 @@ TEST(SkyProjection, BothKindsRoundTripAndCutAtTheirEdge) {
         }
         // On the circle, or on the first border line the segment meets.
         const ChartPoint c = p.CrossEdge(inside, outside);
-        if (isChart) EXPECT_NEAR(edge(c), 0.0, 1e-3);
-        else EXPECT_TRUE(c.X == 0 || c.X == 430 || c.Y == 0 || c.Y == 272) << c.X << "," << c.Y;
+        if (isChart)
+            EXPECT_NEAR(edge(c), 0.0, 1e-3);
+        else
+            EXPECT_TRUE(c.X == 0 || c.X == 430 || c.Y == 0 || c.Y == 272) << c.X << "," << c.Y;
     }
     EXPECT_FALSE(closeUp.Drawable(2.0 + Pi, -0.4));  // behind the viewer
     EXPECT_TRUE(chart.Drawable(2.0 + Pi, 0.0));

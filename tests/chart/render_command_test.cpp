@@ -3,13 +3,13 @@
 // and bad input writes nothing.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 #include "canvas/png_reader.h"
 #include "chart/redraw.h"
@@ -31,8 +31,8 @@ protected:
 };
 
 TEST_F(RenderCommand, PngIsTheWindowPictureAndObjectsMatchTheTable) {
-    const auto run = RunChart({"render", "--jd", "2460536.375", "--lat", "-33.87", "--lon", "151.21", "--size",
-                               "320x240", "--out", png, "--objects", tsv});
+    const auto run = RunChart({"render", "--jd", "2460536.375", "--lat", "-33.87", "--lon", "151.21",
+                               "--size", "320x240", "--out", png, "--objects", tsv});
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     EXPECT_EQ(run.Out, png + "\n");
 
@@ -126,7 +126,8 @@ TEST_F(RenderCommand, ObjectsFileLeavesNeighbouringFilesAlone) {
     // user's own and survives the render unchanged.
     const std::string neighbour = tsv + ".tmp";
     std::ofstream(neighbour) << "keep me\n";
-    const auto run = RunChart({"render", "--jd", "2451545", "--size", "64x48", "--out", png, "--objects", tsv});
+    const auto run =
+        RunChart({"render", "--jd", "2451545", "--size", "64x48", "--out", png, "--objects", tsv});
     EXPECT_EQ(run.ExitStatus, 0) << run.Err;
     const std::string text = cli::testing::FileText(neighbour);
     std::remove(neighbour.c_str());

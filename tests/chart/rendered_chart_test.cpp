@@ -41,8 +41,8 @@ struct Scene {
 const Scene Scenes[] = {
     {"home-august-night", 2460536.375, 47.589, 19.064, 1024, 768},   // 2024-08-14 21:00 UT
     {"home-january-evening", 2460695.25, 47.589, 19.064, 800, 800},  // 2025-01-20 18:00 UT
-    {"sydney-june-midnight", 2460472.08, -33.87, 151.21, 640, 900},      // 2024-06-11 14:00 UT
-    {"equator-march-dawn", 2460390.7, 0.0, -78.5, 1200, 500},            // 2024-03-21 04:48 UT
+    {"sydney-june-midnight", 2460472.08, -33.87, 151.21, 640, 900},  // 2024-06-11 14:00 UT
+    {"equator-march-dawn", 2460390.7, 0.0, -78.5, 1200, 500},        // 2024-03-21 04:48 UT
     {"near-pole-october", 2460590.5, 89.5, 0.0, 700, 600},
     {"small-window", 2451545.0, 47.589, 19.064, 300, 200},
     {"home-august-night-1000", 2086528.375, 47.589, 19.064, 640, 480},  // 1000-08-14 21:00 UT
@@ -124,7 +124,8 @@ TEST_P(RenderedChart, CardinalCrossReachesTheEdges) {
 // The cross and the ecliptic lie under the horizon disc: green only outside
 // it, yellow in the margin only along the ecliptic circle.
 TEST_P(RenderedChart, CrossAndEclipticOnlyInTheMargin) {
-    const std::optional<ChartCircle> ecliptic = EclipticCircle(ChartContext{frame, observer.JulianDay, objects});
+    const std::optional<ChartCircle> ecliptic =
+        EclipticCircle(ChartContext{frame, observer.JulianDay, objects});
     int greenInside = 0, yellowAstray = 0, yellowOnEcliptic = 0;
     for (int y = 0; y < chart.Height(); ++y)
         for (int x = 0; x < chart.Width(); ++x) {
@@ -132,9 +133,10 @@ TEST_P(RenderedChart, CrossAndEclipticOnlyInTheMargin) {
             const double r = RadiusOf(x, y);
             if (c == colours::Green && r < frame.ChartRadius + 1) ++greenInside;
             if (c != colours::Yellow || r <= frame.ChartRadius + 6 || NearSunOrMoon(x, y, 40)) continue;
-            const double off = ecliptic ? std::abs(std::hypot(x + 0.5 - ecliptic->CentreX, y + 0.5 - ecliptic->CentreY) -
-                                                   ecliptic->Radius)
-                                        : 1e9;
+            const double off =
+                ecliptic ? std::abs(std::hypot(x + 0.5 - ecliptic->CentreX, y + 0.5 - ecliptic->CentreY) -
+                                    ecliptic->Radius)
+                         : 1e9;
             (off <= 3.0 ? yellowOnEcliptic : yellowAstray) += 1;  // pen 2, corners truncated
         }
     EXPECT_EQ(greenInside, 0);
@@ -212,9 +214,9 @@ TEST_P(RenderedChart, BandIsFilledAlongTheGalacticEquatorAndNotFarFromIt) {
 TEST_P(RenderedChart, EveryObjectPlacedAndOnlyVisibleOnesInsideTheHorizon) {
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[slot];
-        const int expectedKind = slot == 0 ? KindSun
-                                 : slot == 1 ? KindMoon
-                                 : slot < FirstStarSlot ? KindPlanet
+        const int expectedKind = slot == 0                 ? KindSun
+                                 : slot == 1               ? KindMoon
+                                 : slot < FirstStarSlot    ? KindPlanet
                                  : slot < FirstDeepSkySlot ? KindStar
                                                            : KindDeepSky;
         ASSERT_EQ(e.Kind, expectedKind) << slot;
@@ -257,7 +259,8 @@ TEST_P(RenderedChart, LaterLayersCoverEarlierOnes) {
     }
     std::map<std::pair<int, int>, int> touched;  // pixel -> how many markers cover it
     for (const Mark& m : marks)
-        for (auto [dx, dy] : {std::pair{0, 0}, {1, 0}, {0, 1}, {-1, 0}, {0, -1}}) ++touched[{m.X + dx, m.Y + dy}];
+        for (auto [dx, dy] : {std::pair{0, 0}, {1, 0}, {0, 1}, {-1, 0}, {0, -1}})
+            ++touched[{m.X + dx, m.Y + dy}];
     int checked = 0;
     for (const Mark& m : marks) {
         if (m.X <= 0 || m.Y <= 0) continue;

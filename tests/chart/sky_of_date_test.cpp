@@ -61,8 +61,9 @@ TEST_F(SkyOfDate, BrightStarsStandWhereTheyStoodAThousandYearsAgoAndHence) {
         int Hr;
         double AzimuthDeg, AltitudeDeg;
     } stars[] = {
-        {2086302.5, 2491, 210.036, 21.332}, {2086302.5, 5340, 77.429, 22.344}, {2086302.5, 1708, 287.221, 50.401},
-        {2086302.5, 3982, 146.458, 54.963}, {2816787.5, 2491, 187.827, 23.225}, {2816787.5, 5340, 68.980, 0.523},
+        {2086302.5, 2491, 210.036, 21.332}, {2086302.5, 5340, 77.429, 22.344},
+        {2086302.5, 1708, 287.221, 50.401}, {2086302.5, 3982, 146.458, 54.963},
+        {2816787.5, 2491, 187.827, 23.225}, {2816787.5, 5340, 68.980, 0.523},
         {2816787.5, 1708, 271.540, 74.876}, {2816787.5, 3982, 121.754, 33.826},
     };
     for (const auto& star : stars) {
@@ -70,7 +71,8 @@ TEST_F(SkyOfDate, BrightStarsStandWhereTheyStoodAThousandYearsAgoAndHence) {
         const int index = StarByHr(star.Hr);
         ASSERT_GE(index, 0);
         const HorizontalPosition erfa{star.AzimuthDeg * Deg, star.AltitudeDeg * Deg, InfinitelyFar};
-        EXPECT_LT(Separation(Slot(FirstStarSlot + index), erfa) / Deg, 0.1) << star.JulianDay << " HR " << star.Hr;
+        EXPECT_LT(Separation(Slot(FirstStarSlot + index), erfa) / Deg, 0.1)
+            << star.JulianDay << " HR " << star.Hr;
     }
 }
 
@@ -80,7 +82,8 @@ TEST_F(SkyOfDate, BrightStarsStandWhereTheyStoodAThousandYearsAgoAndHence) {
 // minutes then.
 TEST_F(SkyOfDate, MidsummerSunIsDueSouthAtNoonInEveryCentury) {
     for (int year : {1000, 1500, 2000, 2500, 3000}) {
-        Draw(static_cast<double>(JulianDayFromCalendar(year, 6, 21, 12, 0, 0.0, false, DefaultLongitude / Deg / 15)));
+        Draw(static_cast<double>(
+            JulianDayFromCalendar(year, 6, 21, 12, 0, 0.0, false, DefaultLongitude / Deg / 15)));
         const HorizontalPosition sun = Slot(SunSlot);
         EXPECT_LT(std::abs(std::remainder(sun.Azimuth - 180 * Deg, 360 * Deg)) / Deg, 3.0) << year;
         EXPECT_NEAR(sun.Altitude / Deg, 90.0 - DefaultLatitude / Deg + 23.44, 0.5) << year;

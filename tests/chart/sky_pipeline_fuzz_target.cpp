@@ -49,8 +49,7 @@ struct Reader {
 };
 
 std::string Point(const std::string& what, int slot, ChartPoint p) {
-    return what + " slot " + std::to_string(slot) + ": " + std::to_string(p.X) + ", " +
-           std::to_string(p.Y);
+    return what + " slot " + std::to_string(slot) + ": " + std::to_string(p.X) + ", " + std::to_string(p.Y);
 }
 
 void CheckPlaced(const SkyObjectTable& objects, const SkyProjection& chart, const SkyProjection& window) {
@@ -62,7 +61,8 @@ void CheckPlaced(const SkyObjectTable& objects, const SkyProjection& chart, cons
         Check(std::isfinite(c.X) && std::isfinite(c.Y), "chart pixel not finite", Point("", slot, c));
         const ChartPoint w = window.Project(e.Azimuth, e.Altitude);
         const bool far = w.X == CloseUpFarAway && w.Y == CloseUpFarAway;
-        Check(far || (std::isfinite(w.X) && std::isfinite(w.Y) && w.X != CloseUpFarAway && w.Y != CloseUpFarAway),
+        Check(far || (std::isfinite(w.X) && std::isfinite(w.Y) && w.X != CloseUpFarAway &&
+                      w.Y != CloseUpFarAway),
               "close-up pixel neither finite nor far away", Point("", slot, w));
     }
 }
@@ -73,8 +73,8 @@ void CheckBand(const MilkyWayDirections& band) {
             Check(std::isfinite(h.Azimuth) && std::isfinite(h.Altitude), "Milky Way direction not finite");
 }
 
-void CheckCrossings(const ChartFrame& frame, double julianDay, SkyObjectTable& objects, const SkyProjection& window,
-                    const MilkyWayDirections& band) {
+void CheckCrossings(const ChartFrame& frame, double julianDay, SkyObjectTable& objects,
+                    const SkyProjection& window, const MilkyWayDirections& band) {
     Bitmap scratch(frame.ChartWidth, frame.ChartHeight, colours::Black);
     Canvas canvas(scratch);
     std::vector<EdgeCrossing> crossings;
@@ -88,7 +88,8 @@ void CheckCrossings(const ChartFrame& frame, double julianDay, SkyObjectTable& o
     Canvas closeUp(picture);
     crossings.clear();
     DrawCloseUpOutline(closeUp, band, window, crossings);
-    const auto right = static_cast<float>(window.Width() - 1), bottom = static_cast<float>(window.Height() - 1);
+    const auto right = static_cast<float>(window.Width() - 1),
+               bottom = static_cast<float>(window.Height() - 1);
     for (const EdgeCrossing& c : crossings) {
         const ChartPoint p = c.At;
         Check(p.X >= 0 && p.X <= right && p.Y >= 0 && p.Y <= bottom &&
@@ -99,8 +100,7 @@ void CheckCrossings(const ChartFrame& frame, double julianDay, SkyObjectTable& o
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool tables = [] {
         InitStaticTables();
         return true;
@@ -124,7 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const HorizontalPosition view{(in.Fraction() * 2 - 1) * 2 * 3.141592653589793,
                                   (in.Fraction() * 2 - 1) * 3.141592653589793 / 2, 0.0};
     const bool defaultWindow = (in.Next<std::uint8_t>() & 1) != 0;
-    const int w = defaultWindow ? DefaultCloseUpWidth : width, h = defaultWindow ? DefaultCloseUpHeight : height;
+    const int w = defaultWindow ? DefaultCloseUpWidth : width,
+              h = defaultWindow ? DefaultCloseUpHeight : height;
 
     Bitmap chart;
     ChartFrame frame;

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -80,7 +80,8 @@ int Inked(const Bitmap& shown, const Bitmap& plain, Colour ink, int x0, int y0, 
             if (!shown.Contains(x, y)) continue;
             const Colour p = shown.Pixel(x, y), u = plain.Pixel(x, y);
             const double d[3] = {double(p.Red) - u.Red, double(p.Green) - u.Green, double(p.Blue) - u.Blue};
-            const double e[3] = {double(ink.Red) - u.Red, double(ink.Green) - u.Green, double(ink.Blue) - u.Blue};
+            const double e[3] = {double(ink.Red) - u.Red, double(ink.Green) - u.Green,
+                                 double(ink.Blue) - u.Blue};
             const double ee = e[0] * e[0] + e[1] * e[1] + e[2] * e[2];
             if (ee == 0) continue;
             const double a = (d[0] * e[0] + d[1] * e[1] + d[2] * e[2]) / ee;
@@ -111,7 +112,8 @@ TEST_F(ViewCommand, EveningShowsFiguresNamesLabelsAndDirections) {
         const ChartPoint a = at.at(StarSlotOfHr(dipper[k])), b = at.at(StarSlotOfHr(dipper[k + 1]));
         int hit = 0, total = 0;
         for (double t = 0.2; t <= 0.8; t += 0.05, ++total) {
-            const int x = static_cast<int>(a.X + t * (b.X - a.X)), y = static_cast<int>(a.Y + t * (b.Y - a.Y));
+            const int x = static_cast<int>(a.X + t * (b.X - a.X)),
+                      y = static_cast<int>(a.Y + t * (b.Y - a.Y));
             hit += CountColour(shown, FigureColour, x - 1, y - 1, x + 1, y + 1) > 0 ? 1 : 0;
             EXPECT_EQ(CountColour(plain, FigureColour, x - 1, y - 1, x + 1, y + 1), 0);
         }
@@ -124,8 +126,8 @@ TEST_F(ViewCommand, EveningShowsFiguresNamesLabelsAndDirections) {
     observer.JulianDay = 2460635.229;
     observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
     const ChartFrame frame = ComputeChartFrame(1024, 768, observer);
-    const HorizontalPosition h = EquatorialToHorizontal(frame, uma.RightAscension, uma.Declination, InfinitelyFar,
-                                                        observer.JulianDay, Equinox::Catalogue);
+    const HorizontalPosition h = EquatorialToHorizontal(
+        frame, uma.RightAscension, uma.Declination, InfinitelyFar, observer.JulianDay, Equinox::Catalogue);
     const ChartPoint name = ProjectToChart(frame, h.Azimuth, h.Altitude);
     const ChartPoint jupiter = at.at(FirstPlanetSlot + 3), vega = at.at(StarSlotOfHr(7001));
     const int cx = frame.CentreX, cy = frame.CentreY;
@@ -135,7 +137,8 @@ TEST_F(ViewCommand, EveningShowsFiguresNamesLabelsAndDirections) {
         int X0, Y0, X1, Y1;
     };
     const Written written[] = {
-        {"Nagy Medve", ConstellationNameColour, int(name.X) - 40, int(name.Y) - 8, int(name.X) + 40, int(name.Y) + 8},
+        {"Nagy Medve", ConstellationNameColour, int(name.X) - 40, int(name.Y) - 8, int(name.X) + 40,
+         int(name.Y) + 8},
         {"Jupiter", SolarSystemLabelColour, int(jupiter.X) - 60, int(jupiter.Y) - 14, int(jupiter.X) + 60,
          int(jupiter.Y) + 14},
         {"Vega", StarLabelColour, int(vega.X) - 40, int(vega.Y) - 14, int(vega.X) + 40, int(vega.Y) + 14},
@@ -156,7 +159,8 @@ TEST_F(ViewCommand, NightViewIsDarkRedInEveryPicture) {
         std::vector<std::string> Pictures;
     };
     const std::vector<Case> cases{
-        {{"render", "--show", "lines,runes,labels,directions,selection:12", "--daylight", "--out", png}, {png}},
+        {{"render", "--show", "lines,runes,labels,directions,selection:12", "--daylight", "--out", png},
+         {png}},
         {{"closeup", "--az", "60", "--alt", "30", "--show", "lines,names,labels", "--out", png}, {png}},
         {{"identify", "--x", "400", "--y", "300", "--labels", prefix, "--show", "labels"},
          {prefix + "-left.png", prefix + "-right.png", prefix + "-chart.png"}},

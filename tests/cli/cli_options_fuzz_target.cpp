@@ -17,8 +17,7 @@
 #include "cli/subcommands.h"
 #include "fuzz_checks.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using kolvar::cli::Subcommands;
     static const bool tables = (kolvar::InitStaticTables(), true);
     (void)tables;
@@ -40,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!refusal) return 0;
     kolvar::fuzz::Check(!refusal->empty(), "empty refusal", std::string(command.Name));
     for (const char c : *refusal)
-        kolvar::fuzz::Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "refusal is not one printable line",
-                            std::string(command.Name) + ": " + *refusal);
+        kolvar::fuzz::Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F,
+                            "refusal is not one printable line", std::string(command.Name) + ": " + *refusal);
     return 0;
 }

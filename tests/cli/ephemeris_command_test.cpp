@@ -19,8 +19,8 @@ using testing::Fields;
 using testing::Lines;
 using testing::RunChart;
 
-const char* const BodyNames[] = {"Sun", "Moon", "Mercury", "Venus", "Mars",
-                                 "Jupiter", "Saturn", "Uranus", "Neptune"};
+const char* const BodyNames[] = {"Sun",     "Moon",   "Mercury", "Venus",  "Mars",
+                                 "Jupiter", "Saturn", "Uranus",  "Neptune"};
 
 // Nine lines of name and three numbers; the numbers are returned in order.
 std::vector<double> CheckFormat(const std::string& out) {
@@ -55,7 +55,8 @@ TEST(EphemerisCommand, PrintsWhatTheChartComputes) {
     const SunMoonResult state = SunMoonState(2451545.0L);
     std::vector<SphericalPosition> expected{state.SunEquatorial, state.MoonEquatorial};
     for (int i = 0; i < PlanetCount; ++i) {
-        expected.push_back(HeliocentricToEquatorial(PlanetHeliocentric(2451545.0L, i), state.EarthHeliocentric));
+        expected.push_back(
+            HeliocentricToEquatorial(PlanetHeliocentric(2451545.0L, i), state.EarthHeliocentric));
     }
     for (std::size_t i = 0; i < 9; ++i) {
         // 17 significant digits carry every double exactly.
@@ -80,8 +81,8 @@ TEST(EphemerisCommand, DefaultsToTheTrueCurrentInstant) {
     const std::time_t now = std::time(nullptr);
     std::tm utc{};
     gmtime_r(&now, &utc);
-    const double jd = static_cast<double>(JulianDayFromCalendar(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
-                                                                utc.tm_hour, utc.tm_min, utc.tm_sec, false, 0.0));
+    const double jd = static_cast<double>(JulianDayFromCalendar(
+        utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, false, 0.0));
     const testing::RunResult run = RunChart({"ephemeris"});
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     const std::vector<double> numbers = CheckFormat(run.Out);
@@ -92,8 +93,9 @@ TEST(EphemerisCommand, DefaultsToTheTrueCurrentInstant) {
 }
 
 TEST(EphemerisCommand, HelpExitsZero) {
-    for (const auto& args : {std::vector<std::string>{"ephemeris", "--help"},
-                             std::vector<std::string>{"ephemeris", "-h"}, std::vector<std::string>{"--help"}}) {
+    for (const auto& args :
+         {std::vector<std::string>{"ephemeris", "--help"}, std::vector<std::string>{"ephemeris", "-h"},
+          std::vector<std::string>{"--help"}}) {
         const testing::RunResult run = RunChart(args);
         EXPECT_EQ(run.ExitStatus, 0);
         EXPECT_NE(run.Out.find("usage: kolvar-chart"), std::string::npos);

@@ -35,7 +35,6 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
     return args;
 }
 
-
 bool IsChartPng(const std::string& bytes) {
     const std::optional<Bitmap> image =
         ReadPngBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
@@ -100,7 +99,8 @@ TEST_F(OutputTest, FifosAndDevicesAreWrittenIntoAndStay) {
 
     // A character device: the null device, made here so nothing real is at stake.
     const fs::path device = dir_ / "null";
-    if (::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0) GTEST_SKIP() << "cannot make a device node here";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0)
+        GTEST_SKIP() << "cannot make a device node here";
     const auto toDevice = RunChart(With(SmallChart, {"--out", device.string()}));
     EXPECT_EQ(toDevice.ExitStatus, 0) << toDevice.Err;
     EXPECT_TRUE(fs::is_character_file(device));
@@ -131,7 +131,8 @@ TEST_F(OutputTest, DashIsStandardOutputAndThenNoPathIsPrinted) {
             FILE* pipe = ::popen((chart + name).c_str(), "r");
             ASSERT_NE(pipe, nullptr);
             char buffer[4096];
-            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) bytes.append(buffer, n);
+            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+                bytes.append(buffer, n);
             ASSERT_EQ(::pclose(pipe), 0) << name;
         }
         EXPECT_TRUE(IsChartPng(bytes)) << name;
@@ -148,7 +149,8 @@ TEST_F(OutputTest, LinkedTargetIsReplacedKeepingTheLinkAndTheMode) {
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_TRUE(IsChartPng(FileText(real)));
-    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 
@@ -157,8 +159,10 @@ TEST_F(OutputTest, FailuresToWriteAreOneLineAndStatusOne) {
              With(SmallChart, {"--out", (dir_ / "x.png").string()}),  // the path line
              With(SmallChart, {"--out", "-"}),
              std::vector<std::string>{"ephemeris", "--jd", "2451545"},
-             std::vector<std::string>{"identify", "--x", "5", "--y", "5", "--jd", "2451545", "--size", "64x48"},
-             std::vector<std::string>{"closeup", "--az", "0", "--alt", "45", "--jd", "2451545", "--bench", "1"},
+             std::vector<std::string>{"identify", "--x", "5", "--y", "5", "--jd", "2451545", "--size",
+                                      "64x48"},
+             std::vector<std::string>{"closeup", "--az", "0", "--alt", "45", "--jd", "2451545", "--bench",
+                                      "1"},
              std::vector<std::string>{"render", "--help"},
          }) {
         const auto run = RunChart(args, "/dev/full");
@@ -192,13 +196,15 @@ TEST_F(OutputTest, LinkLoopIsBadInputAndABrokenPipeIsOneLine) {
     EXPECT_EQ(loop.ExitStatus, 2) << loop.Err;
     EXPECT_EQ(fs::read_symlink(dir_ / "a"), "b");
     // The objects table (300 kB) overfills the pipe that head stops reading.
-    const std::string script = "cd " + dir_.string() + " && " KOLVAR_CHART_BINARY
+    const std::string script = "cd " + dir_.string() +
+                               " && " KOLVAR_CHART_BINARY
                                " render --jd 2451545 --size 64x48 --out c.png --objects - 2>err"
                                " | head -c 10 >/dev/null; exit ${PIPESTATUS[0]}";
     const int status = std::system(("bash -c '" + script + "'").c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_EQ(Lines(FileText(dir_ / "err")).size(), 1u) << FileText(dir_ / "err");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3) << "a, b and err only";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3)
+        << "a, b and err only";
 }
 
 }  // namespace

@@ -51,7 +51,8 @@ protected:
 };
 
 TEST_F(PrintCommand, PdfHoldsOneSheetWithItsTextAndFonts) {
-    if (!Have("pdfinfo") || !Have("pdftotext") || !Have("pdffonts")) GTEST_SKIP() << "poppler-utils not installed";
+    if (!Have("pdfinfo") || !Have("pdftotext") || !Have("pdffonts"))
+        GTEST_SKIP() << "poppler-utils not installed";
     const std::string pdf = (dir / "sky.pdf").string();
     const testing::RunResult r = RunChart(With(CivilSheet, {"--out", pdf}));
     ASSERT_EQ(r.ExitStatus, 0) << r.Err;
@@ -60,7 +61,10 @@ TEST_F(PrintCommand, PdfHoldsOneSheetWithItsTextAndFonts) {
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
     const std::string text = Output("pdftotext '" + pdf + "' -").value_or("");
-    for (const char* words : {"2026. augusztus 12., szerda 22:00 (UTC+2)", "47\xC2\xB0" "35' \xC3\x89, 19\xC2\xB0" "04' K",
+    for (const char* words : {"2026. augusztus 12., szerda 22:00 (UTC+2)",
+                              "47\xC2\xB0"
+                              "35' \xC3\x89, 19\xC2\xB0"
+                              "04' K",
                               "Csillagos \xC3\xA9g", "Vega", "Nagy Medve", "F\xC3\xA9nyrend"})
         EXPECT_NE(text.find(words), std::string::npos) << words;
     // Every face embedded: the plain face, the runes, the Greek letters of the star labels.
@@ -89,7 +93,8 @@ TEST_F(PrintCommand, FormatsAndSheetsFollowTheOptions) {
         ASSERT_EQ(r.ExitStatus, 0) << c.File << ": " << r.Err;
         const std::string bytes = testing::FileText(file);
         if (c.File.ends_with(".png")) {
-            const auto image = ReadPngBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+            const auto image =
+                ReadPngBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
             ASSERT_TRUE(image.has_value());
             EXPECT_EQ(std::to_string(image->Width()) + "x" + std::to_string(image->Height()), c.Expect);
             EXPECT_EQ(image->Pixel(5, 5), (Colour{255, 255, 255}));  // white paper
@@ -111,8 +116,8 @@ TEST_F(PrintCommand, FormatsAndSheetsFollowTheOptions) {
 // A series: one page per instant, each with its own date, in one PDF only.
 TEST_F(PrintCommand, SeriesPrintsOnePagePerInstant) {
     if (!Have("pdfinfo") || !Have("pdftotext")) GTEST_SKIP() << "poppler-utils not installed";
-    const std::vector<std::string> year{"print", "--from", "2026-01-12T22:00", "--to", "2026-12-12T22:00",
-                                        "--step", "1mo", "--zone", "1"};
+    const std::vector<std::string> year{"print",  "--from", "2026-01-12T22:00", "--to", "2026-12-12T22:00",
+                                        "--step", "1mo",    "--zone",           "1"};
     const std::string pdf = (dir / "year.pdf").string();
     const testing::RunResult r = RunChart(With(year, {"--out", pdf}));
     ASSERT_EQ(r.ExitStatus, 0) << r.Err;
@@ -127,10 +132,12 @@ TEST_F(PrintCommand, SeriesPrintsOnePagePerInstant) {
 
 TEST_F(PrintCommand, BadInputWritesNothing) {
     const std::string pdf = (dir / "sky.pdf").string();
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--out", (dir / "sky.jpg").string()}, {"--out", pdf, "--dpi", "300"},
-          {"--out", pdf, "--paper", "B5"}, {"--out", (dir / "a.png").string(), "--dpi", "20"},
-          {"--out", pdf, "--label-mag", "x"}, {"--out", pdf, "--size", "10x10"}}) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--out", (dir / "sky.jpg").string()},
+                                                {"--out", pdf, "--dpi", "300"},
+                                                {"--out", pdf, "--paper", "B5"},
+                                                {"--out", (dir / "a.png").string(), "--dpi", "20"},
+                                                {"--out", pdf, "--label-mag", "x"},
+                                                {"--out", pdf, "--size", "10x10"}}) {
         const testing::RunResult r = RunChart(With(Sheet, bad));
         EXPECT_EQ(r.ExitStatus, 2) << bad[1];
         EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;

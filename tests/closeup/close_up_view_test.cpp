@@ -32,7 +32,8 @@ TEST(CloseUpProjection, RoundTripFieldAndOrientation) {
     for (int run = 0; run < 200; ++run) {
         const HorizontalPosition view{azimuth(random), altitude(random), 0};
         const CloseUpFrame f = ComputeCloseUpFrame(view);
-        const int w = 50 + static_cast<int>(unit(random) * 1500), h = 50 + static_cast<int>(unit(random) * 1000);
+        const int w = 50 + static_cast<int>(unit(random) * 1500),
+                  h = 50 + static_cast<int>(unit(random) * 1000);
         const double x = unit(random) * w, y = unit(random) * h;
         const HorizontalPosition p = UnprojectCloseUp(f, x, y, w, h);
         const ChartPoint back = ProjectCloseUp(f, p.Azimuth, p.Altitude, w, h);
@@ -51,7 +52,8 @@ TEST(CloseUpProjection, RoundTripFieldAndOrientation) {
     EXPECT_GT(UnprojectCloseUp(south, 399, 150, 400, 300).Azimuth + 2 * Pi, Pi + 20 * Deg);
     EXPECT_EQ(ProjectCloseUp(south, Pi / 2 - 0.01, 0, 400, 300).X, CloseUpFarAway);
     EXPECT_EQ(ProjectCloseUp(south, 0, -20 * Deg, 400, 300).Y, CloseUpFarAway);
-    EXPECT_NEAR(UnprojectCloseUp(ComputeCloseUpFrame({0, Pi / 2, 0}), 200, 150, 400, 300).Altitude, Pi / 2, 1e-12);
+    EXPECT_NEAR(UnprojectCloseUp(ComputeCloseUpFrame({0, Pi / 2, 0}), 200, 150, 400, 300).Altitude, Pi / 2,
+                1e-12);
 }
 
 Bitmap Ground(double altitude) {
@@ -134,7 +136,8 @@ TEST_F(PlacedBodies, SunCoversFartherPlanetsAndNearerOnesCoverTheSun) {
     EXPECT_EQ(RightArm(b, Pi + 0.15 * Deg, 40 * Deg), MarkerColour(KindPlanet, 2));
     EXPECT_EQ(RightArm(b, Pi - 0.15 * Deg, 40 * Deg), colours::Yellow);
     EXPECT_EQ(RightArm(b, Pi, 40.1 * Deg), colours::Yellow);
-    const std::optional<CloseUpDisc> disc = CloseUpBodyDisc(objects[SunSlot], SunRadiusAu, SkyProjection::Gnomonic(frame, W, H));
+    const std::optional<CloseUpDisc> disc =
+        CloseUpBodyDisc(objects[SunSlot], SunRadiusAu, SkyProjection::Gnomonic(frame, W, H));
     ASSERT_TRUE(disc.has_value());
     EXPECT_NEAR(disc->Radius, CloseUpDiagonal(W, H) * std::tan(SunRadiusAu), 0.05);
 }
@@ -158,9 +161,10 @@ TEST_F(PlacedBodies, BodiesOutsideTheViewLeaveItAlone) {
     // A quarter of a degree short of 90 degrees off, obliquely: both ends in
     // front, so far out that the circle through them would reach back in.
     Place(MoonSlot, KindMoon, 0, -154.461 * Deg, 11.773 * Deg, 0.0026);
-    EXPECT_FALSE(CloseUpBodyDisc(objects[MoonSlot], MoonRadiusAu,
-                                 SkyProjection::Gnomonic(ComputeCloseUpFrame({92 * Deg, 63 * Deg, 0}), 1024, 768))
-                     .has_value());
+    EXPECT_FALSE(
+        CloseUpBodyDisc(objects[MoonSlot], MoonRadiusAu,
+                        SkyProjection::Gnomonic(ComputeCloseUpFrame({92 * Deg, 63 * Deg, 0}), 1024, 768))
+            .has_value());
 }
 
 TEST_F(PlacedBodies, WholeWindowRepaintedWhateverTheBitmapHeld) {
@@ -204,10 +208,9 @@ TEST(CloseUpMoonPicture, TurnedAndCornerColourNeverCopied) {
 // The phase picture shows its lit side toward the Sun, north and south of the equator.
 TEST(CloseUpMoonPicture, LitSideFacesTheSun) {
     InitialiseChartTables();
-    for (const auto [jd, latitude, longitude] : {std::array{2460547.5, 47.589, 19.064},
-                                                 std::array{2460549.55, 47.589, 19.064},
-                                                 std::array{2460538.2, -33.87, 151.21},
-                                                 std::array{2460540.2, -33.87, 151.21}}) {
+    for (const auto [jd, latitude, longitude] :
+         {std::array{2460547.5, 47.589, 19.064}, std::array{2460549.55, 47.589, 19.064},
+          std::array{2460538.2, -33.87, 151.21}, std::array{2460540.2, -33.87, 151.21}}) {
         ObserverState observer;
         observer.JulianDay = jd;
         observer.Latitude = latitude * Deg;
@@ -224,7 +227,8 @@ TEST(CloseUpMoonPicture, LitSideFacesTheSun) {
         Bitmap b(W, H, colours::Black);
         Canvas canvas(b);
         const MilkyWayDirections noBand;  // the Moon alone is drawn
-        DrawCloseUpMoon(canvas, {chartFrame, jd, objects, moon.Picture, noBand}, SkyProjection::Gnomonic(frame, W, H));
+        DrawCloseUpMoon(canvas, {chartFrame, jd, objects, moon.Picture, noBand},
+                        SkyProjection::Gnomonic(frame, W, H));
         // Centroid of the light-picture pixels about the disc's centre.
         double sx = 0, sy = 0;
         for (int y = H / 2 - 40; y < H / 2 + 40; ++y)

@@ -3,13 +3,13 @@
 // writes nothing.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 #include "canvas/canvas.h"
 #include "canvas/png_reader.h"
@@ -33,8 +33,9 @@ protected:
 };
 
 TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
-    const auto run = RunChart({"closeup", "--jd", "2460536.375", "--lat", "47.589", "--lon", "19.064", "--az",
-                               "200", "--alt", "12", "--chart-size", "600x400", "--out", png, "--objects", tsv});
+    const auto run =
+        RunChart({"closeup", "--jd", "2460536.375", "--lat", "47.589", "--lon", "19.064", "--az", "200",
+                  "--alt", "12", "--chart-size", "600x400", "--out", png, "--objects", tsv});
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     EXPECT_EQ(run.Out, png + "\n");
 
@@ -51,9 +52,10 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
     Bitmap expected(DefaultCloseUpWidth, DefaultCloseUpHeight, colours::Black);
     Canvas canvas(expected);
     const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
-    const CloseUpFrame frame = DrawCloseUp(canvas, expected.Width(), expected.Height(), {200 * Deg, 12 * Deg, 0},
-                                           {chartFrame, observer.JulianDay, objects, moon.Picture, band})
-                                   .View();
+    const CloseUpFrame frame =
+        DrawCloseUp(canvas, expected.Width(), expected.Height(), {200 * Deg, 12 * Deg, 0},
+                    {chartFrame, observer.JulianDay, objects, moon.Picture, band})
+            .View();
 
     const std::optional<Bitmap> written = ReadPng(png);
     ASSERT_TRUE(written.has_value());
@@ -61,7 +63,8 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
     ASSERT_EQ(written->Height(), DefaultCloseUpHeight);
     int differing = 0;
     for (int y = 0; y < expected.Height(); ++y)
-        for (int x = 0; x < expected.Width(); ++x) differing += written->Pixel(x, y) == expected.Pixel(x, y) ? 0 : 1;
+        for (int x = 0; x < expected.Width(); ++x)
+            differing += written->Pixel(x, y) == expected.Pixel(x, y) ? 0 : 1;
     EXPECT_EQ(differing, 0);
 
     const std::string text = cli::testing::FileText(tsv);
@@ -71,7 +74,8 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
         const auto f = Fields(lines[1 + slot], '\t');
         ASSERT_EQ(f.size(), 11u);
         const SkyObjectEntry& e = objects[slot];
-        const ChartPoint p = ProjectCloseUp(frame, e.Azimuth, e.Altitude, DefaultCloseUpWidth, DefaultCloseUpHeight);
+        const ChartPoint p =
+            ProjectCloseUp(frame, e.Azimuth, e.Altitude, DefaultCloseUpWidth, DefaultCloseUpHeight);
         EXPECT_EQ(std::stoi(f[0]), slot);
         EXPECT_FLOAT_EQ(std::stof(f[7]), p.X) << slot;
         EXPECT_FLOAT_EQ(std::stof(f[8]), p.Y) << slot;
@@ -96,7 +100,8 @@ TEST_F(CloseUpCommand, BadInputIsOneLineExitTwoAndNoFileAndBenchWritesNothing) {
         EXPECT_FALSE(Exists(tsv));
     }
     // --bench draws and times, and writes nothing.
-    const auto bench = RunChart({"closeup", "--az", "180", "--alt", "30", "--bench", "2", "--size", "200x150"});
+    const auto bench =
+        RunChart({"closeup", "--az", "180", "--alt", "30", "--bench", "2", "--size", "200x150"});
     ASSERT_EQ(bench.ExitStatus, 0) << bench.Err;
     ASSERT_EQ(Lines(bench.Out).size(), 1u);
     EXPECT_EQ(bench.Out.rfind("closeup_ms min=", 0), 0u) << bench.Out;

@@ -1,6 +1,8 @@
 // The close-up's Milky Way: where outlines meet the border, the fill along
 // the border between the crossings, and the band as drawn for real views.
 
+#include "closeup/milky_way_close_up.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +15,6 @@
 #include "chart/redraw.h"
 #include "chart_test_setup.h"
 #include "closeup/draw_close_up.h"
-#include "closeup/milky_way_close_up.h"
 
 namespace kolvar {
 namespace {
@@ -58,7 +59,9 @@ protected:
         canvas.LineTo(40, H);
     }
     static constexpr CrossingDirection In = CrossingDirection::Entering, Out = CrossingDirection::Leaving;
-    EdgeCrossing At(float x, float y, CrossingDirection d) const { return MakeBorderCrossing({x, y}, d, W, H); }
+    EdgeCrossing At(float x, float y, CrossingDirection d) const {
+        return MakeBorderCrossing({x, y}, d, W, H);
+    }
     int Grey(int x0, int x1) const {
         int n = 0;
         for (int y = 0; y < H; ++y)
@@ -86,7 +89,7 @@ TEST_F(BorderFill, FillsCounterClockwiseFromEachEnteringCrossing) {
 
 TEST_F(BorderFill, CrossingsThatDoNotPairUpFillNothing) {
     for (std::vector<EdgeCrossing> c : {
-             std::vector<EdgeCrossing>{At(40, 0, In)},                      // odd
+             std::vector<EdgeCrossing>{At(40, 0, In)},                     // odd
              std::vector<EdgeCrossing>{At(40, H - 1, In), At(40, 0, In)},  // same direction
              std::vector<EdgeCrossing>{At(40, 0, In), At(40, 0, Out)},     // equal angles
          }) {
@@ -161,7 +164,8 @@ TEST_F(CloseUpBand, MagellanicCloudsLieWhollyInsideTheWindow) {
                                           SphericalPosition{13.2 * Deg, -72.8 * Deg, InfinitelyFar}}) {
         const HorizontalPosition h = Towards(cloud);
         const ChartPoint p = ProjectCloseUp(frame, h.Azimuth, h.Altitude, W, H);
-        EXPECT_EQ(picture.Pixel(static_cast<int>(p.X), static_cast<int>(p.Y)), MilkyWayBandColour);  // seed-filled
+        EXPECT_EQ(picture.Pixel(static_cast<int>(p.X), static_cast<int>(p.Y)),
+                  MilkyWayBandColour);  // seed-filled
     }
     EXPECT_LT(GreyPixels(), W * H / 10);
 }

@@ -27,8 +27,7 @@ using namespace kolvar;
 using fuzz::Check;
 
 template <typename Reader>
-bool Reads(Reader read)
-{
+bool Reads(Reader read) {
     try {
         read();
         return true;
@@ -37,8 +36,7 @@ bool Reads(Reader read)
     }
 }
 
-void CheckShownDay(const std::string& julianDay, const std::string& zone, bool summer, char separator)
-{
+void CheckShownDay(const std::string& julianDay, const std::string& zone, bool summer, char separator) {
     CivilFieldsOfDay shown;
     if (!Reads([&] { shown = CivilFieldsOfJulianDay(julianDay, zone, summer, separator); })) return;
     const CivilFieldTexts& f = shown.Fields;
@@ -66,8 +64,7 @@ void CheckShownDay(const std::string& julianDay, const std::string& zone, bool s
           "sidereal time out of range", sidereal);
 }
 
-void CheckAngle(double radians, char separator)
-{
+void CheckAngle(double radians, char separator) {
     if (!std::isfinite(radians)) return;
     const double angle = std::remainder(radians, 2 * 3.141592653589793);
     const AngleFields shown = ShownAngle(angle, separator);
@@ -85,8 +82,7 @@ void CheckAngle(double radians, char separator)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
     const bool summer = (data[1] & 1) != 0;
     const char separator = (data[1] & 2) != 0 ? ',' : '.';

@@ -14,36 +14,35 @@
 
 namespace kolvar::testing {
 
-void PrepareDialogTests(const std::filesystem::path& scratchDirectory)
-{
+void PrepareDialogTests(const std::filesystem::path& scratchDirectory) {
     std::setlocale(LC_NUMERIC, "C");
     InitStaticTables();
     InstallRunicFont(scratchDirectory, RunicFontFileBytes());
 }
 
-void UseCommaLocale(const std::filesystem::path& scratchDirectory)
-{
+void UseCommaLocale(const std::filesystem::path& scratchDirectory) {
     if (std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") != nullptr) return;
     const std::filesystem::path folder = scratchDirectory / "locales";
     std::filesystem::create_directories(folder);
-    QProcess::execute("localedef", {"-i", "hu_HU", "-f", "UTF-8", QString::fromStdString(folder / "hu_HU.UTF-8")});
+    QProcess::execute("localedef",
+                      {"-i", "hu_HU", "-f", "UTF-8", QString::fromStdString(folder / "hu_HU.UTF-8")});
     ::setenv("LOCPATH", folder.c_str(), 1);
-    QVERIFY2(std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") != nullptr, "no hu_HU.UTF-8: localedef needs package locales");
+    QVERIFY2(std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") != nullptr,
+             "no hu_HU.UTF-8: localedef needs package locales");
 }
 
-ProgramWindows TestWindows(const std::filesystem::path& settingsFile, QStringList& errors)
-{
+ProgramWindows TestWindows(const std::filesystem::path& settingsFile, QStringList& errors) {
     TStarsForm::Options o;
     o.SettingsFile = settingsFile;
     o.ReportError = [&errors](const QString& text) { errors.append(text); };
     return CreateProgramWindows(std::move(o));
 }
 
-void WhenShown(QDialog* dialog, std::function<void()> action)
-{
+void WhenShown(QDialog* dialog, std::function<void()> action) {
     auto* timer = new QTimer(dialog);
     QObject::connect(timer, &QTimer::timeout, dialog, [dialog, timer, action = std::move(action)] {
-        if (!dialog->isVisible() || QApplication::activeModalWidget() != dialog || !dialog->isActiveWindow()) return;
+        if (!dialog->isVisible() || QApplication::activeModalWidget() != dialog || !dialog->isActiveWindow())
+            return;
         timer->stop();
         timer->deleteLater();
         action();
@@ -51,16 +50,16 @@ void WhenShown(QDialog* dialog, std::function<void()> action)
     timer->start(5);
 }
 
-void TypeInto(QLineEdit* field, const QString& text)
-{
+void TypeInto(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
-    if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
-    else QTest::keyClicks(field, text);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, text);
 }
 
-void CheckLayout(QDialog* dialog, const QStringList& tabOrder, QWidget* frame)
-{
+void CheckLayout(QDialog* dialog, const QStringList& tabOrder, QWidget* frame) {
     QList<QWidget*> controls = dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     controls.removeAll(frame);
     for (int i = 0; i < controls.size(); ++i)

@@ -1,4 +1,6 @@
 // The place dialog and the place command, driven through the dialog's controls.
+#include "dialogs/place_dlg.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -10,10 +12,9 @@
 #include <clocale>
 #include <cmath>
 
+#include "appcore/settings_file.h"
 #include "dialog_test_support.h"
 #include "dialogs/city_dlg.h"
-#include "dialogs/place_dlg.h"
-#include "appcore/settings_file.h"
 
 using namespace kolvar;
 using namespace kolvar::testing;
@@ -22,14 +23,12 @@ namespace {
 
 constexpr double Pi = 3.141592653589793;
 
-QList<QLineEdit*> Fields(TPlaceDlg& d)
-{
+QList<QLineEdit*> Fields(TPlaceDlg& d) {
     return {d.LatitudeDeg, d.LatitudePerc, d.LatitudeSec, d.LongitudeDeg, d.LongitudePerc, d.LongitudeSec};
 }
 
 // The six fields and the hemispheres as shown: "47 35 20.392217 19 3 50.406477 NE".
-QString Shown(TPlaceDlg& d)
-{
+QString Shown(TPlaceDlg& d) {
     QStringList texts;
     for (QLineEdit* f : Fields(d)) texts << f->text();
     texts << QString(d.North->isChecked() ? "N" : "") + (d.South->isChecked() ? "S" : "") +
@@ -48,8 +47,7 @@ private:
     std::filesystem::path SettingsFile() const { return dir_.filePath("Kolvar.ini").toStdString(); }
 
     // Runs the place command with `drive` acting in the dialog; returns what it showed on opening.
-    QString RunPlace(ProgramWindows& w, std::function<void(TPlaceDlg&)> drive)
-    {
+    QString RunPlace(ProgramWindows& w, std::function<void(TPlaceDlg&)> drive) {
         QString shown;
         TPlaceDlg* d = w.PlaceDlg.get();
         WhenShown(d, [&shown, d, drive] {
@@ -59,8 +57,7 @@ private:
         w.StarsForm->Place1Click();
         return shown;
     }
-    static void Type(TPlaceDlg& d, const QString& fields)
-    {
+    static void Type(TPlaceDlg& d, const QString& fields) {
         const QStringList texts = fields.split('|');
         for (int i = 0; i < 6; ++i) TypeInto(Fields(d)[i], texts[i]);
     }
@@ -68,22 +65,19 @@ private:
     static constexpr double ArcSecondsPerRadian = 206264.80624709636;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(dir_.isValid());
         PrepareDialogTests(dir_.path().toStdString());
     }
 
-    void init()
-    {
+    void init() {
         errors_.clear();
         std::setlocale(LC_NUMERIC, "C");
         Observer = ObserverState{};  // the last test's windows left it closing
         std::filesystem::remove(SettingsFile());
     }
 
-    void placeIsShownWithItsHemispheres_data()
-    {
+    void placeIsShownWithItsHemispheres_data() {
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<QString>("shown");
@@ -93,13 +87,13 @@ private slots:
         QTest::newRow("longitude pi") << -0.5 << Pi << "28 38 52.403124 180 0 0 SE";
         QTest::newRow("stored past pi") << 0.5 << 4.0 << "28 38 52.403124 130 49 0.775012 NW";
         QTest::newRow("past the pole") << 2.0 << 0.5 << "65 24 30.387506 151 21 7.596876 NW";
-        QTest::newRow("whole minutes") << 51.0 / 60 * degree << (151 + 12.0 / 60) * degree << "0 51 0 151 12 0 NE";
+        QTest::newRow("whole minutes")
+            << 51.0 / 60 * degree << (151 + 12.0 / 60) * degree << "0 51 0 151 12 0 NE";
         QTest::newRow("half seconds, west")
             << -0.5 / 3600 * degree << -(10 + 0.5 / 3600) * degree << "0 0 0.5 10 0 0.5 SW";
     }
 
-    void placeIsShownWithItsHemispheres()
-    {
+    void placeIsShownWithItsHemispheres() {
         QFETCH(double, latitude);
         QFETCH(double, longitude);
         QFETCH(QString, shown);
@@ -107,22 +101,23 @@ private slots:
         Observer.Latitude = latitude;
         Observer.Longitude = longitude;
         ObserverState normalised;
-        QCOMPARE(RunPlace(w, [&normalised](TPlaceDlg& d) {
-                     normalised = Observer;
-                     QTest::keyClick(d.LatitudeDeg, Qt::Key_Return);  // untouched, accepted
-                 }),
+        QCOMPARE(RunPlace(w,
+                          [&normalised](TPlaceDlg& d) {
+                              normalised = Observer;
+                              QTest::keyClick(d.LatitudeDeg, Qt::Key_Return);  // untouched, accepted
+                          }),
                  shown);
         QVERIFY(normalised.Longitude >= -Pi && normalised.Longitude <= Pi);
         QVERIFY(std::fabs(normalised.Latitude) <= Pi / 2);
         // The fields give the place back to within 1e-6" (a western longitude as a full turn less).
         QVERIFY(std::fabs(Observer.Latitude - normalised.Latitude) * ArcSecondsPerRadian <= 1e-6);
-        QVERIFY(std::fabs(std::remainder(Observer.Longitude - normalised.Longitude, 2 * Pi)) * ArcSecondsPerRadian <=
+        QVERIFY(std::fabs(std::remainder(Observer.Longitude - normalised.Longitude, 2 * Pi)) *
+                    ArcSecondsPerRadian <=
                 1e-6);
         QCOMPARE(RunPlace(w, Cancel), shown);
     }
 
-    void westIsStoredAsAFullTurnLessAndShownAgain()
-    {
+    void westIsStoredAsAFullTurnLessAndShownAgain() {
         ProgramWindows w = TestWindows(SettingsFile(), errors_);
         const int redraws = w.StarsForm->RedrawCount();
         RunPlace(w, [](TPlaceDlg& d) {
@@ -136,15 +131,13 @@ private slots:
         QVERIFY(std::fabs(Observer.Longitude + 0.17453292519943295) < 1e-15);
     }
 
-    void fieldsAreSummedAsTyped_data()
-    {
+    void fieldsAreSummedAsTyped_data() {
         QTest::addColumn<bool>("comma");
         QTest::newRow("point locale") << false;
         QTest::newRow("comma locale") << true;
     }
 
-    void fieldsAreSummedAsTyped()
-    {
+    void fieldsAreSummedAsTyped() {
         QFETCH(bool, comma);
         if (comma) UseCommaLocale(dir_.path().toStdString());
         if (QTest::currentTestFailed()) return;
@@ -161,8 +154,7 @@ private slots:
         QVERIFY(std::fabs(Observer.Longitude - (1 + 0.5 / 3600) * Pi / 180) < 1e-15);
     }
 
-    void decimalDegreesWithEmptyMinutesAndSeconds()
-    {
+    void decimalDegreesWithEmptyMinutesAndSeconds() {
         ProgramWindows w = TestWindows(SettingsFile(), errors_);
         RunPlace(w, [](TPlaceDlg& d) {
             Type(d, "47.589|||19|3|50");
@@ -176,8 +168,7 @@ private slots:
     // The city picker: "debre" offers Debrecen; taking it fills the place and
     // offers the town's zone, and only OK takes place, zone and name, which
     // the settings keep while the place stays the town's.
-    void townFromThePickerIsTakenOnOk()
-    {
+    void townFromThePickerIsTakenOnOk() {
         auto pickDebrecen = [](TPlaceDlg& d, QString* offered) {
             if (d.CityDlg == nullptr) d.CityDlg = new TCityDlg(&d);
             TCityDlg* c = d.CityDlg;
@@ -225,18 +216,20 @@ private slots:
         }
     }
 
-    void unreadableFieldChangesNothing_data()
-    {
+    void unreadableFieldChangesNothing_data() {
         QTest::addColumn<QString>("fields");
         QTest::addColumn<QString>("unread");
-        QTest::newRow("seconds not a number") << "12|0|abc|0|0|0" << "abc";
-        QTest::newRow("empty degrees") << "12|0|0||0|0" << "";
-        QTest::newRow("two separators") << "12|0|0|0|0|1,5.2" << "1,5.2";
-        QTest::newRow("seconds inf") << "12|0|0|0|0|inf" << "inf";
+        QTest::newRow("seconds not a number") << "12|0|abc|0|0|0"
+                                              << "abc";
+        QTest::newRow("empty degrees") << "12|0|0||0|0"
+                                       << "";
+        QTest::newRow("two separators") << "12|0|0|0|0|1,5.2"
+                                        << "1,5.2";
+        QTest::newRow("seconds inf") << "12|0|0|0|0|inf"
+                                     << "inf";
     }
 
-    void unreadableFieldChangesNothing()
-    {
+    void unreadableFieldChangesNothing() {
         QFETCH(QString, fields);
         QFETCH(QString, unread);
         ProgramWindows w = TestWindows(SettingsFile(), errors_);
@@ -252,8 +245,7 @@ private slots:
         QCOMPARE(w.StarsForm->RedrawCount(), redraws);
     }
 
-    void cancelKeepsTheNormalisedPlaceForTheSettings()
-    {
+    void cancelKeepsTheNormalisedPlaceForTheSettings() {
         {
             ProgramWindows w = TestWindows(SettingsFile(), errors_);
             Observer.Longitude = 6.283185307179586 - 0.17453292519943295;
@@ -263,8 +255,7 @@ private slots:
         QVERIFY(std::fabs(LoadIniFile(SettingsFile()).Longitude + 0.17453292519943295) < 1e-14);
     }
 
-    void controlsDoNotOverlapAndTabInOrder()
-    {
+    void controlsDoNotOverlapAndTabInOrder() {
         TPlaceDlg d;
         d.North->setChecked(true);
         d.East->setChecked(true);
@@ -272,8 +263,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&d));
         QCOMPARE(QApplication::focusWidget(), d.OkButton);
         // A group of radio buttons is one stop, at its checked button.
-        CheckLayout(&d, {"EscButton", "OkButton", "North", "East", "LatitudeDeg", "LongitudeDeg", "LatitudePerc",
-                         "LongitudePerc", "LatitudeSec", "LongitudeSec", "CityButton", "EscButton"});
+        CheckLayout(&d,
+                    {"EscButton", "OkButton", "North", "East", "LatitudeDeg", "LongitudeDeg", "LatitudePerc",
+                     "LongitudePerc", "LatitudeSec", "LongitudeSec", "CityButton", "EscButton"});
     }
 };
 

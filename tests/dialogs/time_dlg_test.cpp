@@ -1,4 +1,6 @@
 // The time dialog and the time command, driven through the dialog's controls.
+#include "dialogs/time_dlg.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -17,9 +19,8 @@
 #include "chart/chart_frame.h"
 #include "chart/sky_object_table.h"
 #include "dialog_test_support.h"
-#include "widgets/runic_text.h"
-#include "dialogs/time_dlg.h"
 #include "shell/chart_view.h"
+#include "widgets/runic_text.h"
 
 using namespace kolvar;
 using namespace kolvar::testing;
@@ -28,21 +29,20 @@ namespace {
 
 QString Weekday(int number) { return RunicString(WeekdayRunicNames[static_cast<std::size_t>(number)].Runic); }
 
-QStringList CivilFields(const TTimeDlg& d)
-{
+QStringList CivilFields(const TTimeDlg& d) {
     return {d.Year->text(), d.Month->text(), d.Day->text(), d.Hour->text(), d.Min->text(), d.Sec->text()};
 }
 
 // The objects table as `kolvar-chart render --objects` writes it.
-QByteArray ObjectsTable(const ChartFrame& frame, const SkyObjectTable& objects)
-{
+QByteArray ObjectsTable(const ChartFrame& frame, const SkyObjectTable& objects) {
     QByteArray out("slot\tkind\tindex\tvisible\tazimuth\taltitude\tdistance\tx\ty\n");
     char line[256];
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry& e = objects[static_cast<std::size_t>(slot)];
         const ChartPoint p = ProjectToChart(frame, e.Azimuth, e.Altitude);
-        std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot, e.Kind, e.Index,
-                      e.Visible, e.Azimuth, e.Altitude, e.Distance, static_cast<double>(p.X), static_cast<double>(p.Y));
+        std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.9g\t%.9g\n", slot, e.Kind,
+                      e.Index, e.Visible, e.Azimuth, e.Altitude, e.Distance, static_cast<double>(p.X),
+                      static_cast<double>(p.Y));
         out += line;
     }
     return out;
@@ -59,8 +59,7 @@ private:
 
     std::filesystem::path SettingsFile() const { return dir_.filePath("Kolvar.ini").toStdString(); }
     ProgramWindows Windows() { return TestWindows(SettingsFile(), errors_); }
-    std::unique_ptr<TTimeDlg> Dialog(bool shown = false)
-    {
+    std::unique_ptr<TTimeDlg> Dialog(bool shown = false) {
         auto d = std::make_unique<TTimeDlg>();
         d->ReportError = [this](const QString& text) { errors_.append(text); };
         if (shown) {
@@ -70,8 +69,7 @@ private:
         return d;
     }
     // The Julian day that DateUse makes of "year|month|day|hour|min|sec|zone".
-    static QString DateUseOf(TTimeDlg& d, const QString& fields)
-    {
+    static QString DateUseOf(TTimeDlg& d, const QString& fields) {
         const QStringList f = fields.split('|');
         QLineEdit* edits[] = {d.Year, d.Month, d.Day, d.Hour, d.Min, d.Sec, d.TimeZone};
         for (int i = 0; i < 7; ++i) edits[i]->setText(f[i]);
@@ -80,38 +78,52 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(dir_.isValid());
         PrepareDialogTests(dir_.path().toStdString());
     }
 
-    void init()
-    {
+    void init() {
         errors_.clear();
         Observer = StartingObserverState();
         std::setlocale(LC_NUMERIC, "C");
         std::filesystem::remove(SettingsFile());
     }
 
-    void julianDayIsShownInTheZone_data()
-    {
+    void julianDayIsShownInTheZone_data() {
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("julianDay");
         QTest::addColumn<QString>("zoneShown");
         QTest::addColumn<QString>("civil");
         QTest::addColumn<int>("weekday");
         QTest::addColumn<QString>("starTime");
-        QTest::newRow("zone in single precision") << "1.1" << "2451545" << "1.10000002384186" << "2000 1 1 13 6 0" << 6 << "18 41' 49.5\"";
-        QTest::newRow("no zone is 1 h") << "" << "2451545" << "1" << "2000 1 1 13 0 0" << 6 << "18 41' 49.5\"";
-        QTest::newRow("text after the zone") << "-5 h" << "2451544.5" << "-5" << "1999 12 31 19 0 0" << 5 << "06 39' 51.3\"";
-        QTest::newRow("seconds 59.97") << "0" << "2451544.5006941" << "0" << "2000 1 1 0 0 59.9" << 6 << "06 40' 51.4\"";
-        QTest::newRow("sidereal 3.24 s") << "0" << "2451527.48214795" << "0" << "1999 12 14 23 34 17.5" << 2 << "05 07' 3.2\"";
-        QTest::newRow("sidereal 59.97 s") << "0" << "2451529.47734189" << "0" << "1999 12 16 23 27 22.3" << 4 << "05 07' 59.9\"";
+        QTest::newRow("zone in single precision") << "1.1"
+                                                  << "2451545"
+                                                  << "1.10000002384186"
+                                                  << "2000 1 1 13 6 0" << 6 << "18 41' 49.5\"";
+        QTest::newRow("no zone is 1 h") << ""
+                                        << "2451545"
+                                        << "1"
+                                        << "2000 1 1 13 0 0" << 6 << "18 41' 49.5\"";
+        QTest::newRow("text after the zone") << "-5 h"
+                                             << "2451544.5"
+                                             << "-5"
+                                             << "1999 12 31 19 0 0" << 5 << "06 39' 51.3\"";
+        QTest::newRow("seconds 59.97") << "0"
+                                       << "2451544.5006941"
+                                       << "0"
+                                       << "2000 1 1 0 0 59.9" << 6 << "06 40' 51.4\"";
+        QTest::newRow("sidereal 3.24 s") << "0"
+                                         << "2451527.48214795"
+                                         << "0"
+                                         << "1999 12 14 23 34 17.5" << 2 << "05 07' 3.2\"";
+        QTest::newRow("sidereal 59.97 s") << "0"
+                                          << "2451529.47734189"
+                                          << "0"
+                                          << "1999 12 16 23 27 22.3" << 4 << "05 07' 59.9\"";
     }
 
-    void julianDayIsShownInTheZone()
-    {
+    void julianDayIsShownInTheZone() {
         QFETCH(QString, zone);
         QFETCH(QString, julianDay);
         QFETCH(int, weekday);
@@ -127,8 +139,7 @@ private slots:
         QVERIFY(errors_.isEmpty());
     }
 
-    void typingTheJulianDayFillsTheCivilFieldsAndCivilEditsDisableOk()
-    {
+    void typingTheJulianDayFillsTheCivilFieldsAndCivilEditsDisableOk() {
         auto d = Dialog(true);
         d->Year->setText(QStringLiteral("1980"));  // an edit: OK is off
         TypeInto(d->JulianDay, QStringLiteral("2451545"));
@@ -150,7 +161,8 @@ private slots:
         const QStringList lastRead = CivilFields(*d);
         QTest::keyClick(d->JulianDay, Qt::Key_9);
         QCOMPARE(errors_.size(), 2);
-        QVERIFY2(errors_[1].startsWith(QString::fromUtf8("„999999999” nem érvényes Julián-nap")), qPrintable(errors_[1]));
+        QVERIFY2(errors_[1].startsWith(QString::fromUtf8("„999999999” nem érvényes Julián-nap")),
+                 qPrintable(errors_[1]));
         QCOMPARE(CivilFields(*d), lastRead);
 
         // Editing a civil field disables OK until DateUse; so does summer time.
@@ -169,20 +181,24 @@ private slots:
         QCOMPARE(d->JulianDay->text(), QStringLiteral("2451910.95833333"));  // an hour earlier in UT
     }
 
-    void dateUseReducesAndDefaultsFields_data()
-    {
+    void dateUseReducesAndDefaultsFields_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("same");
-        QTest::newRow("month 300 is 44: January") << "2001|300|5|12|0|0|1" << "2001|1|5|12|0|0|1";
-        QTest::newRow("month 200 is -56: January") << "2001|200|5|12|0|0|1" << "2001|1|5|12|0|0|1";
-        QTest::newRow("month 258 is 2") << "2001|258|5|12|0|0|1" << "2001|2|5|12|0|0|1";
-        QTest::newRow("day 257 is 1, hour 280 is 24") << "2001|3|257|280|0|0|1" << "2001|3|2|0|0|0|1";
-        QTest::newRow("no zone is 1 h, no seconds 0 s") << "2001|3|2|0|0||" << "2001|3|2|0|0|0|1";
-        QTest::newRow("text after seconds and zone") << "2001|3|2|0|0|12.5s|2 h" << "2001|3|2|0|0|12.5|2";
+        QTest::newRow("month 300 is 44: January") << "2001|300|5|12|0|0|1"
+                                                  << "2001|1|5|12|0|0|1";
+        QTest::newRow("month 200 is -56: January") << "2001|200|5|12|0|0|1"
+                                                   << "2001|1|5|12|0|0|1";
+        QTest::newRow("month 258 is 2") << "2001|258|5|12|0|0|1"
+                                        << "2001|2|5|12|0|0|1";
+        QTest::newRow("day 257 is 1, hour 280 is 24") << "2001|3|257|280|0|0|1"
+                                                      << "2001|3|2|0|0|0|1";
+        QTest::newRow("no zone is 1 h, no seconds 0 s") << "2001|3|2|0|0||"
+                                                        << "2001|3|2|0|0|0|1";
+        QTest::newRow("text after seconds and zone") << "2001|3|2|0|0|12.5s|2 h"
+                                                     << "2001|3|2|0|0|12.5|2";
     }
 
-    void dateUseReducesAndDefaultsFields()
-    {
+    void dateUseReducesAndDefaultsFields() {
         QFETCH(QString, typed);
         QFETCH(QString, same);
         auto d = Dialog();
@@ -192,8 +208,7 @@ private slots:
         QVERIFY(d->OkButton1->isEnabled());
     }
 
-    void dateUseClearsTheDayWhenFieldsDoNotRead_data()
-    {
+    void dateUseClearsTheDayWhenFieldsDoNotRead_data() {
         QTest::addColumn<QString>("fields");
         QTest::newRow("year not an integer") << "19x9|3|2|0|0|0|1";
         QTest::newRow("seconds nan") << "2001|3|2|0|0|nan|1";
@@ -202,8 +217,7 @@ private slots:
         QTest::newRow("zone beyond a day") << "2001|3|2|0|0|0|-24.5";
     }
 
-    void dateUseClearsTheDayWhenFieldsDoNotRead()
-    {
+    void dateUseClearsTheDayWhenFieldsDoNotRead() {
         QFETCH(QString, fields);
         auto d = Dialog();
         QVERIFY(!DateUseOf(*d, "2001|3|2|0|0|0|1").isEmpty());
@@ -213,8 +227,7 @@ private slots:
         QVERIFY(errors_.isEmpty());  // no message for the civil fields
     }
 
-    void nowUsesTheClockWithTheDialogsZone()
-    {
+    void nowUsesTheClockWithTheDialogsZone() {
         auto d = Dialog();
         d->Clock = [] { return CalendarMoment{2024, 8, 14, 22, 30, 15.37}; };
         d->TimeZone->setText(QStringLiteral("2"));
@@ -225,8 +238,7 @@ private slots:
         QCOMPARE(d->JulianDay->text().left(12), QStringLiteral("2460537.3126"));  // 19:30:15.3 UT
     }
 
-    void okTakesTheInstantBackAndRedraws()
-    {
+    void okTakesTheInstantBackAndRedraws() {
         ProgramWindows w = Windows();
         TTimeDlg* d = w.TimeDlg.get();
         Observer.Zone = 2.0;
@@ -234,8 +246,9 @@ private slots:
         bool filled = false;
         WhenShown(d, [&] {
             // 14:00 at +2 h, give or take the tenth the seconds are truncated to.
-            filled = CivilFields(*d).mid(0, 3) == QStringList{"2000", "1", "1"} && d->TimeZone->text() == "2" &&
-                     d->OkButton1->isEnabled() && QApplication::focusWidget() == d->OkButton1;
+            filled = CivilFields(*d).mid(0, 3) == QStringList{"2000", "1", "1"} &&
+                     d->TimeZone->text() == "2" && d->OkButton1->isEnabled() &&
+                     QApplication::focusWidget() == d->OkButton1;
             TypeInto(d->JulianDay, QStringLiteral("2460536.375"));
             d->SummerTime->click();
             QTest::keyClick(d->TimeZone, Qt::Key_Return);  // OK is off after the edit: stays open
@@ -267,19 +280,19 @@ private slots:
         QVERIFY(errors_.isEmpty());
     }
 
-    void zoneAndSecondsReadWithEitherSeparator_data()
-    {
+    void zoneAndSecondsReadWithEitherSeparator_data() {
         QTest::addColumn<bool>("comma");
         QTest::newRow("point locale") << false;
         QTest::newRow("comma locale") << true;
     }
 
-    void zoneAndSecondsReadWithEitherSeparator()
-    {
+    void zoneAndSecondsReadWithEitherSeparator() {
         QFETCH(bool, comma);
         if (comma) UseCommaLocale(dir_.path().toStdString());
         if (QTest::currentTestFailed()) return;
-        const auto with = [](QString number, bool useComma) { return number.replace('.', useComma ? ',' : '.'); };
+        const auto with = [](QString number, bool useComma) {
+            return number.replace('.', useComma ? ',' : '.');
+        };
         std::ofstream(SettingsFile()) << "[LOCALTIME]\nZone=5,5\n";  // India, as a comma locale keeps it
         QString opened;
         {
@@ -298,13 +311,14 @@ private slots:
         QCOMPARE(opened, with("5.5 2000 1 1 17 30 0", comma));
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
         QCOMPARE(Observer.Zone, -3.5);
-        QVERIFY(std::fabs(Observer.JulianDay - (2451545.0 + 9.0 / 24 + 12.5 / 86400)) < 1e-7);  // 21:00:12.5 UT
+        QVERIFY(std::fabs(Observer.JulianDay - (2451545.0 + 9.0 / 24 + 12.5 / 86400)) <
+                1e-7);  // 21:00:12.5 UT
         QFile saved(dir_.filePath("Kolvar.ini"));
-        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains(with("Zone=-3.5\n", comma).toLatin1()));
+        QVERIFY(saved.open(QIODevice::ReadOnly) &&
+                saved.readAll().contains(with("Zone=-3.5\n", comma).toLatin1()));
     }
 
-    void comingBackToTheDialogConvertsNothing()
-    {
+    void comingBackToTheDialogConvertsNothing() {
         QWidget other;  // another program's window, as far as the dialog can tell
         other.show();
         auto d = Dialog();
@@ -329,24 +343,31 @@ private slots:
         leaveAndComeBack(true);
     }
 
-    void okStopsAtTheFirstTextThatDoesNotRead_data()
-    {
+    void okStopsAtTheFirstTextThatDoesNotRead_data() {
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("julianDay");
         QTest::addColumn<QString>("message");
         const QString notANumber = QString::fromUtf8("„%1” nem érvényes szám.");
-        QTest::newRow("zone with trailing text") << "1.5x" << "2451545" << notANumber.arg("1.5x");
-        QTest::newRow("zone nan") << "nan" << "2451545" << notANumber.arg("nan");
+        QTest::newRow("zone with trailing text") << "1.5x"
+                                                 << "2451545" << notANumber.arg("1.5x");
+        QTest::newRow("zone nan") << "nan"
+                                  << "2451545" << notANumber.arg("nan");
         QTest::newRow("zone beyond a day")
-            << "3.4e38" << "2451545" << QString::fromUtf8("„3.4e38” nem érvényes időzóna: legfeljebb 24 óra keletre vagy nyugatra.");
-        QTest::newRow("day no number") << "-3.5" << "2451545x" << notANumber.arg("2451545x");
-        QTest::newRow("day inf") << "-3.5" << "inf" << notANumber.arg("inf");
+            << "3.4e38"
+            << "2451545"
+            << QString::fromUtf8("„3.4e38” nem érvényes időzóna: legfeljebb 24 óra keletre vagy nyugatra.");
+        QTest::newRow("day no number") << "-3.5"
+                                       << "2451545x" << notANumber.arg("2451545x");
+        QTest::newRow("day inf") << "-3.5"
+                                 << "inf" << notANumber.arg("inf");
         QTest::newRow("day beyond the elements")
-            << "-3.5" << "-9e8" << QString::fromUtf8("„-9e8” nem érvényes Julián-nap: a pályaelemek erre a napra nem adnak pályát.");
+            << "-3.5"
+            << "-9e8"
+            << QString::fromUtf8(
+                   "„-9e8” nem érvényes Julián-nap: a pályaelemek erre a napra nem adnak pályát.");
     }
 
-    void okStopsAtTheFirstTextThatDoesNotRead()
-    {
+    void okStopsAtTheFirstTextThatDoesNotRead() {
         QFETCH(QString, zone);
         QFETCH(QString, julianDay);
         ProgramWindows w = Windows();
@@ -370,8 +391,7 @@ private slots:
         QCOMPARE(w.StarsForm->RedrawCount(), redraws);
     }
 
-    void chartAfterTheTimeCommandIsTheRenderedOne()
-    {
+    void chartAfterTheTimeCommandIsTheRenderedOne() {
         ProgramWindows w = Windows();
         w.StarsForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.StarsForm.get()));
@@ -391,8 +411,8 @@ private slots:
         QProcess render;
         render.start(QStringLiteral(KOLVAR_CHART_BINARY),
                      {"render", "--jd", "2460536.375", "--lat", "-33.9", "--lon", "18.4", "--size",
-                      QStringLiteral("%1x%2").arg(size.width()).arg(size.height()), "--out", dir_.filePath("sky.png"),
-                      "--objects", objects});
+                      QStringLiteral("%1x%2").arg(size.width()).arg(size.height()), "--out",
+                      dir_.filePath("sky.png"), "--objects", objects});
         QVERIFY(render.waitForFinished(60000));
         QCOMPARE(render.exitCode(), 0);
         QFile file(objects);
@@ -406,13 +426,14 @@ private slots:
         for (qsizetype i = 0; i + 1 < lines.size(); ++i) QVERIFY(lines[i].startsWith(expected[i] + '\t'));
     }
 
-    void controlsDoNotOverlapAndTabInOrder()
-    {
+    void controlsDoNotOverlapAndTabInOrder() {
         auto d = Dialog(true);
         QCOMPARE(d->Label6->text(), RunicString(TimeDlgCaptions.Label6.Runic));
         QCOMPARE(d->Label6->font().family(), QStringLiteral("Runex23x"));
-        CheckLayout(d.get(), {"OkButton1", "EscButton1", "Year", "Month", "Day", "Hour", "Min", "Sec", "NowButton1",
-                              "TimeZone", "SummerTime", "JulianDay", "DateUse", "OkButton1"}, d->Bevel1);
+        CheckLayout(d.get(),
+                    {"OkButton1", "EscButton1", "Year", "Month", "Day", "Hour", "Min", "Sec", "NowButton1",
+                     "TimeZone", "SummerTime", "JulianDay", "DateUse", "OkButton1"},
+                    d->Bevel1);
     }
 };
 

@@ -13,8 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {

@@ -1,10 +1,11 @@
 // The object a click names: the nearest visible entry of the table, under the
 // chart's projection or the close-up's.
+#include "identify/hit_test.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "identify/hit_test.h"
 #include "identify_test_setup.h"
 
 namespace kolvar {
@@ -35,17 +36,18 @@ TEST(HitTest, NearestVisibleSlotWithTiesToTheLowerSlot) {
     table[MoonSlot] = At(KindMoon, 0, 100, 100, false);  // on the pixel, but below the horizon
     EXPECT_EQ(slot(100, 100), FirstStarSlot + 7);        // exactly on the star beats the planet 1 px away
     EXPECT_EQ(slot(101, 100), FirstPlanetSlot + 2);
-    EXPECT_EQ(slot(10, 100), FirstDeepSkySlot);          // far from everything: still the nearest
+    EXPECT_EQ(slot(10, 100), FirstDeepSkySlot);  // far from everything: still the nearest
     table[FirstDeepSkySlot] = table[FirstPlanetSlot + 2];
-    EXPECT_EQ(slot(101, 100), FirstPlanetSlot + 2);      // both on one pixel: the lower slot
+    EXPECT_EQ(slot(101, 100), FirstPlanetSlot + 2);  // both on one pixel: the lower slot
     table[FirstStarSlot + 3] = At(KindStar, 3, 100, 102);
     table[FirstStarSlot + 9] = table[FirstStarSlot + 3];
-    EXPECT_EQ(slot(100, 101), FirstStarSlot + 3);        // two stars on one pixel: the lower index
+    EXPECT_EQ(slot(100, 101), FirstStarSlot + 3);  // two stars on one pixel: the lower index
 
     // A direction behind the viewer lands far away: any direction in front
     // beats it. One that projects nowhere (NaN) is never named.
     SkyObjectTable two;
-    two[FirstStarSlot] = PlaceObject(KindStar, 0, -1, {2.4 + 1.77, 0.1, 1.0});  // 99 degrees off, above the horizon
+    two[FirstStarSlot] =
+        PlaceObject(KindStar, 0, -1, {2.4 + 1.77, 0.1, 1.0});  // 99 degrees off, above the horizon
     two[FirstStarSlot + 1] = At(KindStar, 1, 399, 299);
     EXPECT_EQ(NearestVisibleSlot(two, View, 0, 0), FirstStarSlot + 1);
     two[FirstStarSlot + 1] = SkyObjectEntry{};

@@ -2,7 +2,6 @@
 // label texts exactly as the library composes them, the PNGs are the labels,
 // and bad input writes nothing.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -34,8 +33,8 @@ protected:
 };
 
 TEST_F(IdentifyCommand, NamesAlpheratzAndWritesItsLabels) {
-    const auto r = RunChart({"identify", "--jd", "2460536.375", "--size", "800x600", "--x", "266", "--y", "290",
-                             "--font-size", "12", "--labels", prefix});
+    const auto r = RunChart({"identify", "--jd", "2460536.375", "--size", "800x600", "--x", "266", "--y",
+                             "290", "--font-size", "12", "--labels", prefix});
     ASSERT_EQ(r.ExitStatus, 0) << r.Err;
     const std::vector<std::string> lines = Lines(r.Out);
     ASSERT_GE(lines.size(), 9u);
@@ -64,10 +63,12 @@ TEST_F(IdentifyCommand, NamesAlpheratzAndWritesItsLabels) {
     ASSERT_TRUE(left && right);
     EXPECT_EQ(last[2], std::to_string(left->Width()) + "x" + std::to_string(left->Height()));
     EXPECT_EQ(last[3], std::to_string(right->Width()) + "x" + std::to_string(right->Height()));
-    const ObjectLabels expected = FitObjectLabels(testing::StarSelection(0), 12,
-                                                  {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
-    EXPECT_EQ(std::vector<unsigned char>(left->Data(), left->Data() + left->Stride() * left->Height()),
-              std::vector<unsigned char>(expected.Left.Data(), expected.Left.Data() + expected.Left.Stride() * expected.Left.Height()));
+    const ObjectLabels expected = FitObjectLabels(
+        testing::StarSelection(0), 12, {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
+    EXPECT_EQ(
+        std::vector<unsigned char>(left->Data(), left->Data() + left->Stride() * left->Height()),
+        std::vector<unsigned char>(expected.Left.Data(),
+                                   expected.Left.Data() + expected.Left.Stride() * expected.Left.Height()));
 }
 
 TEST_F(IdentifyCommand, BadInputIsOneLineAndWritesNothing) {
@@ -92,8 +93,8 @@ TEST_F(IdentifyCommand, BadInputIsOneLineAndWritesNothing) {
         EXPECT_TRUE(r.Out.empty());
         EXPECT_FALSE(Exists(prefix + "-left.png") || Exists(prefix + "-right.png"));
     }
-    const auto unwritable = RunChart({"identify", "--x", "1", "--y", "1", "--jd", "2460536.375", "--labels",
-                                      "/nonexistent-dir/label"});
+    const auto unwritable = RunChart(
+        {"identify", "--x", "1", "--y", "1", "--jd", "2460536.375", "--labels", "/nonexistent-dir/label"});
     EXPECT_EQ(unwritable.ExitStatus, 1);
     EXPECT_EQ(Lines(unwritable.Err).size(), 1u) << unwritable.Err;
     // A directory where a picture should go is bad input, and neither picture is written.

@@ -23,7 +23,9 @@ int StarIndexOfHr(int hrNumber) {
 
 SkyObjectEntry StarSelection(int starIndex) { return PlaceObject(KindStar, starIndex, -1, {0.0, 1.0, 1.0}); }
 
-SkyObjectEntry DeepSkySelection(int objectIndex) { return PlaceObject(KindDeepSky, objectIndex, -1, {0.0, 1.0, 1.0}); }
+SkyObjectEntry DeepSkySelection(int objectIndex) {
+    return PlaceObject(KindDeepSky, objectIndex, -1, {0.0, 1.0, 1.0});
+}
 
 SkyObjectEntry BodySelection(int kind, int index, int signIndex) {
     return PlaceObject(static_cast<std::uint8_t>(kind), index, signIndex, {0.0, 1.0, 1.0});

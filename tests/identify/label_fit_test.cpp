@@ -1,14 +1,15 @@
 // The label pictures and the fit of both into the window: the measuring fit
 // gives exactly the pictures of composing both at every step.
+#include "identify/label_fit.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
 
-#include "catalog/star_catalogue.h"
-#include "identify/label_fit.h"
-#include "identify_test_setup.h"
 #include "../canvas/canvas_test_util.h"
+#include "catalog/star_catalogue.h"
+#include "identify_test_setup.h"
 
 namespace kolvar {
 namespace {
@@ -24,7 +25,8 @@ ObjectLabels StepwiseFit(const SkyObjectEntry& selection, int characterSize, con
     for (;;) {
         ComposeLabel(left, selection, area.Margins);
         ComposeRunicNames(right, selection, area.Margins);
-        const TextSize leftSize = area.FixedLeftSize.value_or(TextSize{labels.Left.Width(), labels.Left.Height()});
+        const TextSize leftSize =
+            area.FixedLeftSize.value_or(TextSize{labels.Left.Width(), labels.Left.Height()});
         if (height >= leftSize.Height && height >= labels.Right.Height() &&
             width >= leftSize.Width + labels.Right.Width())
             break;
@@ -57,8 +59,9 @@ TEST_F(LabelFit, MeasuringFitEqualsComposingAtEveryStep) {
     for (const SkyObjectEntry& selection : selections) {
         for (const LabelArea& area : areas) {
             for (const int size : {4, 12, 30, 75}) {
-                SCOPED_TRACE(::testing::Message() << "kind " << int(selection.Kind) << " size " << size
-                                                  << " client " << area.Client.Right << "x" << area.Client.Bottom);
+                SCOPED_TRACE(::testing::Message()
+                             << "kind " << int(selection.Kind) << " size " << size << " client "
+                             << area.Client.Right << "x" << area.Client.Bottom);
                 const ObjectLabels fitted = FitObjectLabels(selection, size, area);
                 const ObjectLabels reference = StepwiseFit(selection, size, area);
                 EXPECT_EQ(fitted.FontSize, reference.FontSize);

@@ -53,17 +53,22 @@ TEST_F(LabelText, StarRows) {
     EXPECT_EQ(almach[0].Text, "g  ");
     EXPECT_EQ(almach[1].Text, "1  Andromedae");
 
-    const int flamsteedOnly = AndromedaStar([](int hr) { return !BayerOf(hr).Found && FlamsteedOf(hr).Number > 0; });
+    const int flamsteedOnly =
+        AndromedaStar([](int hr) { return !BayerOf(hr).Found && FlamsteedOf(hr).Number > 0; });
     ASSERT_GT(flamsteedOnly, 0);
     const LabelRows f = StarRows(flamsteedOnly);
     EXPECT_EQ(f[0].Text, " ");
-    EXPECT_EQ(f[1].Text, std::string(" ").append(std::to_string(FlamsteedOf(flamsteedOnly).Number)).append(" Andromedae"));
+    EXPECT_EQ(
+        f[1].Text,
+        std::string(" ").append(std::to_string(FlamsteedOf(flamsteedOnly).Number)).append(" Andromedae"));
 
     int undesignated = -1;  // Andromeda has none
     for (const StarRecord& s : StarCatalogue)
-        if (undesignated < 0 && !BayerOf(s.HrNumber).Found && FlamsteedOf(s.HrNumber).Number == 0) undesignated = s.HrNumber;
+        if (undesignated < 0 && !BayerOf(s.HrNumber).Found && FlamsteedOf(s.HrNumber).Number == 0)
+            undesignated = s.HrNumber;
     ASSERT_GT(undesignated, 0);
-    const int constellation = StarCatalogue[static_cast<std::size_t>(testing::StarIndexOfHr(undesignated))].Constellation;
+    const int constellation =
+        StarCatalogue[static_cast<std::size_t>(testing::StarIndexOfHr(undesignated))].Constellation;
     EXPECT_EQ(StarRows(undesignated)[1].Text, "  " + GenitiveOfConstellation(constellation));
 }
 
@@ -81,13 +86,16 @@ TEST_F(LabelText, ClusterMembersOnlyInTaurus) {
     const int hyad = testing::StarIndexOfHr(1412);
     ASSERT_GE(alcyone, 0);
     ASSERT_GE(hyad, 0);
-    EXPECT_EQ(StarRows(1165)[4].Text, "Plej\xE1" "dok");
+    EXPECT_EQ(StarRows(1165)[4].Text,
+              "Plej\xE1"
+              "dok");
     EXPECT_EQ(StarRows(1412)[4].Text, "Hyadok");
 
     const RunicNameTables& tables = RunicNames();
     auto endsWith = [](const RunicNameList& list, const std::vector<RunicGroupName>& group) {
         if (list.Names.size() < group.size()) return false;
-        return std::equal(group.begin(), group.end(), list.Names.end() - static_cast<std::ptrdiff_t>(group.size()),
+        return std::equal(group.begin(), group.end(),
+                          list.Names.end() - static_cast<std::ptrdiff_t>(group.size()),
                           [](const RunicGroupName& g, const std::string& n) { return g.RunicName == n; });
     };
     ASSERT_EQ(tables.PleiadesRunicNames.size(), 9u);

@@ -6,25 +6,24 @@
 #include <QTimer>
 #include <cmath>
 
+#include "../canvas/canvas_test_util.h"
 #include "canvas/canvas.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
-#include "widgets/label_images.h"
 #include "identify/hit_test.h"
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
-#include "../canvas/canvas_test_util.h"
+#include "widgets/label_images.h"
 #include "window_test_folder.h"
 
 using namespace kolvar;
 
 namespace {
 
-bool Same(const HorizontalPosition& a, const HorizontalPosition& b)
-{
+bool Same(const HorizontalPosition& a, const HorizontalPosition& b) {
     const double c = std::sin(a.Altitude) * std::sin(b.Altitude) +
                      std::cos(a.Altitude) * std::cos(b.Altitude) * std::cos(a.Azimuth - b.Azimuth);
     return c > std::cos(1e-6);
@@ -36,8 +35,7 @@ class CloseUpWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void rightPressOpensTheModalCloseUpAndRightPressInItRecentres()
-    {
+    void rightPressOpensTheModalCloseUpAndRightPressInItRecentres() {
         test::WindowTestFolder folder;
         folder.Prepare();
         ProgramWindows w = CreateProgramWindows(folder.Options());
@@ -73,18 +71,21 @@ private slots:
             const int sw = sky.width(), sh = sky.height();
             const QPoint left(sw / 3, sh / 3);
             const SkyObjectEntry selection = HitTest(SkyObjects, view, left.x(), left.y());
-            const ObjectLabels want = FitObjectLabels(
-                selection, 17, {Rect{0, 0, sw, sh}, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight), TextSize{209, 105}});
+            const ObjectLabels want =
+                FitObjectLabels(selection, 17,
+                                {Rect{0, 0, sw, sh}, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                                 TextSize{209, 105}});
             QTest::mousePress(sky.Image1(), Qt::LeftButton, {}, left);
             const LabelImage& t1 = *sky.TextImage1();
             const LabelImage& t2 = *sky.TextImage2();
-            named = t1.isVisible() && t2.isVisible() && t1.geometry() == QRect(0, 0, 209, 105) &&
-                    test::SamePixels(t1.Picture(), want.Left) && test::SamePixels(t2.Picture(), want.Right) &&
-                    t2.geometry() == QRect(sw - want.Right.Width(), 0, want.Right.Width(), want.Right.Height());
+            named =
+                t1.isVisible() && t2.isVisible() && t1.geometry() == QRect(0, 0, 209, 105) &&
+                test::SamePixels(t1.Picture(), want.Left) && test::SamePixels(t2.Picture(), want.Right) &&
+                t2.geometry() == QRect(sw - want.Right.Width(), 0, want.Right.Width(), want.Right.Height());
             QTest::mouseRelease(sky.Image1(), Qt::LeftButton, {}, left);
             hidden = !t1.isVisible() && !t2.isVisible() && t1.Picture().Width() > 0 &&
                      test::SamePixels(t1.Picture(), Bitmap(t1.Picture().Width(), t1.Picture().Height(),
-                                                       Colour::FromColorRef(0x400000)));
+                                                           Colour::FromColorRef(0x400000)));
 
             // A right press at the right edge turns the view there and redraws.
             const QPoint edge(sky.width() - 1, sky.height() / 2);
@@ -92,7 +93,8 @@ private slots:
             const int redraws = sky.RedrawCount();
             QTest::mousePress(sky.Image1(), Qt::RightButton, {}, edge);
             QTest::mouseRelease(sky.Image1(), Qt::RightButton, {}, edge);
-            recentred = Same(sky.CloseUpView(), target) && !Same(target, direction) && sky.RedrawCount() > redraws;
+            recentred =
+                Same(sky.CloseUpView(), target) && !Same(target, direction) && sky.RedrawCount() > redraws;
 
             sky.resize(500, 320);
             QTest::qWait(50);

@@ -33,16 +33,14 @@ private:
     std::unique_ptr<TStarsForm> form_;
 
     // The sky of 13 August 2024, 21:00 UT, over the default place, zone +1.
-    TFindDlg* OpenOverTheChart(Qt::Key key, Qt::KeyboardModifiers mods)
-    {
+    TFindDlg* OpenOverTheChart(Qt::Key key, Qt::KeyboardModifiers mods) {
         QTest::keyClick(form_.get(), key, mods);
         TFindDlg* dialog = form_->Find()->Dialog();
         return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         folder_.Prepare();
         form_ = std::make_unique<TStarsForm>(folder_.Options());
         test::ShowWithChartSize(*form_, 800, 600);
@@ -50,8 +48,7 @@ private slots:
         form_->FormResize();
     }
 
-    void enterNamesTheFirstEntryUntilEscapeOrAClick()
-    {
+    void enterNamesTheFirstEntryUntilEscapeOrAClick() {
         TFindDlg* dialog = OpenOverTheChart(Qt::Key_F, Qt::ControlModifier);
         QVERIFY(dialog != nullptr);
         QTest::keyClicks(dialog->Edit1, QStringLiteral("m31"));
@@ -69,13 +66,14 @@ private slots:
                         SelectionRingColour;
         QVERIFY(ring > 20);
         // The labels a click on M31 shows, and they stay.
-        const ObjectLabels expected =
-            FitObjectLabels(e, Observer.FontSize, {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
+        const ObjectLabels expected = FitObjectLabels(
+            e, Observer.FontSize, {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
         const Bitmap& left = form_->TextImage1()->Picture();
         QVERIFY(form_->TextImage1()->isVisible() && form_->TextImage2()->isVisible());
         QVERIFY(left.Width() == expected.Left.Width() && left.Height() == expected.Left.Height() &&
-                std::memcmp(left.Data(), expected.Left.Data(),
-                            static_cast<std::size_t>(left.Stride()) * static_cast<std::size_t>(left.Height())) == 0);
+                std::memcmp(
+                    left.Data(), expected.Left.Data(),
+                    static_cast<std::size_t>(left.Stride()) * static_cast<std::size_t>(left.Height())) == 0);
         QVERIFY(dialog->NoteLabel->text().isEmpty());
 
         // A redraw at another size fits them to it; Escape closes the
@@ -98,14 +96,13 @@ private slots:
         QCOMPARE(form_->Find()->Labelled(), -1);
     }
 
-    void theListFromTheKeyboardAndBelowTheHorizon()
-    {
+    void theListFromTheKeyboardAndBelowTheHorizon() {
         const FindTexts& c = FindCaptions();
         struct Case {
             const char* typed;
             int downs;  // Down presses before Enter: the first one enters the list
             bool summerTime;
-            int slot;   // -1: nothing is chosen
+            int slot;  // -1: nothing is chosen
             std::string_view note;
             const char* time;
         } cases[] = {

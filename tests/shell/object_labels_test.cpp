@@ -4,19 +4,19 @@
 #include <QApplication>
 #include <QTest>
 
+#include "../canvas/canvas_test_util.h"
 #include "canvas/program_fonts.h"
 #include "catalog/static_tables.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
-#include "widgets/label_images.h"
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
-#include "../canvas/canvas_test_util.h"
+#include "widgets/label_images.h"
 #include "window_test_folder.h"
 
 using namespace kolvar;
@@ -28,14 +28,12 @@ private:
     test::WindowTestFolder folder_;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         folder_.Prepare();
         QVERIFY(RegisterProgramFonts());
     }
 
-    void leftPressShowsTheLabelsOfTheStarUntilReleased()
-    {
+    void leftPressShowsTheLabelsOfTheStarUntilReleased() {
         Observer = ObserverState{};
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 800, 600);
@@ -86,22 +84,23 @@ private slots:
         QVERIFY(!left->isVisible());
     }
 
-    void rightPressHandsTheDirectionToTheCloseUpAndShowsNoLabel()
-    {
+    void rightPressHandsTheDirectionToTheCloseUpAndShowsNoLabel() {
         Observer = ObserverState{};
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 400, 300);
         Observer.FontSize = 20;
 
         std::vector<std::pair<HorizontalPosition, int>> opened;
-        form.SetCloseUpOpener([&](const HorizontalPosition& centre, std::int32_t size) { opened.push_back({centre, size}); });
+        form.SetCloseUpOpener([&](const HorizontalPosition& centre, std::int32_t size) {
+            opened.push_back({centre, size});
+        });
         QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(Chart.CentreX, Chart.CentreY));
         QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(Chart.CentreX, 10));
         QVERIFY(!form.TextImage1()->isVisible() && !form.TextImage2()->isVisible());
         QCOMPARE(opened.size(), std::size_t(2));
         QCOMPARE(opened[0].first.Azimuth, 0.0);  // the zenith
         QCOMPARE(opened[0].first.Altitude, 1.5707963267948966);
-        QCOMPARE(opened[1].first.Azimuth, 0.0);  // straight up is north
+        QCOMPARE(opened[1].first.Azimuth, 0.0);   // straight up is north
         QVERIFY(opened[1].first.Altitude < 0.0);  // above the horizon circle: below the horizon
         QCOMPARE(opened[1].second, 20);
     }

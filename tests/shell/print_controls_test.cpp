@@ -1,6 +1,8 @@
 // Printing from the main window on the offscreen platform: both items in the
 // observer menu with runic captions and their keys, Ctrl+P previews one
 // painted sheet, Ctrl+S saves a PDF that a PDF reader opens.
+#include "shell/print_controls.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QPrintPreviewDialog>
@@ -11,10 +13,9 @@
 #include <iterator>
 
 #include "catalog/print_captions.h"
-#include "shell/print_controls.h"
 #include "shell/runic_menu_bar.h"
-#include "window_test_folder.h"
 #include "widgets/runic_text.h"
+#include "window_test_folder.h"
 
 using namespace kolvar;
 
@@ -26,13 +27,9 @@ private:
     QStringList errors_;
 
 private slots:
-    void initTestCase()
-    {
-        folder_.Prepare();
-    }
+    void initTestCase() { folder_.Prepare(); }
 
-    void bothItemsStandInTheObserverMenuBeforeExit()
-    {
+    void bothItemsStandInTheObserverMenuBeforeExit() {
         TStarsForm form(folder_.Options());
         const QList<QAction*> items = form.Observer1Menu()->actions();
         const auto at = [&](const char* name) {
@@ -40,7 +37,8 @@ private slots:
                 if (items[i]->objectName() == QLatin1String(name)) return i;
             return -1;
         };
-        QVERIFY(at("Place1") < at("Print1") && at("Print1") < at("SaveAsImage1") && at("SaveAsImage1") < at("Exit1"));
+        QVERIFY(at("Place1") < at("Print1") && at("Print1") < at("SaveAsImage1") &&
+                at("SaveAsImage1") < at("Exit1"));
         QCOMPARE(form.Printing()->PrintAction()->text(),
                  RunicString(PrintMenuCaptions().Print.Runic) + QStringLiteral("\tCtrl+P"));
         QCOMPARE(form.Printing()->SaveAction()->text(),
@@ -51,8 +49,7 @@ private slots:
         form.Action(QStringLiteral("LatinLetters1"))->trigger();
     }
 
-    void keysPreviewTheSheetAndSaveIt()
-    {
+    void keysPreviewTheSheetAndSaveIt() {
         TStarsForm form(folder_.Options());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

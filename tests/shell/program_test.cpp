@@ -14,14 +14,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/program_assets.h"
 #include "appcore/settings_file.h"
+#include "shell/program_assets.h"
 
 namespace {
 
 // True once the process has a handler for `signalNumber` (its SigCgt mask).
-bool CatchesSignal(qint64 pid, int signalNumber)
-{
+bool CatchesSignal(qint64 pid, int signalNumber) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line))
@@ -38,8 +37,7 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void loadIniAndSaveIniAreExportedByName()
-    {
+    void loadIniAndSaveIniAreExportedByName() {
         QProcess p;
         p.start(QStringLiteral(KOLVAR_EXECUTABLE), {QStringLiteral("--self-check-exports")});
         QVERIFY(p.waitForFinished(20000));
@@ -48,15 +46,13 @@ private slots:
         QVERIFY2(out.contains("LoadIni exported") && out.contains("SaveIni exported"), out.constData());
     }
 
-    void signalEndsTheRunAndSavesTheSettings_data()
-    {
+    void signalEndsTheRunAndSavesTheSettings_data() {
         QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
     }
 
-    void signalEndsTheRunAndSavesTheSettings()
-    {
+    void signalEndsTheRunAndSavesTheSettings() {
         QFETCH(int, signalNumber);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -94,8 +90,7 @@ private slots:
         QCOMPARE(v.Longitude, 0.3327296);
     }
 
-    void readOnlyProgramFolderKeepsTheSettingsInTheConfigHome()
-    {
+    void readOnlyProgramFolderKeepsTheSettingsInTheConfigHome() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         QDir(dir.path()).mkpath(QStringLiteral("bin"));
@@ -122,8 +117,9 @@ private slots:
             if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"),
                                                               QStringLiteral("-c"), mount}) != 0)
                 QSKIP("no read-only bind mount available here");
-            p.start(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
-                                                mount + QStringLiteral(" && exec ") + exe});
+            p.start(QStringLiteral("unshare"),
+                    {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                     mount + QStringLiteral(" && exec ") + exe});
         }
         QVERIFY(p.waitForStarted(20000));
         QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(p.processId(), SIGTERM), 30000);
@@ -134,7 +130,8 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
 
         QVERIFY(!QFile::exists(bin + QStringLiteral("/Kolvar.ini")));
-        QVERIFY(!QFile::exists(bin + QStringLiteral("/Runex23x.ttf")));  // not writable: skipped, start went on
+        QVERIFY(
+            !QFile::exists(bin + QStringLiteral("/Runex23x.ttf")));  // not writable: skipped, start went on
         kolvar::IniValues v = kolvar::LoadIniFile(configFile.toStdString());
         QCOMPARE(v.FontSize, 22);  // read from, and written back to, the same file
         QCOMPARE(v.Latitude, 0.8305847);
@@ -146,18 +143,19 @@ private slots:
 
     // Kolvar.ini and Runex23x.ttf as FIFOs without a writer, or as links to a device: the window
     // still opens (only then can a signal end the run) and neither file is read, written or replaced.
-    void specialSettingsAndFontFilesAreLeftAlone()
-    {
+    void specialSettingsAndFontFilesAreLeftAlone() {
         namespace fs = std::filesystem;
         for (const bool fifo : {true, false}) {
             QTemporaryDir dir;
             const fs::path folder = dir.path().toStdString(), names[] = {"Kolvar.ini", "Runex23x.ttf"};
             fs::copy_file(KOLVAR_EXECUTABLE, folder / "kolvar");
             // Our own null device where we may make one, so nothing real is at stake.
-            const bool made = ::geteuid() == 0 && ::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+            const bool made =
+                ::geteuid() == 0 && ::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
             const fs::path device = made ? folder / "null" : "/dev/null";
             for (const auto& name : names)
-                fifo ? ::mkfifo((folder / name).c_str(), 0600) : (fs::create_symlink(device, folder / name), 0);
+                fifo ? ::mkfifo((folder / name).c_str(), 0600)
+                     : (fs::create_symlink(device, folder / name), 0);
             QProcess p;
             p.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("QT_QPA_PLATFORM=offscreen"));
             p.start(QString::fromStdString((folder / "kolvar").string()), {});
@@ -168,8 +166,10 @@ private slots:
             const QByteArray err = p.readAllStandardError();
             QVERIFY2(p.exitCode() == 0, err.constData());
             // The settings it may not write are told in one line that names them.
-            const QByteArray told = "kolvar: cannot save the settings to " + QByteArray((folder / names[0]).c_str()) + ": ";
-            QVERIFY2(err.count(told) == 1 && err.count("Kolvar.ini") == 1 && !err.contains("\n\n"), err.constData());
+            const QByteArray told =
+                "kolvar: cannot save the settings to " + QByteArray((folder / names[0]).c_str()) + ": ";
+            QVERIFY2(err.count(told) == 1 && err.count("Kolvar.ini") == 1 && !err.contains("\n\n"),
+                     err.constData());
             for (const auto& name : names)
                 QVERIFY(fifo ? fs::is_fifo(folder / name)
                              : fs::is_symlink(folder / name) && fs::is_character_file(device));

@@ -17,8 +17,7 @@ using namespace kolvar;
 namespace {
 
 // Runs `action` once `menu` is the open pop-up.
-void WhenOpen(QMenu* menu, std::function<void()> action)
-{
+void WhenOpen(QMenu* menu, std::function<void()> action) {
     auto* timer = new QTimer(menu);
     QObject::connect(timer, &QTimer::timeout, menu, [menu, timer, action = std::move(action)] {
         if (QApplication::activePopupWidget() != menu) return;
@@ -41,8 +40,7 @@ struct BarWindow {
     int commands = 0;
     int command = 1, menu1 = 2, menu2 = 3;
 
-    BarWindow()
-    {
+    BarWindow() {
         window.setMenuWidget(bar);
         window.setCentralWidget(field);
         for (const char* name : {" ", "Command", "First", "Second"}) {
@@ -66,8 +64,7 @@ class RunicMenuKeysTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void f10AndAltSelectTitlesAndEscapeGivesTheFocusBack()
-    {
+    void f10AndAltSelectTitlesAndEscapeGivesTheFocusBack() {
         BarWindow w;
         QTest::keyClick(w.field, Qt::Key_F10);
         QVERIFY(w.bar->InKeyboardMode());
@@ -102,8 +99,7 @@ private slots:
         QVERIFY(!w.bar->InKeyboardMode());
     }
 
-    void dropDownsSwitchByArrowsAndPointerAndEnterChooses()
-    {
+    void dropDownsSwitchByArrowsAndPointerAndEnterChooses() {
         BarWindow w;
         QSignalSpy chosen(w.a1, &QAction::triggered);
         QAction* markedOnOpening = nullptr;
@@ -115,12 +111,14 @@ private slots:
             WhenOpen(w.second, [&] {
                 // The open pop-up has the pointer; it moves back over the first title.
                 QPoint over = w.bar->mapToGlobal(w.bar->ItemRect(w.menu1).center());
-                QMouseEvent move(QEvent::MouseMove, w.second->mapFromGlobal(over), over, Qt::NoButton, Qt::NoButton, {});
+                QMouseEvent move(QEvent::MouseMove, w.second->mapFromGlobal(over), over, Qt::NoButton,
+                                 Qt::NoButton, {});
                 QApplication::sendEvent(w.second, &move);
                 WhenOpen(w.first, [&] {
                     QTest::keyClick(w.first, Qt::Key_Escape);  // back to the title only
                     QTimer::singleShot(0, [&] {
-                        escapedToTitle = w.bar->InKeyboardMode() && w.bar->SelectedItem() == w.menu1 && w.bar->OpenItem() < 0;
+                        escapedToTitle = w.bar->InKeyboardMode() && w.bar->SelectedItem() == w.menu1 &&
+                                         w.bar->OpenItem() < 0;
                         WhenOpen(w.first, [&] {
                             QTRY_VERIFY(w.first->activeAction() == w.a1);
                             QTest::keyClick(w.first, Qt::Key_Return);

@@ -29,29 +29,24 @@ private:
     test::WindowTestFolder folder_;
     ProgramWindows Windows() const { return CreateProgramWindows(folder_.Options()); }
     // Every direct child's geometry, to see a round trip of the script leave them as they were.
-    static QList<QRect> Layout(QWidget* window)
-    {
+    static QList<QRect> Layout(QWidget* window) {
         QList<QRect> rects;
-        for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) rects << w->geometry();
+        for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            rects << w->geometry();
         return rects;
     }
 
 private slots:
-    void initTestCase()
-    {
-        folder_.Prepare();
-    }
+    void initTestCase() { folder_.Prepare(); }
 
-    void init()
-    {
+    void init() {
         Observer = ObserverState{};
         std::filesystem::remove(folder_.SettingsFile());
     }
 
     // Under the runes every caption keeps its bytes, and tells its Hungarian
     // as a tooltip and to screen readers, the owner-drawn bar included.
-    void runesTellTheirHungarian()
-    {
+    void runesTellTheirHungarian() {
         ProgramWindows w = Windows();
         RunicMenuBar* bar = w.StarsForm->MainMenu1();
         QAccessibleInterface* menuBar = QAccessible::queryAccessibleInterface(bar);
@@ -63,7 +58,8 @@ private slots:
             spoken << menuBar->child(i)->text(QAccessible::Name);
         }
         QCOMPARE(spoken, QString::fromUtf8(",Segély,Tájékoztató,Betűméret,Nézet,Idő,Megfigyelő").split(','));
-        QAccessibleInterface* observerMenu = QAccessible::queryAccessibleInterface(w.StarsForm->Observer1Menu());
+        QAccessibleInterface* observerMenu =
+            QAccessible::queryAccessibleInterface(w.StarsForm->Observer1Menu());
         QCOMPARE(observerMenu->child(0)->text(QAccessible::Name), QString::fromUtf8("Idő"));
         QAction* time1 = w.StarsForm->Action("Time1");
         QCOMPARE(time1->text(), RunicString(RunicCaptionTable[kMenuTime1].Caption));
@@ -79,8 +75,7 @@ private slots:
 
     // Latin letters from the menu turn every caption into plain Hungarian and
     // are kept; the runes come back with every byte, face and place.
-    void latinLettersFromTheMenuAndBack()
-    {
+    void latinLettersFromTheMenuAndBack() {
         {
             ProgramWindows w = Windows();
             const QList<QRect> timeLayout = Layout(w.TimeDlg.get());
@@ -88,7 +83,9 @@ private slots:
             latin->trigger();
             QCOMPARE(CurrentScript(), Script::Latin);
             QCOMPARE(w.StarsForm->Action("Exit1")->text(), QString::fromUtf8("Kijárat"));
-            QVERIFY(w.StarsForm->Action("Figures1")->text().startsWith(QString::fromUtf8("Csillagképek vonalai\t")));
+            QVERIFY(w.StarsForm->Action("Figures1")
+                        ->text()
+                        .startsWith(QString::fromUtf8("Csillagképek vonalai\t")));
             QVERIFY(w.StarsForm->Action("Find1")->text().startsWith(QString::fromUtf8("Keresés\t")));
             QVERIFY(w.StarsForm->Observer1Menu()->font().family() != QStringLiteral("Runex23x"));
             QCOMPARE(w.TimeDlg->OkButton1->text(), QStringLiteral("Legyen"));
@@ -114,12 +111,12 @@ private slots:
         SetCurrentScript(Script::Runic);
     }
 
-    void everyWindowHasATitleOfItsOwn()
-    {
+    void everyWindowHasATitleOfItsOwn() {
         ProgramWindows w = Windows();
         std::set<QString> titles;
-        for (QWidget* window : std::initializer_list<QWidget*>{w.StarsForm.get(), w.InfoDlg.get(), w.TimeDlg.get(),
-                                                              w.PlaceDlg.get(), w.PlainSky.get(), w.HelpForm1.get()}) {
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{w.StarsForm.get(), w.InfoDlg.get(), w.TimeDlg.get(),
+                                             w.PlaceDlg.get(), w.PlainSky.get(), w.HelpForm1.get()}) {
             QVERIFY(!window->windowTitle().trimmed().isEmpty());
             QVERIFY2(titles.insert(window->windowTitle()).second, qPrintable(window->windowTitle()));
         }
@@ -127,10 +124,10 @@ private slots:
 
     // The main window and the close-up open where they were; a place off
     // every screen is not taken, and the chart never shrinks below the design.
-    void windowsOpenWhereTheyWereLeft()
-    {
-        folder_.WriteSettings("[WINDOW]\nLeft=40\nTop=30\nWidth=500\nHeight=300\nCloseUpLeft=90\n"
-                              "CloseUpTop=80\nCloseUpWidth=350\nCloseUpHeight=220\n");
+    void windowsOpenWhereTheyWereLeft() {
+        folder_.WriteSettings(
+            "[WINDOW]\nLeft=40\nTop=30\nWidth=500\nHeight=300\nCloseUpLeft=90\n"
+            "CloseUpTop=80\nCloseUpWidth=350\nCloseUpHeight=220\n");
         {
             ProgramWindows w = Windows();
             w.StarsForm->show();
@@ -141,7 +138,8 @@ private slots:
             QCOMPARE(w.PlainSky->size(), QSize(350, 220));
             w.StarsForm->move(60, 50);
             w.StarsForm->resize(100, 100);
-            QTRY_COMPARE(w.StarsForm->Image1()->size().expandedTo(QSize(312, 186)), w.StarsForm->Image1()->size());
+            QTRY_COMPARE(w.StarsForm->Image1()->size().expandedTo(QSize(312, 186)),
+                         w.StarsForm->Image1()->size());
             w.StarsForm->resize(600, 350 + w.StarsForm->MainMenu1()->heightForWidth(600));
             QTRY_COMPARE(w.StarsForm->Image1()->size(), QSize(600, 350));
         }

@@ -1,5 +1,7 @@
 // The main window, its menu and the information and help windows, on the
 // offscreen platform.
+#include "shell/stars_form.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,10 +9,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QMessageBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,21 +21,20 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <system_error>
 #include <fstream>
+#include <system_error>
 
-#include "catalog/static_tables.h"
+#include "appcore/settings_file.h"
 #include "astro/time_scales.h"
+#include "catalog/static_tables.h"
 #include "chart/chart_frame.h"
 #include "chart/observer_state.h"
-#include "widgets/runic_text.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
-#include "appcore/settings_file.h"
-#include "shell/stars_form.h"
 #include "shell/time_controls.h"
+#include "widgets/runic_text.h"
 #include "window_test_folder.h"
 
 using namespace kolvar;
@@ -45,19 +46,14 @@ private:
     test::WindowTestFolder folder_;
 
 private slots:
-    void initTestCase()
-    {
-        folder_.Prepare();
-    }
+    void initTestCase() { folder_.Prepare(); }
 
-    void init()
-    {
+    void init() {
         Observer = ObserverState{};
         std::filesystem::remove(folder_.SettingsFile());
     }
 
-    void runicFontIsWrittenAndRegistered()
-    {
+    void runicFontIsWrittenAndRegistered() {
         QTemporaryDir programDir;
         std::filesystem::path file = std::filesystem::path(programDir.path().toStdString()) / "Runex23x.ttf";
         std::ofstream(file) << "an older, broken copy";
@@ -71,8 +67,7 @@ private slots:
         QCOMPARE(QFontInfo(RunicFont(12)).family(), QStringLiteral("Runex23x"));
     }
 
-    void missingEmbeddedFontIsFatalAndNamesTheStep()
-    {
+    void missingEmbeddedFontIsFatalAndNamesTheStep() {
         try {
             InstallRunicFont(folder_.SettingsFile().parent_path(), {});
             QFAIL("no error");
@@ -82,22 +77,22 @@ private slots:
         }
     }
 
-    void startUpCreatesTheWindowsInOrder()
-    {
+    void startUpCreatesTheWindowsInOrder() {
         std::vector<std::string> trace;
         ProgramWindows w = CreateProgramWindows(folder_.Options(), &trace);
-        QCOMPARE(trace, (std::vector<std::string>{"TStarsForm", "TInfoDlg", "TTimeDlg", "TPlaceDlg", "TPlainSky",
-                                                  "THelpForm1"}));
+        QCOMPARE(trace, (std::vector<std::string>{"TStarsForm", "TInfoDlg", "TTimeDlg", "TPlaceDlg",
+                                                  "TPlainSky", "THelpForm1"}));
         QVERIFY(w.StarsForm && w.InfoDlg && w.TimeDlg && w.PlaceDlg && w.PlainSky && w.HelpForm1);
         QVERIFY(!w.InfoDlg->isVisible());
         QVERIFY(!w.HelpForm1->isVisible());
         QVERIFY(!w.PlainSky->isVisible());
     }
 
-    void formCreateReadsTheSettingsAndStartsAtTheTrueInstant()
-    {
-        folder_.WriteSettings("[LOCALTIME]\nZone=2\nSummerTime=1\n[GEOPOS]\nLongitude=-0.25\nLatitude=0.5\n[FONTSIZE]\nFontSize=20\n"
-                      "[TIMESTEP]\nStep=1sd\n");
+    void formCreateReadsTheSettingsAndStartsAtTheTrueInstant() {
+        folder_.WriteSettings(
+            "[LOCALTIME]\nZone=2\nSummerTime=1\n[GEOPOS]\nLongitude=-0.25\nLatitude=0.5\n[FONTSIZE]"
+            "\nFontSize=20\n"
+            "[TIMESTEP]\nStep=1sd\n");
         {
             TStarsForm form(folder_.Options());
             QCOMPARE(Observer.Zone, 2.0);
@@ -109,7 +104,8 @@ private slots:
             QVERIFY(!form.Time()->ClockRuns());
             // The true current instant, whatever the zone (the old start read
             // the clock as zone +1 h: an hour off for most of the year).
-            QVERIFY2(std::fabs(Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400, "not the current instant");
+            QVERIFY2(std::fabs(Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400,
+                     "not the current instant");
         }
         // Kept at exit, with the step size in its own section.
         QCOMPARE(LoadIniFile(folder_.SettingsFile()).SummerTime, 1);
@@ -120,8 +116,7 @@ private slots:
 
     // A place past every range in the file (cos(2 latitude) overflowed and
     // no star was drawn) is reduced to the same direction on the sphere.
-    void hugeStoredAnglesStillDrawTheSky()
-    {
+    void hugeStoredAnglesStillDrawTheSky() {
         folder_.WriteSettings("[GEOPOS]\nLongitude=-1e300\nLatitude=9e307\n");
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 320, 200);
@@ -129,13 +124,13 @@ private slots:
         QVERIFY(std::fabs(std::sin(Observer.Latitude) - std::sin(9e307)) < 1e-12);
         const double x = std::cos(-1e300) * std::cos(9e307), y = std::sin(-1e300) * std::cos(9e307);
         QVERIFY(std::fabs(std::atan2(y, x) - Observer.Longitude) < 1e-12);
-        const auto stars = std::count_if(SkyObjects.begin() + FirstStarSlot, SkyObjects.begin() + FirstDeepSkySlot,
-                                         [](const SkyObjectEntry& e) { return e.Visible != 0; });
+        const auto stars =
+            std::count_if(SkyObjects.begin() + FirstStarSlot, SkyObjects.begin() + FirstDeepSkySlot,
+                          [](const SkyObjectEntry& e) { return e.Visible != 0; });
         QVERIFY2(stars > 1000, std::to_string(stars).c_str());
     }
 
-    void resizeRedrawsChartAndMoonPicture()
-    {
+    void resizeRedrawsChartAndMoonPicture() {
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 320, 200);
         QCOMPARE(Chart.ChartWidth, 320);
@@ -169,8 +164,7 @@ private slots:
         QVERIFY(form.RedrawCount() > before);
     }
 
-    void resizeAfterDestructionBeganDrawsNothing()
-    {
+    void resizeAfterDestructionBeganDrawsNothing() {
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 320, 200);
         int redraws = form.RedrawCount();
@@ -183,12 +177,13 @@ private slots:
         QCOMPARE(Chart.ChartWidth, 320);
     }
 
-    void menuBarHasRunicItemsLeftAndRight()
-    {
+    void menuBarHasRunicItemsLeftAndRight() {
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 600, 300);
         RunicMenuBar* bar = form.MainMenu1();
-        auto rect = [bar](const char* name) { return bar->ItemRect(bar->IndexOf(QString::fromLatin1(name))); };
+        auto rect = [bar](const char* name) {
+            return bar->ItemRect(bar->IndexOf(QString::fromLatin1(name)));
+        };
         QCOMPARE(rect("N1").left(), 0);
         QCOMPARE(rect("Help1").left(), rect("N1").right() + 1);
         QCOMPARE(rect("Information1").right() + 1, rect("CharSize1").left());
@@ -208,7 +203,8 @@ private slots:
         QCOMPARE(bar->Item(bar->IndexOf(QStringLiteral("Observer1"))).RunicCaption,
                  std::string_view(" `\xF6le\xF0ifgem "));
         // "nézet" through the transliteration, reversed.
-        QCOMPARE(bar->Item(bar->IndexOf(QStringLiteral("View1"))).RunicCaption, std::string_view(" tez\xE9n "));
+        QCOMPARE(bar->Item(bar->IndexOf(QStringLiteral("View1"))).RunicCaption,
+                 std::string_view(" tez\xE9n "));
         QCOMPARE(form.Action(QStringLiteral("Exit1"))->text(), QString::fromLatin1(" tar`ajik "));
         QCOMPARE(form.Observer1Menu()->font().family(), QStringLiteral("Runex23x"));
 
@@ -218,8 +214,7 @@ private slots:
         QCOMPARE(rect("Observer1").right() + 1, 800);
     }
 
-    void menuBarWrapsWhenTheWindowIsNarrow()
-    {
+    void menuBarWrapsWhenTheWindowIsNarrow() {
         // At its design size, which the settings ask for, the window is too
         // narrow for the runic captions in one row.
         folder_.WriteSettings("[WINDOW]\nLeft=10\nTop=20\nWidth=312\nHeight=186\n");
@@ -232,7 +227,8 @@ private slots:
         QVERIFY(bar->height() > bar->sizeHint().height());
         for (int i = 0; i < bar->ItemCount(); ++i) {
             QVERIFY2(bar->rect().contains(bar->ItemRect(i)), qPrintable(bar->Item(i).Name));
-            for (int j = i + 1; j < bar->ItemCount(); ++j) QVERIFY(!bar->ItemRect(i).intersects(bar->ItemRect(j)));
+            for (int j = i + 1; j < bar->ItemCount(); ++j)
+                QVERIFY(!bar->ItemRect(i).intersects(bar->ItemRect(j)));
         }
         int observer1 = bar->IndexOf(QStringLiteral("Observer1"));
         QCOMPARE(bar->ItemRect(observer1).right() + 1, 312);
@@ -245,8 +241,7 @@ private slots:
         QCOMPARE(form.Image1()->height(), form.height() - bar->height());
     }
 
-    void selectedItemIsDrawnInTheHighlightColours()
-    {
+    void selectedItemIsDrawnInTheHighlightColours() {
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 600, 300);
         RunicMenuBar* bar = form.MainMenu1();
@@ -266,8 +261,7 @@ private slots:
         QVERIFY(textSeen);
     }
 
-    void growAndShrinkFromTheMenu()
-    {
+    void growAndShrinkFromTheMenu() {
         TStarsForm form(folder_.Options());
         QCOMPARE(Observer.FontSize, 12);
         QList<int> seen;
@@ -292,8 +286,7 @@ private slots:
         QCOMPARE(LoadIniFile(folder_.SettingsFile()).FontSize, 5);
     }
 
-    void informationWindowOpensAndClosesThroughItsButton()
-    {
+    void informationWindowOpensAndClosesThroughItsButton() {
         ProgramWindows w = CreateProgramWindows(folder_.Options());
         TInfoDlg* info = w.InfoDlg.get();
         QCOMPARE(info->size(), QSize(842, 449));
@@ -321,16 +314,14 @@ private slots:
         QCOMPARE(info->result(), 2);
     }
 
-    void helpWindowClosesLikeItsButton_data()
-    {
+    void helpWindowClosesLikeItsButton_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("button") << "button";
         QTest::newRow("Escape") << "Escape";
         QTest::newRow("close box or Alt+F4") << "close";
     }
 
-    void helpWindowClosesLikeItsButton()
-    {
+    void helpWindowClosesLikeItsButton() {
         QFETCH(QString, how);
         ProgramWindows w = CreateProgramWindows(folder_.Options());
         THelpForm1* help = w.HelpForm1.get();
@@ -353,8 +344,7 @@ private slots:
         QCOMPARE(help->result(), 2);
     }
 
-    void settingsAreSavedAtDestruction()
-    {
+    void settingsAreSavedAtDestruction() {
         {
             TStarsForm form(folder_.Options());
             Observer.Zone = -3.5;
@@ -367,25 +357,23 @@ private slots:
         QVERIFY(std::fabs(v.Longitude - 1.0 / 3.0) < 1e-15);
     }
 
-    void failedSaveIsReportedWithFileAndReason()
-    {
+    void failedSaveIsReportedWithFileAndReason() {
         QStringList errors;
         std::filesystem::path blocker = folder_.SettingsFile().parent_path() / "blocker";
         std::ofstream(blocker) << "a file, not a folder";
         TStarsForm::Options options = folder_.Options(&errors);
         options.SettingsFile = blocker / "Kolvar.ini";
-        {
-            TStarsForm form(options);
-        }
+        { TStarsForm form(options); }
         QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].contains(QString::fromStdString(options.SettingsFile.string())), qPrintable(errors[0]));
+        QVERIFY2(errors[0].contains(QString::fromStdString(options.SettingsFile.string())),
+                 qPrintable(errors[0]));
         QVERIFY(!errors[0].contains('\n'));
-        QVERIFY2(errors[0].contains(QString::fromStdString(std::generic_category().message(ENOTDIR))), qPrintable(errors[0]));
+        QVERIFY2(errors[0].contains(QString::fromStdString(std::generic_category().message(ENOTDIR))),
+                 qPrintable(errors[0]));
         std::filesystem::remove(blocker);
     }
 
-    void failedSaveShowsAMessageBoxAndEndsNormally()
-    {
+    void failedSaveShowsAMessageBoxAndEndsNormally() {
         std::filesystem::path blocker = folder_.SettingsFile().parent_path() / "blocker";
         std::ofstream(blocker) << "a file, not a folder";
         TStarsForm::Options options;
@@ -399,11 +387,10 @@ private slots:
             }
         });
         watcher.start(20);
-        {
-            TStarsForm form(options);
-        }
+        { TStarsForm form(options); }
         watcher.stop();
-        QVERIFY2(shownText.contains(QString::fromStdString(options.SettingsFile.string())), qPrintable(shownText));
+        QVERIFY2(shownText.contains(QString::fromStdString(options.SettingsFile.string())),
+                 qPrintable(shownText));
         QVERIFY(shownText.contains(QString::fromStdString(std::generic_category().message(ENOTDIR))));
         std::filesystem::remove(blocker);
     }

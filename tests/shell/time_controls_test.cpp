@@ -1,11 +1,14 @@
 // Moving through time from the keyboard on the offscreen platform: steps,
 // step sizes, now, the animation (which the open close-up follows), the edge
 // of the orbital elements, and the step size kept in the settings.
+#include "shell/time_controls.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
 
+#include "../canvas/canvas_test_util.h"
 #include "appcore/ini_file.h"
 #include "appcore/time_step_settings.h"
 #include "astro/ephemeris_range.h"
@@ -18,8 +21,6 @@
 #include "shell/chart_view.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
-#include "shell/time_controls.h"
-#include "../canvas/canvas_test_util.h"
 #include "window_test_folder.h"
 
 using namespace kolvar;
@@ -28,8 +29,7 @@ class TimeControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void keysMoveTheTimeAndTheCloseUpFollowsTheAnimation()
-    {
+    void keysMoveTheTimeAndTheCloseUpFollowsTheAnimation() {
         test::WindowTestFolder folder;
         folder.Prepare();
         ProgramWindows w = CreateProgramWindows(folder.Options());
@@ -104,7 +104,8 @@ private slots:
 
         // At the edge of the orbital elements a step stops inside with a message.
         StepOutcome edge{start, false};
-        while (!edge.AtEdge) edge = StepWithinElements(edge.JulianDay, {TimeStepUnit::Year, 100000}, 1, 2, false);
+        while (!edge.AtEdge)
+            edge = StepWithinElements(edge.JulianDay, {TimeStepUnit::Year, 100000}, 1, 2, false);
         Observer.JulianDay = edge.JulianDay - 100;
         form.Action(QStringLiteral("StepYear1"))->trigger();
         QVERIFY(time.LastMessage().isEmpty());

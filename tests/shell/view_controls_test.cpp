@@ -1,14 +1,15 @@
 // The Nézet menu's keys on the main window and the [VIEW] settings, on the
 // offscreen platform: layers turn on and off, the night view reaches the
 // palette, the choices survive a restart and a click keeps its object ringed.
+#include "shell/view_controls.h"
+
 #include <QApplication>
 #include <QTest>
 
+#include "../canvas/canvas_test_util.h"
 #include "appcore/settings_file.h"
 #include "chart/view_layers.h"
 #include "shell/chart_view.h"
-#include "shell/view_controls.h"
-#include "../canvas/canvas_test_util.h"
 #include "window_test_folder.h"
 
 using namespace kolvar;
@@ -21,13 +22,9 @@ private:
     static void Show(TStarsForm& form) { test::ShowWithChartSize(form, 640, 480); }
 
 private slots:
-    void initTestCase()
-    {
-        folder_.Prepare();
-    }
+    void initTestCase() { folder_.Prepare(); }
 
-    void keysTurnLayersAndTheChoicesSurviveARestart()
-    {
+    void keysTurnLayersAndTheChoicesSurviveARestart() {
         std::filesystem::remove(folder_.SettingsFile());
         {
             TStarsForm form(folder_.Options());
@@ -60,7 +57,8 @@ private slots:
             QTest::keyClick(&form, Qt::Key_L);
             QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
         }
-        QVERIFY(folder_.SettingsText().find("[VIEW]\nFigures=0\nNames=0\nRunicNames=0\nLabels=1\nDirections=0\nNight=1\n") !=
+        QVERIFY(folder_.SettingsText().find(
+                    "[VIEW]\nFigures=0\nNames=0\nRunicNames=0\nLabels=1\nDirections=0\nNight=1\n") !=
                 std::string::npos);
         TStarsForm again(folder_.Options());
         QVERIFY(again.View()->Options().Labels && again.View()->Options().Night);
@@ -69,8 +67,7 @@ private slots:
         QVERIFY(QApplication::palette().color(QPalette::Window).green() > 0);
     }
 
-    void aClickKeepsItsObjectRingedUntilEscape()
-    {
+    void aClickKeepsItsObjectRingedUntilEscape() {
         folder_.WriteSettings("[GEOPOS]\nLatitude=0.83\n");
         TStarsForm form(folder_.Options());
         Show(form);

@@ -21,17 +21,17 @@ namespace kolvar::test {
 class WindowTestFolder {
 public:
     // Loads the tables and writes the runic font into the folder; for initTestCase.
-    void Prepare() const
-    {
+    void Prepare() const {
         QVERIFY(dir_.isValid());
         InitStaticTables();
         InstallRunicFont(dir_.path().toStdString(), RunicFontFileBytes());
     }
 
     QString FilePath(const QString& name) const { return dir_.filePath(name); }
-    std::filesystem::path SettingsFile() const { return FilePath(QStringLiteral("Kolvar.ini")).toStdString(); }
-    std::string SettingsText() const
-    {
+    std::filesystem::path SettingsFile() const {
+        return FilePath(QStringLiteral("Kolvar.ini")).toStdString();
+    }
+    std::string SettingsText() const {
         std::ifstream in(SettingsFile());
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
@@ -39,8 +39,7 @@ public:
 
     // Options of a main window on this folder's settings file; a failure to
     // save them is collected in errors (when given) instead of a message box.
-    TStarsForm::Options Options(QStringList* errors = nullptr) const
-    {
+    TStarsForm::Options Options(QStringList* errors = nullptr) const {
         TStarsForm::Options o;
         o.SettingsFile = SettingsFile();
         o.ReportError = [errors](const QString& text) {
@@ -54,8 +53,7 @@ private:
 };
 
 // Shows the form with a chart area of the given size.
-inline void ShowWithChartSize(TStarsForm& form, int width, int height)
-{
+inline void ShowWithChartSize(TStarsForm& form, int width, int height) {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.resize(width, height + form.MainMenu1()->heightForWidth(width));
