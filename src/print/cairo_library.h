@@ -28,6 +28,7 @@ namespace kolvar {
     X(cairo_set_line_width) \
     X(cairo_set_line_cap) \
     X(cairo_set_line_join) \
+    X(cairo_set_dash) \
     X(cairo_set_fill_rule) \
     X(cairo_move_to) \
     X(cairo_line_to) \
@@ -37,6 +38,7 @@ namespace kolvar {
     X(cairo_new_path) \
     X(cairo_new_sub_path) \
     X(cairo_rectangle) \
+    X(cairo_stroke) \
     X(cairo_fill) \
     X(cairo_fill_preserve) \
     X(cairo_clip) \
@@ -54,9 +56,11 @@ namespace kolvar {
     X(cairo_font_options_destroy) \
     X(cairo_font_options_set_hint_style) \
     X(cairo_font_options_set_hint_metrics) \
+    X(cairo_font_options_set_antialias) \
     X(cairo_ft_font_face_create_for_ft_face) \
     X(cairo_font_face_destroy) \
     X(cairo_font_face_status) \
+    X(cairo_font_face_set_user_data) \
     X(cairo_pdf_surface_create_for_stream) \
     X(cairo_pdf_surface_set_size) \
     X(cairo_pdf_surface_set_metadata) \
