@@ -34,6 +34,8 @@ constexpr std::string_view Dash = " \u2014 ";
 constexpr std::string_view Degree = "\u00B0";
 constexpr std::string_view MinuteSign = "\u2032";
 constexpr double RadiansToDegrees = 57.29577951308232;
+// Seconds added before the clock is cut to the minute: just under a half.
+constexpr double SecondRounding = 0.499;
 
 std::string Format(const char* format, long long a, long long b) {
     char text[64];
@@ -81,10 +83,11 @@ std::string InstantText(double julianDay, double zoneHours, bool summerTime) {
 CivilInstantText CivilInstantTextOf(double julianDay, double zoneHours, bool summerTime) {
     if (!std::isfinite(julianDay)) return {"?", "?"};
     int weekday = 0;
-    // Half a second later, so that a clock time a hair below the minute
-    // (after steps of a fraction of a day) shows that minute.
-    const CalendarMoment m =
-        CalendarFromJulianDay(julianDay + 0.5 / 86400, static_cast<float>(zoneHours), summerTime, &weekday);
+    // Rounded to the second, so that a clock time a hair below the minute
+    // (after steps of a fraction of a day) shows that minute; a half second
+    // itself stays in its minute (23:59:59.5 is not yet the next day).
+    const CalendarMoment m = CalendarFromJulianDay(julianDay + SecondRounding / 86400,
+                                                   static_cast<float>(zoneHours), summerTime, &weekday);
     return {std::to_string(m.Year) + ". " + std::string(MonthNames[static_cast<std::size_t>(m.Month - 1)]) +
                 " " + std::to_string(m.Day) + "., " +
                 std::string(WeekdayNames[static_cast<std::size_t>(weekday)]),

@@ -8,6 +8,7 @@
 #include "canvas/canvas.h"
 #include "chart/redraw.h"
 #include "chart/view_layers.h"
+#include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/render_request.h"
 #include "cli/sky_options.h"
@@ -26,6 +27,8 @@ constexpr OptionSpec CloseUpOptions[] = {
     DateOption,
     ZoneOption,
     SummerOption,
+    DstOption,
+    CityOption,
     LatOption,
     LonOption,
     {"--size", "WxH", "close-up size in pixels (default 431x273, the window's client area)"},

@@ -17,10 +17,7 @@ namespace kolvar::cli {
 namespace {
 
 constexpr OptionSpec EphemerisOptions[] = {
-    JulianDayOption,
-    DateOption,
-    ZoneOption,
-    SummerOption,
+    JulianDayOption, DateOption, ZoneOption, SummerOption, DstOption,
 };
 
 constexpr CommandSpec EphemerisCommand{

@@ -48,7 +48,7 @@ TEST(CivilTimeOptions, DateZoneAndSummer) {
     // Instants of a series: dates and Julian days alike.
     EXPECT_EQ(ParseInstant("--from", "2451545", {}), 2451545.0);
     EXPECT_EQ(ParseInstant("--from", "-1.5e3", {}), -1500.0);
-    EXPECT_EQ(ParseInstant("--from", "2000-01-01T13:00", {1.0, false}), 2451545.0);
+    EXPECT_EQ(ParseInstant("--from", "2000-01-01T13:00", {1.0, false, std::nullopt}), 2451545.0);
 }
 
 TEST(FilePattern, OneIntegerFieldFilledSafely) {
@@ -78,7 +78,7 @@ TEST(SeriesRequest, InstantsFromFromToTo) {
     const std::vector<double> months =
         instants({"--from", "2024-01-31T20:00", "--to", "2024-04-30T20:00", "--step", "1mo", "--zone", "2"});
     ASSERT_EQ(months.size(), 4u);
-    EXPECT_EQ(months[1], ParseInstant("--to", "2024-02-29T20:00", {2.0, false}));
+    EXPECT_EQ(months[1], ParseInstant("--to", "2024-02-29T20:00", {2.0, false, std::nullopt}));
     EXPECT_EQ(instants({"--from", "2451545", "--to", "2451545", "--step", "1y"}).size(), 1u);
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
              {"--from", "2451545", "--to", "2451546"},
