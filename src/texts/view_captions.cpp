@@ -1,6 +1,6 @@
-#include "catalog/view_captions.h"
+#include "texts/view_captions.h"
 
-#include "catalog/runic_transliteration.h"
+#include "texts/runic_transliteration.h"
 
 namespace kolvar {
 

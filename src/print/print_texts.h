@@ -10,8 +10,6 @@
 
 namespace kolvar {
 
-inline constexpr std::string_view DefaultPrintTitle = "Csillagos \xE9g";
-
 // The place is the town's name when the place was chosen from the city table
 // (the observer's PlaceName), else the latitude and longitude ("47\xB0" "35' \xC9, 19\xB0" "04' K"); the
 // date and clock time are civil time in the observer's zone, summer time

@@ -1,4 +1,4 @@
-#include "catalog/interface_captions.h"
+#include "texts/interface_captions.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "catalog/help_text.h"
+#include "texts/help_text.h"
 
-#include "catalog/runic_transliteration.h"
+#include "texts/runic_transliteration.h"
 
 namespace kolvar {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 namespace kolvar {
 

@@ -7,7 +7,7 @@
 // captions are drawn as stored; the menu item carries a blank at each end
 // like every menu caption.
 
-#include "catalog/view_captions.h"
+#include "texts/view_captions.h"
 
 namespace kolvar {
 

@@ -1,10 +1,10 @@
-#include "catalog/runic_transliteration.h"
+#include "texts/runic_transliteration.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 namespace kolvar {
 namespace {

@@ -1,4 +1,4 @@
-#include "catalog/time_captions.h"
+#include "texts/time_captions.h"
 
 namespace kolvar {
 

@@ -5,9 +5,14 @@
 // stay beside them. The sources end in "..." where a menu shows an ellipsis:
 // the runic font has the full stop but no ellipsis.
 
-#include "catalog/view_captions.h"
+#include <string_view>
+
+#include "texts/view_captions.h"
 
 namespace kolvar {
+
+// A printed sheet's title when none is given (Windows-1250).
+inline constexpr std::string_view DefaultPrintTitle = "Csillagos \xE9g";
 
 struct PrintMenuTexts {
     ViewCaption Print;        // the print preview and the printer

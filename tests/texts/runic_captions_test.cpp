@@ -1,14 +1,14 @@
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "catalog/help_text.h"
-#include "catalog/interface_captions.h"
-#include "catalog/runic_transliteration.h"
-#include "catalog/time_captions.h"
+#include "texts/help_text.h"
+#include "texts/interface_captions.h"
+#include "texts/runic_transliteration.h"
+#include "texts/time_captions.h"
 
 namespace kolvar {
 namespace {

@@ -9,7 +9,7 @@
 #include <array>
 #include <string_view>
 
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 namespace kolvar {
 

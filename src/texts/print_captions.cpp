@@ -1,4 +1,4 @@
-#include "catalog/print_captions.h"
+#include "texts/print_captions.h"
 
 namespace kolvar {
 

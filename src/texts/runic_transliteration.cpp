@@ -1,4 +1,4 @@
-#include "catalog/runic_transliteration.h"
+#include "texts/runic_transliteration.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 namespace kolvar {
 

@@ -1,6 +1,6 @@
-#include "catalog/find_captions.h"
+#include "texts/find_captions.h"
 
-#include "catalog/runic_transliteration.h"
+#include "texts/runic_transliteration.h"
 
 namespace kolvar {
 
