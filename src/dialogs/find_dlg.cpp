@@ -8,13 +8,13 @@
 #include <QListWidget>
 
 #include "astro/time_scales.h"
-#include "catalog/find_captions.h"
-#include "catalog/interface_captions.h"
 #include "chart/slot_position.h"
 #include "identify/deep_names.h"
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
+#include "texts/find_captions.h"
+#include "texts/interface_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 

@@ -4,10 +4,10 @@
 #include <functional>
 #include <vector>
 
-#include "catalog/view_captions.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "identify/name_index.h"
+#include "texts/view_captions.h"
 
 class QLabel;
 class QLineEdit;
