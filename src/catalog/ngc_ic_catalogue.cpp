@@ -14,6 +14,7 @@ constexpr NgcIcName Names[] = {
 #include "catalog/generated/ngc_ic_names.inc"
 };
 
+static_assert(sizeof(NgcIcRecord) == 40, "the table's rows stay compact");
 static_assert(std::size(Objects) < 65536, "a name refers to its object by a 16-bit index");
 
 }  // namespace

@@ -35,7 +35,7 @@ struct NgcIcRecord {
     std::int16_t Magnitude;      // hundredths of a magnitude (V, else B); NoNgcIcMagnitude
     std::uint8_t Kind;           // NgcIcKind
     std::uint8_t Messier;        // Messier number, 0 for none
-    const char* Designation;     // "NGC 7000", "IC 434", "IC 80 NED01"; "" for M40 and M45
+    char Designation[16];        // "NGC 7000", "IC 434", "IC 80 NED01"; "" for M40 and M45
 };
 
 // A common name of an object, English or Hungarian (Windows-1250).
