@@ -9,7 +9,7 @@
 
 namespace kolvar {
 
-inline constexpr int CityCount = 3428;
+inline constexpr int CityCount = 3427;
 
 // One town of the city table. Texts are Windows-1250 bytes; a letter the code
 // page lacks lost its accent ("Sao Paulo"), Hungarian letters are kept.
