@@ -13,10 +13,15 @@
 
 #include <baseclient.h>
 #include <basedevice.h>
+#include <dirent.h>
 #include <indiproperty.h>
 #include <indipropertynumber.h>
 #include <indipropertyswitch.h>
 #include <indipropertytext.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
@@ -86,6 +91,17 @@ public:
     void Clear() {
         const std::lock_guard lock(mutex_);
         properties_.clear();
+        arrival_.clear();
+    }
+    // Which of ON_COORD_SET's switches a device has on ("TRACK", "SYNC" ...).
+    void SetArrival(const std::string& device, const std::string& mode) {
+        const std::lock_guard lock(mutex_);
+        arrival_[device] = mode;
+    }
+    std::string Arrival(const std::string& device) {
+        const std::lock_guard lock(mutex_);
+        const auto d = arrival_.find(device);
+        return d == arrival_.end() ? std::string() : d->second;
     }
     bool HasDevice(const std::string& device) {
         const std::lock_guard lock(mutex_);
@@ -103,6 +119,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::map<std::string, std::set<std::string>> properties_;
+    std::map<std::string, std::string> arrival_;
 };
 
 // One connection's library client.
@@ -197,6 +214,10 @@ private:
             const INDI::PropertySwitch p(property);
             const auto* on = p.findWidgetByName("TRACK_ON");
             if (on != nullptr) sink_(MountTracking{device, on->getState() == ISS_ON, status});
+        } else if (type == INDI_SWITCH && property.isNameMatch("ON_COORD_SET")) {
+            const INDI::PropertySwitch p(property);
+            for (const auto& element : p)
+                if (element.getState() == ISS_ON) known_.SetArrival(device, element.getName());
         } else if (type == INDI_SWITCH && property.isNameMatch("TELESCOPE_ABORT_MOTION")) {
             sink_(MountAborted{device, status});
         } else if (type == INDI_TEXT && property.isNameMatch("DRIVER_INFO")) {
@@ -212,6 +233,72 @@ private:
     KnownProperties& known_;
     std::atomic<bool> up_{false};
     std::atomic<bool> requested_{false};
+};
+
+// The library writes each message in a score of small pieces, and with
+// Nagle's algorithm the kernel holds every piece after the first until the
+// server acknowledges it: a command took 40 to 80 ms to leave. The link
+// finds the library's socket (the one it opened towards the server's port)
+// and corks it around each command, so that the command goes out whole at
+// once. The socket is known by its inode, so a descriptor number the
+// library has closed and the system given to someone else is left alone.
+class ServerSocket {
+public:
+    // The sockets open now, before the library opens its own.
+    static std::set<int> OpenSockets() {
+        std::set<int> fds;
+        if (DIR* dir = opendir("/proc/self/fd")) {
+            while (const dirent* entry = readdir(dir)) {
+                const int fd = std::atoi(entry->d_name);
+                struct stat st {};
+                if (entry->d_name[0] != '.' && fstat(fd, &st) == 0 && S_ISSOCK(st.st_mode)) fds.insert(fd);
+            }
+            closedir(dir);
+        }
+        return fds;
+    }
+
+    // The socket opened since `before` that is connected to `port`.
+    void Find(const std::set<int>& before, int port) {
+        for (const int fd : OpenSockets()) {
+            if (before.contains(fd)) continue;
+            sockaddr_in peer{};
+            socklen_t size = sizeof peer;
+            struct stat st {};
+            if (getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &size) != 0 ||
+                peer.sin_family != AF_INET || ntohs(peer.sin_port) != port || fstat(fd, &st) != 0)
+                continue;
+            fd_ = fd;
+            inode_ = st.st_ino;
+            const int on = 1;
+            setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+            return;
+        }
+    }
+    void Forget() { fd_ = -1; }
+
+    void Cork(bool on) {
+        struct stat st {};
+        if (fd_ < 0 || fstat(fd_, &st) != 0 || st.st_ino != inode_) return;
+        const int value = on ? 1 : 0;
+        setsockopt(fd_, IPPROTO_TCP, TCP_CORK, &value, sizeof value);
+    }
+
+private:
+    int fd_ = -1;
+    ino_t inode_ = 0;
+};
+
+// A command's messages, sent as one.
+class Batch {
+public:
+    explicit Batch(ServerSocket& socket) : socket_(socket) { socket_.Cork(true); }
+    ~Batch() { socket_.Cork(false); }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+private:
+    ServerSocket& socket_;
 };
 
 // "2026-08-12T20:30:05" of a Julian day (UTC).
@@ -244,10 +331,12 @@ public:
             Drop();
             auto client = std::make_unique<Client>(sink_, known_);
             client->setServer(address.Host.c_str(), static_cast<unsigned>(address.Port));
+            const std::set<int> before = ServerSocket::OpenSockets();
             if (!client->connectServer()) {
                 sink_(ServerUnreachable{"no telescope server answers at " + ServerAddressText(address)});
                 return;
             }
+            socket_.Find(before, address.Port);
             client_ = std::move(client);
             sink_(ServerConnected{});
         });
@@ -266,6 +355,7 @@ public:
     void SendPlace(const std::string& device, const GeodeticPlace& place) override {
         Post([this, device, place] {
             if (!Ready(device, "GEOGRAPHIC_COORD")) return;
+            const Batch batch(socket_);
             constexpr double DegreesPerRadian = 180.0 / Pi;
             double east = place.Longitude * DegreesPerRadian;
             if (east < 0.0) east += 360.0;  // the protocol counts 0..360 east
@@ -277,6 +367,7 @@ public:
     void SendTime(const std::string& device, double julianDayUtc, double zoneHours) override {
         Post([this, device, julianDayUtc, zoneHours] {
             if (!Ready(device, "TIME_UTC")) return;
+            const Batch batch(socket_);
             char offset[16];
             std::snprintf(offset, sizeof offset, "%.2f", zoneHours);
             INDI::PropertyText p(2);
@@ -329,6 +420,7 @@ private:
 
     // Ends the connection (if any) and the library client with it.
     void Drop() {
+        socket_.Forget();
         if (!client_) return;
         client_->Close();
         client_.reset();
@@ -372,7 +464,9 @@ private:
 
     void Switch(const std::string& device, const char* property, const char* element) {
         Post([this, device, property, element] {
-            if (Ready(device, property)) SendSwitch(device, property, element);
+            if (!Ready(device, property)) return;
+            const Batch batch(socket_);
+            SendSwitch(device, property, element);
         });
     }
 
@@ -383,7 +477,10 @@ private:
         Post([this, device, ofDate, mode] {
             if (!Ready(device, "EQUATORIAL_EOD_COORD") || !Ready(device, "ON_COORD_SET")) return;
             const MountNumbers n = NumbersForMount(ofDate);
-            SendSwitch(device, "ON_COORD_SET", mode);
+            const Batch batch(socket_);
+            // Only when it changes: the driver's answer to it would come
+            // first and hold up the one to the coordinates.
+            if (known_.Arrival(device) != mode) SendSwitch(device, "ON_COORD_SET", mode);
             SendNumbers(device, "EQUATORIAL_EOD_COORD",
                         {{"RA", n.RightAscensionHours}, {"DEC", n.DeclinationDegrees}});
             if (std::string_view(mode) == "SYNC") SendSwitch(device, "ON_COORD_SET", "TRACK");
@@ -392,7 +489,8 @@ private:
 
     MountEventSink sink_;
     KnownProperties known_;
-    std::unique_ptr<Client> client_;  // the worker's alone
+    std::unique_ptr<Client> client_;  // the worker's alone, as is the socket
+    ServerSocket socket_;
 
     std::mutex mutex_;
     std::condition_variable wake_;
