@@ -1,7 +1,8 @@
 # Desktop integration, documentation and the Debian package.
 #
 # Installs the desktop entry, the AppStream metadata, the theme icons, the
-# bash completion, the manual pages and the Debian copyright and changelog;
+# bash completion, the manual pages, the desktop guide with its pictures and
+# the Debian copyright and changelog;
 # the two programs install themselves from src/cli and src/shell. CPack turns
 # the installation into kolvar_<version>_<arch>.deb (scripts/package).
 
@@ -68,6 +69,24 @@ install(FILES ${KOLVAR_DIST_DIR}/kolvar-chart.bash
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME kolvar-chart)
 install(FILES ${PROJECT_BINARY_DIR}/dist/copyright ${PROJECT_BINARY_DIR}/dist/changelog.gz
         DESTINATION ${KOLVAR_DOC_DIR})
+
+# The desktop guide and every picture it links, at the same relative paths,
+# so that the installed guide shows its pictures. Read at configure time; an
+# edited guide configures again.
+set(KOLVAR_MANUAL ${PROJECT_SOURCE_DIR}/docs/manual.md)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KOLVAR_MANUAL})
+file(READ ${KOLVAR_MANUAL} KOLVAR_MANUAL_TEXT)
+# A link's "](" becomes "<<" first: a bracket would keep CMake from splitting
+# the list of matches.
+string(REPLACE "](" "<<" KOLVAR_MANUAL_TEXT "${KOLVAR_MANUAL_TEXT}")
+string(REGEX MATCHALL "<<[A-Za-z0-9_./-]+\\.png\\)" KOLVAR_MANUAL_LINKS "${KOLVAR_MANUAL_TEXT}")
+list(REMOVE_DUPLICATES KOLVAR_MANUAL_LINKS)
+install(FILES ${KOLVAR_MANUAL} DESTINATION ${KOLVAR_DOC_DIR})
+foreach(link IN LISTS KOLVAR_MANUAL_LINKS)
+  string(REGEX REPLACE "^<<(.*)\\)$" "\\1" picture "${link}")
+  get_filename_component(folder "${picture}" DIRECTORY)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/${picture} DESTINATION ${KOLVAR_DOC_DIR}/${folder})
+endforeach()
 
 # The Debian package.
 set(CPACK_GENERATOR DEB)

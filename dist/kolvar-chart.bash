@@ -12,7 +12,7 @@ _kolvar_chart()
     elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
-    local subcommands="ephemeris render runic identify closeup find print"
+    local subcommands="ephemeris elements render runic identify closeup find print"
     local time="--jd --date --zone --summer"
     local sky="$time --lat --lon --size"
     local view="--show --label-mag --night --daylight"
@@ -24,7 +24,15 @@ _kolvar_chart()
 
     local options
     case ${COMP_WORDS[1]} in
-        ephemeris) options="$time" ;;
+        ephemeris) options="$time --body --from --to --step --elements" ;;
+        elements)
+            if ((COMP_CWORD == 2)); then
+                COMPREPLY=($(compgen -W "import list remove --help" -- "$cur"))
+            elif ((COMP_CWORD == 3)) && [[ $prev == import ]]; then
+                compopt -o filenames 2>/dev/null
+                COMPREPLY=($(compgen -f -- "$cur"))
+            fi
+            return ;;
         render) options="$sky $view --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
@@ -48,7 +56,7 @@ _kolvar_chart()
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -X '!*.tsv' -- "$cur") $(compgen -d -- "$cur"))
             return ;;
-        --labels)
+        --labels | --elements)
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 namespace kolvar {
 

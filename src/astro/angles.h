@@ -4,6 +4,11 @@ namespace kolvar {
 
 inline constexpr double Pi = 3.141592653589793;
 inline constexpr double TwoPi = 6.283185307179586;
+inline constexpr double HalfPi = Pi / 2;
+inline constexpr double QuarterPi = Pi / 4;
+inline constexpr double RadiansPerDegree = Pi / 180;
+inline constexpr double DegreesPerRadian = 180 / Pi;
+inline constexpr double RadiansPerArcsecond = Pi / (180.0 * 3600.0);
 inline constexpr double TropicalYearDays = 365.242199;
 
 // Atlas units to radians. A sign character '-' negates the whole angle; any

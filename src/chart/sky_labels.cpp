@@ -11,11 +11,11 @@
 #include "catalog/constellation_hungarian_names.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/runic_names.h"
-#include "catalog/runic_transliteration.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/star_names.h"
 #include "chart/marker.h"
 #include "chart/pixel_rules.h"
+#include "texts/runic_transliteration.h"
 
 namespace kolvar {
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "appcore/print_texts.h"
 #include "canvas/cp1250.h"
 #include "canvas/program_fonts.h"
 #include "cli/cli_options.h"
@@ -15,6 +14,8 @@
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "print/print_document.h"
+#include "print/print_texts.h"
+#include "texts/print_captions.h"
 
 namespace kolvar::cli {
 

@@ -13,12 +13,12 @@
 #include "canvas/canvas.h"
 #include "canvas/font_registry.h"
 #include "canvas/program_fonts.h"
-#include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
-#include "catalog/runic_transliteration.h"
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
 #include "cli/subcommands.h"
+#include "texts/runic_captions.h"
+#include "texts/runic_transliteration.h"
 
 namespace kolvar::cli {
 

@@ -13,6 +13,7 @@
 namespace kolvar::cli {
 
 int RunCloseUp(std::span<char* const> args);
+int RunElements(std::span<char* const> args);
 int RunEphemeris(std::span<char* const> args);
 int RunFind(std::span<char* const> args);
 int RunIdentify(std::span<char* const> args);
@@ -25,6 +26,7 @@ int RunTelescope(std::span<char* const> args);
 // (RefusalOf): the one-line refusal, nothing when they are taken. Nothing is
 // drawn, printed or written.
 std::optional<std::string> CloseUpRefusal(std::span<char* const> args);
+std::optional<std::string> ElementsRefusal(std::span<char* const> args);
 std::optional<std::string> EphemerisRefusal(std::span<char* const> args);
 std::optional<std::string> FindRefusal(std::span<char* const> args);
 std::optional<std::string> IdentifyRefusal(std::span<char* const> args);
@@ -43,8 +45,10 @@ struct Subcommand {
 // One line per subcommand.
 inline constexpr Subcommand Subcommands[] = {
     {"closeup", RunCloseUp, CloseUpRefusal, "the close-up window's picture around one direction, as a PNG"},
+    {"elements", RunElements, ElementsRefusal,
+     "the kept comets and minor planets: import FILE, list, remove NAME"},
     {"ephemeris", RunEphemeris, EphemerisRefusal,
-     "geocentric Sun, Moon and planet positions for a Julian day"},
+     "geocentric Sun, Moon and planet positions for a Julian day; --body for a comet or minor planet"},
     {"find", RunFind, FindRefusal,
      "the objects a name finds, where the chart shows them, their rising and setting"},
     {"identify", RunIdentify, IdentifyRefusal, "what a click at one chart pixel names, with its two labels"},

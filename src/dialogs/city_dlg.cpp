@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "catalog/cities.h"
-#include "catalog/interface_captions.h"
 #include "dialogs/dialog_widgets.h"
 #include "identify/city_search.h"
+#include "texts/interface_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 class QFont;
 class QLabel;

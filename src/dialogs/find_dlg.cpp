@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "catalog/find_captions.h"
-#include "catalog/interface_captions.h"
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
+#include "texts/find_captions.h"
+#include "texts/interface_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <vector>
 
-#include "catalog/view_captions.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
+#include "texts/view_captions.h"
 
 class QLabel;
 class QLineEdit;

@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <string>
 
-#include "catalog/help_text.h"
-#include "catalog/interface_captions.h"
-#include "catalog/runic_captions.h"
-#include "catalog/time_captions.h"
 #include "dialogs/dialog_widgets.h"
+#include "texts/help_text.h"
+#include "texts/interface_captions.h"
+#include "texts/runic_captions.h"
+#include "texts/time_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 

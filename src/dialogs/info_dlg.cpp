@@ -4,10 +4,10 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "catalog/interface_captions.h"
-#include "catalog/runic_captions.h"
 #include "dialogs/dialog_assets.h"
 #include "dialogs/dialog_widgets.h"
+#include "texts/interface_captions.h"
+#include "texts/runic_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 

@@ -10,10 +10,10 @@
 #include <cstdlib>
 
 #include "catalog/cities.h"
-#include "catalog/interface_captions.h"
-#include "catalog/runic_captions.h"
 #include "dialogs/city_dlg.h"
 #include "dialogs/dialog_widgets.h"
+#include "texts/interface_captions.h"
+#include "texts/runic_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 

@@ -8,11 +8,11 @@
 #include <QResizeEvent>
 
 #include "canvas/canvas.h"
-#include "catalog/interface_captions.h"
 #include "chart/view_layers.h"
 #include "closeup/draw_close_up.h"
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
+#include "texts/interface_captions.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/label_images.h"
 #include "widgets/runic_text.h"

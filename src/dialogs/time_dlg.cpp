@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "appcore/number_text.h"
-#include "catalog/interface_captions.h"
-#include "catalog/runic_captions.h"
 #include "dialogs/dialog_widgets.h"
 #include "dialogs/time_fields.h"
+#include "texts/interface_captions.h"
+#include "texts/runic_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "canvas/canvas.h"
-#include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
 #include "chart/sky_object_table.h"
 #include "identify/label_text.h"
+#include "texts/runic_captions.h"
 
 namespace kolvar {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "catalog/deep_sky_kind.h"
-#include "catalog/runic_transliteration.h"
 #include "print/print_sky_layers.h"
+#include "texts/runic_transliteration.h"
 
 namespace kolvar {
 

@@ -4,13 +4,13 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "catalog/find_captions.h"
 #include "chart/sky_projection.h"
 #include "chart/view_layers.h"
 #include "dialogs/find_dlg.h"
 #include "shell/chart_view.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
+#include "texts/find_captions.h"
 #include "widgets/label_images.h"
 #include "widgets/menu_key_style.h"
 #include "widgets/runic_text.h"

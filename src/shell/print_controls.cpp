@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "appcore/file_writer.h"
-#include "appcore/print_texts.h"
-#include "catalog/print_captions.h"
+#include "print/print_texts.h"
 #include "print/sheet_picture.h"
+#include "texts/print_captions.h"
 #include "widgets/menu_key_style.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"

@@ -4,10 +4,10 @@
 #include <QFontInfo>
 #include <QMenu>
 
-#include "catalog/interface_captions.h"
-#include "catalog/runic_captions.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
+#include "texts/interface_captions.h"
+#include "texts/runic_captions.h"
 #include "widgets/menu_key_style.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"

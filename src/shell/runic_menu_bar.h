@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 class QMenu;
 

@@ -11,9 +11,9 @@
 #include <tuple>
 
 #include "astro/time_scales.h"
-#include "catalog/time_captions.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "texts/time_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 

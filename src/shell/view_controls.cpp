@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <cmath>
 
-#include "catalog/view_captions.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "texts/view_captions.h"
 #include "widgets/night_palette.h"
 #include "widgets/script_text.h"
 

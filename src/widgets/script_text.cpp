@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <string>
 
-#include "catalog/interface_captions.h"
+#include "texts/interface_captions.h"
 #include "widgets/caption_accessibility.h"
 #include "widgets/runic_text.h"
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string_view>
 
-#include "catalog/runic_captions.h"
+#include "texts/runic_captions.h"
 
 class QAction;
 class QWidget;

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "catalog/help_text.h"
-#include "catalog/interface_captions.h"
-#include "catalog/print_captions.h"
-#include "catalog/runic_captions.h"
 #include "catalog/runic_names.h"
-#include "catalog/time_captions.h"
+#include "texts/help_text.h"
+#include "texts/interface_captions.h"
+#include "texts/print_captions.h"
+#include "texts/runic_captions.h"
+#include "texts/time_captions.h"
 
 namespace kolvar {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "catalog/runic_transliteration.h"
+#include "texts/runic_transliteration.h"
 
 namespace kolvar {
 namespace {

@@ -12,8 +12,8 @@
 #include "catalog/cities.h"
 #include "catalog/constellation_figures.h"
 #include "catalog/constellation_hungarian_names.h"
-#include "catalog/runic_transliteration.h"
 #include "catalog/star_catalogue.h"
+#include "texts/runic_transliteration.h"
 
 namespace kolvar {
 namespace {

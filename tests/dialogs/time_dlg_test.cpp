@@ -15,11 +15,11 @@
 #include <cstdio>
 #include <fstream>
 
-#include "catalog/runic_captions.h"
 #include "chart/chart_frame.h"
 #include "chart/sky_object_table.h"
 #include "dialog_test_support.h"
 #include "shell/chart_view.h"
+#include "texts/runic_captions.h"
 #include "widgets/runic_text.h"
 
 using namespace kolvar;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build tree with CPack and checks it: the
 # control fields, exactly the expected files with their owners and modes, the
-# programs running from the unpacked tree, the manual pages, the desktop entry
-# and AppStream metadata through their validators, the copyright file naming
-# every source of tools/README.md, and lintian when it is installed.
+# programs running from the unpacked tree, the manual pages, the desktop guide
+# and its pictures, the desktop entry and AppStream metadata through their
+# validators, the copyright file naming every source of tools/README.md, and
+# lintian when it is installed.
 # Usage: package_check.sh BUILD_DIR SOURCE_DIR VERSION   (exit 77: skipped)
 set -euo pipefail
 build=$1 src=$2 version=$3
@@ -46,6 +47,11 @@ expected=(
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/kolvar.png")
 done
+# The desktop guide and every picture it links, beside it as in docs/.
+expected+=(usr/share/doc/kolvar/manual.md)
+for picture in $(grep -o -E '\]\([A-Za-z0-9_./-]+\.png\)' "$src/docs/manual.md" | sed 's/^](//; s/)$//' | sort -u); do
+  expected+=("usr/share/doc/kolvar/$picture")
+done
 dpkg-deb -c "$deb" >"$work/contents"
 diff <(printf '%s\n' "${expected[@]}" | sort) \
      <(awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' "$work/contents" | sort) ||
@@ -62,6 +68,8 @@ dpkg-deb -x "$deb" "$root"
 [ "$(cut -f1 "$work/ephemeris" | head -1)" = Sun ] || fail "unpacked kolvar-chart printed: $(head -1 "$work/ephemeris")"
 "$root/usr/bin/kolvar-chart" print --jd 2451545 --out - >"$work/sheet.pdf" && [ "$(head -c 5 "$work/sheet.pdf")" = %PDF- ] ||
   fail "unpacked kolvar-chart does not print a sheet"
+
+cmp -s "$root/usr/share/doc/kolvar/manual.md" "$src/docs/manual.md" || fail "installed manual.md differs from docs/manual.md"
 
 for page in kolvar kolvar-chart; do
   file=$root/usr/share/man/man1/$page.1.gz

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "../chart/chart_test_setup.h"
-#include "appcore/print_texts.h"
 #include "canvas/program_fonts.h"
 #include "print/print_document.h"
+#include "print/print_texts.h"
+#include "texts/print_captions.h"
 
 namespace kolvar {
 namespace {

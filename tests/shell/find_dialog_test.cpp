@@ -10,7 +10,6 @@
 #include <QTest>
 #include <cstring>
 
-#include "catalog/find_captions.h"
 #include "chart/view_layers.h"
 #include "dialogs/find_dlg.h"
 #include "identify/label_fit.h"
@@ -19,6 +18,7 @@
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
+#include "texts/find_captions.h"
 #include "widgets/label_images.h"
 #include "widgets/runic_text.h"
 #include "window_test_folder.h"

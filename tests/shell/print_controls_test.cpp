@@ -12,8 +12,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "catalog/print_captions.h"
 #include "shell/runic_menu_bar.h"
+#include "texts/print_captions.h"
 #include "widgets/runic_text.h"
 #include "window_test_folder.h"
 

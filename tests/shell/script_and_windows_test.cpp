@@ -11,11 +11,11 @@
 #include <QTest>
 #include <set>
 
-#include "catalog/runic_captions.h"
 #include "dialogs/plain_sky.h"
 #include "shell/chart_view.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
+#include "texts/runic_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 #include "window_test_folder.h"

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Tests of the generators' transliteration; the same cases as the C++ tests
-(tests/catalog/runic_transliteration_test.cpp), so both routines agree on them.
+(tests/texts/runic_transliteration_test.cpp), so both routines agree on them.
 Run: /usr/bin/python3 tools/runic/test_transliterate.py
 """
 import os

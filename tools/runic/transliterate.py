@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Hungarian text -> runic bytes of the Runex23x font, in reading order.
 
-The same routine is implemented in C++ (src/catalog/runic_transliteration.cpp);
+The same routine is implemented in C++ (src/texts/runic_transliteration.cpp);
 the name-table test checks that both agree on every generated name.
 
 1. lower-case the text;

@@ -1,0 +1,32 @@
+#include "elements/number_fields.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace kolvar {
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\r'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<double> ParseNumberField(std::string_view text) {
+    text = TrimBlanks(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string_view Columns(std::string_view line, std::size_t first, std::size_t count) {
+    if (first >= line.size()) return {};
+    return line.substr(first, count);
+}
+
+}  // namespace kolvar

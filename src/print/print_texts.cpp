@@ -1,0 +1,24 @@
+#include "print/print_texts.h"
+
+#include <string>
+
+#include "texts/civil_instant_text.h"
+#include "texts/place_text.h"
+#include "texts/runic_transliteration.h"
+
+namespace kolvar {
+
+PrintHeader PrintHeaderFor(const ObserverState& observer, std::string_view title) {
+    PrintHeader header;
+    header.Title = title;
+    header.RunicTitle = TransliterateToRunes(title, HungarianEncoding::Windows1250);
+    header.Place = observer.PlaceName.empty()
+                       ? PlaceText(observer.Longitude, observer.Latitude, PlaceTextEncoding::Windows1250)
+                       : observer.PlaceName;
+    const CivilInstantText when = CivilInstantTextOf(observer.JulianDay, observer.Zone, observer.SummerTime);
+    header.Date = when.Date;
+    header.Time = when.Clock;
+    return header;
+}
+
+}  // namespace kolvar
