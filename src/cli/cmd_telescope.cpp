@@ -56,8 +56,6 @@ constexpr CommandSpec TelescopeCommand{
     "status|goto TARGET|sync TARGET|abort|park|unpark",
 };
 
-constexpr double RadiansPerDegree = Pi / 180.0;
-constexpr double RadiansPerHour = Pi / 12.0;
 constexpr double NearRadius = 0.25 * RadiansPerDegree;
 // How far from the target a mount that has stopped may be and still count
 // as arrived (a real mount's own rounding and a moving body's drift).

@@ -15,7 +15,6 @@ AltitudeCheck CheckAltitude(const TelescopeTarget& target, const GeodeticPlace& 
 
 std::optional<std::string> AltitudeRefusal(const std::string& targetName, const AltitudeCheck& check) {
     if (check.Allowed()) return std::nullopt;
-    constexpr double DegreesPerRadian = 180.0 / Pi;
     char text[96];
     if (check.Limit == 0.0)
         std::snprintf(text, sizeof text, " stands at %.1f\u00b0, below the horizon",

@@ -356,7 +356,6 @@ public:
         Post([this, device, place] {
             if (!Ready(device, "GEOGRAPHIC_COORD")) return;
             const Batch batch(socket_);
-            constexpr double DegreesPerRadian = 180.0 / Pi;
             double east = place.Longitude * DegreesPerRadian;
             if (east < 0.0) east += 360.0;  // the protocol counts 0..360 east
             SendNumbers(device, "GEOGRAPHIC_COORD",

@@ -9,8 +9,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr double RadiansPerHour = Pi / 12.0;
-constexpr double RadiansPerDegree = Pi / 180.0;
 constexpr double LargestHours = 1e6;
 constexpr double PoleRounding = 0.001;  // degrees
 

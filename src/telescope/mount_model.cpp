@@ -181,7 +181,6 @@ std::optional<std::string> MountModel::Apply(const MountEvent& event) {
                     site_.reset();
                     return std::nullopt;
                 }
-                constexpr double RadiansPerDegree = Pi / 180.0;
                 GeodeticPlace site;
                 site.Latitude = e.LatitudeDegrees * RadiansPerDegree;
                 site.Longitude = WrapPi(e.LongitudeDegrees * RadiansPerDegree);

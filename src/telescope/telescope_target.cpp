@@ -19,8 +19,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr double ArcsecondsPerRadian = 180.0 * 3600.0 / Pi;
-
 CataloguePlace StarPlace(int star) {
     const StarRecord& s = StarCatalogue[static_cast<std::size_t>(star)];
     CataloguePlace p;
@@ -29,8 +27,8 @@ CataloguePlace StarPlace(int star) {
     // The table's rates are great-circle rates; ERFA takes the rate of the
     // right ascension itself.
     const double cd = std::cos(p.Declination);
-    if (cd > 1e-9) p.ProperMotionRa = static_cast<double>(s.ProperMotionRa) / ArcsecondsPerRadian / cd;
-    p.ProperMotionDec = static_cast<double>(s.ProperMotionDec) / ArcsecondsPerRadian;
+    if (cd > 1e-9) p.ProperMotionRa = static_cast<double>(s.ProperMotionRa) * RadiansPerArcsecond / cd;
+    p.ProperMotionDec = static_cast<double>(s.ProperMotionDec) * RadiansPerArcsecond;
     return p;
 }
 
@@ -108,7 +106,7 @@ EquatorialPlace TargetPlaceOfDate(const TelescopeTarget& target, const GeodeticP
 }
 
 std::string HoursText(double radians) {
-    double hours = std::fmod(radians * 12.0 / Pi, 24.0);
+    double hours = std::fmod(radians / RadiansPerHour, 24.0);
     if (hours < 0.0) hours += 24.0;
     long long tenths = std::llround(hours * 36000.0) % (24LL * 36000);
     char text[32];
@@ -118,7 +116,7 @@ std::string HoursText(double radians) {
 }
 
 std::string DegreesText(double radians) {
-    const double degrees = radians * 180.0 / Pi;
+    const double degrees = radians * DegreesPerRadian;
     const long long seconds = std::llround(std::fabs(degrees) * 3600.0);
     char text[40];
     std::snprintf(text, sizeof text, "%c%lld\u00b0%02lld\u2032%02lld\u2033", degrees < 0.0 ? '-' : '+',

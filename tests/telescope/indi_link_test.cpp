@@ -34,7 +34,7 @@ using cli::testing::Lines;
 using cli::testing::RunChart;
 using Clock = std::chrono::steady_clock;
 
-constexpr double Deg = Pi / 180.0;
+constexpr double Deg = RadiansPerDegree;
 const std::vector<std::string> Budapest{"--lat", "47.5", "--lon", "19.04"};
 
 std::vector<std::string> Telescope(const testing::IndiServer& server, std::vector<std::string> args) {

@@ -22,7 +22,7 @@
 namespace kolvar {
 namespace {
 
-constexpr double Deg = Pi / 180.0;
+constexpr double Deg = RadiansPerDegree;
 constexpr double Jd = 2460536.375;  // 13 August 2024, 21:00 UT
 const GeodeticPlace Budapest{19.04 * Deg, 47.5 * Deg, 0.0};
 const std::string Mount = "Mount";

@@ -68,7 +68,7 @@ void GotoToFirstReports(benchmark::State& state, bool moved) {
         const EquatorialPlace start = *mount.model.Place();
         const int before = mount.model.CoordinateReports();
         const auto sent = Clock::now();
-        mount.link->Slew(device, {start.RightAscension, declination * Pi / 180.0});
+        mount.link->Slew(device, {start.RightAscension, declination * RadiansPerDegree});
         const bool seen = mount.Until([&](const MountModel& m) {
             if (m.CoordinateReports() == before) return false;
             if (!moved) return m.CoordinateStatus() == PropertyStatus::Busy;
