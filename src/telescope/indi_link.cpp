@@ -41,11 +41,15 @@
 #include "astro/angles.h"
 #include "telescope/mount_coordinates.h"
 
-// The library writes its own diagnostics ("creating new connection...", the
-// XML it could not parse) to standard error through IDLog; the program's
-// outputs are its own one-line messages, so this definition, which the
-// dynamic linker takes before the library's, keeps them quiet.
+// The library writes its own diagnostics to standard error: lines through
+// IDLog ("creating new connection...", the XML it could not parse) and,
+// through prXMLEle, every message it could not apply (a driver's update of a
+// property it has not defined yet, which the simulator sends). The
+// program's outputs are its own one-line messages, so these definitions,
+// which the dynamic linker takes before the library's, keep them quiet. The
+// client library calls prXMLEle for nothing else.
 extern "C" void IDLog(const char*, ...) {}
+extern "C" void prXMLEle(FILE*, XMLEle*, int) {}
 
 namespace kolvar {
 
@@ -141,7 +145,12 @@ public:
     }
 
 protected:
-    void serverConnected() override { up_ = true; }
+    // Called by connectServer before it asks for the properties, so the
+    // event comes before everything the server then says.
+    void serverConnected() override {
+        up_ = true;
+        sink_(ServerConnected{});
+    }
 
     void serverDisconnected(int) override {
         known_.Clear();
@@ -338,7 +347,6 @@ public:
             }
             socket_.Find(before, address.Port);
             client_ = std::move(client);
-            sink_(ServerConnected{});
         });
     }
 
