@@ -46,7 +46,8 @@ fi
 # Debian packages unpacked without installing, only the files the generator
 # reads plus their copyright: python3-astropy (Roman 1987 constellation
 # boundaries), kstars-data (Magellanic Cloud outlines, city database) and
-# stellarium-data (Hungarian constellation names; a large download).
+# stellarium-data (Hungarian constellation and deep-sky names, the deep star
+# files; a large download); kstars-data also gives OpenNGC and its star list.
 fetch_deb() {  # package, version, target folder name, files...
   package=$1; version=$2; target=$3; shift 3
   complete=yes
@@ -65,9 +66,12 @@ fetch_deb python3-astropy 5.2.1-2+deb12u1 astropy \
   ./usr/share/doc/python3-astropy/copyright
 fetch_deb kstars-data 5:3.6.2-2 kstars-data \
   ./usr/share/kstars/lmc.dat ./usr/share/kstars/smc.dat ./usr/share/kstars/citydb.sqlite \
+  ./usr/share/kstars/OpenNGC.kscat ./usr/share/kstars/stars.dat \
   ./usr/share/doc/kstars-data/copyright
 fetch_deb stellarium-data 0.22.2-1 stellarium-data \
   ./usr/share/stellarium/translations/stellarium-skycultures/hu.qm \
+  ./usr/share/stellarium/stars/default/stars_0_0v0_8.cat ./usr/share/stellarium/stars/default/stars_1_0v0_8.cat \
+  ./usr/share/stellarium/stars/default/stars_2_0v0_8.cat ./usr/share/stellarium/stars/default/stars_3_1v0_4.cat \
   ./usr/share/doc/stellarium-data/copyright
 
 echo "catalogue sources are in $CACHE"

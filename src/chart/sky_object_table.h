@@ -7,8 +7,19 @@
 
 namespace kolvar {
 
-// Kinds of drawn objects.
-enum : std::uint8_t { KindSun = 0, KindMoon = 1, KindPlanet = 2, KindStar = 3, KindDeepSky = 4 };
+// Kinds of drawn objects. The table's slots hold the first five; the others
+// are what the deep catalogues and find report beside the table: an NGC/IC
+// object the table lacks, a star of the deep star file, a constellation.
+enum : std::uint8_t {
+    KindSun = 0,
+    KindMoon = 1,
+    KindPlanet = 2,
+    KindStar = 3,
+    KindDeepSky = 4,
+    KindNgcIc = 5,
+    KindDeepStar = 6,
+    KindConstellation = 7
+};
 
 // One drawn object as the last redraw placed it (32 bytes, the stored layout).
 struct SkyObjectEntry {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/planets.h"
+#include "astro/spherical_position.h"
 #include "astro/sun_moon.h"
 #include "astro/time_scales.h"
 #include "chart/solar_system_layer.h"
@@ -55,6 +56,30 @@ RiseTransitSet SlotRiseTransitSet(SlotPlacer& placer, int slot, double start) {
     };
     RiseSetSearch search;
     search.WindowDays = slot >= FirstStarSlot ? FixedObjectDays : MovingBodyDays;
+    return FindRiseTransitSet(at, start, search);
+}
+
+SkyObjectEntry PlaceFixedDirection(const ChartFrame& frame, std::uint8_t kind, int index,
+                                   double rightAscension, double declination, double julianDay) {
+    const HorizontalPosition h = EquatorialToHorizontal(frame, rightAscension, declination, InfinitelyFar,
+                                                        julianDay, Equinox::Catalogue);
+    return PlaceObject(kind, index, -1, h);
+}
+
+RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, double rightAscension,
+                                            double declination, double start) {
+    ObserverState place;
+    place.Longitude = longitude;
+    place.Latitude = latitude;
+    ChartFrame frame = ComputeChartFrame(0, 0, place);
+    const auto at = [&](double julianDay) {
+        frame.SiderealAngle = GreenwichSiderealAngle(julianDay);
+        const SkyObjectEntry e =
+            PlaceFixedDirection(frame, KindNgcIc, 0, rightAscension, declination, julianDay);
+        return HorizonSample{e.Altitude, std::cos(e.Altitude) * std::sin(e.Azimuth)};
+    };
+    RiseSetSearch search;
+    search.WindowDays = FixedObjectDays;
     return FindRiseTransitSet(at, start, search);
 }
 

@@ -24,6 +24,18 @@ private:
     std::unique_ptr<SkyObjectTable> scratch_;  // the layers write whole slots of a table
 };
 
+// The next rising, upper culmination and setting after `start` of a fixed
+// direction of the sky (J2000 right ascension and declination, radians,
+// precessed to each instant as the chart places deep-sky objects), followed
+// for one day, at the horizon.
+RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, double rightAscension,
+                                            double declination, double start);
+
+// The entry a redraw at `julianDay` would make for a fixed direction, of the
+// given kind and index, without a slot.
+SkyObjectEntry PlaceFixedDirection(const ChartFrame& frame, std::uint8_t kind, int index,
+                                   double rightAscension, double declination, double julianDay);
+
 // The altitude of the centre at which an object rises and sets: the horizon
 // for stars, deep-sky objects and planets; for the Sun and the Moon the upper
 // limb touching the horizon through 34' of refraction, with the semidiameter

@@ -17,6 +17,7 @@
 #include "cli/cli_options.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
+#include "identify/deep_names.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
 
@@ -31,11 +32,16 @@ constexpr CommandSpec FindCommand{
     "find",
     "Finds the objects that NAME names (UTF-8; case, accents and spaces do not matter, a Greek\n"
     "letter may be its symbol, its name or its abbreviation: 'alfa Lyr', 'α Lyr', 'Alp Lyrae'),\n"
-    "the whole name first, then names that begin with it, brighter objects first. Prints a header\n"
-    "and one tab-separated line per object: slot kind index name azimuth altitude x y visible\n"
-    "rise transit set. Angles in degrees (azimuth 0..360 from north through east), x and y\n"
-    "pixels of the chart of --size, times the next after the instant in UT (ISO 8601), '-' for\n"
-    "none (never rises, never sets). No object found: status 1.",
+    "the whole name first, then names that begin with it, brighter objects first; when neither\n"
+    "finds anything, names one or two letters off ('Prokyon'). Besides the chart's objects it\n"
+    "knows the NGC and IC objects ('NGC 7000', 'ic434', common names in English and Hungarian)\n"
+    "and the constellations (Latin, Hungarian, abbreviation). Prints a header and one\n"
+    "tab-separated line per object: slot kind index name azimuth altitude x y visible rise\n"
+    "transit set. Angles in degrees (azimuth 0..360 from north through east), x and y pixels of\n"
+    "the chart of --size, times the next after the instant in UT (ISO 8601), '-' for none (never\n"
+    "rises, never sets). An object that is not on the chart has slot -1: kind 5 is an NGC/IC\n"
+    "object (index in the NGC/IC table), kind 7 a constellation (index its number, the place that\n"
+    "of its label). No object found: status 1.",
     FindOptions,
     "NAME",
 };
@@ -119,9 +125,20 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     SlotPlacer placer(observer.Longitude, observer.Latitude);
     std::printf("slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset\n");
     for (const FoundObject& f : found) {
-        const SkyObjectEntry& e = (*objects)[static_cast<std::size_t>(f.Slot)];
+        SkyObjectEntry e;
+        RiseTransitSet times;
+        if (f.Kind == FoundKind::Slot) {
+            e = (*objects)[static_cast<std::size_t>(f.Slot)];
+            times = SlotRiseTransitSet(placer, f.Slot, observer.JulianDay);
+        } else {
+            const TargetDirection d =
+                f.Kind == FoundKind::NgcIc ? DirectionOfNgcIc(f.Index) : DirectionOfConstellation(f.Index);
+            e = PlaceFixedDirection(frame, f.Kind == FoundKind::NgcIc ? KindNgcIc : KindConstellation,
+                                    f.Index, d.RightAscension, d.Declination, observer.JulianDay);
+            times = FixedDirectionRiseTransitSet(observer.Longitude, observer.Latitude, d.RightAscension,
+                                                 d.Declination, observer.JulianDay);
+        }
         const ChartPoint p = placed.Projection.Project(e.Azimuth, e.Altitude);
-        const RiseTransitSet times = SlotRiseTransitSet(placer, f.Slot, observer.JulianDay);
         std::printf("%d\t%d\t%d\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", f.Slot, e.Kind, e.Index,
                     Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(e.Azimuth),
                     e.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "astro/time_scales.h"
+#include "chart/slot_position.h"
+#include "identify/deep_names.h"
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
@@ -19,6 +22,12 @@ namespace kolvar {
 namespace {
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+TargetDirection DirectionOf(const FoundObject& f) {
+    if (f.Kind == FoundKind::NgcIc) return DirectionOfNgcIc(f.Index);
+    if (f.Kind == FoundKind::Constellation) return DirectionOfConstellation(f.Index);
+    return {};
+}
 
 QString RowText(const FoundObject& found) {
     QString text = PlainString(found.DisplayName);
@@ -94,17 +103,27 @@ void TFindDlg::Open() {
 
 void TFindDlg::Edit1Change() {
     const std::string typed = Edit1->text().toStdString();
-    const std::vector<FoundObject> found = ProgramNameIndex().Find(typed);
+    found_ = ProgramNameIndex().Find(typed);
+    const std::vector<FoundObject>& found = found_;
     slots_.clear();
     // One repaint for the whole list, not one per row.
     List1->setUpdatesEnabled(false);
     List1->clear();
     // What is below the horizon now is listed in the palette's dimmed text.
     const QBrush below = palette().brush(QPalette::Disabled, QPalette::Text);
+    ChartFrame frame = ComputeChartFrame(0, 0, target_.Observer);
+    frame.SiderealAngle = GreenwichSiderealAngle(target_.Observer.JulianDay);
+    const auto aboveHorizon = [&](const FoundObject& f) {
+        const TargetDirection d = DirectionOf(f);
+        return PlaceFixedDirection(frame, KindNgcIc, 0, d.RightAscension, d.Declination,
+                                   target_.Observer.JulianDay)
+                   .Altitude >= 0.0;
+    };
     for (const FoundObject& f : found) {
         slots_.push_back(f.Slot);
         auto* item = new QListWidgetItem(RowText(f), List1);
-        if (target_.Objects[static_cast<std::size_t>(f.Slot)].Visible != 1) item->setForeground(below);
+        if (f.Slot < 0 ? !aboveHorizon(f) : target_.Objects[static_cast<std::size_t>(f.Slot)].Visible != 1)
+            item->setForeground(below);
     }
     List1->setUpdatesEnabled(true);
     if (found.empty() && !SearchKeyOfUtf8(typed).empty())
@@ -119,13 +138,18 @@ void TFindDlg::Choose(int row) {
     List1->setCurrentRow(row);
     // The next name typed replaces this one.
     if (Edit1->hasFocus()) Edit1->selectAll();
-    if (target_.Name) target_.Name(slot);
-    ShowNote(slot);
+    // An object off the chart is named by the list and the note alone.
+    if (target_.Name && slot >= 0) target_.Name(slot);
+    ShowNote(row);
 }
 
-void TFindDlg::ShowNote(int slot) {
+void TFindDlg::ShowNote(int row) {
     const ObserverState& o = target_.Observer;
-    const HorizonNote note = HorizonNoteOf(slot, o.Longitude, o.Latitude, o.JulianDay);
+    const FoundObject& f = found_[static_cast<std::size_t>(row)];
+    const TargetDirection d = DirectionOf(f);
+    const HorizonNote note = f.Slot >= 0 ? HorizonNoteOf(f.Slot, o.Longitude, o.Latitude, o.JulianDay)
+                                         : HorizonNoteOfDirection(d.RightAscension, d.Declination,
+                                                                  o.Longitude, o.Latitude, o.JulianDay);
     const FindTexts& c = FindCaptions();
     switch (note.State) {
         case HorizonState::Above:

@@ -6,6 +6,7 @@
 
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
+#include "identify/name_index.h"
 #include "texts/view_captions.h"
 
 class QLabel;
@@ -51,7 +52,8 @@ public:
     // Names the object of a list row; rows outside the list do nothing.
     void Choose(int row);
 
-    // The slots of the list's rows, in order.
+    // The slots of the list's rows, in order; -1 for a row of an object that
+    // is not on the chart (an NGC/IC object, a constellation).
     const std::vector<int>& FoundSlots() const { return slots_; }
 
     QLabel* Label1 = nullptr;    // the field's caption
@@ -64,12 +66,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowNote(int slot);
+    void ShowNote(int row);
     void SetNote(const ViewCaption* note, const QString& time = QString());
 
     FindTarget target_;
     const ViewCaption* note_ = nullptr;  // the note shown, none when empty
     std::vector<int> slots_;
+    std::vector<FoundObject> found_;
 };
 
 }  // namespace kolvar

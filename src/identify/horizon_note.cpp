@@ -19,6 +19,22 @@ HorizonNote HorizonNoteOf(int slot, double longitude, double latitude, double ju
     return {slot >= FirstStarSlot ? HorizonState::NeverRises : HorizonState::NotRisingSoon, 0.0};
 }
 
+HorizonNote HorizonNoteOfDirection(double rightAscension, double declination, double longitude,
+                                   double latitude, double julianDay) {
+    ObserverState place;
+    place.Longitude = longitude;
+    place.Latitude = latitude;
+    ChartFrame frame = ComputeChartFrame(0, 0, place);
+    frame.SiderealAngle = GreenwichSiderealAngle(julianDay);
+    const SkyObjectEntry now =
+        PlaceFixedDirection(frame, KindNgcIc, 0, rightAscension, declination, julianDay);
+    if (now.Altitude >= 0.0) return {};
+    const RiseTransitSet times =
+        FixedDirectionRiseTransitSet(longitude, latitude, rightAscension, declination, julianDay);
+    if (times.Rise) return {HorizonState::RisesLater, *times.Rise};
+    return {HorizonState::NeverRises, 0.0};
+}
+
 std::string CivilTimeText(double julianDay, double zoneHours, bool summerTime) {
     // Half a minute later, truncated to the minute: the nearest minute.
     const CalendarMoment m =

@@ -23,6 +23,11 @@ struct HorizonNote {
 // and the Moon), so the note and the rising time never disagree.
 HorizonNote HorizonNoteOf(int slot, double longitude, double latitude, double julianDay);
 
+// The same for a fixed J2000 direction of the sky (radians), followed for a
+// day at the horizon.
+HorizonNote HorizonNoteOfDirection(double rightAscension, double declination, double longitude,
+                                   double latitude, double julianDay);
+
 // An instant as civil time in a zone (hours east, summer time adding one),
 // to the nearest minute, with the zone: "2024.08.14. 04:15 (UTC+1)",
 // "... (UTC+5:30)", "... (UTC)" for zone 0. Digits and Latin letters only, so

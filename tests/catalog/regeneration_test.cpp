@@ -9,6 +9,8 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -51,6 +53,42 @@ TEST(CatalogueRegeneration, CommittedTablesMatchTheGenerator) {
         ++compared;
     }
     EXPECT_GE(compared, 12);
+    fs::remove_all(out);
+}
+
+// The deep catalogues' generators: each writes its files into a folder of
+// its own, to be compared with the committed ones.
+TEST(CatalogueRegeneration, DeepCataloguesMatchTheirGenerators) {
+    const fs::path sources = SourcesFolder();
+    const fs::path stars = "stellarium-data/usr/share/stellarium/stars/default/stars_3_1v0_4.cat";
+    if (sources.empty() || !fs::is_regular_file(sources / stars) ||
+        !fs::is_regular_file(sources / "kstars-data/usr/share/kstars/OpenNGC.kscat") ||
+        !fs::is_regular_file(sources / "kstars-data/usr/share/kstars/stars.dat")) {
+        GTEST_SKIP() << "deep catalogue sources not installed (tools/fetch_sources.sh)";
+    }
+    const fs::path root = KOLVAR_SOURCE_DIR;
+    const fs::path out = fs::temp_directory_path() / ("kolvar-deep-regen-" + std::to_string(::getpid()));
+    fs::remove_all(out);
+    fs::create_directories(out);
+    const struct {
+        const char* generator;
+        const char* output;                                      // the --out argument, in `out`
+        std::vector<std::pair<const char*, const char*>> files;  // written, committed
+    } generators[] = {
+        {"generate_ngc_ic.py",
+         "",
+         {{"ngc_ic_objects.inc", "src/catalog/generated/ngc_ic_objects.inc"},
+          {"ngc_ic_names.inc", "src/catalog/generated/ngc_ic_names.inc"}}},
+        {"generate_deep_stars.py", "deep_stars.kds", {{"deep_stars.kds", "data/deep_stars.kds"}}},
+    };
+    for (const auto& g : generators) {
+        const std::string command = "/usr/bin/python3 \"" + (root / "tools" / g.generator).string() +
+                                    "\" --sources \"" + sources.string() + "\" --out \"" +
+                                    (out / g.output).string() + "\" > /dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        for (const auto& [written, committed] : g.files)
+            EXPECT_TRUE(ReadAll(out / written) == ReadAll(root / committed)) << committed << " differs";
+    }
     fs::remove_all(out);
 }
 

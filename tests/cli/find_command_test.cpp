@@ -56,6 +56,35 @@ TEST_F(FindCommand, PrintsTheHeaderAndPlacesTheObjectAsRenderDoes) {
     EXPECT_EQ(placed[10], "Vega");
 }
 
+TEST_F(FindCommand, ObjectsOffTheChartAreListedWithTheirPlace) {
+    // NGC/IC objects (kind 5) and constellations (kind 7) have no slot.
+    const struct {
+        const char* typed;
+        const char* kind;
+        const char* name;
+    } cases[] = {{"NGC 7000", "5", "NGC 7000"},
+                 {"IC 434", "5", "IC 434"},
+                 {"M45", "5", "M45"},
+                 {"Orion", "7", "Orion"}};
+    for (const auto& c : cases) {
+        const auto run = RunChart(Find({c.typed}));
+        ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+        const auto f = Fields(Lines(run.Out).at(1), '\t');
+        ASSERT_EQ(f.size(), 12u) << c.typed;
+        EXPECT_EQ(f[0], "-1");
+        EXPECT_EQ(f[1], c.kind);
+        EXPECT_EQ(f[3], c.name);
+        EXPECT_EQ(f[8], std::stod(f[5]) >= 0.0 ? "1" : "0");
+    }
+    // The Pleiades stand where the chart places their brightest star, 2' from the centre.
+    const auto cluster = Fields(Lines(RunChart(Find({"M45"})).Out).at(1), '\t');
+    const auto alcyone = Fields(Lines(RunChart(Find({"Alcyone"})).Out).at(1), '\t');
+    EXPECT_NEAR(std::stod(cluster[4]), std::stod(alcyone[4]), 0.1);
+    EXPECT_NEAR(std::stod(cluster[5]), std::stod(alcyone[5]), 0.05);
+    EXPECT_NEAR(std::stod(cluster[6]), std::stod(alcyone[6]), 2.0);
+    EXPECT_NEAR(std::stod(cluster[7]), std::stod(alcyone[7]), 2.0);
+}
+
 TEST_F(FindCommand, NothingFoundIsOneLineAndStatusOne) {
     const auto run = RunChart(Find({"Nincs ilyen csillag"}));
     EXPECT_EQ(run.ExitStatus, 1);

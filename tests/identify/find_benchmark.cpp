@@ -33,6 +33,11 @@ BENCHMARK_CAPTURE(Search, one_digit, std::string("1"))->Unit(benchmark::kMicrose
 BENCHMARK_CAPTURE(Search, greek_letter, std::string("alfa"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Search, designation, std::string("ngc 22"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Search, whole_name, std::string("Fiastyúk"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Search, ngc_designation, std::string("NGC 7000"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Search, common_name, std::string("Lófej-köd"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Search, letters_off, std::string("Betelgöz"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Search, long_letters_off, std::string("Andromedagalaksis"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Search, nothing_close, std::string("Qwertzuiop"))->Unit(benchmark::kMicrosecond);
 
 void RiseTransitSetOf(benchmark::State& state, int slot) {
     InitStaticTables();

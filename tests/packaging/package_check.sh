@@ -43,6 +43,7 @@ expected=(
   usr/share/doc/kolvar/changelog.gz usr/share/doc/kolvar/copyright
   usr/share/icons/hicolor/scalable/apps/kolvar.svg
   usr/share/man/man1/kolvar-chart.1.gz usr/share/man/man1/kolvar.1.gz
+  usr/share/kolvar/deep_stars.kds
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/kolvar.png")
