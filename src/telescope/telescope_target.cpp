@@ -10,6 +10,7 @@
 #include "astro/transforms.h"
 #include "canvas/cp1250.h"
 #include "catalog/deep_sky_catalogue.h"
+#include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
 #include "chart/sky_object_table.h"
 #include "identify/name_index.h"
@@ -74,9 +75,20 @@ TelescopeTarget TargetAtDirection(double rightAscension, double declination) {
 }
 
 std::optional<TelescopeTarget> TargetNamed(std::string_view utf8) {
-    const std::vector<FoundObject> found = ProgramNameIndex().Find(utf8);
-    if (found.empty()) return std::nullopt;
-    return TargetOfSlot(found.front().Slot);
+    // A constellation is no place to point at, and a name a letter or two
+    // off is no order to move a telescope.
+    for (const FoundObject& f : ProgramNameIndex().Find(utf8)) {
+        if (f.Close) continue;
+        if (f.Kind == FoundKind::Slot) return TargetOfSlot(f.Slot);
+        if (f.Kind != FoundKind::NgcIc) continue;
+        const NgcIcRecord& r = NgcIcCatalogue()[static_cast<std::size_t>(f.Index)];
+        TelescopeTarget t;
+        t.Name = Cp1250ToUtf8(f.DisplayName);
+        t.J2000.RightAscension = static_cast<double>(r.RightAscension);
+        t.J2000.Declination = static_cast<double>(r.Declination);
+        return t;
+    }
+    return std::nullopt;
 }
 
 std::optional<TelescopeTarget> NearestObject(const EquatorialPlace& j2000, double radius) {

@@ -25,7 +25,9 @@ TelescopeTarget TargetOfSlot(int slot);
 TelescopeTarget TargetAtDirection(double rightAscension, double declination);
 
 // The first object `utf8` names as find takes names (the whole name before a
-// beginning, brighter first); nothing when no object has such a name.
+// beginning, brighter first; an NGC/IC object the chart lacks by its
+// catalogue place); nothing when only constellations or names a letter or
+// two off match.
 std::optional<TelescopeTarget> TargetNamed(std::string_view utf8);
 
 // The star or deep-sky object nearest to a J2000 direction, if one lies
