@@ -2,6 +2,7 @@
 
 #include <erfa.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/apparent_place.h"
@@ -98,6 +99,21 @@ std::vector<SmallBodyPlace> SmallBodyPlaces(std::span<const SmallBody> bodies, d
 
 SmallBodyPlace SmallBodyPlaceAt(const SmallBody& body, double julianDayUt) {
     return PlaceAt(body, InstantAt(julianDayUt));
+}
+
+std::vector<PathPoint> SmallBodyPath(const SmallBody& body, double firstJulianDay, double lastJulianDay,
+                                     double stepDays, std::size_t maxPoints) {
+    std::vector<PathPoint> path;
+    if (!(stepDays > 0.0) || !(lastJulianDay >= firstJulianDay) || maxPoints < 2) return path;
+    const double span = lastJulianDay - firstJulianDay;
+    const double step = std::max(stepDays, span / static_cast<double>(maxPoints - 1));
+    const auto count = static_cast<std::size_t>(std::floor(span / step + 1e-9)) + 1;
+    path.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const double jd = firstJulianDay + static_cast<double>(k) * step;
+        path.push_back({jd, PlaceAt(body, InstantAt(jd))});
+    }
+    return path;
 }
 
 double MinorPlanetMagnitude(double h, double g, double r, double delta, double phaseAngle) {

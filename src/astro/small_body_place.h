@@ -38,6 +38,17 @@ std::vector<SmallBodyPlace> SmallBodyPlaces(std::span<const SmallBody> bodies, d
 
 SmallBodyPlace SmallBodyPlaceAt(const SmallBody& body, double julianDayUt);
 
+// A body's places from `firstJulianDay` to `lastJulianDay` (UT) every
+// `stepDays`, the last instant included when a step lands on it: the track
+// a chart draws with date ticks. At most `maxPoints` points (the step is
+// widened to keep within it); none for a step that is not above 0.
+struct PathPoint {
+    double JulianDay = 0.0;  // UT
+    SmallBodyPlace Place;
+};
+std::vector<PathPoint> SmallBodyPath(const SmallBody& body, double firstJulianDay, double lastJulianDay,
+                                     double stepDays, std::size_t maxPoints = 1000);
+
 // Visual magnitude of a minor planet of absolute magnitude `h` and slope `g`
 // (the H, G system) at r AU from the Sun, delta AU from the Earth and phase
 // angle `phaseAngle` radians.

@@ -118,6 +118,8 @@ public:
         if (result_.Problems.size() < MaxNamedProblems)
             result_.Problems.push_back({line, row, std::move(reason)});
     }
+    // Problems counted without their text (past the named ones).
+    void Count(std::uint64_t n) { result_.ProblemCount += n; }
 
 private:
     ImportResult& result_;
@@ -135,6 +137,13 @@ void ReadLines(Source& source, ImportResult& result) {
     // Until the first body, problems are held: the lines above a line of
     // dashes are MPCORB.DAT's header, not bodies that failed.
     std::vector<ImportProblem> held;
+    std::uint64_t heldUnnamed = 0;  // held past MaxNamedProblems: counted, not kept
+    const auto flushHeld = [&] {
+        for (ImportProblem& p : held) problems.Add(p.Line, 0, std::move(p.Reason));
+        problems.Count(heldUnnamed);
+        held.clear();
+        heldUnnamed = 0;
+    };
     std::string line;
     bool overlong = false;
     while (true) {
@@ -145,26 +154,28 @@ void ReadLines(Source& source, ImportResult& result) {
         if (overlong) {
             problem = "line longer than " + std::to_string(MaxLineLength) + " characters";
         } else if (IsDashLine(line)) {
-            if (result.Bodies.empty()) held.clear();
+            if (result.Bodies.empty()) {
+                held.clear();
+                heldUnnamed = 0;
+            }
             continue;
         } else {
             LineResult r = LooksLikeCometLine(line) ? ReadCometLine(line) : ReadMinorPlanetLine(line);
             if (auto* body = std::get_if<SmallBody>(&r)) {
-                if (result.Bodies.empty()) {
-                    for (ImportProblem& p : held) problems.Add(p.Line, 0, std::move(p.Reason));
-                    held.clear();
-                }
+                if (result.Bodies.empty()) flushHeld();
                 result.Bodies.push_back(std::move(*body));
                 continue;
             }
             problem = std::move(std::get<std::string>(r));
         }
-        if (result.Bodies.empty())
+        if (!result.Bodies.empty())
+            problems.Add(number, 0, std::move(problem));
+        else if (held.size() < MaxNamedProblems)
             held.push_back({number, 0, std::move(problem)});
         else
-            problems.Add(number, 0, std::move(problem));
+            ++heldUnnamed;
     }
-    for (ImportProblem& p : held) problems.Add(p.Line, 0, std::move(p.Reason));
+    flushHeld();
 }
 
 // ---- The JPL small-body JSON.

@@ -134,6 +134,14 @@ TEST(ElementFiles, BrokenFilesGiveReasonsAndKeepWhatCameBefore) {
               "not a text file (it holds NUL bytes)");
     EXPECT_TRUE(ImportElementsFile(DataFile("no-such-file")).Unreadable);
     EXPECT_TRUE(ImportElementsFile(KOLVAR_ELEMENTS_DATA).Unreadable);
+    // Junk past the named problems is counted, not kept, before a first body as after it.
+    std::string junk;
+    for (int k = 0; k < 3000; ++k) junk += "junk\n";
+    for (const std::string& text : {junk, junk + Vesta + "\n" + junk}) {
+        const ImportResult j = ImportElementsText(text);
+        EXPECT_EQ(j.Problems.size(), MaxNamedProblems);
+        EXPECT_EQ(j.ProblemCount, text.size() > junk.size() ? 6000u : 3000u);
+    }
 
     // JSON: a bad row is named, a syntax error ends the reading, rows before it stay.
     const std::string fields =
