@@ -120,6 +120,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # cairo when it draws a sheet (which dpkg-shlibdeps cannot see).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation, libcairo2 (>= 1.16)")
+# A mount is reached through an INDI server, which may run on another machine.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "indi-bin")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

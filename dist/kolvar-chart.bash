@@ -12,7 +12,7 @@ _kolvar_chart()
     elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
-    local subcommands="ephemeris elements render runic identify closeup find print"
+    local subcommands="ephemeris elements render runic identify closeup find print telescope"
     local time="--jd --date --zone --summer --dst"
     local sky="$time --city --lat --lon --size"
     local view="--show --label-mag --night --daylight"
@@ -36,9 +36,20 @@ _kolvar_chart()
         render) options="$sky $view --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
-        closeup) options="--az --alt $sky $view --chart-size --out --objects --bench" ;;
+        closeup) options="--az --alt $sky $view --chart-size --fov --mag-limit --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
         print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --title --bench" ;;
+        telescope)
+            # The action first, then (for goto and sync) a name nothing can guess.
+            local actions="status goto sync abort park unpark" i have=""
+            for ((i = 2; i < COMP_CWORD; i++)); do
+                [[ " $actions " == *" ${COMP_WORDS[i]} "* ]] && have=1
+            done
+            if [[ -z $have && $cur != -* && $prev != --* ]]; then
+                COMPREPLY=($(compgen -W "$actions" -- "$cur"))
+                return
+            fi
+            options="--server --device --ra --dec --city --lat --lon --min-alt --no-wait --timeout" ;;
         *) return ;;
     esac
 
@@ -76,7 +87,10 @@ _kolvar_chart()
             COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions selection:" -- "$word"))
             compopt -o nospace 2>/dev/null
             return ;;
-        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --dpi | --title)
+        --server)
+            COMPREPLY=($(compgen -W "localhost:7624" -- "$cur"))
+            return ;;
+        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --dpi | --title | --device | --ra | --dec | --min-alt | --timeout)
             return ;;
     esac
 

@@ -35,13 +35,13 @@ ChartPoint ProjectCloseUp(const CloseUpFrame& frame, double azimuth, double alti
     const std::array<double, 3> p = HorizontalVector(azimuth, altitude);
     const double a = Dot(p, frame.W);
     if (!(a > 0.0)) return {CloseUpFarAway, CloseUpFarAway};
-    const double d = CloseUpDiagonal(width, height);
+    const double d = CloseUpDiagonal(width, height) * frame.Zoom;
     return {static_cast<float>(0.5 * width + d * Dot(p, frame.U) / a),
             static_cast<float>(0.5 * height + d * Dot(p, frame.V) / a)};
 }
 
 HorizontalPosition UnprojectCloseUp(const CloseUpFrame& frame, double x, double y, int width, int height) {
-    const double d = CloseUpDiagonal(width, height);
+    const double d = CloseUpDiagonal(width, height) * frame.Zoom;
     const double e = (x - 0.5 * width) / d;
     const double f = (y - 0.5 * height) / d;
     const double k = 1.0 / std::sqrt(e * e + f * f + 1.0);

@@ -12,6 +12,7 @@ struct CloseUpFrame {
     std::array<double, 3> U{};  // screen right
     std::array<double, 3> V{};  // screen down
     std::array<double, 3> W{};  // view axis
+    double Zoom = 1.0;          // magnification over the close-up's own scale
 };
 
 // Where a direction 90 degrees or more from the view axis projects: far
@@ -22,8 +23,8 @@ inline constexpr float CloseUpFarAway = 2147483648.0f;
 CloseUpFrame ComputeCloseUpFrame(const HorizontalPosition& view);
 
 // Gnomonic projection into a width x height window: the view centre at the
-// window centre, D tan t pixels out at angle t from it, D the window
-// diagonal, so the half-diagonal always spans atan(1/2). Higher altitude is
+// window centre, Zoom D tan t pixels out at angle t from it, D the window
+// diagonal, so at Zoom 1 the half-diagonal always spans atan(1/2). Higher altitude is
 // up, larger azimuth to the right.
 ChartPoint ProjectCloseUp(const CloseUpFrame& frame, double azimuth, double altitude, int width, int height);
 

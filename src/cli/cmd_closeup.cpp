@@ -1,11 +1,16 @@
 // kolvar-chart closeup: the close-up window's picture around one direction,
 // drawn from the main chart of the same observer and instant.
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "appcore/deep_star_catalogue.h"
+#include "astro/spherical_position.h"
 #include "canvas/canvas.h"
+#include "canvas/cp1250.h"
 #include "chart/redraw.h"
 #include "chart/view_layers.h"
 #include "cli/city_option.h"
@@ -42,6 +47,13 @@ constexpr OptionSpec CloseUpOptions[] = {
     LabelMagOption,
     NightOption,
     DaylightOption,
+    {"--fov", "DEG",
+     "zoom in to a field DEG degrees across (0.25 up to the close-up's own field) and draw the deep stars "
+     "and "
+     "NGC/IC objects"},
+    {"--mag-limit", "M",
+     "with --fov: the faintest deep stars drawn (default by the field: 6.5 at 30 degrees "
+     "to 10.5 below 2)"},
 };
 
 constexpr CommandSpec CloseUpCommand{
@@ -49,7 +61,9 @@ constexpr CommandSpec CloseUpCommand{
     "Draws the main chart for one observer and instant, then the close-up window's picture around\n"
     "the direction --az, --alt from it, writes that as a PNG and prints the file's path. In the\n"
     "objects file angles are radians, distances AU, x and y close-up pixels (2147483648 for\n"
-    "directions 90 degrees or more from the view centre).",
+    "directions 90 degrees or more from the view centre). With --fov the file goes on with the\n"
+    "NGC/IC objects (slot -1, kind 5, index in the NGC/IC table) and the deep stars (slot -1,\n"
+    "kind 6, index the HIP number or 0) drawn in the picture, distance 0.",
     CloseUpOptions,
 };
 
@@ -57,6 +71,8 @@ struct CloseUpRequest {
     RenderRequest Common;       // its Sky.ChartSize is the close-up's --size
     Size ChartSize{1024, 768};  // the main chart's --chart-size
     HorizontalPosition View;
+    double Zoom = 1.0;            // from --fov
+    float MagnitudeLimit = 0.0f;  // --mag-limit, 0 for the field's own
 };
 
 CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
@@ -70,16 +86,66 @@ CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
     if (!az || !alt) throw UsageError("--az and --alt are required");
     r.View.Azimuth = ParseDegrees("--az", *az, 360.0);
     r.View.Altitude = ParseDegrees("--alt", *alt, 90.0);
+    const Size size = r.Common.Sky.ChartSize;
+    if (auto fov = options.Value("--fov")) {
+        const double widest = CloseUpFieldDegrees(size.Width, size.Height, 1.0);
+        const double degrees = ParseFiniteDouble("--fov", *fov);
+        if (!(degrees >= 0.25 && degrees <= widest + 1e-9)) {
+            char range[96];
+            std::snprintf(range, sizeof range,
+                          "--fov must lie from 0.25 to %.2f degrees (the close-up's own field)", widest);
+            throw UsageError(range);
+        }
+        r.Zoom = std::max(1.0, CloseUpZoomFor(degrees, size.Width, size.Height));
+    }
+    if (auto limit = options.Value("--mag-limit")) {
+        if (!options.Has("--fov")) throw UsageError("--mag-limit needs --fov");
+        const double m = ParseFiniteDouble("--mag-limit", *limit);
+        if (!(m >= -2.0 && m <= 20.0)) throw UsageError("--mag-limit must lie from -2 to 20");
+        r.MagnitudeLimit = static_cast<float>(m);
+    }
     return r;
+}
+
+// The deep stars and objects of a zoomed picture as rows of the objects
+// table, after the table's own: only what lies in the picture.
+std::string DeepRows(const CloseUpDeep& deep, const CloseUpSky& sky, int width, int height) {
+    std::string rows;
+    char line[320];
+    const auto row = [&](int kind, long index, double ra, double dec, ChartPoint p, double magnitude,
+                         const std::string& name) {
+        if (p.X < 0.0f || p.Y < 0.0f || p.X >= static_cast<float>(width) || p.Y >= static_cast<float>(height))
+            return;
+        const HorizontalPosition h =
+            EquatorialToHorizontal(sky.Chart, ra, dec, InfinitelyFar, sky.JulianDay, Equinox::Catalogue);
+        const int n =
+            std::snprintf(line, sizeof line, "-1\t%d\t%ld\t%d\t%.17g\t%.17g\t0\t%.9g\t%.9g\t%.2f\t%s\n", kind,
+                          index, h.Altitude >= 0.0 ? 1 : 0, h.Azimuth, h.Altitude, static_cast<double>(p.X),
+                          static_cast<double>(p.Y), magnitude, Cp1250ToUtf8(name).c_str());
+        rows.append(line, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof line) - 1)));
+    };
+    const auto objects = NgcIcCatalogue();
+    for (const DrawnDeepObject& d : deep.Drawn) {
+        const NgcIcRecord& r = objects[d.Object];
+        row(KindNgcIc, d.Object, r.RightAscension, r.Declination, d.Centre, NgcIcMagnitudeOr(r, 99.0f),
+            DeepObjectLabel(d.Object));
+    }
+    for (const DeepStar& s : deep.Field.Stars) {
+        const auto p = deep.Projection.Project(s.RightAscension, s.Declination);
+        if (p)
+            row(KindDeepStar, static_cast<long>(s.Hip), s.RightAscension, s.Declination, *p, s.Magnitude,
+                DeepStarLabel(s));
+    }
+    return rows;
 }
 
 // One drawing as the window makes it on every resize: the bitmap sized to
 // the client area, then the close-up over all of it.
-SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky) {
+SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky, CloseUpDeep* deep) {
     const Size size = r.Common.Sky.ChartSize;
     picture.Resize(size.Width, size.Height);
     Canvas canvas(picture);
-    const SkyProjection window = DrawCloseUp(canvas, size.Width, size.Height, r.View, sky);
+    const SkyProjection window = DrawCloseUp(canvas, size.Width, size.Height, r.View, sky, deep);
     const ViewOptions& view = r.Common.View;
     if (view.AddsAnything())
         DrawViewLayers(picture, window, ViewSky{sky.Chart, sky.JulianDay, sky.Objects}, view);
@@ -104,20 +170,34 @@ int CloseUp(const ParsedOptions& options) {
                          objects,    moon.Picture,
                          band,       FaintestMarkerClassFor(r.Common.View, objects[SunSlot].Altitude)};
 
+    // A zoomed picture maps the deep star file now, at its first need.
+    CloseUpDeep deep;
+    CloseUpDeep* zoomed = nullptr;
+    if (r.Zoom > 1.0) {
+        deep.Zoom = r.Zoom;
+        deep.MagnitudeLimit = r.MagnitudeLimit;
+        deep.Stars = &ProgramDeepStars();
+        if (!deep.Stars->IsOpen())
+            std::fprintf(stderr, "%s closeup: deep stars not shown: %s\n", ProgramName.data(),
+                         deep.Stars->Error().c_str());
+        zoomed = &deep;
+    }
     Bitmap picture;
     if (r.Common.Bench > 0) {
         std::vector<double> ms;
         for (long long k = 0; k < r.Common.Bench; ++k) {
             const auto start = std::chrono::steady_clock::now();
-            DrawWindow(picture, r, sky);
+            DrawWindow(picture, r, sky, zoomed);
             ms.push_back(MillisecondsSince(start));
         }
         PrintTimes("closeup_ms", ms);
         return ExitSuccess;
     }
 
-    const SkyProjection window = DrawWindow(picture, r, sky);
-    return WriteChartFiles("closeup", r.Common, picture, objects, window);
+    const SkyProjection window = DrawWindow(picture, r, sky, zoomed);
+    const Size size = r.Common.Sky.ChartSize;
+    return WriteChartFiles("closeup", r.Common, picture, objects, window,
+                           zoomed != nullptr ? DeepRows(deep, sky, size.Width, size.Height) : std::string());
 }
 
 }  // namespace

@@ -120,10 +120,11 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
-                    const SkyObjectTable& objects, const SkyProjection& projection) {
+                    const SkyObjectTable& objects, const SkyProjection& projection,
+                    const std::string& moreRows) {
     const std::string name(command);
     const std::string table =
-        r.Objects.empty() ? "" : ObjectsTable(projection, objects, r.Sky.Observer.JulianDay);
+        r.Objects.empty() ? "" : ObjectsTable(projection, objects, r.Sky.Observer.JulianDay) + moreRows;
     std::vector<unsigned char> png;
     std::string failure;
     if (EncodePng(picture, png, failure)) {

@@ -37,10 +37,11 @@ std::string ObjectsTable(const SkyProjection& projection, const SkyObjectTable& 
 
 // Writes `picture` to r.Out and, when asked, the objects table to r.Objects
 // (each slot with its pixel under `projection`, the picture's), both or
-// neither; prints the picture's path. A failure is one line on stderr naming
-// `command`, status 1.
+// neither; prints the picture's path. `moreRows` go on after the table's own
+// rows. A failure is one line on stderr naming `command`, status 1.
 int WriteChartFiles(std::string_view command, const RenderRequest& r, const Bitmap& picture,
-                    const SkyObjectTable& objects, const SkyProjection& projection);
+                    const SkyObjectTable& objects, const SkyProjection& projection,
+                    const std::string& moreRows = std::string());
 
 // "NAME min=.. median=.. max=.." in milliseconds.
 void PrintTimes(const char* name, std::vector<double> ms);

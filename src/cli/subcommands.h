@@ -20,6 +20,7 @@ int RunIdentify(std::span<char* const> args);
 int RunPrint(std::span<char* const> args);
 int RunRender(std::span<char* const> args);
 int RunRunic(std::span<char* const> args);
+int RunTelescope(std::span<char* const> args);
 
 // Each subcommand's reading of its arguments alone, as its run reads them
 // (RefusalOf): the one-line refusal, nothing when they are taken. Nothing is
@@ -32,6 +33,7 @@ std::optional<std::string> IdentifyRefusal(std::span<char* const> args);
 std::optional<std::string> PrintRefusal(std::span<char* const> args);
 std::optional<std::string> RenderRefusal(std::span<char* const> args);
 std::optional<std::string> RunicRefusal(std::span<char* const> args);
+std::optional<std::string> TelescopeRefusal(std::span<char* const> args);
 
 struct Subcommand {
     std::string_view Name;
@@ -53,6 +55,8 @@ inline constexpr Subcommand Subcommands[] = {
     {"print", RunPrint, PrintRefusal, "the sky drawn for paper: a vector PDF or SVG, or a PNG"},
     {"render", RunRender, RenderRefusal, "the whole-sky chart as a PNG, with the placed objects on request"},
     {"runic", RunRunic, RunicRefusal, "the runic font, runic names and captions as a PNG sheet"},
+    {"telescope", RunTelescope, TelescopeRefusal,
+     "a GoTo mount through an INDI server: where it points, goto, sync, abort, park"},
 };
 
 }  // namespace kolvar::cli

@@ -6,7 +6,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
+#include "appcore/deep_star_catalogue.h"
 #include "canvas/canvas.h"
 #include "chart/view_layers.h"
 #include "closeup/draw_close_up.h"
@@ -44,6 +49,21 @@ void PlainSkyImage::mouseReleaseEvent(QMouseEvent* event) {
     if (OnMouseUp) OnMouseUp(event->button(), p.x(), p.y());
 }
 
+void PlainSkyImage::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (OnMouseMove) OnMouseMove(event->buttons(), p.x(), p.y());
+}
+
+void PlainSkyImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (OnDoubleClick) OnDoubleClick(event->button(), p.x(), p.y());
+}
+
+void PlainSkyImage::wheelEvent(QWheelEvent* event) {
+    if (OnWheel) OnWheel(event->angleDelta().y());
+    event->accept();
+}
+
 TPlainSky::TPlainSky(MainChart main, QWidget* parent) : QDialog(parent), main_(main) {
     setObjectName(QStringLiteral("PlainSky"));
     setWindowTitle(PlainString(WindowTitles.CloseUp));
@@ -53,6 +73,12 @@ TPlainSky::TPlainSky(MainChart main, QWidget* parent) : QDialog(parent), main_(m
     image1_->setAccessibleName(PlainString(PlainControlName("TPlainSky.Image1")));
     image1_->OnMouseDown = [this](Qt::MouseButton button, int x, int y) { Image1MouseDown(button, x, y); };
     image1_->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { Image1MouseUp(button, x, y); };
+    image1_->OnMouseMove = [this](Qt::MouseButtons buttons, int x, int y) { Image1MouseMove(buttons, x, y); };
+    image1_->OnDoubleClick = [this](Qt::MouseButton button, int x, int y) {
+        Image1DoubleClick(button, x, y);
+    };
+    // One notch of the wheel (120 eighths of a degree) zooms by a quarter.
+    image1_->OnWheel = [this](int eighths) { ZoomBy(std::pow(1.25, eighths / 120.0)); };
     // The labels lie over the view's top corners, so they live in its coordinates.
     textImage1_ = new LabelImage(image1_, false);
     textImage1_->setObjectName(QStringLiteral("TextImage1"));
@@ -86,8 +112,47 @@ void TPlainSky::ChartRedrawn() {
 }
 
 void TPlainSky::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        switch (event->key()) {
+            case Qt::Key_Plus:
+            case Qt::Key_Equal:
+                ZoomBy(std::sqrt(2.0));
+                return;
+            case Qt::Key_Minus:
+                ZoomBy(1.0 / std::sqrt(2.0));
+                return;
+            case Qt::Key_0:
+                ZoomBy(1.0 / zoom_);
+                return;
+            default:
+                break;
+        }
+    }
     if (OnKey && OnKey(*event)) return;
     QDialog::keyPressEvent(event);
+}
+
+void TPlainSky::ZoomBy(double factor) {
+    const double deepest = CloseUpZoomFor(0.25, std::max(1, width()), std::max(1, height()));
+    const double zoom = std::clamp(zoom_ * factor, 1.0, std::max(1.0, deepest));
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    FormResize();
+}
+
+void TPlainSky::ShowTitle() {
+    // At its own scale the window keeps the title it was given.
+    if (zoom_ <= 1.0 && !zoomedTitle_) return;
+    zoomedTitle_ = zoom_ > 1.0;
+    QString title = PlainString(WindowTitles.CloseUp);
+    if (zoom_ > 1.0) {
+        const double az = closeUpView_.Azimuth * 180.0 / 3.141592653589793;
+        title += QStringLiteral(" \u2013 %1\u00B0, az %2\u00B0 alt %3\u00B0")
+                     .arg(CloseUpFieldDegrees(width(), height(), zoom_), 0, 'f', 2)
+                     .arg(az < 0.0 ? az + 360.0 : az, 0, 'f', 1)
+                     .arg(closeUpView_.Altitude * 180.0 / 3.141592653589793, 0, 'f', 1);
+    }
+    setWindowTitle(title);
 }
 
 void TPlainSky::resizeEvent(QResizeEvent* event) {
@@ -110,7 +175,10 @@ void TPlainSky::FormResize() {
     const CloseUpSky sky{main_.Geometry, main_.Observer.JulianDay,
                          main_.Objects,  moonPicture_ ? *moonPicture_ : noMoonPicture,
                          *milkyWay_,     FaintestMarkerClassFor(view, main_.Objects[SunSlot].Altitude)};
-    projection_ = DrawCloseUp(canvas, w, h, closeUpView_, sky);
+    deep_.Zoom = zoom_;
+    deep_.Stars = zoom_ > 1.0 ? &ProgramDeepStars() : nullptr;
+    projection_ = DrawCloseUp(canvas, w, h, closeUpView_, sky, &deep_);
+    ShowTitle();
     if (view.AddsAnything())
         DrawViewLayers(picture_, projection_,
                        ViewSky{main_.Geometry, main_.Observer.JulianDay, main_.Objects}, view);
@@ -126,12 +194,60 @@ void TPlainSky::Image1MouseDown(Qt::MouseButton button, int x, int y) {
         FormResize();
         return;
     }
+    if (button == Qt::LeftButton) dragAt_ = QPoint(x, y);
     NameObjectAt(x, y);
 }
 
-void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int) { HideObjectNames(button); }
+void TPlainSky::Image1MouseUp(Qt::MouseButton button, int, int) {
+    if (button == Qt::LeftButton) {
+        dragAt_.reset();
+        dragging_ = false;
+    }
+    HideObjectNames(button);
+}
+
+void TPlainSky::Image1MouseMove(Qt::MouseButtons buttons, int x, int y) {
+    if (!(buttons & Qt::LeftButton) || !dragAt_) return;
+    const QPoint moved = QPoint(x, y) - *dragAt_;
+    // A press that stays put names; one that moves pans the view with it.
+    if (!dragging_ && moved.manhattanLength() < 4) return;
+    if (!dragging_) {
+        dragging_ = true;
+        HideObjectLabels(*textImage1_, *textImage2_);
+        QToolTip::hideText();
+    }
+    closeUpView_ = projection_.Backward(0.5 * width() - moved.x(), 0.5 * height() - moved.y());
+    dragAt_ = QPoint(x, y);
+    FormResize();
+}
+
+void TPlainSky::Image1DoubleClick(Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton) return;
+    closeUpView_ = projection_.Backward(x, y);
+    FormResize();
+}
+
+std::string TPlainSky::DeepNameAt(int x, int y) const {
+    if (zoom_ <= 1.0) return {};
+    // A marker of the table under the pointer keeps its own name.
+    const int slot = NearestVisibleSlot(main_.Objects, projection_, x, y);
+    if (slot >= 0) {
+        const SkyObjectEntry& e = main_.Objects[static_cast<std::size_t>(slot)];
+        const ChartPoint p = projection_.Project(e.Azimuth, e.Altitude);
+        if (std::hypot(static_cast<double>(p.X) - x, static_cast<double>(p.Y) - y) <= 4.0) return {};
+    }
+    const int star = DeepStarAt(deep_.Projection, deep_.Field, x, y, 4.0);
+    if (star >= 0) return DeepStarLabel(deep_.Field.Stars[static_cast<std::size_t>(star)]);
+    const int object = DeepObjectAt(deep_.Drawn, x, y, 6.0);
+    return object >= 0 ? DeepObjectLabel(object) : std::string();
+}
 
 void TPlainSky::NameObjectAt(int x, int y) {
+    // A deep star or object under the pointer is named beside it.
+    if (const std::string deep = DeepNameAt(x, y); !deep.empty()) {
+        QToolTip::showText(image1_->mapToGlobal(QPoint(x, y)), PlainString(deep), image1_);
+        return;
+    }
     const int slot = NearestVisibleSlot(main_.Objects, projection_, x, y);
     // The kept selection rings the object here and on the main chart.
     if (main_.Select && (main_.View == nullptr || main_.View->SelectedSlot != slot)) {
@@ -145,6 +261,7 @@ void TPlainSky::NameObjectAt(int x, int y) {
 }
 
 void TPlainSky::HideObjectNames(Qt::MouseButton button) {
+    QToolTip::hideText();
     HideObjectLabels(*textImage1_, *textImage2_);
     if (button == Qt::LeftButton) textImage1_->FillPicture(Colour::FromColorRef(0x400000));
 }

@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "appcore/desktop_settings.h"
 #include "canvas/bitmap.h"
@@ -13,6 +15,7 @@
 #include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
 #include "chart/view_options.h"
+#include "closeup/draw_close_up.h"
 #include "closeup/sky_directions.h"
 
 namespace kolvar {
@@ -30,11 +33,17 @@ public:
 
     std::function<void(Qt::MouseButton button, int x, int y)> OnMouseDown;
     std::function<void(Qt::MouseButton button, int x, int y)> OnMouseUp;
+    std::function<void(Qt::MouseButtons buttons, int x, int y)> OnMouseMove;
+    std::function<void(Qt::MouseButton button, int x, int y)> OnDoubleClick;
+    std::function<void(int eighthsOfDegree)> OnWheel;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QImage image_;
@@ -56,6 +65,10 @@ struct MainChart {
 // The close-up sky window, created hidden at start-up and shown modally by a
 // right press on the main chart: a magnified view around one direction,
 // drawn from the main chart's last redraw. A right press re-centres it.
+// Zooming in (the wheel, Ctrl++ and Ctrl+-, Ctrl+0 back to its own scale)
+// magnifies it down to a quarter of a degree across and adds the deep stars
+// and NGC/IC objects; dragging with the left button pans, a double click
+// re-centres on the point; the title then gives the field and the centre.
 class TPlainSky : public QDialog {
     Q_OBJECT
 public:
@@ -84,6 +97,13 @@ public:
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
 
     const HorizontalPosition& CloseUpView() const { return closeUpView_; }
+    // Magnification over the close-up's own scale (1 draws it as specified).
+    double Zoom() const { return zoom_; }
+    // Multiplies the magnification, held from 1 to a quarter of a degree
+    // across, and draws again.
+    void ZoomBy(double factor);
+    void Image1MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void Image1DoubleClick(Qt::MouseButton button, int x, int y);
     int CharacterSize() const { return characterSize_; }
     PlainSkyImage* Image1() const { return image1_; }
     const Bitmap& Picture() const { return picture_; }
@@ -102,6 +122,10 @@ private:
     // them again.
     void NameObjectAt(int x, int y);
     void HideObjectNames(Qt::MouseButton button);
+    // In the zoomed view: the deep star or NGC/IC object a press at (x, y)
+    // names, when no object of the table is nearer; empty for none.
+    std::string DeepNameAt(int x, int y) const;
+    void ShowTitle();
 
     MainChart main_;
     PlainSkyImage* image1_ = nullptr;
@@ -114,6 +138,11 @@ private:
     const Bitmap* moonPicture_ = nullptr;
     std::optional<MilkyWayDirections> milkyWay_;  // of the main chart's redraw, turned once per opening
     int redrawCount_ = 0;
+    double zoom_ = 1.0;
+    CloseUpDeep deep_;              // the deep layers of the last zoomed drawing
+    std::optional<QPoint> dragAt_;  // where the left button was last, while held
+    bool dragging_ = false;
+    bool zoomedTitle_ = false;  // the title names a zoomed field
 };
 
 }  // namespace kolvar

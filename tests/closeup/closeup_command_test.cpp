@@ -32,6 +32,52 @@ protected:
     CloseUpCommand() : ScratchOutputs("closeup_test") {}
 };
 
+TEST_F(CloseUpCommand, ZoomedInItListsTheDeepStarsAndObjectsAfterTheTable) {
+    const std::vector<std::string> when{"--jd", "2460536.625", "--lat", "47.5", "--lon", "19.04"};
+    std::vector<std::string> find{"find", "M45"};
+    find.insert(find.end(), when.begin(), when.end());
+    const auto pleiades = Fields(Lines(RunChart(find).Out).at(1), '\t');
+    std::vector<std::string> args{"closeup", "--az", pleiades[4], "--alt", pleiades[5], "--size", "800x600",
+                                  "--fov",   "2",    "--out",     png,     "--objects", tsv};
+    args.insert(args.end(), when.begin(), when.end());
+    const auto run = RunChart(args);
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    const auto lines = Lines(cli::testing::FileText(tsv));
+    ASSERT_GT(lines.size(), 1u + SkyObjectCount);
+    int stars = 0, cluster = 0;
+    for (std::size_t i = 1 + SkyObjectCount; i < lines.size(); ++i) {
+        const auto f = Fields(lines[i], '\t');
+        ASSERT_EQ(f.size(), 11u);
+        EXPECT_EQ(f[0], "-1");
+        const double x = std::stod(f[7]), y = std::stod(f[8]);
+        EXPECT_TRUE(x >= 0 && x < 800 && y >= 0 && y < 600) << lines[i];
+        if (f[1] == "6") {
+            ++stars;
+            EXPECT_LE(std::stod(f[9]), 10.5);
+        }
+        // The cluster's centre at the picture's centre, named as its label.
+        if (f[1] == "5" && f[10] ==
+                               "M45 Plej\xC3\xA1"
+                               "dok") {
+            ++cluster;
+            EXPECT_NEAR(x, 400.0, 2.0);
+            EXPECT_NEAR(y, 300.0, 2.0);
+        }
+    }
+    EXPECT_GT(stars, 80);
+    EXPECT_EQ(cluster, 1);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--fov", "0.1"},
+                                                {"--fov", "50"},
+                                                {"--mag-limit", "9"},
+                                                {"--fov", "2", "--mag-limit", "x"}}) {
+        std::vector<std::string> refused{"closeup", "--az", "0", "--alt", "30", "--out", png};
+        refused.insert(refused.end(), bad.begin(), bad.end());
+        const auto r = RunChart(refused);
+        EXPECT_EQ(r.ExitStatus, 2) << bad[0];
+        EXPECT_EQ(Lines(r.Err).size(), 1u) << r.Err;
+    }
+}
+
 TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
     const auto run =
         RunChart({"closeup", "--jd", "2460536.375", "--lat", "47.589", "--lon", "19.064", "--az", "200",

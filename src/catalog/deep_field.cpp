@@ -1,0 +1,55 @@
+#include "catalog/deep_field.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace kolvar {
+
+namespace {
+
+constexpr double RadiansPerArcMinute = std::numbers::pi / (180.0 * 60.0);
+
+double Separation(double ra1, double dec1, double ra2, double dec2) {
+    const double c = std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
+    return std::acos(std::clamp(c, -1.0, 1.0));
+}
+
+}  // namespace
+
+DeepFieldContents QueryDeepField(const DeepStarFile* stars, const DeepFieldRequest& request) {
+    DeepFieldContents field;
+    if (stars != nullptr && stars->IsOpen()) {
+        // A star moves less than 11" a year: look a little wider, then keep
+        // the stars whose place at the instant is inside.
+        const double drift = std::abs(request.YearsSince2000) * 11.0 / 3600.0 * std::numbers::pi / 180.0;
+        const DeepStarField wide{request.RightAscension, request.Declination, request.Radius + drift,
+                                 request.StarMagnitudeLimit};
+        stars->ForEachStar(wide, [&](const DeepStar& s) {
+            const DeepStar moved = MovedStar(s, request.YearsSince2000);
+            if (Separation(moved.RightAscension, moved.Declination, request.RightAscension,
+                           request.Declination) <= request.Radius)
+                field.Stars.push_back(moved);
+        });
+        std::stable_sort(field.Stars.begin(), field.Stars.end(),
+                         [](const DeepStar& a, const DeepStar& b) { return a.Magnitude < b.Magnitude; });
+    }
+    const auto objects = NgcIcCatalogue();
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const NgcIcRecord& r = objects[i];
+        const double reach = request.Radius + 0.5 * static_cast<double>(r.MajorAxis) * RadiansPerArcMinute;
+        if (Separation(r.RightAscension, r.Declination, request.RightAscension, request.Declination) <= reach)
+            field.Objects.push_back(static_cast<std::uint16_t>(i));
+    }
+    return field;
+}
+
+float FieldMagnitudeLimit(double fieldDegrees) {
+    constexpr double Wide = 30.0, Narrow = 2.0;
+    if (!(fieldDegrees < Wide)) return 6.5f;
+    if (fieldDegrees <= Narrow) return 10.5f;
+    const double t = std::log(fieldDegrees / Narrow) / std::log(Wide / Narrow);
+    return static_cast<float>(10.5 - 4.0 * t);
+}
+
+}  // namespace kolvar
