@@ -13,8 +13,8 @@ _kolvar_chart()
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
     local subcommands="ephemeris elements render runic identify closeup find print telescope"
-    local time="--jd --date --zone --summer"
-    local sky="$time --lat --lon --size"
+    local time="--jd --date --zone --summer --dst"
+    local sky="$time --city --lat --lon --size"
     local view="--show --label-mag --night --daylight"
 
     if ((COMP_CWORD == 1)); then
@@ -38,7 +38,7 @@ _kolvar_chart()
         identify) options="--x --y $sky $view --font-size --labels" ;;
         closeup) options="--az --alt $sky $view --chart-size --fov --mag-limit --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
-        print) options="$time --from --to --step --lat --lon --out --paper --landscape --dpi --label-mag --title --bench" ;;
+        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --title --bench" ;;
         telescope)
             # The action first, then (for goto and sync) a name nothing can guess.
             local actions="status goto sync abort park unpark" i have=""
@@ -49,7 +49,7 @@ _kolvar_chart()
                 COMPREPLY=($(compgen -W "$actions" -- "$cur"))
                 return
             fi
-            options="--server --device --ra --dec --lat --lon --min-alt --no-wait --timeout" ;;
+            options="--server --device --ra --dec --city --lat --lon --min-alt --no-wait --timeout" ;;
         *) return ;;
     esac
 

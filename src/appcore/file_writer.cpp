@@ -1,5 +1,6 @@
 #include "appcore/file_writer.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -11,6 +12,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <system_error>
 
 #include "appcore/temporary_files.h"
@@ -64,16 +66,33 @@ std::optional<WriteFailure> WriteInto(const std::string& name, std::string_view 
     return std::nullopt;
 }
 
+// Where the last name of a path begins, and the folder before it.
+std::size_t LeafStart(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? 0 : slash + 1;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t start = LeafStart(path);
+    return start == 0 ? "." : start == 1 ? "/" : path.substr(0, start - 1);
+}
+
+// The longest name, in bytes, that the folder takes.
+std::size_t NameLimit(const std::string& folder) {
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return static_cast<std::size_t>(limit > 0 ? limit : NAME_MAX);
+}
+
+bool LeafTooLong(const std::string& path) {
+    return path.size() - LeafStart(path) > NameLimit(FolderOf(path));
+}
+
 // The start of the temporary's name beside `target`: the target's own name,
 // cut (at a UTF-8 character boundary) where the whole would pass the
 // folder's name limit, then ".tmp-".
 std::string TemporaryPrefix(const std::string& target) {
-    const std::size_t slash = target.rfind('/');
-    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
-    long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
-    if (limit <= 0) limit = NAME_MAX;
-    const std::size_t room = static_cast<std::size_t>(limit) - TemporaryMark.size() - RandomLength;
+    const std::size_t start = LeafStart(target);
+    const std::size_t room = NameLimit(FolderOf(target)) - TemporaryMark.size() - RandomLength;
     std::size_t keep = target.size() - start;
     if (keep > room) {
         keep = room;
@@ -166,6 +185,26 @@ std::optional<std::string> FollowLinks(std::string name) {
     return std::nullopt;
 }
 
+bool NameTooLong(const std::string& name) {
+    const std::optional<std::string> end = FollowLinks(name);
+    return end && KindOfTarget(*end) == TargetKind::Missing && LeafTooLong(*end);
+}
+
+FileIdentity IdentityOf(const std::string& name) {
+    const std::string end = FollowLinks(name).value_or(name);
+    struct stat st {};
+    if (::stat(end.c_str(), &st) == 0)
+        return {"file " + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino),
+                !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)};
+    const std::string folder = FolderOf(end);
+    const std::string leaf = end.substr(LeafStart(end));
+    if (!leaf.empty() && leaf != "." && leaf != ".." && ::stat(folder.c_str(), &st) == 0)
+        return {"in " + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + "/" + leaf};
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(end, error);
+    return {"path " + (error ? std::filesystem::path(end) : absolute).lexically_normal().string()};
+}
+
 FileWriter::~FileWriter() {
     for (const Staged& file : staged_)
         if (!file.Temporary.empty()) RemoveTemporary(file.Temporary);
@@ -186,6 +225,8 @@ std::optional<WriteFailure> FileWriter::Stage(const std::string& name, std::stri
     if (exists && ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)
         return Failure("cannot write", name, errno);
 
+    // A new name longer than the folder takes would fail only at the rename.
+    if (!exists && LeafTooLong(*target)) return Failure("cannot write", name, ENAMETOOLONG);
     std::string temporary;
     const int fd = CreateTemporary(*target, exists ? (old.st_mode & 0777) : 0666, temporary);
     if (fd < 0) return Failure("cannot create a file beside", name, errno);
@@ -214,6 +255,26 @@ std::optional<WriteFailure> FileWriter::Commit() {
     }
     staged_.clear();
     return std::nullopt;
+}
+
+int RemoveLeftTemporaries(const std::string& name, int minimumAgeSeconds) {
+    const std::string target = FollowLinks(name).value_or(name);
+    const std::string folder = FolderOf(target);
+    const std::string prefix = TemporaryPrefix(target).substr(LeafStart(target));
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return 0;
+    const time_t before = ::time(nullptr) - minimumAgeSeconds;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view leaf = entry->d_name;
+        if (leaf.size() != prefix.size() + RandomLength || leaf.substr(0, prefix.size()) != prefix) continue;
+        const std::string path = (folder == "/" ? "/" : folder + "/").append(leaf);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_mtime > before) continue;
+        if (::unlink(path.c_str()) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 std::optional<WriteFailure> WriteFile(const std::string& name, std::string_view bytes, WritePolicy policy) {

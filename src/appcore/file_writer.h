@@ -81,6 +81,21 @@ struct WriteFailure {
 enum class TargetKind { Missing, Regular, Directory, Special, LinkLoop };
 TargetKind KindOfTarget(const std::string& name);
 
+// Which file a name leads to, links followed, so that two spellings of one
+// file ("x", "./x", "$PWD/x", "d/../x") can be told apart from two files:
+// the device and inode of the file where it exists; before it exists, the
+// device and inode of its folder with its last name; where not even the
+// folder exists, its absolute, lexically normal path. Equal keys are one file.
+struct FileIdentity {
+    std::string Key;
+    bool Special = false;  // an existing device, FIFO or socket
+};
+FileIdentity IdentityOf(const std::string& name);
+
+// Whether a new file of this name (links followed) is refused because its
+// last name is longer than its folder takes (255 bytes on most file systems).
+bool NameTooLong(const std::string& name);
+
 // The name at the end of a chain of symbolic links (the name itself when it
 // is no link; the end need not exist). Nothing for a loop.
 std::optional<std::string> FollowLinks(std::string name);
@@ -108,6 +123,12 @@ private:
     WritePolicy policy_;
     std::vector<Staged> staged_;
 };
+
+// Removes what a writer killed before it could clean up (SIGKILL, a power
+// cut) left beside `name`: temporaries of this writer's naming for that file,
+// links followed, last changed at least `minimumAgeSeconds` ago (a younger one
+// may be another process's write under way). Returns how many it removed.
+int RemoveLeftTemporaries(const std::string& name, int minimumAgeSeconds);
 
 // One file through a FileWriter.
 std::optional<WriteFailure> WriteFile(const std::string& name, std::string_view bytes, WritePolicy policy);

@@ -59,20 +59,23 @@ IniFile IniFile::Parse(std::string_view text) {
     }
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        // A line ends at a line feed with every CR before it, or at a CR that
+        // no line feed follows (files from old Macintosh editors).
+        const std::size_t stop = text.find_first_of("\r\n", start);
         Line line;
-        if (end == std::string_view::npos) {
+        if (stop == std::string_view::npos) {
             line.Text = text.substr(start);
-        } else {
-            std::size_t textEnd = end;
-            while (textEnd > start && text[textEnd - 1] == '\r') --textEnd;
-            line.Text = text.substr(start, textEnd - start);
-            line.End = text.substr(textEnd, end + 1 - textEnd);
-            if (ini.lines_.empty()) ini.newline_ = line.End.size() > 1 ? "\r\n" : "\n";
+            ini.lines_.push_back(std::move(line));
+            break;
         }
+        std::size_t next = stop;
+        while (next < text.size() && text[next] == '\r') ++next;
+        next = next < text.size() && text[next] == '\n' ? next + 1 : stop + 1;
+        line.Text = text.substr(start, stop - start);
+        line.End = text.substr(stop, next - stop);
+        if (ini.lines_.empty()) ini.newline_ = line.End == "\r" ? "\r" : line.End.size() > 1 ? "\r\n" : "\n";
         ini.lines_.push_back(std::move(line));
-        if (end == std::string_view::npos) break;
-        start = end + 1;
+        start = next;
     }
     return ini;
 }
@@ -138,6 +141,26 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
     std::size_t at = found->SectionEnd;
     while (at > found->SectionLine + 1 && Trim(lines_[at - 1].Text).empty()) --at;
     Insert(at, std::move(line));
+}
+
+std::vector<IniFile::Entry> IniFile::Entries() const {
+    std::vector<Entry> entries;
+    std::string_view section;
+    bool inSection = false;
+    for (const Line& line : lines_) {
+        if (const auto name = SectionName(line.Text)) {
+            section = *name;
+            inSection = true;
+            continue;
+        }
+        const auto kv = inSection ? SplitKeyValue(line.Text) : std::nullopt;
+        // Only the key that Read would find: the first of its name in the first section of its name.
+        if (!kv || kv->Key.empty() ||
+            Find(section, kv->Key)->KeyLine != static_cast<std::size_t>(&line - lines_.data()))
+            continue;
+        entries.push_back({std::string(section), std::string(kv->Key), *Read(section, kv->Key)});
+    }
+    return entries;
 }
 
 std::string IniFile::Text() const {

@@ -10,7 +10,7 @@ namespace kolvar {
 
 // A private-profile (INI) file held as its lines, so that writing a few keys
 // keeps every other section, key, comment and blank line as it was, byte for
-// byte: each line keeps its own line end, and a leading UTF-8 byte-order mark
+// byte: each line keeps its own line end (LF, CR LF, or a CR alone), and a leading UTF-8 byte-order mark
 // is skipped when reading and written back. Section and key names compare
 // case-insensitively (ASCII), values are read trimmed, with one pair of
 // enclosing quotes removed, and cut at MaxIniValueLength characters.
@@ -38,6 +38,14 @@ public:
 
     std::string Text() const;
 
+    // Every key that Read finds, in file order, with its value as Read gives it.
+    struct Entry {
+        std::string Section;
+        std::string Key;
+        std::string Value;
+    };
+    std::vector<Entry> Entries() const;
+
 private:
     struct Found {
         std::size_t SectionLine = 0;  // index of the [section] line
@@ -48,7 +56,8 @@ private:
 
     struct Line {
         std::string Text;  // without its line end
-        std::string End;   // "\n" with every CR before it ("\r\n", "\r\r\n" ...), "" at the very end
+        std::string
+            End;  // "\n" with every CR before it ("\r\n", "\r\r\n" ...), a lone "\r", "" at the very end
     };
     void Insert(std::size_t at, std::string text);
 

@@ -77,6 +77,7 @@ void WriteIniValues(IniFile& ini, const IniValues& values, char separator) {
 
 IniValues LoadIniFile(const std::filesystem::path& path,
                       const std::function<void(const IniFile&)>& readMore) {
+    RemoveLeftTemporaries(path.string(), SettingsSaveSeconds);
     IniFile ini;
     try {
         ini = IniFile::Load(path);
@@ -88,7 +89,7 @@ IniValues LoadIniFile(const std::filesystem::path& path,
 }
 
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
-                 const std::function<void(IniFile&)>& writeMore) {
+                 const std::function<void(IniFile&)>& writeMore, const IniFile* asLoaded) {
     // A folder that cannot be made is the cause to tell, not the missing file
     // that writing into it would find next.
     if (path.has_parent_path()) {
@@ -103,8 +104,17 @@ void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
         // Other sections and keys must survive, so a file that exists but
         // cannot be read is not overwritten.
         IniFile ini = IniFile::Load(path);
-        WriteIniValues(ini, values, LocaleDecimalSeparator());
-        if (writeMore) writeMore(ini);
+        if (asLoaded == nullptr) {
+            WriteIniValues(ini, values, LocaleDecimalSeparator());
+            if (writeMore) writeMore(ini);
+        } else {
+            IniFile mine = *asLoaded;
+            WriteIniValues(mine, values, LocaleDecimalSeparator());
+            if (writeMore) writeMore(mine);
+            for (const IniFile::Entry& entry : mine.Entries())
+                if (asLoaded->Read(entry.Section, entry.Key) != entry.Value)
+                    ini.Write(entry.Section, entry.Key, entry.Value);
+        }
         if (const auto failure = WriteFile(path.string(), ini.Text(), SettingsPolicy))
             throw SettingsWriteError(
                 path, failure->Action + " " + path.filename().string() + ": " + failure->Reason,

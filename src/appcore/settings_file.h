@@ -41,7 +41,10 @@ void WriteIniValues(IniFile& ini, const IniValues& values, char separator);
 // Reads the values with the locale's separator; never fails (an unreadable
 // file, or one that is no regular file such as a FIFO, reads as an empty one).
 // `readMore`, when given, reads the window's own further sections from the
-// same document.
+// same document. A temporary that a save killed midway left beside the file
+// (older than SettingsSaveSeconds, so no other instance's save under way) is
+// removed first.
+inline constexpr int SettingsSaveSeconds = 10;
 IniValues LoadIniFile(const std::filesystem::path& path,
                       const std::function<void(const IniFile&)>& readMore = {});
 
@@ -50,9 +53,12 @@ IniValues LoadIniFile(const std::filesystem::path& path,
 // (file_writer.h, SettingsPolicy): the file is replaced completely or left as
 // it was, a symbolic link is kept and its target replaced, a FIFO or device is
 // neither read nor written. A missing folder is made first. Throws
-// SettingsWriteError.
+// SettingsWriteError. With `asLoaded`, the document as this program read it
+// at its start, only the keys whose values differ from it are written into
+// the file as it is now: another instance sharing the file keeps the choices
+// it saved in between.
 void SaveIniFile(const std::filesystem::path& path, const IniValues& values,
-                 const std::function<void(IniFile&)>& writeMore = {});
+                 const std::function<void(IniFile&)>& writeMore = {}, const IniFile* asLoaded = nullptr);
 
 // What() is one line naming the file and the first cause: "cannot save the
 // settings to /home/u/.config/kolvar/Kolvar.ini: cannot create the folder

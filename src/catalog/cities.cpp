@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/time_scales.h"
+#include "astro/summer_time.h"
 
 namespace kolvar {
 namespace {
@@ -35,24 +35,17 @@ bool CityIsAt(const CityRecord& city, double latitude, double longitude) {
     return std::fabs(latitude * toArcsec - city.LatitudeArcsec) <= 1.0 && std::fabs(dLon) <= 1.0;
 }
 
-namespace {
-
-// The Julian day of 01:00 UT on the last Sunday of a month.
-double LastSundayOneAm(int year, int month) {
-    int weekday = 0;  // 0 Sunday
-    const int lastDay = month == 3 || month == 10 ? 31 : 30;
-    const auto jd =
-        static_cast<double>(JulianDayFromCalendar(year, month, lastDay, 1, 0, 0.0, false, 0.0, &weekday));
-    return jd - weekday;
-}
-
-}  // namespace
-
 std::optional<bool> SummerTimeByRule(std::string_view rule, double julianDay) {
     if (rule == "--") return false;
     if (rule != "EU") return std::nullopt;
-    const int year = CalendarFromJulianDay(julianDay, 0.0f, false).Year;
-    return julianDay >= LastSundayOneAm(year, 3) && julianDay < LastSundayOneAm(year, 10);
+    return SummerTimeAt(SummerTimeRule::Europe, julianDay, 0.0);
+}
+
+std::optional<SummerTimeRule> KnownSummerTimeRule(std::string_view rule) {
+    if (rule == "--") return SummerTimeRule::None;
+    if (rule == "EU") return SummerTimeRule::Europe;
+    if (rule == "US") return SummerTimeRule::UnitedStates;
+    return std::nullopt;
 }
 
 }  // namespace kolvar

@@ -5,9 +5,11 @@
 #include <span>
 #include <string_view>
 
+#include "astro/summer_time.h"
+
 namespace kolvar {
 
-inline constexpr int CityCount = 3428;
+inline constexpr int CityCount = 3427;
 
 // One town of the city table. Texts are Windows-1250 bytes; a letter the code
 // page lacks lost its accent ("Sao Paulo"), Hungarian letters are kept.
@@ -42,5 +44,9 @@ bool CityIsAt(const CityRecord& city, double latitude, double longitude);
 // town's rule: "--" never; "EU" from the last Sunday of March to the last
 // Sunday of October, 01:00 UT both. Other rules are not known here: none.
 std::optional<bool> SummerTimeByRule(std::string_view rule, double julianDay);
+
+// The rule a town's rule text names where the program knows it: "--" none,
+// "EU", "US"; nothing for the others ("RU", "AU" ...).
+std::optional<SummerTimeRule> KnownSummerTimeRule(std::string_view rule);
 
 }  // namespace kolvar

@@ -12,6 +12,8 @@
 #include "appcore/time_texts.h"
 #include "astro/ephemeris_range.h"
 #include "astro/time_scales.h"
+#include "canvas/cp1250.h"
+#include "cli/city_option.h"
 
 namespace kolvar::cli {
 
@@ -180,15 +182,40 @@ void PrintCommandHelp(std::FILE* out, const CommandSpec& command) {
 
 double CurrentJulianDay() { return SystemClockJulianDay(); }
 
+bool CivilZone::SummerAt(double julianDay) const {
+    return Rule ? SummerTimeAt(*Rule, julianDay, ZoneHours) : SummerTime;
+}
+
 CivilZone ZoneFromOptions(const ParsedOptions& options) {
     CivilZone zone;
+    const CityRecord* city = CityFromOptions(options);
     if (auto text = options.Value(ZoneOption.Name)) {
         zone.ZoneHours = ParseFiniteDouble(ZoneOption.Name, *text);
         if (zone.ZoneHours < -24 || zone.ZoneHours > 24)
             throw UsageError(std::string(ZoneOption.Name) + ": " + QuoteForMessage(*text) +
                              " is outside -24..24");
+    } else if (city != nullptr) {
+        zone.ZoneHours = city->ZoneHours;
     }
     zone.SummerTime = options.Has(SummerOption.Name);
+    if (auto rule = options.Value(DstOption.Name)) {
+        if (*rule == "eu")
+            zone.Rule = SummerTimeRule::Europe;
+        else if (*rule == "us")
+            zone.Rule = SummerTimeRule::UnitedStates;
+        else if (*rule == "none")
+            zone.Rule = SummerTimeRule::None;
+        else
+            throw UsageError(Message(DstOption.Name, "expected eu, us or none", *rule));
+    } else if (city != nullptr) {
+        zone.Rule = KnownSummerTimeRule(city->SummerTimeRule);
+        if (!zone.Rule)
+            throw UsageError(std::string(CityOption.Name) + ": " + Cp1250ToUtf8(city->Name) +
+                             " keeps summer time by the rule '" + city->SummerTimeRule +
+                             "', which is not known here; give --dst eu, us or none");
+    }
+    if (zone.SummerTime && zone.Rule)
+        throw UsageError("--summer and --dst (or the town of --city) both say when summer time is; give one");
     return zone;
 }
 
@@ -206,7 +233,10 @@ double DateInstant(std::string_view option, std::string_view text, const CivilZo
     std::string problem;
     const std::optional<CivilDateTime> civil = ParseCivilDateTime(text, problem);
     if (!civil) throw UsageError(Message(option, problem, text));
-    return CoveredDay(option, JulianDayOfCivil(*civil, zone.ZoneHours, zone.SummerTime), text);
+    const double instant =
+        zone.Rule ? InstantOfWallClock(JulianDayOfCivil(*civil, 0.0, false), zone.ZoneHours, *zone.Rule)
+                  : JulianDayOfCivil(*civil, zone.ZoneHours, zone.SummerTime);
+    return CoveredDay(option, instant, text);
 }
 
 }  // namespace
@@ -221,14 +251,20 @@ double ParseInstant(std::string_view option, std::string_view text, const CivilZ
     return CoveredDay(option, ParseFiniteDouble(option, text), text);
 }
 
-double JulianDayFromOptions(const ParsedOptions& options) {
+double JulianDayFromOptions(const ParsedOptions& options, ZoneUse zoneUse) {
     const auto jd = options.Value(JulianDayOption.Name);
     const auto date = options.Value(DateOption.Name);
     if (jd && date) throw UsageError("--jd and --date both give the instant; give one of them");
     // A render series takes its instants from --from and --to.
-    if ((options.Has(ZoneOption.Name) || options.Has(SummerOption.Name)) && !date && !options.Has("--from"))
-        throw UsageError("--zone and --summer apply to --date; without it the instant is UT");
+    const bool zoneGiven =
+        options.Has(ZoneOption.Name) || options.Has(SummerOption.Name) || options.Has(DstOption.Name);
+    if (zoneGiven && !date && !options.Has("--from") && zoneUse == ZoneUse::DateOnly) {
+        throw UsageError(options.Has(DstOption.Name)
+                             ? "--zone, --summer and --dst apply to --date; without it the instant is UT"
+                             : "--zone and --summer apply to --date; without it the instant is UT");
+    }
     if (date) return DateInstant(DateOption.Name, *date, ZoneFromOptions(options));
+    if (zoneGiven || options.Has(CityOption.Name)) ZoneFromOptions(options);  // its mistakes are told too
     if (jd) return CoveredDay(JulianDayOption.Name, ParseFiniteDouble(JulianDayOption.Name, *jd), *jd);
     return CoveredDay(JulianDayOption.Name, CurrentJulianDay(), "now");
 }

@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "astro/summer_time.h"
+
 namespace kolvar::cli {
 
 inline constexpr std::string_view ProgramName = "kolvar-chart";
@@ -80,14 +82,25 @@ inline constexpr OptionSpec DateOption{
 inline constexpr OptionSpec ZoneOption{"--zone", "H",
                                        "zone of --date in hours east of UT, fractions allowed (default 0)"};
 inline constexpr OptionSpec SummerOption{"--summer", "", "--date is summer time, one hour ahead of its zone"};
+inline constexpr OptionSpec DstOption{
+    "--dst", "RULE", "summer time by rule at each instant: eu, us or none (instead of --summer)"};
 
 // The Julian day (UT) of the system clock.
 double CurrentJulianDay();
 
-// --zone (hours east, -24..24, default 0) and --summer.
+// --zone (hours east, -24..24, default 0) and --summer; or a summer-time
+// rule (--dst, or the rule of the town of --city, whose zone stands where
+// --zone is not given), by which the clock is an hour ahead at some instants
+// and not at others.
 struct CivilZone {
     double ZoneHours = 0.0;
     bool SummerTime = false;
+    std::optional<SummerTimeRule> Rule;
+
+    // Whether the clock runs on summer time at the instant (Julian day, UT).
+    bool SummerAt(double julianDay) const;
+    // Hours east of UT that the clock reads at the instant, summer time included.
+    double OffsetAt(double julianDay) const { return ZoneHours + (SummerAt(julianDay) ? 1.0 : 0.0); }
 };
 CivilZone ZoneFromOptions(const ParsedOptions& options);
 
@@ -96,11 +109,13 @@ CivilZone ZoneFromOptions(const ParsedOptions& options);
 // A day the orbital elements do not cover is a UsageError.
 double ParseInstant(std::string_view option, std::string_view text, const CivilZone& zone);
 
-// The day --jd or --date (with --zone and --summer) gives, or now without
-// either. Both together, or --zone or --summer without a date to apply to, are
-// UsageErrors, as is a day the orbital elements do not cover
-// (ElementsCoverDay: no finite Sun, Moon and planets).
-double JulianDayFromOptions(const ParsedOptions& options);
+// The day --jd or --date (with --zone and --summer or --dst) gives, or now
+// without either. Both together, or --zone, --summer or --dst without a date
+// to apply to (unless `zone` is ZoneUse::ShownToo: the command shows its
+// times in the zone), are UsageErrors, as is a day the orbital elements do
+// not cover (ElementsCoverDay: no finite Sun, Moon and planets).
+enum class ZoneUse { DateOnly, ShownToo };
+double JulianDayFromOptions(const ParsedOptions& options, ZoneUse zone = ZoneUse::DateOnly);
 
 // Quotes user text for a one-line message (control characters become '?').
 std::string QuoteForMessage(std::string_view text);

@@ -13,6 +13,7 @@
 #include "canvas/cp1250.h"
 #include "chart/redraw.h"
 #include "chart/view_layers.h"
+#include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/render_request.h"
 #include "cli/sky_options.h"
@@ -31,6 +32,8 @@ constexpr OptionSpec CloseUpOptions[] = {
     DateOption,
     ZoneOption,
     SummerOption,
+    DstOption,
+    CityOption,
     LatOption,
     LonOption,
     {"--size", "WxH", "close-up size in pixels (default 431x273, the window's client area)"},

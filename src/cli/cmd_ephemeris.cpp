@@ -27,8 +27,8 @@ constexpr OptionSpec BodyOption{
     "--body", "NAME", "a kept comet or minor planet ('1P', 'Halley', '4', 'Vesta') instead of the nine"};
 
 constexpr OptionSpec EphemerisOptions[] = {
-    JulianDayOption, DateOption, ZoneOption, SummerOption,   BodyOption,
-    FromOption,      ToOption,   StepOption, ElementsOption,
+    JulianDayOption, DateOption, ZoneOption, SummerOption, DstOption,
+    BodyOption,      FromOption, ToOption,   StepOption,   ElementsOption,
 };
 
 constexpr CommandSpec EphemerisCommand{

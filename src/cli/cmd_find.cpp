@@ -14,6 +14,7 @@
 #include "canvas/cp1250.h"
 #include "chart/draw_sky.h"
 #include "chart/slot_position.h"
+#include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
@@ -25,8 +26,8 @@ namespace kolvar::cli {
 
 namespace {
 
-constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption, ZoneOption, SummerOption,
-                                      LatOption,       LonOption,  SizeOption};
+constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption, ZoneOption, SummerOption, DstOption,
+                                      CityOption,      LatOption,  LonOption,  SizeOption};
 
 constexpr CommandSpec FindCommand{
     "find",
@@ -38,8 +39,9 @@ constexpr CommandSpec FindCommand{
     "and the constellations (Latin, Hungarian, abbreviation). Prints a header and one\n"
     "tab-separated line per object: slot kind index name azimuth altitude x y visible rise\n"
     "transit set. Angles in degrees (azimuth 0..360 from north through east), x and y pixels of\n"
-    "the chart of --size, times the next after the instant in UT (ISO 8601), '-' for none (never\n"
-    "rises, never sets). An object that is not on the chart has slot -1: kind 5 is an NGC/IC\n"
+    "the chart of --size, times the next after the instant in UT (ISO 8601; with --zone or --city\n"
+    "on that clock, with its offset), '-' for none (never rises, never sets). An object that is not on the "
+    "chart has slot -1: kind 5 is an NGC/IC\n"
     "object (index in the NGC/IC table), kind 7 a constellation (index its number, the place that\n"
     "of its label). No object found: status 1.",
     FindOptions,
@@ -76,17 +78,24 @@ SplitArguments SplitName(std::span<char* const> args) {
     return split;
 }
 
-// "2026-08-12T20:30:05Z" to the nearest second, or "-".
-std::string UtcText(const std::optional<double>& julianDay) {
+// "2026-08-12T20:30:05Z" to the nearest second, or "-"; with a zone the
+// clock there, "2026-08-12T22:30:05+02:00".
+std::string TimeText(const std::optional<double>& julianDay, const std::optional<CivilZone>& zone) {
     if (!julianDay) return "-";
-    // Whole seconds from 1 January 2000, 0 h UT (Julian day 2451544.5).
-    const auto seconds = static_cast<long long>(std::llround((*julianDay - 2451544.5) * 86400.0));
+    const double offsetHours = zone ? zone->OffsetAt(*julianDay) : 0.0;
+    // Whole seconds from 1 January 2000, 0 h on the clock (Julian day 2451544.5).
+    const auto seconds =
+        static_cast<long long>(std::llround((*julianDay + offsetHours / 24 - 2451544.5) * 86400.0));
     const long long days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
     const long long inDay = seconds - days * 86400;
     const CalendarMoment date = CalendarFromJulianDay(2451545.0 + static_cast<double>(days), 0.0f, false);
-    char text[48];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02lld:%02lld:%02lldZ", date.Year, date.Month, date.Day,
-                  inDay / 3600, inDay / 60 % 60, inDay % 60);
+    char text[64];
+    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02lld:%02lld:%02lld", date.Year,
+                                date.Month, date.Day, inDay / 3600, inDay / 60 % 60, inDay % 60);
+    if (!zone) return std::string(text, static_cast<std::size_t>(n)) + "Z";
+    const long long minutes = std::llround(std::fabs(offsetHours) * 60);
+    std::snprintf(text + n, sizeof text - static_cast<std::size_t>(n), "%c%02lld:%02lld",
+                  offsetHours < 0 ? '-' : '+', minutes / 60, minutes % 60);
     return text;
 }
 
@@ -101,7 +110,7 @@ SkyRequest ParseFind(const std::optional<std::string>& name, const ParsedOptions
     if (!IsWellFormedUtf8(*name)) throw UsageError("NAME is not UTF-8 text");
     if (SearchKeyOfUtf8(*name).empty())
         throw UsageError("NAME has no letter or digit: " + QuoteForMessage(*name));
-    return ParseSkyOptions(options);
+    return ParseSkyOptions(options, ZoneUse::ShownToo);
 }
 
 int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
@@ -122,6 +131,10 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     const ChartContext placed{frame, observer.JulianDay, *objects};
     PlaceSkyObjects(placed);
 
+    // Times on the clock of --zone or of the town, in universal time without either.
+    std::optional<CivilZone> clock;
+    if (options.Has(ZoneOption.Name) || options.Has(CityOption.Name) || options.Has(DstOption.Name))
+        clock = ZoneFromOptions(options);
     SlotPlacer placer(observer.Longitude, observer.Latitude);
     std::printf("slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset\n");
     for (const FoundObject& f : found) {
@@ -142,8 +155,8 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
         std::printf("%d\t%d\t%d\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", f.Slot, e.Kind, e.Index,
                     Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(e.Azimuth),
                     e.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),
-                    e.Visible, UtcText(times.Rise).c_str(), UtcText(times.Transit).c_str(),
-                    UtcText(times.Set).c_str());
+                    e.Visible, TimeText(times.Rise, clock).c_str(), TimeText(times.Transit, clock).c_str(),
+                    TimeText(times.Set, clock).c_str());
     }
     return ExitSuccess;
 }

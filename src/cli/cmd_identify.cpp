@@ -12,6 +12,7 @@
 #include "canvas/program_fonts.h"
 #include "chart/redraw.h"
 #include "chart/sky_phase.h"
+#include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
 #include "cli/sky_options.h"
@@ -31,6 +32,8 @@ constexpr OptionSpec IdentifyOptions[] = {
     DateOption,
     ZoneOption,
     SummerOption,
+    DstOption,
+    CityOption,
     LatOption,
     LonOption,
     SizeOption,
@@ -81,11 +84,18 @@ IdentifyRequest ParseRequest(const ParsedOptions& options) {
     if (auto labels = options.Value("--labels")) {
         if (labels->empty()) throw UsageError("--labels: empty file name prefix");
         r.Labels = std::string(*labels);
-        for (const char* side : {"-left.png", "-right.png", "-chart.png"})
-            CheckOutputName("--labels", r.Labels + side);
     }
     r.View = ParseViewOptions(options);
     r.WithChart = ViewOptionsGiven(options) && !r.Labels.empty();
+    if (!r.Labels.empty()) {
+        std::vector<NamedOutput> pictures;
+        for (const char* side : {"-left.png", "-right.png", "-chart.png"}) {
+            CheckOutputName("--labels", r.Labels + side);
+            if (std::string_view(side) != "-chart.png" || r.WithChart)
+                pictures.push_back({"--labels", r.Labels + side});
+        }
+        CheckOutputsApart(pictures, "the object's lines");
+    }
     return r;
 }
 

@@ -7,6 +7,7 @@
 
 #include "canvas/cp1250.h"
 #include "canvas/program_fonts.h"
+#include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
@@ -26,9 +27,11 @@ constexpr OptionSpec PrintOptions[] = {
     DateOption,
     ZoneOption,
     SummerOption,
+    DstOption,
     FromOption,
     ToOption,
     StepOption,
+    CityOption,
     LatOption,
     LonOption,
     {"--out", "FILE",
@@ -70,13 +73,15 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
     const SkyRequest sky = ParseSkyOptions(options);
     PrintRequest sheet;
     sheet.Observer = sky.Observer;
-    // The clock is shown in the zone a date was given in; a Julian day in universal time.
-    const CivilZone zone = options.Has(DateOption.Name) || series ? ZoneFromOptions(options) : CivilZone{};
+    // The clock is shown in the zone a date was given in (or the town's); a Julian day in universal time.
+    const CivilZone zone = options.Has(DateOption.Name) || series || options.Has(CityOption.Name)
+                               ? ZoneFromOptions(options)
+                               : CivilZone{};
     sheet.Observer.Zone = zone.ZoneHours;
-    sheet.Observer.SummerTime = zone.SummerTime;
     if (auto out = options.Value("--out")) job.Out = std::string(*out);
     CheckOutputName("--out", job.Out);
-    if (job.Out != StandardOutputName && !PrintFormatOfName(job.Out, job.Format))
+    // Standard output under any of its names is a PDF unless the name says otherwise.
+    if (!PrintFormatOfName(job.Out, job.Format) && !IsStandardOutput(job.Out))
         throw UsageError("--out: " + QuoteForMessage(job.Out) + " ends in none of .pdf, .svg, .png");
     if (series && job.Format != PrintFormat::Pdf)
         throw UsageError("a series is printed into one PDF: --out FILE.pdf");
@@ -99,6 +104,7 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
         options.Has("--title") ? Utf8ToCp1250(*options.Value("--title")) : std::string(DefaultPrintTitle);
     for (const double instant : series ? instants : std::vector<double>{sheet.Observer.JulianDay}) {
         sheet.Observer.JulianDay = instant;
+        sheet.Observer.SummerTime = zone.SummerAt(instant);
         sheet.Header = PrintHeaderFor(sheet.Observer, title);
         job.Sheets.push_back(sheet);
     }

@@ -15,6 +15,7 @@
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_phase.h"
+#include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/object_name_columns.h"
 #include "cli/output_file.h"
@@ -33,6 +34,8 @@ constexpr OptionSpec RenderOptions[] = {
     DateOption,
     ZoneOption,
     SummerOption,
+    DstOption,
+    CityOption,
     LatOption,
     LonOption,
     SizeOption,
@@ -92,9 +95,11 @@ RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaul
         CheckOutputName("--objects", *objects);
         r.Objects = std::string(*objects);
     }
-    // The objects file would replace the picture just written.
-    if (!r.Objects.empty() && SameOutput(r.Objects, r.Out))
-        throw UsageError("--out and --objects name the same file " + QuoteForMessage(r.Out));
+    // The objects file must not replace the picture, nor share standard output with it.
+    if (!r.Objects.empty()) {
+        const NamedOutput outputs[] = {{"--out", r.Out}, {"--objects", r.Objects}};
+        CheckOutputsApart(outputs);
+    }
     if (auto bench = options.Value("--bench")) {
         r.Bench = ParseInteger("--bench", *bench, 1, 100000);
         if (options.Has("--out") || options.Has("--objects"))

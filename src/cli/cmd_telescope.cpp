@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/mount_session.h"
+#include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "identify/search_key.h"
 #include "telescope/altitude_limit.h"
@@ -38,9 +40,9 @@ constexpr OptionSpec NoWaitOption{"--no-wait", "", "goto, park, unpark: return o
 constexpr OptionSpec TimeoutOption{"--timeout", "S",
                                    "seconds to wait for the mount to arrive or stop (default 180)"};
 
-constexpr OptionSpec TelescopeOptions[] = {ServerOption, DeviceOption,  RaOption,
-                                           DecOption,    SiteLatOption, SiteLonOption,
-                                           MinAltOption, NoWaitOption,  TimeoutOption};
+constexpr OptionSpec TelescopeOptions[] = {ServerOption, DeviceOption,  RaOption,      DecOption,
+                                           CityOption,   SiteLatOption, SiteLonOption, MinAltOption,
+                                           NoWaitOption, TimeoutOption};
 
 constexpr CommandSpec TelescopeCommand{
     "telescope",
@@ -164,11 +166,17 @@ TelescopeRequest ParseTelescope(const std::vector<std::string>& operands, const 
     }
 
     if (options.Has("--lat") != options.Has("--lon")) throw UsageError("--lat and --lon go together");
+    if (const CityRecord* city = CityFromOptions(options)) {
+        if (options.Has("--lat")) throw UsageError("--city gives the place; leave out --lat and --lon");
+        GeodeticPlace site;
+        site.Latitude = CityLatitude(*city);
+        site.Longitude = CityLongitude(*city);
+        r.Site = site;
+    }
     if (options.Has("--lat")) {
         GeodeticPlace site;
-        site.Latitude = ParseRange("--lat", options, -90.0, 90.0) * RadiansPerDegree;
-        site.Longitude = ParseRange("--lon", options, -180.0, 360.0) * RadiansPerDegree;
-        site.Longitude = WrapPi(site.Longitude);
+        site.Latitude = ParseDegrees("--lat", *options.Value("--lat"), 90.0);
+        site.Longitude = WrapPi(ParseDegrees("--lon", *options.Value("--lon"), 360.0));
         r.Site = site;
     }
     if (options.Has("--min-alt")) {

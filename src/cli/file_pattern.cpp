@@ -8,6 +8,8 @@ FilePattern FilePattern::Parse(std::string_view option, std::string_view pattern
     auto fail = [&](const char* what) {
         return UsageError(std::string(option) + ": " + what + ": " + QuoteForMessage(pattern));
     };
+    // Each file's name is printed on a line of its own.
+    if (pattern.find('\n') != std::string_view::npos) throw fail("a file name with a line break");
     FilePattern p;
     bool field = false;
     std::string* text = &p.prefix_;

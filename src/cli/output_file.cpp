@@ -3,11 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "appcore/file_writer.h"
@@ -40,8 +40,10 @@ void CheckOutputName(std::string_view option, std::string_view name) {
             throw UsageError(std::string(option) + ": " + QuoteForMessage(name) +
                              " is a loop of symbolic links");
         default:
-            return;
+            break;
     }
+    if (NameTooLong(std::string(name)))
+        throw UsageError(std::string(option) + ": file name too long: " + QuoteForMessage(name));
 }
 
 bool IsStandardOutput(const std::string& name) {
@@ -52,20 +54,39 @@ bool IsStandardOutput(const std::string& name) {
            out.st_dev == target.st_dev && out.st_ino == target.st_ino;
 }
 
-bool SameOutput(const std::string& a, const std::string& b) {
-    if (a == StandardOutputName || b == StandardOutputName) return a == b;
-    struct stat sa {
-    }, sb{};
-    const bool hasA = ::stat(a.c_str(), &sa) == 0;
-    const bool hasB = ::stat(b.c_str(), &sb) == 0;
-    if (hasA || hasB)
-        return hasA && hasB && S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-    // Neither exists yet: the same name after "." and ".." and links in the folders are resolved.
-    std::error_code errorA, errorB;
-    const std::filesystem::path pathA = std::filesystem::weakly_canonical(FollowLinks(a).value_or(a), errorA);
-    const std::filesystem::path pathB = std::filesystem::weakly_canonical(FollowLinks(b).value_or(b), errorB);
-    if (!errorA && !errorB) return pathA == pathB;
-    return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
+void CheckOutputsApart(std::span<const NamedOutput> outputs, std::string_view stdoutCarries) {
+    const NamedOutput* onStdout = nullptr;
+    std::vector<std::pair<std::string, const NamedOutput*>> files;
+    files.reserve(outputs.size());
+    for (const NamedOutput& output : outputs) {
+        if (IsStandardOutput(output.Name)) {
+            if (!stdoutCarries.empty()) {
+                throw UsageError(std::string(output.Option) + ": " + QuoteForMessage(output.Name) +
+                                 " is standard output, which carries " + std::string(stdoutCarries));
+            }
+            if (onStdout != nullptr) {
+                throw UsageError(std::string(onStdout->Option) + " and " + std::string(output.Option) +
+                                 " both name standard output");
+            }
+            onStdout = &output;
+            continue;
+        }
+        FileIdentity identity = IdentityOf(output.Name);
+        if (!identity.Special) files.emplace_back(std::move(identity.Key), &output);
+    }
+    std::stable_sort(files.begin(), files.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto twice = std::adjacent_find(files.begin(), files.end(),
+                                          [](const auto& a, const auto& b) { return a.first == b.first; });
+    if (twice == files.end()) return;
+    const NamedOutput& first = *twice->second;
+    const NamedOutput& second = *std::next(twice)->second;
+    std::string names = QuoteForMessage(first.Name);
+    if (second.Name != first.Name) names += " and " + QuoteForMessage(second.Name);
+    if (first.Option == second.Option)
+        throw UsageError(std::string(first.Option) + " names one file twice: " + names);
+    throw UsageError(std::string(first.Option) + " and " + std::string(second.Option) +
+                     " name the same file " + names);
 }
 
 std::string WriteOutputs(std::span<const Output> outputs) {

@@ -26,12 +26,23 @@ inline constexpr std::string_view StandardOutputName = "-";
 bool IsStandardOutput(const std::string& name);
 
 // Checks an output option's value before any work is done: an empty name, an
-// existing directory or a loop of symbolic links is a UsageError (exit status 2).
+// existing directory, a loop of symbolic links or a new name longer than its
+// folder takes is a UsageError (exit status 2).
 void CheckOutputName(std::string_view option, std::string_view name);
 
-// Whether two output names lead to the same file. Standard output is one
-// output; devices and FIFOs may take several.
-bool SameOutput(const std::string& a, const std::string& b);
+// One name that a command is about to write, with the option that gave it.
+struct NamedOutput {
+    std::string_view Option;
+    std::string Name;
+};
+
+// Refuses, as a UsageError, outputs that would write over each other: two
+// names of one file (however spelt, links followed; see IdentityOf) or
+// standard output named twice ("-", /dev/stdout, or the file the shell
+// redirected it to). Devices and FIFOs other than standard output may be
+// named more than once. Where the command prints its own lines on standard
+// output, `stdoutCarries` says what they are and no output may be it.
+void CheckOutputsApart(std::span<const NamedOutput> outputs, std::string_view stdoutCarries = "");
 
 struct Output {
     std::string Name;

@@ -1,8 +1,10 @@
 #include "cli/render_series.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -131,6 +133,17 @@ private:
     std::vector<std::thread> threads_;
 };
 
+// The instant `k` steps after `first`. Under a summer-time rule days and
+// weeks, like months and years, keep the clock time: 21:00 stays 21:00 on
+// both sides of a change.
+double SeriesInstant(double first, const TimeStep& step, long long k, const CivilZone& zone) {
+    const bool keepsClock =
+        IsCalendarUnit(step.Unit) || step.Unit == TimeStepUnit::Day || step.Unit == TimeStepUnit::Week;
+    if (!zone.Rule || !keepsClock) return StepJulianDay(first, step, k, zone.ZoneHours, zone.SummerTime);
+    const double wallClock = first + zone.OffsetAt(first) / 24.0;
+    return InstantOfWallClock(StepJulianDay(wallClock, step, k, 0.0, false), zone.ZoneHours, *zone.Rule);
+}
+
 }  // namespace
 
 std::vector<double> SeriesInstants(const ParsedOptions& options) {
@@ -152,7 +165,7 @@ std::vector<double> SeriesInstants(const ParsedOptions& options) {
 
     std::vector<double> instants;
     for (long long k = 0;; ++k) {
-        const double instant = StepJulianDay(first, *step, k, zone.ZoneHours, zone.SummerTime);
+        const double instant = SeriesInstant(first, *step, k, zone);
         if (!(instant <= last + EndTolerance)) break;
         if (k >= MaxSeriesCharts) {
             throw UsageError("the series has more than " + std::to_string(MaxSeriesCharts) +
@@ -174,14 +187,26 @@ SeriesRequest ParseSeries(const ParsedOptions& options) {
     SeriesRequest r{ParseSkyOptions(options), ParseViewOptions(options), SeriesInstants(options),
                     FilePattern::Parse("--out", options.Value("--out").value_or(DefaultSeriesOut)),
                     std::nullopt};
-    CheckOutputName("--out", r.Out.Name(1));
-    if (auto objects = options.Value("--objects")) {
-        r.Objects = FilePattern::Parse("--objects", *objects);
-        CheckOutputName("--objects", r.Objects->Name(1));
-        if (SameOutput(r.Objects->Name(1), r.Out.Name(1)))
-            throw UsageError("--out and --objects name the same files " + QuoteForMessage(r.Out.Name(1)));
+    if (auto objects = options.Value("--objects")) r.Objects = FilePattern::Parse("--objects", *objects);
+    // Every name of the series, before anything is drawn or written.
+    std::vector<NamedOutput> outputs;
+    outputs.reserve(r.Instants.size() * (r.Objects ? 2 : 1));
+    for (std::size_t k = 1; k <= r.Instants.size(); ++k) {
+        const auto number = static_cast<long long>(k);
+        outputs.push_back({"--out", r.Out.Name(number)});
+        CheckOutputName("--out", outputs.back().Name);
+        if (!r.Objects) continue;
+        outputs.push_back({"--objects", r.Objects->Name(number)});
+        CheckOutputName("--objects", outputs.back().Name);
     }
+    CheckOutputsApart(outputs, r.Instants.size() > 1 ? "the names of the files written" : "");
     return r;
+}
+
+std::size_t ChartsInFlight(unsigned workers, Size chartSize) {
+    const std::size_t bitmap = std::size_t{3} * static_cast<std::size_t>(std::max(chartSize.Width, 1)) *
+                               static_cast<std::size_t>(std::max(chartSize.Height, 1));
+    return std::clamp<std::size_t>(SeriesBitmapBytes / bitmap, 1, 2 * std::size_t{workers} + 2);
 }
 
 int RenderSeries(const SeriesRequest& r) {
@@ -191,7 +216,7 @@ int RenderSeries(const SeriesRequest& r) {
     // at a time, and only encoded elsewhere.
     const bool drawHere = r.View.Names || r.View.Labels || r.View.Directions;
     const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t maxInFlight = 2 * workers + 2;
+    const std::size_t maxInFlight = ChartsInFlight(workers, r.Sky.ChartSize);
     // In series order; declared before the workers, so that it outlives them.
     std::deque<std::unique_ptr<Chart>> inFlight;
     std::vector<std::unique_ptr<Chart>> spare;  // written charts, their bitmaps kept for the next ones
@@ -217,9 +242,16 @@ int RenderSeries(const SeriesRequest& r) {
             return false;
         }
         // Standard output carries the path only when no file went there.
-        if (!IsStandardOutput(out) && !(r.Objects && IsStandardOutput(r.Objects->Name(number))))
-            std::printf("%s\n", out.c_str());
-        std::fflush(stdout);
+        // The error number is read at once: later writes of files would overwrite it.
+        errno = 0;
+        const bool named = IsStandardOutput(out) ||
+                           (r.Objects && IsStandardOutput(r.Objects->Name(number))) ||
+                           (std::printf("%s\n", out.c_str()) >= 0 && std::fflush(stdout) == 0);
+        if (!named) {
+            std::fprintf(stderr, "%s render: cannot write to standard output: %s\n", ProgramName.data(),
+                         std::strerror(errno != 0 ? errno : EIO));
+            return false;
+        }
         chart->Encoded = false;
         spare.push_back(std::move(chart));
         return true;

@@ -3,6 +3,7 @@
 // kolvar-chart render --from --to --step: a series of charts in one process,
 // the catalogue loaded once, drawing and PNG encoding spread over the cores.
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -43,6 +44,12 @@ std::vector<double> SeriesInstants(const ParsedOptions& options);
 // instants run from --from up to --to; --jd, --date and --bench do not go
 // with a series. Mistakes are UsageErrors.
 SeriesRequest ParseSeries(const ParsedOptions& options);
+
+// How many charts a series keeps at once (drawn, encoded or waiting to be
+// written): enough to keep `workers` threads busy, two per worker and two more,
+// but no more than fit into SeriesBitmapBytes of bitmaps, and at least one.
+inline constexpr std::size_t SeriesBitmapBytes = std::size_t{256} << 20;
+std::size_t ChartsInFlight(unsigned workers, Size chartSize);
 
 // Draws every chart of the series as the single render draws it, writes it
 // with its objects table under the chart's number (1, 2, ...) and prints each

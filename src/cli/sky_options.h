@@ -21,11 +21,13 @@ struct SkyRequest {
     Size ChartSize{1024, 768};
 };
 
-// Degrees within -limit..limit, as radians; anything else is a UsageError.
+// Degrees within -limit..limit, with a decimal point or comma, as radians;
+// anything else is a UsageError.
 double ParseDegrees(std::string_view option, std::string_view text, double limit);
 
-// Reads --jd (JulianDayFromOptions), --lat, --lon and --size, in that order;
-// a bad value is a UsageError.
-SkyRequest ParseSkyOptions(const ParsedOptions& options);
+// Reads --jd (JulianDayFromOptions), --city (the town's place and name, in
+// place of --lat and --lon), --lat, --lon and --size, in that order; a bad
+// value is a UsageError.
+SkyRequest ParseSkyOptions(const ParsedOptions& options, ZoneUse zone = ZoneUse::DateOnly);
 
 }  // namespace kolvar::cli

@@ -1,7 +1,9 @@
 #include "identify/search_key.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 
 #include "canvas/cp1250.h"
@@ -80,6 +82,26 @@ std::optional<char> SuperscriptDigit(char32_t c) {
     return std::nullopt;
 }
 
+// What a code point stands for under compatibility decomposition, accents
+// taken off (UTF-8), where the key does not read it by itself: "Ｖ" is "V",
+// "①" "1", "ﬁ" "fi", "ế" "e", "ά" "α". Sorted by code point.
+struct Folding {
+    char32_t CodePoint;
+    const char* Folded;
+};
+constexpr Folding Foldings[] = {
+#include "identify/generated/search_folding.inc"
+};
+
+const char* FoldingOf(char32_t c) {
+    const auto* end = std::end(Foldings);
+    const auto* at = std::lower_bound(std::begin(Foldings), end, c,
+                                      [](const Folding& f, char32_t code) { return f.CodePoint < code; });
+    return at != end && at->CodePoint == c ? at->Folded : nullptr;
+}
+
+std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& at);
+
 void AppendKey(char32_t c, std::string& key) {
     if (c < 0x80) {
         const char a = static_cast<char>(c);
@@ -97,6 +119,11 @@ void AppendKey(char32_t c, std::string& key) {
         key += greek;
     } else if (const std::optional<char> digit = SuperscriptDigit(c)) {
         key += *digit;
+    } else if (const char* folded = FoldingOf(c)) {
+        // The folded letters are all of the kinds above: one level deep.
+        const std::string_view text(folded);
+        for (std::size_t at = 0; at < text.size();)
+            if (const std::optional<char32_t> part = NextCodePoint(text, at)) AppendKey(*part, key);
     }
 }
 

@@ -47,7 +47,8 @@ void DrawPrintHeader(Ink& ink, const PageLayout& layout, const PrintHeader& head
         ink.Text(PrintFace::Runic, FittingSize(ink, PrintFace::Runic, 24 * s, runes, box.Width),
                  {middle, box.Y + 22 * s}, runes, TextAnchor::Centre);
         ink.Grey(0.3);
-        ink.Text(PrintFace::Plain, 9 * s, {middle, box.Y + 36 * s}, header.Title, TextAnchor::Centre);
+        ink.Text(PrintFace::Plain, FittingSize(ink, PrintFace::Plain, 9 * s, header.Title, box.Width),
+                 {middle, box.Y + 36 * s}, header.Title, TextAnchor::Centre);
         ink.Grey(0.0);
         const double baseline = box.Y + box.Height - 12 * s;
         const std::string when = header.Date + " " + header.Time;

@@ -212,6 +212,7 @@ void TStarsForm::FormCreate() {
         view = ReadViewSettings(ini);
         timeSettings = ReadTimeStepSettings(ini);
         desktop_ = ReadDesktopSettings(ini);
+        loadedSettings_ = ini;
     });
     Observer.Zone = values.Zone;
     Observer.SummerTime = values.SummerTime != 0;
@@ -277,11 +278,14 @@ void TStarsForm::FormDestroy() {
     if (shown_) desktop_.Main = CurrentPlacement();
     desktop_.CityName = Cp1250ToUtf8(Observer.PlaceName);
     try {
-        SaveIniFile(options_.SettingsFile, values, [this, &view, &timeSettings](IniFile& ini) {
-            WriteViewSettings(ini, view);
-            WriteTimeStepSettings(ini, timeSettings);
-            WriteDesktopSettings(ini, desktop_);
-        });
+        SaveIniFile(
+            options_.SettingsFile, values,
+            [this, &view, &timeSettings](IniFile& ini) {
+                WriteViewSettings(ini, view);
+                WriteTimeStepSettings(ini, timeSettings);
+                WriteDesktopSettings(ini, desktop_);
+            },
+            &loadedSettings_);
     } catch (const SettingsWriteError& e) {
         ReportSaveError(e.what());
     }

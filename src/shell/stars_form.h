@@ -7,6 +7,7 @@
 #include <string>
 
 #include "appcore/desktop_settings.h"
+#include "appcore/ini_file.h"
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
@@ -163,6 +164,7 @@ private:
     Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds
     int redrawCount_ = 0;
     DesktopSettings desktop_;
+    IniFile loadedSettings_;  // the settings file as read at the start: a save writes back what changed since
     bool shown_ = false;
     bool destroyed_ = false;
     bool quitBySignal_ = false;

@@ -27,6 +27,8 @@ constexpr std::array<std::string_view, 12> MonthNames = {"janu\xE1r",
                                                          "december"};
 constexpr std::array<std::string_view, 7> WeekdayNames = {
     "vas\xE1rnap", "h\xE9tf\xF5", "kedd", "szerda", "cs\xFCt\xF6rt\xF6k", "p\xE9ntek", "szombat"};
+// Seconds added before the clock is cut to the minute: just under a half.
+constexpr double SecondRounding = 0.499;
 
 std::string Format(const char* format, long long a, long long b) {
     char text[64];
@@ -50,10 +52,11 @@ std::string ZoneText(double zoneHours, bool summerTime) {
 CivilInstantText CivilInstantTextOf(double julianDay, double zoneHours, bool summerTime) {
     if (!std::isfinite(julianDay)) return {"?", "?"};
     int weekday = 0;
-    // Half a second later, so that a clock time a hair below the minute
-    // (after steps of a fraction of a day) shows that minute.
-    const CalendarMoment m =
-        CalendarFromJulianDay(julianDay + 0.5 / 86400, static_cast<float>(zoneHours), summerTime, &weekday);
+    // Rounded to the second, so that a clock time a hair below the minute
+    // (after steps of a fraction of a day) shows that minute; a half second
+    // itself stays in its minute (23:59:59.5 is not yet the next day).
+    const CalendarMoment m = CalendarFromJulianDay(julianDay + SecondRounding / 86400,
+                                                   static_cast<float>(zoneHours), summerTime, &weekday);
     return {std::to_string(m.Year) + ". " + std::string(MonthNames[static_cast<std::size_t>(m.Month - 1)]) +
                 " " + std::to_string(m.Day) + "., " +
                 std::string(WeekdayNames[static_cast<std::size_t>(weekday)]),

@@ -82,6 +82,8 @@ const Case Cases[] = {
      [](Path d) { return fs::is_empty(d / "sub"); }},
     {"LongestNamesFit", [](Path d) { return d / std::string(250, 'n'); }, Bulk, 0,
      [](Path d) { return !WriteFile(d / std::string(255, 'm'), Bytes, Bulk); }},
+    {"TooLongANameIsToldSo", [](Path d) { return d / std::string(256, 'n'); }, Bulk, ENAMETOOLONG,
+     [](Path d) { return fs::is_empty(d); }},
     {"ReadOnlyFileStays", [](Path d) { return Old(d / "f", 0444); }, Bulk, EACCES,
      [](Path d) { return ReadAll(d / "f") == "old"; }, -1},
     {"ReadOnlyFolderKeepsTheOldFile",

@@ -73,6 +73,14 @@ TEST(IniFile, EveryLineKeepsItsOwnLineEndAcrossSaves) {
     EXPECT_EQ(again.Text(), once);
 }
 
+TEST(IniFile, CarriageReturnsAloneEndLines) {
+    IniFile ini = IniFile::Parse("[A]\rK=1\r\r[B]\rL=2\r");
+    EXPECT_EQ(ini.Read("A", "K"), "1");
+    EXPECT_EQ(ini.Read("B", "L"), "2");
+    ini.Write("B", "M", "3");
+    EXPECT_EQ(ini.Text(), "[A]\rK=1\r\r[B]\rL=2\rM=3\r");
+}
+
 TEST(IniFile, ByteOrderMarkIsSkippedAndKept) {
     IniFile ini = IniFile::Parse("\xEF\xBB\xBF[LOCALTIME]\nZone=2\n");
     EXPECT_EQ(ini.Read("LOCALTIME", "Zone"), "2");

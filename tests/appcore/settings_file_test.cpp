@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <clocale>
 #include <cstdlib>
 #include <fstream>
@@ -176,6 +177,41 @@ TEST_F(SettingsFileTest, SaveKeepsOtherSectionsAndKeys) {
     EXPECT_EQ(ReadText(),
               "; hand-written\n[Window]\nLeft=10\n[GEOPOS]\nLatitude=0.3\nElevation=120\nLongitude=0.2\n"
               "[LOCALTIME]\nZone=1\nSummerTime=0\n[FONTSIZE]\nFontSize=14\n");
+}
+
+// Two instances with one file: each writes back only what it changed since
+// its start, so neither undoes the other's choice.
+TEST_F(SettingsFileTest, TwoInstancesKeepEachOthersChanges) {
+    WriteText("[FONTSIZE]\nFontSize=12\n[VIEW]\nFigures=0\nScript=runic\n");
+    IniFile startA, startB;
+    const IniValues a = LoadIniFile(file_, [&](const IniFile& ini) { startA = ini; });
+    const IniValues b = LoadIniFile(file_, [&](const IniFile& ini) { startB = ini; });
+    SaveIniFile(
+        file_, a, [](IniFile& ini) { ini.Write("VIEW", "Figures", "1"); }, &startA);
+    IniValues bigger = b;
+    bigger.FontSize = 20;
+    SaveIniFile(
+        file_, bigger, [](IniFile& ini) { ini.Write("VIEW", "Figures", "0"); }, &startB);
+    const IniFile now = IniFile::Parse(ReadText());
+    EXPECT_EQ(now.Read("VIEW", "Figures"), "1");
+    EXPECT_EQ(now.Read("FONTSIZE", "FontSize"), "20");
+    EXPECT_EQ(now.Read("VIEW", "Script"), "runic");
+    EXPECT_EQ(now.Read("LOCALTIME", "Zone"), "1");  // new to the file: written by the first save
+}
+
+// A save killed midway leaves its temporary; the next start removes it, but
+// not a fresh one (another instance's save under way) nor the user's files.
+TEST_F(SettingsFileTest, TemporaryOfAKilledSaveGoesAtTheNextStart) {
+    WriteText("[FONTSIZE]\nFontSize=14\n");
+    const fs::path left = dir_ / "Kolvar.ini.tmp-aB3xY9", fresh = dir_ / "Kolvar.ini.tmp-Qq1234",
+                   mine = dir_ / "Kolvar.ini.tmp-notes";
+    for (const fs::path& p : {left, fresh, mine}) std::ofstream(p) << "[FONTSIZE]\nFontSize=";
+    fs::last_write_time(left, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    fs::last_write_time(mine, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    EXPECT_EQ(Load().FontSize, 14);
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(mine));
 }
 
 TEST_F(SettingsFileTest, SaveCreatesMissingFolders) {

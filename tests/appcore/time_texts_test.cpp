@@ -35,6 +35,9 @@ TEST(WindowTitle, CivilInstantWeekdayZoneAndPlace) {
         // A hair before midnight at the end of a year is the new year's first minute.
         {2461406.5 - 0.3 / 86400, 0, false, 0, 0,
          "Kolvar — 2027. január 1., péntek 0:00 (UTC) — 0°00′ É, 0°00′ K"},
+        // Half a second before it is still the old day's last minute, as the print header shows it.
+        {2461406.5 - 0.5 / 86400, 0, false, 0, 0,
+         "Kolvar — 2026. december 31., csütörtök 23:59 (UTC) — 0°00′ É, 0°00′ K"},
         {2451544.5, 0, false, 0, 0, "Kolvar — 2000. január 1., szombat 0:00 (UTC) — 0°00′ É, 0°00′ K"},
     };
     for (const Case& c : cases)

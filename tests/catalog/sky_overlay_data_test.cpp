@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -101,6 +102,14 @@ TEST(Cities, QuotedRowsAndHungarianTowns) {
                                         return std::string_view(r.Country) == "Hungary" && r.ZoneHours == 1.0;
                                     }),
               20);
+}
+
+// A town is told from every other by its name, province and country (the
+// source's second "Lusaka, Zambia" is dropped), so --city can name each one.
+TEST(Cities, NoTwoTownsShareNameProvinceAndCountry) {
+    std::set<std::tuple<std::string_view, std::string_view, std::string_view>> seen;
+    for (const CityRecord& c : Cities())
+        EXPECT_TRUE(seen.emplace(c.Name, c.Province, c.Country).second) << c.Name << ", " << c.Country;
 }
 
 // The summer-time rule a town offers, at the two EU switches of 2024

@@ -3,13 +3,16 @@
 // instant, byte for byte.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/file_pattern.h"
 #include "cli/render_series.h"
+#include "cli/sky_options.h"
 #include "run_chart.h"
 
 namespace kolvar::cli {
@@ -48,7 +51,7 @@ TEST(CivilTimeOptions, DateZoneAndSummer) {
     // Instants of a series: dates and Julian days alike.
     EXPECT_EQ(ParseInstant("--from", "2451545", {}), 2451545.0);
     EXPECT_EQ(ParseInstant("--from", "-1.5e3", {}), -1500.0);
-    EXPECT_EQ(ParseInstant("--from", "2000-01-01T13:00", {1.0, false}), 2451545.0);
+    EXPECT_EQ(ParseInstant("--from", "2000-01-01T13:00", {1.0, false, std::nullopt}), 2451545.0);
 }
 
 TEST(FilePattern, OneIntegerFieldFilledSafely) {
@@ -78,7 +81,7 @@ TEST(SeriesRequest, InstantsFromFromToTo) {
     const std::vector<double> months =
         instants({"--from", "2024-01-31T20:00", "--to", "2024-04-30T20:00", "--step", "1mo", "--zone", "2"});
     ASSERT_EQ(months.size(), 4u);
-    EXPECT_EQ(months[1], ParseInstant("--to", "2024-02-29T20:00", {2.0, false}));
+    EXPECT_EQ(months[1], ParseInstant("--to", "2024-02-29T20:00", {2.0, false, std::nullopt}));
     EXPECT_EQ(instants({"--from", "2451545", "--to", "2451545", "--step", "1y"}).size(), 1u);
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
              {"--from", "2451545", "--to", "2451546"},
@@ -88,6 +91,64 @@ TEST(SeriesRequest, InstantsFromFromToTo) {
              {"--jd", "2451545", "--from", "2451545", "--to", "2451546", "--step", "1d"}}) {
         EXPECT_THROW(instants(bad), UsageError) << bad[0] << " " << bad[1];
     }
+}
+
+// Summer time by rule: --city gives the town's place, zone and rule, --dst a
+// rule of its own; each instant is read on the clock it has then.
+TEST(SeriesRequest, SummerTimeByRuleAtEachInstant) {
+    constexpr OptionSpec Options[] = {JulianDayOption, DateOption, ZoneOption, SummerOption,
+                                      DstOption,       CityOption, LatOption,  LonOption,
+                                      FromOption,      ToOption,   StepOption};
+    auto series = [&](std::vector<std::string> words) {
+        return ParseSeries(Parse(std::move(words), Options));
+    };
+    // A year of 21:00 in Szeged: 20:00 UT in winter, 19:00 UT in summer, changing on the EU dates.
+    const SeriesRequest year = series(
+        {"--city", "szeged", "--from", "2025-01-01T21:00", "--to", "2025-12-31T21:00", "--step", "1d"});
+    ASSERT_EQ(year.Instants.size(), 365u);
+    EXPECT_NEAR(year.Sky.Observer.Latitude * 180 / 3.141592653589793, 46.25, 0.05);
+    for (std::size_t day = 0; day < year.Instants.size(); ++day) {
+        const double clock = year.Instants[day] + 0.5 - std::floor(year.Instants[day] + 0.5);
+        const bool summer = day >= 88 && day < 298;  // 30 March .. 25 October
+        EXPECT_NEAR(clock * 24, summer ? 19.0 : 20.0, 1e-6) << "day " << day;
+    }
+    // The US rule: New York's summer time from 9 March to 2 November 2025, 02:00 local.
+    auto jd = [&](std::vector<std::string> words) {
+        return JulianDayFromOptions(Parse(std::move(words), Options));
+    };
+    const double utHour = 1.0 / 24;
+    EXPECT_NEAR(jd({"--date", "2025-03-09T01:59", "--city", "New York"}), jd({"--date", "2025-03-09T06:59"}),
+                1e-9);
+    EXPECT_NEAR(jd({"--date", "2025-03-09T03:00", "--city", "New York"}), jd({"--date", "2025-03-09T07:00"}),
+                1e-9);
+    EXPECT_NEAR(jd({"--date", "2025-11-02T02:30", "--zone", "-5", "--dst", "us"}),
+                jd({"--date", "2025-11-02T07:30"}), 1e-9);
+    EXPECT_NEAR(jd({"--date", "2025-07-01T12:00", "--zone", "1", "--dst", "none"}) + utHour,
+                jd({"--date", "2025-07-01T12:00"}), 1e-9);
+    // A decimal comma as the place dialog takes it.
+    EXPECT_EQ(
+        series({"--lat", "47,5", "--lon", "-19,25", "--from", "2451545", "--to", "2451545", "--step", "1d"})
+            .Sky.Observer.Longitude,
+        -19.25 * 3.141592653589793 / 180);
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--city", "Paris"},                                       // three towns
+             {"--city", "Atlantis"},                                    // none
+             {"--city", "Sydney, Australia"},                           // a rule not known here
+             {"--city", "Szeged", "--lat", "46"},                       // two places
+             {"--city", "Szeged", "--summer", "--date", "2025-01-01"},  // two summer times
+             {"--dst", "eu", "--jd", "2451545"},                        // nothing to apply to
+             {"--dst", "mars", "--date", "2025-01-01"},                 // no such rule
+             {"--lat", "47,5,1"}}) {
+        EXPECT_THROW(ParseSkyOptions(Parse(bad, Options)), UsageError) << bad[0] << " " << bad[1];
+    }
+}
+
+// A series holds as many charts as keep the workers busy, within 256 MB of bitmaps.
+TEST(SeriesRequest, ChartsInFlightAreBoundedByMemory) {
+    EXPECT_EQ(ChartsInFlight(8, {1024, 768}), 18u);
+    EXPECT_EQ(ChartsInFlight(8, {4096, 4096}), 5u);
+    EXPECT_EQ(ChartsInFlight(8, {8192, 8192}), 1u);
+    EXPECT_EQ(ChartsInFlight(1, {64, 48}), 4u);
 }
 
 // Twelve months in one process equal twelve single renders of the same

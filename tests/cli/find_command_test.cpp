@@ -56,6 +56,44 @@ TEST_F(FindCommand, PrintsTheHeaderAndPlacesTheObjectAsRenderDoes) {
     EXPECT_EQ(placed[10], "Vega");
 }
 
+// Names in any script after compatibility folding; times on the clock of
+// --zone or of a town, the same instants as in UT.
+TEST_F(FindCommand, FoldsAnyScriptAndShowsLocalTimes) {
+    const auto ut = RunChart(Find({"Vega"}));
+    ASSERT_EQ(ut.ExitStatus, 0) << ut.Err;
+    for (const char* name :
+         {"\xEF\xBC\xB6\xEF\xBC\xA5\xEF\xBC\xA7\xEF\xBC\xA1",                     // fullwidth VEGA
+          "\xF0\x9D\x90\x95\xF0\x9D\x90\x9E\xF0\x9D\x90\xA0\xF0\x9D\x90\x9A"}) {  // bold Vega
+        const auto run = RunChart(Find({name}));
+        ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+        EXPECT_EQ(run.Out, ut.Out) << name;
+    }
+    // 12 August 2024: summer time in Budapest, so +02:00 on the town's clock.
+    const std::vector<std::string> utTimes = Fields(Lines(ut.Out).at(1), '\t');
+    const auto city =
+        RunChart({"find", "Vega", "--city", "Budapest", "--jd", "2460536.375", "--size", "800x600"});
+    const auto zone = RunChart({"find", "Vega", "--zone", "-3.5", "--lat", "47.4683", "--lon", "19.0625",
+                                "--jd", "2460536.375", "--size", "800x600"});
+    ASSERT_EQ(city.ExitStatus, 0) << city.Err;
+    ASSERT_EQ(zone.ExitStatus, 0) << zone.Err;
+    const std::vector<std::string> cityTimes = Fields(Lines(city.Out).at(1), '\t');
+    const std::vector<std::string> zoneTimes = Fields(Lines(zone.Out).at(1), '\t');
+    const std::regex local(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d([+-]\d\d:\d\d))");
+    for (std::size_t i = 9; i < 12; ++i) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(cityTimes[i], m, local)) << cityTimes[i];
+        EXPECT_EQ(m[1], "+02:00");
+        ASSERT_TRUE(std::regex_match(zoneTimes[i], m, local)) << zoneTimes[i];
+        EXPECT_EQ(m[1], "-03:30");
+    }
+    // The same instant: the clock 5:30 apart on the two.
+    auto minutes = [](const std::string& t) {
+        return std::stoi(t.substr(8, 2)) * 1440 + std::stoi(t.substr(11, 2)) * 60 +
+               std::stoi(t.substr(14, 2));
+    };
+    EXPECT_EQ(minutes(zoneTimes[10]) + 330, minutes(cityTimes[10]));
+}
+
 TEST_F(FindCommand, ObjectsOffTheChartAreListedWithTheirPlace) {
     // NGC/IC objects (kind 5) and constellations (kind 7) have no slot.
     const struct {

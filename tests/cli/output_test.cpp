@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,66 @@ TEST_F(OutputTest, LinkLoopIsBadInputAndABrokenPipeIsOneLine) {
     EXPECT_EQ(Lines(FileText(dir_ / "err")).size(), 1u) << FileText(dir_ / "err");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3)
         << "a, b and err only";
+}
+
+// Outputs that would land on one another, however named: refused before
+// anything is written (status 2), every file as it was.
+TEST_F(OutputTest, OutputsThatMeetAreRefusedAndNothingIsWritten) {
+    const std::string chart = std::string(KOLVAR_CHART_BINARY) + " render --size 64x48 ";
+    const std::string one = chart + "--jd 2451545 ", series = chart + "--from 2451545 --step 1d ";
+    const std::string closeup = std::string(KOLVAR_CHART_BINARY) + " closeup --az 180 --alt 30 --jd 2451545 ";
+    const std::string identify = std::string(KOLVAR_CHART_BINARY) + " identify --x 5 --y 5 --jd 2451545 ";
+    const std::string longName(300, 'n');
+    const char* shared[] = {"--out x1 --objects ./x1",           "--out z.png --objects \"$PWD/z.png\"",
+                            "--out d/../y.png --objects y.png",
+                            "--out l.png --objects z.png",  // l.png is a link to z.png
+                            "--out - --objects /dev/stdout > o", "--out - --objects z.png > z.png"};
+    std::vector<std::string> scripts;
+    for (const char* args : shared) scripts.push_back(one + args);
+    scripts.push_back(closeup + "--out - --objects /proc/self/fd/1 > o");
+    scripts.push_back(closeup + "--out x1 --objects ./d/../x1");
+    scripts.push_back(series + "--to 2451555 --out 'x%02d' --objects 'x%d'");         // chart 10
+    scripts.push_back(series + "--to 2451555 --out 's%d.png' --objects 's%d0.png'");  // table 1
+    scripts.push_back(series + "--to 2451547 --out 's-%d.png' > s-3.png");
+    scripts.push_back(series + "--to 2451547 --out 'l%d.png'");  // l1.png is a link to l2.png
+    scripts.push_back(series + "--to 2451547 --out $'a\\n%d.png'");
+    scripts.push_back(identify + "--labels q > q-right.png");
+    scripts.push_back(one + "--out " + longName + ".png");
+    for (const std::string& script : scripts) {
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "d");
+        for (const char* name : {"x1", "z.png", "l2.png"}) std::ofstream(dir_ / name) << "old";
+        fs::create_symlink("z.png", dir_ / "l.png");
+        fs::create_symlink("l2.png", dir_ / "l1.png");
+        const int status = std::system(("cd " + dir_.string() + " && bash -c '" +
+                                        std::regex_replace(script, std::regex("'"), "'\\''") + "' 2>err")
+                                           .c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << script;
+        EXPECT_EQ(Lines(FileText(dir_ / "err")).size(), 1u) << script << ": " << FileText(dir_ / "err");
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            const std::string name = entry.path().filename().string();
+            if (entry.is_directory() || entry.is_symlink() || name == "err") continue;
+            EXPECT_TRUE(name == "x1" || name == "z.png" || name == "l2.png" || name == "o" ||
+                        name == "s-3.png" || name == "q-right.png")
+                << script << " wrote " << name;
+            EXPECT_EQ(FileText(entry.path()).find("PNG"), std::string::npos)
+                << script << " wrote into " << name;
+        }
+    }
+}
+
+// Standard output as the single render writes it: print under any of its
+// names, and a series' path lines on a full disk.
+TEST_F(OutputTest, StandardOutputUnderAnyNameAndFullInASeries) {
+    const std::string pdf = (dir_ / "sheet.pdf").string();
+    std::ofstream{pdf} << "";
+    ASSERT_EQ(RunChart({"print", "--jd", "2451545", "--out", "/dev/stdout"}, pdf).ExitStatus, 0);
+    EXPECT_EQ(FileText(pdf).rfind("%PDF-", 0), 0u);
+    const auto full = RunChart({"render", "--size", "64x48", "--from", "2451545", "--to", "2451546", "--step",
+                                "1d", "--out", (dir_ / "s%d.png").string()},
+                               "/dev/full");
+    EXPECT_EQ(full.ExitStatus, 1);
+    EXPECT_EQ(full.Err, "kolvar-chart render: cannot write to standard output: No space left on device\n");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,30 @@ TEST_F(PrintCommand, SeriesPrintsOnePagePerInstant) {
     EXPECT_NE(december, std::string::npos);
     EXPECT_LT(january, december);
     EXPECT_EQ(RunChart(With(year, {"--out", (dir / "year.svg").string()})).ExitStatus, 2);
+}
+
+// A town's clock at each sheet (winter and summer time), and a long title
+// fitted to the sheet's width.
+TEST_F(PrintCommand, TownClockPerSheetAndALongTitleFits) {
+    if (!Have("pdftotext")) GTEST_SKIP() << "poppler-utils not installed";
+    std::string title;
+    for (int i = 0; i < 12; ++i) title += "Csillagos \xC3\xA9g Szeged felett ";
+    const std::string pdf = (dir / "town.pdf").string();
+    const testing::RunResult r =
+        RunChart({"print", "--from", "2026-01-12T22:00", "--to", "2026-07-12T22:00", "--step", "6mo",
+                  "--city", "Szeged", "--title", title, "--out", pdf});
+    ASSERT_EQ(r.ExitStatus, 0) << r.Err;
+    const std::string text = Output("pdftotext '" + pdf + "' -").value_or("");
+    for (const char* words : {"2026. janu\xC3\xA1r 12., h\xC3\xA9tf\xC5\x91 22:00 (UTC+1)",
+                              "2026. j\xC3\xBAlius 12., vas\xC3\xA1rnap 22:00 (UTC+2)", "Szeged"})
+        EXPECT_NE(text.find(words), std::string::npos) << words;
+    // Every word of the first sheet within the A4 width (595 points).
+    const std::string boxes = Output("pdftotext -bbox -f 1 -l 1 '" + pdf + "' -").value_or("");
+    const std::regex right(R"re(xMax="([0-9.]+)")re");
+    int words = 0;
+    for (std::sregex_iterator m(boxes.begin(), boxes.end(), right), end; m != end; ++m, ++words)
+        EXPECT_LE(std::stod((*m)[1]), 595.3) << (*m)[0];
+    EXPECT_GT(words, 100);
 }
 
 TEST_F(PrintCommand, BadInputWritesNothing) {

@@ -55,7 +55,20 @@ def read_cities(path):
                            zone=float(zone), rule=(rule or "").strip()))
         assert abs(cities[-1]["lat"]) <= 90 * 3600 and abs(cities[-1]["lon"]) <= 180 * 3600, name
     cities.sort(key=lambda c: (c["name"].casefold(), c["country"], c["province"], c["id"]))
-    return cities
+    return drop_repeated(cities)
+
+
+def drop_repeated(cities):
+    """The towns without a second row of the same name, province and country: a town must be
+    told from the others by what the program shows of it (the source repeats "Lusaka, Zambia"
+    100 km north of the capital). The first row by id stays."""
+    kept, seen = [], set()
+    for c in cities:
+        key = (c["name"].casefold(), c["province"].casefold(), c["country"].casefold())
+        if key not in seen:
+            seen.add(key)
+            kept.append(c)
+    return kept
 
 
 def city_rows(cities):
