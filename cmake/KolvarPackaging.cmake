@@ -119,7 +119,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # plugins, the labels' "Arial" resolves to Liberation Sans, and printing loads
 # cairo when it draws a sheet (which dpkg-shlibdeps cannot see).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation, libcairo2 (>= 1.16)")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2 | fonts-liberation, libcairo2 (>= 1.16)")
 # A mount is reached through an INDI server, which may run on another machine.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "indi-bin")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -17,6 +17,7 @@
 #include "dialogs/place_exchange.h"
 #include "dialogs/time_exchange.h"
 #include "shell/program_assets.h"
+#include "shell/qt_translations.h"
 #include "shell/signal_quit.h"
 #include "shell/time_controls.h"
 #include "shell/view_controls.h"
@@ -115,6 +116,7 @@ int RunProgram(int argc, char** argv) {
     // built here in their fixed order, before any window exists.
     InitStaticTables();
     QApplication app(argc, argv);  // also sets the C locale from the environment
+    InstallQtTranslations(app);
 
     // SIGTERM and SIGINT end the run like the exit command, from here to the
     // last file written: declared before the windows, this outlives the

@@ -16,6 +16,7 @@
 
 #include "appcore/settings_file.h"
 #include "shell/program_assets.h"
+#include "shell/qt_translations.h"
 
 namespace {
 
@@ -37,6 +38,13 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Qt's own buttons and dialogs in Hungarian (qt6-translations-l10n).
+    void qtsOwnTextsAreHungarian() {
+        QVERIFY(kolvar::InstallQtTranslations(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("M\u00e9gse"));
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Nyomtat\u00e1s"));
+    }
+
     void loadIniAndSaveIniAreExportedByName() {
         QProcess p;
         p.start(QStringLiteral(KOLVAR_EXECUTABLE), {QStringLiteral("--self-check-exports")});
