@@ -329,7 +329,9 @@ TelescopeTarget TelescopeControls::TargetAt(const SkyProjection& projection, int
     if (e.Visible != 0) {
         const SkyProjection::Placed placed = projection.Place({e.Azimuth, e.Altitude, 0.0});
         const ChartPoint p = projection.PixelOf(placed);
-        if (placed.Drawable && std::hypot(p.X - static_cast<double>(x), p.Y - static_cast<double>(y)) <= ObjectReach) return TargetOfSlot(slot);
+        if (placed.Drawable &&
+            std::hypot(p.X - static_cast<double>(x), p.Y - static_cast<double>(y)) <= ObjectReach)
+            return TargetOfSlot(slot);
     }
     const EquatorialPlace j2000 = CatalogueDirectionOf(Chart, projection.Backward(x, y), Observer.JulianDay);
     return TargetAtDirection(j2000.RightAscension, j2000.Declination);

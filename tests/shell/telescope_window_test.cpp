@@ -104,14 +104,12 @@ private slots:
 
         const int slot = TargetNamed("M31")->Slot;
         const QPointF marker = MarkerOf(slot);
-        QCOMPARE(
-            t.TargetAt(SkyProjection::Stereographic(Chart), qRound(marker.x()), qRound(marker.y())).Slot,
-            slot);
+        QCOMPARE(t.TargetAt(SkyProjection::Stereographic(Chart), qRound(marker.x()), qRound(marker.y())).Slot,
+                 slot);
         Choose(t, 2);
         const int redraws = form.RedrawCount();
-        QVERIFY(t.OfferPointMenu(SkyProjection::Stereographic(Chart), qRound(marker.x()),
-                                 qRound(marker.y()), form.Image1(),
-                                 {}) == TelescopeControls::MenuChoice::Taken);
+        QVERIFY(t.OfferPointMenu(SkyProjection::Stereographic(Chart), qRound(marker.x()), qRound(marker.y()),
+                                 form.Image1(), {}) == TelescopeControls::MenuChoice::Taken);
         QTRY_COMPARE_WITH_TIMEOUT(t.Model().State(), MountState::Slewing, 5000);
         // While it moves the reticle is placed at least four times a second,
         // and the sky is not drawn again for it.
