@@ -7,8 +7,9 @@
 # (the CTest test <name>_fuzz_corpus). When the compiler can build libFuzzer
 # programs (clang with its runtime), the program <name>_fuzzer is built too:
 # the sources of the COVER libraries are compiled into it, instrumented for
-# coverage; the LINK libraries are linked as they are and must not depend on
-# a COVER library. scripts/test --sanitize runs the fuzzers it lists.
+# coverage, with their own compile definitions; the LINK libraries, and what
+# the COVER libraries link that is not covered, are linked as they are and
+# must not depend on a COVER library. scripts/test --sanitize runs the fuzzers it lists.
 include(CheckCXXSourceCompiles)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   set(CMAKE_REQUIRED_FLAGS -fsanitize=fuzzer)
@@ -39,10 +40,19 @@ function(kolvar_fuzz_target name)
   endforeach()
   add_executable(${name}_fuzzer ${F_SOURCE} ${covered})
   target_include_directories(${name}_fuzzer PRIVATE ${harness})
+  set(linked ${F_LINK})
   foreach(library IN LISTS F_COVER)
     target_include_directories(${name}_fuzzer PRIVATE $<TARGET_PROPERTY:${library},INTERFACE_INCLUDE_DIRECTORIES>)
+    target_compile_definitions(${name}_fuzzer PRIVATE $<TARGET_PROPERTY:${library},COMPILE_DEFINITIONS>)
+    get_target_property(dependencies ${library} LINK_LIBRARIES)
+    foreach(dependency IN LISTS dependencies)
+      if(dependency AND NOT dependency IN_LIST F_COVER)
+        list(APPEND linked ${dependency})
+      endif()
+    endforeach()
   endforeach()
-  target_link_libraries(${name}_fuzzer PRIVATE ${F_LINK})
+  list(REMOVE_DUPLICATES linked)
+  target_link_libraries(${name}_fuzzer PRIVATE ${linked})
   # Optimised even in a Debug build: many more inputs per second.
   target_compile_options(${name}_fuzzer PRIVATE -fsanitize=fuzzer -O1)
   target_link_options(${name}_fuzzer PRIVATE -fsanitize=fuzzer)
