@@ -36,9 +36,9 @@ _kolvar_chart()
         render) options="$sky $view --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
-        closeup) options="--az --alt $sky $view --chart-size --fov --mag-limit --out --objects --bench" ;;
+        closeup) options="--az --alt $sky $view --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
-        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --title --bench" ;;
+        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --title --bench --center --fov --mag-limit --circles" ;;
         telescope)
             # The action first, then (for goto and sync) a name nothing can guess.
             local actions="status goto sync abort park unpark" i have=""

@@ -13,6 +13,7 @@
 #include "canvas/cp1250.h"
 #include "chart/redraw.h"
 #include "chart/view_layers.h"
+#include "cli/circle_option.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/render_request.h"
@@ -20,6 +21,7 @@
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
 #include "closeup/draw_close_up.h"
+#include "closeup/field_circles.h"
 
 namespace kolvar::cli {
 
@@ -54,6 +56,7 @@ constexpr OptionSpec CloseUpOptions[] = {
     {"--mag-limit", "M",
      "with --fov: the faintest deep stars drawn (default by the field: 6.5 at 30 degrees "
      "to 10.5 below 2)"},
+    CirclesOption,
 };
 
 constexpr CommandSpec CloseUpCommand{
@@ -73,6 +76,7 @@ struct CloseUpRequest {
     HorizontalPosition View;
     double Zoom = 1.0;            // from --fov
     float MagnitudeLimit = 0.0f;  // --mag-limit, 0 for the field's own
+    std::vector<double> Circles;  // --circles, true field diameters in degrees
 };
 
 CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
@@ -104,6 +108,7 @@ CloseUpRequest ParseCloseUp(const ParsedOptions& options) {
         if (!(m >= -2.0 && m <= 20.0)) throw UsageError("--mag-limit must lie from -2 to 20");
         r.MagnitudeLimit = static_cast<float>(m);
     }
+    if (auto circles = options.Value(CirclesOption.Name)) r.Circles = ParseCircles(*circles);
     return r;
 }
 
@@ -149,6 +154,7 @@ SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUp
     const ViewOptions& view = r.Common.View;
     if (view.AddsAnything())
         DrawViewLayers(picture, window, ViewSky{sky.Chart, sky.JulianDay, sky.Objects}, view);
+    if (!r.Circles.empty()) DrawFieldCircles(canvas, size.Width, size.Height, r.Zoom, r.Circles);
     if (view.Night) MapToNightPalette(picture);
     return window;
 }

@@ -1,12 +1,17 @@
 // kolvar-chart print: the sky drawn for paper, as a PDF, SVG or PNG file.
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "appcore/deep_star_catalogue.h"
 #include "canvas/cp1250.h"
 #include "canvas/program_fonts.h"
+#include "chart/sky_object_table.h"
+#include "cli/circle_option.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
@@ -14,8 +19,10 @@
 #include "cli/render_series.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
+#include "identify/search_key.h"
 #include "print/print_document.h"
 #include "print/print_texts.h"
+#include "telescope/telescope_target.h"
 #include "texts/print_captions.h"
 
 namespace kolvar::cli {
@@ -43,6 +50,13 @@ constexpr OptionSpec PrintOptions[] = {
     {"--title", "TEXT",
      "the sheet's title, written in runes and in plain letters (default: Csillagos \xC3\xA9g)"},
     {"--bench", "N", "print N times into memory, write nothing, print print_ms (min, median, max) and bytes"},
+    {"--center", "NAME|RA,DEC",
+     "print a finder chart around an object (named as find takes names) or a J2000 direction (RA hours, "
+     "Dec degrees)"},
+    {"--fov", "DEG", "with --center: the finder chart's field across, 0.25..60 degrees (required)"},
+    {"--mag-limit", "M",
+     "with --center: the faintest stars drawn (default by the field: 6.5 at 30 degrees to 10.5 below 2)"},
+    CirclesOption,
 };
 
 constexpr CommandSpec PrintCommand{
@@ -51,12 +65,16 @@ constexpr CommandSpec PrintCommand{
     "grey, constellation figures, deep-sky symbols by kind, Sun, Moon with its phase and planets, the\n"
     "horizon with an azimuth scale, the ecliptic, a header with place, date and time and a key.\n"
     "The file's extension chooses the format; PDF and SVG are vectors with the fonts embedded.\n"
-    "A series (--from, --to, --step) prints one page per instant into one PDF.",
+    "A series (--from, --to, --step) prints one page per instant into one PDF.\n"
+    "With --center and --fov it prints a finder chart instead: black stars on white to the field's\n"
+    "magnitude limit (the deep star file), NGC/IC outlines, an RA/Dec grid, a scale bar, north and east\n"
+    "arrows, the --circles and a header naming the object and the field.",
     PrintOptions,
 };
 
 struct PrintJob {
     std::vector<PrintRequest> Sheets;
+    std::optional<FinderChartRequest> Finder;  // --center: one finder chart instead of the sheets
     PrintFormat Format = PrintFormat::Pdf;
     SheetOptions Sheet;
     std::string Out = "kolvar-sky.pdf";
@@ -65,6 +83,71 @@ struct PrintJob {
 
 // A printed series of more sheets than this is surely a mistaken step.
 constexpr std::size_t MaxPrintedSheets = 1000;
+
+// "RA,DEC" as two numbers, RA in hours and Dec in degrees; nothing when the
+// text is not two numbers (then it is a name).
+std::optional<std::pair<double, double>> DirectionOf(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos)
+        return std::nullopt;
+    double ra = 0.0, dec = 0.0;
+    try {
+        ra = ParseFiniteDouble("--center", text.substr(0, comma));
+        dec = ParseFiniteDouble("--center", text.substr(comma + 1));
+    } catch (const UsageError&) {
+        return std::nullopt;
+    }
+    if (!(ra >= 0.0 && ra < 24.0) || !(dec >= -90.0 && dec <= 90.0))
+        throw UsageError("--center: " + QuoteForMessage(text) +
+                         " is no J2000 direction (RA 0 to 24 hours, Dec -90 to 90 degrees)");
+    return std::pair{ra, dec};
+}
+
+// --center, --fov, --circles and --mag-limit: the finder chart.
+void ParseFinder(const ParsedOptions& options, PrintJob& job) {
+    const auto center = options.Value("--center");
+    if (!center) {
+        for (const char* option : {"--fov", "--mag-limit", CirclesOption.Name.data()})
+            if (options.Has(option)) throw UsageError(std::string(option) + " needs --center");
+        return;
+    }
+    if (WantsSeries(options))
+        throw UsageError("a finder chart is one sheet: leave out --from, --to and --step");
+    if (options.Has("--label-mag")) throw UsageError("--label-mag is for the sky chart, not with --center");
+    FinderChartRequest chart;
+    constexpr double Degree = 3.141592653589793 / 180.0;
+    if (const auto direction = DirectionOf(*center)) {
+        chart.RightAscension = direction->first * 15.0 * Degree;
+        chart.Declination = direction->second * Degree;
+    } else {
+        const std::string name(*center);
+        if (!IsWellFormedUtf8(name)) throw UsageError("--center: NAME is not UTF-8 text");
+        if (SearchKeyOfUtf8(name).empty())
+            throw UsageError("--center: NAME has no letter or digit: " + QuoteForMessage(name));
+        const std::optional<TelescopeTarget> target = TargetNamed(name);
+        if (!target) throw UsageError("--center: no object is named " + QuoteForMessage(name));
+        if (target->Slot >= 0 && target->Slot < FirstStarSlot)
+            throw UsageError("--center: " + QuoteForMessage(target->Name) +
+                             " moves among the stars; give a star, a deep-sky object or RA,DEC");
+        chart.RightAscension = target->J2000.RightAscension;
+        chart.Declination = target->J2000.Declination;
+        chart.Name = Utf8ToCp1250(target->Name);
+    }
+    const auto fov = options.Value("--fov");
+    if (!fov) throw UsageError("--center needs --fov DEG, the field across");
+    chart.FieldDegrees = ParseFiniteDouble("--fov", *fov);
+    if (!(chart.FieldDegrees >= MinFinderFieldDegrees && chart.FieldDegrees <= MaxFinderFieldDegrees))
+        throw UsageError("--fov must lie from 0.25 to 60 degrees");
+    if (auto limit = options.Value("--mag-limit")) {
+        const double m = ParseFiniteDouble("--mag-limit", *limit);
+        if (!(m >= -2.0 && m <= 20.0)) throw UsageError("--mag-limit must lie from -2 to 20");
+        chart.MagnitudeLimit = static_cast<float>(m);
+    }
+    if (auto circles = options.Value(CirclesOption.Name)) chart.Circles = ParseCircles(*circles);
+    if (options.Has("--title")) chart.Name = Utf8ToCp1250(*options.Value("--title"));
+    chart.YearsSince2000 = (job.Sheets.front().Observer.JulianDay - 2451545.0) / 365.25;
+    job.Finder = chart;
+}
 
 PrintJob ParsePrintJob(const ParsedOptions& options) {
     PrintJob job;
@@ -108,6 +191,7 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
         sheet.Header = PrintHeaderFor(sheet.Observer, title);
         job.Sheets.push_back(sheet);
     }
+    ParseFinder(options, job);
     if (auto bench = options.Value("--bench")) {
         job.Bench = ParseInteger("--bench", *bench, 1, 100000);
         if (options.Has("--out")) throw UsageError("--bench writes no files; leave out --out");
@@ -115,12 +199,23 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
     return job;
 }
 
+// The job's document: its finder chart, or its sheets.
+std::string PrintJobInto(const PrintJob& job, std::string& bytes) {
+    if (!job.Finder) return PrintSheets(job.Sheets, job.Format, job.Sheet, bytes);
+    FinderChartRequest chart = *job.Finder;
+    chart.Stars = &ProgramDeepStars();
+    if (!chart.Stars->IsOpen())
+        std::fprintf(stderr, "%s print: deep stars not shown: %s\n", ProgramName.data(),
+                     chart.Stars->Error().c_str());
+    return PrintFinderChart(chart, job.Format, job.Sheet, bytes);
+}
+
 int Bench(const PrintJob& job) {
     std::vector<double> times;
     std::string bytes;
     for (long long k = 0; k < job.Bench; ++k) {
         const auto start = std::chrono::steady_clock::now();
-        if (const std::string error = PrintSheets(job.Sheets, job.Format, job.Sheet, bytes); !error.empty()) {
+        if (const std::string error = PrintJobInto(job, bytes); !error.empty()) {
             std::fprintf(stderr, "%s print: %s\n", ProgramName.data(), error.c_str());
             return ExitFailure;
         }
@@ -139,7 +234,7 @@ int Print(const ParsedOptions& options) {
     }
     if (job.Bench > 0) return Bench(job);
     std::string bytes;
-    std::string failure = PrintSheets(job.Sheets, job.Format, job.Sheet, bytes);
+    std::string failure = PrintJobInto(job, bytes);
     if (failure.empty()) {
         const Output output{job.Out, bytes};
         failure = WriteOutputs({&output, 1});

@@ -55,33 +55,11 @@ bool Round(NgcIcKind kind) {
            kind == NgcIcKind::Asterism || kind == NgcIcKind::Star || kind == NgcIcKind::MultipleStar;
 }
 
-// The outline of an object on the sky, projected: an ellipse of its semi-axes
-// on the tangent plane at its centre, the major axis at its position angle
-// from north through east.
 std::vector<ChartPoint> OutlineOf(const DeepProjection& projection, const NgcIcRecord& r) {
-    const double ra = r.RightAscension, dec = r.Declination;
-    const NgcIcKind kind = static_cast<NgcIcKind>(r.Kind);
-    const double a = std::tan(0.5 * r.MajorAxis * RadiansPerArcMinute);
-    const double minor = Round(kind) || r.MinorAxis <= 0.0f ? r.MajorAxis : r.MinorAxis;
-    const double b = std::tan(0.5 * minor * RadiansPerArcMinute);
-    const double angle = Round(kind) || r.PositionAngle < 0 ? 0.0 : r.PositionAngle * Pi / 180.0;
-    const std::array<double, 3> c = Direction(ra, dec);
-    const std::array<double, 3> east = {-std::sin(ra), std::cos(ra), 0.0};
-    const std::array<double, 3> north = {-std::sin(dec) * std::cos(ra), -std::sin(dec) * std::sin(ra),
-                                         std::cos(dec)};
-    std::array<double, 3> major{}, across{};
-    for (int i = 0; i < 3; ++i) {
-        major[i] = north[i] * std::cos(angle) + east[i] * std::sin(angle);
-        across[i] = -north[i] * std::sin(angle) + east[i] * std::cos(angle);
-    }
     std::vector<ChartPoint> outline;
     outline.reserve(OutlinePoints);
-    for (int k = 0; k < OutlinePoints; ++k) {
-        const double t = 2.0 * Pi * k / OutlinePoints;
-        std::array<double, 3> p{};
-        for (int i = 0; i < 3; ++i) p[i] = c[i] + a * std::cos(t) * major[i] + b * std::sin(t) * across[i];
-        const double n = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
-        const auto px = projection.Project(std::atan2(p[1], p[0]), std::asin(p[2] / n));
+    for (const auto& [ra, dec] : NgcIcOutline(r, OutlinePoints)) {
+        const auto px = projection.Project(ra, dec);
         if (!px) return {};
         outline.push_back(*px);
     }
@@ -176,6 +154,37 @@ std::vector<std::array<double, 3>> BrightStarsNear(const DeepProjection& project
 }
 
 }  // namespace
+
+// The outline of an object on the sky: an ellipse of its semi-axes on the
+// tangent plane at its centre, the major axis at its position angle from
+// north through east.
+std::vector<std::array<double, 2>> NgcIcOutline(const NgcIcRecord& r, int points) {
+    const double ra = r.RightAscension, dec = r.Declination;
+    const NgcIcKind kind = static_cast<NgcIcKind>(r.Kind);
+    const double a = std::tan(0.5 * r.MajorAxis * RadiansPerArcMinute);
+    const double minor = Round(kind) || r.MinorAxis <= 0.0f ? r.MajorAxis : r.MinorAxis;
+    const double b = std::tan(0.5 * minor * RadiansPerArcMinute);
+    const double angle = Round(kind) || r.PositionAngle < 0 ? 0.0 : r.PositionAngle * Pi / 180.0;
+    const std::array<double, 3> c = Direction(ra, dec);
+    const std::array<double, 3> east = {-std::sin(ra), std::cos(ra), 0.0};
+    const std::array<double, 3> north = {-std::sin(dec) * std::cos(ra), -std::sin(dec) * std::sin(ra),
+                                         std::cos(dec)};
+    std::array<double, 3> major{}, across{};
+    for (int i = 0; i < 3; ++i) {
+        major[i] = north[i] * std::cos(angle) + east[i] * std::sin(angle);
+        across[i] = -north[i] * std::sin(angle) + east[i] * std::cos(angle);
+    }
+    std::vector<std::array<double, 2>> outline;
+    outline.reserve(static_cast<std::size_t>(std::max(points, 0)));
+    for (int k = 0; k < points; ++k) {
+        const double t = 2.0 * Pi * k / points;
+        std::array<double, 3> p{};
+        for (int i = 0; i < 3; ++i) p[i] = c[i] + a * std::cos(t) * major[i] + b * std::sin(t) * across[i];
+        const double n = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+        outline.push_back({std::atan2(p[1], p[0]), std::asin(p[2] / n)});
+    }
+    return outline;
+}
 
 std::optional<ChartPoint> DeepProjection::Project(double rightAscension, double declination) const {
     const std::array<double, 3> v = Direction(rightAscension, declination);

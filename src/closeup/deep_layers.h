@@ -72,6 +72,12 @@ int DeepObjectAt(const std::vector<DrawnDeepObject>& drawn, double x, double y, 
 int DeepStarAt(const DeepProjection& projection, const DeepFieldContents& field, double x, double y,
                double reach);
 
+// The outline of an NGC/IC object on the sky in `points` J2000 directions
+// (right ascension, declination in radians): the ellipse of its axes at its
+// position angle, a circle for clusters; the paper chart and the close-up
+// draw the same outline.
+std::vector<std::array<double, 2>> NgcIcOutline(const NgcIcRecord& record, int points);
+
 // The label of a deep-sky object: "NGC 1976 Orion-köd" (Windows-1250; the
 // Messier number first where it has one, the Hungarian common name, else the
 // English one).

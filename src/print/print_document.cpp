@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "canvas/cp1250.h"
 #include "print/ink.h"
@@ -16,18 +17,18 @@ cairo_status_t Collect(void* closure, const unsigned char* data, unsigned int le
     return CAIRO_STATUS_SUCCESS;
 }
 
-// Draws every sheet on `surface`, scaled from points by `scale`, one page
-// each. Returns "" or the reason.
-std::string DrawSheets(const PrintTools& o, cairo_surface_t* surface, std::span<const PrintRequest> sheets,
-                       const PageLayout& layout, double scale, bool finish) {
+// Draws `pages` pages on `surface`, scaled from points by `scale`, each by
+// `draw`. Returns "" or the reason.
+std::string DrawPages(const PrintTools& o, cairo_surface_t* surface, std::size_t pages,
+                      const std::function<void(Ink&, std::size_t)>& draw, double scale, bool finish) {
     const CairoLibrary& c = *o.Cairo;
     cairo_t* cr = c.cairo_create(surface);
     SetPaperFontOptions(c, cr);
     c.cairo_scale(cr, scale, scale);
     Ink ink(c, *o.Fonts, cr);
-    for (const PrintRequest& sheet : sheets) {
+    for (std::size_t page = 0; page < pages; ++page) {
         ink.Save();
-        DrawPrintSheet(ink, layout, sheet);
+        draw(ink, page);
         ink.Restore();
         c.cairo_show_page(cr);
     }
@@ -41,6 +42,46 @@ std::string DrawSheets(const PrintTools& o, cairo_surface_t* surface, std::span<
         c.cairo_surface_flush(surface);
     if (status == CAIRO_STATUS_SUCCESS) status = c.cairo_surface_status(surface);
     return status == CAIRO_STATUS_SUCCESS ? "" : CairoFailure(c, status);
+}
+
+// The document of `pages` pages of size `page` in `format`, each drawn by
+// `draw`; a PDF carries `title` (Windows-1250).
+std::string PrintPages(const PrintTools& o, PageSize page, std::size_t pages, PrintFormat format,
+                       const SheetOptions& options, const std::string& title,
+                       const std::function<void(Ink&, std::size_t)>& draw, std::string& bytes) {
+    const CairoLibrary& c = *o.Cairo;
+    const double w = page.Width, h = page.Height;
+    bytes.clear();
+    cairo_surface_t* surface = nullptr;
+    double scale = 1.0;
+    switch (format) {
+        case PrintFormat::Pdf: {
+            surface = c.cairo_pdf_surface_create_for_stream(Collect, &bytes, w, h);
+            c.cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, Cp1250ToUtf8(title).c_str());
+            c.cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Kolvar");
+            break;
+        }
+        case PrintFormat::Svg:
+            surface = c.cairo_svg_surface_create_for_stream(Collect, &bytes, w, h);
+            break;
+        case PrintFormat::Png:
+            scale = options.Dpi / 72.0;
+            surface = c.cairo_image_surface_create(CAIRO_FORMAT_RGB24, SheetPixels(w, options.Dpi),
+                                                   SheetPixels(h, options.Dpi));
+            break;
+    }
+    if (const cairo_status_t status = c.cairo_surface_status(surface); status != CAIRO_STATUS_SUCCESS) {
+        c.cairo_surface_destroy(surface);
+        return CairoFailure(c, status);
+    }
+    std::string error = DrawPages(o, surface, pages, draw, scale, format != PrintFormat::Png);
+    if (error.empty() && format == PrintFormat::Png) {
+        const cairo_status_t status = c.cairo_surface_write_to_png_stream(surface, Collect, &bytes);
+        if (status != CAIRO_STATUS_SUCCESS) error = CairoFailure(c, status);
+    }
+    c.cairo_surface_destroy(surface);
+    if (!error.empty()) bytes.clear();
+    return error;
 }
 
 }  // namespace
@@ -91,41 +132,20 @@ std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format
     if (format != PrintFormat::Pdf && sheets.size() != 1) return "only a PDF holds more than one sheet";
     PrintTools o;
     if (std::string error = OpenPrinting(o); !error.empty()) return error;
-    const CairoLibrary& c = *o.Cairo;
     const PageLayout layout = LayOutPage(PageSizeOf(options.Sheet, options.Landscape));
-    const double w = layout.Page.Width, h = layout.Page.Height;
-    bytes.clear();
-    cairo_surface_t* surface = nullptr;
-    double scale = 1.0;
-    switch (format) {
-        case PrintFormat::Pdf: {
-            surface = c.cairo_pdf_surface_create_for_stream(Collect, &bytes, w, h);
-            const std::string title = Cp1250ToUtf8(sheets.front().Header.Title);
-            c.cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, title.c_str());
-            c.cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Kolvar");
-            break;
-        }
-        case PrintFormat::Svg:
-            surface = c.cairo_svg_surface_create_for_stream(Collect, &bytes, w, h);
-            break;
-        case PrintFormat::Png:
-            scale = options.Dpi / 72.0;
-            surface = c.cairo_image_surface_create(CAIRO_FORMAT_RGB24, SheetPixels(w, options.Dpi),
-                                                   SheetPixels(h, options.Dpi));
-            break;
-    }
-    if (const cairo_status_t status = c.cairo_surface_status(surface); status != CAIRO_STATUS_SUCCESS) {
-        c.cairo_surface_destroy(surface);
-        return CairoFailure(c, status);
-    }
-    std::string error = DrawSheets(o, surface, sheets, layout, scale, format != PrintFormat::Png);
-    if (error.empty() && format == PrintFormat::Png) {
-        const cairo_status_t status = c.cairo_surface_write_to_png_stream(surface, Collect, &bytes);
-        if (status != CAIRO_STATUS_SUCCESS) error = CairoFailure(c, status);
-    }
-    c.cairo_surface_destroy(surface);
-    if (!error.empty()) bytes.clear();
-    return error;
+    return PrintPages(
+        o, layout.Page, sheets.size(), format, options, sheets.front().Header.Title,
+        [&](Ink& ink, std::size_t page) { DrawPrintSheet(ink, layout, sheets[page]); }, bytes);
+}
+
+std::string PrintFinderChart(const FinderChartRequest& chart, PrintFormat format, const SheetOptions& options,
+                             std::string& bytes) {
+    PrintTools o;
+    if (std::string error = OpenPrinting(o); !error.empty()) return error;
+    const PageSize page = PageSizeOf(options.Sheet, options.Landscape);
+    return PrintPages(
+        o, page, 1, format, options, FinderChartTitle(chart),
+        [&](Ink& ink, std::size_t) { DrawFinderChart(ink, page, chart); }, bytes);
 }
 
 }  // namespace kolvar

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "print/finder_chart.h"
 #include "print/page_layout.h"
 #include "print/print_chart.h"
 
@@ -33,6 +34,10 @@ inline constexpr int MaxPrintDpi = 600;  // an A3 sheet is then 7016 x 9921 pixe
 // "" on success.
 std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format, const SheetOptions& options,
                         std::string& bytes);
+
+// Draws one finder chart into `bytes`, as PrintSheets does.
+std::string PrintFinderChart(const FinderChartRequest& chart, PrintFormat format, const SheetOptions& options,
+                             std::string& bytes);
 
 // The sheet's size in pixels at `dpi`.
 int SheetPixels(double points, double dpi);

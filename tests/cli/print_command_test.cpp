@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RunChart;
+
+constexpr double Deg = 3.141592653589793 / 180;
 
 // 12 August 2026, 20:00 UT.
 const std::vector<std::string> Sheet{"print", "--jd", "2461265.3333333"};
@@ -155,14 +158,64 @@ TEST_F(PrintCommand, TownClockPerSheetAndALongTitleFits) {
     EXPECT_GT(words, 100);
 }
 
+// The finder chart of M57: its texts in the PDF; on a 72 dpi picture (one
+// pixel a point) the chart's square centred at (312.5, 332.5), 493 points
+// across for 2 degrees, north up and east left: the 1-degree circle at its
+// radius and Sheliak (beta Lyr) where the gnomonic projection puts it.
+TEST_F(PrintCommand, FinderChartHasItsGridScaleCirclesAndStars) {
+    if (!Have("pdftotext")) GTEST_SKIP() << "poppler-utils not installed";
+    const std::vector<std::string> m57{"print", "--center", "M57", "--fov", "2", "--circles", "1"};
+    const std::string pdf = (dir / "m57.pdf").string(), png = (dir / "m57.png").string();
+    ASSERT_EQ(RunChart(With(m57, {"--out", pdf})).ExitStatus, 0);
+    const std::string text = Output("pdftotext '" + pdf + "' -").value_or("");
+    for (const char* words : {"M57", "Keres\xC5\x91t\xC3\xA9rk\xC3\xA9p", "18h54m",
+                              "+33\xC2\xB0"
+                              "00'",
+                              "30'", "k\xC3\xB6r\xC3\xB6k: 1\xC2\xB0", "NGC 6720"})
+        EXPECT_NE(text.find(words), std::string::npos) << words << "\n" << text;
+    const std::vector<std::string> place{"print",     "--center", "18.893078,33.029167", "--fov", "2",
+                                         "--circles", "1"};
+    ASSERT_EQ(RunChart(With(place, {"--out", png, "--dpi", "72"})).ExitStatus, 0);
+    const std::optional<Bitmap> image = ReadPng(png);
+    ASSERT_TRUE(image.has_value());
+    const double cx = 312.5, cy = 332.5, perRadian = 246.5 / std::tan(Deg);
+    const auto red = [&](int x, int y) {
+        const Colour c = image->Pixel(x, y);
+        return c.Red > 200 && c.Red - c.Green > 60 && c.Green == c.Blue;
+    };
+    const double r = perRadian * std::tan(0.5 * Deg);
+    EXPECT_TRUE(red(static_cast<int>(cx + r), static_cast<int>(cy)) ||
+                red(static_cast<int>(cx + r) + 1, static_cast<int>(cy)));
+    EXPECT_TRUE(red(static_cast<int>(cx), static_cast<int>(cy - r)) ||
+                red(static_cast<int>(cx), static_cast<int>(cy - r) - 1));
+    // Sheliak at 18h50m04.8s +33°21'46" (J2000).
+    const double ra0 = 18.893078 * 15 * Deg, dec0 = 33.029167 * Deg;
+    const double ra = (18 + 50 / 60.0 + 4.8 / 3600) * 15 * Deg, dec = (33 + 21 / 60.0 + 46 / 3600.0) * Deg;
+    const double cosc = std::sin(dec0) * std::sin(dec) + std::cos(dec0) * std::cos(dec) * std::cos(ra - ra0);
+    const double x = cx - perRadian * std::cos(dec) * std::sin(ra - ra0) / cosc;
+    const double y =
+        cy - perRadian *
+                 (std::cos(dec0) * std::sin(dec) - std::sin(dec0) * std::cos(dec) * std::cos(ra - ra0)) /
+                 cosc;
+    EXPECT_EQ(image->Pixel(static_cast<int>(x), static_cast<int>(y)), (Colour{0, 0, 0})) << x << " " << y;
+}
+
 TEST_F(PrintCommand, BadInputWritesNothing) {
     const std::string pdf = (dir / "sky.pdf").string();
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--out", (dir / "sky.jpg").string()},
-                                                {"--out", pdf, "--dpi", "300"},
-                                                {"--out", pdf, "--paper", "B5"},
-                                                {"--out", (dir / "a.png").string(), "--dpi", "20"},
-                                                {"--out", pdf, "--label-mag", "x"},
-                                                {"--out", pdf, "--size", "10x10"}}) {
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--out", (dir / "sky.jpg").string()},
+          {"--out", pdf, "--dpi", "300"},
+          {"--out", pdf, "--paper", "B5"},
+          {"--out", (dir / "a.png").string(), "--dpi", "20"},
+          {"--out", pdf, "--label-mag", "x"},
+          {"--out", pdf, "--size", "10x10"},
+          {"--out", pdf, "--center", "M57"},
+          {"--out", pdf, "--fov", "2"},
+          {"--out", pdf, "--center", "M57", "--fov", "0.1"},
+          {"--out", pdf, "--center", "no such thing", "--fov", "2"},
+          {"--out", pdf, "--center", "Jupiter", "--fov", "2"},
+          {"--out", pdf, "--center", "25,10", "--fov", "2"},
+          {"--out", pdf, "--center", "M57", "--fov", "2", "--circles", "-1"}}) {
         const testing::RunResult r = RunChart(With(Sheet, bad));
         EXPECT_EQ(r.ExitStatus, 2) << bad[1];
         EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;

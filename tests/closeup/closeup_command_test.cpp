@@ -10,12 +10,14 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "canvas/canvas.h"
 #include "canvas/png_reader.h"
 #include "chart/redraw.h"
 #include "chart_test_setup.h"
 #include "closeup/draw_close_up.h"
+#include "closeup/field_circles.h"
 #include "run_chart.h"
 
 namespace kolvar {
@@ -128,6 +130,27 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
     }
 }
 
+// A circle of d degrees drawn at r = D zoom tan(d / 2) pixels from the centre,
+// outside the zoomed view too; the picture elsewhere is untouched.
+TEST_F(CloseUpCommand, CirclesHaveTheirTrueFieldRadius) {
+    const std::vector<std::string> view{"closeup", "--jd",  "2460536.625", "--lat",  "47.5",    "--az",
+                                        "80",      "--alt", "40",          "--size", "800x600", "--out"};
+    for (const auto& [fov, circles, radii] :
+         {std::tuple{"2", "1,0.5", std::vector<int>{200, 100}}, {"", "10", std::vector<int>{87}}}) {
+        std::vector<std::string> args = view;
+        args.insert(args.end(), {png, "--circles", circles});
+        if (*fov) args.insert(args.end(), {"--fov", fov});
+        ASSERT_EQ(RunChart(args).ExitStatus, 0);
+        const std::optional<Bitmap> picture = ReadPng(png);
+        ASSERT_TRUE(picture.has_value());
+        for (const int r : radii)
+            for (const auto& [dx, dy] : {std::pair{r, 0}, {-r, 0}, {0, r}, {0, -r}})
+                EXPECT_EQ(picture->Pixel(400 + dx, 300 + dy), FieldCircleColour)
+                    << circles << " " << dx << dy;
+        EXPECT_NE(picture->Pixel(400 + radii.back() / 2, 300), FieldCircleColour);
+    }
+}
+
 TEST_F(CloseUpCommand, BadInputIsOneLineExitTwoAndNoFileAndBenchWritesNothing) {
     for (const std::vector<std::string>& args : {
              std::vector<std::string>{"--alt", "10"},
@@ -135,6 +158,10 @@ TEST_F(CloseUpCommand, BadInputIsOneLineExitTwoAndNoFileAndBenchWritesNothing) {
              {"--az", "north", "--alt", "90.5"},
              {"--az", "10", "--alt", "10", "--chart-size", "0x100"},
              {"--az", "10", "--alt", "10", "--jd", "1e12"},  // no orbits that day
+             {"--az", "10", "--alt", "10", "--circles", "0"},
+             {"--az", "10", "--alt", "10", "--circles", "1,-2"},
+             {"--az", "10", "--alt", "10", "--circles", "nan"},
+             {"--az", "10", "--alt", "10", "--circles", "1,,2"},
          }) {
         std::vector<std::string> full{"closeup", "--out", png, "--objects", tsv};
         full.insert(full.end(), args.begin(), args.end());
