@@ -16,6 +16,7 @@
 #include "chart/slot_position.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
+#include "cli/instant_text.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "identify/deep_names.h"
@@ -39,7 +40,9 @@ constexpr CommandSpec FindCommand{
     "and the constellations (Latin, Hungarian, abbreviation). Prints a header and one\n"
     "tab-separated line per object: slot kind index name azimuth altitude x y visible rise\n"
     "transit set. Angles in degrees (azimuth 0..360 from north through east), x and y pixels of\n"
-    "the chart of --size, times the next after the instant in UT (ISO 8601; with --zone or --city\n"
+    "the chart of --size (azimuth, altitude and times in the true frame of the place, rising and\n"
+    "setting at 34' of refraction, the Sun's and the Moon's upper limb), times the next after the instant in "
+    "UT (ISO 8601; with --zone or --city\n"
     "on that clock, with its offset), '-' for none (never rises, never sets). An object that is not on the "
     "chart has slot -1: kind 5 is an NGC/IC\n"
     "object (index in the NGC/IC table), kind 7 a constellation (index its number, the place that\n"
@@ -78,27 +81,6 @@ SplitArguments SplitName(std::span<char* const> args) {
     return split;
 }
 
-// "2026-08-12T20:30:05Z" to the nearest second, or "-"; with a zone the
-// clock there, "2026-08-12T22:30:05+02:00".
-std::string TimeText(const std::optional<double>& julianDay, const std::optional<CivilZone>& zone) {
-    if (!julianDay) return "-";
-    const double offsetHours = zone ? zone->OffsetAt(*julianDay) : 0.0;
-    // Whole seconds from 1 January 2000, 0 h on the clock (Julian day 2451544.5).
-    const auto seconds =
-        static_cast<long long>(std::llround((*julianDay + offsetHours / 24 - 2451544.5) * 86400.0));
-    const long long days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-    const long long inDay = seconds - days * 86400;
-    const CalendarMoment date = CalendarFromJulianDay(2451545.0 + static_cast<double>(days), 0.0f, false);
-    char text[64];
-    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02lld:%02lld:%02lld", date.Year,
-                                date.Month, date.Day, inDay / 3600, inDay / 60 % 60, inDay % 60);
-    if (!zone) return std::string(text, static_cast<std::size_t>(n)) + "Z";
-    const long long minutes = std::llround(std::fabs(offsetHours) * 60);
-    std::snprintf(text + n, sizeof text - static_cast<std::size_t>(n), "%c%02lld:%02lld",
-                  offsetHours < 0 ? '-' : '+', minutes / 60, minutes % 60);
-    return text;
-}
-
 double CompassDegrees(double azimuth) {
     const double degrees = azimuth * DegreesPerRadian;
     return degrees < 0.0 ? degrees + 360.0 : degrees;
@@ -135,29 +117,42 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     std::optional<CivilZone> clock;
     if (options.Has(ZoneOption.Name) || options.Has(CityOption.Name) || options.Has(DstOption.Name))
         clock = ZoneFromOptions(options);
-    SlotPlacer placer(observer.Longitude, observer.Latitude);
+    // Azimuth, altitude and the times as an almanac gives them, in the true
+    // frame; the pixels and the visibility are the chart's.
+    SlotPlacer placer(observer.Longitude, observer.Latitude, PlacementFrame::True);
+    const ChartFrame trueFrame = ComputeTrueFrame(observer);
+    std::optional<double> rangeEnd;
     std::printf("slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset\n");
     for (const FoundObject& f : found) {
         SkyObjectEntry e;
+        SkyObjectEntry almanac;
         RiseTransitSet times;
         if (f.Kind == FoundKind::Slot) {
             e = (*objects)[static_cast<std::size_t>(f.Slot)];
+            almanac = placer.Place(f.Slot, observer.JulianDay);
             times = SlotRiseTransitSet(placer, f.Slot, observer.JulianDay);
         } else {
             const TargetDirection d =
                 f.Kind == FoundKind::NgcIc ? DirectionOfNgcIc(f.Index) : DirectionOfConstellation(f.Index);
-            e = PlaceFixedDirection(frame, f.Kind == FoundKind::NgcIc ? KindNgcIc : KindConstellation,
-                                    f.Index, d.RightAscension, d.Declination, observer.JulianDay);
+            const std::uint8_t kind = f.Kind == FoundKind::NgcIc ? KindNgcIc : KindConstellation;
+            e = PlaceFixedDirection(frame, kind, f.Index, d.RightAscension, d.Declination,
+                                    observer.JulianDay);
+            almanac = PlaceFixedDirection(trueFrame, kind, f.Index, d.RightAscension, d.Declination,
+                                          observer.JulianDay);
             times = FixedDirectionRiseTransitSet(observer.Longitude, observer.Latitude, d.RightAscension,
                                                  d.Declination, observer.JulianDay);
         }
+        if (times.RangeEnd) rangeEnd = times.RangeEnd;
         const ChartPoint p = placed.Projection.Project(e.Azimuth, e.Altitude);
         std::printf("%d\t%d\t%d\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", f.Slot, e.Kind, e.Index,
-                    Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(e.Azimuth),
-                    e.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),
-                    e.Visible, TimeText(times.Rise, clock).c_str(), TimeText(times.Transit, clock).c_str(),
-                    TimeText(times.Set, clock).c_str());
+                    Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(almanac.Azimuth),
+                    almanac.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),
+                    e.Visible, InstantText(times.Rise, clock).c_str(),
+                    InstantText(times.Transit, clock).c_str(), InstantText(times.Set, clock).c_str());
     }
+    if (rangeEnd)
+        std::fprintf(stderr, "%s find: the planets' positions end at %s; no rising or setting after it\n",
+                     ProgramName.data(), InstantText(rangeEnd, clock).c_str());
     return ExitSuccess;
 }
 
