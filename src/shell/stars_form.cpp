@@ -26,6 +26,7 @@
 #include "chart/sky_phase.h"
 #include "identify/hit_test.h"
 #include "shell/chart_view.h"
+#include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
@@ -138,6 +139,8 @@ void TStarsForm::BuildMenu() {
     connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
     printing_ = new PrintControls(this, Observer);
     printing_->AddToMenu(observer1Menu_, exit1_);
+    equipment_ = new EquipmentControls(this);
+    equipment_->AddToMenu(observer1Menu_, printing_->PrintAction());
 
     charSize1Menu_ = new QMenu(this);
     charSize1Menu_->setObjectName(QStringLiteral("CharSize1Menu"));
@@ -197,6 +200,7 @@ void TStarsForm::SetUpMenus() {
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
+    equipment_->SetUpCaptions(mainMenu1_->CaptionFont());
     mainMenu1_->Redraw();
 }
 
@@ -212,6 +216,7 @@ void TStarsForm::FormCreate() {
         view = ReadViewSettings(ini);
         timeSettings = ReadTimeStepSettings(ini);
         desktop_ = ReadDesktopSettings(ini);
+        equipment_->Read(ini);
         loadedSettings_ = ini;
     });
     Observer.Zone = values.Zone;
@@ -284,6 +289,7 @@ void TStarsForm::FormDestroy() {
                 WriteViewSettings(ini, view);
                 WriteTimeStepSettings(ini, timeSettings);
                 WriteDesktopSettings(ini, desktop_);
+                equipment_->Write(ini);
             },
             &loadedSettings_);
     } catch (const SettingsWriteError& e) {
