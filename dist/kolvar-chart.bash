@@ -12,7 +12,7 @@ _kolvar_chart()
     elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
-    local subcommands="ephemeris elements render runic identify closeup find print telescope"
+    local subcommands="ephemeris elements render runic identify closeup find print telescope tonight"
     local time="--jd --date --zone --summer --dst"
     local sky="$time --city --lat --lon --size"
     local view="--show --label-mag --night --daylight"
@@ -50,6 +50,7 @@ _kolvar_chart()
                 return
             fi
             options="--server --device --ra --dec --city --lat --lon --min-alt --no-wait --timeout" ;;
+        tonight) options="$time --city --lat --lon --min-alt --mag --kinds --min-size --max-size --horizon --format" ;;
         *) return ;;
     esac
 
@@ -67,7 +68,7 @@ _kolvar_chart()
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -X '!*.tsv' -- "$cur") $(compgen -d -- "$cur"))
             return ;;
-        --labels | --elements)
+        --labels | --elements | --horizon)
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;
@@ -87,10 +88,19 @@ _kolvar_chart()
             COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions selection:" -- "$word"))
             compopt -o nospace 2>/dev/null
             return ;;
+        --kinds)
+            local done="" word=$cur
+            [[ $cur == *,* ]] && done=${cur%,*}, word=${cur##*,}
+            COMPREPLY=($(compgen -P "$done" -W "planet star messier ngc" -- "$word"))
+            compopt -o nospace 2>/dev/null
+            return ;;
+        --format)
+            COMPREPLY=($(compgen -W "tsv csv" -- "$cur"))
+            return ;;
         --server)
             COMPREPLY=($(compgen -W "localhost:7624" -- "$cur"))
             return ;;
-        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --dpi | --title | --device | --ra | --dec | --min-alt | --timeout)
+        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --dpi | --title | --device | --ra | --dec | --min-alt | --timeout | --mag | --min-size | --max-size)
             return ;;
     esac
 

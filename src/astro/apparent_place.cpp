@@ -141,6 +141,28 @@ EquatorialPlace ApparentOfDate(const CataloguePlace& place, double julianDayUt) 
     return {eraAnp(ri - c.EquationOfOrigins), di};
 }
 
+struct ApparentPlaces::State {
+    Context Fixed;
+};
+
+ApparentPlaces::ApparentPlaces(double julianDayUt)
+    : state_(std::make_unique<State>(State{ContextFor(julianDayUt, nullptr, NoRefraction)})) {}
+
+ApparentPlaces::~ApparentPlaces() = default;
+
+EquatorialPlace ApparentPlaces::Of(const CataloguePlace& place) const {
+    double ri = 0.0, di = 0.0;
+    eraAtciq(place.RightAscension, place.Declination, place.ProperMotionRa, place.ProperMotionDec,
+             place.Parallax, place.RadialVelocity, &state_->Fixed.Astrom, &ri, &di);
+    return {eraAnp(ri - state_->Fixed.EquationOfOrigins), di};
+}
+
+double ApparentSiderealAngle(double julianDayUt) {
+    const SplitDay ut = Split(julianDayUt);
+    const double tt2 = ut.Fraction + DeltaTSeconds(julianDayUt) / SecondsPerDay;
+    return eraAnp(eraGst06a(ut.Whole, ut.Fraction, ut.Whole, tt2));
+}
+
 EquatorialPlace AstrometricFromApparent(const EquatorialPlace& apparent, double julianDayUt) {
     Context c = ContextFor(julianDayUt, nullptr, NoRefraction);
     double rc = 0.0, dc = 0.0;

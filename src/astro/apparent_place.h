@@ -8,6 +8,8 @@
 // Universal Time as everywhere in the program; Terrestrial Time is derived
 // from them with DeltaTSeconds.
 
+#include <memory>
+
 namespace kolvar {
 
 // A place on the Earth in the WGS84 (geodetic) frame.
@@ -58,6 +60,28 @@ double DeltaTSeconds(double julianDayUt);
 // "JNow"): proper motion to the date, light deflection, annual aberration,
 // precession-nutation. This is what EQUATORIAL_EOD_COORD of a mount holds.
 EquatorialPlace ApparentOfDate(const CataloguePlace& place, double julianDayUt);
+
+// Apparent places of date of many catalogue objects at one instant: the
+// part that does not depend on the object (precession-nutation, the Earth's
+// position and velocity) is computed once, so each place costs little.
+class ApparentPlaces {
+public:
+    explicit ApparentPlaces(double julianDayUt);
+    ~ApparentPlaces();
+    ApparentPlaces(const ApparentPlaces&) = delete;
+    ApparentPlaces& operator=(const ApparentPlaces&) = delete;
+
+    // As ApparentOfDate(place, julianDayUt).
+    EquatorialPlace Of(const CataloguePlace& place) const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Greenwich apparent sidereal time (IAU 2006/2000A) at a Julian day (UT),
+// radians 0..2 pi: the hour angle of the true equinox of date.
+double ApparentSiderealAngle(double julianDayUt);
 
 // The inverse for a direction without space motion: the ICRS (J2000)
 // astrometric place whose apparent place of date is `apparent`.

@@ -16,6 +16,7 @@
 #include "chart/slot_position.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
+#include "cli/instant_text.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "identify/deep_names.h"
@@ -78,27 +79,6 @@ SplitArguments SplitName(std::span<char* const> args) {
     return split;
 }
 
-// "2026-08-12T20:30:05Z" to the nearest second, or "-"; with a zone the
-// clock there, "2026-08-12T22:30:05+02:00".
-std::string TimeText(const std::optional<double>& julianDay, const std::optional<CivilZone>& zone) {
-    if (!julianDay) return "-";
-    const double offsetHours = zone ? zone->OffsetAt(*julianDay) : 0.0;
-    // Whole seconds from 1 January 2000, 0 h on the clock (Julian day 2451544.5).
-    const auto seconds =
-        static_cast<long long>(std::llround((*julianDay + offsetHours / 24 - 2451544.5) * 86400.0));
-    const long long days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-    const long long inDay = seconds - days * 86400;
-    const CalendarMoment date = CalendarFromJulianDay(2451545.0 + static_cast<double>(days), 0.0f, false);
-    char text[64];
-    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02lld:%02lld:%02lld", date.Year,
-                                date.Month, date.Day, inDay / 3600, inDay / 60 % 60, inDay % 60);
-    if (!zone) return std::string(text, static_cast<std::size_t>(n)) + "Z";
-    const long long minutes = std::llround(std::fabs(offsetHours) * 60);
-    std::snprintf(text + n, sizeof text - static_cast<std::size_t>(n), "%c%02lld:%02lld",
-                  offsetHours < 0 ? '-' : '+', minutes / 60, minutes % 60);
-    return text;
-}
-
 double CompassDegrees(double azimuth) {
     const double degrees = azimuth * DegreesPerRadian;
     return degrees < 0.0 ? degrees + 360.0 : degrees;
@@ -155,8 +135,8 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
         std::printf("%d\t%d\t%d\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", f.Slot, e.Kind, e.Index,
                     Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(e.Azimuth),
                     e.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),
-                    e.Visible, TimeText(times.Rise, clock).c_str(), TimeText(times.Transit, clock).c_str(),
-                    TimeText(times.Set, clock).c_str());
+                    e.Visible, InstantText(times.Rise, clock).c_str(),
+                    InstantText(times.Transit, clock).c_str(), InstantText(times.Set, clock).c_str());
     }
     return ExitSuccess;
 }

@@ -21,6 +21,7 @@ int RunPrint(std::span<char* const> args);
 int RunRender(std::span<char* const> args);
 int RunRunic(std::span<char* const> args);
 int RunTelescope(std::span<char* const> args);
+int RunTonight(std::span<char* const> args);
 
 // Each subcommand's reading of its arguments alone, as its run reads them
 // (RefusalOf): the one-line refusal, nothing when they are taken. Nothing is
@@ -34,6 +35,7 @@ std::optional<std::string> PrintRefusal(std::span<char* const> args);
 std::optional<std::string> RenderRefusal(std::span<char* const> args);
 std::optional<std::string> RunicRefusal(std::span<char* const> args);
 std::optional<std::string> TelescopeRefusal(std::span<char* const> args);
+std::optional<std::string> TonightRefusal(std::span<char* const> args);
 
 struct Subcommand {
     std::string_view Name;
@@ -57,6 +59,8 @@ inline constexpr Subcommand Subcommands[] = {
     {"runic", RunRunic, RunicRefusal, "the runic font, runic names and captions as a PNG sheet"},
     {"telescope", RunTelescope, TelescopeRefusal,
      "a GoTo mount through an INDI server: where it points, goto, sync, abort, park"},
+    {"tonight", RunTonight, TonightRefusal,
+     "the night's twilights and Moon at a place, and what is worth observing when"},
 };
 
 }  // namespace kolvar::cli

@@ -38,6 +38,11 @@ void PlainSkyImage::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.fillRect(rect(), Qt::black);
     if (!image_.isNull()) painter.drawImage(QRect(QPoint(0, 0), image_.size()), image_);
+    reticle_.Paint(painter);
+}
+
+void PlainSkyImage::ShowReticle(std::optional<ReticleMark> mark) {
+    if (const QRect dirty = reticle_.Set(mark); !dirty.isEmpty()) update(dirty);
 }
 
 void PlainSkyImage::mousePressEvent(QMouseEvent* event) {
@@ -202,10 +207,17 @@ void TPlainSky::FormResize() {
     ++redrawCount_;
     image1_->ShowPicture(picture_);
     image1_->raise();
+    if (OnDrawn) OnDrawn();
+}
+
+void TPlainSky::CentreOn(const HorizontalPosition& view) {
+    closeUpView_ = view;
+    FormResize();
 }
 
 void TPlainSky::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     if (button == Qt::RightButton) {
+        if (OnRightPress && OnRightPress(x, y)) return;
         closeUpView_ = projection_.Backward(x, y);
         FormResize();
         return;

@@ -18,6 +18,7 @@
 #include "chart/view_options.h"
 #include "closeup/draw_close_up.h"
 #include "closeup/sky_directions.h"
+#include "widgets/reticle.h"
 
 namespace kolvar {
 
@@ -31,6 +32,9 @@ public:
 
     void ShowPicture(const Bitmap& picture);
     const QImage& Image() const { return image_; }
+    // The telescope's reticle over the picture, or none.
+    void ShowReticle(std::optional<ReticleMark> mark);
+    const std::optional<ReticleMark>& Reticle() const { return reticle_.Mark(); }
 
     std::function<void(Qt::MouseButton button, int x, int y)> OnMouseDown;
     std::function<void(Qt::MouseButton button, int x, int y)> OnMouseUp;
@@ -48,6 +52,7 @@ protected:
 
 private:
     QImage image_;
+    ReticleOverlay reticle_;
 };
 
 // What the close-up draws from and names objects in: the main window's
@@ -103,6 +108,14 @@ public:
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
 
     const HorizontalPosition& CloseUpView() const { return closeUpView_; }
+    // The projection of the last drawing, and a new centre drawn at once.
+    const SkyProjection& Projection() const { return projection_; }
+    void CentreOn(const HorizontalPosition& view);
+    // Runs after every drawing (the telescope's reticle follows).
+    std::function<void()> OnDrawn;
+    // A right press at (x, y) goes here first; true when taken (then the
+    // view is not centred there).
+    std::function<bool(int x, int y)> OnRightPress;
     // Magnification over the close-up's own scale (1 draws it as specified).
     double Zoom() const { return zoom_; }
     // Multiplies the magnification, held from 1 to a quarter of a degree

@@ -6,8 +6,10 @@
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "catalog/static_tables.h"
@@ -15,6 +17,7 @@
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
+#include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
 
 namespace kolvar {
@@ -30,30 +33,73 @@ bool WaitFor(Done done) {
     return done();
 }
 
-}  // namespace
+// A link that sends nothing anywhere: the benchmark's events are its own.
+class SilentLink : public MountLink {
+public:
+    void Connect(const ServerAddress&) override {}
+    void Disconnect() override {}
+    void ConnectDevice(const std::string&) override {}
+    void DisconnectDevice(const std::string&) override {}
+    void SendPlace(const std::string&, const GeodeticPlace&) override {}
+    void SendTime(const std::string&, double, double) override {}
+    void Slew(const std::string&, const EquatorialPlace&) override {}
+    void Sync(const std::string&, const EquatorialPlace&) override {}
+    void Abort(const std::string&) override {}
+    void Park(const std::string&, bool) override {}
+    void SetTracking(const std::string&, bool) override {}
+};
 
-int RunAnimationBench(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const int frames = argc > 2 ? std::max(1, std::atoi(argv[2])) : 300;
-    int width = 1920, height = 1080;
-    if (argc > 3 && std::sscanf(argv[3], "%dx%d", &width, &height) != 2) {
-        std::fprintf(stderr, "kolvar: --bench-animation: expected FRAMES and WIDTHxHEIGHT\n");
-        return 2;
-    }
-    QTemporaryDir dir;  // settings and font of this run only
+void Print(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s min=%.3f median=%.3f max=%.3f", what, ms.front(), ms[ms.size() / 2], ms.back());
+}
+
+// A main window of a settings file of its own with a chart of width x
+// height, shown; nothing when it does not get there.
+struct BenchWindow {
+    QTemporaryDir Dir;  // settings and font of this run only
+    std::unique_ptr<TStarsForm> Form;
+};
+
+bool OpenBenchWindow(BenchWindow& w, int width, int height) {
     InitStaticTables();
-    InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
+    InstallRunicFont(w.Dir.path().toStdString(), RunicFontFileBytes());
     TStarsForm::Options options;
-    options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
-    TStarsForm form(options);
+    options.SettingsFile = std::filesystem::path(w.Dir.path().toStdString()) / "Kolvar.ini";
+    w.Form = std::make_unique<TStarsForm>(options);
+    TStarsForm& form = *w.Form;
     form.show();
     form.resize(width, height + form.MainMenu1()->heightForWidth(width));
     if (!WaitFor([&] {
             return form.windowHandle()->isExposed() && form.Image1()->size() == QSize(width, height);
         })) {
         std::fprintf(stderr, "kolvar: the chart did not reach %dx%d\n", width, height);
-        return 1;
+        return false;
     }
+    return true;
+}
+
+bool ReadBenchArguments(const char* option, int argc, char** argv, int fallback, int& count, int& width,
+                        int& height) {
+    count = argc > 2 ? std::max(1, std::atoi(argv[2])) : fallback;
+    width = 1920;
+    height = 1080;
+    if (argc > 3 && std::sscanf(argv[3], "%dx%d", &width, &height) != 2) {
+        std::fprintf(stderr, "kolvar: %s: expected a count and WIDTHxHEIGHT\n", option);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunAnimationBench(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int frames = 0, width = 0, height = 0;
+    if (!ReadBenchArguments("--bench-animation", argc, argv, 300, frames, width, height)) return 2;
+    BenchWindow window;
+    if (!OpenBenchWindow(window, width, height)) return 1;
+    TStarsForm& form = *window.Form;
     Observer.JulianDay = 2460536.375;  // an August night with the band overhead
     form.Time()->SetStepUnit(TimeStepUnit::Minute);
 
@@ -66,9 +112,49 @@ int RunAnimationBench(int argc, char** argv) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         QApplication::processEvents();
     }
-    std::sort(ms.begin(), ms.end());
-    std::printf("client %dx%d, %d frames: frame_ms min=%.3f median=%.3f max=%.3f\n", width, height, frames,
-                ms.front(), ms[ms.size() / 2], ms.back());
+    std::printf("client %dx%d, %d frames: ", width, height, frames);
+    Print("frame_ms", ms);
+    std::printf("\n");
+    return 0;
+}
+
+int RunReticleBench(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int updates = 0, width = 0, height = 0;
+    if (!ReadBenchArguments("--bench-reticle", argc, argv, 1000, updates, width, height)) return 2;
+    BenchWindow window;
+    if (!OpenBenchWindow(window, width, height)) return 1;
+    TStarsForm& form = *window.Form;
+    TelescopeControls& telescope = *form.Telescope();
+    telescope.UseLink(std::make_unique<SilentLink>());
+    const std::string device = "Bench Mount";
+    telescope.Take(ServerConnected{});
+    telescope.Take(DeviceSeen{device, true});
+    telescope.Take(DeviceConnection{device, true, PropertyStatus::Ok});
+    QApplication::processEvents();
+    const int redraws = form.RedrawCount();
+
+    // A slew across the sky overhead: declination +40 degrees, the right
+    // ascension walking a quarter of a degree per report.
+    const double startHours =
+        Observer.SiderealAngle * 12.0 / 3.141592653589793 + Observer.Longitude * 12.0 / 3.141592653589793;
+    std::vector<double> ms;
+    int shown = 0;
+    for (int i = 0; i < updates; ++i) {
+        const double hours = std::fmod(startHours + 24.0 + (i % 400) * (0.25 / 15.0), 24.0);
+        const auto start = std::chrono::steady_clock::now();
+        telescope.Take(MountCoordinates{device, hours, 40.0, PropertyStatus::Busy});
+        // The paint of the pixels that changed (and nothing else) comes as
+        // the window's next update.
+        QApplication::processEvents();
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        if (form.Image1()->Reticle()) ++shown;
+    }
+    std::printf("client %dx%d, %d updates (%d with the reticle on the chart): ", width, height, updates,
+                shown);
+    Print("reticle_ms", ms);
+    std::printf(" sky_redraws=%d\n", form.RedrawCount() - redraws);
     return 0;
 }
 

@@ -9,4 +9,13 @@ namespace kolvar {
 // "frame_ms min=.. median=.. max=.."; the user's settings are not touched.
 int RunAnimationBench(int argc, char** argv);
 
+// kolvar --bench-reticle [UPDATES [WIDTHxHEIGHT]]: times one move of the
+// telescope's reticle in a main window of that client size (1920 x 1080 by
+// default): a report of the mount's coordinates taken in (the mount's state,
+// the conversion to the chart, the reticle in the chart) and the chart's
+// repaint of what changed, UPDATES times (1000 by default), with a stand-in
+// link. Prints "reticle_ms min=.. median=.. max=.." and the redraws of the
+// sky meanwhile (none).
+int RunReticleBench(int argc, char** argv);
+
 }  // namespace kolvar

@@ -24,6 +24,10 @@ void ChartView::ShowMoonPicture(const Bitmap& picture, const QRect& placement) {
     update();
 }
 
+void ChartView::ShowReticle(std::optional<ReticleMark> mark) {
+    if (const QRect dirty = reticle_.Set(mark); !dirty.isEmpty()) update(dirty);
+}
+
 void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -31,6 +35,7 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(0, 0, 128));
     if (!chartImage_.isNull()) painter.drawImage(QRect(QPoint(0, 0), chartImage_.size()), chartImage_);
     if (!moonImage_.isNull() && moonPlacement_.isValid()) painter.drawImage(moonPlacement_, moonImage_);
+    reticle_.Paint(painter);
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {

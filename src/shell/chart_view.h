@@ -4,8 +4,10 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "canvas/bitmap.h"
+#include "widgets/reticle.h"
 
 namespace kolvar {
 
@@ -29,6 +31,11 @@ public:
     const QImage& MoonImage() const { return moonImage_; }
     QRect MoonPlacement() const { return moonPlacement_; }
 
+    // The telescope's reticle over the chart, or none; only its pixels are
+    // painted again.
+    void ShowReticle(std::optional<ReticleMark> mark);
+    const std::optional<ReticleMark>& Reticle() const { return reticle_.Mark(); }
+
     // Called from resizeEvent with the new size in chart pixels.
     std::function<void()> OnResize;
 
@@ -46,6 +53,7 @@ private:
     QImage chartImage_;
     QImage moonImage_;
     QRect moonPlacement_;
+    ReticleOverlay reticle_;
 };
 
 }  // namespace kolvar

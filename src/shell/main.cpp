@@ -11,5 +11,6 @@ int main(int argc, char** argv) {
     // Hidden benchmark of the animation's frames (see animation_bench.h).
     if (argc >= 2 && std::strcmp(argv[1], "--bench-animation") == 0)
         return kolvar::RunAnimationBench(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--bench-reticle") == 0) return kolvar::RunReticleBench(argc, argv);
     return kolvar::RunProgram(argc, argv);
 }

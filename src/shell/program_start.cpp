@@ -20,6 +20,7 @@
 #include "shell/program_assets.h"
 #include "shell/qt_translations.h"
 #include "shell/signal_quit.h"
+#include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
 #include "shell/view_controls.h"
 
@@ -109,9 +110,12 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     w.StarsForm->OnRedrawn = [sky = w.PlainSky.get()] {
         if (sky->isVisible()) sky->ChartRedrawn();
     };
-    w.PlainSky->OnKey = [time = w.StarsForm->Time()](const QKeyEvent& event) {
-        return time->HandleKey(event);
+    // Escape aborts a slew there too, before it closes the window.
+    w.PlainSky->OnKey = [time = w.StarsForm->Time(),
+                         telescope = w.StarsForm->Telescope()](const QKeyEvent& event) {
+        return telescope->HandleKey(event) || time->HandleKey(event);
     };
+    w.StarsForm->Telescope()->AttachCloseUp(w.PlainSky.get());
     return w;
 }
 

@@ -14,6 +14,7 @@
 #include "appcore/font_size.h"
 #include "appcore/ini_file.h"
 #include "appcore/settings_file.h"
+#include "appcore/telescope_settings.h"
 #include "appcore/time_step_settings.h"
 #include "appcore/view_settings.h"
 #include "appcore/window_title.h"
@@ -31,9 +32,11 @@
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
 #include "shell/view_controls.h"
 #include "texts/interface_captions.h"
+#include "texts/telescope_captions.h"
 #include "widgets/label_images.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
@@ -73,6 +76,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
     timeControls_ = new TimeControls(this, Observer, [this] { FormResize(); });
     findControls_ = new FindControls(*this);
+    telescopeControls_ = new TelescopeControls(*this);
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -139,6 +143,7 @@ void TStarsForm::BuildMenu() {
     connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
     printing_ = new PrintControls(this, Observer);
     printing_->AddToMenu(observer1Menu_, exit1_);
+    telescopeControls_->AddToMenu(observer1Menu_, exit1_);
     equipment_ = new EquipmentControls(this);
     equipment_->AddToMenu(observer1Menu_, printing_->PrintAction());
 
@@ -187,6 +192,7 @@ QAction* TStarsForm::Action(const QString& name) const {
         if (a->objectName() == name) return a;
     if (findControls_->Action()->objectName() == name) return findControls_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
+    if (QAction* a = telescopeControls_->Action(name)) return a;
     return timeControls_->Action(name);
 }
 
@@ -200,6 +206,7 @@ void TStarsForm::SetUpMenus() {
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
+    telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
     equipment_->SetUpCaptions(mainMenu1_->CaptionFont());
     mainMenu1_->Redraw();
 }
@@ -212,13 +219,16 @@ void TStarsForm::FormCreate() {
 
     ViewOptions view;
     TimeStepSettings timeSettings;
-    IniValues values = LoadIniFile(options_.SettingsFile, [this, &view, &timeSettings](const IniFile& ini) {
-        view = ReadViewSettings(ini);
-        timeSettings = ReadTimeStepSettings(ini);
-        desktop_ = ReadDesktopSettings(ini);
-        equipment_->Read(ini);
-        loadedSettings_ = ini;
-    });
+    TelescopeSettings telescope;
+    IniValues values =
+        LoadIniFile(options_.SettingsFile, [this, &view, &timeSettings, &telescope](const IniFile& ini) {
+            view = ReadViewSettings(ini);
+            timeSettings = ReadTimeStepSettings(ini);
+            telescope = ReadTelescopeSettings(ini);
+            desktop_ = ReadDesktopSettings(ini);
+            equipment_->Read(ini);
+            loadedSettings_ = ini;
+        });
     Observer.Zone = values.Zone;
     Observer.SummerTime = values.SummerTime != 0;
     const GeoPlace place = StoredPlace(values.Longitude, values.Latitude);
@@ -229,6 +239,8 @@ void TStarsForm::FormCreate() {
     SetCurrentScript(desktop_.Letters);
     viewControls_->Apply(view);
     timeControls_->Apply(timeSettings);
+    telescopeControls_->Apply(telescope);
+    telescopeControls_->StartIfAsked();
 
     SetUpMenus();
     update();
@@ -258,14 +270,20 @@ void TStarsForm::FormResize() {
     image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
     findControls_->ChartRedrawn();
-    setWindowTitle(QString::fromStdString(WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime,
-                                                      Observer.Longitude, Observer.Latitude)));
+    telescopeControls_->ChartRedrawn();
+    ShowTitle();
     if (OnRedrawn) OnRedrawn();
 }
 
+void TStarsForm::ShowTitle() {
+    setWindowTitle(QString::fromStdString(WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime,
+                                                      Observer.Longitude, Observer.Latitude)) +
+                   telescopeControls_->TitleSuffix());
+}
+
 void TStarsForm::keyPressEvent(QKeyEvent* event) {
-    if (findControls_->HandleKey(*event) || viewControls_->HandleKey(*event) ||
-        timeControls_->HandleKey(*event))
+    if (telescopeControls_->HandleKey(*event) || findControls_->HandleKey(*event) ||
+        viewControls_->HandleKey(*event) || timeControls_->HandleKey(*event))
         return;
     QMainWindow::keyPressEvent(event);
 }
@@ -279,15 +297,17 @@ void TStarsForm::FormDestroy() {
                      Observer.FontSize};
     const ViewOptions view = viewControls_->Settings();
     const TimeStepSettings timeSettings = timeControls_->Settings();
+    const TelescopeSettings telescope = telescopeControls_->Settings();
     desktop_.Letters = CurrentScript();
     if (shown_) desktop_.Main = CurrentPlacement();
     desktop_.CityName = Cp1250ToUtf8(Observer.PlaceName);
     try {
         SaveIniFile(
             options_.SettingsFile, values,
-            [this, &view, &timeSettings](IniFile& ini) {
+            [this, &view, &timeSettings, &telescope](IniFile& ini) {
                 WriteViewSettings(ini, view);
                 WriteTimeStepSettings(ini, timeSettings);
+                WriteTelescopeSettings(ini, telescope);
                 WriteDesktopSettings(ini, desktop_);
                 equipment_->Write(ini);
             },
@@ -310,6 +330,7 @@ void TStarsForm::ReportSaveError(const std::string& line) {
 void TStarsForm::Observer1Click() {
     mainMenu1_->Redraw();
     for (QAction* a : {time1_, place1_, exit1_}) a->setEnabled(true);
+    telescopeControls_->UpdateActions();
 }
 
 void TStarsForm::CharSize1Click() {
@@ -351,6 +372,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
     SetCurrentScript(latin ? Script::Latin : Script::Runic);
     SetUpMenus();
     findControls_->ShowScript();
+    telescopeControls_->ShowScript();
     if (dialogs_.ShowScript) dialogs_.ShowScript();
 }
 
@@ -358,6 +380,11 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     const SkyProjection chart = SkyProjection::Stereographic(Chart);
     findControls_->ChartClicked();
     if (button == Qt::RightButton) {
+        // While a mount is connected the right button offers it beside the close-up.
+        if (telescopeControls_->OfferPointMenu(chart, x, y, image1_,
+                                               TelescopeCaptions().CloseUpHere.Text()) ==
+            TelescopeControls::MenuChoice::Taken)
+            return;
         if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
         return;
     }

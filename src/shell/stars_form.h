@@ -25,6 +25,7 @@ class FindControls;
 class LabelImage;
 class PrintControls;
 class RunicMenuBar;
+class TelescopeControls;
 class TimeControls;
 class ViewControls;
 
@@ -105,6 +106,11 @@ public:
     // The Idő menu, the time keys, the running clock and the animation.
     TimeControls* Time() const { return timeControls_; }
     QMenu* TimeSteps1Menu() const;
+    // The telescope: its menu items, dialog, connection and reticle.
+    TelescopeControls* Telescope() const { return telescopeControls_; }
+    // The title: the instant and the place, and the telescope's state while
+    // it is in use.
+    void ShowTitle();
     // Runs after every redraw (the close-up follows the animated chart).
     std::function<void()> OnRedrawn;
 
@@ -163,6 +169,7 @@ private:
     ViewControls* viewControls_ = nullptr;
     TimeControls* timeControls_ = nullptr;
     FindControls* findControls_ = nullptr;
+    TelescopeControls* telescopeControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds
