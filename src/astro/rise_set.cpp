@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace kolvar {
 
@@ -32,35 +34,53 @@ double East(const HorizonSample& s) { return s.EastComponent; }
 RiseTransitSet FindRiseTransitSet(const HorizonFunction& at, double start, const RiseSetSearch& search) {
     RiseTransitSet found;
     const double end = start + search.WindowDays;
-    bool everAbove = false;
-    bool everBelow = false;
+
+    // The instants where the altitude turns: the window's ends and every
+    // meridian crossing between them, with their samples.
+    std::vector<std::pair<double, HorizonSample>> turns;
     double t = start;
     HorizonSample s = at(t);
-    (s.AboveHorizon >= 0.0 ? everAbove : everBelow) = true;
-    while (t < end && !(found.Rise && found.Set && found.Transit)) {
-        // Neither value can reach zero sooner than its distance from zero
-        // divided by the bound on its rate of change.
-        double nearest = std::numeric_limits<double>::infinity();
-        if (!found.Rise || !found.Set) nearest = std::abs(s.AboveHorizon);
-        if (!found.Transit) nearest = std::min(nearest, std::abs(s.EastComponent));
-        const double step = std::max(nearest / search.MaxRate, search.MinStepDays);
+    turns.emplace_back(t, s);
+    while (t < end) {
+        const double step = std::max(std::abs(s.EastComponent) / search.MaxRate, search.MinStepDays);
         const double next = std::min(t + step, end);
         const HorizonSample n = at(next);
-
-        const bool wasAbove = s.AboveHorizon >= 0.0;
-        const bool isAbove = n.AboveHorizon >= 0.0;
-        (isAbove ? everAbove : everBelow) = true;
-        if (!found.Rise && !wasAbove && isAbove)
-            found.Rise = Bisect(at, Above, t, next, search.ToleranceDays);
-        if (!found.Set && wasAbove && !isAbove) found.Set = Bisect(at, Above, t, next, search.ToleranceDays);
-        if (!found.Transit && s.EastComponent > 0.0 && n.EastComponent <= 0.0)
-            found.Transit = Bisect(at, East, t, next, search.ToleranceDays);
+        if ((s.EastComponent > 0.0) != (n.EastComponent > 0.0)) {
+            const double crossing = Bisect(at, East, t, next, search.ToleranceDays);
+            if (s.EastComponent > 0.0 && !found.Transit) found.Transit = crossing;
+            if (crossing > turns.back().first && crossing < next) turns.emplace_back(crossing, at(crossing));
+        }
+        turns.emplace_back(next, n);
         t = next;
         s = n;
+    }
+
+    bool everAbove = false;
+    bool everBelow = false;
+    for (std::size_t i = 0; i < turns.size(); ++i) {
+        const bool isAbove = turns[i].second.AboveHorizon >= 0.0;
+        (isAbove ? everAbove : everBelow) = true;
+        if (i == 0) continue;
+        const bool wasAbove = turns[i - 1].second.AboveHorizon >= 0.0;
+        if (wasAbove == isAbove) continue;
+        std::optional<double>& event = isAbove ? found.Rise : found.Set;
+        if (!event) event = Bisect(at, Above, turns[i - 1].first, turns[i].first, search.ToleranceDays);
     }
     if (!found.Rise && !found.Set) {
         found.NeverRises = !everAbove;
         found.NeverSets = !everBelow;
+    }
+    return found;
+}
+
+RiseTransitSet FindRiseTransitSetUntil(const HorizonFunction& at, double start, double lastDay,
+                                       RiseSetSearch search) {
+    const bool cut = lastDay < start + search.WindowDays;
+    if (cut) search.WindowDays = std::max(lastDay - start, 0.0);
+    RiseTransitSet found = FindRiseTransitSet(at, start, search);
+    if (cut) {
+        found.RangeEnd = start + search.WindowDays;
+        found.NeverRises = found.NeverSets = false;
     }
     return found;
 }

@@ -45,6 +45,19 @@ ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverStat
     return f;
 }
 
+ChartFrame ComputeTrueFrame(const ObserverState& observer) {
+    ChartFrame f = ComputeChartFrame(0, 0, observer);
+    const double phi = observer.Latitude;
+    const double lambda = observer.Longitude;
+    const std::array<double, 3> north{-std::sin(phi) * std::cos(lambda), -std::sin(phi) * std::sin(lambda),
+                                      std::cos(phi)};
+    const std::array<double, 3> west{std::sin(lambda), -std::cos(lambda), 0.0};
+    const std::array<double, 3> up{std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda),
+                                   std::sin(phi)};
+    f.LocalFrame = {north, west, up};
+    return f;
+}
+
 HorizontalPosition EquatorialToHorizontal(const ChartFrame& frame, double rightAscension, double declination,
                                           double distance, double julianDay, Equinox equinox) {
     const SphericalPosition p = equinox == Equinox::Catalogue

@@ -45,6 +45,12 @@ struct ChartPoint {
 // observer's current SiderealAngle along.
 ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverState& observer);
 
+// The frame an almanac reads altitudes in: the same place on the Earth, but
+// the zenith along the geodetic vertical. The chart's own frame tilts its
+// zenith 0.192 degrees x sin 2(latitude) toward the nearer pole; every number
+// told to a user (altitudes, azimuths, rising and setting) is read in this one.
+ChartFrame ComputeTrueFrame(const ObserverState& observer);
+
 // Equatorial position (radians, AU) to the observer's horizon. The caller
 // says what the position is referred to: a catalogue position is precessed
 // to the date first, a position of the date is taken as it is. Distance 0

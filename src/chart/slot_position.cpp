@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/ephemeris_range.h"
 #include "astro/planets.h"
 #include "astro/spherical_position.h"
 #include "astro/sun_moon.h"
@@ -19,11 +20,12 @@ constexpr double MovingBodyDays = 2.0;   // the Moon's day is near 25 hours
 
 }  // namespace
 
-SlotPlacer::SlotPlacer(double longitude, double latitude) : scratch_(std::make_unique<SkyObjectTable>()) {
+SlotPlacer::SlotPlacer(double longitude, double latitude, PlacementFrame frame)
+    : scratch_(std::make_unique<SkyObjectTable>()) {
     ObserverState place;
     place.Longitude = longitude;
     place.Latitude = latitude;
-    frame_ = ComputeChartFrame(0, 0, place);
+    frame_ = frame == PlacementFrame::True ? ComputeTrueFrame(place) : ComputeChartFrame(0, 0, place);
 }
 
 SkyObjectEntry SlotPlacer::Place(int slot, double julianDay) {
@@ -46,8 +48,24 @@ SkyObjectEntry SlotPlacer::Place(int slot, double julianDay) {
 double RiseSetAltitude(const SkyObjectEntry& entry) {
     if (entry.Kind == KindSun) return -(Refraction + std::asin(SunRadiusAu / entry.Distance));
     if (entry.Kind == KindMoon) return -(Refraction + std::asin(MoonRadiusAu / entry.Distance));
-    return 0.0;
+    return -Refraction;
 }
+
+namespace {
+
+// The last instant in [start, start + days] for which the elements give every
+// body a position (the range is one stretch of days), or that end itself.
+double LastCoveredDay(double start, double days) {
+    double low = start, high = start + days;
+    if (ElementsCoverDay(high) || !ElementsCoverDay(low)) return high;
+    while (high - low > 1.0 / 86400.0) {
+        const double middle = 0.5 * (low + high);
+        (ElementsCoverDay(middle) ? low : high) = middle;
+    }
+    return low;
+}
+
+}  // namespace
 
 RiseTransitSet SlotRiseTransitSet(SlotPlacer& placer, int slot, double start) {
     const auto at = [&placer, slot](double julianDay) {
@@ -56,7 +74,9 @@ RiseTransitSet SlotRiseTransitSet(SlotPlacer& placer, int slot, double start) {
     };
     RiseSetSearch search;
     search.WindowDays = slot >= FirstStarSlot ? FixedObjectDays : MovingBodyDays;
-    return FindRiseTransitSet(at, start, search);
+    const double lastDay =
+        slot >= FirstStarSlot ? start + search.WindowDays : LastCoveredDay(start, search.WindowDays);
+    return FindRiseTransitSetUntil(at, start, lastDay, search);
 }
 
 SkyObjectEntry PlaceFixedDirection(const ChartFrame& frame, std::uint8_t kind, int index,
@@ -71,12 +91,12 @@ RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, d
     ObserverState place;
     place.Longitude = longitude;
     place.Latitude = latitude;
-    ChartFrame frame = ComputeChartFrame(0, 0, place);
+    ChartFrame frame = ComputeTrueFrame(place);
     const auto at = [&](double julianDay) {
         frame.SiderealAngle = GreenwichSiderealAngle(julianDay);
         const SkyObjectEntry e =
             PlaceFixedDirection(frame, KindNgcIc, 0, rightAscension, declination, julianDay);
-        return HorizonSample{e.Altitude, std::cos(e.Altitude) * std::sin(e.Azimuth)};
+        return HorizonSample{e.Altitude - RiseSetAltitude(e), std::cos(e.Altitude) * std::sin(e.Azimuth)};
     };
     RiseSetSearch search;
     search.WindowDays = FixedObjectDays;

@@ -8,13 +8,18 @@
 
 namespace kolvar {
 
+// Which observer frame a placement reads altitudes in: the chart's own, or
+// the true (geodetic) one an almanac uses (ComputeTrueFrame).
+enum class PlacementFrame { Chart, True };
+
 // Where a redraw at any instant would place one slot of the table, for one
 // place on the Earth: the chart layers' own placement (catalogue position,
 // proper motion, precession or the elements of the date, the observer frame),
-// one slot at a time and without drawing.
+// one slot at a time and without drawing; in the true frame, where an almanac
+// would see it.
 class SlotPlacer {
 public:
-    SlotPlacer(double longitude, double latitude);
+    SlotPlacer(double longitude, double latitude, PlacementFrame frame = PlacementFrame::Chart);
 
     // The entry a redraw at `julianDay` writes into `slot` (0 .. SkyObjectCount - 1).
     SkyObjectEntry Place(int slot, double julianDay);
@@ -27,7 +32,7 @@ private:
 // The next rising, upper culmination and setting after `start` of a fixed
 // direction of the sky (J2000 right ascension and declination, radians,
 // precessed to each instant as the chart places deep-sky objects), followed
-// for one day, at the horizon.
+// for one day, in the true frame with standard refraction.
 RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, double rightAscension,
                                             double declination, double start);
 
@@ -36,16 +41,17 @@ RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, d
 SkyObjectEntry PlaceFixedDirection(const ChartFrame& frame, std::uint8_t kind, int index,
                                    double rightAscension, double declination, double julianDay);
 
-// The altitude of the centre at which an object rises and sets: the horizon
-// for stars, deep-sky objects and planets; for the Sun and the Moon the upper
-// limb touching the horizon through 34' of refraction, with the semidiameter
-// from the entry's distance.
+// The altitude of the centre at which an object rises and sets, as almanacs
+// reckon it: 34' of refraction below the horizon, and for the Sun and the
+// Moon the upper limb there, with the semidiameter from the entry's distance
+// (the Moon's parallax is in its topocentric place).
 double RiseSetAltitude(const SkyObjectEntry& entry);
 
 // The next rising, upper culmination and setting of `slot` after `start`
-// (Julian days, UT), found on the altitudes the placer gives. Stars and
-// deep-sky objects are followed for one day, the Sun, the Moon and the
-// planets for two.
+// (Julian days, UT), found on the altitudes the placer gives (a placer in the
+// true frame for the times an almanac gives). Stars and deep-sky objects are
+// followed for one day, the Sun, the Moon and the planets for two, or up to
+// the last day the elements give them a position (RangeEnd says so).
 RiseTransitSet SlotRiseTransitSet(SlotPlacer& placer, int slot, double start);
 
 }  // namespace kolvar

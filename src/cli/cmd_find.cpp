@@ -40,7 +40,9 @@ constexpr CommandSpec FindCommand{
     "and the constellations (Latin, Hungarian, abbreviation). Prints a header and one\n"
     "tab-separated line per object: slot kind index name azimuth altitude x y visible rise\n"
     "transit set. Angles in degrees (azimuth 0..360 from north through east), x and y pixels of\n"
-    "the chart of --size, times the next after the instant in UT (ISO 8601; with --zone or --city\n"
+    "the chart of --size (azimuth, altitude and times in the true frame of the place, rising and\n"
+    "setting at 34' of refraction, the Sun's and the Moon's upper limb), times the next after the instant in "
+    "UT (ISO 8601; with --zone or --city\n"
     "on that clock, with its offset), '-' for none (never rises, never sets). An object that is not on the "
     "chart has slot -1: kind 5 is an NGC/IC\n"
     "object (index in the NGC/IC table), kind 7 a constellation (index its number, the place that\n"
@@ -115,29 +117,42 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     std::optional<CivilZone> clock;
     if (options.Has(ZoneOption.Name) || options.Has(CityOption.Name) || options.Has(DstOption.Name))
         clock = ZoneFromOptions(options);
-    SlotPlacer placer(observer.Longitude, observer.Latitude);
+    // Azimuth, altitude and the times as an almanac gives them, in the true
+    // frame; the pixels and the visibility are the chart's.
+    SlotPlacer placer(observer.Longitude, observer.Latitude, PlacementFrame::True);
+    const ChartFrame trueFrame = ComputeTrueFrame(observer);
+    std::optional<double> rangeEnd;
     std::printf("slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset\n");
     for (const FoundObject& f : found) {
         SkyObjectEntry e;
+        SkyObjectEntry almanac;
         RiseTransitSet times;
         if (f.Kind == FoundKind::Slot) {
             e = (*objects)[static_cast<std::size_t>(f.Slot)];
+            almanac = placer.Place(f.Slot, observer.JulianDay);
             times = SlotRiseTransitSet(placer, f.Slot, observer.JulianDay);
         } else {
             const TargetDirection d =
                 f.Kind == FoundKind::NgcIc ? DirectionOfNgcIc(f.Index) : DirectionOfConstellation(f.Index);
-            e = PlaceFixedDirection(frame, f.Kind == FoundKind::NgcIc ? KindNgcIc : KindConstellation,
-                                    f.Index, d.RightAscension, d.Declination, observer.JulianDay);
+            const std::uint8_t kind = f.Kind == FoundKind::NgcIc ? KindNgcIc : KindConstellation;
+            e = PlaceFixedDirection(frame, kind, f.Index, d.RightAscension, d.Declination,
+                                    observer.JulianDay);
+            almanac = PlaceFixedDirection(trueFrame, kind, f.Index, d.RightAscension, d.Declination,
+                                          observer.JulianDay);
             times = FixedDirectionRiseTransitSet(observer.Longitude, observer.Latitude, d.RightAscension,
                                                  d.Declination, observer.JulianDay);
         }
+        if (times.RangeEnd) rangeEnd = times.RangeEnd;
         const ChartPoint p = placed.Projection.Project(e.Azimuth, e.Altitude);
         std::printf("%d\t%d\t%d\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", f.Slot, e.Kind, e.Index,
-                    Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(e.Azimuth),
-                    e.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),
+                    Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(almanac.Azimuth),
+                    almanac.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),
                     e.Visible, InstantText(times.Rise, clock).c_str(),
                     InstantText(times.Transit, clock).c_str(), InstantText(times.Set, clock).c_str());
     }
+    if (rangeEnd)
+        std::fprintf(stderr, "%s find: the planets' positions end at %s; no rising or setting after it\n",
+                     ProgramName.data(), InstantText(rangeEnd, clock).c_str());
     return ExitSuccess;
 }
 

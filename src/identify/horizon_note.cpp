@@ -9,7 +9,7 @@
 namespace kolvar {
 
 HorizonNote HorizonNoteOf(int slot, double longitude, double latitude, double julianDay) {
-    SlotPlacer placer(longitude, latitude);
+    SlotPlacer placer(longitude, latitude, PlacementFrame::True);
     const SkyObjectEntry now = placer.Place(slot, julianDay);
     if (now.Altitude >= RiseSetAltitude(now)) return {};
     const RiseTransitSet times = SlotRiseTransitSet(placer, slot, julianDay);
@@ -24,11 +24,11 @@ HorizonNote HorizonNoteOfDirection(double rightAscension, double declination, do
     ObserverState place;
     place.Longitude = longitude;
     place.Latitude = latitude;
-    ChartFrame frame = ComputeChartFrame(0, 0, place);
+    ChartFrame frame = ComputeTrueFrame(place);
     frame.SiderealAngle = GreenwichSiderealAngle(julianDay);
     const SkyObjectEntry now =
         PlaceFixedDirection(frame, KindNgcIc, 0, rightAscension, declination, julianDay);
-    if (now.Altitude >= 0.0) return {};
+    if (now.Altitude >= RiseSetAltitude(now)) return {};
     const RiseTransitSet times =
         FixedDirectionRiseTransitSet(longitude, latitude, rightAscension, declination, julianDay);
     if (times.Rise) return {HorizonState::RisesLater, *times.Rise};

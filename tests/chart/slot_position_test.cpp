@@ -18,6 +18,8 @@ namespace {
 constexpr double Deg = 3.141592653589793 / 180.0;
 constexpr int VegaSlot = 1961;   // HR 7001
 constexpr int SiriusSlot = 816;  // HR 2491
+constexpr int CapellaSlot = 324;
+constexpr int PolarisSlot = 3108;
 
 TEST(SlotPlacer, PlacesEverySlotAsTheRedrawDoes) {
     InitialiseChartTables();
@@ -49,31 +51,55 @@ void ExpectNear(const std::optional<double>& found, double expected, double seco
     EXPECT_NEAR(*found, expected, seconds / 86400.0) << what;
 }
 
-// Expected times: PyEphem 4.1.4 (tools/check_rise_set.py) at the default
-// place from 13 August 2024, 12 h UT; the stars without refraction, the Sun
-// and the Moon with its default refraction and upper limb.
+// Expected times: PyEphem 4.1.4 (tools/check_rise_set.py) as an almanac
+// reckons them: the geodetic zenith, the centre (the Sun's and the Moon's
+// upper limb) at 34' below the horizon, without a refraction model.
 TEST(SlotRiseTransitSet, AgreesWithAnIndependentEphemeris) {
     InitialiseChartTables();
-    SlotPlacer placer(DefaultLongitude, DefaultLatitude);
-    const double start = Utc(2024, 8, 13, 12, 0, 0);
     const struct {
         int slot;
+        double latitude, longitude, start;
         double rise, transit, set, seconds;
     } cases[] = {
-        {SunSlot, Utc(2024, 8, 14, 3, 38, 21), Utc(2024, 8, 14, 10, 48, 21), Utc(2024, 8, 13, 17, 59, 9),
-         120},
-        {MoonSlot, Utc(2024, 8, 13, 13, 8, 51), Utc(2024, 8, 13, 17, 16, 46), Utc(2024, 8, 13, 21, 18, 6),
-         180},
-        {SiriusSlot, Utc(2024, 8, 14, 3, 14, 43), Utc(2024, 8, 14, 7, 57, 1), Utc(2024, 8, 13, 12, 43, 15),
-         120},
+        {SunSlot, 47.589, 19.064, Utc(2024, 8, 13, 12, 0, 0), Utc(2024, 8, 14, 3, 38, 41),
+         Utc(2024, 8, 14, 10, 48, 21), Utc(2024, 8, 13, 17, 58, 49), 120},
+        {MoonSlot, 47.589, 19.064, Utc(2024, 8, 13, 12, 0, 0), Utc(2024, 8, 13, 13, 9, 15),
+         Utc(2024, 8, 13, 17, 16, 46), Utc(2024, 8, 13, 21, 17, 42), 180},
+        {SiriusSlot, 47.589, 19.064, Utc(2024, 8, 13, 12, 0, 0), Utc(2024, 8, 14, 3, 11, 1),
+         Utc(2024, 8, 14, 7, 57, 1), Utc(2024, 8, 13, 12, 46, 57), 120},
+        // Capella at Hobart, low in the north for two and a half hours.
+        {CapellaSlot, -42.8821, 147.3272, Utc(2025, 1, 1, 0, 0, 0), Utc(2025, 1, 1, 11, 26, 4),
+         Utc(2025, 1, 1, 12, 43, 34), Utc(2025, 1, 1, 14, 1, 5), 120},
+        {FirstPlanetSlot + 3, 47.5, 19.04, Utc(2026, 12, 9, 12, 0, 0), Utc(2026, 12, 9, 20, 24, 10),
+         Utc(2026, 12, 10, 3, 26, 23), Utc(2026, 12, 10, 10, 28, 36), 120},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slot);
-        const RiseTransitSet t = SlotRiseTransitSet(placer, c.slot, start);
+        SlotPlacer placer(c.longitude * Deg, c.latitude * Deg, PlacementFrame::True);
+        const RiseTransitSet t = SlotRiseTransitSet(placer, c.slot, c.start);
         ExpectNear(t.Rise, c.rise, c.seconds, "rise");
         ExpectNear(t.Transit, c.transit, c.seconds, "transit");
         ExpectNear(t.Set, c.set, c.seconds, "set");
-        EXPECT_FALSE(t.NeverRises || t.NeverSets);
+        EXPECT_FALSE(t.NeverRises || t.NeverSets || t.RangeEnd);
+    }
+}
+
+TEST(SlotPlacer, TrueFrameGivesTheAlmanacAltitude) {
+    InitialiseChartTables();
+    // PyEphem, without refraction: 47.28890 degrees; the chart's frame 47.48.
+    SlotPlacer placer(19.04 * Deg, 47.5 * Deg, PlacementFrame::True);
+    EXPECT_NEAR(placer.Place(PolarisSlot, 2460536.375).Altitude / Deg, 47.2889, 0.005);
+}
+
+TEST(SlotRiseTransitSet, StopsWhereThePlanetsPositionsEnd) {
+    InitialiseChartTables();
+    SlotPlacer placer(DefaultLongitude, DefaultLatitude, PlacementFrame::True);
+    const RiseTransitSet t = SlotRiseTransitSet(placer, FirstPlanetSlot + 4, 113573345.79);
+    ASSERT_TRUE(t.RangeEnd);
+    EXPECT_LT(*t.RangeEnd, 113573345.79 + 2.0);
+    EXPECT_FALSE(t.NeverRises || t.NeverSets);
+    if (t.Set) {
+        EXPECT_LE(*t.Set, *t.RangeEnd);
     }
 }
 

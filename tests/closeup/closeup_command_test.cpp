@@ -14,6 +14,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/png_reader.h"
+#include "chart/chart_frame.h"
 #include "chart/redraw.h"
 #include "chart_test_setup.h"
 #include "closeup/draw_close_up.h"
@@ -36,11 +37,19 @@ protected:
 
 TEST_F(CloseUpCommand, ZoomedInItListsTheDeepStarsAndObjectsAfterTheTable) {
     const std::vector<std::string> when{"--jd", "2460536.625", "--lat", "47.5", "--lon", "19.04"};
-    std::vector<std::string> find{"find", "M45"};
+    std::vector<std::string> find{"find", "M45", "--size", "800x600"};
     find.insert(find.end(), when.begin(), when.end());
     const auto pleiades = Fields(Lines(RunChart(find).Out).at(1), '\t');
-    std::vector<std::string> args{"closeup", "--az", pleiades[4], "--alt", pleiades[5], "--size", "800x600",
-                                  "--fov",   "2",    "--out",     png,     "--objects", tsv};
+    // find's azimuth and altitude are an almanac's; the close-up is aimed in
+    // the chart's own frame, through the pixel find gives.
+    ChartFrame chart;
+    chart.CentreX = 400;
+    chart.CentreY = 300;
+    chart.ChartRadius = 270;
+    const HorizontalPosition aim = ChartToHorizontal(chart, std::stod(pleiades[6]), std::stod(pleiades[7]));
+    const std::string az = std::to_string(aim.Azimuth / Deg), alt = std::to_string(aim.Altitude / Deg);
+    std::vector<std::string> args{"closeup", "--az", az,      "--alt", alt,         "--size", "800x600",
+                                  "--fov",   "2",    "--out", png,     "--objects", tsv};
     args.insert(args.end(), when.begin(), when.end());
     const auto run = RunChart(args);
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;

@@ -107,8 +107,8 @@ private slots:
             const char* time;
         } cases[] = {
             {"sz", 2, false, FirstPlanetSlot + 4, {}, ""},  // Szaturnusz, second after Sirius
-            {"sirius", 0, false, FirstStarSlot + 807, c.RisesAt.Runic, "2024.08.14. 04:15 (UTC+1)"},
-            {"SZIRIUSZ", 1, true, FirstStarSlot + 807, c.RisesAt.Runic, "2024.08.14. 05:15 (UTC+2)"},
+            {"sirius", 0, false, FirstStarSlot + 807, c.RisesAt.Runic, "2024.08.14. 04:11 (UTC+1)"},
+            {"SZIRIUSZ", 1, true, FirstStarSlot + 807, c.RisesAt.Runic, "2024.08.14. 05:11 (UTC+2)"},
             {"canopus", 0, false, FirstStarSlot + 528, c.NeverRises.Runic, ""},
             {"qqxv", 1, false, -1, c.NoMatch.Runic, ""},
         };
