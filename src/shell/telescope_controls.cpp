@@ -38,6 +38,8 @@ constexpr double ObjectReach = 6.0;
 constexpr int DevicePatienceMs = 4000;
 // A slew waits this long for the mount's tracking to come on.
 constexpr int TrackingPatienceMs = 3000;
+// A mount still slewing after this long is told as not arriving.
+constexpr int ArrivalPatienceMs = 180000;
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -88,7 +90,15 @@ TelescopeControls::TelescopeControls(TStarsForm& form) : QObject(&form), form_(f
     trackingTimer_->setSingleShot(true);
     // A mount that does not say it tracks is slewed all the same.
     connect(trackingTimer_, &QTimer::timeout, this, [this] {
-        if (pendingSlew_) SendSlew(*std::exchange(pendingSlew_, std::nullopt));
+        if (pendingSlew_) SendSlew(*std::exchange(pendingSlew_, std::nullopt), slewTarget_);
+    });
+    arrivalTimer_ = new QTimer(this);
+    arrivalTimer_->setSingleShot(true);
+    connect(arrivalTimer_, &QTimer::timeout, this, [this] {
+        if (MountConnected() && model_.State() == MountState::Slewing)
+            Report(QStringLiteral("A t\u00E1vcs\u0151 nem \u00E9rt oda: %1 (%2 perc)")
+                       .arg(Utf8(slewTarget_))
+                       .arg(ArrivalPatienceMs / 60000));
     });
     RunMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
     ReportNotice = [this](const QString& line) {
@@ -148,6 +158,7 @@ void TelescopeControls::AttachCloseUp(TPlainSky* closeUp) {
 void TelescopeControls::Apply(const TelescopeSettings& settings) {
     settings_ = settings;
     if (dialog_ != nullptr) dialog_->ShowSettings(settings_);
+    UpdateReticles(true);
 }
 
 void TelescopeControls::StartIfAsked() {
@@ -175,7 +186,7 @@ void TelescopeControls::ReadDialog() {
     if (read == settings_) return;  // a field left without a change
     settings_ = read;
     settings_.Present = true;
-    UpdateReticles();
+    UpdateReticles(true);
 }
 
 void TelescopeControls::Connect() {
@@ -244,11 +255,11 @@ void TelescopeControls::Take(const MountEvent& event) {
         }
         if (pendingSlew_ && model_.Tracking()) {
             trackingTimer_->stop();
-            SendSlew(*std::exchange(pendingSlew_, std::nullopt));
+            SendSlew(*std::exchange(pendingSlew_, std::nullopt), slewTarget_);
         }
     }
     if (notice) Report(Utf8(*notice));
-    UpdateReticles();
+    UpdateReticles(std::holds_alternative<MountCoordinates>(event));
     ShowState();
 }
 
@@ -261,12 +272,13 @@ void TelescopeControls::Report(const QString& line) {
 
 bool TelescopeControls::Point(const TelescopeTarget& target, bool slew) {
     if (!MountConnected()) {
-        Report(QStringLiteral("Nincs t\u00E1vcs\u00F6 csatlakoztatva"));
+        Report(QStringLiteral("Nincs t\u00E1vcs\u0151 csatlakoztatva"));
         return false;
     }
     const QString name = Utf8(target.Name);
     if (slew && model_.Parked()) {
-        Report(QStringLiteral("A t\u00E1vcs\u00F6 parkol: %1 el\u00F6tt ki kell parkolni").arg(name));
+        Report(QStringLiteral("A t\u00E1vcs\u0151 parkol: %1 fel\u00E9 kiparkol\u00E1s ut\u00E1n indulhat")
+                   .arg(name));
         return false;
     }
     const GeodeticPlace site{Observer.Longitude, Observer.Latitude, 0.0};
@@ -292,19 +304,22 @@ bool TelescopeControls::Point(const TelescopeTarget& target, bool slew) {
     }
     // A mount that does not track drifts off the target from the moment it
     // arrives: tracking goes on first, and the slew follows when it has.
+    slewTarget_ = target.Name;
     if (model_.TrackingKnown() && !model_.Tracking()) {
         link_->SetTracking(model_.Device(), true);
         pendingSlew_ = aim;
         trackingTimer_->start(TrackingPatienceMs);
         return true;
     }
-    SendSlew(aim);
+    SendSlew(aim, target.Name);
     return true;
 }
 
-void TelescopeControls::SendSlew(const EquatorialPlace& aim) {
+void TelescopeControls::SendSlew(const EquatorialPlace& aim, const std::string& name) {
     if (!MountConnected()) return;
+    slewTarget_ = name;
     slewSentAt_ = std::chrono::steady_clock::now();
+    arrivalTimer_->start(ArrivalPatienceMs);
     link_->Slew(model_.Device(), aim);
 }
 
@@ -383,7 +398,7 @@ std::optional<ReticleMark> TelescopeControls::MarkFor(const SkyProjection& proje
     return mark;
 }
 
-void TelescopeControls::UpdateReticles() {
+void TelescopeControls::UpdateReticles(bool follow) {
     if (!link_) return;
     ++reticleUpdates_;
     form_.Image1()->ShowReticle(MarkFor(SkyProjection::Stereographic(Chart), nullptr));
@@ -392,8 +407,9 @@ void TelescopeControls::UpdateReticles() {
     const std::optional<ReticleMark> mark = MarkFor(closeUp_->Projection(), &where);
     closeUp_->Image1()->ShowReticle(mark);
     // Following, the close-up is centred on the mount again when the
-    // reticle leaves the middle half of the window.
-    if (!settings_.CloseUpFollows || !model_.Place()) return;
+    // reticle leaves the middle half of the window (as the mount moves: a
+    // view panned away by hand stays until it does).
+    if (!follow || !settings_.CloseUpFollows || !model_.Place()) return;
     const QPointF middle(closeUp_->width() / 2.0, closeUp_->height() / 2.0);
     const QPointF off = mark ? mark->Centre - middle : QPointF(1e9, 1e9);
     if (std::abs(off.x()) > closeUp_->width() / 4.0 || std::abs(off.y()) > closeUp_->height() / 4.0)

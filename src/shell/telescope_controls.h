@@ -119,8 +119,10 @@ public:
 
 private:
     void Report(const QString& line);
-    void SendSlew(const EquatorialPlace& aim);
-    void UpdateReticles();
+    void SendSlew(const EquatorialPlace& aim, const std::string& name);
+    // The reticle in both views; `follow`: the mount has moved (or the
+    // option came on), and a following close-up is centred on it again.
+    void UpdateReticles(bool follow = false);
     std::optional<ReticleMark> MarkFor(const SkyProjection& projection, HorizontalPosition* where) const;
     void ShowState();
     void ReadDialog();
@@ -136,11 +138,13 @@ private:
     QAction* unpark1_ = nullptr;
     QTimer* deviceTimer_ = nullptr;    // the server's list of devices is awaited
     QTimer* trackingTimer_ = nullptr;  // a slew waits for tracking to come on
+    QTimer* arrivalTimer_ = nullptr;   // a slew that never ends is told once
     TelescopeSettings settings_;
     MountModel model_;
     bool deviceAsked_ = false;  // CONNECT sent to the followed device
     bool placeSent_ = false;    // the observer's place and time sent since it connected
     std::optional<EquatorialPlace> pendingSlew_;
+    std::string slewTarget_;  // the name of the last slew's target
     std::optional<std::chrono::steady_clock::time_point> slewSentAt_;
     std::optional<double> slewStartMs_;
     QString lastNotice_;
