@@ -114,11 +114,11 @@ private slots:
         const double march = day(3, 31);
         const double february = day(2, 28);
         Observer.JulianDay = january;
-        for (const auto& [key, expected] :
+        for (const auto& [key, reached] :
              {std::pair{Qt::Key_Plus, february}, std::pair{Qt::Key_Plus, march},
               std::pair{Qt::Key_Minus, february}, std::pair{Qt::Key_Minus, january}}) {
             QTest::keyClick(&form, key);
-            QVERIFY(std::fabs(Observer.JulianDay - expected) < 1e-6);
+            QVERIFY(std::fabs(Observer.JulianDay - reached) < 1e-6);
         }
         QTest::keyClick(&form, Qt::Key_Plus);
         Observer.JulianDay += 1e-3;  // set elsewhere: the run ends at 28 February
