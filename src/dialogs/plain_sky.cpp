@@ -15,6 +15,7 @@
 #include "canvas/canvas.h"
 #include "chart/view_layers.h"
 #include "closeup/draw_close_up.h"
+#include "closeup/field_circles.h"
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
 #include "texts/interface_captions.h"
@@ -100,6 +101,8 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
     characterSize_ = characterSize;
     moonPicture_ = &moonPicture;
     milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    if (main_.FitField)
+        if (const std::optional<double> field = main_.FitField()) FitField(*field);
     FormResize();
     exec();
     if (OnClosed) OnClosed(PlacementOf(*this, *this));
@@ -129,6 +132,10 @@ void TPlainSky::keyPressEvent(QKeyEvent* event) {
             case Qt::Key_0:
                 ZoomBy(1.0 / zoom_);
                 return;
+            case Qt::Key_E:
+                if (main_.EyepieceField)
+                    if (const std::optional<double> field = main_.EyepieceField()) FitField(*field);
+                return;
             default:
                 break;
         }
@@ -143,6 +150,12 @@ void TPlainSky::ZoomBy(double factor) {
     if (zoom == zoom_) return;
     zoom_ = zoom;
     FormResize();
+}
+
+void TPlainSky::FitField(double fieldDegrees) {
+    const int w = std::max(1, width()), h = std::max(1, height());
+    const double radius = 0.45 * std::min(w, h);
+    ZoomBy(radius / FieldCirclePixels(fieldDegrees, w, h, 1.0) / zoom_);
 }
 
 void TPlainSky::ShowTitle() {
@@ -187,6 +200,9 @@ void TPlainSky::FormResize() {
     if (view.AddsAnything())
         DrawViewLayers(picture_, projection_,
                        ViewSky{main_.Geometry, main_.Observer.JulianDay, main_.Objects}, view);
+    if (main_.Circles)
+        if (const std::vector<double> circles = main_.Circles(); !circles.empty())
+            DrawFieldCircles(canvas, w, h, zoom_, circles);
     if (view.Night) MapToNightPalette(picture_);
     ++redrawCount_;
     image1_->ShowPicture(picture_);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "appcore/desktop_settings.h"
 #include "canvas/bitmap.h"
@@ -65,6 +66,11 @@ struct MainChart {
     // selection there; none, the plain close-up.
     const ViewOptions* View = nullptr;
     std::function<void(int slot)> Select;
+    // The circles of the chosen equipment (degrees across), and the chosen
+    // eyepiece's field when the window opens fitted to it; none, no circles.
+    std::function<std::vector<double>()> Circles;
+    std::function<std::optional<double>()> FitField;
+    std::function<std::optional<double>()> EyepieceField;
 };
 
 // The close-up sky window, created hidden at start-up and shown modally by a
@@ -115,6 +121,9 @@ public:
     // Multiplies the magnification, held from 1 to a quarter of a degree
     // across, and draws again.
     void ZoomBy(double factor);
+    // Zooms so that a circle `fieldDegrees` across fills nine tenths of the
+    // window's shorter side (within the zoom's range).
+    void FitField(double fieldDegrees);
     void Image1MouseMove(Qt::MouseButtons buttons, int x, int y);
     void Image1DoubleClick(Qt::MouseButton button, int x, int y);
     int CharacterSize() const { return characterSize_; }

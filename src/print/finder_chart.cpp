@@ -36,7 +36,9 @@ constexpr double OutlinePoints = 6.0;  // a major axis at least this long is dra
 constexpr std::string_view FinderCaption = "Keres\xF5t\xE9rk\xE9p";
 constexpr std::string_view FieldCaption = "l\xE1t\xF3mez\xF5";
 constexpr std::string_view StarsCaption = "csillagok";
-constexpr std::string_view ToMagnitudeCaption = "magnit\xFA" "d\xF3ig";
+constexpr std::string_view ToMagnitudeCaption =
+    "magnit\xFA"
+    "d\xF3ig";
 constexpr std::string_view CirclesCaption = "k\xF6r\xF6k";
 constexpr std::string_view NorthLetter = "\xC9";
 constexpr std::string_view EastLetter = "K";

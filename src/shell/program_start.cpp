@@ -16,6 +16,7 @@
 #include "chart/observer_state.h"
 #include "dialogs/place_exchange.h"
 #include "dialogs/time_exchange.h"
+#include "shell/equipment_controls.h"
 #include "shell/program_assets.h"
 #include "shell/qt_translations.h"
 #include "shell/signal_quit.h"
@@ -58,10 +59,14 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     Note(trace, "TTimeDlg");
     w.PlaceDlg = std::make_unique<TPlaceDlg>(w.StarsForm.get());
     Note(trace, "TPlaceDlg");
-    w.PlainSky =
-        std::make_unique<TPlainSky>(MainChart{Observer, Chart, SkyObjects, &w.StarsForm->View()->Options(),
-                                              [view = w.StarsForm->View()](int slot) { view->Select(slot); }},
-                                    w.StarsForm.get());
+    w.PlainSky = std::make_unique<TPlainSky>(
+        MainChart{
+            Observer, Chart, SkyObjects, &w.StarsForm->View()->Options(),
+            [view = w.StarsForm->View()](int slot) { view->Select(slot); },
+            [e = w.StarsForm->Equipment()] { return e->Circles(); },
+            [e = w.StarsForm->Equipment()] { return e->FitsEyepiece() ? e->EyepieceField() : std::nullopt; },
+            [e = w.StarsForm->Equipment()] { return e->EyepieceField(); }},
+        w.StarsForm.get());
     Note(trace, "TPlainSky");
     w.HelpForm1 = std::make_unique<THelpForm1>(w.StarsForm.get());
     Note(trace, "THelpForm1");

@@ -27,6 +27,7 @@
 #include "chart/sky_phase.h"
 #include "identify/hit_test.h"
 #include "shell/chart_view.h"
+#include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
@@ -143,6 +144,8 @@ void TStarsForm::BuildMenu() {
     printing_ = new PrintControls(this, Observer);
     printing_->AddToMenu(observer1Menu_, exit1_);
     telescopeControls_->AddToMenu(observer1Menu_, exit1_);
+    equipment_ = new EquipmentControls(this);
+    equipment_->AddToMenu(observer1Menu_, printing_->PrintAction());
 
     charSize1Menu_ = new QMenu(this);
     charSize1Menu_->setObjectName(QStringLiteral("CharSize1Menu"));
@@ -204,6 +207,7 @@ void TStarsForm::SetUpMenus() {
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
+    equipment_->SetUpCaptions(mainMenu1_->CaptionFont());
     mainMenu1_->Redraw();
 }
 
@@ -222,6 +226,7 @@ void TStarsForm::FormCreate() {
             timeSettings = ReadTimeStepSettings(ini);
             telescope = ReadTelescopeSettings(ini);
             desktop_ = ReadDesktopSettings(ini);
+            equipment_->Read(ini);
             loadedSettings_ = ini;
         });
     Observer.Zone = values.Zone;
@@ -304,6 +309,7 @@ void TStarsForm::FormDestroy() {
                 WriteTimeStepSettings(ini, timeSettings);
                 WriteTelescopeSettings(ini, telescope);
                 WriteDesktopSettings(ini, desktop_);
+                equipment_->Write(ini);
             },
             &loadedSettings_);
     } catch (const SettingsWriteError& e) {

@@ -20,6 +20,7 @@ class QMenu;
 namespace kolvar {
 
 class ChartView;
+class EquipmentControls;
 class FindControls;
 class LabelImage;
 class PrintControls;
@@ -119,6 +120,8 @@ public:
     QMenu* CharSize1Menu() const { return charSize1Menu_; }
     QAction* Action(const QString& name) const;
     PrintControls* Printing() const { return printing_; }
+    // The equipment list, its dialog and the close-up's fit to the eyepiece.
+    EquipmentControls* Equipment() const { return equipment_; }
     const Bitmap& ChartBitmap() const { return chartBitmap_; }
     const MoonPicture& MoonResult() const { return moonResult_; }
     int RedrawCount() const { return redrawCount_; }
@@ -157,6 +160,7 @@ private:
     QAction* grow1_ = nullptr;
     QAction* shrivell1_ = nullptr;
     PrintControls* printing_ = nullptr;
+    EquipmentControls* equipment_ = nullptr;
     QAction* latinLetters1_ = nullptr;
     ChartView* image1_ = nullptr;
     LabelImage* textImage1_ = nullptr;

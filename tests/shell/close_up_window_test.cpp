@@ -2,6 +2,7 @@
 // press on the main chart, centred on the pressed direction, re-centred by a
 // right press in it, redrawn on resizing.
 #include <QApplication>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -11,9 +12,12 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
+#include "closeup/field_circles.h"
+#include "dialogs/equipment_dlg.h"
 #include "identify/hit_test.h"
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"
+#include "shell/equipment_controls.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "widgets/label_images.h"
@@ -124,6 +128,62 @@ private slots:
         QTest::mouseClick(form.Image1(), Qt::LeftButton, {}, pressed);
         QTest::qWait(20);
         QVERIFY(!openedByLeft);
+    }
+
+    // The stored equipment (a bad eyepiece left out) draws its circles in the
+    // close-up, which opens fitted to the eyepiece: 52 x 25 / 1000 = 1.3
+    // degrees across nine tenths of the shorter side. The dialog refuses a
+    // zero focal length by its name and keeps the list; the list is saved.
+    void equipmentCirclesFitTheCloseUpAndTheDialogRefusesBadFields() {
+        test::WindowTestFolder folder;
+        folder.Prepare();
+        folder.WriteSettings(
+            "[EQUIPMENT]\nTelescopes=1\nTelescope1=Newton;200;1000\nEyepieces=2\nEyepiece1=bad;0;50\n"
+            "Eyepiece2=Plossl;25;52\nChosenTelescope=1\nChosenEyepiece=1\nTelrad=1\nFitEyepiece=1\n");
+        {
+            ProgramWindows w = CreateProgramWindows(folder.Options());
+            TStarsForm& form = *w.StarsForm;
+            TPlainSky& sky = *w.PlainSky;
+            test::ShowWithChartSize(form, 400, 300);
+            EquipmentControls& equipment = *form.Equipment();
+            QCOMPARE(equipment.Circles(), (std::vector<double>{1.3, 0.5, 2.0, 4.0}));
+            QVERIFY(equipment.FitAction()->isChecked());
+
+            int radius = 0;
+            bool ringed = false;
+            QTimer::singleShot(0, [&] {
+                const int sw = sky.width(), sh = sky.height();
+                radius = static_cast<int>(std::lround(FieldCirclePixels(1.3, sw, sh, sky.Zoom())));
+                const auto near = [&](int x, int y) {
+                    for (int d = -1; d <= 1; ++d)
+                        if (sky.Picture().Pixel(x + d, y) == FieldCircleColour ||
+                            sky.Picture().Pixel(x, y + d) == FieldCircleColour)
+                            return true;
+                    return false;
+                };
+                ringed = near(sw / 2 + radius, sh / 2) && near(sw / 2, sh / 2 - radius) &&
+                         !near(sw / 2 + radius / 2, sh / 2);
+                sky.reject();
+            });
+            QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(200, 150));
+            QTest::mouseRelease(form.Image1(), Qt::RightButton, {}, QPoint(200, 150));
+            QVERIFY(std::abs(radius - 0.45 * std::min(sky.width(), sky.height())) <= 1.0);
+            QVERIFY(ringed);
+
+            TEquipmentDlg& dialog = *equipment.Dialog();
+            dialog.Show(equipment.Current());
+            QString problem;
+            dialog.ReportProblem = [&problem](const QString& text) { problem = text; };
+            dialog.Table(0)->item(0, 2)->setText(QStringLiteral("0"));
+            dialog.accept();
+            QVERIFY2(problem.contains(QStringLiteral("f\u00F3kuszt\u00E1vols\u00E1g")), qPrintable(problem));
+            dialog.Table(0)->item(0, 2)->setText(QStringLiteral("500"));
+            dialog.accept();
+            equipment.Apply(dialog.Result());
+            QCOMPARE(equipment.Circles().front(), 2.6);
+            form.close();
+        }
+        QVERIFY(folder.SettingsText().find("Telescope1=Newton;200;500") != std::string::npos);
     }
 };
 
