@@ -33,10 +33,10 @@ _kolvar_chart()
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
             return ;;
-        render) options="$sky $view --out --objects --bench --from --to --step" ;;
+        render) options="$sky $view --horizon --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
-        closeup) options="--az --alt $sky $view --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
+        closeup) options="--az --alt $sky $view --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
         print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --title --bench --center --fov --mag-limit --circles" ;;
         telescope)

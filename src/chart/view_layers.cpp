@@ -1,6 +1,8 @@
 #include "chart/view_layers.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -169,11 +171,44 @@ void TintSky(Bitmap& picture, const SkyProjection& projection, const DaylightLoo
     }
 }
 
+void DrawSkyline(Bitmap& picture, const SkyProjection& projection,
+                 const std::function<double(double azimuth)>& skyline) {
+    constexpr double HalfPi = 1.5707963267948966;
+    // The skyline's top, so that the chart's inside above it is not visited.
+    double highest = -HalfPi;
+    for (int i = 0; i < 1440; ++i) highest = std::max(highest, skyline(i * HalfPi / 360.0));
+    if (highest <= 0.0) return;
+    const bool chart = projection.Type() == SkyProjection::Kind::Stereographic;
+    const ChartFrame& f = projection.Chart();
+    const long long outer2 = static_cast<long long>(f.ChartRadius) * f.ChartRadius;
+    // Stereographic from the nadir: altitude h lies tan((90 - h) / 2) radii from the centre.
+    const double inner = std::max(0.0, f.ChartRadius * std::tan((HalfPi - highest) / 2) - 2.0);
+    const long long inner2 = chart ? static_cast<long long>(inner * inner) : 0;
+    for (int y = 0; y < picture.Height(); ++y) {
+        std::uint8_t* p =
+            picture.Data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Stride());
+        const long long dy = y - f.CentreY;
+        for (int x = 0; x < picture.Width(); ++x, p += 3) {
+            if (chart) {
+                const long long dx = x - f.CentreX;
+                const long long d2 = dx * dx + dy * dy;
+                if (d2 > outer2 || d2 < inner2) continue;
+            }
+            const HorizontalPosition h = projection.Backward(x, y);
+            if (h.Altitude < 0.0 || h.Altitude >= skyline(h.Azimuth)) continue;
+            p[0] = SkylineColour.Red;
+            p[1] = SkylineColour.Green;
+            p[2] = SkylineColour.Blue;
+        }
+    }
+}
+
 void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,
                     const ViewOptions& options) {
     const DaylightLook look =
         options.Daylight ? DaylightLookFor(sky.Objects) : DaylightLookOf(SkyPhase::Night);
     if (options.Daylight) TintSky(picture, projection, look);
+    if (options.Skyline) DrawSkyline(picture, projection, options.Skyline);
     if (options.Figures || options.SelectedSlot >= 0) {
         PaintOverSky(picture, OverSkyRegion(projection, sky.Objects, options), look.Sky, [&](Canvas& canvas) {
             if (options.Figures) DrawConstellationFigures(canvas, projection, sky);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "canvas/bitmap.h"
@@ -60,7 +61,16 @@ void DrawSkyLabels(Canvas& canvas, const std::vector<SkyLabel>& labels);
 // sky, takes the daylight colour: black, and the Milky Way while it is hidden.
 void TintSky(Bitmap& picture, const SkyProjection& projection, const DaylightLook& look);
 
-// Every layer `options` turns on, in order: the daylight tint, the figures and
+// The colour of a local skyline's silhouette: the ground at night.
+inline constexpr Colour SkylineColour{34, 30, 24};
+
+// Paints, inside the chart's horizon circle or over the close-up, every pixel
+// whose direction lies above the horizon and below the skyline's altitude at
+// its azimuth, as the dark silhouette of the local horizon.
+void DrawSkyline(Bitmap& picture, const SkyProjection& projection,
+                 const std::function<double(double azimuth)>& skyline);
+
+// Every layer `options` turns on, in order: the daylight tint, the skyline, the figures and
 // the selection ring, the labels and names, the direction letters (chart
 // only). The night view is not drawn here: it maps the finished picture, with
 // whatever is laid over it (MapToNightPalette).

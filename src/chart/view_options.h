@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace kolvar {
 
 // The optional layers and views a reader can turn on over the chart and the
@@ -15,9 +17,13 @@ struct ViewOptions {
     bool Night = false;           // everything in dark reds on black
     bool Daylight = false;        // the sky tinted by the Sun's altitude
     int SelectedSlot = -1;        // a slot of the objects table to ring, -1 none
+    // A local skyline: its altitude (radians) over an azimuth (radians from
+    // north through east), drawn as a dark silhouette over the sky; none when empty.
+    std::function<double(double azimuth)> Skyline;
 
     bool AddsAnything() const {
-        return Figures || Names || Labels || Directions || Night || Daylight || SelectedSlot >= 0;
+        return Figures || Names || Labels || Directions || Night || Daylight || SelectedSlot >= 0 ||
+               static_cast<bool>(Skyline);
     }
 };
 

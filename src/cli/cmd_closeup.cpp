@@ -16,6 +16,7 @@
 #include "cli/circle_option.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
+#include "cli/horizon_option.h"
 #include "cli/render_request.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
@@ -49,6 +50,7 @@ constexpr OptionSpec CloseUpOptions[] = {
     LabelMagOption,
     NightOption,
     DaylightOption,
+    HorizonOption,
     {"--fov", "DEG",
      "zoom in to a field DEG degrees across (0.25 up to the close-up's own field) and draw the deep stars "
      "and "
@@ -161,6 +163,7 @@ SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUp
 
 int CloseUp(const ParsedOptions& options) {
     CloseUpRequest r = ParseCloseUp(options);
+    PrintWarnings("closeup", r.Common.Warnings);
     if (!RegisterViewFonts(r.Common.View)) return ExitFailure;
 
     ObserverState& observer = r.Common.Sky.Observer;

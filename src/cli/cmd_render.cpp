@@ -17,6 +17,7 @@
 #include "chart/sky_phase.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
+#include "cli/horizon_option.h"
 #include "cli/object_name_columns.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
@@ -51,6 +52,7 @@ constexpr OptionSpec RenderOptions[] = {
     LabelMagOption,
     NightOption,
     DaylightOption,
+    HorizonOption,
     FromOption,
     ToOption,
     StepOption,
@@ -89,6 +91,7 @@ RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaul
     r.Out = std::string(defaultOut);
     r.Sky = ParseSkyOptions(options);
     r.View = ParseViewOptions(options);
+    ApplyHorizonOption(options, r.View, r.Warnings);
     if (auto out = options.Value("--out")) r.Out = std::string(*out);
     CheckOutputName("--out", r.Out);
     if (auto objects = options.Value("--objects")) {
@@ -180,6 +183,7 @@ void CheckRender(const ParsedOptions& options) {
 int Render(const ParsedOptions& options) {
     if (WantsSeries(options)) return RenderSeries(ParseSeries(options));
     RenderRequest r = ParseRequest(options);
+    PrintWarnings(RenderCommand.Name, r.Warnings);
     if (!RegisterViewFonts(r.View)) return ExitFailure;
     if (r.Bench > 0) return Bench(r);
 

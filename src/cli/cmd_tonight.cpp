@@ -1,14 +1,9 @@
 // kolvar-chart tonight: the night's times at a place (twilights, dark hours,
 // the Moon) and what is worth observing in it, when and how high.
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +14,7 @@
 #include "catalog/ngc_ic_catalogue.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
+#include "cli/horizon_option.h"
 #include "cli/instant_text.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
@@ -32,7 +28,6 @@ namespace {
 
 constexpr double Pi = 3.141592653589793;
 constexpr double DegreesPerRadian = 180.0 / Pi;
-constexpr std::size_t MaxHorizonBytes = 4u << 20;
 
 constexpr OptionSpec MinAltOption{"--min-alt", "DEG",
                                   "the least altitude at the best time, degrees (default 20)"};
@@ -42,8 +37,6 @@ constexpr OptionSpec KindsOption{"--kinds", "LIST",
                                  "comma-separated: planet, star, messier, ngc (NGC and IC); default all"};
 constexpr OptionSpec MinSizeOption{"--min-size", "ARCMIN", "deep-sky objects at least this large"};
 constexpr OptionSpec MaxSizeOption{"--max-size", "ARCMIN", "deep-sky objects at most this large"};
-constexpr OptionSpec HorizonOption{"--horizon", "FILE",
-                                   "a local horizon: 'azimuth altitude' in degrees, a pair a line"};
 constexpr OptionSpec FormatOption{"--format", "FORMAT", "tsv (default) or csv"};
 
 constexpr OptionSpec TonightOptions[] = {JulianDayOption, DateOption,    ZoneOption,  SummerOption,
@@ -73,9 +66,7 @@ struct TonightRequest {
     double Noon = 0.0;
     CivilZone Clock;
     TonightFilter Filter;
-    std::optional<LocalHorizon> Horizon;
-    std::vector<HorizonProblem> HorizonProblems;
-    std::string HorizonName;
+    std::optional<HorizonFile> Horizon;
     char Separator = '\t';
 };
 
@@ -110,32 +101,6 @@ double ParseNonNegative(std::string_view option, std::string_view text) {
     return v;
 }
 
-void ReadHorizonFile(TonightRequest& r, std::string_view path) {
-    r.HorizonName = std::string(path);
-    std::ifstream in{std::string(path), std::ios::binary};
-    if (!in)
-        throw UsageError("--horizon: cannot read " + QuoteForMessage(path) + ": " + std::strerror(errno));
-    std::string text;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > MaxHorizonBytes)
-            throw UsageError("--horizon: " + QuoteForMessage(path) + " is too large for a horizon file");
-    }
-    if (in.bad()) throw UsageError("--horizon: cannot read " + QuoteForMessage(path));
-    HorizonReading reading = ReadLocalHorizon(text);
-    if (!reading.Horizon) {
-        std::string why = reading.Refusal;
-        if (!reading.Problems.empty()) {
-            const HorizonProblem& p = reading.Problems.front();
-            why += " (line " + std::to_string(p.Line) + ": " + QuoteForMessage(p.Text) + ": " + p.Why + ")";
-        }
-        throw UsageError("--horizon: " + QuoteForMessage(path) + " refused: " + why);
-    }
-    r.Horizon = std::move(reading.Horizon);
-    r.HorizonProblems = std::move(reading.Problems);
-}
-
 TonightRequest ParseTonight(const ParsedOptions& options) {
     const SkyRequest sky = ParseSkyOptions(options, ZoneUse::ShownToo);
     TonightRequest r;
@@ -164,7 +129,7 @@ TonightRequest ParseTonight(const ParsedOptions& options) {
         else if (*v != "tsv")
             throw UsageError("--format: " + QuoteForMessage(*v) + " is not tsv or csv");
     }
-    if (auto v = options.Value(HorizonOption.Name)) ReadHorizonFile(r, *v);
+    r.Horizon = HorizonFromOptions(options);
     return r;
 }
 
@@ -244,10 +209,7 @@ const char* GroupName(ObjectGroup g) {
 
 int Tonight(const ParsedOptions& options) {
     const TonightRequest r = ParseTonight(options);
-    for (const HorizonProblem& p : r.HorizonProblems)
-        std::fprintf(stderr, "%s tonight: %s line %d: %s: %s\n", ProgramName.data(),
-                     QuoteForMessage(r.HorizonName).c_str(), p.Line, QuoteForMessage(p.Text).c_str(),
-                     p.Why.c_str());
+    if (r.Horizon) PrintWarnings(TonightCommand.Name, r.Horizon->Warnings);
 
     const Night night = ComputeNight(r.Site, r.Noon);
     const std::optional<CivilZone> utc;
@@ -288,8 +250,8 @@ int Tonight(const ParsedOptions& options) {
     }
     std::fputs("\n", stdout);
 
-    const std::vector<TonightEntry> list =
-        PlanTonight(night, r.Site, r.Filter, r.Horizon ? &*r.Horizon : nullptr, TonightCandidates());
+    const std::vector<TonightEntry> list = PlanTonight(
+        night, r.Site, r.Filter, r.Horizon ? r.Horizon->Horizon.get() : nullptr, TonightCandidates());
     out.Print({"name", "kind", "group", "constellation", "magnitude", "size", "rise", "rise_local", "transit",
                "transit_local", "set", "set_local", "best", "best_local", "altitude", "azimuth",
                "moon_distance", "slot", "ngcic"});

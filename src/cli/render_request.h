@@ -21,9 +21,10 @@ namespace kolvar::cli {
 struct RenderRequest {
     SkyRequest Sky;  // place, instant and --size
     std::string Out = "kolvar-sky.png";
-    std::string Objects;  // empty: none
-    long long Bench = 0;  // 0: render once
-    ViewOptions View;     // --show, --label-mag, --night, --daylight
+    std::string Objects;                // empty: none
+    long long Bench = 0;                // 0: render once
+    ViewOptions View;                   // --show, --label-mag, --night, --daylight, --horizon
+    std::vector<std::string> Warnings;  // lines of the --horizon file left out
 };
 
 // The sky options (ParseSkyOptions), --out, --objects, --bench and the view

@@ -16,6 +16,7 @@
 #include "canvas/png_writer.h"
 #include "chart/redraw.h"
 #include "chart/sky_phase.h"
+#include "cli/horizon_option.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
 #include "cli/view_request.h"
@@ -184,9 +185,13 @@ bool WantsSeries(const ParsedOptions& options) {
 
 SeriesRequest ParseSeries(const ParsedOptions& options) {
     if (options.Has("--bench")) throw UsageError("--bench does not go with a series");
-    SeriesRequest r{ParseSkyOptions(options), ParseViewOptions(options), SeriesInstants(options),
+    SeriesRequest r{ParseSkyOptions(options),
+                    ParseViewOptions(options),
+                    SeriesInstants(options),
                     FilePattern::Parse("--out", options.Value("--out").value_or(DefaultSeriesOut)),
-                    std::nullopt};
+                    std::nullopt,
+                    {}};
+    ApplyHorizonOption(options, r.View, r.Warnings);
     if (auto objects = options.Value("--objects")) r.Objects = FilePattern::Parse("--objects", *objects);
     // Every name of the series, before anything is drawn or written.
     std::vector<NamedOutput> outputs;
@@ -210,6 +215,7 @@ std::size_t ChartsInFlight(unsigned workers, Size chartSize) {
 }
 
 int RenderSeries(const SeriesRequest& r) {
+    PrintWarnings("render", r.Warnings);
     if (!RegisterViewFonts(r.View)) return ExitFailure;
     // Charts are drawn and encoded on every core. Written layers draw text
     // through the one set of font faces, so those charts are drawn here, one

@@ -29,6 +29,7 @@ struct SeriesRequest {
     std::vector<double> Instants;
     FilePattern Out;
     std::optional<FilePattern> Objects;
+    std::vector<std::string> Warnings;  // lines of the --horizon file left out
 };
 
 // Whether the options ask for a series (any of --from, --to, --step).

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "canvas/png_reader.h"
 #include "run_chart.h"
 
 namespace kolvar::cli {
@@ -70,6 +72,33 @@ TEST_F(TonightCommand, HorizonLinesAreNamedAndTheSouthHidden) {
     // Sirius culminates at 26 degrees in the south.
     EXPECT_NE(open.Out.find("\nSirius\t"), std::string::npos);
     EXPECT_EQ(walled.Out.find("\nSirius\t"), std::string::npos);
+}
+
+// The chart of 1024 x 768: centre (512, 384), horizon radius 345. Straight
+// below the centre lies the south; altitude h at tan((90 - h) / 2) radii.
+TEST_F(TonightCommand, RenderDrawsTheSkylineAsASilhouette) {
+    Write("0 5\n150 30\n210 30\n");
+    const std::vector<std::string> render{"render", "--jd", "2461384.3", "--lat", "47.5", "--out", png};
+    ASSERT_EQ(RunChart(render).ExitStatus, 0);
+    const auto plain = ReadPng(png);
+    std::vector<std::string> walled = render;
+    walled.insert(walled.end(), {"--horizon", tsv});
+    ASSERT_EQ(RunChart(walled).ExitStatus, 0);
+    const auto drawn = ReadPng(png);
+    ASSERT_TRUE(plain && drawn);
+    const struct {
+        double Altitude;
+        bool Hidden;
+    } below[] = {{2, true}, {25, true}, {35, false}, {60, false}};
+    for (const auto& b : below) {
+        const int y = 384 + static_cast<int>(345 * std::tan((90 - b.Altitude) / 2 * 3.141592653589793 / 180));
+        const std::uint8_t* p = drawn->Data() + static_cast<std::size_t>(y) * drawn->Stride() + 512 * 3;
+        const std::uint8_t* q = plain->Data() + static_cast<std::size_t>(y) * plain->Stride() + 512 * 3;
+        EXPECT_EQ(p[0] == 34 && p[1] == 30 && p[2] == 24, b.Hidden) << b.Altitude;
+        if (!b.Hidden) {
+            EXPECT_TRUE(std::equal(p, p + 3, q)) << b.Altitude;  // the sky as without the skyline
+        }
+    }
 }
 
 TEST_F(TonightCommand, RefusesBadInputWithOneLine) {
