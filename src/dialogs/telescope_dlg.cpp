@@ -153,7 +153,7 @@ TelescopeSettings TTelescopeDlg::Settings() const {
 }
 
 void TTelescopeDlg::ShowDevices(const std::vector<std::string>& mounts,
-                                const std::vector<std::string>& others) {
+                                const std::vector<std::string>& others, const std::string& followed) {
     const QSignalBlocker block(DeviceBox);
     const QString typed = DeviceBox->currentText();
     DeviceBox->clear();
@@ -161,7 +161,7 @@ void TTelescopeDlg::ShowDevices(const std::vector<std::string>& mounts,
         for (const std::string& device : *list)
             if (DeviceBox->findText(QString::fromStdString(device)) < 0)
                 DeviceBox->addItem(QString::fromStdString(device));
-    DeviceBox->setEditText(typed);
+    DeviceBox->setEditText(typed.trimmed().isEmpty() ? QString::fromStdString(followed) : typed);
 }
 
 void TTelescopeDlg::ShowState(const RunicText& state, const QString& notice, bool connected) {

@@ -35,8 +35,10 @@ public:
     void ShowSettings(const TelescopeSettings& settings);
     // The fields as settings (Present set); an empty host reads as localhost.
     TelescopeSettings Settings() const;
-    // The devices the server lists, mounts first; the typed device stays.
-    void ShowDevices(const std::vector<std::string>& mounts, const std::vector<std::string>& others);
+    // The devices the server lists, mounts first; the typed device stays,
+    // and an empty one shows the mount followed.
+    void ShowDevices(const std::vector<std::string>& mounts, const std::vector<std::string>& others,
+                     const std::string& followed);
     // The mount's state (a caption) and the last notice (UTF-8), and whether
     // the link is up: Connect and Disconnect follow it.
     void ShowState(const RunicText& state, const QString& notice, bool connected);

@@ -209,6 +209,7 @@ void TelescopeControls::Connect() {
     model_ = MountModel(settings_.Device);
     deviceAsked_ = placeSent_ = false;
     pendingSlew_.reset();
+    awaitingServer_ = true;
     link_->Connect(*address);
     form_.ShowTitle();
     ShowState();
@@ -216,7 +217,14 @@ void TelescopeControls::Connect() {
 
 void TelescopeControls::Disconnect() {
     pendingSlew_.reset();
+    awaitingServer_ = false;
     if (link_) link_->Disconnect();
+}
+
+MountState TelescopeControls::ShownState() const {
+    if (!link_) return MountState::Disconnected;
+    if (awaitingServer_ && !model_.ServerUp()) return MountState::Connecting;
+    return model_.State();
 }
 
 bool TelescopeControls::MountConnected() const {
@@ -229,6 +237,10 @@ void TelescopeControls::Take(const MountEvent& event) {
         deviceAsked_ = placeSent_ = false;
         deviceTimer_->start(DevicePatienceMs);
     }
+    // The answer to a Connect: the server, or why not (a ServerLost of the
+    // connection it replaced comes before it and is no answer).
+    if (std::holds_alternative<ServerConnected>(event) || std::holds_alternative<ServerUnreachable>(event))
+        awaitingServer_ = false;
     if (std::holds_alternative<ServerLost>(event) || std::holds_alternative<ServerUnreachable>(event)) {
         pendingSlew_.reset();
         slewSentAt_.reset();
@@ -421,7 +433,7 @@ void TelescopeControls::ChartRedrawn() { UpdateReticles(); }
 QString TelescopeControls::TitleSuffix() const {
     if (!link_) return {};
     return QStringLiteral(" \u2013 ") + PlainString("T\xE1vcs\xF5: ") +
-           PlainString(TelescopeCaptions().States[static_cast<int>(model_.State())].Hungarian);
+           PlainString(TelescopeCaptions().States[static_cast<int>(ShownState())].Hungarian);
 }
 
 bool TelescopeControls::HandleKey(const QKeyEvent& event) {
@@ -439,13 +451,13 @@ void TelescopeControls::UpdateActions() {
 
 void TelescopeControls::ShowState() {
     UpdateActions();
-    const MountState state = link_ ? model_.State() : MountState::Disconnected;
+    const MountState state = ShownState();
     if (state != shownState_) {
         shownState_ = state;
         form_.ShowTitle();
     }
     if (dialog_ != nullptr) {
-        dialog_->ShowDevices(model_.Mounts(), model_.Devices());
+        dialog_->ShowDevices(model_.Mounts(), model_.Devices(), model_.Device());
         dialog_->ShowState(TelescopeCaptions().States[static_cast<int>(state)].Text(), lastNotice_,
                            link_ && model_.ServerUp());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -68,6 +69,9 @@ public:
     // A mount is connected: the right-button menus show, pointing is possible.
     bool MountConnected() const;
     bool InUse() const { return link_ != nullptr; }
+    // The state the title and the dialog show: the mount's, or connecting
+    // while the server has not yet answered.
+    MountState ShownState() const;
     const MountModel& Model() const { return model_; }
 
     // Slews to (`slew`) or syncs on a target; a slew below the horizon or
@@ -128,7 +132,7 @@ private:
     void ReadDialog();
 
     TStarsForm& form_;
-    TPlainSky* closeUp_ = nullptr;
+    QPointer<TPlainSky> closeUp_;  // goes before this at the end of a run
     TTelescopeDlg* dialog_ = nullptr;
     QMessageBox* noticeBox_ = nullptr;
     QAction* telescope1_ = nullptr;
@@ -141,8 +145,9 @@ private:
     QTimer* arrivalTimer_ = nullptr;   // a slew that never ends is told once
     TelescopeSettings settings_;
     MountModel model_;
-    bool deviceAsked_ = false;  // CONNECT sent to the followed device
-    bool placeSent_ = false;    // the observer's place and time sent since it connected
+    bool awaitingServer_ = false;  // Connect() sent, the server not yet answered
+    bool deviceAsked_ = false;     // CONNECT sent to the followed device
+    bool placeSent_ = false;       // the observer's place and time sent since it connected
     std::optional<EquatorialPlace> pendingSlew_;
     std::string slewTarget_;  // the name of the last slew's target
     std::optional<std::chrono::steady_clock::time_point> slewSentAt_;

@@ -156,6 +156,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(nearMiddle(), 3000);
         sky.hide();
 
+        // "Sync here" a little off the marker: the mount takes that direction.
+        Choose(t, 3);
+        QPoint off(qRound(marker.x()) + 30, qRound(marker.y()));  // off every marker
+        while (t.TargetAt(SkyProjection::Stereographic(Chart), off.x(), off.y()).Slot != -1) off.rx() += 5;
+        t.OfferPointMenu(SkyProjection::Stereographic(Chart), off.x(), off.y(), form.Image1(), {});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            form.Image1()->Reticle() && std::hypot(form.Image1()->Reticle()->Centre.x() - off.x(),
+                                                   form.Image1()->Reticle()->Centre.y() - off.y()) < 1.5,
+            5000);
+
         // Below the horizon, or the limit: refused by name and altitude.
         struct Refusal {
             TelescopeTarget target;
@@ -189,6 +199,16 @@ private slots:
         test::ShowWithChartSize(form, 600, 400);
         PutM31Overhead(form);
         TelescopeControls& t = *form.Telescope();
+        // Nobody at the port: one notice, and the title says so.
+        TelescopeSettings nobody;
+        nobody.Host = "127.0.0.1";
+        nobody.Port = testing::FreePort();
+        t.Apply(nobody);
+        t.ReportNotice = [](const QString&) {};
+        t.Connect();
+        QVERIFY(form.windowTitle().endsWith(QStringLiteral("kapcsol\u00F3dik")));
+        QTRY_COMPARE_WITH_TIMEOUT(t.Notices(), 1, 8000);
+        QVERIFY(form.windowTitle().endsWith(QStringLiteral("nincs kapcsolat")));
         ConnectTo(t, server);
         const TelescopeTarget m31 = *TargetNamed("M31");
         const TelescopeTarget away = TargetAtDirection(m31.J2000.RightAscension, 5.0 * Deg);
