@@ -70,6 +70,7 @@ fetch_deb kstars-data 5:3.6.2-2 kstars-data \
   ./usr/share/doc/kstars-data/copyright
 fetch_deb stellarium-data 0.22.2-1 stellarium-data \
   ./usr/share/stellarium/translations/stellarium-skycultures/hu.qm \
+  ./usr/share/stellarium/skycultures/western/star_names.fab ./usr/share/stellarium/stars/default/cross-id.dat \
   ./usr/share/stellarium/stars/default/stars_0_0v0_8.cat ./usr/share/stellarium/stars/default/stars_1_0v0_8.cat \
   ./usr/share/stellarium/stars/default/stars_2_0v0_8.cat ./usr/share/stellarium/stars/default/stars_3_1v0_4.cat \
   ./usr/share/doc/stellarium-data/copyright

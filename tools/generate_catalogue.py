@@ -53,8 +53,11 @@ def main(argv=None):
     bayer, latin = stars.bayer_rows(chosen, d3_names)
     write_inc(args.out, "bayer_table.inc", f"{BSC} and {D3} starnames.json", bayer)
     notes = stars.read_notes_names(src.bsc_notes)
-    proper = stars.proper_name_rows(chosen, d3_names, notes)
-    write_inc(args.out, "proper_names.inc", f"{D3} starnames.json checked against the BSC notes", proper)
+    iau_names = stars.read_iau_star_names(src.stellarium_star_names, src.stellarium_cross_id)
+    proper = stars.proper_name_rows(chosen, d3_names, notes, iau_names)
+    write_inc(args.out, "proper_names.inc",
+              f"{D3} starnames.json checked against the BSC notes and the IAU's star names "
+              f"(stellarium-data 0.22.2 star_names.fab)", proper)
     log(f"names: {len(proper)} proper, {len(bayer)} Bayer ({latin} Latin), {len(flamsteed)} Flamsteed")
 
     objects = deepsky.read_objects(src.messier, src.dsos_bright, src.dsos_6, boundaries)

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
 
 #include "appcore/program_path.h"
 #include "appcore/runic_font_file.h"
@@ -155,11 +156,19 @@ int RunProgram(int argc, char** argv) {
     options.SettingsFile = SettingsFilePath();
     ProgramWindows windows = CreateProgramWindows(std::move(options));
     mainWindow = windows.StarsForm.get();
+    // A lost display ends the run inside Qt with exit(), past every window's
+    // destructor: the settings are saved from the exit handler instead.
+    static TStarsForm* savedAtExit = nullptr;
+    savedAtExit = mainWindow;
+    std::atexit([] {
+        if (savedAtExit != nullptr) savedAtExit->SaveOnLostDisplay();
+    });
 
     QApplication::setWindowIcon(ProgramIcon());
 
     windows.StarsForm->show();
     QApplication::exec();
+    savedAtExit = nullptr;
     return 0;  // the windows go now, the main window last, which saves the settings
 }
 

@@ -12,6 +12,10 @@ namespace {
 
 int pipeFds[2] = {-1, -1};
 
+// Closing the terminal (SIGHUP) and SIGUSR1 end the run as SIGTERM does, with
+// the settings saved, rather than killing the program outright.
+constexpr int QuitSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGUSR1};
+
 extern "C" void WriteSignalByte(int signalNumber) {
     int saved = errno;
     unsigned char byte = static_cast<unsigned char>(signalNumber);
@@ -31,16 +35,14 @@ SignalQuit::SignalQuit(std::function<void(int)> onSignal, QObject* parent)
     action.sa_handler = WriteSignalByte;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (int signalNumber : QuitSignals) ::sigaction(signalNumber, &action, nullptr);
 }
 
 SignalQuit::~SignalQuit() {
     struct sigaction action {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (int signalNumber : QuitSignals) ::sigaction(signalNumber, &action, nullptr);
 }
 
 void SignalQuit::Drain() {

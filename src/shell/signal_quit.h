@@ -7,7 +7,7 @@ class QSocketNotifier;
 
 namespace kolvar {
 
-// Turns SIGTERM and SIGINT into a call on the user-interface thread. The
+// Turns SIGTERM, SIGINT, SIGHUP and SIGUSR1 into a call on the user-interface thread. The
 // signal handler only writes one byte into a pipe; a socket notifier reads it
 // in the event loop and runs `onSignal` there.
 class SignalQuit : public QObject {

@@ -359,6 +359,11 @@ void TStarsForm::Help1Click() {
 
 void TStarsForm::Exit1Click() { QCoreApplication::exit(0); }
 
+void TStarsForm::SaveOnLostDisplay() {
+    quitBySignal_ = true;
+    FormDestroy();
+}
+
 void TStarsForm::QuitOnSignal(int) {
     quitBySignal_ = true;
     Exit1Click();

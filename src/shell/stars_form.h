@@ -98,6 +98,9 @@ public:
     // Ends the run like Exit1, but reports a failed save only on stderr (a
     // signal may come when nobody can answer a message box).
     void QuitOnSignal(int signalNumber);
+    // Saves the settings as the end of a run does, for a run that Qt ends
+    // with exit() when the display goes; errors go to standard error alone.
+    void SaveOnLostDisplay();
 
     // The Nézet menu, the view keys and the kept selection.
     ViewControls* View() const { return viewControls_; }

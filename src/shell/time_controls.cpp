@@ -6,8 +6,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <tuple>
 
 #include "astro/time_scales.h"
@@ -154,8 +158,25 @@ void TimeControls::Apply(const TimeStepSettings& settings) {
 TimeStepSettings TimeControls::Settings() const { return {step_, clockRuns_}; }
 
 bool TimeControls::StepBy(int direction) {
-    const StepOutcome outcome =
-        StepWithinElements(observer_.JulianDay, step_, direction, observer_.Zone, observer_.SummerTime);
+    StepOutcome outcome;
+    if (IsCalendarUnit(step_.Unit)) {
+        // Any other change of the time, the step or the zone begins a new run.
+        if (!(run_.Step == step_ && run_.Reached == observer_.JulianDay && run_.Zone == observer_.Zone &&
+              run_.SummerTime == observer_.SummerTime))
+            run_ = {step_, observer_.JulianDay, 0, observer_.JulianDay, observer_.Zone, observer_.SummerTime};
+        const long long count = run_.Count + direction;
+        const TimeStep whole{step_.Unit,
+                             static_cast<int>(std::min<long long>(std::llabs(count) * step_.Count,
+                                                                  std::numeric_limits<int>::max()))};
+        outcome = count == 0 ? StepOutcome{run_.Start, false}
+                             : StepWithinElements(run_.Start, whole, count > 0 ? 1 : -1, observer_.Zone,
+                                                  observer_.SummerTime);
+        run_.Count = count;
+        run_.Reached = outcome.AtEdge ? std::nan("") : outcome.JulianDay;
+    } else {
+        outcome =
+            StepWithinElements(observer_.JulianDay, step_, direction, observer_.Zone, observer_.SummerTime);
+    }
     if (outcome.JulianDay != observer_.JulianDay) {
         observer_.JulianDay = outcome.JulianDay;
         redraw_();

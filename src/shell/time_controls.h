@@ -104,6 +104,17 @@ private:
     QLabel* message_ = nullptr;
     QTimer* messageTimer_ = nullptr;
     TimeStep step_;
+    // A run of calendar steps counts from where it began, as a series does:
+    // 31 January + 1 month + 1 month is 31 March, and back again 31 January.
+    struct CalendarRun {
+        TimeStep Step;
+        double Start = 0.0;    // the Julian day the run began at
+        long long Count = 0;   // steps taken, forward minus back
+        double Reached = 0.0;  // where the last step of the run left the time
+        double Zone = 0.0;
+        bool SummerTime = false;
+    };
+    CalendarRun run_;
     bool clockRuns_ = false;
     Playing playing_ = Playing::No;
     QString lastMessage_;

@@ -52,10 +52,17 @@ TEST(StarNames, ProperNames) {
     EXPECT_EQ(ProperNameOf(1), "");
     EXPECT_EQ(ProperNameOf(-5), "");
     EXPECT_EQ(ProperNameTable.front().HrNumber, 15);
+    // Each name on the star the IAU gives it: Alnair is alpha Gru, not zeta Cen.
+    EXPECT_EQ(ProperNameOf(8425), "Alnair");
+    EXPECT_EQ(ProperNameOf(5231), "");
+    EXPECT_EQ(ProperNameOf(2216), "Propus");
+    EXPECT_EQ(ProperNameOf(2821), "");
     std::set<int> seen;
+    std::set<std::string> names;
     for (const ProperNameRecord& row : ProperNameTable) {
         EXPECT_TRUE(IsCatalogueStar(row.HrNumber)) << row.HrNumber;
         EXPECT_TRUE(seen.insert(row.HrNumber).second) << "second name row for " << row.HrNumber;
+        EXPECT_TRUE(names.insert(row.ProperName).second) << "a second star named " << row.ProperName;
         EXPECT_EQ(std::strlen(row.ProperName), 27u);
         EXPECT_NE(row.ProperName[0], ' ');
     }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -58,6 +59,49 @@ private slots:
         QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;  // the terminal closed
+        QTest::newRow("SIGUSR1") << SIGUSR1;
+    }
+
+    // The display going away ends the run inside Qt; the settings are saved
+    // all the same (the window's placement shows they were written).
+    void lostDisplaySavesTheSettings() {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) QSKIP("no Xvfb here");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString exe = dir.filePath(QStringLiteral("kolvar"));
+        QVERIFY(QFile::copy(QStringLiteral(KOLVAR_EXECUTABLE), exe));
+        QFile::setPermissions(exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const std::string iniPath = dir.filePath(QStringLiteral("Kolvar.ini")).toStdString();
+        std::ofstream(iniPath) << "[FONTSIZE]\nFontSize=31\n";
+
+        QProcess server;
+        server.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("1280x1024x24")});
+        QVERIFY(server.waitForStarted(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 20000);
+        const QString display = QStringLiteral(":") + QString::fromLatin1(server.readLine()).trimmed();
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), display);
+        p.setProcessEnvironment(env);
+        p.start(exe, {});
+        QVERIFY(p.waitForStarted(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(p.processId(), SIGHUP), 30000);
+        QTest::qWait(3000);  // the window is shown
+        server.terminate();
+        QVERIFY(server.waitForFinished(20000));
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+
+        std::ifstream ini(iniPath);
+        std::stringstream text;
+        text << ini.rdbuf();
+        QVERIFY2(text.str().find("[WINDOW]\nLeft=") != std::string::npos, text.str().c_str());
+        QCOMPARE(kolvar::LoadIniFile(iniPath).FontSize, 31);
     }
 
     void signalEndsTheRunAndSavesTheSettings() {

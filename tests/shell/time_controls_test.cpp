@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 #include "../canvas/canvas_test_util.h"
 #include "appcore/ini_file.h"
@@ -101,6 +102,28 @@ private slots:
         form.Image1MouseDown(Qt::RightButton, 160, 120);
         QVERIFY(followed && pausedInCloseUp && drawnFromLatestChart);
         QVERIFY(Observer.JulianDay < paused);
+
+        // Calendar steps count from where their run began: 31 January 20:30,
+        // + + is 31 March, - - is 31 January again; another change of the
+        // time begins a new run, which clamps at the month's end.
+        form.Action(QStringLiteral("StepMonth1"))->trigger();
+        const auto day = [](int month, int d) {
+            return static_cast<double>(JulianDayFromCalendar(2026, month, d, 20, 30, 0, false, 2.0));
+        };
+        const double january = day(1, 31);
+        const double march = day(3, 31);
+        const double february = day(2, 28);
+        Observer.JulianDay = january;
+        for (const auto& [key, reached] :
+             {std::pair{Qt::Key_Plus, february}, std::pair{Qt::Key_Plus, march},
+              std::pair{Qt::Key_Minus, february}, std::pair{Qt::Key_Minus, january}}) {
+            QTest::keyClick(&form, key);
+            QVERIFY(std::fabs(Observer.JulianDay - reached) < 1e-6);
+        }
+        QTest::keyClick(&form, Qt::Key_Plus);
+        Observer.JulianDay += 1e-3;  // set elsewhere: the run ends at 28 February
+        QTest::keyClick(&form, Qt::Key_Plus);
+        QVERIFY(std::fabs(Observer.JulianDay - (day(3, 28) + 1e-3)) < 1e-6);
 
         // At the edge of the orbital elements a step stops inside with a message.
         StepOutcome edge{start, false};

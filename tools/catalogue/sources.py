@@ -34,13 +34,17 @@ class Sources:
         self.lmc = kstars / "lmc.dat"
         self.smc = kstars / "smc.dat"
         self.cities = kstars / "citydb.sqlite"
-        self.stellarium_hu = (self.root / "stellarium-data" / "usr" / "share" / "stellarium" / "translations"
-                              / "stellarium-skycultures" / "hu.qm")
+        stellarium = self.root / "stellarium-data" / "usr" / "share" / "stellarium"
+        self.stellarium_hu = stellarium / "translations" / "stellarium-skycultures" / "hu.qm"
+        # Star names with their references; references 6 and 12 are the IAU's list.
+        self.stellarium_star_names = stellarium / "skycultures" / "western" / "star_names.fab"
+        self.stellarium_cross_id = stellarium / "stars" / "default" / "cross-id.dat"
 
     def all_files(self):
         return [self.bsc_catalog, self.bsc_notes, self.starnames, self.messier, self.dsos_bright,
                 self.dsos_6, self.milky_way, self.constellation_lines, self.constellation_labels,
-                self.roman87, self.lmc, self.smc, self.cities, self.stellarium_hu]
+                self.roman87, self.lmc, self.smc, self.cities, self.stellarium_hu,
+                self.stellarium_star_names, self.stellarium_cross_id]
 
     def missing(self):
         return [p for p in self.all_files() if not p.is_file()]

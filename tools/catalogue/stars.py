@@ -157,17 +157,57 @@ def _cp1250(name: str) -> bytes:
         return plain
 
 
-def proper_name_rows(chosen, d3_by_hr, notes):
+IAU_REFERENCES = {6, 12}  # star_names.fab's references to the IAU Catalog of Star Names
+
+
+def read_iau_star_names(names_path, cross_id_path):
+    """The IAU's own star of each name it lists, as the HR numbers of its Hipparcos entry (a
+    double star's components share one): the names of the western sky culture whose references
+    include the IAU's list, keyed by HIP and joined to HR through the cross index."""
+    hr_of_hip = collections.defaultdict(set)
+    with open(cross_id_path, encoding="utf-8") as f:
+        for line in f:
+            fields = line.split("\t")
+            if line.startswith("#") or len(fields) < 5 or not fields[4].strip().isdigit():
+                continue
+            hr_of_hip[int(fields[0])].add(int(fields[4]))
+    iau = {}
+    with open(names_path, encoding="utf-8") as f:
+        for line in f:
+            m = re.match(r'^\s*(\d+)\|_\("([^"]+)"\)\s*([\d,]*)', line)
+            if not m or not IAU_REFERENCES & {int(r) for r in m.group(3).split(",") if r}:
+                continue
+            hrs = hr_of_hip.get(int(m.group(1)))
+            if hrs:
+                assert iau.setdefault(m.group(2), hrs) == hrs, m.group(2)
+    return iau
+
+
+def proper_name_rows(chosen, d3_by_hr, notes, iau_hr):
     """d3-celestial's proper name of a chosen star when the catalogue's notes name the star so too,
-    or when the star is brighter than BRIGHT_NAME_LIMIT; in catalogue order."""
-    rows = []
+    or when the star is brighter than BRIGHT_NAME_LIMIT; in catalogue order. A name the IAU lists
+    stays only on the IAU's star; any other name given to several stars stays on the brightest."""
+    candidates = []
     for s in chosen:
         name = d3_by_hr.get(s.hr, {}).get("name", "").strip()
         if not name:
             continue
         attested = re.search(r"\b" + re.escape(name) + r"\b", notes.get(s.hr, ""), re.IGNORECASE)
         if attested or s.vmag < BRIGHT_NAME_LIMIT:
+            candidates.append((s, name))
+    holders = collections.defaultdict(list)
+    for s, name in candidates:
+        holders[name].append(s)
+    rows = []
+    for s, name in candidates:
+        if name in iau_hr:
+            keep = s.hr in iau_hr[name]
+        else:
+            keep = s is min(holders[name], key=lambda t: (t.vmag, t.hr))
+        if keep:
             raw = _cp1250(name)
             assert len(raw) <= 27, name
-            rows.append("{%d, %s}," % (s.hr, atlas.c_string(raw.ljust(27))))
-    return rows
+            rows.append((s.hr, name, "{%d, %s}," % (s.hr, atlas.c_string(raw.ljust(27)))))
+    names = [name for _, name, _ in rows]
+    assert len(names) == len(set(names)), sorted(n for n in names if names.count(n) > 1)
+    return [row for _, _, row in rows]
