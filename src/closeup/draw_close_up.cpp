@@ -26,13 +26,8 @@ void MarkPlanets(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& win
 // directions (precession to the instant, the observer frame).
 void DrawDeepField(Canvas& canvas, int width, int height, const CloseUpFrame& frame, const CloseUpSky& sky,
                    CloseUpDeep& deep) {
-    const auto toHorizontal = [&sky](double ra, double dec) {
-        const HorizontalPosition h =
-            EquatorialToHorizontal(sky.Chart, ra, dec, InfinitelyFar, sky.JulianDay, Equinox::Catalogue);
-        return HorizontalVector(h.Azimuth, h.Altitude);
-    };
     const double scale = CloseUpDiagonal(width, height) * frame.Zoom;
-    deep.Projection = MakeDeepProjection(toHorizontal, frame.U, frame.V, frame.W, width, height, scale);
+    deep.Projection = CloseUpDeepProjection(frame, sky, width, height);
     const double field = CloseUpFieldDegrees(width, height, frame.Zoom);
     const float limit = deep.MagnitudeLimit > 0.0f ? deep.MagnitudeLimit : FieldMagnitudeLimit(field);
     const auto centre = deep.Projection.Unproject(0.5 * width, 0.5 * height);
@@ -43,6 +38,17 @@ void DrawDeepField(Canvas& canvas, int width, int height, const CloseUpFrame& fr
 }
 
 }  // namespace
+
+DeepProjection CloseUpDeepProjection(const CloseUpFrame& frame, const CloseUpSky& sky, int width,
+                                     int height) {
+    const auto toHorizontal = [&sky](double ra, double dec) {
+        const HorizontalPosition h =
+            EquatorialToHorizontal(sky.Chart, ra, dec, InfinitelyFar, sky.JulianDay, Equinox::Catalogue);
+        return HorizontalVector(h.Azimuth, h.Altitude);
+    };
+    const double scale = CloseUpDiagonal(width, height) * frame.Zoom;
+    return MakeDeepProjection(toHorizontal, frame.U, frame.V, frame.W, width, height, scale);
+}
 
 double CloseUpHorizonRow(double altitude, int width, int height, double zoom) {
     const double yh = 0.5 * height + std::tan(altitude) * CloseUpDiagonal(width, height) * zoom;

@@ -42,6 +42,11 @@ double CloseUpZoomFor(double fieldDegrees, int width, int height);
 SkyProjection DrawCloseUp(Canvas& canvas, int width, int height, const HorizontalPosition& view,
                           const CloseUpSky& sky, CloseUpDeep* deep = nullptr);
 
+// The turn from J2000 directions to the pixels of a width x height close-up
+// in `frame` (its zoom included), as the deep layers place their stars:
+// Unproject of the centre is the view's J2000 direction.
+DeepProjection CloseUpDeepProjection(const CloseUpFrame& frame, const CloseUpSky& sky, int width, int height);
+
 // The screen row of the horizon for a view at `altitude` (0 when it lies
 // above the window).
 double CloseUpHorizonRow(double altitude, int width, int height, double zoom = 1.0);

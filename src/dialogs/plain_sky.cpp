@@ -132,6 +132,12 @@ void TPlainSky::keyPressEvent(QKeyEvent* event) {
             case Qt::Key_0:
                 ZoomBy(1.0 / zoom_);
                 return;
+            case Qt::Key_P:
+                if (OnFinderChart) {
+                    const std::array<double, 2> centre = CentreJ2000();
+                    OnFinderChart(centre[0], centre[1], CloseUpFieldDegrees(width(), height(), zoom_));
+                }
+                return;
             case Qt::Key_E:
                 if (main_.EyepieceField)
                     if (const std::optional<double> field = main_.EyepieceField()) FitField(*field);
@@ -150,6 +156,16 @@ void TPlainSky::ZoomBy(double factor) {
     if (zoom == zoom_) return;
     zoom_ = zoom;
     FormResize();
+}
+
+std::array<double, 2> TPlainSky::CentreJ2000() const {
+    static const Bitmap noMoonPicture;
+    if (!milkyWay_) return {0.0, 0.0};
+    const CloseUpSky sky{main_.Geometry, main_.Observer.JulianDay, main_.Objects, noMoonPicture, *milkyWay_};
+    CloseUpFrame frame = ComputeCloseUpFrame(closeUpView_);
+    frame.Zoom = zoom_;
+    const int w = std::max(1, width()), h = std::max(1, height());
+    return CloseUpDeepProjection(frame, sky, w, h).Unproject(0.5 * w, 0.5 * h);
 }
 
 void TPlainSky::FitField(double fieldDegrees) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -101,6 +102,11 @@ public:
     // Keys the window does not use itself go here first (the time keys);
     // true when taken.
     std::function<bool(const QKeyEvent& event)> OnKey;
+    // Ctrl+P: a finder chart of the view is asked for, around its J2000
+    // centre (radians) and as wide as the window (degrees).
+    std::function<void(double rightAscension, double declination, double fieldDegrees)> OnFinderChart;
+    // The view's centre as a J2000 direction (radians).
+    std::array<double, 2> CentreJ2000() const;
 
     // Event handlers, named after the events that run them.
     void FormResize();

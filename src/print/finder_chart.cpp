@@ -81,13 +81,13 @@ std::string AngleText(double degrees) {
 // A declination grid label to the precision of the step: "+33\xB0" or "+33\xB020'".
 std::string DeclinationText(double degrees, double step) {
     const long minutes = std::lround(std::abs(degrees) * 60.0);
+    const char sign = minutes == 0 ? ' ' : degrees < 0 ? '-' : '+';
     char text[32];
     if (step >= 1.0)
-        std::snprintf(text, sizeof text, "%c%ld\xB0", degrees < 0 ? '-' : '+', minutes / 60);
+        std::snprintf(text, sizeof text, "%c%ld\xB0", sign, minutes / 60);
     else
-        std::snprintf(text, sizeof text, "%c%ld\xB0%02ld'", degrees < 0 ? '-' : '+', minutes / 60,
-                      minutes % 60);
-    return text;
+        std::snprintf(text, sizeof text, "%c%ld\xB0%02ld'", sign, minutes / 60, minutes % 60);
+    return sign == ' ' ? text + 1 : text;
 }
 
 // A right ascension grid label to the precision of the step: "18h", "18h50m", "18h53m20s".
@@ -218,7 +218,7 @@ void DrawGrid(Ink& ink, const Chart& chart) {
                  decHigh = std::min(90.0, dec0 + reach / Degree);
     const double ra0 = r.RightAscension / Degree;
 
-    std::vector<std::pair<PagePoint, std::string>> bottom, left;
+    std::vector<std::pair<PagePoint, std::string>> bottom, left, inner;
     ink.Save();
     ink.Rectangle(b.X, b.Y, b.Width, b.Height);
     ink.Clip();
@@ -229,10 +229,12 @@ void DrawGrid(Ink& ink, const Chart& chart) {
         const auto line =
             GridLine(chart, (ra0 - raHalf) * Degree, dec * Degree, (ra0 + raHalf) * Degree, dec * Degree);
         StrokePieces(ink, line);
+        // Along the left edge; a circle round a pole inside the field where it
+        // crosses the meridian through the centre.
         if (auto p = Crossing(chart, line, false, b.X))
             left.push_back({*p, DeclinationText(dec, decStep)});
-        else if (auto q = Crossing(chart, line, false, b.X + b.Width))
-            left.push_back({{b.X, q->Y}, DeclinationText(dec, decStep)});
+        else if (auto q = Crossing(chart, line, false, b.X + b.Width / 2))
+            inner.push_back({*q, DeclinationText(dec, decStep)});
     }
     const double raFirst = std::ceil((ra0 - raHalf) / raStep) * raStep;
     const int raLines = std::min(48, static_cast<int>(std::floor((ra0 + raHalf - raFirst) / raStep)) + 1);
@@ -249,6 +251,7 @@ void DrawGrid(Ink& ink, const Chart& chart) {
     const double size = 7.0 * s;
     for (const auto& [p, text] : left)
         ink.Text(PrintFace::Plain, size, {p.X - 3 * s, p.Y + 2.5 * s}, text, TextAnchor::Right);
+    for (const auto& [p, text] : inner) ink.Text(PrintFace::Plain, size, {p.X + 2 * s, p.Y - 2 * s}, text);
     for (const auto& [p, text] : bottom)
         ink.Text(PrintFace::Plain, size, {p.X, p.Y + 9 * s}, text, TextAnchor::Centre);
 }
@@ -363,7 +366,7 @@ void Arrow(Ink& ink, PagePoint from, PagePoint to, double s) {
 // circles' diameters between.
 void DrawFooter(Ink& ink, const Chart& chart) {
     const PageBox& b = chart.Geometry.Chart;
-    const double s = chart.Scale, y = b.Y + b.Height + 32 * s;
+    const double s = chart.Scale, y = b.Y + b.Height + 40 * s;
     const double field = chart.Request.FieldDegrees;
     static const double bars[] = {1 / 60.0, 2 / 60.0, 5 / 60.0, 10 / 60.0, 15 / 60.0, 30 / 60.0,
                                   1.0,      2.0,      5.0,      10.0,      15.0};

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "appcore/deep_star_catalogue.h"
 #include "appcore/file_writer.h"
 #include "print/print_texts.h"
 #include "print/sheet_picture.h"
@@ -135,13 +136,35 @@ void PrintControls::Print() {
 }
 
 void PrintControls::SaveAsImage() {
+    const PrintRequest sheet = CurrentSheet();
+    SaveDocument(QStringLiteral("kolvar-sky.pdf"), [&sheet](PrintFormat format, std::string& bytes) {
+        return PrintSheets({&sheet, 1}, format, SheetOptions{}, bytes);
+    });
+}
+
+void PrintControls::SaveFinderChart(double rightAscension, double declination, double fieldDegrees,
+                                    const std::vector<double>& circles) {
+    FinderChartRequest chart;
+    chart.RightAscension = rightAscension;
+    chart.Declination = declination;
+    chart.FieldDegrees = std::clamp(fieldDegrees, MinFinderFieldDegrees, MaxFinderFieldDegrees);
+    chart.Circles = circles;
+    chart.YearsSince2000 = (observer_.JulianDay - 2451545.0) / 365.25;
+    chart.Stars = &ProgramDeepStars();
+    SaveDocument(QStringLiteral("kolvar-finder.pdf"), [&chart](PrintFormat format, std::string& bytes) {
+        return PrintFinderChart(chart, format, SheetOptions{}, bytes);
+    });
+}
+
+void PrintControls::SaveDocument(const QString& suggestedName,
+                                 const std::function<std::string(PrintFormat, std::string&)>& print) {
     QString name;
     if (ChooseFile) {
         name = ChooseFile();
     } else {
         QString filter;
         name = QFileDialog::getSaveFileName(window_, PlainString(PrintMenuCaptions().SaveAsImage.Hungarian),
-                                            QStringLiteral("kolvar-sky.pdf"),
+                                            suggestedName,
                                             QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)"), &filter);
         // A name without an extension takes the chosen filter's.
         PrintFormat format;
@@ -155,9 +178,8 @@ void PrintControls::SaveAsImage() {
         report(QStringLiteral("%1: the name ends in none of .pdf, .svg, .png").arg(name));
         return;
     }
-    const PrintRequest sheet = CurrentSheet();
     std::string bytes;
-    std::string error = PrintSheets({&sheet, 1}, format, SheetOptions{}, bytes);
+    std::string error = print(format, bytes);
     if (error.empty()) {
         if (const auto failure = WriteFile(name.toStdString(), bytes, DesktopExportPolicy))
             error = failure->Action + " " + failure->Name + ": " + failure->Reason;

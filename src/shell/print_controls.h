@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "chart/observer_state.h"
 #include "print/print_document.h"
@@ -39,6 +41,12 @@ public:
     void Print();
     void SaveAsImage();
 
+    // A finder chart around a J2000 direction (radians), `fieldDegrees`
+    // across, with circles of those diameters, saved as a PDF, SVG or PNG
+    // file like the sheet; the close-up asks for it.
+    void SaveFinderChart(double rightAscension, double declination, double fieldDegrees,
+                         const std::vector<double>& circles);
+
     // The sheet of the observer's sky as it stands now.
     PrintRequest CurrentSheet() const;
 
@@ -50,6 +58,11 @@ public:
     std::function<void(const QString&)> ReportError;
 
 private:
+    // Asks for the file (or takes ChooseFile's), then writes what `print`
+    // draws in its format; failures are told.
+    void SaveDocument(const QString& suggestedName,
+                      const std::function<std::string(PrintFormat, std::string&)>& print);
+
     QWidget* window_;
     const ObserverState& observer_;
     QAction* print_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include "../canvas/canvas_test_util.h"
 #include "canvas/canvas.h"
+#include "canvas/png_reader.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
@@ -18,6 +19,7 @@
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
+#include "shell/print_controls.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "widgets/label_images.h"
@@ -169,6 +171,28 @@ private slots:
             QTest::mouseRelease(form.Image1(), Qt::RightButton, {}, QPoint(200, 150));
             QVERIFY(std::abs(radius - 0.45 * std::min(sky.width(), sky.height())) <= 1.0);
             QVERIFY(ringed);
+
+            // Ctrl+P there saves the finder chart of the view, as wide as the
+            // window, with the eyepiece's circle (an A4 PNG at 150 dpi: the
+            // chart's centre at 312.5, 332.5 points, 493 points across).
+            const QString png = folder.FilePath(QStringLiteral("finder.png"));
+            form.Printing()->ChooseFile = [&png] { return png; };
+            QTimer::singleShot(0, [&] {
+                QTest::keyClick(&sky, Qt::Key_P, Qt::ControlModifier);
+                sky.reject();
+            });
+            QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(200, 150));
+            QTest::mouseRelease(form.Image1(), Qt::RightButton, {}, QPoint(200, 150));
+            const std::optional<Bitmap> finder = ReadPng(png.toStdString());
+            QVERIFY(finder.has_value());
+            const double field = CloseUpFieldDegrees(sky.width(), sky.height(), sky.Zoom()) * M_PI / 180;
+            const double r = 246.5 * std::tan(0.65 * M_PI / 180) / std::tan(field / 2) * 150 / 72;
+            bool red = false;
+            for (int d = -2; d <= 2; ++d) {
+                const Colour c = finder->Pixel(static_cast<int>(312.5 * 150 / 72 + r) + d, 693);
+                red = red || (c.Red > 200 && c.Green < 100);
+            }
+            QVERIFY(red);
 
             TEquipmentDlg& dialog = *equipment.Dialog();
             dialog.Show(equipment.Current());
