@@ -34,6 +34,7 @@
 #include "shell/runic_menu_bar.h"
 #include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
+#include "shell/tonight_controls.h"
 #include "shell/view_controls.h"
 #include "texts/interface_captions.h"
 #include "texts/telescope_captions.h"
@@ -76,6 +77,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
     timeControls_ = new TimeControls(this, Observer, [this] { FormResize(); });
     findControls_ = new FindControls(*this);
+    tonightControls_ = new TonightControls(*this);
     telescopeControls_ = new TelescopeControls(*this);
     BuildMenu();
     image1_ = new ChartView(this);
@@ -136,6 +138,7 @@ void TStarsForm::BuildMenu() {
     place1_ = observer1Menu_->addAction(QStringLiteral("Hely"));
     place1_->setObjectName(QStringLiteral("Place1"));
     observer1Menu_->addAction(findControls_->Action());
+    observer1Menu_->addAction(tonightControls_->Action());
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
@@ -191,6 +194,7 @@ QAction* TStarsForm::Action(const QString& name) const {
     for (QAction* a : {time1_, place1_, exit1_, grow1_, shrivell1_, latinLetters1_})
         if (a->objectName() == name) return a;
     if (findControls_->Action()->objectName() == name) return findControls_->Action();
+    if (tonightControls_->Action()->objectName() == name) return tonightControls_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
     if (QAction* a = telescopeControls_->Action(name)) return a;
     return timeControls_->Action(name);
@@ -205,6 +209,7 @@ void TStarsForm::SetUpMenus() {
     timeControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("TimeSteps1"))),
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
+    tonightControls_->SetUpMenu(mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
     equipment_->SetUpCaptions(mainMenu1_->CaptionFont());
@@ -270,6 +275,7 @@ void TStarsForm::FormResize() {
     image1_->ShowMoonPicture(shownMoonPicture_,
                              QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
     findControls_->ChartRedrawn();
+    tonightControls_->ChartRedrawn();
     telescopeControls_->ChartRedrawn();
     ShowTitle();
     if (OnRedrawn) OnRedrawn();
@@ -377,6 +383,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
     SetCurrentScript(latin ? Script::Latin : Script::Runic);
     SetUpMenus();
     findControls_->ShowScript();
+    tonightControls_->ShowScript();
     telescopeControls_->ShowScript();
     if (dialogs_.ShowScript) dialogs_.ShowScript();
 }

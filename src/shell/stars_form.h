@@ -27,6 +27,7 @@ class PrintControls;
 class RunicMenuBar;
 class TelescopeControls;
 class TimeControls;
+class TonightControls;
 class ViewControls;
 
 // The desktop program's sky state, one for the whole process: the observer,
@@ -79,6 +80,10 @@ public:
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
     using CloseUpOpener = std::function<void(const HorizontalPosition& viewCentre, std::int32_t fontSize)>;
     void SetCloseUpOpener(CloseUpOpener open) { openCloseUp_ = std::move(open); }
+    // Opens the close-up centred on a direction of the chart's frame.
+    void OpenCloseUp(const HorizontalPosition& centre) {
+        if (openCloseUp_) openCloseUp_(centre, Observer.FontSize);
+    }
     LabelImage* TextImage1() const { return textImage1_; }
     LabelImage* TextImage2() const { return textImage2_; }
 
@@ -108,6 +113,8 @@ public:
     FindControls* Find() const { return findControls_; }
     // The Idő menu, the time keys, the running clock and the animation.
     TimeControls* Time() const { return timeControls_; }
+    // The tonight window and its menu item.
+    TonightControls* Tonight() const { return tonightControls_; }
     QMenu* TimeSteps1Menu() const;
     // The telescope: its menu items, dialog, connection and reticle.
     TelescopeControls* Telescope() const { return telescopeControls_; }
@@ -172,6 +179,7 @@ private:
     ViewControls* viewControls_ = nullptr;
     TimeControls* timeControls_ = nullptr;
     FindControls* findControls_ = nullptr;
+    TonightControls* tonightControls_ = nullptr;
     TelescopeControls* telescopeControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;

@@ -1,0 +1,305 @@
+#include "dialogs/tonight_dlg.h"
+
+#include <QAbstractTableModel>
+#include <QBoxLayout>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <cmath>
+
+#include "astro/time_scales.h"
+#include "catalog/constellation_hungarian_names.h"
+#include "texts/tonight_captions.h"
+#include "widgets/runic_text.h"
+#include "widgets/script_text.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr double Degree = 3.141592653589793 / 180.0;
+
+// "21:24" on the observer's clock, "-" for none.
+QString ClockText(const std::optional<double>& julianDay, const ObserverState& o) {
+    if (!julianDay) return QStringLiteral("-");
+    const double local = *julianDay + (o.Zone + (o.SummerTime ? 1.0 : 0.0)) / 24.0 + 0.5;
+    const long long minutes = std::llround((local - std::floor(local)) * 1440.0) % 1440;
+    return QString::asprintf("%02lld:%02lld", minutes / 60, minutes % 60);
+}
+
+QString KindText(const Candidate& c) {
+    if (c.Kind.Group == ObjectGroup::Planet) return PlainString(PlanetKindWord());
+    if (c.Kind.Group == ObjectGroup::Star) return PlainString(StarKindWord());
+    return PlainString(NgcIcKindWord(c.Kind.NgcIcKind));
+}
+
+}  // namespace
+
+// The list as a table: plain text for the eye, a number to sort by.
+class TonightModel : public QAbstractTableModel {
+public:
+    TonightModel(const ObserverState& observer, QObject* parent)
+        : QAbstractTableModel(parent), observer_(observer) {}
+
+    void SetList(std::vector<TonightEntry> list) {
+        beginResetModel();
+        list_ = std::move(list);
+        endResetModel();
+    }
+    const std::vector<TonightEntry>& List() const { return list_; }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(list_.size());
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : TonightColumnCount;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= static_cast<int>(list_.size())) return {};
+        const TonightEntry& e = list_[static_cast<std::size_t>(index.row())];
+        const Candidate& c = *e.Object;
+        const int column = index.column();
+        if (role == Qt::TextAlignmentRole && column >= 3)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        const bool sort = role == Qt::UserRole;
+        if (role != Qt::DisplayRole && !sort) return {};
+        const auto instant = [&](const std::optional<double>& t) -> QVariant {
+            return sort ? QVariant(t.value_or(1e9)) : QVariant(ClockText(t, observer_));
+        };
+        switch (column) {
+            case 0:
+                return PlainString(c.Name);
+            case 1:
+                return KindText(c);
+            case 2:
+                return c.Constellation > 0 ? PlainString(HungarianNameOfConstellation(c.Constellation))
+                                           : QString();
+            case 3:
+                if (sort) return e.Magnitude;
+                return e.Magnitude < 90.0 ? QString::number(e.Magnitude, 'f', 1) : QString();
+            case 4:
+                if (sort) return static_cast<double>(c.Size);
+                return c.Size > 0.0f
+                           ? QString::number(static_cast<double>(c.Size), 'f', 1) + QStringLiteral("'")
+                           : QString();
+            case 5:
+                return instant(e.Rise);
+            case 6:
+                return instant(e.Transit);
+            case 7:
+                return instant(e.Set);
+            case 8:
+                return instant(e.Best);
+            case 9:
+                if (sort) return e.BestAltitude;
+                return QString::number(e.BestAltitude / Degree, 'f', 1) + QChar(0x00B0);
+            case 10:
+                if (sort) return e.MoonDistance;
+                return QString::number(e.MoonDistance / Degree, 'f', 0) + QChar(0x00B0);
+            default:
+                return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= TonightColumnCount) return {};
+        const ViewCaption& caption = TonightCaptions().Columns[static_cast<std::size_t>(section)];
+        if (role == Qt::DisplayRole) return ScriptString(caption.Text());
+        if (role == Qt::ToolTipRole) return PlainString(caption.Hungarian);
+        return {};
+    }
+
+private:
+    const ObserverState& observer_;
+    std::vector<TonightEntry> list_;
+};
+
+TTonightDlg::TTonightDlg(TonightTarget target, QWidget* parent)
+    : QDialog(parent), target_(std::move(target)) {
+    setObjectName(QStringLiteral("TonightDlg"));
+    setWindowTitle(PlainString(TonightCaptions().Title.Hungarian));
+    setFont(RunicFont(13));
+    resize(760, 480);
+    pool_.setMaxThreadCount(1);
+
+    NightLabel = new QLabel(this);
+    NightLabel->setObjectName(QStringLiteral("NightLabel"));
+    NightLabel->setFont(ArialFont(13));
+    NightLabel->setLayoutDirection(Qt::LeftToRight);
+    NightLabel->setWordWrap(true);
+    NoteLabel = new QLabel(this);
+    NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
+    NoteLabel->setMinimumHeight(NoteLabel->fontMetrics().height());
+    MinAltLabel = new QLabel(this);
+    MinAltLabel->setObjectName(QStringLiteral("MinAltLabel"));
+    MagLabel = new QLabel(this);
+    MagLabel->setObjectName(QStringLiteral("MagLabel"));
+    MinAltEdit = new QDoubleSpinBox(this);
+    MinAltEdit->setObjectName(QStringLiteral("MinAltEdit"));
+    MinAltEdit->setRange(0.0, 89.0);
+    MinAltEdit->setDecimals(0);
+    MinAltEdit->setValue(20.0);
+    MinAltEdit->setSuffix(QStringLiteral("\u00B0"));
+    MagEdit = new QDoubleSpinBox(this);
+    MagEdit->setObjectName(QStringLiteral("MagEdit"));
+    MagEdit->setRange(-2.0, 16.0);
+    MagEdit->setDecimals(1);
+    MagEdit->setSingleStep(0.5);
+    MagEdit->setValue(8.0);
+    for (QDoubleSpinBox* e : {MinAltEdit, MagEdit}) {
+        e->setFont(ArialFont(13));
+        e->setLayoutDirection(Qt::LeftToRight);
+        e->setKeyboardTracking(false);
+        connect(e, &QDoubleSpinBox::valueChanged, this, &TTonightDlg::Compute);
+    }
+
+    model_ = new TonightModel(target_.Observer, this);
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(model_);
+    sorted_->setSortRole(Qt::UserRole);
+    Table = new QTableView(this);
+    Table->setObjectName(QStringLiteral("Table"));
+    Table->setModel(sorted_);
+    Table->setFont(ArialFont(13));
+    Table->setLayoutDirection(Qt::LeftToRight);
+    Table->setSortingEnabled(true);
+    Table->sortByColumn(8, Qt::AscendingOrder);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->verticalHeader()->hide();
+    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 4);
+    Table->horizontalHeader()->setStretchLastSection(true);
+    connect(Table, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (const TonightEntry* e = EntryAt(index.row()); e && target_.Select) target_.Select(*e);
+    });
+    connect(Table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (const TonightEntry* e = EntryAt(index.row()); e && target_.CloseUp) target_.CloseUp(*e);
+    });
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(MinAltLabel);
+    filters->addWidget(MinAltEdit);
+    filters->addSpacing(16);
+    filters->addWidget(MagLabel);
+    filters->addWidget(MagEdit);
+    filters->addStretch(1);
+    auto* rows = new QVBoxLayout(this);
+    rows->addWidget(NightLabel);
+    rows->addWidget(NoteLabel, 0, Qt::AlignLeading);
+    rows->addLayout(filters);
+    rows->addWidget(Table, 1);
+    ShowScript();
+}
+
+TTonightDlg::~TTonightDlg() { pool_.waitForDone(); }
+
+const TonightEntry* TTonightDlg::EntryAt(int row) const {
+    const QModelIndex source = sorted_->mapToSource(sorted_->index(row, 0));
+    if (!source.isValid()) return nullptr;
+    return &model_->List()[static_cast<std::size_t>(source.row())];
+}
+
+void TTonightDlg::Open() {
+    show();
+    raise();
+    activateWindow();
+    Compute();
+}
+
+void TTonightDlg::ObserverChanged() {
+    if (!isVisible()) return;
+    const ObserverState& o = target_.Observer;
+    const bool moved = o.Latitude != place_[0] || o.Longitude != place_[1];
+    if (moved || !night_ || o.JulianDay < night_->Start || o.JulianDay >= night_->End) Compute();
+}
+
+void TTonightDlg::Compute() {
+    const ObserverState& o = target_.Observer;
+    place_[0] = o.Latitude;
+    place_[1] = o.Longitude;
+    const GeodeticPlace site{o.Longitude, o.Latitude, 0.0};
+    // The night the instant falls in, or the coming one in the afternoon.
+    const double noon = o.JulianDay - 0.5;
+    TonightFilter filter;
+    filter.MinAltitude = MinAltEdit->value() * Degree;
+    filter.MagnitudeLimit = MagEdit->value();
+    const int request = ++pending_;
+    ShowNote();
+    const QPointer<TTonightDlg> self(this);
+    pool_.start([this, self, request, site, noon, filter] {
+        Night night = ComputeNight(site, noon);
+        std::vector<TonightEntry> list = PlanTonight(night, site, filter, nullptr, TonightCandidates());
+        // The window waits for this thread before it goes, so it is there to be told.
+        QMetaObject::invokeMethod(
+            this,
+            [this, self, request, night = std::move(night), list = std::move(list)]() mutable {
+                if (self) Show(request, std::move(night), std::move(list));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TTonightDlg::Show(int request, Night night, std::vector<TonightEntry> list) {
+    if (request != pending_) return;  // a newer request is under way
+    shown_ = request;
+    night_ = std::move(night);
+    model_->SetList(std::move(list));
+    Table->resizeColumnsToContents();
+    ShowNight();
+    ShowNote();
+}
+
+void TTonightDlg::ShowNight() {
+    if (!night_) return;
+    const Night& n = *night_;
+    const ObserverState& o = target_.Observer;
+    const TonightTexts& c = TonightCaptions();
+    const auto part = [](const ViewCaption& caption, const QString& value) {
+        return PlainString(caption.Hungarian) + QStringLiteral(" ") + value;
+    };
+    QStringList parts;
+    parts << part(c.Sunset, ClockText(n.Sunset.Evening, o));
+    if (n.Darkest == Darkness::Astronomical)
+        parts << part(c.Dark, ClockText(n.Astronomical.Evening.value_or(n.Start), o) +
+                                  QStringLiteral("\u2013") +
+                                  ClockText(n.Astronomical.Morning.value_or(n.End), o));
+    parts << part(c.Sunrise, ClockText(n.Sunset.Morning, o));
+    parts << part(c.Moonrise, ClockText(n.Moonrise, o)) << part(c.Moonset, ClockText(n.Moonset, o));
+    parts << part(c.MoonLit, QString::number(std::lround(n.MoonIlluminated * 100)) + QStringLiteral("%"));
+    parts << part(c.Moonless, QString::number(n.MoonlessDarkHours, 'f', 1) + QStringLiteral(" h"));
+    NightLabel->setText(parts.join(QStringLiteral("   ")));
+}
+
+void TTonightDlg::ShowNote() {
+    const TonightTexts& c = TonightCaptions();
+    const ViewCaption* note = nullptr;
+    if (Computing())
+        note = &c.Computing;
+    else if (night_ && night_->Sun == Daylight::PolarDay)
+        note = &c.PolarDay;
+    else if (night_ && night_->Sun == Daylight::PolarNight)
+        note = &c.PolarNight;
+    else if (night_ && night_->Darkest != Darkness::Astronomical)
+        note = &c.NoDarkness;
+    if (note)
+        ShowCaption(NoteLabel, note->Text());
+    else
+        NoteLabel->clear();
+}
+
+void TTonightDlg::ShowScript() {
+    ShowWindowScript(this, "TTonightDlg");
+    setLayoutDirection(CurrentScript() == Script::Runic ? Qt::RightToLeft : Qt::LeftToRight);
+    ShowCaption(MinAltLabel, TonightCaptions().MinAltitude.Text());
+    ShowCaption(MagLabel, TonightCaptions().MagnitudeLimit.Text());
+    Table->horizontalHeader()->setFont(ScriptFont(13));
+    model_->headerDataChanged(Qt::Horizontal, 0, TonightColumnCount - 1);
+    ShowNote();
+}
+
+}  // namespace kolvar

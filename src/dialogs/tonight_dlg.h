@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <QThreadPool>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "chart/observer_state.h"
+#include "plan/night.h"
+#include "plan/tonight_list.h"
+
+class QDoubleSpinBox;
+class QLabel;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace kolvar {
+
+class TonightModel;
+
+// What the tonight window reads and whom it tells: the main window's observer
+// (place, instant, zone), and what a click and a double click on an object do.
+struct TonightTarget {
+    const ObserverState& Observer;
+    std::function<void(const TonightEntry& entry)> Select;   // a click: select it on the chart
+    std::function<void(const TonightEntry& entry)> CloseUp;  // a double click: the close-up on it
+};
+
+// The tonight window ("Ma éjjel"): the night's times at the observer's place
+// (sunset, the dark hours, sunrise, the Moon) over a sortable table of what
+// is worth a look in the dark (plan/tonight_list.h), with the minimum
+// altitude and the magnitude limit as filters. The list is computed on a
+// worker thread, so the window never waits for it; a newer request drops an
+// older one's result. Captions in the current script; the table's cells in
+// plain Hungarian.
+class TTonightDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTonightDlg(TonightTarget target, QWidget* parent = nullptr);
+    ~TTonightDlg() override;
+
+    // Shows the window in front and computes the night of the observer's instant.
+    void Open();
+    // Computes again when the place or the night has changed since the last time.
+    void ObserverChanged();
+    // Starts the computation for the observer's place and instant now.
+    void Compute();
+    void ShowScript();
+
+    // The entry of a row of the table as it is sorted, or nothing.
+    const TonightEntry* EntryAt(int row) const;
+    // Whether a computation is under way.
+    bool Computing() const { return pending_ != shown_; }
+    const std::optional<Night>& ShownNight() const { return night_; }
+
+    QLabel* NightLabel = nullptr;  // the night's times, plain text
+    QLabel* NoteLabel = nullptr;   // computing, polar day or night, in the script
+    QLabel* MinAltLabel = nullptr;
+    QLabel* MagLabel = nullptr;
+    QDoubleSpinBox* MinAltEdit = nullptr;  // degrees
+    QDoubleSpinBox* MagEdit = nullptr;
+    QTableView* Table = nullptr;
+
+private:
+    void Show(int request, Night night, std::vector<TonightEntry> list);
+    void ShowNight();
+    void ShowNote();
+
+    TonightTarget target_;
+    TonightModel* model_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
+    QThreadPool pool_;  // its own, so the window can wait for it when it goes
+    int pending_ = 0;   // the last request started
+    int shown_ = 0;     // the request whose result is shown
+    std::optional<Night> night_;
+    double place_[2] = {0.0, 0.0};
+};
+
+}  // namespace kolvar

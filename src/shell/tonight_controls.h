@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QFont;
+class QMenu;
+
+namespace kolvar {
+
+class TStarsForm;
+class TTonightDlg;
+
+// The tonight window in the main window: the Ma éjjel item of the Megfigyelő
+// menu opens it; a click on an object there selects it on the chart (the kept
+// selection, with its labels) and a double click opens the close-up on it.
+class TonightControls : public QObject {
+    Q_OBJECT
+public:
+    explicit TonightControls(TStarsForm& form);
+
+    QAction* Action() const { return tonight1_; }
+    void SetUpMenu(const QFont& menuFont);
+    void Open();
+    void ShowScript();
+    // After a redraw: a new place or night is computed again while the window is open.
+    void ChartRedrawn();
+    TTonightDlg* Dialog() const { return dialog_; }
+
+private:
+    TStarsForm& form_;
+    QAction* tonight1_ = nullptr;
+    TTonightDlg* dialog_ = nullptr;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,89 @@
+// The tonight window over the main window, on the offscreen platform: the
+// list arrives from its worker thread, sorts by any column, follows its
+// filters; a click selects the object on the chart, a double click opens the
+// close-up on it.
+#include <QAbstractItemModel>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+
+#include "dialogs/tonight_dlg.h"
+#include "shell/stars_form.h"
+#include "shell/tonight_controls.h"
+#include "shell/view_controls.h"
+#include "widgets/script_text.h"
+#include "window_test_folder.h"
+
+using namespace kolvar;
+
+class TonightWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    test::WindowTestFolder folder_;
+    std::unique_ptr<TStarsForm> form_;
+    std::optional<HorizontalPosition> closeUp_;
+
+    int RowOf(TTonightDlg& d, std::string_view name) {
+        for (int row = 0; row < d.Table->model()->rowCount(); ++row)
+            if (d.EntryAt(row)->Object->Name == name) return row;
+        return -1;
+    }
+
+private slots:
+    void initTestCase() {
+        folder_.Prepare();
+        form_ = std::make_unique<TStarsForm>(folder_.Options());
+        form_->SetCloseUpOpener(
+            [this](const HorizontalPosition& centre, std::int32_t) { closeUp_ = centre; });
+        test::ShowWithChartSize(*form_, 800, 600);
+        Observer.JulianDay = 2461384.3;  // 9 December 2026, 19:12 UT
+        form_->FormResize();
+    }
+
+    void listsSortsFiltersSelectsAndOpensTheCloseUp() {
+        form_->Action(QStringLiteral("Tonight1"))->trigger();
+        TTonightDlg* d = form_->Tonight()->Dialog();
+        QVERIFY(d != nullptr && d->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!d->Computing(), 20000);
+        QVERIFY(d->NightLabel->text().contains(QStringLiteral("Napnyugta 15:5")));
+        for (const char* name : {"Jupiter", "M42", "M31"}) QVERIFY2(RowOf(*d, name) >= 0, name);
+
+        // By altitude, highest first.
+        d->Table->sortByColumn(9, Qt::DescendingOrder);
+        for (int row = 1; row < d->Table->model()->rowCount(); ++row)
+            QVERIFY(d->EntryAt(row - 1)->BestAltitude >= d->EntryAt(row)->BestAltitude);
+
+        const int m31 = RowOf(*d, "M31");
+        const QModelIndex cell = d->Table->model()->index(m31, 0);
+        d->Table->scrollTo(cell);
+        const QPoint at = d->Table->visualRect(cell).center();
+        QTest::mouseClick(d->Table->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(form_->View()->Selected(), FirstDeepSkySlot + 2);
+        QTest::mouseDClick(d->Table->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(closeUp_.has_value());
+        QCOMPARE(closeUp_->Azimuth, SkyObjects[FirstDeepSkySlot + 2].Azimuth);
+        QCOMPARE(closeUp_->Altitude, SkyObjects[FirstDeepSkySlot + 2].Altitude);
+
+        // A higher minimum altitude: a shorter list, every object above it.
+        const int before = d->Table->model()->rowCount();
+        d->MinAltEdit->setValue(60.0);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->Computing(), 20000);
+        QVERIFY(d->Table->model()->rowCount() < before);
+        for (int row = 0; row < d->Table->model()->rowCount(); ++row)
+            QVERIFY(d->EntryAt(row)->BestAltitude >= 60.0 * 3.141592653589793 / 180.0 - 1e-9);
+
+        // Captions in Latin letters: the plain Hungarian in the header.
+        form_->LatinLetters1Click(true);
+        QCOMPARE(d->Table->model()->headerData(9, Qt::Horizontal).toString(),
+                 QStringLiteral("Magass\u00E1g"));
+        form_->LatinLetters1Click(false);
+    }
+
+    void cleanupTestCase() { form_.reset(); }
+};
+
+QTEST_MAIN(TonightWindowTest)
+#include "tonight_window_test.moc"
