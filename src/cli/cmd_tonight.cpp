@@ -258,8 +258,8 @@ int Tonight(const ParsedOptions& options) {
     for (const TonightEntry& e : list) {
         const Candidate& c = *e.Object;
         out.Print({Cp1250ToUtf8(c.Name), KindName(c.Kind), GroupName(c.Kind.Group),
-                   c.Constellation > 0 && c.Constellation < ConstellationNameCount
-                       ? ConstellationAbbreviations[static_cast<std::size_t>(c.Constellation)]
+                   e.Constellation > 0 && e.Constellation < ConstellationNameCount
+                       ? ConstellationAbbreviations[static_cast<std::size_t>(e.Constellation)]
                        : "-",
                    e.Magnitude < 90.0 ? Number(e.Magnitude, "%.1f") : "-",
                    c.Size > 0.0f ? Number(c.Size, "%.1f") : "-", InstantText(e.Rise, utc),

@@ -76,7 +76,7 @@ public:
             case 1:
                 return KindText(c);
             case 2:
-                return c.Constellation > 0 ? PlainString(HungarianNameOfConstellation(c.Constellation))
+                return e.Constellation > 0 ? PlainString(HungarianNameOfConstellation(e.Constellation))
                                            : QString();
             case 3:
                 if (sort) return e.Magnitude;

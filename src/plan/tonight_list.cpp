@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "catalog/constellation_boundaries.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
@@ -76,9 +77,10 @@ std::vector<Candidate> BuildCandidates() {
         if (c.Slot >= 0 && !slotsTaken.insert(c.Slot).second) continue;  // one line for one object
         c.Name =
             c.Slot >= 0 ? names.DisplayName(c.Slot) : names.DisplayNameOfTarget(FirstNgcIcTarget + c.NgcIc);
-        if (c.Slot >= FirstDeepSkySlot)
-            c.Constellation =
-                DeepSkyCatalogue[static_cast<std::size_t>(c.Slot - FirstDeepSkySlot)].Constellation;
+        c.Constellation =
+            c.Slot >= FirstDeepSkySlot
+                ? DeepSkyCatalogue[static_cast<std::size_t>(c.Slot - FirstDeepSkySlot)].Constellation
+                : ConstellationAt(r.RightAscension, r.Declination);
         c.Magnitude = NgcIcMagnitudeOr(r, 99.0f);
         c.Size = r.MajorAxis;
         c.J2000.RightAscension = static_cast<double>(r.RightAscension);
@@ -291,6 +293,11 @@ std::optional<TonightEntry> Plan(const Work& w, const Candidate& c, const PlaceA
     e.Object = &c;
     e.Magnitude = magnitude;
     if (!FindBest(path, w, e)) return std::nullopt;
+    e.Constellation = c.Constellation;
+    if (c.Kind.Group == ObjectGroup::Planet) {
+        const EquatorialPlace j2000 = AstrometricFromApparent(path.Place()(e.Best), e.Best);
+        e.Constellation = ConstellationAt(j2000.RightAscension, j2000.Declination);
+    }
     e.Transit = path.NextTransit(w.night.Start);
     if (e.Transit && *e.Transit > w.night.End) e.Transit.reset();
     if (w.horizon)

@@ -61,6 +61,7 @@ struct TonightEntry {
     double BestAltitude = 0.0;  // radians, without refraction
     double BestAzimuth = 0.0;   // radians from north through east
     double MoonDistance = 0.0;  // radians, at the best time
+    int Constellation = 0;      // 1..88, where it stands at the best time
 };
 
 // The objects worth a look in `night` at `site`, by best time. Rising and

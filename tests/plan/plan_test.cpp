@@ -10,6 +10,7 @@
 #include <string>
 
 #include "astro/time_scales.h"
+#include "catalog/constellation_names.h"
 #include "catalog/static_tables.h"
 #include "plan/local_horizon.h"
 #include "plan/night.h"
@@ -137,15 +138,17 @@ TEST_F(Plan, BestTimesAndAltitudesAsTheAlmanacGivesThem) {
     const struct {
         const char* Name;
         double Best, Altitude;
-    } expected[] = {{"Jupiter", Utc(2026, 12, 10, 3, 26, 23), 55.797},
-                    {"M42", Utc(2026, 12, 9, 23, 5, 40), 37.127},
-                    {"M31", Utc(2026, 12, 9, 18, 14, 4), 83.922}};
+        const char* Constellation;
+    } expected[] = {{"Jupiter", Utc(2026, 12, 10, 3, 26, 23), 55.797, "Leo"},
+                    {"M42", Utc(2026, 12, 9, 23, 5, 40), 37.127, "Ori"},
+                    {"M31", Utc(2026, 12, 9, 18, 14, 4), 83.922, "And"}};
     for (const auto& x : expected) {
         const auto e = std::find_if(list.begin(), list.end(),
                                     [&](const TonightEntry& t) { return t.Object->Name == x.Name; });
         ASSERT_NE(e, list.end()) << x.Name;
         EXPECT_NEAR(e->Best, x.Best, TwoMinutes) << x.Name;
         EXPECT_NEAR(e->BestAltitude / Degree, x.Altitude, 0.1) << x.Name;
+        EXPECT_STREQ(ConstellationAbbreviations[static_cast<std::size_t>(e->Constellation)], x.Constellation);
     }
     for (const TonightEntry& e : list) {
         EXPECT_GE(e.BestAltitude, 20.0 * Degree) << e.Object->Name;
