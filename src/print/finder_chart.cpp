@@ -9,6 +9,7 @@
 
 #include "catalog/deep_field.h"
 #include "catalog/star_catalogue.h"
+#include "catalog/star_names.h"
 #include "closeup/deep_layers.h"
 #include "print/print_sky_layers.h"
 
@@ -332,6 +333,35 @@ void DrawStars(Ink& ink, const Chart& chart, const DeepFieldContents& field, flo
         }
 }
 
+// The bright catalogue's stars in the field named as an atlas names them: the
+// Greek letter of their Bayer designation (in the Symbol face), else nothing.
+void DrawStarLetters(Ink& ink, const Chart& chart, float limit) {
+    constexpr std::string_view SymbolLetters = "abgdezhqiklmnxoprstufcyw";
+    const double s = chart.Scale, years = chart.Request.YearsSince2000;
+    ink.Grey(0.15);
+    for (const StarRecord& star : StarCatalogue) {
+        if (static_cast<float>(star.MagnitudeClass) > limit) continue;
+        const double dec = star.Declination + star.ProperMotionDec * ArcSecond * years;
+        const double ra =
+            star.RightAscension + star.ProperMotionRa * ArcSecond * years / std::max(1e-6, std::cos(dec));
+        const auto p = chart.Project(ra, dec);
+        if (!p || !chart.Near(*p, 0.0)) continue;
+        const BayerDesignation bayer = BayerOf(star.HrNumber);
+        for (std::size_t i = 1; i < GreekLetterNames.size(); ++i) {
+            if (bayer.GreekLetter != GreekLetterNames[i]) continue;
+            const double r = StarRadius(static_cast<float>(star.MagnitudeClass), limit, s);
+            std::string text(1, SymbolLetters[i - 1]);
+            ink.Text(PrintFace::Greek, 8.0 * s, {p->X + r + 1.5 * s, p->Y - r - 0.5 * s}, text);
+            if (!bayer.Suffix.empty() && bayer.Suffix.size() <= 2)
+                ink.Text(
+                    PrintFace::Plain, 5.5 * s,
+                    {p->X + r + 1.5 * s + ink.TextWidth(PrintFace::Greek, 8.0 * s, text), p->Y - r + 1 * s},
+                    bayer.Suffix);
+            break;
+        }
+    }
+}
+
 void DrawCircles(Ink& ink, const Chart& chart) {
     const double s = chart.Scale;
     const PagePoint c = chart.Centre();
@@ -480,6 +510,7 @@ void DrawFinderChart(Ink& ink, PageSize page, const FinderChartRequest& request)
     ink.Clip();
     DrawObjects(ink, chart, field, limit);
     DrawStars(ink, chart, field, limit);
+    DrawStarLetters(ink, chart, limit);
     DrawCircles(ink, chart);
     ink.Restore();
     ink.Grey(0.0);

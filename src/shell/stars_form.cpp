@@ -6,10 +6,12 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -40,6 +42,7 @@
 #include "shell/view_controls.h"
 #include "texts/interface_captions.h"
 #include "texts/telescope_captions.h"
+#include "texts/view_captions.h"
 #include "widgets/label_images.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
@@ -249,6 +252,8 @@ void TStarsForm::FormCreate() {
     ViewOptions view;
     TimeStepSettings timeSettings;
     TelescopeSettings telescope;
+    std::error_code noFile;
+    const bool firstStart = !std::filesystem::exists(options_.SettingsFile, noFile);
     IniValues values =
         LoadIniFile(options_.SettingsFile, [this, &view, &timeSettings, &telescope](const IniFile& ini) {
             view = ReadViewSettings(ini);
@@ -275,7 +280,29 @@ void TStarsForm::FormCreate() {
     telescopeControls_->StartIfAsked();
 
     SetUpMenus();
+    if (firstStart) ShowFirstHint();
     update();
+}
+
+void TStarsForm::ShowFirstHint() {
+    firstHint_ = new QLabel(PlainString(FirstStartHint()), image1_);
+    firstHint_->setObjectName(QStringLiteral("FirstHint"));
+    firstHint_->setFont(ArialFont(14));
+    // Clicks go through to the chart, which ends the note.
+    firstHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    firstHint_->setStyleSheet(
+        viewControls_->Options().Night
+            ? QStringLiteral("QLabel { background: black; color: #b00000; padding: 4px; }")
+            : QStringLiteral("QLabel { background: #ffffe1; color: black; padding: 4px; }"));
+    firstHint_->adjustSize();
+    firstHint_->move(8, 8);
+    firstHint_->show();
+}
+
+void TStarsForm::HideFirstHint() {
+    if (firstHint_ == nullptr) return;
+    firstHint_->deleteLater();
+    firstHint_ = nullptr;
 }
 
 void TStarsForm::FormActivate() { SetUpMenus(); }
@@ -315,6 +342,7 @@ void TStarsForm::ShowTitle() {
 }
 
 void TStarsForm::keyPressEvent(QKeyEvent* event) {
+    HideFirstHint();
     if (telescopeControls_->HandleKey(*event) || findControls_->HandleKey(*event) ||
         viewControls_->HandleKey(*event) || timeControls_->HandleKey(*event))
         return;
@@ -416,6 +444,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
 }
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
+    HideFirstHint();
     const SkyProjection chart = SkyProjection::Stereographic(Chart);
     findControls_->ChartClicked();
     if (button == Qt::RightButton) {

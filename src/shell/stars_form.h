@@ -19,6 +19,8 @@
 class QAction;
 class QMenu;
 
+class QLabel;
+
 namespace kolvar {
 
 class ChartView;
@@ -157,6 +159,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The note over the chart on a first start (no settings file yet), until
+    // the first key or click.
+    void ShowFirstHint();
+    void HideFirstHint();
+    QLabel* firstHint_ = nullptr;
+
     void BuildMenu();
     void SetUpMenus();
     void PlaceWindow();
