@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "appcore/font_size.h"
 #include "appcore/ini_file.h"
@@ -63,6 +65,28 @@ std::string StoredPlaceName(const std::string& cityUtf8, double latitude, double
     for (const CityRecord& city : Cities())
         if (Cp1250ToUtf8(city.Name) == cityUtf8 && CityIsAt(city, latitude, longitude)) return city.Name;
     return {};
+}
+
+// The local horizon the settings name; a file that cannot be read or is
+// refused is told on standard error, its bad lines too, and the sky stays open.
+std::shared_ptr<const LocalHorizon> ReadSkyline(const std::string& path) {
+    if (path.empty()) return nullptr;
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) {
+        std::fprintf(stderr, "kolvar: cannot read the horizon file %s\n", path.c_str());
+        return nullptr;
+    }
+    HorizonReading reading = ReadLocalHorizon(text);
+    for (const HorizonProblem& p : reading.Problems)
+        std::fprintf(stderr, "kolvar: %s line %d: %s: %s\n", path.c_str(), p.Line, p.Text.c_str(),
+                     p.Why.c_str());
+    if (!reading.Horizon) {
+        std::fprintf(stderr, "kolvar: the horizon file %s is refused: %s\n", path.c_str(),
+                     reading.Refusal.c_str());
+        return nullptr;
+    }
+    return std::make_shared<const LocalHorizon>(std::move(*reading.Horizon));
 }
 
 void ShowErrorBox(const QString& text) {
@@ -247,6 +271,9 @@ void TStarsForm::FormCreate() {
     Observer.FontSize = values.FontSize;
     Observer.PlaceName = StoredPlaceName(desktop_.CityName, Observer.Latitude, Observer.Longitude);
     SetCurrentScript(desktop_.Letters);
+    skyline_ = ReadSkyline(desktop_.HorizonFile);
+    if (skyline_)
+        view.Skyline = [skyline = skyline_](double azimuth) { return skyline->AltitudeAt(azimuth); };
     viewControls_->Apply(view);
     timeControls_->Apply(timeSettings);
     telescopeControls_->Apply(telescope);
