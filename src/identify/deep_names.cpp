@@ -77,7 +77,13 @@ void ListDeepNames(const TargetNameSink& add) {
         const int fixed = FixedSlotOfNgcIc(static_cast<int>(i));
         const int target = fixed >= 0 ? fixed : FirstNgcIcTarget + static_cast<int>(i);
         if (fixed < 0) {
-            if (r.Messier) add(target, "M" + std::to_string(r.Messier));
+            if (r.Messier) {
+                // Appended, not prepended to a temporary: GCC 12 at -O3 warns
+                // falsely (-Wrestrict) about a literal + a temporary string.
+                std::string messier("M");
+                messier += std::to_string(r.Messier);
+                add(target, messier);
+            }
             if (r.Designation[0] != '\0') add(target, r.Designation);
         }
         for (; n < names.size() && names[n].Object <= i; ++n) {
