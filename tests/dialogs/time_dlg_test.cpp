@@ -426,6 +426,55 @@ private slots:
         for (qsizetype i = 0; i + 1 < lines.size(); ++i) QVERIFY(lines[i].startsWith(expected[i] + '\t'));
     }
 
+    // After a civil edit Enter converts wherever the focus is in a field, and
+    // the note saying why OK waits shows until the Julian day agrees again.
+    void enterConvertsACivilEditAndTheNoteTellsWhy_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("julianDay");
+        QTest::newRow("year") << "Year"
+                              << "2001"
+                              << "2451911";
+        QTest::newRow("hour, Enter in the zone") << "Hour"
+                                                 << "1"
+                                                 << "2451910.5";
+        QTest::newRow("zone") << "TimeZone"
+                              << "0"
+                              << "2451911.04166667";
+        QTest::newRow("does not read") << "Month"
+                                       << "x"
+                                       << "";
+    }
+
+    void enterConvertsACivilEditAndTheNoteTellsWhy() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        auto d = Dialog(true);
+        d->JulianDay->setText(QStringLiteral("2451911"));  // 1 Jan 2001, 13:00 at +1 h
+        QVERIFY(d->DateFromJulianDay());
+        QVERIFY(d->WaitNote->isHidden());
+        TypeInto(d->findChild<QLineEdit*>(field), typed);
+        QVERIFY(!d->OkButton1->isEnabled());
+        QVERIFY(d->WaitNote->isVisible());
+        QTest::keyClick(field == "Hour" ? d->TimeZone : d->findChild<QLineEdit*>(field), Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        QTEST(d->JulianDay->text(), "julianDay");
+        QCOMPARE(d->OkButton1->isEnabled(), !d->JulianDay->text().isEmpty());
+        QCOMPARE(d->WaitNote->isVisible(), d->JulianDay->text().isEmpty());
+        QVERIFY(errors_.isEmpty());
+    }
+
+    // A Julian day being typed that does not read is not overwritten by Enter.
+    void enterKeepsAJulianDayBeingTyped() {
+        auto d = Dialog(true);
+        TypeInto(d->Year, QStringLiteral("2001"));
+        TypeInto(d->JulianDay, QStringLiteral("24x"));
+        QTest::keyClick(d->JulianDay, Qt::Key_Return);
+        QCOMPARE(d->JulianDay->text(), QStringLiteral("24x"));
+        QVERIFY(d->WaitNote->isHidden());
+        QVERIFY(d->isVisible());
+    }
+
     void controlsDoNotOverlapAndTabInOrder() {
         auto d = Dialog(true);
         QCOMPARE(d->Label6->text(), RunicString(TimeDlgCaptions.Label6.Runic));
