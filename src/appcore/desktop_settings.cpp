@@ -40,6 +40,7 @@ DesktopSettings ReadDesktopSettings(const IniFile& ini) {
     s.Main = ReadPlacement(ini, "");
     s.CloseUp = ReadPlacement(ini, "CloseUp");
     s.CityName = ini.ReadString(CitySection, "Name", "");
+    s.HorizonFile = ini.ReadString("HORIZON", "File", "");
     return s;
 }
 
@@ -52,6 +53,8 @@ void WriteDesktopSettings(IniFile& ini, const DesktopSettings& settings) {
     // The key stays once written, emptied when the place is typed again.
     if (!settings.CityName.empty() || ini.Read(CitySection, "Name"))
         ini.Write(CitySection, "Name", settings.CityName);
+    if (!settings.HorizonFile.empty() || ini.Read("HORIZON", "File"))
+        ini.Write("HORIZON", "File", settings.HorizonFile);
 }
 
 }  // namespace kolvar

@@ -27,11 +27,14 @@ struct WindowPlacement {
 //            CloseUpTop, CloseUpWidth, CloseUpHeight of the close-up
 //   [CITY]   Name, the town chosen for the place (UTF-8; empty or missing
 //            when the place was typed)
+//   [HORIZON] File, a local horizon file (its path, UTF-8) drawn over the
+//            chart and used by the tonight window; none when missing or empty
 struct DesktopSettings {
     Script Letters = Script::Runic;
     WindowPlacement Main;
     WindowPlacement CloseUp;
-    std::string CityName;  // UTF-8
+    std::string CityName;     // UTF-8
+    std::string HorizonFile;  // UTF-8 path
 };
 
 DesktopSettings ReadDesktopSettings(const IniFile& ini);

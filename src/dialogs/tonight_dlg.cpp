@@ -231,9 +231,9 @@ void TTonightDlg::Compute() {
     const int request = ++pending_;
     ShowNote();
     const QPointer<TTonightDlg> self(this);
-    pool_.start([this, self, request, site, noon, filter] {
+    pool_.start([this, self, request, site, noon, filter, horizon = target_.Horizon] {
         Night night = ComputeNight(site, noon);
-        std::vector<TonightEntry> list = PlanTonight(night, site, filter, nullptr, TonightCandidates());
+        std::vector<TonightEntry> list = PlanTonight(night, site, filter, horizon.get(), TonightCandidates());
         // The window waits for this thread before it goes, so it is there to be told.
         QMetaObject::invokeMethod(
             this,

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QThreadPool>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct TonightTarget {
     const ObserverState& Observer;
     std::function<void(const TonightEntry& entry)> Select;   // a click: select it on the chart
     std::function<void(const TonightEntry& entry)> CloseUp;  // a double click: the close-up on it
+    std::shared_ptr<const LocalHorizon> Horizon;             // the local horizon, or none
 };
 
 // The tonight window ("Ma éjjel"): the night's times at the observer's place

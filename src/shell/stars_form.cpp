@@ -6,11 +6,15 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "appcore/font_size.h"
 #include "appcore/ini_file.h"
@@ -40,6 +44,7 @@
 #include "texts/interface_captions.h"
 #include "texts/print_captions.h"
 #include "texts/telescope_captions.h"
+#include "texts/view_captions.h"
 #include "widgets/label_images.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
@@ -62,6 +67,28 @@ std::string StoredPlaceName(const std::string& cityUtf8, double latitude, double
     for (const CityRecord& city : Cities())
         if (Cp1250ToUtf8(city.Name) == cityUtf8 && CityIsAt(city, latitude, longitude)) return city.Name;
     return {};
+}
+
+// The local horizon the settings name; a file that cannot be read or is
+// refused is told on standard error, its bad lines too, and the sky stays open.
+std::shared_ptr<const LocalHorizon> ReadSkyline(const std::string& path) {
+    if (path.empty()) return nullptr;
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) {
+        std::fprintf(stderr, "kolvar: cannot read the horizon file %s\n", path.c_str());
+        return nullptr;
+    }
+    HorizonReading reading = ReadLocalHorizon(text);
+    for (const HorizonProblem& p : reading.Problems)
+        std::fprintf(stderr, "kolvar: %s line %d: %s: %s\n", path.c_str(), p.Line, p.Text.c_str(),
+                     p.Why.c_str());
+    if (!reading.Horizon) {
+        std::fprintf(stderr, "kolvar: the horizon file %s is refused: %s\n", path.c_str(),
+                     reading.Refusal.c_str());
+        return nullptr;
+    }
+    return std::make_shared<const LocalHorizon>(std::move(*reading.Horizon));
 }
 
 void ShowErrorBox(const QString& text) {
@@ -231,6 +258,8 @@ void TStarsForm::FormCreate() {
     ViewOptions view;
     TimeStepSettings timeSettings;
     TelescopeSettings telescope;
+    std::error_code noFile;
+    const bool firstStart = !std::filesystem::exists(options_.SettingsFile, noFile);
     IniValues values =
         LoadIniFile(options_.SettingsFile, [this, &view, &timeSettings, &telescope](const IniFile& ini) {
             view = ReadViewSettings(ini);
@@ -248,13 +277,38 @@ void TStarsForm::FormCreate() {
     Observer.FontSize = values.FontSize;
     Observer.PlaceName = StoredPlaceName(desktop_.CityName, Observer.Latitude, Observer.Longitude);
     SetCurrentScript(desktop_.Letters);
+    skyline_ = ReadSkyline(desktop_.HorizonFile);
+    if (skyline_)
+        view.Skyline = [skyline = skyline_](double azimuth) { return skyline->AltitudeAt(azimuth); };
     viewControls_->Apply(view);
     timeControls_->Apply(timeSettings);
     telescopeControls_->Apply(telescope);
     telescopeControls_->StartIfAsked();
 
     SetUpMenus();
+    if (firstStart) ShowFirstHint();
     update();
+}
+
+void TStarsForm::ShowFirstHint() {
+    firstHint_ = new QLabel(PlainString(FirstStartHint()), image1_);
+    firstHint_->setObjectName(QStringLiteral("FirstHint"));
+    firstHint_->setFont(ArialFont(14));
+    // Clicks go through to the chart, which ends the note.
+    firstHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    firstHint_->setStyleSheet(
+        viewControls_->Options().Night
+            ? QStringLiteral("QLabel { background: black; color: #b00000; padding: 4px; }")
+            : QStringLiteral("QLabel { background: #ffffe1; color: black; padding: 4px; }"));
+    firstHint_->adjustSize();
+    firstHint_->move(8, 8);
+    firstHint_->show();
+}
+
+void TStarsForm::HideFirstHint() {
+    if (firstHint_ == nullptr) return;
+    firstHint_->deleteLater();
+    firstHint_ = nullptr;
 }
 
 void TStarsForm::FormActivate() { SetUpMenus(); }
@@ -294,6 +348,7 @@ void TStarsForm::ShowTitle() {
 }
 
 void TStarsForm::keyPressEvent(QKeyEvent* event) {
+    HideFirstHint();
     if (telescopeControls_->HandleKey(*event) || findControls_->HandleKey(*event) ||
         viewControls_->HandleKey(*event) || timeControls_->HandleKey(*event))
         return;
@@ -399,6 +454,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
 }
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
+    HideFirstHint();
     const SkyProjection chart = SkyProjection::Stereographic(Chart);
     findControls_->ChartClicked();
     if (button == Qt::RightButton) {

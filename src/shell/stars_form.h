@@ -4,6 +4,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "appcore/desktop_settings.h"
@@ -14,9 +15,12 @@
 #include "chart/moon_picture.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
+#include "plan/local_horizon.h"
 
 class QAction;
 class QMenu;
+
+class QLabel;
 
 namespace kolvar {
 
@@ -114,6 +118,8 @@ public:
     FindControls* Find() const { return findControls_; }
     // The Idő menu, the time keys, the running clock and the animation.
     TimeControls* Time() const { return timeControls_; }
+    // The local horizon of the settings ([HORIZON] File), or none.
+    const std::shared_ptr<const LocalHorizon>& Skyline() const { return skyline_; }
     // The tonight window and its menu item.
     TonightControls* Tonight() const { return tonightControls_; }
     QMenu* TimeSteps1Menu() const;
@@ -154,6 +160,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The note over the chart on a first start (no settings file yet), until
+    // the first key or click.
+    void ShowFirstHint();
+    void HideFirstHint();
+    QLabel* firstHint_ = nullptr;
+
     void BuildMenu();
     void SetUpMenus();
     void PlaceWindow();
@@ -181,6 +193,7 @@ private:
     TimeControls* timeControls_ = nullptr;
     FindControls* findControls_ = nullptr;
     TonightControls* tonightControls_ = nullptr;
+    std::shared_ptr<const LocalHorizon> skyline_;
     TelescopeControls* telescopeControls_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;

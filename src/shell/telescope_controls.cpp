@@ -1,7 +1,7 @@
 #include "shell/telescope_controls.h"
 
 #include <QAction>
-#include <QCursor>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -148,11 +148,17 @@ void TelescopeControls::ShowScript() {
 
 void TelescopeControls::AttachCloseUp(TPlainSky* closeUp) {
     closeUp_ = closeUp;
+    closeUp_->installEventFilter(this);
     closeUp_->OnDrawn = [this] { UpdateReticles(); };
     closeUp_->OnRightPress = [this](int x, int y) {
         return OfferPointMenu(closeUp_->Projection(), x, y, closeUp_->Image1(),
                               TelescopeCaptions().CentreHere.Text()) == MenuChoice::Taken;
     };
+}
+
+bool TelescopeControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == closeUp_ && event->type() == QEvent::Show) UpdateReticles(true);
+    return QObject::eventFilter(watched, event);
 }
 
 void TelescopeControls::Apply(const TelescopeSettings& settings) {

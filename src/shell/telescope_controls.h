@@ -121,6 +121,10 @@ public:
     // The items' enabled states, as the Megfigyelő menu opens.
     void UpdateActions();
 
+protected:
+    // The close-up shown: its reticle at once (it was drawn before it showed).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Report(const QString& line);
     void SendSlew(const EquatorialPlace& aim, const std::string& name);

@@ -44,7 +44,8 @@ void TonightControls::Open() {
                                      centre = {s.Azimuth, s.Altitude, 0.0};
                                  }
                                  form_.OpenCloseUp(centre);
-                             }};
+                             },
+                             form_.Skyline()};
         dialog_ = new TTonightDlg(std::move(target), &form_);
     }
     dialog_->Open();

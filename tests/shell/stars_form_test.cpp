@@ -358,6 +358,22 @@ private slots:
         QVERIFY(std::fabs(v.Longitude - 1.0 / 3.0) < 1e-15);
     }
 
+    // A first start (no settings file) names the view keys over the chart
+    // until the first key; the next start, with the file saved, does not.
+    void firstStartShowsTheKeysUntilAKey() {
+        for (const bool first : {true, false}) {
+            TStarsForm form(folder_.Options());
+            form.show();
+            QLabel* hint = form.findChild<QLabel*>(QStringLiteral("FirstHint"));
+            QCOMPARE(hint != nullptr, first);
+            if (!first) break;
+            QVERIFY(hint->isVisible() && hint->text().startsWith(QStringLiteral("C: Csillagk")));
+            QVERIFY(hint->text().contains(QStringLiteral("Ctrl+F")));
+            QTest::keyClick(&form, Qt::Key_Shift);
+            QTRY_VERIFY(form.findChild<QLabel*>(QStringLiteral("FirstHint")) == nullptr);
+        }
+    }
+
     void failedSaveIsReportedWithFileAndReason() {
         QStringList errors;
         std::filesystem::path blocker = folder_.SettingsFile().parent_path() / "blocker";

@@ -135,18 +135,18 @@ private slots:
         qInfo("mount at jd %.6f: ra_date %.7f h dec_date %.6f deg", StartingJulianDay(),
               ofDate.RightAscension / Deg / 15.0, ofDate.Declination / Deg);
 
-        // The close-up centred on M31 shows the reticle in its middle; when
+        // The close-up opened on M31 shows the reticle in its middle; when
         // it follows, a view turned away comes back to the mount.
         TPlainSky& sky = *w.PlainSky;
         sky.resize(300, 240);
-        sky.show();
         const SkyObjectEntry& e = SkyObjects[static_cast<std::size_t>(slot)];
         const auto nearMiddle = [&sky] {
             const auto m = sky.Image1()->Reticle();
             return m &&
                    std::hypot(m->Centre.x() - sky.width() / 2.0, m->Centre.y() - sky.height() / 2.0) < 2.0;
         };
-        sky.CentreOn({e.Azimuth, e.Altitude, 0.0});
+        sky.CentreOn({e.Azimuth, e.Altitude, 0.0});  // drawn before it shows, as the right button does
+        sky.show();
         QVERIFY(nearMiddle());
         sky.CentreOn({e.Azimuth, e.Altitude - 10.0 * Deg, 0.0});
         QVERIFY(!nearMiddle());

@@ -8,7 +8,13 @@
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <vector>
 
+#include "chart/view_layers.h"
 #include "dialogs/tonight_dlg.h"
 #include "shell/stars_form.h"
 #include "shell/tonight_controls.h"
@@ -25,6 +31,20 @@ private:
     test::WindowTestFolder folder_;
     std::unique_ptr<TStarsForm> form_;
     std::optional<HorizontalPosition> closeUp_;
+
+    // The names the tonight window lists for the observer's night, at 10 degrees and brighter than 2.
+    std::vector<std::string> Names() {
+        form_->Action(QStringLiteral("Tonight1"))->trigger();
+        TTonightDlg* d = form_->Tonight()->Dialog();
+        d->MinAltEdit->setValue(10.0);
+        d->MagEdit->setValue(2.0);
+        d->Compute();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(!d->Computing(), 20000); }();
+        std::vector<std::string> names;
+        for (int row = 0; row < d->Table->model()->rowCount(); ++row)
+            names.emplace_back(d->EntryAt(row)->Object->Name);
+        return names;
+    }
 
     int RowOf(TTonightDlg& d, std::string_view name) {
         for (int row = 0; row < d.Table->model()->rowCount(); ++row)
@@ -80,6 +100,29 @@ private slots:
         QCOMPARE(d->Table->model()->headerData(9, Qt::Horizontal).toString(),
                  QStringLiteral("Magass\u00E1g"));
         form_->LatinLetters1Click(false);
+    }
+
+    // A horizon file named in the settings: the chart shows its silhouette
+    // and the tonight list leaves out what culminates behind it.
+    void theSettingsHorizonHidesTheSouth() {
+        const std::vector<std::string> before = Names();
+        form_.reset();
+        const QString file = folder_.FilePath(QStringLiteral("garden.txt"));
+        std::ofstream(file.toStdString()) << "0 0\n150 30\n210 30\n";
+        folder_.WriteSettings("[HORIZON]\nFile=" + file.toStdString() + "\n");
+        form_ = std::make_unique<TStarsForm>(folder_.Options());
+        test::ShowWithChartSize(*form_, 800, 600);
+        Observer.JulianDay = 2461384.3;
+        form_->FormResize();
+        QVERIFY(form_->Skyline() != nullptr);
+        // Straight below the centre, 20 degrees up: behind the skyline.
+        const int y =
+            Chart.CentreY + static_cast<int>(Chart.ChartRadius * std::tan(35.0 * 3.141592653589793 / 180));
+        QCOMPARE(form_->ChartBitmap().Pixel(Chart.CentreX, y), SkylineColour);
+        const std::vector<std::string> after = Names();
+        QVERIFY(std::find(before.begin(), before.end(), "Sirius") != before.end());
+        QVERIFY(std::find(after.begin(), after.end(), "Sirius") == after.end());
+        QVERIFY(after.size() < before.size());
     }
 
     void cleanupTestCase() { form_.reset(); }
