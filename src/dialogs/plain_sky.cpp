@@ -25,6 +25,12 @@
 #include "widgets/window_placement.h"
 
 namespace kolvar {
+namespace {
+
+// The smallest close-up a stored placement gives: the main chart's design size.
+constexpr QSize SmallestCloseUp(312, 186);
+
+}  // namespace
 
 PlainSkyImage::PlainSkyImage(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
@@ -109,9 +115,11 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
 }
 
 void TPlainSky::RestorePlacement(const WindowPlacement& placement) {
-    if (!FitsAScreen(placement)) return;
-    resize(placement.Width, placement.Height);
-    move(placement.Left, placement.Top);
+    // A usable close-up, no smaller than the main chart's design size.
+    const QRect kept = KeptOnScreen(placement, SmallestCloseUp);
+    if (kept.isEmpty()) return;
+    resize(kept.size());
+    move(kept.topLeft());
 }
 
 void TPlainSky::ChartRedrawn() {

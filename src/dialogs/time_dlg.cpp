@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "dialogs/time_fields.h"
 #include "texts/interface_captions.h"
 #include "texts/runic_captions.h"
+#include "texts/time_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 
@@ -25,6 +27,8 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 const QRect WeekDayTextDesign(83, 200, 48, 14);
 const QRect StarTimeTextDesign(80, 304, 80, 18);
+// Between the Julian day and the buttons, reading from the right edge.
+const QRect WaitNoteDesign(16, 336, 616, 18);
 
 }  // namespace
 
@@ -89,6 +93,9 @@ TTimeDlg::TTimeDlg(QWidget* parent) : QDialog(parent) {
     FitLabel(StarTimeText, StarTimeTextDesign);
     Label6 = DesignLabel(this, "Label6", RunicString(c.Label6.Runic), 192, 304);
 
+    WaitNote = DesignLabel(this, "WaitNote", RunicString(TimeDlgWaitNote.Runic), WaitNoteDesign, true);
+    WaitNote->hide();
+
     ChainTabOrder({OkButton1, EscButton1, Year, Month, Day, Hour, Min, Sec, NowButton1, TimeZone, SummerTime,
                    JulianDay, DateUse});
     OkButton1->setDefault(true);  // Enter presses OK while it is enabled
@@ -124,7 +131,8 @@ void TTimeDlg::ShowScript() {
                   {SummerTime, c.SummerTime},
                   {DateUse, c.DateUse},
                   {Label5, c.Label5},
-                  {Label6, c.Label6}});
+                  {Label6, c.Label6},
+                  {WaitNote, TimeDlgWaitNote}});
 }
 
 void TTimeDlg::OkButton1Click() { done(1); }
@@ -133,7 +141,24 @@ void TTimeDlg::EscButton1Click() { done(2); }
 
 void TTimeDlg::reject() { done(2); }
 
-void TTimeDlg::DateChange() { SetOkEnabled(false); }
+void TTimeDlg::DateChange() {
+    SetOkEnabled(false);
+    SetCivilEditWaiting(true);
+}
+
+void TTimeDlg::SetCivilEditWaiting(bool waiting) {
+    civilEditWaiting_ = waiting;
+    WaitNote->setVisible(waiting);
+}
+
+void TTimeDlg::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && civilEditWaiting_ && event->modifiers() == Qt::NoModifier) {
+        DateUseClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void TTimeDlg::SetOkEnabled(bool enabled) {
     // Disabling the focused OK hands the focus on to the next control; when
@@ -145,6 +170,7 @@ void TTimeDlg::SetOkEnabled(bool enabled) {
         return;
     }
     OkButton1->setEnabled(enabled);
+    if (enabled) SetCivilEditWaiting(false);
     if (enabled && focusLeftOk_ != nullptr) {
         if (focusWidget() == focusLeftOk_) OkButton1->setFocus();
         focusLeftOk_ = nullptr;
@@ -152,8 +178,12 @@ void TTimeDlg::SetOkEnabled(bool enabled) {
 }
 
 void TTimeDlg::JulianDayChange() {
-    // A Julian day that does not read agrees with no civil time.
-    if (JulianDay->hasFocus() && !DateFromJulianDay()) SetOkEnabled(false);
+    // A Julian day that does not read agrees with no civil time; Enter then
+    // must not overwrite what the user types with the civil fields.
+    if (JulianDay->hasFocus() && !DateFromJulianDay()) {
+        SetOkEnabled(false);
+        SetCivilEditWaiting(false);
+    }
 }
 
 bool TTimeDlg::Reporting(void (TTimeDlg::*step)()) {

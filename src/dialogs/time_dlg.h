@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +48,9 @@ public:
 
     // Escape and the close box give the cancel result.
     void reject() override;
+    // Enter while an edit of the civil fields waits converts them as DateUse
+    // does; otherwise it presses the default button as in any dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
     // Shows every caption in the current script (runes or Latin letters).
     void ShowScript();
@@ -78,6 +82,7 @@ public:
     QLabel* Label5 = nullptr;
     QLabel* StarTimeText = nullptr;
     QLabel* Label6 = nullptr;
+    QLabel* WaitNote = nullptr;  // shown while a civil edit waits to be converted
 
     // Tells the user about a text that did not read; a warning box by default.
     ErrorReporter ReportError;
@@ -90,6 +95,9 @@ private:
     void ShowWeekday(int weekday);
     bool Reporting(void (TTimeDlg::*step)());  // runs step; a text that does not read is reported
     void SetOkEnabled(bool enabled);
+    void SetCivilEditWaiting(bool waiting);
+
+    bool civilEditWaiting_ = false;
 
     QWidget* focusLeftOk_ = nullptr;  // where the focus went when OK was disabled under it
 };

@@ -49,6 +49,23 @@ SheetOptions PrinterSheet(const QPrinter& printer) {
     return options;
 }
 
+// "name: nem írható: Nincs több hely az eszközön", in English where the
+// Hungarian of a part is not known.
+QString WriteFailureText(const WriteFailure& failure) {
+    const std::string_view action = FileActionText(failure.Action);
+    const std::string_view reason = ErrorCodeText(failure.Error);
+    const QString name = QString::fromStdString(failure.Name);
+    if (action.empty())
+        return QString::fromStdString(failure.Action + " ") + name + QStringLiteral(": ") +
+               (reason.empty() ? QString::fromStdString(failure.Reason) : PlainString(reason));
+    return name + QLatin1Char(' ') + PlainString(action) + QStringLiteral(": ") +
+           (reason.empty() ? QString::fromStdString(failure.Reason) : PlainString(reason));
+}
+
+QString Led(std::string_view lead, const QString& cause) {
+    return PlainString(lead) + QStringLiteral(": ") + cause;
+}
+
 void ShowFailure(const QString& text) {
     std::fprintf(stderr, "kolvar: %s\n", text.toLocal8Bit().constData());
     QMessageBox::critical(nullptr, QStringLiteral("Kolvar"), text);
@@ -62,7 +79,7 @@ QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet) {
     if (!picture) return QString::fromStdString(error);
     printer.setFullPage(true);  // the sheet keeps its own margins
     QPainter painter;
-    if (!painter.begin(&printer)) return QStringLiteral("the printer cannot be painted on");
+    if (!painter.begin(&printer)) return PlainString(PrinterRefusedText);
     const bool preview = painter.paintEngine()->type() == QPaintEngine::Picture;
     const double dpi = preview ? PreviewDpi : std::min(printer.resolution(), MaxPrintDpi);
     const double toPrinter = printer.resolution() / dpi;
@@ -126,8 +143,7 @@ void PrintControls::Print() {
     const PrintRequest sheet = CurrentSheet();
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &sheet](QPrinter* target) {
         const QString error = PaintSheetOnPrinter(*target, sheet);
-        if (!error.isEmpty())
-            (ReportError ? ReportError : ShowFailure)(QStringLiteral("Printing failed: ") + error);
+        if (!error.isEmpty()) (ReportError ? ReportError : ShowFailure)(Led(PrintFailedLead, error));
     });
     if (ShowPreview)
         ShowPreview(dialog);
@@ -175,16 +191,16 @@ void PrintControls::SaveDocument(const QString& suggestedName,
     const auto report = [this](const QString& text) { (ReportError ? ReportError : ShowFailure)(text); };
     PrintFormat format;
     if (!PrintFormatOfName(name.toStdString(), format)) {
-        report(QStringLiteral("%1: the name ends in none of .pdf, .svg, .png").arg(name));
+        report(name + QStringLiteral(": ") + PlainString(NoSheetFormatText));
         return;
     }
     std::string bytes;
-    std::string error = print(format, bytes);
-    if (error.empty()) {
+    QString error = QString::fromStdString(print(format, bytes));
+    if (error.isEmpty()) {
         if (const auto failure = WriteFile(name.toStdString(), bytes, DesktopExportPolicy))
-            error = failure->Action + " " + failure->Name + ": " + failure->Reason;
+            error = WriteFailureText(*failure);
     }
-    if (!error.empty()) report(QStringLiteral("The sheet was not saved: ") + QString::fromStdString(error));
+    if (!error.isEmpty()) report(Led(SheetNotSavedLead, error));
 }
 
 }  // namespace kolvar

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -41,6 +42,7 @@
 #include "shell/tonight_controls.h"
 #include "shell/view_controls.h"
 #include "texts/interface_captions.h"
+#include "texts/print_captions.h"
 #include "texts/telescope_captions.h"
 #include "texts/view_captions.h"
 #include "widgets/label_images.h"
@@ -126,16 +128,20 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
 }
 
 void TStarsForm::PlaceWindow() {
-    // Where the settings left it, when that is on a screen; else a useful
+    // Where the settings left it, kept on a screen; else a useful
     // chart in the middle of the screen. The size is the chart's, below the
     // menu bar (which wraps to more rows when narrow).
     const WindowPlacement& stored = desktop_.Main;
     QSize chart = FittedSize(FirstChartSize);
     QPoint corner;
-    const bool restore = FitsAScreen(stored);
+    const QSize design(DesignClientWidth, DesignClientHeight);
+    // The menu's rows at the stored width, so that the whole window stays on the screen.
+    const int menu = stored.Stored() ? mainMenu1_->heightForWidth(std::max(stored.Width, design.width())) : 0;
+    const QRect kept = KeptOnScreen(stored, design, menu);
+    const bool restore = !kept.isEmpty();
     if (restore) {
-        chart = QSize(stored.Width, stored.Height).expandedTo(QSize(DesignClientWidth, DesignClientHeight));
-        corner = QPoint(stored.Left, stored.Top);
+        chart = kept.size();
+        corner = kept.topLeft();
     }
     resize(chart.width(), chart.height() + mainMenu1_->heightForWidth(chart.width()));
     if (!restore) {
@@ -374,18 +380,22 @@ void TStarsForm::FormDestroy() {
             },
             &loadedSettings_);
     } catch (const SettingsWriteError& e) {
-        ReportSaveError(e.what());
+        ReportSaveError(e);
     }
 }
 
-void TStarsForm::ReportSaveError(const std::string& line) {
+void TStarsForm::ReportSaveError(const SettingsWriteError& error) {
     // After a signal nobody may be at the screen to close a box: the line
-    // goes to standard error alone.
+    // goes to standard error alone, as the program's other log lines do.
     if (quitBySignal_) {
-        std::fprintf(stderr, "kolvar: %s\n", line.c_str());
+        std::fprintf(stderr, "kolvar: %s\n", error.what());
         return;
     }
-    options_.ReportError(QString::fromStdString(line));
+    // The window tells it in Hungarian; a cause without a Hungarian text in its own words.
+    const std::string_view known = ErrorCodeText(error.Code());
+    options_.ReportError(PlainString(SettingsNotSavedLead) + QStringLiteral(": ") +
+                         QString::fromStdString(error.Path().string()) + QStringLiteral(": ") +
+                         (known.empty() ? QString::fromStdString(error.Reason()) : PlainString(known)));
 }
 
 void TStarsForm::Observer1Click() {

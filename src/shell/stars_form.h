@@ -9,6 +9,7 @@
 
 #include "appcore/desktop_settings.h"
 #include "appcore/ini_file.h"
+#include "appcore/settings_file.h"
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
@@ -169,7 +170,7 @@ private:
     void SetUpMenus();
     void PlaceWindow();
     WindowPlacement CurrentPlacement() const;
-    void ReportSaveError(const std::string& line);
+    void ReportSaveError(const SettingsWriteError& error);
 
     Options options_;
     Dialogs dialogs_;

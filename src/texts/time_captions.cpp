@@ -47,4 +47,7 @@ const std::string_view ElementsEdgeMessage =
     "Tov\xE1"
     "bb nem l\xE9ptethet\xF5: itt \xE9r v\xE9get a p\xE1lyaelemek tartom\xE1nya.";
 
+const RunicText TimeDlgWaitNote = {".ajt`im`a\xDFt`a retne za :r`av arpan-n`ailuj a ko za",
+                                   "Az OK a Juli\xE1n-napra v\xE1r: az Enter \xE1tsz\xE1m\xEDtja."};
+
 }  // namespace kolvar

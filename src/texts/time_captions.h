@@ -34,4 +34,8 @@ extern const std::array<KeyLegendLine, 5> TimeKeyLegend;
 // elements (plain Hungarian, Windows-1250).
 extern const std::string_view ElementsEdgeMessage;
 
+// Shown in the time dialog while an edit of its civil fields waits to be
+// converted: why OK is disabled and what converts.
+extern const RunicText TimeDlgWaitNote;
+
 }  // namespace kolvar

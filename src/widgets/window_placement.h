@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QSize>
 
 #include "appcore/desktop_settings.h"
@@ -12,9 +14,16 @@ namespace kolvar {
 // size of `client` (the window itself, or the part that the size means).
 WindowPlacement PlacementOf(const QWidget& window, const QWidget& client);
 
-// Whether a stored placement lies wholly on one of the screens: a window
-// kept on a monitor that is gone, or larger than any screen, is not put back.
-bool FitsAScreen(const WindowPlacement& placement);
+// A stored placement brought back at a usable size onto the screen nearest to
+// it (the one it overlaps most, else the closest): its size at least
+// `minimum`, and the window, with `extra` more height below the client (a
+// menu bar), wholly inside that screen's free area, shrunk to it where it is
+// larger. `screens` are the free areas; a placement not stored, or no screen,
+// gives an empty rectangle: the window keeps its own place.
+QRect KeptOnScreen(const WindowPlacement& placement, const QList<QRect>& screens, QSize minimum,
+                   int extra = 0);
+// The same on the screens there are now.
+QRect KeptOnScreen(const WindowPlacement& placement, QSize minimum, int extra = 0);
 
 // A size for a client area that shows a useful picture: `wanted`, but at most
 // four fifths of the primary screen's free area in each direction.

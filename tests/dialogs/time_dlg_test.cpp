@@ -152,6 +152,8 @@ private slots:
         // civil time, turns OK off; nothing else changes.
         const QStringList shown = CivilFields(*d);
         QTest::keyClick(d->JulianDay, Qt::Key_X);
+        QTest::keyClick(d->JulianDay, Qt::Key_Return);  // converts nothing over the typed day
+        QCOMPARE(d->JulianDay->text(), QStringLiteral("2451545x"));
         QCOMPARE(errors_, QStringList{QString::fromUtf8("„2451545x” nem érvényes szám.")});
         QCOMPARE(CivilFields(*d), shown);
         QVERIFY(!d->OkButton1->isEnabled());
@@ -424,6 +426,33 @@ private slots:
         const QList<QByteArray> lines = rendered.split('\n');
         QCOMPARE(lines.size(), expected.size());
         for (qsizetype i = 0; i + 1 < lines.size(); ++i) QVERIFY(lines[i].startsWith(expected[i] + '\t'));
+    }
+
+    // After a civil edit Enter converts wherever the focus is in a field, and
+    // the note saying why OK waits shows until the Julian day agrees again.
+    void enterConvertsACivilEditAndTheNoteTellsWhy_data() {
+        QTest::addColumn<QString>("edit");  // field|typed|Julian day after Enter
+        QTest::newRow("year") << "Year|2001|2451911";
+        QTest::newRow("hour, Enter in the zone") << "Hour|1|2451910.5";
+        QTest::newRow("does not read") << "Month|x|";
+    }
+
+    void enterConvertsACivilEditAndTheNoteTellsWhy() {
+        QFETCH(QString, edit);
+        const QString field = edit.section('|', 0, 0);
+        auto d = Dialog(true);
+        d->JulianDay->setText(QStringLiteral("2451911"));  // 1 Jan 2001, 13:00 at +1 h
+        QVERIFY(d->DateFromJulianDay());
+        QVERIFY(d->WaitNote->isHidden());
+        TypeInto(d->findChild<QLineEdit*>(field), edit.section('|', 1, 1));
+        QVERIFY(!d->OkButton1->isEnabled());
+        QVERIFY(d->WaitNote->isVisible());
+        QTest::keyClick(field == "Hour" ? d->TimeZone : d->findChild<QLineEdit*>(field), Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->JulianDay->text(), edit.section('|', 2));
+        QCOMPARE(d->OkButton1->isEnabled(), !d->JulianDay->text().isEmpty());
+        QCOMPARE(d->WaitNote->isVisible(), d->JulianDay->text().isEmpty());
+        QVERIFY(errors_.isEmpty());
     }
 
     void controlsDoNotOverlapAndTabInOrder() {

@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTest>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -87,6 +88,17 @@ private slots:
         printing.SaveAsImage();
         QCOMPARE(errors_.size(), 1);
         QVERIFY(!QFile::exists(folder_.FilePath(QStringLiteral("sheet.txt"))));
+
+        // The window tells why in Hungarian: an unknown ending, a missing folder.
+        const QString missing = folder_.FilePath(QStringLiteral("no-folder/sheet.pdf"));
+        printing.ChooseFile = [&missing] { return missing; };
+        printing.SaveAsImage();
+        QCOMPARE(errors_, (QStringList{folder_.FilePath(QStringLiteral("sheet.txt")) + QStringLiteral(": ") +
+                                           PlainString(NoSheetFormatText),
+                                       PlainString(SheetNotSavedLead) + QStringLiteral(": ") + missing +
+                                           QLatin1Char(' ') +
+                                           PlainString(FileActionText("cannot create a file beside")) +
+                                           QStringLiteral(": ") + PlainString(ErrorCodeText(ENOENT))}));
     }
 };
 

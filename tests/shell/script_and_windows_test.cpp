@@ -18,6 +18,7 @@
 #include "texts/runic_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
+#include "widgets/window_placement.h"
 #include "window_test_folder.h"
 
 using namespace kolvar;
@@ -149,6 +150,28 @@ private slots:
         ProgramWindows w = Windows();
         QVERIFY(w.StarsForm->pos() != QPoint(50000, 30));
         QVERIFY(w.StarsForm->Image1()->width() >= 312);
+    }
+
+    // A stored place comes back on the nearest screen's free area at a usable
+    // size; the menu's height below the client counts as part of the window.
+    void storedPlacesAreKeptOnAScreen_data() {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<int>("menu");
+        QTest::addColumn<QRect>("kept");
+        QTest::newRow("1 x 1") << QRect(100, 100, 1, 1) << 0 << QRect(100, 100, 312, 186);
+        QTest::newRow("under the bottom edge") << QRect(40, 500, 500, 300) << 20 << QRect(40, 280, 500, 300);
+        QTest::newRow("past 2nd right") << QRect(1700, 100, 400, 300) << 0 << QRect(1520, 100, 400, 300);
+        QTest::newRow("off all, near 2nd") << QRect(5000, 5000, 400, 300) << 0 << QRect(1520, 724, 400, 300);
+        QTest::newRow("huge, most on 2nd") << QRect(0, 0, 3000, 2000) << 40 << QRect(800, 0, 1120, 984);
+    }
+
+    void storedPlacesAreKeptOnAScreen() {
+        QFETCH(QRect, stored);
+        QFETCH(int, menu);
+        const QList<QRect> screens{QRect(0, 24, 800, 576), QRect(800, 0, 1120, 1024)};
+        const WindowPlacement placement{stored.x(), stored.y(), stored.width(), stored.height()};
+        QTEST(KeptOnScreen(placement, screens, QSize(312, 186), menu), "kept");
+        QVERIFY(KeptOnScreen(WindowPlacement{}, screens, QSize(312, 186)).isEmpty());
     }
 };
 

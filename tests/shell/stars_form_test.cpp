@@ -34,6 +34,7 @@
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/time_controls.h"
+#include "texts/print_captions.h"
 #include "widgets/runic_text.h"
 #include "window_test_folder.h"
 
@@ -384,8 +385,7 @@ private slots:
         QVERIFY2(errors[0].contains(QString::fromStdString(options.SettingsFile.string())),
                  qPrintable(errors[0]));
         QVERIFY(!errors[0].contains('\n'));
-        QVERIFY2(errors[0].contains(QString::fromStdString(std::generic_category().message(ENOTDIR))),
-                 qPrintable(errors[0]));
+        QVERIFY2(errors[0].contains(PlainString(ErrorCodeText(ENOTDIR))), qPrintable(errors[0]));
         std::filesystem::remove(blocker);
     }
 
@@ -407,7 +407,7 @@ private slots:
         watcher.stop();
         QVERIFY2(shownText.contains(QString::fromStdString(options.SettingsFile.string())),
                  qPrintable(shownText));
-        QVERIFY(shownText.contains(QString::fromStdString(std::generic_category().message(ENOTDIR))));
+        QVERIFY(shownText.contains(PlainString(ErrorCodeText(ENOTDIR))));
         std::filesystem::remove(blocker);
     }
 };
