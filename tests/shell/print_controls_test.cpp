@@ -15,6 +15,7 @@
 
 #include "shell/runic_menu_bar.h"
 #include "texts/print_captions.h"
+#include "widgets/night_palette.h"
 #include "widgets/runic_text.h"
 #include "window_test_folder.h"
 
@@ -57,15 +58,26 @@ private slots:
         PrintControls& printing = *form.Printing();
         printing.ReportError = [this](const QString& text) { errors_ << text; };
         int pages = -1;
-        printing.ShowPreview = [&pages](QPrintPreviewDialog& dialog) {
+        int bright = -1;  // pixels of the preview with green or blue above the dim level
+        printing.ShowPreview = [&pages, &bright](QPrintPreviewDialog& dialog) {
             dialog.show();
             auto* preview = dialog.findChild<QPrintPreviewWidget*>();
             QTRY_VERIFY(preview != nullptr && preview->pageCount() > 0);
             pages = preview->pageCount();
+            const QImage shown = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            bright = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    bright += qGreen(shown.pixel(x, y)) > 40 || qBlue(shown.pixel(x, y)) > 40;
             dialog.close();
         };
-        QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(pages, 1);
+        for (const bool night : {false, true}) {  // the sheet is white by day, red at night
+            SetNightWindows(night);
+            QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+            QCOMPARE(pages, 1);
+            QCOMPARE(bright == 0, night);
+        }
+        SetNightWindows(false);
         // A place chosen from the city table is named on the sheet.
         Observer.PlaceName = "Debrecen";
         QCOMPARE(printing.CurrentSheet().Header.Place, std::string("Debrecen"));
