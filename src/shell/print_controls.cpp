@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
@@ -17,10 +19,12 @@
 
 #include "appcore/deep_star_catalogue.h"
 #include "appcore/file_writer.h"
+#include "chart/sky_phase.h"
 #include "print/print_texts.h"
 #include "print/sheet_picture.h"
 #include "texts/print_captions.h"
 #include "widgets/menu_key_style.h"
+#include "widgets/night_palette.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 
@@ -81,6 +85,9 @@ QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet) {
     QPainter painter;
     if (!painter.begin(&printer)) return PlainString(PrinterRefusedText);
     const bool preview = painter.paintEngine()->type() == QPaintEngine::Picture;
+    // In the night view the preview shows the sheet in the chart's night reds;
+    // the printer still gets its true colours.
+    const bool night = preview && NightWindows();
     const double dpi = preview ? PreviewDpi : std::min(printer.resolution(), MaxPrintDpi);
     const double toPrinter = printer.resolution() / dpi;
     const int height = SheetPixels(picture->Layout().Page.Height, dpi);
@@ -90,6 +97,13 @@ QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet) {
         int width = 0;
         error = picture->PaintRows(dpi, top, rows, pixels, width);
         if (!error.empty()) break;
+        if (night)
+            for (std::uint32_t& pixel : pixels) {
+                const Colour red =
+                    NightColour({static_cast<std::uint8_t>(pixel >> 16),
+                                 static_cast<std::uint8_t>(pixel >> 8), static_cast<std::uint8_t>(pixel)});
+                pixel = 0xFF000000u | static_cast<std::uint32_t>(red.Red) << 16;
+            }
         // A copy the image owns: a preview keeps the pictures it is given.
         const QImage band =
             QImage(reinterpret_cast<const uchar*>(pixels.data()), width, rows, QImage::Format_RGB32).copy();
@@ -140,6 +154,10 @@ void PrintControls::Print() {
     printer.setDocName(QStringLiteral("Kolvar"));
     QPrintPreviewDialog dialog(&printer, window_);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
+    // The preview lays its sheets on a grey of its own, which the night palette does not reach.
+    if (NightWindows())
+        if (auto* view = dialog.findChild<QGraphicsView*>(); view != nullptr && view->scene() != nullptr)
+            view->scene()->setBackgroundBrush(NightPaletteOf(view->palette()).color(QPalette::Window));
     const PrintRequest sheet = CurrentSheet();
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &sheet](QPrinter* target) {
         const QString error = PaintSheetOnPrinter(*target, sheet);

@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTest>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -15,6 +16,7 @@
 
 #include "shell/runic_menu_bar.h"
 #include "texts/print_captions.h"
+#include "widgets/night_palette.h"
 #include "widgets/runic_text.h"
 #include "window_test_folder.h"
 
@@ -57,15 +59,24 @@ private slots:
         PrintControls& printing = *form.Printing();
         printing.ReportError = [this](const QString& text) { errors_ << text; };
         int pages = -1;
-        printing.ShowPreview = [&pages](QPrintPreviewDialog& dialog) {
+        int bright = -1;  // pixels of the preview with green or blue above the dim level
+        printing.ShowPreview = [&pages, &bright](QPrintPreviewDialog& dialog) {
             dialog.show();
             auto* preview = dialog.findChild<QPrintPreviewWidget*>();
             QTRY_VERIFY(preview != nullptr && preview->pageCount() > 0);
             pages = preview->pageCount();
+            const QImage shown = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto* p = reinterpret_cast<const QRgb*>(shown.constBits());
+            bright = static_cast<int>(std::count_if(p, p + shown.width() * shown.height(),
+                                                    [](QRgb c) { return qGreen(c) > 40 || qBlue(c) > 40; }));
             dialog.close();
         };
-        QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(pages, 1);
+        for (const bool night : {true, false}) {  // the sheet is red at night, white by day
+            SetNightWindows(night);
+            QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+            QCOMPARE(pages, 1);
+            QCOMPARE(bright == 0, night);
+        }
         // A place chosen from the city table is named on the sheet.
         Observer.PlaceName = "Debrecen";
         QCOMPARE(printing.CurrentSheet().Header.Place, std::string("Debrecen"));
