@@ -35,7 +35,10 @@ std::optional<std::pair<std::string, std::vector<double>>> SplitEntry(std::strin
 std::string Joined(std::string name, std::initializer_list<double> numbers) {
     for (char& c : name)
         if (c == ';') c = ',';
-    for (const double v : numbers) name += ";" + FormatGeneral15(v, '.');
+    for (const double v : numbers) {
+        name += ';';
+        name += FormatGeneral15(v, '.');
+    }
     return name;
 }
 

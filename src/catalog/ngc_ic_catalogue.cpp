@@ -23,4 +23,13 @@ std::span<const NgcIcRecord> NgcIcCatalogue() { return Objects; }
 
 std::span<const NgcIcName> NgcIcNames() { return Names; }
 
+std::string MessierName(int messier) {
+    if (messier == 0) return {};
+    // Appended, not prepended to a temporary: GCC 12 at -O3 warns falsely
+    // (-Wrestrict) about a literal + a temporary string.
+    std::string name("M");
+    name += std::to_string(messier);
+    return name;
+}
+
 }  // namespace kolvar

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <string>
 
 namespace kolvar {
 
@@ -56,5 +57,8 @@ std::span<const NgcIcName> NgcIcNames();
 inline float NgcIcMagnitudeOr(const NgcIcRecord& r, float fallback) {
     return r.Magnitude == NoNgcIcMagnitude ? fallback : static_cast<float>(r.Magnitude) / 100.0f;
 }
+
+// "M31" for Messier number 31; empty for 0.
+std::string MessierName(int messier);
 
 }  // namespace kolvar

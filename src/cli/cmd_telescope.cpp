@@ -139,7 +139,12 @@ TelescopeRequest ParseTelescope(const std::vector<std::string>& operands, const 
         r.Server = *address;
     }
     if (const auto device = options.Value("--device")) {
-        if (device->empty() || QuoteForMessage(*device) != "'" + std::string(*device) + "'")
+        // A name that quoting leaves as it is, between its quotes (appended:
+        // GCC 12 at -O3 warns falsely about a literal + a temporary string).
+        std::string plain("'");
+        plain += *device;
+        plain += '\'';
+        if (device->empty() || QuoteForMessage(*device) != plain)
             throw UsageError("--device: not a device name: " + QuoteForMessage(*device));
         r.Device = std::string(*device);
     }

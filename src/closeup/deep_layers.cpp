@@ -300,8 +300,11 @@ std::string DeepObjectLabel(int object) {
     const auto objects = NgcIcCatalogue();
     if (object < 0 || object >= static_cast<int>(objects.size())) return {};
     const NgcIcRecord& r = objects[static_cast<std::size_t>(object)];
-    std::string label = r.Messier ? "M" + std::to_string(r.Messier) : std::string();
-    if (r.Designation[0] != '\0') label += (label.empty() ? "" : " ") + std::string(r.Designation);
+    std::string label = MessierName(r.Messier);
+    if (r.Designation[0] != '\0') {
+        if (!label.empty()) label += ' ';
+        label += r.Designation;
+    }
     const auto names = NgcIcNames();
     const auto first = std::lower_bound(names.begin(), names.end(), object,
                                         [](const NgcIcName& n, int o) { return n.Object < o; });

@@ -2,7 +2,9 @@
 // keep another place.
 #include "dialogs/plain_sky.h"
 
+#include <QActionGroup>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -18,10 +20,13 @@
 #include "closeup/field_circles.h"
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
+#include "texts/close_up_captions.h"
 #include "texts/interface_captions.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/label_images.h"
+#include "widgets/menu_key_style.h"
 #include "widgets/runic_text.h"
+#include "widgets/script_text.h"
 #include "widgets/window_placement.h"
 
 namespace kolvar {
@@ -100,6 +105,41 @@ TPlainSky::TPlainSky(MainChart main, QWidget* parent) : QDialog(parent), main_(m
     textImage2_->setGeometry(248, 0, 177, 105);
     resize(DefaultCloseUpWidth, DefaultCloseUpHeight);  // outer size 439 x 300 less the frame
     move(223, 173);
+    BuildFieldMenu();
+}
+
+void TPlainSky::BuildFieldMenu() {
+    fieldMenu_ = new QMenu(this);
+    fieldMenu_->setObjectName(QStringLiteral("FieldMenu"));
+    const CloseUpMenuTexts& t = CloseUpMenuCaptions();
+    for (std::size_t i = 0; i < CloseUpMenuFields.size(); ++i) {
+        QAction* a = fieldMenu_->addAction(QString());
+        ShowCaption(a, t.Fields[i].Text());
+        connect(a, &QAction::triggered, this, [this, field = CloseUpMenuFields[i]] { ShowField(field); });
+    }
+    fieldMenu_->addSeparator();
+    auto* limits = new QActionGroup(fieldMenu_);
+    for (std::size_t i = 0; i < CloseUpMenuLimits.size(); ++i) {
+        QAction* a = fieldMenu_->addAction(QString());
+        ShowCaption(a, t.Limits[i].Text());
+        a->setCheckable(true);
+        a->setChecked(i == 0);
+        limits->addAction(a);
+        connect(a, &QAction::triggered, this,
+                [this, limit = CloseUpMenuLimits[i]] { SetMagnitudeLimit(limit); });
+    }
+}
+
+void TPlainSky::ShowField(double fieldDegrees) {
+    const double zoom =
+        fieldDegrees > 0.0 ? CloseUpZoomFor(fieldDegrees, std::max(1, width()), std::max(1, height())) : 1.0;
+    ZoomBy(zoom / zoom_);
+}
+
+void TPlainSky::SetMagnitudeLimit(float magnitude) {
+    if (deep_.MagnitudeLimit == magnitude) return;
+    deep_.MagnitudeLimit = magnitude;
+    if (zoom_ > 1.0) FormResize();
 }
 
 void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const Bitmap& moonPicture) {
@@ -153,6 +193,12 @@ void TPlainSky::keyPressEvent(QKeyEvent* event) {
             default:
                 break;
         }
+    }
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        if (main_.MenuFont) UseMenuKeyStyle(*fieldMenu_, main_.MenuFont());
+        fieldMenu_->popup(mapToGlobal(rect().center()));
+        return;
     }
     if (OnKey && OnKey(*event)) return;
     QDialog::keyPressEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
@@ -20,6 +21,8 @@
 #include "closeup/draw_close_up.h"
 #include "closeup/sky_directions.h"
 #include "widgets/reticle.h"
+
+class QMenu;
 
 namespace kolvar {
 
@@ -72,6 +75,8 @@ struct MainChart {
     std::function<std::vector<double>()> Circles;
     std::function<std::optional<double>()> FitField;
     std::function<std::optional<double>()> EyepieceField;
+    // The font of the main window's menus, for the close-up's own menu.
+    std::function<QFont()> MenuFont;
 };
 
 // The close-up sky window, created hidden at start-up and shown modally by a
@@ -130,6 +135,13 @@ public:
     // Zooms so that a circle `fieldDegrees` across fills nine tenths of the
     // window's shorter side (within the zoom's range).
     void FitField(double fieldDegrees);
+    // The field menu's commands: a field across the window in degrees (0:
+    // the close-up's own scale), the faintest deep star (0: by the field).
+    void ShowField(double fieldDegrees);
+    void SetMagnitudeLimit(float magnitude);
+    float MagnitudeLimit() const { return deep_.MagnitudeLimit; }
+    // The field menu, opened by the menu key or Shift+F10.
+    QMenu* FieldMenu() const { return fieldMenu_; }
     void Image1MouseMove(Qt::MouseButtons buttons, int x, int y);
     void Image1DoubleClick(Qt::MouseButton button, int x, int y);
     int CharacterSize() const { return characterSize_; }
@@ -154,8 +166,10 @@ private:
     // names, when no object of the table is nearer; empty for none.
     std::string DeepNameAt(int x, int y) const;
     void ShowTitle();
+    void BuildFieldMenu();
 
     MainChart main_;
+    QMenu* fieldMenu_ = nullptr;
     PlainSkyImage* image1_ = nullptr;
     LabelImage* textImage1_ = nullptr;  // fixed 209 x 105: a longer label is cut
     LabelImage* textImage2_ = nullptr;  // sized to its picture

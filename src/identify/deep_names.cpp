@@ -21,7 +21,7 @@ std::vector<int> BuildFixedSlots() {
     std::vector<int> slots(objects.size(), -1);
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const NgcIcRecord& r = objects[i];
-        const std::string messier = r.Messier ? "M" + std::to_string(r.Messier) : std::string();
+        const std::string messier = MessierName(r.Messier);
         const std::string designation = SearchKeyOfCp1250(r.Designation);
         for (int d = 0; d < DeepSkyCount; ++d) {
             const DeepSkyRecord& fixed = DeepSkyCatalogue[static_cast<std::size_t>(d)];
@@ -77,7 +77,7 @@ void ListDeepNames(const TargetNameSink& add) {
         const int fixed = FixedSlotOfNgcIc(static_cast<int>(i));
         const int target = fixed >= 0 ? fixed : FirstNgcIcTarget + static_cast<int>(i);
         if (fixed < 0) {
-            if (r.Messier) add(target, "M" + std::to_string(r.Messier));
+            if (r.Messier) add(target, MessierName(r.Messier));
             if (r.Designation[0] != '\0') add(target, r.Designation);
         }
         for (; n < names.size() && names[n].Object <= i; ++n) {

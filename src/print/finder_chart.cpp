@@ -427,7 +427,10 @@ void DrawFooter(Ink& ink, const Chart& chart) {
     if (!chart.Request.Circles.empty()) {
         std::string text(CirclesCaption);
         text += ":";
-        for (const double d : chart.Request.Circles) text += " " + AngleText(d);
+        for (const double d : chart.Request.Circles) {
+            text += ' ';
+            text += AngleText(d);
+        }
         ink.Colour(0.8, 0.05, 0.05);
         ink.Text(PrintFace::Plain, 8 * s, {b.X + b.Width / 2, y + 3 * s}, text, TextAnchor::Centre);
     }

@@ -21,6 +21,7 @@
 #include "shell/print_controls.h"
 #include "shell/program_assets.h"
 #include "shell/qt_translations.h"
+#include "shell/runic_menu_bar.h"
 #include "shell/signal_quit.h"
 #include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
@@ -67,7 +68,8 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
             [view = w.StarsForm->View()](int slot) { view->Select(slot); },
             [e = w.StarsForm->Equipment()] { return e->Circles(); },
             [e = w.StarsForm->Equipment()] { return e->FitsEyepiece() ? e->EyepieceField() : std::nullopt; },
-            [e = w.StarsForm->Equipment()] { return e->EyepieceField(); }},
+            [e = w.StarsForm->Equipment()] { return e->EyepieceField(); },
+            [form = w.StarsForm.get()] { return form->MainMenu1()->CaptionFont(); }},
         w.StarsForm.get());
     Note(trace, "TPlainSky");
     w.HelpForm1 = std::make_unique<THelpForm1>(w.StarsForm.get());

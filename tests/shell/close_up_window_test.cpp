@@ -2,6 +2,7 @@
 // press on the main chart, centred on the pressed direction, re-centred by a
 // right press in it, redrawn on resizing.
 #include <QApplication>
+#include <QMenu>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -136,6 +137,43 @@ private slots:
     // close-up, which opens fitted to the eyepiece: 52 x 25 / 1000 = 1.3
     // degrees across nine tenths of the shorter side. The dialog refuses a
     // zero focal length by its name and keeps the list; the list is saved.
+    // The menu key opens the field menu: its fields set the width across the
+    // window, its limits the faintest deep star drawn.
+    void fieldMenuSetsTheFieldAndTheMagnitudeLimit() {
+        test::WindowTestFolder folder;
+        folder.Prepare();
+        ProgramWindows w = CreateProgramWindows(folder.Options());
+        TStarsForm& form = *w.StarsForm;
+        TPlainSky& sky = *w.PlainSky;
+        test::ShowWithChartSize(form, 400, 300);
+        QList<double> fields;
+        bool opened = false;
+        int redrawsForLimit = -1;
+        QTimer::singleShot(0, [&] {
+            QTest::keyClick(&sky, Qt::Key_F10, Qt::ShiftModifier);
+            opened = sky.FieldMenu()->isVisible();
+            sky.FieldMenu()->close();
+            const QList<QAction*> actions = sky.FieldMenu()->actions();
+            for (int i : {4, 7, 0}) {  // two degrees, a quarter, the own scale
+                actions[i]->trigger();
+                fields << CloseUpFieldDegrees(sky.width(), sky.height(), sky.Zoom());
+            }
+            actions[4]->trigger();
+            const int before = sky.RedrawCount();
+            actions[9 + 3]->trigger();  // stars to magnitude 9
+            redrawsForLimit = sky.RedrawCount() - before;
+            QCOMPARE(sky.MagnitudeLimit(), 9.0f);
+            sky.reject();
+        });
+        QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(200, 150));
+        QTest::mouseRelease(form.Image1(), Qt::RightButton, {}, QPoint(200, 150));
+        QVERIFY(opened);
+        QCOMPARE(fields.size(), 3);
+        QVERIFY(std::fabs(fields[0] - 2.0) < 1e-9 && std::fabs(fields[1] - 0.25) < 1e-9);
+        QCOMPARE(fields[2], CloseUpFieldDegrees(sky.width(), sky.height(), 1.0));
+        QCOMPARE(redrawsForLimit, 1);
+    }
+
     void equipmentCirclesFitTheCloseUpAndTheDialogRefusesBadFields() {
         test::WindowTestFolder folder;
         folder.Prepare();
