@@ -157,7 +157,9 @@ void TelescopeControls::AttachCloseUp(TPlainSky* closeUp) {
 }
 
 bool TelescopeControls::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == closeUp_ && event->type() == QEvent::Show) UpdateReticles(true);
+    // The type first: the close-up's own destructor sends events here after
+    // it has stopped being a TPlainSky, and closeUp_ must not be read then.
+    if (event->type() == QEvent::Show && watched == closeUp_) UpdateReticles(true);
     return QObject::eventFilter(watched, event);
 }
 
