@@ -78,4 +78,14 @@ SphericalPosition ApplyProperMotion(const StarRecord& star, double julianDay) {
     return SphericalPosition{std::atan2(y, x), std::atan2(z, std::sqrt(x * x + y * y)), InfinitelyFar};
 }
 
+CataloguePlace StarCataloguePlace(const StarRecord& star) {
+    CataloguePlace p;
+    p.RightAscension = static_cast<double>(star.RightAscension);
+    p.Declination = static_cast<double>(star.Declination);
+    const double cd = std::cos(p.Declination);
+    if (cd > 1e-9) p.ProperMotionRa = static_cast<double>(star.ProperMotionRa) * RadiansPerArcsecond / cd;
+    p.ProperMotionDec = static_cast<double>(star.ProperMotionDec) * RadiansPerArcsecond;
+    return p;
+}
+
 }  // namespace kolvar

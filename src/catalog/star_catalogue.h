@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "astro/apparent_place.h"
 #include "astro/spherical_position.h"
 
 namespace kolvar {
@@ -30,5 +31,9 @@ void InitStarCatalogue();
 // Star position moved by its proper motion from the catalogue epoch to the
 // given Julian day; distance InfinitelyFar.
 SphericalPosition ApplyProperMotion(const StarRecord& star, double julianDay);
+
+// The star's J2000 place and proper motion as ERFA takes them (the rate of
+// the right ascension itself, not the table's great-circle rate).
+CataloguePlace StarCataloguePlace(const StarRecord& star);
 
 }  // namespace kolvar

@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "astro/planets.h"
+#include "astro/sun_moon.h"
 #include "astro/transforms.h"
 #include "chart/marker.h"
 #include "chart/pixel_rules.h"
+#include "chart/sky_object_table.h"
 
 namespace kolvar {
 
@@ -113,6 +115,15 @@ HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const Spher
 void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet, const SphericalPosition& earth) {
     PlacePlanet(ctx, planet, earth);
     MarkObject(canvas, ctx.Projection, ctx.Objects[FirstPlanetSlot + planet]);
+}
+
+SphericalPosition GeocentricBodyPosition(int slot, double julianDay) {
+    const SunMoonResult sm = SunMoonState(julianDay);
+    if (slot == MoonSlot) return sm.MoonEquatorial;
+    if (slot >= FirstPlanetSlot)
+        return HeliocentricToEquatorial(PlanetHeliocentric(julianDay, slot - FirstPlanetSlot),
+                                        sm.EarthHeliocentric);
+    return sm.SunEquatorial;
 }
 
 }  // namespace kolvar

@@ -10,6 +10,10 @@ inline constexpr double SunRadiusAu = 0.00464066;
 inline constexpr double MoonRadiusAu = 1.1612599e-05;
 inline constexpr Colour MoonDarkColour{128, 127, 0};
 
+// The geocentric place of date (RA, Dec, AU) of the Sun, the Moon or a planet
+// by its slot, as the chart computes it.
+SphericalPosition GeocentricBodyPosition(int slot, double julianDay);
+
 // Half the projected length of a body's vertical diameter, in units of the
 // chart radius: angular radius `bodyRadius / distance` at `altitude`.
 double ApparentDiscHalf(double bodyRadius, double distance, double altitude);

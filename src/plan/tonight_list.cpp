@@ -22,7 +22,6 @@ namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr double TwoPi = 2.0 * Pi;
 constexpr double Degree = Pi / 180.0;
-constexpr double ArcsecondRadians = Degree / 3600.0;
 constexpr double SiderealDay = TwoPi / SiderealRadiansPerDay;
 constexpr double ProfileStepDays = 4.0 / 1440.0;  // a degree of the sky's turn
 constexpr double BestStepDays = 8.0 / 1440.0;     // then refined by bisection
@@ -31,17 +30,6 @@ constexpr int MovingIterations = 4;               // a planet's place settles it
 double PositiveAngle(double a) {
     const double r = std::fmod(a, TwoPi);
     return r < 0.0 ? r + TwoPi : r;
-}
-
-CataloguePlace StarPlace(const StarRecord& s) {
-    CataloguePlace p;
-    p.RightAscension = static_cast<double>(s.RightAscension);
-    p.Declination = static_cast<double>(s.Declination);
-    // The table's rates are great-circle rates; ERFA takes the rate of the right ascension itself.
-    const double cd = std::cos(p.Declination);
-    if (cd > 1e-9) p.ProperMotionRa = static_cast<double>(s.ProperMotionRa) * ArcsecondRadians / cd;
-    p.ProperMotionDec = static_cast<double>(s.ProperMotionDec) * ArcsecondRadians;
-    return p;
 }
 
 std::vector<Candidate> BuildCandidates() {
@@ -63,7 +51,7 @@ std::vector<Candidate> BuildCandidates() {
         c.Name = names.DisplayName(c.Slot);
         c.Constellation = s.Constellation;
         c.Magnitude = s.MagnitudeClass;
-        c.J2000 = StarPlace(s);
+        c.J2000 = StarCataloguePlace(s);
         all.push_back(c);
     }
     std::set<int> slotsTaken;

@@ -2,10 +2,8 @@
 
 #include <cmath>
 
-#include "astro/planets.h"
-#include "astro/sun_moon.h"
-#include "astro/transforms.h"
 #include "chart/sky_object_table.h"
+#include "chart/solar_system_layer.h"
 
 namespace kolvar {
 
@@ -52,12 +50,7 @@ ObservedDirection TrueFrame::Observe(const EquatorialPlace& apparent, double jul
 }
 
 BodyPlace TrueFrame::Body(int slot, double julianDay) const {
-    const SunMoonResult sm = SunMoonState(julianDay);
-    SphericalPosition g = sm.SunEquatorial;
-    if (slot == MoonSlot) g = sm.MoonEquatorial;
-    if (slot >= FirstPlanetSlot)
-        g = HeliocentricToEquatorial(PlanetHeliocentric(julianDay, slot - FirstPlanetSlot),
-                                     sm.EarthHeliocentric);
+    const SphericalPosition g = GeocentricBodyPosition(slot, julianDay);
     const double angle = siteAngle_ + SiderealRadiansPerDay * (julianDay - reference_);
     const double cd = std::cos(g.Latitude);
     const double x = g.Distance * cd * std::cos(g.Longitude) - siteAxial_ * std::cos(angle);

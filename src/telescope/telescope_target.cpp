@@ -5,14 +5,12 @@
 #include <vector>
 
 #include "astro/angles.h"
-#include "astro/planets.h"
-#include "astro/sun_moon.h"
-#include "astro/transforms.h"
 #include "canvas/cp1250.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
 #include "chart/sky_object_table.h"
+#include "chart/solar_system_layer.h"
 #include "identify/name_index.h"
 #include "telescope/mount_coordinates.h"
 
@@ -20,28 +18,10 @@ namespace kolvar {
 
 namespace {
 
-CataloguePlace StarPlace(int star) {
-    const StarRecord& s = StarCatalogue[static_cast<std::size_t>(star)];
-    CataloguePlace p;
-    p.RightAscension = static_cast<double>(s.RightAscension);
-    p.Declination = static_cast<double>(s.Declination);
-    // The table's rates are great-circle rates; ERFA takes the rate of the
-    // right ascension itself.
-    const double cd = std::cos(p.Declination);
-    if (cd > 1e-9) p.ProperMotionRa = static_cast<double>(s.ProperMotionRa) * RadiansPerArcsecond / cd;
-    p.ProperMotionDec = static_cast<double>(s.ProperMotionDec) * RadiansPerArcsecond;
-    return p;
-}
-
 // The geocentric place of date of the Sun, the Moon or a planet, as the chart
 // computes it, seen from `site`.
 EquatorialPlace BodyPlace(int slot, const GeodeticPlace& site, double julianDayUt) {
-    const SunMoonResult sm = SunMoonState(julianDayUt);
-    SphericalPosition g = sm.SunEquatorial;
-    if (slot == MoonSlot) g = sm.MoonEquatorial;
-    if (slot >= FirstPlanetSlot)
-        g = HeliocentricToEquatorial(PlanetHeliocentric(julianDayUt, slot - FirstPlanetSlot),
-                                     sm.EarthHeliocentric);
+    const SphericalPosition g = GeocentricBodyPosition(slot, julianDayUt);
     const double cd = std::cos(g.Latitude);
     const Vector3 o = TopocentricOffset(site, julianDayUt);
     const double x = g.Distance * cd * std::cos(g.Longitude) - o.X;
@@ -61,7 +41,7 @@ TelescopeTarget TargetOfSlot(int slot) {
         t.J2000.RightAscension = static_cast<double>(d.RightAscension);
         t.J2000.Declination = static_cast<double>(d.Declination);
     } else if (slot >= FirstStarSlot) {
-        t.J2000 = StarPlace(slot - FirstStarSlot);
+        t.J2000 = StarCataloguePlace(StarCatalogue[static_cast<std::size_t>(slot - FirstStarSlot)]);
     }
     return t;
 }
