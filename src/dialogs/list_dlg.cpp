@@ -52,6 +52,8 @@ TListDlg::TListDlg(ListWindowTarget target, QWidget* parent) : QDialog(parent), 
     NoteLabel = new QLabel(this);
     NoteEdit = new QLineEdit(this);
     NoteEdit->setObjectName(QStringLiteral("NoteEdit"));
+    Table->setFont(ArialFont(13));
+    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 4);
     for (QWidget* w :
          {static_cast<QWidget*>(ListEdit), static_cast<QWidget*>(Table), static_cast<QWidget*>(NoteEdit)}) {
         w->setFont(ArialFont(13));
