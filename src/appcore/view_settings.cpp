@@ -21,6 +21,8 @@ constexpr FlagKey FlagKeys[] = {
     {"Daylight", &ViewOptions::Daylight},
 };
 constexpr const char* MagnitudeKey = "LabelMagnitude";
+constexpr const char* ShowBodiesKey = "Show";
+constexpr const char* BodyMagnitudeKey = "Magnitude";
 
 bool SameChoices(const ViewOptions& a, const ViewOptions& b) {
     return std::all_of(std::begin(FlagKeys), std::end(FlagKeys),
@@ -38,6 +40,12 @@ ViewOptions ReadViewSettings(const IniFile& ini) {
     if (auto text = ini.Read(ViewSection, MagnitudeKey))
         if (auto value = ParseIniDouble(*text, LocaleDecimalSeparator()))
             view.LabelMagnitude = std::clamp(*value, SmallestLabelMagnitude, LargestLabelMagnitude);
+    if (auto text = ini.Read(SmallBodySection, ShowBodiesKey))
+        if (auto value = ParseIniInteger(*text)) view.SmallBodies = *value != 0;
+    if (auto text = ini.Read(SmallBodySection, BodyMagnitudeKey))
+        if (auto value = ParseIniDouble(*text, LocaleDecimalSeparator()))
+            view.SmallBodyMagnitude =
+                std::clamp(*value, SmallestSmallBodyMagnitude, LargestSmallBodyMagnitude);
     return view;
 }
 
@@ -46,9 +54,18 @@ void WriteViewSettings(IniFile& ini, const ViewOptions& view) {
         std::any_of(std::begin(FlagKeys), std::end(FlagKeys),
                     [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
         ini.Read(ViewSection, MagnitudeKey).has_value();
-    if (!sectionThere && SameChoices(view, ViewOptions{})) return;
-    for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
-    ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));
+    const ViewOptions plain;
+    if (sectionThere || !SameChoices(view, plain)) {
+        for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
+        ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));
+    }
+    const bool bodiesThere = ini.Read(SmallBodySection, ShowBodiesKey).has_value() ||
+                             ini.Read(SmallBodySection, BodyMagnitudeKey).has_value();
+    if (bodiesThere || view.SmallBodies != plain.SmallBodies ||
+        view.SmallBodyMagnitude != plain.SmallBodyMagnitude) {
+        ini.Write(SmallBodySection, ShowBodiesKey, view.SmallBodies ? "1" : "0");
+        ini.Write(SmallBodySection, BodyMagnitudeKey, FormatGeneral15(view.SmallBodyMagnitude));
+    }
 }
 
 }  // namespace kolvar

@@ -12,6 +12,7 @@
 #include "chart/milky_way_layer.h"
 #include "chart/pixel_rules.h"
 #include "chart/polyline_walk.h"
+#include "chart/small_body_layer.h"
 
 namespace kolvar {
 
@@ -214,6 +215,14 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
             if (options.Figures) DrawConstellationFigures(canvas, projection, sky);
             DrawSelectionRing(canvas, projection, sky.Objects, options.SelectedSlot);
         });
+    }
+    if (options.ShowsSmallBodies()) {
+        // Daylight hides the faint ones as it hides faint stars.
+        const double limit = std::min(options.SmallBodyMagnitude, look.FaintestMarkerClass + 1.0);
+        const std::vector<PlacedSmallBody> placed =
+            PlaceSmallBodies(sky.Frame, sky.JulianDay, *options.Bodies, limit);
+        Canvas canvas(picture);
+        DrawSmallBodies(canvas, projection, *options.Bodies, placed);
     }
     const bool chart = projection.Type() == SkyProjection::Kind::Stereographic;
     if (options.Labels || options.Names || (options.Directions && chart)) {

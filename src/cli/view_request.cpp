@@ -28,12 +28,14 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
                 view.Labels = true;
             } else if (item == "directions") {
                 view.Directions = true;
+            } else if (item == "small-bodies") {
+                view.SmallBodies = true;
             } else if (item.starts_with(selection)) {
                 view.SelectedSlot = static_cast<int>(
                     ParseInteger("--show selection", item.substr(selection.size()), 0, SkyObjectCount - 1));
             } else {
                 throw UsageError("--show: unknown layer " + QuoteForMessage(item) +
-                                 " (lines, names, runes, labels, directions, selection:SLOT)");
+                                 " (lines, names, runes, labels, directions, small-bodies, selection:SLOT)");
             }
             if (comma == std::string_view::npos) break;
             rest.remove_prefix(comma + 1);
@@ -43,6 +45,12 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
         view.LabelMagnitude = ParseFiniteDouble("--label-mag", *mag);
         if (view.LabelMagnitude < -30 || view.LabelMagnitude > 30)
             throw UsageError("--label-mag: " + QuoteForMessage(*mag) + " is outside -30..30");
+    }
+    if (auto mag = options.Value(SmallBodiesMagOption.Name)) {
+        view.SmallBodyMagnitude = ParseFiniteDouble(SmallBodiesMagOption.Name, *mag);
+        if (view.SmallBodyMagnitude < -30 || view.SmallBodyMagnitude > 40)
+            throw UsageError("--small-bodies-mag: " + QuoteForMessage(*mag) + " is outside -30..40");
+        view.SmallBodies = true;
     }
     view.Night = options.Has("--night");
     view.Daylight = options.Has("--daylight");
@@ -58,7 +66,7 @@ bool RegisterViewFonts(const ViewOptions& view) {
 
 bool ViewOptionsGiven(const ParsedOptions& options) {
     return options.Has("--show") || options.Has("--label-mag") || options.Has("--night") ||
-           options.Has("--daylight");
+           options.Has("--daylight") || options.Has(SmallBodiesMagOption.Name);
 }
 
 }  // namespace kolvar::cli

@@ -37,6 +37,7 @@
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "shell/small_body_controls.h"
 #include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
 #include "shell/tonight_controls.h"
@@ -108,6 +109,8 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     findControls_ = new FindControls(*this);
     tonightControls_ = new TonightControls(*this);
     telescopeControls_ = new TelescopeControls(*this);
+    smallBodies_ = new SmallBodyControls(
+        this, [this](SmallBodyControls::Bodies bodies) { viewControls_->SetBodies(std::move(bodies)); });
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -172,6 +175,7 @@ void TStarsForm::BuildMenu() {
     place1_->setObjectName(QStringLiteral("Place1"));
     observer1Menu_->addAction(findControls_->Action());
     observer1Menu_->addAction(tonightControls_->Action());
+    observer1Menu_->addAction(smallBodies_->Action());
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
@@ -228,6 +232,7 @@ QAction* TStarsForm::Action(const QString& name) const {
         if (a->objectName() == name) return a;
     if (findControls_->Action()->objectName() == name) return findControls_->Action();
     if (tonightControls_->Action()->objectName() == name) return tonightControls_->Action();
+    if (smallBodies_->Action()->objectName() == name) return smallBodies_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
     if (QAction* a = telescopeControls_->Action(name)) return a;
     return timeControls_->Action(name);
@@ -243,6 +248,7 @@ void TStarsForm::SetUpMenus() {
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     tonightControls_->SetUpMenu(mainMenu1_->CaptionFont());
+    smallBodies_->SetUpMenu(mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
     equipment_->SetUpCaptions(mainMenu1_->CaptionFont());
@@ -284,6 +290,7 @@ void TStarsForm::FormCreate() {
     timeControls_->Apply(timeSettings);
     telescopeControls_->Apply(telescope);
     telescopeControls_->StartIfAsked();
+    smallBodies_->LoadKept();
 
     SetUpMenus();
     if (firstStart) ShowFirstHint();

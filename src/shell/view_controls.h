@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "chart/view_options.h"
@@ -21,7 +22,8 @@ struct MenuBarItem;
 // The reader's layers and views over the chart: the Nézet menu with a check
 // item per layer, the label magnitude limit, the night and daylight views,
 // their keys on the chart (C figures, V names, L labels, D directions,
-// Ctrl+N night, A daylight), and the kept selection that a click on an
+// Ctrl+N night, A daylight, U comets and minor planets, with their own
+// magnitude limit), and the kept selection that a click on an
 // object leaves ringed until the next click elsewhere or Escape. Every
 // change is followed by a full redraw through `redraw`.
 class ViewControls : public QObject {
@@ -44,6 +46,9 @@ public:
     // The kept selection: a slot of the objects table, or -1. Anything that
     // names an object (a click, the find dialog) may set it.
     void Select(int slot);
+
+    // The comets and minor planets the view draws when they are switched on.
+    void SetBodies(std::shared_ptr<const std::vector<SmallBody>> bodies);
     int Selected() const { return options_.SelectedSlot; }
 
     // The view keys on the chart; false for any other key.
@@ -61,6 +66,8 @@ private:
     QActionGroup* magnitudeGroup_ = nullptr;
     std::vector<std::pair<QAction*, bool ViewOptions::*>> checks_;
     std::vector<QAction*> magnitudes_;  // limits 0 .. 7
+    QMenu* bodyMagnitudeMenu_ = nullptr;
+    std::vector<QAction*> bodyMagnitudes_;  // limits 6 .. 16
     ViewOptions options_;
 };
 
