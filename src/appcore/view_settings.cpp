@@ -24,6 +24,19 @@ constexpr const char* MagnitudeKey = "LabelMagnitude";
 constexpr const char* ShowBodiesKey = "Show";
 constexpr const char* BodyMagnitudeKey = "Magnitude";
 
+// The grids and lines: written only once one has been turned on, so a file
+// that never saw them keeps the section it had.
+struct LineKey {
+    const char* Key;
+    bool SkyLines::*Flag;
+};
+constexpr LineKey LineKeys[] = {
+    {"AltAzGrid", &SkyLines::AltAzGrid},
+    {"EquatorialGrid", &SkyLines::EquatorialGrid},
+    {"Equator", &SkyLines::Equator},
+    {"Ecliptic", &SkyLines::Ecliptic},
+};
+
 bool SameChoices(const ViewOptions& a, const ViewOptions& b) {
     return std::all_of(std::begin(FlagKeys), std::end(FlagKeys),
                        [&](const FlagKey& k) { return a.*k.Flag == b.*k.Flag; }) &&
@@ -40,6 +53,9 @@ ViewOptions ReadViewSettings(const IniFile& ini) {
     if (auto text = ini.Read(ViewSection, MagnitudeKey))
         if (auto value = ParseIniDouble(*text, LocaleDecimalSeparator()))
             view.LabelMagnitude = std::clamp(*value, SmallestLabelMagnitude, LargestLabelMagnitude);
+    for (const LineKey& k : LineKeys)
+        if (auto text = ini.Read(ViewSection, k.Key))
+            if (auto value = ParseIniInteger(*text)) view.Lines.*k.Flag = *value != 0;
     if (auto text = ini.Read(SmallBodySection, ShowBodiesKey))
         if (auto value = ParseIniInteger(*text)) view.SmallBodies = *value != 0;
     if (auto text = ini.Read(SmallBodySection, BodyMagnitudeKey))
@@ -55,9 +71,12 @@ void WriteViewSettings(IniFile& ini, const ViewOptions& view) {
                     [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
         ini.Read(ViewSection, MagnitudeKey).has_value();
     const ViewOptions plain;
-    if (sectionThere || !SameChoices(view, plain)) {
+    if (sectionThere || !SameChoices(view, plain) || view.Lines.Any()) {
         for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
         ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));
+        for (const LineKey& k : LineKeys)
+            if (view.Lines.*k.Flag || ini.Read(ViewSection, k.Key).has_value())
+                ini.Write(ViewSection, k.Key, view.Lines.*k.Flag ? "1" : "0");
     }
     const bool bodiesThere = ini.Read(SmallBodySection, ShowBodiesKey).has_value() ||
                              ini.Read(SmallBodySection, BodyMagnitudeKey).has_value();

@@ -9,10 +9,11 @@
 
 namespace kolvar::cli {
 
-inline constexpr OptionSpec ShowOption{"--show", "LIST",
-                                       "layers to add, comma-separated: lines, names, runes (runic names "
-                                       "beneath), labels, directions, small-bodies (comets and minor "
-                                       "planets), selection:SLOT"};
+inline constexpr OptionSpec ShowOption{
+    "--show", "LIST",
+    "layers to add, comma-separated: lines, names, runes (runic names "
+    "beneath), labels, directions, grid (altitude-azimuth), eqgrid (equatorial), "
+    "equator, ecliptic, small-bodies (comets and minor planets), selection:SLOT"};
 inline constexpr OptionSpec LabelMagOption{"--label-mag", "M",
                                            "label stars whose magnitude class is below M (default 2)"};
 inline constexpr OptionSpec SmallBodiesMagOption{

@@ -56,6 +56,11 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
         bodyMagnitudes_.push_back(a);
     }
     menu_->addSeparator();
+    AddLineCheck("AltAzGrid1", &SkyLines::AltAzGrid);
+    AddLineCheck("EquatorialGrid1", &SkyLines::EquatorialGrid);
+    AddLineCheck("Equator1", &SkyLines::Equator);
+    AddLineCheck("Ecliptic1", &SkyLines::Ecliptic);
+    menu_->addSeparator();
     AddCheck("Night1", &ViewOptions::Night);
     AddCheck("Daylight1", &ViewOptions::Daylight);
     SyncChecks();
@@ -70,8 +75,19 @@ QAction* ViewControls::AddCheck(const char* name, bool ViewOptions::*flag) {
     return a;
 }
 
+QAction* ViewControls::AddLineCheck(const char* name, bool SkyLines::*flag) {
+    QAction* a = menu_->addAction(QString::fromLatin1(name));
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, flag](bool on) { SetLine(flag, on); });
+    lineChecks_.emplace_back(a, flag);
+    return a;
+}
+
 QAction* ViewControls::Action(const QString& name) const {
     for (const auto& [a, flag] : checks_)
+        if (a->objectName() == name) return a;
+    for (const auto& [a, flag] : lineChecks_)
         if (a->objectName() == name) return a;
     for (const auto* list : {&magnitudes_, &bodyMagnitudes_})
         for (QAction* a : *list)
@@ -87,10 +103,18 @@ void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
     for (QMenu* menu : {menu_, magnitudeMenu_, bodyMagnitudeMenu_}) SetUpDropDown(menu, menuFont);
     const SmallBodyTexts& bodies = SmallBodyCaptions();
     const std::pair<const char*, std::pair<const ViewCaption*, std::string_view>> items[] = {
-        {"Figures1", {&t.Figures, "C"}},       {"Names1", {&t.Names, "V"}},
-        {"RunicNames1", {&t.RunicNames, ""}},  {"Labels1", {&t.Labels, "L"}},
-        {"Directions1", {&t.Directions, "D"}}, {"Night1", {&t.Night, "Ctrl+N"}},
-        {"Daylight1", {&t.Daylight, "A"}},     {"SmallBodies1", {&bodies.Show, "U"}},
+        {"Figures1", {&t.Figures, "C"}},
+        {"Names1", {&t.Names, "V"}},
+        {"RunicNames1", {&t.RunicNames, ""}},
+        {"Labels1", {&t.Labels, "L"}},
+        {"Directions1", {&t.Directions, "D"}},
+        {"Night1", {&t.Night, "Ctrl+N"}},
+        {"Daylight1", {&t.Daylight, "A"}},
+        {"AltAzGrid1", {&t.AltAzGrid, "G"}},
+        {"EquatorialGrid1", {&t.EquatorialGrid, "Q"}},
+        {"Equator1", {&t.Equator, "E"}},
+        {"Ecliptic1", {&t.Ecliptic, "K"}},
+        {"SmallBodies1", {&bodies.Show, "U"}},
     };
     for (const auto& [name, caption] : items)
         ShowCaption(Action(QString::fromLatin1(name)), caption.first->Text(), caption.second);
@@ -107,8 +131,15 @@ void ViewControls::SetFlag(bool ViewOptions::*flag, bool on) {
     redraw_();
 }
 
+void ViewControls::SetLine(bool SkyLines::*flag, bool on) {
+    options_.Lines.*flag = on;
+    SyncChecks();
+    redraw_();
+}
+
 void ViewControls::SyncChecks() {
     for (const auto& [a, flag] : checks_) a->setChecked(options_.*flag);
+    for (const auto& [a, flag] : lineChecks_) a->setChecked(options_.Lines.*flag);
     const long index = std::lround(options_.LabelMagnitude - SmallestLabelMagnitude);
     for (std::size_t i = 0; i < magnitudes_.size(); ++i)
         magnitudes_[i]->setChecked(static_cast<long>(i) == index);
@@ -153,6 +184,7 @@ bool ViewControls::HandleKey(const QKeyEvent& event) {
         return true;
     }
     bool ViewOptions::*flag = nullptr;
+    bool SkyLines::*line = nullptr;
     if (mods == Qt::ControlModifier) {
         if (event.key() == Qt::Key_N) flag = &ViewOptions::Night;
     } else if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
@@ -175,13 +207,29 @@ bool ViewControls::HandleKey(const QKeyEvent& event) {
             case Qt::Key_U:
                 flag = &ViewOptions::SmallBodies;
                 break;
+            case Qt::Key_G:
+                line = &SkyLines::AltAzGrid;
+                break;
+            case Qt::Key_Q:
+                line = &SkyLines::EquatorialGrid;
+                break;
+            case Qt::Key_E:
+                line = &SkyLines::Equator;
+                break;
+            case Qt::Key_K:
+                line = &SkyLines::Ecliptic;
+                break;
             default:
                 break;
         }
     }
-    if (flag == nullptr) return false;
+    if (flag == nullptr && line == nullptr) return false;
     // A held key turns its layer once.
-    if (!event.isAutoRepeat()) SetFlag(flag, !(options_.*flag));
+    if (event.isAutoRepeat()) return true;
+    if (flag != nullptr)
+        SetFlag(flag, !(options_.*flag));
+    else
+        SetLine(line, !(options_.Lines.*line));
     return true;
 }
 
