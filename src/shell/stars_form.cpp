@@ -34,6 +34,7 @@
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
+#include "shell/list_controls.h"
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
@@ -109,6 +110,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     findControls_ = new FindControls(*this);
     tonightControls_ = new TonightControls(*this);
     telescopeControls_ = new TelescopeControls(*this);
+    listControls_ = new ListControls(*this);
     smallBodies_ = new SmallBodyControls(
         this, [this](SmallBodyControls::Bodies bodies) { viewControls_->SetBodies(std::move(bodies)); });
     BuildMenu();
@@ -175,6 +177,7 @@ void TStarsForm::BuildMenu() {
     place1_->setObjectName(QStringLiteral("Place1"));
     observer1Menu_->addAction(findControls_->Action());
     observer1Menu_->addAction(tonightControls_->Action());
+    listControls_->AddToMenu(observer1Menu_, nullptr);
     observer1Menu_->addAction(smallBodies_->Action());
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
@@ -236,6 +239,7 @@ QAction* TStarsForm::Action(const QString& name) const {
     if (smallBodies_->Action()->objectName() == name) return smallBodies_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
     if (QAction* a = telescopeControls_->Action(name)) return a;
+    if (QAction* a = listControls_->Action(name)) return a;
     return timeControls_->Action(name);
 }
 
@@ -249,6 +253,7 @@ void TStarsForm::SetUpMenus() {
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     tonightControls_->SetUpMenu(mainMenu1_->CaptionFont());
+    listControls_->SetUpMenu(mainMenu1_->CaptionFont());
     smallBodies_->SetUpMenu(mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
@@ -457,6 +462,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
     SetUpMenus();
     findControls_->ShowScript();
     tonightControls_->ShowScript();
+    listControls_->ShowScript();
     telescopeControls_->ShowScript();
     if (dialogs_.ShowScript) dialogs_.ShowScript();
 }

@@ -28,6 +28,7 @@ class ChartView;
 class EquipmentControls;
 class FindControls;
 class LabelImage;
+class ListControls;
 class PrintControls;
 class RunicMenuBar;
 class SmallBodyControls;
@@ -123,6 +124,8 @@ public:
     const std::shared_ptr<const LocalHorizon>& Skyline() const { return skyline_; }
     // The tonight window and its menu item.
     TonightControls* Tonight() const { return tonightControls_; }
+    // The observing list: its window, menu items and stepping through it.
+    ListControls* Lists() const { return listControls_; }
     QMenu* TimeSteps1Menu() const;
     // The telescope: its menu items, dialog, connection and reticle.
     TelescopeControls* Telescope() const { return telescopeControls_; }
@@ -196,6 +199,7 @@ private:
     TimeControls* timeControls_ = nullptr;
     FindControls* findControls_ = nullptr;
     TonightControls* tonightControls_ = nullptr;
+    ListControls* listControls_ = nullptr;
     std::shared_ptr<const LocalHorizon> skyline_;
     TelescopeControls* telescopeControls_ = nullptr;
     SmallBodyControls* smallBodies_ = nullptr;
