@@ -8,6 +8,7 @@
 #include "chart/view_layers.h"
 #include "dialogs/find_dlg.h"
 #include "shell/chart_view.h"
+#include "shell/object_controls.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
 #include "texts/find_captions.h"
@@ -38,7 +39,11 @@ void FindControls::ShowScript() {
 void FindControls::Open() {
     const bool first = dialog_ == nullptr;
     if (first) {
-        dialog_ = new TFindDlg(FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); }}, &form_);
+        dialog_ = new TFindDlg(FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); },
+                                          [this](const FoundObject& f) {
+                                              form_.Objects()->Open({f.Kind, f.Index});
+                                          }},
+                               &form_);
         // Closed, it hands the keyboard back to the chart, where Escape
         // takes the found object's labels and ring away.
         connect(dialog_, &QDialog::finished, &form_, [this] { form_.activateWindow(); });

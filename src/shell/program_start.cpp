@@ -18,6 +18,7 @@
 #include "dialogs/place_exchange.h"
 #include "dialogs/time_exchange.h"
 #include "shell/equipment_controls.h"
+#include "shell/object_controls.h"
 #include "shell/print_controls.h"
 #include "shell/program_assets.h"
 #include "shell/qt_translations.h"
@@ -80,7 +81,9 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     w.PlainSky->RestorePlacement(w.StarsForm->Desktop().CloseUp);
     w.PlainSky->OnClosed = [form = w.StarsForm.get()](const WindowPlacement& p) {
         form->SetCloseUpPlacement(p);
+        form->Objects()->ModalClosed();
     };
+    w.PlainSky->OnObjectWindow = [objects = w.StarsForm->Objects()](int slot) { objects->OpenSlot(slot); };
 
     TStarsForm::Dialogs dialogs;
     dialogs.InfoDlg = w.InfoDlg.get();
