@@ -38,7 +38,7 @@ int TargetOf(const ReportedObject& o) {
 }
 
 // The display name and the others that differ from it and from each other
-// in more than spelling.
+// in more than spelling or ending ("alpha Lyr" stands for "alpha Lyrae").
 void Name(ObjectReport& r) {
     const std::vector<std::string_view> names = ProgramNameIndex().NamesOf(TargetOf(r.Object));
     if (names.empty()) return;
@@ -47,7 +47,7 @@ void Name(ObjectReport& r) {
     for (std::size_t i = 1; i < names.size() && r.OtherNames.size() < MostOtherNames; ++i) {
         std::string key = SearchKeyOfCp1250(names[i]);
         bool seen = false;
-        for (const std::string& k : keys) seen = seen || k == key;
+        for (const std::string& k : keys) seen = seen || key.starts_with(k) || k.starts_with(key);
         if (seen) continue;
         keys.push_back(std::move(key));
         r.OtherNames.emplace_back(names[i]);
