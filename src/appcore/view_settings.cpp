@@ -22,6 +22,19 @@ constexpr FlagKey FlagKeys[] = {
 };
 constexpr const char* MagnitudeKey = "LabelMagnitude";
 
+// The grids and lines: written only once one has been turned on, so a file
+// that never saw them keeps the section it had.
+struct LineKey {
+    const char* Key;
+    bool SkyLines::*Flag;
+};
+constexpr LineKey LineKeys[] = {
+    {"AltAzGrid", &SkyLines::AltAzGrid},
+    {"EquatorialGrid", &SkyLines::EquatorialGrid},
+    {"Equator", &SkyLines::Equator},
+    {"Ecliptic", &SkyLines::Ecliptic},
+};
+
 bool SameChoices(const ViewOptions& a, const ViewOptions& b) {
     return std::all_of(std::begin(FlagKeys), std::end(FlagKeys),
                        [&](const FlagKey& k) { return a.*k.Flag == b.*k.Flag; }) &&
@@ -38,6 +51,9 @@ ViewOptions ReadViewSettings(const IniFile& ini) {
     if (auto text = ini.Read(ViewSection, MagnitudeKey))
         if (auto value = ParseIniDouble(*text, LocaleDecimalSeparator()))
             view.LabelMagnitude = std::clamp(*value, SmallestLabelMagnitude, LargestLabelMagnitude);
+    for (const LineKey& k : LineKeys)
+        if (auto text = ini.Read(ViewSection, k.Key))
+            if (auto value = ParseIniInteger(*text)) view.Lines.*k.Flag = *value != 0;
     return view;
 }
 
@@ -46,9 +62,12 @@ void WriteViewSettings(IniFile& ini, const ViewOptions& view) {
         std::any_of(std::begin(FlagKeys), std::end(FlagKeys),
                     [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
         ini.Read(ViewSection, MagnitudeKey).has_value();
-    if (!sectionThere && SameChoices(view, ViewOptions{})) return;
+    if (!sectionThere && SameChoices(view, ViewOptions{}) && !view.Lines.Any()) return;
     for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
     ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));
+    for (const LineKey& k : LineKeys)
+        if (view.Lines.*k.Flag || ini.Read(ViewSection, k.Key).has_value())
+            ini.Write(ViewSection, k.Key, view.Lines.*k.Flag ? "1" : "0");
 }
 
 }  // namespace kolvar

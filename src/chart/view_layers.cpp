@@ -12,6 +12,7 @@
 #include "chart/milky_way_layer.h"
 #include "chart/pixel_rules.h"
 #include "chart/polyline_walk.h"
+#include "chart/sky_lines.h"
 
 namespace kolvar {
 
@@ -62,7 +63,7 @@ void PaintOverSky(Bitmap& picture, Rect region, Colour tint, Draw draw) {
 Rect OverSkyRegion(const SkyProjection& projection, const SkyObjectTable& objects,
                    const ViewOptions& options) {
     const Rect whole{0, 0, projection.Width(), projection.Height()};
-    if (!options.Figures) {
+    if (!options.Figures && !options.Lines.Any()) {
         const SkyObjectEntry& e = objects[static_cast<std::size_t>(options.SelectedSlot)];
         const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
         const int x = TruncToInt(p.X), y = TruncToInt(p.Y), r = SelectionRingRadius + 2;
@@ -209,8 +210,10 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
         options.Daylight ? DaylightLookFor(sky.Objects) : DaylightLookOf(SkyPhase::Night);
     if (options.Daylight) TintSky(picture, projection, look);
     if (options.Skyline) DrawSkyline(picture, projection, options.Skyline);
-    if (options.Figures || options.SelectedSlot >= 0) {
+    if (options.Figures || options.Lines.Any() || options.SelectedSlot >= 0) {
         PaintOverSky(picture, OverSkyRegion(projection, sky.Objects, options), look.Sky, [&](Canvas& canvas) {
+            if (options.Lines.Any())
+                DrawSkyLines(canvas, projection, sky.Frame, sky.JulianDay, options.Lines);
             if (options.Figures) DrawConstellationFigures(canvas, projection, sky);
             DrawSelectionRing(canvas, projection, sky.Objects, options.SelectedSlot);
         });

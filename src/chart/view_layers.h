@@ -70,7 +70,8 @@ inline constexpr Colour SkylineColour{34, 30, 24};
 void DrawSkyline(Bitmap& picture, const SkyProjection& projection,
                  const std::function<double(double azimuth)>& skyline);
 
-// Every layer `options` turns on, in order: the daylight tint, the skyline, the figures and
+// Every layer `options` turns on, in order: the daylight tint, the skyline, the grids and
+// lines, the figures and
 // the selection ring, the labels and names, the direction letters (chart
 // only). The night view is not drawn here: it maps the finished picture, with
 // whatever is laid over it (MapToNightPalette).

@@ -4,6 +4,19 @@
 
 namespace kolvar {
 
+// The coordinate lines a reader can lay over the sky: the altitude-azimuth
+// grid, the equatorial grid of the date (hours of right ascension, every 10
+// degrees of declination, labelled at the rim), the celestial equator and the
+// ecliptic across the visible sky.
+struct SkyLines {
+    bool AltAzGrid = false;
+    bool EquatorialGrid = false;
+    bool Equator = false;
+    bool Ecliptic = false;
+
+    bool Any() const { return AltAzGrid || EquatorialGrid || Equator || Ecliptic; }
+};
+
 // The optional layers and views a reader can turn on over the chart and the
 // close-up. All of them are off by default, and with every one off the
 // pictures are exactly those of the plain redraw.
@@ -16,14 +29,15 @@ struct ViewOptions {
     double LabelMagnitude = 2.0;  // stars are labelled below this magnitude class
     bool Night = false;           // everything in dark reds on black
     bool Daylight = false;        // the sky tinted by the Sun's altitude
+    SkyLines Lines;               // grids and great circles
     int SelectedSlot = -1;        // a slot of the objects table to ring, -1 none
     // A local skyline: its altitude (radians) over an azimuth (radians from
     // north through east), drawn as a dark silhouette over the sky; none when empty.
     std::function<double(double azimuth)> Skyline;
 
     bool AddsAnything() const {
-        return Figures || Names || Labels || Directions || Night || Daylight || SelectedSlot >= 0 ||
-               static_cast<bool>(Skyline);
+        return Figures || Names || Labels || Directions || Night || Daylight || Lines.Any() ||
+               SelectedSlot >= 0 || static_cast<bool>(Skyline);
     }
 };
 

@@ -19,6 +19,7 @@
 #include "cli/render_series.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
+#include "cli/view_request.h"
 #include "identify/search_key.h"
 #include "print/print_document.h"
 #include "print/print_texts.h"
@@ -47,6 +48,7 @@ constexpr OptionSpec PrintOptions[] = {
     {"--landscape", "", "the sheet's long side across"},
     {"--dpi", "N", "pixels per inch of a PNG, 36..600 (default 150)"},
     {"--label-mag", "M", "name the stars whose magnitude class is below M (default 2.5)"},
+    {"--show", "LIST", "grids and lines over the sky, comma-separated: grid, eqgrid, equator, ecliptic"},
     {"--title", "TEXT",
      "the sheet's title, written in runes and in plain letters (default: Csillagos \xC3\xA9g)"},
     {"--bench", "N", "print N times into memory, write nothing, print print_ms (min, median, max) and bytes"},
@@ -182,6 +184,13 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
         sheet.LabelMagnitude = ParseFiniteDouble("--label-mag", *mag);
         if (sheet.LabelMagnitude < -30 || sheet.LabelMagnitude > 30)
             throw UsageError("--label-mag: " + QuoteForMessage(*mag) + " is outside -30..30");
+    }
+    if (options.Has("--show")) {
+        const ViewOptions view = ParseViewOptions(options);
+        if (view.Figures || view.Names || view.Labels || view.Directions || view.SelectedSlot >= 0)
+            throw UsageError(
+                "--show: a sheet takes grid, eqgrid, equator and ecliptic (it always has the rest)");
+        sheet.Lines = view.Lines;
     }
     const std::string title =
         options.Has("--title") ? Utf8ToCp1250(*options.Value("--title")) : std::string(DefaultPrintTitle);

@@ -28,12 +28,22 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
                 view.Labels = true;
             } else if (item == "directions") {
                 view.Directions = true;
+            } else if (item == "grid") {
+                view.Lines.AltAzGrid = true;
+            } else if (item == "eqgrid") {
+                view.Lines.EquatorialGrid = true;
+            } else if (item == "equator") {
+                view.Lines.Equator = true;
+            } else if (item == "ecliptic") {
+                view.Lines.Ecliptic = true;
             } else if (item.starts_with(selection)) {
                 view.SelectedSlot = static_cast<int>(
                     ParseInteger("--show selection", item.substr(selection.size()), 0, SkyObjectCount - 1));
             } else {
-                throw UsageError("--show: unknown layer " + QuoteForMessage(item) +
-                                 " (lines, names, runes, labels, directions, selection:SLOT)");
+                throw UsageError(
+                    "--show: unknown layer " + QuoteForMessage(item) +
+                    " (lines, names, runes, labels, directions, grid, eqgrid, equator, ecliptic, "
+                    "selection:SLOT)");
             }
             if (comma == std::string_view::npos) break;
             rest.remove_prefix(comma + 1);
@@ -50,7 +60,7 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
 }
 
 bool RegisterViewFonts(const ViewOptions& view) {
-    if (!view.Names && !view.Labels) return true;
+    if (!view.Names && !view.Labels && !view.Lines.EquatorialGrid) return true;
     if (RegisterProgramFonts()) return true;
     std::fprintf(stderr, "%s: cannot read the program's own fonts\n", ProgramName.data());
     return false;

@@ -9,9 +9,11 @@
 
 namespace kolvar::cli {
 
-inline constexpr OptionSpec ShowOption{"--show", "LIST",
-                                       "layers to add, comma-separated: lines, names, runes (runic names "
-                                       "beneath), labels, directions, selection:SLOT"};
+inline constexpr OptionSpec ShowOption{
+    "--show", "LIST",
+    "layers to add, comma-separated: lines, names, runes (runic names "
+    "beneath), labels, directions, grid (altitude-azimuth), eqgrid (equatorial), "
+    "equator, ecliptic, selection:SLOT"};
 inline constexpr OptionSpec LabelMagOption{"--label-mag", "M",
                                            "label stars whose magnitude class is below M (default 2)"};
 inline constexpr OptionSpec NightOption{"--night", "", "night view: the whole picture in dark reds"};

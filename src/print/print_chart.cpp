@@ -8,6 +8,7 @@
 #include "print/paper_sky.h"
 #include "print/print_bodies.h"
 #include "print/print_labels.h"
+#include "print/print_lines.h"
 #include "print/print_milky_way.h"
 #include "print/print_sky_layers.h"
 
@@ -41,6 +42,7 @@ void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& requ
     ink.Paint();
     DrawMilkyWayArea(ink, frame, MilkyWayAreaOf(frame, chart.JulianDay), MilkyWayGrey);
     DrawPaperEcliptic(ink, sky);
+    DrawPaperSkyLines(ink, sky, request.Lines, PrintedLineLook());
     DrawPaperFigures(ink, sky);
     DrawHorizonScale(ink, sky);
     DrawDeepSkySymbols(ink, sky);

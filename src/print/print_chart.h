@@ -6,6 +6,7 @@
 // horizon circle sized to the sheet, drawn in vectors through cairo.
 
 #include "chart/observer_state.h"
+#include "chart/view_options.h"
 #include "print/ink.h"
 #include "print/page_layout.h"
 #include "print/print_header.h"
@@ -16,9 +17,11 @@ struct PrintRequest {
     ObserverState Observer;  // place and instant (Longitude, Latitude, JulianDay)
     PrintHeader Header;
     double LabelMagnitude = 2.5;  // stars brighter than this are named
+    SkyLines Lines;               // grids and lines over the sky
 };
 
-// Paints the whole sheet: white ground, Milky Way, ecliptic, figures, the
+// Paints the whole sheet: white ground, Milky Way, ecliptic, the grids and
+// lines asked for, figures, the
 // horizon with its scale, deep-sky symbols, stars, Sun, Moon and planets,
 // labels, header and key.
 void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& request);

@@ -19,8 +19,13 @@ namespace {
 constexpr double FigureGrey = 0.55;
 constexpr double EclipticGrey = 0.35;
 
-// The point where the great circle from `up` (above the horizon) to `down`
-// meets the horizon, on the chart.
+PagePoint OnCircle(PagePoint centre, double radius, double azimuth) {
+    // Azimuth from north (up) through east (left), as the chart is drawn.
+    return {centre.X - radius * std::sin(azimuth), centre.Y - radius * std::cos(azimuth)};
+}
+
+}  // namespace
+
 PagePoint HorizonPointBetween(const PaperSky& sky, const HorizontalPosition& up,
                               const HorizontalPosition& down) {
     const std::array<double, 3> u = HorizontalVector(up.Azimuth, up.Altitude);
@@ -29,20 +34,12 @@ PagePoint HorizonPointBetween(const PaperSky& sky, const HorizontalPosition& up,
     return sky.Project(std::atan2(u[1] + t * (v[1] - u[1]), u[0] + t * (v[0] - u[0])), 0.0);
 }
 
-// A segment between two directions, cut at the horizon; nothing when both are below it.
 void AddSegment(Ink& ink, const PaperSky& sky, const HorizontalPosition& a, const HorizontalPosition& b) {
     const bool aUp = a.Altitude >= 0.0, bUp = b.Altitude >= 0.0;
     if (!aUp && !bUp) return;
     ink.MoveTo(aUp ? sky.Project(a) : HorizonPointBetween(sky, b, a));
     ink.LineTo(bUp ? sky.Project(b) : HorizonPointBetween(sky, a, b));
 }
-
-PagePoint OnCircle(PagePoint centre, double radius, double azimuth) {
-    // Azimuth from north (up) through east (left), as the chart is drawn.
-    return {centre.X - radius * std::sin(azimuth), centre.Y - radius * std::cos(azimuth)};
-}
-
-}  // namespace
 
 double StarDiscRadius(int magnitudeClass) { return 0.45 + 0.34 * (6 - std::clamp(magnitudeClass, -1, 6)); }
 

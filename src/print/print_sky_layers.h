@@ -14,6 +14,14 @@ namespace kolvar {
 // the brighter, the larger; the key shows the same discs.
 double StarDiscRadius(int magnitudeClass);
 
+// The point where the great circle from `up` (above the horizon) to `down`
+// meets the horizon, on the chart.
+PagePoint HorizonPointBetween(const PaperSky& sky, const HorizontalPosition& up,
+                              const HorizontalPosition& down);
+// A segment between two directions added to the path, cut at the horizon;
+// nothing when both are below it.
+void AddSegment(Ink& ink, const PaperSky& sky, const HorizontalPosition& a, const HorizontalPosition& b);
+
 void DrawPaperEcliptic(Ink& ink, const PaperSky& sky);
 void DrawPaperFigures(Ink& ink, const PaperSky& sky);
 void DrawHorizonScale(Ink& ink, const PaperSky& sky);

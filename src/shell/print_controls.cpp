@@ -145,6 +145,7 @@ PrintRequest PrintControls::CurrentSheet() const {
     PrintRequest sheet;
     sheet.Observer = observer_;
     sheet.Header = PrintHeaderFor(observer_, DefaultPrintTitle);
+    if (Lines) sheet.Lines = Lines();
     return sheet;
 }
 

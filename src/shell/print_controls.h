@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/observer_state.h"
+#include "chart/view_options.h"
 #include "print/print_document.h"
 
 class QAction;
@@ -55,6 +56,8 @@ public:
     // empty means cancelled) and how a failure is told (default: a message box).
     std::function<void(QPrintPreviewDialog&)> ShowPreview;
     std::function<QString()> ChooseFile;
+    // The grids and lines the chart shows, drawn on the sheet too.
+    std::function<SkyLines()> Lines;
     std::function<void(const QString&)> ReportError;
 
 private:

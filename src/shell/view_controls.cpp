@@ -39,6 +39,11 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
     }
     AddCheck("Directions1", &ViewOptions::Directions);
     menu_->addSeparator();
+    AddLineCheck("AltAzGrid1", &SkyLines::AltAzGrid);
+    AddLineCheck("EquatorialGrid1", &SkyLines::EquatorialGrid);
+    AddLineCheck("Equator1", &SkyLines::Equator);
+    AddLineCheck("Ecliptic1", &SkyLines::Ecliptic);
+    menu_->addSeparator();
     AddCheck("Night1", &ViewOptions::Night);
     AddCheck("Daylight1", &ViewOptions::Daylight);
     SyncChecks();
@@ -53,8 +58,19 @@ QAction* ViewControls::AddCheck(const char* name, bool ViewOptions::*flag) {
     return a;
 }
 
+QAction* ViewControls::AddLineCheck(const char* name, bool SkyLines::*flag) {
+    QAction* a = menu_->addAction(QString::fromLatin1(name));
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, flag](bool on) { SetLine(flag, on); });
+    lineChecks_.emplace_back(a, flag);
+    return a;
+}
+
 QAction* ViewControls::Action(const QString& name) const {
     for (const auto& [a, flag] : checks_)
+        if (a->objectName() == name) return a;
+    for (const auto& [a, flag] : lineChecks_)
         if (a->objectName() == name) return a;
     for (QAction* a : magnitudes_)
         if (a->objectName() == name) return a;
@@ -68,10 +84,17 @@ void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
     title.Enabled = true;
     for (QMenu* menu : {menu_, magnitudeMenu_}) SetUpDropDown(menu, menuFont);
     const std::pair<const char*, std::pair<const ViewCaption*, std::string_view>> items[] = {
-        {"Figures1", {&t.Figures, "C"}},       {"Names1", {&t.Names, "V"}},
-        {"RunicNames1", {&t.RunicNames, ""}},  {"Labels1", {&t.Labels, "L"}},
-        {"Directions1", {&t.Directions, "D"}}, {"Night1", {&t.Night, "Ctrl+N"}},
+        {"Figures1", {&t.Figures, "C"}},
+        {"Names1", {&t.Names, "V"}},
+        {"RunicNames1", {&t.RunicNames, ""}},
+        {"Labels1", {&t.Labels, "L"}},
+        {"Directions1", {&t.Directions, "D"}},
+        {"Night1", {&t.Night, "Ctrl+N"}},
         {"Daylight1", {&t.Daylight, "A"}},
+        {"AltAzGrid1", {&t.AltAzGrid, "G"}},
+        {"EquatorialGrid1", {&t.EquatorialGrid, "Q"}},
+        {"Equator1", {&t.Equator, "E"}},
+        {"Ecliptic1", {&t.Ecliptic, "K"}},
     };
     for (const auto& [name, caption] : items)
         ShowCaption(Action(QString::fromLatin1(name)), caption.first->Text(), caption.second);
@@ -87,8 +110,15 @@ void ViewControls::SetFlag(bool ViewOptions::*flag, bool on) {
     redraw_();
 }
 
+void ViewControls::SetLine(bool SkyLines::*flag, bool on) {
+    options_.Lines.*flag = on;
+    SyncChecks();
+    redraw_();
+}
+
 void ViewControls::SyncChecks() {
     for (const auto& [a, flag] : checks_) a->setChecked(options_.*flag);
+    for (const auto& [a, flag] : lineChecks_) a->setChecked(options_.Lines.*flag);
     const long index = std::lround(options_.LabelMagnitude - SmallestLabelMagnitude);
     for (std::size_t i = 0; i < magnitudes_.size(); ++i)
         magnitudes_[i]->setChecked(static_cast<long>(i) == index);
@@ -122,6 +152,7 @@ bool ViewControls::HandleKey(const QKeyEvent& event) {
         return true;
     }
     bool ViewOptions::*flag = nullptr;
+    bool SkyLines::*line = nullptr;
     if (mods == Qt::ControlModifier) {
         if (event.key() == Qt::Key_N) flag = &ViewOptions::Night;
     } else if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
@@ -141,13 +172,29 @@ bool ViewControls::HandleKey(const QKeyEvent& event) {
             case Qt::Key_A:
                 flag = &ViewOptions::Daylight;
                 break;
+            case Qt::Key_G:
+                line = &SkyLines::AltAzGrid;
+                break;
+            case Qt::Key_Q:
+                line = &SkyLines::EquatorialGrid;
+                break;
+            case Qt::Key_E:
+                line = &SkyLines::Equator;
+                break;
+            case Qt::Key_K:
+                line = &SkyLines::Ecliptic;
+                break;
             default:
                 break;
         }
     }
-    if (flag == nullptr) return false;
+    if (flag == nullptr && line == nullptr) return false;
     // A held key turns its layer once.
-    if (!event.isAutoRepeat()) SetFlag(flag, !(options_.*flag));
+    if (event.isAutoRepeat()) return true;
+    if (flag != nullptr)
+        SetFlag(flag, !(options_.*flag));
+    else
+        SetLine(line, !(options_.Lines.*line));
     return true;
 }
 

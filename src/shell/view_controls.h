@@ -21,7 +21,8 @@ struct MenuBarItem;
 // The reader's layers and views over the chart: the Nézet menu with a check
 // item per layer, the label magnitude limit, the night and daylight views,
 // their keys on the chart (C figures, V names, L labels, D directions,
-// Ctrl+N night, A daylight), and the kept selection that a click on an
+// Ctrl+N night, A daylight; G the altitude-azimuth grid, Q the equatorial
+// grid, E the equator, K the ecliptic), and the kept selection that a click on an
 // object leaves ringed until the next click elsewhere or Escape. Every
 // change is followed by a full redraw through `redraw`.
 class ViewControls : public QObject {
@@ -51,7 +52,9 @@ public:
 
 private:
     QAction* AddCheck(const char* name, bool ViewOptions::*flag);
+    QAction* AddLineCheck(const char* name, bool SkyLines::*flag);
     void SetFlag(bool ViewOptions::*flag, bool on);
+    void SetLine(bool SkyLines::*flag, bool on);
     void SyncChecks();
 
     QWidget* window_;
@@ -60,6 +63,7 @@ private:
     QMenu* magnitudeMenu_ = nullptr;
     QActionGroup* magnitudeGroup_ = nullptr;
     std::vector<std::pair<QAction*, bool ViewOptions::*>> checks_;
+    std::vector<std::pair<QAction*, bool SkyLines::*>> lineChecks_;
     std::vector<QAction*> magnitudes_;  // limits 0 .. 7
     ViewOptions options_;
 };

@@ -30,6 +30,10 @@ const ViewMenuTexts& ViewMenuCaptions() {
             .LabelMagnitude = caption("F\xE9nyess\xE9ghat\xE1r"),
             .Night = caption("\xC9jszakai n\xE9zet"),
             .Daylight = caption("Nappali f\xE9ny"),
+            .AltAzGrid = caption("Horizont\xE1lis h\xE1l\xF3"),
+            .EquatorialGrid = caption("Ekvatori\xE1lis h\xE1l\xF3"),
+            .Equator = caption("\xC9gi egyenl\xEDt\xF5"),
+            .Ecliptic = caption("Ekliptika"),
         };
     }();
     return texts;

@@ -23,6 +23,7 @@ struct ViewCaption {
 struct ViewMenuTexts {
     ViewCaption Title;
     ViewCaption Figures, Names, RunicNames, Labels, Directions, LabelMagnitude, Night, Daylight;
+    ViewCaption AltAzGrid, EquatorialGrid, Equator, Ecliptic;
 };
 
 // Written once, on first use; the strings stay put for the whole run.

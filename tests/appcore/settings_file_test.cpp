@@ -371,18 +371,21 @@ TEST_F(SettingsFileTest, FileMovesToTheConfigHomeWhenTheProgramFolderIsNotWritab
 }
 
 // [VIEW]: unreadable values keep their defaults, the limit is held to the
-// menu's range, and a read choice is written back as read.
+// menu's range, and a read choice is written back as read; the line keys
+// appear only once a line was on.
 TEST(ViewSettings, ReadsWhatItCanAndWritesItBack) {
     struct Case {
         const char* Text;
         bool Figures, Night;
         double Magnitude;
+        bool Ecliptic = false;
     };
     const Case cases[] = {
         {"", false, false, 2.0},
         {"[VIEW]\nFigures=1\nNight=yes\nLabelMagnitude=4.5\n", true, false, 4.5},
         {"[VIEW]\nFigures=0\nNight=1\nLabelMagnitude=99\n", false, true, LargestLabelMagnitude},
         {"[VIEW]\nLabelMagnitude=-3\n", false, false, SmallestLabelMagnitude},
+        {"[VIEW]\nEcliptic=1\nEquator=x\n", false, false, 2.0, true},
     };
     for (const Case& c : cases) {
         const IniFile ini = IniFile::Parse(c.Text);
@@ -395,6 +398,10 @@ TEST(ViewSettings, ReadsWhatItCanAndWritesItBack) {
         const ViewOptions again = ReadViewSettings(written);
         EXPECT_EQ(again.Figures, view.Figures);
         EXPECT_EQ(again.LabelMagnitude, view.LabelMagnitude);
+        EXPECT_EQ(view.Lines.Ecliptic, c.Ecliptic) << c.Text;
+        EXPECT_EQ(again.Lines.Ecliptic, c.Ecliptic) << c.Text;
+        EXPECT_FALSE(view.Lines.Equator) << c.Text;
+        EXPECT_EQ(written.Text().find("AltAzGrid"), std::string::npos) << c.Text;
         // A file that never saw a choice stays without [VIEW].
         EXPECT_EQ(written.Text().find("[VIEW]") == std::string::npos, std::string(c.Text).empty()) << c.Text;
     }

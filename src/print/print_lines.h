@@ -1,0 +1,26 @@
+#pragma once
+
+// The grids and lines over the printed sky (and the smooth screen style):
+// the altitude-azimuth grid, the equatorial grid with its labels just inside
+// the horizon, the equator and the ecliptic, in vectors cut at the horizon.
+
+#include <array>
+
+#include "chart/view_options.h"
+#include "print/paper_sky.h"
+
+namespace kolvar {
+
+using InkColour = std::array<double, 3>;  // red, green, blue 0..1
+
+struct PaperLineLook {
+    double Width = 0.4;  // points at scale 1
+    InkColour AltAzGrid, EquatorialGrid, Equator, Ecliptic, Label;
+};
+
+// Soft greys and tints that read on white paper.
+PaperLineLook PrintedLineLook();
+
+void DrawPaperSkyLines(Ink& ink, const PaperSky& sky, const SkyLines& lines, const PaperLineLook& look);
+
+}  // namespace kolvar
