@@ -119,10 +119,6 @@ void TPlainSky::BuildFieldMenu() {
         connect(a, &QAction::triggered, this, [this, field = CloseUpMenuFields[i]] { ShowField(field); });
     }
     fieldMenu_->addSeparator();
-    QAction* object = fieldMenu_->addAction(QString());
-    ShowCaption(object, ObjectCaptions().MenuItem.Text(), "Ctrl+I");
-    connect(object, &QAction::triggered, this, &TPlainSky::OpenObjectWindow);
-    fieldMenu_->addSeparator();
     auto* limits = new QActionGroup(fieldMenu_);
     for (std::size_t i = 0; i < CloseUpMenuLimits.size(); ++i) {
         QAction* a = fieldMenu_->addAction(QString());
@@ -133,6 +129,11 @@ void TPlainSky::BuildFieldMenu() {
         connect(a, &QAction::triggered, this,
                 [this, limit = CloseUpMenuLimits[i]] { SetMagnitudeLimit(limit); });
     }
+    // Last, after the fields and the limits.
+    fieldMenu_->addSeparator();
+    QAction* object = fieldMenu_->addAction(QString());
+    ShowCaption(object, ObjectCaptions().MenuItem.Text(), "Ctrl+I");
+    connect(object, &QAction::triggered, this, &TPlainSky::OpenObjectWindow);
 }
 
 void TPlainSky::ShowField(double fieldDegrees) {
