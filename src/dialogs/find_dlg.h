@@ -25,6 +25,8 @@ struct FindTarget {
     const ObserverState& Observer;
     const SkyObjectTable& Objects;
     std::function<void(int slot)> Name;
+    // The right button on a row: the object onto the observing list (none: no menu).
+    std::function<void(const FoundObject& object)> AddToList;
     // Enter on an entry also opens its object window.
     std::function<void(const FoundObject& found)> Open;
 };
@@ -64,6 +66,8 @@ public:
     // The slots of the list's rows, in order; -1 for a row of an object that
     // is not on the chart (an NGC/IC object, a constellation).
     const std::vector<int>& FoundSlots() const { return slots_; }
+    // The object of a row, or none.
+    const FoundObject* FoundAt(int row) const;
 
     QLabel* Label1 = nullptr;    // the field's caption
     QLineEdit* Edit1 = nullptr;  // the name as typed (UTF-8 at this boundary)

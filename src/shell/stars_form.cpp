@@ -34,6 +34,7 @@
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
+#include "shell/list_controls.h"
 #include "shell/object_controls.h"
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
@@ -110,6 +111,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     objectControls_ = new ObjectControls(*this);
     tonightControls_ = new TonightControls(*this);
     telescopeControls_ = new TelescopeControls(*this);
+    listControls_ = new ListControls(*this);
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -175,6 +177,7 @@ void TStarsForm::BuildMenu() {
     place1_->setObjectName(QStringLiteral("Place1"));
     observer1Menu_->addAction(findControls_->Action());
     observer1Menu_->addAction(tonightControls_->Action());
+    listControls_->AddToMenu(observer1Menu_, nullptr);
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
@@ -234,6 +237,7 @@ QAction* TStarsForm::Action(const QString& name) const {
     if (tonightControls_->Action()->objectName() == name) return tonightControls_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
     if (QAction* a = telescopeControls_->Action(name)) return a;
+    if (QAction* a = listControls_->Action(name)) return a;
     return timeControls_->Action(name);
 }
 
@@ -247,6 +251,7 @@ void TStarsForm::SetUpMenus() {
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     tonightControls_->SetUpMenu(mainMenu1_->CaptionFont());
+    listControls_->SetUpMenu(mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
     equipment_->SetUpCaptions(mainMenu1_->CaptionFont());
@@ -455,6 +460,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
     findControls_->ShowScript();
     objectControls_->ShowScript();
     tonightControls_->ShowScript();
+    listControls_->ShowScript();
     telescopeControls_->ShowScript();
     if (dialogs_.ShowScript) dialogs_.ShowScript();
 }

@@ -29,6 +29,7 @@ class EquipmentControls;
 class FindControls;
 class ObjectControls;
 class LabelImage;
+class ListControls;
 class PrintControls;
 class RunicMenuBar;
 class TelescopeControls;
@@ -128,6 +129,8 @@ public:
     const std::shared_ptr<const LocalHorizon>& Skyline() const { return skyline_; }
     // The tonight window and its menu item.
     TonightControls* Tonight() const { return tonightControls_; }
+    // The observing list: its window, menu items and stepping through it.
+    ListControls* Lists() const { return listControls_; }
     QMenu* TimeSteps1Menu() const;
     // The telescope: its menu items, dialog, connection and reticle.
     TelescopeControls* Telescope() const { return telescopeControls_; }
@@ -200,6 +203,7 @@ private:
     FindControls* findControls_ = nullptr;
     ObjectControls* objectControls_ = nullptr;
     TonightControls* tonightControls_ = nullptr;
+    ListControls* listControls_ = nullptr;
     std::shared_ptr<const LocalHorizon> skyline_;
     TelescopeControls* telescopeControls_ = nullptr;
     Bitmap chartBitmap_;
