@@ -96,6 +96,7 @@ bool SendSheetAsPdf(QPrinter& printer, const PrintRequest& sheet, QString& error
                 WriteFile(printer.outputFileName().toStdString(), bytes, DesktopExportPolicy))
             error = WriteFailureText(*failure);
     } else {
+        DropPageGroups(bytes);
         error = HandPdfToPrinter(printer.printerName(), printer.copyCount(),
                                  printer.docName().isEmpty() ? QStringLiteral("Kolvar") : printer.docName(),
                                  bytes);
