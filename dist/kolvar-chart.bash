@@ -60,7 +60,7 @@ _kolvar_chart()
                 return
             fi
             options="--server --device --ra --dec --city --lat --lon --min-alt --no-wait --timeout" ;;
-        tonight) options="$time --city --lat --lon --min-alt --mag --kinds --min-size --max-size --horizon --format" ;;
+        tonight) options="$time --city --lat --lon --min-alt --mag --kinds --min-size --max-size --horizon --format --print" ;;
         *) return ;;
     esac
 
@@ -78,7 +78,7 @@ _kolvar_chart()
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -X '!*.tsv' -- "$cur") $(compgen -d -- "$cur"))
             return ;;
-        --labels | --elements | --horizon)
+        --labels | --elements | --horizon | --print)
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;

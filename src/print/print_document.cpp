@@ -122,6 +122,14 @@ bool PrintFormatOfName(std::string_view name, PrintFormat& format) {
     return true;
 }
 
+std::string PrintDrawnPages(PageSize page, std::size_t pages, PrintFormat format, const SheetOptions& options,
+                            const std::string& title, const std::function<void(Ink&, std::size_t)>& draw,
+                            std::string& bytes) {
+    PrintTools o;
+    if (std::string error = OpenPrinting(o); !error.empty()) return error;
+    return PrintPages(o, page, pages, format, options, title, draw, bytes);
+}
+
 int SheetPixels(double points, double dpi) {
     return std::max(1, static_cast<int>(std::lround(points * dpi / 72.0)));
 }
