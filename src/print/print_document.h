@@ -48,6 +48,13 @@ std::string PrintDrawnPages(PageSize page, std::size_t pages, PrintFormat format
                             const std::string& title, const std::function<void(Ink&, std::size_t)>& draw,
                             std::string& bytes);
 
+// A PDF of PrintSheets made ready for the printing system: the transparency
+// group cairo puts on every page is blanked out (same length, so the file's
+// offsets hold). The sheet draws nothing transparent, and with the group the
+// printing system's PostScript filters turn each page into one picture,
+// losing its text and lines.
+void DropPageGroups(std::string& pdf);
+
 // The sheet's size in pixels at `dpi`.
 int SheetPixels(double points, double dpi);
 

@@ -38,6 +38,7 @@
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "shell/small_body_controls.h"
 #include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
 #include "shell/tonight_controls.h"
@@ -110,6 +111,8 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     tonightControls_ = new TonightControls(*this);
     telescopeControls_ = new TelescopeControls(*this);
     listControls_ = new ListControls(*this);
+    smallBodies_ = new SmallBodyControls(
+        this, [this](SmallBodyControls::Bodies bodies) { viewControls_->SetBodies(std::move(bodies)); });
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -175,6 +178,7 @@ void TStarsForm::BuildMenu() {
     observer1Menu_->addAction(findControls_->Action());
     observer1Menu_->addAction(tonightControls_->Action());
     listControls_->AddToMenu(observer1Menu_, nullptr);
+    observer1Menu_->addAction(smallBodies_->Action());
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
@@ -232,6 +236,7 @@ QAction* TStarsForm::Action(const QString& name) const {
         if (a->objectName() == name) return a;
     if (findControls_->Action()->objectName() == name) return findControls_->Action();
     if (tonightControls_->Action()->objectName() == name) return tonightControls_->Action();
+    if (smallBodies_->Action()->objectName() == name) return smallBodies_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
     if (QAction* a = telescopeControls_->Action(name)) return a;
     if (QAction* a = listControls_->Action(name)) return a;
@@ -249,6 +254,7 @@ void TStarsForm::SetUpMenus() {
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     tonightControls_->SetUpMenu(mainMenu1_->CaptionFont());
     listControls_->SetUpMenu(mainMenu1_->CaptionFont());
+    smallBodies_->SetUpMenu(mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
     equipment_->SetUpCaptions(mainMenu1_->CaptionFont());
@@ -290,6 +296,7 @@ void TStarsForm::FormCreate() {
     timeControls_->Apply(timeSettings);
     telescopeControls_->Apply(telescope);
     telescopeControls_->StartIfAsked();
+    smallBodies_->LoadKept();
 
     SetUpMenus();
     if (firstStart) ShowFirstHint();

@@ -31,6 +31,7 @@ class LabelImage;
 class ListControls;
 class PrintControls;
 class RunicMenuBar;
+class SmallBodyControls;
 class TelescopeControls;
 class TimeControls;
 class TonightControls;
@@ -128,6 +129,8 @@ public:
     QMenu* TimeSteps1Menu() const;
     // The telescope: its menu items, dialog, connection and reticle.
     TelescopeControls* Telescope() const { return telescopeControls_; }
+    // The comets and minor planets: the kept set and the import command.
+    SmallBodyControls* SmallBodies() const { return smallBodies_; }
     // The title: the instant and the place, and the telescope's state while
     // it is in use.
     void ShowTitle();
@@ -199,6 +202,7 @@ private:
     ListControls* listControls_ = nullptr;
     std::shared_ptr<const LocalHorizon> skyline_;
     TelescopeControls* telescopeControls_ = nullptr;
+    SmallBodyControls* smallBodies_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds
