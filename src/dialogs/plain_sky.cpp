@@ -21,6 +21,7 @@
 #include "identify/label_pictures.h"
 #include "texts/close_up_captions.h"
 #include "texts/interface_captions.h"
+#include "texts/object_captions.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/label_images.h"
 #include "widgets/menu_key_style.h"
@@ -127,6 +128,11 @@ void TPlainSky::BuildFieldMenu() {
         connect(a, &QAction::triggered, this,
                 [this, limit = CloseUpMenuLimits[i]] { SetMagnitudeLimit(limit); });
     }
+    // Last, after the fields and the limits.
+    fieldMenu_->addSeparator();
+    QAction* object = fieldMenu_->addAction(QString());
+    ShowCaption(object, ObjectCaptions().MenuItem.Text(), "Ctrl+I");
+    connect(object, &QAction::triggered, this, &TPlainSky::OpenObjectWindow);
 }
 
 void TPlainSky::ShowField(double fieldDegrees) {
@@ -184,6 +190,9 @@ void TPlainSky::keyPressEvent(QKeyEvent* event) {
                     const std::array<double, 2> centre = CentreJ2000();
                     OnFinderChart(centre[0], centre[1], CloseUpFieldDegrees(width(), height(), zoom_));
                 }
+                return;
+            case Qt::Key_I:
+                OpenObjectWindow();
                 return;
             case Qt::Key_E:
                 if (main_.EyepieceField)
@@ -321,6 +330,13 @@ void TPlainSky::Image1DoubleClick(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
     closeUpView_ = projection_.Backward(x, y);
     FormResize();
+}
+
+void TPlainSky::OpenObjectWindow() {
+    if (!OnObjectWindow) return;
+    const int named = main_.View != nullptr ? main_.View->SelectedSlot : -1;
+    OnObjectWindow(named >= 0 ? named
+                              : NearestVisibleSlot(main_.Objects, projection_, width() / 2, height() / 2));
 }
 
 std::string TPlainSky::DeepNameAt(int x, int y) const {

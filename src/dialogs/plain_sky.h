@@ -110,6 +110,11 @@ public:
     // Ctrl+P: a finder chart of the view is asked for, around its J2000
     // centre (radians) and as wide as the window (degrees).
     std::function<void(double rightAscension, double declination, double fieldDegrees)> OnFinderChart;
+    // The field menu's Adatlap item and Ctrl+I: the object window of the
+    // object named last here, else of the one nearest the view's centre (a
+    // double click here re-centres the view).
+    std::function<void(int slot)> OnObjectWindow;
+    void OpenObjectWindow();
     // The view's centre as a J2000 direction (radians).
     std::array<double, 2> CentreJ2000() const;
 

@@ -247,6 +247,12 @@ void PrintControls::SaveFinderChart(double rightAscension, double declination, d
     });
 }
 
+void PrintControls::SaveTonightPlan(const PlanSheetRequest& plan) {
+    SaveDocument(QStringLiteral("kolvar-tonight.pdf"), [&plan](PrintFormat format, std::string& bytes) {
+        return PrintPlan(plan, format, SheetOptions{}, bytes);
+    });
+}
+
 void PrintControls::SaveDocument(const QString& suggestedName,
                                  const std::function<std::string(PrintFormat, std::string&)>& print) {
     QString name;
