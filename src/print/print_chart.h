@@ -9,6 +9,7 @@
 #include "chart/view_options.h"
 #include "print/ink.h"
 #include "print/page_layout.h"
+#include "print/paper_small_bodies.h"
 #include "print/print_header.h"
 
 namespace kolvar {
@@ -16,8 +17,9 @@ namespace kolvar {
 struct PrintRequest {
     ObserverState Observer;  // place and instant (Longitude, Latitude, JulianDay)
     PrintHeader Header;
-    double LabelMagnitude = 2.5;  // stars brighter than this are named
-    SkyLines Lines;               // grids and lines over the sky
+    double LabelMagnitude = 2.5;   // stars brighter than this are named
+    SkyLines Lines;                // grids and lines over the sky
+    PaperSmallBodies SmallBodies;  // comets and minor planets
 };
 
 // Paints the whole sheet: white ground, Milky Way, ecliptic, the grids and
