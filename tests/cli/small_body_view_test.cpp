@@ -102,6 +102,11 @@ TEST_F(SmallBodyView, FindAndIdentifyNameTheBodyWhereItIsDrawn) {
     EXPECT_NE(r.Out.find("kind\t8\n"), std::string::npos) << r.Out;
     EXPECT_NE(r.Out.find("(4) Vesta\n"), std::string::npos) << r.Out;
     EXPECT_NE(r.Out.find("kisbolyg\xC3\xB3"), std::string::npos) << r.Out;
+    // Tonight lists it (its magnitude of the night under the limit, and high enough).
+    r = RunChart(
+        With({"tonight", "--elements", file, "--mag", "9", "--min-alt", "10", "--kinds", "small-body"}, Sky));
+    EXPECT_EQ(r.ExitStatus, 0) << r.Err;
+    EXPECT_NE(r.Out.find("(4) Vesta\tminor planet\tsmall-body\t"), std::string::npos) << r.Out;
     // Without the bodies shown, the same click names a catalogue object.
     r = RunChart(With({"identify", "--x", x, "--y", y}, Sky));
     EXPECT_EQ(r.Out.find("kind\t8\n"), std::string::npos) << r.Out;
