@@ -96,6 +96,7 @@ bool SendSheetAsPdf(QPrinter& printer, const PrintRequest& sheet, QString& error
                 WriteFile(printer.outputFileName().toStdString(), bytes, DesktopExportPolicy))
             error = WriteFailureText(*failure);
     } else {
+        DropPageGroups(bytes);
         error = HandPdfToPrinter(printer.printerName(), printer.copyCount(),
                                  printer.docName().isEmpty() ? QStringLiteral("Kolvar") : printer.docName(),
                                  bytes);
@@ -243,6 +244,12 @@ void PrintControls::SaveFinderChart(double rightAscension, double declination, d
     chart.Stars = &ProgramDeepStars();
     SaveDocument(QStringLiteral("kolvar-finder.pdf"), [&chart](PrintFormat format, std::string& bytes) {
         return PrintFinderChart(chart, format, SheetOptions{}, bytes);
+    });
+}
+
+void PrintControls::SaveTonightPlan(const PlanSheetRequest& plan) {
+    SaveDocument(QStringLiteral("kolvar-tonight.pdf"), [&plan](PrintFormat format, std::string& bytes) {
+        return PrintPlan(plan, format, SheetOptions{}, bytes);
     });
 }
 

@@ -8,6 +8,7 @@
 
 #include "chart/observer_state.h"
 #include "chart/view_options.h"
+#include "print/plan_sheet.h"
 #include "print/print_document.h"
 
 class QAction;
@@ -47,6 +48,9 @@ public:
     // file like the sheet; the close-up asks for it.
     void SaveFinderChart(double rightAscension, double declination, double fieldDegrees,
                          const std::vector<double>& circles);
+
+    // Tonight's plan (print/plan_sheet.h), saved as a PDF like the sheet.
+    void SaveTonightPlan(const PlanSheetRequest& plan);
 
     // The sheet of the observer's sky as it stands now.
     PrintRequest CurrentSheet() const;

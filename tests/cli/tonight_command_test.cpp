@@ -101,12 +101,22 @@ TEST_F(TonightCommand, RenderDrawsTheSkylineAsASilhouette) {
     }
 }
 
+TEST_F(TonightCommand, PrintsThePlanBesideTheLines) {
+    const auto run = RunChart(With({"--kinds", "planet", "--print", png}));
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    EXPECT_NE(run.Out.find("\nJupiter\t"), std::string::npos);
+    const auto page = ReadPng(png);  // the first page: the night and the table, A4 at 150 dpi
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->Width(), 1240);
+}
+
 TEST_F(TonightCommand, RefusesBadInputWithOneLine) {
     Write("10 95\n");
     const std::vector<std::vector<std::string>> bad = {
         {"--kinds", "comet"}, {"--format", "xml"}, {"--min-alt", "91"},
         {"--mag", "bright"},  {"--horizon", tsv},  {"--horizon", "/nonexistent/horizon.txt"},
         {"--min-size", "-1"}, {"--jd", "2461384"},  // with --date
+        {"--print", tsv},     {"--print", "-"},
     };
     for (const auto& extra : bad) {
         const auto run = RunChart(With(extra));

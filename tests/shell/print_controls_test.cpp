@@ -160,9 +160,15 @@ private slots:
         QCOMPARE(Slurp(printed).substr(0, 5), std::string("%PDF-"));
         if (const auto text = PdfText(printed)) QVERIFY(text->find(sheet.Header.Time) != std::string::npos);
 
-        // The printing system takes the same PDF through lp.
+        // The printing system takes the same PDF through lp, without the page
+        // group that would make its filters paint the page as one picture.
         std::string pdf;
         QCOMPARE(PrintSheets({&sheet, 1}, PrintFormat::Pdf, SheetOptions{}, pdf), std::string());
+        const std::string saved = pdf;
+        DropPageGroups(pdf);
+        QCOMPARE(pdf.size(), saved.size());
+        QVERIFY(saved.find("/S /Transparency") != std::string::npos);
+        QVERIFY(pdf.find("/S /Transparency") == std::string::npos);
         LpCommand = FakeLp("lp", false);
         QCOMPARE(HandPdfToPrinter(QStringLiteral("PDF"), 2, QStringLiteral("Kolvar"), pdf), QString());
         QCOMPARE(Slurp(folder_.FilePath(QStringLiteral("lp-job.pdf"))), pdf);
