@@ -50,6 +50,7 @@ void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& requ
     DrawStarDiscs(ink, sky);
     DrawPaperBodies(ink, sky);
     DrawPaperSmallBodies(ink, sky, request.SmallBodies);
+    if (request.Skyline) DrawPaperSkyline(ink, sky, request.Skyline);
     DrawPaperLabels(ink, sky, request.LabelMagnitude);
     DrawPrintHeader(ink, layout, request.Header);
     DrawPrintKey(ink, layout);
