@@ -55,6 +55,8 @@ constexpr OptionSpec RenderOptions[] = {
     DaylightOption,
     SmallBodiesMagOption,
     ElementsOption,
+    PathOption,
+    PathDaysOption,
     HorizonOption,
     FromOption,
     ToOption,
