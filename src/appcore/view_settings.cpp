@@ -43,6 +43,10 @@ bool SameChoices(const ViewOptions& a, const ViewOptions& b) {
 
 }  // namespace
 
+// The chart style: written once it has been other than plain.
+constexpr const char* StyleKey = "Style";
+constexpr const char* SmoothStyleName = "sima";
+
 ViewOptions ReadViewSettings(const IniFile& ini) {
     ViewOptions view;
     for (const FlagKey& k : FlagKeys)
@@ -54,6 +58,8 @@ ViewOptions ReadViewSettings(const IniFile& ini) {
     for (const LineKey& k : LineKeys)
         if (auto text = ini.Read(ViewSection, k.Key))
             if (auto value = ParseIniInteger(*text)) view.Lines.*k.Flag = *value != 0;
+    if (auto text = ini.Read(ViewSection, StyleKey); text && *text == SmoothStyleName)
+        view.Style = ChartStyle::Smooth;
     return view;
 }
 
@@ -62,12 +68,15 @@ void WriteViewSettings(IniFile& ini, const ViewOptions& view) {
         std::any_of(std::begin(FlagKeys), std::end(FlagKeys),
                     [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
         ini.Read(ViewSection, MagnitudeKey).has_value();
-    if (!sectionThere && SameChoices(view, ViewOptions{}) && !view.Lines.Any()) return;
+    const bool smooth = view.Style == ChartStyle::Smooth;
+    if (!sectionThere && SameChoices(view, ViewOptions{}) && !view.Lines.Any() && !smooth) return;
     for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
     ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));
     for (const LineKey& k : LineKeys)
         if (view.Lines.*k.Flag || ini.Read(ViewSection, k.Key).has_value())
             ini.Write(ViewSection, k.Key, view.Lines.*k.Flag ? "1" : "0");
+    if (smooth || ini.Read(ViewSection, StyleKey).has_value())
+        ini.Write(ViewSection, StyleKey, smooth ? SmoothStyleName : "alap");
 }
 
 }  // namespace kolvar

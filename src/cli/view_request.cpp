@@ -54,6 +54,14 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
         if (view.LabelMagnitude < -30 || view.LabelMagnitude > 30)
             throw UsageError("--label-mag: " + QuoteForMessage(*mag) + " is outside -30..30");
     }
+    if (auto style = options.Value("--style")) {
+        if (*style == "smooth")
+            view.Style = ChartStyle::Smooth;
+        else if (*style != "plain")
+            throw UsageError("--style: " + QuoteForMessage(*style) + " is neither plain nor smooth");
+    }
+    if (auto size = options.Value("--font-size"))
+        view.CharacterSize = static_cast<int>(ParseInteger("--font-size", *size, 1, 1000));
     view.Night = options.Has("--night");
     view.Daylight = options.Has("--daylight");
     return view;
@@ -67,8 +75,8 @@ bool RegisterViewFonts(const ViewOptions& view) {
 }
 
 bool ViewOptionsGiven(const ParsedOptions& options) {
-    return options.Has("--show") || options.Has("--label-mag") || options.Has("--night") ||
-           options.Has("--daylight");
+    return options.Has("--show") || options.Has("--style") || options.Has("--label-mag") ||
+           options.Has("--night") || options.Has("--daylight");
 }
 
 }  // namespace kolvar::cli
