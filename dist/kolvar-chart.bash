@@ -12,7 +12,7 @@ _kolvar_chart()
     elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
-    local subcommands="ephemeris elements render runic identify closeup find print telescope tonight"
+    local subcommands="ephemeris elements list render runic identify closeup find print telescope tonight"
     local time="--jd --date --zone --summer --dst"
     local sky="$time --city --lat --lon --size"
     local view="--show --label-mag --night --daylight"
@@ -33,6 +33,16 @@ _kolvar_chart()
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi
             return ;;
+        list)
+            if ((COMP_CWORD == 2)) && [[ $cur != -* ]]; then
+                COMPREPLY=($(compgen -W "names show add observe next export import --help" -- "$cur"))
+                return
+            elif ((COMP_CWORD == 3)) && [[ $prev == import ]]; then
+                compopt -o filenames 2>/dev/null
+                COMPREPLY=($(compgen -f -- "$cur"))
+                return
+            fi
+            options="$time --city --lat --lon --note" ;;
         render) options="$sky $view --style --font-size --horizon --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;

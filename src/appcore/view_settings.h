@@ -12,12 +12,15 @@ class IniFile;
 // AltAzGrid, EquatorialGrid, Equator, Ecliptic as 0 or 1, once one was on;
 // Style as sima (smooth) or alap (plain), once it was smooth. A
 // missing or unreadable key keeps its default (everything off, magnitude 2).
+// The comets and minor planets have a section of their own, [SMALLBODIES]:
+// Show as 0 or 1 and Magnitude, their limit.
 inline constexpr const char* ViewSection = "VIEW";
+inline constexpr const char* SmallBodySection = "SMALLBODIES";
 
 ViewOptions ReadViewSettings(const IniFile& ini);
 
-// Writes every key, unless the file has no [VIEW] yet and every choice is
-// still the default: a file that never saw a choice stays as it was.
+// Writes every key of a section, unless the file has no such section yet and
+// its choices are still the default: a file that never saw a choice stays as it was.
 void WriteViewSettings(IniFile& ini, const ViewOptions& view);
 
 }  // namespace kolvar

@@ -13,6 +13,7 @@
 #include "chart/pixel_rules.h"
 #include "chart/polyline_walk.h"
 #include "chart/sky_lines.h"
+#include "chart/small_body_layer.h"
 
 namespace kolvar {
 
@@ -222,6 +223,14 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
                                          ScaledLabelSize(8, options.CharacterSize) >= 16 ? 2 : 1);
             DrawSelectionRing(canvas, projection, sky.Objects, options.SelectedSlot);
         });
+    }
+    if (options.ShowsSmallBodies()) {
+        // Daylight hides the faint ones as it hides faint stars.
+        const double limit = std::min(options.SmallBodyMagnitude, look.FaintestMarkerClass + 1.0);
+        const std::vector<PlacedSmallBody> placed =
+            PlaceSmallBodies(sky.Frame, sky.JulianDay, *options.Bodies, limit);
+        Canvas canvas(picture);
+        DrawSmallBodies(canvas, projection, *options.Bodies, placed);
     }
     const bool chart = projection.Type() == SkyProjection::Kind::Stereographic;
     if (options.Labels || options.Names || (options.Directions && chart)) {

@@ -72,8 +72,8 @@ void DrawSkyline(Bitmap& picture, const SkyProjection& projection,
                  const std::function<double(double azimuth)>& skyline);
 
 // Every layer `options` turns on, in order: the daylight tint, the skyline, the grids and
-// lines, the figures and
-// the selection ring, the labels and names, the direction letters (chart
+// lines, the figures and the selection ring, the comets and minor planets, the labels and
+// names, the direction letters (chart
 // only). The night view is not drawn here: it maps the finished picture, with
 // whatever is laid over it (MapToNightPalette).
 void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,

@@ -2,6 +2,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
+
+#include "astro/small_body.h"
 
 namespace kolvar {
 
@@ -43,15 +47,25 @@ struct ViewOptions {
     // A local skyline: its altitude (radians) over an azimuth (radians from
     // north through east), drawn as a dark silhouette over the sky; none when empty.
     std::function<double(double azimuth)> Skyline;
+    // Comets and minor planets (small_body_layer.h): shown when on, those
+    // brighter than their own limit; the bodies are the run's or the window's.
+    bool SmallBodies = false;
+    double SmallBodyMagnitude = 10.0;
+    std::shared_ptr<const std::vector<SmallBody>> Bodies;
+
+    bool ShowsSmallBodies() const { return SmallBodies && Bodies && !Bodies->empty(); }
 
     bool AddsAnything() const {
         return Figures || Names || Labels || Directions || Night || Daylight || Lines.Any() ||
-               SelectedSlot >= 0 || static_cast<bool>(Skyline);
+               SelectedSlot >= 0 || static_cast<bool>(Skyline) || ShowsSmallBodies();
     }
 };
 
 // The label magnitude limits the window steps through.
 inline constexpr double SmallestLabelMagnitude = 0.0;
 inline constexpr double LargestLabelMagnitude = 7.0;
+// ... and the small bodies' limits.
+inline constexpr double SmallestSmallBodyMagnitude = 6.0;
+inline constexpr double LargestSmallBodyMagnitude = 16.0;
 
 }  // namespace kolvar

@@ -19,6 +19,7 @@
 #include "cli/horizon_option.h"
 #include "cli/render_request.h"
 #include "cli/sky_options.h"
+#include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
 #include "closeup/draw_close_up.h"
@@ -50,6 +51,8 @@ constexpr OptionSpec CloseUpOptions[] = {
     LabelMagOption,
     NightOption,
     DaylightOption,
+    SmallBodiesMagOption,
+    ElementsOption,
     HorizonOption,
     {"--fov", "DEG",
      "zoom in to a field DEG degrees across (0.25 up to the close-up's own field) and draw the deep stars "

@@ -18,17 +18,19 @@
 #include "cli/cli_options.h"
 #include "cli/instant_text.h"
 #include "cli/sky_options.h"
+#include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "identify/deep_names.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
+#include "identify/small_body_label.h"
 
 namespace kolvar::cli {
 
 namespace {
 
 constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption, ZoneOption, SummerOption, DstOption,
-                                      CityOption,      LatOption,  LonOption,  SizeOption};
+                                      CityOption,      LatOption,  LonOption,  SizeOption,   ElementsOption};
 
 constexpr CommandSpec FindCommand{
     "find",
@@ -46,7 +48,9 @@ constexpr CommandSpec FindCommand{
     "on that clock, with its offset), '-' for none (never rises, never sets). An object that is not on the "
     "chart has slot -1: kind 5 is an NGC/IC\n"
     "object (index in the NGC/IC table), kind 7 a constellation (index its number, the place that\n"
-    "of its label). No object found: status 1.",
+    "of its label), kind 8 a comet or minor planet of the kept set or of --elements (index its\n"
+    "place there; found by designation, name or both: '1P', 'Halley', '4', 'Vesta'; its rising and\n"
+    "setting for its place at the instant). No object found: status 1.",
     FindOptions,
     "NAME",
 };
@@ -98,8 +102,12 @@ SkyRequest ParseFind(const std::optional<std::string>& name, const ParsedOptions
 int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     SkyRequest sky = ParseFind(name, options);
 
-    const std::vector<FoundObject> found = ProgramNameIndex().Find(*name);
-    if (found.empty()) {
+    std::vector<FoundObject> found = ProgramNameIndex().Find(*name);
+    const std::vector<SmallBody> bodies = SmallBodiesForRun(options, FindCommand.Name);
+    const std::vector<std::size_t> foundBodies = MatchSmallBodies(bodies, *name);
+    // A body named so is what was meant, not a catalogue name a letter or two off.
+    if (!foundBodies.empty()) std::erase_if(found, [](const FoundObject& f) { return f.Close; });
+    if (found.empty() && foundBodies.empty()) {
         std::fprintf(stderr, "%s find: no object is named %s\n", ProgramName.data(),
                      QuoteForMessage(*name).c_str());
         return ExitFailure;
@@ -123,6 +131,29 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     const ChartFrame trueFrame = ComputeTrueFrame(observer);
     std::optional<double> rangeEnd;
     std::printf("slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset\n");
+    if (!foundBodies.empty()) {
+        std::vector<SmallBody> chosen;
+        for (const std::size_t k : foundBodies) chosen.push_back(bodies[k]);
+        const std::vector<SmallBodyPlace> places = SmallBodyPlaces(chosen, observer.JulianDay);
+        for (std::size_t k = 0; k < chosen.size(); ++k) {
+            const SmallBodyPlace& p = places[k];
+            if (!p.Valid) continue;
+            const double ra = p.OfDate.Longitude, dec = p.OfDate.Latitude, au = p.OfDate.Distance;
+            const HorizontalPosition h =
+                EquatorialToHorizontal(frame, ra, dec, au, observer.JulianDay, Equinox::OfDate);
+            const HorizontalPosition almanac =
+                EquatorialToHorizontal(trueFrame, ra, dec, au, observer.JulianDay, Equinox::OfDate);
+            const RiseTransitSet times = FixedDirectionRiseTransitSet(
+                observer.Longitude, observer.Latitude, p.RightAscension, p.Declination, observer.JulianDay);
+            const ChartPoint at = placed.Projection.Project(h.Azimuth, h.Altitude);
+            std::printf("-1\t%d\t%zu\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", KindSmallBody,
+                        foundBodies[k], DisplayName(chosen[k]).c_str(), CompassDegrees(almanac.Azimuth),
+                        almanac.Altitude * DegreesPerRadian, static_cast<double>(at.X),
+                        static_cast<double>(at.Y), h.Altitude >= 0.0 ? 1 : 0,
+                        InstantText(times.Rise, clock).c_str(), InstantText(times.Transit, clock).c_str(),
+                        InstantText(times.Set, clock).c_str());
+        }
+    }
     for (const FoundObject& f : found) {
         SkyObjectEntry e;
         SkyObjectEntry almanac;

@@ -16,10 +16,12 @@
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
 #include "cli/sky_options.h"
+#include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
 #include "identify/hit_test.h"
 #include "identify/label_fit.h"
+#include "identify/small_body_label.h"
 
 namespace kolvar::cli {
 
@@ -46,6 +48,8 @@ constexpr OptionSpec IdentifyOptions[] = {
     LabelMagOption,
     NightOption,
     DaylightOption,
+    SmallBodiesMagOption,
+    ElementsOption,
 };
 
 constexpr CommandSpec IdentifyCommand{
@@ -86,6 +90,7 @@ IdentifyRequest ParseRequest(const ParsedOptions& options) {
         r.Labels = std::string(*labels);
     }
     r.View = ParseViewOptions(options);
+    AttachSmallBodies(options, r.View, "identify");
     r.WithChart = ViewOptionsGiven(options) && !r.Labels.empty();
     if (!r.Labels.empty()) {
         std::vector<NamedOutput> pictures;
@@ -131,10 +136,16 @@ int Identify(const ParsedOptions& options) {
     MoonPicture moon;
     RedrawChart(r.Sky.Observer, chart, width, height, frame, objects, moon);
 
-    const int slot = NearestVisibleSlot(objects, SkyProjection::Stereographic(frame), r.X, r.Y);
+    const SkyProjection projection = SkyProjection::Stereographic(frame);
+    const int slot = NearestVisibleSlot(objects, projection, r.X, r.Y);
     const SkyObjectEntry& selection = objects[static_cast<std::size_t>(slot)];
     const LabelArea area{Rect{0, 0, width, height}, LabelMarginsOf(width, height), std::nullopt};
-    ObjectLabels labels = FitObjectLabels(selection, r.FontSize, area);
+    // A drawn comet or minor planet nearer to the click than the nearest object names itself.
+    const SmallBodyHit body = SmallBodyAt(r.View, frame, projection, r.Sky.Observer.JulianDay, r.X, r.Y,
+                                          projection.Project(selection.Azimuth, selection.Altitude));
+    ObjectLabels labels = body.Body != nullptr
+                              ? FitSmallBodyLabels(*body.Body, body.Placed.Place, r.FontSize, area)
+                              : FitObjectLabels(selection, r.FontSize, area);
 
     if (!r.Labels.empty()) {
         std::vector<Bitmap*> bitmaps{&labels.Left, &labels.Right};
@@ -163,7 +174,10 @@ int Identify(const ParsedOptions& options) {
         }
     }
 
-    std::printf("slot\t%d\nkind\t%d\nindex\t%d\n", slot, selection.Kind, selection.Index);
+    if (body.Body != nullptr)
+        std::printf("slot\t-1\nkind\t%d\nindex\t%zu\n", KindSmallBody, body.Placed.Body);
+    else
+        std::printf("slot\t%d\nkind\t%d\nindex\t%d\n", slot, selection.Kind, selection.Index);
     for (std::size_t i = 0; i < labels.Rows.size(); ++i) {
         const LabelRow& row = labels.Rows[i];
         const std::string text = row.Face == "Arial" ? Cp1250ToUtf8(row.Text) : BytesHex(row.Text);

@@ -23,6 +23,7 @@
 #include "cli/render_request.h"
 #include "cli/render_series.h"
 #include "cli/sky_options.h"
+#include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
 #include "print/smooth_chart.h"
@@ -55,6 +56,8 @@ constexpr OptionSpec RenderOptions[] = {
     LabelMagOption,
     NightOption,
     DaylightOption,
+    SmallBodiesMagOption,
+    ElementsOption,
     HorizonOption,
     FromOption,
     ToOption,
@@ -95,6 +98,7 @@ RenderRequest ParseRequest(const ParsedOptions& options, std::string_view defaul
     r.Sky = ParseSkyOptions(options);
     r.View = ParseViewOptions(options);
     ApplyHorizonOption(options, r.View, r.Warnings);
+    AttachSmallBodies(options, r.View, "render");
     if (auto out = options.Value("--out")) r.Out = std::string(*out);
     CheckOutputName("--out", r.Out);
     if (auto objects = options.Value("--objects")) {

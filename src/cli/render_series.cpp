@@ -19,6 +19,7 @@
 #include "cli/horizon_option.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
+#include "cli/small_body_options.h"
 #include "cli/view_request.h"
 #include "print/smooth_chart.h"
 
@@ -193,6 +194,7 @@ SeriesRequest ParseSeries(const ParsedOptions& options) {
                     std::nullopt,
                     {}};
     ApplyHorizonOption(options, r.View, r.Warnings);
+    AttachSmallBodies(options, r.View, "render");
     if (auto objects = options.Value("--objects")) r.Objects = FilePattern::Parse("--objects", *objects);
     // Every name of the series, before anything is drawn or written.
     std::vector<NamedOutput> outputs;

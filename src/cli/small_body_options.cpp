@@ -1,6 +1,7 @@
 #include "cli/small_body_options.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "appcore/kept_small_bodies.h"
@@ -34,6 +35,13 @@ std::vector<SmallBody> SmallBodiesForRun(const ParsedOptions& options, std::stri
     if (kept.ProblemCount > 0)
         warn("the kept bodies " + QuoteForMessage(path.string()) + ": " + ProblemSummary(kept));
     return std::move(kept.Bodies);
+}
+
+void AttachSmallBodies(const ParsedOptions& options, ViewOptions& view, std::string_view command) {
+    CheckElementsOption(options);
+    if (options.Has(ElementsOption.Name)) view.SmallBodies = true;
+    if (!view.SmallBodies) return;
+    view.Bodies = std::make_shared<const std::vector<SmallBody>>(SmallBodiesForRun(options, command));
 }
 
 std::vector<std::size_t> MatchSmallBodies(std::span<const SmallBody> bodies, std::string_view name) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "astro/small_body.h"
+#include "chart/view_options.h"
 #include "cli/cli_options.h"
 
 namespace kolvar::cli {
@@ -20,6 +21,11 @@ inline constexpr OptionSpec ElementsOption{
 // kept set without it. A FILE that cannot be read or gives no body is a
 // UsageError; a kept set that cannot be read is a warning and no bodies.
 std::vector<SmallBody> SmallBodiesForRun(const ParsedOptions& options, std::string_view command);
+
+// A picture command's bodies: --elements FILE shows its bodies; --show
+// small-bodies (or --small-bodies-mag) the kept ones without it. Nothing is
+// read while the view shows none.
+void AttachSmallBodies(const ParsedOptions& options, ViewOptions& view, std::string_view command);
 
 // What --elements takes, without reading the file (for the refusal checks).
 void CheckElementsOption(const ParsedOptions& options);

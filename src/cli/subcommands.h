@@ -17,6 +17,7 @@ int RunElements(std::span<char* const> args);
 int RunEphemeris(std::span<char* const> args);
 int RunFind(std::span<char* const> args);
 int RunIdentify(std::span<char* const> args);
+int RunList(std::span<char* const> args);
 int RunPrint(std::span<char* const> args);
 int RunRender(std::span<char* const> args);
 int RunRunic(std::span<char* const> args);
@@ -31,6 +32,7 @@ std::optional<std::string> ElementsRefusal(std::span<char* const> args);
 std::optional<std::string> EphemerisRefusal(std::span<char* const> args);
 std::optional<std::string> FindRefusal(std::span<char* const> args);
 std::optional<std::string> IdentifyRefusal(std::span<char* const> args);
+std::optional<std::string> ListRefusal(std::span<char* const> args);
 std::optional<std::string> PrintRefusal(std::span<char* const> args);
 std::optional<std::string> RenderRefusal(std::span<char* const> args);
 std::optional<std::string> RunicRefusal(std::span<char* const> args);
@@ -54,6 +56,8 @@ inline constexpr Subcommand Subcommands[] = {
     {"find", RunFind, FindRefusal,
      "the objects a name finds, where the chart shows them, their rising and setting"},
     {"identify", RunIdentify, IdentifyRefusal, "what a click at one chart pixel names, with its two labels"},
+    {"list", RunList, ListRefusal,
+     "observing lists and their log as CSV: names, show, add, observe, next, export, import"},
     {"print", RunPrint, PrintRefusal, "the sky drawn for paper: a vector PDF or SVG, or a PNG"},
     {"render", RunRender, RenderRefusal, "the whole-sky chart as a PNG, with the placed objects on request"},
     {"runic", RunRunic, RunicRefusal, "the runic font, runic names and captions as a PNG sheet"},

@@ -36,6 +36,8 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
                 view.Lines.Equator = true;
             } else if (item == "ecliptic") {
                 view.Lines.Ecliptic = true;
+            } else if (item == "small-bodies") {
+                view.SmallBodies = true;
             } else if (item.starts_with(selection)) {
                 view.SelectedSlot = static_cast<int>(
                     ParseInteger("--show selection", item.substr(selection.size()), 0, SkyObjectCount - 1));
@@ -43,7 +45,7 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
                 throw UsageError(
                     "--show: unknown layer " + QuoteForMessage(item) +
                     " (lines, names, runes, labels, directions, grid, eqgrid, equator, ecliptic, "
-                    "selection:SLOT)");
+                    "small-bodies, selection:SLOT)");
             }
             if (comma == std::string_view::npos) break;
             rest.remove_prefix(comma + 1);
@@ -53,6 +55,12 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
         view.LabelMagnitude = ParseFiniteDouble("--label-mag", *mag);
         if (view.LabelMagnitude < -30 || view.LabelMagnitude > 30)
             throw UsageError("--label-mag: " + QuoteForMessage(*mag) + " is outside -30..30");
+    }
+    if (auto mag = options.Value(SmallBodiesMagOption.Name)) {
+        view.SmallBodyMagnitude = ParseFiniteDouble(SmallBodiesMagOption.Name, *mag);
+        if (view.SmallBodyMagnitude < -30 || view.SmallBodyMagnitude > 40)
+            throw UsageError("--small-bodies-mag: " + QuoteForMessage(*mag) + " is outside -30..40");
+        view.SmallBodies = true;
     }
     if (auto style = options.Value("--style")) {
         if (*style == "smooth")
@@ -76,7 +84,7 @@ bool RegisterViewFonts(const ViewOptions& view) {
 
 bool ViewOptionsGiven(const ParsedOptions& options) {
     return options.Has("--show") || options.Has("--style") || options.Has("--label-mag") ||
-           options.Has("--night") || options.Has("--daylight");
+           options.Has("--night") || options.Has("--daylight") || options.Has(SmallBodiesMagOption.Name);
 }
 
 }  // namespace kolvar::cli

@@ -13,18 +13,20 @@ inline constexpr OptionSpec ShowOption{
     "--show", "LIST",
     "layers to add, comma-separated: lines, names, runes (runic names "
     "beneath), labels, directions, grid (altitude-azimuth), eqgrid (equatorial), "
-    "equator, ecliptic, selection:SLOT"};
+    "equator, ecliptic, small-bodies (comets and minor planets), selection:SLOT"};
 inline constexpr OptionSpec StyleOption{
     "--style", "NAME", "plain (the default) or smooth: anti-aliased, soft star discs on a dark-blue sky"};
 inline constexpr OptionSpec CharacterSizeOption{
     "--font-size", "N", "character size the labels and figures follow, 1..1000 (default 12)"};
 inline constexpr OptionSpec LabelMagOption{"--label-mag", "M",
                                            "label stars whose magnitude class is below M (default 2)"};
+inline constexpr OptionSpec SmallBodiesMagOption{
+    "--small-bodies-mag", "M", "draw comets and minor planets up to magnitude M (default 10); shows them"};
 inline constexpr OptionSpec NightOption{"--night", "", "night view: the whole picture in dark reds"};
 inline constexpr OptionSpec DaylightOption{
     "--daylight", "", "daylight view: the sky tinted by the Sun's altitude, faint stars left out"};
 
-// Reads the four options; a bad list item or value is a UsageError.
+// Reads the four options and --small-bodies-mag; a bad list item or value is a UsageError.
 ViewOptions ParseViewOptions(const ParsedOptions& options);
 
 // The written layers need the program's own faces (runes, Greek letters):

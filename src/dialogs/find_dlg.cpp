@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 
 #include "astro/time_scales.h"
 #include "chart/slot_position.h"
@@ -15,6 +16,7 @@
 #include "identify/search_key.h"
 #include "texts/find_captions.h"
 #include "texts/interface_captions.h"
+#include "texts/list_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 
@@ -70,6 +72,18 @@ TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target
     TimeLabel->setFont(ArialFont(13));
     // The note's rows keep their room while empty, so the list stays put.
     for (QLabel* l : {NoteLabel, TimeLabel}) l->setMinimumHeight(l->fontMetrics().height());
+
+    List1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(List1, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const int row = List1->indexAt(at).row();
+        const FoundObject* found = FoundAt(row);
+        if (found == nullptr || found->Kind == FoundKind::Constellation || !target_.AddToList) return;
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("RowMenu"));
+        menu.setFont(ScriptFont(13));
+        QAction* add = menu.addAction(ScriptString(ListCaptions().Add.Text()));
+        if (menu.exec(List1->viewport()->mapToGlobal(at)) == add) target_.AddToList(*found);
+    });
 
     auto* field = new QHBoxLayout;
     field->addWidget(Label1);
@@ -130,6 +144,11 @@ void TFindDlg::Edit1Change() {
         SetNote(&FindCaptions().NoMatch);
     else
         SetNote(nullptr);
+}
+
+const FoundObject* TFindDlg::FoundAt(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < found_.size() ? &found_[static_cast<std::size_t>(row)]
+                                                                     : nullptr;
 }
 
 void TFindDlg::Choose(int row) {

@@ -22,6 +22,8 @@ struct FindTarget {
     const ObserverState& Observer;
     const SkyObjectTable& Objects;
     std::function<void(int slot)> Name;
+    // The right button on a row: the object onto the observing list (none: no menu).
+    std::function<void(const FoundObject& object)> AddToList;
 };
 
 // The find dialog: a name field and the list of the objects it names, which
@@ -55,6 +57,8 @@ public:
     // The slots of the list's rows, in order; -1 for a row of an object that
     // is not on the chart (an NGC/IC object, a constellation).
     const std::vector<int>& FoundSlots() const { return slots_; }
+    // The object of a row, or none.
+    const FoundObject* FoundAt(int row) const;
 
     QLabel* Label1 = nullptr;    // the field's caption
     QLineEdit* Edit1 = nullptr;  // the name as typed (UTF-8 at this boundary)

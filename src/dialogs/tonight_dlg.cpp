@@ -2,16 +2,20 @@
 
 #include <QAbstractTableModel>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <cmath>
 
 #include "astro/time_scales.h"
 #include "catalog/constellation_hungarian_names.h"
+#include "texts/list_captions.h"
 #include "texts/tonight_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
@@ -123,7 +127,8 @@ TTonightDlg::TTonightDlg(TonightTarget target, QWidget* parent)
     setObjectName(QStringLiteral("TonightDlg"));
     setWindowTitle(PlainString(TonightCaptions().Title.Hungarian));
     setFont(RunicFont(13));
-    resize(760, 480);
+    // Wide enough for the eleven columns and the night's times on two lines.
+    resize(1000, 560);
     pool_.setMaxThreadCount(1);
 
     NightLabel = new QLabel(this);
@@ -150,7 +155,34 @@ TTonightDlg::TTonightDlg(TonightTarget target, QWidget* parent)
     MagEdit->setDecimals(1);
     MagEdit->setSingleStep(0.5);
     MagEdit->setValue(8.0);
-    for (QDoubleSpinBox* e : {MinAltEdit, MagEdit}) {
+    MinSizeLabel = new QLabel(this);
+    MinSizeLabel->setObjectName(QStringLiteral("MinSizeLabel"));
+    MinSizeEdit = new QDoubleSpinBox(this);
+    MinSizeEdit->setObjectName(QStringLiteral("MinSizeEdit"));
+    MinSizeEdit->setRange(0.0, 600.0);
+    MinSizeEdit->setDecimals(0);
+    MinSizeEdit->setSuffix(QStringLiteral("'"));
+    for (int g = 0; g < ObjectGroupCount; ++g) {
+        KindBoxes[static_cast<std::size_t>(g)] = new QCheckBox(this);
+        KindBoxes[static_cast<std::size_t>(g)]->setObjectName(QStringLiteral("KindBox%1").arg(g));
+        KindBoxes[static_cast<std::size_t>(g)]->setChecked(true);
+        connect(KindBoxes[static_cast<std::size_t>(g)], &QCheckBox::toggled, this, &TTonightDlg::Compute);
+    }
+    const auto button = [this](const char* name) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    AddButton = button("AddButton");
+    SlewButton = button("SlewButton");
+    PrintButton = button("PrintButton");
+    connect(AddButton, &QPushButton::clicked, this, &TTonightDlg::AddChosen);
+    connect(SlewButton, &QPushButton::clicked, this, &TTonightDlg::SlewToChosen);
+    connect(PrintButton, &QPushButton::clicked, this, [this] {
+        if (night_ && target_.PrintPlan) target_.PrintPlan(*night_, ShownList());
+    });
+    for (QDoubleSpinBox* e : {MinAltEdit, MagEdit, MinSizeEdit}) {
         e->setFont(ArialFont(13));
         e->setLayoutDirection(Qt::LeftToRight);
         e->setKeyboardTracking(false);
@@ -180,6 +212,24 @@ TTonightDlg::TTonightDlg(TonightTarget target, QWidget* parent)
     connect(Table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (const TonightEntry* e = EntryAt(index.row()); e && target_.CloseUp) target_.CloseUp(*e);
     });
+    connect(Table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TTonightDlg::UpdateButtons);
+    // The right button on a row: onto the list, and the telescope to it while one is connected.
+    Table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Table, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QModelIndex index = Table->indexAt(at);
+        if (!index.isValid()) return;
+        Table->selectRow(index.row());
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("RowMenu"));
+        menu.setFont(ScriptFont(13));
+        QAction* add = menu.addAction(ScriptString(ListCaptions().Add.Text()));
+        QAction* slew = menu.addAction(ScriptString(ListCaptions().Slew.Text()));
+        slew->setEnabled(target_.CanSlew && target_.CanSlew());
+        QAction* chosen = menu.exec(Table->viewport()->mapToGlobal(at));
+        if (chosen == add) AddChosen();
+        if (chosen == slew) SlewToChosen();
+    });
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(MinAltLabel);
@@ -187,12 +237,22 @@ TTonightDlg::TTonightDlg(TonightTarget target, QWidget* parent)
     filters->addSpacing(16);
     filters->addWidget(MagLabel);
     filters->addWidget(MagEdit);
+    filters->addSpacing(16);
+    filters->addWidget(MinSizeLabel);
+    filters->addWidget(MinSizeEdit);
+    filters->addSpacing(16);
+    for (QCheckBox* box : KindBoxes) filters->addWidget(box);
     filters->addStretch(1);
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* b : {AddButton, SlewButton, PrintButton}) commands->addWidget(b);
+    commands->addStretch(1);
     auto* rows = new QVBoxLayout(this);
     rows->addWidget(NightLabel);
     rows->addWidget(NoteLabel, 0, Qt::AlignLeading);
     rows->addLayout(filters);
     rows->addWidget(Table, 1);
+    rows->addLayout(commands);
+    UpdateButtons();
     ShowScript();
 }
 
@@ -202,6 +262,39 @@ const TonightEntry* TTonightDlg::EntryAt(int row) const {
     const QModelIndex source = sorted_->mapToSource(sorted_->index(row, 0));
     if (!source.isValid()) return nullptr;
     return &model_->List()[static_cast<std::size_t>(source.row())];
+}
+
+const TonightEntry* TTonightDlg::Chosen() const {
+    const QModelIndexList rows = Table->selectionModel()->selectedRows();
+    return rows.isEmpty() ? nullptr : EntryAt(rows.front().row());
+}
+
+bool TTonightDlg::AddChosen() {
+    const TonightEntry* e = Chosen();
+    if (e == nullptr || !target_.AddToList) return false;
+    target_.AddToList(*e);
+    return true;
+}
+
+bool TTonightDlg::SlewToChosen() {
+    const TonightEntry* e = Chosen();
+    if (e == nullptr || !target_.Slew || !target_.CanSlew || !target_.CanSlew()) return false;
+    target_.Slew(*e);
+    return true;
+}
+
+std::vector<TonightEntry> TTonightDlg::ShownList() const {
+    std::vector<TonightEntry> list;
+    for (int row = 0; row < sorted_->rowCount(); ++row)
+        if (const TonightEntry* e = EntryAt(row)) list.push_back(*e);
+    return list;
+}
+
+void TTonightDlg::UpdateButtons() {
+    const bool chosen = Chosen() != nullptr;
+    AddButton->setEnabled(chosen && target_.AddToList);
+    SlewButton->setEnabled(chosen && target_.CanSlew && target_.CanSlew());
+    PrintButton->setEnabled(night_.has_value() && target_.PrintPlan);
 }
 
 void TTonightDlg::Open() {
@@ -228,6 +321,11 @@ void TTonightDlg::Compute() {
     TonightFilter filter;
     filter.MinAltitude = MinAltEdit->value() * Degree;
     filter.MagnitudeLimit = MagEdit->value();
+    filter.MinSize = MinSizeEdit->value();
+    filter.Groups = 0;
+    for (int g = 0; g < ObjectGroupCount; ++g)
+        if (KindBoxes[static_cast<std::size_t>(g)]->isChecked())
+            filter.Groups |= 1u << static_cast<unsigned>(g);
     const int request = ++pending_;
     ShowNote();
     const QPointer<TTonightDlg> self(this);
@@ -252,6 +350,7 @@ void TTonightDlg::Show(int request, Night night, std::vector<TonightEntry> list)
     Table->resizeColumnsToContents();
     ShowNight();
     ShowNote();
+    UpdateButtons();
 }
 
 void TTonightDlg::ShowNight() {
@@ -297,6 +396,14 @@ void TTonightDlg::ShowScript() {
     setLayoutDirection(CurrentScript() == Script::Runic ? Qt::RightToLeft : Qt::LeftToRight);
     ShowCaption(MinAltLabel, TonightCaptions().MinAltitude.Text());
     ShowCaption(MagLabel, TonightCaptions().MagnitudeLimit.Text());
+    const ListTexts& l = ListCaptions();
+    ShowCaption(MinSizeLabel, l.MinSize.Text());
+    const ViewCaption* kinds[ObjectGroupCount] = {&l.Planets, &l.Stars, &l.Messier, &l.NgcIc};
+    for (int g = 0; g < ObjectGroupCount; ++g)
+        ShowCaption(KindBoxes[static_cast<std::size_t>(g)], kinds[g]->Text());
+    ShowCaption(AddButton, l.Add.Text());
+    ShowCaption(SlewButton, l.Slew.Text());
+    ShowCaption(PrintButton, l.PrintPlan.Text());
     Table->horizontalHeader()->setFont(ScriptFont(13));
     model_->headerDataChanged(Qt::Horizontal, 0, TonightColumnCount - 1);
     ShowNote();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QThreadPool>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,7 +12,9 @@
 #include "plan/night.h"
 #include "plan/tonight_list.h"
 
+class QCheckBox;
 class QDoubleSpinBox;
+class QPushButton;
 class QLabel;
 class QSortFilterProxyModel;
 class QTableView;
@@ -24,15 +27,22 @@ class TonightModel;
 // (place, instant, zone), and what a click and a double click on an object do.
 struct TonightTarget {
     const ObserverState& Observer;
-    std::function<void(const TonightEntry& entry)> Select;   // a click: select it on the chart
-    std::function<void(const TonightEntry& entry)> CloseUp;  // a double click: the close-up on it
-    std::shared_ptr<const LocalHorizon> Horizon;             // the local horizon, or none
+    std::function<void(const TonightEntry& entry)> Select;     // a click: select it on the chart
+    std::function<void(const TonightEntry& entry)> CloseUp;    // a double click: the close-up on it
+    std::shared_ptr<const LocalHorizon> Horizon;               // the local horizon, or none
+    std::function<void(const TonightEntry& entry)> AddToList;  // onto the observing list
+    std::function<void(const TonightEntry& entry)> Slew;       // the telescope to it
+    std::function<bool()> CanSlew;                             // a telescope is connected
+    // The plan on paper: the night and the list as shown, into a file the user chooses.
+    std::function<void(const Night& night, const std::vector<TonightEntry>& list)> PrintPlan;
 };
 
 // The tonight window ("Ma éjjel"): the night's times at the observer's place
 // (sunset, the dark hours, sunrise, the Moon) over a sortable table of what
 // is worth a look in the dark (plan/tonight_list.h), with the minimum
-// altitude and the magnitude limit as filters. The list is computed on a
+// altitude, the magnitude limit, the kinds and the least size as filters,
+// and commands for the chosen row (onto the observing list, the telescope
+// to it; also in its right-button menu) and for the plan on paper. The list is computed on a
 // worker thread, so the window never waits for it; a newer request drops an
 // older one's result. Captions in the current script; the table's cells in
 // plain Hungarian.
@@ -62,12 +72,26 @@ public:
     QLabel* MagLabel = nullptr;
     QDoubleSpinBox* MinAltEdit = nullptr;  // degrees
     QDoubleSpinBox* MagEdit = nullptr;
+    QLabel* MinSizeLabel = nullptr;
+    QDoubleSpinBox* MinSizeEdit = nullptr;                 // arc minutes
+    std::array<QCheckBox*, ObjectGroupCount> KindBoxes{};  // by ObjectGroup
+    QPushButton* AddButton = nullptr;
+    QPushButton* SlewButton = nullptr;
+    QPushButton* PrintButton = nullptr;
     QTableView* Table = nullptr;
+
+    // The commands on the chosen row; false when no row is chosen.
+    bool AddChosen();
+    bool SlewToChosen();
+    // The list as sorted and shown.
+    std::vector<TonightEntry> ShownList() const;
 
 private:
     void Show(int request, Night night, std::vector<TonightEntry> list);
     void ShowNight();
     void ShowNote();
+    const TonightEntry* Chosen() const;
+    void UpdateButtons();
 
     TonightTarget target_;
     TonightModel* model_ = nullptr;

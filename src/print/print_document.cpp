@@ -122,6 +122,16 @@ bool PrintFormatOfName(std::string_view name, PrintFormat& format) {
     return true;
 }
 
+void DropPageGroups(std::string& pdf) {
+    // cairo writes the page's group in these lines, and nothing else in the
+    // file has them: page contents are compressed streams.
+    static constexpr std::string_view Group =
+        "   /Group <<\n      /Type /Group\n      /S /Transparency\n      /I true\n      /CS /DeviceRGB\n   "
+        ">>\n";
+    for (std::size_t at = pdf.find(Group); at != std::string::npos; at = pdf.find(Group, at + Group.size()))
+        pdf.replace(at, Group.size() - 1, Group.size() - 1, ' ');
+}
+
 int SheetPixels(double points, double dpi) {
     return std::max(1, static_cast<int>(std::lround(points * dpi / 72.0)));
 }

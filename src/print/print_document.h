@@ -39,6 +39,13 @@ std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format
 std::string PrintFinderChart(const FinderChartRequest& chart, PrintFormat format, const SheetOptions& options,
                              std::string& bytes);
 
+// A PDF of PrintSheets made ready for the printing system: the transparency
+// group cairo puts on every page is blanked out (same length, so the file's
+// offsets hold). The sheet draws nothing transparent, and with the group the
+// printing system's PostScript filters turn each page into one picture,
+// losing its text and lines.
+void DropPageGroups(std::string& pdf);
+
 // The sheet's size in pixels at `dpi`.
 int SheetPixels(double points, double dpi);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/transforms.h"
+#include "chart/slot_position.h"
 
 namespace kolvar {
 
@@ -41,6 +42,17 @@ EquatorialPlace CatalogueDirectionOf(const ChartFrame& frame, const HorizontalPo
             std::fmax(-TwoPi / 4, std::fmin(TwoPi / 4, j2000.Declination + ofDateDec - p.Latitude));
     }
     return j2000;
+}
+
+HorizontalPosition ChartDirectionOf(const TelescopeTarget& target, const ChartFrame& frame,
+                                    const SkyObjectTable& objects, double julianDay) {
+    if (target.Slot >= 0 && target.Slot < SkyObjectCount) {
+        const SkyObjectEntry& s = objects[static_cast<std::size_t>(target.Slot)];
+        return {s.Azimuth, s.Altitude, s.Distance};
+    }
+    const SkyObjectEntry s = PlaceFixedDirection(frame, KindNgcIc, -1, target.J2000.RightAscension,
+                                                 target.J2000.Declination, julianDay);
+    return {s.Azimuth, s.Altitude, 0.0};
 }
 
 }  // namespace kolvar

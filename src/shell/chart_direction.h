@@ -5,6 +5,8 @@
 
 #include "astro/apparent_place.h"
 #include "chart/chart_frame.h"
+#include "chart/sky_object_table.h"
+#include "telescope/telescope_target.h"
 
 namespace kolvar {
 
@@ -14,5 +16,11 @@ namespace kolvar {
 // precession undone.
 EquatorialPlace CatalogueDirectionOf(const ChartFrame& frame, const HorizontalPosition& direction,
                                      double julianDay);
+
+// Where the chart places a target: an object of the table where its last
+// redraw (`objects`) put it, a bare direction or an object the chart lacks
+// by its J2000 place at `julianDay`.
+HorizontalPosition ChartDirectionOf(const TelescopeTarget& target, const ChartFrame& frame,
+                                    const SkyObjectTable& objects, double julianDay);
 
 }  // namespace kolvar

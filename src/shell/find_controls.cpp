@@ -4,12 +4,16 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "canvas/cp1250.h"
 #include "chart/sky_projection.h"
 #include "chart/view_layers.h"
 #include "dialogs/find_dlg.h"
+#include "identify/deep_names.h"
 #include "shell/chart_view.h"
+#include "shell/list_controls.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
+#include "telescope/telescope_target.h"
 #include "texts/find_captions.h"
 #include "widgets/label_images.h"
 #include "widgets/menu_key_style.h"
@@ -38,7 +42,19 @@ void FindControls::ShowScript() {
 void FindControls::Open() {
     const bool first = dialog_ == nullptr;
     if (first) {
-        dialog_ = new TFindDlg(FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); }}, &form_);
+        dialog_ = new TFindDlg(FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); },
+                                          [this](const FoundObject& f) {
+                                              if (f.Kind == FoundKind::Slot) {
+                                                  form_.Lists()->Add(TargetOfSlot(f.Slot));
+                                                  return;
+                                              }
+                                              const TargetDirection d = DirectionOfNgcIc(f.Index);
+                                              TelescopeTarget t =
+                                                  TargetAtDirection(d.RightAscension, d.Declination);
+                                              t.Name = Cp1250ToUtf8(f.DisplayName);
+                                              form_.Lists()->Add(t);
+                                          }},
+                               &form_);
         // Closed, it hands the keyboard back to the chart, where Escape
         // takes the found object's labels and ring away.
         connect(dialog_, &QDialog::finished, &form_, [this] { form_.activateWindow(); });

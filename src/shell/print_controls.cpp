@@ -12,7 +12,10 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QShortcut>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -75,9 +78,62 @@ void ShowFailure(const QString& text) {
     QMessageBox::critical(nullptr, QStringLiteral("Kolvar"), text);
 }
 
+// The sheet as one PDF page, as a printer's PDF file or the printing
+// system's job. False when the printer takes pictures only (a preview, no
+// `lp`); otherwise true, with the reason of a failure in `error`.
+bool SendSheetAsPdf(QPrinter& printer, const PrintRequest& sheet, QString& error) {
+    if (printer.paintEngine() != nullptr && printer.paintEngine()->type() == QPaintEngine::Picture)
+        return false;  // a preview records what is painted
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    if (!toFile && (QStandardPaths::findExecutable(LpCommand).isEmpty() || printer.printerName().isEmpty()))
+        return false;
+    std::string bytes;
+    if (const std::string failed = PrintSheets({&sheet, 1}, PrintFormat::Pdf, PrinterSheet(printer), bytes);
+        !failed.empty()) {
+        error = QString::fromStdString(failed);
+    } else if (toFile) {
+        if (const auto failure =
+                WriteFile(printer.outputFileName().toStdString(), bytes, DesktopExportPolicy))
+            error = WriteFailureText(*failure);
+    } else {
+        DropPageGroups(bytes);
+        error = HandPdfToPrinter(printer.printerName(), printer.copyCount(),
+                                 printer.docName().isEmpty() ? QStringLiteral("Kolvar") : printer.docName(),
+                                 bytes);
+    }
+    return true;
+}
+
 }  // namespace
 
+QString LpCommand = QStringLiteral("lp");
+
+QString HandPdfToPrinter(const QString& printerName, int copies, const QString& title,
+                         const std::string& pdf) {
+    const QString lp = QStandardPaths::findExecutable(LpCommand);
+    if (lp.isEmpty()) return LpCommand + QStringLiteral(": ") + PlainString(PrinterRefusedText);
+    const QTemporaryDir folder;
+    const QString job = folder.filePath(QStringLiteral("kolvar-sheet.pdf"));
+    if (const auto failure = WriteFile(job.toStdString(), pdf, DesktopExportPolicy))
+        return WriteFailureText(*failure);
+    // lp has sent the file to the spooler when it exits; the folder can go then.
+    QProcess process;
+    process.start(
+        lp, {QStringLiteral("-d"), printerName, QStringLiteral("-n"), QString::number(std::max(1, copies)),
+             QStringLiteral("-t"), title, QStringLiteral("--"), job});
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return lp + QStringLiteral(": ") + PlainString(PrinterRefusedText);
+    }
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) return {};
+    const QString said =
+        QString::fromLocal8Bit(process.readAllStandardError()).trimmed().section(QLatin1Char('\n'), 0, 0);
+    return lp + QStringLiteral(": ") + (said.isEmpty() ? PlainString(PrinterRefusedText) : said);
+}
+
 QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet) {
+    if (QString sent; SendSheetAsPdf(printer, sheet, sent)) return sent;
     std::string error;
     const std::unique_ptr<SheetPicture> picture = SheetPicture::Record(sheet, PrinterSheet(printer), error);
     if (!picture) return QString::fromStdString(error);

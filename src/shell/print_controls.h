@@ -72,9 +72,24 @@ private:
     QAction* save_ = nullptr;
 };
 
-// Paints `sheet` onto `printer` at the printer's paper (A4, A3 or letter; A4
-// for any other) and orientation, a band at a time at the printer's
-// resolution, at most 600 dpi (150 dpi in a preview). "" or the reason.
+// Puts `sheet` on `printer` at the printer's paper (A4, A3 or letter; A4 for
+// any other) and orientation. A printer that writes a PDF file gets the
+// vector sheet (text and lines, as saving a PDF gives); a printer of the
+// printing system gets that PDF through its `lp` command, `lp` (LpCommand)
+// being how the printing system takes PDF. Only a preview, or a system
+// without `lp`, gets the sheet painted as pictures, a band at a time at the
+// printer's resolution, at most 600 dpi (150 dpi in a preview). "" or the
+// reason.
 QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet);
+
+// The command that hands a PDF to the printing system ("lp"; tests put their
+// own in its place).
+extern QString LpCommand;
+
+// Hands `pdf` to the printing system's printer `printerName` through
+// LpCommand, `copies` times, as the job `title`. "" or a one-line reason (lp
+// missing, refused, or silent for a minute).
+QString HandPdfToPrinter(const QString& printerName, int copies, const QString& title,
+                         const std::string& pdf);
 
 }  // namespace kolvar

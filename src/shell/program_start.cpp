@@ -18,6 +18,7 @@
 #include "dialogs/place_exchange.h"
 #include "dialogs/time_exchange.h"
 #include "shell/equipment_controls.h"
+#include "shell/list_controls.h"
 #include "shell/print_controls.h"
 #include "shell/program_assets.h"
 #include "shell/qt_translations.h"
@@ -120,6 +121,7 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
         return telescope->HandleKey(event) || time->HandleKey(event);
     };
     w.StarsForm->Telescope()->AttachCloseUp(w.PlainSky.get());
+    w.StarsForm->Lists()->AttachCloseUp(w.PlainSky.get());
     // Ctrl+P in the close-up saves a finder chart of its view with the equipment's circles.
     w.PlainSky->OnFinderChart = [form = w.StarsForm.get()](double ra, double dec, double field) {
         form->Printing()->SaveFinderChart(ra, dec, field, form->Equipment()->Circles());

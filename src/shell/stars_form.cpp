@@ -35,9 +35,11 @@
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
+#include "shell/list_controls.h"
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "shell/small_body_controls.h"
 #include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
 #include "shell/tonight_controls.h"
@@ -109,6 +111,9 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     findControls_ = new FindControls(*this);
     tonightControls_ = new TonightControls(*this);
     telescopeControls_ = new TelescopeControls(*this);
+    listControls_ = new ListControls(*this);
+    smallBodies_ = new SmallBodyControls(
+        this, [this](SmallBodyControls::Bodies bodies) { viewControls_->SetBodies(std::move(bodies)); });
     BuildMenu();
     image1_ = new ChartView(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -173,6 +178,8 @@ void TStarsForm::BuildMenu() {
     place1_->setObjectName(QStringLiteral("Place1"));
     observer1Menu_->addAction(findControls_->Action());
     observer1Menu_->addAction(tonightControls_->Action());
+    listControls_->AddToMenu(observer1Menu_, nullptr);
+    observer1Menu_->addAction(smallBodies_->Action());
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
@@ -230,8 +237,10 @@ QAction* TStarsForm::Action(const QString& name) const {
         if (a->objectName() == name) return a;
     if (findControls_->Action()->objectName() == name) return findControls_->Action();
     if (tonightControls_->Action()->objectName() == name) return tonightControls_->Action();
+    if (smallBodies_->Action()->objectName() == name) return smallBodies_->Action();
     if (QAction* a = viewControls_->Action(name)) return a;
     if (QAction* a = telescopeControls_->Action(name)) return a;
+    if (QAction* a = listControls_->Action(name)) return a;
     return timeControls_->Action(name);
 }
 
@@ -245,6 +254,8 @@ void TStarsForm::SetUpMenus() {
                              mainMenu1_->CaptionFont());
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     tonightControls_->SetUpMenu(mainMenu1_->CaptionFont());
+    listControls_->SetUpMenu(mainMenu1_->CaptionFont());
+    smallBodies_->SetUpMenu(mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
     equipment_->SetUpCaptions(mainMenu1_->CaptionFont());
@@ -286,6 +297,7 @@ void TStarsForm::FormCreate() {
     timeControls_->Apply(timeSettings);
     telescopeControls_->Apply(telescope);
     telescopeControls_->StartIfAsked();
+    smallBodies_->LoadKept();
 
     SetUpMenus();
     if (firstStart) ShowFirstHint();
@@ -464,6 +476,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
     SetUpMenus();
     findControls_->ShowScript();
     tonightControls_->ShowScript();
+    listControls_->ShowScript();
     telescopeControls_->ShowScript();
     if (dialogs_.ShowScript) dialogs_.ShowScript();
 }

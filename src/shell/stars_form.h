@@ -28,8 +28,10 @@ class ChartView;
 class EquipmentControls;
 class FindControls;
 class LabelImage;
+class ListControls;
 class PrintControls;
 class RunicMenuBar;
+class SmallBodyControls;
 class TelescopeControls;
 class TimeControls;
 class TonightControls;
@@ -123,9 +125,13 @@ public:
     const std::shared_ptr<const LocalHorizon>& Skyline() const { return skyline_; }
     // The tonight window and its menu item.
     TonightControls* Tonight() const { return tonightControls_; }
+    // The observing list: its window, menu items and stepping through it.
+    ListControls* Lists() const { return listControls_; }
     QMenu* TimeSteps1Menu() const;
     // The telescope: its menu items, dialog, connection and reticle.
     TelescopeControls* Telescope() const { return telescopeControls_; }
+    // The comets and minor planets: the kept set and the import command.
+    SmallBodyControls* SmallBodies() const { return smallBodies_; }
     // The title: the instant and the place, and the telescope's state while
     // it is in use.
     void ShowTitle();
@@ -194,8 +200,10 @@ private:
     TimeControls* timeControls_ = nullptr;
     FindControls* findControls_ = nullptr;
     TonightControls* tonightControls_ = nullptr;
+    ListControls* listControls_ = nullptr;
     std::shared_ptr<const LocalHorizon> skyline_;
     TelescopeControls* telescopeControls_ = nullptr;
+    SmallBodyControls* smallBodies_ = nullptr;
     Bitmap chartBitmap_;
     MoonPicture moonResult_;
     Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds

@@ -2,10 +2,13 @@
 
 #include <QAction>
 
-#include "chart/slot_position.h"
+#include "canvas/cp1250.h"
 #include "dialogs/tonight_dlg.h"
+#include "shell/chart_direction.h"
 #include "shell/find_controls.h"
+#include "shell/list_controls.h"
 #include "shell/stars_form.h"
+#include "shell/telescope_controls.h"
 #include "texts/tonight_captions.h"
 #include "widgets/script_text.h"
 
@@ -23,29 +26,36 @@ void TonightControls::SetUpMenu(const QFont&) {
     tonight1_->setEnabled(true);
 }
 
+namespace {
+
+// What the telescope and the list take a row of the tonight list for.
+TelescopeTarget TargetOfEntry(const TonightEntry& e) {
+    if (e.Object->Slot >= 0) return TargetOfSlot(e.Object->Slot);
+    TelescopeTarget t = TargetAtDirection(e.Object->J2000.RightAscension, e.Object->J2000.Declination);
+    t.Name = Cp1250ToUtf8(e.Object->Name);
+    return t;
+}
+
+}  // namespace
+
 void TonightControls::Open() {
     if (dialog_ == nullptr) {
-        TonightTarget target{Observer,
-                             [this](const TonightEntry& e) {
-                                 if (e.Object->Slot >= 0) form_.Find()->Name(e.Object->Slot);
-                             },
-                             [this](const TonightEntry& e) {
-                                 // The object where the chart's last redraw placed it, or an
-                                 // NGC/IC object the chart lacks by its catalogue place.
-                                 HorizontalPosition centre;
-                                 if (e.Object->Slot >= 0) {
-                                     const SkyObjectEntry& s =
-                                         SkyObjects[static_cast<std::size_t>(e.Object->Slot)];
-                                     centre = {s.Azimuth, s.Altitude, s.Distance};
-                                 } else {
-                                     const SkyObjectEntry s = PlaceFixedDirection(
-                                         Chart, KindNgcIc, e.Object->NgcIc, e.Object->J2000.RightAscension,
-                                         e.Object->J2000.Declination, Observer.JulianDay);
-                                     centre = {s.Azimuth, s.Altitude, 0.0};
-                                 }
-                                 form_.OpenCloseUp(centre);
-                             },
-                             form_.Skyline()};
+        TonightTarget target{
+            Observer,
+            [this](const TonightEntry& e) {
+                if (e.Object->Slot >= 0) form_.Find()->Name(e.Object->Slot);
+            },
+            // The object where the chart's last redraw placed it, or an NGC/IC
+            // object the chart lacks by its catalogue place.
+            [this](const TonightEntry& e) {
+                form_.OpenCloseUp(ChartDirectionOf(TargetOfEntry(e), Chart, SkyObjects, Observer.JulianDay));
+            },
+            form_.Skyline(),
+            [this](const TonightEntry& e) { form_.Lists()->Add(TargetOfEntry(e)); },
+            [this](const TonightEntry& e) { form_.Telescope()->Point(TargetOfEntry(e), true); },
+            [this] { return form_.Telescope()->MountConnected(); },
+            nullptr,
+        };
         dialog_ = new TTonightDlg(std::move(target), &form_);
     }
     dialog_->Open();

@@ -8,6 +8,7 @@
 
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
+#include "texts/small_body_texts.h"
 #include "texts/view_captions.h"
 #include "widgets/night_palette.h"
 #include "widgets/script_text.h"
@@ -38,6 +39,22 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
         magnitudes_.push_back(a);
     }
     AddCheck("Directions1", &ViewOptions::Directions);
+    AddCheck("SmallBodies1", &ViewOptions::SmallBodies);
+    bodyMagnitudeMenu_ = menu_->addMenu(QString());
+    bodyMagnitudeMenu_->setObjectName(QStringLiteral("SmallBodyMagnitude1Menu"));
+    auto* bodyGroup = new QActionGroup(this);
+    for (int m = static_cast<int>(SmallestSmallBodyMagnitude);
+         m <= static_cast<int>(LargestSmallBodyMagnitude); ++m) {
+        QAction* a = bodyMagnitudeMenu_->addAction(QString::number(m));
+        a->setObjectName(QStringLiteral("SmallBodyMagnitude%1").arg(m));
+        a->setCheckable(true);
+        bodyGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, m] {
+            options_.SmallBodyMagnitude = m;
+            redraw_();
+        });
+        bodyMagnitudes_.push_back(a);
+    }
     menu_->addSeparator();
     AddLineCheck("AltAzGrid1", &SkyLines::AltAzGrid);
     AddLineCheck("EquatorialGrid1", &SkyLines::EquatorialGrid);
@@ -77,8 +94,9 @@ QAction* ViewControls::Action(const QString& name) const {
     for (const auto& [a, flag] : lineChecks_)
         if (a->objectName() == name) return a;
     if (smooth_->objectName() == name) return smooth_;
-    for (QAction* a : magnitudes_)
-        if (a->objectName() == name) return a;
+    for (const auto* list : {&magnitudes_, &bodyMagnitudes_})
+        for (QAction* a : *list)
+            if (a->objectName() == name) return a;
     return nullptr;
 }
 
@@ -87,7 +105,8 @@ void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
     title.SetCaption(t.Title.Text());
     title.RightJustify = true;
     title.Enabled = true;
-    for (QMenu* menu : {menu_, magnitudeMenu_}) SetUpDropDown(menu, menuFont);
+    for (QMenu* menu : {menu_, magnitudeMenu_, bodyMagnitudeMenu_}) SetUpDropDown(menu, menuFont);
+    const SmallBodyTexts& bodies = SmallBodyCaptions();
     const std::pair<const char*, std::pair<const ViewCaption*, std::string_view>> items[] = {
         {"Figures1", {&t.Figures, "C"}},
         {"Names1", {&t.Names, "V"}},
@@ -100,11 +119,13 @@ void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
         {"EquatorialGrid1", {&t.EquatorialGrid, "Q"}},
         {"Equator1", {&t.Equator, "E"}},
         {"Ecliptic1", {&t.Ecliptic, "K"}},
+        {"SmallBodies1", {&bodies.Show, "U"}},
         {"SmoothStyle1", {&t.SmoothStyle, "S"}},
     };
     for (const auto& [name, caption] : items)
         ShowCaption(Action(QString::fromLatin1(name)), caption.first->Text(), caption.second);
     ShowCaption(magnitudeMenu_->menuAction(), t.LabelMagnitude.Text());
+    ShowCaption(bodyMagnitudeMenu_->menuAction(), bodies.Magnitude.Text());
 }
 
 void ViewControls::SetFlag(bool ViewOptions::*flag, bool on) {
@@ -135,21 +156,32 @@ void ViewControls::SyncChecks() {
     const long index = std::lround(options_.LabelMagnitude - SmallestLabelMagnitude);
     for (std::size_t i = 0; i < magnitudes_.size(); ++i)
         magnitudes_[i]->setChecked(static_cast<long>(i) == index);
+    const long bodyIndex = std::lround(options_.SmallBodyMagnitude - SmallestSmallBodyMagnitude);
+    for (std::size_t i = 0; i < bodyMagnitudes_.size(); ++i)
+        bodyMagnitudes_[i]->setChecked(static_cast<long>(i) == bodyIndex);
     SetNightWindows(options_.Night);
 }
 
 void ViewControls::Apply(const ViewOptions& choices) {
     const int selected = options_.SelectedSlot, characterSize = options_.CharacterSize;
+    const auto bodies = options_.Bodies;
     options_ = choices;
     options_.SelectedSlot = selected;
     options_.CharacterSize = characterSize;
+    options_.Bodies = bodies;
     SyncChecks();
 }
 
 ViewOptions ViewControls::Settings() const {
     ViewOptions choices = options_;
     choices.SelectedSlot = -1;
+    choices.Bodies.reset();
     return choices;
+}
+
+void ViewControls::SetBodies(std::shared_ptr<const std::vector<SmallBody>> bodies) {
+    options_.Bodies = std::move(bodies);
+    if (options_.SmallBodies) redraw_();
 }
 
 void ViewControls::Select(int slot) {
@@ -185,6 +217,9 @@ bool ViewControls::HandleKey(const QKeyEvent& event) {
                 break;
             case Qt::Key_A:
                 flag = &ViewOptions::Daylight;
+                break;
+            case Qt::Key_U:
+                flag = &ViewOptions::SmallBodies;
                 break;
             case Qt::Key_G:
                 line = &SkyLines::AltAzGrid;

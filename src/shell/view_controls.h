@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "chart/view_options.h"
@@ -22,7 +23,8 @@ struct MenuBarItem;
 // item per layer, the label magnitude limit, the night and daylight views,
 // their keys on the chart (C figures, V names, L labels, D directions,
 // Ctrl+N night, A daylight; G the altitude-azimuth grid, Q the equatorial
-// grid, E the equator, K the ecliptic; S the smooth style), and the kept selection that a click on an
+// grid, E the equator, K the ecliptic; S the smooth style; U comets and
+// minor planets, with their own magnitude limit), and the kept selection that a click on an
 // object leaves ringed until the next click elsewhere or Escape. Every
 // change is followed by a full redraw through `redraw`.
 class ViewControls : public QObject {
@@ -45,6 +47,9 @@ public:
     // The kept selection: a slot of the objects table, or -1. Anything that
     // names an object (a click, the find dialog) may set it.
     void Select(int slot);
+
+    // The comets and minor planets the view draws when they are switched on.
+    void SetBodies(std::shared_ptr<const std::vector<SmallBody>> bodies);
     int Selected() const { return options_.SelectedSlot; }
 
     // The character size the labels and figures follow (no redraw).
@@ -69,7 +74,9 @@ private:
     std::vector<std::pair<QAction*, bool ViewOptions::*>> checks_;
     std::vector<std::pair<QAction*, bool SkyLines::*>> lineChecks_;
     std::vector<QAction*> magnitudes_;  // limits 0 .. 7
-    QAction* smooth_ = nullptr;         // the smooth style
+    QMenu* bodyMagnitudeMenu_ = nullptr;
+    std::vector<QAction*> bodyMagnitudes_;  // limits 6 .. 16
+    QAction* smooth_ = nullptr;             // the smooth style
     ViewOptions options_;
 };
 

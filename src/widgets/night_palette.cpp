@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "chart/sky_phase.h"
+#include "widgets/night_style.h"
 
 namespace kolvar {
 
@@ -47,10 +48,13 @@ QPalette NightPaletteOf(const QPalette& palette) {
 
 void SetNightWindows(bool on) {
     if (on == dayPalette.has_value()) return;
+    // The style first: setting one may hand the application its palette.
     if (on) {
         dayPalette = QApplication::palette();
+        UseNightStyle(true);
         QApplication::setPalette(NightPaletteOf(*dayPalette));
     } else {
+        UseNightStyle(false);
         QApplication::setPalette(*dayPalette);
         dayPalette.reset();
     }

@@ -1,12 +1,17 @@
 // The tonight window over the main window, on the offscreen platform: the
 // list arrives from its worker thread, sorts by any column, follows its
 // filters; a click selects the object on the chart, a double click opens the
-// close-up on it.
+// close-up on it; its rows go onto the observing list, stepped through in
+// the list window.
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -15,10 +20,14 @@
 #include <vector>
 
 #include "chart/view_layers.h"
+#include "dialogs/list_dlg.h"
 #include "dialogs/tonight_dlg.h"
+#include "plan/observing_list.h"
+#include "shell/list_controls.h"
 #include "shell/stars_form.h"
 #include "shell/tonight_controls.h"
 #include "shell/view_controls.h"
+#include "telescope/telescope_target.h"
 #include "widgets/script_text.h"
 #include "window_test_folder.h"
 
@@ -100,6 +109,44 @@ private slots:
         QCOMPARE(d->Table->model()->headerData(9, Qt::Horizontal).toString(),
                  QStringLiteral("Magass\u00E1g"));
         form_->LatinLetters1Click(false);
+    }
+
+    // The kinds filter, then a row onto the observing list, the list window
+    // stepping to it (selected on the chart) and logging it with a note.
+    void addsToTheListStepsAndLogs() {
+        qputenv("XDG_DATA_HOME", folder_.FilePath(QStringLiteral("data")).toUtf8());
+        form_->Action(QStringLiteral("Tonight1"))->trigger();
+        TTonightDlg* d = form_->Tonight()->Dialog();
+        d->MinAltEdit->setValue(20.0);
+        d->KindBoxes[static_cast<std::size_t>(ObjectGroup::Star)]->setChecked(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->Computing(), 20000);
+        for (int row = 0; row < d->Table->model()->rowCount(); ++row)
+            QVERIFY(d->EntryAt(row)->Object->Kind.Group != ObjectGroup::Star);
+        QVERIFY(!d->AddChosen());
+        for (const char* name : {"M42", "Jupiter"}) {
+            d->Table->selectRow(RowOf(*d, name));
+            QVERIFY(d->AddChosen());
+        }
+        QVERIFY(!d->SlewButton->isEnabled());  // no telescope
+        d->KindBoxes[static_cast<std::size_t>(ObjectGroup::Star)]->setChecked(true);
+
+        form_->Action(QStringLiteral("Lists1"))->trigger();
+        TListDlg* l = form_->Lists()->Dialog();
+        QVERIFY(l != nullptr && l->isVisible());
+        QCOMPARE(l->Table->rowCount(), 2);
+        QCOMPARE(l->Table->item(1, 0)->text(), QStringLiteral("Jupiter"));
+        form_->View()->Select(-1);
+        l->Next();  // from Jupiter, the last added, round to M42
+        QCOMPARE(form_->View()->Selected(), TargetNamed("M42")->Slot);
+        l->NoteEdit->setText(QStringLiteral("k\u00F6d, \"sz\u00E9p\""));
+        l->MarkObserved();
+        QCOMPARE(l->Table->item(0, 3)->text(), QStringLiteral("k\u00F6d, \"sz\u00E9p\""));
+        l->Next();
+        QCOMPARE(form_->View()->Selected(), TargetNamed("Jupiter")->Slot);
+        const ListReading kept = LoadObservingList(ObservingListPath("megfigyel\xC3\xA9s"), "x");
+        QVERIFY(kept.List && kept.List->Objects.size() == 2 && kept.List->Objects[0].Observed);
+        QVERIFY(std::abs(kept.List->Objects[0].Observed->Latitude -
+                         Observer.Latitude * 180.0 / 3.141592653589793) < 1e-4);
     }
 
     // A horizon file named in the settings: the chart shows its silhouette
