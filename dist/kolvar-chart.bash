@@ -48,7 +48,7 @@ _kolvar_chart()
         identify) options="--x --y $sky $view --font-size --labels" ;;
         closeup) options="--az --alt $sky $view --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
-        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --show --title --bench --center --fov --mag-limit --circles" ;;
+        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --show --title --horizon --bench --center --fov --mag-limit --circles" ;;
         telescope)
             # The action first, then (for goto and sync) a name nothing can guess.
             local actions="status goto sync abort park unpark" i have=""
@@ -60,7 +60,7 @@ _kolvar_chart()
                 return
             fi
             options="--server --device --ra --dec --city --lat --lon --min-alt --no-wait --timeout" ;;
-        tonight) options="$time --city --lat --lon --min-alt --mag --kinds --min-size --max-size --horizon --format" ;;
+        tonight) options="$time --city --lat --lon --min-alt --mag --kinds --min-size --max-size --horizon --format --print" ;;
         *) return ;;
     esac
 
@@ -78,7 +78,7 @@ _kolvar_chart()
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -X '!*.tsv' -- "$cur") $(compgen -d -- "$cur"))
             return ;;
-        --labels | --elements | --horizon)
+        --labels | --elements | --horizon | --print)
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;

@@ -8,18 +8,22 @@
 #include <string_view>
 #include <vector>
 
+#include "appcore/deep_star_catalogue.h"
 #include "astro/time_scales.h"
 #include "canvas/cp1250.h"
+#include "canvas/program_fonts.h"
 #include "catalog/constellation_names.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/horizon_option.h"
 #include "cli/instant_text.h"
+#include "cli/output_file.h"
 #include "cli/sky_options.h"
 #include "cli/subcommands.h"
 #include "plan/local_horizon.h"
 #include "plan/night.h"
+#include "plan/plan_paper.h"
 #include "plan/tonight_list.h"
 
 namespace kolvar::cli {
@@ -38,11 +42,13 @@ constexpr OptionSpec KindsOption{"--kinds", "LIST",
 constexpr OptionSpec MinSizeOption{"--min-size", "ARCMIN", "deep-sky objects at least this large"};
 constexpr OptionSpec MaxSizeOption{"--max-size", "ARCMIN", "deep-sky objects at most this large"};
 constexpr OptionSpec FormatOption{"--format", "FORMAT", "tsv (default) or csv"};
+constexpr OptionSpec PrintOption{"--print", "FILE",
+                                 "also the plan on paper: FILE.pdf (an .svg or .png holds its first page)"};
 
-constexpr OptionSpec TonightOptions[] = {JulianDayOption, DateOption,    ZoneOption,  SummerOption,
-                                         DstOption,       CityOption,    LatOption,   LonOption,
-                                         MinAltOption,    MagOption,     KindsOption, MinSizeOption,
-                                         MaxSizeOption,   HorizonOption, FormatOption};
+constexpr OptionSpec TonightOptions[] = {JulianDayOption, DateOption,    ZoneOption,   SummerOption,
+                                         DstOption,       CityOption,    LatOption,    LonOption,
+                                         MinAltOption,    MagOption,     KindsOption,  MinSizeOption,
+                                         MaxSizeOption,   HorizonOption, FormatOption, PrintOption};
 
 constexpr CommandSpec TonightCommand{
     "tonight",
@@ -57,7 +63,9 @@ constexpr CommandSpec TonightCommand{
     "NGC/IC objects) by best time: name kind group constellation magnitude size (arc minutes)\n"
     "rise transit set best (each in UT and on the clock) altitude azimuth (degrees, at the best\n"
     "time: the highest while dark, without refraction) moon_distance (degrees) slot ngcic; '-' for\n"
-    "none. With --horizon an object behind the skyline is hidden and rises and sets over it.",
+    "none. With --horizon an object behind the skyline is hidden and rises and sets over it.\n"
+    "With --print the plan goes on paper too: the night's times and the list as a table, then a\n"
+    "finder chart for each object (the first 60) at its best time, four to an A4 page.",
     TonightOptions,
 };
 
@@ -68,6 +76,8 @@ struct TonightRequest {
     TonightFilter Filter;
     std::optional<HorizonFile> Horizon;
     char Separator = '\t';
+    std::optional<std::string> Print;
+    PrintFormat PrintAs = PrintFormat::Pdf;
 };
 
 unsigned ParseKinds(std::string_view text) {
@@ -130,6 +140,14 @@ TonightRequest ParseTonight(const ParsedOptions& options) {
             throw UsageError("--format: " + QuoteForMessage(*v) + " is not tsv or csv");
     }
     r.Horizon = HorizonFromOptions(options);
+    if (auto v = options.Value(PrintOption.Name)) {
+        r.Print = std::string(*v);
+        CheckOutputName(PrintOption.Name, *r.Print);
+        const NamedOutput outputs[] = {{PrintOption.Name, *r.Print}};
+        CheckOutputsApart(outputs, "the night and the list");
+        if (!PrintFormatOfName(*r.Print, r.PrintAs))
+            throw UsageError("--print: " + QuoteForMessage(*r.Print) + " does not end in .pdf, .svg or .png");
+    }
     return r;
 }
 
@@ -207,6 +225,32 @@ const char* GroupName(ObjectGroup g) {
     return Names[static_cast<unsigned>(g)];
 }
 
+// The plan on paper, on the clock of the zone.
+int PrintThePlan(const TonightRequest& r, const Night& night, const std::vector<TonightEntry>& list,
+                 const std::string& date) {
+    const CivilZone zone = r.Clock;
+    // "21:24", to the nearest minute.
+    const ClockText clock = [&zone](double julianDay) {
+        return InstantText(julianDay + 30.0 / 86400.0, zone).substr(11, 5);
+    };
+    if (!RegisterProgramFonts()) {
+        std::fprintf(stderr, "%s tonight: cannot read the program's own fonts\n", ProgramName.data());
+        return ExitFailure;
+    }
+    const PlanSheetRequest plan = TonightPlanSheet(night, list, clock, date, r.Site, &ProgramDeepStars());
+    std::string bytes;
+    if (const std::string error = PrintPlan(plan, r.PrintAs, SheetOptions{}, bytes); !error.empty()) {
+        std::fprintf(stderr, "%s tonight: %s\n", ProgramName.data(), error.c_str());
+        return ExitFailure;
+    }
+    const Output out[] = {{*r.Print, bytes}};
+    if (const std::string failure = WriteOutputs(out); !failure.empty()) {
+        std::fprintf(stderr, "%s tonight: %s\n", ProgramName.data(), failure.c_str());
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
 int Tonight(const ParsedOptions& options) {
     const TonightRequest r = ParseTonight(options);
     if (r.Horizon) PrintWarnings(TonightCommand.Name, r.Horizon->Warnings);
@@ -270,6 +314,7 @@ int Tonight(const ParsedOptions& options) {
                    Number(e.MoonDistance * DegreesPerRadian, "%.1f"), std::to_string(c.Slot),
                    std::to_string(c.NgcIc)});
     }
+    if (r.Print) return PrintThePlan(r, night, list, start.substr(0, 10));
     return ExitSuccess;
 }
 

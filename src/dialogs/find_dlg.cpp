@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QTimer>
+#include <algorithm>
 
 #include "astro/time_scales.h"
 #include "chart/slot_position.h"
@@ -14,6 +16,7 @@
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
+#include "plan/object_rows.h"
 #include "texts/find_captions.h"
 #include "texts/interface_captions.h"
 #include "texts/list_captions.h"
@@ -22,6 +25,11 @@
 
 namespace kolvar {
 namespace {
+
+// Rows given their altitude and next event at each keystroke, and after it
+// at each turn of the event loop.
+constexpr std::size_t FirstSummarisedRows = 64;
+constexpr std::size_t SummarisedRowsPerTurn = 256;
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -95,6 +103,10 @@ TFindDlg::TFindDlg(FindTarget target, QWidget* parent) : QDialog(parent), target
     rows->addWidget(TimeLabel, 0, Qt::AlignLeading);
 
     connect(Edit1, &QLineEdit::textChanged, this, &TFindDlg::Edit1Change);
+    summaryTimer_ = new QTimer(this);
+    summaryTimer_->setSingleShot(true);
+    summaryTimer_->setInterval(0);
+    connect(summaryTimer_, &QTimer::timeout, this, [this] { SummariseRows(SummarisedRowsPerTurn); });
     connect(List1, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { Choose(List1->row(item)); });
     ShowScript();
@@ -139,11 +151,31 @@ void TFindDlg::Edit1Change() {
         if (f.Slot < 0 ? !aboveHorizon(f) : target_.Objects[static_cast<std::size_t>(f.Slot)].Visible != 1)
             item->setForeground(below);
     }
+    // Each hit's altitude and next rising or setting, up or not: the first
+    // screenful at once, the rest while the keyboard is idle.
+    horizon_ = std::make_unique<HorizonSummaries>(target_.Observer);
+    summarised_ = 0;
+    SummariseRows(FirstSummarisedRows);
     List1->setUpdatesEnabled(true);
     if (found.empty() && !SearchKeyOfUtf8(typed).empty())
         SetNote(&FindCaptions().NoMatch);
     else
         SetNote(nullptr);
+}
+
+void TFindDlg::SummariseRows(std::size_t count) {
+    const ObserverState& o = target_.Observer;
+    const std::size_t end = std::min(found_.size(), summarised_ + count);
+    for (; summarised_ < end; ++summarised_) {
+        QListWidgetItem* item = List1->item(static_cast<int>(summarised_));
+        item->setText(
+            item->text() + QStringLiteral("   ") +
+            PlainString(HorizonSummaryText(horizon_->Of(found_[summarised_]), o.Zone, o.SummerTime)));
+    }
+    if (summarised_ < found_.size())
+        summaryTimer_->start();
+    else
+        horizon_.reset();
 }
 
 const FoundObject* TFindDlg::FoundAt(int row) const {
@@ -160,6 +192,12 @@ void TFindDlg::Choose(int row) {
     // An object off the chart is named by the list and the note alone.
     if (target_.Name && slot >= 0) target_.Name(slot);
     ShowNote(row);
+}
+
+void TFindDlg::ChooseAndOpen(int row) {
+    if (row < 0 || row >= static_cast<int>(found_.size())) return;
+    Choose(row);
+    if (target_.Open) target_.Open(found_[static_cast<std::size_t>(row)]);
 }
 
 void TFindDlg::ShowNote(int row) {
@@ -200,7 +238,7 @@ bool TFindDlg::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (watched == Edit1) {
         if (IsEnter(key->key())) {
-            Choose(0);
+            ChooseAndOpen(0);
             return true;
         }
         if (key->key() == Qt::Key_Down && List1->count() > 0) {
@@ -210,7 +248,7 @@ bool TFindDlg::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == List1) {
         if (IsEnter(key->key())) {
-            Choose(List1->currentRow());
+            ChooseAndOpen(List1->currentRow());
             return true;
         }
         if (key->key() == Qt::Key_Up && List1->currentRow() <= 0) {

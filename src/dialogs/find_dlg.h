@@ -2,16 +2,19 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "identify/name_index.h"
+#include "plan/object_report.h"
 #include "texts/view_captions.h"
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTimer;
 
 namespace kolvar {
 
@@ -24,18 +27,22 @@ struct FindTarget {
     std::function<void(int slot)> Name;
     // The right button on a row: the object onto the observing list (none: no menu).
     std::function<void(const FoundObject& object)> AddToList;
+    // Enter on an entry also opens its object window.
+    std::function<void(const FoundObject& found)> Open;
 };
 
 // The find dialog: a name field and the list of the objects it names, which
 // follows every keystroke (whole names first, then beginnings, brighter
 // objects first; names in plain Hungarian, the matched name in brackets when
-// it is not the first one). Choosing an entry names the object on the chart
+// it is not the first one; then the altitude now and the next rising or
+// setting on the observer's clock, in the true frame). Choosing an entry names the object on the chart
 // and, when it is below the horizon, says so with its next rising in the
 // observer's civil time. Not modal: the chart takes clicks and keys while it
 // is open, and it stays open for the next name.
 //
-// From the keyboard alone: Enter in the field takes the first entry, Down
-// goes into the list, Up and Down move in it, Enter takes the current entry,
+// From the keyboard alone: Enter in the field takes the first entry and
+// opens its object window, Down goes into the list, Up and Down move in it,
+// Enter takes the current entry and opens its window,
 // Up from the first entry and any typing go back to the field; Escape closes.
 // Laid out right to left like the other dialogs, captions in runes (or left
 // to right in Latin letters).
@@ -53,6 +60,8 @@ public:
     void Edit1Change();
     // Names the object of a list row; rows outside the list do nothing.
     void Choose(int row);
+    // Chooses a row and opens its object window.
+    void ChooseAndOpen(int row);
 
     // The slots of the list's rows, in order; -1 for a row of an object that
     // is not on the chart (an NGC/IC object, a constellation).
@@ -72,11 +81,16 @@ protected:
 private:
     void ShowNote(int row);
     void SetNote(const ViewCaption* note, const QString& time = QString());
+    // Adds the altitude and next event to up to `count` more rows.
+    void SummariseRows(std::size_t count);
 
     FindTarget target_;
     const ViewCaption* note_ = nullptr;  // the note shown, none when empty
     std::vector<int> slots_;
     std::vector<FoundObject> found_;
+    std::unique_ptr<HorizonSummaries> horizon_;  // for the rows still without their figures
+    std::size_t summarised_ = 0;                 // rows with them
+    QTimer* summaryTimer_ = nullptr;
 };
 
 }  // namespace kolvar

@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -22,6 +21,7 @@
 #include "identify/label_pictures.h"
 #include "texts/close_up_captions.h"
 #include "texts/interface_captions.h"
+#include "texts/object_captions.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/label_images.h"
 #include "widgets/menu_key_style.h"
@@ -128,6 +128,11 @@ void TPlainSky::BuildFieldMenu() {
         connect(a, &QAction::triggered, this,
                 [this, limit = CloseUpMenuLimits[i]] { SetMagnitudeLimit(limit); });
     }
+    // Last, after the fields and the limits.
+    fieldMenu_->addSeparator();
+    QAction* object = fieldMenu_->addAction(QString());
+    ShowCaption(object, ObjectCaptions().MenuItem.Text(), "Ctrl+I");
+    connect(object, &QAction::triggered, this, &TPlainSky::OpenObjectWindow);
 }
 
 void TPlainSky::ShowField(double fieldDegrees) {
@@ -185,6 +190,9 @@ void TPlainSky::keyPressEvent(QKeyEvent* event) {
                     const std::array<double, 2> centre = CentreJ2000();
                     OnFinderChart(centre[0], centre[1], CloseUpFieldDegrees(width(), height(), zoom_));
                 }
+                return;
+            case Qt::Key_I:
+                OpenObjectWindow();
                 return;
             case Qt::Key_E:
                 if (main_.EyepieceField)
@@ -312,7 +320,6 @@ void TPlainSky::Image1MouseMove(Qt::MouseButtons buttons, int x, int y) {
     if (!dragging_) {
         dragging_ = true;
         HideObjectLabels(*textImage1_, *textImage2_);
-        QToolTip::hideText();
     }
     closeUpView_ = projection_.Backward(0.5 * width() - moved.x(), 0.5 * height() - moved.y());
     dragAt_ = QPoint(x, y);
@@ -323,6 +330,13 @@ void TPlainSky::Image1DoubleClick(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
     closeUpView_ = projection_.Backward(x, y);
     FormResize();
+}
+
+void TPlainSky::OpenObjectWindow() {
+    if (!OnObjectWindow) return;
+    const int named = main_.View != nullptr ? main_.View->SelectedSlot : -1;
+    OnObjectWindow(named >= 0 ? named
+                              : NearestVisibleSlot(main_.Objects, projection_, width() / 2, height() / 2));
 }
 
 std::string TPlainSky::DeepNameAt(int x, int y) const {
@@ -341,9 +355,12 @@ std::string TPlainSky::DeepNameAt(int x, int y) const {
 }
 
 void TPlainSky::NameObjectAt(int x, int y) {
-    // A deep star or object under the pointer is named beside it.
+    // A deep star or object under the pointer is named in the labels, as the
+    // table's objects are.
     if (const std::string deep = DeepNameAt(x, y); !deep.empty()) {
-        QToolTip::showText(image1_->mapToGlobal(QPoint(x, y)), PlainString(deep), image1_);
+        ShowNamedLabels(deep, colours::White, *textImage1_, *textImage2_, *image1_, characterSize_,
+                        LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight),
+                        main_.View != nullptr && main_.View->Night);
         return;
     }
     const int slot = NearestVisibleSlot(main_.Objects, projection_, x, y);
@@ -359,7 +376,6 @@ void TPlainSky::NameObjectAt(int x, int y) {
 }
 
 void TPlainSky::HideObjectNames(Qt::MouseButton button) {
-    QToolTip::hideText();
     HideObjectLabels(*textImage1_, *textImage2_);
     if (button == Qt::LeftButton) textImage1_->FillPicture(Colour::FromColorRef(0x400000));
 }

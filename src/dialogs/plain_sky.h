@@ -110,6 +110,11 @@ public:
     // Ctrl+P: a finder chart of the view is asked for, around its J2000
     // centre (radians) and as wide as the window (degrees).
     std::function<void(double rightAscension, double declination, double fieldDegrees)> OnFinderChart;
+    // The field menu's Adatlap item and Ctrl+I: the object window of the
+    // object named last here, else of the one nearest the view's centre (a
+    // double click here re-centres the view).
+    std::function<void(int slot)> OnObjectWindow;
+    void OpenObjectWindow();
     // The view's centre as a J2000 direction (radians).
     std::array<double, 2> CentreJ2000() const;
 
@@ -149,6 +154,9 @@ public:
     const Bitmap& Picture() const { return picture_; }
     LabelImage* TextImage1() const { return textImage1_; }
     LabelImage* TextImage2() const { return textImage2_; }
+    // In the zoomed view: the deep star or NGC/IC object a press at (x, y)
+    // names, when no object of the table is nearer; empty for none.
+    std::string DeepNameAt(int x, int y) const;
     int RedrawCount() const { return redrawCount_; }
 
 protected:
@@ -162,9 +170,6 @@ private:
     // them again.
     void NameObjectAt(int x, int y);
     void HideObjectNames(Qt::MouseButton button);
-    // In the zoomed view: the deep star or NGC/IC object a press at (x, y)
-    // names, when no object of the table is nearer; empty for none.
-    std::string DeepNameAt(int x, int y) const;
     void ShowTitle();
     void BuildFieldMenu();
 

@@ -282,11 +282,11 @@ std::string_view NameIndex::DisplayName(int slot) const {
     return DisplayNameOfTarget(slot);
 }
 
-std::vector<std::string_view> NameIndex::NamesOf(int slot) const {
+std::vector<std::string_view> NameIndex::NamesOf(int target) const {
     std::vector<std::string_view> names;
-    if (slot < 0 || slot >= SkyObjectCount) return names;
-    for (std::uint32_t i = firstEntry_[static_cast<std::size_t>(slot)];
-         i < firstEntry_[static_cast<std::size_t>(slot) + 1]; ++i)
+    if (target < 0 || target + 1 >= static_cast<int>(firstEntry_.size())) return names;
+    for (std::uint32_t i = firstEntry_[static_cast<std::size_t>(target)];
+         i < firstEntry_[static_cast<std::size_t>(target) + 1]; ++i)
         names.push_back(TextOf(entries_[i]));
     return names;
 }

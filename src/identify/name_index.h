@@ -54,8 +54,8 @@ public:
     // The first name of a slot: the name the object is shown by.
     std::string_view DisplayName(int slot) const;
 
-    // All names of a slot in their order.
-    std::vector<std::string_view> NamesOf(int slot) const;
+    // All names of a slot, or of any target (deep_names.h), in their order.
+    std::vector<std::string_view> NamesOf(int target) const;
 
     // The first name of a target (deep_names.h).
     std::string_view DisplayNameOfTarget(int target) const;

@@ -122,6 +122,14 @@ bool PrintFormatOfName(std::string_view name, PrintFormat& format) {
     return true;
 }
 
+std::string PrintDrawnPages(PageSize page, std::size_t pages, PrintFormat format, const SheetOptions& options,
+                            const std::string& title, const std::function<void(Ink&, std::size_t)>& draw,
+                            std::string& bytes) {
+    PrintTools o;
+    if (std::string error = OpenPrinting(o); !error.empty()) return error;
+    return PrintPages(o, page, pages, format, options, title, draw, bytes);
+}
+
 void DropPageGroups(std::string& pdf) {
     // cairo writes the page's group in these lines, and nothing else in the
     // file has them: page contents are compressed streams.

@@ -4,6 +4,7 @@
 // all three drawn by the same code through cairo. The bytes are collected in
 // memory and handed back; the caller writes them (appcore's file writer).
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,6 +39,14 @@ std::string PrintSheets(std::span<const PrintRequest> sheets, PrintFormat format
 // Draws one finder chart into `bytes`, as PrintSheets does.
 std::string PrintFinderChart(const FinderChartRequest& chart, PrintFormat format, const SheetOptions& options,
                              std::string& bytes);
+
+class Ink;
+
+// Draws `pages` pages of the size `page`, each by `draw` (in points), into
+// `bytes` as PrintSheets does; a PDF carries `title` (Windows-1250).
+std::string PrintDrawnPages(PageSize page, std::size_t pages, PrintFormat format, const SheetOptions& options,
+                            const std::string& title, const std::function<void(Ink&, std::size_t)>& draw,
+                            std::string& bytes);
 
 // A PDF of PrintSheets made ready for the printing system: the transparency
 // group cairo puts on every page is blanked out (same length, so the file's

@@ -48,6 +48,12 @@ void ChartView::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), p.x(), p.y());
 }
 
+void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit MouseDown(event->button(), p.x(), p.y());
+    emit DoubleClicked(event->button(), p.x(), p.y());
+}
+
 void ChartView::mouseReleaseEvent(QMouseEvent* event) {
     QPoint p = event->position().toPoint();
     emit MouseUp(event->button(), p.x(), p.y());

@@ -42,12 +42,15 @@ public:
 signals:
     void MouseDown(Qt::MouseButton button, int x, int y);
     void MouseUp(Qt::MouseButton button, int x, int y);
+    // After the press that a double click's second press also gives.
+    void DoubleClicked(Qt::MouseButton button, int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage chartImage_;

@@ -11,6 +11,7 @@
 #include "identify/deep_names.h"
 #include "shell/chart_view.h"
 #include "shell/list_controls.h"
+#include "shell/object_controls.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
 #include "telescope/telescope_target.h"
@@ -53,6 +54,9 @@ void FindControls::Open() {
                                                   TargetAtDirection(d.RightAscension, d.Declination);
                                               t.Name = Cp1250ToUtf8(f.DisplayName);
                                               form_.Lists()->Add(t);
+                                          },
+                                          [this](const FoundObject& f) {
+                                              form_.Objects()->Open({f.Kind, f.Index});
                                           }},
                                &form_);
         // Closed, it hands the keyboard back to the chart, where Escape

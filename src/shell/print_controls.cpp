@@ -202,6 +202,7 @@ PrintRequest PrintControls::CurrentSheet() const {
     sheet.Observer = observer_;
     sheet.Header = PrintHeaderFor(observer_, DefaultPrintTitle);
     if (Lines) sheet.Lines = Lines();
+    if (Skyline) sheet.Skyline = Skyline();
     return sheet;
 }
 
@@ -244,6 +245,12 @@ void PrintControls::SaveFinderChart(double rightAscension, double declination, d
     chart.Stars = &ProgramDeepStars();
     SaveDocument(QStringLiteral("kolvar-finder.pdf"), [&chart](PrintFormat format, std::string& bytes) {
         return PrintFinderChart(chart, format, SheetOptions{}, bytes);
+    });
+}
+
+void PrintControls::SaveTonightPlan(const PlanSheetRequest& plan) {
+    SaveDocument(QStringLiteral("kolvar-tonight.pdf"), [&plan](PrintFormat format, std::string& bytes) {
+        return PrintPlan(plan, format, SheetOptions{}, bytes);
     });
 }
 

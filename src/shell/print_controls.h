@@ -8,6 +8,7 @@
 
 #include "chart/observer_state.h"
 #include "chart/view_options.h"
+#include "print/plan_sheet.h"
 #include "print/print_document.h"
 
 class QAction;
@@ -48,6 +49,9 @@ public:
     void SaveFinderChart(double rightAscension, double declination, double fieldDegrees,
                          const std::vector<double>& circles);
 
+    // Tonight's plan (print/plan_sheet.h), saved as a PDF like the sheet.
+    void SaveTonightPlan(const PlanSheetRequest& plan);
+
     // The sheet of the observer's sky as it stands now.
     PrintRequest CurrentSheet() const;
 
@@ -58,6 +62,8 @@ public:
     std::function<QString()> ChooseFile;
     // The grids and lines the chart shows, drawn on the sheet too.
     std::function<SkyLines()> Lines;
+    // The local skyline the chart shows, drawn on the sheet too (none: no skyline).
+    std::function<std::function<double(double azimuth)>()> Skyline;
     std::function<void(const QString&)> ReportError;
 
 private:

@@ -19,6 +19,7 @@
 #include "dialogs/time_exchange.h"
 #include "shell/equipment_controls.h"
 #include "shell/list_controls.h"
+#include "shell/object_controls.h"
 #include "shell/print_controls.h"
 #include "shell/program_assets.h"
 #include "shell/qt_translations.h"
@@ -81,7 +82,9 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     w.PlainSky->RestorePlacement(w.StarsForm->Desktop().CloseUp);
     w.PlainSky->OnClosed = [form = w.StarsForm.get()](const WindowPlacement& p) {
         form->SetCloseUpPlacement(p);
+        form->Objects()->ModalClosed();
     };
+    w.PlainSky->OnObjectWindow = [objects = w.StarsForm->Objects()](int slot) { objects->OpenSlot(slot); };
 
     TStarsForm::Dialogs dialogs;
     dialogs.InfoDlg = w.InfoDlg.get();

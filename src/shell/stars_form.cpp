@@ -36,6 +36,7 @@
 #include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
 #include "shell/list_controls.h"
+#include "shell/object_controls.h"
 #include "shell/print_controls.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
@@ -109,6 +110,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
     timeControls_ = new TimeControls(this, Observer, [this] { FormResize(); });
     findControls_ = new FindControls(*this);
+    objectControls_ = new ObjectControls(*this);
     tonightControls_ = new TonightControls(*this);
     telescopeControls_ = new TelescopeControls(*this);
     listControls_ = new ListControls(*this);
@@ -128,6 +130,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     textImage2_->setObjectName(QStringLiteral("TextImage2"));
     connect(image1_, &ChartView::MouseDown, this, &TStarsForm::Image1MouseDown);
     connect(image1_, &ChartView::MouseUp, this, &TStarsForm::Image1MouseUp);
+    connect(image1_, &ChartView::DoubleClicked, this, &TStarsForm::Image1DoubleClick);
 
     FormCreate();
     PlaceWindow();
@@ -187,6 +190,7 @@ void TStarsForm::BuildMenu() {
     connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
     printing_ = new PrintControls(this, Observer);
     printing_->Lines = [this] { return viewControls_->Options().Lines; };
+    printing_->Skyline = [this] { return viewControls_->Options().Skyline; };
     printing_->AddToMenu(observer1Menu_, exit1_);
     telescopeControls_->AddToMenu(observer1Menu_, exit1_);
     equipment_ = new EquipmentControls(this);
@@ -352,6 +356,7 @@ void TStarsForm::FormResize() {
     findControls_->ChartRedrawn();
     tonightControls_->ChartRedrawn();
     telescopeControls_->ChartRedrawn();
+    objectControls_->ChartRedrawn();
     ShowTitle();
     if (OnRedrawn) OnRedrawn();
 }
@@ -475,6 +480,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
     SetCurrentScript(latin ? Script::Latin : Script::Runic);
     SetUpMenus();
     findControls_->ShowScript();
+    objectControls_->ShowScript();
     tonightControls_->ShowScript();
     listControls_->ShowScript();
     telescopeControls_->ShowScript();
@@ -484,6 +490,14 @@ void TStarsForm::LatinLetters1Click(bool latin) {
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     HideFirstHint();
     const SkyProjection chart = SkyProjection::Stereographic(Chart);
+    // A right press on the labels kept over the chart (a found object's)
+    // offers its object window.
+    if (button == Qt::RightButton && findControls_->Labelled() >= 0)
+        for (const LabelImage* labels : {textImage1_, textImage2_})
+            if (labels->isVisible() && labels->geometry().contains(x, y)) {
+                objectControls_->OfferMenu(findControls_->Labelled(), image1_->mapToGlobal(QPoint(x, y)));
+                return;
+            }
     findControls_->ChartClicked();
     if (button == Qt::RightButton) {
         // While a mount is connected the right button offers it beside the close-up.
@@ -501,6 +515,11 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     ShowObjectLabels(SkyObjects[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_, *image1_,
                      Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
                      viewControls_->Options().Night);
+}
+
+void TStarsForm::Image1DoubleClick(Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton) return;
+    objectControls_->OpenSlot(NearestVisibleSlot(SkyObjects, SkyProjection::Stereographic(Chart), x, y));
 }
 
 void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int) {

@@ -27,6 +27,7 @@ namespace kolvar {
 class ChartView;
 class EquipmentControls;
 class FindControls;
+class ObjectControls;
 class LabelImage;
 class ListControls;
 class PrintControls;
@@ -86,6 +87,8 @@ public:
     // the character size to the close-up window.
     void Image1MouseDown(Qt::MouseButton button, int x, int y);
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
+    // A left double click opens the object window of the object it names.
+    void Image1DoubleClick(Qt::MouseButton button, int x, int y);
     using CloseUpOpener = std::function<void(const HorizontalPosition& viewCentre, std::int32_t fontSize)>;
     void SetCloseUpOpener(CloseUpOpener open) { openCloseUp_ = std::move(open); }
     // Opens the close-up centred on a direction of the chart's frame.
@@ -119,6 +122,9 @@ public:
     ViewControls* View() const { return viewControls_; }
     // The find dialog, its menu item and keys, and the found object's labels.
     FindControls* Find() const { return findControls_; }
+    // The object window: a double click on an object, Enter in find, the
+    // kept labels' context menu.
+    ObjectControls* Objects() const { return objectControls_; }
     // The Idő menu, the time keys, the running clock and the animation.
     TimeControls* Time() const { return timeControls_; }
     // The local horizon of the settings ([HORIZON] File), or none.
@@ -199,6 +205,7 @@ private:
     ViewControls* viewControls_ = nullptr;
     TimeControls* timeControls_ = nullptr;
     FindControls* findControls_ = nullptr;
+    ObjectControls* objectControls_ = nullptr;
     TonightControls* tonightControls_ = nullptr;
     ListControls* listControls_ = nullptr;
     std::shared_ptr<const LocalHorizon> skyline_;

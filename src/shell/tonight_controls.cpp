@@ -1,12 +1,18 @@
 #include "shell/tonight_controls.h"
 
 #include <QAction>
+#include <cmath>
+#include <cstdio>
 
+#include "appcore/deep_star_catalogue.h"
+#include "astro/time_scales.h"
 #include "canvas/cp1250.h"
 #include "dialogs/tonight_dlg.h"
+#include "plan/plan_paper.h"
 #include "shell/chart_direction.h"
 #include "shell/find_controls.h"
 #include "shell/list_controls.h"
+#include "shell/print_controls.h"
 #include "shell/stars_form.h"
 #include "shell/telescope_controls.h"
 #include "texts/tonight_captions.h"
@@ -54,11 +60,28 @@ void TonightControls::Open() {
             [this](const TonightEntry& e) { form_.Lists()->Add(TargetOfEntry(e)); },
             [this](const TonightEntry& e) { form_.Telescope()->Point(TargetOfEntry(e), true); },
             [this] { return form_.Telescope()->MountConnected(); },
-            nullptr,
+            [this](const Night& night, const std::vector<TonightEntry>& list) { PrintPlan(night, list); },
         };
         dialog_ = new TTonightDlg(std::move(target), &form_);
     }
     dialog_->Open();
+}
+
+void TonightControls::PrintPlan(const Night& night, const std::vector<TonightEntry>& list) {
+    const double zone = Observer.Zone + (Observer.SummerTime ? 1.0 : 0.0);
+    const ClockText clock = [zone](double julianDay) {
+        const double local = julianDay + zone / 24.0 + 0.5;
+        const long long minutes = std::llround((local - std::floor(local)) * 1440.0) % 1440;
+        char text[8];
+        std::snprintf(text, sizeof text, "%02lld:%02lld", minutes / 60, minutes % 60);
+        return std::string(text);
+    };
+    const CalendarMoment day =
+        CalendarFromJulianDay(night.Start, static_cast<float>(Observer.Zone), Observer.SummerTime);
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.Year, day.Month, day.Day);
+    form_.Printing()->SaveTonightPlan(TonightPlanSheet(
+        night, list, clock, date, {Observer.Longitude, Observer.Latitude, 0.0}, &ProgramDeepStars()));
 }
 
 void TonightControls::ShowScript() {

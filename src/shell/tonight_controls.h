@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
+
+#include "plan/night.h"
+#include "plan/tonight_list.h"
 
 class QAction;
 class QFont;
@@ -26,6 +30,8 @@ public:
     // After a redraw: a new place or night is computed again while the window is open.
     void ChartRedrawn();
     TTonightDlg* Dialog() const { return dialog_; }
+    // The plan on paper: asks for the file and saves it.
+    void PrintPlan(const Night& night, const std::vector<TonightEntry>& list);
 
 private:
     TStarsForm& form_;

@@ -24,6 +24,7 @@
 #include "dialogs/tonight_dlg.h"
 #include "plan/observing_list.h"
 #include "shell/list_controls.h"
+#include "shell/print_controls.h"
 #include "shell/stars_form.h"
 #include "shell/tonight_controls.h"
 #include "shell/view_controls.h"
@@ -128,6 +129,18 @@ private slots:
             QVERIFY(d->AddChosen());
         }
         QVERIFY(!d->SlewButton->isEnabled());  // no telescope
+        // The plan on paper, into the file chosen.
+        const QString pdf = folder_.FilePath(QStringLiteral("plan.pdf"));
+        form_->Printing()->ChooseFile = [pdf] { return pdf; };
+        QString failure;
+        form_->Printing()->ReportError = [&failure](const QString& text) { failure = text; };
+        QVERIFY(d->PrintButton->isEnabled());
+        d->PrintButton->click();
+        QCOMPARE(failure, QString());
+        std::ifstream plan(pdf.toStdString(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(plan), std::istreambuf_iterator<char>()};
+        QVERIFY(bytes.starts_with("%PDF") &&
+                bytes.find("/Count 1\n") == std::string::npos);  // more than one page
         d->KindBoxes[static_cast<std::size_t>(ObjectGroup::Star)]->setChecked(true);
 
         form_->Action(QStringLiteral("Lists1"))->trigger();

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+#include "plan/object_report.h"
+
+class QPoint;
+
+namespace kolvar {
+
+class TObjectDlg;
+class TStarsForm;
+
+// The object window in the main program: opened by a double click on an
+// object of the chart or the close-up's field menu, by Enter in the find
+// dialog and from the kept labels' context menu. One window, made on first
+// use; it follows every redraw of the chart.
+class ObjectControls : public QObject {
+    Q_OBJECT
+public:
+    explicit ObjectControls(TStarsForm& form);
+
+    void Open(const ReportedObject& object);
+    void OpenSlot(int slot) { Open({FoundKind::Slot, slot}); }
+    // The context menu of the labels kept over the chart, for `slot`.
+    void OfferMenu(int slot, const QPoint& globalPosition);
+    void ChartRedrawn();
+    void ShowScript();
+    // A modal window that owned the object window while open has closed:
+    // the main window takes it back, still showing.
+    void ModalClosed();
+    TObjectDlg* Dialog() const { return dialog_; }
+
+private:
+    TStarsForm& form_;
+    TObjectDlg* dialog_ = nullptr;
+};
+
+}  // namespace kolvar
