@@ -14,6 +14,7 @@
 #include "chart/polyline_walk.h"
 #include "chart/sky_lines.h"
 #include "chart/small_body_layer.h"
+#include "chart/small_body_path.h"
 
 namespace kolvar {
 
@@ -223,6 +224,12 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
                                          ScaledLabelSize(8, options.CharacterSize) >= 16 ? 2 : 1);
             DrawSelectionRing(canvas, projection, sky.Objects, options.SelectedSlot);
         });
+    }
+    if (options.ShowsPath()) {
+        Canvas canvas(picture);
+        const SmallBodyTrack track = SmallBodyTrackOf(
+            (*options.Bodies)[static_cast<std::size_t>(options.PathBody)], sky.JulianDay, options.PathDays);
+        DrawSmallBodyTrack(canvas, projection, sky.Frame, sky.JulianDay, track);
     }
     if (options.ShowsSmallBodies()) {
         // Daylight hides the faint ones as it hides faint stars.

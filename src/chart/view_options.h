@@ -52,12 +52,18 @@ struct ViewOptions {
     bool SmallBodies = false;
     double SmallBodyMagnitude = 10.0;
     std::shared_ptr<const std::vector<SmallBody>> Bodies;
+    // The track of one of them (its index in Bodies, -1 none) over the next PathDays.
+    int PathBody = -1;
+    double PathDays = 30.0;
 
     bool ShowsSmallBodies() const { return SmallBodies && Bodies && !Bodies->empty(); }
+    bool ShowsPath() const {
+        return Bodies && PathBody >= 0 && static_cast<std::size_t>(PathBody) < Bodies->size();
+    }
 
     bool AddsAnything() const {
         return Figures || Names || Labels || Directions || Night || Daylight || Lines.Any() ||
-               SelectedSlot >= 0 || static_cast<bool>(Skyline) || ShowsSmallBodies();
+               SelectedSlot >= 0 || static_cast<bool>(Skyline) || ShowsSmallBodies() || ShowsPath();
     }
 };
 

@@ -58,6 +58,8 @@ constexpr OptionSpec RenderOptions[] = {
     DaylightOption,
     SmallBodiesMagOption,
     ElementsOption,
+    PathOption,
+    PathDaysOption,
     HorizonOption,
     FromOption,
     ToOption,
