@@ -48,7 +48,7 @@ _kolvar_chart()
         identify) options="--x --y $sky $view --font-size --labels" ;;
         closeup) options="--az --alt $sky $view --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
         find) options="$sky" ;;  # and the NAME, which nothing can guess
-        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --show --title --bench --center --fov --mag-limit --circles" ;;
+        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --show --title --horizon --bench --center --fov --mag-limit --circles" ;;
         telescope)
             # The action first, then (for goto and sync) a name nothing can guess.
             local actions="status goto sync abort park unpark" i have=""

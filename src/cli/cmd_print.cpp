@@ -14,6 +14,7 @@
 #include "cli/circle_option.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
+#include "cli/horizon_option.h"
 #include "cli/output_file.h"
 #include "cli/render_request.h"
 #include "cli/render_series.h"
@@ -59,6 +60,7 @@ constexpr OptionSpec PrintOptions[] = {
     {"--mag-limit", "M",
      "with --center: the faintest stars drawn (default by the field: 6.5 at 30 degrees to 10.5 below 2)"},
     CirclesOption,
+    HorizonOption,
 };
 
 constexpr CommandSpec PrintCommand{
@@ -70,7 +72,8 @@ constexpr CommandSpec PrintCommand{
     "A series (--from, --to, --step) prints one page per instant into one PDF.\n"
     "With --center and --fov it prints a finder chart instead: black stars on white to the field's\n"
     "magnitude limit (the deep star file), NGC/IC outlines, an RA/Dec grid, a scale bar, north and east\n"
-    "arrows, the --circles and a header naming the object and the field.",
+    "arrows, the --circles and a header naming the object and the field.\n"
+    "With --horizon the local skyline covers what it hides, in grey inside the horizon circle.",
     PrintOptions,
 };
 
@@ -81,6 +84,7 @@ struct PrintJob {
     SheetOptions Sheet;
     std::string Out = "kolvar-sky.pdf";
     long long Bench = 0;
+    std::vector<std::string> Warnings;  // the lines of --horizon left out
 };
 
 // A printed series of more sheets than this is surely a mistaken step.
@@ -116,6 +120,8 @@ void ParseFinder(const ParsedOptions& options, PrintJob& job) {
     if (WantsSeries(options))
         throw UsageError("a finder chart is one sheet: leave out --from, --to and --step");
     if (options.Has("--label-mag")) throw UsageError("--label-mag is for the sky chart, not with --center");
+    if (options.Has(HorizonOption.Name))
+        throw UsageError("--horizon is for the sky chart, not with --center");
     FinderChartRequest chart;
     constexpr double Degree = 3.141592653589793 / 180.0;
     if (const auto direction = DirectionOf(*center)) {
@@ -192,6 +198,10 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
                 "--show: a sheet takes grid, eqgrid, equator and ecliptic (it always has the rest)");
         sheet.Lines = view.Lines;
     }
+    if (std::optional<HorizonFile> file = HorizonFromOptions(options)) {
+        sheet.Skyline = [horizon = file->Horizon](double azimuth) { return horizon->AltitudeAt(azimuth); };
+        job.Warnings = std::move(file->Warnings);
+    }
     const std::string title =
         options.Has("--title") ? Utf8ToCp1250(*options.Value("--title")) : std::string(DefaultPrintTitle);
     for (const double instant : series ? instants : std::vector<double>{sheet.Observer.JulianDay}) {
@@ -237,6 +247,7 @@ int Bench(const PrintJob& job) {
 
 int Print(const ParsedOptions& options) {
     const PrintJob job = ParsePrintJob(options);
+    PrintWarnings(PrintCommand.Name, job.Warnings);
     if (!RegisterProgramFonts()) {
         std::fprintf(stderr, "%s print: cannot read the program's own fonts\n", ProgramName.data());
         return ExitFailure;

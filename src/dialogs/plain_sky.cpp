@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -321,7 +320,6 @@ void TPlainSky::Image1MouseMove(Qt::MouseButtons buttons, int x, int y) {
     if (!dragging_) {
         dragging_ = true;
         HideObjectLabels(*textImage1_, *textImage2_);
-        QToolTip::hideText();
     }
     closeUpView_ = projection_.Backward(0.5 * width() - moved.x(), 0.5 * height() - moved.y());
     dragAt_ = QPoint(x, y);
@@ -357,9 +355,12 @@ std::string TPlainSky::DeepNameAt(int x, int y) const {
 }
 
 void TPlainSky::NameObjectAt(int x, int y) {
-    // A deep star or object under the pointer is named beside it.
+    // A deep star or object under the pointer is named in the labels, as the
+    // table's objects are.
     if (const std::string deep = DeepNameAt(x, y); !deep.empty()) {
-        QToolTip::showText(image1_->mapToGlobal(QPoint(x, y)), PlainString(deep), image1_);
+        ShowNamedLabels(deep, colours::White, *textImage1_, *textImage2_, *image1_, characterSize_,
+                        LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight),
+                        main_.View != nullptr && main_.View->Night);
         return;
     }
     const int slot = NearestVisibleSlot(main_.Objects, projection_, x, y);
@@ -375,7 +376,6 @@ void TPlainSky::NameObjectAt(int x, int y) {
 }
 
 void TPlainSky::HideObjectNames(Qt::MouseButton button) {
-    QToolTip::hideText();
     HideObjectLabels(*textImage1_, *textImage2_);
     if (button == Qt::LeftButton) textImage1_->FillPicture(Colour::FromColorRef(0x400000));
 }

@@ -154,6 +154,9 @@ public:
     const Bitmap& Picture() const { return picture_; }
     LabelImage* TextImage1() const { return textImage1_; }
     LabelImage* TextImage2() const { return textImage2_; }
+    // In the zoomed view: the deep star or NGC/IC object a press at (x, y)
+    // names, when no object of the table is nearer; empty for none.
+    std::string DeepNameAt(int x, int y) const;
     int RedrawCount() const { return redrawCount_; }
 
 protected:
@@ -167,9 +170,6 @@ private:
     // them again.
     void NameObjectAt(int x, int y);
     void HideObjectNames(Qt::MouseButton button);
-    // In the zoomed view: the deep star or NGC/IC object a press at (x, y)
-    // names, when no object of the table is nearer; empty for none.
-    std::string DeepNameAt(int x, int y) const;
     void ShowTitle();
     void BuildFieldMenu();
 

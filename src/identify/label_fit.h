@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "canvas/bitmap.h"
@@ -45,5 +46,11 @@ struct ObjectLabels {
 // that of composing both pictures at every step, but each step only
 // measures; the pictures are drawn once, at the final size.
 ObjectLabels FitObjectLabels(const SkyObjectEntry& selection, int characterSize, const LabelArea& area);
+
+// The labels of an object outside the sky table (a deep star, a deep-sky
+// object of the big catalogue): its name (Windows-1250) as the left label's
+// name row, in the object's colour, and an empty right label; fitted and
+// placed as FitObjectLabels does.
+ObjectLabels FitNamedLabels(std::string_view name, Colour colour, int characterSize, const LabelArea& area);
 
 }  // namespace kolvar

@@ -88,11 +88,15 @@ RunicLayout LayOutRunicNames(Canvas& canvas, const std::vector<std::string>& lin
 
 LabelRows ComposeLabel(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins) {
     const LabelRows rows = ComposeLabelRows(selection, canvas.FontSize());
+    DrawLabelRows(canvas, rows, margins);
+    return rows;
+}
+
+void DrawLabelRows(Canvas& canvas, const LabelRows& rows, LabelMargins margins) {
     const LabelLayout layout = LayOutLabel(canvas, rows, margins);
     StartPicture(canvas, std::max(DrawingSide, layout.Width), std::max(DrawingSide, layout.Height));
     for (std::size_t i = 0; i < rows.size(); ++i) DrawStyledText(canvas, layout.X[i], layout.Y[i], rows[i]);
     ResizePicture(canvas, layout.Width, layout.Height);
-    return rows;
 }
 
 const char* RightLabelFace(Script script) {
@@ -106,6 +110,11 @@ std::vector<std::string> RightLabelLines(const RunicNameList& names, Script scri
 RunicNameList ComposeRunicNames(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins,
                                 Script script) {
     const RunicNameList names = CollectRunicNames(selection);
+    DrawRunicNames(canvas, names, margins, script);
+    return names;
+}
+
+void DrawRunicNames(Canvas& canvas, const RunicNameList& names, LabelMargins margins, Script script) {
     StartPicture(canvas);
     canvas.SetPenColour(colours::White);
     canvas.SetFontColour(colours::White);
@@ -120,7 +129,6 @@ RunicNameList ComposeRunicNames(Canvas& canvas, const SkyObjectEntry& selection,
         canvas.TextOut(widest + margins.X - layout.LineWidths[i] - 1, y, lines[i]);
         y += layout.LineHeight + 1;
     }
-    return names;
 }
 
 }  // namespace kolvar

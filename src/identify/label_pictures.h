@@ -61,11 +61,19 @@ std::vector<std::string> RightLabelLines(const RunicNameList& names, Script scri
 // Returns the rows drawn.
 LabelRows ComposeLabel(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins);
 
+// The left label drawn from rows already composed (at the canvas's size), as
+// ComposeLabel draws an object's.
+void DrawLabelRows(Canvas& canvas, const LabelRows& rows, LabelMargins margins);
+
 // Draws the right label at the canvas's font size (face "runex23x", primary
 // names cyan, the others white with their "=" mark; in Latin letters the
 // Hungarian spellings in the same colours and order) and sizes the picture
 // to it. Returns the names drawn.
 RunicNameList ComposeRunicNames(Canvas& canvas, const SkyObjectEntry& selection, LabelMargins margins,
                                 Script script = Script::Runic);
+
+// The right label drawn from names already collected, as ComposeRunicNames
+// draws an object's.
+void DrawRunicNames(Canvas& canvas, const RunicNameList& names, LabelMargins margins, Script script);
 
 }  // namespace kolvar

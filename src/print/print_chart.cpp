@@ -48,6 +48,7 @@ void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& requ
     DrawDeepSkySymbols(ink, sky);
     DrawStarDiscs(ink, sky);
     DrawPaperBodies(ink, sky);
+    if (request.Skyline) DrawPaperSkyline(ink, sky, request.Skyline);
     DrawPaperLabels(ink, sky, request.LabelMagnitude);
     DrawPrintHeader(ink, layout, request.Header);
     DrawPrintKey(ink, layout);

@@ -5,6 +5,8 @@
 // projection with the zenith at the centre, north up, east left), with the
 // horizon circle sized to the sheet, drawn in vectors through cairo.
 
+#include <functional>
+
 #include "chart/observer_state.h"
 #include "chart/view_options.h"
 #include "print/ink.h"
@@ -18,11 +20,14 @@ struct PrintRequest {
     PrintHeader Header;
     double LabelMagnitude = 2.5;  // stars brighter than this are named
     SkyLines Lines;               // grids and lines over the sky
+    // A local skyline: its altitude (radians) over an azimuth (radians from
+    // north through east); none, the plain horizon.
+    std::function<double(double azimuth)> Skyline;
 };
 
 // Paints the whole sheet: white ground, Milky Way, ecliptic, the grids and
-// lines asked for, figures, the
-// horizon with its scale, deep-sky symbols, stars, Sun, Moon and planets,
+// lines asked for, figures, the horizon with its scale, deep-sky symbols,
+// stars, Sun, Moon and planets, the local skyline over what it hides,
 // labels, header and key.
 void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& request);
 

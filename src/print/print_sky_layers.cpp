@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/spherical_position.h"
@@ -189,6 +190,34 @@ void DrawStarDiscs(Ink& ink, const PaperSky& sky) {
         ink.Grey(disc ? 0.0 : 1.0);
         ink.Fill();
     }
+}
+
+void DrawPaperSkyline(Ink& ink, const PaperSky& sky, const std::function<double(double azimuth)>& skyline) {
+    // The skyline by the degree (a file's points lie on whole degrees or
+    // between them; straight lines in azimuth bend on the chart anyway).
+    constexpr int Steps = 720;
+    std::vector<PagePoint> edge;
+    edge.reserve(Steps);
+    for (int k = 0; k < Steps; ++k) {
+        const double azimuth = 2 * Pi * k / Steps;
+        edge.push_back(sky.Project(azimuth, std::clamp(skyline(azimuth), 0.0, Pi / 2)));
+    }
+    const auto trace = [&] {
+        ink.MoveTo(edge.front());
+        for (const PagePoint& p : edge) ink.LineTo(p);
+        ink.ClosePath();
+    };
+    ink.Save();
+    ink.Circle(sky.Centre(), sky.Layout.Radius);
+    trace();
+    ink.EvenOdd(true);
+    ink.Grey(0.72);
+    ink.Fill();
+    ink.Restore();
+    trace();
+    ink.Grey(0.25);
+    ink.LineWidth(0.6 * sky.Scale());
+    ink.Stroke();
 }
 
 }  // namespace kolvar

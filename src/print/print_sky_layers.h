@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // The print chart's drawn layers below the labels, each in black or grey on
 // white: the ecliptic, the constellation figures, the horizon circle with
 // its azimuth scale and direction letters, the deep-sky symbols and the
@@ -27,6 +29,9 @@ void DrawPaperFigures(Ink& ink, const PaperSky& sky);
 void DrawHorizonScale(Ink& ink, const PaperSky& sky);
 void DrawDeepSkySymbols(Ink& ink, const PaperSky& sky);
 void DrawStarDiscs(Ink& ink, const PaperSky& sky);
+// A local skyline as a grey silhouette between the horizon circle and the
+// skyline's altitude, over what it hides, with its edge drawn.
+void DrawPaperSkyline(Ink& ink, const PaperSky& sky, const std::function<double(double azimuth)>& skyline);
 
 // One deep-sky symbol of `kind`, centred at `at`, `size` points across (the
 // key draws them too).

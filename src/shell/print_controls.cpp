@@ -202,6 +202,7 @@ PrintRequest PrintControls::CurrentSheet() const {
     sheet.Observer = observer_;
     sheet.Header = PrintHeaderFor(observer_, DefaultPrintTitle);
     if (Lines) sheet.Lines = Lines();
+    if (Skyline) sheet.Skyline = Skyline();
     return sheet;
 }
 

@@ -62,6 +62,8 @@ public:
     std::function<QString()> ChooseFile;
     // The grids and lines the chart shows, drawn on the sheet too.
     std::function<SkyLines()> Lines;
+    // The local skyline the chart shows, drawn on the sheet too (none: no skyline).
+    std::function<std::function<double(double azimuth)>()> Skyline;
     std::function<void(const QString&)> ReportError;
 
 private:

@@ -189,6 +189,7 @@ void TStarsForm::BuildMenu() {
     connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
     printing_ = new PrintControls(this, Observer);
     printing_->Lines = [this] { return viewControls_->Options().Lines; };
+    printing_->Skyline = [this] { return viewControls_->Options().Skyline; };
     printing_->AddToMenu(observer1Menu_, exit1_);
     telescopeControls_->AddToMenu(observer1Menu_, exit1_);
     equipment_ = new EquipmentControls(this);

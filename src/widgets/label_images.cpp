@@ -35,11 +35,15 @@ void LabelImage::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), image_);
 }
 
-void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
-                      const QWidget& owner, int characterSize, LabelMargins margins, bool night) {
+namespace {
+
+LabelArea AreaOf(const LabelImage& textImage1, const QWidget& owner, LabelMargins margins) {
     LabelArea area{Rect{0, 0, owner.width(), owner.height()}, margins, std::nullopt, CurrentScript()};
     if (!textImage1.AutoSize()) area.FixedLeftSize = TextSize{textImage1.width(), textImage1.height()};
-    ObjectLabels labels = FitObjectLabels(selection, characterSize, area);
+    return area;
+}
+
+void ShowLabels(ObjectLabels labels, LabelImage& textImage1, LabelImage& textImage2, bool night) {
     if (night) {
         MapToNightPalette(labels.Left);
         MapToNightPalette(labels.Right);
@@ -52,6 +56,20 @@ void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, L
         image->show();
         image->raise();
     }
+}
+
+}  // namespace
+
+void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
+                      const QWidget& owner, int characterSize, LabelMargins margins, bool night) {
+    ShowLabels(FitObjectLabels(selection, characterSize, AreaOf(textImage1, owner, margins)), textImage1,
+               textImage2, night);
+}
+
+void ShowNamedLabels(std::string_view name, Colour colour, LabelImage& textImage1, LabelImage& textImage2,
+                     const QWidget& owner, int characterSize, LabelMargins margins, bool night) {
+    ShowLabels(FitNamedLabels(name, colour, characterSize, AreaOf(textImage1, owner, margins)), textImage1,
+               textImage2, night);
 }
 
 void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2) {

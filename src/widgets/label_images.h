@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <string_view>
 
 #include "canvas/bitmap.h"
 #include "chart/sky_object_table.h"
@@ -44,6 +45,11 @@ private:
 // the current script; the night view shows both in its reds.
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
                       const QWidget& owner, int characterSize, LabelMargins margins, bool night = false);
+
+// The same for an object outside the sky table, named by `name`
+// (Windows-1250) in `colour` (FitNamedLabels).
+void ShowNamedLabels(std::string_view name, Colour colour, LabelImage& textImage1, LabelImage& textImage2,
+                     const QWidget& owner, int characterSize, LabelMargins margins, bool night = false);
 
 // Hides both images and sends them to the back; their pictures stay.
 void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2);

@@ -72,6 +72,18 @@ TEST_F(TonightCommand, HorizonLinesAreNamedAndTheSouthHidden) {
     // Sirius culminates at 26 degrees in the south.
     EXPECT_NE(open.Out.find("\nSirius\t"), std::string::npos);
     EXPECT_EQ(walled.Out.find("\nSirius\t"), std::string::npos);
+    // On paper the silhouette covers the south, its lines named all the same.
+    const std::vector<std::string> sheet{"print", "--jd", "2461384.3", "--dpi", "36", "--out", png};
+    ASSERT_EQ(RunChart(sheet).ExitStatus, 0);
+    const auto plain = ReadPng(png);
+    std::vector<std::string> skyline = sheet;
+    skyline.insert(skyline.end(), {"--horizon", tsv});
+    const auto printed = RunChart(skyline);
+    EXPECT_NE(printed.Err.find("line 3: 'south wall'"), std::string::npos) << printed.Err;
+    const auto covered = ReadPng(png);
+    ASSERT_TRUE(plain && covered);
+    EXPECT_FALSE(
+        std::equal(plain->Data(), plain->Data() + plain->Stride() * plain->Height(), covered->Data()));
 }
 
 // The chart of 1024 x 768: centre (512, 384), horizon radius 345. Straight

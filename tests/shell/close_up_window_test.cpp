@@ -149,6 +149,7 @@ private slots:
         QList<double> fields;
         bool opened = false;
         int redrawsForLimit = -1;
+        QString deepNamed;
         QTimer::singleShot(0, [&] {
             QTest::keyClick(&sky, Qt::Key_F10, Qt::ShiftModifier);
             opened = sky.FieldMenu()->isVisible();
@@ -159,6 +160,21 @@ private slots:
                 fields << CloseUpFieldDegrees(sky.width(), sky.height(), sky.Zoom());
             }
             actions[4]->trigger();
+            // A press on a deep star names it in the labels, as the table's objects are.
+            for (int y = 0; y < sky.height() && deepNamed.isEmpty(); ++y)
+                for (int x = 0; x < sky.width() && deepNamed.isEmpty(); ++x)
+                    if (const std::string name = sky.DeepNameAt(x, y);
+                        name.starts_with("HIP") || name.starts_with("TYC")) {
+                        QTest::mousePress(sky.Image1(), Qt::LeftButton, {}, QPoint(x, y));
+                        const Bitmap& label = sky.TextImage1()->Picture();
+                        bool written = false;  // the name, in white
+                        for (int ly = 0; ly < label.Height(); ++ly)
+                            for (int lx = 0; lx < label.Width(); ++lx)
+                                written = written || label.Pixel(lx, ly) == colours::White;
+                        if (sky.TextImage1()->isVisible() && written)
+                            deepNamed = QString::fromStdString(name);
+                        QTest::mouseRelease(sky.Image1(), Qt::LeftButton, {}, QPoint(x, y));
+                    }
             const int before = sky.RedrawCount();
             actions[9 + 3]->trigger();  // stars to magnitude 9
             redrawsForLimit = sky.RedrawCount() - before;
@@ -172,6 +188,7 @@ private slots:
         QVERIFY(std::fabs(fields[0] - 2.0) < 1e-9 && std::fabs(fields[1] - 0.25) < 1e-9);
         QCOMPARE(fields[2], CloseUpFieldDegrees(sky.width(), sky.height(), 1.0));
         QCOMPARE(redrawsForLimit, 1);
+        QVERIFY(!deepNamed.isEmpty());
     }
 
     void equipmentCirclesFitTheCloseUpAndTheDialogRefusesBadFields() {
