@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <numeric>
 
@@ -144,6 +145,13 @@ void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const S
 }
 
 }  // namespace
+
+int ScaledLabelSize(int size, int characterSize) {
+    constexpr int DefaultCharacterSize = 12;
+    if (characterSize <= 0 || characterSize == DefaultCharacterSize) return size;
+    const long scaled = std::lround(static_cast<double>(size) * characterSize / DefaultCharacterSize);
+    return static_cast<int>(std::clamp(scaled, 6L, 24L));
+}
 
 ObjectLabelText LabelTextOf(const SkyObjectEntry& entry) {
     switch (entry.Kind) {

@@ -13,9 +13,8 @@ namespace {
 
 constexpr double TailDegree = 0.017453292519943295;
 
-// The point a degree from the body's direction of date towards its
-// anti-solar direction, as right ascension and declination of date; false
-// when the tail points straight at the observer or away.
+}  // namespace
+
 bool TailDirection(const SmallBodyPlace& place, double& ra, double& dec) {
     const double cd = std::cos(place.OfDate.Latitude);
     const double b[3] = {cd * std::cos(place.OfDate.Longitude), cd * std::sin(place.OfDate.Longitude),
@@ -31,6 +30,8 @@ bool TailDirection(const SmallBodyPlace& place, double& ra, double& dec) {
     dec = std::asin(std::clamp(d[2], -1.0, 1.0));
     return true;
 }
+
+namespace {
 
 struct Box {
     int Left, Top, Right, Bottom;

@@ -32,6 +32,11 @@ struct PlacedSmallBody {
     HorizontalPosition TailPoint;  // a degree from it away from the Sun
 };
 
+// The point a degree from the body towards its anti-solar direction (where
+// a comet's tail points), right ascension and declination of date; false
+// when the tail points straight at the observer or away.
+bool TailDirection(const SmallBodyPlace& place, double& rightAscension, double& declination);
+
 // The bodies at `julianDay` no fainter than `magnitudeLimit` (a body of
 // unknown brightness only while its elements are within a year of the
 // instant), brightest first, those of unknown brightness last; above the

@@ -53,6 +53,8 @@ constexpr OptionSpec CloseUpOptions[] = {
     DaylightOption,
     SmallBodiesMagOption,
     ElementsOption,
+    PathOption,
+    PathDaysOption,
     HorizonOption,
     {"--fov", "DEG",
      "zoom in to a field DEG degrees across (0.25 up to the close-up's own field) and draw the deep stars "

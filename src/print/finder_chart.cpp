@@ -12,6 +12,7 @@
 #include "catalog/star_names.h"
 #include "closeup/deep_layers.h"
 #include "print/print_sky_layers.h"
+#include "print/print_small_bodies.h"
 
 namespace kolvar {
 
@@ -514,6 +515,7 @@ void DrawFinderChart(Ink& ink, PageSize page, const FinderChartRequest& request)
     DrawObjects(ink, chart, field, limit);
     DrawStars(ink, chart, field, limit);
     DrawStarLetters(ink, chart, limit);
+    DrawFinderSmallBodies(ink, geometry, request, request.JulianDay, request.SmallBodies);
     DrawCircles(ink, chart);
     ink.Restore();
     ink.Grey(0.0);
