@@ -43,7 +43,7 @@ _kolvar_chart()
                 return
             fi
             options="$time --city --lat --lon --note" ;;
-        render) options="$sky $view --horizon --out --objects --bench --from --to --step" ;;
+        render) options="$sky $view --style --font-size --horizon --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
         closeup) options="--az --alt $sky $view --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;

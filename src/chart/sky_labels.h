@@ -49,6 +49,11 @@ struct LabelTextSize {
 // Measures `text` in `face` at `size` points.
 using MeasureLabelText = std::function<LabelTextSize(std::string_view face, int size, std::string_view text)>;
 
+// A label size (points) at character size `characterSize` (Betűméret): the
+// size itself at the default size 12 (and at 0, no size given), else grown or
+// shrunk in proportion and held to 6 .. 24 points so that it stays legible.
+int ScaledLabelSize(int size, int characterSize);
+
 struct SkyLabelChoice {
     bool Objects = false;           // object labels
     bool Names = false;             // constellation names

@@ -104,7 +104,8 @@ int FaintestMarkerClassFor(const ViewOptions& options, double sunAltitude) {
     return options.Daylight ? DaylightLookOf(SkyPhaseOf(sunAltitude)).FaintestMarkerClass : AllMarkers;
 }
 
-void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky) {
+void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky,
+                              int penWidth) {
     const auto directionOf = [&sky](const FigureVertex& v) {
         if (v.Star != NoStar) {
             const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstStarSlot + v.Star)];
@@ -114,10 +115,11 @@ void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, c
                                       sky.JulianDay, Equinox::Catalogue);
     };
     canvas.SetPenColour(FigureColour);
-    canvas.SetPenWidth(1);
+    canvas.SetPenWidth(penWidth);
     for (int c = 1; c <= 88; ++c)
         for (const FigurePolyline& line : ConstellationFigureOf(c).Lines)
             DrawSkyPolyline(canvas, projection, line, directionOf);
+    canvas.SetPenWidth(1);
 }
 
 void DrawSelectionRing(Canvas& canvas, const SkyProjection& projection, const SkyObjectTable& objects,
@@ -216,7 +218,10 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
         PaintOverSky(picture, OverSkyRegion(projection, sky.Objects, options), look.Sky, [&](Canvas& canvas) {
             if (options.Lines.Any())
                 DrawSkyLines(canvas, projection, sky.Frame, sky.JulianDay, options.Lines);
-            if (options.Figures) DrawConstellationFigures(canvas, projection, sky);
+            // The figures thicken with the character size, from twice the default on.
+            if (options.Figures)
+                DrawConstellationFigures(canvas, projection, sky,
+                                         ScaledLabelSize(8, options.CharacterSize) >= 16 ? 2 : 1);
             DrawSelectionRing(canvas, projection, sky.Objects, options.SelectedSlot);
         });
     }
@@ -244,6 +249,8 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
         choice.RunicNames = options.RunicNames;
         choice.Magnitude = options.LabelMagnitude;
         choice.FaintestMarkerClass = look.FaintestMarkerClass;
+        choice.ObjectSize = ScaledLabelSize(choice.ObjectSize, options.CharacterSize);
+        choice.NameSize = ScaledLabelSize(choice.NameSize, options.CharacterSize);
         std::vector<SkyLabel> labels =
             PlaceSkyLabels(sky.Objects, projection, sky.Frame, sky.JulianDay, choice, measure);
         if (options.Directions && chart) {

@@ -45,7 +45,8 @@ int FaintestMarkerClassFor(const ViewOptions& options, double sunAltitude);
 // The 150 polylines of the 88 constellations, cut where they leave the
 // drawable part; a vertex that is a catalogue star stands where that star was
 // placed, so the line ends on its marker.
-void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky);
+void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky,
+                              int penWidth = 1);
 
 // A ring around the marker of `slot` when the object is visible and drawable.
 void DrawSelectionRing(Canvas& canvas, const SkyProjection& projection, const SkyObjectTable& objects,

@@ -26,6 +26,7 @@
 #include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
+#include "print/smooth_chart.h"
 
 namespace kolvar::cli {
 
@@ -50,6 +51,8 @@ constexpr OptionSpec RenderOptions[] = {
      "for a series)"},
     {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
     ShowOption,
+    StyleOption,
+    CharacterSizeOption,
     LabelMagOption,
     NightOption,
     DaylightOption,
@@ -169,7 +172,7 @@ int Bench(RenderRequest& r) {
         astro.push_back(MillisecondsSince(start));
 
         start = std::chrono::steady_clock::now();
-        RedrawChart(observer, chart, size.Width, size.Height, frame, objects, moon, r.View);
+        RedrawStyledChart(observer, chart, size.Width, size.Height, frame, objects, moon, r.View);
         if (r.View.Night) MapToNightPalette(chart);
         redraw.push_back(MillisecondsSince(start));
     }
@@ -197,8 +200,8 @@ int Render(const ParsedOptions& options) {
     ChartFrame frame;
     SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon,
-                r.View);
+    RedrawStyledChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects,
+                      moon, r.View);
     LayMoonPicture(chart, moon);
     if (r.View.Night) MapToNightPalette(chart);
 

@@ -11,6 +11,8 @@ namespace kolvar {
 
 PaperLineLook PrintedLineLook() {
     return {0.4,
+            5.0,
+            true,
             {0.62, 0.72, 0.62},
             {0.58, 0.68, 0.82},
             {0.80, 0.45, 0.45},
@@ -39,20 +41,33 @@ void DrawPaperSkyLines(Ink& ink, const PaperSky& sky, const SkyLines& lines, con
     };
     std::vector<RimLabel> rims;
     ink.Save();
-    ink.Circle(centre, r);
-    ink.Clip();
+    if (look.Clip) {
+        ink.Circle(centre, r);
+        ink.Clip();
+    }
     ink.LineWidth(look.Width * s);
     for (const auto& layer : layers) {
         if (!layer.On) continue;
         for (const SkyLine& line : SkyLinesOf(layer.Kind, chart.Frame, chart.JulianDay)) {
+            // One stroke from where the line comes up to where it goes down,
+            // each end cut at the horizon.
             for (std::size_t i = 1; i < line.Points.size(); ++i) {
                 const HorizontalPosition& a = line.Points[i - 1];
                 const HorizontalPosition& b = line.Points[i];
-                AddSegment(ink, sky, a, b);
-                if (!line.Label.empty() && (a.Altitude >= 0.0) != (b.Altitude >= 0.0))
+                const bool aUp = a.Altitude >= 0.0, bUp = b.Altitude >= 0.0;
+                if (aUp && bUp) {
+                    if (i == 1) ink.MoveTo(sky.Project(a));
+                    ink.LineTo(sky.Project(b));
+                } else if (aUp) {
+                    if (i == 1) ink.MoveTo(sky.Project(a));
+                    ink.LineTo(HorizonPointBetween(sky, a, b));
+                } else if (bUp) {
+                    ink.MoveTo(HorizonPointBetween(sky, b, a));
+                    ink.LineTo(sky.Project(b));
+                }
+                if (!line.Label.empty() && aUp != bUp)
                     rims.push_back(
-                        {a.Altitude >= 0.0 ? HorizonPointBetween(sky, a, b) : HorizonPointBetween(sky, b, a),
-                         line.Label});
+                        {aUp ? HorizonPointBetween(sky, a, b) : HorizonPointBetween(sky, b, a), line.Label});
             }
         }
         ink.Colour(layer.Colour[0], layer.Colour[1], layer.Colour[2]);
@@ -61,7 +76,7 @@ void DrawPaperSkyLines(Ink& ink, const PaperSky& sky, const SkyLines& lines, con
     ink.Restore();
     // Each label just inside the horizon where its line meets it; one that
     // would touch a label already written is left out.
-    const double size = 5.0 * s;
+    const double size = look.LabelSize * s;
     const double height = ink.Fonts().Ascent(PrintFace::Plain, size);
     std::vector<PagePoint> taken;
     ink.Colour(look.Label[0], look.Label[1], look.Label[2]);

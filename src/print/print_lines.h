@@ -14,7 +14,9 @@ namespace kolvar {
 using InkColour = std::array<double, 3>;  // red, green, blue 0..1
 
 struct PaperLineLook {
-    double Width = 0.4;  // points at scale 1
+    double Width = 0.4;      // points at scale 1
+    double LabelSize = 5.0;  // points at scale 1
+    bool Clip = true;        // held to the horizon circle (the lines are cut there already)
     InkColour AltAzGrid, EquatorialGrid, Equator, Ecliptic, Label;
 };
 

@@ -32,6 +32,7 @@
 #include "chart/sky_phase.h"
 #include "identify/hit_test.h"
 #include "identify/small_body_label.h"
+#include "print/smooth_chart.h"
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
@@ -338,9 +339,10 @@ void TStarsForm::changeEvent(QEvent* event) {
 
 void TStarsForm::FormResize() {
     if (Observer.ClosingFlag) return;
+    viewControls_->SetCharacterSize(Observer.FontSize);
     const ViewOptions& view = viewControls_->Options();
-    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects,
-                     moonResult_, view))
+    if (!RedrawStyledChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects,
+                           moonResult_, view))
         return;
     ++redrawCount_;
     // The close-up copies the Moon from moonResult_, so the night view turns a copy.
@@ -459,9 +461,21 @@ void TStarsForm::QuitOnSignal(int) {
     Exit1Click();
 }
 
-void TStarsForm::Grow1Click() { Observer.FontSize = GrowFontSize(Observer.FontSize); }
+void TStarsForm::Grow1Click() {
+    Observer.FontSize = GrowFontSize(Observer.FontSize);
+    RedrawForCharacterSize();
+}
 
-void TStarsForm::Shrivell1Click() { Observer.FontSize = ShrinkFontSize(Observer.FontSize); }
+void TStarsForm::Shrivell1Click() {
+    Observer.FontSize = ShrinkFontSize(Observer.FontSize);
+    RedrawForCharacterSize();
+}
+
+void TStarsForm::RedrawForCharacterSize() {
+    // The chart's words and figures follow the size; a chart without them stays as drawn.
+    const ViewOptions& view = viewControls_->Options();
+    if (view.Labels || view.Names || view.Figures) FormResize();
+}
 
 void TStarsForm::LatinLetters1Click(bool latin) {
     SetCurrentScript(latin ? Script::Latin : Script::Runic);

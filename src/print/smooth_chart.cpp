@@ -1,0 +1,637 @@
+#include "print/smooth_chart.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/planets.h"
+#include "astro/sun_moon.h"
+#include "astro/time_scales.h"
+#include "canvas/program_fonts.h"
+#include "catalog/constellation_figures.h"
+#include "catalog/deep_sky_catalogue.h"
+#include "catalog/deep_sky_kind.h"
+#include "catalog/star_catalogue.h"
+#include "chart/background_layers.h"
+#include "chart/draw_sky.h"
+#include "chart/marker.h"
+#include "chart/redraw.h"
+#include "chart/sky_labels.h"
+#include "chart/solar_system_layer.h"
+#include "chart/view_layers.h"
+#include "identify/object_magnitude.h"
+#include "print/ink.h"
+#include "print/print_bodies.h"
+#include "print/print_lines.h"
+#include "print/print_milky_way.h"
+#include "print/print_sky_layers.h"
+#include "print/print_tools.h"
+
+namespace kolvar {
+
+namespace {
+
+// Label points to surface pixels: the raster chart's faces are set in points
+// of a 96-dpi screen.
+constexpr double PixelsPerPoint = 96.0 / 72.0;
+
+constexpr InkColour MarginColour{0.02, 0.03, 0.09};
+constexpr InkColour ZenithColour{0.04, 0.07, 0.19};
+constexpr InkColour HorizonColour{0.08, 0.13, 0.30};
+constexpr InkColour RimColour{0.30, 0.52, 0.72};
+constexpr InkColour CrossColour{0.16, 0.55, 0.28};
+constexpr InkColour MarginEclipticColour{0.85, 0.78, 0.22};
+constexpr InkColour MilkyWayTint{0.62, 0.70, 0.95};
+constexpr double MilkyWayAlpha = 0.16;
+constexpr InkColour FigureInk{0.26, 0.40, 0.68};
+constexpr InkColour RingInk{1.0, 0.32, 0.25};
+
+InkColour InkOf(Colour c) { return {c.Red / 255.0, c.Green / 255.0, c.Blue / 255.0}; }
+
+void SetInk(Ink& ink, const InkColour& c, double alpha = 1.0) { ink.Colour(c[0], c[1], c[2], alpha); }
+
+PaperLineLook SmoothLineLook() {
+    return {1.0,
+            8.0,
+            false,
+            {0.24, 0.40, 0.22},
+            {0.16, 0.38, 0.50},
+            {0.62, 0.26, 0.26},
+            {0.66, 0.60, 0.18},
+            {0.36, 0.66, 0.80}};
+}
+
+// The tint of a star's disc by the first letter of its spectral type.
+InkColour SpectralTint(char letter) {
+    switch (letter) {
+        case 'O':
+        case 'B':
+        case 'W':
+            return {0.68, 0.80, 1.00};
+        case 'A':
+            return {0.86, 0.91, 1.00};
+        case 'F':
+            return {1.00, 1.00, 0.92};
+        case 'G':
+            return {1.00, 0.94, 0.74};
+        case 'K':
+            return {1.00, 0.80, 0.56};
+        case 'M':
+        case 'R':
+        case 'N':
+        case 'S':
+        case 'C':
+            return {1.00, 0.64, 0.48};
+        default:
+            return {0.95, 0.95, 0.95};
+    }
+}
+
+constexpr std::array<InkColour, PlanetCount> PlanetInks{{
+    {0.78, 0.72, 0.66},  // Mercury
+    {1.00, 0.97, 0.86},  // Venus
+    {0.96, 0.46, 0.30},  // Mars
+    {0.96, 0.86, 0.70},  // Jupiter
+    {0.92, 0.82, 0.56},  // Saturn
+    {0.62, 0.86, 0.90},  // Uranus
+    {0.46, 0.56, 0.96},  // Neptune
+}};
+
+InkColour DeepSkyInk(DeepSkyKind kind) {
+    switch (kind) {
+        case DeepSkyKind::Galaxy:
+            return {0.90, 0.58, 0.58};
+        case DeepSkyKind::OpenCluster:
+        case DeepSkyKind::GlobularCluster:
+            return {0.90, 0.86, 0.50};
+        case DeepSkyKind::Nebula:
+            return {0.50, 0.88, 0.62};
+        case DeepSkyKind::PlanetaryNebula:
+            return {0.50, 0.82, 0.90};
+        case DeepSkyKind::Other:
+            break;
+    }
+    return {0.70, 0.70, 0.70};
+}
+
+PrintFace FaceOf(std::string_view face) {
+    if (face == RunicSkyLabelFace) return PrintFace::Runic;
+    if (face == GreekSkyLabelFace) return PrintFace::Greek;
+    return PrintFace::Plain;
+}
+
+// The image surface of the last redraw, kept: a fresh one costs more than
+// many of its layers.
+struct KeptSurface {
+    const CairoLibrary* Cairo = nullptr;
+    cairo_surface_t* Surface = nullptr;
+    ~KeptSurface() {
+        if (Surface != nullptr) Cairo->cairo_surface_destroy(Surface);
+    }
+};
+
+cairo_surface_t* SurfaceFor(const CairoLibrary& c, int width, int height) {
+    thread_local KeptSurface kept;
+    if (kept.Surface != nullptr && c.cairo_image_surface_get_width(kept.Surface) == width &&
+        c.cairo_image_surface_get_height(kept.Surface) == height)
+        return kept.Surface;
+    if (kept.Surface != nullptr) c.cairo_surface_destroy(kept.Surface);
+    kept.Cairo = &c;
+    kept.Surface = c.cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    return kept.Surface;
+}
+
+// What the layers of one smooth picture read.
+struct SmoothSky {
+    const PaperSky& Paper;
+    const ViewOptions& View;
+    DaylightLook Look;
+    int Faintest;
+    double K;  // symbol sizes relative to a chart of radius 420 pixels
+
+    const SkyObjectTable& Objects() const { return Paper.Chart.Objects; }
+    const ChartFrame& Frame() const { return Paper.Chart.Frame; }
+};
+
+void HorizonPath(Ink& ink, const SmoothSky& sky) { ink.Circle(sky.Paper.Centre(), sky.Frame().ChartRadius); }
+
+std::uint32_t Pixel(const InkColour& c) {
+    const auto channel = [](double v) {
+        return static_cast<std::uint32_t>(std::clamp(v, 0.0, 1.0) * 255.0 + 0.5);
+    };
+    return channel(c[0]) << 16 | channel(c[1]) << 8 | channel(c[2]);
+}
+
+// The ground of the picture: the margin's colour, and inside the horizon the
+// sky, darker at the zenith and lighter towards the horizon (in the daylight
+// view from the Sun's sky colour). Kept from one redraw to the next while the
+// size and the colours stay.
+struct Ground {
+    int Width = 0, Height = 0, CentreX = 0, CentreY = 0, Radius = 0;
+    std::uint32_t Inner = 0, Outer = 0;
+    std::vector<std::uint32_t> Pixels;
+};
+
+const Ground& GroundFor(const SmoothSky& sky) {
+    thread_local Ground ground;
+    const ChartFrame& f = sky.Frame();
+    InkColour inner = ZenithColour, outer = HorizonColour;
+    if (sky.View.Daylight && !(sky.Look.Sky == colours::Black)) {
+        outer = InkOf(sky.Look.Sky);
+        inner = {outer[0] * 0.8, outer[1] * 0.8, outer[2] * 0.85};
+    }
+    const std::uint32_t in = Pixel(inner), out = Pixel(outer);
+    if (ground.Width == f.ChartWidth && ground.Height == f.ChartHeight && ground.CentreX == f.CentreX &&
+        ground.CentreY == f.CentreY && ground.Radius == f.ChartRadius && ground.Inner == in &&
+        ground.Outer == out)
+        return ground;
+    ground = {f.ChartWidth, f.ChartHeight, f.CentreX, f.CentreY, f.ChartRadius, in, out, {}};
+    ground.Pixels.assign(static_cast<std::size_t>(f.ChartWidth) * static_cast<std::size_t>(f.ChartHeight),
+                         Pixel(MarginColour));
+    const double r = std::max(1, f.ChartRadius);
+    for (int y = 0; y < f.ChartHeight; ++y) {
+        const double dy = y + 0.5 - f.CentreY;
+        for (int x = 0; x < f.ChartWidth; ++x) {
+            const double dx = x + 0.5 - f.CentreX;
+            const double t = std::sqrt(dx * dx + dy * dy) / r;
+            if (t > 1.0) continue;
+            const InkColour c{inner[0] + (outer[0] - inner[0]) * t, inner[1] + (outer[1] - inner[1]) * t,
+                              inner[2] + (outer[2] - inner[2]) * t};
+            ground.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(f.ChartWidth) +
+                          static_cast<std::size_t>(x)] = Pixel(c);
+        }
+    }
+    return ground;
+}
+
+// The inside of the horizon circle row by row: [first, last) of row y.
+template <typename Span>
+void ForDiscRows(const ChartFrame& f, int height, int width, Span span) {
+    const double r = f.ChartRadius;
+    for (int y = std::max(0, f.CentreY - f.ChartRadius); y < std::min(height, f.CentreY + f.ChartRadius + 1);
+         ++y) {
+        const double dy = y + 0.5 - f.CentreY;
+        if (dy * dy > r * r) continue;
+        const double half = std::sqrt(r * r - dy * dy);
+        const int first = std::max(0, static_cast<int>(std::ceil(f.CentreX - half - 0.5)));
+        const int last = std::min(width, static_cast<int>(std::floor(f.CentreX + half - 0.5)) + 1);
+        if (first < last) span(y, first, last);
+    }
+}
+
+// The ground, then what stands outside the horizon: the ecliptic's arc where
+// it runs below the horizon and the cardinal cross, drawn whole and covered
+// again inside the circle by the sky's own ground.
+void DrawSmoothGround(Ink& ink, cairo_surface_t* surface, const SmoothSky& sky) {
+    const CairoLibrary& c = ink.Cairo();
+    const Ground& ground = GroundFor(sky);
+    const ChartFrame& f = sky.Frame();
+    c.cairo_surface_flush(surface);
+    unsigned char* data = c.cairo_image_surface_get_data(surface);
+    const int stride = c.cairo_image_surface_get_stride(surface);
+    const auto row = [&](int y) {
+        return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+    };
+    const auto groundRow = [&](int y) {
+        return ground.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(f.ChartWidth);
+    };
+    for (int y = 0; y < f.ChartHeight; ++y)
+        std::memcpy(row(y), groundRow(y), static_cast<std::size_t>(f.ChartWidth) * 4);
+    c.cairo_surface_mark_dirty(surface);
+    if (const std::optional<ChartCircle> e = EclipticCircle(sky.Paper.Chart)) {
+        ink.Circle({e->CentreX, e->CentreY}, e->Radius);
+        SetInk(ink, MarginEclipticColour);
+        ink.LineWidth(1.6);
+        ink.Stroke();
+    }
+    ink.MoveTo({0.0, f.CentreY + 0.5});
+    ink.LineTo({static_cast<double>(f.ChartWidth), f.CentreY + 0.5});
+    ink.MoveTo({f.CentreX + 0.5, 0.0});
+    ink.LineTo({f.CentreX + 0.5, static_cast<double>(f.ChartHeight)});
+    SetInk(ink, CrossColour);
+    ink.LineWidth(1.6);
+    ink.Stroke();
+    c.cairo_surface_flush(surface);
+    ForDiscRows(f, f.ChartHeight, f.ChartWidth, [&](int y, int first, int last) {
+        std::memcpy(row(y) + first, groundRow(y) + first, static_cast<std::size_t>(last - first) * 4);
+    });
+    c.cairo_surface_mark_dirty(surface);
+}
+
+void DrawSmoothMilkyWay(Ink& ink, const SmoothSky& sky) {
+    if (sky.View.Daylight && !sky.Look.MilkyWay) return;
+    // The rings are cut at the horizon already: no clip is needed.
+    const MilkyWayArea area = MilkyWayAreaOf(sky.Frame(), sky.Paper.Chart.JulianDay);
+    ink.Save();
+    for (const std::vector<PagePoint>& ring : area.Rings) {
+        ink.MoveTo(ring.front());
+        for (std::size_t i = 1; i < ring.size(); ++i) ink.LineTo(ring[i]);
+        ink.ClosePath();
+    }
+    ink.EvenOdd(true);
+    SetInk(ink, MilkyWayTint, MilkyWayAlpha);
+    ink.Fill();
+    ink.Restore();
+    ink.EvenOdd(false);
+}
+
+void DrawSmoothSkyline(Ink& ink, const SmoothSky& sky) {
+    if (!sky.View.Skyline) return;
+    ink.Save();
+    for (int degrees = 0; degrees <= 360; ++degrees) {
+        const double az = degrees * RadiansPerDegree;
+        const PagePoint p = sky.Paper.Project(az, std::max(0.0, sky.View.Skyline(az)));
+        degrees == 0 ? ink.MoveTo(p) : ink.LineTo(p);
+    }
+    ink.ClosePath();
+    HorizonPath(ink, sky);
+    ink.EvenOdd(true);
+    SetInk(ink, InkOf(SkylineColour));
+    ink.Fill();
+    ink.Restore();
+    ink.EvenOdd(false);
+}
+
+void DrawSmoothFigures(Ink& ink, const SmoothSky& sky) {
+    const ChartContext& chart = sky.Paper.Chart;
+    const auto directionOf = [&chart](const FigureVertex& v) {
+        if (v.Star != NoStar) {
+            const SkyObjectEntry& e = chart.Objects[static_cast<std::size_t>(FirstStarSlot + v.Star)];
+            return HorizontalPosition{e.Azimuth, e.Altitude, e.Distance};
+        }
+        return EquatorialToHorizontal(chart.Frame, v.RightAscension, v.Declination, InfinitelyFar,
+                                      chart.JulianDay, Equinox::Catalogue);
+    };
+    for (int c = 1; c <= 88; ++c)
+        for (const FigurePolyline& line : ConstellationFigureOf(c).Lines) {
+            HorizontalPosition previous = directionOf(line.front());
+            for (std::size_t i = 1; i < line.size(); ++i) {
+                const HorizontalPosition here = directionOf(line[i]);
+                AddSegment(ink, sky.Paper, previous, here);
+                previous = here;
+            }
+        }
+    SetInk(ink, FigureInk);
+    // The figures follow the character size, a little, as the labels do.
+    ink.LineWidth(std::clamp(ScaledLabelSize(8, sky.View.CharacterSize) / 8.0, 0.8, 2.5));
+    ink.RoundEnds();
+    ink.Stroke();
+}
+
+void DrawSmoothDeepSky(Ink& ink, const SmoothSky& sky) {
+    const double d = 3.2 * sky.K;
+    ink.LineWidth(1.0);
+    for (int i = 0; i < DeepSkyCount; ++i) {
+        const SkyObjectEntry& e = sky.Objects()[static_cast<std::size_t>(FirstDeepSkySlot + i)];
+        if (e.Visible != 1 || !MarkedUnder(e, sky.Faintest)) continue;
+        const PagePoint at = sky.Paper.Project(e.Azimuth, e.Altitude);
+        const DeepSkyKind kind = DeepSkyKindOf(i);
+        switch (kind) {
+            case DeepSkyKind::Galaxy:
+                ink.Ellipse(at, d * 1.3, d * 0.6, -0.5);
+                break;
+            case DeepSkyKind::OpenCluster:
+                ink.Dash({1.6, 1.4});
+                ink.Circle(at, d);
+                break;
+            case DeepSkyKind::GlobularCluster:
+                ink.Circle(at, d);
+                ink.MoveTo({at.X - d, at.Y});
+                ink.LineTo({at.X + d, at.Y});
+                ink.MoveTo({at.X, at.Y - d});
+                ink.LineTo({at.X, at.Y + d});
+                break;
+            case DeepSkyKind::Nebula:
+                ink.Rectangle(at.X - d * 0.9, at.Y - d * 0.9, d * 1.8, d * 1.8);
+                break;
+            case DeepSkyKind::PlanetaryNebula:
+                ink.Circle(at, d * 0.6);
+                for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}}) {
+                    ink.MoveTo({at.X + dx * d * 0.6, at.Y + dy * d * 0.6});
+                    ink.LineTo({at.X + dx * d * 1.2, at.Y + dy * d * 1.2});
+                }
+                break;
+            case DeepSkyKind::Other:
+                ink.MoveTo({at.X, at.Y - d});
+                ink.LineTo({at.X + d, at.Y});
+                ink.LineTo({at.X, at.Y + d});
+                ink.LineTo({at.X - d, at.Y});
+                ink.ClosePath();
+                break;
+        }
+        SetInk(ink, DeepSkyInk(kind), 0.9);
+        ink.Stroke();
+        ink.Dash({});
+    }
+}
+
+// The stars, blended straight into the surface's pixels: a disc with a soft
+// edge and a faint halo around it, in the tint of the spectral type. Three
+// thousand small discs cost far less this way than as cairo paths.
+void BlendStars(const CairoLibrary& c, cairo_surface_t* surface, const SmoothSky& sky) {
+    c.cairo_surface_flush(surface);
+    unsigned char* data = c.cairo_image_surface_get_data(surface);
+    const int stride = c.cairo_image_surface_get_stride(surface);
+    const int w = c.cairo_image_surface_get_width(surface), h = c.cairo_image_surface_get_height(surface);
+    const ChartFrame& f = sky.Frame();
+    const double r2max = static_cast<double>(f.ChartRadius) * f.ChartRadius;
+    for (int i = StarCount - 1; i >= 0; --i) {  // the faint first, the bright over them
+        const SkyObjectEntry& e = sky.Objects()[static_cast<std::size_t>(FirstStarSlot + i)];
+        if (e.Visible != 1 || !MarkedUnder(e, sky.Faintest)) continue;
+        const StarRecord& star = StarCatalogue[static_cast<std::size_t>(i)];
+        const PagePoint p = sky.Paper.Project(e.Azimuth, e.Altitude);
+        const double r = SmoothStarRadius(star.MagnitudeClass, f.ChartRadius);
+        const InkColour tint = SpectralTint(star.SpectralClass);
+        // Faint discs are smaller than a pixel's worth of light: dimmer instead.
+        const double strength = std::min(1.0, 0.45 + r * 0.45);
+        const double reach = r * 2.2 + 1.0;
+        const int x0 = std::max(0, static_cast<int>(std::floor(p.X - reach)));
+        const int x1 = std::min(w - 1, static_cast<int>(std::ceil(p.X + reach)));
+        const int y0 = std::max(0, static_cast<int>(std::floor(p.Y - reach)));
+        const int y1 = std::min(h - 1, static_cast<int>(std::ceil(p.Y + reach)));
+        for (int y = y0; y <= y1; ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+            const double dy = y + 0.5 - p.Y;
+            const double cy = y + 0.5 - f.CentreY;
+            for (int x = x0; x <= x1; ++x) {
+                const double dx = x + 0.5 - p.X;
+                const double cx = x + 0.5 - f.CentreX;
+                if (cx * cx + cy * cy > r2max) continue;  // the disc ends at the horizon
+                const double d = std::sqrt(dx * dx + dy * dy);
+                const double disc = std::clamp(r + 0.5 - d, 0.0, 1.0);
+                // A glow falling off smoothly to nothing at 2.2 radii.
+                const double q = std::max(0.0, 1.0 - (dx * dx + dy * dy) / (4.84 * r * r));
+                const double halo = 0.3 * q * q * q;
+                const double a = std::max(disc, halo) * strength;
+                if (a <= 0.004) continue;
+                // The middle of a bright disc goes towards white.
+                const double white = disc * std::clamp(1.0 - d / (0.6 * r), 0.0, 1.0) * 0.6;
+                std::uint32_t& px = row[x];
+                const double old[3] = {((px >> 16) & 0xFF) / 255.0, ((px >> 8) & 0xFF) / 255.0,
+                                       (px & 0xFF) / 255.0};
+                std::uint32_t out = 0;
+                for (int k = 0; k < 3; ++k) {
+                    const double ink =
+                        tint[static_cast<std::size_t>(k)] + (1.0 - tint[static_cast<std::size_t>(k)]) * white;
+                    const double v = old[k] + (ink - old[k]) * a;
+                    out =
+                        (out << 8) | static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
+                }
+                px = out;
+            }
+        }
+    }
+    c.cairo_surface_mark_dirty(surface);
+}
+
+// A body's disc with a glow around it.
+void GlowDisc(Ink& ink, PagePoint at, double r, const InkColour& colour) {
+    SetInk(ink, colour, 0.12);
+    ink.Circle(at, r * 2.2);
+    ink.Fill();
+    SetInk(ink, colour, 0.25);
+    ink.Circle(at, r * 1.45);
+    ink.Fill();
+    SetInk(ink, colour);
+    ink.Circle(at, r);
+    ink.Fill();
+}
+
+void DrawSmoothBodies(Ink& ink, const SmoothSky& sky, double julianDay) {
+    const SkyObjectTable& objects = sky.Objects();
+    const SkyObjectEntry& sun = objects[SunSlot];
+    const SkyObjectEntry& moon = objects[MoonSlot];
+    if (sun.Visible == 1)
+        GlowDisc(ink, sky.Paper.Project(sun.Azimuth, sun.Altitude), 7.0 * sky.K, {1.0, 0.9, 0.55});
+    if (moon.Visible == 1) {
+        const PagePoint at = sky.Paper.Project(moon.Azimuth, moon.Altitude);
+        SetInk(ink, {0.9, 0.9, 0.8}, 0.12);
+        ink.Circle(at, 6.5 * sky.K * 1.8);
+        ink.Fill();
+        DrawMoonPhase(ink, at, 6.5 * sky.K, sky.Paper.MoonPhase, SunwardAngle(sky.Paper, moon, sun),
+                      MoonInk{{0.22, 0.23, 0.28}, {0.96, 0.95, 0.86}, {0.55, 0.55, 0.50}, 0.06});
+    }
+    const std::array<double, SkyObjectCount> magnitudes = ObjectMagnitudes(julianDay);
+    for (int i = 0; i < PlanetCount; ++i) {
+        const SkyObjectEntry& e = objects[static_cast<std::size_t>(FirstPlanetSlot + i)];
+        if (e.Visible != 1) continue;
+        const PagePoint at = sky.Paper.Project(e.Azimuth, e.Altitude);
+        const double m = magnitudes[static_cast<std::size_t>(FirstPlanetSlot + i)];
+        const double r = sky.K * std::clamp(3.0 - 0.42 * (std::isfinite(m) ? m : 6.0), 1.6, 5.2);
+        const InkColour& colour = PlanetInks[static_cast<std::size_t>(i)];
+        GlowDisc(ink, at, r, colour);
+        if (i == 5 - 1) {  // Saturn's ring
+            ink.Ellipse(at, r * 2.1, r * 0.7, -0.35);
+            SetInk(ink, colour, 0.85);
+            ink.LineWidth(0.9);
+            ink.Stroke();
+        }
+    }
+}
+
+void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
+    const ViewOptions& view = sky.View;
+    const ChartContext& chart = sky.Paper.Chart;
+    const PrintFonts& fonts = ink.Fonts();
+    const MeasureLabelText measure = [&fonts](std::string_view face, int size, std::string_view text) {
+        const PrintFace f = FaceOf(face);
+        const double px = size * PixelsPerPoint;
+        return LabelTextSize{static_cast<int>(std::ceil(fonts.TextWidth(f, text, px))),
+                             static_cast<int>(std::ceil(fonts.Ascent(f, px) + fonts.Descent(f, px)))};
+    };
+    std::vector<SkyLabel> labels;
+    if (view.Labels || view.Names) {
+        SkyLabelChoice choice;
+        choice.Objects = view.Labels;
+        choice.Names = view.Names;
+        choice.RunicNames = view.RunicNames;
+        choice.Magnitude = view.LabelMagnitude;
+        choice.FaintestMarkerClass = sky.Faintest;
+        choice.ObjectSize = ScaledLabelSize(choice.ObjectSize, view.CharacterSize);
+        choice.NameSize = ScaledLabelSize(choice.NameSize, view.CharacterSize);
+        labels =
+            PlaceSkyLabels(chart.Objects, chart.Projection, chart.Frame, chart.JulianDay, choice, measure);
+    }
+    if (view.Directions) {
+        std::vector<SkyLabel> letters = PlaceDirectionLetters(chart.Frame, DirectionLetterSize, measure);
+        labels.insert(labels.end(), letters.begin(), letters.end());
+    }
+    for (const SkyLabel& label : labels) {
+        const PrintFace face = FaceOf(label.Face);
+        const double px = label.Size * PixelsPerPoint;
+        Colour colour = StarLabelColour;
+        switch (label.Kind) {
+            case SkyLabelKind::SolarSystem:
+                colour = SolarSystemLabelColour;
+                break;
+            case SkyLabelKind::DeepSky:
+                colour = DeepSkyLabelColour;
+                break;
+            case SkyLabelKind::Constellation:
+            case SkyLabelKind::ConstellationRunes:
+                colour = ConstellationNameColour;
+                break;
+            case SkyLabelKind::Direction:
+                colour = DirectionLetterColour;
+                break;
+            case SkyLabelKind::Star:
+                break;
+        }
+        SetInk(ink, InkOf(colour));
+        ink.Text(face, px, {static_cast<double>(label.X), label.Y + fonts.Ascent(face, px)}, label.Text);
+    }
+}
+
+void DrawSmoothRing(Ink& ink, const SmoothSky& sky) {
+    const int slot = sky.View.SelectedSlot;
+    if (slot < 0 || slot >= SkyObjectCount) return;
+    const SkyObjectEntry& e = sky.Objects()[static_cast<std::size_t>(slot)];
+    if (e.Visible != 1) return;
+    ink.Circle(sky.Paper.Project(e.Azimuth, e.Altitude), (SelectionRingRadius + 2) * sky.K);
+    SetInk(ink, RingInk);
+    ink.LineWidth(2.0);
+    ink.Stroke();
+}
+
+void CopyToBitmap(const CairoLibrary& c, cairo_surface_t* surface, Bitmap& chart) {
+    c.cairo_surface_flush(surface);
+    const unsigned char* data = c.cairo_image_surface_get_data(surface);
+    const int stride = c.cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < chart.Height(); ++y) {
+        const auto* in =
+            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        std::uint8_t* out =
+            chart.Data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(chart.Stride());
+        for (int x = 0; x < chart.Width(); ++x, out += 3) {
+            const std::uint32_t p = in[x];
+            out[0] = static_cast<std::uint8_t>(p >> 16);
+            out[1] = static_cast<std::uint8_t>(p >> 8);
+            out[2] = static_cast<std::uint8_t>(p);
+        }
+    }
+}
+
+}  // namespace
+
+double SmoothStarRadius(int magnitudeClass, int chartRadius) {
+    const double k = std::clamp(chartRadius / 420.0, 0.75, 1.8);
+    return k * (0.75 + 0.55 * (6 - std::clamp(magnitudeClass, -1, 7)));
+}
+
+bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int height, ChartFrame& frame,
+                       SkyObjectTable& objects, MoonPicture& moon, const ViewOptions& view) {
+    if (observer.ClosingFlag) return false;
+    PrintTools tools;
+    if (width <= 0 || height <= 0 || !RegisterProgramFonts() || !OpenPrinting(tools).empty())
+        return RedrawChart(observer, chart, width, height, frame, objects, moon, view);
+    const CairoLibrary& c = *tools.Cairo;
+    cairo_surface_t* surface = SurfaceFor(c, width, height);
+    if (c.cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+        return RedrawChart(observer, chart, width, height, frame, objects, moon, view);
+
+    chart.Resize(width, height);
+    observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
+    frame = ComputeChartFrame(width, height, observer);
+    const HorizontalPosition sun = PlaceSun(ChartContext{frame, observer.JulianDay, objects},
+                                            SunMoonState(observer.JulianDay).SunEquatorial);
+    const DaylightLook look =
+        view.Daylight ? DaylightLookOf(SkyPhaseOf(sun.Altitude)) : DaylightLookOf(SkyPhase::Night);
+    const int faintest = FaintestMarkerClassFor(view, sun.Altitude);
+    const ChartContext ctx{frame, observer.JulianDay, objects, faintest};
+    const double phase = PlaceSkyObjects(ctx);
+    moon = ComposeMoonPicture(frame, phase, LightMoonPicture(), DarkMoonPicture());
+    // The picture's ground is the plain chart's navy; here it is the margin's.
+    const std::uint32_t margin = Pixel(MarginColour);
+    for (int y = 0; y < moon.Picture.Height(); ++y)
+        for (int x = 0; x < moon.Picture.Width(); ++x)
+            if (moon.Picture.Pixel(x, y) == colours::Navy)
+                moon.Picture.SetPixel(
+                    x, y,
+                    Colour{static_cast<std::uint8_t>(margin >> 16), static_cast<std::uint8_t>(margin >> 8),
+                           static_cast<std::uint8_t>(margin)});
+
+    PageLayout layout;
+    layout.Page = {static_cast<double>(width), static_cast<double>(height)};
+    layout.CentreX = frame.CentreX;
+    layout.CentreY = frame.CentreY;
+    layout.Radius = frame.ChartRadius;
+    layout.Scale = std::clamp(frame.ChartRadius / 420.0, 0.75, 1.8);
+    const PaperSky paper{ctx, layout, phase};
+    const SmoothSky sky{paper, view, look, faintest, layout.Scale};
+
+    cairo_t* cr = c.cairo_create(surface);
+    Ink ink(c, *tools.Fonts, cr);
+    DrawSmoothGround(ink, surface, sky);
+    DrawSmoothMilkyWay(ink, sky);
+    DrawSmoothSkyline(ink, sky);
+    c.cairo_set_antialias(cr, CAIRO_ANTIALIAS_FAST);
+    DrawPaperSkyLines(ink, paper, view.Lines, SmoothLineLook());
+    c.cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+    if (view.Figures) DrawSmoothFigures(ink, sky);
+    DrawSmoothDeepSky(ink, sky);
+    BlendStars(c, surface, sky);
+    DrawSmoothBodies(ink, sky, observer.JulianDay);
+    ink.Circle(paper.Centre(), frame.ChartRadius + 0.5);
+    SetInk(ink, RimColour);
+    ink.LineWidth(1.5);
+    ink.Stroke();
+    DrawSmoothRing(ink, sky);
+    DrawSmoothLabels(ink, sky);
+    c.cairo_destroy(cr);
+    CopyToBitmap(c, surface, chart);
+    return true;
+}
+
+bool RedrawStyledChart(ObserverState& observer, Bitmap& chart, int width, int height, ChartFrame& frame,
+                       SkyObjectTable& objects, MoonPicture& moon, const ViewOptions& view) {
+    if (view.Style == ChartStyle::Smooth)
+        return RedrawSmoothChart(observer, chart, width, height, frame, objects, moon, view);
+    return RedrawChart(observer, chart, width, height, frame, objects, moon, view);
+}
+
+}  // namespace kolvar
