@@ -11,6 +11,7 @@
 #include "catalog/constellation_figures.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "catalog/deep_sky_catalogue.h"
+#include "catalog/greek_letters.h"
 #include "catalog/runic_names.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/star_names.h"
@@ -22,9 +23,6 @@ namespace kolvar {
 
 namespace {
 
-// The Latin letters that show the Greek ones in the Symbol face, alpha .. omega.
-constexpr std::string_view SymbolLetters = "abgdezhqiklmnxoprstufcyw";
-
 // Space between a marker's centre and its label.
 constexpr int MarkerGap = 4;
 
@@ -32,9 +30,8 @@ ObjectLabelText StarLabelText(int star) {
     const int hr = StarCatalogue[static_cast<std::size_t>(star)].HrNumber;
     if (std::string name = ProperNameOf(hr); !name.empty()) return {std::move(name), PlainSkyLabelFace};
     const BayerDesignation bayer = BayerOf(hr);
-    for (std::size_t i = 1; i < GreekLetterNames.size(); ++i)
-        if (bayer.GreekLetter == GreekLetterNames[i])
-            return {std::string(1, SymbolLetters[i - 1]), GreekSkyLabelFace};
+    if (const GreekLetter* letter = GreekLetterNamed(bayer.GreekLetter))
+        return {std::string(1, letter->SymbolKey), GreekSkyLabelFace};
     return {};
 }
 
