@@ -465,7 +465,7 @@ void DrawSmoothBodies(Ink& ink, const SmoothSky& sky, double julianDay) {
         const double r = sky.K * std::clamp(3.0 - 0.42 * (std::isfinite(m) ? m : 6.0), 1.6, 5.2);
         const InkColour& colour = PlanetInks[static_cast<std::size_t>(i)];
         GlowDisc(ink, at, r, colour);
-        if (i == 5 - 1) {  // Saturn's ring
+        if (i == 4) {  // Saturn's ring
             ink.Ellipse(at, r * 2.1, r * 0.7, -0.35);
             SetInk(ink, colour, 0.85);
             ink.LineWidth(0.9);

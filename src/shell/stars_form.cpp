@@ -31,6 +31,7 @@
 #include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
 #include "identify/hit_test.h"
+#include "identify/small_body_label.h"
 #include "print/smooth_chart.h"
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
@@ -509,6 +510,17 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
         return;
     }
     const int slot = NearestVisibleSlot(SkyObjects, chart, x, y);
+    const SkyObjectEntry& nearest = SkyObjects[static_cast<std::size_t>(slot)];
+    // A drawn comet or minor planet nearer than the nearest object names itself.
+    const SmallBodyHit body = SmallBodyAt(viewControls_->Options(), Chart, chart, Observer.JulianDay, x, y,
+                                          chart.Project(nearest.Azimuth, nearest.Altitude));
+    if (body.Body != nullptr) {
+        viewControls_->Select(-1);
+        ShowSmallBodyLabels(*body.Body, body.Placed.Place, *textImage1_, *textImage2_, *image1_,
+                            Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                            viewControls_->Options().Night);
+        return;
+    }
     // The ring stays on the named object; the redraw comes before the labels,
     // which lie over the chart.
     viewControls_->Select(slot);
