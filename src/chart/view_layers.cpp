@@ -234,10 +234,9 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
     if (options.ShowsSmallBodies()) {
         // Daylight hides the faint ones as it hides faint stars.
         const double limit = std::min(options.SmallBodyMagnitude, look.FaintestMarkerClass + 1.0);
-        const std::vector<PlacedSmallBody> placed =
-            PlaceSmallBodies(sky.Frame, sky.JulianDay, *options.Bodies, limit);
+        SmallBodySky& bodies = SmallBodySkyAt(sky.Frame, sky.JulianDay, options.Bodies, limit);
         Canvas canvas(picture);
-        DrawSmallBodies(canvas, projection, *options.Bodies, placed);
+        DrawSmallBodies(canvas, projection, *options.Bodies, bodies);
     }
     const bool chart = projection.Type() == SkyProjection::Kind::Stereographic;
     if (options.Labels || options.Names || (options.Directions && chart)) {
