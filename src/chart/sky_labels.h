@@ -65,13 +65,14 @@ struct SkyLabelChoice {
 };
 
 // The labels of one picture, in placing order: the Sun, the Moon and the
-// planets first (always, when visible in the picture), then the
+// planets first (in their usual order of brightness), then the
 // constellation names by rank (the most prominent first), then stars
 // brighter than the limit by brightness, then the Messier objects by
-// brightness. An object's label goes beside its marker (right, left, above
-// or below, the first place wholly inside the picture that overlaps nothing
-// placed before); a label with no such place is left out, so the picture is
-// never flooded. A constellation's name is centred on its label point, the
+// brightness. An object's label goes beside its marker (right, left, above,
+// below, then the four corners: the first place wholly inside the picture,
+// and on the chart inside the horizon circle, that overlaps nothing placed
+// before); a label with no such place is left out, so no label overprints
+// another and the picture is never flooded. A constellation's name is centred on its label point, the
 // runic name beneath; both or neither.
 std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyProjection& projection,
                                      const ChartFrame& frame, double julianDay, const SkyLabelChoice& choice,

@@ -31,6 +31,7 @@
 #include "print/print_milky_way.h"
 #include "print/print_sky_layers.h"
 #include "print/print_tools.h"
+#include "print/smooth_pixels.h"
 
 namespace kolvar {
 
@@ -160,13 +161,6 @@ struct SmoothSky {
 
 void HorizonPath(Ink& ink, const SmoothSky& sky) { ink.Circle(sky.Paper.Centre(), sky.Frame().ChartRadius); }
 
-std::uint32_t Pixel(const InkColour& c) {
-    const auto channel = [](double v) {
-        return static_cast<std::uint32_t>(std::clamp(v, 0.0, 1.0) * 255.0 + 0.5);
-    };
-    return channel(c[0]) << 16 | channel(c[1]) << 8 | channel(c[2]);
-}
-
 // The ground of the picture: the margin's colour, and inside the horizon the
 // sky, darker at the zenith and lighter towards the horizon (in the daylight
 // view from the Sun's sky colour). Kept from one redraw to the next while the
@@ -185,14 +179,14 @@ const Ground& GroundFor(const SmoothSky& sky) {
         outer = InkOf(sky.Look.Sky);
         inner = {outer[0] * 0.8, outer[1] * 0.8, outer[2] * 0.85};
     }
-    const std::uint32_t in = Pixel(inner), out = Pixel(outer);
+    const std::uint32_t in = PackedPixel(inner), out = PackedPixel(outer);
     if (ground.Width == f.ChartWidth && ground.Height == f.ChartHeight && ground.CentreX == f.CentreX &&
         ground.CentreY == f.CentreY && ground.Radius == f.ChartRadius && ground.Inner == in &&
         ground.Outer == out)
         return ground;
     ground = {f.ChartWidth, f.ChartHeight, f.CentreX, f.CentreY, f.ChartRadius, in, out, {}};
     ground.Pixels.assign(static_cast<std::size_t>(f.ChartWidth) * static_cast<std::size_t>(f.ChartHeight),
-                         Pixel(MarginColour));
+                         PackedPixel(MarginColour));
     const double r = std::max(1, f.ChartRadius);
     for (int y = 0; y < f.ChartHeight; ++y) {
         const double dy = y + 0.5 - f.CentreY;
@@ -203,7 +197,7 @@ const Ground& GroundFor(const SmoothSky& sky) {
             const InkColour c{inner[0] + (outer[0] - inner[0]) * t, inner[1] + (outer[1] - inner[1]) * t,
                               inner[2] + (outer[2] - inner[2]) * t};
             ground.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(f.ChartWidth) +
-                          static_cast<std::size_t>(x)] = Pixel(c);
+                          static_cast<std::size_t>(x)] = PackedPixel(c);
         }
     }
     return ground;
@@ -297,7 +291,8 @@ void DrawSmoothSkyline(Ink& ink, const SmoothSky& sky) {
     ink.EvenOdd(false);
 }
 
-void DrawSmoothFigures(Ink& ink, const SmoothSky& sky) {
+// The figures' segments, each cut at the horizon.
+std::vector<std::vector<PagePoint>> FigurePieces(const SmoothSky& sky) {
     const ChartContext& chart = sky.Paper.Chart;
     const auto directionOf = [&chart](const FigureVertex& v) {
         if (v.Star != NoStar) {
@@ -307,20 +302,54 @@ void DrawSmoothFigures(Ink& ink, const SmoothSky& sky) {
         return EquatorialToHorizontal(chart.Frame, v.RightAscension, v.Declination, InfinitelyFar,
                                       chart.JulianDay, Equinox::Catalogue);
     };
+    std::vector<std::vector<PagePoint>> pieces;
     for (int c = 1; c <= 88; ++c)
         for (const FigurePolyline& line : ConstellationFigureOf(c).Lines) {
             HorizontalPosition previous = directionOf(line.front());
             for (std::size_t i = 1; i < line.size(); ++i) {
                 const HorizontalPosition here = directionOf(line[i]);
-                AddSegment(ink, sky.Paper, previous, here);
+                const bool aUp = previous.Altitude >= 0.0, bUp = here.Altitude >= 0.0;
+                if (aUp || bUp)
+                    pieces.push_back(
+                        {aUp ? sky.Paper.Project(previous) : HorizonPointBetween(sky.Paper, here, previous),
+                         bUp ? sky.Paper.Project(here) : HorizonPointBetween(sky.Paper, previous, here)});
                 previous = here;
             }
         }
+    return pieces;
+}
+
+// One pixel wide straight into the pixels; thicker with a larger character
+// size, through cairo.
+void DrawSmoothFigures(Ink& ink, const PixelSurface& pixels, cairo_surface_t* surface, const SmoothSky& sky) {
+    const std::vector<std::vector<PagePoint>> pieces = FigurePieces(sky);
+    const double width = std::clamp(ScaledLabelSize(8, sky.View.CharacterSize) / 8.0, 1.0, 2.5);
+    if (width < 1.25) {
+        const CairoLibrary& c = ink.Cairo();
+        c.cairo_surface_flush(surface);
+        BlendPolylines(pixels, pieces, FigureInk, 1.0);
+        c.cairo_surface_mark_dirty(surface);
+        return;
+    }
+    for (const std::vector<PagePoint>& piece : pieces) {
+        ink.MoveTo(piece[0]);
+        ink.LineTo(piece[1]);
+    }
     SetInk(ink, FigureInk);
-    // The figures follow the character size, a little, as the labels do.
-    ink.LineWidth(std::clamp(ScaledLabelSize(8, sky.View.CharacterSize) / 8.0, 0.8, 2.5));
+    ink.LineWidth(width);
     ink.RoundEnds();
     ink.Stroke();
+}
+
+void DrawSmoothLines(Ink& ink, const PixelSurface& pixels, cairo_surface_t* surface, const SmoothSky& sky) {
+    if (!sky.View.Lines.Any()) return;
+    const PaperLineLook look = SmoothLineLook();
+    const PaperLines lines = PaperLinesOf(sky.Paper, sky.View.Lines, look);
+    const CairoLibrary& c = ink.Cairo();
+    c.cairo_surface_flush(surface);
+    for (const PaperLineLayer& layer : lines.Layers) BlendPolylines(pixels, layer.Pieces, layer.Colour, 0.9);
+    c.cairo_surface_mark_dirty(surface);
+    DrawPaperRimLabels(ink, sky.Paper, lines, look);
 }
 
 void DrawSmoothDeepSky(Ink& ink, const SmoothSky& sky) {
@@ -370,63 +399,26 @@ void DrawSmoothDeepSky(Ink& ink, const SmoothSky& sky) {
     }
 }
 
-// The stars, blended straight into the surface's pixels: a disc with a soft
-// edge and a faint halo around it, in the tint of the spectral type. Three
-// thousand small discs cost far less this way than as cairo paths.
-void BlendStars(const CairoLibrary& c, cairo_surface_t* surface, const SmoothSky& sky) {
-    c.cairo_surface_flush(surface);
-    unsigned char* data = c.cairo_image_surface_get_data(surface);
-    const int stride = c.cairo_image_surface_get_stride(surface);
-    const int w = c.cairo_image_surface_get_width(surface), h = c.cairo_image_surface_get_height(surface);
+PixelSurface PixelsOf(const CairoLibrary& c, cairo_surface_t* surface) {
+    return {c.cairo_image_surface_get_data(surface), c.cairo_image_surface_get_stride(surface),
+            c.cairo_image_surface_get_width(surface), c.cairo_image_surface_get_height(surface)};
+}
+
+// The stars, blended straight into the surface's pixels, the faint first and
+// the bright over them: three thousand small discs cost far less this way
+// than as cairo paths.
+void BlendStars(const PixelSurface& pixels, const SmoothSky& sky) {
     const ChartFrame& f = sky.Frame();
-    const double r2max = static_cast<double>(f.ChartRadius) * f.ChartRadius;
-    for (int i = StarCount - 1; i >= 0; --i) {  // the faint first, the bright over them
+    for (int i = StarCount - 1; i >= 0; --i) {
         const SkyObjectEntry& e = sky.Objects()[static_cast<std::size_t>(FirstStarSlot + i)];
         if (e.Visible != 1 || !MarkedUnder(e, sky.Faintest)) continue;
         const StarRecord& star = StarCatalogue[static_cast<std::size_t>(i)];
-        const PagePoint p = sky.Paper.Project(e.Azimuth, e.Altitude);
-        const double r = SmoothStarRadius(star.MagnitudeClass, f.ChartRadius);
-        const InkColour tint = SpectralTint(star.SpectralClass);
-        // Faint discs are smaller than a pixel's worth of light: dimmer instead.
-        const double strength = std::min(1.0, 0.45 + r * 0.45);
-        const double reach = r * 2.2 + 1.0;
-        const int x0 = std::max(0, static_cast<int>(std::floor(p.X - reach)));
-        const int x1 = std::min(w - 1, static_cast<int>(std::ceil(p.X + reach)));
-        const int y0 = std::max(0, static_cast<int>(std::floor(p.Y - reach)));
-        const int y1 = std::min(h - 1, static_cast<int>(std::ceil(p.Y + reach)));
-        for (int y = y0; y <= y1; ++y) {
-            auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-            const double dy = y + 0.5 - p.Y;
-            const double cy = y + 0.5 - f.CentreY;
-            for (int x = x0; x <= x1; ++x) {
-                const double dx = x + 0.5 - p.X;
-                const double cx = x + 0.5 - f.CentreX;
-                if (cx * cx + cy * cy > r2max) continue;  // the disc ends at the horizon
-                const double d = std::sqrt(dx * dx + dy * dy);
-                const double disc = std::clamp(r + 0.5 - d, 0.0, 1.0);
-                // A glow falling off smoothly to nothing at 2.2 radii.
-                const double q = std::max(0.0, 1.0 - (dx * dx + dy * dy) / (4.84 * r * r));
-                const double halo = 0.3 * q * q * q;
-                const double a = std::max(disc, halo) * strength;
-                if (a <= 0.004) continue;
-                // The middle of a bright disc goes towards white.
-                const double white = disc * std::clamp(1.0 - d / (0.6 * r), 0.0, 1.0) * 0.6;
-                std::uint32_t& px = row[x];
-                const double old[3] = {((px >> 16) & 0xFF) / 255.0, ((px >> 8) & 0xFF) / 255.0,
-                                       (px & 0xFF) / 255.0};
-                std::uint32_t out = 0;
-                for (int k = 0; k < 3; ++k) {
-                    const double ink =
-                        tint[static_cast<std::size_t>(k)] + (1.0 - tint[static_cast<std::size_t>(k)]) * white;
-                    const double v = old[k] + (ink - old[k]) * a;
-                    out =
-                        (out << 8) | static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
-                }
-                px = out;
-            }
-        }
+        BlendStarDisc(
+            pixels,
+            {sky.Paper.Project(e.Azimuth, e.Altitude), SmoothStarRadius(star.MagnitudeClass, f.ChartRadius),
+             SpectralTint(star.SpectralClass)},
+            f.CentreX, f.CentreY, f.ChartRadius);
     }
-    c.cairo_surface_mark_dirty(surface);
 }
 
 // A body's disc with a glow around it.
@@ -465,7 +457,7 @@ void DrawSmoothBodies(Ink& ink, const SmoothSky& sky, double julianDay) {
         const double r = sky.K * std::clamp(3.0 - 0.42 * (std::isfinite(m) ? m : 6.0), 1.6, 5.2);
         const InkColour& colour = PlanetInks[static_cast<std::size_t>(i)];
         GlowDisc(ink, at, r, colour);
-        if (i == 5 - 1) {  // Saturn's ring
+        if (i == 4) {  // Saturn's ring
             ink.Ellipse(at, r * 2.1, r * 0.7, -0.35);
             SetInk(ink, colour, 0.85);
             ink.LineWidth(0.9);
@@ -538,24 +530,6 @@ void DrawSmoothRing(Ink& ink, const SmoothSky& sky) {
     ink.Stroke();
 }
 
-void CopyToBitmap(const CairoLibrary& c, cairo_surface_t* surface, Bitmap& chart) {
-    c.cairo_surface_flush(surface);
-    const unsigned char* data = c.cairo_image_surface_get_data(surface);
-    const int stride = c.cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < chart.Height(); ++y) {
-        const auto* in =
-            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        std::uint8_t* out =
-            chart.Data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(chart.Stride());
-        for (int x = 0; x < chart.Width(); ++x, out += 3) {
-            const std::uint32_t p = in[x];
-            out[0] = static_cast<std::uint8_t>(p >> 16);
-            out[1] = static_cast<std::uint8_t>(p >> 8);
-            out[2] = static_cast<std::uint8_t>(p);
-        }
-    }
-}
-
 }  // namespace
 
 double SmoothStarRadius(int magnitudeClass, int chartRadius) {
@@ -585,15 +559,14 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     const ChartContext ctx{frame, observer.JulianDay, objects, faintest};
     const double phase = PlaceSkyObjects(ctx);
     moon = ComposeMoonPicture(frame, phase, LightMoonPicture(), DarkMoonPicture());
-    // The picture's ground is the plain chart's navy; here it is the margin's.
-    const std::uint32_t margin = Pixel(MarginColour);
+    // The picture's ground is the plain chart's blue; here it is the margin's.
+    const std::uint32_t margin = PackedPixel(MarginColour);
+    const Colour ground{static_cast<std::uint8_t>(margin >> 16), static_cast<std::uint8_t>(margin >> 8),
+                        static_cast<std::uint8_t>(margin)};
     for (int y = 0; y < moon.Picture.Height(); ++y)
         for (int x = 0; x < moon.Picture.Width(); ++x)
-            if (moon.Picture.Pixel(x, y) == colours::Navy)
-                moon.Picture.SetPixel(
-                    x, y,
-                    Colour{static_cast<std::uint8_t>(margin >> 16), static_cast<std::uint8_t>(margin >> 8),
-                           static_cast<std::uint8_t>(margin)});
+            if (const Colour p = moon.Picture.Pixel(x, y); p.Red < 8 && p.Green < 8 && p.Blue > 40)
+                moon.Picture.SetPixel(x, y, ground);
 
     PageLayout layout;
     layout.Page = {static_cast<double>(width), static_cast<double>(height)};
@@ -609,12 +582,13 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     DrawSmoothGround(ink, surface, sky);
     DrawSmoothMilkyWay(ink, sky);
     DrawSmoothSkyline(ink, sky);
-    c.cairo_set_antialias(cr, CAIRO_ANTIALIAS_FAST);
-    DrawPaperSkyLines(ink, paper, view.Lines, SmoothLineLook());
-    c.cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
-    if (view.Figures) DrawSmoothFigures(ink, sky);
+    const PixelSurface pixels = PixelsOf(c, surface);
+    DrawSmoothLines(ink, pixels, surface, sky);
+    if (view.Figures) DrawSmoothFigures(ink, pixels, surface, sky);
     DrawSmoothDeepSky(ink, sky);
-    BlendStars(c, surface, sky);
+    c.cairo_surface_flush(surface);
+    BlendStars(pixels, sky);
+    c.cairo_surface_mark_dirty(surface);
     DrawSmoothBodies(ink, sky, observer.JulianDay);
     ink.Circle(paper.Centre(), frame.ChartRadius + 0.5);
     SetInk(ink, RimColour);
@@ -623,7 +597,10 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     DrawSmoothRing(ink, sky);
     DrawSmoothLabels(ink, sky);
     c.cairo_destroy(cr);
-    CopyToBitmap(c, surface, chart);
+    c.cairo_surface_flush(surface);
+    CopyToBitmap(pixels, chart);
+    // The comets and minor planets keep the plain chart's markers.
+    DrawSmallBodyLayers(chart, ctx.Projection, ViewSky{frame, observer.JulianDay, objects}, view);
     return true;
 }
 

@@ -55,6 +55,8 @@ void ObjectControls::OfferMenu(int slot, const QPoint& globalPosition) {
     if (menu.exec(globalPosition) == open) OpenSlot(slot);
 }
 
+TObjectDlg* ObjectControls::Dialog() const { return dialog_; }
+
 void ObjectControls::ChartRedrawn() {
     if (dialog_ != nullptr) dialog_->ChartRedrawn();
 }
