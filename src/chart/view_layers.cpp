@@ -221,10 +221,9 @@ void DrawSmallBodyLayers(Bitmap& picture, const SkyProjection& projection, const
     if (options.ShowsSmallBodies()) {
         // Daylight hides the faint ones as it hides faint stars.
         const double limit = std::min(options.SmallBodyMagnitude, look.FaintestMarkerClass + 1.0);
-        const std::vector<PlacedSmallBody> placed =
-            PlaceSmallBodies(sky.Frame, sky.JulianDay, *options.Bodies, limit);
+        SmallBodySky& bodies = SmallBodySkyAt(sky.Frame, sky.JulianDay, options.Bodies, limit);
         Canvas canvas(picture);
-        DrawSmallBodies(canvas, projection, *options.Bodies, placed);
+        DrawSmallBodies(canvas, projection, *options.Bodies, bodies);
     }
 }
 

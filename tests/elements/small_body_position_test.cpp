@@ -58,6 +58,18 @@ TEST(SmallBodyPosition, WithinFiveArcsecondsOfAnIndependentTwoBodyPosition) {
     RecordProperty("worst_arcsec", std::to_string(worst));
 }
 
+// A sungrazer at perihelion bends by tens of arc seconds during the light's
+// eight minutes: the place still agrees with PyEphem's (tools/small_body_reference.py).
+TEST(SmallBodyPosition, SungrazerAtPerihelionFollowsItsOrbitOverTheLightTime) {
+    const ImportResult r = ImportElementsText(
+        R"x({"fields":["full_name","epoch.mjd","q","e","i","w","om","tp"],"data":[["C/2008 J11 (SOHO)",)x"
+        R"x(54594.02,"0.0052","1.0","144.89","84.81","6.86","2454594.52"]]})x");
+    ASSERT_EQ(r.Bodies.size(), 1u);
+    const SmallBodyPlace p = SmallBodyPlaceAt(r.Bodies[0], 2454594.52);
+    EXPECT_LT(SeparationArcsec(p.RightAscension, p.Declination, 0.7840924231126435, 0.29999587492059127),
+              1.0);
+}
+
 // The frame of date is the astrometric place turned by precession and
 // nutation: about 50" a year from J2000 along the ecliptic.
 TEST(SmallBodyPosition, OfDatePlaceIsPrecessedFromJ2000) {
