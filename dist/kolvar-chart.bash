@@ -46,7 +46,7 @@ _kolvar_chart()
         render) options="$sky $view --path --path-days --style --font-size --horizon --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
-        closeup) options="--az --alt $sky $view --path --path-days --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
+        closeup) options="--az --alt $sky $view --style --path --path-days --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
         find) options="$sky --elements" ;;  # and the NAME, which nothing can guess
         print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --show --small-bodies-mag --elements --path --path-days --title --horizon --bench --center --fov --mag-limit --circles" ;;
         telescope)

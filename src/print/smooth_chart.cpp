@@ -12,6 +12,7 @@
 #include "astro/planets.h"
 #include "astro/sun_moon.h"
 #include "astro/time_scales.h"
+#include "canvas/canvas.h"
 #include "canvas/program_fonts.h"
 #include "catalog/constellation_figures.h"
 #include "catalog/deep_sky_catalogue.h"
@@ -22,8 +23,12 @@
 #include "chart/marker.h"
 #include "chart/redraw.h"
 #include "chart/sky_labels.h"
+#include "chart/sky_lines.h"
 #include "chart/solar_system_layer.h"
 #include "chart/view_layers.h"
+#include "closeup/close_up_bodies.h"
+#include "closeup/draw_close_up.h"
+#include "closeup/milky_way_close_up.h"
 #include "identify/object_magnitude.h"
 #include "print/ink.h"
 #include "print/print_bodies.h"
@@ -51,6 +56,12 @@ constexpr InkColour MilkyWayTint{0.62, 0.70, 0.95};
 constexpr double MilkyWayAlpha = 0.16;
 constexpr InkColour FigureInk{0.26, 0.40, 0.68};
 constexpr InkColour RingInk{1.0, 0.32, 0.25};
+
+Colour NightlessColour(const InkColour& c) {
+    const std::uint32_t p = PackedPixel(c);
+    return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+            static_cast<std::uint8_t>(p)};
+}
 
 InkColour InkOf(Colour c) { return {c.Red / 255.0, c.Green / 255.0, c.Blue / 255.0}; }
 
@@ -136,8 +147,10 @@ struct KeptSurface {
     }
 };
 
-cairo_surface_t* SurfaceFor(const CairoLibrary& c, int width, int height) {
-    thread_local KeptSurface kept;
+// One surface for the chart (0) and one for the close-up (1).
+cairo_surface_t* SurfaceFor(const CairoLibrary& c, int width, int height, int slot = 0) {
+    thread_local std::array<KeptSurface, 2> surfaces;
+    KeptSurface& kept = surfaces[static_cast<std::size_t>(slot)];
     if (kept.Surface != nullptr && c.cairo_image_surface_get_width(kept.Surface) == width &&
         c.cairo_image_surface_get_height(kept.Surface) == height)
         return kept.Surface;
@@ -466,9 +479,8 @@ void DrawSmoothBodies(Ink& ink, const SmoothSky& sky, double julianDay) {
     }
 }
 
-void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
-    const ViewOptions& view = sky.View;
-    const ChartContext& chart = sky.Paper.Chart;
+void DrawSmoothLabelsOn(Ink& ink, const SkyObjectTable& objects, const SkyProjection& projection,
+                        const ChartFrame& frame, double julianDay, const ViewOptions& view, int faintest) {
     const PrintFonts& fonts = ink.Fonts();
     const MeasureLabelText measure = [&fonts](std::string_view face, int size, std::string_view text) {
         const PrintFace f = FaceOf(face);
@@ -483,14 +495,13 @@ void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
         choice.Names = view.Names;
         choice.RunicNames = view.RunicNames;
         choice.Magnitude = view.LabelMagnitude;
-        choice.FaintestMarkerClass = sky.Faintest;
+        choice.FaintestMarkerClass = faintest;
         choice.ObjectSize = ScaledLabelSize(choice.ObjectSize, view.CharacterSize);
         choice.NameSize = ScaledLabelSize(choice.NameSize, view.CharacterSize);
-        labels =
-            PlaceSkyLabels(chart.Objects, chart.Projection, chart.Frame, chart.JulianDay, choice, measure);
+        labels = PlaceSkyLabels(objects, projection, frame, julianDay, choice, measure);
     }
-    if (view.Directions) {
-        std::vector<SkyLabel> letters = PlaceDirectionLetters(chart.Frame, DirectionLetterSize, measure);
+    if (view.Directions && projection.Type() == SkyProjection::Kind::Stereographic) {
+        std::vector<SkyLabel> letters = PlaceDirectionLetters(frame, DirectionLetterSize, measure);
         labels.insert(labels.end(), letters.begin(), letters.end());
     }
     for (const SkyLabel& label : labels) {
@@ -519,6 +530,12 @@ void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
     }
 }
 
+void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
+    const ChartContext& chart = sky.Paper.Chart;
+    DrawSmoothLabelsOn(ink, chart.Objects, chart.Projection, chart.Frame, chart.JulianDay, sky.View,
+                       sky.Faintest);
+}
+
 void DrawSmoothRing(Ink& ink, const SmoothSky& sky) {
     const int slot = sky.View.SelectedSlot;
     if (slot < 0 || slot >= SkyObjectCount) return;
@@ -528,6 +545,158 @@ void DrawSmoothRing(Ink& ink, const SmoothSky& sky) {
     SetInk(ink, RingInk);
     ink.LineWidth(2.0);
     ink.Stroke();
+}
+
+// The close-up in the smooth style.
+constexpr InkColour CloseUpSkyInk{0.05, 0.09, 0.22};
+constexpr InkColour CloseUpGroundInk{0.09, 0.07, 0.05};
+constexpr InkColour CloseUpHorizonInk{0.35, 0.30, 0.22};
+
+// Whether a direction stands well in front of the close-up's viewer: lines
+// between such points are drawn and clipped at the window's edge.
+bool InFront(const CloseUpFrame& frame, const HorizontalPosition& h) {
+    const auto v = HorizontalVector(h.Azimuth, h.Altitude);
+    return v[0] * frame.W[0] + v[1] * frame.W[1] + v[2] * frame.W[2] > 0.2;
+}
+
+PagePoint PointOf(const SkyProjection& window, const HorizontalPosition& h) {
+    const ChartPoint p = window.Project(h);
+    return {p.X, p.Y};
+}
+
+void BlendCloseUpLines(const PixelSurface& pixels, const SkyProjection& window, const ViewSky& sky,
+                       const ViewOptions& view) {
+    const CloseUpFrame& frame = window.View();
+    const PaperLineLook look = SmoothLineLook();
+    const struct {
+        bool On;
+        SkyLineKind Kind;
+        InkColour Ink;
+    } layers[] = {{view.Lines.AltAzGrid, SkyLineKind::AltAzGrid, look.AltAzGrid},
+                  {view.Lines.EquatorialGrid, SkyLineKind::EquatorialGrid, look.EquatorialGrid},
+                  {view.Lines.Equator, SkyLineKind::Equator, look.Equator},
+                  {view.Lines.Ecliptic, SkyLineKind::Ecliptic, look.Ecliptic}};
+    for (const auto& layer : layers) {
+        if (!layer.On) continue;
+        for (const SkyLine& line : SkyLinesOf(layer.Kind, sky.Frame, sky.JulianDay))
+            for (std::size_t i = 1; i < line.Points.size(); ++i)
+                if (InFront(frame, line.Points[i - 1]) && InFront(frame, line.Points[i]))
+                    BlendLine(pixels, PointOf(window, line.Points[i - 1]), PointOf(window, line.Points[i]),
+                              layer.Ink, 0.9);
+    }
+    if (!view.Figures) return;
+    for (int c = 1; c <= 88; ++c)
+        for (const FigurePolyline& line : ConstellationFigureOf(c).Lines) {
+            const auto directionOf = [&](const FigureVertex& v) {
+                if (v.Star != NoStar) {
+                    const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstStarSlot + v.Star)];
+                    return HorizontalPosition{e.Azimuth, e.Altitude, e.Distance};
+                }
+                return EquatorialToHorizontal(sky.Frame, v.RightAscension, v.Declination, InfinitelyFar,
+                                              sky.JulianDay, Equinox::Catalogue);
+            };
+            HorizontalPosition previous = directionOf(line.front());
+            for (std::size_t i = 1; i < line.size(); ++i) {
+                const HorizontalPosition here = directionOf(line[i]);
+                if (InFront(frame, previous) && InFront(frame, here))
+                    BlendLine(pixels, PointOf(window, previous), PointOf(window, here), FigureInk, 1.0);
+                previous = here;
+            }
+        }
+}
+
+// The Milky Way as the plain close-up outlines it, laid translucent over the sky.
+void BlendCloseUpMilkyWay(const PixelSurface& pixels, const CloseUpSky& sky, const SkyProjection& window) {
+    thread_local Bitmap band;
+    band.Resize(pixels.Width, pixels.Height);
+    band.Fill(colours::Black);
+    Canvas canvas(band);
+    DrawMilkyWayCloseUp(canvas, sky, window);
+    const std::uint32_t tint = PackedPixel(MilkyWayTint);
+    const std::uint32_t a = static_cast<std::uint32_t>(MilkyWayAlpha * 256.0);
+    for (int y = 0; y < pixels.Height; ++y) {
+        const std::uint8_t* b =
+            band.Data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(band.Stride());
+        std::uint32_t* row = pixels.Row(y);
+        for (int x = 0; x < pixels.Width; ++x, b += 3) {
+            if ((b[0] | b[1] | b[2]) == 0) continue;
+            const std::uint32_t p = row[x], q = 256 - a;
+            row[x] = ((((p & 0xFF00FFu) * q + (tint & 0xFF00FFu) * a) >> 8) & 0xFF00FFu) |
+                     ((((p & 0x00FF00u) * q + (tint & 0x00FF00u) * a) >> 8) & 0x00FF00u);
+        }
+    }
+}
+
+SkyProjection DrawSmoothCloseUp(const PrintTools& tools, Bitmap& picture, int width, int height,
+                                const HorizontalPosition& view, const CloseUpSky& sky,
+                                const ViewOptions& options) {
+    const CairoLibrary& c = *tools.Cairo;
+    const CloseUpFrame frame = ComputeCloseUpFrame(view);
+    const SkyProjection window = SkyProjection::Gnomonic(frame, width, height);
+    cairo_surface_t* surface = SurfaceFor(c, width, height, 1);
+    const PixelSurface pixels = PixelsOf(c, surface);
+    const std::uint32_t ground = PackedPixel(CloseUpSkyInk);
+    for (int y = 0; y < height; ++y) std::fill(pixels.Row(y), pixels.Row(y) + width, ground);
+    const ViewSky viewSky{sky.Chart, sky.JulianDay, sky.Objects};
+    if (!options.Daylight || DaylightLookFor(sky.Objects).MilkyWay) BlendCloseUpMilkyWay(pixels, sky, window);
+    BlendCloseUpLines(pixels, window, viewSky, options);
+    const int faintest = sky.FaintestMarkerClass;
+    const double radiusScale = std::max(width, height) * 0.75;
+    for (int i = StarCount - 1; i >= 0; --i) {
+        const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstStarSlot + i)];
+        if (!MarkedUnder(e, faintest) || !InFront(frame, {e.Azimuth, e.Altitude, 0.0})) continue;
+        const StarRecord& star = StarCatalogue[static_cast<std::size_t>(i)];
+        BlendStarDisc(pixels,
+                      {PointOf(window, {e.Azimuth, e.Altitude, 0.0}),
+                       SmoothStarRadius(star.MagnitudeClass, static_cast<int>(radiusScale)),
+                       SpectralTint(star.SpectralClass)},
+                      width / 2.0, height / 2.0, 1e9);
+    }
+    c.cairo_surface_mark_dirty(surface);
+    cairo_t* cr = c.cairo_create(surface);
+    Ink ink(c, *tools.Fonts, cr);
+    const double k = std::clamp(radiusScale / 420.0, 0.75, 1.8);
+    ink.LineWidth(1.0);
+    for (int i = 0; i < DeepSkyCount; ++i) {
+        const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstDeepSkySlot + i)];
+        if (!MarkedUnder(e, faintest) || !InFront(frame, {e.Azimuth, e.Altitude, 0.0})) continue;
+        ink.Circle(PointOf(window, {e.Azimuth, e.Altitude, 0.0}), 3.5 * k);
+        SetInk(ink, DeepSkyInk(DeepSkyKindOf(i)), 0.9);
+        ink.Stroke();
+    }
+    for (int i = 0; i < PlanetCount; ++i) {
+        const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstPlanetSlot + i)];
+        if (InFront(frame, {e.Azimuth, e.Altitude, 0.0}))
+            GlowDisc(ink, PointOf(window, {e.Azimuth, e.Altitude, 0.0}), 3.5 * k,
+                     PlanetInks[static_cast<std::size_t>(i)]);
+    }
+    DrawSmoothLabelsOn(ink, sky.Objects, window, sky.Chart, sky.JulianDay, options, faintest);
+    if (options.SelectedSlot >= 0 && options.SelectedSlot < SkyObjectCount) {
+        const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(options.SelectedSlot)];
+        if (e.Visible == 1 && InFront(frame, {e.Azimuth, e.Altitude, 0.0})) {
+            ink.Circle(PointOf(window, {e.Azimuth, e.Altitude, 0.0}), (SelectionRingRadius + 2) * k);
+            SetInk(ink, RingInk);
+            ink.LineWidth(2.0);
+            ink.Stroke();
+        }
+    }
+    c.cairo_destroy(cr);
+    c.cairo_surface_flush(surface);
+    picture.Resize(width, height);
+    CopyToBitmap(pixels, picture);
+    // The Sun and the Moon with its phase picture, and the ground below the
+    // horizon, as the plain close-up has them.
+    Canvas canvas(picture);
+    DrawCloseUpSun(canvas, sky, window);
+    DrawCloseUpMoon(canvas, sky, window);
+    const double row = CloseUpHorizonRow(view.Altitude, width, height, frame.Zoom);
+    const Colour groundColour = NightlessColour(CloseUpGroundInk),
+                 horizonColour = NightlessColour(CloseUpHorizonInk);
+    for (int y = std::max(0, static_cast<int>(row)); y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.SetPixel(x, y, y == static_cast<int>(row) ? horizonColour : groundColour);
+    DrawSmallBodyLayers(picture, window, viewSky, options);
+    return window;
 }
 
 }  // namespace
@@ -609,6 +778,25 @@ bool RedrawStyledChart(ObserverState& observer, Bitmap& chart, int width, int he
     if (view.Style == ChartStyle::Smooth)
         return RedrawSmoothChart(observer, chart, width, height, frame, objects, moon, view);
     return RedrawChart(observer, chart, width, height, frame, objects, moon, view);
+}
+
+}  // namespace kolvar
+
+namespace kolvar {
+
+SkyProjection DrawStyledCloseUp(Bitmap& picture, int width, int height, const HorizontalPosition& view,
+                                const CloseUpSky& sky, CloseUpDeep* deep, const ViewOptions& options) {
+    const bool zoomed = deep != nullptr && deep->Zoom > 1.0;
+    PrintTools tools;
+    if (options.Style == ChartStyle::Smooth && !zoomed && width > 0 && height > 0 && RegisterProgramFonts() &&
+        OpenPrinting(tools).empty())
+        return DrawSmoothCloseUp(tools, picture, width, height, view, sky, options);
+    picture.Resize(width, height);
+    Canvas canvas(picture);
+    const SkyProjection window = DrawCloseUp(canvas, width, height, view, sky, deep);
+    if (options.AddsAnything())
+        DrawViewLayers(picture, window, ViewSky{sky.Chart, sky.JulianDay, sky.Objects}, options);
+    return window;
 }
 
 }  // namespace kolvar
