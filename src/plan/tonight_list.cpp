@@ -370,7 +370,9 @@ std::vector<TonightEntry> PlanTonight(const Night& night, const GeodeticPlace& s
             e = Plan(w, c, place, MovingIterations, magnitude);
         } else if (c.Kind.Group == ObjectGroup::SmallBody) {
             if (nextSmall >= smallPlaces.size()) continue;  // the group is filtered out
-            const double magnitude = smallPlaces[nextSmall++].Magnitude;
+            const SmallBodyPlace& tonight = smallPlaces[nextSmall++];
+            if (!tonight.Valid) continue;  // an orbit that gives no place
+            const double magnitude = tonight.Magnitude;
             if (!(magnitude <= filter.MagnitudeLimit.value_or(TonightSmallBodyMagnitude))) continue;
             if (!Passes(filter, c, magnitude)) continue;
             // Its geocentric place of date: the parallax of a body a tenth of
