@@ -111,6 +111,14 @@ SmallBodySky& SmallBodySkyAt(const ChartFrame& frame, double julianDay,
                              double magnitudeLimit) {
     thread_local Cache cache;
     // The cache holds the bodies it placed, so their address names no other set.
+    if (cache.Bodies != bodies) {
+        // The labels stay from one instant to the next, by body.
+        const std::size_t n = bodies ? bodies->size() : 0;
+        cache.Sky.Labels.assign(n, std::string());
+        cache.Sky.LabelNotes.assign(n, std::string());
+        cache.Sky.LabelSizes.assign(n, TextSize{-1, 0});
+        cache.JulianDay = std::nan("");
+    }
     if (cache.Bodies != bodies || cache.JulianDay != julianDay || cache.Limit != magnitudeLimit ||
         cache.ObserverOffset != frame.ObserverOffset || cache.LocalFrame != frame.LocalFrame) {
         cache.Bodies = bodies;
@@ -120,8 +128,6 @@ SmallBodySky& SmallBodySkyAt(const ChartFrame& frame, double julianDay,
         cache.LocalFrame = frame.LocalFrame;
         cache.Sky.Placed = bodies ? PlaceSmallBodies(frame, julianDay, *bodies, magnitudeLimit)
                                   : std::vector<PlacedSmallBody>{};
-        cache.Sky.Labels.assign(cache.Sky.Placed.size(), std::string());
-        cache.Sky.LabelSizes.assign(cache.Sky.Placed.size(), TextSize{-1, 0});
     }
     return cache.Sky;
 }
@@ -132,8 +138,7 @@ void DrawSmallBodies(Canvas& canvas, const SkyProjection& projection, std::span<
     canvas.SetFontFace("Arial");
     canvas.SetFontSize(SmallBodyLabelSize);
     canvas.SetPenWidth(1);
-    for (std::size_t i = 0; i < sky.Placed.size(); ++i) {
-        const PlacedSmallBody& b = sky.Placed[i];
+    for (const PlacedSmallBody& b : sky.Placed) {
         const SkyProjection::Placed at = projection.Place(b.Position);
         if (!at.Drawable) continue;
         const ChartPoint p = projection.PixelOf(at);
@@ -157,11 +162,14 @@ void DrawSmallBodies(Canvas& canvas, const SkyProjection& projection, std::span<
         }
         const bool stale = StaleElements(b.Place.EpochAgeDays);
         if (stale) Stamp(canvas, x, y, StaleRing, StaleElementsColour);
-        std::string& text = sky.Labels[i];
-        TextSize& size = sky.LabelSizes[i];
-        if (size.Width < 0) {
+        // A label is written and measured again only when its note of the elements' age changes.
+        std::string& text = sky.Labels[b.Body];
+        TextSize& size = sky.LabelSizes[b.Body];
+        std::string note = EpochAgeNote(b.Place.EpochAgeDays);
+        if (size.Width < 0 || note != sky.LabelNotes[b.Body]) {
             text = SmallBodyLabel(body, b.Place.EpochAgeDays);
             size = canvas.TextExtent(text);
+            sky.LabelNotes[b.Body] = std::move(note);
         }
         const Box box{x + 7, y - size.Height / 2, x + 7 + size.Width, y - size.Height / 2 + size.Height};
         if (std::any_of(labels.begin(), labels.end(), [&](const Box& o) { return o.Meets(box); })) continue;

@@ -46,14 +46,17 @@ bool TailDirection(const SmallBodyPlace& place, double& rightAscension, double& 
 std::vector<PlacedSmallBody> PlaceSmallBodies(const ChartFrame& frame, double julianDay,
                                               std::span<const SmallBody> bodies, double magnitudeLimit);
 
-// The bodies placed for one instant and observer with their labels'
-// texts (Windows-1250) and sizes, kept from one redraw to the next while the
-// bodies, the instant, the limit and the observer stay (a resize, a view
-// switch, a redraw of the close-up): the places are the costly part.
+// The bodies placed for one instant and observer, kept from one redraw to
+// the next while the bodies, the instant, the limit and the observer stay (a
+// resize, a view switch, a redraw of the close-up), and their labels' texts
+// (Windows-1250) and sizes, kept while the bodies stay.
 struct SmallBodySky {
     std::vector<PlacedSmallBody> Placed;
-    std::vector<std::string> Labels;   // by Placed's order, written when first drawn
-    std::vector<TextSize> LabelSizes;  // measured when first drawn; Width -1 until then
+    // By body: the label as last written, the age note it was written with,
+    // and its size (Width -1 until first measured); kept while the bodies stay.
+    std::vector<std::string> Labels;
+    std::vector<std::string> LabelNotes;
+    std::vector<TextSize> LabelSizes;
 };
 SmallBodySky& SmallBodySkyAt(const ChartFrame& frame, double julianDay,
                              const std::shared_ptr<const std::vector<SmallBody>>& bodies,
