@@ -26,6 +26,9 @@ namespace {
 // Space between a marker's centre and its label.
 constexpr int MarkerGap = 4;
 
+// Stars this bright or brighter keep their markers clear of labels where they can.
+constexpr int BrightStarClass = 3;
+
 ObjectLabelText StarLabelText(int star) {
     const int hr = StarCatalogue[static_cast<std::size_t>(star)].HrNumber;
     if (std::string name = ProperNameOf(hr); !name.empty()) return {std::move(name), PlainSkyLabelFace};
@@ -85,10 +88,18 @@ public:
     }
     void Take(const Box& b) { taken_.push_back(b); }
 
+    // The markers of the bright stars, which a label covers only when it has
+    // no other place.
+    void AddStar(int x, int y) { stars_.push_back({x - 2, y - 2, 5, 5}); }
+    bool ClearOfStars(const Box& b) const {
+        return std::none_of(stars_.begin(), stars_.end(), [&](const Box& s) { return Overlap(b, s); });
+    }
+
 private:
     int width_, height_;
     const MeasureLabelText& measure_;
     std::vector<Box> taken_;
+    std::vector<Box> stars_;
     bool chart_ = false;
     long long centreX_ = 0, centreY_ = 0, radius2_ = 0;
 };
@@ -100,7 +111,8 @@ SkyLabel MakeLabel(SkyLabelKind kind, std::string text, std::string_view face, i
 
 // Beside the marker at (x, y): right, left, above, below, then the four
 // corners, then above and below half a line further off; the first place
-// inside that overlaps nothing placed before. None: the label is left out.
+// inside that overlaps nothing placed before, if there is one, clear of the
+// bright stars' markers too. None: the label is left out.
 bool PlaceBeside(Placer& placer, std::vector<SkyLabel>& out, SkyLabelKind kind, const ObjectLabelText& text,
                  int size, int x, int y, int slot) {
     const LabelTextSize s = placer.Measure(text.Face, size, text.Text);
@@ -116,12 +128,14 @@ bool PlaceBeside(Placer& placer, std::vector<SkyLabel>& out, SkyLabelKind kind, 
                             {x - g - s.Width, y + g, s.Width, s.Height},
                             {x - s.Width / 2, y - far - s.Height, s.Width, s.Height},
                             {x - s.Width / 2, y + far, s.Width, s.Height}};
-    for (const Box& b : places) {
-        if (!placer.Inside(b) || !placer.Free(b)) continue;
-        placer.Take(b);
-        out.push_back(MakeLabel(kind, text.Text, text.Face, size, b, slot));
-        return true;
-    }
+    // First a place clear of the bright stars' markers, else any free one.
+    for (const bool clear : {true, false})
+        for (const Box& b : places) {
+            if (!placer.Inside(b) || !placer.Free(b) || (clear && !placer.ClearOfStars(b))) continue;
+            placer.Take(b);
+            out.push_back(MakeLabel(kind, text.Text, text.Face, size, b, slot));
+            return true;
+        }
     return false;
 }
 
@@ -216,9 +230,14 @@ std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyPro
             const SkyObjectEntry& e = objects[static_cast<std::size_t>(slot)];
             if (e.Visible != 1 || !MarkedUnder(e, choice.FaintestMarkerClass)) continue;
             const int magnitude = MagnitudeClassOf(e);
-            if (e.Kind == KindStar && !(magnitude < choice.Magnitude)) continue;
+            if (e.Kind == KindStar && magnitude > BrightStarClass && !(magnitude < choice.Magnitude))
+                continue;
             if (!projection.Drawable(e.Azimuth, e.Altitude)) continue;
             const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
+            if (e.Kind == KindStar && magnitude <= BrightStarClass) {
+                placer.AddStar(TruncToInt(p.X), TruncToInt(p.Y));
+                if (!(magnitude < choice.Magnitude)) continue;
+            }
             const Candidate c{slot, magnitude, TruncToInt(p.X), TruncToInt(p.Y)};
             (e.Kind <= KindPlanet ? solar : others).push_back(c);
         }

@@ -8,7 +8,9 @@
 // (and the elements' age when old).
 
 #include <cstddef>
+#include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "astro/small_body.h"
@@ -44,10 +46,26 @@ bool TailDirection(const SmallBodyPlace& place, double& rightAscension, double& 
 std::vector<PlacedSmallBody> PlaceSmallBodies(const ChartFrame& frame, double julianDay,
                                               std::span<const SmallBody> bodies, double magnitudeLimit);
 
+// The bodies placed for one instant and observer, kept from one redraw to
+// the next while the bodies, the instant, the limit and the observer stay (a
+// resize, a view switch, a redraw of the close-up), and their labels' texts
+// (Windows-1250) and sizes, kept while the bodies stay.
+struct SmallBodySky {
+    std::vector<PlacedSmallBody> Placed;
+    // By body: the label as last written, the age note it was written with,
+    // and its size (Width -1 until first measured); kept while the bodies stay.
+    std::vector<std::string> Labels;
+    std::vector<std::string> LabelNotes;
+    std::vector<TextSize> LabelSizes;
+};
+SmallBodySky& SmallBodySkyAt(const ChartFrame& frame, double julianDay,
+                             const std::shared_ptr<const std::vector<SmallBody>>& bodies,
+                             double magnitudeLimit);
+
 // Draws the placed bodies that `projection` shows, with their labels
-// (Arial, Windows-1250), a label left out where it would overlap an earlier one.
+// (Arial), a label left out where it would overlap an earlier one.
 void DrawSmallBodies(Canvas& canvas, const SkyProjection& projection, std::span<const SmallBody> bodies,
-                     std::span<const PlacedSmallBody> placed);
+                     SmallBodySky& sky);
 
 // The placed body whose pixel lies nearest to (x, y) within `radius` pixels,
 // among those `projection` shows; nothing when none is that near.

@@ -208,6 +208,25 @@ void DrawSkyline(Bitmap& picture, const SkyProjection& projection,
     }
 }
 
+void DrawSmallBodyLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,
+                         const ViewOptions& options) {
+    const DaylightLook look =
+        options.Daylight ? DaylightLookFor(sky.Objects) : DaylightLookOf(SkyPhase::Night);
+    if (options.ShowsPath()) {
+        Canvas canvas(picture);
+        const SmallBodyTrack track = SmallBodyTrackOf(
+            (*options.Bodies)[static_cast<std::size_t>(options.PathBody)], sky.JulianDay, options.PathDays);
+        DrawSmallBodyTrack(canvas, projection, sky.Frame, sky.JulianDay, track);
+    }
+    if (options.ShowsSmallBodies()) {
+        // Daylight hides the faint ones as it hides faint stars.
+        const double limit = std::min(options.SmallBodyMagnitude, look.FaintestMarkerClass + 1.0);
+        SmallBodySky& bodies = SmallBodySkyAt(sky.Frame, sky.JulianDay, options.Bodies, limit);
+        Canvas canvas(picture);
+        DrawSmallBodies(canvas, projection, *options.Bodies, bodies);
+    }
+}
+
 void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,
                     const ViewOptions& options) {
     const DaylightLook look =
@@ -225,20 +244,7 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
             DrawSelectionRing(canvas, projection, sky.Objects, options.SelectedSlot);
         });
     }
-    if (options.ShowsPath()) {
-        Canvas canvas(picture);
-        const SmallBodyTrack track = SmallBodyTrackOf(
-            (*options.Bodies)[static_cast<std::size_t>(options.PathBody)], sky.JulianDay, options.PathDays);
-        DrawSmallBodyTrack(canvas, projection, sky.Frame, sky.JulianDay, track);
-    }
-    if (options.ShowsSmallBodies()) {
-        // Daylight hides the faint ones as it hides faint stars.
-        const double limit = std::min(options.SmallBodyMagnitude, look.FaintestMarkerClass + 1.0);
-        const std::vector<PlacedSmallBody> placed =
-            PlaceSmallBodies(sky.Frame, sky.JulianDay, *options.Bodies, limit);
-        Canvas canvas(picture);
-        DrawSmallBodies(canvas, projection, *options.Bodies, placed);
-    }
+    DrawSmallBodyLayers(picture, projection, sky, options);
     const bool chart = projection.Type() == SkyProjection::Kind::Stereographic;
     if (options.Labels || options.Names || (options.Directions && chart)) {
         Canvas canvas(picture);

@@ -71,6 +71,11 @@ inline constexpr Colour SkylineColour{34, 30, 24};
 void DrawSkyline(Bitmap& picture, const SkyProjection& projection,
                  const std::function<double(double azimuth)>& skyline);
 
+// The comets and minor planets `options` shows, and the track of the one
+// followed, over a finished picture.
+void DrawSmallBodyLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,
+                         const ViewOptions& options);
+
 // Every layer `options` turns on, in order: the daylight tint, the skyline, the grids and
 // lines, the figures and the selection ring, the comets and minor planets, the labels and
 // names, the direction letters (chart

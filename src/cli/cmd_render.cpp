@@ -15,6 +15,7 @@
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_phase.h"
+#include "chart/small_body_layer.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/horizon_option.h"
@@ -49,7 +50,9 @@ constexpr OptionSpec RenderOptions[] = {
      "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name (a "
      "pattern "
      "for a series)"},
-    {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
+    {"--bench", "N",
+     "render N times, write nothing, print astro_ms and redraw_ms (min, median, max); with small bodies "
+     "first how many were placed and drawn"},
     ShowOption,
     StyleOption,
     CharacterSizeOption,
@@ -175,6 +178,14 @@ int Bench(RenderRequest& r) {
         RedrawStyledChart(observer, chart, size.Width, size.Height, frame, objects, moon, r.View);
         if (r.View.Night) MapToNightPalette(chart);
         redraw.push_back(MillisecondsSince(start));
+    }
+    if (r.View.ShowsSmallBodies()) {
+        // How many comets and minor planets the timed redraws drew.
+        const std::vector<PlacedSmallBody> placed =
+            PlaceSmallBodies(frame, observer.JulianDay, *r.View.Bodies, r.View.SmallBodyMagnitude);
+        const auto drawn = std::count_if(placed.begin(), placed.end(),
+                                         [](const PlacedSmallBody& b) { return b.Position.Altitude >= 0.0; });
+        std::printf("small_bodies placed=%zu drawn=%ld\n", placed.size(), static_cast<long>(drawn));
     }
     PrintTimes("astro_ms", astro);
     PrintTimes("redraw_ms", redraw);

@@ -21,6 +21,7 @@
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
 #include "identify/small_body_label.h"
+#include "print/smooth_chart.h"
 #include "texts/close_up_captions.h"
 #include "texts/interface_captions.h"
 #include "texts/object_captions.h"
@@ -287,8 +288,6 @@ void TPlainSky::resizeEvent(QResizeEvent* event) {
 void TPlainSky::FormResize() {
     static const Bitmap noMoonPicture;
     const int w = width(), h = height();
-    picture_.Resize(w, h);
-    Canvas canvas(picture_);
     // A drawing before the first opening turns the lists of the redraw at hand.
     if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
     ViewOptions view = main_.View != nullptr ? *main_.View : ViewOptions{};
@@ -301,11 +300,9 @@ void TPlainSky::FormResize() {
                          *milkyWay_,     FaintestMarkerClassFor(view, main_.Objects[SunSlot].Altitude)};
     deep_.Zoom = zoom_;
     deep_.Stars = zoom_ > 1.0 ? &ProgramDeepStars() : nullptr;
-    projection_ = DrawCloseUp(canvas, w, h, closeUpView_, sky, &deep_);
+    projection_ = DrawStyledCloseUp(picture_, w, h, closeUpView_, sky, &deep_, view);
     ShowTitle();
-    if (view.AddsAnything())
-        DrawViewLayers(picture_, projection_,
-                       ViewSky{main_.Geometry, main_.Observer.JulianDay, main_.Objects}, view);
+    Canvas canvas(picture_);
     if (main_.Circles)
         if (const std::vector<double> circles = main_.Circles(); !circles.empty())
             DrawFieldCircles(canvas, w, h, zoom_, circles);

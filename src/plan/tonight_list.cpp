@@ -309,8 +309,8 @@ bool Passes(const TonightFilter& f, const Candidate& c, double magnitude) {
 
 }  // namespace
 
-std::vector<Candidate> SmallBodyCandidates(std::span<const SmallBody> bodies,
-                                           std::deque<std::string>& names) {
+std::vector<Candidate> SmallBodyCandidates(std::span<const SmallBody> bodies, std::deque<std::string>& names,
+                                           std::optional<double> julianDay) {
     std::vector<Candidate> list;
     list.reserve(bodies.size());
     for (const SmallBody& b : bodies) {
@@ -320,6 +320,13 @@ std::vector<Candidate> SmallBodyCandidates(std::span<const SmallBody> bodies,
         c.Name = names.back();
         c.Body = &b;
         list.push_back(c);
+    }
+    if (julianDay) {
+        const std::vector<SmallBodyPlace> places = SmallBodyPlaces(bodies, *julianDay);
+        for (std::size_t k = 0; k < list.size(); ++k) {
+            list[k].J2000.RightAscension = PositiveAngle(places[k].RightAscension);
+            list[k].J2000.Declination = places[k].Declination;
+        }
     }
     return list;
 }
@@ -345,6 +352,14 @@ std::vector<TonightEntry> PlanTonight(const Night& night, const GeodeticPlace& s
     w.PrepareThresholds();
     const ApparentPlaces apparent(middle);
     std::optional<std::array<double, SkyObjectCount>> magnitudes;
+    // The comets' and minor planets' brightness of the night, for all at once.
+    std::vector<SmallBody> smallBodies;
+    for (const Candidate& c : candidates)
+        if (c.Kind.Group == ObjectGroup::SmallBody &&
+            (filter.Groups & (1u << static_cast<unsigned>(ObjectGroup::SmallBody))))
+            smallBodies.push_back(*c.Body);
+    const std::vector<SmallBodyPlace> smallPlaces = SmallBodyPlaces(smallBodies, middle);
+    std::size_t nextSmall = 0;
     for (const Candidate& c : candidates) {
         std::optional<TonightEntry> e;
         if (c.Kind.Group == ObjectGroup::Planet) {
@@ -354,7 +369,10 @@ std::vector<TonightEntry> PlanTonight(const Night& night, const GeodeticPlace& s
             const auto place = [&frame, slot = c.Slot](double t) { return frame.Body(slot, t).Place; };
             e = Plan(w, c, place, MovingIterations, magnitude);
         } else if (c.Kind.Group == ObjectGroup::SmallBody) {
-            const double magnitude = SmallBodyPlaceAt(*c.Body, middle).Magnitude;
+            if (nextSmall >= smallPlaces.size()) continue;  // the group is filtered out
+            const SmallBodyPlace& tonight = smallPlaces[nextSmall++];
+            if (!tonight.Valid) continue;  // an orbit that gives no place
+            const double magnitude = tonight.Magnitude;
             if (!(magnitude <= filter.MagnitudeLimit.value_or(TonightSmallBodyMagnitude))) continue;
             if (!Passes(filter, c, magnitude)) continue;
             // Its geocentric place of date: the parallax of a body a tenth of

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -51,8 +52,19 @@ const std::vector<Candidate>& TonightCandidates();
 
 // The comets and minor planets of `bodies` as candidates (their magnitude
 // is that of the night); `names` keeps the names they are shown by
-// (Windows-1250) and, like `bodies`, must outlive them.
-std::vector<Candidate> SmallBodyCandidates(std::span<const SmallBody> bodies, std::deque<std::string>& names);
+// (Windows-1250) and, like `bodies`, must outlive them. With `julianDay`
+// their J2000 field holds their astrometric place then (what a finder chart
+// or a telescope is pointed at).
+std::vector<Candidate> SmallBodyCandidates(std::span<const SmallBody> bodies, std::deque<std::string>& names,
+                                           std::optional<double> julianDay = std::nullopt);
+
+// The candidates of one night's comets and minor planets, kept together
+// with what they point into, for a list that outlives its computation.
+struct SmallBodyCandidateSet {
+    std::shared_ptr<const std::vector<SmallBody>> Bodies;
+    std::deque<std::string> Names;
+    std::vector<Candidate> Candidates;
+};
 
 // Comets and minor planets are listed up to this magnitude when the filter sets no limit.
 inline constexpr double TonightSmallBodyMagnitude = 10.0;

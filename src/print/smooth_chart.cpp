@@ -12,6 +12,7 @@
 #include "astro/planets.h"
 #include "astro/sun_moon.h"
 #include "astro/time_scales.h"
+#include "canvas/canvas.h"
 #include "canvas/program_fonts.h"
 #include "catalog/constellation_figures.h"
 #include "catalog/deep_sky_catalogue.h"
@@ -22,8 +23,12 @@
 #include "chart/marker.h"
 #include "chart/redraw.h"
 #include "chart/sky_labels.h"
+#include "chart/sky_lines.h"
 #include "chart/solar_system_layer.h"
 #include "chart/view_layers.h"
+#include "closeup/close_up_bodies.h"
+#include "closeup/draw_close_up.h"
+#include "closeup/milky_way_close_up.h"
 #include "identify/object_magnitude.h"
 #include "print/ink.h"
 #include "print/print_bodies.h"
@@ -31,6 +36,7 @@
 #include "print/print_milky_way.h"
 #include "print/print_sky_layers.h"
 #include "print/print_tools.h"
+#include "print/smooth_pixels.h"
 
 namespace kolvar {
 
@@ -50,6 +56,12 @@ constexpr InkColour MilkyWayTint{0.62, 0.70, 0.95};
 constexpr double MilkyWayAlpha = 0.16;
 constexpr InkColour FigureInk{0.26, 0.40, 0.68};
 constexpr InkColour RingInk{1.0, 0.32, 0.25};
+
+Colour NightlessColour(const InkColour& c) {
+    const std::uint32_t p = PackedPixel(c);
+    return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+            static_cast<std::uint8_t>(p)};
+}
 
 InkColour InkOf(Colour c) { return {c.Red / 255.0, c.Green / 255.0, c.Blue / 255.0}; }
 
@@ -135,8 +147,10 @@ struct KeptSurface {
     }
 };
 
-cairo_surface_t* SurfaceFor(const CairoLibrary& c, int width, int height) {
-    thread_local KeptSurface kept;
+// One surface for the chart (0) and one for the close-up (1).
+cairo_surface_t* SurfaceFor(const CairoLibrary& c, int width, int height, int slot = 0) {
+    thread_local std::array<KeptSurface, 2> surfaces;
+    KeptSurface& kept = surfaces[static_cast<std::size_t>(slot)];
     if (kept.Surface != nullptr && c.cairo_image_surface_get_width(kept.Surface) == width &&
         c.cairo_image_surface_get_height(kept.Surface) == height)
         return kept.Surface;
@@ -160,13 +174,6 @@ struct SmoothSky {
 
 void HorizonPath(Ink& ink, const SmoothSky& sky) { ink.Circle(sky.Paper.Centre(), sky.Frame().ChartRadius); }
 
-std::uint32_t Pixel(const InkColour& c) {
-    const auto channel = [](double v) {
-        return static_cast<std::uint32_t>(std::clamp(v, 0.0, 1.0) * 255.0 + 0.5);
-    };
-    return channel(c[0]) << 16 | channel(c[1]) << 8 | channel(c[2]);
-}
-
 // The ground of the picture: the margin's colour, and inside the horizon the
 // sky, darker at the zenith and lighter towards the horizon (in the daylight
 // view from the Sun's sky colour). Kept from one redraw to the next while the
@@ -185,14 +192,14 @@ const Ground& GroundFor(const SmoothSky& sky) {
         outer = InkOf(sky.Look.Sky);
         inner = {outer[0] * 0.8, outer[1] * 0.8, outer[2] * 0.85};
     }
-    const std::uint32_t in = Pixel(inner), out = Pixel(outer);
+    const std::uint32_t in = PackedPixel(inner), out = PackedPixel(outer);
     if (ground.Width == f.ChartWidth && ground.Height == f.ChartHeight && ground.CentreX == f.CentreX &&
         ground.CentreY == f.CentreY && ground.Radius == f.ChartRadius && ground.Inner == in &&
         ground.Outer == out)
         return ground;
     ground = {f.ChartWidth, f.ChartHeight, f.CentreX, f.CentreY, f.ChartRadius, in, out, {}};
     ground.Pixels.assign(static_cast<std::size_t>(f.ChartWidth) * static_cast<std::size_t>(f.ChartHeight),
-                         Pixel(MarginColour));
+                         PackedPixel(MarginColour));
     const double r = std::max(1, f.ChartRadius);
     for (int y = 0; y < f.ChartHeight; ++y) {
         const double dy = y + 0.5 - f.CentreY;
@@ -203,7 +210,7 @@ const Ground& GroundFor(const SmoothSky& sky) {
             const InkColour c{inner[0] + (outer[0] - inner[0]) * t, inner[1] + (outer[1] - inner[1]) * t,
                               inner[2] + (outer[2] - inner[2]) * t};
             ground.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(f.ChartWidth) +
-                          static_cast<std::size_t>(x)] = Pixel(c);
+                          static_cast<std::size_t>(x)] = PackedPixel(c);
         }
     }
     return ground;
@@ -297,7 +304,8 @@ void DrawSmoothSkyline(Ink& ink, const SmoothSky& sky) {
     ink.EvenOdd(false);
 }
 
-void DrawSmoothFigures(Ink& ink, const SmoothSky& sky) {
+// The figures' segments, each cut at the horizon.
+std::vector<std::vector<PagePoint>> FigurePieces(const SmoothSky& sky) {
     const ChartContext& chart = sky.Paper.Chart;
     const auto directionOf = [&chart](const FigureVertex& v) {
         if (v.Star != NoStar) {
@@ -307,20 +315,54 @@ void DrawSmoothFigures(Ink& ink, const SmoothSky& sky) {
         return EquatorialToHorizontal(chart.Frame, v.RightAscension, v.Declination, InfinitelyFar,
                                       chart.JulianDay, Equinox::Catalogue);
     };
+    std::vector<std::vector<PagePoint>> pieces;
     for (int c = 1; c <= 88; ++c)
         for (const FigurePolyline& line : ConstellationFigureOf(c).Lines) {
             HorizontalPosition previous = directionOf(line.front());
             for (std::size_t i = 1; i < line.size(); ++i) {
                 const HorizontalPosition here = directionOf(line[i]);
-                AddSegment(ink, sky.Paper, previous, here);
+                const bool aUp = previous.Altitude >= 0.0, bUp = here.Altitude >= 0.0;
+                if (aUp || bUp)
+                    pieces.push_back(
+                        {aUp ? sky.Paper.Project(previous) : HorizonPointBetween(sky.Paper, here, previous),
+                         bUp ? sky.Paper.Project(here) : HorizonPointBetween(sky.Paper, previous, here)});
                 previous = here;
             }
         }
+    return pieces;
+}
+
+// One pixel wide straight into the pixels; thicker with a larger character
+// size, through cairo.
+void DrawSmoothFigures(Ink& ink, const PixelSurface& pixels, cairo_surface_t* surface, const SmoothSky& sky) {
+    const std::vector<std::vector<PagePoint>> pieces = FigurePieces(sky);
+    const double width = std::clamp(ScaledLabelSize(8, sky.View.CharacterSize) / 8.0, 1.0, 2.5);
+    if (width < 1.25) {
+        const CairoLibrary& c = ink.Cairo();
+        c.cairo_surface_flush(surface);
+        BlendPolylines(pixels, pieces, FigureInk, 1.0);
+        c.cairo_surface_mark_dirty(surface);
+        return;
+    }
+    for (const std::vector<PagePoint>& piece : pieces) {
+        ink.MoveTo(piece[0]);
+        ink.LineTo(piece[1]);
+    }
     SetInk(ink, FigureInk);
-    // The figures follow the character size, a little, as the labels do.
-    ink.LineWidth(std::clamp(ScaledLabelSize(8, sky.View.CharacterSize) / 8.0, 0.8, 2.5));
+    ink.LineWidth(width);
     ink.RoundEnds();
     ink.Stroke();
+}
+
+void DrawSmoothLines(Ink& ink, const PixelSurface& pixels, cairo_surface_t* surface, const SmoothSky& sky) {
+    if (!sky.View.Lines.Any()) return;
+    const PaperLineLook look = SmoothLineLook();
+    const PaperLines lines = PaperLinesOf(sky.Paper, sky.View.Lines, look);
+    const CairoLibrary& c = ink.Cairo();
+    c.cairo_surface_flush(surface);
+    for (const PaperLineLayer& layer : lines.Layers) BlendPolylines(pixels, layer.Pieces, layer.Colour, 0.9);
+    c.cairo_surface_mark_dirty(surface);
+    DrawPaperRimLabels(ink, sky.Paper, lines, look);
 }
 
 void DrawSmoothDeepSky(Ink& ink, const SmoothSky& sky) {
@@ -370,63 +412,26 @@ void DrawSmoothDeepSky(Ink& ink, const SmoothSky& sky) {
     }
 }
 
-// The stars, blended straight into the surface's pixels: a disc with a soft
-// edge and a faint halo around it, in the tint of the spectral type. Three
-// thousand small discs cost far less this way than as cairo paths.
-void BlendStars(const CairoLibrary& c, cairo_surface_t* surface, const SmoothSky& sky) {
-    c.cairo_surface_flush(surface);
-    unsigned char* data = c.cairo_image_surface_get_data(surface);
-    const int stride = c.cairo_image_surface_get_stride(surface);
-    const int w = c.cairo_image_surface_get_width(surface), h = c.cairo_image_surface_get_height(surface);
+PixelSurface PixelsOf(const CairoLibrary& c, cairo_surface_t* surface) {
+    return {c.cairo_image_surface_get_data(surface), c.cairo_image_surface_get_stride(surface),
+            c.cairo_image_surface_get_width(surface), c.cairo_image_surface_get_height(surface)};
+}
+
+// The stars, blended straight into the surface's pixels, the faint first and
+// the bright over them: three thousand small discs cost far less this way
+// than as cairo paths.
+void BlendStars(const PixelSurface& pixels, const SmoothSky& sky) {
     const ChartFrame& f = sky.Frame();
-    const double r2max = static_cast<double>(f.ChartRadius) * f.ChartRadius;
-    for (int i = StarCount - 1; i >= 0; --i) {  // the faint first, the bright over them
+    for (int i = StarCount - 1; i >= 0; --i) {
         const SkyObjectEntry& e = sky.Objects()[static_cast<std::size_t>(FirstStarSlot + i)];
         if (e.Visible != 1 || !MarkedUnder(e, sky.Faintest)) continue;
         const StarRecord& star = StarCatalogue[static_cast<std::size_t>(i)];
-        const PagePoint p = sky.Paper.Project(e.Azimuth, e.Altitude);
-        const double r = SmoothStarRadius(star.MagnitudeClass, f.ChartRadius);
-        const InkColour tint = SpectralTint(star.SpectralClass);
-        // Faint discs are smaller than a pixel's worth of light: dimmer instead.
-        const double strength = std::min(1.0, 0.45 + r * 0.45);
-        const double reach = r * 2.2 + 1.0;
-        const int x0 = std::max(0, static_cast<int>(std::floor(p.X - reach)));
-        const int x1 = std::min(w - 1, static_cast<int>(std::ceil(p.X + reach)));
-        const int y0 = std::max(0, static_cast<int>(std::floor(p.Y - reach)));
-        const int y1 = std::min(h - 1, static_cast<int>(std::ceil(p.Y + reach)));
-        for (int y = y0; y <= y1; ++y) {
-            auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-            const double dy = y + 0.5 - p.Y;
-            const double cy = y + 0.5 - f.CentreY;
-            for (int x = x0; x <= x1; ++x) {
-                const double dx = x + 0.5 - p.X;
-                const double cx = x + 0.5 - f.CentreX;
-                if (cx * cx + cy * cy > r2max) continue;  // the disc ends at the horizon
-                const double d = std::sqrt(dx * dx + dy * dy);
-                const double disc = std::clamp(r + 0.5 - d, 0.0, 1.0);
-                // A glow falling off smoothly to nothing at 2.2 radii.
-                const double q = std::max(0.0, 1.0 - (dx * dx + dy * dy) / (4.84 * r * r));
-                const double halo = 0.3 * q * q * q;
-                const double a = std::max(disc, halo) * strength;
-                if (a <= 0.004) continue;
-                // The middle of a bright disc goes towards white.
-                const double white = disc * std::clamp(1.0 - d / (0.6 * r), 0.0, 1.0) * 0.6;
-                std::uint32_t& px = row[x];
-                const double old[3] = {((px >> 16) & 0xFF) / 255.0, ((px >> 8) & 0xFF) / 255.0,
-                                       (px & 0xFF) / 255.0};
-                std::uint32_t out = 0;
-                for (int k = 0; k < 3; ++k) {
-                    const double ink =
-                        tint[static_cast<std::size_t>(k)] + (1.0 - tint[static_cast<std::size_t>(k)]) * white;
-                    const double v = old[k] + (ink - old[k]) * a;
-                    out =
-                        (out << 8) | static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
-                }
-                px = out;
-            }
-        }
+        BlendStarDisc(
+            pixels,
+            {sky.Paper.Project(e.Azimuth, e.Altitude), SmoothStarRadius(star.MagnitudeClass, f.ChartRadius),
+             SpectralTint(star.SpectralClass)},
+            f.CentreX, f.CentreY, f.ChartRadius);
     }
-    c.cairo_surface_mark_dirty(surface);
 }
 
 // A body's disc with a glow around it.
@@ -474,9 +479,8 @@ void DrawSmoothBodies(Ink& ink, const SmoothSky& sky, double julianDay) {
     }
 }
 
-void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
-    const ViewOptions& view = sky.View;
-    const ChartContext& chart = sky.Paper.Chart;
+void DrawSmoothLabelsOn(Ink& ink, const SkyObjectTable& objects, const SkyProjection& projection,
+                        const ChartFrame& frame, double julianDay, const ViewOptions& view, int faintest) {
     const PrintFonts& fonts = ink.Fonts();
     const MeasureLabelText measure = [&fonts](std::string_view face, int size, std::string_view text) {
         const PrintFace f = FaceOf(face);
@@ -491,14 +495,13 @@ void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
         choice.Names = view.Names;
         choice.RunicNames = view.RunicNames;
         choice.Magnitude = view.LabelMagnitude;
-        choice.FaintestMarkerClass = sky.Faintest;
+        choice.FaintestMarkerClass = faintest;
         choice.ObjectSize = ScaledLabelSize(choice.ObjectSize, view.CharacterSize);
         choice.NameSize = ScaledLabelSize(choice.NameSize, view.CharacterSize);
-        labels =
-            PlaceSkyLabels(chart.Objects, chart.Projection, chart.Frame, chart.JulianDay, choice, measure);
+        labels = PlaceSkyLabels(objects, projection, frame, julianDay, choice, measure);
     }
-    if (view.Directions) {
-        std::vector<SkyLabel> letters = PlaceDirectionLetters(chart.Frame, DirectionLetterSize, measure);
+    if (view.Directions && projection.Type() == SkyProjection::Kind::Stereographic) {
+        std::vector<SkyLabel> letters = PlaceDirectionLetters(frame, DirectionLetterSize, measure);
         labels.insert(labels.end(), letters.begin(), letters.end());
     }
     for (const SkyLabel& label : labels) {
@@ -527,6 +530,12 @@ void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
     }
 }
 
+void DrawSmoothLabels(Ink& ink, const SmoothSky& sky) {
+    const ChartContext& chart = sky.Paper.Chart;
+    DrawSmoothLabelsOn(ink, chart.Objects, chart.Projection, chart.Frame, chart.JulianDay, sky.View,
+                       sky.Faintest);
+}
+
 void DrawSmoothRing(Ink& ink, const SmoothSky& sky) {
     const int slot = sky.View.SelectedSlot;
     if (slot < 0 || slot >= SkyObjectCount) return;
@@ -538,22 +547,156 @@ void DrawSmoothRing(Ink& ink, const SmoothSky& sky) {
     ink.Stroke();
 }
 
-void CopyToBitmap(const CairoLibrary& c, cairo_surface_t* surface, Bitmap& chart) {
-    c.cairo_surface_flush(surface);
-    const unsigned char* data = c.cairo_image_surface_get_data(surface);
-    const int stride = c.cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < chart.Height(); ++y) {
-        const auto* in =
-            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        std::uint8_t* out =
-            chart.Data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(chart.Stride());
-        for (int x = 0; x < chart.Width(); ++x, out += 3) {
-            const std::uint32_t p = in[x];
-            out[0] = static_cast<std::uint8_t>(p >> 16);
-            out[1] = static_cast<std::uint8_t>(p >> 8);
-            out[2] = static_cast<std::uint8_t>(p);
+// The close-up in the smooth style.
+constexpr InkColour CloseUpSkyInk{0.05, 0.09, 0.22};
+constexpr InkColour CloseUpGroundInk{0.09, 0.07, 0.05};
+constexpr InkColour CloseUpHorizonInk{0.35, 0.30, 0.22};
+
+// Whether a direction stands well in front of the close-up's viewer: lines
+// between such points are drawn and clipped at the window's edge.
+bool InFront(const CloseUpFrame& frame, const HorizontalPosition& h) {
+    const auto v = HorizontalVector(h.Azimuth, h.Altitude);
+    return v[0] * frame.W[0] + v[1] * frame.W[1] + v[2] * frame.W[2] > 0.2;
+}
+
+PagePoint PointOf(const SkyProjection& window, const HorizontalPosition& h) {
+    const ChartPoint p = window.Project(h);
+    return {p.X, p.Y};
+}
+
+void BlendCloseUpLines(const PixelSurface& pixels, const SkyProjection& window, const ViewSky& sky,
+                       const ViewOptions& view) {
+    const CloseUpFrame& frame = window.View();
+    const PaperLineLook look = SmoothLineLook();
+    const struct {
+        bool On;
+        SkyLineKind Kind;
+        InkColour Ink;
+    } layers[] = {{view.Lines.AltAzGrid, SkyLineKind::AltAzGrid, look.AltAzGrid},
+                  {view.Lines.EquatorialGrid, SkyLineKind::EquatorialGrid, look.EquatorialGrid},
+                  {view.Lines.Equator, SkyLineKind::Equator, look.Equator},
+                  {view.Lines.Ecliptic, SkyLineKind::Ecliptic, look.Ecliptic}};
+    for (const auto& layer : layers) {
+        if (!layer.On) continue;
+        for (const SkyLine& line : SkyLinesOf(layer.Kind, sky.Frame, sky.JulianDay))
+            for (std::size_t i = 1; i < line.Points.size(); ++i)
+                if (InFront(frame, line.Points[i - 1]) && InFront(frame, line.Points[i]))
+                    BlendLine(pixels, PointOf(window, line.Points[i - 1]), PointOf(window, line.Points[i]),
+                              layer.Ink, 0.9);
+    }
+    if (!view.Figures) return;
+    for (int c = 1; c <= 88; ++c)
+        for (const FigurePolyline& line : ConstellationFigureOf(c).Lines) {
+            const auto directionOf = [&](const FigureVertex& v) {
+                if (v.Star != NoStar) {
+                    const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstStarSlot + v.Star)];
+                    return HorizontalPosition{e.Azimuth, e.Altitude, e.Distance};
+                }
+                return EquatorialToHorizontal(sky.Frame, v.RightAscension, v.Declination, InfinitelyFar,
+                                              sky.JulianDay, Equinox::Catalogue);
+            };
+            HorizontalPosition previous = directionOf(line.front());
+            for (std::size_t i = 1; i < line.size(); ++i) {
+                const HorizontalPosition here = directionOf(line[i]);
+                if (InFront(frame, previous) && InFront(frame, here))
+                    BlendLine(pixels, PointOf(window, previous), PointOf(window, here), FigureInk, 1.0);
+                previous = here;
+            }
+        }
+}
+
+// The Milky Way as the plain close-up outlines it, laid translucent over the sky.
+void BlendCloseUpMilkyWay(const PixelSurface& pixels, const CloseUpSky& sky, const SkyProjection& window) {
+    thread_local Bitmap band;
+    band.Resize(pixels.Width, pixels.Height);
+    band.Fill(colours::Black);
+    Canvas canvas(band);
+    DrawMilkyWayCloseUp(canvas, sky, window);
+    const std::uint32_t tint = PackedPixel(MilkyWayTint);
+    const std::uint32_t a = static_cast<std::uint32_t>(MilkyWayAlpha * 256.0);
+    for (int y = 0; y < pixels.Height; ++y) {
+        const std::uint8_t* b =
+            band.Data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(band.Stride());
+        std::uint32_t* row = pixels.Row(y);
+        for (int x = 0; x < pixels.Width; ++x, b += 3) {
+            if ((b[0] | b[1] | b[2]) == 0) continue;
+            const std::uint32_t p = row[x], q = 256 - a;
+            row[x] = ((((p & 0xFF00FFu) * q + (tint & 0xFF00FFu) * a) >> 8) & 0xFF00FFu) |
+                     ((((p & 0x00FF00u) * q + (tint & 0x00FF00u) * a) >> 8) & 0x00FF00u);
         }
     }
+}
+
+SkyProjection DrawSmoothCloseUp(const PrintTools& tools, Bitmap& picture, int width, int height,
+                                const HorizontalPosition& view, const CloseUpSky& sky,
+                                const ViewOptions& options) {
+    const CairoLibrary& c = *tools.Cairo;
+    const CloseUpFrame frame = ComputeCloseUpFrame(view);
+    const SkyProjection window = SkyProjection::Gnomonic(frame, width, height);
+    cairo_surface_t* surface = SurfaceFor(c, width, height, 1);
+    const PixelSurface pixels = PixelsOf(c, surface);
+    const std::uint32_t ground = PackedPixel(CloseUpSkyInk);
+    for (int y = 0; y < height; ++y) std::fill(pixels.Row(y), pixels.Row(y) + width, ground);
+    const ViewSky viewSky{sky.Chart, sky.JulianDay, sky.Objects};
+    if (!options.Daylight || DaylightLookFor(sky.Objects).MilkyWay) BlendCloseUpMilkyWay(pixels, sky, window);
+    BlendCloseUpLines(pixels, window, viewSky, options);
+    const int faintest = sky.FaintestMarkerClass;
+    const double radiusScale = std::max(width, height) * 0.75;
+    for (int i = StarCount - 1; i >= 0; --i) {
+        const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstStarSlot + i)];
+        if (!MarkedUnder(e, faintest) || !InFront(frame, {e.Azimuth, e.Altitude, 0.0})) continue;
+        const StarRecord& star = StarCatalogue[static_cast<std::size_t>(i)];
+        BlendStarDisc(pixels,
+                      {PointOf(window, {e.Azimuth, e.Altitude, 0.0}),
+                       SmoothStarRadius(star.MagnitudeClass, static_cast<int>(radiusScale)),
+                       SpectralTint(star.SpectralClass)},
+                      width / 2.0, height / 2.0, 1e9);
+    }
+    c.cairo_surface_mark_dirty(surface);
+    cairo_t* cr = c.cairo_create(surface);
+    Ink ink(c, *tools.Fonts, cr);
+    const double k = std::clamp(radiusScale / 420.0, 0.75, 1.8);
+    ink.LineWidth(1.0);
+    for (int i = 0; i < DeepSkyCount; ++i) {
+        const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstDeepSkySlot + i)];
+        if (!MarkedUnder(e, faintest) || !InFront(frame, {e.Azimuth, e.Altitude, 0.0})) continue;
+        ink.Circle(PointOf(window, {e.Azimuth, e.Altitude, 0.0}), 3.5 * k);
+        SetInk(ink, DeepSkyInk(DeepSkyKindOf(i)), 0.9);
+        ink.Stroke();
+    }
+    for (int i = 0; i < PlanetCount; ++i) {
+        const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstPlanetSlot + i)];
+        if (InFront(frame, {e.Azimuth, e.Altitude, 0.0}))
+            GlowDisc(ink, PointOf(window, {e.Azimuth, e.Altitude, 0.0}), 3.5 * k,
+                     PlanetInks[static_cast<std::size_t>(i)]);
+    }
+    DrawSmoothLabelsOn(ink, sky.Objects, window, sky.Chart, sky.JulianDay, options, faintest);
+    if (options.SelectedSlot >= 0 && options.SelectedSlot < SkyObjectCount) {
+        const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(options.SelectedSlot)];
+        if (e.Visible == 1 && InFront(frame, {e.Azimuth, e.Altitude, 0.0})) {
+            ink.Circle(PointOf(window, {e.Azimuth, e.Altitude, 0.0}), (SelectionRingRadius + 2) * k);
+            SetInk(ink, RingInk);
+            ink.LineWidth(2.0);
+            ink.Stroke();
+        }
+    }
+    c.cairo_destroy(cr);
+    c.cairo_surface_flush(surface);
+    picture.Resize(width, height);
+    CopyToBitmap(pixels, picture);
+    // The Sun and the Moon with its phase picture, and the ground below the
+    // horizon, as the plain close-up has them.
+    Canvas canvas(picture);
+    DrawCloseUpSun(canvas, sky, window);
+    DrawCloseUpMoon(canvas, sky, window);
+    const double row = CloseUpHorizonRow(view.Altitude, width, height, frame.Zoom);
+    const Colour groundColour = NightlessColour(CloseUpGroundInk),
+                 horizonColour = NightlessColour(CloseUpHorizonInk);
+    for (int y = std::max(0, static_cast<int>(row)); y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.SetPixel(x, y, y == static_cast<int>(row) ? horizonColour : groundColour);
+    DrawSmallBodyLayers(picture, window, viewSky, options);
+    return window;
 }
 
 }  // namespace
@@ -585,15 +728,14 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     const ChartContext ctx{frame, observer.JulianDay, objects, faintest};
     const double phase = PlaceSkyObjects(ctx);
     moon = ComposeMoonPicture(frame, phase, LightMoonPicture(), DarkMoonPicture());
-    // The picture's ground is the plain chart's navy; here it is the margin's.
-    const std::uint32_t margin = Pixel(MarginColour);
+    // The picture's ground is the plain chart's blue; here it is the margin's.
+    const std::uint32_t margin = PackedPixel(MarginColour);
+    const Colour ground{static_cast<std::uint8_t>(margin >> 16), static_cast<std::uint8_t>(margin >> 8),
+                        static_cast<std::uint8_t>(margin)};
     for (int y = 0; y < moon.Picture.Height(); ++y)
         for (int x = 0; x < moon.Picture.Width(); ++x)
-            if (moon.Picture.Pixel(x, y) == colours::Navy)
-                moon.Picture.SetPixel(
-                    x, y,
-                    Colour{static_cast<std::uint8_t>(margin >> 16), static_cast<std::uint8_t>(margin >> 8),
-                           static_cast<std::uint8_t>(margin)});
+            if (const Colour p = moon.Picture.Pixel(x, y); p.Red < 8 && p.Green < 8 && p.Blue > 40)
+                moon.Picture.SetPixel(x, y, ground);
 
     PageLayout layout;
     layout.Page = {static_cast<double>(width), static_cast<double>(height)};
@@ -609,12 +751,13 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     DrawSmoothGround(ink, surface, sky);
     DrawSmoothMilkyWay(ink, sky);
     DrawSmoothSkyline(ink, sky);
-    c.cairo_set_antialias(cr, CAIRO_ANTIALIAS_FAST);
-    DrawPaperSkyLines(ink, paper, view.Lines, SmoothLineLook());
-    c.cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
-    if (view.Figures) DrawSmoothFigures(ink, sky);
+    const PixelSurface pixels = PixelsOf(c, surface);
+    DrawSmoothLines(ink, pixels, surface, sky);
+    if (view.Figures) DrawSmoothFigures(ink, pixels, surface, sky);
     DrawSmoothDeepSky(ink, sky);
-    BlendStars(c, surface, sky);
+    c.cairo_surface_flush(surface);
+    BlendStars(pixels, sky);
+    c.cairo_surface_mark_dirty(surface);
     DrawSmoothBodies(ink, sky, observer.JulianDay);
     ink.Circle(paper.Centre(), frame.ChartRadius + 0.5);
     SetInk(ink, RimColour);
@@ -623,7 +766,10 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     DrawSmoothRing(ink, sky);
     DrawSmoothLabels(ink, sky);
     c.cairo_destroy(cr);
-    CopyToBitmap(c, surface, chart);
+    c.cairo_surface_flush(surface);
+    CopyToBitmap(pixels, chart);
+    // The comets and minor planets keep the plain chart's markers.
+    DrawSmallBodyLayers(chart, ctx.Projection, ViewSky{frame, observer.JulianDay, objects}, view);
     return true;
 }
 
@@ -632,6 +778,25 @@ bool RedrawStyledChart(ObserverState& observer, Bitmap& chart, int width, int he
     if (view.Style == ChartStyle::Smooth)
         return RedrawSmoothChart(observer, chart, width, height, frame, objects, moon, view);
     return RedrawChart(observer, chart, width, height, frame, objects, moon, view);
+}
+
+}  // namespace kolvar
+
+namespace kolvar {
+
+SkyProjection DrawStyledCloseUp(Bitmap& picture, int width, int height, const HorizontalPosition& view,
+                                const CloseUpSky& sky, CloseUpDeep* deep, const ViewOptions& options) {
+    const bool zoomed = deep != nullptr && deep->Zoom > 1.0;
+    PrintTools tools;
+    if (options.Style == ChartStyle::Smooth && !zoomed && width > 0 && height > 0 && RegisterProgramFonts() &&
+        OpenPrinting(tools).empty())
+        return DrawSmoothCloseUp(tools, picture, width, height, view, sky, options);
+    picture.Resize(width, height);
+    Canvas canvas(picture);
+    const SkyProjection window = DrawCloseUp(canvas, width, height, view, sky, deep);
+    if (options.AddsAnything())
+        DrawViewLayers(picture, window, ViewSky{sky.Chart, sky.JulianDay, sky.Objects}, options);
+    return window;
 }
 
 }  // namespace kolvar

@@ -16,6 +16,8 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "chart/view_options.h"
+#include "closeup/close_up_sky.h"
+#include "closeup/draw_close_up.h"
 
 namespace kolvar {
 
@@ -27,6 +29,14 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
 // The redraw of the style `view` asks for: RedrawChart or RedrawSmoothChart.
 bool RedrawStyledChart(ObserverState& observer, Bitmap& chart, int width, int height, ChartFrame& frame,
                        SkyObjectTable& objects, MoonPicture& moon, const ViewOptions& view);
+
+// The close-up of `view` over the whole of a width x height `picture` (sized
+// to it), with every layer `options` turns on: in the smooth style (soft
+// star discs, translucent Milky Way, anti-aliased lines and labels), or, in
+// the plain style and whenever it is zoomed in with its deep layers, as
+// DrawCloseUp and DrawViewLayers draw it. Returns the projection drawn through.
+SkyProjection DrawStyledCloseUp(Bitmap& picture, int width, int height, const HorizontalPosition& view,
+                                const CloseUpSky& sky, CloseUpDeep* deep, const ViewOptions& options);
 
 // The radius in pixels of a star's disc of magnitude class `magnitudeClass`
 // on a chart whose horizon circle has `chartRadius` pixels: the brighter, the
