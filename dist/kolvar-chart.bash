@@ -15,7 +15,7 @@ _kolvar_chart()
     local subcommands="ephemeris elements list render runic identify closeup find print telescope tonight"
     local time="--jd --date --zone --summer --dst"
     local sky="$time --city --lat --lon --size"
-    local view="--show --label-mag --night --daylight"
+    local view="--show --label-mag --night --daylight --small-bodies-mag --elements"
 
     if ((COMP_CWORD == 1)); then
         COMPREPLY=($(compgen -W "$subcommands --help" -- "$cur"))
@@ -43,12 +43,12 @@ _kolvar_chart()
                 return
             fi
             options="$time --city --lat --lon --note" ;;
-        render) options="$sky $view --horizon --out --objects --bench --from --to --step" ;;
+        render) options="$sky $view --path --path-days --style --font-size --horizon --out --objects --bench --from --to --step" ;;
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
-        closeup) options="--az --alt $sky $view --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
-        find) options="$sky" ;;  # and the NAME, which nothing can guess
-        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --show --title --horizon --bench --center --fov --mag-limit --circles" ;;
+        closeup) options="--az --alt $sky $view --style --path --path-days --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
+        find) options="$sky --elements" ;;  # and the NAME, which nothing can guess
+        print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --show --small-bodies-mag --elements --path --path-days --title --horizon --bench --center --fov --mag-limit --circles" ;;
         telescope)
             # The action first, then (for goto and sync) a name nothing can guess.
             local actions="status goto sync abort park unpark" i have=""
@@ -60,7 +60,7 @@ _kolvar_chart()
                 return
             fi
             options="--server --device --ra --dec --city --lat --lon --min-alt --no-wait --timeout" ;;
-        tonight) options="$time --city --lat --lon --min-alt --mag --kinds --min-size --max-size --horizon --format --print" ;;
+        tonight) options="$time --city --lat --lon --min-alt --mag --kinds --min-size --max-size --horizon --format --print --elements" ;;
         *) return ;;
     esac
 
@@ -95,13 +95,13 @@ _kolvar_chart()
             # The layers of a comma-separated list: complete the word after the last comma.
             local done="" word=$cur
             [[ $cur == *,* ]] && done=${cur%,*}, word=${cur##*,}
-            COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions selection:" -- "$word"))
+            COMPREPLY=($(compgen -P "$done" -W "lines names runes labels directions grid eqgrid equator ecliptic small-bodies selection:" -- "$word"))
             compopt -o nospace 2>/dev/null
             return ;;
         --kinds)
             local done="" word=$cur
             [[ $cur == *,* ]] && done=${cur%,*}, word=${cur##*,}
-            COMPREPLY=($(compgen -P "$done" -W "planet star messier ngc" -- "$word"))
+            COMPREPLY=($(compgen -P "$done" -W "planet star messier ngc small-body" -- "$word"))
             compopt -o nospace 2>/dev/null
             return ;;
         --format)
@@ -110,7 +110,7 @@ _kolvar_chart()
         --server)
             COMPREPLY=($(compgen -W "localhost:7624" -- "$cur"))
             return ;;
-        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --dpi | --title | --device | --ra | --dec | --min-alt | --timeout | --mag | --min-size | --max-size)
+        --jd | --date | --zone | --from | --to | --lat | --lon | --bench | --x | --y | --az | --alt | --font-size | --label-mag | --small-bodies-mag | --path-days | --path | --dpi | --title | --device | --ra | --dec | --min-alt | --timeout | --mag | --min-size | --max-size)
             return ;;
     esac
 

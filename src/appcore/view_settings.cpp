@@ -45,6 +45,10 @@ bool SameChoices(const ViewOptions& a, const ViewOptions& b) {
 
 }  // namespace
 
+// The chart style: written once it has been other than plain.
+constexpr const char* StyleKey = "Style";
+constexpr const char* SmoothStyleName = "sima";
+
 ViewOptions ReadViewSettings(const IniFile& ini) {
     ViewOptions view;
     for (const FlagKey& k : FlagKeys)
@@ -62,6 +66,8 @@ ViewOptions ReadViewSettings(const IniFile& ini) {
         if (auto value = ParseIniDouble(*text, LocaleDecimalSeparator()))
             view.SmallBodyMagnitude =
                 std::clamp(*value, SmallestSmallBodyMagnitude, LargestSmallBodyMagnitude);
+    if (auto text = ini.Read(ViewSection, StyleKey); text && *text == SmoothStyleName)
+        view.Style = ChartStyle::Smooth;
     return view;
 }
 
@@ -71,12 +77,15 @@ void WriteViewSettings(IniFile& ini, const ViewOptions& view) {
                     [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
         ini.Read(ViewSection, MagnitudeKey).has_value();
     const ViewOptions plain;
-    if (sectionThere || !SameChoices(view, plain) || view.Lines.Any()) {
+    const bool smooth = view.Style == ChartStyle::Smooth;
+    if (sectionThere || !SameChoices(view, plain) || view.Lines.Any() || smooth) {
         for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
         ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));
         for (const LineKey& k : LineKeys)
             if (view.Lines.*k.Flag || ini.Read(ViewSection, k.Key).has_value())
                 ini.Write(ViewSection, k.Key, view.Lines.*k.Flag ? "1" : "0");
+        if (smooth || ini.Read(ViewSection, StyleKey).has_value())
+            ini.Write(ViewSection, StyleKey, smooth ? SmoothStyleName : "alap");
     }
     const bool bodiesThere = ini.Read(SmallBodySection, ShowBodiesKey).has_value() ||
                              ini.Read(SmallBodySection, BodyMagnitudeKey).has_value();

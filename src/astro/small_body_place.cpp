@@ -16,6 +16,9 @@ namespace {
 constexpr double SecondsPerDay = 86400.0;
 constexpr double LightAuPerDay = 173.1446326742403;
 constexpr double ModifiedJulianZero = 2400000.5;
+// How far the orbit may bend from the straight line over the light time
+// before it is followed instead: 1e-7 AU, 0.02" at 1 AU.
+constexpr double CurvatureLimitAu = 1e-7;
 
 // What one instant needs for every body: Terrestrial Time, the Earth's
 // heliocentric position (ICRS axes, AU) and the rotation to the true equator
@@ -51,8 +54,10 @@ SmallBodyPlace PlaceAt(const SmallBody& body, const Instant& at) {
     const OrbitState state = StateAt(orbit, at.JulianDayTt);
 
     // Light time: the body where it was when the light left it, moved back
-    // along its velocity (over minutes to hours the curvature of the orbit
-    // changes the place by far less than a milliarcsecond).
+    // along its velocity: over minutes to hours the curvature of the orbit
+    // changes the place by far less than a milliarcsecond, except close to
+    // the Sun (a sungrazer at perihelion bends by tens of arc seconds in the
+    // light's eight minutes), where the orbit itself is followed back.
     double helio[3], geo[3];
     double delay = 0.0;
     for (int round = 0; round < 3; ++round) {
@@ -61,6 +66,17 @@ SmallBodyPlace PlaceAt(const SmallBody& body, const Instant& at) {
             geo[k] = helio[k] - at.Earth[k];
         }
         delay = Length(geo) / LightAuPerDay;
+    }
+    const double sunDistance = Length(state.Position);
+    if (0.5 * SunMu / (sunDistance * sunDistance) * delay * delay > CurvatureLimitAu) {
+        for (int round = 0; round < 2; ++round) {
+            const OrbitState then = StateAt(orbit, at.JulianDayTt - delay);
+            for (int k = 0; k < 3; ++k) {
+                helio[k] = then.Position[k];
+                geo[k] = helio[k] - at.Earth[k];
+            }
+            delay = Length(geo) / LightAuPerDay;
+        }
     }
     const double delta = Length(geo);
     const double r = Length(helio);

@@ -26,11 +26,25 @@ double EllipticAnomaly(double meanAnomaly, double e) {
     return std::nan("");
 }
 
+// e sinh H - H without the cancellation of its two terms for the small H of
+// an orbit barely hyperbolic (e - 1 of 1e-6) far from perihelion, where the
+// rounding of the difference kept Newton's steps from settling.
+double HyperbolicKepler(double h, double e) {
+    if (std::abs(h) >= 0.1) return e * std::sinh(h) - h;
+    const double h2 = h * h;
+    double term = h * h2 / 6.0, beyond = term;  // sinh H - H = H^3/3! + H^5/5! + ...
+    for (int k = 5; k < 21; k += 2) {
+        term *= h2 / ((k - 1.0) * k);
+        beyond += term;
+    }
+    return (e - 1.0) * std::sinh(h) + beyond;
+}
+
 // Hyperbolic anomaly, e sinh H - H = M.
 double HyperbolicAnomaly(double meanAnomaly, double e) {
     double x = std::copysign(std::log(2.0 * std::abs(meanAnomaly) / e + 1.8), meanAnomaly);
     for (int step = 0; step < MaxNewtonSteps; ++step) {
-        const double dx = (e * std::sinh(x) - x - meanAnomaly) / (e * std::cosh(x) - 1.0);
+        const double dx = (HyperbolicKepler(x, e) - meanAnomaly) / (e * std::cosh(x) - 1.0);
         x -= dx;
         if (std::abs(dx) <= 1e-14 * (1.0 + std::abs(x))) return x;
     }

@@ -10,15 +10,31 @@ namespace {
 
 constexpr double RadiansPerArcMinute = std::numbers::pi / (180.0 * 60.0);
 
-double Separation(double ra1, double dec1, double ra2, double dec2) {
-    const double c = std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
-    return std::acos(std::clamp(c, -1.0, 1.0));
-}
+// Angular distances from one centre, with its declination's sine and cosine
+// computed once. A place whose declination alone differs by more than the
+// reach is left without any trigonometry: it is never nearer than that.
+struct FromCentre {
+    double RightAscension, Declination, SinDeclination, CosDeclination;
+
+    FromCentre(double ra, double dec)
+        : RightAscension(ra),
+          Declination(dec),
+          SinDeclination(std::sin(dec)),
+          CosDeclination(std::cos(dec)) {}
+
+    bool Within(double ra, double dec, double reach) const {
+        if (std::abs(dec - Declination) > reach) return false;
+        const double c =
+            std::sin(dec) * SinDeclination + std::cos(dec) * CosDeclination * std::cos(ra - RightAscension);
+        return std::acos(std::clamp(c, -1.0, 1.0)) <= reach;
+    }
+};
 
 }  // namespace
 
 DeepFieldContents QueryDeepField(const DeepStarFile* stars, const DeepFieldRequest& request) {
     DeepFieldContents field;
+    const FromCentre centre(request.RightAscension, request.Declination);
     if (stars != nullptr && stars->IsOpen()) {
         // A star moves less than 11" a year: look a little wider, then keep
         // the stars whose place at the instant is inside.
@@ -27,8 +43,7 @@ DeepFieldContents QueryDeepField(const DeepStarFile* stars, const DeepFieldReque
                                  request.StarMagnitudeLimit};
         stars->ForEachStar(wide, [&](const DeepStar& s) {
             const DeepStar moved = MovedStar(s, request.YearsSince2000);
-            if (Separation(moved.RightAscension, moved.Declination, request.RightAscension,
-                           request.Declination) <= request.Radius)
+            if (centre.Within(moved.RightAscension, moved.Declination, request.Radius))
                 field.Stars.push_back(moved);
         });
         std::stable_sort(field.Stars.begin(), field.Stars.end(),
@@ -38,7 +53,7 @@ DeepFieldContents QueryDeepField(const DeepStarFile* stars, const DeepFieldReque
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const NgcIcRecord& r = objects[i];
         const double reach = request.Radius + 0.5 * static_cast<double>(r.MajorAxis) * RadiansPerArcMinute;
-        if (Separation(r.RightAscension, r.Declination, request.RightAscension, request.Declination) <= reach)
+        if (centre.Within(r.RightAscension, r.Declination, reach))
             field.Objects.push_back(static_cast<std::uint16_t>(i));
     }
     return field;

@@ -1,5 +1,6 @@
 #include "catalog/star_names.h"
 
+#include "catalog/greek_letters.h"
 #include "catalog/name_text.h"
 
 namespace kolvar {
@@ -21,12 +22,6 @@ const std::span<const ProperNameRecord> ProperNameTable{ProperNameRows};
 const std::span<const BayerRecord> BayerTable{BayerRows};
 const std::span<const FlamsteedRecord> FlamsteedTable{FlamsteedRows};
 
-const std::array<const char*, 25> GreekLetterNames{
-    "",      "alpha", "beta",    "gamma", "delta", "epsilon", "zeta",    "eta", "theta",
-    "iota",  "kappa", "lambda",  "mu",    "nu",    "xi",      "omicron", "pi",  "rho",
-    "sigma", "tau",   "upsilon", "phi",   "chi",   "psi",     "omega",
-};
-
 std::string ProperNameOf(int hrNumber) {
     for (const ProperNameRecord& row : ProperNameRows) {
         if (row.HrNumber == hrNumber) return TrimBlanks(row.ProperName);
@@ -39,8 +34,8 @@ BayerDesignation BayerOf(int hrNumber) {
     for (const BayerRecord& row : BayerRows) {
         if (row.HrNumber != hrNumber) continue;
         result.Found = true;
-        result.GreekLetter =
-            row.GreekLetter < GreekLetterNames.size() ? GreekLetterNames[row.GreekLetter] : "";
+        const GreekLetter* letter = GreekLetterNumbered(row.GreekLetter);
+        result.GreekLetter = letter != nullptr ? std::string(letter->Name) : std::string();
         result.Suffix = TrimBlanks(row.Suffix);
     }
     return result;

@@ -29,9 +29,6 @@ extern const std::span<const ProperNameRecord> ProperNameTable;
 extern const std::span<const BayerRecord> BayerTable;
 extern const std::span<const FlamsteedRecord> FlamsteedTable;
 
-// Index 0 is empty, then "alpha" .. "omega".
-extern const std::array<const char*, 25> GreekLetterNames;
-
 // Proper name of the first matching row without its padding; empty when none.
 std::string ProperNameOf(int hrNumber);
 

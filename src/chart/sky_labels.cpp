@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <numeric>
 
@@ -10,6 +11,7 @@
 #include "catalog/constellation_figures.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "catalog/deep_sky_catalogue.h"
+#include "catalog/greek_letters.h"
 #include "catalog/runic_names.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/star_names.h"
@@ -21,19 +23,18 @@ namespace kolvar {
 
 namespace {
 
-// The Latin letters that show the Greek ones in the Symbol face, alpha .. omega.
-constexpr std::string_view SymbolLetters = "abgdezhqiklmnxoprstufcyw";
-
 // Space between a marker's centre and its label.
 constexpr int MarkerGap = 4;
+
+// Stars this bright or brighter keep their markers clear of labels where they can.
+constexpr int BrightStarClass = 3;
 
 ObjectLabelText StarLabelText(int star) {
     const int hr = StarCatalogue[static_cast<std::size_t>(star)].HrNumber;
     if (std::string name = ProperNameOf(hr); !name.empty()) return {std::move(name), PlainSkyLabelFace};
     const BayerDesignation bayer = BayerOf(hr);
-    for (std::size_t i = 1; i < GreekLetterNames.size(); ++i)
-        if (bayer.GreekLetter == GreekLetterNames[i])
-            return {std::string(1, SymbolLetters[i - 1]), GreekSkyLabelFace};
+    if (const GreekLetter* letter = GreekLetterNamed(bayer.GreekLetter))
+        return {std::string(1, letter->SymbolKey), GreekSkyLabelFace};
     return {};
 }
 
@@ -58,10 +59,26 @@ bool Overlap(const Box& a, const Box& b) {
 class Placer {
 public:
     Placer(const SkyProjection& projection, const MeasureLabelText& measure)
-        : width_(projection.Width()), height_(projection.Height()), measure_(measure) {}
+        : width_(projection.Width()), height_(projection.Height()), measure_(measure) {
+        if (projection.Type() != SkyProjection::Kind::Stereographic) return;
+        const ChartFrame& f = projection.Chart();
+        chart_ = true;
+        centreX_ = f.CentreX;
+        centreY_ = f.CentreY;
+        radius2_ = static_cast<long long>(f.ChartRadius) * f.ChartRadius;
+    }
 
+    // Inside the picture and, on the chart, inside the horizon circle: every
+    // pixel of the box, so no label crosses the horizon line.
     bool Inside(const Box& b) const {
-        return b.X >= 0 && b.Y >= 0 && b.X + b.W <= width_ && b.Y + b.H <= height_;
+        if (!(b.X >= 0 && b.Y >= 0 && b.X + b.W <= width_ && b.Y + b.H <= height_)) return false;
+        if (!chart_) return true;
+        const auto in = [&](long long x, long long y) {
+            const long long dx = x - centreX_, dy = y - centreY_;
+            return dx * dx + dy * dy < radius2_;
+        };
+        const long long x0 = b.X, y0 = b.Y, x1 = b.X + b.W, y1 = b.Y + b.H;
+        return in(x0, y0) && in(x1, y0) && in(x0, y1) && in(x1, y1);
     }
     bool Free(const Box& b) const {
         return std::none_of(taken_.begin(), taken_.end(), [&](const Box& t) { return Overlap(b, t); });
@@ -71,10 +88,20 @@ public:
     }
     void Take(const Box& b) { taken_.push_back(b); }
 
+    // The markers of the bright stars, which a label covers only when it has
+    // no other place.
+    void AddStar(int x, int y) { stars_.push_back({x - 2, y - 2, 5, 5}); }
+    bool ClearOfStars(const Box& b) const {
+        return std::none_of(stars_.begin(), stars_.end(), [&](const Box& s) { return Overlap(b, s); });
+    }
+
 private:
     int width_, height_;
     const MeasureLabelText& measure_;
     std::vector<Box> taken_;
+    std::vector<Box> stars_;
+    bool chart_ = false;
+    long long centreX_ = 0, centreY_ = 0, radius2_ = 0;
 };
 
 SkyLabel MakeLabel(SkyLabelKind kind, std::string text, std::string_view face, int size, const Box& b,
@@ -82,29 +109,40 @@ SkyLabel MakeLabel(SkyLabelKind kind, std::string text, std::string_view face, i
     return {kind, std::move(text), face, size, b.X, b.Y, b.W, b.H, slot};
 }
 
-// Beside the marker at (x, y): right, left, above, below. `always` takes the
-// first place inside the picture even when it overlaps.
+// Beside the marker at (x, y): right, left, above, below, then the four
+// corners, then above and below half a line further off; the first place
+// inside that overlaps nothing placed before, if there is one, clear of the
+// bright stars' markers too. None: the label is left out.
 bool PlaceBeside(Placer& placer, std::vector<SkyLabel>& out, SkyLabelKind kind, const ObjectLabelText& text,
-                 int size, int x, int y, int slot, bool always) {
+                 int size, int x, int y, int slot) {
     const LabelTextSize s = placer.Measure(text.Face, size, text.Text);
-    const Box places[4] = {{x + MarkerGap, y - s.Height / 2, s.Width, s.Height},
-                           {x - MarkerGap - s.Width, y - s.Height / 2, s.Width, s.Height},
-                           {x - s.Width / 2, y - MarkerGap - s.Height, s.Width, s.Height},
-                           {x - s.Width / 2, y + MarkerGap, s.Width, s.Height}};
-    const Box* fallback = nullptr;
-    for (const Box& b : places) {
-        if (!placer.Inside(b)) continue;
-        if (fallback == nullptr) fallback = &b;
-        if (!placer.Free(b)) continue;
-        placer.Take(b);
-        out.push_back(MakeLabel(kind, text.Text, text.Face, size, b, slot));
-        return true;
-    }
-    if (!always || fallback == nullptr) return false;
-    placer.Take(*fallback);
-    out.push_back(MakeLabel(kind, text.Text, text.Face, size, *fallback, slot));
-    return true;
+    const int g = MarkerGap;
+    const int far = g + s.Height / 2 + 2;
+    const Box places[10] = {{x + g, y - s.Height / 2, s.Width, s.Height},
+                            {x - g - s.Width, y - s.Height / 2, s.Width, s.Height},
+                            {x - s.Width / 2, y - g - s.Height, s.Width, s.Height},
+                            {x - s.Width / 2, y + g, s.Width, s.Height},
+                            {x + g, y - g - s.Height, s.Width, s.Height},
+                            {x - g - s.Width, y - g - s.Height, s.Width, s.Height},
+                            {x + g, y + g, s.Width, s.Height},
+                            {x - g - s.Width, y + g, s.Width, s.Height},
+                            {x - s.Width / 2, y - far - s.Height, s.Width, s.Height},
+                            {x - s.Width / 2, y + far, s.Width, s.Height}};
+    // First a place clear of the bright stars' markers, else any free one.
+    for (const bool clear : {true, false})
+        for (const Box& b : places) {
+            if (!placer.Inside(b) || !placer.Free(b) || (clear && !placer.ClearOfStars(b))) continue;
+            placer.Take(b);
+            out.push_back(MakeLabel(kind, text.Text, text.Face, size, b, slot));
+            return true;
+        }
+    return false;
 }
+
+// The Sun, the Moon and the planets in their usual order of brightness, so
+// that of two labels with no room for both the fainter body's is left out.
+constexpr std::array<int, 9> SolarSystemRank{
+    0, 1, 5, 2, 4, 3, 6, 7, 8};  // by slot: Venus, Jupiter, Mars, Mercury, Saturn ...
 
 void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const SkyProjection& projection,
                              const ChartFrame& frame, double julianDay, const SkyLabelChoice& choice) {
@@ -144,6 +182,13 @@ void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const S
 }
 
 }  // namespace
+
+int ScaledLabelSize(int size, int characterSize) {
+    constexpr int DefaultCharacterSize = 12;
+    if (characterSize <= 0 || characterSize == DefaultCharacterSize) return size;
+    const long scaled = std::lround(static_cast<double>(size) * characterSize / DefaultCharacterSize);
+    return static_cast<int>(std::clamp(scaled, 6L, 24L));
+}
 
 ObjectLabelText LabelTextOf(const SkyObjectEntry& entry) {
     switch (entry.Kind) {
@@ -185,9 +230,14 @@ std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyPro
             const SkyObjectEntry& e = objects[static_cast<std::size_t>(slot)];
             if (e.Visible != 1 || !MarkedUnder(e, choice.FaintestMarkerClass)) continue;
             const int magnitude = MagnitudeClassOf(e);
-            if (e.Kind == KindStar && !(magnitude < choice.Magnitude)) continue;
+            if (e.Kind == KindStar && magnitude > BrightStarClass && !(magnitude < choice.Magnitude))
+                continue;
             if (!projection.Drawable(e.Azimuth, e.Altitude)) continue;
             const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
+            if (e.Kind == KindStar && magnitude <= BrightStarClass) {
+                placer.AddStar(TruncToInt(p.X), TruncToInt(p.Y));
+                if (!(magnitude < choice.Magnitude)) continue;
+            }
             const Candidate c{slot, magnitude, TruncToInt(p.X), TruncToInt(p.Y)};
             (e.Kind <= KindPlanet ? solar : others).push_back(c);
         }
@@ -195,17 +245,21 @@ std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyPro
         std::stable_sort(others.begin(), others.end(),
                          [](const Candidate& a, const Candidate& b) { return a.Class < b.Class; });
     }
+    std::stable_sort(solar.begin(), solar.end(), [](const Candidate& a, const Candidate& b) {
+        return SolarSystemRank[static_cast<std::size_t>(a.Slot)] <
+               SolarSystemRank[static_cast<std::size_t>(b.Slot)];
+    });
     for (const Candidate& c : solar)
         PlaceBeside(placer, out, SkyLabelKind::SolarSystem,
                     LabelTextOf(objects[static_cast<std::size_t>(c.Slot)]), choice.ObjectSize, c.X, c.Y,
-                    c.Slot, true);
+                    c.Slot);
     if (choice.Names) PlaceConstellationNames(placer, out, projection, frame, julianDay, choice);
     for (const Candidate& c : others) {
         const SkyObjectEntry& e = objects[static_cast<std::size_t>(c.Slot)];
         const ObjectLabelText text = LabelTextOf(e);
         if (text.Text.empty()) continue;
         PlaceBeside(placer, out, e.Kind == KindStar ? SkyLabelKind::Star : SkyLabelKind::DeepSky, text,
-                    choice.ObjectSize, c.X, c.Y, c.Slot, false);
+                    choice.ObjectSize, c.X, c.Y, c.Slot);
     }
     return out;
 }

@@ -49,6 +49,11 @@ struct LabelTextSize {
 // Measures `text` in `face` at `size` points.
 using MeasureLabelText = std::function<LabelTextSize(std::string_view face, int size, std::string_view text)>;
 
+// A label size (points) at character size `characterSize` (Betűméret): the
+// size itself at the default size 12 (and at 0, no size given), else grown or
+// shrunk in proportion and held to 6 .. 24 points so that it stays legible.
+int ScaledLabelSize(int size, int characterSize);
+
 struct SkyLabelChoice {
     bool Objects = false;           // object labels
     bool Names = false;             // constellation names
@@ -60,13 +65,14 @@ struct SkyLabelChoice {
 };
 
 // The labels of one picture, in placing order: the Sun, the Moon and the
-// planets first (always, when visible in the picture), then the
+// planets first (in their usual order of brightness), then the
 // constellation names by rank (the most prominent first), then stars
 // brighter than the limit by brightness, then the Messier objects by
-// brightness. An object's label goes beside its marker (right, left, above
-// or below, the first place wholly inside the picture that overlaps nothing
-// placed before); a label with no such place is left out, so the picture is
-// never flooded. A constellation's name is centred on its label point, the
+// brightness. An object's label goes beside its marker (right, left, above,
+// below, then the four corners: the first place wholly inside the picture,
+// and on the chart inside the horizon circle, that overlaps nothing placed
+// before); a label with no such place is left out, so no label overprints
+// another and the picture is never flooded. A constellation's name is centred on its label point, the
 // runic name beneath; both or neither.
 std::vector<SkyLabel> PlaceSkyLabels(const SkyObjectTable& objects, const SkyProjection& projection,
                                      const ChartFrame& frame, double julianDay, const SkyLabelChoice& choice,

@@ -1,8 +1,10 @@
 #include "chart/small_body_layer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "chart/pixel_rules.h"
 #include "texts/small_body_texts.h"
@@ -13,9 +15,8 @@ namespace {
 
 constexpr double TailDegree = 0.017453292519943295;
 
-// The point a degree from the body's direction of date towards its
-// anti-solar direction, as right ascension and declination of date; false
-// when the tail points straight at the observer or away.
+}  // namespace
+
 bool TailDirection(const SmallBodyPlace& place, double& ra, double& dec) {
     const double cd = std::cos(place.OfDate.Latitude);
     const double b[3] = {cd * std::cos(place.OfDate.Longitude), cd * std::sin(place.OfDate.Longitude),
@@ -32,6 +33,8 @@ bool TailDirection(const SmallBodyPlace& place, double& ra, double& dec) {
     return true;
 }
 
+namespace {
+
 struct Box {
     int Left, Top, Right, Bottom;
     bool Meets(const Box& o) const {
@@ -39,9 +42,37 @@ struct Box {
     }
 };
 
-void Ring(Canvas& canvas, int x, int y, int r) {
-    canvas.Arc(x - r, y - r, x + r + 1, y + r + 1, x + r, y, x + r, y);
+// The symbols as pixel offsets: hundreds of them are set on every redraw.
+struct Offset {
+    int X, Y;
+};
+template <int Inner2, int Outer2, int Reach>
+constexpr auto Pixels() {
+    std::array<Offset, (2 * Reach + 1) * (2 * Reach + 1)> all{};
+    std::size_t n = 0;
+    for (int y = -Reach; y <= Reach; ++y)
+        for (int x = -Reach; x <= Reach; ++x)
+            if (x * x + y * y >= Inner2 && x * x + y * y <= Outer2) all[n++] = {x, y};
+    return std::pair{all, n};
 }
+constexpr auto MinorPlanetRing = Pixels<3, 6, 2>();  // radius 2
+constexpr auto CometDisc = Pixels<0, 5, 2>();        // radius 2, filled
+constexpr auto StaleRing = Pixels<21, 30, 5>();      // radius 5
+
+template <class Symbol>
+void Stamp(Canvas& canvas, int x, int y, const Symbol& symbol, Colour colour) {
+    for (std::size_t k = 0; k < symbol.second; ++k)
+        canvas.SetPixel(x + symbol.first[k].X, y + symbol.first[k].Y, colour);
+}
+
+struct Cache {
+    std::shared_ptr<const std::vector<SmallBody>> Bodies;
+    double JulianDay = 0.0;
+    double Limit = 0.0;
+    std::array<double, 3> ObserverOffset{};
+    std::array<std::array<double, 3>, 3> LocalFrame{};
+    SmallBodySky Sky;
+};
 
 }  // namespace
 
@@ -75,13 +106,39 @@ std::vector<PlacedSmallBody> PlaceSmallBodies(const ChartFrame& frame, double ju
     return placed;
 }
 
+SmallBodySky& SmallBodySkyAt(const ChartFrame& frame, double julianDay,
+                             const std::shared_ptr<const std::vector<SmallBody>>& bodies,
+                             double magnitudeLimit) {
+    thread_local Cache cache;
+    // The cache holds the bodies it placed, so their address names no other set.
+    if (cache.Bodies != bodies) {
+        // The labels stay from one instant to the next, by body.
+        const std::size_t n = bodies ? bodies->size() : 0;
+        cache.Sky.Labels.assign(n, std::string());
+        cache.Sky.LabelNotes.assign(n, std::string());
+        cache.Sky.LabelSizes.assign(n, TextSize{-1, 0});
+        cache.JulianDay = std::nan("");
+    }
+    if (cache.Bodies != bodies || cache.JulianDay != julianDay || cache.Limit != magnitudeLimit ||
+        cache.ObserverOffset != frame.ObserverOffset || cache.LocalFrame != frame.LocalFrame) {
+        cache.Bodies = bodies;
+        cache.JulianDay = julianDay;
+        cache.Limit = magnitudeLimit;
+        cache.ObserverOffset = frame.ObserverOffset;
+        cache.LocalFrame = frame.LocalFrame;
+        cache.Sky.Placed = bodies ? PlaceSmallBodies(frame, julianDay, *bodies, magnitudeLimit)
+                                  : std::vector<PlacedSmallBody>{};
+    }
+    return cache.Sky;
+}
+
 void DrawSmallBodies(Canvas& canvas, const SkyProjection& projection, std::span<const SmallBody> bodies,
-                     std::span<const PlacedSmallBody> placed) {
+                     SmallBodySky& sky) {
     std::vector<Box> labels;
     canvas.SetFontFace("Arial");
     canvas.SetFontSize(SmallBodyLabelSize);
     canvas.SetPenWidth(1);
-    for (const PlacedSmallBody& b : placed) {
+    for (const PlacedSmallBody& b : sky.Placed) {
         const SkyProjection::Placed at = projection.Place(b.Position);
         if (!at.Drawable) continue;
         const ChartPoint p = projection.PixelOf(at);
@@ -90,9 +147,8 @@ void DrawSmallBodies(Canvas& canvas, const SkyProjection& projection, std::span<
         const bool comet = body.Kind == SmallBodyKind::Comet;
         const Colour colour = comet ? CometColour : MinorPlanetColour;
         canvas.SetPenColour(colour);
-        canvas.SetBrushColour(colour);
         if (comet) {
-            canvas.Ellipse(x - 2, y - 2, x + 3, y + 3);
+            Stamp(canvas, x, y, CometDisc, colour);
             const ChartPoint q = projection.Project(b.TailPoint);
             const double dx = static_cast<double>(q.X) - p.X, dy = static_cast<double>(q.Y) - p.Y;
             const double n = std::hypot(dx, dy);
@@ -102,15 +158,19 @@ void DrawSmallBodies(Canvas& canvas, const SkyProjection& projection, std::span<
                               y + static_cast<int>(std::lround(dy / n * CometTailPixels)));
             }
         } else {
-            Ring(canvas, x, y, 2);
+            Stamp(canvas, x, y, MinorPlanetRing, colour);
         }
         const bool stale = StaleElements(b.Place.EpochAgeDays);
-        if (stale) {
-            canvas.SetPenColour(StaleElementsColour);
-            Ring(canvas, x, y, 5);
+        if (stale) Stamp(canvas, x, y, StaleRing, StaleElementsColour);
+        // A label is written and measured again only when its note of the elements' age changes.
+        std::string& text = sky.Labels[b.Body];
+        TextSize& size = sky.LabelSizes[b.Body];
+        std::string note = EpochAgeNote(b.Place.EpochAgeDays);
+        if (size.Width < 0 || note != sky.LabelNotes[b.Body]) {
+            text = SmallBodyLabel(body, b.Place.EpochAgeDays);
+            size = canvas.TextExtent(text);
+            sky.LabelNotes[b.Body] = std::move(note);
         }
-        const std::string text = SmallBodyLabel(body, b.Place.EpochAgeDays);
-        const TextSize size = canvas.TextExtent(text);
         const Box box{x + 7, y - size.Height / 2, x + 7 + size.Width, y - size.Height / 2 + size.Height};
         if (std::any_of(labels.begin(), labels.end(), [&](const Box& o) { return o.Meets(box); })) continue;
         labels.push_back(box);

@@ -14,6 +14,7 @@
 #include "chart/polyline_walk.h"
 #include "chart/sky_lines.h"
 #include "chart/small_body_layer.h"
+#include "chart/small_body_path.h"
 
 namespace kolvar {
 
@@ -103,7 +104,8 @@ int FaintestMarkerClassFor(const ViewOptions& options, double sunAltitude) {
     return options.Daylight ? DaylightLookOf(SkyPhaseOf(sunAltitude)).FaintestMarkerClass : AllMarkers;
 }
 
-void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky) {
+void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky,
+                              int penWidth) {
     const auto directionOf = [&sky](const FigureVertex& v) {
         if (v.Star != NoStar) {
             const SkyObjectEntry& e = sky.Objects[static_cast<std::size_t>(FirstStarSlot + v.Star)];
@@ -113,10 +115,11 @@ void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, c
                                       sky.JulianDay, Equinox::Catalogue);
     };
     canvas.SetPenColour(FigureColour);
-    canvas.SetPenWidth(1);
+    canvas.SetPenWidth(penWidth);
     for (int c = 1; c <= 88; ++c)
         for (const FigurePolyline& line : ConstellationFigureOf(c).Lines)
             DrawSkyPolyline(canvas, projection, line, directionOf);
+    canvas.SetPenWidth(1);
 }
 
 void DrawSelectionRing(Canvas& canvas, const SkyProjection& projection, const SkyObjectTable& objects,
@@ -205,6 +208,25 @@ void DrawSkyline(Bitmap& picture, const SkyProjection& projection,
     }
 }
 
+void DrawSmallBodyLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,
+                         const ViewOptions& options) {
+    const DaylightLook look =
+        options.Daylight ? DaylightLookFor(sky.Objects) : DaylightLookOf(SkyPhase::Night);
+    if (options.ShowsPath()) {
+        Canvas canvas(picture);
+        const SmallBodyTrack track = SmallBodyTrackOf(
+            (*options.Bodies)[static_cast<std::size_t>(options.PathBody)], sky.JulianDay, options.PathDays);
+        DrawSmallBodyTrack(canvas, projection, sky.Frame, sky.JulianDay, track);
+    }
+    if (options.ShowsSmallBodies()) {
+        // Daylight hides the faint ones as it hides faint stars.
+        const double limit = std::min(options.SmallBodyMagnitude, look.FaintestMarkerClass + 1.0);
+        SmallBodySky& bodies = SmallBodySkyAt(sky.Frame, sky.JulianDay, options.Bodies, limit);
+        Canvas canvas(picture);
+        DrawSmallBodies(canvas, projection, *options.Bodies, bodies);
+    }
+}
+
 void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,
                     const ViewOptions& options) {
     const DaylightLook look =
@@ -215,18 +237,14 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
         PaintOverSky(picture, OverSkyRegion(projection, sky.Objects, options), look.Sky, [&](Canvas& canvas) {
             if (options.Lines.Any())
                 DrawSkyLines(canvas, projection, sky.Frame, sky.JulianDay, options.Lines);
-            if (options.Figures) DrawConstellationFigures(canvas, projection, sky);
+            // The figures thicken with the character size, from twice the default on.
+            if (options.Figures)
+                DrawConstellationFigures(canvas, projection, sky,
+                                         ScaledLabelSize(8, options.CharacterSize) >= 16 ? 2 : 1);
             DrawSelectionRing(canvas, projection, sky.Objects, options.SelectedSlot);
         });
     }
-    if (options.ShowsSmallBodies()) {
-        // Daylight hides the faint ones as it hides faint stars.
-        const double limit = std::min(options.SmallBodyMagnitude, look.FaintestMarkerClass + 1.0);
-        const std::vector<PlacedSmallBody> placed =
-            PlaceSmallBodies(sky.Frame, sky.JulianDay, *options.Bodies, limit);
-        Canvas canvas(picture);
-        DrawSmallBodies(canvas, projection, *options.Bodies, placed);
-    }
+    DrawSmallBodyLayers(picture, projection, sky, options);
     const bool chart = projection.Type() == SkyProjection::Kind::Stereographic;
     if (options.Labels || options.Names || (options.Directions && chart)) {
         Canvas canvas(picture);
@@ -237,6 +255,8 @@ void DrawViewLayers(Bitmap& picture, const SkyProjection& projection, const View
         choice.RunicNames = options.RunicNames;
         choice.Magnitude = options.LabelMagnitude;
         choice.FaintestMarkerClass = look.FaintestMarkerClass;
+        choice.ObjectSize = ScaledLabelSize(choice.ObjectSize, options.CharacterSize);
+        choice.NameSize = ScaledLabelSize(choice.NameSize, options.CharacterSize);
         std::vector<SkyLabel> labels =
             PlaceSkyLabels(sky.Objects, projection, sky.Frame, sky.JulianDay, choice, measure);
         if (options.Directions && chart) {

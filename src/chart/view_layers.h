@@ -45,7 +45,8 @@ int FaintestMarkerClassFor(const ViewOptions& options, double sunAltitude);
 // The 150 polylines of the 88 constellations, cut where they leave the
 // drawable part; a vertex that is a catalogue star stands where that star was
 // placed, so the line ends on its marker.
-void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky);
+void DrawConstellationFigures(Canvas& canvas, const SkyProjection& projection, const ViewSky& sky,
+                              int penWidth = 1);
 
 // A ring around the marker of `slot` when the object is visible and drawable.
 void DrawSelectionRing(Canvas& canvas, const SkyProjection& projection, const SkyObjectTable& objects,
@@ -69,6 +70,11 @@ inline constexpr Colour SkylineColour{34, 30, 24};
 // its azimuth, as the dark silhouette of the local horizon.
 void DrawSkyline(Bitmap& picture, const SkyProjection& projection,
                  const std::function<double(double azimuth)>& skyline);
+
+// The comets and minor planets `options` shows, and the track of the one
+// followed, over a finished picture.
+void DrawSmallBodyLayers(Bitmap& picture, const SkyProjection& projection, const ViewSky& sky,
+                         const ViewOptions& options);
 
 // Every layer `options` turns on, in order: the daylight tint, the skyline, the grids and
 // lines, the figures and the selection ring, the comets and minor planets, the labels and

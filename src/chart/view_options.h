@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -21,6 +22,10 @@ struct SkyLines {
     bool Any() const { return AltAzGrid || EquatorialGrid || Equator || Ecliptic; }
 };
 
+// How the chart and the close-up are drawn: the plain raster of markers, or
+// the smooth style, anti-aliased through the paper chart's vector layers.
+enum class ChartStyle : std::uint8_t { Plain, Smooth };
+
 // The optional layers and views a reader can turn on over the chart and the
 // close-up. All of them are off by default, and with every one off the
 // pictures are exactly those of the plain redraw.
@@ -34,7 +39,11 @@ struct ViewOptions {
     bool Night = false;           // everything in dark reds on black
     bool Daylight = false;        // the sky tinted by the Sun's altitude
     SkyLines Lines;               // grids and great circles
-    int SelectedSlot = -1;        // a slot of the objects table to ring, -1 none
+    ChartStyle Style = ChartStyle::Plain;
+    // The character size (Betűméret) the labels and figures follow; 0 and
+    // the default size 12 draw them at their own sizes.
+    int CharacterSize = 0;
+    int SelectedSlot = -1;  // a slot of the objects table to ring, -1 none
     // A local skyline: its altitude (radians) over an azimuth (radians from
     // north through east), drawn as a dark silhouette over the sky; none when empty.
     std::function<double(double azimuth)> Skyline;
@@ -43,12 +52,18 @@ struct ViewOptions {
     bool SmallBodies = false;
     double SmallBodyMagnitude = 10.0;
     std::shared_ptr<const std::vector<SmallBody>> Bodies;
+    // The track of one of them (its index in Bodies, -1 none) over the next PathDays.
+    int PathBody = -1;
+    double PathDays = 30.0;
 
     bool ShowsSmallBodies() const { return SmallBodies && Bodies && !Bodies->empty(); }
+    bool ShowsPath() const {
+        return Bodies && PathBody >= 0 && static_cast<std::size_t>(PathBody) < Bodies->size();
+    }
 
     bool AddsAnything() const {
         return Figures || Names || Labels || Directions || Night || Daylight || Lines.Any() ||
-               SelectedSlot >= 0 || static_cast<bool>(Skyline) || ShowsSmallBodies();
+               SelectedSlot >= 0 || static_cast<bool>(Skyline) || ShowsSmallBodies() || ShowsPath();
     }
 };
 

@@ -24,6 +24,7 @@
 #include "cli/view_request.h"
 #include "closeup/draw_close_up.h"
 #include "closeup/field_circles.h"
+#include "print/smooth_chart.h"
 
 namespace kolvar::cli {
 
@@ -48,11 +49,14 @@ constexpr OptionSpec CloseUpOptions[] = {
      "(close-up pixels)"},
     {"--bench", "N", "draw the close-up N times, write nothing, print closeup_ms (min, median, max)"},
     ShowOption,
+    StyleOption,
     LabelMagOption,
     NightOption,
     DaylightOption,
     SmallBodiesMagOption,
     ElementsOption,
+    PathOption,
+    PathDaysOption,
     HorizonOption,
     {"--fov", "DEG",
      "zoom in to a field DEG degrees across (0.25 up to the close-up's own field) and draw the deep stars "
@@ -153,12 +157,9 @@ std::string DeepRows(const CloseUpDeep& deep, const CloseUpSky& sky, int width, 
 // the client area, then the close-up over all of it.
 SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky, CloseUpDeep* deep) {
     const Size size = r.Common.Sky.ChartSize;
-    picture.Resize(size.Width, size.Height);
-    Canvas canvas(picture);
-    const SkyProjection window = DrawCloseUp(canvas, size.Width, size.Height, r.View, sky, deep);
     const ViewOptions& view = r.Common.View;
-    if (view.AddsAnything())
-        DrawViewLayers(picture, window, ViewSky{sky.Chart, sky.JulianDay, sky.Objects}, view);
+    const SkyProjection window = DrawStyledCloseUp(picture, size.Width, size.Height, r.View, sky, deep, view);
+    Canvas canvas(picture);
     if (!r.Circles.empty()) DrawFieldCircles(canvas, size.Width, size.Height, r.Zoom, r.Circles);
     if (view.Night) MapToNightPalette(picture);
     return window;

@@ -85,9 +85,11 @@ ListRequest ParseRequest(std::span<char* const> args) {
         for (const OptionSpec& o : ListOptions)
             if (r.Options.Has(o.Name)) throw UsageError(std::string(o.Name) + " is for observe");
     const bool named = r.Action != "names" && r.Action != "import";
-    const std::string_view name = r.Action == "import" ? (r.Operands.size() > 1 ? r.Operands[1] : "")
-                                  : named              ? r.Operands[0]
-                                                       : "";
+    // Views of the operands themselves: a mixed conditional would make a
+    // temporary string and leave the view dangling.
+    std::string_view name;
+    if (r.Action == "import" && r.Operands.size() > 1) name = r.Operands[1];
+    if (r.Action != "import" && named) name = r.Operands[0];
     if (!name.empty() || named)
         if (const std::string why = ListNameProblem(name); !why.empty())
             throw UsageError(why + ": " + QuoteForMessage(name));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "appcore/deep_star_catalogue.h"
+#include "astro/small_body_place.h"
 #include "canvas/cp1250.h"
 #include "canvas/program_fonts.h"
 #include "chart/sky_object_table.h"
@@ -19,6 +20,7 @@
 #include "cli/render_request.h"
 #include "cli/render_series.h"
 #include "cli/sky_options.h"
+#include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
 #include "identify/search_key.h"
@@ -49,13 +51,19 @@ constexpr OptionSpec PrintOptions[] = {
     {"--landscape", "", "the sheet's long side across"},
     {"--dpi", "N", "pixels per inch of a PNG, 36..600 (default 150)"},
     {"--label-mag", "M", "name the stars whose magnitude class is below M (default 2.5)"},
-    {"--show", "LIST", "grids and lines over the sky, comma-separated: grid, eqgrid, equator, ecliptic"},
+    {"--show", "LIST",
+     "grids and lines over the sky, comma-separated: grid, eqgrid, equator, ecliptic; small-bodies (comets "
+     "and minor planets)"},
+    SmallBodiesMagOption,
+    ElementsOption,
+    PathOption,
+    PathDaysOption,
     {"--title", "TEXT",
      "the sheet's title, written in runes and in plain letters (default: Csillagos \xC3\xA9g)"},
     {"--bench", "N", "print N times into memory, write nothing, print print_ms (min, median, max) and bytes"},
     {"--center", "NAME|RA,DEC",
-     "print a finder chart around an object (named as find takes names) or a J2000 direction (RA hours, "
-     "Dec degrees)"},
+     "print a finder chart around an object (named as find takes names, a comet or minor planet too) or a "
+     "J2000 direction (RA hours, Dec degrees)"},
     {"--fov", "DEG", "with --center: the finder chart's field across, 0.25..60 degrees (required)"},
     {"--mag-limit", "M",
      "with --center: the faintest stars drawn (default by the field: 6.5 at 30 degrees to 10.5 below 2)"},
@@ -109,6 +117,26 @@ std::optional<std::pair<double, double>> DirectionOf(std::string_view text) {
     return std::pair{ra, dec};
 }
 
+// A finder chart centred on the comet or minor planet `name` names (the kept
+// set's, or --elements'): its J2000 place at the instant; false for none.
+bool CentreOnSmallBody(const ParsedOptions& options, const std::string& name, const PrintJob& job,
+                       FinderChartRequest& chart) {
+    const PaperSmallBodies& shown = job.Sheets.front().SmallBodies;
+    const std::vector<SmallBody> bodies =
+        shown.Bodies ? *shown.Bodies : SmallBodiesForRun(options, PrintCommand.Name);
+    const std::vector<std::size_t> found = MatchSmallBodies(bodies, name);
+    if (found.empty()) return false;
+    const SmallBody& body = bodies[found.front()];
+    const SmallBodyPlace place = SmallBodyPlaceAt(body, job.Sheets.front().Observer.JulianDay);
+    if (!place.Valid)
+        throw UsageError("--center: " + QuoteForMessage(name) + " has no place at that instant");
+    chart.RightAscension =
+        place.RightAscension < 0.0 ? place.RightAscension + 2.0 * 3.141592653589793 : place.RightAscension;
+    chart.Declination = place.Declination;
+    chart.Name = Utf8ToCp1250(DisplayName(body));
+    return true;
+}
+
 // --center, --fov, --circles and --mag-limit: the finder chart.
 void ParseFinder(const ParsedOptions& options, PrintJob& job) {
     const auto center = options.Value("--center");
@@ -133,13 +161,18 @@ void ParseFinder(const ParsedOptions& options, PrintJob& job) {
         if (SearchKeyOfUtf8(name).empty())
             throw UsageError("--center: NAME has no letter or digit: " + QuoteForMessage(name));
         const std::optional<TelescopeTarget> target = TargetNamed(name);
-        if (!target) throw UsageError("--center: no object is named " + QuoteForMessage(name));
-        if (target->Slot >= 0 && target->Slot < FirstStarSlot)
+        if (!target && CentreOnSmallBody(options, name, job, chart)) {
+            // centred on the body's place at the instant
+        } else if (!target) {
+            throw UsageError("--center: no object is named " + QuoteForMessage(name));
+        } else if (target->Slot >= 0 && target->Slot < FirstStarSlot) {
             throw UsageError("--center: " + QuoteForMessage(target->Name) +
                              " moves among the stars; give a star, a deep-sky object or RA,DEC");
-        chart.RightAscension = target->J2000.RightAscension;
-        chart.Declination = target->J2000.Declination;
-        chart.Name = Utf8ToCp1250(target->Name);
+        } else {
+            chart.RightAscension = target->J2000.RightAscension;
+            chart.Declination = target->J2000.Declination;
+            chart.Name = Utf8ToCp1250(target->Name);
+        }
     }
     const auto fov = options.Value("--fov");
     if (!fov) throw UsageError("--center needs --fov DEG, the field across");
@@ -154,6 +187,8 @@ void ParseFinder(const ParsedOptions& options, PrintJob& job) {
     if (auto circles = options.Value(CirclesOption.Name)) chart.Circles = ParseCircles(*circles);
     if (options.Has("--title")) chart.Name = Utf8ToCp1250(*options.Value("--title"));
     chart.YearsSince2000 = (job.Sheets.front().Observer.JulianDay - 2451545.0) / 365.25;
+    chart.JulianDay = job.Sheets.front().Observer.JulianDay;
+    chart.SmallBodies = job.Sheets.front().SmallBodies;
     job.Finder = chart;
 }
 
@@ -191,12 +226,17 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
         if (sheet.LabelMagnitude < -30 || sheet.LabelMagnitude > 30)
             throw UsageError("--label-mag: " + QuoteForMessage(*mag) + " is outside -30..30");
     }
-    if (options.Has("--show")) {
-        const ViewOptions view = ParseViewOptions(options);
+    {
+        ViewOptions view;
+        if (options.Has("--show") || options.Has(SmallBodiesMagOption.Name)) view = ParseViewOptions(options);
         if (view.Figures || view.Names || view.Labels || view.Directions || view.SelectedSlot >= 0)
             throw UsageError(
-                "--show: a sheet takes grid, eqgrid, equator and ecliptic (it always has the rest)");
+                "--show: a sheet takes grid, eqgrid, equator, ecliptic and small-bodies (it always has the "
+                "rest)");
         sheet.Lines = view.Lines;
+        AttachSmallBodies(options, view, PrintCommand.Name);
+        sheet.SmallBodies = {view.Bodies, view.SmallBodyMagnitude, view.SmallBodies, view.PathBody,
+                             view.PathDays};
     }
     if (std::optional<HorizonFile> file = HorizonFromOptions(options)) {
         sheet.Skyline = [horizon = file->Horizon](double azimuth) { return horizon->AltitudeAt(azimuth); };

@@ -15,6 +15,7 @@
 #include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_phase.h"
+#include "chart/small_body_layer.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/horizon_option.h"
@@ -26,6 +27,7 @@
 #include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
+#include "print/smooth_chart.h"
 
 namespace kolvar::cli {
 
@@ -48,13 +50,19 @@ constexpr OptionSpec RenderOptions[] = {
      "also write the placed objects: slot kind index visible azimuth altitude distance x y magnitude name (a "
      "pattern "
      "for a series)"},
-    {"--bench", "N", "render N times, write nothing, print astro_ms and redraw_ms (min, median, max)"},
+    {"--bench", "N",
+     "render N times, write nothing, print astro_ms and redraw_ms (min, median, max); with small bodies "
+     "first how many were placed and drawn"},
     ShowOption,
+    StyleOption,
+    CharacterSizeOption,
     LabelMagOption,
     NightOption,
     DaylightOption,
     SmallBodiesMagOption,
     ElementsOption,
+    PathOption,
+    PathDaysOption,
     HorizonOption,
     FromOption,
     ToOption,
@@ -167,9 +175,17 @@ int Bench(RenderRequest& r) {
         astro.push_back(MillisecondsSince(start));
 
         start = std::chrono::steady_clock::now();
-        RedrawChart(observer, chart, size.Width, size.Height, frame, objects, moon, r.View);
+        RedrawStyledChart(observer, chart, size.Width, size.Height, frame, objects, moon, r.View);
         if (r.View.Night) MapToNightPalette(chart);
         redraw.push_back(MillisecondsSince(start));
+    }
+    if (r.View.ShowsSmallBodies()) {
+        // How many comets and minor planets the timed redraws drew.
+        const std::vector<PlacedSmallBody> placed =
+            PlaceSmallBodies(frame, observer.JulianDay, *r.View.Bodies, r.View.SmallBodyMagnitude);
+        const auto drawn = std::count_if(placed.begin(), placed.end(),
+                                         [](const PlacedSmallBody& b) { return b.Position.Altitude >= 0.0; });
+        std::printf("small_bodies placed=%zu drawn=%ld\n", placed.size(), static_cast<long>(drawn));
     }
     PrintTimes("astro_ms", astro);
     PrintTimes("redraw_ms", redraw);
@@ -195,8 +211,8 @@ int Render(const ParsedOptions& options) {
     ChartFrame frame;
     SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects, moon,
-                r.View);
+    RedrawStyledChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects,
+                      moon, r.View);
     LayMoonPicture(chart, moon);
     if (r.View.Night) MapToNightPalette(chart);
 

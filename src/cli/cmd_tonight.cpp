@@ -20,6 +20,7 @@
 #include "cli/instant_text.h"
 #include "cli/output_file.h"
 #include "cli/sky_options.h"
+#include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "plan/local_horizon.h"
 #include "plan/night.h"
@@ -38,17 +39,18 @@ constexpr OptionSpec MinAltOption{"--min-alt", "DEG",
 constexpr OptionSpec MagOption{"--mag", "M",
                                "only objects of magnitude M or brighter (an unknown one is left out)"};
 constexpr OptionSpec KindsOption{"--kinds", "LIST",
-                                 "comma-separated: planet, star, messier, ngc (NGC and IC); default all"};
+                                 "comma-separated: planet, star, messier, ngc (NGC and IC), small-body (the "
+                                 "kept comets and minor planets, or --elements'); default all"};
 constexpr OptionSpec MinSizeOption{"--min-size", "ARCMIN", "deep-sky objects at least this large"};
 constexpr OptionSpec MaxSizeOption{"--max-size", "ARCMIN", "deep-sky objects at most this large"};
 constexpr OptionSpec FormatOption{"--format", "FORMAT", "tsv (default) or csv"};
 constexpr OptionSpec PrintOption{"--print", "FILE",
                                  "also the plan on paper: FILE.pdf (an .svg or .png holds its first page)"};
 
-constexpr OptionSpec TonightOptions[] = {JulianDayOption, DateOption,    ZoneOption,   SummerOption,
-                                         DstOption,       CityOption,    LatOption,    LonOption,
-                                         MinAltOption,    MagOption,     KindsOption,  MinSizeOption,
-                                         MaxSizeOption,   HorizonOption, FormatOption, PrintOption};
+constexpr OptionSpec TonightOptions[] = {
+    JulianDayOption, DateOption,    ZoneOption,   SummerOption, DstOption,     CityOption,
+    LatOption,       LonOption,     MinAltOption, MagOption,    KindsOption,   MinSizeOption,
+    MaxSizeOption,   HorizonOption, FormatOption, PrintOption,  ElementsOption};
 
 constexpr CommandSpec TonightCommand{
     "tonight",
@@ -90,7 +92,8 @@ unsigned ParseKinds(std::string_view text) {
             {"planet", ObjectGroup::Planet},
             {"star", ObjectGroup::Star},
             {"messier", ObjectGroup::Messier},
-            {"ngc", ObjectGroup::NgcIc}};
+            {"ngc", ObjectGroup::NgcIc},
+            {"small-body", ObjectGroup::SmallBody}};
         bool known = false;
         for (const auto& [name, group] : Words) {
             if (word == name) {
@@ -99,7 +102,8 @@ unsigned ParseKinds(std::string_view text) {
             }
         }
         if (!known)
-            throw UsageError("--kinds: " + QuoteForMessage(word) + " is not planet, star, messier or ngc");
+            throw UsageError("--kinds: " + QuoteForMessage(word) +
+                             " is not planet, star, messier, ngc or small-body");
         from = comma + 1;
     }
     return groups;
@@ -213,6 +217,7 @@ const char* DarknessName(Darkness d) {
 const char* KindName(const ObjectKind& k) {
     if (k.Group == ObjectGroup::Planet) return "planet";
     if (k.Group == ObjectGroup::Star) return "star";
+    if (k.Group == ObjectGroup::SmallBody) return "small body";
     static const char* const Names[NgcIcKindCount] = {
         "galaxy", "galaxy cluster",   "open cluster",      "globular cluster",
         "nebula", "planetary nebula", "supernova remnant", "asterism",
@@ -221,7 +226,7 @@ const char* KindName(const ObjectKind& k) {
 }
 
 const char* GroupName(ObjectGroup g) {
-    static const char* const Names[ObjectGroupCount] = {"planet", "star", "messier", "ngc"};
+    static const char* const Names[ObjectGroupCount + 1] = {"planet", "star", "messier", "ngc", "small-body"};
     return Names[static_cast<unsigned>(g)];
 }
 
@@ -294,14 +299,23 @@ int Tonight(const ParsedOptions& options) {
     }
     std::fputs("\n", stdout);
 
-    const std::vector<TonightEntry> list = PlanTonight(
-        night, r.Site, r.Filter, r.Horizon ? r.Horizon->Horizon.get() : nullptr, TonightCandidates());
+    // The comets and minor planets of the kept set (or --elements) after the catalogues' objects.
+    const std::vector<SmallBody> bodies = SmallBodiesForRun(options, TonightCommand.Name);
+    std::deque<std::string> bodyNames;
+    std::vector<Candidate> candidates = TonightCandidates();
+    const std::vector<Candidate> more = SmallBodyCandidates(bodies, bodyNames);
+    candidates.insert(candidates.end(), more.begin(), more.end());
+    const std::vector<TonightEntry> list =
+        PlanTonight(night, r.Site, r.Filter, r.Horizon ? r.Horizon->Horizon.get() : nullptr, candidates);
     out.Print({"name", "kind", "group", "constellation", "magnitude", "size", "rise", "rise_local", "transit",
                "transit_local", "set", "set_local", "best", "best_local", "altitude", "azimuth",
                "moon_distance", "slot", "ngcic"});
     for (const TonightEntry& e : list) {
         const Candidate& c = *e.Object;
-        out.Print({Cp1250ToUtf8(c.Name), KindName(c.Kind), GroupName(c.Kind.Group),
+        const char* kind = c.Body == nullptr                      ? KindName(c.Kind)
+                           : c.Body->Kind == SmallBodyKind::Comet ? "comet"
+                                                                  : "minor planet";
+        out.Print({Cp1250ToUtf8(c.Name), kind, GroupName(c.Kind.Group),
                    e.Constellation > 0 && e.Constellation < ConstellationNameCount
                        ? ConstellationAbbreviations[static_cast<std::size_t>(e.Constellation)]
                        : "-",

@@ -21,6 +21,7 @@
 #include "cli/render_request.h"
 #include "cli/small_body_options.h"
 #include "cli/view_request.h"
+#include "print/smooth_chart.h"
 
 namespace kolvar::cli {
 
@@ -58,8 +59,8 @@ struct DrawState {
 void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
     state.Observer.JulianDay = chart.Instant;
     const Size size = r.Sky.ChartSize;
-    RedrawChart(state.Observer, chart.Picture, size.Width, size.Height, state.Frame, state.Objects,
-                state.Moon, r.View);
+    RedrawStyledChart(state.Observer, chart.Picture, size.Width, size.Height, state.Frame, state.Objects,
+                      state.Moon, r.View);
     LayMoonPicture(chart.Picture, state.Moon);
     if (r.View.Night) MapToNightPalette(chart.Picture);
     if (r.Objects)

@@ -39,9 +39,28 @@ std::vector<SmallBody> SmallBodiesForRun(const ParsedOptions& options, std::stri
 
 void AttachSmallBodies(const ParsedOptions& options, ViewOptions& view, std::string_view command) {
     CheckElementsOption(options);
-    if (options.Has(ElementsOption.Name)) view.SmallBodies = true;
+    const auto path = options.Value(PathOption.Name);
+    if (path && SearchKeyOfUtf8(*path).empty()) throw UsageError("--path: expected the name of a body");
+    if (auto days = options.Value(PathDaysOption.Name)) {
+        if (!path) throw UsageError("--path-days needs --path");
+        view.PathDays = ParseFiniteDouble(PathDaysOption.Name, *days);
+        if (!(view.PathDays >= 1.0 && view.PathDays <= 3660.0))
+            throw UsageError("--path-days must lie from 1 to 3660");
+    }
+    if (options.Has(ElementsOption.Name) || path) view.SmallBodies = true;
     if (!view.SmallBodies) return;
     view.Bodies = std::make_shared<const std::vector<SmallBody>>(SmallBodiesForRun(options, command));
+    if (path) {
+        const std::vector<std::size_t> found = MatchSmallBodies(*view.Bodies, *path);
+        if (found.empty()) {
+            std::string message("--path: no ");
+            if (!options.Has(ElementsOption.Name)) message += "kept ";
+            message += "body is named ";
+            message += QuoteForMessage(*path);
+            throw UsageError(message);
+        }
+        view.PathBody = static_cast<int>(found.front());
+    }
 }
 
 std::vector<std::size_t> MatchSmallBodies(std::span<const SmallBody> bodies, std::string_view name) {

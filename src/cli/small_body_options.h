@@ -22,8 +22,13 @@ inline constexpr OptionSpec ElementsOption{
 // UsageError; a kept set that cannot be read is a warning and no bodies.
 std::vector<SmallBody> SmallBodiesForRun(const ParsedOptions& options, std::string_view command);
 
+inline constexpr OptionSpec PathOption{
+    "--path", "NAME", "the track of that comet or minor planet over the coming days, with date ticks (UT)"};
+inline constexpr OptionSpec PathDaysOption{"--path-days", "N", "days the --path track covers (default 30)"};
+
 // A picture command's bodies: --elements FILE shows its bodies; --show
-// small-bodies (or --small-bodies-mag) the kept ones without it. Nothing is
+// small-bodies (or --small-bodies-mag) the kept ones without it; --path NAME
+// picks the body whose track is drawn (and shows the bodies). Nothing is
 // read while the view shows none.
 void AttachSmallBodies(const ParsedOptions& options, ViewOptions& view, std::string_view command);
 

@@ -62,6 +62,14 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
             throw UsageError("--small-bodies-mag: " + QuoteForMessage(*mag) + " is outside -30..40");
         view.SmallBodies = true;
     }
+    if (auto style = options.Value("--style")) {
+        if (*style == "smooth")
+            view.Style = ChartStyle::Smooth;
+        else if (*style != "plain")
+            throw UsageError("--style: " + QuoteForMessage(*style) + " is neither plain nor smooth");
+    }
+    if (auto size = options.Value("--font-size"))
+        view.CharacterSize = static_cast<int>(ParseInteger("--font-size", *size, 1, 1000));
     view.Night = options.Has("--night");
     view.Daylight = options.Has("--daylight");
     return view;
@@ -75,8 +83,8 @@ bool RegisterViewFonts(const ViewOptions& view) {
 }
 
 bool ViewOptionsGiven(const ParsedOptions& options) {
-    return options.Has("--show") || options.Has("--label-mag") || options.Has("--night") ||
-           options.Has("--daylight") || options.Has(SmallBodiesMagOption.Name);
+    return options.Has("--show") || options.Has("--style") || options.Has("--label-mag") ||
+           options.Has("--night") || options.Has("--daylight") || options.Has(SmallBodiesMagOption.Name);
 }
 
 }  // namespace kolvar::cli

@@ -14,6 +14,10 @@ inline constexpr OptionSpec ShowOption{
     "layers to add, comma-separated: lines, names, runes (runic names "
     "beneath), labels, directions, grid (altitude-azimuth), eqgrid (equatorial), "
     "equator, ecliptic, small-bodies (comets and minor planets), selection:SLOT"};
+inline constexpr OptionSpec StyleOption{
+    "--style", "NAME", "plain (the default) or smooth: anti-aliased, soft star discs on a dark-blue sky"};
+inline constexpr OptionSpec CharacterSizeOption{
+    "--font-size", "N", "character size the labels and figures follow, 1..1000 (default 12)"};
 inline constexpr OptionSpec LabelMagOption{"--label-mag", "M",
                                            "label stars whose magnitude class is below M (default 2)"};
 inline constexpr OptionSpec SmallBodiesMagOption{

@@ -16,10 +16,12 @@
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
+#include "identify/small_body_label.h"
 #include "plan/object_rows.h"
 #include "texts/find_captions.h"
 #include "texts/interface_captions.h"
 #include "texts/list_captions.h"
+#include "texts/small_body_texts.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 
@@ -151,13 +153,23 @@ void TFindDlg::Edit1Change() {
         if (f.Slot < 0 ? !aboveHorizon(f) : target_.Objects[static_cast<std::size_t>(f.Slot)].Visible != 1)
             item->setForeground(below);
     }
+    // The comets and minor planets it names, after the catalogues' objects.
+    bodies_ = target_.Bodies ? target_.Bodies() : nullptr;
+    foundBodies_ = bodies_ ? SmallBodiesNamed(*bodies_, typed) : std::vector<std::size_t>{};
+    for (const std::size_t k : foundBodies_) {
+        const SmallBody& b = (*bodies_)[k];
+        slots_.push_back(-1);
+        new QListWidgetItem(QString::fromStdString(DisplayName(b)) + QStringLiteral("  (") +
+                                PlainString(SmallBodyKindWord(b.Kind)) + QLatin1Char(')'),
+                            List1);
+    }
     // Each hit's altitude and next rising or setting, up or not: the first
     // screenful at once, the rest while the keyboard is idle.
     horizon_ = std::make_unique<HorizonSummaries>(target_.Observer);
     summarised_ = 0;
     SummariseRows(FirstSummarisedRows);
     List1->setUpdatesEnabled(true);
-    if (found.empty() && !SearchKeyOfUtf8(typed).empty())
+    if (found.empty() && foundBodies_.empty() && !SearchKeyOfUtf8(typed).empty())
         SetNote(&FindCaptions().NoMatch);
     else
         SetNote(nullptr);
@@ -189,13 +201,27 @@ void TFindDlg::Choose(int row) {
     List1->setCurrentRow(row);
     // The next name typed replaces this one.
     if (Edit1->hasFocus()) Edit1->selectAll();
+    if (static_cast<std::size_t>(row) >= found_.size()) {
+        ChooseBody(foundBodies_[static_cast<std::size_t>(row) - found_.size()]);
+        return;
+    }
     // An object off the chart is named by the list and the note alone.
     if (target_.Name && slot >= 0) target_.Name(slot);
     ShowNote(row);
 }
 
+void TFindDlg::ChooseBody(std::size_t body) {
+    if (target_.NameBody) target_.NameBody(body);
+    const ObserverState& o = target_.Observer;
+    const SmallBodyPlace place = SmallBodyPlaceAt((*bodies_)[body], o.JulianDay);
+    const HorizonNote note =
+        HorizonNoteOfDirection(place.RightAscension, place.Declination, o.Longitude, o.Latitude, o.JulianDay);
+    ShowHorizonNote(note);
+}
+
 void TFindDlg::ChooseAndOpen(int row) {
-    if (row < 0 || row >= static_cast<int>(found_.size())) return;
+    if (row >= static_cast<int>(found_.size())) return Choose(row);  // a body has no object window
+    if (row < 0) return;
     Choose(row);
     if (target_.Open) target_.Open(found_[static_cast<std::size_t>(row)]);
 }
@@ -204,9 +230,13 @@ void TFindDlg::ShowNote(int row) {
     const ObserverState& o = target_.Observer;
     const FoundObject& f = found_[static_cast<std::size_t>(row)];
     const TargetDirection d = DirectionOf(f);
-    const HorizonNote note = f.Slot >= 0 ? HorizonNoteOf(f.Slot, o.Longitude, o.Latitude, o.JulianDay)
-                                         : HorizonNoteOfDirection(d.RightAscension, d.Declination,
-                                                                  o.Longitude, o.Latitude, o.JulianDay);
+    ShowHorizonNote(f.Slot >= 0 ? HorizonNoteOf(f.Slot, o.Longitude, o.Latitude, o.JulianDay)
+                                : HorizonNoteOfDirection(d.RightAscension, d.Declination, o.Longitude,
+                                                         o.Latitude, o.JulianDay));
+}
+
+void TFindDlg::ShowHorizonNote(const HorizonNote& note) {
+    const ObserverState& o = target_.Observer;
     const FindTexts& c = FindCaptions();
     switch (note.State) {
         case HorizonState::Above:

@@ -5,8 +5,10 @@
 #include <memory>
 #include <vector>
 
+#include "astro/small_body.h"
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
+#include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "plan/object_report.h"
 #include "texts/view_captions.h"
@@ -29,6 +31,10 @@ struct FindTarget {
     std::function<void(const FoundObject& object)> AddToList;
     // Enter on an entry also opens its object window.
     std::function<void(const FoundObject& found)> Open;
+    // The window's comets and minor planets, listed after the catalogues'
+    // objects, and how a chosen one is named (by its index there).
+    std::function<std::shared_ptr<const std::vector<SmallBody>>()> Bodies;
+    std::function<void(std::size_t body)> NameBody;
 };
 
 // The find dialog: a name field and the list of the objects it names, which
@@ -80,6 +86,8 @@ protected:
 
 private:
     void ShowNote(int row);
+    void ShowHorizonNote(const HorizonNote& note);
+    void ChooseBody(std::size_t body);
     void SetNote(const ViewCaption* note, const QString& time = QString());
     // Adds the altitude and next event to up to `count` more rows.
     void SummariseRows(std::size_t count);
@@ -88,8 +96,10 @@ private:
     const ViewCaption* note_ = nullptr;  // the note shown, none when empty
     std::vector<int> slots_;
     std::vector<FoundObject> found_;
-    std::unique_ptr<HorizonSummaries> horizon_;  // for the rows still without their figures
-    std::size_t summarised_ = 0;                 // rows with them
+    std::shared_ptr<const std::vector<SmallBody>> bodies_;  // those of the last search
+    std::vector<std::size_t> foundBodies_;                  // rows after found_'s
+    std::unique_ptr<HorizonSummaries> horizon_;             // for the rows still without their figures
+    std::size_t summarised_ = 0;                            // rows with them
     QTimer* summaryTimer_ = nullptr;
 };
 

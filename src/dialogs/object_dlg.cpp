@@ -1,6 +1,7 @@
 #include "dialogs/object_dlg.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "plan/object_rows.h"
@@ -81,6 +82,11 @@ void TObjectDlg::ShowScript() {
         ShowCaption(captionLabels_[i], captions_[i]->Text());
     // Numbers and names read left to right in either script.
     for (QLabel* l : valueLabels_) l->setLayoutDirection(Qt::LeftToRight);
+}
+
+void TObjectDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape && OnKey && OnKey(*event)) return;
+    QDialog::keyPressEvent(event);
 }
 
 QString TObjectDlg::ValueOf(const ViewCaption& caption) const {

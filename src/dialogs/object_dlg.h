@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "texts/view_captions.h"
 
 class QGridLayout;
+class QKeyEvent;
 class QLabel;
 
 namespace kolvar {
@@ -35,6 +37,12 @@ public:
     // The value shown beside a caption, or an empty text when there is no such row.
     QString ValueOf(const ViewCaption& caption) const;
     int ReportCount() const { return reportCount_; }
+    // Keys the window does not use itself go here first (the time keys);
+    // true when taken.
+    std::function<bool(const QKeyEvent& event)> OnKey;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Fill();

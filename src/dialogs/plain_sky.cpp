@@ -14,14 +14,18 @@
 
 #include "appcore/deep_star_catalogue.h"
 #include "canvas/canvas.h"
+#include "chart/small_body_layer.h"
 #include "chart/view_layers.h"
 #include "closeup/draw_close_up.h"
 #include "closeup/field_circles.h"
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
+#include "identify/small_body_label.h"
+#include "print/smooth_chart.h"
 #include "texts/close_up_captions.h"
 #include "texts/interface_captions.h"
 #include "texts/object_captions.h"
+#include "texts/small_body_texts.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/label_images.h"
 #include "widgets/menu_key_style.h"
@@ -128,11 +132,33 @@ void TPlainSky::BuildFieldMenu() {
         connect(a, &QAction::triggered, this,
                 [this, limit = CloseUpMenuLimits[i]] { SetMagnitudeLimit(limit); });
     }
+    fieldMenu_->addSeparator();
+    pathAction_ = fieldMenu_->addAction(QString());
+    pathAction_->setObjectName(QStringLiteral("SmallBodyPath1"));
+    pathAction_->setCheckable(true);
+    ShowCaption(pathAction_, SmallBodyCaptions().Path.Text());
+    connect(pathAction_, &QAction::triggered, this, &TPlainSky::ToggleBodyPath);
     // Last, after the fields and the limits.
     fieldMenu_->addSeparator();
     QAction* object = fieldMenu_->addAction(QString());
     ShowCaption(object, ObjectCaptions().MenuItem.Text(), "Ctrl+I");
     connect(object, &QAction::triggered, this, &TPlainSky::OpenObjectWindow);
+}
+
+void TPlainSky::ToggleBodyPath() {
+    const ViewOptions* view = main_.View;
+    if (pathBody_ >= 0 || view == nullptr || !view->ShowsSmallBodies()) {
+        pathBody_ = -1;
+    } else {
+        const std::vector<PlacedSmallBody> placed = PlaceSmallBodies(main_.Geometry, main_.Observer.JulianDay,
+                                                                     *view->Bodies, view->SmallBodyMagnitude);
+        const double reach = std::hypot(width(), height());
+        if (const PlacedSmallBody* b =
+                NearestSmallBody(placed, projection_, width() / 2, height() / 2, reach))
+            pathBody_ = static_cast<int>(b->Body);
+    }
+    pathAction_->setChecked(pathBody_ >= 0);
+    FormResize();
 }
 
 void TPlainSky::ShowField(double fieldDegrees) {
@@ -262,22 +288,21 @@ void TPlainSky::resizeEvent(QResizeEvent* event) {
 void TPlainSky::FormResize() {
     static const Bitmap noMoonPicture;
     const int w = width(), h = height();
-    picture_.Resize(w, h);
-    Canvas canvas(picture_);
     // A drawing before the first opening turns the lists of the redraw at hand.
     if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
-    static const ViewOptions plain;
-    const ViewOptions& view = main_.View != nullptr ? *main_.View : plain;
+    ViewOptions view = main_.View != nullptr ? *main_.View : ViewOptions{};
+    // The track asked for here, while the main window still has its body.
+    if (pathBody_ >= 0 && !(view.Bodies && static_cast<std::size_t>(pathBody_) < view.Bodies->size()))
+        pathBody_ = -1;
+    view.PathBody = pathBody_;
     const CloseUpSky sky{main_.Geometry, main_.Observer.JulianDay,
                          main_.Objects,  moonPicture_ ? *moonPicture_ : noMoonPicture,
                          *milkyWay_,     FaintestMarkerClassFor(view, main_.Objects[SunSlot].Altitude)};
     deep_.Zoom = zoom_;
     deep_.Stars = zoom_ > 1.0 ? &ProgramDeepStars() : nullptr;
-    projection_ = DrawCloseUp(canvas, w, h, closeUpView_, sky, &deep_);
+    projection_ = DrawStyledCloseUp(picture_, w, h, closeUpView_, sky, &deep_, view);
     ShowTitle();
-    if (view.AddsAnything())
-        DrawViewLayers(picture_, projection_,
-                       ViewSky{main_.Geometry, main_.Observer.JulianDay, main_.Objects}, view);
+    Canvas canvas(picture_);
     if (main_.Circles)
         if (const std::vector<double> circles = main_.Circles(); !circles.empty())
             DrawFieldCircles(canvas, w, h, zoom_, circles);
@@ -364,6 +389,18 @@ void TPlainSky::NameObjectAt(int x, int y) {
         return;
     }
     const int slot = NearestVisibleSlot(main_.Objects, projection_, x, y);
+    if (main_.View != nullptr) {
+        const SkyObjectEntry& nearest = main_.Objects[static_cast<std::size_t>(slot)];
+        const SmallBodyHit body =
+            SmallBodyAt(*main_.View, main_.Geometry, projection_, main_.Observer.JulianDay, x, y,
+                        projection_.Project(nearest.Azimuth, nearest.Altitude));
+        if (body.Body != nullptr) {
+            ShowSmallBodyLabels(
+                *body.Body, body.Placed.Place, *textImage1_, *textImage2_, *image1_, characterSize_,
+                LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight), main_.View->Night);
+            return;
+        }
+    }
     // The kept selection rings the object here and on the main chart.
     if (main_.Select && (main_.View == nullptr || main_.View->SelectedSlot != slot)) {
         main_.Select(slot);

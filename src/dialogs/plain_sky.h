@@ -147,6 +147,10 @@ public:
     float MagnitudeLimit() const { return deep_.MagnitudeLimit; }
     // The field menu, opened by the menu key or Shift+F10.
     QMenu* FieldMenu() const { return fieldMenu_; }
+    // The field menu's track item: the track of the comet or minor planet
+    // drawn nearest the view's centre over the next 30 days, or none again.
+    void ToggleBodyPath();
+    int PathBody() const { return pathBody_; }
     void Image1MouseMove(Qt::MouseButtons buttons, int x, int y);
     void Image1DoubleClick(Qt::MouseButton button, int x, int y);
     int CharacterSize() const { return characterSize_; }
@@ -190,6 +194,8 @@ private:
     std::optional<QPoint> dragAt_;  // where the left button was last, while held
     bool dragging_ = false;
     bool zoomedTitle_ = false;  // the title names a zoomed field
+    int pathBody_ = -1;         // the body whose track is drawn (index in the view's bodies), -1 none
+    QAction* pathAction_ = nullptr;
 };
 
 }  // namespace kolvar

@@ -16,6 +16,7 @@
 #include "astro/time_scales.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "texts/list_captions.h"
+#include "texts/small_body_texts.h"
 #include "texts/tonight_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
@@ -37,6 +38,7 @@ QString ClockText(const std::optional<double>& julianDay, const ObserverState& o
 QString KindText(const Candidate& c) {
     if (c.Kind.Group == ObjectGroup::Planet) return PlainString(PlanetKindWord());
     if (c.Kind.Group == ObjectGroup::Star) return PlainString(StarKindWord());
+    if (c.Body != nullptr) return PlainString(SmallBodyKindWord(c.Body->Kind));
     return PlainString(NgcIcKindWord(c.Kind.NgcIcKind));
 }
 
@@ -168,6 +170,10 @@ TTonightDlg::TTonightDlg(TonightTarget target, QWidget* parent)
         KindBoxes[static_cast<std::size_t>(g)]->setChecked(true);
         connect(KindBoxes[static_cast<std::size_t>(g)], &QCheckBox::toggled, this, &TTonightDlg::Compute);
     }
+    BodyBox = new QCheckBox(this);
+    BodyBox->setObjectName(QStringLiteral("BodyBox"));
+    BodyBox->setChecked(true);
+    connect(BodyBox, &QCheckBox::toggled, this, &TTonightDlg::Compute);
     const auto button = [this](const char* name) {
         auto* b = new QPushButton(this);
         b->setObjectName(QString::fromLatin1(name));
@@ -242,6 +248,7 @@ TTonightDlg::TTonightDlg(TonightTarget target, QWidget* parent)
     filters->addWidget(MinSizeEdit);
     filters->addSpacing(16);
     for (QCheckBox* box : KindBoxes) filters->addWidget(box);
+    filters->addWidget(BodyBox);
     filters->addStretch(1);
     auto* commands = new QHBoxLayout;
     for (QPushButton* b : {AddButton, SlewButton, PrintButton}) commands->addWidget(b);
@@ -326,27 +333,45 @@ void TTonightDlg::Compute() {
     for (int g = 0; g < ObjectGroupCount; ++g)
         if (KindBoxes[static_cast<std::size_t>(g)]->isChecked())
             filter.Groups |= 1u << static_cast<unsigned>(g);
+    if (BodyBox->isChecked()) filter.Groups |= 1u << static_cast<unsigned>(ObjectGroup::SmallBody);
+    auto bodies = std::make_shared<SmallBodyCandidateSet>();
+    if (target_.Bodies) bodies->Bodies = target_.Bodies();
     const int request = ++pending_;
     ShowNote();
     const QPointer<TTonightDlg> self(this);
-    pool_.start([this, self, request, site, noon, filter, horizon = target_.Horizon] {
+    pool_.start([this, self, request, site, noon, filter, horizon = target_.Horizon, bodies] {
         Night night = ComputeNight(site, noon);
-        std::vector<TonightEntry> list = PlanTonight(night, site, filter, horizon.get(), TonightCandidates());
+        std::vector<Candidate> candidates = TonightCandidates();
+        if (bodies->Bodies && night.Observing) {
+            const double middle = 0.5 * (night.Observing->Start + night.Observing->End);
+            bodies->Candidates = SmallBodyCandidates(*bodies->Bodies, bodies->Names, middle);
+            candidates.insert(candidates.end(), bodies->Candidates.begin(), bodies->Candidates.end());
+        }
+        std::vector<TonightEntry> list = PlanTonight(night, site, filter, horizon.get(), candidates);
+        // The entries point into this copy of the candidates: to the start-up
+        // table's own, or to the bodies' that go along with the list.
+        const std::vector<Candidate>& catalogue = TonightCandidates();
+        for (TonightEntry& e : list) {
+            const auto k = static_cast<std::size_t>(e.Object - candidates.data());
+            e.Object = k < catalogue.size() ? &catalogue[k] : &bodies->Candidates[k - catalogue.size()];
+        }
         // The window waits for this thread before it goes, so it is there to be told.
         QMetaObject::invokeMethod(
             this,
-            [this, self, request, night = std::move(night), list = std::move(list)]() mutable {
-                if (self) Show(request, std::move(night), std::move(list));
+            [this, self, request, night = std::move(night), list = std::move(list), bodies]() mutable {
+                if (self) Show(request, std::move(night), std::move(list), std::move(bodies));
             },
             Qt::QueuedConnection);
     });
 }
 
-void TTonightDlg::Show(int request, Night night, std::vector<TonightEntry> list) {
+void TTonightDlg::Show(int request, Night night, std::vector<TonightEntry> list,
+                       std::shared_ptr<const SmallBodyCandidateSet> bodies) {
     if (request != pending_) return;  // a newer request is under way
     shown_ = request;
     night_ = std::move(night);
     model_->SetList(std::move(list));
+    bodies_ = std::move(bodies);  // after the list that pointed into the old ones is gone
     Table->resizeColumnsToContents();
     ShowNight();
     ShowNote();
@@ -401,6 +426,7 @@ void TTonightDlg::ShowScript() {
     const ViewCaption* kinds[ObjectGroupCount] = {&l.Planets, &l.Stars, &l.Messier, &l.NgcIc};
     for (int g = 0; g < ObjectGroupCount; ++g)
         ShowCaption(KindBoxes[static_cast<std::size_t>(g)], kinds[g]->Text());
+    ShowCaption(BodyBox, SmallBodyCaptions().Show.Text());
     ShowCaption(AddButton, l.Add.Text());
     ShowCaption(SlewButton, l.Slew.Text());
     ShowCaption(PrintButton, l.PrintPlan.Text());

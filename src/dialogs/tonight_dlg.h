@@ -35,6 +35,8 @@ struct TonightTarget {
     std::function<bool()> CanSlew;                             // a telescope is connected
     // The plan on paper: the night and the list as shown, into a file the user chooses.
     std::function<void(const Night& night, const std::vector<TonightEntry>& list)> PrintPlan;
+    // The window's comets and minor planets, listed beside the catalogues' objects.
+    std::function<std::shared_ptr<const std::vector<SmallBody>>()> Bodies;
 };
 
 // The tonight window ("Ma éjjel"): the night's times at the observer's place
@@ -75,6 +77,7 @@ public:
     QLabel* MinSizeLabel = nullptr;
     QDoubleSpinBox* MinSizeEdit = nullptr;                 // arc minutes
     std::array<QCheckBox*, ObjectGroupCount> KindBoxes{};  // by ObjectGroup
+    QCheckBox* BodyBox = nullptr;                          // the comets and minor planets
     QPushButton* AddButton = nullptr;
     QPushButton* SlewButton = nullptr;
     QPushButton* PrintButton = nullptr;
@@ -87,7 +90,8 @@ public:
     std::vector<TonightEntry> ShownList() const;
 
 private:
-    void Show(int request, Night night, std::vector<TonightEntry> list);
+    void Show(int request, Night night, std::vector<TonightEntry> list,
+              std::shared_ptr<const SmallBodyCandidateSet> bodies);
     void ShowNight();
     void ShowNote();
     const TonightEntry* Chosen() const;
@@ -100,6 +104,7 @@ private:
     int pending_ = 0;   // the last request started
     int shown_ = 0;     // the request whose result is shown
     std::optional<Night> night_;
+    std::shared_ptr<const SmallBodyCandidateSet> bodies_;  // what the shown list's bodies point into
     double place_[2] = {0.0, 0.0};
 };
 

@@ -17,11 +17,4 @@ const std::array<ZodiacSign, 12> ZodiacSignNames{{
     {"Psc", "Pisces", "Halak"},
 }};
 
-const std::array<SymbolLetter, 24> SymbolLetterTable{{
-    {"alpha", 'a'}, {"beta", 'b'},    {"gamma", 'g'},   {"delta", 'd'}, {"epsilon", 'e'}, {"zeta", 'z'},
-    {"eta", 'h'},   {"theta", 'q'},   {"iota", 'i'},    {"kappa", 'k'}, {"lambda", 'l'},  {"mu", 'm'},
-    {"nu", 'n'},    {"xi", 'x'},      {"omicron", 'o'}, {"pi", 'p'},    {"rho", 'r'},     {"sigma", 's'},
-    {"tau", 't'},   {"upsilon", 'u'}, {"phi", 'f'},     {"chi", 'c'},   {"psi", 'y'},     {"omega", 'w'},
-}};
-
 }  // namespace kolvar

@@ -13,12 +13,4 @@ struct ZodiacSign {
 };
 extern const std::array<ZodiacSign, 12> ZodiacSignNames;
 
-// A Greek letter name and the Latin key that shows that letter in the
-// "Symbol" face.
-struct SymbolLetter {
-    char GreekName[8];
-    char Letter;
-};
-extern const std::array<SymbolLetter, 24> SymbolLetterTable;
-
 }  // namespace kolvar

@@ -7,6 +7,7 @@
 #include "catalog/constellation_names.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/deep_sky_names.h"
+#include "catalog/greek_letters.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/star_names.h"
 #include "identify/label_tables.h"
@@ -66,10 +67,9 @@ std::string Abbreviation(int constellation) {
 
 std::string GreekToSymbolLetter(std::string_view name) {
     std::string result;
-    for (const SymbolLetter& row : SymbolLetterTable) {
-        const std::string_view greek(row.GreekName);
-        if (name.substr(0, greek.size()) == greek) result = std::string(1, row.Letter) + " ";
-    }
+    for (const GreekLetter& letter : GreekLetters)
+        if (name.substr(0, letter.Name.size()) == letter.Name)
+            result = std::string(1, letter.SymbolKey) + " ";
     return result;
 }
 

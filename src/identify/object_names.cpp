@@ -11,6 +11,7 @@
 #include "catalog/constellation_names.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/deep_sky_names.h"
+#include "catalog/greek_letters.h"
 #include "catalog/name_text.h"
 #include "catalog/runic_names.h"
 #include "catalog/star_catalogue.h"
@@ -36,14 +37,6 @@ constexpr std::array<std::array<const char*, 2>, 2 + PlanetCount> OtherBodyNames
 
 // Greek letters 1..24 in Hungarian spelling (Windows-1250) and as the
 // catalogues abbreviate them.
-constexpr std::array<const char*, 25> HungarianGreek = {
-    "",        "alfa",  "b\xE9ta",     "gamma", "delta",  "epszilon", "z\xE9ta", "\xE9ta", "th\xE9ta",
-    "i\xF3ta", "kappa", "lambda",      "m\xFB", "n\xFB",  "kszi",     "omikron", "p\xED",  "r\xF3",
-    "szigma",  "tau",   "\xFCpszilon", "f\xED", "kh\xED", "psz\xED",  "\xF3mega"};
-constexpr std::array<const char*, 25> AbbreviatedGreek = {
-    "",   "Alp", "Bet", "Gam", "Del", "Eps", "Zet", "Eta", "The", "Iot", "Kap", "Lam", "Mu",
-    "Nu", "Xi",  "Omi", "Pi",  "Rho", "Sig", "Tau", "Ups", "Phi", "Chi", "Psi", "Ome"};
-
 // Table rows by HR number (the catalogue's numbers stay below 10000): the
 // proper name's first row, the Bayer designation's last row and the
 // Flamsteed number's first row, as the look-ups of the labels take them.
@@ -157,15 +150,15 @@ void ListStarNames(const NameSink& add, const RunicSpellings& runic) {
         std::string greek;  // the Greek letter name, the runic tables' key
         if (rows.Bayer[at] >= 0) {
             const BayerRecord& b = BayerTable[static_cast<std::size_t>(rows.Bayer[at])];
-            const std::size_t letter = b.GreekLetter < GreekLetterNames.size() ? b.GreekLetter : 0;
+            const GreekLetter* letter = GreekLetterNumbered(b.GreekLetter);
             const std::string suffix = WithoutBlanks(Field(b.Suffix));
-            if (letter == 0) {  // a Latin letter: "p Pup", "c2 Cen"
+            if (letter == nullptr) {  // a Latin letter: "p Pup", "c2 Cen"
                 add(slot, suffix + " " + abbreviation);
                 add(slot, suffix + " " + genitive);
             } else {
-                greek = GreekLetterNames[letter];
-                const std::array<std::string, 3> spellings = {greek, HungarianGreek[letter],
-                                                              AbbreviatedGreek[letter]};
+                greek = letter->Name;
+                const std::array<std::string, 3> spellings = {greek, std::string(letter->Hungarian),
+                                                              std::string(letter->Abbreviation)};
                 for (const std::string& l : spellings) {
                     add(slot, l + suffix + " " + abbreviation);
                     add(slot, l + suffix + " " + genitive);

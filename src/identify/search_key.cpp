@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "canvas/cp1250.h"
+#include "catalog/greek_letters.h"
 
 namespace kolvar {
 
@@ -49,15 +50,11 @@ std::string_view TwoLetterBase(char32_t c) {
     }
 }
 
-// Greek letters U+03B1 .. U+03C9 in order; final sigma (U+03C2) is a sigma.
-constexpr std::array<std::string_view, 25> GreekNames = {
-    "alpha", "beta",   "gamma",   "delta", "epsilon", "zeta",    "eta",  "theta", "iota",
-    "kappa", "lambda", "mu",      "nu",    "xi",      "omicron", "pi",   "rho",   "sigma",
-    "sigma", "tau",    "upsilon", "phi",   "chi",     "psi",     "omega"};
-
 std::string_view GreekName(char32_t c) {
     if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) c += 0x20;  // capitals
-    if (c >= 0x3B1 && c <= 0x3C9) return GreekNames[c - 0x3B1];
+    if (c == 0x3C2) return "sigma";                         // the final sigma
+    for (const GreekLetter& letter : GreekLetters)
+        if (letter.Small == c) return letter.Name;
     switch (c) {  // the symbol variants of a few letters
         case 0x3D0:
             return "beta";

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "identify/label_font_size.h"
+#include "identify/search_key.h"
 #include "texts/small_body_texts.h"
 
 namespace kolvar {
@@ -23,6 +24,28 @@ SmallBodyHit SmallBodyAt(const ViewOptions& view, const ChartFrame& frame, const
     hit.Placed = *nearest;
     hit.Body = &(*view.Bodies)[nearest->Body];
     return hit;
+}
+
+std::vector<std::size_t> SmallBodiesNamed(std::span<const SmallBody> bodies, std::string_view utf8) {
+    std::vector<std::size_t> exact, prefix;
+    const std::string key = SearchKeyOfUtf8(utf8);
+    if (key.empty()) return exact;
+    for (std::size_t k = 0; k < bodies.size(); ++k) {
+        const SmallBody& b = bodies[k];
+        bool whole = false, begins = false;
+        for (const std::string& name : {b.Designation, b.Name, DisplayName(b)}) {
+            if (name.empty()) continue;
+            const std::string own = SearchKeyOfUtf8(name);
+            whole = whole || own == key;
+            begins = begins || own.starts_with(key);
+        }
+        if (whole)
+            exact.push_back(k);
+        else if (begins)
+            prefix.push_back(k);
+    }
+    exact.insert(exact.end(), prefix.begin(), prefix.end());
+    return exact;
 }
 
 LabelRows SmallBodyLabelRows(const SmallBody& body, const SmallBodyPlace& place, int size) {

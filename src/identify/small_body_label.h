@@ -6,6 +6,10 @@
 // two pictures as a click on a catalogue object gets them. A small body has
 // no runic names: the right label is its margins alone.
 
+#include <span>
+#include <string_view>
+#include <vector>
+
 #include "astro/small_body.h"
 #include "astro/small_body_place.h"
 #include "chart/small_body_layer.h"
@@ -32,6 +36,11 @@ struct SmallBodyHit {
 // object's pixel `nearestObject`; none when the view shows no small bodies.
 SmallBodyHit SmallBodyAt(const ViewOptions& view, const ChartFrame& frame, const SkyProjection& projection,
                          double julianDay, int x, int y, ChartPoint nearestObject);
+
+// The bodies `utf8` names (search keys, as find takes names): those whose
+// designation, name or whole name as shown it is first, then those where
+// one of them begins with it; each once, in the bodies' order within each.
+std::vector<std::size_t> SmallBodiesNamed(std::span<const SmallBody> bodies, std::string_view utf8);
 
 LabelRows SmallBodyLabelRows(const SmallBody& body, const SmallBodyPlace& place, int size);
 

@@ -211,7 +211,9 @@ ListReading ReadObservingList(std::string_view text, std::string name) {
         return r;
     }
     for (std::size_t k = 1; k < rows.size(); ++k) {
-        const auto& [line, fields] = rows[k];
+        // Named members, not a structured binding: lambdas below use them.
+        const auto& line = rows[k].first;
+        const auto& fields = rows[k].second;
         const auto field = [&](Column c) -> std::string_view {
             const int at = where[c];
             return at >= 0 && static_cast<std::size_t>(at) < fields.size() ? std::string_view(fields[at])

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <set>
 
+#include "astro/small_body_place.h"
+#include "canvas/cp1250.h"
 #include "catalog/constellation_boundaries.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/ngc_ic_catalogue.h"
@@ -282,7 +284,7 @@ std::optional<TonightEntry> Plan(const Work& w, const Candidate& c, const PlaceA
     e.Magnitude = magnitude;
     if (!FindBest(path, w, e)) return std::nullopt;
     e.Constellation = c.Constellation;
-    if (c.Kind.Group == ObjectGroup::Planet) {
+    if (c.Kind.Group == ObjectGroup::Planet || c.Kind.Group == ObjectGroup::SmallBody) {
         const EquatorialPlace j2000 = AstrometricFromApparent(path.Place()(e.Best), e.Best);
         e.Constellation = ConstellationAt(j2000.RightAscension, j2000.Declination);
     }
@@ -307,6 +309,28 @@ bool Passes(const TonightFilter& f, const Candidate& c, double magnitude) {
 
 }  // namespace
 
+std::vector<Candidate> SmallBodyCandidates(std::span<const SmallBody> bodies, std::deque<std::string>& names,
+                                           std::optional<double> julianDay) {
+    std::vector<Candidate> list;
+    list.reserve(bodies.size());
+    for (const SmallBody& b : bodies) {
+        Candidate c;
+        c.Kind.Group = ObjectGroup::SmallBody;
+        names.push_back(Utf8ToCp1250(DisplayName(b)));
+        c.Name = names.back();
+        c.Body = &b;
+        list.push_back(c);
+    }
+    if (julianDay) {
+        const std::vector<SmallBodyPlace> places = SmallBodyPlaces(bodies, *julianDay);
+        for (std::size_t k = 0; k < list.size(); ++k) {
+            list[k].J2000.RightAscension = PositiveAngle(places[k].RightAscension);
+            list[k].J2000.Declination = places[k].Declination;
+        }
+    }
+    return list;
+}
+
 const std::vector<Candidate>& TonightCandidates() {
     static const std::vector<Candidate> all = BuildCandidates();
     return all;
@@ -328,6 +352,14 @@ std::vector<TonightEntry> PlanTonight(const Night& night, const GeodeticPlace& s
     w.PrepareThresholds();
     const ApparentPlaces apparent(middle);
     std::optional<std::array<double, SkyObjectCount>> magnitudes;
+    // The comets' and minor planets' brightness of the night, for all at once.
+    std::vector<SmallBody> smallBodies;
+    for (const Candidate& c : candidates)
+        if (c.Kind.Group == ObjectGroup::SmallBody &&
+            (filter.Groups & (1u << static_cast<unsigned>(ObjectGroup::SmallBody))))
+            smallBodies.push_back(*c.Body);
+    const std::vector<SmallBodyPlace> smallPlaces = SmallBodyPlaces(smallBodies, middle);
+    std::size_t nextSmall = 0;
     for (const Candidate& c : candidates) {
         std::optional<TonightEntry> e;
         if (c.Kind.Group == ObjectGroup::Planet) {
@@ -335,6 +367,20 @@ std::vector<TonightEntry> PlanTonight(const Night& night, const GeodeticPlace& s
             const double magnitude = (*magnitudes)[static_cast<std::size_t>(c.Slot)];
             if (!Passes(filter, c, magnitude)) continue;
             const auto place = [&frame, slot = c.Slot](double t) { return frame.Body(slot, t).Place; };
+            e = Plan(w, c, place, MovingIterations, magnitude);
+        } else if (c.Kind.Group == ObjectGroup::SmallBody) {
+            if (nextSmall >= smallPlaces.size()) continue;  // the group is filtered out
+            const SmallBodyPlace& tonight = smallPlaces[nextSmall++];
+            if (!tonight.Valid) continue;  // an orbit that gives no place
+            const double magnitude = tonight.Magnitude;
+            if (!(magnitude <= filter.MagnitudeLimit.value_or(TonightSmallBodyMagnitude))) continue;
+            if (!Passes(filter, c, magnitude)) continue;
+            // Its geocentric place of date: the parallax of a body a tenth of
+            // an AU away is a minute of arc, below what the list tells.
+            const auto place = [body = c.Body](double t) {
+                const SmallBodyPlace p = SmallBodyPlaceAt(*body, t);
+                return EquatorialPlace{PositiveAngle(p.OfDate.Longitude), p.OfDate.Latitude};
+            };
             e = Plan(w, c, place, MovingIterations, magnitude);
         } else {
             if (!Passes(filter, c, c.Magnitude)) continue;

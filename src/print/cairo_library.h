@@ -25,6 +25,15 @@ namespace kolvar {
     X(cairo_save) \
     X(cairo_restore) \
     X(cairo_set_source_rgb) \
+    X(cairo_set_source_rgba) \
+    X(cairo_set_source) \
+    X(cairo_set_antialias) \
+    X(cairo_pattern_create_radial) \
+    X(cairo_pattern_add_color_stop_rgb) \
+    X(cairo_pattern_destroy) \
+    X(cairo_surface_mark_dirty) \
+    X(cairo_image_surface_get_width) \
+    X(cairo_image_surface_get_height) \
     X(cairo_set_line_width) \
     X(cairo_set_line_cap) \
     X(cairo_set_line_join) \

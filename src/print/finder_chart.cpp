@@ -8,10 +8,12 @@
 #include <string_view>
 
 #include "catalog/deep_field.h"
+#include "catalog/greek_letters.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/star_names.h"
 #include "closeup/deep_layers.h"
 #include "print/print_sky_layers.h"
+#include "print/print_small_bodies.h"
 
 namespace kolvar {
 
@@ -336,7 +338,6 @@ void DrawStars(Ink& ink, const Chart& chart, const DeepFieldContents& field, flo
 // The bright catalogue's stars in the field named as an atlas names them: the
 // Greek letter of their Bayer designation (in the Symbol face), else nothing.
 void DrawStarLetters(Ink& ink, const Chart& chart, float limit) {
-    constexpr std::string_view SymbolLetters = "abgdezhqiklmnxoprstufcyw";
     const double s = chart.Scale, years = chart.Request.YearsSince2000;
     ink.Grey(0.15);
     for (const StarRecord& star : StarCatalogue) {
@@ -347,17 +348,15 @@ void DrawStarLetters(Ink& ink, const Chart& chart, float limit) {
         const auto p = chart.Project(ra, dec);
         if (!p || !chart.Near(*p, 0.0)) continue;
         const BayerDesignation bayer = BayerOf(star.HrNumber);
-        for (std::size_t i = 1; i < GreekLetterNames.size(); ++i) {
-            if (bayer.GreekLetter != GreekLetterNames[i]) continue;
+        if (const GreekLetter* letter = GreekLetterNamed(bayer.GreekLetter)) {
             const double r = StarRadius(static_cast<float>(star.MagnitudeClass), limit, s);
-            std::string text(1, SymbolLetters[i - 1]);
+            std::string text(1, letter->SymbolKey);
             ink.Text(PrintFace::Greek, 8.0 * s, {p->X + r + 1.5 * s, p->Y - r - 0.5 * s}, text);
             if (!bayer.Suffix.empty() && bayer.Suffix.size() <= 2)
                 ink.Text(
                     PrintFace::Plain, 5.5 * s,
                     {p->X + r + 1.5 * s + ink.TextWidth(PrintFace::Greek, 8.0 * s, text), p->Y - r + 1 * s},
                     bayer.Suffix);
-            break;
         }
     }
 }
@@ -514,6 +513,7 @@ void DrawFinderChart(Ink& ink, PageSize page, const FinderChartRequest& request)
     DrawObjects(ink, chart, field, limit);
     DrawStars(ink, chart, field, limit);
     DrawStarLetters(ink, chart, limit);
+    DrawFinderSmallBodies(ink, geometry, request, request.JulianDay, request.SmallBodies);
     DrawCircles(ink, chart);
     ink.Restore();
     ink.Grey(0.0);

@@ -14,6 +14,7 @@
 #include "catalog/deep_star_file.h"
 #include "print/ink.h"
 #include "print/page_layout.h"
+#include "print/paper_small_bodies.h"
 
 namespace kolvar {
 
@@ -29,6 +30,8 @@ struct FinderChartRequest {
     double YearsSince2000 = 0.0;          // the stars' proper motion is carried to this instant
     const DeepStarFile* Stars = nullptr;  // none, or one that failed: the bright catalogue's stars
     std::string Name;                     // what the chart is of (Windows-1250), "" for a bare direction
+    PaperSmallBodies SmallBodies;         // comets and minor planets, placed at JulianDay (UT)
+    double JulianDay = 2451545.0;
 };
 
 // The page-point geometry of a finder chart on a sheet: the chart's square

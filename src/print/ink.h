@@ -32,6 +32,7 @@ public:
     void Restore() { c_.cairo_restore(cr_); }
     void Grey(double level) { c_.cairo_set_source_rgb(cr_, level, level, level); }
     void Colour(double r, double g, double b) { c_.cairo_set_source_rgb(cr_, r, g, b); }
+    void Colour(double r, double g, double b, double alpha) { c_.cairo_set_source_rgba(cr_, r, g, b, alpha); }
     void LineWidth(double points) { c_.cairo_set_line_width(cr_, points); }
     void Dash(std::initializer_list<double> pattern);  // empty: solid
     void RoundEnds() {

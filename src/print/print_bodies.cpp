@@ -16,23 +16,6 @@ constexpr unsigned char FirstPlanetSign = 151;  // Mercury's sign in the runic f
 
 using Vector = std::array<double, 3>;
 
-// The page direction from the Moon towards the Sun along the great circle
-// through both: a step a hundredth of a radian along it, projected.
-double SunwardAngle(const PaperSky& sky, const SkyObjectEntry& moon, const SkyObjectEntry& sun) {
-    const Vector m = HorizontalVector(moon.Azimuth, moon.Altitude);
-    const Vector u = HorizontalVector(sun.Azimuth, sun.Altitude);
-    const double c = m[0] * u[0] + m[1] * u[1] + m[2] * u[2];
-    Vector t{u[0] - c * m[0], u[1] - c * m[1], u[2] - c * m[2]};
-    const double length = std::sqrt(t[0] * t[0] + t[1] * t[1] + t[2] * t[2]);
-    if (length < 1e-9) return 0.0;  // new or full: any side will do
-    const double step = 0.01 / length;
-    const Vector p{m[0] + step * t[0], m[1] + step * t[1], m[2] + step * t[2]};
-    const double altitude = std::atan2(p[2], std::hypot(p[0], p[1]));
-    const PagePoint from = sky.Project(moon.Azimuth, moon.Altitude);
-    const PagePoint to = sky.Project(std::atan2(p[1], p[0]), altitude);
-    return std::atan2(to.Y - from.Y, to.X - from.X);
-}
-
 void DrawSunSign(Ink& ink, PagePoint at, double s) {
     ink.Circle(at, 3.8 * s);
     ink.Grey(1.0);
@@ -58,10 +41,26 @@ void DrawPlanetSign(Ink& ink, PagePoint at, int planet, double s) {
 
 }  // namespace
 
-void DrawMoonPhase(Ink& ink, PagePoint at, double radius, double phase, double sunward) {
+double SunwardAngle(const PaperSky& sky, const SkyObjectEntry& moon, const SkyObjectEntry& sun) {
+    const Vector m = HorizontalVector(moon.Azimuth, moon.Altitude);
+    const Vector u = HorizontalVector(sun.Azimuth, sun.Altitude);
+    const double c = m[0] * u[0] + m[1] * u[1] + m[2] * u[2];
+    Vector t{u[0] - c * m[0], u[1] - c * m[1], u[2] - c * m[2]};
+    const double length = std::sqrt(t[0] * t[0] + t[1] * t[1] + t[2] * t[2]);
+    if (length < 1e-9) return 0.0;  // new or full: any side will do
+    const double step = 0.01 / length;
+    const Vector p{m[0] + step * t[0], m[1] + step * t[1], m[2] + step * t[2]};
+    const double altitude = std::atan2(p[2], std::hypot(p[0], p[1]));
+    const PagePoint from = sky.Project(moon.Azimuth, moon.Altitude);
+    const PagePoint to = sky.Project(std::atan2(p[1], p[0]), altitude);
+    return std::atan2(to.Y - from.Y, to.X - from.X);
+}
+
+void DrawMoonPhase(Ink& ink, PagePoint at, double radius, double phase, double sunward,
+                   const MoonInk& colours) {
     const double r = radius;
     ink.Circle(at, r);
-    ink.Grey(0.45);
+    ink.Colour(colours.Dark[0], colours.Dark[1], colours.Dark[2]);
     ink.Fill();
     // The lit part: the half disc towards the Sun, closed by the terminator,
     // an ellipse of semi-axis r cos(phase) across the disc.
@@ -74,11 +73,11 @@ void DrawMoonPhase(Ink& ink, PagePoint at, double radius, double phase, double s
     ink.CurveTo({a, -Kappa * r}, {Kappa * a, -r}, {0, -r});
     ink.ClosePath();
     ink.Restore();
-    ink.Grey(1.0);
+    ink.Colour(colours.Lit[0], colours.Lit[1], colours.Lit[2]);
     ink.Fill();
     ink.Circle(at, r);
-    ink.Grey(0.0);
-    ink.LineWidth(r * 0.14);
+    ink.Colour(colours.Rim[0], colours.Rim[1], colours.Rim[2]);
+    ink.LineWidth(r * colours.RimShare);
     ink.Stroke();
 }
 

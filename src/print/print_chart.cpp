@@ -11,6 +11,7 @@
 #include "print/print_lines.h"
 #include "print/print_milky_way.h"
 #include "print/print_sky_layers.h"
+#include "print/print_small_bodies.h"
 
 namespace kolvar {
 
@@ -48,6 +49,7 @@ void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& requ
     DrawDeepSkySymbols(ink, sky);
     DrawStarDiscs(ink, sky);
     DrawPaperBodies(ink, sky);
+    DrawPaperSmallBodies(ink, sky, request.SmallBodies);
     if (request.Skyline) DrawPaperSkyline(ink, sky, request.Skyline);
     DrawPaperLabels(ink, sky, request.LabelMagnitude);
     DrawPrintHeader(ink, layout, request.Header);

@@ -11,6 +11,7 @@
 #include "chart/view_options.h"
 #include "print/ink.h"
 #include "print/page_layout.h"
+#include "print/paper_small_bodies.h"
 #include "print/print_header.h"
 
 namespace kolvar {
@@ -23,6 +24,7 @@ struct PrintRequest {
     // A local skyline: its altitude (radians) over an azimuth (radians from
     // north through east); none, the plain horizon.
     std::function<double(double azimuth)> Skyline;
+    PaperSmallBodies SmallBodies;  // comets and minor planets
 };
 
 // Paints the whole sheet: white ground, Milky Way, ecliptic, the grids and

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -13,6 +15,8 @@
 #include <vector>
 
 #include "catalog/static_tables.h"
+#include "closeup/draw_close_up.h"
+#include "dialogs/plain_sky.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
@@ -155,6 +159,76 @@ int RunReticleBench(int argc, char** argv) {
                 shown);
     Print("reticle_ms", ms);
     std::printf(" sky_redraws=%d\n", form.RedrawCount() - redraws);
+    return 0;
+}
+
+int RunZoomBench(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int frames = 0, width = 0, height = 0;
+    if (!ReadBenchArguments("--bench-zoom", argc, argv, 400, frames, width, height)) return 2;
+    InitStaticTables();
+    QTemporaryDir dir;  // settings and font of this run only
+    InstallRunicFont(dir.path().toStdString(), RunicFontFileBytes());
+    TStarsForm::Options options;
+    options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
+    ProgramWindows windows = CreateProgramWindows(options);
+    Observer.JulianDay = 2460536.375;  // an August night with the band overhead
+    windows.StarsForm->show();
+    TPlainSky& sky = *windows.PlainSky;
+    sky.show();
+    sky.resize(width, height);
+    if (!WaitFor([&] { return sky.Image1()->size() == QSize(width, height); })) {
+        std::fprintf(stderr, "kolvar: the close-up did not reach %dx%d\n", width, height);
+        return 1;
+    }
+    sky.CentreOn({0.0, 1.5});  // near the zenith
+
+    const QPointF centre(width / 2.0, height / 2.0);
+    std::vector<double> zoom, pan, paint;
+    const int redrawsBefore = sky.RedrawCount();
+    int notch = 120;  // in, until a quarter of a degree, then out to the own scale
+    QPointF at = centre;
+    for (int i = 0; i < frames; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        if (i % 2 == 0) {
+            if (CloseUpFieldDegrees(width, height, sky.Zoom()) < 0.3) notch = -120;
+            if (sky.Zoom() <= 1.0) notch = 120;
+            QWheelEvent wheel(centre, sky.Image1()->mapToGlobal(centre), QPoint(), QPoint(0, notch),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(sky.Image1(), &wheel);
+        } else {
+            if (i % 40 == 1) {  // a new drag from the centre every 20 moves
+                QMouseEvent release(QEvent::MouseButtonRelease, at, sky.Image1()->mapToGlobal(at),
+                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(sky.Image1(), &release);
+                at = centre;
+                QMouseEvent press(QEvent::MouseButtonPress, at, sky.Image1()->mapToGlobal(at), Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(sky.Image1(), &press);
+            }
+            at += QPointF(12, 0);
+            QMouseEvent move(QEvent::MouseMove, at, sky.Image1()->mapToGlobal(at), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(sky.Image1(), &move);
+        }
+        const auto handled = std::chrono::steady_clock::now();
+        sky.Image1()->repaint();  // the paint, at once
+        paint.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - handled).count());
+        (i % 2 == 0 ? zoom : pan)
+            .push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        QApplication::processEvents();
+    }
+    std::printf("close-up %dx%d, %d frames: ", width, height, frames);
+    Print("zoom_ms", zoom);
+    std::printf(" ");
+    Print("pan_ms", pan);
+    std::printf(" ");
+    Print("paint_ms", paint);
+    const double slowest =
+        std::max(*std::max_element(zoom.begin(), zoom.end()), *std::max_element(pan.begin(), pan.end()));
+    std::printf(" slowest_fps=%.0f redraws=%d\n", 1000.0 / slowest, sky.RedrawCount() - redrawsBefore);
     return 0;
 }
 

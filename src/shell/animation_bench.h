@@ -18,4 +18,12 @@ int RunAnimationBench(int argc, char** argv);
 // sky meanwhile (none).
 int RunReticleBench(int argc, char** argv);
 
+// kolvar --bench-zoom [FRAMES [WIDTHxHEIGHT]]: times the frames of zooming
+// and panning the close-up of that size (1920 x 1080 by default) in the
+// August sky overhead: a wheel notch in, down to a quarter of a degree and
+// back out, alternating with a drag of 12 pixels, each handled and painted,
+// FRAMES times (400 by default). Prints "zoom_ms" and "pan_ms" (min, median,
+// max) and the frames a second the slowest frame allows.
+int RunZoomBench(int argc, char** argv);
+
 }  // namespace kolvar

@@ -12,6 +12,7 @@
 #include "shell/chart_view.h"
 #include "shell/list_controls.h"
 #include "shell/object_controls.h"
+#include "shell/small_body_controls.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
 #include "telescope/telescope_target.h"
@@ -40,6 +41,17 @@ void FindControls::ShowScript() {
     if (dialog_ != nullptr) dialog_->ShowScript();
 }
 
+void FindControls::NameBody(std::size_t body) {
+    const SmallBodyControls::Bodies& bodies = form_.SmallBodies()->Current();
+    if (!bodies || body >= bodies->size()) return;
+    HideLabels();
+    form_.View()->Select(-1);
+    const SmallBodyPlace place = SmallBodyPlaceAt((*bodies)[body], Observer.JulianDay);
+    ShowSmallBodyLabels((*bodies)[body], place, *form_.TextImage1(), *form_.TextImage2(), *form_.Image1(),
+                        Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                        form_.View()->Options().Night);
+}
+
 void FindControls::Open() {
     const bool first = dialog_ == nullptr;
     if (first) {
@@ -57,7 +69,9 @@ void FindControls::Open() {
                                           },
                                           [this](const FoundObject& f) {
                                               form_.Objects()->Open({f.Kind, f.Index});
-                                          }},
+                                          },
+                                          [this] { return form_.SmallBodies()->Current(); },
+                                          [this](std::size_t body) { NameBody(body); }},
                                &form_);
         // Closed, it hands the keyboard back to the chart, where Escape
         // takes the found object's labels and ring away.

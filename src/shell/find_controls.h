@@ -34,6 +34,8 @@ public:
 
     // Names a slot as a click would, and keeps its labels.
     void Name(int slot);
+    // Shows the labels of a comet or minor planet of the window's set.
+    void NameBody(std::size_t body);
     // The slot whose labels are kept over the chart, or -1.
     int Labelled() const { return labelled_; }
 

@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--bench-animation") == 0)
         return kolvar::RunAnimationBench(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--bench-reticle") == 0) return kolvar::RunReticleBench(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--bench-zoom") == 0) return kolvar::RunZoomBench(argc, argv);
     return kolvar::RunProgram(argc, argv);
 }

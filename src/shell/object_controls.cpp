@@ -6,6 +6,7 @@
 #include "dialogs/object_dlg.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
+#include "shell/time_controls.h"
 #include "texts/object_captions.h"
 #include "widgets/menu_key_style.h"
 #include "widgets/script_text.h"
@@ -21,8 +22,11 @@ void MoveUnder(QWidget& window, QWidget* owner) {
     const bool shown = !window.isHidden();
     const QPoint at = window.pos();
     window.setParent(owner, window.windowFlags());
-    window.move(at);
-    if (shown) window.show();
+    // A window not yet shown is placed over its new owner when it is.
+    if (shown) {
+        window.move(at);
+        window.show();
+    }
 }
 
 }  // namespace
@@ -31,7 +35,11 @@ ObjectControls::ObjectControls(TStarsForm& form) : QObject(&form), form_(form) {
 
 void ObjectControls::Open(const ReportedObject& object) {
     if (object.Kind == FoundKind::Slot && (object.Index < 0 || object.Index >= SkyObjectCount)) return;
-    if (dialog_ == nullptr) dialog_ = new TObjectDlg(Observer, &form_);
+    if (dialog_ == nullptr) {
+        dialog_ = new TObjectDlg(Observer, &form_);
+        // The time keys step the chart from here too, and the window follows.
+        dialog_->OnKey = [time = form_.Time()](const QKeyEvent& event) { return time->HandleKey(event); };
+    }
     // Over a modal window (the close-up) only its own windows take input.
     QWidget* modal = QApplication::activeModalWidget();
     MoveUnder(*dialog_, modal != nullptr ? modal : &form_);
@@ -46,6 +54,8 @@ void ObjectControls::OfferMenu(int slot, const QPoint& globalPosition) {
     ShowCaption(open, ObjectCaptions().MenuItem.Text());
     if (menu.exec(globalPosition) == open) OpenSlot(slot);
 }
+
+TObjectDlg* ObjectControls::Dialog() const { return dialog_; }
 
 void ObjectControls::ChartRedrawn() {
     if (dialog_ != nullptr) dialog_->ChartRedrawn();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include "plan/object_report.h"
 
@@ -29,11 +30,13 @@ public:
     // A modal window that owned the object window while open has closed:
     // the main window takes it back, still showing.
     void ModalClosed();
-    TObjectDlg* Dialog() const { return dialog_; }
+    TObjectDlg* Dialog() const;
 
 private:
     TStarsForm& form_;
-    TObjectDlg* dialog_ = nullptr;
+    // Owned by the main window or, while over the close-up, by that: gone
+    // with whichever goes first.
+    QPointer<TObjectDlg> dialog_;
 };
 
 }  // namespace kolvar

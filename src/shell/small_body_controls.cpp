@@ -59,7 +59,11 @@ void SmallBodyControls::ChooseFile() {
 }
 
 void SmallBodyControls::Import(const QString& path) {
-    if (busy_) return;
+    // While the kept set is still being read the import waits for it.
+    if (busy_) {
+        if (progress_ == nullptr) waiting_ = path;
+        return;
+    }
     busy_ = true;
     import1_->setEnabled(false);
     stop_->store(false);
@@ -126,6 +130,11 @@ void SmallBodyControls::Finished(Bodies bodies, const QString& message) {
     if (bodies) {
         bodies_ = std::move(bodies);
         changed_(bodies_);
+    }
+    if (!waiting_.isEmpty()) {
+        const QString next = waiting_;
+        waiting_.clear();
+        Import(next);
     }
     if (!message.isEmpty()) {
         auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Kolvar"), message,

@@ -36,7 +36,8 @@ public:
 
     // Reads the kept set in the background.
     void LoadKept();
-    // Imports the file at `path` in the background (the menu command asks for it).
+    // Imports the file at `path` in the background (the menu command asks
+    // for it), after the kept set when that is still being read.
     void Import(const QString& path);
     bool Busy() const { return busy_; }
 
@@ -50,6 +51,7 @@ private:
     QPointer<QProgressDialog> progress_;
     Bodies bodies_ = std::make_shared<const std::vector<SmallBody>>();
     bool busy_ = false;
+    QString waiting_;  // a file to import once the kept set is read
     std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
     std::shared_ptr<std::atomic<int>> permille_ = std::make_shared<std::atomic<int>>(0);
     QThreadPool pool_;  // its own, so the window waits for it when it goes

@@ -31,6 +31,8 @@
 #include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
 #include "identify/hit_test.h"
+#include "identify/small_body_label.h"
+#include "print/smooth_chart.h"
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
@@ -342,9 +344,10 @@ void TStarsForm::changeEvent(QEvent* event) {
 
 void TStarsForm::FormResize() {
     if (Observer.ClosingFlag) return;
+    viewControls_->SetCharacterSize(Observer.FontSize);
     const ViewOptions& view = viewControls_->Options();
-    if (!RedrawChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects,
-                     moonResult_, view))
+    if (!RedrawStyledChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects,
+                           moonResult_, view))
         return;
     ++redrawCount_;
     // The close-up copies the Moon from moonResult_, so the night view turns a copy.
@@ -473,9 +476,21 @@ void TStarsForm::UseSkyline(std::shared_ptr<const LocalHorizon> skyline, const s
         viewControls_->SetSkyline({});
 }
 
-void TStarsForm::Grow1Click() { Observer.FontSize = GrowFontSize(Observer.FontSize); }
+void TStarsForm::Grow1Click() {
+    Observer.FontSize = GrowFontSize(Observer.FontSize);
+    RedrawForCharacterSize();
+}
 
-void TStarsForm::Shrivell1Click() { Observer.FontSize = ShrinkFontSize(Observer.FontSize); }
+void TStarsForm::Shrivell1Click() {
+    Observer.FontSize = ShrinkFontSize(Observer.FontSize);
+    RedrawForCharacterSize();
+}
+
+void TStarsForm::RedrawForCharacterSize() {
+    // The chart's words and figures follow the size; a chart without them stays as drawn.
+    const ViewOptions& view = viewControls_->Options();
+    if (view.Labels || view.Names || view.Figures) FormResize();
+}
 
 void TStarsForm::LatinLetters1Click(bool latin) {
     SetCurrentScript(latin ? Script::Latin : Script::Runic);
@@ -511,6 +526,17 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
         return;
     }
     const int slot = NearestVisibleSlot(SkyObjects, chart, x, y);
+    const SkyObjectEntry& nearest = SkyObjects[static_cast<std::size_t>(slot)];
+    // A drawn comet or minor planet nearer than the nearest object names itself.
+    const SmallBodyHit body = SmallBodyAt(viewControls_->Options(), Chart, chart, Observer.JulianDay, x, y,
+                                          chart.Project(nearest.Azimuth, nearest.Altitude));
+    if (body.Body != nullptr) {
+        viewControls_->Select(-1);
+        ShowSmallBodyLabels(*body.Body, body.Placed.Place, *textImage1_, *textImage2_, *image1_,
+                            Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                            viewControls_->Options().Night);
+        return;
+    }
     // The ring stays on the named object; the redraw comes before the labels,
     // which lie over the chart.
     viewControls_->Select(slot);

@@ -78,6 +78,7 @@ public:
     void Help1Click();
     void Exit1Click();
     void Grow1Click();
+    void RedrawForCharacterSize();
     void Shrivell1Click();
     // The script choice: Latin letters when checked, runes otherwise.
     void LatinLetters1Click(bool latin);

@@ -13,6 +13,7 @@
 #include "shell/find_controls.h"
 #include "shell/list_controls.h"
 #include "shell/print_controls.h"
+#include "shell/small_body_controls.h"
 #include "shell/stars_form.h"
 #include "shell/telescope_controls.h"
 #include "texts/tonight_captions.h"
@@ -50,6 +51,11 @@ void TonightControls::Open() {
             Observer,
             [this](const TonightEntry& e) {
                 if (e.Object->Slot >= 0) form_.Find()->Name(e.Object->Slot);
+                // A comet or minor planet of the window's set: its labels.
+                const SmallBodyControls::Bodies& bodies = form_.SmallBodies()->Current();
+                if (e.Object->Body != nullptr && bodies && !bodies->empty() &&
+                    e.Object->Body >= bodies->data() && e.Object->Body < bodies->data() + bodies->size())
+                    form_.Find()->NameBody(static_cast<std::size_t>(e.Object->Body - bodies->data()));
             },
             // The object where the chart's last redraw placed it, or an NGC/IC
             // object the chart lacks by its catalogue place.
@@ -61,6 +67,7 @@ void TonightControls::Open() {
             [this](const TonightEntry& e) { form_.Telescope()->Point(TargetOfEntry(e), true); },
             [this] { return form_.Telescope()->MountConnected(); },
             [this](const Night& night, const std::vector<TonightEntry>& list) { PrintPlan(night, list); },
+            [this] { return form_.SmallBodies()->Current(); },
         };
         dialog_ = new TTonightDlg(std::move(target), &form_);
     }

@@ -61,6 +61,10 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
     AddLineCheck("Equator1", &SkyLines::Equator);
     AddLineCheck("Ecliptic1", &SkyLines::Ecliptic);
     menu_->addSeparator();
+    smooth_ = menu_->addAction(QStringLiteral("SmoothStyle1"));
+    smooth_->setObjectName(QStringLiteral("SmoothStyle1"));
+    smooth_->setCheckable(true);
+    connect(smooth_, &QAction::triggered, this, [this](bool on) { SetSmooth(on); });
     AddCheck("Night1", &ViewOptions::Night);
     AddCheck("Daylight1", &ViewOptions::Daylight);
     SyncChecks();
@@ -89,6 +93,7 @@ QAction* ViewControls::Action(const QString& name) const {
         if (a->objectName() == name) return a;
     for (const auto& [a, flag] : lineChecks_)
         if (a->objectName() == name) return a;
+    if (smooth_->objectName() == name) return smooth_;
     for (const auto* list : {&magnitudes_, &bodyMagnitudes_})
         for (QAction* a : *list)
             if (a->objectName() == name) return a;
@@ -115,6 +120,7 @@ void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
         {"Equator1", {&t.Equator, "E"}},
         {"Ecliptic1", {&t.Ecliptic, "K"}},
         {"SmallBodies1", {&bodies.Show, "U"}},
+        {"SmoothStyle1", {&t.SmoothStyle, "S"}},
     };
     for (const auto& [name, caption] : items)
         ShowCaption(Action(QString::fromLatin1(name)), caption.first->Text(), caption.second);
@@ -137,9 +143,16 @@ void ViewControls::SetLine(bool SkyLines::*flag, bool on) {
     redraw_();
 }
 
+void ViewControls::SetSmooth(bool on) {
+    options_.Style = on ? ChartStyle::Smooth : ChartStyle::Plain;
+    SyncChecks();
+    redraw_();
+}
+
 void ViewControls::SyncChecks() {
     for (const auto& [a, flag] : checks_) a->setChecked(options_.*flag);
     for (const auto& [a, flag] : lineChecks_) a->setChecked(options_.Lines.*flag);
+    smooth_->setChecked(options_.Style == ChartStyle::Smooth);
     const long index = std::lround(options_.LabelMagnitude - SmallestLabelMagnitude);
     for (std::size_t i = 0; i < magnitudes_.size(); ++i)
         magnitudes_[i]->setChecked(static_cast<long>(i) == index);
@@ -150,10 +163,11 @@ void ViewControls::SyncChecks() {
 }
 
 void ViewControls::Apply(const ViewOptions& choices) {
-    const int selected = options_.SelectedSlot;
+    const int selected = options_.SelectedSlot, characterSize = options_.CharacterSize;
     const auto bodies = options_.Bodies;
     options_ = choices;
     options_.SelectedSlot = selected;
+    options_.CharacterSize = characterSize;
     options_.Bodies = bodies;
     SyncChecks();
 }
@@ -224,6 +238,9 @@ bool ViewControls::HandleKey(const QKeyEvent& event) {
             case Qt::Key_K:
                 line = &SkyLines::Ecliptic;
                 break;
+            case Qt::Key_S:
+                if (!event.isAutoRepeat()) SetSmooth(options_.Style != ChartStyle::Smooth);
+                return true;
             default:
                 break;
         }

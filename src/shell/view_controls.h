@@ -23,8 +23,8 @@ struct MenuBarItem;
 // item per layer, the label magnitude limit, the night and daylight views,
 // their keys on the chart (C figures, V names, L labels, D directions,
 // Ctrl+N night, A daylight; G the altitude-azimuth grid, Q the equatorial
-// grid, E the equator, K the ecliptic; U comets and minor planets, with their
-// own magnitude limit), and the kept selection that a click on an
+// grid, E the equator, K the ecliptic; S the smooth style; U comets and
+// minor planets, with their own magnitude limit), and the kept selection that a click on an
 // object leaves ringed until the next click elsewhere or Escape. Every
 // change is followed by a full redraw through `redraw`.
 class ViewControls : public QObject {
@@ -55,6 +55,9 @@ public:
     void SetBodies(std::shared_ptr<const std::vector<SmallBody>> bodies);
     int Selected() const { return options_.SelectedSlot; }
 
+    // The character size the labels and figures follow (no redraw).
+    void SetCharacterSize(int size) { options_.CharacterSize = size; }
+
     // The view keys on the chart; false for any other key.
     bool HandleKey(const QKeyEvent& event);
 
@@ -63,6 +66,7 @@ private:
     QAction* AddLineCheck(const char* name, bool SkyLines::*flag);
     void SetFlag(bool ViewOptions::*flag, bool on);
     void SetLine(bool SkyLines::*flag, bool on);
+    void SetSmooth(bool on);
     void SyncChecks();
 
     QWidget* window_;
@@ -75,6 +79,7 @@ private:
     std::vector<QAction*> magnitudes_;  // limits 0 .. 7
     QMenu* bodyMagnitudeMenu_ = nullptr;
     std::vector<QAction*> bodyMagnitudes_;  // limits 6 .. 16
+    QAction* smooth_ = nullptr;             // the smooth style
     ViewOptions options_;
 };
 

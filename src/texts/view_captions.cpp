@@ -34,6 +34,7 @@ const ViewMenuTexts& ViewMenuCaptions() {
             .EquatorialGrid = caption("Ekvatori\xE1lis h\xE1l\xF3"),
             .Equator = caption("\xC9gi egyenl\xEDt\xF5"),
             .Ecliptic = caption("Ekliptika"),
+            .SmoothStyle = caption("Sima rajz"),
         };
     }();
     return texts;

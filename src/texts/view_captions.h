@@ -23,7 +23,7 @@ struct ViewCaption {
 struct ViewMenuTexts {
     ViewCaption Title;
     ViewCaption Figures, Names, RunicNames, Labels, Directions, LabelMagnitude, Night, Daylight;
-    ViewCaption AltAzGrid, EquatorialGrid, Equator, Ecliptic;
+    ViewCaption AltAzGrid, EquatorialGrid, Equator, Ecliptic, SmoothStyle;
 };
 
 // Written once, on first use; the strings stay put for the whole run.

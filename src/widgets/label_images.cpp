@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "chart/sky_phase.h"
+#include "identify/small_body_label.h"
 #include "widgets/bitmap_image.h"
 #include "widgets/script_text.h"
 
@@ -63,6 +64,13 @@ void ShowLabels(ObjectLabels labels, LabelImage& textImage1, LabelImage& textIma
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
                       const QWidget& owner, int characterSize, LabelMargins margins, bool night) {
     ShowLabels(FitObjectLabels(selection, characterSize, AreaOf(textImage1, owner, margins)), textImage1,
+               textImage2, night);
+}
+
+void ShowSmallBodyLabels(const SmallBody& body, const SmallBodyPlace& place, LabelImage& textImage1,
+                         LabelImage& textImage2, const QWidget& owner, int characterSize,
+                         LabelMargins margins, bool night) {
+    ShowLabels(FitSmallBodyLabels(body, place, characterSize, AreaOf(textImage1, owner, margins)), textImage1,
                textImage2, night);
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string_view>
 
+#include "astro/small_body_place.h"
 #include "canvas/bitmap.h"
 #include "chart/sky_object_table.h"
 #include "identify/label_fit.h"
@@ -46,10 +47,20 @@ private:
 void ShowObjectLabels(const SkyObjectEntry& selection, LabelImage& textImage1, LabelImage& textImage2,
                       const QWidget& owner, int characterSize, LabelMargins margins, bool night = false);
 
+// The same for a comet or minor planet at its place.
+void ShowSmallBodyLabels(const SmallBody& body, const SmallBodyPlace& place, LabelImage& textImage1,
+                         LabelImage& textImage2, const QWidget& owner, int characterSize,
+                         LabelMargins margins, bool night);
+
 // The same for an object outside the sky table, named by `name`
 // (Windows-1250) in `colour` (FitNamedLabels).
 void ShowNamedLabels(std::string_view name, Colour colour, LabelImage& textImage1, LabelImage& textImage2,
                      const QWidget& owner, int characterSize, LabelMargins margins, bool night = false);
+
+// The same for a comet or minor planet at its place.
+void ShowSmallBodyLabels(const SmallBody& body, const SmallBodyPlace& place, LabelImage& textImage1,
+                         LabelImage& textImage2, const QWidget& owner, int characterSize,
+                         LabelMargins margins, bool night);
 
 // Hides both images and sends them to the back; their pictures stay.
 void HideObjectLabels(LabelImage& textImage1, LabelImage& textImage2);

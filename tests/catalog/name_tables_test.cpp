@@ -6,6 +6,7 @@
 
 #include "catalog/constellation_names.h"
 #include "catalog/deep_sky_names.h"
+#include "catalog/greek_letters.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/star_names.h"
 
@@ -104,11 +105,19 @@ TEST(StarNames, FlamsteedNumbers) {
     EXPECT_EQ(canopus.Position, static_cast<int>(FlamsteedTable.size()));
 }
 
+// The catalogue's letter numbers, the names and the code points all meet in
+// the one table: 1 is alpha, the small letters run from U+03B1 with only the
+// final sigma's place skipped, and a Bayer row reads back its letter's name.
 TEST(StarNames, GreekLetters) {
-    EXPECT_STREQ(GreekLetterNames[0], "");
-    EXPECT_STREQ(GreekLetterNames[1], "alpha");
-    EXPECT_STREQ(GreekLetterNames[15], "omicron");
-    EXPECT_STREQ(GreekLetterNames[24], "omega");
+    for (std::size_t i = 0; i < GreekLetters.size(); ++i) {
+        const GreekLetter& letter = GreekLetters[i];
+        EXPECT_EQ(GreekLetterNumbered(static_cast<int>(i) + 1), &letter);
+        EXPECT_EQ(GreekLetterNamed(letter.Name), &letter);
+        EXPECT_EQ(letter.Small, U'\u03B1' + i + (i >= 17 ? 1 : 0)) << letter.Name;
+    }
+    EXPECT_EQ(GreekLetterNumbered(0), nullptr);
+    EXPECT_EQ(GreekLetterNamed("digamma"), nullptr);
+    EXPECT_EQ(BayerOf(7001).GreekLetter, "alpha");  // Vega, alpha Lyr
 }
 
 TEST(DeepSkyNames, MessierFirstThenNgc) {

@@ -162,6 +162,9 @@ TEST_F(ViewCommand, NightViewIsDarkRedInEveryPicture) {
         {{"render", "--show", "lines,runes,labels,directions,selection:12", "--daylight", "--out", png},
          {png}},
         {{"closeup", "--az", "60", "--alt", "30", "--show", "lines,names,labels", "--out", png}, {png}},
+        {{"render", "--style", "smooth", "--show", "lines,labels,grid,selection:12", "--daylight", "--out",
+          png},
+         {png}},
         {{"identify", "--x", "400", "--y", "300", "--labels", prefix, "--show", "labels"},
          {prefix + "-left.png", prefix + "-right.png", prefix + "-chart.png"}},
     };
@@ -187,6 +190,48 @@ TEST_F(ViewCommand, NightViewIsDarkRedInEveryPicture) {
             EXPECT_GT(brightest, 60) << file << " shows nothing";
         }
     }
+}
+
+// The smooth style places every object where the plain chart does, and its
+// star discs grow with brightness: Sirius over Rigel over a star of the fifth
+// class.
+TEST_F(ViewCommand, SmoothStyleKeepsThePlacesAndSizesTheStars) {
+    InitialiseChartTables();
+    const auto render = [&](const char* style) {
+        const auto run =
+            RunChart({"render", "--date", "2026-12-09T21:00", "--zone", "1", "--lat", "46.25", "--lon",
+                      "20.15", "--size", "1024x768", "--style", style, "--out", png, "--objects", tsv});
+        EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+        return cli::testing::FileText(tsv);
+    };
+    const std::string plainObjects = render("plain");
+    EXPECT_EQ(render("smooth"), plainObjects);
+    const Bitmap smooth = ReadPng(png).value_or(Bitmap());
+    const std::map<int, ChartPoint> at = Pixels();
+    // A disc's width: the run of pixels clearly lighter than the sky through its centre.
+    const auto discPixels = [&](int slot) {
+        const ChartPoint p = at.at(slot);
+        const auto light = [&](int x, int y) {
+            const Colour c = smooth.Contains(x, y) ? smooth.Pixel(x, y) : Colour{};
+            return c.Red + c.Green + c.Blue > 300;
+        };
+        int n = light(int(p.X), int(p.Y)) ? 1 : 0;
+        for (const int step : {-1, 1})
+            for (int x = int(p.X) + step; n > 0 && light(x, int(p.Y)) && std::abs(x - int(p.X)) < 20;
+                 x += step)
+                ++n;
+        return n;
+    };
+    int fifth = -1;
+    for (int i = 0; i < StarCount && fifth < 0; ++i)
+        if (StarCatalogue[static_cast<std::size_t>(i)].MagnitudeClass == 5 && at.count(FirstStarSlot + i) &&
+            at.at(FirstStarSlot + i).Y > 200)
+            fifth = FirstStarSlot + i;
+    const int sirius = discPixels(StarSlotOfHr(2491)), rigel = discPixels(StarSlotOfHr(1713));
+    const int faint = fifth >= 0 ? discPixels(fifth) : 0;
+    EXPECT_GT(sirius, rigel);
+    EXPECT_GT(rigel, faint);
+    EXPECT_GT(faint, 0);
 }
 
 }  // namespace

@@ -56,7 +56,29 @@ TEST_F(SmallBodyView, DrawnOnlyWhenAskedAndWhenThereAreBodies) {
     EXPECT_NE(drawn, plain);
     // A limit brighter than every body draws none of them.
     EXPECT_EQ(Png({"--elements", Data + "jpl_asteroids.json", "--small-bodies-mag", "-5"}), plain);
-    EXPECT_EQ(RunChart(With({"render", "--small-bodies-mag", "x"}, Sky)).ExitStatus, 2);
+}
+
+TEST_F(SmallBodyView, TracksAndFinderChartsByNameRefusingWhatNamesNothing) {
+    const std::string file = Data + "jpl_comets.json";
+    const std::string out = (dir_ / "out.png").string();
+    const struct {
+        std::vector<std::string> Args;
+        int Status;
+    } cases[] = {
+        {{"closeup", "--az", "90", "--alt", "30", "--path", "Halley", "--path-days", "40"}, 0},
+        {{"print", "--center", "Hale-Bopp", "--fov", "10", "--path", "C/1995 O1"}, 0},
+        {{"render", "--path", "Nobody"}, 2},
+        {{"render", "--path-days", "5"}, 2},
+        {{"closeup", "--az", "90", "--alt", "30", "--path", "1P", "--path-days", "0"}, 2},
+        {{"render", "--small-bodies-mag", "x"}, 2},
+        {{"print", "--center", "Nobody", "--fov", "10"}, 2},
+    };
+    for (const auto& c : cases) {
+        const auto r = RunChart(With(With(c.Args, {"--elements", file, "--out", out}), Sky));
+        EXPECT_EQ(r.ExitStatus, c.Status) << c.Args[0] << " " << c.Args.back() << ": " << r.Err;
+        EXPECT_EQ(std::filesystem::exists(out), c.Status == 0) << c.Args.back();
+        std::filesystem::remove(out);
+    }
 }
 
 TEST_F(SmallBodyView, FindAndIdentifyNameTheBodyWhereItIsDrawn) {
@@ -80,6 +102,11 @@ TEST_F(SmallBodyView, FindAndIdentifyNameTheBodyWhereItIsDrawn) {
     EXPECT_NE(r.Out.find("kind\t8\n"), std::string::npos) << r.Out;
     EXPECT_NE(r.Out.find("(4) Vesta\n"), std::string::npos) << r.Out;
     EXPECT_NE(r.Out.find("kisbolyg\xC3\xB3"), std::string::npos) << r.Out;
+    // Tonight lists it (its magnitude of the night under the limit, and high enough).
+    r = RunChart(
+        With({"tonight", "--elements", file, "--mag", "9", "--min-alt", "10", "--kinds", "small-body"}, Sky));
+    EXPECT_EQ(r.ExitStatus, 0) << r.Err;
+    EXPECT_NE(r.Out.find("(4) Vesta\tminor planet\tsmall-body\t"), std::string::npos) << r.Out;
     // Without the bodies shown, the same click names a catalogue object.
     r = RunChart(With({"identify", "--x", x, "--y", y}, Sky));
     EXPECT_EQ(r.Out.find("kind\t8\n"), std::string::npos) << r.Out;

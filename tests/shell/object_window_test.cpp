@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "chart/sky_projection.h"
 #include "dialogs/find_dlg.h"
 #include "dialogs/object_dlg.h"
+#include "dialogs/plain_sky.h"
 #include "shell/find_controls.h"
 #include "shell/object_controls.h"
 #include "texts/object_captions.h"
@@ -66,10 +68,10 @@ private slots:
         for (const auto& t : times)
             QVERIFY(std::abs(ClockMinutes(window->ValueOf(t.caption)) - t.minutes) <= 2);
 
-        // A step of the chart's time (an hour by default) moves the window with it.
+        // A step of the chart's time (an hour by default), here a key in the window itself, moves it.
         const int reports = window->ReportCount();
         const QString altitude = window->ValueOf(c.Altitude);
-        QTest::keyClick(form_.get(), Qt::Key_Plus);
+        QTest::keyClick(window, Qt::Key_Plus);
         QCOMPARE(window->ReportCount(), reports + 1);
         QVERIFY(window->ValueOf(c.Altitude) != altitude);
         QCOMPARE(window->Report()->Now.Altitude,
@@ -86,6 +88,29 @@ private slots:
                            QPoint(static_cast<int>(p.X), static_cast<int>(p.Y)));
         QCOMPARE(form_->Objects()->Dialog()->Report()->Object.Index, vega);
         QCOMPARE(form_->Objects()->Dialog()->ValueOf(ObjectCaptions().Constellation), QStringLiteral("Lant"));
+    }
+
+    // Over the modal close-up the window is the close-up's, so that it takes
+    // input; closed, the close-up hands it back to the main window, still shown.
+    void ctrlIInTheCloseUpOpensItOverIt() {
+        test::WindowTestFolder folder;
+        folder.Prepare();
+        ProgramWindows w = CreateProgramWindows(folder.Options());
+        test::ShowWithChartSize(*w.StarsForm, 400, 300);
+        TPlainSky& sky = *w.PlainSky;
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&] {
+            QTest::keyClick(&sky, Qt::Key_I, Qt::ControlModifier);
+            TObjectDlg* window = w.StarsForm->Objects()->Dialog();
+            if (window != nullptr && window->isVisible()) owner = window->parentWidget();
+            sky.reject();
+        });
+        QTest::mousePress(w.StarsForm->Image1(), Qt::RightButton, {}, QPoint(200, 150));
+        QTest::mouseRelease(w.StarsForm->Image1(), Qt::RightButton, {}, QPoint(200, 150));
+        QCOMPARE(owner, &sky);
+        TObjectDlg* window = w.StarsForm->Objects()->Dialog();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->parentWidget(), w.StarsForm.get());
     }
 };
 

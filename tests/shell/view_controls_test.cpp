@@ -8,8 +8,10 @@
 
 #include "../canvas/canvas_test_util.h"
 #include "appcore/settings_file.h"
+#include "chart/small_body_layer.h"
 #include "chart/view_layers.h"
 #include "shell/chart_view.h"
+#include "shell/small_body_controls.h"
 #include "window_test_folder.h"
 
 using namespace kolvar;
@@ -65,6 +67,32 @@ private slots:
         QVERIFY(!again.View()->Options().Figures);
         again.Action(QStringLiteral("Night1"))->trigger();
         QVERIFY(QApplication::palette().color(QPalette::Window).green() > 0);
+    }
+
+    // The import runs beside the window; its bodies are kept, drawn once
+    // switched on (U), and the switch is kept in a section of its own.
+    void importedBodiesAreKeptAndDrawnWhenSwitchedOn() {
+        std::filesystem::remove(folder_.SettingsFile());
+        const std::string data = folder_.FilePath(QStringLiteral("data")).toStdString();
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data));
+        {
+            TStarsForm form(folder_.Options());
+            Show(form);
+            Observer.JulianDay = 2459854.33;  // 2022-10-01 20:00 UT, Vesta well up
+            form.SmallBodies()->Import(QStringLiteral(KOLVAR_ELEMENTS_DATA "/jpl_asteroids.json"));
+            QVERIFY(form.SmallBodies()->Busy());
+            QTRY_VERIFY_WITH_TIMEOUT(!form.SmallBodies()->Busy(), 20000);
+            QCOMPARE(form.SmallBodies()->Current()->size(), 7u);
+            form.FormResize();
+            QCOMPARE(test::CountColour(form.ChartBitmap(), MinorPlanetColour), 0);
+            QTest::keyClick(&form, Qt::Key_U);
+            // Vesta's ring at least (the others are below the horizon or fainter than 10).
+            QVERIFY(test::CountColour(form.ChartBitmap(), MinorPlanetColour) >= 12);
+        }
+        QVERIFY(std::filesystem::file_size(data + "/kolvar/small-bodies.tsv") > 500);
+        QVERIFY(folder_.SettingsText().find("[SMALLBODIES]\nShow=1\nMagnitude=10\n") != std::string::npos);
+        QVERIFY(folder_.SettingsText().find("[VIEW]") == std::string::npos);
+        qunsetenv("XDG_DATA_HOME");
     }
 
     void aClickKeepsItsObjectRingedUntilEscape() {
