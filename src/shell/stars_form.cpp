@@ -30,6 +30,7 @@
 #include "chart/redraw.h"
 #include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
+#include "dialogs/tonight_dlg.h"
 #include "identify/hit_test.h"
 #include "identify/small_body_label.h"
 #include "print/smooth_chart.h"
@@ -474,6 +475,9 @@ void TStarsForm::UseSkyline(std::shared_ptr<const LocalHorizon> skyline, const s
             [skyline = skyline_](double azimuth) { return skyline->AltitudeAt(azimuth); });
     else
         viewControls_->SetSkyline({});
+    // An open tonight window lists over the new skyline.
+    if (TTonightDlg* tonight = tonightControls_->Dialog(); tonight != nullptr && tonight->isVisible())
+        tonight->Compute();
 }
 
 void TStarsForm::Grow1Click() {

@@ -199,6 +199,13 @@ private slots:
         form_->Image1MouseDown(Qt::LeftButton, Chart.CentreX + Chart.ChartRadius / 2, Chart.CentreY);
         QVERIFY(form_->Skyline() != nullptr);
         QCOMPARE(form_->View()->Selected(), -1);  // the clicks name nothing
+        // The tonight window computes again over each new skyline: Sirius, 26 degrees high in the south.
+        form_->Action(QStringLiteral("Tonight1"))->trigger();
+        TTonightDlg* d = form_->Tonight()->Dialog();
+        form_->UseSkyline(form_->Skyline(), file.toStdString());
+        QVERIFY(d->Computing());
+        QTRY_VERIFY_WITH_TIMEOUT(!d->Computing(), 20000);
+        QCOMPARE(RowOf(*d, "Sirius"), -1);
         std::ifstream in(file.toStdString());
         const HorizonReading kept = ReadLocalHorizon(
             std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
@@ -212,6 +219,8 @@ private slots:
         form_->Action(QStringLiteral("UndoHorizonPoint1"))->trigger();
         QCOMPARE(form_->Horizon()->Points().size(), std::size_t{1});
         QVERIFY(form_->Skyline() == nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->Computing(), 20000);
+        QVERIFY(RowOf(*d, "Sirius") >= 0);  // the open sky again
         form_->Action(QStringLiteral("DrawHorizon1"))->trigger();
         QVERIFY(!form_->Horizon()->Editing());
     }
