@@ -339,7 +339,8 @@ void TTonightDlg::Compute() {
     const int request = ++pending_;
     ShowNote();
     const QPointer<TTonightDlg> self(this);
-    pool_.start([this, self, request, site, noon, filter, horizon = target_.Horizon, bodies] {
+    pool_.start([this, self, request, site, noon, filter,
+                 horizon = target_.Horizon ? target_.Horizon() : nullptr, bodies] {
         Night night = ComputeNight(site, noon);
         std::vector<Candidate> candidates = TonightCandidates();
         if (bodies->Bodies && night.Observing) {

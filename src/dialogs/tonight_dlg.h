@@ -27,9 +27,10 @@ class TonightModel;
 // (place, instant, zone), and what a click and a double click on an object do.
 struct TonightTarget {
     const ObserverState& Observer;
-    std::function<void(const TonightEntry& entry)> Select;     // a click: select it on the chart
-    std::function<void(const TonightEntry& entry)> CloseUp;    // a double click: the close-up on it
-    std::shared_ptr<const LocalHorizon> Horizon;               // the local horizon, or none
+    std::function<void(const TonightEntry& entry)> Select;   // a click: select it on the chart
+    std::function<void(const TonightEntry& entry)> CloseUp;  // a double click: the close-up on it
+    // The local horizon in use, or none, read at each computation (it may be drawn anew).
+    std::function<std::shared_ptr<const LocalHorizon>()> Horizon;
     std::function<void(const TonightEntry& entry)> AddToList;  // onto the observing list
     std::function<void(const TonightEntry& entry)> Slew;       // the telescope to it
     std::function<bool()> CanSlew;                             // a telescope is connected

@@ -30,12 +30,14 @@
 #include "chart/redraw.h"
 #include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
+#include "dialogs/tonight_dlg.h"
 #include "identify/hit_test.h"
 #include "identify/small_body_label.h"
 #include "print/smooth_chart.h"
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
 #include "shell/find_controls.h"
+#include "shell/horizon_controls.h"
 #include "shell/list_controls.h"
 #include "shell/object_controls.h"
 #include "shell/print_controls.h"
@@ -115,6 +117,7 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     tonightControls_ = new TonightControls(*this);
     telescopeControls_ = new TelescopeControls(*this);
     listControls_ = new ListControls(*this);
+    horizonControls_ = new HorizonControls(*this);
     smallBodies_ = new SmallBodyControls(
         this, [this](SmallBodyControls::Bodies bodies) { viewControls_->SetBodies(std::move(bodies)); });
     BuildMenu();
@@ -183,6 +186,7 @@ void TStarsForm::BuildMenu() {
     observer1Menu_->addAction(findControls_->Action());
     observer1Menu_->addAction(tonightControls_->Action());
     listControls_->AddToMenu(observer1Menu_, nullptr);
+    horizonControls_->AddToMenu(observer1Menu_);
     observer1Menu_->addAction(smallBodies_->Action());
     exit1_ = observer1Menu_->addAction(QStringLiteral("Kil\u00E9p\u00E9s"));
     exit1_->setObjectName(QStringLiteral("Exit1"));
@@ -246,6 +250,7 @@ QAction* TStarsForm::Action(const QString& name) const {
     if (QAction* a = viewControls_->Action(name)) return a;
     if (QAction* a = telescopeControls_->Action(name)) return a;
     if (QAction* a = listControls_->Action(name)) return a;
+    if (QAction* a = horizonControls_->Action(name)) return a;
     return timeControls_->Action(name);
 }
 
@@ -260,6 +265,7 @@ void TStarsForm::SetUpMenus() {
     findControls_->SetUpMenu(*observer1Menu_, mainMenu1_->CaptionFont());
     tonightControls_->SetUpMenu(mainMenu1_->CaptionFont());
     listControls_->SetUpMenu(mainMenu1_->CaptionFont());
+    horizonControls_->ShowScript();
     smallBodies_->SetUpMenu(mainMenu1_->CaptionFont());
     printing_->SetUpCaptions(observer1Menu_, mainMenu1_->CaptionFont());
     telescopeControls_->SetUpMenu(mainMenu1_->CaptionFont());
@@ -461,6 +467,19 @@ void TStarsForm::QuitOnSignal(int) {
     Exit1Click();
 }
 
+void TStarsForm::UseSkyline(std::shared_ptr<const LocalHorizon> skyline, const std::string& file) {
+    skyline_ = std::move(skyline);
+    desktop_.HorizonFile = file;
+    if (skyline_)
+        viewControls_->SetSkyline(
+            [skyline = skyline_](double azimuth) { return skyline->AltitudeAt(azimuth); });
+    else
+        viewControls_->SetSkyline({});
+    // An open tonight window lists over the new skyline.
+    if (TTonightDlg* tonight = tonightControls_->Dialog(); tonight != nullptr && tonight->isVisible())
+        tonight->Compute();
+}
+
 void TStarsForm::Grow1Click() {
     Observer.FontSize = GrowFontSize(Observer.FontSize);
     RedrawForCharacterSize();
@@ -500,6 +519,7 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
                 return;
             }
     findControls_->ChartClicked();
+    if (button == Qt::LeftButton && horizonControls_->ChartClicked(x, y)) return;
     if (button == Qt::RightButton) {
         // While a mount is connected the right button offers it beside the close-up.
         if (telescopeControls_->OfferPointMenu(chart, x, y, image1_,

@@ -28,6 +28,7 @@ class ChartView;
 class EquipmentControls;
 class FindControls;
 class ObjectControls;
+class HorizonControls;
 class LabelImage;
 class ListControls;
 class PrintControls;
@@ -129,6 +130,10 @@ public:
     TimeControls* Time() const { return timeControls_; }
     // The local horizon of the settings ([HORIZON] File), or none.
     const std::shared_ptr<const LocalHorizon>& Skyline() const { return skyline_; }
+    // A new local horizon (none: the plain horizon) from `file`, which the settings then name.
+    void UseSkyline(std::shared_ptr<const LocalHorizon> skyline, const std::string& file);
+    // Drawing the local horizon by clicks on the chart.
+    HorizonControls* Horizon() const { return horizonControls_; }
     // The tonight window and its menu item.
     TonightControls* Tonight() const { return tonightControls_; }
     // The observing list: its window, menu items and stepping through it.
@@ -208,6 +213,7 @@ private:
     ObjectControls* objectControls_ = nullptr;
     TonightControls* tonightControls_ = nullptr;
     ListControls* listControls_ = nullptr;
+    HorizonControls* horizonControls_ = nullptr;
     std::shared_ptr<const LocalHorizon> skyline_;
     TelescopeControls* telescopeControls_ = nullptr;
     SmallBodyControls* smallBodies_ = nullptr;

@@ -62,7 +62,7 @@ void TonightControls::Open() {
             [this](const TonightEntry& e) {
                 form_.OpenCloseUp(ChartDirectionOf(TargetOfEntry(e), Chart, SkyObjects, Observer.JulianDay));
             },
-            form_.Skyline(),
+            [this] { return form_.Skyline(); },
             [this](const TonightEntry& e) { form_.Lists()->Add(TargetOfEntry(e)); },
             [this](const TonightEntry& e) { form_.Telescope()->Point(TargetOfEntry(e), true); },
             [this] { return form_.Telescope()->MountConnected(); },

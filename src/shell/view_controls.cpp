@@ -184,6 +184,11 @@ void ViewControls::SetBodies(std::shared_ptr<const std::vector<SmallBody>> bodie
     if (options_.SmallBodies) redraw_();
 }
 
+void ViewControls::SetSkyline(std::function<double(double azimuth)> skyline) {
+    options_.Skyline = std::move(skyline);
+    redraw_();
+}
+
 void ViewControls::Select(int slot) {
     if (slot == options_.SelectedSlot) return;
     options_.SelectedSlot = slot;

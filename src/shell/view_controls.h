@@ -48,6 +48,9 @@ public:
     // names an object (a click, the find dialog) may set it.
     void Select(int slot);
 
+    // The local skyline drawn over the chart (none: the plain horizon), drawn at once.
+    void SetSkyline(std::function<double(double azimuth)> skyline);
+
     // The comets and minor planets the view draws when they are switched on.
     void SetBodies(std::shared_ptr<const std::vector<SmallBody>> bodies);
     int Selected() const { return options_.SelectedSlot; }

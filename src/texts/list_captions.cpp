@@ -18,6 +18,8 @@ const ListTexts& ListCaptions() {
             .AddItem = item("List\xE1hoz ad"),
             .NextItem = item("K\xF6vetkez\xF5 a list\xE1n"),
             .PrintPlanItem = item("Terv nyomtat\xE1sa"),
+            .DrawHorizonItem = item("L\xE1t\xF3hat\xE1r rajzol\xE1sa"),
+            .UndoHorizonItem = item("Utols\xF3 l\xE1t\xF3hat\xE1rpont t\xF6rl\xE9se"),
             .Title = label("Megfigyel\xE9si lista"),
             .ListLabel = label("Lista"),
             .NewList = label("\xDAj lista"),

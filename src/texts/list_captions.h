@@ -20,6 +20,7 @@ struct ListTexts {
     ViewCaption AddItem;    // "add to the list", in every menu that offers it
     ViewCaption NextItem;   // "next on the list"
     ViewCaption PrintPlanItem;
+    ViewCaption DrawHorizonItem, UndoHorizonItem;  // the horizon drawn on the chart
     ViewCaption Title;
     ViewCaption ListLabel, NewList, Observed, Note, Remove, Import, Export, Next, Add, Slew, PrintPlan;
     // Name, observed, place, note.

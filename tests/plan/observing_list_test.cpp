@@ -1,5 +1,6 @@
 // Observing lists: the CSV read back as written, texts refused as no list,
-// bad rows named, the order of "next", and a file that is no list kept.
+// bad rows named, the order of "next", a file that is no list kept; a
+// horizon drawn by clicks.
 #include "plan/observing_list.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <fstream>
 
 #include "appcore/file_writer.h"
+#include "plan/horizon_edit.h"
 
 namespace kolvar {
 namespace {
@@ -92,6 +94,23 @@ TEST(ObservingList, KeepsAFileThatIsNoList) {
     EXPECT_EQ(ObservingListNames(), std::vector<std::string>{"mine"});
     EXPECT_NE(ListNameProblem("../x"), "");
     std::filesystem::remove_all(folder);
+}
+
+// A horizon drawn by clicks: kept by azimuth round through north, a click
+// within half a degree replacing a point, read back as the file says.
+TEST(DrawnHorizon, KeepsPointsByAzimuthAndReadsBack) {
+    constexpr double D = 3.141592653589793 / 180.0;
+    std::vector<LocalHorizon::Point> points;
+    for (const auto& [az, alt] : {std::pair{200.0, 30.0}, {-10.0, 5.0}, {90.0, -3.0}, {200.3, 25.0}})
+        AddHorizonPoint(points, {az * D, alt * D});
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(AddHorizonPoint(points, {100.0 * D, 1.0 * D}), 1u);  // after 90, before 200
+    const HorizonReading r = ReadLocalHorizon(LocalHorizonText(points));
+    ASSERT_TRUE(r.Horizon) << r.Refusal;
+    EXPECT_TRUE(r.Problems.empty());
+    EXPECT_NEAR(r.Horizon->AltitudeAt(90.0 * D), 0.0, 1e-9);  // -3 held at the horizon
+    EXPECT_NEAR(r.Horizon->AltitudeAt(200.3 * D), 25.0 * D, 1e-9);
+    EXPECT_NEAR(r.Horizon->Points().back().Azimuth, 350.0 * D, 1e-9);
 }
 
 }  // namespace

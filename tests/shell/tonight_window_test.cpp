@@ -23,6 +23,7 @@
 #include "dialogs/list_dlg.h"
 #include "dialogs/tonight_dlg.h"
 #include "plan/observing_list.h"
+#include "shell/horizon_controls.h"
 #include "shell/list_controls.h"
 #include "shell/print_controls.h"
 #include "shell/stars_form.h"
@@ -183,6 +184,45 @@ private slots:
         QVERIFY(std::find(before.begin(), before.end(), "Sirius") != before.end());
         QVERIFY(std::find(after.begin(), after.end(), "Sirius") == after.end());
         QVERIFY(after.size() < before.size());
+    }
+
+    // Drawing the horizon: clicks record points into the settings' file, the
+    // skyline comes with the second point and goes with its undo.
+    void drawsTheHorizonByClicks() {
+        const QString file = folder_.FilePath(QStringLiteral("garden.txt"));
+        std::ofstream(file.toStdString()) << "# mine\n";
+        form_->UseSkyline(nullptr, file.toStdString());
+        form_->Action(QStringLiteral("DrawHorizon1"))->trigger();
+        QVERIFY(form_->Horizon()->Editing());
+        form_->Image1MouseDown(Qt::LeftButton, Chart.CentreX, Chart.CentreY + Chart.ChartRadius / 2);
+        QVERIFY(form_->Skyline() == nullptr);
+        form_->Image1MouseDown(Qt::LeftButton, Chart.CentreX + Chart.ChartRadius / 2, Chart.CentreY);
+        QVERIFY(form_->Skyline() != nullptr);
+        QCOMPARE(form_->View()->Selected(), -1);  // the clicks name nothing
+        // The tonight window computes again over each new skyline: Sirius, 26 degrees high in the south.
+        form_->Action(QStringLiteral("Tonight1"))->trigger();
+        TTonightDlg* d = form_->Tonight()->Dialog();
+        form_->UseSkyline(form_->Skyline(), file.toStdString());
+        QVERIFY(d->Computing());
+        QTRY_VERIFY_WITH_TIMEOUT(!d->Computing(), 20000);
+        QCOMPARE(RowOf(*d, "Sirius"), -1);
+        std::ifstream in(file.toStdString());
+        const HorizonReading kept = ReadLocalHorizon(
+            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+        QVERIFY(kept.Horizon && kept.Horizon->Points().size() == 2);
+        // South at 36.9 degrees (half the radius from the centre), then west (right of it).
+        constexpr double D = 3.141592653589793 / 180;
+        QVERIFY(std::abs(kept.Horizon->Points()[0].Azimuth - 180 * D) < 0.5 * D);
+        QVERIFY(std::abs(kept.Horizon->Points()[0].Altitude - 36.87 * D) < 0.5 * D);
+        QVERIFY(std::abs(kept.Horizon->Points()[1].Azimuth - 270 * D) < 0.5 * D);
+        QVERIFY(form_->Action(QStringLiteral("UndoHorizonPoint1"))->isEnabled());
+        form_->Action(QStringLiteral("UndoHorizonPoint1"))->trigger();
+        QCOMPARE(form_->Horizon()->Points().size(), std::size_t{1});
+        QVERIFY(form_->Skyline() == nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->Computing(), 20000);
+        QVERIFY(RowOf(*d, "Sirius") >= 0);  // the open sky again
+        form_->Action(QStringLiteral("DrawHorizon1"))->trigger();
+        QVERIFY(!form_->Horizon()->Editing());
     }
 
     void cleanupTestCase() { form_.reset(); }
