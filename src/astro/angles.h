@@ -8,6 +8,7 @@ inline constexpr double HalfPi = Pi / 2;
 inline constexpr double QuarterPi = Pi / 4;
 inline constexpr double RadiansPerDegree = Pi / 180;
 inline constexpr double DegreesPerRadian = 180 / Pi;
+inline constexpr double RadiansPerArcminute = Pi / (180.0 * 60.0);
 inline constexpr double RadiansPerArcsecond = Pi / (180.0 * 3600.0);
 inline constexpr double RadiansPerHour = Pi / 12;  // of right ascension
 inline constexpr double TropicalYearDays = 365.242199;

@@ -4,11 +4,11 @@
 #include <array>
 #include <cmath>
 
+#include "astro/angles.h"
+
 namespace kolvar {
 
 namespace {
-
-constexpr double DegreesPerRadian = 57.29577951308232;
 
 // Magnitude at 1 AU from the Sun and the Earth and the phase terms per
 // degree of phase angle (linear, square, cube), for Mercury .. Neptune.

@@ -3,11 +3,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "astro/angles.h"
+
 namespace kolvar {
 
 namespace {
 
-constexpr double RadiansPerDegree = std::numbers::pi / 180.0;
 // The obliquity of the ecliptic J2000 the elements files refer to, 84381.448".
 constexpr double ObliquityJ2000 = 84381.448 / 3600.0 * RadiansPerDegree;
 // Eccentricities this close to 1 are taken as the parabola they stand for.

@@ -14,8 +14,6 @@ constexpr CityRecord CityTable[] = {
 };
 static_assert(std::size(CityTable) == CityCount);
 
-constexpr double RadiansPerArcsec = Pi / (180.0 * 3600.0);
-
 }  // namespace
 
 std::span<const CityRecord> Cities() { return CityTable; }
@@ -25,12 +23,12 @@ const CityRecord& CityAt(int index) {
     return CityTable[index];
 }
 
-double CityLatitude(const CityRecord& city) { return city.LatitudeArcsec * RadiansPerArcsec; }
+double CityLatitude(const CityRecord& city) { return city.LatitudeArcsec * RadiansPerArcsecond; }
 
-double CityLongitude(const CityRecord& city) { return city.LongitudeArcsec * RadiansPerArcsec; }
+double CityLongitude(const CityRecord& city) { return city.LongitudeArcsec * RadiansPerArcsecond; }
 
 bool CityIsAt(const CityRecord& city, double latitude, double longitude) {
-    const double toArcsec = 1.0 / RadiansPerArcsec;
+    const double toArcsec = 1.0 / RadiansPerArcsecond;
     const double dLon = std::remainder(longitude * toArcsec - city.LongitudeArcsec, 360.0 * 3600.0);
     return std::fabs(latitude * toArcsec - city.LatitudeArcsec) <= 1.0 && std::fabs(dLon) <= 1.0;
 }

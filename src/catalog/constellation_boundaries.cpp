@@ -4,6 +4,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "astro/angles.h"
+
 namespace kolvar {
 
 namespace {
@@ -18,7 +20,6 @@ constexpr Band Bands[] = {
 #include "catalog/generated/constellation_boundaries.inc"
 };
 
-constexpr double Pi = 3.141592653589793;
 constexpr double JulianDayB1875 = 2405889.258550475;
 
 }  // namespace

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "astro/angles.h"
+
 namespace kolvar {
 
 namespace {
-
-constexpr double RadiansPerArcMinute = std::numbers::pi / (180.0 * 60.0);
 
 // Angular distances from one centre, with its declination's sine and cosine
 // computed once. A place whose declination alone differs by more than the
@@ -52,7 +52,7 @@ DeepFieldContents QueryDeepField(const DeepStarFile* stars, const DeepFieldReque
     const auto objects = NgcIcCatalogue();
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const NgcIcRecord& r = objects[i];
-        const double reach = request.Radius + 0.5 * static_cast<double>(r.MajorAxis) * RadiansPerArcMinute;
+        const double reach = request.Radius + 0.5 * static_cast<double>(r.MajorAxis) * RadiansPerArcminute;
         if (centre.Within(r.RightAscension, r.Declination, reach))
             field.Objects.push_back(static_cast<std::uint16_t>(i));
     }

@@ -9,6 +9,8 @@
 #include <numbers>
 #include <string>
 
+#include "astro/angles.h"
+
 namespace kolvar {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr char Magic[8] = {'K', 'O', 'L', 'V', 'A', 'R', 'D', 'S'};
 constexpr std::uint32_t Version = 1;
 constexpr std::uint32_t HeaderSize = 64;
 constexpr std::uint32_t RecordSize = 12;
-constexpr double RadiansPerMas = std::numbers::pi / (180.0 * 3600.0 * 1000.0);
+constexpr double RadiansPerMas = Pi / (180.0 * 3600.0 * 1000.0);
 
 // The header's words after the magic, in their order.
 struct Header {

@@ -45,7 +45,7 @@ constexpr std::array<StarRecord, StarCount> BuildStarTable() {
 // Catalogue epoch of the positions and proper motions (3 October 1999, 0 h).
 constexpr double ProperMotionEpoch = 2451454.5;
 // Arcseconds per Julian year to radians per day.
-constexpr double ArcsecPerYearToRadPerDay = Pi / (180.0 * 3600.0) / 365.25;
+constexpr double ArcsecPerYearToRadPerDay = RadiansPerArcsecond / 365.25;
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/time_scales.h"
 
 namespace kolvar {
@@ -20,10 +21,8 @@ ObserverState StartingObserverState() {
 }
 
 GeoPlace StoredPlace(double longitude, double latitude) {
-    constexpr double HalfTurn = 3.141592653589793;
     if (!std::isfinite(longitude) || !std::isfinite(latitude)) return {DefaultLongitude, DefaultLatitude};
-    if (std::fabs(latitude) <= HalfTurn / 2 && std::fabs(longitude) <= 2 * HalfTurn)
-        return {longitude, latitude};
+    if (std::fabs(latitude) <= Pi / 2 && std::fabs(longitude) <= 2 * Pi) return {longitude, latitude};
     const double x = std::cos(longitude) * std::cos(latitude);
     const double y = std::sin(longitude) * std::cos(latitude);
     const double z = std::sin(latitude);

@@ -3,11 +3,11 @@
 #include <array>
 #include <cstddef>
 
+#include "astro/angles.h"
+
 namespace kolvar {
 
 namespace {
-
-constexpr double DegreesToRadians = 3.141592653589793 / 180.0;
 
 // Sky colours by phase, from a day blue to black; the limits grow as the sky
 // darkens. The Milky Way is seen only once nautical twilight is over.
@@ -23,10 +23,10 @@ constexpr std::array<DaylightLook, 5> Looks{{
 
 SkyPhase SkyPhaseOf(double sunAltitude) {
     // -50': the upper limb with the horizon's refraction.
-    if (sunAltitude >= -0.8333 * DegreesToRadians) return SkyPhase::Day;
-    if (sunAltitude >= -6.0 * DegreesToRadians) return SkyPhase::CivilTwilight;
-    if (sunAltitude >= -12.0 * DegreesToRadians) return SkyPhase::NauticalTwilight;
-    if (sunAltitude >= -18.0 * DegreesToRadians) return SkyPhase::AstronomicalTwilight;
+    if (sunAltitude >= -0.8333 * RadiansPerDegree) return SkyPhase::Day;
+    if (sunAltitude >= -6.0 * RadiansPerDegree) return SkyPhase::CivilTwilight;
+    if (sunAltitude >= -12.0 * RadiansPerDegree) return SkyPhase::NauticalTwilight;
+    if (sunAltitude >= -18.0 * RadiansPerDegree) return SkyPhase::AstronomicalTwilight;
     return SkyPhase::Night;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/ephemeris_range.h"
 #include "astro/planets.h"
 #include "astro/spherical_position.h"
@@ -14,9 +15,9 @@ namespace kolvar {
 
 namespace {
 
-constexpr double Refraction = 34.0 / 60.0 * 3.141592653589793 / 180.0;  // at the horizon
-constexpr double FixedObjectDays = 1.0;  // every event recurs within a sidereal day
-constexpr double MovingBodyDays = 2.0;   // the Moon's day is near 25 hours
+constexpr double Refraction = 34.0 / 60.0 * Pi / 180.0;  // at the horizon
+constexpr double FixedObjectDays = 1.0;                  // every event recurs within a sidereal day
+constexpr double MovingBodyDays = 2.0;                   // the Moon's day is near 25 hours
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/angles.h"
 #include "astro/time_scales.h"
 #include "canvas/cp1250.h"
 #include "chart/draw_sky.h"
@@ -54,8 +55,6 @@ constexpr CommandSpec FindCommand{
     FindOptions,
     "NAME",
 };
-
-constexpr double DegreesPerRadian = 180.0 / 3.141592653589793;
 
 bool IsOption(std::string_view arg) { return arg == "-h" || (arg.size() > 2 && arg.substr(0, 2) == "--"); }
 

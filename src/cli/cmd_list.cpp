@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/output_file.h"
@@ -24,8 +25,6 @@
 namespace kolvar::cli {
 
 namespace {
-
-constexpr double DegreesPerRadian = 180.0 / 3.141592653589793;
 
 constexpr OptionSpec NoteOption{"--note", "TEXT", "with observe: the log's note"};
 

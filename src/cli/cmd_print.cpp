@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "appcore/deep_star_catalogue.h"
+#include "astro/angles.h"
 #include "astro/small_body_place.h"
 #include "canvas/cp1250.h"
 #include "canvas/program_fonts.h"
@@ -151,10 +152,9 @@ void ParseFinder(const ParsedOptions& options, PrintJob& job) {
     if (options.Has(HorizonOption.Name))
         throw UsageError("--horizon is for the sky chart, not with --center");
     FinderChartRequest chart;
-    constexpr double Degree = 3.141592653589793 / 180.0;
     if (const auto direction = DirectionOf(*center)) {
-        chart.RightAscension = direction->first * 15.0 * Degree;
-        chart.Declination = direction->second * Degree;
+        chart.RightAscension = direction->first * 15.0 * RadiansPerDegree;
+        chart.Declination = direction->second * RadiansPerDegree;
     } else {
         const std::string name(*center);
         if (!IsWellFormedUtf8(name)) throw UsageError("--center: NAME is not UTF-8 text");

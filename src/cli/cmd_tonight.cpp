@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "appcore/deep_star_catalogue.h"
+#include "astro/angles.h"
 #include "astro/time_scales.h"
 #include "canvas/cp1250.h"
 #include "canvas/program_fonts.h"
@@ -30,9 +31,6 @@
 namespace kolvar::cli {
 
 namespace {
-
-constexpr double Pi = 3.141592653589793;
-constexpr double DegreesPerRadian = 180.0 / Pi;
 
 constexpr OptionSpec MinAltOption{"--min-alt", "DEG",
                                   "the least altitude at the best time, degrees (default 20)"};

@@ -2,15 +2,12 @@
 
 #include <string>
 
+#include "astro/angles.h"
 #include "cli/city_option.h"
 
 namespace kolvar::cli {
 
-namespace {
-
-constexpr double DegreesToRadians = 3.141592653589793 / 180.0;
-
-}  // namespace
+namespace {}  // namespace
 
 double ParseDegrees(std::string_view option, std::string_view text, double limit) {
     // A decimal comma, as the place dialog takes it: "47,5" is 47.5 degrees.
@@ -31,7 +28,7 @@ double ParseDegrees(std::string_view option, std::string_view text, double limit
                          std::to_string(static_cast<int>(limit)) + ".." +
                          std::to_string(static_cast<int>(limit)));
     }
-    return degrees * DegreesToRadians;
+    return degrees * RadiansPerDegree;
 }
 
 SkyRequest ParseSkyOptions(const ParsedOptions& options, ZoneUse zone) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "astro/angles.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
 
@@ -12,8 +13,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-constexpr double RadiansPerArcMinute = Pi / (180.0 * 60.0);
 constexpr double OutlinePixels = 8.0;  // a major axis at least this long is drawn to scale
 constexpr int OutlinePoints = 48;
 constexpr double SameStarRadians = 60.0 / 3600.0 * Pi / 180.0;
@@ -161,9 +160,9 @@ std::vector<std::array<double, 3>> BrightStarsNear(const DeepProjection& project
 std::vector<std::array<double, 2>> NgcIcOutline(const NgcIcRecord& r, int points) {
     const double ra = r.RightAscension, dec = r.Declination;
     const NgcIcKind kind = static_cast<NgcIcKind>(r.Kind);
-    const double a = std::tan(0.5 * r.MajorAxis * RadiansPerArcMinute);
+    const double a = std::tan(0.5 * r.MajorAxis * RadiansPerArcminute);
     const double minor = Round(kind) || r.MinorAxis <= 0.0f ? r.MajorAxis : r.MinorAxis;
-    const double b = std::tan(0.5 * minor * RadiansPerArcMinute);
+    const double b = std::tan(0.5 * minor * RadiansPerArcminute);
     const double angle = Round(kind) || r.PositionAngle < 0 ? 0.0 : r.PositionAngle * Pi / 180.0;
     const std::array<double, 3> c = Direction(ra, dec);
     const std::array<double, 3> east = {-std::sin(ra), std::cos(ra), 0.0};
@@ -217,7 +216,7 @@ std::vector<DrawnDeepObject> DrawDeepLayers(Canvas& canvas, const DeepProjection
         const NgcIcRecord& r = objects[index];
         const auto centre = projection.Project(r.RightAscension, r.Declination);
         if (!centre) continue;
-        const double majorPixels = r.MajorAxis * RadiansPerArcMinute * projection.Scale;
+        const double majorPixels = r.MajorAxis * RadiansPerArcminute * projection.Scale;
         const float magnitude = NgcIcMagnitudeOr(r, 99.0f);
         const bool large = majorPixels >= OutlinePixels;
         // Faint small objects would only clutter a wide field.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
@@ -94,9 +95,9 @@ DeepProjection MakeDeepProjection(ToHorizontal&& toHorizontal, const std::array<
                                   double pixelsPerRadian) {
     // The J2000 axes' directions, placed like any fixed direction: their
     // images are the columns of the turn to horizontal axes.
-    constexpr double HalfPi = 1.5707963267948966;
-    const std::array<std::array<double, 3>, 3> axes = {toHorizontal(0.0, 0.0), toHorizontal(HalfPi, 0.0),
-                                                       toHorizontal(0.0, HalfPi)};
+    constexpr double right = std::numbers::pi / 2;
+    const std::array<std::array<double, 3>, 3> axes = {toHorizontal(0.0, 0.0), toHorizontal(right, 0.0),
+                                                       toHorizontal(0.0, right)};
     const std::array<std::array<double, 3>, 3> view = {screenRight, screenDown, viewAxis};
     DeepProjection p;
     for (int r = 0; r < 3; ++r)

@@ -1,5 +1,6 @@
 #include "closeup/sky_directions.h"
 
+#include "astro/angles.h"
 #include "astro/spherical_position.h"
 #include "astro/transforms.h"
 #include "catalog/milky_way.h"
@@ -21,7 +22,6 @@ MilkyWayDirections MilkyWayDirectionsAt(const ChartFrame& chart, double julianDa
 }
 
 HorizontalPosition EclipticNorthDirection(const ChartFrame& chart, double julianDay) {
-    constexpr double HalfPi = 1.5707963267948966;
     const SphericalPosition pole = HeliocentricToEquatorial({0.0, HalfPi, 1.0}, {0.0, 0.0, 0.0});
     // The pole of the ecliptic of the date, as the Sun and Moon are placed;
     // taken as a direction, infinitely far: at any nearby distance the

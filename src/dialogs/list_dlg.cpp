@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "texts/list_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
@@ -177,7 +178,6 @@ void TListDlg::MarkObserved() {
     if (!row) return;
     Observation seen;
     seen.JulianDay = target_.Now ? target_.Now() : target_.Observer.JulianDay;
-    constexpr double DegreesPerRadian = 180.0 / 3.141592653589793;
     seen.Latitude = target_.Observer.Latitude * DegreesPerRadian;
     seen.Longitude = std::remainder(target_.Observer.Longitude * DegreesPerRadian, 360.0);
     seen.Note = NoteEdit->text().toStdString();

@@ -6,14 +6,13 @@
 #include <cmath>
 
 #include "appcore/number_text.h"
+#include "astro/angles.h"
 #include "catalog/cities.h"
 #include "dialogs/place_angles.h"
 #include "dialogs/place_dlg.h"
 
 namespace kolvar {
 namespace {
-
-constexpr double FullTurn = 6.283185307179586;
 
 void ShowAngle(double radians, QLineEdit* degrees, QLineEdit* minutes, QLineEdit* seconds) {
     const AngleFields angle = ShownAngle(radians, LocaleDecimalSeparator());
@@ -76,7 +75,7 @@ bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorRep
         const double latitude = AngleOfFields(latitudeDegrees, latitudeMinutes, latitudeSeconds);
         const double longitude = AngleOfFields(longitudeDegrees, longitudeMinutes, longitudeSeconds);
         observer.Latitude = dialog.North->isChecked() ? latitude : -latitude;
-        observer.Longitude = dialog.East->isChecked() ? longitude : FullTurn - longitude;
+        observer.Longitude = dialog.East->isChecked() ? longitude : TwoPi - longitude;
 
         const CityRecord* city = dialog.ChosenCity();
         observer.PlaceName = PlaceNameAfter(city, observer.PlaceName, observer.Latitude, observer.Longitude);

@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/time_scales.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "texts/list_captions.h"
@@ -24,8 +25,6 @@
 namespace kolvar {
 
 namespace {
-
-constexpr double Degree = 3.141592653589793 / 180.0;
 
 // "21:24" on the observer's clock, "-" for none.
 QString ClockText(const std::optional<double>& julianDay, const ObserverState& o) {
@@ -102,10 +101,10 @@ public:
                 return instant(e.Best);
             case 9:
                 if (sort) return e.BestAltitude;
-                return QString::number(e.BestAltitude / Degree, 'f', 1) + QChar(0x00B0);
+                return QString::number(e.BestAltitude / RadiansPerDegree, 'f', 1) + QChar(0x00B0);
             case 10:
                 if (sort) return e.MoonDistance;
-                return QString::number(e.MoonDistance / Degree, 'f', 0) + QChar(0x00B0);
+                return QString::number(e.MoonDistance / RadiansPerDegree, 'f', 0) + QChar(0x00B0);
             default:
                 return {};
         }
@@ -326,7 +325,7 @@ void TTonightDlg::Compute() {
     // The night the instant falls in, or the coming one in the afternoon.
     const double noon = o.JulianDay - 0.5;
     TonightFilter filter;
-    filter.MinAltitude = MinAltEdit->value() * Degree;
+    filter.MinAltitude = MinAltEdit->value() * RadiansPerDegree;
     filter.MagnitudeLimit = MagEdit->value();
     filter.MinSize = MinSizeEdit->value();
     filter.Groups = 0;

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string_view>
 
+#include "astro/angles.h"
 #include "astro/two_body.h"
 #include "elements/mpc_lines.h"
 #include "elements/number_fields.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr std::size_t PieceSize = 1 << 20;
 constexpr double ModifiedJulianZero = 2400000.5;
-constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr int MaxJsonDepth = 64;
 
 // The bytes of the file in pieces (or of a text in memory), with the line count.

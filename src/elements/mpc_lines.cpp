@@ -4,6 +4,7 @@
 #include <numbers>
 #include <optional>
 
+#include "astro/angles.h"
 #include "astro/two_body.h"
 #include "elements/mpc_designations.h"
 #include "elements/number_fields.h"
@@ -12,7 +13,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr std::size_t MinorPlanetElementsEnd = 103;  // the semi-major axis ends in column 103
 constexpr std::size_t CometElementsEnd = 79;         // the inclination ends in column 79
 constexpr double DefaultSlopeG = 0.15;               // the H, G system's usual slope

@@ -4,14 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/angles.h"
 #include "plan/observing_list.h"
 
 namespace kolvar {
 
-namespace {
-constexpr double Pi = 3.141592653589793;
-constexpr double DegreesPerRadian = 180.0 / Pi;
-}  // namespace
+namespace {}  // namespace
 
 std::filesystem::path DrawnHorizonPath() { return ObservingListFolder().parent_path() / "horizon.txt"; }
 

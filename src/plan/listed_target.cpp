@@ -1,12 +1,11 @@
 #include "plan/listed_target.h"
 
+#include "astro/angles.h"
 #include "chart/sky_object_table.h"
 
 namespace kolvar {
 
-namespace {
-constexpr double DegreesPerRadian = 180.0 / 3.141592653589793;
-}
+namespace {}
 
 ListedObject ListedObjectOf(const TelescopeTarget& target) {
     ListedObject o;

@@ -4,12 +4,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "astro/angles.h"
+
 namespace kolvar {
 
 namespace {
-
-constexpr double TwoPi = 2.0 * 3.141592653589793;
-constexpr double Degree = TwoPi / 360.0;
 
 std::string_view Trimmed(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; };
@@ -100,7 +99,7 @@ HorizonReading ReadLocalHorizon(std::string_view text) {
             problem("altitude outside -90..90 degrees");
             continue;
         }
-        points.push_back({(*values)[0] * Degree, (*values)[1] * Degree});
+        points.push_back({(*values)[0] * RadiansPerDegree, (*values)[1] * RadiansPerDegree});
     }
     if (points.size() < 2) {
         reading.Refusal =

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "chart/sky_object_table.h"
 #include "chart/solar_system_layer.h"
 #include "plan/true_frame.h"
@@ -11,8 +12,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
-constexpr double Degree = Pi / 180.0;
 constexpr double SampleDays = 10.0 / 1440.0;  // the Sun and the Moon turn at most 1.5 degrees in it
 
 double HoursOf(const std::vector<Interval>& spans) {
@@ -79,7 +78,8 @@ Night ComputeNight(const GeodeticPlace& site, double noon) {
     const TimeFunction sunUp = [&frame](double t) { return AboveRiseLevel(frame, SunSlot, t); };
     n.Sunset = CrossingsOf(sunUp, n);
     const auto level = [&sunAltitude](double degrees) {
-        return TimeFunction([&sunAltitude, degrees](double t) { return sunAltitude(t) + degrees * Degree; });
+        return TimeFunction(
+            [&sunAltitude, degrees](double t) { return sunAltitude(t) + degrees * RadiansPerDegree; });
     };
     n.Civil = CrossingsOf(level(6.0), n);
     n.Nautical = CrossingsOf(level(12.0), n);

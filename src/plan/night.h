@@ -11,13 +11,14 @@
 #include <optional>
 #include <vector>
 
+#include "astro/angles.h"
 #include "astro/apparent_place.h"
 #include "plan/crossings.h"
 
 namespace kolvar {
 
 // Refraction at the horizon, radians: what almanacs take for rising and setting.
-inline constexpr double HorizonRefraction = 34.0 / 60.0 * 3.141592653589793 / 180.0;
+inline constexpr double HorizonRefraction = 34.0 / 60.0 * Pi / 180.0;
 
 // The Sun over the whole night.
 enum class Daylight {

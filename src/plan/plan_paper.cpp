@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/angles.h"
 #include "astro/transforms.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "chart/solar_system_layer.h"
@@ -13,8 +14,6 @@
 namespace kolvar {
 
 namespace {
-
-constexpr double DegreesPerRadian = 180.0 / 3.141592653589793;
 
 std::string Fixed(double value, int decimals, std::string_view unit = {}) {
     char text[32];

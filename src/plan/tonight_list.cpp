@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "astro/angles.h"
 #include "astro/small_body_place.h"
 #include "canvas/cp1250.h"
 #include "catalog/constellation_boundaries.h"
@@ -21,9 +22,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
-constexpr double TwoPi = 2.0 * Pi;
-constexpr double Degree = Pi / 180.0;
 constexpr double SiderealDay = TwoPi / SiderealRadiansPerDay;
 constexpr double ProfileStepDays = 4.0 / 1440.0;  // a degree of the sky's turn
 constexpr double BestStepDays = 8.0 / 1440.0;     // then refined by bisection
@@ -195,7 +193,7 @@ void RiseAndSetAtHorizon(const Path<PlaceAt>& path, const Work& w, TonightEntry&
 // stretches of its hour angle are sampled.
 template <class PlaceAt>
 void RiseAndSetOverProfile(const Path<PlaceAt>& path, const Work& w, TonightEntry& e) {
-    constexpr double Margin = 0.2 * Degree;
+    constexpr double Margin = 0.2 * RadiansPerDegree;
     const double low = w.ThresholdLow - Margin, high = w.ThresholdHigh + Margin;
     const EquatorialPlace p = path.Place()(w.night.Start);
     const TimeFunction above = [&path, &w](double t) {
@@ -337,8 +335,8 @@ const std::vector<Candidate>& TonightCandidates() {
 }
 
 double RefractionAt(double apparentAltitude) {
-    const double h = std::max(apparentAltitude / Degree, -1.0);
-    return Degree / 60.0 / std::tan((h + 7.31 / (h + 4.4)) * Degree);
+    const double h = std::max(apparentAltitude / RadiansPerDegree, -1.0);
+    return RadiansPerDegree / 60.0 / std::tan((h + 7.31 / (h + 4.4)) * RadiansPerDegree);
 }
 
 std::vector<TonightEntry> PlanTonight(const Night& night, const GeodeticPlace& site,

@@ -2,16 +2,13 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "chart/sky_object_table.h"
 #include "chart/solar_system_layer.h"
 
 namespace kolvar {
 
-namespace {
-
-constexpr double TwoPi = 2.0 * 3.141592653589793;
-
-}  // namespace
+namespace {}  // namespace
 
 double ReducedAngle(double angle) {
     const double a = std::remainder(angle, TwoPi);

@@ -6,12 +6,13 @@
 // time is taken from ERFA once and run on at the sidereal rate, which stays
 // within a few milliseconds of it over a couple of days.
 
+#include "astro/angles.h"
 #include "astro/apparent_place.h"
 
 namespace kolvar {
 
 // Radians of the Earth's turn per day of Universal Time, against the equinox.
-inline constexpr double SiderealRadiansPerDay = 2.0 * 3.141592653589793 * 1.002737909350795;
+inline constexpr double SiderealRadiansPerDay = TwoPi * 1.002737909350795;
 
 // An apparent place of date seen from the observer: where, and how far.
 struct BodyPlace {

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <string_view>
 
+#include "astro/angles.h"
 #include "catalog/deep_field.h"
 #include "catalog/greek_letters.h"
 #include "catalog/star_catalogue.h"
@@ -19,10 +20,8 @@ namespace kolvar {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-constexpr double Degree = Pi / 180.0;
-constexpr double ArcMinute = Degree / 60.0;
-constexpr double ArcSecond = Degree / 3600.0;
+constexpr double ArcMinute = RadiansPerDegree / 60.0;
+constexpr double ArcSecond = RadiansPerDegree / 3600.0;
 
 // Room on an A4 portrait sheet, in points; other sheets scale with the chart's side.
 constexpr double Margin = 36.0;
@@ -210,16 +209,16 @@ void DrawGrid(Ink& ink, const Chart& chart) {
     const FinderChartRequest& r = chart.Request;
     const PageBox& b = chart.Geometry.Chart;
     const double s = chart.Scale, reach = chart.Reach();
-    const double dec0 = r.Declination / Degree;
+    const double dec0 = r.Declination / RadiansPerDegree;
     const bool pole = std::abs(r.Declination) + reach >= 0.5 * Pi - 1e-9;
     const double decStep = GridStep(r.FieldDegrees, DeclinationSteps(), 8);
     const double widest = std::cos(std::min(0.5 * Pi - 1e-3, std::abs(r.Declination) + reach));
     const double raSpan = pole ? 360.0 : std::min(360.0, r.FieldDegrees / widest);
     const double raStep = GridStep(raSpan, RightAscensionSteps(), 8);
-    const double raHalf = pole ? 180.0 : std::min(180.0, reach / Degree / widest);
-    const double decLow = std::max(-90.0, dec0 - reach / Degree),
-                 decHigh = std::min(90.0, dec0 + reach / Degree);
-    const double ra0 = r.RightAscension / Degree;
+    const double raHalf = pole ? 180.0 : std::min(180.0, reach / RadiansPerDegree / widest);
+    const double decLow = std::max(-90.0, dec0 - reach / RadiansPerDegree),
+                 decHigh = std::min(90.0, dec0 + reach / RadiansPerDegree);
+    const double ra0 = r.RightAscension / RadiansPerDegree;
 
     std::vector<std::pair<PagePoint, std::string>> bottom, left, inner;
     ink.Save();
@@ -229,8 +228,8 @@ void DrawGrid(Ink& ink, const Chart& chart) {
     ink.LineWidth(0.4 * s);
     for (double dec = std::ceil(decLow / decStep) * decStep; dec <= decHigh; dec += decStep) {
         if (std::abs(dec) >= 90.0 - 1e-9) continue;
-        const auto line =
-            GridLine(chart, (ra0 - raHalf) * Degree, dec * Degree, (ra0 + raHalf) * Degree, dec * Degree);
+        const auto line = GridLine(chart, (ra0 - raHalf) * RadiansPerDegree, dec * RadiansPerDegree,
+                                   (ra0 + raHalf) * RadiansPerDegree, dec * RadiansPerDegree);
         StrokePieces(ink, line);
         // Along the left edge; a circle round a pole inside the field where it
         // crosses the meridian through the centre.
@@ -244,7 +243,8 @@ void DrawGrid(Ink& ink, const Chart& chart) {
     for (int k = 0; k < raLines; ++k) {
         const double ra = raFirst + k * raStep;
         if (pole && k > 0 && std::abs(ra - raFirst - 360.0) < 1e-6) break;
-        const auto line = GridLine(chart, ra * Degree, decLow * Degree, ra * Degree, decHigh * Degree);
+        const auto line = GridLine(chart, ra * RadiansPerDegree, decLow * RadiansPerDegree,
+                                   ra * RadiansPerDegree, decHigh * RadiansPerDegree);
         StrokePieces(ink, line);
         if (auto p = Crossing(chart, line, true, b.Y + b.Height))
             bottom.push_back({*p, RightAscensionText(ra, raStep)});
@@ -366,7 +366,7 @@ void DrawCircles(Ink& ink, const Chart& chart) {
     const PagePoint c = chart.Centre();
     const double reach = std::sqrt(0.5) * chart.Geometry.Chart.Width;
     for (const double diameter : chart.Request.Circles) {
-        const double r = chart.Geometry.PointsPerRadian * std::tan(0.5 * diameter * Degree);
+        const double r = chart.Geometry.PointsPerRadian * std::tan(0.5 * diameter * RadiansPerDegree);
         if (!(r <= reach)) continue;
         ink.Colour(0.8, 0.05, 0.05);
         ink.LineWidth(0.9 * s);
@@ -402,7 +402,7 @@ void DrawFooter(Ink& ink, const Chart& chart) {
     double bar = bars[0];
     for (const double candidate : bars)
         if (candidate <= field / 4.0 + 1e-9) bar = candidate;
-    const double length = chart.Geometry.PointsPerRadian * std::tan(bar * Degree);
+    const double length = chart.Geometry.PointsPerRadian * std::tan(bar * RadiansPerDegree);
     ink.Grey(0.0);
     ink.LineWidth(1.0 * s);
     ink.MoveTo({b.X, y});
@@ -465,7 +465,7 @@ FinderGeometry FinderGeometryOf(PageSize page, double fieldDegrees) {
     g.Chart.Width = g.Chart.Height = side;
     g.Chart.X = 0.5 * (page.Width - side) + 0.5 * LabelRoom * s;
     g.Chart.Y = Margin + HeaderHeight * s;
-    g.PointsPerRadian = 0.5 * side / std::tan(0.5 * fieldDegrees * Degree);
+    g.PointsPerRadian = 0.5 * side / std::tan(0.5 * fieldDegrees * RadiansPerDegree);
     return g;
 }
 
@@ -474,7 +474,7 @@ std::optional<PagePoint> FinderProject(const FinderGeometry& geometry, double ce
     const double d = ra - centreRa;
     const double cosc =
         std::sin(centreDec) * std::sin(dec) + std::cos(centreDec) * std::cos(dec) * std::cos(d);
-    if (!(cosc > std::cos(80.0 * Degree))) return std::nullopt;
+    if (!(cosc > std::cos(80.0 * RadiansPerDegree))) return std::nullopt;
     const double xi = std::cos(dec) * std::sin(d) / cosc;
     const double eta =
         (std::cos(centreDec) * std::sin(dec) - std::sin(centreDec) * std::cos(dec) * std::cos(d)) / cosc;

@@ -2,14 +2,13 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/transforms.h"
 #include "chart/slot_position.h"
 
 namespace kolvar {
 
 namespace {
-
-constexpr double TwoPi = 6.283185307179586;
 
 double Turned(double angle) {
     angle = std::fmod(angle, TwoPi);

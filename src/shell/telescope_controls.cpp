@@ -10,6 +10,7 @@
 #include <cmath>
 #include <variant>
 
+#include "astro/angles.h"
 #include "chart/observer_state.h"
 #include "dialogs/plain_sky.h"
 #include "dialogs/telescope_dlg.h"
@@ -31,7 +32,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr double DegreesPerRadian = 57.29577951308232;
 // A press this near an object's marker points at the object itself.
 constexpr double ObjectReach = 6.0;
 // The server lists its devices in its first answer.
