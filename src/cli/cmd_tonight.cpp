@@ -214,7 +214,8 @@ const char* DarknessName(Darkness d) {
 
 const char* KindName(const ObjectKind& k) {
     if (k.Group == ObjectGroup::Planet) return "planet";
-    if (k.Group == ObjectGroup::Star) return "star";
+    if (k.Group == ObjectGroup::Star)
+        return k.NgcIcKind == static_cast<std::uint8_t>(NgcIcKind::MultipleStar) ? "double star" : "star";
     if (k.Group == ObjectGroup::SmallBody) return "small body";
     static const char* const Names[NgcIcKindCount] = {
         "galaxy", "galaxy cluster",   "open cluster",      "globular cluster",

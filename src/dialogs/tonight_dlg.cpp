@@ -16,6 +16,7 @@
 #include "astro/angles.h"
 #include "astro/time_scales.h"
 #include "catalog/constellation_hungarian_names.h"
+#include "catalog/ngc_ic_catalogue.h"
 #include "texts/list_captions.h"
 #include "texts/small_body_texts.h"
 #include "texts/tonight_captions.h"
@@ -36,6 +37,9 @@ QString ClockText(const std::optional<double>& julianDay, const ObserverState& o
 
 QString KindText(const Candidate& c) {
     if (c.Kind.Group == ObjectGroup::Planet) return PlainString(PlanetKindWord());
+    if (c.Kind.Group == ObjectGroup::Star &&
+        c.Kind.NgcIcKind == static_cast<std::uint8_t>(NgcIcKind::MultipleStar))
+        return PlainString(DoubleStarKindWord());
     if (c.Kind.Group == ObjectGroup::Star) return PlainString(StarKindWord());
     if (c.Body != nullptr) return PlainString(SmallBodyKindWord(c.Body->Kind));
     return PlainString(NgcIcKindWord(c.Kind.NgcIcKind));

@@ -7,6 +7,7 @@
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "catalog/constellation_hungarian_names.h"
+#include "catalog/ngc_ic_catalogue.h"
 #include "chart/solar_system_layer.h"
 #include "texts/place_text.h"
 #include "texts/tonight_captions.h"
@@ -26,6 +27,9 @@ std::string Fixed(double value, int decimals, std::string_view unit = {}) {
 
 std::string KindOf(const Candidate& c) {
     if (c.Kind.Group == ObjectGroup::Planet) return std::string(PlanetKindWord());
+    if (c.Kind.Group == ObjectGroup::Star &&
+        c.Kind.NgcIcKind == static_cast<std::uint8_t>(NgcIcKind::MultipleStar))
+        return std::string(DoubleStarKindWord());
     if (c.Kind.Group == ObjectGroup::Star) return std::string(StarKindWord());
     return std::string(NgcIcKindWord(c.Kind.NgcIcKind));
 }

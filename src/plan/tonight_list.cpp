@@ -1,7 +1,9 @@
 #include "plan/tonight_list.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
 #include <set>
 
 #include "astro/angles.h"
@@ -32,6 +34,66 @@ double PositiveAngle(double a) {
     return r < 0.0 ? r + TwoPi : r;
 }
 
+// The doubles and multiples of the bright catalogue: stars without a proper
+// name (the named ones are listed already) with a catalogue neighbour within
+// DoubleReach. Stars joined by such neighbours form one group (epsilon Lyrae's
+// four), listed once by its brightest star.
+struct Doubles {
+    std::vector<int> Unnamed;  // the brightest star of each group without a named star
+    std::vector<bool> Paired;  // by star: in a group
+};
+
+Doubles BrightDoubles() {
+    constexpr double DoubleReach = 10.0 * RadiansPerArcminute;
+    std::vector<std::array<double, 3>> unit(StarCount);
+    std::vector<int> byDeclination(StarCount), group(StarCount);
+    for (int i = 0; i < StarCount; ++i) {
+        const StarRecord& s = StarCatalogue[static_cast<std::size_t>(i)];
+        const double ra = s.RightAscension, dec = s.Declination;
+        unit[static_cast<std::size_t>(i)] = {std::cos(dec) * std::cos(ra), std::cos(dec) * std::sin(ra),
+                                             std::sin(dec)};
+        byDeclination[static_cast<std::size_t>(i)] = i;
+        group[static_cast<std::size_t>(i)] = i;
+    }
+    const auto root = [&group](int i) {
+        while (group[static_cast<std::size_t>(i)] != i) i = group[static_cast<std::size_t>(i)];
+        return i;
+    };
+    const auto dec = [](int i) {
+        return static_cast<double>(StarCatalogue[static_cast<std::size_t>(i)].Declination);
+    };
+    std::sort(byDeclination.begin(), byDeclination.end(), [&](int a, int b) { return dec(a) < dec(b); });
+    const double nearCos = std::cos(DoubleReach);
+    std::vector<bool> paired(StarCount, false);
+    for (std::size_t a = 0; a < byDeclination.size(); ++a)
+        for (std::size_t b = a + 1;
+             b < byDeclination.size() && dec(byDeclination[b]) - dec(byDeclination[a]) <= DoubleReach; ++b) {
+            const int i = byDeclination[a], j = byDeclination[b];
+            const auto& u = unit[static_cast<std::size_t>(i)];
+            const auto& v = unit[static_cast<std::size_t>(j)];
+            if (u[0] * v[0] + u[1] * v[1] + u[2] * v[2] < nearCos) continue;
+            paired[static_cast<std::size_t>(i)] = paired[static_cast<std::size_t>(j)] = true;
+            group[static_cast<std::size_t>(root(i))] = root(j);
+        }
+    std::map<int, int> brightest;  // group -> its brightest star
+    std::set<int> namedGroups;
+    for (int i = 0; i < StarCount; ++i) {
+        if (!paired[static_cast<std::size_t>(i)]) continue;
+        const int g = root(i);
+        const StarRecord& s = StarCatalogue[static_cast<std::size_t>(i)];
+        if (!ProperNameOf(s.HrNumber).empty()) namedGroups.insert(g);
+        const auto at = brightest.find(g);
+        if (at == brightest.end() ||
+            s.MagnitudeClass < StarCatalogue[static_cast<std::size_t>(at->second)].MagnitudeClass)
+            brightest[g] = i;
+    }
+    Doubles doubles{{}, paired};
+    for (const auto& [g, star] : brightest)
+        if (!namedGroups.contains(g)) doubles.Unnamed.push_back(star);
+    std::sort(doubles.Unnamed.begin(), doubles.Unnamed.end());
+    return doubles;
+}
+
 std::vector<Candidate> BuildCandidates() {
     const NameIndex& names = ProgramNameIndex();
     std::vector<Candidate> all;
@@ -42,11 +104,25 @@ std::vector<Candidate> BuildCandidates() {
         c.Name = names.DisplayName(c.Slot);
         all.push_back(c);
     }
+    const Doubles doubles = BrightDoubles();
+    constexpr auto Double = static_cast<std::uint8_t>(NgcIcKind::MultipleStar);
     for (int i = 0; i < StarCount; ++i) {
         const StarRecord& s = StarCatalogue[static_cast<std::size_t>(i)];
         if (ProperNameOf(s.HrNumber).empty()) continue;
         Candidate c;
         c.Kind.Group = ObjectGroup::Star;
+        if (doubles.Paired[static_cast<std::size_t>(i)]) c.Kind.NgcIcKind = Double;  // Mizar, Albireo
+        c.Slot = FirstStarSlot + i;
+        c.Name = names.DisplayName(c.Slot);
+        c.Constellation = s.Constellation;
+        c.Magnitude = s.MagnitudeClass;
+        c.J2000 = StarCataloguePlace(s);
+        all.push_back(c);
+    }
+    for (const int i : doubles.Unnamed) {
+        const StarRecord& s = StarCatalogue[static_cast<std::size_t>(i)];
+        Candidate c;
+        c.Kind = {ObjectGroup::Star, Double};
         c.Slot = FirstStarSlot + i;
         c.Name = names.DisplayName(c.Slot);
         c.Constellation = s.Constellation;

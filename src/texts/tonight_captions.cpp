@@ -36,6 +36,7 @@ const TonightTexts& TonightCaptions() {
 
 std::string_view PlanetKindWord() { return "bolyg\xF3"; }
 std::string_view StarKindWord() { return "csillag"; }
+std::string_view DoubleStarKindWord() { return "kett\xF5scsillag"; }
 
 std::string_view NgcIcKindWord(int kind) {
     static constexpr std::string_view Words[] = {"galaxis",

@@ -34,6 +34,7 @@ const TonightTexts& TonightCaptions();
 // Windows-1250.
 std::string_view PlanetKindWord();
 std::string_view StarKindWord();
+std::string_view DoubleStarKindWord();  // "kettőscsillag"
 std::string_view NgcIcKindWord(int kind);
 
 }  // namespace kolvar

@@ -11,6 +11,7 @@
 
 #include "astro/time_scales.h"
 #include "catalog/constellation_names.h"
+#include "catalog/ngc_ic_catalogue.h"
 #include "catalog/static_tables.h"
 #include "plan/local_horizon.h"
 #include "plan/night.h"
@@ -250,6 +251,28 @@ TEST_F(Plan, ASouthernSkylineHidesWhatCulminatesBelowIt) {
             EXPECT_NEAR(d.Altitude, skyline - RefractionAt(skyline), 0.01 * Degree) << e.Object->Name;
         }
     }
+}
+
+// The bright catalogue's doubles: a pair or group of catalogue stars within
+// 10' is one line, by its brightest or named star, marked a double; a lone
+// star stays a star.
+TEST_F(Plan, DoublesAreListedOnceAndMarked) {
+    constexpr auto Double = static_cast<std::uint8_t>(NgcIcKind::MultipleStar);
+    const auto& all = TonightCandidates();
+    const auto count = [&](std::string_view name) {
+        return std::count_if(all.begin(), all.end(), [&](const Candidate& c) { return c.Name == name; });
+    };
+    const auto kindOf = [&](std::string_view name) {
+        return std::find_if(all.begin(), all.end(), [&](const Candidate& c) { return c.Name == name; })
+            ->Kind.NgcIcKind;
+    };
+    for (const char* name : {"Albireo", "Mizar", "61 Cyg", "Double Double", "epsilon Boo"}) {
+        ASSERT_EQ(count(name), 1) << name;
+        EXPECT_EQ(kindOf(name), Double) << name;
+    }
+    EXPECT_EQ(count("epsilon2 Lyr") + count("epsilon1 Lyr"), 0);  // the Double Double's line stands for them
+    ASSERT_EQ(count("Vega"), 1);
+    EXPECT_NE(kindOf("Vega"), Double);
 }
 
 }  // namespace
