@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -65,11 +67,12 @@ struct BenchWindow {
     std::unique_ptr<TStarsForm> Form;
 };
 
-bool OpenBenchWindow(BenchWindow& w, int width, int height) {
+bool OpenBenchWindow(BenchWindow& w, int width, int height, const char* settings = "") {
     InitStaticTables();
     InstallRunicFont(w.Dir.path().toStdString(), RunicFontFileBytes());
     TStarsForm::Options options;
     options.SettingsFile = std::filesystem::path(w.Dir.path().toStdString()) / "Kolvar.ini";
+    if (*settings != '\0') std::ofstream(options.SettingsFile) << settings;
     w.Form = std::make_unique<TStarsForm>(options);
     TStarsForm& form = *w.Form;
     form.show();
@@ -101,8 +104,15 @@ int RunAnimationBench(int argc, char** argv) {
     QApplication app(argc, argv);
     int frames = 0, width = 0, height = 0;
     if (!ReadBenchArguments("--bench-animation", argc, argv, 300, frames, width, height)) return 2;
+    // "smooth" after the size: the smooth style with every line and label on.
+    const bool smooth = argc > 4 && std::strcmp(argv[4], "smooth") == 0;
     BenchWindow window;
-    if (!OpenBenchWindow(window, width, height)) return 1;
+    if (!OpenBenchWindow(
+            window, width, height,
+            smooth ? "[VIEW]\nStyle=sima\nFigures=1\nNames=1\nLabels=1\nAltAzGrid=1\nEquatorialGrid=1\n"
+                     "Equator=1\nEcliptic=1\n"
+                   : ""))
+        return 1;
     TStarsForm& form = *window.Form;
     Observer.JulianDay = 2460536.375;  // an August night with the band overhead
     form.Time()->SetStepUnit(TimeStepUnit::Minute);
