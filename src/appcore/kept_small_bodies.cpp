@@ -4,21 +4,12 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "appcore/program_path.h"
 #include "elements/kept_set_text.h"
 
 namespace kolvar {
 
-std::filesystem::path KeptSmallBodiesPath() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    std::filesystem::path home;
-    if (xdg != nullptr && xdg[0] == '/') {
-        home = xdg;
-    } else {
-        const char* user = std::getenv("HOME");
-        home = std::filesystem::path(user != nullptr && user[0] != '\0' ? user : "/") / ".local" / "share";
-    }
-    return home / "kolvar" / "small-bodies.tsv";
-}
+std::filesystem::path KeptSmallBodiesPath() { return KolvarDataFolder() / "small-bodies.tsv"; }
 
 ImportResult LoadKeptSmallBodies(const std::filesystem::path& path) {
     std::optional<std::string> text;

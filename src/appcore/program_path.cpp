@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
 #include <string_view>
 #include <system_error>
 
@@ -13,6 +14,14 @@ std::filesystem::path ProgramDirectory() {
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec || exe.empty()) return std::filesystem::current_path(ec);
     return exe.parent_path();
+}
+
+std::filesystem::path KolvarDataFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / "kolvar";
+    const char* user = std::getenv("HOME");
+    return std::filesystem::path(user != nullptr && user[0] != '\0' ? user : "/") / ".local" / "share" /
+           "kolvar";
 }
 
 bool IsWritableDirectory(const std::filesystem::path& dir) {

@@ -8,6 +8,11 @@ namespace kolvar {
 // current folder if that cannot be read.
 std::filesystem::path ProgramDirectory();
 
+// The folder of the files the program keeps for the user (observing lists,
+// imported comets and minor planets, a drawn horizon): $XDG_DATA_HOME/kolvar
+// when that is an absolute path, else ~/.local/share/kolvar.
+std::filesystem::path KolvarDataFolder();
+
 // True when a new file can be created in `dir`.
 bool IsWritableDirectory(const std::filesystem::path& dir);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "appcore/program_path.h"
 #include "astro/angles.h"
 #include "plan/observing_list.h"
 
@@ -11,7 +12,7 @@ namespace kolvar {
 
 namespace {}  // namespace
 
-std::filesystem::path DrawnHorizonPath() { return ObservingListFolder().parent_path() / "horizon.txt"; }
+std::filesystem::path DrawnHorizonPath() { return KolvarDataFolder() / "horizon.txt"; }
 
 std::size_t AddHorizonPoint(std::vector<LocalHorizon::Point>& points, LocalHorizon::Point point) {
     point.Azimuth = std::fmod(point.Azimuth, 2 * Pi);

@@ -7,6 +7,7 @@
 #include "astro/time_scales.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "identify/horizon_note.h"
+#include "telescope/telescope_target.h"
 #include "texts/object_captions.h"
 
 namespace kolvar {
@@ -22,7 +23,7 @@ std::string Printed(const char* format, double a, double b = 0.0) {
 }
 
 std::string Place(const EquatorialPlace& p) {
-    std::string text = HoursValue(p.RightAscension);
+    std::string text = HoursText(p.RightAscension);  // plain ASCII: the same in Windows-1250
     text += "  ";
     text += DegreesValue(p.Declination);
     return text;
@@ -62,16 +63,6 @@ std::string HorizonSummaryText(const HorizonSummary& s, double zoneHours, bool s
     } else {
         text += s.NeverRises ? c.NeverRises : s.NeverSets ? c.NeverSets : c.NotInRange;
     }
-    return text;
-}
-
-std::string HoursValue(double radians) {
-    double hours = std::fmod(radians / RadiansPerHour, 24.0);
-    if (hours < 0.0) hours += 24.0;
-    const long long tenths = std::llround(hours * 36000.0) % (24LL * 36000);
-    char text[32];
-    std::snprintf(text, sizeof text, "%lldh%02lldm%02lld.%llds", tenths / 36000, tenths / 600 % 60,
-                  tenths / 10 % 60, tenths % 10);
     return text;
 }
 

@@ -25,8 +25,7 @@ std::vector<ObjectRow> ObjectRows(const ObjectReport& report, double zoneHours, 
 // day and minute on the observer's clock), or that it never rises or sets.
 std::string HorizonSummaryText(const HorizonSummary& summary, double zoneHours, bool summerTime);
 
-// "0h42m44.3s" and "+41°16'09\"" (Windows-1250).
-std::string HoursValue(double radians);
+// "+41°16'09\"" (Windows-1250); the right ascension's text is HoursText.
 std::string DegreesValue(double radians);
 
 }  // namespace kolvar

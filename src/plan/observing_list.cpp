@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "appcore/program_path.h"
 #include "astro/time_scales.h"
 #include "identify/search_key.h"
 
@@ -132,17 +133,7 @@ std::string Number(double value) {
 
 }  // namespace
 
-std::filesystem::path ObservingListFolder() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    std::filesystem::path home;
-    if (xdg != nullptr && xdg[0] == '/') {
-        home = xdg;
-    } else {
-        const char* user = std::getenv("HOME");
-        home = std::filesystem::path(user != nullptr && user[0] != '\0' ? user : "/") / ".local" / "share";
-    }
-    return home / "kolvar" / "lists";
-}
+std::filesystem::path ObservingListFolder() { return KolvarDataFolder() / "lists"; }
 
 std::filesystem::path ObservingListPath(std::string_view name) {
     std::string file(name);
