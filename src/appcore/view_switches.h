@@ -24,14 +24,14 @@ enum class SwitchKeeping : unsigned char {
 };
 
 struct ViewSwitch {
-    std::string_view Action;       // the menu action's object name
-    std::string_view SettingsKey;  // its key in the settings file
+    std::string_view Action{};       // the menu action's object name
+    std::string_view SettingsKey{};  // its key in the settings file
     SwitchKeeping Keeping = SwitchKeeping::WithSection;
     std::string_view OnText = "1", OffText = "0";  // its values there
-    std::string_view ShowWord;                     // its word in --show; empty when it has none
-    std::string_view CliOption;  // its own command-line flag (--night); empty when it has none
-    std::string_view Key;        // its key on the chart as the menu shows it ("C", "Ctrl+N"); empty for none
-    bool InFirstHint = false;    // named in the note over a first start's chart
+    std::string_view ShowWord{};                   // its word in --show; empty when it has none
+    std::string_view CliOption{};  // its own command-line flag (--night); empty when it has none
+    std::string_view Key{};    // its key on the chart as the menu shows it ("C", "Ctrl+N"); empty for none
+    bool InFirstHint = false;  // named in the note over a first start's chart
     bool (*Get)(const ViewOptions& view) = nullptr;
     void (*Put)(ViewOptions& view, bool on) = nullptr;  // this switch alone
     const ViewCaption& (*Caption)() = nullptr;
