@@ -8,8 +8,8 @@
 
 #include "catalog/static_tables.h"
 #include "chart/slot_position.h"
-#include "plan/tonight_list.h"
 #include "plan/object_rows.h"
+#include "plan/tonight_list.h"
 #include "texts/object_captions.h"
 
 namespace kolvar {
@@ -82,10 +82,11 @@ TEST(ObjectReport, PlacesAndTimesAsAnAlmanacGivesThem) {
     EXPECT_TRUE(n.MajorAxis.has_value());
 }
 
-// Over a local horizon (5 degrees, a 30-degree wall in the south) the rising
+// Over a local horizon (5 degrees, a 12-degree wall in the south) the rising
 // and setting lie on the skyline through its refraction, the Sun and the
 // Moon by their upper limb, later and earlier than on the true horizon; the
-// culmination stays, and Sirius, culminating at 27 degrees, never rises.
+// culmination stays, and Shaula, culminating 7 degrees up in the south,
+// never rises over the wall.
 TEST(ObjectReport, RisesAndSetsOverTheSkyline) {
     InitStaticTables();
     ObserverState szeged;
@@ -94,11 +95,12 @@ TEST(ObjectReport, RisesAndSetsOverTheSkyline) {
     szeged.JulianDay = 2461384.3333333335;
     const LocalHorizon wall({{0, 5 * Degree},
                              {100 * Degree, 5 * Degree},
-                             {120 * Degree, 30 * Degree},
-                             {240 * Degree, 30 * Degree},
+                             {120 * Degree, 12 * Degree},
+                             {240 * Degree, 12 * Degree},
                              {260 * Degree, 5 * Degree}});
     SlotPlacer placer(szeged.Longitude, szeged.Latitude, PlacementFrame::True);
-    for (const int slot : {SunSlot, MoonSlot, FirstPlanetSlot + 3, SlotNamed("Vega"), FirstDeepSkySlot + 2}) {
+    for (const int slot : {SunSlot, MoonSlot, FirstPlanetSlot + 3, SlotNamed("Sirius"), SlotNamed("Vega"),
+                           FirstDeepSkySlot + 2}) {
         SCOPED_TRACE(slot);
         const ObjectReport open = ReportObject({FoundKind::Slot, slot}, szeged);
         const ObjectReport walled = ReportObject({FoundKind::Slot, slot}, szeged, &wall);
@@ -117,9 +119,9 @@ TEST(ObjectReport, RisesAndSetsOverTheSkyline) {
             EXPECT_LT(*walled.Times.Set, *open.Times.Set);
         }
     }
-    const ObjectReport sirius = ReportObject({FoundKind::Slot, SlotNamed("Sirius")}, szeged, &wall);
-    EXPECT_TRUE(sirius.Times.NeverRises && !sirius.Times.Rise && !sirius.Times.Set);
-    EXPECT_TRUE(sirius.Times.Transit.has_value());
+    const ObjectReport shaula = ReportObject({FoundKind::Slot, SlotNamed("Shaula")}, szeged, &wall);
+    EXPECT_TRUE(shaula.Times.NeverRises && !shaula.Times.Rise && !shaula.Times.Set);
+    EXPECT_TRUE(shaula.Times.Transit.has_value());
     // A direction outside the table: the North America nebula, half a
     // degree up at its lowest, never sets over the true horizon but does behind the trees.
     const FoundObject ngc = ProgramNameIndex().Find("NGC 7000").at(0);
