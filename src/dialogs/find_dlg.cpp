@@ -165,7 +165,8 @@ void TFindDlg::Edit1Change() {
     }
     // Each hit's altitude and next rising or setting, up or not: the first
     // screenful at once, the rest while the keyboard is idle.
-    horizon_ = std::make_unique<HorizonSummaries>(target_.Observer);
+    skyline_ = target_.Skyline ? target_.Skyline() : nullptr;
+    horizon_ = std::make_unique<HorizonSummaries>(target_.Observer, skyline_.get());
     summarised_ = 0;
     SummariseRows(FirstSummarisedRows);
     List1->setUpdatesEnabled(true);

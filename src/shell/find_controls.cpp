@@ -71,7 +71,8 @@ void FindControls::Open() {
                                               form_.Objects()->Open({f.Kind, f.Index});
                                           },
                                           [this] { return form_.SmallBodies()->Current(); },
-                                          [this](std::size_t body) { NameBody(body); }},
+                                          [this](std::size_t body) { NameBody(body); },
+                                          [this] { return form_.Skyline(); }},
                                &form_);
         // Closed, it hands the keyboard back to the chart, where Escape
         // takes the found object's labels and ring away.
