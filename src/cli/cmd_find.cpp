@@ -16,8 +16,8 @@
 #include "chart/draw_sky.h"
 #include "chart/slot_position.h"
 #include "cli/city_option.h"
-#include "cli/horizon_option.h"
 #include "cli/cli_options.h"
+#include "cli/horizon_option.h"
 #include "cli/instant_text.h"
 #include "cli/sky_options.h"
 #include "cli/small_body_options.h"
@@ -32,9 +32,9 @@ namespace kolvar::cli {
 
 namespace {
 
-constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption, ZoneOption, SummerOption,   DstOption,
-                                      CityOption,      LatOption,  LonOption,  SizeOption,     ElementsOption,
-                                      HorizonOption};
+constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption,     ZoneOption,   SummerOption,
+                                      DstOption,       CityOption,     LatOption,    LonOption,
+                                      SizeOption,      ElementsOption, HorizonOption};
 
 constexpr CommandSpec FindCommand{
     "find",
@@ -149,8 +149,9 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
                 EquatorialToHorizontal(frame, ra, dec, au, observer.JulianDay, Equinox::OfDate);
             const HorizontalPosition almanac =
                 EquatorialToHorizontal(trueFrame, ra, dec, au, observer.JulianDay, Equinox::OfDate);
-            const RiseTransitSet times = DirectionTimesOverSkyline(
-                observer.Longitude, observer.Latitude, p.RightAscension, p.Declination, observer.JulianDay, skyline);
+            const RiseTransitSet times =
+                DirectionTimesOverSkyline(observer.Longitude, observer.Latitude, p.RightAscension,
+                                          p.Declination, observer.JulianDay, skyline);
             const ChartPoint at = placed.Projection.Project(h.Azimuth, h.Altitude);
             std::printf("-1\t%d\t%zu\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", KindSmallBody,
                         foundBodies[k], DisplayName(chosen[k]).c_str(), CompassDegrees(almanac.Azimuth),

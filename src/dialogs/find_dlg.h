@@ -100,7 +100,7 @@ private:
     std::vector<FoundObject> found_;
     std::shared_ptr<const std::vector<SmallBody>> bodies_;  // those of the last search
     std::vector<std::size_t> foundBodies_;                  // rows after found_'s
-    std::shared_ptr<const LocalHorizon> skyline_;          // what horizon_ reads
+    std::shared_ptr<const LocalHorizon> skyline_;           // what horizon_ reads
     std::unique_ptr<HorizonSummaries> horizon_;             // for the rows still without their figures
     std::size_t summarised_ = 0;                            // rows with them
     QTimer* summaryTimer_ = nullptr;

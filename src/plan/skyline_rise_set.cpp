@@ -56,7 +56,8 @@ RiseTransitSet SlotTimesOverSkyline(SlotPlacer& placer, int slot, double start, 
 
 RiseTransitSet DirectionTimesOverSkyline(double longitude, double latitude, double rightAscension,
                                          double declination, double start, const LocalHorizon* skyline) {
-    RiseTransitSet times = FixedDirectionRiseTransitSet(longitude, latitude, rightAscension, declination, start);
+    RiseTransitSet times =
+        FixedDirectionRiseTransitSet(longitude, latitude, rightAscension, declination, start);
     if (!skyline) return times;
     ObserverState place;
     place.Longitude = longitude;

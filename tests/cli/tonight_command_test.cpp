@@ -73,8 +73,8 @@ TEST_F(TonightCommand, HorizonLinesAreNamedAndTheSouthHidden) {
     EXPECT_NE(open.Out.find("\nSirius\t"), std::string::npos);
     EXPECT_EQ(walled.Out.find("\nSirius\t"), std::string::npos);
     // find rises and sets it over the skyline too: behind the wall all day, but it culminates.
-    const auto found = RunChart({"find", "Sirius", "--date", "2026-12-09", "--lat", "47.5", "--lon", "19.04",
-                                 "--horizon", tsv});
+    const auto found = RunChart(
+        {"find", "Sirius", "--date", "2026-12-09", "--lat", "47.5", "--lon", "19.04", "--horizon", tsv});
     ASSERT_EQ(found.ExitStatus, 0) << found.Err;
     const auto row = Fields(Lines(found.Out).at(1), '\t');
     EXPECT_EQ(row.at(9) + row.at(11), "--") << found.Out;
