@@ -8,6 +8,7 @@
 #include "appcore/file_writer.h"
 #include "chart/sky_projection.h"
 #include "plan/horizon_edit.h"
+#include "shell/sky_session.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
 #include "texts/list_captions.h"
@@ -16,7 +17,8 @@
 
 namespace kolvar {
 
-HorizonControls::HorizonControls(TStarsForm& form) : QObject(&form), form_(form) {
+HorizonControls::HorizonControls(TStarsForm& form, const SkySession& sky)
+    : QObject(&form), form_(form), sky_(sky) {
     const ListTexts& t = ListCaptions();
     edit1_ = new QAction(PlainString(t.DrawHorizonItem.Hungarian), this);
     edit1_->setObjectName(QStringLiteral("DrawHorizon1"));
@@ -83,7 +85,7 @@ void HorizonControls::SetEditing(bool on) {
 
 bool HorizonControls::ChartClicked(int x, int y) {
     if (!Editing()) return false;
-    const HorizontalPosition h = SkyProjection::Stereographic(Chart).Backward(x, y);
+    const HorizontalPosition h = SkyProjection::Stereographic(sky_.Chart).Backward(x, y);
     const std::size_t before = points_.size();
     const std::size_t at = AddHorizonPoint(points_, {h.Azimuth, h.Altitude});
     // A new point before earlier ones moves them one on.

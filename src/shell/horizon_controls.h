@@ -12,6 +12,7 @@ class QMenu;
 
 namespace kolvar {
 
+class SkySession;
 class TStarsForm;
 
 // Drawing the local horizon on the chart: while the Megfigyelő menu's
@@ -25,7 +26,7 @@ class TStarsForm;
 class HorizonControls : public QObject {
     Q_OBJECT
 public:
-    explicit HorizonControls(TStarsForm& form);
+    HorizonControls(TStarsForm& form, const SkySession& sky);
 
     void AddToMenu(QMenu* menu);
     void ShowScript();
@@ -45,6 +46,7 @@ private:
     void Save();
 
     TStarsForm& form_;
+    const SkySession& sky_;  // the window's observer, last frame and placed objects
     QAction* edit1_ = nullptr;
     QAction* undo1_ = nullptr;
     std::vector<LocalHorizon::Point> points_;
