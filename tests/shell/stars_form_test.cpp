@@ -177,6 +177,32 @@ private slots:
         QCOMPARE(form.Session().Chart.ChartWidth, 320);
     }
 
+    // Two main windows in one process: each draws its own observer's sky, and
+    // closing one leaves the other drawing.
+    void twoWindowsKeepTheirOwnSky() {
+        TStarsForm first(folder_.Options());
+        test::ShowWithChartSize(first, 320, 200);
+        const ObserverState observer = first.Session().Observer;
+        const SkyObjectEntry sun = first.Session().SkyObjects()[0];
+        {
+            TStarsForm second(folder_.Options());
+            test::ShowWithChartSize(second, 400, 250);
+            second.Session().Observer.JulianDay += 0.25;
+            second.Session().Observer.Latitude = -observer.Latitude - 0.5;
+            second.FormResize();
+            QVERIFY(second.Session().SkyObjects()[0].Azimuth != sun.Azimuth);
+            QCOMPARE(first.Session().Observer.JulianDay, observer.JulianDay);
+            QCOMPARE(first.Session().Observer.Latitude, observer.Latitude);
+            QCOMPARE(first.Session().Chart.ChartWidth, 320);
+            QCOMPARE(first.Session().SkyObjects()[0].Azimuth, sun.Azimuth);
+        }
+        QVERIFY(!first.Session().Observer.ClosingFlag);
+        const int redraws = first.RedrawCount();
+        first.resize(400, 250 + first.MainMenu1()->heightForWidth(400));
+        QTRY_COMPARE(first.Session().Chart.ChartWidth, 400);
+        QVERIFY(first.RedrawCount() > redraws);
+    }
+
     void menuBarHasRunicItemsLeftAndRight() {
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 600, 300);
