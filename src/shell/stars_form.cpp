@@ -114,7 +114,11 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     tonightControls_ = new TonightControls(*this, session_);
     telescopeControls_ = new TelescopeControls(*this, session_);
     listControls_ = new ListControls(*this, session_);
-    horizonControls_ = new HorizonControls(*this, session_);
+    horizonControls_ = new HorizonControls(
+        this, session_, [this] { return desktop_.HorizonFile; },
+        [this](std::shared_ptr<const LocalHorizon> skyline, const std::string& file) {
+            UseSkyline(std::move(skyline), file);
+        });
     smallBodies_ = new SmallBodyControls(
         this, [this](SmallBodyControls::Bodies bodies) { viewControls_->SetBodies(std::move(bodies)); });
     BuildMenu();
