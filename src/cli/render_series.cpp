@@ -21,6 +21,7 @@
 #include "cli/render_request.h"
 #include "cli/small_body_options.h"
 #include "cli/view_request.h"
+#include "print/finished_chart.h"
 #include "print/smooth_chart.h"
 
 namespace kolvar::cli {
@@ -50,21 +51,19 @@ struct Chart {
 // its redraws.
 struct DrawState {
     ObserverState Observer;
-    ChartFrame Frame;
-    SkyObjectTable Objects;
-    MoonPicture Moon;
+    FinishedChart Drawn;
 };
 
 // The chart of one instant as the single render draws it, with its table.
 void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
     state.Observer.JulianDay = chart.Instant;
     const Size size = r.Sky.ChartSize;
-    RedrawStyledChart(state.Observer, chart.Picture, size.Width, size.Height, state.Frame, state.Objects,
-                      state.Moon, r.View);
-    LayMoonPicture(chart.Picture, state.Moon);
-    if (r.View.Night) MapToNightPalette(chart.Picture);
+    FinishedChart& drawn = state.Drawn;
+    DrawFinishedChart(state.Observer, size.Width, size.Height, r.View, drawn);
+    LayShownMoon(drawn, drawn.Chart);
+    chart.Picture = std::move(drawn.Chart);
     if (r.Objects)
-        chart.Table = ObjectsTable(SkyProjection::Stereographic(state.Frame), state.Objects, chart.Instant);
+        chart.Table = ObjectsTable(SkyProjection::Stereographic(drawn.Frame), drawn.Objects, chart.Instant);
     chart.Drawn = true;
 }
 
