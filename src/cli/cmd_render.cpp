@@ -181,9 +181,9 @@ int Bench(RenderRequest& r) {
         // How many comets and minor planets the timed redraws drew.
         const std::vector<PlacedSmallBody> placed =
             PlaceSmallBodies(drawn.Frame, observer.JulianDay, *r.View.Bodies, r.View.SmallBodyMagnitude);
-        const auto drawn = std::count_if(placed.begin(), placed.end(),
-                                         [](const PlacedSmallBody& b) { return b.Position.Altitude >= 0.0; });
-        std::printf("small_bodies placed=%zu drawn=%ld\n", placed.size(), static_cast<long>(drawn));
+        const auto up = std::count_if(placed.begin(), placed.end(),
+                                      [](const PlacedSmallBody& b) { return b.Position.Altitude >= 0.0; });
+        std::printf("small_bodies placed=%zu drawn=%ld\n", placed.size(), static_cast<long>(up));
     }
     PrintTimes("astro_ms", astro);
     PrintTimes("redraw_ms", redraw);

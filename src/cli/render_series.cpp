@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "appcore/time_texts.h"
 #include "astro/ephemeris_range.h"
@@ -61,7 +62,7 @@ void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
     FinishedChart& drawn = state.Drawn;
     DrawFinishedChart(state.Observer, size.Width, size.Height, r.View, drawn);
     LayShownMoon(drawn, drawn.Chart);
-    chart.Picture = std::move(drawn.Chart);
+    std::swap(chart.Picture, drawn.Chart);  // each keeps a bitmap of the size for its next use
     if (r.Objects)
         chart.Table = ObjectsTable(SkyProjection::Stereographic(drawn.Frame), drawn.Objects, chart.Instant);
     chart.Drawn = true;
@@ -104,7 +105,7 @@ public:
 
 private:
     void Work() {
-        DrawState state{request_.Sky.Observer, {}, {}, {}};
+        DrawState state{request_.Sky.Observer, {}};
         for (;;) {
             Chart* chart = nullptr;
             {
@@ -229,7 +230,7 @@ int RenderSeries(const SeriesRequest& r) {
     std::deque<std::unique_ptr<Chart>> inFlight;
     std::vector<std::unique_ptr<Chart>> spare;  // written charts, their bitmaps kept for the next ones
     Workers pool(workers, r);
-    DrawState state{r.Sky.Observer, {}, {}, {}};
+    DrawState state{r.Sky.Observer, {}};
     std::size_t written = 0;
 
     // Writes the oldest chart once encoded; false after a failure, reported.
