@@ -173,6 +173,31 @@ void BlendStarDisc(const PixelSurface& surface, const StarDisc& star, double cli
     }
 }
 
+void BlendRing(const PixelSurface& surface, const StarDisc& circle, double width) {
+    const double r = circle.Radius, half = width / 2.0, outer = r + half + 1.0, inner = r - half - 1.0;
+    const std::uint32_t ink = PackedPixel(circle.Tint);
+    const int y0 = std::max(0, static_cast<int>(std::floor(circle.At.Y - outer)));
+    const int y1 = std::min(surface.Height - 1, static_cast<int>(std::ceil(circle.At.Y + outer)));
+    for (int y = y0; y <= y1; ++y) {
+        std::uint32_t* row = surface.Row(y);
+        const double dy = y + 0.5 - circle.At.Y;
+        const double reach = std::sqrt(std::max(0.0, outer * outer - dy * dy));
+        // Inside the inner edge a row has nothing of the line: only its two ends are walked.
+        const double gap = inner > 0.0 && dy * dy < inner * inner ? std::sqrt(inner * inner - dy * dy) : 0.0;
+        const int from = std::max(0, static_cast<int>(std::floor(circle.At.X - reach)));
+        const int to = std::min(surface.Width - 1, static_cast<int>(std::ceil(circle.At.X + reach)));
+        const int skipFrom = static_cast<int>(std::ceil(circle.At.X - gap)),
+                  skipTo = static_cast<int>(std::floor(circle.At.X + gap)) - 1;
+        for (int x = from; x <= to; ++x) {
+            if (x == skipFrom && skipFrom <= skipTo) x = skipTo + 1;
+            const double dx = x + 0.5 - circle.At.X;
+            // The share of the pixel within the line, across the line.
+            const double a = std::clamp(half + 0.5 - std::abs(std::sqrt(dx * dx + dy * dy) - r), 0.0, 1.0);
+            if (a > 0.0) row[x] = Mix(row[x], ink, Weight(a));
+        }
+    }
+}
+
 void CopyToBitmap(const PixelSurface& surface, Bitmap& picture) {
     const int w = std::min(picture.Width(), surface.Width);
     const bool shuffle = HasByteShuffle();
