@@ -17,6 +17,7 @@
 #include "catalog/constellation_figures.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/deep_sky_kind.h"
+#include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
 #include "chart/background_layers.h"
 #include "chart/draw_sky.h"
@@ -668,11 +669,83 @@ void BlendCloseUpMilkyWay(const PixelSurface& pixels, const CloseUpSky& sky, con
     }
 }
 
+// A small NGC/IC object's symbol at `at` (pixel centres at half pixels), as
+// the plain close-up draws it.
+void DeepSymbol(Ink& ink, NgcIcKind kind, PagePoint at) {
+    switch (kind) {
+        case NgcIcKind::Galaxy:
+        case NgcIcKind::GalaxyCluster:
+            ink.Ellipse(at, 5.5, 3.5, 0.0);
+            break;
+        case NgcIcKind::OpenCluster:
+        case NgcIcKind::GlobularCluster:
+            ink.Circle(at, 4.5);
+            if (kind == NgcIcKind::GlobularCluster) {
+                ink.MoveTo({at.X - 4.5, at.Y});
+                ink.LineTo({at.X + 4.5, at.Y});
+                ink.MoveTo({at.X, at.Y - 4.5});
+                ink.LineTo({at.X, at.Y + 4.5});
+            }
+            break;
+        case NgcIcKind::Nebula:
+        case NgcIcKind::SupernovaRemnant:
+            ink.Rectangle(at.X - 3.0, at.Y - 3.0, 6.0, 6.0);
+            break;
+        case NgcIcKind::PlanetaryNebula:
+            ink.Circle(at, 3.5);
+            for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}}) {
+                ink.MoveTo({at.X + 3.5 * dx, at.Y + 3.5 * dy});
+                ink.LineTo({at.X + 6.5 * dx, at.Y + 6.5 * dy});
+            }
+            break;
+        default:
+            ink.MoveTo({at.X - 3.5, at.Y - 3.5});
+            ink.LineTo({at.X + 3.5, at.Y + 3.5});
+            ink.MoveTo({at.X + 3.5, at.Y - 3.5});
+            ink.LineTo({at.X - 3.5, at.Y + 3.5});
+            break;
+    }
+}
+
+// The zoomed close-up's NGC/IC objects: outlines, symbols and labels,
+// anti-aliased; the deep stars come after them, as discs in the pixels.
+void DrawSmoothDeepObjects(Ink& ink, const DeepLayerPlan& plan) {
+    const auto objects = NgcIcCatalogue();
+    const PrintFonts& fonts = ink.Fonts();
+    const double px = 8 * PixelsPerPoint;
+    ink.LineWidth(1.0);
+    for (const DeepLayerPlan::Object& o : plan.Objects) {
+        const DrawnDeepObject& d = o.Drawn;
+        if (!d.Outline.empty()) {
+            ink.MoveTo({d.Outline.front().X, d.Outline.front().Y});
+            for (const ChartPoint& p : d.Outline) ink.LineTo({p.X, p.Y});
+            ink.ClosePath();
+        } else {
+            DeepSymbol(ink, static_cast<NgcIcKind>(objects[d.Object].Kind), {d.Centre.X, d.Centre.Y});
+        }
+        SetInk(ink, InkOf(o.Ink), 0.9);
+        ink.Stroke();
+        if (o.Labelled) {
+            SetInk(ink, InkOf(o.Ink));
+            ink.Text(PrintFace::Plain, px,
+                     {static_cast<double>(o.LabelX), o.LabelY + fonts.Ascent(PrintFace::Plain, px)},
+                     DeepObjectLabel(d.Object));
+        }
+    }
+}
+
+void BlendDeepStars(const PixelSurface& pixels, const DeepLayerPlan& plan) {
+    for (const DeepLayerPlan::Star& s : plan.Stars)
+        BlendStarDisc(pixels, {{s.At.X, s.At.Y}, s.Radius, InkOf(s.Tint)}, 0.0, 0.0, 1e9);
+}
+
 SkyProjection DrawSmoothCloseUp(const PrintTools& tools, Bitmap& picture, int width, int height,
-                                const HorizontalPosition& view, const CloseUpSky& sky,
+                                const HorizontalPosition& view, const CloseUpSky& sky, CloseUpDeep* deep,
                                 const ViewOptions& options) {
     const CairoLibrary& c = *tools.Cairo;
-    const CloseUpFrame frame = ComputeCloseUpFrame(view);
+    CloseUpFrame frame = ComputeCloseUpFrame(view);
+    const bool zoomed = deep != nullptr && deep->Zoom > 1.0;
+    if (zoomed) frame.Zoom = deep->Zoom;
     const SkyProjection window = SkyProjection::Gnomonic(frame, width, height);
     cairo_surface_t* surface = SurfaceFor(c, width, height, 1);
     const PixelSurface pixels = PixelsOf(c, surface);
@@ -681,6 +754,22 @@ SkyProjection DrawSmoothCloseUp(const PrintTools& tools, Bitmap& picture, int wi
     const ViewSky viewSky{sky.Chart, sky.JulianDay, sky.Objects};
     if (!options.Daylight || DaylightLookFor(sky.Objects).MilkyWay) BlendCloseUpMilkyWay(pixels, sky, window);
     BlendCloseUpLines(pixels, window, viewSky, options);
+    // Zoomed in, the deep field over the sky and under the catalogue's stars:
+    // its objects, then its stars over their outlines.
+    if (zoomed) {
+        const float limit = QueryCloseUpDeepField(width, height, frame, sky, *deep);
+        const DeepLayerPlan plan =
+            PlanDeepLayers(deep->Projection, deep->Field, width, height, {limit, true});
+        c.cairo_surface_mark_dirty(surface);
+        cairo_t* cr = c.cairo_create(surface);
+        Ink ink(c, *tools.Fonts, cr);
+        DrawSmoothDeepObjects(ink, plan);
+        c.cairo_destroy(cr);
+        c.cairo_surface_flush(surface);
+        BlendDeepStars(pixels, plan);
+        deep->Drawn.clear();
+        for (const DeepLayerPlan::Object& o : plan.Objects) deep->Drawn.push_back(o.Drawn);
+    }
     const int faintest = sky.FaintestMarkerClass;
     const double radiusScale = std::max(width, height) * 0.75;
     for (int i = StarCount - 1; i >= 0; --i) {
@@ -826,11 +915,10 @@ namespace kolvar {
 
 SkyProjection DrawStyledCloseUp(Bitmap& picture, int width, int height, const HorizontalPosition& view,
                                 const CloseUpSky& sky, CloseUpDeep* deep, const ViewOptions& options) {
-    const bool zoomed = deep != nullptr && deep->Zoom > 1.0;
     PrintTools tools;
-    if (options.Style == ChartStyle::Smooth && !zoomed && width > 0 && height > 0 && RegisterProgramFonts() &&
+    if (options.Style == ChartStyle::Smooth && width > 0 && height > 0 && RegisterProgramFonts() &&
         OpenPrinting(tools).empty())
-        return DrawSmoothCloseUp(tools, picture, width, height, view, sky, options);
+        return DrawSmoothCloseUp(tools, picture, width, height, view, sky, deep, options);
     picture.Resize(width, height);
     Canvas canvas(picture);
     const SkyProjection window = DrawCloseUp(canvas, width, height, view, sky, deep);
