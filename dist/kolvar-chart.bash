@@ -47,7 +47,7 @@ _kolvar_chart()
         runic) options="--out" ;;
         identify) options="--x --y $sky $view --font-size --labels" ;;
         closeup) options="--az --alt $sky $view --style --path --path-days --horizon --chart-size --fov --mag-limit --circles --out --objects --bench" ;;
-        find) options="$sky --elements" ;;  # and the NAME, which nothing can guess
+        find) options="$sky --elements --horizon" ;;  # and the NAME, which nothing can guess
         print) options="$time --from --to --step --city --lat --lon --out --paper --landscape --dpi --label-mag --show --small-bodies-mag --elements --path --path-days --title --horizon --bench --center --fov --mag-limit --circles" ;;
         telescope)
             # The action first, then (for goto and sync) a name nothing can guess.

@@ -1,97 +1,84 @@
 #include "appcore/view_settings.h"
 
 #include <algorithm>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "appcore/ini_file.h"
 #include "appcore/number_text.h"
+#include "appcore/view_switches.h"
 
 namespace kolvar {
 
 namespace {
 
-struct FlagKey {
-    const char* Key;
-    bool ViewOptions::*Flag;
-};
-constexpr FlagKey FlagKeys[] = {
-    {"Figures", &ViewOptions::Figures},       {"Names", &ViewOptions::Names},
-    {"RunicNames", &ViewOptions::RunicNames}, {"Labels", &ViewOptions::Labels},
-    {"Directions", &ViewOptions::Directions}, {"Night", &ViewOptions::Night},
-    {"Daylight", &ViewOptions::Daylight},
-};
 constexpr const char* MagnitudeKey = "LabelMagnitude";
-constexpr const char* ShowBodiesKey = "Show";
 constexpr const char* BodyMagnitudeKey = "Magnitude";
 
-// The grids and lines: written only once one has been turned on, so a file
-// that never saw them keeps the section it had.
-struct LineKey {
-    const char* Key;
-    bool SkyLines::*Flag;
-};
-constexpr LineKey LineKeys[] = {
-    {"AltAzGrid", &SkyLines::AltAzGrid},
-    {"EquatorialGrid", &SkyLines::EquatorialGrid},
-    {"Equator", &SkyLines::Equator},
-    {"Ecliptic", &SkyLines::Ecliptic},
-};
+bool Kept(const ViewSwitch& s, SwitchKeeping keeping) { return s.Keeping == keeping; }
 
-bool SameChoices(const ViewOptions& a, const ViewOptions& b) {
-    return std::all_of(std::begin(FlagKeys), std::end(FlagKeys),
-                       [&](const FlagKey& k) { return a.*k.Flag == b.*k.Flag; }) &&
-           a.LabelMagnitude == b.LabelMagnitude;
+// A switch's value as the file has it: its on or off word; 0 or another
+// number for the 0-and-1 switches. Nothing for what it cannot read.
+std::optional<bool> SwitchValue(const ViewSwitch& s, const std::string& text) {
+    if (text == s.OnText) return true;
+    if (s.OnText != "1") return false;  // a word other than its own turns a worded switch off
+    if (auto value = ParseIniInteger(text)) return *value != 0;
+    return std::nullopt;
 }
+
+const ViewSwitch& SmallBodySwitch() { return *ViewSwitchOfAction("SmallBodies1"); }
 
 }  // namespace
 
-// The chart style: written once it has been other than plain.
-constexpr const char* StyleKey = "Style";
-constexpr const char* SmoothStyleName = "sima";
-
 ViewOptions ReadViewSettings(const IniFile& ini) {
     ViewOptions view;
-    for (const FlagKey& k : FlagKeys)
-        if (auto text = ini.Read(ViewSection, k.Key))
-            if (auto value = ParseIniInteger(*text)) view.*k.Flag = *value != 0;
+    for (const ViewSwitch& s : ViewSwitches()) {
+        const char* section = Kept(s, SwitchKeeping::OwnSection) ? SmallBodySection : ViewSection;
+        if (auto text = ini.Read(section, s.SettingsKey))
+            if (auto on = SwitchValue(s, *text)) s.Put(view, *on);
+    }
     if (auto text = ini.Read(ViewSection, MagnitudeKey))
         if (auto value = ParseIniDouble(*text, LocaleDecimalSeparator()))
             view.LabelMagnitude = std::clamp(*value, SmallestLabelMagnitude, LargestLabelMagnitude);
-    for (const LineKey& k : LineKeys)
-        if (auto text = ini.Read(ViewSection, k.Key))
-            if (auto value = ParseIniInteger(*text)) view.Lines.*k.Flag = *value != 0;
-    if (auto text = ini.Read(SmallBodySection, ShowBodiesKey))
-        if (auto value = ParseIniInteger(*text)) view.SmallBodies = *value != 0;
     if (auto text = ini.Read(SmallBodySection, BodyMagnitudeKey))
         if (auto value = ParseIniDouble(*text, LocaleDecimalSeparator()))
             view.SmallBodyMagnitude =
                 std::clamp(*value, SmallestSmallBodyMagnitude, LargestSmallBodyMagnitude);
-    if (auto text = ini.Read(ViewSection, StyleKey); text && *text == SmoothStyleName)
-        view.Style = ChartStyle::Smooth;
     return view;
 }
 
 void WriteViewSettings(IniFile& ini, const ViewOptions& view) {
-    const bool sectionThere =
-        std::any_of(std::begin(FlagKeys), std::end(FlagKeys),
-                    [&](const FlagKey& k) { return ini.Read(ViewSection, k.Key).has_value(); }) ||
-        ini.Read(ViewSection, MagnitudeKey).has_value();
+    const std::span<const ViewSwitch> switches = ViewSwitches();
+    const bool sectionThere = std::any_of(switches.begin(), switches.end(),
+                                          [&](const ViewSwitch& s) {
+                                              return Kept(s, SwitchKeeping::WithSection) &&
+                                                     ini.Read(ViewSection, s.SettingsKey).has_value();
+                                          }) ||
+                              ini.Read(ViewSection, MagnitudeKey).has_value();
     const ViewOptions plain;
-    const bool smooth = view.Style == ChartStyle::Smooth;
-    if (sectionThere || !SameChoices(view, plain) || view.Lines.Any() || smooth) {
-        for (const FlagKey& k : FlagKeys) ini.Write(ViewSection, k.Key, view.*k.Flag ? "1" : "0");
+    const bool chosen = view.LabelMagnitude != plain.LabelMagnitude ||
+                        std::any_of(switches.begin(), switches.end(), [&](const ViewSwitch& s) {
+                            return !Kept(s, SwitchKeeping::OwnSection) && s.Get(view) != s.Get(plain);
+                        });
+    if (sectionThere || chosen) {
+        const auto write = [&](const ViewSwitch& s) {
+            ini.Write(ViewSection, s.SettingsKey, s.Get(view) ? s.OnText : s.OffText);
+        };
+        for (const ViewSwitch& s : switches)
+            if (Kept(s, SwitchKeeping::WithSection)) write(s);
         ini.Write(ViewSection, MagnitudeKey, FormatGeneral15(view.LabelMagnitude));
-        for (const LineKey& k : LineKeys)
-            if (view.Lines.*k.Flag || ini.Read(ViewSection, k.Key).has_value())
-                ini.Write(ViewSection, k.Key, view.Lines.*k.Flag ? "1" : "0");
-        if (smooth || ini.Read(ViewSection, StyleKey).has_value())
-            ini.Write(ViewSection, StyleKey, smooth ? SmoothStyleName : "alap");
+        for (const ViewSwitch& s : switches)
+            if (Kept(s, SwitchKeeping::OnceOn) &&
+                (s.Get(view) || ini.Read(ViewSection, s.SettingsKey).has_value()))
+                write(s);
     }
-    const bool bodiesThere = ini.Read(SmallBodySection, ShowBodiesKey).has_value() ||
+    const ViewSwitch& bodies = SmallBodySwitch();
+    const bool bodiesThere = ini.Read(SmallBodySection, bodies.SettingsKey).has_value() ||
                              ini.Read(SmallBodySection, BodyMagnitudeKey).has_value();
-    if (bodiesThere || view.SmallBodies != plain.SmallBodies ||
+    if (bodiesThere || bodies.Get(view) != bodies.Get(plain) ||
         view.SmallBodyMagnitude != plain.SmallBodyMagnitude) {
-        ini.Write(SmallBodySection, ShowBodiesKey, view.SmallBodies ? "1" : "0");
+        ini.Write(SmallBodySection, bodies.SettingsKey, bodies.Get(view) ? bodies.OnText : bodies.OffText);
         ini.Write(SmallBodySection, BodyMagnitudeKey, FormatGeneral15(view.SmallBodyMagnitude));
     }
 }

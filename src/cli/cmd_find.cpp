@@ -17,6 +17,7 @@
 #include "chart/slot_position.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
+#include "cli/horizon_option.h"
 #include "cli/instant_text.h"
 #include "cli/sky_options.h"
 #include "cli/small_body_options.h"
@@ -25,13 +26,15 @@
 #include "identify/name_index.h"
 #include "identify/search_key.h"
 #include "identify/small_body_label.h"
+#include "plan/skyline_rise_set.h"
 
 namespace kolvar::cli {
 
 namespace {
 
-constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption, ZoneOption, SummerOption, DstOption,
-                                      CityOption,      LatOption,  LonOption,  SizeOption,   ElementsOption};
+constexpr OptionSpec FindOptions[] = {JulianDayOption, DateOption,     ZoneOption,   SummerOption,
+                                      DstOption,       CityOption,     LatOption,    LonOption,
+                                      SizeOption,      ElementsOption, HorizonOption};
 
 constexpr CommandSpec FindCommand{
     "find",
@@ -44,7 +47,8 @@ constexpr CommandSpec FindCommand{
     "tab-separated line per object: slot kind index name azimuth altitude x y visible rise\n"
     "transit set. Angles in degrees (azimuth 0..360 from north through east), x and y pixels of\n"
     "the chart of --size (azimuth, altitude and times in the true frame of the place, rising and\n"
-    "setting at 34' of refraction, the Sun's and the Moon's upper limb), times the next after the instant in "
+    "setting at 34' of refraction, the Sun's and the Moon's upper limb; with --horizon over that\n"
+    "skyline, through its refraction), times the next after the instant in "
     "UT (ISO 8601; with --zone or --city\n"
     "on that clock, with its offset), '-' for none (never rises, never sets). An object that is not on the "
     "chart has slot -1: kind 5 is an NGC/IC\n"
@@ -103,6 +107,9 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
 
     std::vector<FoundObject> found = ProgramNameIndex().Find(*name);
     const std::vector<SmallBody> bodies = SmallBodiesForRun(options, FindCommand.Name);
+    const std::optional<HorizonFile> horizon = HorizonFromOptions(options);
+    const LocalHorizon* skyline = horizon ? horizon->Horizon.get() : nullptr;
+    if (horizon) PrintWarnings(FindCommand.Name, horizon->Warnings);
     const std::vector<std::size_t> foundBodies = MatchSmallBodies(bodies, *name);
     // A body named so is what was meant, not a catalogue name a letter or two off.
     if (!foundBodies.empty()) std::erase_if(found, [](const FoundObject& f) { return f.Close; });
@@ -142,8 +149,9 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
                 EquatorialToHorizontal(frame, ra, dec, au, observer.JulianDay, Equinox::OfDate);
             const HorizontalPosition almanac =
                 EquatorialToHorizontal(trueFrame, ra, dec, au, observer.JulianDay, Equinox::OfDate);
-            const RiseTransitSet times = FixedDirectionRiseTransitSet(
-                observer.Longitude, observer.Latitude, p.RightAscension, p.Declination, observer.JulianDay);
+            const RiseTransitSet times =
+                DirectionTimesOverSkyline(observer.Longitude, observer.Latitude, p.RightAscension,
+                                          p.Declination, observer.JulianDay, skyline);
             const ChartPoint at = placed.Projection.Project(h.Azimuth, h.Altitude);
             std::printf("-1\t%d\t%zu\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", KindSmallBody,
                         foundBodies[k], DisplayName(chosen[k]).c_str(), CompassDegrees(almanac.Azimuth),
@@ -160,7 +168,7 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
         if (f.Kind == FoundKind::Slot) {
             e = (*objects)[static_cast<std::size_t>(f.Slot)];
             almanac = placer.Place(f.Slot, observer.JulianDay);
-            times = SlotRiseTransitSet(placer, f.Slot, observer.JulianDay);
+            times = SlotTimesOverSkyline(placer, f.Slot, observer.JulianDay, skyline);
         } else {
             const TargetDirection d =
                 f.Kind == FoundKind::NgcIc ? DirectionOfNgcIc(f.Index) : DirectionOfConstellation(f.Index);
@@ -169,8 +177,8 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
                                     observer.JulianDay);
             almanac = PlaceFixedDirection(trueFrame, kind, f.Index, d.RightAscension, d.Declination,
                                           observer.JulianDay);
-            times = FixedDirectionRiseTransitSet(observer.Longitude, observer.Latitude, d.RightAscension,
-                                                 d.Declination, observer.JulianDay);
+            times = DirectionTimesOverSkyline(observer.Longitude, observer.Latitude, d.RightAscension,
+                                              d.Declination, observer.JulianDay, skyline);
         }
         if (times.RangeEnd) rangeEnd = times.RangeEnd;
         const ChartPoint p = placed.Projection.Project(e.Azimuth, e.Altitude);

@@ -1,9 +1,11 @@
 #include "cli/view_request.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "appcore/view_switches.h"
 #include "canvas/program_fonts.h"
 #include "chart/sky_object_table.h"
 
@@ -18,34 +20,20 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
             const std::size_t comma = rest.find(',');
             const std::string_view item = rest.substr(0, comma);
             constexpr std::string_view selection = "selection:";
-            if (item == "lines") {
-                view.Figures = true;
-            } else if (item == "names") {
-                view.Names = true;
-            } else if (item == "runes") {
-                view.Names = view.RunicNames = true;
-            } else if (item == "labels") {
-                view.Labels = true;
-            } else if (item == "directions") {
-                view.Directions = true;
-            } else if (item == "grid") {
-                view.Lines.AltAzGrid = true;
-            } else if (item == "eqgrid") {
-                view.Lines.EquatorialGrid = true;
-            } else if (item == "equator") {
-                view.Lines.Equator = true;
-            } else if (item == "ecliptic") {
-                view.Lines.Ecliptic = true;
-            } else if (item == "small-bodies") {
-                view.SmallBodies = true;
+            const auto named =
+                std::find_if(ViewSwitches().begin(), ViewSwitches().end(),
+                             [&](const ViewSwitch& s) { return !s.ShowWord.empty() && s.ShowWord == item; });
+            if (named != ViewSwitches().end()) {
+                TurnViewSwitch(view, *named, true);
             } else if (item.starts_with(selection)) {
                 view.SelectedSlot = static_cast<int>(
                     ParseInteger("--show selection", item.substr(selection.size()), 0, SkyObjectCount - 1));
             } else {
-                throw UsageError(
-                    "--show: unknown layer " + QuoteForMessage(item) +
-                    " (lines, names, runes, labels, directions, grid, eqgrid, equator, ecliptic, "
-                    "small-bodies, selection:SLOT)");
+                std::string words;
+                for (const ViewSwitch& s : ViewSwitches())
+                    if (!s.ShowWord.empty()) (words += s.ShowWord) += ", ";
+                throw UsageError("--show: unknown layer " + QuoteForMessage(item) + " (" + words +
+                                 "selection:SLOT)");
             }
             if (comma == std::string_view::npos) break;
             rest.remove_prefix(comma + 1);
@@ -70,8 +58,8 @@ ViewOptions ParseViewOptions(const ParsedOptions& options) {
     }
     if (auto size = options.Value("--font-size"))
         view.CharacterSize = static_cast<int>(ParseInteger("--font-size", *size, 1, 1000));
-    view.Night = options.Has("--night");
-    view.Daylight = options.Has("--daylight");
+    for (const ViewSwitch& s : ViewSwitches())
+        if (!s.CliOption.empty() && options.Has(s.CliOption)) s.Put(view, true);
     return view;
 }
 
@@ -83,8 +71,12 @@ bool RegisterViewFonts(const ViewOptions& view) {
 }
 
 bool ViewOptionsGiven(const ParsedOptions& options) {
+    const auto flagged = [&](const ViewSwitch& s) {
+        return !s.CliOption.empty() && options.Has(s.CliOption);
+    };
     return options.Has("--show") || options.Has("--style") || options.Has("--label-mag") ||
-           options.Has("--night") || options.Has("--daylight") || options.Has(SmallBodiesMagOption.Name);
+           options.Has(SmallBodiesMagOption.Name) ||
+           std::any_of(ViewSwitches().begin(), ViewSwitches().end(), flagged);
 }
 
 }  // namespace kolvar::cli

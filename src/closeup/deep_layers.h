@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "canvas/canvas.h"
 #include "catalog/deep_field.h"
 #include "chart/chart_frame.h"
@@ -118,7 +118,7 @@ DeepProjection MakeDeepProjection(ToHorizontal&& toHorizontal, const std::array<
                                   double pixelsPerRadian) {
     // The J2000 axes' directions, placed like any fixed direction: their
     // images are the columns of the turn to horizontal axes.
-    constexpr double right = std::numbers::pi / 2;
+    constexpr double right = Pi / 2;
     const std::array<std::array<double, 3>, 3> axes = {toHorizontal(0.0, 0.0), toHorizontal(right, 0.0),
                                                        toHorizontal(0.0, right)};
     const std::array<std::array<double, 3>, 3> view = {screenRight, screenDown, viewAxis};

@@ -35,6 +35,8 @@ struct FindTarget {
     // objects, and how a chosen one is named (by its index there).
     std::function<std::shared_ptr<const std::vector<SmallBody>>()> Bodies;
     std::function<void(std::size_t body)> NameBody;
+    // The local horizon the rising and setting are reckoned over (none: the true horizon).
+    std::function<std::shared_ptr<const LocalHorizon>()> Skyline;
 };
 
 // The find dialog: a name field and the list of the objects it names, which
@@ -98,6 +100,7 @@ private:
     std::vector<FoundObject> found_;
     std::shared_ptr<const std::vector<SmallBody>> bodies_;  // those of the last search
     std::vector<std::size_t> foundBodies_;                  // rows after found_'s
+    std::shared_ptr<const LocalHorizon> skyline_;           // what horizon_ reads
     std::unique_ptr<HorizonSummaries> horizon_;             // for the rows still without their figures
     std::size_t summarised_ = 0;                            // rows with them
     QTimer* summaryTimer_ = nullptr;

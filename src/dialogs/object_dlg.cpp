@@ -23,7 +23,8 @@ TObjectDlg::TObjectDlg(const ObserverState& observer, QWidget* parent)
 }
 
 void TObjectDlg::ShowObject(const ReportedObject& object) {
-    report_ = ReportObject(object, observer_);
+    skyline_ = Skyline ? Skyline() : nullptr;
+    report_ = ReportObject(object, observer_, skyline_.get());
     Fill();
     show();
     raise();
@@ -32,11 +33,13 @@ void TObjectDlg::ShowObject(const ReportedObject& object) {
 
 void TObjectDlg::ChartRedrawn() {
     if (!report_ || !isVisible()) return;
+    std::shared_ptr<const LocalHorizon> skyline = Skyline ? Skyline() : nullptr;
     if (observer_.JulianDay == reportedDay_ && observer_.Longitude == reportedLongitude_ &&
         observer_.Latitude == reportedLatitude_ && observer_.Zone == reportedZone_ &&
-        observer_.SummerTime == reportedSummer_)
+        observer_.SummerTime == reportedSummer_ && skyline == skyline_)
         return;
-    report_ = ReportObject(report_->Object, observer_);
+    skyline_ = std::move(skyline);
+    report_ = ReportObject(report_->Object, observer_, skyline_.get());
     Fill();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     // Keys the window does not use itself go here first (the time keys);
     // true when taken.
     std::function<bool(const QKeyEvent& event)> OnKey;
+    // The local horizon the rising and setting are reckoned over (none: the true horizon).
+    std::function<std::shared_ptr<const LocalHorizon>()> Skyline;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -52,6 +55,7 @@ private:
     double reportedDay_ = 0.0, reportedLongitude_ = 0.0, reportedLatitude_ = 0.0;
     double reportedZone_ = 0.0;
     bool reportedSummer_ = false;
+    std::shared_ptr<const LocalHorizon> skyline_;  // the skyline of the last report
     QGridLayout* grid_ = nullptr;
     std::vector<const ViewCaption*> captions_;
     std::vector<QLabel*> captionLabels_, valueLabels_;

@@ -14,6 +14,7 @@
 #include "identify/deep_names.h"
 #include "identify/object_magnitude.h"
 #include "identify/search_key.h"
+#include "plan/skyline_rise_set.h"
 #include "plan/tonight_list.h"
 #include "plan/true_frame.h"
 #include "texts/tonight_captions.h"
@@ -152,7 +153,8 @@ std::string_view HungarianMoonPhaseName(double phaseAngle) {
     return Names[eighth];
 }
 
-ObjectReport ReportObject(const ReportedObject& object, const ObserverState& observer) {
+ObjectReport ReportObject(const ReportedObject& object, const ObserverState& observer,
+                          const LocalHorizon* skyline) {
     ObjectReport r;
     r.Object = object;
     Name(r);
@@ -168,7 +170,7 @@ ObjectReport ReportObject(const ReportedObject& object, const ObserverState& obs
         SlotPlacer placer(observer.Longitude, observer.Latitude, PlacementFrame::True);
         const SkyObjectEntry e = placer.Place(object.Index, jd);
         r.Now = {WrapTwoPi(e.Azimuth), e.Altitude};
-        r.Times = SlotRiseTransitSet(placer, object.Index, jd);
+        r.Times = SlotTimesOverSkyline(placer, object.Index, jd, skyline);
     } else {
         ObserverState place = observer;
         ChartFrame frame = ComputeTrueFrame(place);
@@ -176,8 +178,8 @@ ObjectReport ReportObject(const ReportedObject& object, const ObserverState& obs
         const SkyObjectEntry e =
             PlaceFixedDirection(frame, KindNgcIc, 0, r.J2000.RightAscension, r.J2000.Declination, jd);
         r.Now = {WrapTwoPi(e.Azimuth), e.Altitude};
-        r.Times = FixedDirectionRiseTransitSet(observer.Longitude, observer.Latitude, r.J2000.RightAscension,
-                                               r.J2000.Declination, jd);
+        r.Times = DirectionTimesOverSkyline(observer.Longitude, observer.Latitude, r.J2000.RightAscension,
+                                            r.J2000.Declination, jd, skyline);
     }
     r.Airmass = AirmassAt(r.Now.Altitude);
     return r;
@@ -187,14 +189,18 @@ struct HorizonSummaries::State {
     ObserverState Observer;
     ChartFrame Frame;
     SlotPlacer Placer;
-    explicit State(const ObserverState& o)
-        : Observer(o), Frame(ComputeTrueFrame(o)), Placer(o.Longitude, o.Latitude, PlacementFrame::True) {
+    const LocalHorizon* Skyline;
+    State(const ObserverState& o, const LocalHorizon* skyline)
+        : Observer(o),
+          Frame(ComputeTrueFrame(o)),
+          Placer(o.Longitude, o.Latitude, PlacementFrame::True),
+          Skyline(skyline) {
         Frame.SiderealAngle = GreenwichSiderealAngle(o.JulianDay);
     }
 };
 
-HorizonSummaries::HorizonSummaries(const ObserverState& observer)
-    : state_(std::make_unique<State>(observer)) {}
+HorizonSummaries::HorizonSummaries(const ObserverState& observer, const LocalHorizon* skyline)
+    : state_(std::make_unique<State>(observer, skyline)) {}
 HorizonSummaries::~HorizonSummaries() = default;
 
 HorizonSummary HorizonSummaries::Of(const FoundObject& found) {
@@ -204,13 +210,13 @@ HorizonSummary HorizonSummaries::Of(const FoundObject& found) {
     RiseTransitSet times;
     if (found.Kind == FoundKind::Slot) {
         s.Altitude = state_->Placer.Place(found.Slot, jd).Altitude;
-        times = SlotRiseTransitSet(state_->Placer, found.Slot, jd);
+        times = SlotTimesOverSkyline(state_->Placer, found.Slot, jd, state_->Skyline);
     } else {
         const TargetDirection d = found.Kind == FoundKind::NgcIc ? DirectionOfNgcIc(found.Index)
                                                                  : DirectionOfConstellation(found.Index);
         s.Altitude =
             PlaceFixedDirection(state_->Frame, KindNgcIc, 0, d.RightAscension, d.Declination, jd).Altitude;
-        times = FixedDirectionRiseTransitSet(lon, lat, d.RightAscension, d.Declination, jd);
+        times = DirectionTimesOverSkyline(lon, lat, d.RightAscension, d.Declination, jd, state_->Skyline);
     }
     s.NeverRises = times.NeverRises;
     s.NeverSets = times.NeverSets;

@@ -17,6 +17,7 @@
 #include "astro/rise_set.h"
 #include "chart/observer_state.h"
 #include "identify/name_index.h"
+#include "plan/local_horizon.h"
 
 namespace kolvar {
 
@@ -47,8 +48,10 @@ struct ObjectReport {
 };
 
 // The report of `object` for the observer's place and instant (JulianDay,
-// Longitude, Latitude); the start-up tables must be built.
-ObjectReport ReportObject(const ReportedObject& object, const ObserverState& observer);
+// Longitude, Latitude); the start-up tables must be built. With a skyline
+// the rising and setting are over it.
+ObjectReport ReportObject(const ReportedObject& object, const ObserverState& observer,
+                          const LocalHorizon* skyline = nullptr);
 
 // Relative air mass at a true altitude (radians, Kasten and Young 1989);
 // nothing below the horizon.
@@ -58,7 +61,7 @@ std::optional<double> AirmassAt(double altitude);
 std::string_view HungarianMoonPhaseName(double phaseAngle);
 
 // What find's list says of each hit: its altitude now and the next of its
-// rising or setting, in the true frame.
+// rising or setting, in the true frame (over the skyline when one is given).
 struct HorizonSummary {
     double Altitude = 0.0;       // radians
     std::optional<double> Next;  // Julian day of the next rising or setting
@@ -70,7 +73,7 @@ struct HorizonSummary {
 // Reuses its placer from one hit to the next: find lists many.
 class HorizonSummaries {
 public:
-    explicit HorizonSummaries(const ObserverState& observer);
+    explicit HorizonSummaries(const ObserverState& observer, const LocalHorizon* skyline = nullptr);
     ~HorizonSummaries();
     HorizonSummary Of(const FoundObject& found);
 

@@ -55,24 +55,24 @@ void FindControls::NameBody(std::size_t body) {
 void FindControls::Open() {
     const bool first = dialog_ == nullptr;
     if (first) {
-        dialog_ = new TFindDlg(FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); },
-                                          [this](const FoundObject& f) {
-                                              if (f.Kind == FoundKind::Slot) {
-                                                  form_.Lists()->Add(TargetOfSlot(f.Slot));
-                                                  return;
-                                              }
-                                              const TargetDirection d = DirectionOfNgcIc(f.Index);
-                                              TelescopeTarget t =
-                                                  TargetAtDirection(d.RightAscension, d.Declination);
-                                              t.Name = Cp1250ToUtf8(f.DisplayName);
-                                              form_.Lists()->Add(t);
-                                          },
-                                          [this](const FoundObject& f) {
-                                              form_.Objects()->Open({f.Kind, f.Index});
-                                          },
-                                          [this] { return form_.SmallBodies()->Current(); },
-                                          [this](std::size_t body) { NameBody(body); }},
-                               &form_);
+        dialog_ = new TFindDlg(
+            FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); },
+                       [this](const FoundObject& f) {
+                           if (f.Kind == FoundKind::Slot) {
+                               form_.Lists()->Add(TargetOfSlot(f.Slot));
+                               return;
+                           }
+                           const TargetDirection d = DirectionOfNgcIc(f.Index);
+                           TelescopeTarget t = TargetAtDirection(d.RightAscension, d.Declination);
+                           t.Name = Cp1250ToUtf8(f.DisplayName);
+                           form_.Lists()->Add(t);
+                       },
+                       [this](const FoundObject& f) {
+                           form_.Objects()->Open({f.Kind, f.Index});
+                       },
+                       [this] { return form_.SmallBodies()->Current(); },
+                       [this](std::size_t body) { NameBody(body); }, [this] { return form_.Skyline(); }},
+            &form_);
         // Closed, it hands the keyboard back to the chart, where Escape
         // takes the found object's labels and ring away.
         connect(dialog_, &QDialog::finished, &form_, [this] { form_.activateWindow(); });

@@ -39,6 +39,7 @@ void ObjectControls::Open(const ReportedObject& object) {
         dialog_ = new TObjectDlg(Observer, &form_);
         // The time keys step the chart from here too, and the window follows.
         dialog_->OnKey = [time = form_.Time()](const QKeyEvent& event) { return time->HandleKey(event); };
+        dialog_->Skyline = [this] { return form_.Skyline(); };
     }
     // Over a modal window (the close-up) only its own windows take input.
     QWidget* modal = QApplication::activeModalWidget();

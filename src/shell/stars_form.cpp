@@ -22,6 +22,7 @@
 #include "appcore/telescope_settings.h"
 #include "appcore/time_step_settings.h"
 #include "appcore/view_settings.h"
+#include "appcore/view_switches.h"
 #include "appcore/window_title.h"
 #include "canvas/cp1250.h"
 #include "catalog/cities.h"

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <cmath>
 
+#include "appcore/view_switches.h"
 #include "shell/runic_menu.h"
 #include "shell/runic_menu_bar.h"
 #include "texts/small_body_texts.h"
@@ -19,10 +21,8 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
     : QObject(window), window_(window), redraw_(std::move(redraw)) {
     menu_ = new QMenu(window);
     menu_->setObjectName(QStringLiteral("View1Menu"));
-    AddCheck("Figures1", &ViewOptions::Figures);
-    AddCheck("Names1", &ViewOptions::Names);
-    AddCheck("RunicNames1", &ViewOptions::RunicNames);
-    AddCheck("Labels1", &ViewOptions::Labels);
+    // The menu's layout; what each item does, says and is keyed by is the view table's.
+    for (const char* name : {"Figures1", "Names1", "RunicNames1", "Labels1"}) AddSwitch(name);
     magnitudeMenu_ = menu_->addMenu(QString());
     magnitudeMenu_->setObjectName(QStringLiteral("LabelMagnitude1Menu"));
     magnitudeGroup_ = new QActionGroup(this);
@@ -38,8 +38,7 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
         });
         magnitudes_.push_back(a);
     }
-    AddCheck("Directions1", &ViewOptions::Directions);
-    AddCheck("SmallBodies1", &ViewOptions::SmallBodies);
+    for (const char* name : {"Directions1", "SmallBodies1"}) AddSwitch(name);
     bodyMagnitudeMenu_ = menu_->addMenu(QString());
     bodyMagnitudeMenu_->setObjectName(QStringLiteral("SmallBodyMagnitude1Menu"));
     auto* bodyGroup = new QActionGroup(this);
@@ -56,44 +55,25 @@ ViewControls::ViewControls(QWidget* window, std::function<void()> redraw)
         bodyMagnitudes_.push_back(a);
     }
     menu_->addSeparator();
-    AddLineCheck("AltAzGrid1", &SkyLines::AltAzGrid);
-    AddLineCheck("EquatorialGrid1", &SkyLines::EquatorialGrid);
-    AddLineCheck("Equator1", &SkyLines::Equator);
-    AddLineCheck("Ecliptic1", &SkyLines::Ecliptic);
+    for (const char* name : {"AltAzGrid1", "EquatorialGrid1", "Equator1", "Ecliptic1"}) AddSwitch(name);
     menu_->addSeparator();
-    smooth_ = menu_->addAction(QStringLiteral("SmoothStyle1"));
-    smooth_->setObjectName(QStringLiteral("SmoothStyle1"));
-    smooth_->setCheckable(true);
-    connect(smooth_, &QAction::triggered, this, [this](bool on) { SetSmooth(on); });
-    AddCheck("Night1", &ViewOptions::Night);
-    AddCheck("Daylight1", &ViewOptions::Daylight);
+    for (const char* name : {"SmoothStyle1", "Night1", "Daylight1"}) AddSwitch(name);
     SyncChecks();
 }
 
-QAction* ViewControls::AddCheck(const char* name, bool ViewOptions::*flag) {
+QAction* ViewControls::AddSwitch(const char* name) {
+    const ViewSwitch* s = ViewSwitchOfAction(name);
     QAction* a = menu_->addAction(QString::fromLatin1(name));
     a->setObjectName(QString::fromLatin1(name));
     a->setCheckable(true);
-    connect(a, &QAction::triggered, this, [this, flag](bool on) { SetFlag(flag, on); });
-    checks_.emplace_back(a, flag);
-    return a;
-}
-
-QAction* ViewControls::AddLineCheck(const char* name, bool SkyLines::*flag) {
-    QAction* a = menu_->addAction(QString::fromLatin1(name));
-    a->setObjectName(QString::fromLatin1(name));
-    a->setCheckable(true);
-    connect(a, &QAction::triggered, this, [this, flag](bool on) { SetLine(flag, on); });
-    lineChecks_.emplace_back(a, flag);
+    connect(a, &QAction::triggered, this, [this, s](bool on) { Turn(*s, on); });
+    switches_.emplace_back(a, s);
     return a;
 }
 
 QAction* ViewControls::Action(const QString& name) const {
-    for (const auto& [a, flag] : checks_)
+    for (const auto& [a, s] : switches_)
         if (a->objectName() == name) return a;
-    for (const auto& [a, flag] : lineChecks_)
-        if (a->objectName() == name) return a;
-    if (smooth_->objectName() == name) return smooth_;
     for (const auto* list : {&magnitudes_, &bodyMagnitudes_})
         for (QAction* a : *list)
             if (a->objectName() == name) return a;
@@ -106,53 +86,20 @@ void ViewControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
     title.RightJustify = true;
     title.Enabled = true;
     for (QMenu* menu : {menu_, magnitudeMenu_, bodyMagnitudeMenu_}) SetUpDropDown(menu, menuFont);
+    for (const auto& [a, s] : switches_) ShowCaption(a, s->Caption().Text(), s->Key);
     const SmallBodyTexts& bodies = SmallBodyCaptions();
-    const std::pair<const char*, std::pair<const ViewCaption*, std::string_view>> items[] = {
-        {"Figures1", {&t.Figures, "C"}},
-        {"Names1", {&t.Names, "V"}},
-        {"RunicNames1", {&t.RunicNames, ""}},
-        {"Labels1", {&t.Labels, "L"}},
-        {"Directions1", {&t.Directions, "D"}},
-        {"Night1", {&t.Night, "Ctrl+N"}},
-        {"Daylight1", {&t.Daylight, "A"}},
-        {"AltAzGrid1", {&t.AltAzGrid, "G"}},
-        {"EquatorialGrid1", {&t.EquatorialGrid, "Q"}},
-        {"Equator1", {&t.Equator, "E"}},
-        {"Ecliptic1", {&t.Ecliptic, "K"}},
-        {"SmallBodies1", {&bodies.Show, "U"}},
-        {"SmoothStyle1", {&t.SmoothStyle, "S"}},
-    };
-    for (const auto& [name, caption] : items)
-        ShowCaption(Action(QString::fromLatin1(name)), caption.first->Text(), caption.second);
     ShowCaption(magnitudeMenu_->menuAction(), t.LabelMagnitude.Text());
     ShowCaption(bodyMagnitudeMenu_->menuAction(), bodies.Magnitude.Text());
 }
 
-void ViewControls::SetFlag(bool ViewOptions::*flag, bool on) {
-    options_.*flag = on;
-    // The runic names stand beneath the names: asking for them shows both.
-    if (flag == &ViewOptions::RunicNames && on) options_.Names = true;
-    if (flag == &ViewOptions::Names && !on) options_.RunicNames = false;
-    SyncChecks();
-    redraw_();
-}
-
-void ViewControls::SetLine(bool SkyLines::*flag, bool on) {
-    options_.Lines.*flag = on;
-    SyncChecks();
-    redraw_();
-}
-
-void ViewControls::SetSmooth(bool on) {
-    options_.Style = on ? ChartStyle::Smooth : ChartStyle::Plain;
+void ViewControls::Turn(const ViewSwitch& s, bool on) {
+    TurnViewSwitch(options_, s, on);
     SyncChecks();
     redraw_();
 }
 
 void ViewControls::SyncChecks() {
-    for (const auto& [a, flag] : checks_) a->setChecked(options_.*flag);
-    for (const auto& [a, flag] : lineChecks_) a->setChecked(options_.Lines.*flag);
-    smooth_->setChecked(options_.Style == ChartStyle::Smooth);
+    for (const auto& [a, s] : switches_) a->setChecked(s->Get(options_));
     const long index = std::lround(options_.LabelMagnitude - SmallestLabelMagnitude);
     for (std::size_t i = 0; i < magnitudes_.size(); ++i)
         magnitudes_[i]->setChecked(static_cast<long>(i) == index);
@@ -202,57 +149,18 @@ bool ViewControls::HandleKey(const QKeyEvent& event) {
         Select(-1);
         return true;
     }
-    bool ViewOptions::*flag = nullptr;
-    bool SkyLines::*line = nullptr;
-    if (mods == Qt::ControlModifier) {
-        if (event.key() == Qt::Key_N) flag = &ViewOptions::Night;
-    } else if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
-        switch (event.key()) {
-            case Qt::Key_C:
-                flag = &ViewOptions::Figures;
-                break;
-            case Qt::Key_V:
-                flag = &ViewOptions::Names;
-                break;
-            case Qt::Key_L:
-                flag = &ViewOptions::Labels;
-                break;
-            case Qt::Key_D:
-                flag = &ViewOptions::Directions;
-                break;
-            case Qt::Key_A:
-                flag = &ViewOptions::Daylight;
-                break;
-            case Qt::Key_U:
-                flag = &ViewOptions::SmallBodies;
-                break;
-            case Qt::Key_G:
-                line = &SkyLines::AltAzGrid;
-                break;
-            case Qt::Key_Q:
-                line = &SkyLines::EquatorialGrid;
-                break;
-            case Qt::Key_E:
-                line = &SkyLines::Equator;
-                break;
-            case Qt::Key_K:
-                line = &SkyLines::Ecliptic;
-                break;
-            case Qt::Key_S:
-                if (!event.isAutoRepeat()) SetSmooth(options_.Style != ChartStyle::Smooth);
-                return true;
-            default:
-                break;
-        }
+    // A letter turns its switch with or without Shift; a key with Ctrl only with Ctrl alone.
+    const QKeyCombination pressed(mods == Qt::ShiftModifier ? Qt::NoModifier : mods,
+                                  static_cast<Qt::Key>(event.key()));
+    for (const auto& [a, s] : switches_) {
+        if (s->Key.empty()) continue;
+        const QKeySequence key(QString::fromLatin1(s->Key.data(), static_cast<qsizetype>(s->Key.size())));
+        if (key.isEmpty() || key[0] != pressed) continue;
+        // A held key turns its switch once.
+        if (!event.isAutoRepeat()) Turn(*s, !s->Get(options_));
+        return true;
     }
-    if (flag == nullptr && line == nullptr) return false;
-    // A held key turns its layer once.
-    if (event.isAutoRepeat()) return true;
-    if (flag != nullptr)
-        SetFlag(flag, !(options_.*flag));
-    else
-        SetLine(line, !(options_.Lines.*line));
-    return true;
+    return false;
 }
 
 }  // namespace kolvar

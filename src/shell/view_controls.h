@@ -18,15 +18,14 @@ class QWidget;
 namespace kolvar {
 
 struct MenuBarItem;
+struct ViewSwitch;
 
 // The reader's layers and views over the chart: the Nézet menu with a check
-// item per layer, the label magnitude limit, the night and daylight views,
-// their keys on the chart (C figures, V names, L labels, D directions,
-// Ctrl+N night, A daylight; G the altitude-azimuth grid, Q the equatorial
-// grid, E the equator, K the ecliptic; S the smooth style; U comets and
-// minor planets, with their own magnitude limit), and the kept selection that a click on an
-// object leaves ringed until the next click elsewhere or Escape. Every
-// change is followed by a full redraw through `redraw`.
+// item per switch of the view table (its caption, and its key, which turns
+// it on the chart as well), the label magnitude limit and the comets' own
+// limit, and the kept selection that a click on an object leaves ringed
+// until the next click elsewhere or Escape. Every change is followed by a
+// full redraw through `redraw`.
 class ViewControls : public QObject {
     Q_OBJECT
 public:
@@ -62,11 +61,9 @@ public:
     bool HandleKey(const QKeyEvent& event);
 
 private:
-    QAction* AddCheck(const char* name, bool ViewOptions::*flag);
-    QAction* AddLineCheck(const char* name, bool SkyLines::*flag);
-    void SetFlag(bool ViewOptions::*flag, bool on);
-    void SetLine(bool SkyLines::*flag, bool on);
-    void SetSmooth(bool on);
+    // The check item of a switch of the view table (appcore/view_switches.h), by its action's name.
+    QAction* AddSwitch(const char* name);
+    void Turn(const ViewSwitch& s, bool on);
     void SyncChecks();
 
     QWidget* window_;
@@ -74,12 +71,10 @@ private:
     QMenu* menu_ = nullptr;
     QMenu* magnitudeMenu_ = nullptr;
     QActionGroup* magnitudeGroup_ = nullptr;
-    std::vector<std::pair<QAction*, bool ViewOptions::*>> checks_;
-    std::vector<std::pair<QAction*, bool SkyLines::*>> lineChecks_;
+    std::vector<std::pair<QAction*, const ViewSwitch*>> switches_;
     std::vector<QAction*> magnitudes_;  // limits 0 .. 7
     QMenu* bodyMagnitudeMenu_ = nullptr;
     std::vector<QAction*> bodyMagnitudes_;  // limits 6 .. 16
-    QAction* smooth_ = nullptr;             // the smooth style
     ViewOptions options_;
 };
 

@@ -1,7 +1,5 @@
 #include "texts/view_captions.h"
 
-#include <utility>
-
 #include "texts/runic_transliteration.h"
 
 namespace kolvar {
@@ -38,19 +36,6 @@ const ViewMenuTexts& ViewMenuCaptions() {
         };
     }();
     return texts;
-}
-
-std::string FirstStartHint() {
-    const ViewMenuTexts& t = ViewMenuCaptions();
-    std::string hint;
-    for (const auto& [key, caption] : {std::pair{"C", &t.Figures}, std::pair{"V", &t.Names},
-                                       std::pair{"L", &t.Labels}, std::pair{"D", &t.Directions}}) {
-        hint += key;
-        hint += ": ";
-        hint += caption->Hungarian;
-        hint += ",  ";
-    }
-    return hint + "Ctrl+F: keres\xE9s";
 }
 
 }  // namespace kolvar

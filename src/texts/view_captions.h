@@ -29,10 +29,6 @@ struct ViewMenuTexts {
 // Written once, on first use; the strings stay put for the whole run.
 const ViewMenuTexts& ViewMenuCaptions();
 
-// The one-line note over the chart on a first start: the view keys and find,
-// in plain Hungarian (Windows-1250).
-std::string FirstStartHint();
-
 // A menu caption written from Hungarian (Windows-1250) text: " " + the runes
 // reversed + " ".
 std::string RunicMenuCaption(std::string_view hungarian);

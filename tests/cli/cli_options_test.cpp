@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "appcore/view_switches.h"
+#include "cli/view_request.h"
+
 namespace kolvar::cli {
 namespace {
 
@@ -83,6 +86,24 @@ TEST(UsageMessages, StayOnOneLine) {
     } catch (const UsageError& e) {
         EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos);
         EXPECT_NE(std::string(e.what()).find("--jd"), std::string::npos);
+    }
+}
+
+// Every view switch with a --show word or a flag of its own turns on from
+// the command line, and only it (the runic names bring the names with them).
+TEST(ViewSwitches, TurnOnFromTheCommandLine) {
+    constexpr OptionSpec ViewSpecs[] = {ShowOption, NightOption, DaylightOption};
+    for (const ViewSwitch& s : ViewSwitches()) {
+        if (s.ShowWord.empty() && s.CliOption.empty()) continue;
+        std::vector<std::string> words{std::string(s.CliOption)};
+        if (!s.ShowWord.empty()) words = {"--show", std::string(s.ShowWord)};
+        std::vector<char*> args;
+        for (std::string& w : words) args.push_back(w.data());
+        const ViewOptions view = ParseViewOptions(ParseOptions(args, ViewSpecs));
+        for (const ViewSwitch& other : ViewSwitches())
+            EXPECT_EQ(other.Get(view),
+                      &other == &s || (s.Action == "RunicNames1" && other.Action == "Names1"))
+                << s.Action << " " << other.Action;
     }
 }
 

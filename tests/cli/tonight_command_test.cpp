@@ -72,6 +72,13 @@ TEST_F(TonightCommand, HorizonLinesAreNamedAndTheSouthHidden) {
     // Sirius culminates at 26 degrees in the south.
     EXPECT_NE(open.Out.find("\nSirius\t"), std::string::npos);
     EXPECT_EQ(walled.Out.find("\nSirius\t"), std::string::npos);
+    // find rises and sets it over the skyline too: behind the wall all day, but it culminates.
+    const auto found = RunChart(
+        {"find", "Sirius", "--date", "2026-12-09", "--lat", "47.5", "--lon", "19.04", "--horizon", tsv});
+    ASSERT_EQ(found.ExitStatus, 0) << found.Err;
+    const auto row = Fields(Lines(found.Out).at(1), '\t');
+    EXPECT_EQ(row.at(9) + row.at(11), "--") << found.Out;
+    EXPECT_NE(row.at(10), "-");
     // On paper the silhouette covers the south, its lines named all the same.
     const std::vector<std::string> sheet{"print", "--jd", "2461384.3", "--dpi", "36", "--out", png};
     ASSERT_EQ(RunChart(sheet).ExitStatus, 0);

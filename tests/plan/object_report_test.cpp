@@ -7,7 +7,9 @@
 #include <cmath>
 
 #include "catalog/static_tables.h"
+#include "chart/slot_position.h"
 #include "plan/object_rows.h"
+#include "plan/tonight_list.h"
 #include "texts/object_captions.h"
 
 namespace kolvar {
@@ -78,6 +80,54 @@ TEST(ObjectReport, PlacesAndTimesAsAnAlmanacGivesThem) {
     const ObjectReport n = ReportObject({ngc.Kind, ngc.Index}, szeged);
     EXPECT_EQ(n.Constellation, ReportObject({FoundKind::Slot, SlotNamed("Deneb")}, szeged).Constellation);
     EXPECT_TRUE(n.MajorAxis.has_value());
+}
+
+// Over a local horizon (5 degrees, a 12-degree wall in the south) the rising
+// and setting lie on the skyline through its refraction, the Sun and the
+// Moon by their upper limb, later and earlier than on the true horizon; the
+// culmination stays, and Shaula, culminating 7 degrees up in the south,
+// never rises over the wall.
+TEST(ObjectReport, RisesAndSetsOverTheSkyline) {
+    InitStaticTables();
+    ObserverState szeged;
+    szeged.Longitude = 20.148 * Degree;
+    szeged.Latitude = 46.253 * Degree;
+    szeged.JulianDay = 2461384.3333333335;
+    const LocalHorizon wall({{0, 5 * Degree},
+                             {100 * Degree, 5 * Degree},
+                             {120 * Degree, 12 * Degree},
+                             {240 * Degree, 12 * Degree},
+                             {260 * Degree, 5 * Degree}});
+    SlotPlacer placer(szeged.Longitude, szeged.Latitude, PlacementFrame::True);
+    for (const int slot : {SunSlot, MoonSlot, FirstPlanetSlot + 3, SlotNamed("Sirius"), SlotNamed("Vega"),
+                           FirstDeepSkySlot + 2}) {
+        SCOPED_TRACE(slot);
+        const ObjectReport open = ReportObject({FoundKind::Slot, slot}, szeged);
+        const ObjectReport walled = ReportObject({FoundKind::Slot, slot}, szeged, &wall);
+        EXPECT_EQ(walled.Times.Transit, open.Times.Transit);
+        ASSERT_TRUE(walled.Times.Rise && walled.Times.Set);
+        for (const double t : {*walled.Times.Rise, *walled.Times.Set}) {
+            const SkyObjectEntry e = placer.Place(slot, t);
+            const double line = wall.AltitudeAt(e.Azimuth);
+            const double limb = RiseSetAltitude(e) + 34.0 / 60.0 * Degree;
+            EXPECT_NEAR(e.Altitude, line - RefractionAt(line) + limb, 0.01 * Degree);
+        }
+        // The same passage over the sky, seen for less time.
+        if (open.Times.Rise && open.Times.Set && *open.Times.Rise < *open.Times.Set &&
+            *walled.Times.Rise < *walled.Times.Set) {
+            EXPECT_GT(*walled.Times.Rise, *open.Times.Rise);
+            EXPECT_LT(*walled.Times.Set, *open.Times.Set);
+        }
+    }
+    const ObjectReport shaula = ReportObject({FoundKind::Slot, SlotNamed("Shaula")}, szeged, &wall);
+    EXPECT_TRUE(shaula.Times.NeverRises && !shaula.Times.Rise && !shaula.Times.Set);
+    EXPECT_TRUE(shaula.Times.Transit.has_value());
+    // A direction outside the table: the North America nebula, half a
+    // degree up at its lowest, never sets over the true horizon but does behind the trees.
+    const FoundObject ngc = ProgramNameIndex().Find("NGC 7000").at(0);
+    EXPECT_TRUE(ReportObject({ngc.Kind, ngc.Index}, szeged).Times.NeverSets);
+    const ObjectReport deep = ReportObject({ngc.Kind, ngc.Index}, szeged, &wall);
+    EXPECT_TRUE(deep.Times.Rise && deep.Times.Set && !deep.Times.NeverSets);
     const FoundObject orion = ProgramNameIndex().Find("Orion").at(0);
     ASSERT_EQ(orion.Kind, FoundKind::Constellation);
     EXPECT_EQ(ReportObject({orion.Kind, orion.Index}, szeged).Constellation, orion.Index);

@@ -8,6 +8,7 @@
 
 #include "../canvas/canvas_test_util.h"
 #include "appcore/settings_file.h"
+#include "appcore/view_switches.h"
 #include "chart/small_body_layer.h"
 #include "chart/view_layers.h"
 #include "shell/chart_view.h"
@@ -67,6 +68,37 @@ private slots:
         QVERIFY(!again.View()->Options().Figures);
         again.Action(QStringLiteral("Night1"))->trigger();
         QVERIFY(QApplication::palette().color(QPalette::Window).green() > 0);
+    }
+
+    // Each row of the view table is a menu item of its own caption, turned
+    // by its key (or, without one, by its item), kept under its settings key
+    // and read back on the next start.
+    void everySwitchIsItsMenuItemKeyAndSetting() {
+        std::filesystem::remove(folder_.SettingsFile());
+        {
+            TStarsForm form(folder_.Options());
+            Show(form);
+            for (const ViewSwitch& s : ViewSwitches()) {
+                QAction* item = form.Action(QString::fromLatin1(s.Action.data(), s.Action.size()));
+                QVERIFY2(item != nullptr, s.Action.data());
+                if (s.Key.empty()) {
+                    item->trigger();
+                } else {
+                    const QKeySequence key(QString::fromLatin1(s.Key.data(), s.Key.size()));
+                    QTest::keyClick(&form, key[0].key(), key[0].keyboardModifiers());
+                }
+                QVERIFY2(s.Get(form.View()->Options()) && item->isChecked(), s.Action.data());
+            }
+        }
+        const std::string kept = folder_.SettingsText();
+        for (const ViewSwitch& s : ViewSwitches()) {
+            const std::string line = "\n" + std::string(s.SettingsKey) + "=" + std::string(s.OnText) + "\n";
+            QVERIFY2(kept.find(line) != std::string::npos, line.c_str());
+        }
+        TStarsForm again(folder_.Options());
+        for (const ViewSwitch& s : ViewSwitches()) QVERIFY2(s.Get(again.View()->Options()), s.Action.data());
+        again.Action(QStringLiteral("Night1"))->trigger();
+        std::filesystem::remove(folder_.SettingsFile());
     }
 
     // The import runs beside the window; its bodies are kept, drawn once

@@ -1,0 +1,74 @@
+#include "plan/skyline_rise_set.h"
+
+#include <functional>
+
+#include "astro/angles.h"
+#include "astro/time_scales.h"
+#include "plan/crossings.h"
+#include "plan/night.h"
+#include "plan/tonight_list.h"
+
+namespace kolvar {
+
+namespace {
+
+// Four minutes of time, a degree of the sky's turn: a notch in the skyline
+// narrower than that can be stepped over.
+constexpr double SkylineStepDays = 4.0 / 1440.0;
+
+using EntryAt = std::function<SkyObjectEntry(double julianDay)>;
+
+// Replaces the rising and setting of `times`, searched in (start, end], by
+// the first crossings of the skyline in that window; an object that never
+// crosses it stays hidden or stays up, unless the window was cut short by
+// the end of the positions' range.
+void MoveToSkyline(RiseTransitSet& times, const LocalHorizon& skyline, const EntryAt& at, double start,
+                   double end) {
+    const TimeFunction above = [&](double julianDay) {
+        const SkyObjectEntry e = at(julianDay);
+        const double line = skyline.AltitudeAt(e.Azimuth);
+        // The limb of the Sun and the Moon: what RiseSetAltitude adds below the refraction.
+        const double limb = RiseSetAltitude(e) + HorizonRefraction;
+        return e.Altitude - (line - RefractionAt(line) + limb);
+    };
+    times.Rise.reset();
+    times.Set.reset();
+    times.NeverRises = times.NeverSets = false;
+    for (const Crossing& c : FindCrossings(above, start, end, SkylineStepDays)) {
+        if (c.Time <= start) continue;
+        if (c.Upward && !times.Rise) times.Rise = c.Time;
+        if (!c.Upward && !times.Set) times.Set = c.Time;
+    }
+    if (times.Rise || times.Set || times.RangeEnd) return;
+    (above(start) >= 0.0 ? times.NeverSets : times.NeverRises) = true;
+}
+
+}  // namespace
+
+RiseTransitSet SlotTimesOverSkyline(SlotPlacer& placer, int slot, double start, const LocalHorizon* skyline) {
+    RiseTransitSet times = SlotRiseTransitSet(placer, slot, start);
+    if (!skyline) return times;
+    const double days = slot >= FirstStarSlot ? 1.0 : 2.0;
+    const EntryAt at = [&placer, slot](double julianDay) { return placer.Place(slot, julianDay); };
+    MoveToSkyline(times, *skyline, at, start, times.RangeEnd.value_or(start + days));
+    return times;
+}
+
+RiseTransitSet DirectionTimesOverSkyline(double longitude, double latitude, double rightAscension,
+                                         double declination, double start, const LocalHorizon* skyline) {
+    RiseTransitSet times =
+        FixedDirectionRiseTransitSet(longitude, latitude, rightAscension, declination, start);
+    if (!skyline) return times;
+    ObserverState place;
+    place.Longitude = longitude;
+    place.Latitude = latitude;
+    ChartFrame frame = ComputeTrueFrame(place);
+    const EntryAt at = [&](double julianDay) {
+        frame.SiderealAngle = GreenwichSiderealAngle(julianDay);
+        return PlaceFixedDirection(frame, KindNgcIc, 0, rightAscension, declination, julianDay);
+    };
+    MoveToSkyline(times, *skyline, at, start, start + 1.0);
+    return times;
+}
+
+}  // namespace kolvar
