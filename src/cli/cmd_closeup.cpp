@@ -159,12 +159,8 @@ std::string DeepRows(const CloseUpDeep& deep, const CloseUpSky& sky, int width, 
 // the client area, then the close-up over all of it.
 SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky, CloseUpDeep* deep) {
     const Size size = r.Common.Sky.ChartSize;
-    const ViewOptions& view = r.Common.View;
-    const SkyProjection window = DrawStyledCloseUp(picture, size.Width, size.Height, r.View, sky, deep, view);
-    Canvas canvas(picture);
-    if (!r.Circles.empty()) DrawFieldCircles(canvas, size.Width, size.Height, r.Zoom, r.Circles);
-    if (view.Night) MapToNightPalette(picture);
-    return window;
+    return DrawFinishedCloseUp(picture, size.Width, size.Height, r.View, sky, deep, r.Common.View, r.Zoom,
+                               r.Circles);
 }
 
 int CloseUp(const ParsedOptions& options) {

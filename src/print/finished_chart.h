@@ -1,9 +1,11 @@
 #pragma once
 
-// The whole-sky chart as every view shows it, drawn by one function: the
-// window, render and its series, identify and closeup all call it, and the
-// benchmark times it. The redraw of the style the view asks for, the Moon's
-// picture composed beside it, and in the night view both in the night palette.
+// The finished pictures, each drawn by one function that the window and the
+// command line both call (and the benchmarks time): the whole-sky chart (the
+// redraw of the style the view asks for, the Moon's picture composed beside
+// it, in the night view both in the night palette) and the close-up.
+
+#include <span>
 
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
@@ -11,6 +13,8 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "chart/view_options.h"
+#include "closeup/close_up_sky.h"
+#include "closeup/draw_close_up.h"
 
 namespace kolvar {
 
@@ -29,5 +33,13 @@ bool DrawFinishedChart(ObserverState& observer, int width, int height, const Vie
 
 // The chart with the Moon's picture laid on it, as a file holds it.
 void LayShownMoon(const FinishedChart& drawn, Bitmap& chart);
+
+// The close-up of `view` over the whole width x height `picture` as the
+// close-up window shows it: in the style of `options` with its layers, the
+// eyepiece circles (diameters in degrees, at `zoom`) and the night palette.
+// Returns the projection drawn through.
+SkyProjection DrawFinishedCloseUp(Bitmap& picture, int width, int height, const HorizontalPosition& view,
+                                  const CloseUpSky& sky, CloseUpDeep* deep, const ViewOptions& options,
+                                  double zoom, std::span<const double> circles);
 
 }  // namespace kolvar
