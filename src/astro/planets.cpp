@@ -40,6 +40,26 @@ const std::array<PlanetInfo, 8> PlanetInfoTable = {{
     {"Neptunusz", 164.79, 30.142, 0.009, 1.774, 131.45, 44.362, 295.21667, 2450083.5L},
 }};
 
+BodyNames SolarSystemBodyNames(int body) {
+    static constexpr std::array<std::array<std::string_view, 2>, 2 + PlanetCount> Others{{
+        {"Sun", "Sol"},
+        {"Moon", "Luna"},
+        {"Mercury", "Mercurius"},
+        {"Venus", "Venus"},
+        {"Mars", "Mars"},
+        {"Jupiter", "Iuppiter"},
+        {"Saturn", "Saturnus"},
+        {"Uranus", "Uranus"},
+        {"Neptune", "Neptunus"},
+    }};
+    if (body < 0 || body >= 2 + PlanetCount) return {};
+    const auto& other = Others[static_cast<std::size_t>(body)];
+    const std::string_view hungarian = body == 0   ? "Nap"
+                                       : body == 1 ? "Hold"
+                                                   : PlanetInfoTable[static_cast<std::size_t>(body - 1)].Name;
+    return {hungarian, other[0], other[1]};
+}
+
 namespace {
 
 constexpr long double ElementZeroDay = 2451543.5L;

@@ -36,6 +36,15 @@ struct PlanetInfo {
 };
 extern const std::array<PlanetInfo, 8> PlanetInfoTable;
 
+// The names of the Sun, the Moon and the planets by body number (0 the Sun,
+// 1 the Moon, 2..8 Mercury..Neptune, as the object table's first slots):
+// the Hungarian one the labels show (Windows-1250, the planets' from
+// PlanetInfoTable), the English and the Latin one. All empty for another number.
+struct BodyNames {
+    std::string_view Hungarian, English, Latin;
+};
+BodyNames SolarSystemBodyNames(int body);
+
 // Heliocentric ecliptic position of planet 0..6; any other index throws int -1.
 // Reads PlanetTable, so InitPlanetTable() must have run.
 SphericalPosition PlanetHeliocentric(long double julianDay, int planet);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "catalog/constellation.h"
+
 namespace kolvar {
 
 const std::array<ConstellationName, ConstellationNameCount> ConstellationNameTable{{
@@ -113,11 +115,8 @@ const std::array<const char*, ConstellationNameCount> ConstellationAbbreviations
 
 std::string GenitiveOfConstellation(int constellation) {
     if (constellation < 0 || constellation >= ConstellationNameCount) return " ? ";
-    const char* abbreviation = ConstellationAbbreviations[static_cast<std::size_t>(constellation)];
-    for (const ConstellationName& row : ConstellationNameTable) {
-        if (std::strcmp(row.Abbreviation, abbreviation) == 0) return row.Genitive;
-    }
-    return " ? ";
+    const std::string_view genitive = ConstellationOf(constellation).Genitive;
+    return genitive.empty() ? " ? " : std::string(genitive);
 }
 
 }  // namespace kolvar

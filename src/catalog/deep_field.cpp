@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "astro/angles.h"
 
@@ -38,7 +37,7 @@ DeepFieldContents QueryDeepField(const DeepStarFile* stars, const DeepFieldReque
     if (stars != nullptr && stars->IsOpen()) {
         // A star moves less than 11" a year: look a little wider, then keep
         // the stars whose place at the instant is inside.
-        const double drift = std::abs(request.YearsSince2000) * 11.0 / 3600.0 * std::numbers::pi / 180.0;
+        const double drift = std::abs(request.YearsSince2000) * 11.0 / 3600.0 * Pi / 180.0;
         const DeepStarField wide{request.RightAscension, request.Declination, request.Radius + drift,
                                  request.StarMagnitudeLimit};
         stars->ForEachStar(wide, [&](const DeepStar& s) {

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <numbers>
 #include <string>
 
 #include "astro/angles.h"
@@ -134,20 +133,20 @@ bool DeepStarFile::Validate(std::size_t fileSize) {
     bandCount_ = h.BandCount;
     zoneCount_ = h.ZoneCount;
     starCount_ = h.StarCount;
-    bandHeight_ = static_cast<double>(h.BandMicroDegrees) * 1e-6 * std::numbers::pi / 180.0;
+    bandHeight_ = static_cast<double>(h.BandMicroDegrees) * 1e-6 * Pi / 180.0;
     stars_ = bytes_ + h.StarOffset;
     return true;
 }
 
 DeepStarFile::ZoneSpan DeepStarFile::ColumnsOf(std::uint32_t band, const DeepStarField& field) const {
     const std::uint32_t count = Word(bands_ + 8 * std::size_t{band} + 4);
-    const double halfPi = std::numbers::pi / 2.0;
+    const double halfPi = Pi / 2.0;
     // The widest reach in right ascension of a cap that holds no pole.
     const double cosDec = std::cos(field.Declination);
     if (std::abs(field.Declination) + field.Radius >= halfPi || std::sin(field.Radius) >= cosDec)
         return {0, count};
     const double reach = std::asin(std::sin(field.Radius) / cosDec);
-    const double width = 2.0 * std::numbers::pi / count;
+    const double width = 2.0 * Pi / count;
     const double first = std::floor((field.RightAscension - reach) / width);
     const double last = std::floor((field.RightAscension + reach) / width);
     const double n = last - first + 1.0;
@@ -172,8 +171,8 @@ DeepStar DeepStarFile::Decode(std::uint32_t band, std::uint32_t column, std::uin
     const std::uint32_t word = Word(r + 8);
     const std::uint32_t count = Word(bands_ + 8 * std::size_t{band} + 4);
     DeepStar s;
-    s.RightAscension = (column + u / 65535.0) * (2.0 * std::numbers::pi / count);
-    s.Declination = -std::numbers::pi / 2.0 + (band + v / 65535.0) * bandHeight_;
+    s.RightAscension = (column + u / 65535.0) * (2.0 * Pi / count);
+    s.Declination = -Pi / 2.0 + (band + v / 65535.0) * bandHeight_;
     s.ProperMotionRa = pmRa;
     s.ProperMotionDec = pmDec;
     s.Magnitude = -2.0f + 0.05f * static_cast<float>(word & 0x1FF);

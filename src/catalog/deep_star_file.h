@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "astro/angles.h"
+
 namespace kolvar {
 
 // One star of the deep star file, as it stood at the epoch 2000.0.
@@ -89,7 +91,7 @@ private:
 template <class Visit>
 void DeepStarFile::ForEachStar(const DeepStarField& field, Visit&& visit) const {
     if (!IsOpen() || field.Radius <= 0.0) return;
-    const double cosRadius = std::cos(std::min(field.Radius, 3.141592653589793));
+    const double cosRadius = std::cos(std::min(field.Radius, Pi));
     const double halfPi = 1.5707963267948966;
     const double south = field.Declination - field.Radius;
     const double north = field.Declination + field.Radius;

@@ -29,6 +29,14 @@ extern const std::span<const ProperNameRecord> ProperNameTable;
 extern const std::span<const BayerRecord> BayerTable;
 extern const std::span<const FlamsteedRecord> FlamsteedTable;
 
+// The one index of the three name tables by HR number: the proper name's
+// first row, the Bayer designation's last row (where several match, the
+// last one wins) and the Flamsteed number's first row; -1 where none matches.
+struct NameRows {
+    int Proper = -1, Bayer = -1, Flamsteed = -1;
+};
+NameRows NameRowsOfHr(int hrNumber);
+
 // Proper name of the first matching row without its padding; empty when none.
 std::string ProperNameOf(int hrNumber);
 

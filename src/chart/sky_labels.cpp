@@ -8,6 +8,7 @@
 
 #include "astro/planets.h"
 #include "astro/spherical_position.h"
+#include "catalog/constellation.h"
 #include "catalog/constellation_figures.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "catalog/deep_sky_catalogue.h"
@@ -149,13 +150,14 @@ void PlaceConstellationNames(Placer& placer, std::vector<SkyLabel>& out, const S
     std::array<int, 88> order;
     std::iota(order.begin(), order.end(), 1);
     std::stable_sort(order.begin(), order.end(), [](int a, int b) {
-        return ConstellationFigureOf(a).Rank < ConstellationFigureOf(b).Rank;
+        return ConstellationOf(a).Figure->Rank < ConstellationOf(b).Figure->Rank;
     });
     for (const int c : order) {
-        const std::string name(HungarianNameOfConstellation(c));
+        const ConstellationRecord& record = ConstellationOf(c);
+        const std::string name(record.Hungarian);
         const std::string runes =
             choice.RunicNames ? ReverseRunicText(RunicNameOfConstellation(c)) : std::string();
-        for (const ConstellationLabelPoint& point : ConstellationFigureOf(c).Labels) {
+        for (const ConstellationLabelPoint& point : record.Figure->Labels) {
             const HorizontalPosition h = EquatorialToHorizontal(
                 frame, point.RightAscension, point.Declination, InfinitelyFar, julianDay, Equinox::Catalogue);
             if (!projection.Drawable(h.Azimuth, h.Altitude)) continue;
@@ -193,12 +195,12 @@ int ScaledLabelSize(int size, int characterSize) {
 ObjectLabelText LabelTextOf(const SkyObjectEntry& entry) {
     switch (entry.Kind) {
         case KindSun:
-            return {"Nap", PlainSkyLabelFace};
+            return {std::string(SolarSystemBodyNames(0).Hungarian), PlainSkyLabelFace};
         case KindMoon:
-            return {"Hold", PlainSkyLabelFace};
+            return {std::string(SolarSystemBodyNames(1).Hungarian), PlainSkyLabelFace};
         case KindPlanet:
             if (entry.Index >= 0 && entry.Index < PlanetCount)
-                return {PlanetInfoTable[static_cast<std::size_t>(entry.Index) + 1].Name, PlainSkyLabelFace};
+                return {std::string(SolarSystemBodyNames(entry.Index + 2).Hungarian), PlainSkyLabelFace};
             return {};
         case KindStar:
             if (entry.Index >= 0 && entry.Index < StarCount) return CachedStarLabelText(entry.Index);

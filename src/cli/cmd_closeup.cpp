@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@
 #include "cli/view_request.h"
 #include "closeup/draw_close_up.h"
 #include "closeup/field_circles.h"
+#include "print/finished_chart.h"
 #include "print/smooth_chart.h"
 
 namespace kolvar::cli {
@@ -157,12 +159,8 @@ std::string DeepRows(const CloseUpDeep& deep, const CloseUpSky& sky, int width, 
 // the client area, then the close-up over all of it.
 SkyProjection DrawWindow(Bitmap& picture, const CloseUpRequest& r, const CloseUpSky& sky, CloseUpDeep* deep) {
     const Size size = r.Common.Sky.ChartSize;
-    const ViewOptions& view = r.Common.View;
-    const SkyProjection window = DrawStyledCloseUp(picture, size.Width, size.Height, r.View, sky, deep, view);
-    Canvas canvas(picture);
-    if (!r.Circles.empty()) DrawFieldCircles(canvas, size.Width, size.Height, r.Zoom, r.Circles);
-    if (view.Night) MapToNightPalette(picture);
-    return window;
+    return DrawFinishedCloseUp(picture, size.Width, size.Height, r.View, sky, deep, r.Common.View, r.Zoom,
+                               r.Circles);
 }
 
 int CloseUp(const ParsedOptions& options) {
@@ -171,12 +169,12 @@ int CloseUp(const ParsedOptions& options) {
     if (!RegisterViewFonts(r.Common.View)) return ExitFailure;
 
     ObserverState& observer = r.Common.Sky.Observer;
-    Bitmap chart;
-    ChartFrame chartFrame;
-    SkyObjectTable objects;
-    MoonPicture moon;
-    RedrawChart(observer, chart, r.ChartSize.Width, r.ChartSize.Height, chartFrame, objects, moon,
-                r.Common.View);
+    // The main chart as the window draws it before its close-up opens.
+    const auto drawn = std::make_unique<FinishedChart>();
+    DrawFinishedChart(observer, r.ChartSize.Width, r.ChartSize.Height, r.Common.View, *drawn);
+    const ChartFrame& chartFrame = drawn->Frame;
+    const SkyObjectTable& objects = drawn->Objects;
+    const MoonPicture& moon = drawn->Moon;
     // As the window does, the Milky Way lists are turned once for every drawing.
     const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
     const CloseUpSky sky{chartFrame, observer.JulianDay,

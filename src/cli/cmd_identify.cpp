@@ -22,6 +22,7 @@
 #include "identify/hit_test.h"
 #include "identify/label_fit.h"
 #include "identify/small_body_label.h"
+#include "print/finished_chart.h"
 
 namespace kolvar::cli {
 
@@ -130,11 +131,13 @@ int Identify(const ParsedOptions& options) {
 
     const int width = r.Sky.ChartSize.Width;
     const int height = r.Sky.ChartSize.Height;
-    Bitmap chart;
-    ChartFrame frame;
-    SkyObjectTable objects;
-    MoonPicture moon;
-    RedrawChart(r.Sky.Observer, chart, width, height, frame, objects, moon);
+    // The chart as a click finds it: placed as the view draws it, nothing selected yet.
+    ViewOptions unselected = r.View;
+    unselected.SelectedSlot = -1;
+    FinishedChart drawn;
+    DrawFinishedChart(r.Sky.Observer, width, height, unselected, drawn);
+    const ChartFrame& frame = drawn.Frame;
+    const SkyObjectTable& objects = drawn.Objects;
 
     const SkyProjection projection = SkyProjection::Stereographic(frame);
     const int slot = NearestVisibleSlot(objects, projection, r.X, r.Y);
@@ -150,21 +153,22 @@ int Identify(const ParsedOptions& options) {
     if (!r.Labels.empty()) {
         std::vector<Bitmap*> bitmaps{&labels.Left, &labels.Right};
         std::vector<std::string> names{r.Labels + "-left.png", r.Labels + "-right.png"};
+        FinishedChart ringed;
         if (r.WithChart) {
             // The chart as the window shows it after the click: the named object ringed.
             ViewOptions view = r.View;
             if (view.SelectedSlot < 0) view.SelectedSlot = slot;
-            SkyObjectTable ringed;
-            RedrawChart(r.Sky.Observer, chart, width, height, frame, ringed, moon, view);
-            LayMoonPicture(chart, moon);
-            bitmaps.push_back(&chart);
+            DrawFinishedChart(r.Sky.Observer, width, height, view, ringed);
+            LayShownMoon(ringed, ringed.Chart);
+            bitmaps.push_back(&ringed.Chart);
             names.push_back(r.Labels + "-chart.png");
         }
         std::vector<Output> pictures;
         std::vector<std::vector<unsigned char>> pngs(bitmaps.size());
         std::string failure;
         for (std::size_t i = 0; i < bitmaps.size() && failure.empty(); ++i) {
-            if (r.View.Night) MapToNightPalette(*bitmaps[i]);
+            // The finished chart is in the night palette already.
+            if (r.View.Night && bitmaps[i] != &ringed.Chart) MapToNightPalette(*bitmaps[i]);
             if (EncodePng(*bitmaps[i], pngs[i], failure)) pictures.push_back({names[i], PngBytes(pngs[i])});
         }
         if (failure.empty()) failure = WriteOutputs(pictures);

@@ -27,6 +27,7 @@
 #include "cli/small_body_options.h"
 #include "cli/subcommands.h"
 #include "cli/view_request.h"
+#include "print/finished_chart.h"
 #include "print/smooth_chart.h"
 
 namespace kolvar::cli {
@@ -162,10 +163,8 @@ int Bench(RenderRequest& r) {
     std::vector<double> astro, redraw;
     ObserverState& observer = r.Sky.Observer;
     const Size size = r.Sky.ChartSize;
-    Bitmap chart;
-    ChartFrame frame;
     SkyObjectTable objects;
-    MoonPicture moon;
+    FinishedChart drawn;
     for (long long k = 0; k < r.Bench; ++k) {
         // Astronomy and placement of every object, no pixels.
         auto start = std::chrono::steady_clock::now();
@@ -175,17 +174,16 @@ int Bench(RenderRequest& r) {
         astro.push_back(MillisecondsSince(start));
 
         start = std::chrono::steady_clock::now();
-        RedrawStyledChart(observer, chart, size.Width, size.Height, frame, objects, moon, r.View);
-        if (r.View.Night) MapToNightPalette(chart);
+        DrawFinishedChart(observer, size.Width, size.Height, r.View, drawn);
         redraw.push_back(MillisecondsSince(start));
     }
     if (r.View.ShowsSmallBodies()) {
         // How many comets and minor planets the timed redraws drew.
         const std::vector<PlacedSmallBody> placed =
-            PlaceSmallBodies(frame, observer.JulianDay, *r.View.Bodies, r.View.SmallBodyMagnitude);
-        const auto drawn = std::count_if(placed.begin(), placed.end(),
-                                         [](const PlacedSmallBody& b) { return b.Position.Altitude >= 0.0; });
-        std::printf("small_bodies placed=%zu drawn=%ld\n", placed.size(), static_cast<long>(drawn));
+            PlaceSmallBodies(drawn.Frame, observer.JulianDay, *r.View.Bodies, r.View.SmallBodyMagnitude);
+        const auto up = std::count_if(placed.begin(), placed.end(),
+                                      [](const PlacedSmallBody& b) { return b.Position.Altitude >= 0.0; });
+        std::printf("small_bodies placed=%zu drawn=%ld\n", placed.size(), static_cast<long>(up));
     }
     PrintTimes("astro_ms", astro);
     PrintTimes("redraw_ms", redraw);
@@ -207,16 +205,11 @@ int Render(const ParsedOptions& options) {
     if (!RegisterViewFonts(r.View)) return ExitFailure;
     if (r.Bench > 0) return Bench(r);
 
-    Bitmap chart;
-    ChartFrame frame;
-    SkyObjectTable objects;
-    MoonPicture moon;
-    RedrawStyledChart(r.Sky.Observer, chart, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, frame, objects,
-                      moon, r.View);
-    LayMoonPicture(chart, moon);
-    if (r.View.Night) MapToNightPalette(chart);
-
-    return WriteChartFiles("render", r, chart, objects, SkyProjection::Stereographic(frame));
+    FinishedChart drawn;
+    DrawFinishedChart(r.Sky.Observer, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, r.View, drawn);
+    LayShownMoon(drawn, drawn.Chart);
+    return WriteChartFiles("render", r, drawn.Chart, drawn.Objects,
+                           SkyProjection::Stereographic(drawn.Frame));
 }
 
 }  // namespace

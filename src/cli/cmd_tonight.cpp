@@ -13,6 +13,7 @@
 #include "astro/time_scales.h"
 #include "canvas/cp1250.h"
 #include "canvas/program_fonts.h"
+#include "catalog/constellation.h"
 #include "catalog/constellation_names.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "cli/city_option.h"
@@ -316,7 +317,7 @@ int Tonight(const ParsedOptions& options) {
                                                                   : "minor planet";
         out.Print({Cp1250ToUtf8(c.Name), kind, GroupName(c.Kind.Group),
                    e.Constellation > 0 && e.Constellation < ConstellationNameCount
-                       ? ConstellationAbbreviations[static_cast<std::size_t>(e.Constellation)]
+                       ? std::string(ConstellationOf(e.Constellation).Abbreviation)
                        : "-",
                    e.Magnitude < 90.0 ? Number(e.Magnitude, "%.1f") : "-",
                    c.Size > 0.0f ? Number(c.Size, "%.1f") : "-", InstantText(e.Rise, utc),

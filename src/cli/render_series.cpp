@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "appcore/time_texts.h"
 #include "astro/ephemeris_range.h"
@@ -21,6 +22,7 @@
 #include "cli/render_request.h"
 #include "cli/small_body_options.h"
 #include "cli/view_request.h"
+#include "print/finished_chart.h"
 #include "print/smooth_chart.h"
 
 namespace kolvar::cli {
@@ -50,21 +52,19 @@ struct Chart {
 // its redraws.
 struct DrawState {
     ObserverState Observer;
-    ChartFrame Frame;
-    SkyObjectTable Objects;
-    MoonPicture Moon;
+    FinishedChart Drawn;
 };
 
 // The chart of one instant as the single render draws it, with its table.
 void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
     state.Observer.JulianDay = chart.Instant;
     const Size size = r.Sky.ChartSize;
-    RedrawStyledChart(state.Observer, chart.Picture, size.Width, size.Height, state.Frame, state.Objects,
-                      state.Moon, r.View);
-    LayMoonPicture(chart.Picture, state.Moon);
-    if (r.View.Night) MapToNightPalette(chart.Picture);
+    FinishedChart& drawn = state.Drawn;
+    DrawFinishedChart(state.Observer, size.Width, size.Height, r.View, drawn);
+    LayShownMoon(drawn, drawn.Chart);
+    std::swap(chart.Picture, drawn.Chart);  // each keeps a bitmap of the size for its next use
     if (r.Objects)
-        chart.Table = ObjectsTable(SkyProjection::Stereographic(state.Frame), state.Objects, chart.Instant);
+        chart.Table = ObjectsTable(SkyProjection::Stereographic(drawn.Frame), drawn.Objects, chart.Instant);
     chart.Drawn = true;
 }
 
@@ -105,7 +105,7 @@ public:
 
 private:
     void Work() {
-        DrawState state{request_.Sky.Observer, {}, {}, {}};
+        DrawState state{request_.Sky.Observer, {}};
         for (;;) {
             Chart* chart = nullptr;
             {
@@ -230,7 +230,7 @@ int RenderSeries(const SeriesRequest& r) {
     std::deque<std::unique_ptr<Chart>> inFlight;
     std::vector<std::unique_ptr<Chart>> spare;  // written charts, their bitmaps kept for the next ones
     Workers pool(workers, r);
-    DrawState state{r.Sky.Observer, {}, {}, {}};
+    DrawState state{r.Sky.Observer, {}};
     std::size_t written = 0;
 
     // Writes the oldest chart once encoded; false after a failure, reported.

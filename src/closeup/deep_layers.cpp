@@ -203,15 +203,10 @@ std::array<double, 2> DeepProjection::Unproject(double x, double y) const {
     return {std::atan2(v[1], v[0]), std::asin(std::clamp(v[2], -1.0, 1.0))};
 }
 
-std::vector<DrawnDeepObject> DrawDeepLayers(Canvas& canvas, const DeepProjection& projection,
-                                            const DeepFieldContents& field, int width, int height,
-                                            const DeepLayerStyle& style) {
+DeepLayerPlan PlanDeepLayers(const DeepProjection& projection, const DeepFieldContents& field, int width,
+                             int height, const DeepLayerStyle& style) {
     const auto objects = NgcIcCatalogue();
-    std::vector<DrawnDeepObject> drawn;
-    canvas.SetPenWidth(1);
-    canvas.SetFontFace("Arial");
-    canvas.SetFontSize(8);
-    // Objects first, so that stars stay on top of the outlines.
+    DeepLayerPlan plan;
     for (const std::uint16_t index : field.Objects) {
         const NgcIcRecord& r = objects[index];
         const auto centre = projection.Project(r.RightAscension, r.Declination);
@@ -221,20 +216,15 @@ std::vector<DrawnDeepObject> DrawDeepLayers(Canvas& canvas, const DeepProjection
         const bool large = majorPixels >= OutlinePixels;
         // Faint small objects would only clutter a wide field.
         if (!large && magnitude > style.StarMagnitudeLimit + 2.0f) continue;
-        DrawnDeepObject d{index, large ? OutlineOf(projection, r) : std::vector<ChartPoint>{}, *centre};
-        const NgcIcKind kind = static_cast<NgcIcKind>(r.Kind);
-        canvas.SetPenColour(ObjectColour(kind));
-        if (!d.Outline.empty())
-            Polyline(canvas, d.Outline);
-        else
-            Symbol(canvas, kind, Round(centre->X), Round(centre->Y));
+        DeepLayerPlan::Object& o = plan.Objects.emplace_back();
+        o.Drawn = {index, large ? OutlineOf(projection, r) : std::vector<ChartPoint>{}, *centre};
+        o.Ink = ObjectColour(static_cast<NgcIcKind>(r.Kind));
         if (style.Labels && (large || magnitude <= style.StarMagnitudeLimit)) {
-            canvas.SetFontColour(ObjectColour(kind));
             const double offset = std::max(6.0, 0.5 * majorPixels * 0.72);
-            canvas.TextOutTransparent(Round(centre->X + offset), Round(centre->Y - 6),
-                                      DeepObjectLabel(index));
+            o.Labelled = true;
+            o.LabelX = Round(centre->X + offset);
+            o.LabelY = Round(centre->Y - 6);
         }
-        drawn.push_back(std::move(d));
     }
     const std::vector<std::array<double, 3>> bright = BrightStarsNear(projection, width, height);
     const double cosSame = std::cos(SameStarRadians);
@@ -251,8 +241,36 @@ std::vector<DrawnDeepObject> DrawDeepLayers(Canvas& canvas, const DeepProjection
             if (known) continue;
         }
         const double radius = std::clamp(0.6 + 0.45 * (style.StarMagnitudeLimit - s.Magnitude), 0.6, 4.5);
-        Disc(canvas, p->X, p->Y, radius, StarTint(s.ColourIndex));
+        plan.Stars.push_back({*p, radius, StarTint(s.ColourIndex)});
     }
+    return plan;
+}
+
+std::vector<DrawnDeepObject> DrawDeepLayers(Canvas& canvas, const DeepProjection& projection,
+                                            const DeepFieldContents& field, int width, int height,
+                                            const DeepLayerStyle& style) {
+    const auto objects = NgcIcCatalogue();
+    DeepLayerPlan plan = PlanDeepLayers(projection, field, width, height, style);
+    std::vector<DrawnDeepObject> drawn;
+    canvas.SetPenWidth(1);
+    canvas.SetFontFace("Arial");
+    canvas.SetFontSize(8);
+    // Objects first, so that stars stay on top of the outlines.
+    for (DeepLayerPlan::Object& o : plan.Objects) {
+        DrawnDeepObject& d = o.Drawn;
+        canvas.SetPenColour(o.Ink);
+        if (!d.Outline.empty())
+            Polyline(canvas, d.Outline);
+        else
+            Symbol(canvas, static_cast<NgcIcKind>(objects[d.Object].Kind), Round(d.Centre.X),
+                   Round(d.Centre.Y));
+        if (o.Labelled) {
+            canvas.SetFontColour(o.Ink);
+            canvas.TextOutTransparent(o.LabelX, o.LabelY, DeepObjectLabel(d.Object));
+        }
+        drawn.push_back(std::move(d));
+    }
+    for (const DeepLayerPlan::Star& s : plan.Stars) Disc(canvas, s.At.X, s.At.Y, s.Radius, s.Tint);
     return drawn;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "canvas/canvas.h"
 #include "catalog/deep_field.h"
 #include "chart/chart_frame.h"
@@ -54,6 +54,29 @@ struct DrawnDeepObject {
     ChartPoint Centre{};
 };
 
+// What the deep layers draw, in the order they draw it: the NGC/IC objects
+// (each its outline or, when small, its kind's symbol at its centre, and
+// its label's top left corner where it has one), then the deep stars (discs
+// by magnitude, tinted by colour). The plain close-up draws it on the canvas,
+// the smooth style anti-aliased.
+struct DeepLayerPlan {
+    struct Object {
+        DrawnDeepObject Drawn;
+        Colour Ink;
+        bool Labelled = false;
+        int LabelX = 0, LabelY = 0;
+    };
+    struct Star {
+        ChartPoint At{};
+        double Radius = 0.6;
+        Colour Tint;
+    };
+    std::vector<Object> Objects;
+    std::vector<Star> Stars;
+};
+DeepLayerPlan PlanDeepLayers(const DeepProjection& projection, const DeepFieldContents& field, int width,
+                             int height, const DeepLayerStyle& style);
+
 // Draws the field's deep stars (discs by magnitude, tinted by colour; the
 // stars that the bright catalogue also holds are left to its markers) and
 // its NGC/IC objects (outlines at their true size and angle when larger than
@@ -95,7 +118,7 @@ DeepProjection MakeDeepProjection(ToHorizontal&& toHorizontal, const std::array<
                                   double pixelsPerRadian) {
     // The J2000 axes' directions, placed like any fixed direction: their
     // images are the columns of the turn to horizontal axes.
-    constexpr double right = std::numbers::pi / 2;
+    constexpr double right = Pi / 2;
     const std::array<std::array<double, 3>, 3> axes = {toHorizontal(0.0, 0.0), toHorizontal(right, 0.0),
                                                        toHorizontal(0.0, right)};
     const std::array<std::array<double, 3>, 3> view = {screenRight, screenDown, viewAxis};

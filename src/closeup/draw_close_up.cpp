@@ -26,6 +26,14 @@ void MarkPlanets(Canvas& canvas, const CloseUpSky& sky, const SkyProjection& win
 // directions (precession to the instant, the observer frame).
 void DrawDeepField(Canvas& canvas, int width, int height, const CloseUpFrame& frame, const CloseUpSky& sky,
                    CloseUpDeep& deep) {
+    const float limit = QueryCloseUpDeepField(width, height, frame, sky, deep);
+    deep.Drawn = DrawDeepLayers(canvas, deep.Projection, deep.Field, width, height, {limit, true});
+}
+
+}  // namespace
+
+float QueryCloseUpDeepField(int width, int height, const CloseUpFrame& frame, const CloseUpSky& sky,
+                            CloseUpDeep& deep) {
     const double scale = CloseUpDiagonal(width, height) * frame.Zoom;
     deep.Projection = CloseUpDeepProjection(frame, sky, width, height);
     const double field = CloseUpFieldDegrees(width, height, frame.Zoom);
@@ -34,10 +42,8 @@ void DrawDeepField(Canvas& canvas, int width, int height, const CloseUpFrame& fr
     const double radius = std::atan(0.5 * CloseUpDiagonal(width, height) / scale);
     const double years = (sky.JulianDay - 2451545.0) / 365.25;
     deep.Field = QueryDeepField(deep.Stars, {centre[0], centre[1], radius, limit, years});
-    deep.Drawn = DrawDeepLayers(canvas, deep.Projection, deep.Field, width, height, {limit, true});
+    return limit;
 }
-
-}  // namespace
 
 DeepProjection CloseUpDeepProjection(const CloseUpFrame& frame, const CloseUpSky& sky, int width,
                                      int height) {

@@ -47,6 +47,12 @@ SkyProjection DrawCloseUp(Canvas& canvas, int width, int height, const Horizonta
 // Unproject of the centre is the view's J2000 direction.
 DeepProjection CloseUpDeepProjection(const CloseUpFrame& frame, const CloseUpSky& sky, int width, int height);
 
+// The deep stars and objects in the field of a width x height close-up in
+// `frame` (zoomed in), into `deep`'s projection and field; returns the
+// magnitude limit they are drawn to.
+float QueryCloseUpDeepField(int width, int height, const CloseUpFrame& frame, const CloseUpSky& sky,
+                            CloseUpDeep& deep);
+
 // The screen row of the horizon for a view at `altitude` (0 when it lies
 // above the window).
 double CloseUpHorizonRow(double altitude, int width, int height, double zoom = 1.0);

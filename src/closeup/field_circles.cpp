@@ -1,14 +1,14 @@
 #include "closeup/field_circles.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "astro/angles.h"
 #include "chart/close_up_frame.h"
 
 namespace kolvar {
 
 double FieldCirclePixels(double diameterDegrees, int width, int height, double zoom) {
-    return CloseUpDiagonal(width, height) * zoom * std::tan(0.5 * diameterDegrees * std::numbers::pi / 180.0);
+    return CloseUpDiagonal(width, height) * zoom * std::tan(0.5 * diameterDegrees * Pi / 180.0);
 }
 
 void DrawFieldCircles(Canvas& canvas, int width, int height, double zoom, std::span<const double> diameters) {

@@ -230,6 +230,17 @@ void TFindDlg::ChooseAndOpen(int row) {
 void TFindDlg::ShowNote(int row) {
     const ObserverState& o = target_.Observer;
     const FoundObject& f = found_[static_cast<std::size_t>(row)];
+    if (skyline_) {
+        // Behind a local horizon the note says what the list says: over the skyline.
+        const HorizonSummary h = HorizonSummaries(o, skyline_.get()).Of(f);
+        HorizonNote note;
+        if (h.NeverRises)
+            note.State = f.Slot >= 0 && f.Slot < FirstStarSlot ? HorizonState::NotRisingSoon
+                                                               : HorizonState::NeverRises;
+        else if (h.Next && h.NextIsRise)
+            note = {HorizonState::RisesLater, *h.Next};
+        return ShowHorizonNote(note);
+    }
     const TargetDirection d = DirectionOf(f);
     ShowHorizonNote(f.Slot >= 0 ? HorizonNoteOf(f.Slot, o.Longitude, o.Latitude, o.JulianDay)
                                 : HorizonNoteOfDirection(d.RightAscension, d.Declination, o.Longitude,

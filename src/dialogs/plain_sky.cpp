@@ -21,6 +21,7 @@
 #include "identify/hit_test.h"
 #include "identify/label_pictures.h"
 #include "identify/small_body_label.h"
+#include "print/finished_chart.h"
 #include "print/smooth_chart.h"
 #include "texts/close_up_captions.h"
 #include "texts/interface_captions.h"
@@ -300,13 +301,9 @@ void TPlainSky::FormResize() {
                          *milkyWay_,     FaintestMarkerClassFor(view, main_.Objects[SunSlot].Altitude)};
     deep_.Zoom = zoom_;
     deep_.Stars = zoom_ > 1.0 ? &ProgramDeepStars() : nullptr;
-    projection_ = DrawStyledCloseUp(picture_, w, h, closeUpView_, sky, &deep_, view);
+    const std::vector<double> circles = main_.Circles ? main_.Circles() : std::vector<double>{};
+    projection_ = DrawFinishedCloseUp(picture_, w, h, closeUpView_, sky, &deep_, view, zoom_, circles);
     ShowTitle();
-    Canvas canvas(picture_);
-    if (main_.Circles)
-        if (const std::vector<double> circles = main_.Circles(); !circles.empty())
-            DrawFieldCircles(canvas, w, h, zoom_, circles);
-    if (view.Night) MapToNightPalette(picture_);
     ++redrawCount_;
     image1_->ShowPicture(picture_);
     image1_->raise();

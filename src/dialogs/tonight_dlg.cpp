@@ -15,6 +15,7 @@
 
 #include "astro/angles.h"
 #include "astro/time_scales.h"
+#include "catalog/constellation.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "texts/list_captions.h"
@@ -85,7 +86,7 @@ public:
             case 1:
                 return KindText(c);
             case 2:
-                return e.Constellation > 0 ? PlainString(HungarianNameOfConstellation(e.Constellation))
+                return e.Constellation > 0 ? PlainString(ConstellationOf(e.Constellation).Hungarian)
                                            : QString();
             case 3:
                 if (sort) return e.Magnitude;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/constellation.h"
 #include "catalog/constellation_figures.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "catalog/constellation_names.h"
@@ -85,15 +86,14 @@ void ListDeepNames(const TargetNameSink& add) {
         }
     }
     for (int c = 1; c < ConstellationNameCount; ++c) {
-        const std::string abbreviation = ConstellationAbbreviations[static_cast<std::size_t>(c)];
+        const ConstellationRecord& record = ConstellationOf(c);
         const int target = FirstConstellationTarget() + c;
-        for (const ConstellationName& row : ConstellationNameTable) {
-            if (TrimBlanks(row.Abbreviation) != abbreviation) continue;
-            add(target, TrimBlanks(row.LatinName));
-            add(target, TrimBlanks(row.HungarianName));
+        if (!record.Latin.empty()) {
+            add(target, TrimBlanks(record.Latin));
+            add(target, TrimBlanks(record.TableHungarian));
         }
-        add(target, HungarianNameOfConstellation(c));
-        add(target, abbreviation);
+        add(target, record.Hungarian);
+        add(target, std::string(record.Abbreviation));
     }
 }
 

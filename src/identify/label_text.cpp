@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "astro/planets.h"
+#include "catalog/constellation.h"
 #include "catalog/constellation_names.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/deep_sky_names.h"
@@ -34,12 +35,12 @@ std::string SignName(int signIndex) {
 
 std::string PlanetName(int index) {
     if (index < 0 || index >= PlanetCount) return {};
-    return PlanetInfoTable[static_cast<std::size_t>(index) + 1].Name;
+    return std::string(SolarSystemBodyNames(index + 2).Hungarian);
 }
 
 std::string BodyName(const SkyObjectEntry& e) {
-    if (e.Kind == KindSun) return "Nap";
-    if (e.Kind == KindMoon) return "Hold";
+    if (e.Kind == KindSun) return std::string(SolarSystemBodyNames(0).Hungarian);
+    if (e.Kind == KindMoon) return std::string(SolarSystemBodyNames(1).Hungarian);
     return PlanetName(e.Index);
 }
 
@@ -60,7 +61,7 @@ std::string Field(const char (&text)[N]) {
 
 std::string Abbreviation(int constellation) {
     if (constellation < 0 || constellation >= ConstellationNameCount) return {};
-    return ConstellationAbbreviations[static_cast<std::size_t>(constellation)];
+    return std::string(ConstellationOf(constellation).Abbreviation);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "astro/planets.h"
+#include "catalog/constellation.h"
 #include "catalog/constellation_names.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/deep_sky_names.h"
@@ -21,47 +22,6 @@
 namespace kolvar {
 
 namespace {
-
-// Names of the Sun, the Moon and planets 0..6 besides the labels' Hungarian one.
-constexpr std::array<std::array<const char*, 2>, 2 + PlanetCount> OtherBodyNames = {{
-    {"Sun", "Sol"},
-    {"Moon", "Luna"},
-    {"Mercury", "Mercurius"},
-    {"Venus", "Venus"},
-    {"Mars", "Mars"},
-    {"Jupiter", "Iuppiter"},
-    {"Saturn", "Saturnus"},
-    {"Uranus", "Uranus"},
-    {"Neptune", "Neptunus"},
-}};
-
-// Greek letters 1..24 in Hungarian spelling (Windows-1250) and as the
-// catalogues abbreviate them.
-// Table rows by HR number (the catalogue's numbers stay below 10000): the
-// proper name's first row, the Bayer designation's last row and the
-// Flamsteed number's first row, as the look-ups of the labels take them.
-struct RowsByHr {
-    static constexpr int Size = 10000;
-    std::vector<int> Proper = std::vector<int>(Size, -1);
-    std::vector<int> Bayer = std::vector<int>(Size, -1);
-    std::vector<int> Flamsteed = std::vector<int>(Size, -1);
-
-    RowsByHr() {
-        auto valid = [](int hr) { return hr >= 0 && hr < Size; };
-        for (int i = static_cast<int>(ProperNameTable.size()) - 1; i >= 0; --i) {
-            const int hr = ProperNameTable[static_cast<std::size_t>(i)].HrNumber;
-            if (valid(hr)) Proper[static_cast<std::size_t>(hr)] = i;
-        }
-        for (int i = 0; i < static_cast<int>(BayerTable.size()); ++i) {
-            const int hr = BayerTable[static_cast<std::size_t>(i)].HrNumber;
-            if (valid(hr)) Bayer[static_cast<std::size_t>(hr)] = i;
-        }
-        for (int i = static_cast<int>(FlamsteedTable.size()) - 1; i >= 0; --i) {
-            const int hr = FlamsteedTable[static_cast<std::size_t>(i)].HrNumber;
-            if (valid(hr)) Flamsteed[static_cast<std::size_t>(hr)] = i;
-        }
-    }
-};
 
 // The Hungarian texts of the runic names, under the keys that the labels
 // match the runic tables with (CollectRunicNames): "Zoo" and the body's name
@@ -106,8 +66,7 @@ std::string Field(const char (&text)[N]) {
 }
 
 std::string AbbreviationOf(int constellation) {
-    return ConstellationAbbreviations[static_cast<std::size_t>(
-        constellation < ConstellationNameCount ? constellation : 0)];
+    return std::string(ConstellationOf(constellation).Abbreviation);
 }
 
 std::string WithoutBlanks(std::string_view text) {
@@ -120,18 +79,15 @@ std::string WithoutBlanks(std::string_view text) {
 
 void ListBodyNames(const NameSink& add, const RunicSpellings& runic) {
     for (int slot = SunSlot; slot < FirstStarSlot; ++slot) {
-        const std::string hungarian = slot == SunSlot ? "Nap"
-                                      : slot == MoonSlot
-                                          ? "Hold"
-                                          : PlanetInfoTable[static_cast<std::size_t>(slot - 1)].Name;
+        const BodyNames names = SolarSystemBodyNames(slot - SunSlot);
+        const std::string hungarian(names.Hungarian);
         add(slot, hungarian);
-        for (const char* other : OtherBodyNames[static_cast<std::size_t>(slot)]) add(slot, other);
+        for (const std::string_view other : {names.English, names.Latin}) add(slot, std::string(other));
         for (const std::string& spelling : runic.Of("Zoo", hungarian, "")) add(slot, spelling);
     }
 }
 
 void ListStarNames(const NameSink& add, const RunicSpellings& runic) {
-    const RowsByHr rows;
     std::array<std::string, ConstellationNameCount> genitives;
     for (int c = 0; c < ConstellationNameCount; ++c)
         genitives[static_cast<std::size_t>(c)] = GenitiveOfConstellation(c);
@@ -142,14 +98,14 @@ void ListStarNames(const NameSink& add, const RunicSpellings& runic) {
         const std::string& genitive =
             genitives[s.Constellation < ConstellationNameCount ? s.Constellation : 0];
         const int hr = s.HrNumber;
-        const std::size_t at = hr < RowsByHr::Size ? static_cast<std::size_t>(hr) : 0;
+        const NameRows rows = NameRowsOfHr(hr);
 
-        if (rows.Proper[at] >= 0)
-            add(slot, Field(ProperNameTable[static_cast<std::size_t>(rows.Proper[at])].ProperName));
+        if (rows.Proper >= 0)
+            add(slot, Field(ProperNameTable[static_cast<std::size_t>(rows.Proper)].ProperName));
 
         std::string greek;  // the Greek letter name, the runic tables' key
-        if (rows.Bayer[at] >= 0) {
-            const BayerRecord& b = BayerTable[static_cast<std::size_t>(rows.Bayer[at])];
+        if (rows.Bayer >= 0) {
+            const BayerRecord& b = BayerTable[static_cast<std::size_t>(rows.Bayer)];
             const GreekLetter* letter = GreekLetterNumbered(b.GreekLetter);
             const std::string suffix = WithoutBlanks(Field(b.Suffix));
             if (letter == nullptr) {  // a Latin letter: "p Pup", "c2 Cen"
@@ -172,10 +128,9 @@ void ListStarNames(const NameSink& add, const RunicSpellings& runic) {
             }
         }
 
-        const int flamsteed =
-            rows.Flamsteed[at] >= 0
-                ? FlamsteedTable[static_cast<std::size_t>(rows.Flamsteed[at])].FlamsteedNumber
-                : 0;
+        const int flamsteed = rows.Flamsteed >= 0
+                                  ? FlamsteedTable[static_cast<std::size_t>(rows.Flamsteed)].FlamsteedNumber
+                                  : 0;
         if (flamsteed > 0) {
             add(slot, std::to_string(flamsteed) + " " + abbreviation);
             add(slot, std::to_string(flamsteed) + " " + genitive);

@@ -5,6 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/time_scales.h"
+#include "catalog/constellation.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "identify/horizon_note.h"
 #include "telescope/telescope_target.h"
@@ -86,7 +87,7 @@ std::vector<ObjectRow> ObjectRows(const ObjectReport& r, double zoneHours, bool 
     add(c.Names, names);
     add(c.Kind, std::string(r.Kind));
     if (r.Constellation > 0 && r.Object.Kind != FoundKind::Constellation)
-        add(c.Constellation, std::string(HungarianNameOfConstellation(r.Constellation)));
+        add(c.Constellation, std::string(ConstellationOf(r.Constellation).Hungarian));
     if (r.Magnitude) add(c.Magnitude, Printed("%.1f", *r.Magnitude));
     if (r.MajorAxis) add(c.Size, Size(*r.MajorAxis, r.MinorAxis.value_or(*r.MajorAxis)));
     add(c.PlaceJ2000, Place(r.J2000));

@@ -6,6 +6,7 @@
 
 #include "astro/angles.h"
 #include "astro/transforms.h"
+#include "catalog/constellation.h"
 #include "catalog/constellation_hungarian_names.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "chart/solar_system_layer.h"
@@ -39,7 +40,7 @@ std::pair<double, double> J2000Of(double ra, double dec, double julianDay) {
     double a = ra, d = dec;
     for (int k = 0; k < 4; ++k) {
         const SphericalPosition p = PrecessToDate(a, d, 1.0, julianDay);
-        a -= std::remainder(p.Longitude - ra, 2 * 3.141592653589793);
+        a -= std::remainder(p.Longitude - ra, TwoPi);
         d -= p.Latitude - dec;
     }
     return {a, d};
@@ -80,7 +81,7 @@ PlanSheetRequest TonightPlanSheet(const Night& night, std::span<const TonightEnt
         const Candidate& c = *e.Object;
         plan.Rows.push_back(
             {std::string(c.Name), KindOf(c),
-             e.Constellation > 0 ? std::string(HungarianNameOfConstellation(e.Constellation)) : "",
+             e.Constellation > 0 ? std::string(ConstellationOf(e.Constellation).Hungarian) : "",
              e.Magnitude < 90.0 ? Fixed(e.Magnitude, 1) : "", c.Size > 0.0f ? Fixed(c.Size, 1, "'") : "",
              when(e.Rise), when(e.Transit), when(e.Set), clock(e.Best),
              Fixed(e.BestAltitude * DegreesPerRadian, 1, "\xB0"),

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/angles.h"
 #include "astro/apparent_place.h"
 #include "astro/small_body.h"
 #include "plan/local_horizon.h"
@@ -70,8 +71,8 @@ struct SmallBodyCandidateSet {
 inline constexpr double TonightSmallBodyMagnitude = 10.0;
 
 struct TonightFilter {
-    double MinAltitude = 20.0 * 3.141592653589793 / 180.0;  // radians, at the best time
-    std::optional<double> MagnitudeLimit;  // brighter than or as bright as; unknown magnitudes fail it
+    double MinAltitude = 20.0 * Pi / 180.0;  // radians, at the best time
+    std::optional<double> MagnitudeLimit;    // brighter than or as bright as; unknown magnitudes fail it
     unsigned Groups = (1u << (ObjectGroupCount + 1)) - 1;  // bit per ObjectGroup, SmallBody's too
     double MinSize = 0.0;                                  // arc minutes, for objects with an extent
     std::optional<double> MaxSize;

@@ -17,6 +17,7 @@
 #include "catalog/constellation_figures.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/deep_sky_kind.h"
+#include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
 #include "chart/background_layers.h"
 #include "chart/draw_sky.h"
@@ -174,47 +175,15 @@ struct SmoothSky {
 
 void HorizonPath(Ink& ink, const SmoothSky& sky) { ink.Circle(sky.Paper.Centre(), sky.Frame().ChartRadius); }
 
-// The ground of the picture: the margin's colour, and inside the horizon the
-// sky, darker at the zenith and lighter towards the horizon (in the daylight
-// view from the Sun's sky colour). Kept from one redraw to the next while the
-// size and the colours stay.
+// The ground of the picture: the margin's colour with the cardinal cross,
+// and inside the horizon the sky, darker at the zenith and lighter towards
+// the horizon (in the daylight view from the Sun's sky colour). Kept from one
+// redraw to the next while the size and the colours stay.
 struct Ground {
     int Width = 0, Height = 0, CentreX = 0, CentreY = 0, Radius = 0;
     std::uint32_t Inner = 0, Outer = 0;
     std::vector<std::uint32_t> Pixels;
 };
-
-const Ground& GroundFor(const SmoothSky& sky) {
-    thread_local Ground ground;
-    const ChartFrame& f = sky.Frame();
-    InkColour inner = ZenithColour, outer = HorizonColour;
-    if (sky.View.Daylight && !(sky.Look.Sky == colours::Black)) {
-        outer = InkOf(sky.Look.Sky);
-        inner = {outer[0] * 0.8, outer[1] * 0.8, outer[2] * 0.85};
-    }
-    const std::uint32_t in = PackedPixel(inner), out = PackedPixel(outer);
-    if (ground.Width == f.ChartWidth && ground.Height == f.ChartHeight && ground.CentreX == f.CentreX &&
-        ground.CentreY == f.CentreY && ground.Radius == f.ChartRadius && ground.Inner == in &&
-        ground.Outer == out)
-        return ground;
-    ground = {f.ChartWidth, f.ChartHeight, f.CentreX, f.CentreY, f.ChartRadius, in, out, {}};
-    ground.Pixels.assign(static_cast<std::size_t>(f.ChartWidth) * static_cast<std::size_t>(f.ChartHeight),
-                         PackedPixel(MarginColour));
-    const double r = std::max(1, f.ChartRadius);
-    for (int y = 0; y < f.ChartHeight; ++y) {
-        const double dy = y + 0.5 - f.CentreY;
-        for (int x = 0; x < f.ChartWidth; ++x) {
-            const double dx = x + 0.5 - f.CentreX;
-            const double t = std::sqrt(dx * dx + dy * dy) / r;
-            if (t > 1.0) continue;
-            const InkColour c{inner[0] + (outer[0] - inner[0]) * t, inner[1] + (outer[1] - inner[1]) * t,
-                              inner[2] + (outer[2] - inner[2]) * t};
-            ground.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(f.ChartWidth) +
-                          static_cast<std::size_t>(x)] = PackedPixel(c);
-        }
-    }
-    return ground;
-}
 
 // The inside of the horizon circle row by row: [first, last) of row y.
 template <typename Span>
@@ -231,31 +200,69 @@ void ForDiscRows(const ChartFrame& f, int height, int width, Span span) {
     }
 }
 
-// The ground, then what stands outside the horizon: the ecliptic's arc where
-// it runs below the horizon and the cardinal cross, drawn whole and covered
-// again inside the circle by the sky's own ground.
-void DrawSmoothGround(Ink& ink, cairo_surface_t* surface, const SmoothSky& sky) {
-    const CairoLibrary& c = ink.Cairo();
-    const Ground& ground = GroundFor(sky);
-    const ChartFrame& f = sky.Frame();
-    c.cairo_surface_flush(surface);
-    unsigned char* data = c.cairo_image_surface_get_data(surface);
-    const int stride = c.cairo_image_surface_get_stride(surface);
-    const auto row = [&](int y) {
-        return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-    };
+struct SurfaceRows {
+    unsigned char* Data;
+    int Stride;
+    std::uint32_t* operator()(int y) const {
+        return reinterpret_cast<std::uint32_t*>(Data + static_cast<std::ptrdiff_t>(y) * Stride);
+    }
+};
+
+// Ground rows over the surface's: whole rows, or only the spans inside the horizon.
+void CopyGround(const Ground& ground, const SurfaceRows& row, const ChartFrame& f, bool discOnly) {
     const auto groundRow = [&](int y) {
         return ground.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(f.ChartWidth);
     };
-    for (int y = 0; y < f.ChartHeight; ++y)
-        std::memcpy(row(y), groundRow(y), static_cast<std::size_t>(f.ChartWidth) * 4);
-    c.cairo_surface_mark_dirty(surface);
-    if (const std::optional<ChartCircle> e = EclipticCircle(sky.Paper.Chart)) {
-        ink.Circle({e->CentreX, e->CentreY}, e->Radius);
-        SetInk(ink, MarginEclipticColour);
-        ink.LineWidth(1.6);
-        ink.Stroke();
+    if (!discOnly) {
+        for (int y = 0; y < f.ChartHeight; ++y)
+            std::memcpy(row(y), groundRow(y), static_cast<std::size_t>(f.ChartWidth) * 4);
+        return;
     }
+    ForDiscRows(f, f.ChartHeight, f.ChartWidth, [&](int y, int first, int last) {
+        std::memcpy(row(y) + first, groundRow(y) + first, static_cast<std::size_t>(last - first) * 4);
+    });
+}
+
+// The ground of this redraw's size and colours onto the surface: the kept
+// one, or a new one made there and kept (the cross drawn whole and covered
+// again inside the circle by the sky's own ground).
+const Ground& PutGround(Ink& ink, cairo_surface_t* surface, const SmoothSky& sky) {
+    thread_local Ground ground;
+    const CairoLibrary& c = ink.Cairo();
+    const ChartFrame& f = sky.Frame();
+    c.cairo_surface_flush(surface);
+    const SurfaceRows row{c.cairo_image_surface_get_data(surface), c.cairo_image_surface_get_stride(surface)};
+    InkColour inner = ZenithColour, outer = HorizonColour;
+    if (sky.View.Daylight && !(sky.Look.Sky == colours::Black)) {
+        outer = InkOf(sky.Look.Sky);
+        inner = {outer[0] * 0.8, outer[1] * 0.8, outer[2] * 0.85};
+    }
+    const std::uint32_t in = PackedPixel(inner), out = PackedPixel(outer);
+    if (ground.Width == f.ChartWidth && ground.Height == f.ChartHeight && ground.CentreX == f.CentreX &&
+        ground.CentreY == f.CentreY && ground.Radius == f.ChartRadius && ground.Inner == in &&
+        ground.Outer == out) {
+        CopyGround(ground, row, f, false);
+        c.cairo_surface_mark_dirty(surface);
+        return ground;
+    }
+    ground = {f.ChartWidth, f.ChartHeight, f.CentreX, f.CentreY, f.ChartRadius, in, out, {}};
+    ground.Pixels.assign(static_cast<std::size_t>(f.ChartWidth) * static_cast<std::size_t>(f.ChartHeight),
+                         PackedPixel(MarginColour));
+    const double r = std::max(1, f.ChartRadius);
+    for (int y = 0; y < f.ChartHeight; ++y) {
+        const double dy = y + 0.5 - f.CentreY;
+        for (int x = 0; x < f.ChartWidth; ++x) {
+            const double dx = x + 0.5 - f.CentreX;
+            const double t = std::sqrt(dx * dx + dy * dy) / r;
+            if (t > 1.0) continue;
+            const InkColour colour{inner[0] + (outer[0] - inner[0]) * t, inner[1] + (outer[1] - inner[1]) * t,
+                                   inner[2] + (outer[2] - inner[2]) * t};
+            ground.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(f.ChartWidth) +
+                          static_cast<std::size_t>(x)] = PackedPixel(colour);
+        }
+    }
+    CopyGround(ground, row, f, false);
+    c.cairo_surface_mark_dirty(surface);
     ink.MoveTo({0.0, f.CentreY + 0.5});
     ink.LineTo({static_cast<double>(f.ChartWidth), f.CentreY + 0.5});
     ink.MoveTo({f.CentreX + 0.5, 0.0});
@@ -264,9 +271,33 @@ void DrawSmoothGround(Ink& ink, cairo_surface_t* surface, const SmoothSky& sky) 
     ink.LineWidth(1.6);
     ink.Stroke();
     c.cairo_surface_flush(surface);
-    ForDiscRows(f, f.ChartHeight, f.ChartWidth, [&](int y, int first, int last) {
-        std::memcpy(row(y) + first, groundRow(y) + first, static_cast<std::size_t>(last - first) * 4);
-    });
+    CopyGround(ground, row, f, true);
+    for (int y = 0; y < f.ChartHeight; ++y)
+        std::memcpy(
+            ground.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(f.ChartWidth),
+            row(y), static_cast<std::size_t>(f.ChartWidth) * 4);
+    c.cairo_surface_mark_dirty(surface);
+    return ground;
+}
+
+// The ground, then the ecliptic's arc where it runs below the horizon,
+// drawn whole and covered again inside the circle by the sky's own ground.
+void DrawSmoothGround(Ink& ink, cairo_surface_t* surface, const SmoothSky& sky) {
+    const Ground& ground = PutGround(ink, surface, sky);
+    const std::optional<ChartCircle> e = EclipticCircle(sky.Paper.Chart);
+    if (!e) return;
+    const ChartFrame& f = sky.Frame();
+    // Nothing of a circle inside the horizon reaches the margin.
+    const double apart = std::hypot(e->CentreX - f.CentreX, e->CentreY - f.CentreY);
+    if (apart + e->Radius + 1.0 < f.ChartRadius) return;
+    ink.Circle({e->CentreX, e->CentreY}, e->Radius);
+    SetInk(ink, MarginEclipticColour);
+    ink.LineWidth(1.6);
+    ink.Stroke();
+    const CairoLibrary& c = ink.Cairo();
+    c.cairo_surface_flush(surface);
+    CopyGround(ground, {c.cairo_image_surface_get_data(surface), c.cairo_image_surface_get_stride(surface)},
+               f, true);
     c.cairo_surface_mark_dirty(surface);
 }
 
@@ -282,6 +313,9 @@ void DrawSmoothMilkyWay(Ink& ink, const SmoothSky& sky) {
     }
     ink.EvenOdd(true);
     SetInk(ink, MilkyWayTint, MilkyWayAlpha);
+    // A faint wide area: the coarser edge sampling shows nothing at this
+    // alpha and fills it in far less time.
+    ink.Cairo().cairo_set_antialias(ink.Context(), CAIRO_ANTIALIAS_FAST);
     ink.Fill();
     ink.Restore();
     ink.EvenOdd(false);
@@ -365,47 +399,55 @@ void DrawSmoothLines(Ink& ink, const PixelSurface& pixels, cairo_surface_t* surf
     DrawPaperRimLabels(ink, sky.Paper, lines, look);
 }
 
+// The symbols of one kind in one path and one stroke: a stroke costs cairo
+// far more than the path it strokes.
 void DrawSmoothDeepSky(Ink& ink, const SmoothSky& sky) {
     const double d = 3.2 * sky.K;
     ink.LineWidth(1.0);
-    for (int i = 0; i < DeepSkyCount; ++i) {
-        const SkyObjectEntry& e = sky.Objects()[static_cast<std::size_t>(FirstDeepSkySlot + i)];
-        if (e.Visible != 1 || !MarkedUnder(e, sky.Faintest)) continue;
-        const PagePoint at = sky.Paper.Project(e.Azimuth, e.Altitude);
-        const DeepSkyKind kind = DeepSkyKindOf(i);
-        switch (kind) {
-            case DeepSkyKind::Galaxy:
-                ink.Ellipse(at, d * 1.3, d * 0.6, -0.5);
-                break;
-            case DeepSkyKind::OpenCluster:
-                ink.Dash({1.6, 1.4});
-                ink.Circle(at, d);
-                break;
-            case DeepSkyKind::GlobularCluster:
-                ink.Circle(at, d);
-                ink.MoveTo({at.X - d, at.Y});
-                ink.LineTo({at.X + d, at.Y});
-                ink.MoveTo({at.X, at.Y - d});
-                ink.LineTo({at.X, at.Y + d});
-                break;
-            case DeepSkyKind::Nebula:
-                ink.Rectangle(at.X - d * 0.9, at.Y - d * 0.9, d * 1.8, d * 1.8);
-                break;
-            case DeepSkyKind::PlanetaryNebula:
-                ink.Circle(at, d * 0.6);
-                for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}}) {
-                    ink.MoveTo({at.X + dx * d * 0.6, at.Y + dy * d * 0.6});
-                    ink.LineTo({at.X + dx * d * 1.2, at.Y + dy * d * 1.2});
-                }
-                break;
-            case DeepSkyKind::Other:
-                ink.MoveTo({at.X, at.Y - d});
-                ink.LineTo({at.X + d, at.Y});
-                ink.LineTo({at.X, at.Y + d});
-                ink.LineTo({at.X - d, at.Y});
-                ink.ClosePath();
-                break;
+    for (const DeepSkyKind kind :
+         {DeepSkyKind::Galaxy, DeepSkyKind::OpenCluster, DeepSkyKind::GlobularCluster, DeepSkyKind::Nebula,
+          DeepSkyKind::PlanetaryNebula, DeepSkyKind::Other}) {
+        bool any = false;
+        for (int i = 0; i < DeepSkyCount; ++i) {
+            const SkyObjectEntry& e = sky.Objects()[static_cast<std::size_t>(FirstDeepSkySlot + i)];
+            if (e.Visible != 1 || !MarkedUnder(e, sky.Faintest) || DeepSkyKindOf(i) != kind) continue;
+            any = true;
+            const PagePoint at = sky.Paper.Project(e.Azimuth, e.Altitude);
+            switch (kind) {
+                case DeepSkyKind::Galaxy:
+                    ink.Ellipse(at, d * 1.3, d * 0.6, -0.5);
+                    break;
+                case DeepSkyKind::OpenCluster:
+                    ink.Circle(at, d);
+                    break;
+                case DeepSkyKind::GlobularCluster:
+                    ink.Circle(at, d);
+                    ink.MoveTo({at.X - d, at.Y});
+                    ink.LineTo({at.X + d, at.Y});
+                    ink.MoveTo({at.X, at.Y - d});
+                    ink.LineTo({at.X, at.Y + d});
+                    break;
+                case DeepSkyKind::Nebula:
+                    ink.Rectangle(at.X - d * 0.9, at.Y - d * 0.9, d * 1.8, d * 1.8);
+                    break;
+                case DeepSkyKind::PlanetaryNebula:
+                    ink.Circle(at, d * 0.6);
+                    for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}}) {
+                        ink.MoveTo({at.X + dx * d * 0.6, at.Y + dy * d * 0.6});
+                        ink.LineTo({at.X + dx * d * 1.2, at.Y + dy * d * 1.2});
+                    }
+                    break;
+                case DeepSkyKind::Other:
+                    ink.MoveTo({at.X, at.Y - d});
+                    ink.LineTo({at.X + d, at.Y});
+                    ink.LineTo({at.X, at.Y + d});
+                    ink.LineTo({at.X - d, at.Y});
+                    ink.ClosePath();
+                    break;
+            }
         }
+        if (!any) continue;
+        if (kind == DeepSkyKind::OpenCluster) ink.Dash({1.6, 1.4});
         SetInk(ink, DeepSkyInk(kind), 0.9);
         ink.Stroke();
         ink.Dash({});
@@ -627,11 +669,83 @@ void BlendCloseUpMilkyWay(const PixelSurface& pixels, const CloseUpSky& sky, con
     }
 }
 
+// A small NGC/IC object's symbol at `at` (pixel centres at half pixels), as
+// the plain close-up draws it.
+void DeepSymbol(Ink& ink, NgcIcKind kind, PagePoint at) {
+    switch (kind) {
+        case NgcIcKind::Galaxy:
+        case NgcIcKind::GalaxyCluster:
+            ink.Ellipse(at, 5.5, 3.5, 0.0);
+            break;
+        case NgcIcKind::OpenCluster:
+        case NgcIcKind::GlobularCluster:
+            ink.Circle(at, 4.5);
+            if (kind == NgcIcKind::GlobularCluster) {
+                ink.MoveTo({at.X - 4.5, at.Y});
+                ink.LineTo({at.X + 4.5, at.Y});
+                ink.MoveTo({at.X, at.Y - 4.5});
+                ink.LineTo({at.X, at.Y + 4.5});
+            }
+            break;
+        case NgcIcKind::Nebula:
+        case NgcIcKind::SupernovaRemnant:
+            ink.Rectangle(at.X - 3.0, at.Y - 3.0, 6.0, 6.0);
+            break;
+        case NgcIcKind::PlanetaryNebula:
+            ink.Circle(at, 3.5);
+            for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}}) {
+                ink.MoveTo({at.X + 3.5 * dx, at.Y + 3.5 * dy});
+                ink.LineTo({at.X + 6.5 * dx, at.Y + 6.5 * dy});
+            }
+            break;
+        default:
+            ink.MoveTo({at.X - 3.5, at.Y - 3.5});
+            ink.LineTo({at.X + 3.5, at.Y + 3.5});
+            ink.MoveTo({at.X + 3.5, at.Y - 3.5});
+            ink.LineTo({at.X - 3.5, at.Y + 3.5});
+            break;
+    }
+}
+
+// The zoomed close-up's NGC/IC objects: outlines, symbols and labels,
+// anti-aliased; the deep stars come after them, as discs in the pixels.
+void DrawSmoothDeepObjects(Ink& ink, const DeepLayerPlan& plan) {
+    const auto objects = NgcIcCatalogue();
+    const PrintFonts& fonts = ink.Fonts();
+    const double px = 8 * PixelsPerPoint;
+    ink.LineWidth(1.0);
+    for (const DeepLayerPlan::Object& o : plan.Objects) {
+        const DrawnDeepObject& d = o.Drawn;
+        if (!d.Outline.empty()) {
+            ink.MoveTo({d.Outline.front().X, d.Outline.front().Y});
+            for (const ChartPoint& p : d.Outline) ink.LineTo({p.X, p.Y});
+            ink.ClosePath();
+        } else {
+            DeepSymbol(ink, static_cast<NgcIcKind>(objects[d.Object].Kind), {d.Centre.X, d.Centre.Y});
+        }
+        SetInk(ink, InkOf(o.Ink), 0.9);
+        ink.Stroke();
+        if (o.Labelled) {
+            SetInk(ink, InkOf(o.Ink));
+            ink.Text(PrintFace::Plain, px,
+                     {static_cast<double>(o.LabelX), o.LabelY + fonts.Ascent(PrintFace::Plain, px)},
+                     DeepObjectLabel(d.Object));
+        }
+    }
+}
+
+void BlendDeepStars(const PixelSurface& pixels, const DeepLayerPlan& plan) {
+    for (const DeepLayerPlan::Star& s : plan.Stars)
+        BlendStarDisc(pixels, {{s.At.X, s.At.Y}, s.Radius, InkOf(s.Tint)}, 0.0, 0.0, 1e9);
+}
+
 SkyProjection DrawSmoothCloseUp(const PrintTools& tools, Bitmap& picture, int width, int height,
-                                const HorizontalPosition& view, const CloseUpSky& sky,
+                                const HorizontalPosition& view, const CloseUpSky& sky, CloseUpDeep* deep,
                                 const ViewOptions& options) {
     const CairoLibrary& c = *tools.Cairo;
-    const CloseUpFrame frame = ComputeCloseUpFrame(view);
+    CloseUpFrame frame = ComputeCloseUpFrame(view);
+    const bool zoomed = deep != nullptr && deep->Zoom > 1.0;
+    if (zoomed) frame.Zoom = deep->Zoom;
     const SkyProjection window = SkyProjection::Gnomonic(frame, width, height);
     cairo_surface_t* surface = SurfaceFor(c, width, height, 1);
     const PixelSurface pixels = PixelsOf(c, surface);
@@ -640,6 +754,22 @@ SkyProjection DrawSmoothCloseUp(const PrintTools& tools, Bitmap& picture, int wi
     const ViewSky viewSky{sky.Chart, sky.JulianDay, sky.Objects};
     if (!options.Daylight || DaylightLookFor(sky.Objects).MilkyWay) BlendCloseUpMilkyWay(pixels, sky, window);
     BlendCloseUpLines(pixels, window, viewSky, options);
+    // Zoomed in, the deep field over the sky and under the catalogue's stars:
+    // its objects, then its stars over their outlines.
+    if (zoomed) {
+        const float limit = QueryCloseUpDeepField(width, height, frame, sky, *deep);
+        const DeepLayerPlan plan =
+            PlanDeepLayers(deep->Projection, deep->Field, width, height, {limit, true});
+        c.cairo_surface_mark_dirty(surface);
+        cairo_t* cr = c.cairo_create(surface);
+        Ink ink(c, *tools.Fonts, cr);
+        DrawSmoothDeepObjects(ink, plan);
+        c.cairo_destroy(cr);
+        c.cairo_surface_flush(surface);
+        BlendDeepStars(pixels, plan);
+        deep->Drawn.clear();
+        for (const DeepLayerPlan::Object& o : plan.Objects) deep->Drawn.push_back(o.Drawn);
+    }
     const int faintest = sky.FaintestMarkerClass;
     const double radiusScale = std::max(width, height) * 0.75;
     for (int i = StarCount - 1; i >= 0; --i) {
@@ -759,10 +889,9 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     BlendStars(pixels, sky);
     c.cairo_surface_mark_dirty(surface);
     DrawSmoothBodies(ink, sky, observer.JulianDay);
-    ink.Circle(paper.Centre(), frame.ChartRadius + 0.5);
-    SetInk(ink, RimColour);
-    ink.LineWidth(1.5);
-    ink.Stroke();
+    c.cairo_surface_flush(surface);
+    BlendRing(pixels, {paper.Centre(), frame.ChartRadius + 0.5, RimColour}, 1.5);
+    c.cairo_surface_mark_dirty(surface);
     DrawSmoothRing(ink, sky);
     DrawSmoothLabels(ink, sky);
     c.cairo_destroy(cr);
@@ -786,11 +915,10 @@ namespace kolvar {
 
 SkyProjection DrawStyledCloseUp(Bitmap& picture, int width, int height, const HorizontalPosition& view,
                                 const CloseUpSky& sky, CloseUpDeep* deep, const ViewOptions& options) {
-    const bool zoomed = deep != nullptr && deep->Zoom > 1.0;
     PrintTools tools;
-    if (options.Style == ChartStyle::Smooth && !zoomed && width > 0 && height > 0 && RegisterProgramFonts() &&
+    if (options.Style == ChartStyle::Smooth && width > 0 && height > 0 && RegisterProgramFonts() &&
         OpenPrinting(tools).empty())
-        return DrawSmoothCloseUp(tools, picture, width, height, view, sky, options);
+        return DrawSmoothCloseUp(tools, picture, width, height, view, sky, deep, options);
     picture.Resize(width, height);
     Canvas canvas(picture);
     const SkyProjection window = DrawCloseUp(canvas, width, height, view, sky, deep);

@@ -32,9 +32,11 @@ bool RedrawStyledChart(ObserverState& observer, Bitmap& chart, int width, int he
 
 // The close-up of `view` over the whole of a width x height `picture` (sized
 // to it), with every layer `options` turns on: in the smooth style (soft
-// star discs, translucent Milky Way, anti-aliased lines and labels), or, in
-// the plain style and whenever it is zoomed in with its deep layers, as
-// DrawCloseUp and DrawViewLayers draw it. Returns the projection drawn through.
+// star discs, translucent Milky Way, anti-aliased lines and labels; zoomed
+// in, the deep stars and NGC/IC objects of `deep` anti-aliased too, and
+// `deep` filled in as DrawCloseUp fills it), or, in the plain style, as
+// DrawCloseUp and DrawViewLayers draw it. Returns the projection drawn
+// through.
 SkyProjection DrawStyledCloseUp(Bitmap& picture, int width, int height, const HorizontalPosition& view,
                                 const CloseUpSky& sky, CloseUpDeep* deep, const ViewOptions& options);
 

@@ -41,6 +41,10 @@ struct StarDisc {
 void BlendStarDisc(const PixelSurface& surface, const StarDisc& star, double clipX, double clipY,
                    double clipRadius);
 
+// A circle line `width` pixels wide (about its radius), its edges
+// anti-aliased, in `ink` over what lies beneath; clipped to the surface.
+void BlendRing(const PixelSurface& surface, const StarDisc& circle, double width);
+
 void CopyToBitmap(const PixelSurface& surface, Bitmap& picture);
 
 }  // namespace kolvar

@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <tuple>
 
 #include "astro/time_scales.h"
 #include "shell/runic_menu.h"
@@ -34,9 +33,37 @@ constexpr std::array<const char*, TimeStepUnitCount> StepActionNames = {
 
 constexpr int MessageMs = 4000;
 
-// The keys shown beside the menu items (Windows-1250).
-constexpr std::string_view KeysForward = "+", KeysBack = "-", KeysNow = "0, N", KeysSpace = "Sz\xF3k\xF6z",
-                           KeysBackward = "R";
+// The time keys, declared once: the keys on the chart that run a command,
+// the text shown for them (Windows-1250) beside the menu items they stand
+// for, and whether a held key runs it once only.
+struct TimeKey {
+    std::array<Qt::Key, 2> Keys;
+    std::string_view Shown;
+    std::array<const char*, 2> ShownAt;  // menu actions; nullptr for none
+    bool OnceWhenHeld;
+    void (TimeControls::*Run)();
+};
+const TimeKey TimeKeys[] = {
+    {{Qt::Key_Plus, Qt::Key_unknown}, "+", {"StepForward1", nullptr}, false, &TimeControls::StepForward},
+    {{Qt::Key_Minus, Qt::Key_unknown}, "-", {"StepBack1", nullptr}, false, &TimeControls::StepBack},
+    {{Qt::Key_BracketLeft, Qt::Key_unknown}, "[", {nullptr, nullptr}, false, &TimeControls::SmallerStep},
+    {{Qt::Key_BracketRight, Qt::Key_unknown}, "]", {nullptr, nullptr}, false, &TimeControls::LargerStep},
+    {{Qt::Key_0, Qt::Key_N}, "0, N", {"Now1", nullptr}, false, &TimeControls::Now},
+    {{Qt::Key_Space, Qt::Key_unknown},
+     "Sz\xF3k\xF6z",
+     {"PlayForward1", "Pause1"},
+     true,
+     &TimeControls::PlayOrPause},
+    {{Qt::Key_R, Qt::Key_unknown}, "R", {"PlayBackward1", nullptr}, true, &TimeControls::PlayOrPauseBackward},
+};
+
+// The keys shown beside a menu action; empty when no key runs it.
+std::string_view KeysShownAt(std::string_view action) {
+    for (const TimeKey& k : TimeKeys)
+        for (const char* at : k.ShownAt)
+            if (at != nullptr && action == at) return k.Shown;
+    return {};
+}
 
 std::size_t IndexOf(TimeStepUnit unit) { return static_cast<std::size_t>(unit); }
 
@@ -134,17 +161,17 @@ void TimeControls::SetUpMenu(MenuBarItem& title, const QFont& menuFont) {
     title.RightJustify = true;
     title.Enabled = true;
     SetUpDropDown(menu_, menuFont);
-    const std::tuple<const char*, const RunicText&, std::string_view> items[] = {
-        {"StepForward1", t.Forward, KeysForward},
-        {"StepBack1", t.Back, KeysBack},
-        {"Now1", t.Now, KeysNow},
-        {"RunningClock1", t.RunningClock, {}},
-        {"PlayForward1", t.PlayForward, KeysSpace},
-        {"PlayBackward1", t.PlayBackward, KeysBackward},
-        {"Pause1", t.Pause, KeysSpace},
+    const std::pair<const char*, const RunicText&> items[] = {
+        {"StepForward1", t.Forward},
+        {"StepBack1", t.Back},
+        {"Now1", t.Now},
+        {"RunningClock1", t.RunningClock},
+        {"PlayForward1", t.PlayForward},
+        {"PlayBackward1", t.PlayBackward},
+        {"Pause1", t.Pause},
     };
-    for (const auto& [name, caption, keys] : items)
-        ShowCaption(Action(QString::fromLatin1(name)), caption, keys);
+    for (const auto& [name, caption] : items)
+        ShowCaption(Action(QString::fromLatin1(name)), caption, KeysShownAt(name));
     for (std::size_t i = 0; i < stepActions_.size(); ++i) ShowCaption(stepActions_[i], t.Steps[i]);
     for (QAction* a : actions_) a->setEnabled(true);
 }
@@ -257,6 +284,10 @@ void TimeControls::Pause() { SetPlaying(Playing::No); }
 
 void TimeControls::PlayOrPause() { SetPlaying(playing_ == Playing::No ? Playing::Forward : Playing::No); }
 
+void TimeControls::PlayOrPauseBackward() {
+    SetPlaying(playing_ == Playing::Backward ? Playing::No : Playing::Backward);
+}
+
 void TimeControls::TimeSetElsewhere() {
     SetPlaying(Playing::No);
     SetRunningClock(false);
@@ -271,34 +302,13 @@ bool TimeControls::HandleKey(const QKeyEvent& event) {
     // Shift is how some layouts reach + or N; with Ctrl, Alt or Meta the key
     // means something else.
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    switch (event.key()) {
-        case Qt::Key_Plus:
-            StepForward();
-            return true;
-        case Qt::Key_Minus:
-            StepBack();
-            return true;
-        case Qt::Key_BracketLeft:
-            SmallerStep();
-            return true;
-        case Qt::Key_BracketRight:
-            LargerStep();
-            return true;
-        case Qt::Key_0:
-        case Qt::Key_N:
-            Now();
-            return true;
-        case Qt::Key_Space:
-            if (event.isAutoRepeat()) return true;
-            PlayOrPause();
-            return true;
-        case Qt::Key_R:
-            if (event.isAutoRepeat()) return true;
-            SetPlaying(playing_ == Playing::Backward ? Playing::No : Playing::Backward);
-            return true;
-        default:
-            return false;
+    for (const TimeKey& k : TimeKeys) {
+        if (std::find(k.Keys.begin(), k.Keys.end(), static_cast<Qt::Key>(event.key())) == k.Keys.end())
+            continue;
+        if (!(k.OnceWhenHeld && event.isAutoRepeat())) (this->*k.Run)();
+        return true;
     }
+    return false;
 }
 
 void TimeControls::ShowMessage(const QString& text) {

@@ -64,6 +64,7 @@ public:
     void PlayBackward();
     void Pause();
     void PlayOrPause();
+    void PlayOrPauseBackward();  // R: backward, or a backward play paused
 
     // The instant was set some other way (the time dialog): the running
     // clock and the animation stop.

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -137,6 +139,56 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
         EXPECT_FLOAT_EQ(std::stof(f[7]), p.X) << slot;
         EXPECT_FLOAT_EQ(std::stof(f[8]), p.Y) << slot;
     }
+}
+
+// Zoomed in, the smooth style draws its own picture of the same deep field:
+// the same deep rows (so the same projection for the hit test), and its
+// picture lit wherever the plain one draws a deep star or object.
+TEST_F(CloseUpCommand, ZoomedSmoothPictureShowsTheDeepFieldWherePlainDoes) {
+    std::map<std::string, std::pair<Bitmap, std::vector<std::string>>> styles;
+    for (const std::string style : {"plain", "smooth"}) {
+        const auto run =
+            RunChart({"closeup", "--jd",    "2460536.625", "--lat", "47.5",   "--lon",     "19.04",
+                      "--az",    "123.3",   "--alt",       "56.4",  "--size", "400x300",   "--fov",
+                      "2",       "--style", style,         "--out", png,      "--objects", tsv});
+        ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+        std::vector<std::string> deepRows;
+        for (const std::string& line : Lines(cli::testing::FileText(tsv)))
+            if (line.rfind("-1\t", 0) == 0) deepRows.push_back(line);
+        styles[style] = {ReadPng(png).value_or(Bitmap()), deepRows};
+    }
+    const auto& [plain, plainRows] = styles["plain"];
+    const auto& [smooth, smoothRows] = styles["smooth"];
+    ASSERT_EQ(smooth.Width(), 400);
+    ASSERT_EQ(plain.Width(), 400);
+    EXPECT_EQ(smoothRows, plainRows);
+    ASSERT_GT(plainRows.size(), 50u);
+    const Colour sky = smooth.Pixel(0, 0);
+    const auto lit = [](const Bitmap& b, int x, int y, Colour ground) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (b.Contains(x + dx, y + dy)) {
+                    const Colour c = b.Pixel(x + dx, y + dy);
+                    if (std::abs(c.Red - ground.Red) + std::abs(c.Green - ground.Green) +
+                            std::abs(c.Blue - ground.Blue) >
+                        30)
+                        return true;
+                }
+        return false;
+    };
+    int shown = 0, differing = 0;
+    for (const std::string& row : plainRows) {
+        const auto f = Fields(row, '\t');
+        const int x = static_cast<int>(std::lround(std::stod(f[7]))),
+                  y = static_cast<int>(std::lround(std::stod(f[8])));
+        if (!lit(plain, x, y, colours::Black)) continue;
+        ++shown;
+        EXPECT_TRUE(lit(smooth, x, y, sky)) << row;
+    }
+    EXPECT_GT(shown, 50);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) differing += plain.Pixel(x, y) == smooth.Pixel(x, y) ? 0 : 1;
+    EXPECT_GT(differing, 400 * 300 / 2);
 }
 
 // A circle of d degrees drawn at r = D zoom tan(d / 2) pixels from the centre,

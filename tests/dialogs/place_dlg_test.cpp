@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "appcore/settings_file.h"
+#include "astro/angles.h"
 #include "dialog_test_support.h"
 #include "dialogs/city_dlg.h"
 
@@ -21,7 +22,7 @@ using namespace kolvar::testing;
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
+using kolvar::Pi;
 
 QList<QLineEdit*> Fields(TPlaceDlg& d) {
     return {d.LatitudeDeg, d.LatitudePerc, d.LatitudeSec, d.LongitudeDeg, d.LongitudePerc, d.LongitudeSec};

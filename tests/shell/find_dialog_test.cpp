@@ -13,6 +13,7 @@
 #include "chart/view_layers.h"
 #include "dialogs/find_dlg.h"
 #include "identify/label_fit.h"
+#include "plan/local_horizon.h"
 #include "shell/chart_view.h"
 #include "shell/find_controls.h"
 #include "shell/runic_menu_bar.h"
@@ -95,6 +96,28 @@ private slots:
         QTest::mouseClick(form_->Image1(), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(!form_->TextImage1()->isVisible());
         QCOMPARE(form_->Find()->Labelled(), -1);
+    }
+
+    // Behind a local horizon the note and the list say what the skyline
+    // allows: Sirius, culminating below a southern wall, never rises over it.
+    void behindTheSkylineTheNoteFollowsIt() {
+        const double degree = 3.141592653589793 / 180.0;
+        form_->UseSkyline(
+            std::make_shared<const LocalHorizon>(std::vector<LocalHorizon::Point>{{0, 0},
+                                                                                  {100 * degree, 0},
+                                                                                  {120 * degree, 30 * degree},
+                                                                                  {240 * degree, 30 * degree},
+                                                                                  {260 * degree, 0}}),
+            "");
+        TFindDlg* dialog = OpenOverTheChart(Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(dialog != nullptr);
+        dialog->Edit1->setFocus();
+        dialog->Edit1->clear();
+        QTest::keyClicks(dialog->Edit1, QStringLiteral("sirius"));
+        QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+        QCOMPARE(dialog->NoteLabel->text(), RunicString(FindCaptions().NeverRises.Runic));
+        form_->UseSkyline(nullptr, "");
+        dialog->Edit1->clear();
     }
 
     void theListFromTheKeyboardAndBelowTheHorizon() {
