@@ -114,7 +114,7 @@ int RunAnimationBench(int argc, char** argv) {
                    : ""))
         return 1;
     TStarsForm& form = *window.Form;
-    Observer.JulianDay = 2460536.375;  // an August night with the band overhead
+    form.Session().Observer.JulianDay = 2460536.375;  // an August night with the band overhead
     form.Time()->SetStepUnit(TimeStepUnit::Minute);
 
     std::vector<double> ms;
@@ -150,8 +150,8 @@ int RunReticleBench(int argc, char** argv) {
 
     // A slew across the sky overhead: declination +40 degrees, the right
     // ascension walking a quarter of a degree per report.
-    const double startHours =
-        Observer.SiderealAngle * 12.0 / 3.141592653589793 + Observer.Longitude * 12.0 / 3.141592653589793;
+    const double startHours = form.Session().Observer.SiderealAngle * 12.0 / 3.141592653589793 +
+                              form.Session().Observer.Longitude * 12.0 / 3.141592653589793;
     std::vector<double> ms;
     int shown = 0;
     for (int i = 0; i < updates; ++i) {
@@ -182,7 +182,7 @@ int RunZoomBench(int argc, char** argv) {
     TStarsForm::Options options;
     options.SettingsFile = std::filesystem::path(dir.path().toStdString()) / "Kolvar.ini";
     ProgramWindows windows = CreateProgramWindows(options);
-    Observer.JulianDay = 2460536.375;  // an August night with the band overhead
+    windows.StarsForm->Session().Observer.JulianDay = 2460536.375;  // an August night with the band overhead
     windows.StarsForm->show();
     TPlainSky& sky = *windows.PlainSky;
     sky.show();

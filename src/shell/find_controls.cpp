@@ -12,6 +12,7 @@
 #include "shell/chart_view.h"
 #include "shell/list_controls.h"
 #include "shell/object_controls.h"
+#include "shell/sky_session.h"
 #include "shell/small_body_controls.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
@@ -24,7 +25,7 @@
 
 namespace kolvar {
 
-FindControls::FindControls(TStarsForm& form) : QObject(&form), form_(form) {
+FindControls::FindControls(TStarsForm& form, const SkySession& sky) : QObject(&form), form_(form), sky_(sky) {
     // The runic caption comes with the menu set-up.
     find1_ = new QAction(QStringLiteral("Keres\u00E9s"), this);
     find1_->setObjectName(QStringLiteral("Find1"));
@@ -46,9 +47,9 @@ void FindControls::NameBody(std::size_t body) {
     if (!bodies || body >= bodies->size()) return;
     HideLabels();
     form_.View()->Select(-1);
-    const SmallBodyPlace place = SmallBodyPlaceAt((*bodies)[body], Observer.JulianDay);
+    const SmallBodyPlace place = SmallBodyPlaceAt((*bodies)[body], sky_.Observer.JulianDay);
     ShowSmallBodyLabels((*bodies)[body], place, *form_.TextImage1(), *form_.TextImage2(), *form_.Image1(),
-                        Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                        sky_.Observer.FontSize, LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight),
                         form_.View()->Options().Night);
 }
 
@@ -56,7 +57,7 @@ void FindControls::Open() {
     const bool first = dialog_ == nullptr;
     if (first) {
         dialog_ = new TFindDlg(
-            FindTarget{Observer, SkyObjects, [this](int slot) { Name(slot); },
+            FindTarget{sky_.Observer, sky_.SkyObjects(), [this](int slot) { Name(slot); },
                        [this](const FoundObject& f) {
                            if (f.Kind == FoundKind::Slot) {
                                form_.Lists()->Add(TargetOfSlot(f.Slot));
@@ -99,9 +100,10 @@ void FindControls::Name(int slot) {
 }
 
 void FindControls::ShowLabels() {
-    ShowObjectLabels(SkyObjects[static_cast<std::size_t>(labelled_)], *form_.TextImage1(),
-                     *form_.TextImage2(), *form_.Image1(), Observer.FontSize,
-                     LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight), form_.View()->Options().Night);
+    ShowObjectLabels(sky_.SkyObjects()[static_cast<std::size_t>(labelled_)], *form_.TextImage1(),
+                     *form_.TextImage2(), *form_.Image1(), sky_.Observer.FontSize,
+                     LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight),
+                     form_.View()->Options().Night);
 }
 
 void FindControls::HideLabels() {
@@ -112,9 +114,9 @@ void FindControls::HideLabels() {
 }
 
 void FindControls::KeepDialogClearOf(int slot) {
-    const SkyObjectEntry& e = SkyObjects[static_cast<std::size_t>(slot)];
+    const SkyObjectEntry& e = sky_.SkyObjects()[static_cast<std::size_t>(slot)];
     if (dialog_ == nullptr || e.Visible != 1) return;
-    const ChartPoint p = SkyProjection::Stereographic(Chart).Project(e.Azimuth, e.Altitude);
+    const ChartPoint p = SkyProjection::Stereographic(sky_.Chart).Project(e.Azimuth, e.Altitude);
     const QPoint centre = form_.Image1()->mapToGlobal(QPoint(static_cast<int>(p.X), static_cast<int>(p.Y)));
     const int r = SelectionRingRadius + 2;
     const QRect ring(centre - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1));

@@ -10,6 +10,7 @@ class QMenu;
 namespace kolvar {
 
 class TFindDlg;
+class SkySession;
 class TStarsForm;
 
 // Finding an object by name in the main window: the Keresés item of the
@@ -20,7 +21,7 @@ class TStarsForm;
 class FindControls : public QObject {
     Q_OBJECT
 public:
-    explicit FindControls(TStarsForm& form);
+    FindControls(TStarsForm& form, const SkySession& sky);
 
     QAction* Action() const { return find1_; }
     // The menu set-up: the item's runic caption with its key beside it.
@@ -56,6 +57,7 @@ private:
     void KeepDialogClearOf(int slot);
 
     TStarsForm& form_;
+    const SkySession& sky_;  // the window's observer, last frame and placed objects
     QAction* find1_ = nullptr;
     TFindDlg* dialog_ = nullptr;
     int labelled_ = -1;

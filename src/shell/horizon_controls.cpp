@@ -8,15 +8,20 @@
 #include "appcore/file_writer.h"
 #include "chart/sky_projection.h"
 #include "plan/horizon_edit.h"
-#include "shell/stars_form.h"
-#include "shell/view_controls.h"
+#include "shell/sky_session.h"
 #include "texts/list_captions.h"
 #include "widgets/runic_text.h"
 #include "widgets/script_text.h"
 
 namespace kolvar {
 
-HorizonControls::HorizonControls(TStarsForm& form) : QObject(&form), form_(form) {
+HorizonControls::HorizonControls(QWidget* window, const SkySession& sky, StoredFile storedFile,
+                                 UseSkyline useSkyline)
+    : QObject(window),
+      window_(window),
+      sky_(sky),
+      storedFile_(std::move(storedFile)),
+      useSkyline_(std::move(useSkyline)) {
     const ListTexts& t = ListCaptions();
     edit1_ = new QAction(PlainString(t.DrawHorizonItem.Hungarian), this);
     edit1_->setObjectName(QStringLiteral("DrawHorizon1"));
@@ -27,7 +32,7 @@ HorizonControls::HorizonControls(TStarsForm& form) : QObject(&form), form_(form)
     connect(edit1_, &QAction::toggled, this, &HorizonControls::SetEditing);
     connect(undo1_, &QAction::triggered, this, &HorizonControls::UndoLast);
     ReportNotice = [this](const QString& line) {
-        QMessageBox::warning(&form_, PlainString(ListCaptions().DrawHorizonItem.Hungarian), line);
+        QMessageBox::warning(window_, PlainString(ListCaptions().DrawHorizonItem.Hungarian), line);
     };
 }
 
@@ -56,7 +61,8 @@ void HorizonControls::SetEditing(bool on) {
         return;
     }
     // The points drawn so far: those of the file in use, when it reads.
-    file_ = form_.Desktop().HorizonFile.empty() ? DrawnHorizonPath().string() : form_.Desktop().HorizonFile;
+    file_ = storedFile_();
+    if (file_.empty()) file_ = DrawnHorizonPath().string();
     points_.clear();
     added_.clear();
     std::optional<std::string> text;
@@ -83,7 +89,7 @@ void HorizonControls::SetEditing(bool on) {
 
 bool HorizonControls::ChartClicked(int x, int y) {
     if (!Editing()) return false;
-    const HorizontalPosition h = SkyProjection::Stereographic(Chart).Backward(x, y);
+    const HorizontalPosition h = SkyProjection::Stereographic(sky_.Chart).Backward(x, y);
     const std::size_t before = points_.size();
     const std::size_t at = AddHorizonPoint(points_, {h.Azimuth, h.Altitude});
     // A new point before earlier ones moves them one on.
@@ -115,7 +121,7 @@ void HorizonControls::Save() {
     }
     std::shared_ptr<const LocalHorizon> skyline;
     if (points_.size() >= 2) skyline = std::make_shared<const LocalHorizon>(points_);
-    form_.UseSkyline(skyline, file_);
+    useSkyline_(std::move(skyline), file_);
 }
 
 }  // namespace kolvar

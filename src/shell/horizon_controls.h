@@ -3,16 +3,19 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "plan/local_horizon.h"
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace kolvar {
 
-class TStarsForm;
+class SkySession;
 
 // Drawing the local horizon on the chart: while the Megfigyelő menu's
 // "Látóhatár rajzolása" is checked, a left click on the chart records the
@@ -25,7 +28,14 @@ class TStarsForm;
 class HorizonControls : public QObject {
     Q_OBJECT
 public:
-    explicit HorizonControls(TStarsForm& form);
+    // The horizon file the settings name (empty: none yet), and the use of a
+    // new skyline (none: the plain horizon) from the file, which the settings
+    // then name.
+    using StoredFile = std::function<std::string()>;
+    using UseSkyline = std::function<void(std::shared_ptr<const LocalHorizon>, const std::string& file)>;
+    // `window` owns the controls and carries their notices; `sky` gives the
+    // chart's last frame, which turns a click into a direction.
+    HorizonControls(QWidget* window, const SkySession& sky, StoredFile storedFile, UseSkyline useSkyline);
 
     void AddToMenu(QMenu* menu);
     void ShowScript();
@@ -44,7 +54,10 @@ public:
 private:
     void Save();
 
-    TStarsForm& form_;
+    QWidget* window_;
+    const SkySession& sky_;  // the window's observer, last frame and placed objects
+    StoredFile storedFile_;
+    UseSkyline useSkyline_;
     QAction* edit1_ = nullptr;
     QAction* undo1_ = nullptr;
     std::vector<LocalHorizon::Point> points_;

@@ -11,6 +11,7 @@
 #include "plan/listed_target.h"
 #include "shell/chart_direction.h"
 #include "shell/find_controls.h"
+#include "shell/sky_session.h"
 #include "shell/stars_form.h"
 #include "shell/telescope_controls.h"
 #include "shell/view_controls.h"
@@ -26,7 +27,7 @@ constexpr const char* FirstListName = "megfigyel\xC3\xA9s";  // UTF-8
 
 }  // namespace
 
-ListControls::ListControls(TStarsForm& form) : QObject(&form), form_(form) {
+ListControls::ListControls(TStarsForm& form, const SkySession& sky) : QObject(&form), form_(form), sky_(sky) {
     const auto action = [this](const char* name, const ViewCaption& caption) {
         auto* a = new QAction(PlainString(caption.Hungarian), this);
         a->setObjectName(QString::fromLatin1(name));
@@ -97,15 +98,16 @@ void ListControls::Open() {
     }
     if (dialog_ == nullptr) {
         dialog_ = new TListDlg(
-            ListWindowTarget{
-                session_, Observer, [this](std::size_t row) { Step(row); },
-                [this](std::size_t row) {
-                    session_.SetCurrent(row);
-                    const auto target = TargetOfListed(session_.List().Objects[row]);
-                    if (!target) return;
-                    form_.OpenCloseUp(ChartDirectionOf(*target, Chart, SkyObjects, Observer.JulianDay));
-                },
-                [this](const QString& line) { Report(line); }, [] { return SystemClockJulianDay(); }},
+            ListWindowTarget{session_, sky_.Observer, [this](std::size_t row) { Step(row); },
+                             [this](std::size_t row) {
+                                 session_.SetCurrent(row);
+                                 const auto target = TargetOfListed(session_.List().Objects[row]);
+                                 if (!target) return;
+                                 form_.OpenCloseUp(ChartDirectionOf(*target, sky_.Chart, sky_.SkyObjects(),
+                                                                    sky_.Observer.JulianDay));
+                             },
+                             [this](const QString& line) { Report(line); },
+                             [] { return SystemClockJulianDay(); }},
             &form_);
     }
     dialog_->Open();
@@ -160,7 +162,7 @@ void ListControls::Step(std::size_t row) {
     }
     if (target->Slot >= 0) form_.Find()->Name(target->Slot);
     if (closeUp_ != nullptr && closeUp_->isVisible())
-        closeUp_->CentreOn(ChartDirectionOf(*target, Chart, SkyObjects, Observer.JulianDay));
+        closeUp_->CentreOn(ChartDirectionOf(*target, sky_.Chart, sky_.SkyObjects(), sky_.Observer.JulianDay));
     if (form_.Telescope()->MountConnected()) form_.Telescope()->Point(*target, true);
 }
 

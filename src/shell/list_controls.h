@@ -17,6 +17,7 @@ namespace kolvar {
 
 class TListDlg;
 class TPlainSky;
+class SkySession;
 class TStarsForm;
 
 // The observing list in the main window: the Megfigyelő menu's items (the
@@ -29,7 +30,7 @@ class TStarsForm;
 class ListControls : public QObject {
     Q_OBJECT
 public:
-    explicit ListControls(TStarsForm& form);
+    ListControls(TStarsForm& form, const SkySession& sky);
 
     void AddToMenu(QMenu* menu, QAction* before);
     void SetUpMenu(const QFont& menuFont);
@@ -57,6 +58,7 @@ private:
     void Refresh();
 
     TStarsForm& form_;
+    const SkySession& sky_;  // the window's observer, last frame and placed objects
     TPlainSky* closeUp_ = nullptr;
     TListDlg* dialog_ = nullptr;
     QAction* lists1_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "dialogs/object_dlg.h"
 #include "shell/runic_menu_bar.h"
+#include "shell/sky_session.h"
 #include "shell/stars_form.h"
 #include "shell/time_controls.h"
 #include "texts/object_captions.h"
@@ -31,12 +32,13 @@ void MoveUnder(QWidget& window, QWidget* owner) {
 
 }  // namespace
 
-ObjectControls::ObjectControls(TStarsForm& form) : QObject(&form), form_(form) {}
+ObjectControls::ObjectControls(TStarsForm& form, const SkySession& sky)
+    : QObject(&form), form_(form), sky_(sky) {}
 
 void ObjectControls::Open(const ReportedObject& object) {
     if (object.Kind == FoundKind::Slot && (object.Index < 0 || object.Index >= SkyObjectCount)) return;
     if (dialog_ == nullptr) {
-        dialog_ = new TObjectDlg(Observer, &form_);
+        dialog_ = new TObjectDlg(sky_.Observer, &form_);
         // The time keys step the chart from here too, and the window follows.
         dialog_->OnKey = [time = form_.Time()](const QKeyEvent& event) { return time->HandleKey(event); };
         dialog_->Skyline = [this] { return form_.Skyline(); };

@@ -10,6 +10,7 @@ class QPoint;
 namespace kolvar {
 
 class TObjectDlg;
+class SkySession;
 class TStarsForm;
 
 // The object window in the main program: opened by a double click on an
@@ -19,7 +20,7 @@ class TStarsForm;
 class ObjectControls : public QObject {
     Q_OBJECT
 public:
-    explicit ObjectControls(TStarsForm& form);
+    ObjectControls(TStarsForm& form, const SkySession& sky);
 
     void Open(const ReportedObject& object);
     void OpenSlot(int slot) { Open({FoundKind::Slot, slot}); }
@@ -34,6 +35,7 @@ public:
 
 private:
     TStarsForm& form_;
+    const SkySession& sky_;  // the window's observer, last frame and placed objects
     // Owned by the main window or, while over the close-up, by that: gone
     // with whichever goes first.
     QPointer<TObjectDlg> dialog_;

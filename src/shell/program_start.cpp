@@ -64,9 +64,10 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     Note(trace, "TTimeDlg");
     w.PlaceDlg = std::make_unique<TPlaceDlg>(w.StarsForm.get());
     Note(trace, "TPlaceDlg");
+    SkySession& session = w.StarsForm->Session();
     w.PlainSky = std::make_unique<TPlainSky>(
         MainChart{
-            Observer, Chart, SkyObjects, &w.StarsForm->View()->Options(),
+            session.Observer, session.Chart, session.SkyObjects(), &w.StarsForm->View()->Options(),
             [view = w.StarsForm->View()](int slot) { view->Select(slot); },
             [e = w.StarsForm->Equipment()] { return e->Circles(); },
             [e = w.StarsForm->Equipment()] { return e->FitsEyepiece() ? e->EyepieceField() : std::nullopt; },
@@ -93,11 +94,11 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     // that is open at the time, or to the reporter the caller gave.
     if (given) w.TimeDlg->ReportError = given;
     const ErrorReporter report = given ? given : MessageBoxReporter(w.StarsForm.get());
-    dialogs.TimeExchange = [dialog = w.TimeDlg.get(), report] {
-        return RunTimeExchange(*dialog, Observer, report);
+    dialogs.TimeExchange = [dialog = w.TimeDlg.get(), &observer = session.Observer, report] {
+        return RunTimeExchange(*dialog, observer, report);
     };
-    dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), report] {
-        return RunPlaceExchange(*dialog, Observer, report);
+    dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), &observer = session.Observer, report] {
+        return RunPlaceExchange(*dialog, observer, report);
     };
     dialogs.ShowScript = [info = w.InfoDlg.get(), time = w.TimeDlg.get(), place = w.PlaceDlg.get(),
                           help = w.HelpForm1.get()] {
@@ -133,9 +134,9 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
 }
 
 int RunProgram(int argc, char** argv) {
-    // The menu's caption table is constant data and the SkyObjectTable a
-    // zero-filled array, both ready before main; the catalogue tables are
-    // built here in their fixed order, before any window exists.
+    // The menu's caption table is constant data, ready before main; the
+    // catalogue tables are built here in their fixed order, before any
+    // window exists (each main window fills its own objects table).
     InitStaticTables();
     QApplication app(argc, argv);  // also sets the C locale from the environment
     InstallQtTranslations(app);

@@ -48,7 +48,7 @@ struct ProgramWindows {
 
 // Creates the six windows in order (the main window's FormCreate runs before
 // the next one exists) and connects the menu to the dialogs, the time and
-// place commands to their exchanges with `Observer`. When options.ReportError
+// place commands to their exchanges with the main window's observer. When options.ReportError
 // is given it also receives the texts that the dialogs cannot read. When
 // `trace` is given, each step appends its name.
 ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std::string>* trace = nullptr);

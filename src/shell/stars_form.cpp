@@ -60,10 +60,6 @@
 
 namespace kolvar {
 
-ObserverState Observer;
-ChartFrame Chart;
-SkyObjectTable SkyObjects;
-
 namespace {
 
 // The chart a new user sees first, when the settings keep no size.
@@ -112,13 +108,17 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     if (!options_.ReportError) options_.ReportError = ShowErrorBox;
 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
-    timeControls_ = new TimeControls(this, Observer, [this] { FormResize(); });
-    findControls_ = new FindControls(*this);
-    objectControls_ = new ObjectControls(*this);
-    tonightControls_ = new TonightControls(*this);
-    telescopeControls_ = new TelescopeControls(*this);
-    listControls_ = new ListControls(*this);
-    horizonControls_ = new HorizonControls(*this);
+    timeControls_ = new TimeControls(this, session_.Observer, [this] { FormResize(); });
+    findControls_ = new FindControls(*this, session_);
+    objectControls_ = new ObjectControls(*this, session_);
+    tonightControls_ = new TonightControls(*this, session_);
+    telescopeControls_ = new TelescopeControls(*this, session_);
+    listControls_ = new ListControls(*this, session_);
+    horizonControls_ = new HorizonControls(
+        this, session_, [this] { return desktop_.HorizonFile; },
+        [this](std::shared_ptr<const LocalHorizon> skyline, const std::string& file) {
+            UseSkyline(std::move(skyline), file);
+        });
     smallBodies_ = new SmallBodyControls(
         this, [this](SmallBodyControls::Bodies bodies) { viewControls_->SetBodies(std::move(bodies)); });
     BuildMenu();
@@ -194,7 +194,7 @@ void TStarsForm::BuildMenu() {
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
     connect(place1_, &QAction::triggered, this, &TStarsForm::Place1Click);
     connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
-    printing_ = new PrintControls(this, Observer);
+    printing_ = new PrintControls(this, session_.Observer);
     printing_->Lines = [this] { return viewControls_->Options().Lines; };
     printing_->Skyline = [this] { return viewControls_->Options().Skyline; };
     printing_->AddToMenu(observer1Menu_, exit1_);
@@ -275,10 +275,10 @@ void TStarsForm::SetUpMenus() {
 }
 
 void TStarsForm::FormCreate() {
-    SkyObjects.fill(SkyObjectEntry{});
+    session_.SkyObjects().fill(SkyObjectEntry{});
     // The true current instant (StartingJulianDay); the stored zone and
     // summer-time flag only say how it reads as civil time.
-    Observer = StartingObserverState();
+    session_.Observer = StartingObserverState();
 
     ViewOptions view;
     TimeStepSettings timeSettings;
@@ -294,13 +294,14 @@ void TStarsForm::FormCreate() {
             equipment_->Read(ini);
             loadedSettings_ = ini;
         });
-    Observer.Zone = values.Zone;
-    Observer.SummerTime = values.SummerTime != 0;
+    session_.Observer.Zone = values.Zone;
+    session_.Observer.SummerTime = values.SummerTime != 0;
     const GeoPlace place = StoredPlace(values.Longitude, values.Latitude);
-    Observer.Longitude = place.Longitude;
-    Observer.Latitude = place.Latitude;
-    Observer.FontSize = values.FontSize;
-    Observer.PlaceName = StoredPlaceName(desktop_.CityName, Observer.Latitude, Observer.Longitude);
+    session_.Observer.Longitude = place.Longitude;
+    session_.Observer.Latitude = place.Latitude;
+    session_.Observer.FontSize = values.FontSize;
+    session_.Observer.PlaceName =
+        StoredPlaceName(desktop_.CityName, session_.Observer.Latitude, session_.Observer.Longitude);
     SetCurrentScript(desktop_.Letters);
     skyline_ = ReadSkyline(desktop_.HorizonFile);
     if (skyline_)
@@ -345,11 +346,11 @@ void TStarsForm::changeEvent(QEvent* event) {
 }
 
 void TStarsForm::FormResize() {
-    if (Observer.ClosingFlag) return;
-    viewControls_->SetCharacterSize(Observer.FontSize);
+    if (session_.Observer.ClosingFlag) return;
+    viewControls_->SetCharacterSize(session_.Observer.FontSize);
     const ViewOptions& view = viewControls_->Options();
-    if (!RedrawStyledChart(Observer, chartBitmap_, image1_->width(), image1_->height(), Chart, SkyObjects,
-                           moonResult_, view))
+    if (!RedrawStyledChart(session_.Observer, chartBitmap_, image1_->width(), image1_->height(),
+                           session_.Chart, session_.SkyObjects(), moonResult_, view))
         return;
     ++redrawCount_;
     // The close-up copies the Moon from moonResult_, so the night view turns a copy.
@@ -370,8 +371,9 @@ void TStarsForm::FormResize() {
 }
 
 void TStarsForm::ShowTitle() {
-    setWindowTitle(QString::fromStdString(WindowTitle(Observer.JulianDay, Observer.Zone, Observer.SummerTime,
-                                                      Observer.Longitude, Observer.Latitude)) +
+    setWindowTitle(QString::fromStdString(WindowTitle(
+                       session_.Observer.JulianDay, session_.Observer.Zone, session_.Observer.SummerTime,
+                       session_.Observer.Longitude, session_.Observer.Latitude)) +
                    telescopeControls_->TitleSuffix());
 }
 
@@ -386,16 +388,16 @@ void TStarsForm::keyPressEvent(QKeyEvent* event) {
 void TStarsForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
-    Observer.ClosingFlag = true;
+    session_.Observer.ClosingFlag = true;
     timeControls_->Stop();
-    IniValues values{Observer.Zone, Observer.SummerTime ? 1 : 0, Observer.Longitude, Observer.Latitude,
-                     Observer.FontSize};
+    IniValues values{session_.Observer.Zone, session_.Observer.SummerTime ? 1 : 0,
+                     session_.Observer.Longitude, session_.Observer.Latitude, session_.Observer.FontSize};
     const ViewOptions view = viewControls_->Settings();
     const TimeStepSettings timeSettings = timeControls_->Settings();
     const TelescopeSettings telescope = telescopeControls_->Settings();
     desktop_.Letters = CurrentScript();
     if (shown_) desktop_.Main = CurrentPlacement();
-    desktop_.CityName = Cp1250ToUtf8(Observer.PlaceName);
+    desktop_.CityName = Cp1250ToUtf8(session_.Observer.PlaceName);
     try {
         SaveIniFile(
             options_.SettingsFile, values,
@@ -482,12 +484,12 @@ void TStarsForm::UseSkyline(std::shared_ptr<const LocalHorizon> skyline, const s
 }
 
 void TStarsForm::Grow1Click() {
-    Observer.FontSize = GrowFontSize(Observer.FontSize);
+    session_.Observer.FontSize = GrowFontSize(session_.Observer.FontSize);
     RedrawForCharacterSize();
 }
 
 void TStarsForm::Shrivell1Click() {
-    Observer.FontSize = ShrinkFontSize(Observer.FontSize);
+    session_.Observer.FontSize = ShrinkFontSize(session_.Observer.FontSize);
     RedrawForCharacterSize();
 }
 
@@ -510,7 +512,7 @@ void TStarsForm::LatinLetters1Click(bool latin) {
 
 void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     HideFirstHint();
-    const SkyProjection chart = SkyProjection::Stereographic(Chart);
+    const SkyProjection chart = SkyProjection::Stereographic(session_.Chart);
     // A right press on the labels kept over the chart (a found object's)
     // offers its object window.
     if (button == Qt::RightButton && findControls_->Labelled() >= 0)
@@ -527,32 +529,36 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
                                                TelescopeCaptions().CloseUpHere.Text()) ==
             TelescopeControls::MenuChoice::Taken)
             return;
-        if (openCloseUp_) openCloseUp_(chart.Backward(x, y), Observer.FontSize);
+        if (openCloseUp_) openCloseUp_(chart.Backward(x, y), session_.Observer.FontSize);
         return;
     }
-    const int slot = NearestVisibleSlot(SkyObjects, chart, x, y);
-    const SkyObjectEntry& nearest = SkyObjects[static_cast<std::size_t>(slot)];
+    const int slot = NearestVisibleSlot(session_.SkyObjects(), chart, x, y);
+    const SkyObjectEntry& nearest = session_.SkyObjects()[static_cast<std::size_t>(slot)];
     // A drawn comet or minor planet nearer than the nearest object names itself.
-    const SmallBodyHit body = SmallBodyAt(viewControls_->Options(), Chart, chart, Observer.JulianDay, x, y,
-                                          chart.Project(nearest.Azimuth, nearest.Altitude));
+    const SmallBodyHit body =
+        SmallBodyAt(viewControls_->Options(), session_.Chart, chart, session_.Observer.JulianDay, x, y,
+                    chart.Project(nearest.Azimuth, nearest.Altitude));
     if (body.Body != nullptr) {
         viewControls_->Select(-1);
         ShowSmallBodyLabels(*body.Body, body.Placed.Place, *textImage1_, *textImage2_, *image1_,
-                            Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+                            session_.Observer.FontSize,
+                            LabelMarginsOf(session_.Chart.ChartWidth, session_.Chart.ChartHeight),
                             viewControls_->Options().Night);
         return;
     }
     // The ring stays on the named object; the redraw comes before the labels,
     // which lie over the chart.
     viewControls_->Select(slot);
-    ShowObjectLabels(SkyObjects[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_, *image1_,
-                     Observer.FontSize, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
+    ShowObjectLabels(session_.SkyObjects()[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_,
+                     *image1_, session_.Observer.FontSize,
+                     LabelMarginsOf(session_.Chart.ChartWidth, session_.Chart.ChartHeight),
                      viewControls_->Options().Night);
 }
 
 void TStarsForm::Image1DoubleClick(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
-    objectControls_->OpenSlot(NearestVisibleSlot(SkyObjects, SkyProjection::Stereographic(Chart), x, y));
+    objectControls_->OpenSlot(
+        NearestVisibleSlot(session_.SkyObjects(), SkyProjection::Stereographic(session_.Chart), x, y));
 }
 
 void TStarsForm::Image1MouseUp(Qt::MouseButton button, int, int) {

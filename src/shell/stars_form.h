@@ -16,6 +16,7 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "plan/local_horizon.h"
+#include "shell/sky_session.h"
 
 class QAction;
 class QMenu;
@@ -39,18 +40,10 @@ class TimeControls;
 class TonightControls;
 class ViewControls;
 
-// The desktop program's sky state, one for the whole process: the observer,
-// the geometry of the main chart's last redraw and the objects it placed. The
-// main window writes them (start, settings, every redraw), the time and place
-// exchanges write the observer, and the close-up window reads them through
-// the references it is given.
-extern ObserverState Observer;
-extern ChartFrame Chart;
-extern SkyObjectTable SkyObjects;
-
 // The main window: the sky chart filling the client area under the runic menu
-// bar. It owns the start and end of the observer state's life (FormCreate,
-// FormDestroy) and runs the redraw cycle on every resize.
+// bar. It owns its sky session (observer, last redraw's frame and objects) and
+// the start and end of the observer state's life (FormCreate, FormDestroy),
+// and runs the redraw cycle on every resize.
 class TStarsForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -94,8 +87,11 @@ public:
     void SetCloseUpOpener(CloseUpOpener open) { openCloseUp_ = std::move(open); }
     // Opens the close-up centred on a direction of the chart's frame.
     void OpenCloseUp(const HorizontalPosition& centre) {
-        if (openCloseUp_) openCloseUp_(centre, Observer.FontSize);
+        if (openCloseUp_) openCloseUp_(centre, session_.Observer.FontSize);
     }
+    // The sky state this window shows and its controls and dialogs share.
+    SkySession& Session() { return session_; }
+    const SkySession& Session() const { return session_; }
     LabelImage* TextImage1() const { return textImage1_; }
     LabelImage* TextImage2() const { return textImage2_; }
 
@@ -191,6 +187,7 @@ private:
     void ReportSaveError(const SettingsWriteError& error);
 
     Options options_;
+    SkySession session_;
     Dialogs dialogs_;
     RunicMenuBar* mainMenu1_ = nullptr;
     QMenu* observer1Menu_ = nullptr;

@@ -18,6 +18,7 @@
 #include "shell/chart_direction.h"
 #include "shell/chart_view.h"
 #include "shell/runic_menu_bar.h"
+#include "shell/sky_session.h"
 #include "shell/stars_form.h"
 #include "shell/view_controls.h"
 #include "telescope/altitude_limit.h"
@@ -57,7 +58,8 @@ QString Joined(const std::vector<std::string>& names) {
 
 }  // namespace
 
-TelescopeControls::TelescopeControls(TStarsForm& form) : QObject(&form), form_(form) {
+TelescopeControls::TelescopeControls(TStarsForm& form, const SkySession& sky)
+    : QObject(&form), form_(form), sky_(sky) {
     const auto action = [this](const char* name, const char* plain) {
         auto* a = new QAction(PlainString(plain), this);
         a->setObjectName(QString::fromLatin1(name));
@@ -269,9 +271,10 @@ void TelescopeControls::Take(const MountEvent& event) {
         // A mount just connected learns where and when it is.
         if (model_.DeviceConnected() && !placeSent_) {
             placeSent_ = true;
-            link_->SendPlace(model_.Device(), GeodeticPlace{Observer.Longitude, Observer.Latitude, 0.0});
+            link_->SendPlace(model_.Device(),
+                             GeodeticPlace{sky_.Observer.Longitude, sky_.Observer.Latitude, 0.0});
             link_->SendTime(model_.Device(), StartingJulianDay(),
-                            Observer.Zone + (Observer.SummerTime ? 1.0 : 0.0));
+                            sky_.Observer.Zone + (sky_.Observer.SummerTime ? 1.0 : 0.0));
         }
         if (pendingSlew_ && model_.Tracking()) {
             trackingTimer_->stop();
@@ -301,7 +304,7 @@ bool TelescopeControls::Point(const TelescopeTarget& target, bool slew) {
                    .arg(name));
         return false;
     }
-    const GeodeticPlace site{Observer.Longitude, Observer.Latitude, 0.0};
+    const GeodeticPlace site{sky_.Observer.Longitude, sky_.Observer.Latitude, 0.0};
     const double now = StartingJulianDay();
     if (slew) {
         const AltitudeCheck check =
@@ -359,8 +362,8 @@ void TelescopeControls::Park(bool park) {
 }
 
 TelescopeTarget TelescopeControls::TargetAt(const SkyProjection& projection, int x, int y) const {
-    const int slot = NearestVisibleSlot(SkyObjects, projection, x, y);
-    const SkyObjectEntry& e = SkyObjects[static_cast<std::size_t>(slot)];
+    const int slot = NearestVisibleSlot(sky_.SkyObjects(), projection, x, y);
+    const SkyObjectEntry& e = sky_.SkyObjects()[static_cast<std::size_t>(slot)];
     if (e.Visible != 0) {
         const SkyProjection::Placed placed = projection.Place({e.Azimuth, e.Altitude, 0.0});
         const ChartPoint p = projection.PixelOf(placed);
@@ -368,7 +371,8 @@ TelescopeTarget TelescopeControls::TargetAt(const SkyProjection& projection, int
             std::hypot(p.X - static_cast<double>(x), p.Y - static_cast<double>(y)) <= ObjectReach)
             return TargetOfSlot(slot);
     }
-    const EquatorialPlace j2000 = CatalogueDirectionOf(Chart, projection.Backward(x, y), Observer.JulianDay);
+    const EquatorialPlace j2000 =
+        CatalogueDirectionOf(sky_.Chart, projection.Backward(x, y), sky_.Observer.JulianDay);
     return TargetAtDirection(j2000.RightAscension, j2000.Declination);
 }
 
@@ -407,7 +411,7 @@ std::optional<ReticleMark> TelescopeControls::MarkFor(const SkyProjection& proje
         mark.Kind = ReticleMark::Look::Lost;
     }
     if (!place) return std::nullopt;
-    const HorizontalPosition h = ChartDirectionOfMount(Chart, *place, Observer.JulianDay);
+    const HorizontalPosition h = ChartDirectionOfMount(sky_.Chart, *place, sky_.Observer.JulianDay);
     if (where != nullptr) *where = h;
     const SkyProjection::Placed placed = projection.Place(h);
     if (!placed.Drawable) return std::nullopt;
@@ -421,7 +425,7 @@ std::optional<ReticleMark> TelescopeControls::MarkFor(const SkyProjection& proje
 void TelescopeControls::UpdateReticles(bool follow) {
     if (!link_) return;
     ++reticleUpdates_;
-    form_.Image1()->ShowReticle(MarkFor(SkyProjection::Stereographic(Chart), nullptr));
+    form_.Image1()->ShowReticle(MarkFor(SkyProjection::Stereographic(sky_.Chart), nullptr));
     if (closeUp_ == nullptr || !closeUp_->isVisible()) return;
     HorizontalPosition where;
     const std::optional<ReticleMark> mark = MarkFor(closeUp_->Projection(), &where);

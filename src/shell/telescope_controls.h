@@ -28,6 +28,7 @@ class QWidget;
 namespace kolvar {
 
 class TPlainSky;
+class SkySession;
 class TStarsForm;
 class TTelescopeDlg;
 
@@ -45,7 +46,7 @@ class TTelescopeDlg;
 class TelescopeControls : public QObject {
     Q_OBJECT
 public:
-    explicit TelescopeControls(TStarsForm& form);
+    TelescopeControls(TStarsForm& form, const SkySession& sky);
     ~TelescopeControls() override;
 
     void AddToMenu(QMenu* menu, QAction* before);
@@ -136,6 +137,7 @@ private:
     void ReadDialog();
 
     TStarsForm& form_;
+    const SkySession& sky_;        // the window's observer, last frame and placed objects
     QPointer<TPlainSky> closeUp_;  // goes before this at the end of a run
     TTelescopeDlg* dialog_ = nullptr;
     QMessageBox* noticeBox_ = nullptr;

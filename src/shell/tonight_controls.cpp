@@ -13,6 +13,7 @@
 #include "shell/find_controls.h"
 #include "shell/list_controls.h"
 #include "shell/print_controls.h"
+#include "shell/sky_session.h"
 #include "shell/small_body_controls.h"
 #include "shell/stars_form.h"
 #include "shell/telescope_controls.h"
@@ -21,7 +22,8 @@
 
 namespace kolvar {
 
-TonightControls::TonightControls(TStarsForm& form) : QObject(&form), form_(form) {
+TonightControls::TonightControls(TStarsForm& form, const SkySession& sky)
+    : QObject(&form), form_(form), sky_(sky) {
     // The runic caption comes with the menu set-up.
     tonight1_ = new QAction(QStringLiteral("Ma \u00E9jjel"), this);
     tonight1_->setObjectName(QStringLiteral("Tonight1"));
@@ -48,7 +50,7 @@ TelescopeTarget TargetOfEntry(const TonightEntry& e) {
 void TonightControls::Open() {
     if (dialog_ == nullptr) {
         TonightTarget target{
-            Observer,
+            sky_.Observer,
             [this](const TonightEntry& e) {
                 if (e.Object->Slot >= 0) form_.Find()->Name(e.Object->Slot);
                 // A comet or minor planet of the window's set: its labels.
@@ -60,7 +62,8 @@ void TonightControls::Open() {
             // The object where the chart's last redraw placed it, or an NGC/IC
             // object the chart lacks by its catalogue place.
             [this](const TonightEntry& e) {
-                form_.OpenCloseUp(ChartDirectionOf(TargetOfEntry(e), Chart, SkyObjects, Observer.JulianDay));
+                form_.OpenCloseUp(ChartDirectionOf(TargetOfEntry(e), sky_.Chart, sky_.SkyObjects(),
+                                                   sky_.Observer.JulianDay));
             },
             [this] { return form_.Skyline(); },
             [this](const TonightEntry& e) { form_.Lists()->Add(TargetOfEntry(e)); },
@@ -75,7 +78,7 @@ void TonightControls::Open() {
 }
 
 void TonightControls::PrintPlan(const Night& night, const std::vector<TonightEntry>& list) {
-    const double zone = Observer.Zone + (Observer.SummerTime ? 1.0 : 0.0);
+    const double zone = sky_.Observer.Zone + (sky_.Observer.SummerTime ? 1.0 : 0.0);
     const ClockText clock = [zone](double julianDay) {
         const double local = julianDay + zone / 24.0 + 0.5;
         const long long minutes = std::llround((local - std::floor(local)) * 1440.0) % 1440;
@@ -84,11 +87,12 @@ void TonightControls::PrintPlan(const Night& night, const std::vector<TonightEnt
         return std::string(text);
     };
     const CalendarMoment day =
-        CalendarFromJulianDay(night.Start, static_cast<float>(Observer.Zone), Observer.SummerTime);
+        CalendarFromJulianDay(night.Start, static_cast<float>(sky_.Observer.Zone), sky_.Observer.SummerTime);
     char date[16];
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.Year, day.Month, day.Day);
-    form_.Printing()->SaveTonightPlan(TonightPlanSheet(
-        night, list, clock, date, {Observer.Longitude, Observer.Latitude, 0.0}, &ProgramDeepStars()));
+    form_.Printing()->SaveTonightPlan(TonightPlanSheet(night, list, clock, date,
+                                                       {sky_.Observer.Longitude, sky_.Observer.Latitude, 0.0},
+                                                       &ProgramDeepStars()));
 }
 
 void TonightControls::ShowScript() {

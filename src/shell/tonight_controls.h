@@ -12,6 +12,7 @@ class QMenu;
 
 namespace kolvar {
 
+class SkySession;
 class TStarsForm;
 class TTonightDlg;
 
@@ -21,7 +22,7 @@ class TTonightDlg;
 class TonightControls : public QObject {
     Q_OBJECT
 public:
-    explicit TonightControls(TStarsForm& form);
+    TonightControls(TStarsForm& form, const SkySession& sky);
 
     QAction* Action() const { return tonight1_; }
     void SetUpMenu(const QFont& menuFont);
@@ -35,6 +36,7 @@ public:
 
 private:
     TStarsForm& form_;
+    const SkySession& sky_;  // the window's observer, last frame and placed objects
     QAction* tonight1_ = nullptr;
     TTonightDlg* dialog_ = nullptr;
 };

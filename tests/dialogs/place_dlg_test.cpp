@@ -74,7 +74,6 @@ private slots:
     void init() {
         errors_.clear();
         std::setlocale(LC_NUMERIC, "C");
-        Observer = ObserverState{};  // the last test's windows left it closing
         std::filesystem::remove(SettingsFile());
     }
 
@@ -99,20 +98,21 @@ private slots:
         QFETCH(double, longitude);
         QFETCH(QString, shown);
         ProgramWindows w = TestWindows(SettingsFile(), errors_);
-        Observer.Latitude = latitude;
-        Observer.Longitude = longitude;
+        ObserverState& observer = w.StarsForm->Session().Observer;
+        observer.Latitude = latitude;
+        observer.Longitude = longitude;
         ObserverState normalised;
         QCOMPARE(RunPlace(w,
-                          [&normalised](TPlaceDlg& d) {
-                              normalised = Observer;
+                          [&normalised, &observer](TPlaceDlg& d) {
+                              normalised = observer;
                               QTest::keyClick(d.LatitudeDeg, Qt::Key_Return);  // untouched, accepted
                           }),
                  shown);
         QVERIFY(normalised.Longitude >= -Pi && normalised.Longitude <= Pi);
         QVERIFY(std::fabs(normalised.Latitude) <= Pi / 2);
         // The fields give the place back to within 1e-6" (a western longitude as a full turn less).
-        QVERIFY(std::fabs(Observer.Latitude - normalised.Latitude) * ArcSecondsPerRadian <= 1e-6);
-        QVERIFY(std::fabs(std::remainder(Observer.Longitude - normalised.Longitude, 2 * Pi)) *
+        QVERIFY(std::fabs(observer.Latitude - normalised.Latitude) * ArcSecondsPerRadian <= 1e-6);
+        QVERIFY(std::fabs(std::remainder(observer.Longitude - normalised.Longitude, 2 * Pi)) *
                     ArcSecondsPerRadian <=
                 1e-6);
         QCOMPARE(RunPlace(w, Cancel), shown);
@@ -126,10 +126,10 @@ private slots:
             d.West->click();
             QTest::keyClick(d.LongitudeSec, Qt::Key_Return);  // Enter accepts
         });
-        QCOMPARE(Observer.Longitude, 6.283185307179586 - 0.17453292519943295);
+        QCOMPARE(w.StarsForm->Session().Observer.Longitude, 6.283185307179586 - 0.17453292519943295);
         QCOMPARE(w.StarsForm->RedrawCount(), redraws + 1);
         QVERIFY(RunPlace(w, Cancel).endsWith(" 10 0 0 NW"));
-        QVERIFY(std::fabs(Observer.Longitude + 0.17453292519943295) < 1e-15);
+        QVERIFY(std::fabs(w.StarsForm->Session().Observer.Longitude + 0.17453292519943295) < 1e-15);
     }
 
     void fieldsAreSummedAsTyped_data() {
@@ -151,8 +151,9 @@ private slots:
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
         // Minutes 75 add 1.25 degrees; -1 degree + 7200.5 seconds is 1 degree 0.5 seconds.
         QCOMPARE(RunPlace(w, Cancel), comma ? "11 15 0,5 1 0 0,5 SE" : "11 15 0.5 1 0 0.5 SE");
-        QVERIFY(std::fabs(Observer.Latitude + (11.25 + 0.5 / 3600) * Pi / 180) < 1e-15);
-        QVERIFY(std::fabs(Observer.Longitude - (1 + 0.5 / 3600) * Pi / 180) < 1e-15);
+        QVERIFY(std::fabs(w.StarsForm->Session().Observer.Latitude + (11.25 + 0.5 / 3600) * Pi / 180) <
+                1e-15);
+        QVERIFY(std::fabs(w.StarsForm->Session().Observer.Longitude - (1 + 0.5 / 3600) * Pi / 180) < 1e-15);
     }
 
     void decimalDegreesWithEmptyMinutesAndSeconds() {
@@ -161,8 +162,9 @@ private slots:
             Type(d, "47.589|||19|3|50");
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
         });
-        QVERIFY(std::fabs(Observer.Latitude - 47.589 * Pi / 180) < 1e-15);
-        QVERIFY(std::fabs(Observer.Longitude - (19 + 3 / 60.0 + 50 / 3600.0) * Pi / 180) < 1e-15);
+        QVERIFY(std::fabs(w.StarsForm->Session().Observer.Latitude - 47.589 * Pi / 180) < 1e-15);
+        QVERIFY(std::fabs(w.StarsForm->Session().Observer.Longitude -
+                          (19 + 3 / 60.0 + 50 / 3600.0) * Pi / 180) < 1e-15);
         QVERIFY(errors_.isEmpty());
     }
 
@@ -182,15 +184,15 @@ private slots:
         };
         {
             ProgramWindows w = TestWindows(SettingsFile(), errors_);
-            Observer.JulianDay = 2460536.375;  // 13 August 2024: summer time in the EU
-            Observer.Zone = 3.0;
+            w.StarsForm->Session().Observer.JulianDay = 2460536.375;  // 13 August 2024: summer time in the EU
+            w.StarsForm->Session().Observer.Zone = 3.0;
             QString offered, shown;
             RunPlace(w, [&](TPlaceDlg& d) {
                 pickDebrecen(d, &offered);
                 QTest::keyClick(&d, Qt::Key_Escape);
             });
-            QCOMPARE(Observer.Zone, 3.0);
-            QVERIFY(Observer.PlaceName.empty());
+            QCOMPARE(w.StarsForm->Session().Observer.Zone, 3.0);
+            QVERIFY(w.StarsForm->Session().Observer.PlaceName.empty());
             RunPlace(w, [&](TPlaceDlg& d) {
                 pickDebrecen(d, &offered);
                 shown = Shown(d) + (d.CityZone->isChecked() ? " zone" : "");
@@ -198,22 +200,24 @@ private slots:
             });
             QVERIFY2(offered.startsWith("Debrecen ("), qPrintable(offered));
             QCOMPARE(shown, QStringLiteral("47 33 6 21 37 6 NE zone"));
-            QVERIFY(std::fabs(Observer.Latitude - 171186 * Pi / 648000) < 1e-15);
-            QVERIFY(std::fabs(Observer.Longitude - 77826 * Pi / 648000) < 1e-15);
-            QCOMPARE(Observer.Zone, 1.0);
-            QCOMPARE(Observer.SummerTime, true);
-            QCOMPARE(Observer.PlaceName, std::string("Debrecen"));
+            QVERIFY(std::fabs(w.StarsForm->Session().Observer.Latitude - 171186 * Pi / 648000) < 1e-15);
+            QVERIFY(std::fabs(w.StarsForm->Session().Observer.Longitude - 77826 * Pi / 648000) < 1e-15);
+            QCOMPARE(w.StarsForm->Session().Observer.Zone, 1.0);
+            QCOMPARE(w.StarsForm->Session().Observer.SummerTime, true);
+            QCOMPARE(w.StarsForm->Session().Observer.PlaceName, std::string("Debrecen"));
             RunPlace(w, [](TPlaceDlg& d) { QTest::mouseClick(d.OkButton, Qt::LeftButton); });
-            QCOMPARE(Observer.PlaceName, std::string("Debrecen"));  // the place is still the town's
+            QCOMPARE(w.StarsForm->Session().Observer.PlaceName,
+                     std::string("Debrecen"));  // the place is still the town's
         }
         {
             ProgramWindows w = TestWindows(SettingsFile(), errors_);
-            QCOMPARE(Observer.PlaceName, std::string("Debrecen"));  // kept in the settings
+            QCOMPARE(w.StarsForm->Session().Observer.PlaceName,
+                     std::string("Debrecen"));  // kept in the settings
             RunPlace(w, [](TPlaceDlg& d) {
                 Type(d, "47|0|0|21|0|0");
                 QTest::mouseClick(d.OkButton, Qt::LeftButton);
             });
-            QVERIFY(Observer.PlaceName.empty());
+            QVERIFY(w.StarsForm->Session().Observer.PlaceName.empty());
         }
     }
 
@@ -234,22 +238,22 @@ private slots:
         QFETCH(QString, fields);
         QFETCH(QString, unread);
         ProgramWindows w = TestWindows(SettingsFile(), errors_);
-        Observer.Longitude = -4.0;  // normalised on opening to 2 pi - 4
+        w.StarsForm->Session().Observer.Longitude = -4.0;  // normalised on opening to 2 pi - 4
         const int redraws = w.StarsForm->RedrawCount();
         RunPlace(w, [fields](TPlaceDlg& d) {
             Type(d, fields);
             QTest::mouseClick(d.OkButton, Qt::LeftButton);
         });
         QCOMPARE(errors_, QStringList{QString::fromUtf8("„%1” nem érvényes szám.").arg(unread)});
-        QVERIFY(std::fabs(Observer.Longitude - (2 * Pi - 4.0)) < 1e-15);
-        QCOMPARE(Observer.Latitude, 0.8305847);
+        QVERIFY(std::fabs(w.StarsForm->Session().Observer.Longitude - (2 * Pi - 4.0)) < 1e-15);
+        QCOMPARE(w.StarsForm->Session().Observer.Latitude, 0.8305847);
         QCOMPARE(w.StarsForm->RedrawCount(), redraws);
     }
 
     void cancelKeepsTheNormalisedPlaceForTheSettings() {
         {
             ProgramWindows w = TestWindows(SettingsFile(), errors_);
-            Observer.Longitude = 6.283185307179586 - 0.17453292519943295;
+            w.StarsForm->Session().Observer.Longitude = 6.283185307179586 - 0.17453292519943295;
             RunPlace(w, [](TPlaceDlg& d) { d.close(); });  // the close box cancels
             QCOMPARE(w.PlaceDlg->result(), 2);
         }

@@ -85,7 +85,6 @@ private slots:
 
     void init() {
         errors_.clear();
-        Observer = StartingObserverState();
         std::setlocale(LC_NUMERIC, "C");
         std::filesystem::remove(SettingsFile());
     }
@@ -243,8 +242,8 @@ private slots:
     void okTakesTheInstantBackAndRedraws() {
         ProgramWindows w = Windows();
         TTimeDlg* d = w.TimeDlg.get();
-        Observer.Zone = 2.0;
-        Observer.JulianDay = 2451545.0;
+        w.StarsForm->Session().Observer.Zone = 2.0;
+        w.StarsForm->Session().Observer.JulianDay = 2451545.0;
         bool filled = false;
         WhenShown(d, [&] {
             // 14:00 at +2 h, give or take the tenth the seconds are truncated to.
@@ -262,13 +261,14 @@ private slots:
         w.StarsForm->Time1Click();
         QVERIFY(filled);
         QCOMPARE(d->result(), 1);
-        QCOMPARE(Observer.SummerTime, true);
+        QCOMPARE(w.StarsForm->Session().Observer.SummerTime, true);
         // The same civil time, now summer time: an hour earlier in UT.
-        QVERIFY(std::fabs(Observer.JulianDay - (2460536.375 - 1.0 / 24)) < 0.1 / 86400);
+        QVERIFY(std::fabs(w.StarsForm->Session().Observer.JulianDay - (2460536.375 - 1.0 / 24)) <
+                0.1 / 86400);
         QCOMPARE(w.StarsForm->RedrawCount(), redraws + 1);
 
         // Escape cancels and takes nothing back.
-        const ObserverState before = Observer;
+        const ObserverState before = w.StarsForm->Session().Observer;
         WhenShown(d, [d] {
             d->TimeZone->setText(QStringLiteral("5"));
             d->JulianDay->setText(QStringLiteral("2451545"));
@@ -276,8 +276,8 @@ private slots:
         });
         w.StarsForm->Time1Click();
         QCOMPARE(d->result(), 2);
-        QCOMPARE(Observer.Zone, before.Zone);
-        QCOMPARE(Observer.JulianDay, before.JulianDay);
+        QCOMPARE(w.StarsForm->Session().Observer.Zone, before.Zone);
+        QCOMPARE(w.StarsForm->Session().Observer.JulianDay, before.JulianDay);
         QCOMPARE(w.StarsForm->RedrawCount(), redraws + 1);
         QVERIFY(errors_.isEmpty());
     }
@@ -297,9 +297,10 @@ private slots:
         };
         std::ofstream(SettingsFile()) << "[LOCALTIME]\nZone=5,5\n";  // India, as a comma locale keeps it
         QString opened;
+        ObserverState taken;
         {
             ProgramWindows w = Windows();
-            Observer.JulianDay = 2451545.0;
+            w.StarsForm->Session().Observer.JulianDay = 2451545.0;
             TTimeDlg* d = w.TimeDlg.get();
             WhenShown(d, [&] {
                 opened = d->TimeZone->text() + ' ' + CivilFields(*d).join(' ');
@@ -309,12 +310,12 @@ private slots:
                 QTest::mouseClick(d->OkButton1, Qt::LeftButton);
             });
             w.StarsForm->Time1Click();
+            taken = w.StarsForm->Session().Observer;
         }
         QCOMPARE(opened, with("5.5 2000 1 1 17 30 0", comma));
         QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
-        QCOMPARE(Observer.Zone, -3.5);
-        QVERIFY(std::fabs(Observer.JulianDay - (2451545.0 + 9.0 / 24 + 12.5 / 86400)) <
-                1e-7);  // 21:00:12.5 UT
+        QCOMPARE(taken.Zone, -3.5);
+        QVERIFY(std::fabs(taken.JulianDay - (2451545.0 + 9.0 / 24 + 12.5 / 86400)) < 1e-7);  // 21:00:12.5 UT
         QFile saved(dir_.filePath("Kolvar.ini"));
         QVERIFY(saved.open(QIODevice::ReadOnly) &&
                 saved.readAll().contains(with("Zone=-3.5\n", comma).toLatin1()));
@@ -374,7 +375,7 @@ private slots:
         QFETCH(QString, julianDay);
         ProgramWindows w = Windows();
         TTimeDlg* d = w.TimeDlg.get();
-        const ObserverState before = Observer;
+        const ObserverState before = w.StarsForm->Session().Observer;
         WhenShown(d, [d, zone, julianDay] {
             d->TimeZone->setText(zone);
             d->SummerTime->setChecked(true);
@@ -387,9 +388,9 @@ private slots:
         QTEST(errors_.join('\n'), "message");
         // A bad zone takes nothing back; a bad day leaves the zone and flag taken.
         const bool zoneRead = zone == "-3.5";
-        QCOMPARE(Observer.Zone, zoneRead ? -3.5 : before.Zone);
-        QCOMPARE(Observer.SummerTime, zoneRead || before.SummerTime);
-        QCOMPARE(Observer.JulianDay, before.JulianDay);
+        QCOMPARE(w.StarsForm->Session().Observer.Zone, zoneRead ? -3.5 : before.Zone);
+        QCOMPARE(w.StarsForm->Session().Observer.SummerTime, zoneRead || before.SummerTime);
+        QCOMPARE(w.StarsForm->Session().Observer.JulianDay, before.JulianDay);
         QCOMPARE(w.StarsForm->RedrawCount(), redraws);
     }
 
@@ -398,15 +399,15 @@ private slots:
         w.StarsForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.StarsForm.get()));
         // The place as render converts its degrees.
-        Observer.Latitude = -33.9 * (3.141592653589793 / 180.0);
-        Observer.Longitude = 18.4 * (3.141592653589793 / 180.0);
+        w.StarsForm->Session().Observer.Latitude = -33.9 * (3.141592653589793 / 180.0);
+        w.StarsForm->Session().Observer.Longitude = 18.4 * (3.141592653589793 / 180.0);
         TTimeDlg* d = w.TimeDlg.get();
         WhenShown(d, [d] {
             TypeInto(d->JulianDay, QStringLiteral("2460536.375"));
             QTest::mouseClick(d->OkButton1, Qt::LeftButton);
         });
         w.StarsForm->Time1Click();
-        QCOMPARE(Observer.JulianDay, 2460536.375);
+        QCOMPARE(w.StarsForm->Session().Observer.JulianDay, 2460536.375);
 
         const QSize size = w.StarsForm->Image1()->size();
         const QString objects = dir_.filePath(QStringLiteral("objects.tsv"));
@@ -422,7 +423,8 @@ private slots:
         const QByteArray rendered = file.readAll();
         QCOMPARE(rendered.count('\n'), SkyObjectCount + 1);
         // Each line as the window placed the object, then magnitude and name.
-        const QList<QByteArray> expected = ObjectsTable(Chart, SkyObjects).split('\n');
+        const QList<QByteArray> expected =
+            ObjectsTable(w.StarsForm->Session().Chart, w.StarsForm->Session().SkyObjects()).split('\n');
         const QList<QByteArray> lines = rendered.split('\n');
         QCOMPARE(lines.size(), expected.size());
         for (qsizetype i = 0; i + 1 < lines.size(); ++i) QVERIFY(lines[i].startsWith(expected[i] + '\t'));

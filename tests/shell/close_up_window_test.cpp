@@ -48,11 +48,12 @@ private slots:
         ProgramWindows w = CreateProgramWindows(folder.Options());
         TStarsForm& form = *w.StarsForm;
         TPlainSky& sky = *w.PlainSky;
-        Observer.FontSize = 17;
+        form.Session().Observer.FontSize = 17;
         test::ShowWithChartSize(form, 400, 300);
 
         const QPoint pressed(290, 95);
-        const HorizontalPosition direction = ChartToHorizontal(Chart, pressed.x(), pressed.y());
+        const HorizontalPosition direction =
+            ChartToHorizontal(form.Session().Chart, pressed.x(), pressed.y());
         // The checks run inside the window's modal loop, which the press on
         // the main chart starts and the last step ends.
         bool shownModally = false, drawnFromTheChart = false, recentred = false, resized = false;
@@ -65,10 +66,12 @@ private slots:
             characterSize = sky.CharacterSize();
             Bitmap expected(sky.width(), sky.height(), colours::Black);
             Canvas canvas(expected);
-            const MilkyWayDirections band = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
+            const MilkyWayDirections band =
+                MilkyWayDirectionsAt(form.Session().Chart, form.Session().Observer.JulianDay);
             const SkyProjection view =
                 DrawCloseUp(canvas, expected.Width(), expected.Height(), direction,
-                            {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band});
+                            {form.Session().Chart, form.Session().Observer.JulianDay,
+                             form.Session().SkyObjects(), form.MoonResult().Picture, band});
             drawnFromTheChart = test::SamePixels(sky.Picture(), expected);
 
             // A left press names the nearest object under the close-up projection
@@ -77,11 +80,12 @@ private slots:
             // fills the left picture with the ground colour.
             const int sw = sky.width(), sh = sky.height();
             const QPoint left(sw / 3, sh / 3);
-            const SkyObjectEntry selection = HitTest(SkyObjects, view, left.x(), left.y());
-            const ObjectLabels want =
-                FitObjectLabels(selection, 17,
-                                {Rect{0, 0, sw, sh}, LabelMarginsOf(Chart.ChartWidth, Chart.ChartHeight),
-                                 TextSize{209, 105}});
+            const SkyObjectEntry selection = HitTest(form.Session().SkyObjects(), view, left.x(), left.y());
+            const ObjectLabels want = FitObjectLabels(
+                selection, 17,
+                {Rect{0, 0, sw, sh},
+                 LabelMarginsOf(form.Session().Chart.ChartWidth, form.Session().Chart.ChartHeight),
+                 TextSize{209, 105}});
             QTest::mousePress(sky.Image1(), Qt::LeftButton, {}, left);
             const LabelImage& t1 = *sky.TextImage1();
             const LabelImage& t2 = *sky.TextImage2();

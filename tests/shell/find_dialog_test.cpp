@@ -45,7 +45,7 @@ private slots:
         folder_.Prepare();
         form_ = std::make_unique<TStarsForm>(folder_.Options());
         test::ShowWithChartSize(*form_, 800, 600);
-        Observer.JulianDay = 2460536.375;
+        form_->Session().Observer.JulianDay = 2460536.375;
         form_->FormResize();
     }
 
@@ -58,8 +58,8 @@ private slots:
 
         const int m31 = FirstDeepSkySlot + 2;
         QCOMPARE(form_->View()->Selected(), m31);
-        const SkyObjectEntry& e = SkyObjects[m31];
-        const ChartPoint p = ProjectToChart(Chart, e.Azimuth, e.Altitude);
+        const SkyObjectEntry& e = form_->Session().SkyObjects()[m31];
+        const ChartPoint p = ProjectToChart(form_->Session().Chart, e.Azimuth, e.Altitude);
         int ring = 0;
         for (int y = -9; y <= 9; ++y)
             for (int x = -9; x <= 9; ++x)
@@ -67,8 +67,9 @@ private slots:
                         SelectionRingColour;
         QVERIFY(ring > 20);
         // The labels a click on M31 shows, and they stay.
-        const ObjectLabels expected = FitObjectLabels(
-            e, Observer.FontSize, {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
+        const ObjectLabels expected =
+            FitObjectLabels(e, form_->Session().Observer.FontSize,
+                            {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
         const Bitmap& left = form_->TextImage1()->Picture();
         QVERIFY(form_->TextImage1()->isVisible() && form_->TextImage2()->isVisible());
         QVERIFY(left.Width() == expected.Left.Width() && left.Height() == expected.Left.Height() &&
@@ -139,7 +140,7 @@ private slots:
         QVERIFY(dialog != nullptr);
         for (const Case& k : cases) {
             form_->View()->Select(-1);
-            Observer.SummerTime = k.summerTime;
+            form_->Session().Observer.SummerTime = k.summerTime;
             dialog->Edit1->setFocus();
             dialog->Edit1->clear();
             QTest::keyClicks(dialog->Edit1, QString::fromUtf8(k.typed));
@@ -153,7 +154,7 @@ private slots:
             QCOMPARE(dialog->NoteLabel->text(), RunicString(k.note));
             QCOMPARE(dialog->TimeLabel->text(), QString::fromLatin1(k.time));
         }
-        Observer.SummerTime = false;
+        form_->Session().Observer.SummerTime = false;
         QCOMPARE(dialog->List1->count(), 0);
     }
 };

@@ -34,18 +34,17 @@ private slots:
     }
 
     void leftPressShowsTheLabelsOfTheStarUntilReleased() {
-        Observer = ObserverState{};
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 800, 600);
-        Observer.JulianDay = 2460536.375;
-        Observer.Latitude = DefaultLatitude;
-        Observer.Longitude = DefaultLongitude;
-        Observer.FontSize = 14;
+        form.Session().Observer.JulianDay = 2460536.375;
+        form.Session().Observer.Latitude = DefaultLatitude;
+        form.Session().Observer.Longitude = DefaultLongitude;
+        form.Session().Observer.FontSize = 14;
         form.FormResize();
 
-        const SkyObjectEntry& alpheratz = SkyObjects[FirstStarSlot];  // HR 15, star 0
+        const SkyObjectEntry& alpheratz = form.Session().SkyObjects()[FirstStarSlot];  // HR 15, star 0
         QCOMPARE(int(alpheratz.Visible), 1);
-        const ChartPoint p = ProjectToChart(Chart, alpheratz.Azimuth, alpheratz.Altitude);
+        const ChartPoint p = ProjectToChart(form.Session().Chart, alpheratz.Azimuth, alpheratz.Altitude);
         const QPoint pixel(static_cast<int>(p.X), static_cast<int>(p.Y));
         const ObjectLabels expected =
             FitObjectLabels(alpheratz, 14, {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
@@ -76,7 +75,7 @@ private slots:
 
         // The middle button names too; a size from the settings file far out
         // of range starts the fit at 1000 and still shows labels that fit.
-        Observer.FontSize = 2147483647;
+        form.Session().Observer.FontSize = 2147483647;
         QTest::mousePress(form.Image1(), Qt::MiddleButton, {}, pixel);
         QVERIFY(left->isVisible() && right->isVisible());
         QVERIFY(left->width() + right->width() <= 800);
@@ -85,17 +84,17 @@ private slots:
     }
 
     void rightPressHandsTheDirectionToTheCloseUpAndShowsNoLabel() {
-        Observer = ObserverState{};
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 400, 300);
-        Observer.FontSize = 20;
+        form.Session().Observer.FontSize = 20;
 
         std::vector<std::pair<HorizontalPosition, int>> opened;
         form.SetCloseUpOpener([&](const HorizontalPosition& centre, std::int32_t size) {
             opened.push_back({centre, size});
         });
-        QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(Chart.CentreX, Chart.CentreY));
-        QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(Chart.CentreX, 10));
+        QTest::mousePress(form.Image1(), Qt::RightButton, {},
+                          QPoint(form.Session().Chart.CentreX, form.Session().Chart.CentreY));
+        QTest::mousePress(form.Image1(), Qt::RightButton, {}, QPoint(form.Session().Chart.CentreX, 10));
         QVERIFY(!form.TextImage1()->isVisible() && !form.TextImage2()->isVisible());
         QCOMPARE(opened.size(), std::size_t(2));
         QCOMPARE(opened[0].first.Azimuth, 0.0);  // the zenith

@@ -43,7 +43,7 @@ private slots:
         folder_.Prepare();
         form_ = std::make_unique<TStarsForm>(folder_.Options());
         test::ShowWithChartSize(*form_, 800, 600);
-        Observer.JulianDay = 2460536.375;
+        form_->Session().Observer.JulianDay = 2460536.375;
         form_->FormResize();
     }
 
@@ -74,16 +74,18 @@ private slots:
         QTest::keyClick(window, Qt::Key_Plus);
         QCOMPARE(window->ReportCount(), reports + 1);
         QVERIFY(window->ValueOf(c.Altitude) != altitude);
-        QCOMPARE(window->Report()->Now.Altitude,
-                 ReportObject({FoundKind::Slot, FirstDeepSkySlot + 2}, Observer).Now.Altitude);
+        QCOMPARE(
+            window->Report()->Now.Altitude,
+            ReportObject({FoundKind::Slot, FirstDeepSkySlot + 2}, form_->Session().Observer).Now.Altitude);
         find->close();
     }
 
     void aDoubleClickOnTheChartOpensTheObjectClicked() {
         const int vega = ProgramNameIndex().Find("Vega").at(0).Slot;
-        const SkyObjectEntry& e = SkyObjects[static_cast<std::size_t>(vega)];
+        const SkyObjectEntry& e = form_->Session().SkyObjects()[static_cast<std::size_t>(vega)];
         QVERIFY(e.Visible == 1);
-        const ChartPoint p = SkyProjection::Stereographic(Chart).Project(e.Azimuth, e.Altitude);
+        const ChartPoint p =
+            SkyProjection::Stereographic(form_->Session().Chart).Project(e.Azimuth, e.Altitude);
         QTest::mouseDClick(form_->Image1(), Qt::LeftButton, {},
                            QPoint(static_cast<int>(p.X), static_cast<int>(p.Y)));
         QCOMPARE(form_->Objects()->Dialog()->Report()->Object.Index, vega);

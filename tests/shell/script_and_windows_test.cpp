@@ -40,10 +40,7 @@ private:
 private slots:
     void initTestCase() { folder_.Prepare(); }
 
-    void init() {
-        Observer = ObserverState{};
-        std::filesystem::remove(folder_.SettingsFile());
-    }
+    void init() { std::filesystem::remove(folder_.SettingsFile()); }
 
     // Under the runes every caption keeps its bytes, and tells its Hungarian
     // as a tooltip and to screen readers, the owner-drawn bar included.

@@ -49,10 +49,7 @@ private:
 private slots:
     void initTestCase() { folder_.Prepare(); }
 
-    void init() {
-        Observer = ObserverState{};
-        std::filesystem::remove(folder_.SettingsFile());
-    }
+    void init() { std::filesystem::remove(folder_.SettingsFile()); }
 
     void runicFontIsWrittenAndRegistered() {
         QTemporaryDir programDir;
@@ -96,16 +93,16 @@ private slots:
             "[TIMESTEP]\nStep=1sd\n");
         {
             TStarsForm form(folder_.Options());
-            QCOMPARE(Observer.Zone, 2.0);
-            QCOMPARE(Observer.SummerTime, true);
-            QCOMPARE(Observer.Longitude, -0.25);
-            QCOMPARE(Observer.Latitude, 0.5);
-            QCOMPARE(Observer.FontSize, 20);
+            QCOMPARE(form.Session().Observer.Zone, 2.0);
+            QCOMPARE(form.Session().Observer.SummerTime, true);
+            QCOMPARE(form.Session().Observer.Longitude, -0.25);
+            QCOMPARE(form.Session().Observer.Latitude, 0.5);
+            QCOMPARE(form.Session().Observer.FontSize, 20);
             QCOMPARE(form.Time()->Step().Unit, TimeStepUnit::SiderealDay);
             QVERIFY(!form.Time()->ClockRuns());
             // The true current instant, whatever the zone (the old start read
             // the clock as zone +1 h: an hour off for most of the year).
-            QVERIFY2(std::fabs(Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400,
+            QVERIFY2(std::fabs(form.Session().Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400,
                      "not the current instant");
         }
         // Kept at exit, with the step size in its own section.
@@ -121,21 +118,22 @@ private slots:
         folder_.WriteSettings("[GEOPOS]\nLongitude=-1e300\nLatitude=9e307\n");
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 320, 200);
-        QVERIFY(std::fabs(Observer.Latitude) <= M_PI / 2 && std::fabs(Observer.Longitude) <= M_PI);
-        QVERIFY(std::fabs(std::sin(Observer.Latitude) - std::sin(9e307)) < 1e-12);
+        QVERIFY(std::fabs(form.Session().Observer.Latitude) <= M_PI / 2 &&
+                std::fabs(form.Session().Observer.Longitude) <= M_PI);
+        QVERIFY(std::fabs(std::sin(form.Session().Observer.Latitude) - std::sin(9e307)) < 1e-12);
         const double x = std::cos(-1e300) * std::cos(9e307), y = std::sin(-1e300) * std::cos(9e307);
-        QVERIFY(std::fabs(std::atan2(y, x) - Observer.Longitude) < 1e-12);
-        const auto stars =
-            std::count_if(SkyObjects.begin() + FirstStarSlot, SkyObjects.begin() + FirstDeepSkySlot,
-                          [](const SkyObjectEntry& e) { return e.Visible != 0; });
+        QVERIFY(std::fabs(std::atan2(y, x) - form.Session().Observer.Longitude) < 1e-12);
+        const auto stars = std::count_if(form.Session().SkyObjects().begin() + FirstStarSlot,
+                                         form.Session().SkyObjects().begin() + FirstDeepSkySlot,
+                                         [](const SkyObjectEntry& e) { return e.Visible != 0; });
         QVERIFY2(stars > 1000, std::to_string(stars).c_str());
     }
 
     void resizeRedrawsChartAndMoonPicture() {
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 320, 200);
-        QCOMPARE(Chart.ChartWidth, 320);
-        QCOMPARE(Chart.ChartHeight, 200);
+        QCOMPARE(form.Session().Chart.ChartWidth, 320);
+        QCOMPARE(form.Session().Chart.ChartHeight, 200);
         QCOMPARE(form.ChartBitmap().Width(), 320);
         QCOMPARE(form.ChartBitmap().Height(), 200);
         QCOMPARE(form.Image1()->ChartImage().size(), QSize(320, 200));
@@ -148,7 +146,8 @@ private slots:
         QCOMPARE(moon, QRect(form.MoonResult().Left, form.MoonResult().Top, form.MoonResult().Size,
                              form.MoonResult().Size));
         // The Moon picture lies at the lower right of the horizon circle.
-        QVERIFY(moon.center().x() > Chart.CentreX && moon.center().y() > Chart.CentreY);
+        QVERIFY(moon.center().x() > form.Session().Chart.CentreX &&
+                moon.center().y() > form.Session().Chart.CentreY);
 
         // What the window shows is the chart with the Moon picture over it.
         QImage shown = form.Image1()->grab().toImage().convertToFormat(QImage::Format_RGB888);
@@ -160,7 +159,7 @@ private slots:
 
         int before = form.RedrawCount();
         form.resize(400, 250 + form.MainMenu1()->heightForWidth(400));
-        QTRY_COMPARE(Chart.ChartWidth, 400);
+        QTRY_COMPARE(form.Session().Chart.ChartWidth, 400);
         QCOMPARE(form.ChartBitmap().Height(), 250);
         QVERIFY(form.RedrawCount() > before);
     }
@@ -170,12 +169,38 @@ private slots:
         test::ShowWithChartSize(form, 320, 200);
         int redraws = form.RedrawCount();
         form.FormDestroy();
-        QVERIFY(Observer.ClosingFlag);
+        QVERIFY(form.Session().Observer.ClosingFlag);
         form.resize(500, 400);
         QTRY_COMPARE(form.Image1()->width(), 500);
         QCOMPARE(form.RedrawCount(), redraws);
         QCOMPARE(form.ChartBitmap().Width(), 320);
-        QCOMPARE(Chart.ChartWidth, 320);
+        QCOMPARE(form.Session().Chart.ChartWidth, 320);
+    }
+
+    // Two main windows in one process: each draws its own observer's sky, and
+    // closing one leaves the other drawing.
+    void twoWindowsKeepTheirOwnSky() {
+        TStarsForm first(folder_.Options());
+        test::ShowWithChartSize(first, 320, 200);
+        const ObserverState observer = first.Session().Observer;
+        const SkyObjectEntry sun = first.Session().SkyObjects()[0];
+        {
+            TStarsForm second(folder_.Options());
+            test::ShowWithChartSize(second, 400, 250);
+            second.Session().Observer.JulianDay += 0.25;
+            second.Session().Observer.Latitude = -observer.Latitude - 0.5;
+            second.FormResize();
+            QVERIFY(second.Session().SkyObjects()[0].Azimuth != sun.Azimuth);
+            QCOMPARE(first.Session().Observer.JulianDay, observer.JulianDay);
+            QCOMPARE(first.Session().Observer.Latitude, observer.Latitude);
+            QCOMPARE(first.Session().Chart.ChartWidth, 320);
+            QCOMPARE(first.Session().SkyObjects()[0].Azimuth, sun.Azimuth);
+        }
+        QVERIFY(!first.Session().Observer.ClosingFlag);
+        const int redraws = first.RedrawCount();
+        first.resize(400, 250 + first.MainMenu1()->heightForWidth(400));
+        QTRY_COMPARE(first.Session().Chart.ChartWidth, 400);
+        QVERIFY(first.RedrawCount() > redraws);
     }
 
     void menuBarHasRunicItemsLeftAndRight() {
@@ -264,23 +289,23 @@ private slots:
 
     void growAndShrinkFromTheMenu() {
         TStarsForm form(folder_.Options());
-        QCOMPARE(Observer.FontSize, 12);
+        QCOMPARE(form.Session().Observer.FontSize, 12);
         QList<int> seen;
         for (int i = 0; i < 5; ++i) {
             form.Action(QStringLiteral("Grow1"))->trigger();
-            seen.append(Observer.FontSize);
+            seen.append(form.Session().Observer.FontSize);
         }
         QCOMPARE(seen, (QList<int>{16, 22, 31, 43, 60}));
-        Observer.FontSize = 12;
+        form.Session().Observer.FontSize = 12;
         seen.clear();
         for (int i = 0; i < 3; ++i) {
             form.Action(QStringLiteral("Shrivell1"))->trigger();
-            seen.append(Observer.FontSize);
+            seen.append(form.Session().Observer.FontSize);
         }
         QCOMPARE(seen, (QList<int>{8, 5, 5}));
-        Observer.FontSize = 7;
+        form.Session().Observer.FontSize = 7;
         form.Shrivell1Click();
-        QCOMPARE(Observer.FontSize, 4);
+        QCOMPARE(form.Session().Observer.FontSize, 4);
         // The new size is what the settings file keeps.
         form.Grow1Click();
         form.FormDestroy();
@@ -348,9 +373,9 @@ private slots:
     void settingsAreSavedAtDestruction() {
         {
             TStarsForm form(folder_.Options());
-            Observer.Zone = -3.5;
-            Observer.SummerTime = true;
-            Observer.Longitude = 1.0 / 3.0;
+            form.Session().Observer.Zone = -3.5;
+            form.Session().Observer.SummerTime = true;
+            form.Session().Observer.Longitude = 1.0 / 3.0;
         }
         IniValues v = LoadIniFile(folder_.SettingsFile());
         QCOMPARE(v.Zone, -3.5);

@@ -28,12 +28,12 @@ constexpr double Deg = 3.141592653589793 / 180.0;
 // M31 high in the sky now: the observer at latitude 30 and the longitude
 // where it culminates at this instant, 79 degrees up.
 void PutM31Overhead(TStarsForm& form) {
-    Observer.JulianDay = StartingJulianDay();
+    form.Session().Observer.JulianDay = StartingJulianDay();
     form.FormResize();
     const TelescopeTarget m31 = *TargetNamed("M31");
-    Observer.Latitude = 30.0 * Deg;
-    Observer.Longitude =
-        std::remainder(m31.J2000.RightAscension - Observer.SiderealAngle, 2 * 3.141592653589793);
+    form.Session().Observer.Latitude = 30.0 * Deg;
+    form.Session().Observer.Longitude = std::remainder(
+        m31.J2000.RightAscension - form.Session().Observer.SiderealAngle, 2 * 3.141592653589793);
     form.FormResize();
 }
 
@@ -48,9 +48,9 @@ void ConnectTo(TelescopeControls& t, const testing::IndiServer& server) {
     QTRY_VERIFY_WITH_TIMEOUT(t.MountConnected() && t.Model().TrackingKnown(), 20000);
 }
 
-QPointF MarkerOf(int slot) {
-    const SkyObjectEntry& e = SkyObjects[static_cast<std::size_t>(slot)];
-    const ChartPoint p = ProjectToChart(Chart, e.Azimuth, e.Altitude);
+QPointF MarkerOf(const TStarsForm& form, int slot) {
+    const SkyObjectEntry& e = form.Session().SkyObjects()[static_cast<std::size_t>(slot)];
+    const ChartPoint p = ProjectToChart(form.Session().Chart, e.Azimuth, e.Altitude);
     return {p.X, p.Y};
 }
 
@@ -74,15 +74,17 @@ private slots:
             TStarsForm& form = *w.StarsForm;
             test::ShowWithChartSize(form, 400, 300);
             TelescopeControls& t = *form.Telescope();
-            QCOMPARE(form.windowTitle(), QString::fromStdString(WindowTitle(
-                                             Observer.JulianDay, Observer.Zone, Observer.SummerTime,
-                                             Observer.Longitude, Observer.Latitude)));
+            QCOMPARE(form.windowTitle(),
+                     QString::fromStdString(
+                         WindowTitle(form.Session().Observer.JulianDay, form.Session().Observer.Zone,
+                                     form.Session().Observer.SummerTime, form.Session().Observer.Longitude,
+                                     form.Session().Observer.Latitude)));
             QVERIFY(!form.Image1()->Reticle());
             // No menu over the chart: the right button keeps its own action.
             bool ran = false;
             t.RunMenu = [&ran](QMenu&, const QPoint&) { return ran = true, nullptr; };
-            QVERIFY(t.OfferPointMenu(SkyProjection::Stereographic(Chart), 200, 150, form.Image1(), {}) ==
-                    TelescopeControls::MenuChoice::Own);
+            QVERIFY(t.OfferPointMenu(SkyProjection::Stereographic(form.Session().Chart), 200, 150,
+                                     form.Image1(), {}) == TelescopeControls::MenuChoice::Own);
             QVERIFY(!ran);
             t.OpenDialog();  // opened and closed without a change
             emit t.Dialog()->HostEdit->editingFinished();
@@ -103,13 +105,16 @@ private slots:
                 form.windowTitle().endsWith(QStringLiteral("T\u00E1vcs\u0151: \u00E1ll")));
 
         const int slot = TargetNamed("M31")->Slot;
-        const QPointF marker = MarkerOf(slot);
-        QCOMPARE(t.TargetAt(SkyProjection::Stereographic(Chart), qRound(marker.x()), qRound(marker.y())).Slot,
+        const QPointF marker = MarkerOf(form, slot);
+        QCOMPARE(t.TargetAt(SkyProjection::Stereographic(form.Session().Chart), qRound(marker.x()),
+                            qRound(marker.y()))
+                     .Slot,
                  slot);
         Choose(t, 2);
         const int redraws = form.RedrawCount();
-        QVERIFY(t.OfferPointMenu(SkyProjection::Stereographic(Chart), qRound(marker.x()), qRound(marker.y()),
-                                 form.Image1(), {}) == TelescopeControls::MenuChoice::Taken);
+        QVERIFY(t.OfferPointMenu(SkyProjection::Stereographic(form.Session().Chart), qRound(marker.x()),
+                                 qRound(marker.y()), form.Image1(),
+                                 {}) == TelescopeControls::MenuChoice::Taken);
         QTRY_COMPARE_WITH_TIMEOUT(t.Model().State(), MountState::Slewing, 5000);
         // While it moves the reticle is placed at least four times a second,
         // and the sky is not drawn again for it.
@@ -139,7 +144,7 @@ private slots:
         // it follows, a view turned away comes back to the mount.
         TPlainSky& sky = *w.PlainSky;
         sky.resize(300, 240);
-        const SkyObjectEntry& e = SkyObjects[static_cast<std::size_t>(slot)];
+        const SkyObjectEntry& e = form.Session().SkyObjects()[static_cast<std::size_t>(slot)];
         const auto nearMiddle = [&sky] {
             const auto m = sky.Image1()->Reticle();
             return m &&
@@ -159,8 +164,10 @@ private slots:
         // "Sync here" a little off the marker: the mount takes that direction.
         Choose(t, 3);
         QPoint off(qRound(marker.x()) + 30, qRound(marker.y()));  // off every marker
-        while (t.TargetAt(SkyProjection::Stereographic(Chart), off.x(), off.y()).Slot != -1) off.rx() += 5;
-        t.OfferPointMenu(SkyProjection::Stereographic(Chart), off.x(), off.y(), form.Image1(), {});
+        while (t.TargetAt(SkyProjection::Stereographic(form.Session().Chart), off.x(), off.y()).Slot != -1)
+            off.rx() += 5;
+        t.OfferPointMenu(SkyProjection::Stereographic(form.Session().Chart), off.x(), off.y(), form.Image1(),
+                         {});
         QTRY_VERIFY_WITH_TIMEOUT(
             form.Image1()->Reticle() && std::hypot(form.Image1()->Reticle()->Centre.x() - off.x(),
                                                    form.Image1()->Reticle()->Centre.y() - off.y()) < 1.5,

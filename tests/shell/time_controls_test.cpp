@@ -39,18 +39,18 @@ private slots:
         test::ShowWithChartSize(form, 320, 240);
 
         const double start = 2461265.2708333333;  // 2026-08-12 20:30 at UT + 2 h
-        Observer.Zone = 2;
-        Observer.SummerTime = false;
-        Observer.JulianDay = start;
+        form.Session().Observer.Zone = 2;
+        form.Session().Observer.SummerTime = false;
+        form.Session().Observer.JulianDay = start;
         form.FormResize();
         QCOMPARE(time.Step(), TimeStep{});  // one hour without a [TIMESTEP] section
         QVERIFY(form.windowTitle().contains(QStringLiteral("augusztus 12., szerda 20:30 (UTC+2)")));
 
         // + three times: three hours later, in the title and in the chart.
         for (int i = 0; i < 3; ++i) QTest::keyClick(&form, Qt::Key_Plus);
-        QVERIFY(std::fabs(Observer.JulianDay - (start + 3.0 / 24)) < 1e-9);
+        QVERIFY(std::fabs(form.Session().Observer.JulianDay - (start + 3.0 / 24)) < 1e-9);
         QVERIFY(form.windowTitle().contains(QStringLiteral("23:30 (UTC+2)")));
-        ObserverState observer = Observer;
+        ObserverState observer = form.Session().Observer;
         Bitmap expected;
         ChartFrame frame;
         SkyObjectTable objects;
@@ -58,7 +58,7 @@ private slots:
         QVERIFY(RedrawChart(observer, expected, 320, 240, frame, objects, moon));
         QVERIFY(test::SamePixels(form.ChartBitmap(), expected));
         QTest::keyClick(&form, Qt::Key_Minus, Qt::KeypadModifier);
-        QVERIFY(std::fabs(Observer.JulianDay - (start + 2.0 / 24)) < 1e-9);
+        QVERIFY(std::fabs(form.Session().Observer.JulianDay - (start + 2.0 / 24)) < 1e-9);
 
         // [ and ] change the step size and stop at the ends.
         for (int i = 0; i < 2; ++i) QTest::keyClick(&form, Qt::Key_BracketLeft);
@@ -67,19 +67,19 @@ private slots:
         for (int i = 0; i < 9; ++i) QTest::keyClick(&form, Qt::Key_BracketRight);
         QCOMPARE(time.Step().Unit, TimeStepUnit::Year);
         QTest::keyClick(&form, Qt::Key_N);
-        QVERIFY(std::fabs(Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400);
+        QVERIFY(std::fabs(form.Session().Observer.JulianDay - SystemClockJulianDay()) < 5.0 / 86400);
 
         // Space plays forward one step per frame and pauses again.
         form.Action(QStringLiteral("StepHour1"))->trigger();
-        Observer.JulianDay = start;
+        form.Session().Observer.JulianDay = start;
         QTest::keyClick(&form, Qt::Key_Space);
         QCOMPARE(time.Play(), TimeControls::Playing::Forward);
-        QTRY_VERIFY(Observer.JulianDay > start + 2.5 / 24);
+        QTRY_VERIFY(form.Session().Observer.JulianDay > start + 2.5 / 24);
         QTest::keyClick(&form, Qt::Key_Space);
         QCOMPARE(time.Play(), TimeControls::Playing::No);
-        const double paused = Observer.JulianDay;
+        const double paused = form.Session().Observer.JulianDay;
         QTest::qWait(3 * TimeControls::FrameIntervalMs);
-        QCOMPARE(Observer.JulianDay, paused);
+        QCOMPARE(form.Session().Observer.JulianDay, paused);
 
         // R plays backward; the close-up opened meanwhile keeps drawing from
         // the chart's latest table, and takes the time keys too.
@@ -93,15 +93,17 @@ private slots:
             pausedInCloseUp = time.Play() == TimeControls::Playing::No;
             Bitmap view(sky.width(), sky.height(), colours::Black);
             Canvas canvas(view);
-            const MilkyWayDirections band = MilkyWayDirectionsAt(Chart, Observer.JulianDay);
+            const MilkyWayDirections band =
+                MilkyWayDirectionsAt(form.Session().Chart, form.Session().Observer.JulianDay);
             DrawCloseUp(canvas, view.Width(), view.Height(), sky.CloseUpView(),
-                        {Chart, Observer.JulianDay, SkyObjects, form.MoonResult().Picture, band});
+                        {form.Session().Chart, form.Session().Observer.JulianDay, form.Session().SkyObjects(),
+                         form.MoonResult().Picture, band});
             drawnFromLatestChart = test::SamePixels(sky.Picture(), view);
             sky.reject();
         });
         form.Image1MouseDown(Qt::RightButton, 160, 120);
         QVERIFY(followed && pausedInCloseUp && drawnFromLatestChart);
-        QVERIFY(Observer.JulianDay < paused);
+        QVERIFY(form.Session().Observer.JulianDay < paused);
 
         // Calendar steps count from where their run began: 31 January 20:30,
         // + + is 31 March, - - is 31 January again; another change of the
@@ -113,28 +115,29 @@ private slots:
         const double january = day(1, 31);
         const double march = day(3, 31);
         const double february = day(2, 28);
-        Observer.JulianDay = january;
+        form.Session().Observer.JulianDay = january;
         for (const auto& [key, reached] :
              {std::pair{Qt::Key_Plus, february}, std::pair{Qt::Key_Plus, march},
               std::pair{Qt::Key_Minus, february}, std::pair{Qt::Key_Minus, january}}) {
             QTest::keyClick(&form, key);
-            QVERIFY(std::fabs(Observer.JulianDay - reached) < 1e-6);
+            QVERIFY(std::fabs(form.Session().Observer.JulianDay - reached) < 1e-6);
         }
         QTest::keyClick(&form, Qt::Key_Plus);
-        Observer.JulianDay += 1e-3;  // set elsewhere: the run ends at 28 February
+        form.Session().Observer.JulianDay += 1e-3;  // set elsewhere: the run ends at 28 February
         QTest::keyClick(&form, Qt::Key_Plus);
-        QVERIFY(std::fabs(Observer.JulianDay - (day(3, 28) + 1e-3)) < 1e-6);
+        QVERIFY(std::fabs(form.Session().Observer.JulianDay - (day(3, 28) + 1e-3)) < 1e-6);
 
         // At the edge of the orbital elements a step stops inside with a message.
         StepOutcome edge{start, false};
         while (!edge.AtEdge)
             edge = StepWithinElements(edge.JulianDay, {TimeStepUnit::Year, 100000}, 1, 2, false);
-        Observer.JulianDay = edge.JulianDay - 100;
+        form.Session().Observer.JulianDay = edge.JulianDay - 100;
         form.Action(QStringLiteral("StepYear1"))->trigger();
         QVERIFY(time.LastMessage().isEmpty());
         QTest::keyClick(&form, Qt::Key_Plus);
         QVERIFY(!time.LastMessage().isEmpty());
-        QVERIFY(ElementsCoverDay(Observer.JulianDay) && Observer.JulianDay > edge.JulianDay - 100);
+        QVERIFY(ElementsCoverDay(form.Session().Observer.JulianDay) &&
+                form.Session().Observer.JulianDay > edge.JulianDay - 100);
 
         // The step size is what the settings file keeps.
         form.FormDestroy();

@@ -70,7 +70,7 @@ private slots:
         form_->SetCloseUpOpener(
             [this](const HorizontalPosition& centre, std::int32_t) { closeUp_ = centre; });
         test::ShowWithChartSize(*form_, 800, 600);
-        Observer.JulianDay = 2461384.3;  // 9 December 2026, 19:12 UT
+        form_->Session().Observer.JulianDay = 2461384.3;  // 9 December 2026, 19:12 UT
         form_->FormResize();
     }
 
@@ -95,8 +95,8 @@ private slots:
         QCOMPARE(form_->View()->Selected(), FirstDeepSkySlot + 2);
         QTest::mouseDClick(d->Table->viewport(), Qt::LeftButton, {}, at);
         QVERIFY(closeUp_.has_value());
-        QCOMPARE(closeUp_->Azimuth, SkyObjects[FirstDeepSkySlot + 2].Azimuth);
-        QCOMPARE(closeUp_->Altitude, SkyObjects[FirstDeepSkySlot + 2].Altitude);
+        QCOMPARE(closeUp_->Azimuth, form_->Session().SkyObjects()[FirstDeepSkySlot + 2].Azimuth);
+        QCOMPARE(closeUp_->Altitude, form_->Session().SkyObjects()[FirstDeepSkySlot + 2].Altitude);
 
         // A higher minimum altitude: a shorter list, every object above it.
         const int before = d->Table->model()->rowCount();
@@ -160,7 +160,7 @@ private slots:
         const ListReading kept = LoadObservingList(ObservingListPath("megfigyel\xC3\xA9s"), "x");
         QVERIFY(kept.List && kept.List->Objects.size() == 2 && kept.List->Objects[0].Observed);
         QVERIFY(std::abs(kept.List->Objects[0].Observed->Latitude -
-                         Observer.Latitude * 180.0 / 3.141592653589793) < 1e-4);
+                         form_->Session().Observer.Latitude * 180.0 / 3.141592653589793) < 1e-4);
     }
 
     // A horizon file named in the settings: the chart shows its silhouette
@@ -173,13 +173,14 @@ private slots:
         folder_.WriteSettings("[HORIZON]\nFile=" + file.toStdString() + "\n");
         form_ = std::make_unique<TStarsForm>(folder_.Options());
         test::ShowWithChartSize(*form_, 800, 600);
-        Observer.JulianDay = 2461384.3;
+        form_->Session().Observer.JulianDay = 2461384.3;
         form_->FormResize();
         QVERIFY(form_->Skyline() != nullptr);
         // Straight below the centre, 20 degrees up: behind the skyline.
         const int y =
-            Chart.CentreY + static_cast<int>(Chart.ChartRadius * std::tan(35.0 * 3.141592653589793 / 180));
-        QCOMPARE(form_->ChartBitmap().Pixel(Chart.CentreX, y), SkylineColour);
+            form_->Session().Chart.CentreY +
+            static_cast<int>(form_->Session().Chart.ChartRadius * std::tan(35.0 * 3.141592653589793 / 180));
+        QCOMPARE(form_->ChartBitmap().Pixel(form_->Session().Chart.CentreX, y), SkylineColour);
         const std::vector<std::string> after = Names();
         QVERIFY(std::find(before.begin(), before.end(), "Sirius") != before.end());
         QVERIFY(std::find(after.begin(), after.end(), "Sirius") == after.end());
@@ -194,9 +195,12 @@ private slots:
         form_->UseSkyline(nullptr, file.toStdString());
         form_->Action(QStringLiteral("DrawHorizon1"))->trigger();
         QVERIFY(form_->Horizon()->Editing());
-        form_->Image1MouseDown(Qt::LeftButton, Chart.CentreX, Chart.CentreY + Chart.ChartRadius / 2);
+        form_->Image1MouseDown(Qt::LeftButton, form_->Session().Chart.CentreX,
+                               form_->Session().Chart.CentreY + form_->Session().Chart.ChartRadius / 2);
         QVERIFY(form_->Skyline() == nullptr);
-        form_->Image1MouseDown(Qt::LeftButton, Chart.CentreX + Chart.ChartRadius / 2, Chart.CentreY);
+        form_->Image1MouseDown(Qt::LeftButton,
+                               form_->Session().Chart.CentreX + form_->Session().Chart.ChartRadius / 2,
+                               form_->Session().Chart.CentreY);
         QVERIFY(form_->Skyline() != nullptr);
         QCOMPARE(form_->View()->Selected(), -1);  // the clicks name nothing
         // The tonight window computes again over each new skyline: Sirius, 26 degrees high in the south.

@@ -32,7 +32,7 @@ private slots:
         {
             TStarsForm form(folder_.Options());
             Show(form);
-            Observer.JulianDay = 2460635.229;
+            form.Session().Observer.JulianDay = 2460635.229;
             form.FormResize();
             const Bitmap plain = form.ChartBitmap();
             QCOMPARE(test::CountColour(plain, FigureColour), 0);
@@ -112,7 +112,7 @@ private slots:
         {
             TStarsForm form(folder_.Options());
             Show(form);
-            Observer.JulianDay = 2459854.33;  // 2022-10-01 20:00 UT, Vesta well up
+            form.Session().Observer.JulianDay = 2459854.33;  // 2022-10-01 20:00 UT, Vesta well up
             form.SmallBodies()->Import(QStringLiteral(KOLVAR_ELEMENTS_DATA "/jpl_asteroids.json"));
             QVERIFY(form.SmallBodies()->Busy());
             QTRY_VERIFY_WITH_TIMEOUT(!form.SmallBodies()->Busy(), 20000);
