@@ -170,11 +170,12 @@ int CloseUp(const ParsedOptions& options) {
 
     ObserverState& observer = r.Common.Sky.Observer;
     // The main chart as the window draws it before its close-up opens.
-    const auto drawn = std::make_unique<FinishedChart>();
-    DrawFinishedChart(observer, r.ChartSize.Width, r.ChartSize.Height, r.Common.View, *drawn);
-    const ChartFrame& chartFrame = drawn->Frame;
-    const SkyObjectTable& objects = drawn->Objects;
-    const MoonPicture& moon = drawn->Moon;
+    ChartFrame chartFrame;
+    SkyObjectTable objects;
+    FinishedChart drawn;
+    DrawFinishedChart(observer, r.ChartSize.Width, r.ChartSize.Height, r.Common.View, chartFrame, objects,
+                      drawn);
+    const MoonPicture& moon = drawn.Moon;
     // As the window does, the Milky Way lists are turned once for every drawing.
     const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
     const CloseUpSky sky{chartFrame, observer.JulianDay,

@@ -164,6 +164,7 @@ int Bench(RenderRequest& r) {
     ObserverState& observer = r.Sky.Observer;
     const Size size = r.Sky.ChartSize;
     SkyObjectTable objects;
+    ChartFrame frame;
     FinishedChart drawn;
     for (long long k = 0; k < r.Bench; ++k) {
         // Astronomy and placement of every object, no pixels.
@@ -174,13 +175,13 @@ int Bench(RenderRequest& r) {
         astro.push_back(MillisecondsSince(start));
 
         start = std::chrono::steady_clock::now();
-        DrawFinishedChart(observer, size.Width, size.Height, r.View, drawn);
+        DrawFinishedChart(observer, size.Width, size.Height, r.View, frame, objects, drawn);
         redraw.push_back(MillisecondsSince(start));
     }
     if (r.View.ShowsSmallBodies()) {
         // How many comets and minor planets the timed redraws drew.
         const std::vector<PlacedSmallBody> placed =
-            PlaceSmallBodies(drawn.Frame, observer.JulianDay, *r.View.Bodies, r.View.SmallBodyMagnitude);
+            PlaceSmallBodies(frame, observer.JulianDay, *r.View.Bodies, r.View.SmallBodyMagnitude);
         const auto up = std::count_if(placed.begin(), placed.end(),
                                       [](const PlacedSmallBody& b) { return b.Position.Altitude >= 0.0; });
         std::printf("small_bodies placed=%zu drawn=%ld\n", placed.size(), static_cast<long>(up));
@@ -205,11 +206,13 @@ int Render(const ParsedOptions& options) {
     if (!RegisterViewFonts(r.View)) return ExitFailure;
     if (r.Bench > 0) return Bench(r);
 
+    ChartFrame frame;
+    SkyObjectTable objects;
     FinishedChart drawn;
-    DrawFinishedChart(r.Sky.Observer, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, r.View, drawn);
+    DrawFinishedChart(r.Sky.Observer, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, r.View, frame, objects,
+                      drawn);
     LayShownMoon(drawn, drawn.Chart);
-    return WriteChartFiles("render", r, drawn.Chart, drawn.Objects,
-                           SkyProjection::Stereographic(drawn.Frame));
+    return WriteChartFiles("render", r, drawn.Chart, objects, SkyProjection::Stereographic(frame));
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ struct Chart {
 // its redraws.
 struct DrawState {
     ObserverState Observer;
+    ChartFrame Frame;
+    SkyObjectTable Objects;
     FinishedChart Drawn;
 };
 
@@ -60,11 +62,11 @@ void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
     state.Observer.JulianDay = chart.Instant;
     const Size size = r.Sky.ChartSize;
     FinishedChart& drawn = state.Drawn;
-    DrawFinishedChart(state.Observer, size.Width, size.Height, r.View, drawn);
+    DrawFinishedChart(state.Observer, size.Width, size.Height, r.View, state.Frame, state.Objects, drawn);
     LayShownMoon(drawn, drawn.Chart);
     std::swap(chart.Picture, drawn.Chart);  // each keeps a bitmap of the size for its next use
     if (r.Objects)
-        chart.Table = ObjectsTable(SkyProjection::Stereographic(drawn.Frame), drawn.Objects, chart.Instant);
+        chart.Table = ObjectsTable(SkyProjection::Stereographic(state.Frame), state.Objects, chart.Instant);
     chart.Drawn = true;
 }
 
@@ -105,7 +107,7 @@ public:
 
 private:
     void Work() {
-        DrawState state{request_.Sky.Observer, {}};
+        DrawState state{request_.Sky.Observer, {}, {}, {}};
         for (;;) {
             Chart* chart = nullptr;
             {
@@ -230,7 +232,7 @@ int RenderSeries(const SeriesRequest& r) {
     std::deque<std::unique_ptr<Chart>> inFlight;
     std::vector<std::unique_ptr<Chart>> spare;  // written charts, their bitmaps kept for the next ones
     Workers pool(workers, r);
-    DrawState state{r.Sky.Observer, {}};
+    DrawState state{r.Sky.Observer, {}, {}, {}};
     std::size_t written = 0;
 
     // Writes the oldest chart once encoded; false after a failure, reported.

@@ -8,9 +8,8 @@
 namespace kolvar {
 
 bool DrawFinishedChart(ObserverState& observer, int width, int height, const ViewOptions& view,
-                       FinishedChart& out) {
-    if (!RedrawStyledChart(observer, out.Chart, width, height, out.Frame, out.Objects, out.Moon, view))
-        return false;
+                       ChartFrame& frame, SkyObjectTable& objects, FinishedChart& out) {
+    if (!RedrawStyledChart(observer, out.Chart, width, height, frame, objects, out.Moon, view)) return false;
     out.ShownMoon = out.Moon.Picture;
     if (view.Night) {
         MapToNightPalette(out.Chart);

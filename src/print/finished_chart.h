@@ -18,18 +18,18 @@
 
 namespace kolvar {
 
+// The pictures of one drawing.
 struct FinishedChart {
-    Bitmap Chart;            // without the Moon's picture, which the window shows over it
-    MoonPicture Moon;        // as composed, in the day's colours: what the close-up copies
-    Bitmap ShownMoon;        // the Moon's picture as shown over the chart
-    ChartFrame Frame;        // of this drawing
-    SkyObjectTable Objects;  // placed by this drawing
+    Bitmap Chart;      // without the Moon's picture, which the window shows over it
+    MoonPicture Moon;  // as composed, in the day's colours: what the close-up copies
+    Bitmap ShownMoon;  // the Moon's picture as shown over the chart
 };
 
 // Draws `out` for the observer at width x height pixels with the layers and
-// style of `view`. False, with nothing drawn, while the window is closing.
+// style of `view`, into `frame` and `objects` the geometry and the placement
+// it drew with. False, with nothing drawn, while the window is closing.
 bool DrawFinishedChart(ObserverState& observer, int width, int height, const ViewOptions& view,
-                       FinishedChart& out);
+                       ChartFrame& frame, SkyObjectTable& objects, FinishedChart& out);
 
 // The chart with the Moon's picture laid on it, as a file holds it.
 void LayShownMoon(const FinishedChart& drawn, Bitmap& chart);

@@ -34,6 +34,7 @@
 #include "dialogs/tonight_dlg.h"
 #include "identify/hit_test.h"
 #include "identify/small_body_label.h"
+#include "print/finished_chart.h"
 #include "print/smooth_chart.h"
 #include "shell/chart_view.h"
 #include "shell/equipment_controls.h"
@@ -349,19 +350,13 @@ void TStarsForm::FormResize() {
     if (session_.Observer.ClosingFlag) return;
     viewControls_->SetCharacterSize(session_.Observer.FontSize);
     const ViewOptions& view = viewControls_->Options();
-    if (!RedrawStyledChart(session_.Observer, chartBitmap_, image1_->width(), image1_->height(),
-                           session_.Chart, session_.SkyObjects(), moonResult_, view))
+    if (!DrawFinishedChart(session_.Observer, image1_->width(), image1_->height(), view, session_.Chart,
+                           session_.SkyObjects(), drawn_))
         return;
     ++redrawCount_;
-    // The close-up copies the Moon from moonResult_, so the night view turns a copy.
-    shownMoonPicture_ = moonResult_.Picture;
-    if (view.Night) {
-        MapToNightPalette(chartBitmap_);
-        MapToNightPalette(shownMoonPicture_);
-    }
-    image1_->ShowChart(chartBitmap_);
-    image1_->ShowMoonPicture(shownMoonPicture_,
-                             QRect(moonResult_.Left, moonResult_.Top, moonResult_.Size, moonResult_.Size));
+    const MoonPicture& moon = drawn_.Moon;
+    image1_->ShowChart(drawn_.Chart);
+    image1_->ShowMoonPicture(drawn_.ShownMoon, QRect(moon.Left, moon.Top, moon.Size, moon.Size));
     findControls_->ChartRedrawn();
     tonightControls_->ChartRedrawn();
     telescopeControls_->ChartRedrawn();

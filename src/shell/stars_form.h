@@ -16,6 +16,7 @@
 #include "chart/observer_state.h"
 #include "chart/sky_object_table.h"
 #include "plan/local_horizon.h"
+#include "print/finished_chart.h"
 #include "shell/sky_session.h"
 
 class QAction;
@@ -153,8 +154,8 @@ public:
     PrintControls* Printing() const { return printing_; }
     // The equipment list, its dialog and the close-up's fit to the eyepiece.
     EquipmentControls* Equipment() const { return equipment_; }
-    const Bitmap& ChartBitmap() const { return chartBitmap_; }
-    const MoonPicture& MoonResult() const { return moonResult_; }
+    const Bitmap& ChartBitmap() const { return drawn_.Chart; }
+    const MoonPicture& MoonResult() const { return drawn_.Moon; }
     int RedrawCount() const { return redrawCount_; }
 
     // What the settings file keeps of the windows: read by FormCreate, the
@@ -214,9 +215,7 @@ private:
     std::shared_ptr<const LocalHorizon> skyline_;
     TelescopeControls* telescopeControls_ = nullptr;
     SmallBodyControls* smallBodies_ = nullptr;
-    Bitmap chartBitmap_;
-    MoonPicture moonResult_;
-    Bitmap shownMoonPicture_;  // the Moon picture as shown: in the night view's reds
+    FinishedChart drawn_;  // the chart and the Moon's picture of the last redraw, as shown
     int redrawCount_ = 0;
     DesktopSettings desktop_;
     IniFile loadedSettings_;  // the settings file as read at the start: a save writes back what changed since

@@ -11,6 +11,7 @@
 #include "appcore/view_switches.h"
 #include "chart/small_body_layer.h"
 #include "chart/view_layers.h"
+#include "print/finished_chart.h"
 #include "shell/chart_view.h"
 #include "shell/small_body_controls.h"
 #include "window_test_folder.h"
@@ -89,6 +90,15 @@ private slots:
                 }
                 QVERIFY2(s.Get(form.View()->Options()) && item->isChecked(), s.Action.data());
             }
+            // With everything on, the window shows what the command line's function draws.
+            ObserverState observer = form.Session().Observer;
+            ChartFrame frame;
+            const auto objects = std::make_unique<SkyObjectTable>();
+            FinishedChart same;
+            const Bitmap& shown = form.ChartBitmap();
+            QVERIFY(DrawFinishedChart(observer, shown.Width(), shown.Height(), form.View()->Options(), frame,
+                                      *objects, same));
+            QCOMPARE(test::DifferingPixels(same.Chart, shown), 0);
         }
         const std::string kept = folder_.SettingsText();
         for (const ViewSwitch& s : ViewSwitches()) {
