@@ -11,9 +11,9 @@ inline constexpr double DefaultLatitude = 0.8305847;
 inline constexpr double DefaultZone = 1.0;
 inline constexpr std::int32_t DefaultFontSize = 12;
 
-// The place, time and character size for which the sky is drawn. The
-// desktop program keeps one for the whole process (its main window writes
-// it), each command-line run its own; both pass it to the redraw.
+// The place, time and character size for which the sky is drawn. Each main
+// window of the desktop program keeps one in its session (shell/sky_session.h),
+// each command-line run its own; both pass it to the redraw.
 struct ObserverState {
     double Longitude = 0.0;  // radians, east positive
     double Latitude = 0.0;   // radians, north positive

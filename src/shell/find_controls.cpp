@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 
 #include "canvas/cp1250.h"
@@ -25,6 +26,13 @@
 
 namespace kolvar {
 
+namespace {
+
+// The key of find, as handled and as shown beside its item ("/" opens it too).
+constexpr char FindKey[] = "Ctrl+F";
+
+}  // namespace
+
 FindControls::FindControls(TStarsForm& form, const SkySession& sky) : QObject(&form), form_(form), sky_(sky) {
     // The runic caption comes with the menu set-up.
     find1_ = new QAction(QStringLiteral("Keres\u00E9s"), this);
@@ -34,7 +42,7 @@ FindControls::FindControls(TStarsForm& form, const SkySession& sky) : QObject(&f
 
 void FindControls::SetUpMenu(QMenu& observerMenu, const QFont& menuFont) {
     UseMenuKeyStyle(observerMenu, menuFont);
-    ShowCaption(find1_, FindCaptions().MenuItem.Text(), "Ctrl+F");
+    ShowCaption(find1_, FindCaptions().MenuItem.Text(), FindKey);
     find1_->setEnabled(true);
 }
 
@@ -131,7 +139,8 @@ bool FindControls::HandleKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
     // "/" is a shifted key on many layouts.
     const bool slash = event.key() == Qt::Key_Slash && (mods & ~Qt::ShiftModifier) == Qt::NoModifier;
-    if (slash || (event.key() == Qt::Key_F && mods == Qt::ControlModifier)) {
+    if (slash || QKeySequence(QString::fromLatin1(FindKey))[0] ==
+                     QKeyCombination(mods, static_cast<Qt::Key>(event.key()))) {
         Open();
         return true;
     }

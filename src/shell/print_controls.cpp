@@ -35,6 +35,9 @@ namespace kolvar {
 
 namespace {
 
+// The keys of print and save as image, as handled and as shown beside their items.
+constexpr char PrintKey[] = "Ctrl+P", SaveKey[] = "Ctrl+S";
+
 constexpr int PreviewDpi = 150;
 constexpr int BandRows = 512;
 
@@ -178,8 +181,10 @@ PrintControls::PrintControls(QWidget* window, const ObserverState& observer)
     connect(print_, &QAction::triggered, this, &PrintControls::Print);
     connect(save_, &QAction::triggered, this, &PrintControls::SaveAsImage);
     // The keys live on the window; the items only show them.
-    auto* printKey = new QShortcut(QKeySequence::Print, window, this, &PrintControls::Print);
-    auto* saveKey = new QShortcut(QKeySequence::Save, window, this, &PrintControls::SaveAsImage);
+    auto* printKey =
+        new QShortcut(QKeySequence(QString::fromLatin1(PrintKey)), window, this, &PrintControls::Print);
+    auto* saveKey =
+        new QShortcut(QKeySequence(QString::fromLatin1(SaveKey)), window, this, &PrintControls::SaveAsImage);
     printKey->setObjectName(QStringLiteral("PrintKey"));
     saveKey->setObjectName(QStringLiteral("SaveKey"));
 }
@@ -193,8 +198,8 @@ void PrintControls::AddToMenu(QMenu* menu, QAction* before) {
 void PrintControls::SetUpCaptions(QMenu* menu, const QFont& menuFont) {
     UseMenuKeyStyle(*menu, menuFont);  // the keys beside the captions in a plain face
     const PrintMenuTexts& t = PrintMenuCaptions();
-    ShowCaption(print_, t.Print.Text(), "Ctrl+P");
-    ShowCaption(save_, t.SaveAsImage.Text(), "Ctrl+S");
+    ShowCaption(print_, t.Print.Text(), PrintKey);
+    ShowCaption(save_, t.SaveAsImage.Text(), SaveKey);
 }
 
 PrintRequest PrintControls::CurrentSheet() const {
