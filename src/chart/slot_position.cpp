@@ -16,8 +16,8 @@ namespace kolvar {
 namespace {
 
 constexpr double Refraction = 34.0 / 60.0 * Pi / 180.0;  // at the horizon
-constexpr double FixedObjectDays = 1.0;                  // every event recurs within a sidereal day
-constexpr double MovingBodyDays = 2.0;                   // the Moon's day is near 25 hours
+constexpr double FixedObjectDays = 1.0;
+constexpr double MovingBodyDays = 2.0;
 
 }  // namespace
 
@@ -74,7 +74,7 @@ RiseTransitSet SlotRiseTransitSet(SlotPlacer& placer, int slot, double start) {
         return HorizonSample{e.Altitude - RiseSetAltitude(e), std::cos(e.Altitude) * std::sin(e.Azimuth)};
     };
     RiseSetSearch search;
-    search.WindowDays = slot >= FirstStarSlot ? FixedObjectDays : MovingBodyDays;
+    search.WindowDays = RiseSetWindowDays(slot);
     const double lastDay =
         slot >= FirstStarSlot ? start + search.WindowDays : LastCoveredDay(start, search.WindowDays);
     return FindRiseTransitSetUntil(at, start, lastDay, search);
@@ -87,16 +87,18 @@ SkyObjectEntry PlaceFixedDirection(const ChartFrame& frame, std::uint8_t kind, i
     return PlaceObject(kind, index, -1, h);
 }
 
+double RiseSetWindowDays(int slot) { return slot >= FirstStarSlot ? FixedObjectDays : MovingBodyDays; }
+
+SkyObjectEntry SlotPlacer::PlaceDirection(double rightAscension, double declination, double julianDay) {
+    frame_.SiderealAngle = GreenwichSiderealAngle(julianDay);
+    return PlaceFixedDirection(frame_, KindNgcIc, 0, rightAscension, declination, julianDay);
+}
+
 RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, double rightAscension,
                                             double declination, double start) {
-    ObserverState place;
-    place.Longitude = longitude;
-    place.Latitude = latitude;
-    ChartFrame frame = ComputeTrueFrame(place);
+    SlotPlacer placer(longitude, latitude, PlacementFrame::True);
     const auto at = [&](double julianDay) {
-        frame.SiderealAngle = GreenwichSiderealAngle(julianDay);
-        const SkyObjectEntry e =
-            PlaceFixedDirection(frame, KindNgcIc, 0, rightAscension, declination, julianDay);
+        const SkyObjectEntry e = placer.PlaceDirection(rightAscension, declination, julianDay);
         return HorizonSample{e.Altitude - RiseSetAltitude(e), std::cos(e.Altitude) * std::sin(e.Azimuth)};
     };
     RiseSetSearch search;

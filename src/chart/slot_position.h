@@ -23,11 +23,18 @@ public:
 
     // The entry a redraw at `julianDay` writes into `slot` (0 .. SkyObjectCount - 1).
     SkyObjectEntry Place(int slot, double julianDay);
+    // The entry it would make for a fixed J2000 direction (radians), placed as deep-sky objects are.
+    SkyObjectEntry PlaceDirection(double rightAscension, double declination, double julianDay);
 
 private:
     ChartFrame frame_;
     std::unique_ptr<SkyObjectTable> scratch_;  // the layers write whole slots of a table
 };
+
+// How long a rising and setting search follows a slot: a day for the stars
+// and deep-sky objects, whose events recur within a sidereal day, two for
+// the Sun, the Moon and the planets (the Moon's day is near 25 hours).
+double RiseSetWindowDays(int slot);
 
 // The next rising, upper culmination and setting after `start` of a fixed
 // direction of the sky (J2000 right ascension and declination, radians,

@@ -2,8 +2,6 @@
 
 #include <functional>
 
-#include "astro/angles.h"
-#include "astro/time_scales.h"
 #include "plan/crossings.h"
 #include "plan/night.h"
 #include "plan/tonight_list.h"
@@ -48,9 +46,8 @@ void MoveToSkyline(RiseTransitSet& times, const LocalHorizon& skyline, const Ent
 RiseTransitSet SlotTimesOverSkyline(SlotPlacer& placer, int slot, double start, const LocalHorizon* skyline) {
     RiseTransitSet times = SlotRiseTransitSet(placer, slot, start);
     if (!skyline) return times;
-    const double days = slot >= FirstStarSlot ? 1.0 : 2.0;
     const EntryAt at = [&placer, slot](double julianDay) { return placer.Place(slot, julianDay); };
-    MoveToSkyline(times, *skyline, at, start, times.RangeEnd.value_or(start + days));
+    MoveToSkyline(times, *skyline, at, start, times.RangeEnd.value_or(start + RiseSetWindowDays(slot)));
     return times;
 }
 
@@ -59,15 +56,11 @@ RiseTransitSet DirectionTimesOverSkyline(double longitude, double latitude, doub
     RiseTransitSet times =
         FixedDirectionRiseTransitSet(longitude, latitude, rightAscension, declination, start);
     if (!skyline) return times;
-    ObserverState place;
-    place.Longitude = longitude;
-    place.Latitude = latitude;
-    ChartFrame frame = ComputeTrueFrame(place);
+    SlotPlacer placer(longitude, latitude, PlacementFrame::True);
     const EntryAt at = [&](double julianDay) {
-        frame.SiderealAngle = GreenwichSiderealAngle(julianDay);
-        return PlaceFixedDirection(frame, KindNgcIc, 0, rightAscension, declination, julianDay);
+        return placer.PlaceDirection(rightAscension, declination, julianDay);
     };
-    MoveToSkyline(times, *skyline, at, start, start + 1.0);
+    MoveToSkyline(times, *skyline, at, start, start + RiseSetWindowDays(FirstStarSlot));
     return times;
 }
 
