@@ -20,7 +20,6 @@ struct ObserverState {
     double Zone = 0.0;       // hours east of Greenwich
     bool SummerTime = false;
     double JulianDay = 0.0;      // UT
-    double SiderealAngle = 0.0;  // Greenwich sidereal angle, set by every redraw
     std::int32_t FontSize = 0;   // points, name labels
     bool ClosingFlag = false;    // set once when the main window goes; no redraw after
     // The town whose place this is, as the city table spells it
