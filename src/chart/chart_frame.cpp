@@ -80,8 +80,9 @@ ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverStat
     return FrameOnChart(ComputeChartGeometry(chartWidth, chartHeight), ComputeObserverFrame(observer));
 }
 
-HorizontalPosition EquatorialToHorizontal(const ObserverFrame& frame, double rightAscension, double declination,
-                                          double distance, double julianDay, Equinox equinox) {
+HorizontalPosition EquatorialToHorizontal(const ObserverFrame& frame, double rightAscension,
+                                          double declination, double distance, double julianDay,
+                                          Equinox equinox) {
     const SphericalPosition p = equinox == Equinox::Catalogue
                                     ? PrecessToDate(rightAscension, declination, distance, julianDay)
                                     : SphericalPosition{rightAscension, declination, distance};

@@ -13,7 +13,7 @@ namespace kolvar {
 struct ObserverFrame {
     std::array<double, 3> ObserverOffset{};  // observer from the Earth's centre, Earth-fixed axes (AU)
     std::array<std::array<double, 3>, 3> LocalFrame{};  // rows: north, west, zenith
-    double SiderealAngle = 0.0;  // Greenwich sidereal angle of the frame's instant
+    double SiderealAngle = 0.0;                         // Greenwich sidereal angle of the frame's instant
 };
 
 // The pixel geometry of one chart: its size and the horizon circle in it.
@@ -76,8 +76,9 @@ ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverStat
 // says what the position is referred to: a catalogue position is precessed
 // to the date first, a position of the date is taken as it is. Distance 0
 // counts as infinitely far.
-HorizontalPosition EquatorialToHorizontal(const ObserverFrame& frame, double rightAscension, double declination,
-                                          double distance, double julianDay, Equinox equinox);
+HorizontalPosition EquatorialToHorizontal(const ObserverFrame& frame, double rightAscension,
+                                          double declination, double distance, double julianDay,
+                                          Equinox equinox);
 
 // Stereographic projection from the nadir: zenith at the centre, horizon on
 // the circle of radius ChartRadius, north up, east left.

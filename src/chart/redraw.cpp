@@ -18,7 +18,8 @@ ChartFrame RedrawChart(const SkyScene& scene, Bitmap& chart, int width, int heig
     Canvas canvas(chart);
     DrawSky(canvas, ctx);
     moon = ComposeMoonPicture(ctx.Frame, scene.MoonPhase, LightMoonPicture(), DarkMoonPicture());
-    if (view.AddsAnything()) DrawViewLayers(chart, ctx.Projection, ViewSky{ctx.Frame, scene.JulianDay, scene.Objects}, view);
+    if (view.AddsAnything())
+        DrawViewLayers(chart, ctx.Projection, ViewSky{ctx.Frame, scene.JulianDay, scene.Objects}, view);
     return ctx.Frame;
 }
 

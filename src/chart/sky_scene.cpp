@@ -21,7 +21,8 @@ SkyScene ComputeSkyScene(const ObserverState& observer) {
     for (int i = 0; i < PlanetCount; ++i)
         s.Objects[FirstPlanetSlot + i] = PlacePlanet(s.Frame, jd, i, s.SunMoon.EarthHeliocentric);
     for (int i = 0; i < StarCount; ++i) s.Objects[FirstStarSlot + i] = PlaceStar(s.Frame, jd, i);
-    for (int i = 0; i < DeepSkyCount; ++i) s.Objects[FirstDeepSkySlot + i] = PlaceDeepSkyObject(s.Frame, jd, i);
+    for (int i = 0; i < DeepSkyCount; ++i)
+        s.Objects[FirstDeepSkySlot + i] = PlaceDeepSkyObject(s.Frame, jd, i);
     return s;
 }
 

@@ -30,7 +30,8 @@ SlotPlacer::SlotPlacer(double longitude, double latitude, PlacementFrame frame) 
 SkyObjectEntry SlotPlacer::Place(int slot, double julianDay) {
     // The scene turns the frame by the sidereal angle of its instant.
     const ObserverFrame frame = FrameAtInstant(frame_, julianDay);
-    if (slot >= FirstStarSlot && slot < FirstDeepSkySlot) return PlaceStar(frame, julianDay, slot - FirstStarSlot);
+    if (slot >= FirstStarSlot && slot < FirstDeepSkySlot)
+        return PlaceStar(frame, julianDay, slot - FirstStarSlot);
     if (slot >= FirstDeepSkySlot) return PlaceDeepSkyObject(frame, julianDay, slot - FirstDeepSkySlot);
     const SunMoonResult sm = SunMoonState(julianDay);
     if (slot == SunSlot) return PlaceSun(frame, julianDay, sm.SunEquatorial);
@@ -82,7 +83,8 @@ SkyObjectEntry PlaceFixedDirection(const ObserverFrame& frame, std::uint8_t kind
 double RiseSetWindowDays(int slot) { return slot >= FirstStarSlot ? FixedObjectDays : MovingBodyDays; }
 
 SkyObjectEntry SlotPlacer::PlaceDirection(double rightAscension, double declination, double julianDay) {
-    return PlaceFixedDirection(FrameAtInstant(frame_, julianDay), KindNgcIc, 0, rightAscension, declination, julianDay);
+    return PlaceFixedDirection(FrameAtInstant(frame_, julianDay), KindNgcIc, 0, rightAscension, declination,
+                               julianDay);
 }
 
 RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, double rightAscension,

@@ -209,7 +209,8 @@ int Render(const ParsedOptions& options) {
     FinishedChart drawn;
     DrawFinishedChart(*scene, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, r.View, drawn);
     LayShownMoon(drawn, drawn.Chart);
-    return WriteChartFiles("render", r, drawn.Chart, scene->Objects, SkyProjection::Stereographic(drawn.Frame));
+    return WriteChartFiles("render", r, drawn.Chart, scene->Objects,
+                           SkyProjection::Stereographic(drawn.Frame));
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
     LayShownMoon(drawn, drawn.Chart);
     std::swap(chart.Picture, drawn.Chart);  // each keeps a bitmap of the size for its next use
     if (r.Objects)
-        chart.Table = ObjectsTable(SkyProjection::Stereographic(drawn.Frame), state.Scene.Objects, chart.Instant);
+        chart.Table =
+            ObjectsTable(SkyProjection::Stereographic(drawn.Frame), state.Scene.Objects, chart.Instant);
     chart.Drawn = true;
 }
 

@@ -186,9 +186,7 @@ struct HorizonSummaries::State {
     SlotPlacer Placer;
     const LocalHorizon* Skyline;
     State(const ObserverState& o, const LocalHorizon* skyline)
-        : Observer(o),
-          Placer(o.Longitude, o.Latitude, PlacementFrame::True),
-          Skyline(skyline) {}
+        : Observer(o), Placer(o.Longitude, o.Latitude, PlacementFrame::True), Skyline(skyline) {}
 };
 
 HorizonSummaries::HorizonSummaries(const ObserverState& observer, const LocalHorizon* skyline)

@@ -276,7 +276,6 @@ void TStarsForm::SetUpMenus() {
 }
 
 void TStarsForm::FormCreate() {
-    session_.SkyObjects().fill(SkyObjectEntry{});
     // The true current instant (StartingJulianDay); the stored zone and
     // summer-time flag only say how it reads as civil time.
     session_.Observer = StartingObserverState();
@@ -347,12 +346,11 @@ void TStarsForm::changeEvent(QEvent* event) {
 }
 
 void TStarsForm::FormResize() {
-    if (session_.Observer.ClosingFlag) return;
+    if (session_.Closing) return;
     viewControls_->SetCharacterSize(session_.Observer.FontSize);
     const ViewOptions& view = viewControls_->Options();
-    if (!DrawFinishedChart(session_.Observer, image1_->width(), image1_->height(), view, session_.Chart,
-                           session_.SkyObjects(), drawn_))
-        return;
+    DrawFinishedChart(session_.UpdateScene(), image1_->width(), image1_->height(), view, drawn_);
+    session_.Chart = drawn_.Frame;
     ++redrawCount_;
     const MoonPicture& moon = drawn_.Moon;
     image1_->ShowChart(drawn_.Chart);
@@ -383,7 +381,7 @@ void TStarsForm::keyPressEvent(QKeyEvent* event) {
 void TStarsForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
-    session_.Observer.ClosingFlag = true;
+    session_.Closing = true;
     timeControls_->Stop();
     IniValues values{session_.Observer.Zone, session_.Observer.SummerTime ? 1 : 0,
                      session_.Observer.Longitude, session_.Observer.Latitude, session_.Observer.FontSize};
