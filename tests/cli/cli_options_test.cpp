@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "appcore/view_switches.h"
@@ -104,6 +108,43 @@ TEST(ViewSwitches, TurnOnFromTheCommandLine) {
             EXPECT_EQ(other.Get(view),
                       &other == &s || (s.Action == "RunicNames1" && other.Action == "Names1"))
                 << s.Action << " " << other.Action;
+    }
+}
+
+// The --show help, as printed, lists exactly the words the reader takes:
+// every listed word (without its note in brackets) is taken, and every
+// switch's word is listed.
+TEST(ViewSwitches, ShowHelpListsTheWordsTaken) {
+    constexpr OptionSpec ViewSpecs[] = {ShowOption};
+    char* text = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&text, &size);
+    PrintCommandHelp(out, CommandSpec{"render", "", ViewSpecs});
+    std::fclose(out);
+    const std::string help(text, size);
+    std::free(text);
+    constexpr std::string_view lead = "layers to add, comma-separated: ";
+    const std::size_t start = help.find(lead);
+    ASSERT_NE(start, std::string::npos) << help;
+    std::string_view rest = std::string_view(help).substr(start + lead.size());
+    rest = rest.substr(0, rest.find('\n'));
+    std::set<std::string> listed;
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(", ");
+        const std::string_view item = rest.substr(0, comma);
+        listed.emplace(item.substr(0, item.find(" (")));
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 2);
+    }
+    for (std::string word : listed) {
+        if (word == "selection:SLOT") word = "selection:0";
+        std::string flag = "--show";
+        std::vector<char*> args{flag.data(), word.data()};
+        EXPECT_NO_THROW(ParseViewOptions(ParseOptions(args, ViewSpecs))) << word;
+    }
+    for (const ViewSwitch& s : ViewSwitches()) {
+        if (!s.ShowWord.empty()) {
+            EXPECT_TRUE(listed.count(std::string(s.ShowWord))) << s.ShowWord;
+        }
     }
 }
 
