@@ -112,7 +112,8 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     timeControls_ = new TimeControls(this, session_.Observer, [this] { FormResize(); });
     // The chart and the labels over it come before the controls that draw
     // on them; the window takes the chart as its central widget once the
-    // menu bar is in place, so that the bar stays first among its children.
+    // menu bar is in place, so that its widgets stay in that order (the
+    // order a screen reader walks).
     image1_ = new ChartView;
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setAccessibleName(PlainString(PlainControlName("TStarsForm.Image1")));
