@@ -16,7 +16,6 @@ ObserverState StartingObserverState() {
     s.Zone = DefaultZone;
     s.SummerTime = false;
     s.JulianDay = StartingJulianDay();
-    s.FontSize = DefaultFontSize;
     return s;
 }
 

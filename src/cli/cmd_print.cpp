@@ -247,7 +247,7 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
     for (const double instant : series ? instants : std::vector<double>{sheet.Observer.JulianDay}) {
         sheet.Observer.JulianDay = instant;
         sheet.Observer.SummerTime = zone.SummerAt(instant);
-        sheet.Header = PrintHeaderFor(sheet.Observer, title);
+        sheet.Header = PrintHeaderFor(sheet.Observer, sky.PlaceName, title);
         job.Sheets.push_back(sheet);
     }
     ParseFinder(options, job);

@@ -3,6 +3,8 @@
 // The observer's place and instant and the chart size, as every subcommand
 // that draws the chart takes them: the same options, defaults and messages.
 
+#include <string>
+
 #include "chart/observer_state.h"
 #include "cli/cli_options.h"
 
@@ -18,6 +20,7 @@ inline constexpr OptionSpec SizeOption{"--size", "WxH", "chart size in pixels (d
 
 struct SkyRequest {
     ObserverState Observer;  // the window's starting state with the options applied
+    std::string PlaceName;   // the town of --city (Windows-1250), else empty
     Size ChartSize{1024, 768};
 };
 

@@ -97,8 +97,8 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     dialogs.TimeExchange = [dialog = w.TimeDlg.get(), &observer = session.Observer, report] {
         return RunTimeExchange(*dialog, observer, report);
     };
-    dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), &observer = session.Observer, report] {
-        return RunPlaceExchange(*dialog, observer, report);
+    dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), &session, report] {
+        return RunPlaceExchange(*dialog, session.Observer, session.PlaceName, report);
     };
     dialogs.ShowScript = [info = w.InfoDlg.get(), time = w.TimeDlg.get(), place = w.PlaceDlg.get(),
                           help = w.HelpForm1.get()] {

@@ -88,7 +88,7 @@ public:
     void SetCloseUpOpener(CloseUpOpener open) { openCloseUp_ = std::move(open); }
     // Opens the close-up centred on a direction of the chart's frame.
     void OpenCloseUp(const HorizontalPosition& centre) {
-        if (openCloseUp_) openCloseUp_(centre, session_.Observer.FontSize);
+        if (openCloseUp_) openCloseUp_(centre, session_.FontSize);
     }
     // The sky state this window shows and its controls and dialogs share.
     SkySession& Session() { return session_; }

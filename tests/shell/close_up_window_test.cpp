@@ -48,7 +48,7 @@ private slots:
         ProgramWindows w = CreateProgramWindows(folder.Options());
         TStarsForm& form = *w.StarsForm;
         TPlainSky& sky = *w.PlainSky;
-        form.Session().Observer.FontSize = 17;
+        form.Session().FontSize = 17;
         test::ShowWithChartSize(form, 400, 300);
 
         const QPoint pressed(290, 95);
