@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "chart/observer_state.h"
 #include "cli/cli_options.h"
+#include "sky/observer_state.h"
 
 namespace kolvar::cli {
 

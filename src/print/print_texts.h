@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "chart/observer_state.h"
 #include "print/print_header.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 

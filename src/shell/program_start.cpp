@@ -14,7 +14,6 @@
 #include "appcore/settings_file.h"
 #include "canvas/program_fonts.h"
 #include "catalog/static_tables.h"
-#include "chart/observer_state.h"
 #include "dialogs/place_exchange.h"
 #include "dialogs/time_exchange.h"
 #include "shell/equipment_controls.h"
@@ -28,6 +27,7 @@
 #include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
 #include "shell/view_controls.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 namespace {

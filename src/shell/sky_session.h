@@ -5,9 +5,9 @@
 #include <string>
 
 #include "chart/chart_frame.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
-#include "chart/sky_scene.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
+#include "sky/sky_scene.h"
 
 namespace kolvar {
 

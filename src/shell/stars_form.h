@@ -13,11 +13,11 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
 #include "plan/local_horizon.h"
 #include "print/finished_chart.h"
 #include "shell/sky_session.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 
 class QAction;
 class QMenu;

@@ -1,4 +1,4 @@
-#include "chart/observer_state.h"
+#include "sky/observer_state.h"
 
 #include <cmath>
 
