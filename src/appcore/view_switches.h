@@ -29,8 +29,12 @@ struct ViewSwitch {
     SwitchKeeping Keeping = SwitchKeeping::WithSection;
     std::string_view OnText = "1", OffText = "0";  // its values there
     std::string_view ShowWord{};                   // its word in --show; empty when it has none
+    std::string_view ShowNote{};   // told in brackets after the word in --show's help; empty for nothing
     std::string_view CliOption{};  // its own command-line flag (--night); empty when it has none
-    std::string_view Key{};    // its key on the chart as the menu shows it ("C", "Ctrl+N"); empty for none
+    std::string_view Key{};  // its key on the chart as the menu shows it ("C", "Ctrl+N"); empty for none
+    // What the help window's list of keys says the key does (plain
+    // Hungarian, Windows-1250); empty: the key is not listed there.
+    std::string_view KeyHelp{};
     bool InFirstHint = false;  // named in the note over a first start's chart
     bool (*Get)(const ViewOptions& view) = nullptr;
     void (*Put)(ViewOptions& view, bool on) = nullptr;  // this switch alone

@@ -4,26 +4,28 @@
 #include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
 #include "chart/sky_projection.h"
+#include "chart/sky_scene.h"
 
 namespace kolvar {
 
-// What the chart layers of one redraw read and write: the frame of this
-// redraw and its projection, the observation instant and the table that
-// receives every placed object. Stars and deep-sky objects fainter than
-// FaintestMarkerClass are placed but not marked (the daylight view).
+// What the chart layers of one redraw read: the frame of this redraw (its
+// geometry on the scene's observer frame) and its projection, and the scene
+// they draw, whose objects are all placed already. Stars and deep-sky objects
+// fainter than FaintestMarkerClass are not marked (the daylight view).
 struct ChartContext {
-    ChartContext(const ChartFrame& frame, double julianDay, SkyObjectTable& objects,
-                 int faintestMarkerClass = AllMarkers)
-        : Frame(frame),
-          Projection(SkyProjection::Stereographic(frame)),
-          JulianDay(julianDay),
-          Objects(objects),
+    ChartContext(const ChartGeometry& geometry, const SkyScene& scene, int faintestMarkerClass = AllMarkers)
+        : Frame(FrameOnChart(geometry, scene.Frame)),
+          Projection(SkyProjection::Stereographic(Frame)),
+          Scene(scene),
+          JulianDay(scene.JulianDay),
+          Objects(scene.Objects),
           FaintestMarkerClass(faintestMarkerClass) {}
 
-    const ChartFrame& Frame;
+    const ChartFrame Frame;
     const SkyProjection Projection;
+    const SkyScene& Scene;
     double JulianDay;
-    SkyObjectTable& Objects;
+    const SkyObjectTable& Objects;
     int FaintestMarkerClass;
 };
 

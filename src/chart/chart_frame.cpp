@@ -5,6 +5,7 @@
 
 #include "astro/spherical_position.h"
 #include "astro/sun_moon.h"
+#include "astro/time_scales.h"
 #include "astro/transforms.h"
 #include "chart/pixel_rules.h"
 
@@ -15,15 +16,19 @@ constexpr double QuarterPi = 0.7853981633974483;
 constexpr double HalfPi = 1.5707963267948966;
 }  // namespace
 
-ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverState& observer) {
-    ChartFrame f;
-    f.ChartWidth = chartWidth;
-    f.ChartHeight = chartHeight;
-    f.CentreX = TruncToInt(chartWidth * 0.5);
-    f.CentreY = TruncToInt(chartHeight * 0.5);
+ChartGeometry ComputeChartGeometry(int chartWidth, int chartHeight) {
+    ChartGeometry g;
+    g.ChartWidth = chartWidth;
+    g.ChartHeight = chartHeight;
+    g.CentreX = TruncToInt(chartWidth * 0.5);
+    g.CentreY = TruncToInt(chartHeight * 0.5);
     const int shorter = chartWidth < chartHeight ? chartWidth : chartHeight;
-    f.ChartRadius = TruncToInt((shorter / 2) * 0.9);
+    g.ChartRadius = TruncToInt((shorter / 2) * 0.9);
+    return g;
+}
 
+ObserverFrame ComputeObserverFrame(const ObserverState& observer) {
+    ObserverFrame f;
     const double phi = observer.Latitude;
     const double lambda = observer.Longitude;
     const double k = EarthRadiusAu;  // the observer stands on the Earth's surface
@@ -41,12 +46,12 @@ ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverStat
     const std::array<double, 3> z{n[1] * w[2] - n[2] * w[1], n[2] * w[0] - n[0] * w[2],
                                   n[0] * w[1] - n[1] * w[0]};
     f.LocalFrame = {n, w, z};
-    f.SiderealAngle = observer.SiderealAngle;
+    f.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
     return f;
 }
 
-ChartFrame ComputeTrueFrame(const ObserverState& observer) {
-    ChartFrame f = ComputeChartFrame(0, 0, observer);
+ObserverFrame ComputeTrueFrame(const ObserverState& observer) {
+    ObserverFrame f = ComputeObserverFrame(observer);
     const double phi = observer.Latitude;
     const double lambda = observer.Longitude;
     const std::array<double, 3> north{-std::sin(phi) * std::cos(lambda), -std::sin(phi) * std::sin(lambda),
@@ -58,8 +63,26 @@ ChartFrame ComputeTrueFrame(const ObserverState& observer) {
     return f;
 }
 
-HorizontalPosition EquatorialToHorizontal(const ChartFrame& frame, double rightAscension, double declination,
-                                          double distance, double julianDay, Equinox equinox) {
+ObserverFrame FrameAtInstant(const ObserverFrame& frame, double julianDay) {
+    ObserverFrame f = frame;
+    f.SiderealAngle = GreenwichSiderealAngle(julianDay);
+    return f;
+}
+
+ChartFrame FrameOnChart(const ChartGeometry& geometry, const ObserverFrame& frame) {
+    ChartFrame f;
+    static_cast<ChartGeometry&>(f) = geometry;
+    static_cast<ObserverFrame&>(f) = frame;
+    return f;
+}
+
+ChartFrame ComputeChartFrame(int chartWidth, int chartHeight, const ObserverState& observer) {
+    return FrameOnChart(ComputeChartGeometry(chartWidth, chartHeight), ComputeObserverFrame(observer));
+}
+
+HorizontalPosition EquatorialToHorizontal(const ObserverFrame& frame, double rightAscension,
+                                          double declination, double distance, double julianDay,
+                                          Equinox equinox) {
     const SphericalPosition p = equinox == Equinox::Catalogue
                                     ? PrecessToDate(rightAscension, declination, distance, julianDay)
                                     : SphericalPosition{rightAscension, declination, distance};
@@ -80,14 +103,14 @@ HorizontalPosition EquatorialToHorizontal(const ChartFrame& frame, double rightA
     return out;
 }
 
-ChartPoint ProjectToChart(const ChartFrame& frame, double azimuth, double altitude) {
+ChartPoint ProjectToChart(const ChartGeometry& frame, double azimuth, double altitude) {
     const double rho = std::tan(QuarterPi - altitude * 0.5);
     const double x = frame.ChartRadius * (std::sin(azimuth) * (-rho)) + frame.CentreX;
     const double y = frame.ChartRadius * (std::cos(azimuth) * (-rho)) + frame.CentreY;
     return {static_cast<float>(x), static_cast<float>(y)};
 }
 
-HorizontalPosition ChartToHorizontal(const ChartFrame& frame, double x, double y) {
+HorizontalPosition ChartToHorizontal(const ChartGeometry& frame, double x, double y) {
     const double f = (x - frame.CentreX) / frame.ChartRadius;
     const double g = (y - frame.CentreY) / frame.ChartRadius;
     const double d = std::sqrt(f * f + g * g);
@@ -97,7 +120,7 @@ HorizontalPosition ChartToHorizontal(const ChartFrame& frame, double x, double y
     return out;
 }
 
-ChartPoint HorizonCrossing(const ChartFrame& frame, ChartPoint p1, ChartPoint p2) {
+ChartPoint HorizonCrossing(const ChartGeometry& frame, ChartPoint p1, ChartPoint p2) {
     const double dx = static_cast<double>(p2.X) - p1.X;
     const double dy = static_cast<double>(p2.Y) - p1.Y;
     const double ex = static_cast<double>(p1.X) - frame.CentreX;
@@ -128,7 +151,7 @@ ChartPoint HorizonCrossing(const ChartFrame& frame, ChartPoint p1, ChartPoint p2
     return {static_cast<float>(p1.X + t * dx), static_cast<float>(p1.Y + t * dy)};
 }
 
-ChartPoint PointBeyondHorizon(const ChartFrame& frame, ChartPoint p, double offset) {
+ChartPoint PointBeyondHorizon(const ChartGeometry& frame, ChartPoint p, double offset) {
     const double dx = static_cast<double>(p.X) - frame.CentreX;
     const double dy = static_cast<double>(p.Y) - frame.CentreY;
     const double scale = (frame.ChartRadius + offset) / std::sqrt(dx * dx + dy * dy);

@@ -6,12 +6,8 @@
 namespace kolvar {
 
 // Paints every layer of the chart in order (ecliptic, cross, horizon disc,
-// Milky Way, Sun, Moon, planets, stars, deep-sky objects), fills every slot
-// of the table and returns the Moon phase angle.
-double DrawSky(Canvas& canvas, const ChartContext& ctx);
-
-// The astronomy of DrawSky without any pixels: computes and places every
-// object of the table. Returns the Moon phase angle.
-double PlaceSkyObjects(const ChartContext& ctx);
+// Milky Way, Sun, Moon, planets, stars, deep-sky objects) from the placed
+// scene of the context.
+void DrawSky(Canvas& canvas, const ChartContext& ctx);
 
 }  // namespace kolvar

@@ -19,10 +19,8 @@ struct ObserverState {
     double Latitude = 0.0;   // radians, north positive
     double Zone = 0.0;       // hours east of Greenwich
     bool SummerTime = false;
-    double JulianDay = 0.0;      // UT
-    double SiderealAngle = 0.0;  // Greenwich sidereal angle, set by every redraw
-    std::int32_t FontSize = 0;   // points, name labels
-    bool ClosingFlag = false;    // set once when the main window goes; no redraw after
+    double JulianDay = 0.0;     // UT
+    std::int32_t FontSize = 0;  // points, name labels
     // The town whose place this is, as the city table spells it
     // (Windows-1250); empty when the place was typed or is no town's.
     std::string PlaceName;

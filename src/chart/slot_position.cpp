@@ -7,7 +7,6 @@
 #include "astro/planets.h"
 #include "astro/spherical_position.h"
 #include "astro/sun_moon.h"
-#include "astro/time_scales.h"
 #include "chart/solar_system_layer.h"
 #include "chart/star_layer.h"
 
@@ -21,29 +20,23 @@ constexpr double MovingBodyDays = 2.0;
 
 }  // namespace
 
-SlotPlacer::SlotPlacer(double longitude, double latitude, PlacementFrame frame)
-    : scratch_(std::make_unique<SkyObjectTable>()) {
+SlotPlacer::SlotPlacer(double longitude, double latitude, PlacementFrame frame) {
     ObserverState place;
     place.Longitude = longitude;
     place.Latitude = latitude;
-    frame_ = frame == PlacementFrame::True ? ComputeTrueFrame(place) : ComputeChartFrame(0, 0, place);
+    frame_ = frame == PlacementFrame::True ? ComputeTrueFrame(place) : ComputeObserverFrame(place);
 }
 
 SkyObjectEntry SlotPlacer::Place(int slot, double julianDay) {
-    // The redraw turns the frame by the sidereal angle of its instant.
-    frame_.SiderealAngle = GreenwichSiderealAngle(julianDay);
-    const ChartContext ctx{frame_, julianDay, *scratch_};
-    if (slot >= FirstStarSlot && slot < FirstDeepSkySlot) {
-        PlaceStar(ctx, slot - FirstStarSlot);
-    } else if (slot >= FirstDeepSkySlot) {
-        PlaceDeepSkyObject(ctx, slot - FirstDeepSkySlot);
-    } else {
-        const SunMoonResult sm = SunMoonState(julianDay);
-        if (slot == SunSlot) PlaceSun(ctx, sm.SunEquatorial);
-        if (slot == MoonSlot) PlaceMoon(ctx, sm.MoonEquatorial);
-        if (slot >= FirstPlanetSlot) PlacePlanet(ctx, slot - FirstPlanetSlot, sm.EarthHeliocentric);
-    }
-    return (*scratch_)[static_cast<std::size_t>(slot)];
+    // The scene turns the frame by the sidereal angle of its instant.
+    const ObserverFrame frame = FrameAtInstant(frame_, julianDay);
+    if (slot >= FirstStarSlot && slot < FirstDeepSkySlot)
+        return PlaceStar(frame, julianDay, slot - FirstStarSlot);
+    if (slot >= FirstDeepSkySlot) return PlaceDeepSkyObject(frame, julianDay, slot - FirstDeepSkySlot);
+    const SunMoonResult sm = SunMoonState(julianDay);
+    if (slot == SunSlot) return PlaceSun(frame, julianDay, sm.SunEquatorial);
+    if (slot == MoonSlot) return PlaceMoon(frame, julianDay, sm.MoonEquatorial);
+    return PlacePlanet(frame, julianDay, slot - FirstPlanetSlot, sm.EarthHeliocentric);
 }
 
 double RiseSetAltitude(const SkyObjectEntry& entry) {
@@ -80,7 +73,7 @@ RiseTransitSet SlotRiseTransitSet(SlotPlacer& placer, int slot, double start) {
     return FindRiseTransitSetUntil(at, start, lastDay, search);
 }
 
-SkyObjectEntry PlaceFixedDirection(const ChartFrame& frame, std::uint8_t kind, int index,
+SkyObjectEntry PlaceFixedDirection(const ObserverFrame& frame, std::uint8_t kind, int index,
                                    double rightAscension, double declination, double julianDay) {
     const HorizontalPosition h = EquatorialToHorizontal(frame, rightAscension, declination, InfinitelyFar,
                                                         julianDay, Equinox::Catalogue);
@@ -90,8 +83,8 @@ SkyObjectEntry PlaceFixedDirection(const ChartFrame& frame, std::uint8_t kind, i
 double RiseSetWindowDays(int slot) { return slot >= FirstStarSlot ? FixedObjectDays : MovingBodyDays; }
 
 SkyObjectEntry SlotPlacer::PlaceDirection(double rightAscension, double declination, double julianDay) {
-    frame_.SiderealAngle = GreenwichSiderealAngle(julianDay);
-    return PlaceFixedDirection(frame_, KindNgcIc, 0, rightAscension, declination, julianDay);
+    return PlaceFixedDirection(FrameAtInstant(frame_, julianDay), KindNgcIc, 0, rightAscension, declination,
+                               julianDay);
 }
 
 RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, double rightAscension,

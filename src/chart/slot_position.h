@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "astro/rise_set.h"
 #include "chart/chart_frame.h"
 #include "chart/sky_object_table.h"
@@ -27,8 +25,7 @@ public:
     SkyObjectEntry PlaceDirection(double rightAscension, double declination, double julianDay);
 
 private:
-    ChartFrame frame_;
-    std::unique_ptr<SkyObjectTable> scratch_;  // the layers write whole slots of a table
+    ObserverFrame frame_;  // its sidereal angle is set for each instant
 };
 
 // How long a rising and setting search follows a slot: a day for the stars
@@ -45,7 +42,7 @@ RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, d
 
 // The entry a redraw at `julianDay` would make for a fixed direction, of the
 // given kind and index, without a slot.
-SkyObjectEntry PlaceFixedDirection(const ChartFrame& frame, std::uint8_t kind, int index,
+SkyObjectEntry PlaceFixedDirection(const ObserverFrame& frame, std::uint8_t kind, int index,
                                    double rightAscension, double declination, double julianDay);
 
 // The altitude of the centre at which an object rises and sets, as almanacs

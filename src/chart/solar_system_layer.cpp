@@ -26,10 +26,11 @@ void FilledDisc(Canvas& canvas, double x1, double y1, double x2, double y2) {
 }
 
 // Sun, Moon and planets come from elements of the date: no precession.
-HorizontalPosition Horizontal(const ChartContext& ctx, const SphericalPosition& p) {
-    return EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance, ctx.JulianDay,
-                                  Equinox::OfDate);
+HorizontalPosition Horizontal(const ObserverFrame& frame, double julianDay, const SphericalPosition& p) {
+    return EquatorialToHorizontal(frame, p.Longitude, p.Latitude, p.Distance, julianDay, Equinox::OfDate);
 }
+
+HorizontalPosition PositionOf(const SkyObjectEntry& e) { return {e.Azimuth, e.Altitude, e.Distance}; }
 
 }  // namespace
 
@@ -40,44 +41,39 @@ double ApparentDiscHalf(double bodyRadius, double distance, double altitude) {
     return std::abs(t2 - t1) * 0.5;
 }
 
-HorizontalPosition PlaceSun(const ChartContext& ctx, const SphericalPosition& sun) {
-    const HorizontalPosition p = Horizontal(ctx, sun);
-    ctx.Objects[SunSlot] = PlaceObject(KindSun, 0, SignIndexOf(sun.Longitude), p);
-    return p;
+SkyObjectEntry PlaceSun(const ObserverFrame& frame, double julianDay, const SphericalPosition& sun) {
+    return PlaceObject(KindSun, 0, SignIndexOf(sun.Longitude), Horizontal(frame, julianDay, sun));
 }
 
-HorizontalPosition PlaceMoon(const ChartContext& ctx, const SphericalPosition& moon) {
-    const HorizontalPosition p = Horizontal(ctx, moon);
-    ctx.Objects[MoonSlot] = PlaceObject(KindMoon, 0, SignIndexOf(moon.Longitude), p);
-    return p;
+SkyObjectEntry PlaceMoon(const ObserverFrame& frame, double julianDay, const SphericalPosition& moon) {
+    return PlaceObject(KindMoon, 0, SignIndexOf(moon.Longitude), Horizontal(frame, julianDay, moon));
 }
 
-void PlacePlanet(const ChartContext& ctx, int planet, const SphericalPosition& earth) {
-    const SphericalPosition h = PlanetHeliocentric(ctx.JulianDay, planet);
+SkyObjectEntry PlacePlanet(const ObserverFrame& frame, double julianDay, int planet,
+                           const SphericalPosition& earth) {
+    const SphericalPosition h = PlanetHeliocentric(julianDay, planet);
     const SphericalPosition g = HeliocentricToEquatorial(h, earth);
-    const HorizontalPosition p = Horizontal(ctx, g);
-    ctx.Objects[FirstPlanetSlot + planet] = PlaceObject(KindPlanet, planet, SignIndexOf(g.Longitude), p);
+    return PlaceObject(KindPlanet, planet, SignIndexOf(g.Longitude), Horizontal(frame, julianDay, g));
 }
 
-HorizontalPosition DrawSun(Canvas& canvas, const ChartContext& ctx, const SphericalPosition& sun) {
-    const HorizontalPosition p = PlaceSun(ctx, sun);
+void DrawSun(Canvas& canvas, const ChartContext& ctx) {
     const SkyObjectEntry& slot = ctx.Objects[SunSlot];
-    if (!slot.Visible) return p;
+    if (!slot.Visible) return;
+    // The disc's size is reckoned from the geocentric distance.
+    const double distance = ctx.Scene.SunMoon.SunEquatorial.Distance;
     const int radius =
-        CeilToInt(ctx.Frame.ChartRadius * ApparentDiscHalf(SunRadiusAu, sun.Distance, p.Altitude));
+        CeilToInt(ctx.Frame.ChartRadius * ApparentDiscHalf(SunRadiusAu, distance, slot.Altitude));
     canvas.SetPenColour(colours::Yellow);
     canvas.SetBrushColour(colours::Yellow);
     const ChartPoint c = ProjectToChart(ctx.Frame, slot.Azimuth, slot.Altitude);
     FilledDisc(canvas, static_cast<double>(c.X) - radius, static_cast<double>(c.Y) - radius,
                static_cast<double>(c.X) + radius, static_cast<double>(c.Y) + radius);
     DrawMarker(canvas, TruncToInt(c.X), TruncToInt(c.Y), KindSun, 0);
-    return p;
 }
 
-HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const SphericalPosition& sun,
-                            const SphericalPosition& moon) {
-    const HorizontalPosition m = PlaceMoon(ctx, moon);
-    const HorizontalPosition s = Horizontal(ctx, sun);
+void DrawMoon(Canvas& canvas, const ChartContext& ctx) {
+    const HorizontalPosition m = PositionOf(ctx.Objects[MoonSlot]);
+    const HorizontalPosition s = PositionOf(ctx.Objects[SunSlot]);
     const double half = ApparentDiscHalf(MoonRadiusAu, m.Distance, m.Altitude);
 
     // Unit vectors (north, east, up) towards the Moon and the Sun; p is the
@@ -89,7 +85,7 @@ HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const Spher
     const double pEast = mv[1] - c * uv[1];
 
     const SkyObjectEntry& slot = ctx.Objects[MoonSlot];
-    if (!slot.Visible) return m;
+    if (!slot.Visible) return;
     const Colour first = c >= 0 ? colours::Yellow : MoonDarkColour;
     const Colour second = c >= 0 ? MoonDarkColour : colours::Yellow;
 
@@ -109,11 +105,9 @@ HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const Spher
     const double ox = at.X - half * ctx.Frame.ChartRadius * pNorth;
     const double oy = at.Y - half * ctx.Frame.ChartRadius * pEast;
     FilledDisc(canvas, ox - rho2, oy - rho2, ox + rho2, oy + rho2);
-    return m;
 }
 
-void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet, const SphericalPosition& earth) {
-    PlacePlanet(ctx, planet, earth);
+void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet) {
     MarkObject(canvas, ctx.Projection, ctx.Objects[FirstPlanetSlot + planet]);
 }
 

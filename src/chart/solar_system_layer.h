@@ -18,19 +18,20 @@ SphericalPosition GeocentricBodyPosition(int slot, double julianDay);
 // chart radius: angular radius `bodyRadius / distance` at `altitude`.
 double ApparentDiscHalf(double bodyRadius, double distance, double altitude);
 
-// Each Place function computes the body's horizontal position, writes its
-// slot and returns the position; the Draw functions add the drawing.
-HorizontalPosition PlaceSun(const ChartContext& ctx, const SphericalPosition& sun);
-HorizontalPosition PlaceMoon(const ChartContext& ctx, const SphericalPosition& moon);
-void PlacePlanet(const ChartContext& ctx, int planet, const SphericalPosition& earth);
+// Where the chart places the Sun, the Moon (geocentric places of the date)
+// and a planet for the frame at `julianDay` (UT).
+SkyObjectEntry PlaceSun(const ObserverFrame& frame, double julianDay, const SphericalPosition& sun);
+SkyObjectEntry PlaceMoon(const ObserverFrame& frame, double julianDay, const SphericalPosition& moon);
+SkyObjectEntry PlacePlanet(const ObserverFrame& frame, double julianDay, int planet,
+                           const SphericalPosition& earth);
 
 // Yellow disc of the Sun's apparent size with a white marker at its centre.
-HorizontalPosition DrawSun(Canvas& canvas, const ChartContext& ctx, const SphericalPosition& sun);
+void DrawSun(Canvas& canvas, const ChartContext& ctx);
 
-// The Moon's disc, shaded by a second disc for its phase.
-HorizontalPosition DrawMoon(Canvas& canvas, const ChartContext& ctx, const SphericalPosition& sun,
-                            const SphericalPosition& moon);
+// The Moon's disc, shaded by a second disc for its phase (lit from the
+// Sun's place in the scene).
+void DrawMoon(Canvas& canvas, const ChartContext& ctx);
 
-void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet, const SphericalPosition& earth);
+void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet);
 
 }  // namespace kolvar

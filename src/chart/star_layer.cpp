@@ -7,28 +7,26 @@
 
 namespace kolvar {
 
-void PlaceStar(const ChartContext& ctx, int star) {
-    const SphericalPosition p = ApplyProperMotion(StarCatalogue[star], ctx.JulianDay);
-    const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, p.Longitude, p.Latitude, p.Distance,
-                                                        ctx.JulianDay, Equinox::Catalogue);
-    ctx.Objects[FirstStarSlot + star] = PlaceObject(KindStar, star, -1, h);
+SkyObjectEntry PlaceStar(const ObserverFrame& frame, double julianDay, int star) {
+    const SphericalPosition p = ApplyProperMotion(StarCatalogue[star], julianDay);
+    const HorizontalPosition h =
+        EquatorialToHorizontal(frame, p.Longitude, p.Latitude, p.Distance, julianDay, Equinox::Catalogue);
+    return PlaceObject(KindStar, star, -1, h);
 }
 
-void PlaceDeepSkyObject(const ChartContext& ctx, int object) {
+SkyObjectEntry PlaceDeepSkyObject(const ObserverFrame& frame, double julianDay, int object) {
     const DeepSkyRecord& d = DeepSkyCatalogue[object];
-    const HorizontalPosition h = EquatorialToHorizontal(ctx.Frame, d.RightAscension, d.Declination,
-                                                        InfinitelyFar, ctx.JulianDay, Equinox::Catalogue);
-    ctx.Objects[FirstDeepSkySlot + object] = PlaceObject(KindDeepSky, object, -1, h);
+    const HorizontalPosition h = EquatorialToHorizontal(frame, d.RightAscension, d.Declination, InfinitelyFar,
+                                                        julianDay, Equinox::Catalogue);
+    return PlaceObject(KindDeepSky, object, -1, h);
 }
 
 void DrawStar(Canvas& canvas, const ChartContext& ctx, int star) {
-    PlaceStar(ctx, star);
     const SkyObjectEntry& e = ctx.Objects[FirstStarSlot + star];
     if (MarkedUnder(e, ctx.FaintestMarkerClass)) MarkObject(canvas, ctx.Projection, e);
 }
 
 void DrawDeepSkyObject(Canvas& canvas, const ChartContext& ctx, int object) {
-    PlaceDeepSkyObject(ctx, object);
     const SkyObjectEntry& e = ctx.Objects[FirstDeepSkySlot + object];
     if (MarkedUnder(e, ctx.FaintestMarkerClass)) MarkObject(canvas, ctx.Projection, e);
 }

@@ -174,8 +174,9 @@ void PrintCommandHelp(std::FILE* out, const CommandSpec& command) {
             left += ' ';
             left += option.ValueName;
         }
-        std::fprintf(out, "  %-18s %.*s\n", left.c_str(), static_cast<int>(option.Help.size()),
-                     option.Help.data());
+        std::string help(option.Help);
+        if (option.HelpFromTable != nullptr) help += option.HelpFromTable();
+        std::fprintf(out, "  %-18s %s\n", left.c_str(), help.c_str());
     }
     std::fprintf(out, "  %-18s %s\n", "--help", "show this help and exit");
 }

@@ -33,6 +33,9 @@ struct OptionSpec {
     std::string_view Name;       // with the dashes: "--jd"
     std::string_view ValueName;  // "JD"; empty for an option without a value
     std::string_view Help;
+    // The rest of the help, written when it is printed from a table (the
+    // --show words from the view switches); none for a help of fixed text.
+    std::string (*HelpFromTable)() = nullptr;
 };
 
 struct CommandSpec {

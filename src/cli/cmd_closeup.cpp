@@ -170,11 +170,11 @@ int CloseUp(const ParsedOptions& options) {
 
     ObserverState& observer = r.Common.Sky.Observer;
     // The main chart as the window draws it before its close-up opens.
-    ChartFrame chartFrame;
-    SkyObjectTable objects;
+    const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(observer));
+    const SkyObjectTable& objects = scene->Objects;
     FinishedChart drawn;
-    DrawFinishedChart(observer, r.ChartSize.Width, r.ChartSize.Height, r.Common.View, chartFrame, objects,
-                      drawn);
+    DrawFinishedChart(*scene, r.ChartSize.Width, r.ChartSize.Height, r.Common.View, drawn);
+    const ChartFrame& chartFrame = drawn.Frame;
     const MoonPicture& moon = drawn.Moon;
     // As the window does, the Milky Way lists are turned once for every drawing.
     const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);

@@ -120,12 +120,12 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     }
 
     // The placement of the redraw, without its pixels.
-    ObserverState& observer = sky.Observer;
-    observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
-    const ChartFrame frame = ComputeChartFrame(sky.ChartSize.Width, sky.ChartSize.Height, observer);
-    const auto objects = std::make_unique<SkyObjectTable>();
-    const ChartContext placed{frame, observer.JulianDay, *objects};
-    PlaceSkyObjects(placed);
+    const ObserverState& observer = sky.Observer;
+    const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(observer));
+    const SkyObjectTable& objects = scene->Objects;
+    const ChartFrame frame =
+        FrameOnChart(ComputeChartGeometry(sky.ChartSize.Width, sky.ChartSize.Height), scene->Frame);
+    const SkyProjection projection = SkyProjection::Stereographic(frame);
 
     // Times on the clock of --zone or of the town, in universal time without either.
     std::optional<CivilZone> clock;
@@ -134,7 +134,7 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
     // Azimuth, altitude and the times as an almanac gives them, in the true
     // frame; the pixels and the visibility are the chart's.
     SlotPlacer placer(observer.Longitude, observer.Latitude, PlacementFrame::True);
-    const ChartFrame trueFrame = ComputeTrueFrame(observer);
+    const ObserverFrame trueFrame = ComputeTrueFrame(observer);
     std::optional<double> rangeEnd;
     std::printf("slot\tkind\tindex\tname\tazimuth\taltitude\tx\ty\tvisible\trise\ttransit\tset\n");
     if (!foundBodies.empty()) {
@@ -152,7 +152,7 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
             const RiseTransitSet times =
                 DirectionTimesOverSkyline(observer.Longitude, observer.Latitude, p.RightAscension,
                                           p.Declination, observer.JulianDay, skyline);
-            const ChartPoint at = placed.Projection.Project(h.Azimuth, h.Altitude);
+            const ChartPoint at = projection.Project(h.Azimuth, h.Altitude);
             std::printf("-1\t%d\t%zu\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", KindSmallBody,
                         foundBodies[k], DisplayName(chosen[k]).c_str(), CompassDegrees(almanac.Azimuth),
                         almanac.Altitude * DegreesPerRadian, static_cast<double>(at.X),
@@ -166,7 +166,7 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
         SkyObjectEntry almanac;
         RiseTransitSet times;
         if (f.Kind == FoundKind::Slot) {
-            e = (*objects)[static_cast<std::size_t>(f.Slot)];
+            e = objects[static_cast<std::size_t>(f.Slot)];
             almanac = placer.Place(f.Slot, observer.JulianDay);
             times = SlotTimesOverSkyline(placer, f.Slot, observer.JulianDay, skyline);
         } else {
@@ -181,7 +181,7 @@ int Find(const std::optional<std::string>& name, const ParsedOptions& options) {
                                               d.Declination, observer.JulianDay, skyline);
         }
         if (times.RangeEnd) rangeEnd = times.RangeEnd;
-        const ChartPoint p = placed.Projection.Project(e.Azimuth, e.Altitude);
+        const ChartPoint p = projection.Project(e.Azimuth, e.Altitude);
         std::printf("%d\t%d\t%d\t%s\t%.4f\t%.4f\t%.9g\t%.9g\t%d\t%s\t%s\t%s\n", f.Slot, e.Kind, e.Index,
                     Cp1250ToUtf8(f.DisplayName).c_str(), CompassDegrees(almanac.Azimuth),
                     almanac.Altitude * DegreesPerRadian, static_cast<double>(p.X), static_cast<double>(p.Y),

@@ -134,10 +134,11 @@ int Identify(const ParsedOptions& options) {
     // The chart as a click finds it: placed as the view draws it, nothing selected yet.
     ViewOptions unselected = r.View;
     unselected.SelectedSlot = -1;
-    ChartFrame frame;
-    SkyObjectTable objects;
+    const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(r.Sky.Observer));
+    const SkyObjectTable& objects = scene->Objects;
     FinishedChart drawn;
-    DrawFinishedChart(r.Sky.Observer, width, height, unselected, frame, objects, drawn);
+    DrawFinishedChart(*scene, width, height, unselected, drawn);
+    const ChartFrame& frame = drawn.Frame;
 
     const SkyProjection projection = SkyProjection::Stereographic(frame);
     const int slot = NearestVisibleSlot(objects, projection, r.X, r.Y);
@@ -154,13 +155,11 @@ int Identify(const ParsedOptions& options) {
         std::vector<Bitmap*> bitmaps{&labels.Left, &labels.Right};
         std::vector<std::string> names{r.Labels + "-left.png", r.Labels + "-right.png"};
         FinishedChart ringed;
-        ChartFrame ringedFrame;
-        SkyObjectTable ringedObjects;
         if (r.WithChart) {
             // The chart as the window shows it after the click: the named object ringed.
             ViewOptions view = r.View;
             if (view.SelectedSlot < 0) view.SelectedSlot = slot;
-            DrawFinishedChart(r.Sky.Observer, width, height, view, ringedFrame, ringedObjects, ringed);
+            DrawFinishedChart(*scene, width, height, view, ringed);
             LayShownMoon(ringed, ringed.Chart);
             bitmaps.push_back(&ringed.Chart);
             names.push_back(r.Labels + "-chart.png");

@@ -163,21 +163,20 @@ int Bench(RenderRequest& r) {
     std::vector<double> astro, redraw;
     ObserverState& observer = r.Sky.Observer;
     const Size size = r.Sky.ChartSize;
-    SkyObjectTable objects;
-    ChartFrame frame;
+    auto scene = std::make_unique<SkyScene>();
     FinishedChart drawn;
     for (long long k = 0; k < r.Bench; ++k) {
         // Astronomy and placement of every object, no pixels.
         auto start = std::chrono::steady_clock::now();
-        observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
-        const ChartFrame placed = ComputeChartFrame(size.Width, size.Height, observer);
-        PlaceSkyObjects(ChartContext{placed, observer.JulianDay, objects});
+        *scene = ComputeSkyScene(observer);
         astro.push_back(MillisecondsSince(start));
 
+        // The finished picture drawn from that scene.
         start = std::chrono::steady_clock::now();
-        DrawFinishedChart(observer, size.Width, size.Height, r.View, frame, objects, drawn);
+        DrawFinishedChart(*scene, size.Width, size.Height, r.View, drawn);
         redraw.push_back(MillisecondsSince(start));
     }
+    const ChartFrame& frame = drawn.Frame;
     if (r.View.ShowsSmallBodies()) {
         // How many comets and minor planets the timed redraws drew.
         const std::vector<PlacedSmallBody> placed =
@@ -206,13 +205,12 @@ int Render(const ParsedOptions& options) {
     if (!RegisterViewFonts(r.View)) return ExitFailure;
     if (r.Bench > 0) return Bench(r);
 
-    ChartFrame frame;
-    SkyObjectTable objects;
+    const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(r.Sky.Observer));
     FinishedChart drawn;
-    DrawFinishedChart(r.Sky.Observer, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, r.View, frame, objects,
-                      drawn);
+    DrawFinishedChart(*scene, r.Sky.ChartSize.Width, r.Sky.ChartSize.Height, r.View, drawn);
     LayShownMoon(drawn, drawn.Chart);
-    return WriteChartFiles("render", r, drawn.Chart, objects, SkyProjection::Stereographic(frame));
+    return WriteChartFiles("render", r, drawn.Chart, scene->Objects,
+                           SkyProjection::Stereographic(drawn.Frame));
 }
 
 }  // namespace

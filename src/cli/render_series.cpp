@@ -48,25 +48,26 @@ struct Chart {
     bool Encoded = false;
 };
 
-// What one thread needs to draw charts: its own observer and the outputs of
-// its redraws.
+// What one thread needs to draw charts: its own observer, the scene of its
+// instant and the pictures of its redraws.
 struct DrawState {
     ObserverState Observer;
-    ChartFrame Frame;
-    SkyObjectTable Objects;
-    FinishedChart Drawn;
+    SkyScene Scene{};
+    FinishedChart Drawn{};
 };
 
 // The chart of one instant as the single render draws it, with its table.
 void DrawChart(const SeriesRequest& r, DrawState& state, Chart& chart) {
     state.Observer.JulianDay = chart.Instant;
+    state.Scene = ComputeSkyScene(state.Observer);
     const Size size = r.Sky.ChartSize;
     FinishedChart& drawn = state.Drawn;
-    DrawFinishedChart(state.Observer, size.Width, size.Height, r.View, state.Frame, state.Objects, drawn);
+    DrawFinishedChart(state.Scene, size.Width, size.Height, r.View, drawn);
     LayShownMoon(drawn, drawn.Chart);
     std::swap(chart.Picture, drawn.Chart);  // each keeps a bitmap of the size for its next use
     if (r.Objects)
-        chart.Table = ObjectsTable(SkyProjection::Stereographic(state.Frame), state.Objects, chart.Instant);
+        chart.Table =
+            ObjectsTable(SkyProjection::Stereographic(drawn.Frame), state.Scene.Objects, chart.Instant);
     chart.Drawn = true;
 }
 
@@ -107,7 +108,7 @@ public:
 
 private:
     void Work() {
-        DrawState state{request_.Sky.Observer, {}, {}, {}};
+        DrawState state{request_.Sky.Observer};
         for (;;) {
             Chart* chart = nullptr;
             {
@@ -232,7 +233,7 @@ int RenderSeries(const SeriesRequest& r) {
     std::deque<std::unique_ptr<Chart>> inFlight;
     std::vector<std::unique_ptr<Chart>> spare;  // written charts, their bitmaps kept for the next ones
     Workers pool(workers, r);
-    DrawState state{r.Sky.Observer, {}, {}, {}};
+    DrawState state{r.Sky.Observer};
     std::size_t written = 0;
 
     // Writes the oldest chart once encoded; false after a failure, reported.

@@ -11,6 +11,17 @@
 
 namespace kolvar::cli {
 
+std::string ShowLayersHelp() {
+    std::string help;
+    for (const ViewSwitch& s : ViewSwitches()) {
+        if (s.ShowWord.empty()) continue;
+        help += s.ShowWord;
+        if (!s.ShowNote.empty()) ((help += " (") += s.ShowNote) += ')';
+        help += ", ";
+    }
+    return help + "selection:SLOT";
+}
+
 ViewOptions ParseViewOptions(const ParsedOptions& options) {
     ViewOptions view;
     if (auto list = options.Value("--show")) {

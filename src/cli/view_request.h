@@ -4,16 +4,18 @@
 // identify): --show LIST, --label-mag M, --night, --daylight. Without them a
 // picture is exactly the plain one.
 
+#include <string>
+
 #include "chart/view_options.h"
 #include "cli/cli_options.h"
 
 namespace kolvar::cli {
 
-inline constexpr OptionSpec ShowOption{
-    "--show", "LIST",
-    "layers to add, comma-separated: lines, names, runes (runic names "
-    "beneath), labels, directions, grid (altitude-azimuth), eqgrid (equatorial), "
-    "equator, ecliptic, small-bodies (comets and minor planets), selection:SLOT"};
+// The layers --show takes, for its help: every view switch's word (with
+// its note in brackets), then selection:SLOT.
+std::string ShowLayersHelp();
+
+inline constexpr OptionSpec ShowOption{"--show", "LIST", "layers to add, comma-separated: ", ShowLayersHelp};
 inline constexpr OptionSpec StyleOption{
     "--style", "NAME", "plain (the default) or smooth: anti-aliased, soft star discs on a dark-blue sky"};
 inline constexpr OptionSpec CharacterSizeOption{

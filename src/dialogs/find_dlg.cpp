@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "astro/time_scales.h"
 #include "chart/slot_position.h"
 #include "identify/deep_names.h"
 #include "identify/horizon_note.h"
@@ -139,8 +138,7 @@ void TFindDlg::Edit1Change() {
     List1->clear();
     // What is below the horizon now is listed in the palette's dimmed text.
     const QBrush below = palette().brush(QPalette::Disabled, QPalette::Text);
-    ChartFrame frame = ComputeChartFrame(0, 0, target_.Observer);
-    frame.SiderealAngle = GreenwichSiderealAngle(target_.Observer.JulianDay);
+    const ObserverFrame frame = ComputeObserverFrame(target_.Observer);
     const auto aboveHorizon = [&](const FoundObject& f) {
         const TargetDirection d = DirectionOf(f);
         return PlaceFixedDirection(frame, KindNgcIc, 0, d.RightAscension, d.Declination,

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <string>
 
+#include "appcore/view_switches.h"
 #include "dialogs/dialog_widgets.h"
 #include "texts/help_text.h"
 #include "texts/interface_captions.h"
@@ -198,6 +199,10 @@ void THelpForm1::ShowDetails() {
             case HelpLineKind::TimeKeys:
                 for (const KeyLegendLine& keys : TimeKeyLegend)
                     addKeys(keys.Keys, keys.Meaning.Hungarian, false);
+                break;
+            case HelpLineKind::ViewKeys:
+                for (const ViewSwitch& s : ViewSwitches())
+                    if (!s.KeyHelp.empty()) addKeys(s.Key, s.KeyHelp, false);
                 break;
             case HelpLineKind::Path: {
                 auto* path = new QLabel(settingsPath_);

@@ -21,13 +21,8 @@ HorizonNote HorizonNoteOf(int slot, double longitude, double latitude, double ju
 
 HorizonNote HorizonNoteOfDirection(double rightAscension, double declination, double longitude,
                                    double latitude, double julianDay) {
-    ObserverState place;
-    place.Longitude = longitude;
-    place.Latitude = latitude;
-    ChartFrame frame = ComputeTrueFrame(place);
-    frame.SiderealAngle = GreenwichSiderealAngle(julianDay);
-    const SkyObjectEntry now =
-        PlaceFixedDirection(frame, KindNgcIc, 0, rightAscension, declination, julianDay);
+    const SkyObjectEntry now = SlotPlacer(longitude, latitude, PlacementFrame::True)
+                                   .PlaceDirection(rightAscension, declination, julianDay);
     if (now.Altitude >= RiseSetAltitude(now)) return {};
     const RiseTransitSet times =
         FixedDirectionRiseTransitSet(longitude, latitude, rightAscension, declination, julianDay);

@@ -4,7 +4,6 @@
 
 #include "astro/angles.h"
 #include "astro/sun_moon.h"
-#include "astro/time_scales.h"
 #include "catalog/constellation_boundaries.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/ngc_ic_catalogue.h"
@@ -172,11 +171,8 @@ ObjectReport ReportObject(const ReportedObject& object, const ObserverState& obs
         r.Now = {WrapTwoPi(e.Azimuth), e.Altitude};
         r.Times = SlotTimesOverSkyline(placer, object.Index, jd, skyline);
     } else {
-        ObserverState place = observer;
-        ChartFrame frame = ComputeTrueFrame(place);
-        frame.SiderealAngle = GreenwichSiderealAngle(jd);
-        const SkyObjectEntry e =
-            PlaceFixedDirection(frame, KindNgcIc, 0, r.J2000.RightAscension, r.J2000.Declination, jd);
+        const SkyObjectEntry e = SlotPlacer(observer.Longitude, observer.Latitude, PlacementFrame::True)
+                                     .PlaceDirection(r.J2000.RightAscension, r.J2000.Declination, jd);
         r.Now = {WrapTwoPi(e.Azimuth), e.Altitude};
         r.Times = DirectionTimesOverSkyline(observer.Longitude, observer.Latitude, r.J2000.RightAscension,
                                             r.J2000.Declination, jd, skyline);
@@ -187,16 +183,10 @@ ObjectReport ReportObject(const ReportedObject& object, const ObserverState& obs
 
 struct HorizonSummaries::State {
     ObserverState Observer;
-    ChartFrame Frame;
     SlotPlacer Placer;
     const LocalHorizon* Skyline;
     State(const ObserverState& o, const LocalHorizon* skyline)
-        : Observer(o),
-          Frame(ComputeTrueFrame(o)),
-          Placer(o.Longitude, o.Latitude, PlacementFrame::True),
-          Skyline(skyline) {
-        Frame.SiderealAngle = GreenwichSiderealAngle(o.JulianDay);
-    }
+        : Observer(o), Placer(o.Longitude, o.Latitude, PlacementFrame::True), Skyline(skyline) {}
 };
 
 HorizonSummaries::HorizonSummaries(const ObserverState& observer, const LocalHorizon* skyline)
@@ -214,8 +204,7 @@ HorizonSummary HorizonSummaries::Of(const FoundObject& found) {
     } else {
         const TargetDirection d = found.Kind == FoundKind::NgcIc ? DirectionOfNgcIc(found.Index)
                                                                  : DirectionOfConstellation(found.Index);
-        s.Altitude =
-            PlaceFixedDirection(state_->Frame, KindNgcIc, 0, d.RightAscension, d.Declination, jd).Altitude;
+        s.Altitude = state_->Placer.PlaceDirection(d.RightAscension, d.Declination, jd).Altitude;
         times = DirectionTimesOverSkyline(lon, lat, d.RightAscension, d.Declination, jd, state_->Skyline);
     }
     s.NeverRises = times.NeverRises;

@@ -7,15 +7,14 @@
 
 namespace kolvar {
 
-bool DrawFinishedChart(ObserverState& observer, int width, int height, const ViewOptions& view,
-                       ChartFrame& frame, SkyObjectTable& objects, FinishedChart& out) {
-    if (!RedrawStyledChart(observer, out.Chart, width, height, frame, objects, out.Moon, view)) return false;
+void DrawFinishedChart(const SkyScene& scene, int width, int height, const ViewOptions& view,
+                       FinishedChart& out) {
+    out.Frame = RedrawStyledChart(scene, out.Chart, width, height, out.Moon, view);
     out.ShownMoon = out.Moon.Picture;
     if (view.Night) {
         MapToNightPalette(out.Chart);
         MapToNightPalette(out.ShownMoon);
     }
-    return true;
 }
 
 void LayShownMoon(const FinishedChart& drawn, Bitmap& chart) {

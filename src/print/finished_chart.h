@@ -10,8 +10,7 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
+#include "chart/sky_scene.h"
 #include "chart/view_options.h"
 #include "closeup/close_up_sky.h"
 #include "closeup/draw_close_up.h"
@@ -20,16 +19,16 @@ namespace kolvar {
 
 // The pictures of one drawing.
 struct FinishedChart {
+    ChartFrame Frame;  // the geometry drawn, on the scene's observer frame
     Bitmap Chart;      // without the Moon's picture, which the window shows over it
     MoonPicture Moon;  // as composed, in the day's colours: what the close-up copies
     Bitmap ShownMoon;  // the Moon's picture as shown over the chart
 };
 
-// Draws `out` for the observer at width x height pixels with the layers and
-// style of `view`, into `frame` and `objects` the geometry and the placement
-// it drew with. False, with nothing drawn, while the window is closing.
-bool DrawFinishedChart(ObserverState& observer, int width, int height, const ViewOptions& view,
-                       ChartFrame& frame, SkyObjectTable& objects, FinishedChart& out);
+// Draws `out` from the scene at width x height pixels with the layers and
+// style of `view`.
+void DrawFinishedChart(const SkyScene& scene, int width, int height, const ViewOptions& view,
+                       FinishedChart& out);
 
 // The chart with the Moon's picture laid on it, as a file holds it.
 void LayShownMoon(const FinishedChart& drawn, Bitmap& chart);

@@ -3,8 +3,7 @@
 #include <cmath>
 #include <memory>
 
-#include "astro/time_scales.h"
-#include "chart/draw_sky.h"
+#include "chart/sky_scene.h"
 #include "print/paper_sky.h"
 #include "print/print_bodies.h"
 #include "print/print_labels.h"
@@ -19,25 +18,25 @@ namespace {
 
 constexpr double MilkyWayGrey = 0.87;
 
-// The chart frame of the sheet: the observer's frame, its geometry the
-// layout's horizon circle in page points.
-ChartFrame SheetFrame(const PageLayout& layout, ObserverState observer) {
-    observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
-    ChartFrame frame = ComputeChartFrame(static_cast<int>(std::lround(layout.Page.Width)),
-                                         static_cast<int>(std::lround(layout.Page.Height)), observer);
-    frame.CentreX = layout.CentreX;
-    frame.CentreY = layout.CentreY;
-    frame.ChartRadius = layout.Radius;
-    return frame;
+// The geometry of the sheet's chart: the page in points, the layout's
+// horizon circle.
+ChartGeometry SheetGeometry(const PageLayout& layout) {
+    ChartGeometry g;
+    g.ChartWidth = static_cast<int>(std::lround(layout.Page.Width));
+    g.ChartHeight = static_cast<int>(std::lround(layout.Page.Height));
+    g.CentreX = layout.CentreX;
+    g.CentreY = layout.CentreY;
+    g.ChartRadius = layout.Radius;
+    return g;
 }
 
 }  // namespace
 
 void DrawPrintSheet(Ink& ink, const PageLayout& layout, const PrintRequest& request) {
-    const ChartFrame frame = SheetFrame(layout, request.Observer);
-    const auto objects = std::make_unique<SkyObjectTable>();
-    const ChartContext chart{frame, request.Observer.JulianDay, *objects};
-    const PaperSky sky{chart, layout, PlaceSkyObjects(chart)};
+    const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(request.Observer));
+    const ChartContext chart(SheetGeometry(layout), *scene);
+    const ChartFrame& frame = chart.Frame;
+    const PaperSky sky{chart, layout, scene->MoonPhase};
 
     ink.Grey(1.0);
     ink.Paint();

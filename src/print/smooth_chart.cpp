@@ -836,27 +836,24 @@ double SmoothStarRadius(int magnitudeClass, int chartRadius) {
     return k * (0.75 + 0.55 * (6 - std::clamp(magnitudeClass, -1, 7)));
 }
 
-bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int height, ChartFrame& frame,
-                       SkyObjectTable& objects, MoonPicture& moon, const ViewOptions& view) {
-    if (observer.ClosingFlag) return false;
+ChartFrame RedrawSmoothChart(const SkyScene& scene, Bitmap& chart, int width, int height, MoonPicture& moon,
+                             const ViewOptions& view) {
     PrintTools tools;
     if (width <= 0 || height <= 0 || !RegisterProgramFonts() || !OpenPrinting(tools).empty())
-        return RedrawChart(observer, chart, width, height, frame, objects, moon, view);
+        return RedrawChart(scene, chart, width, height, moon, view);
     const CairoLibrary& c = *tools.Cairo;
     cairo_surface_t* surface = SurfaceFor(c, width, height);
     if (c.cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
-        return RedrawChart(observer, chart, width, height, frame, objects, moon, view);
+        return RedrawChart(scene, chart, width, height, moon, view);
 
     chart.Resize(width, height);
-    observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
-    frame = ComputeChartFrame(width, height, observer);
-    const HorizontalPosition sun = PlaceSun(ChartContext{frame, observer.JulianDay, objects},
-                                            SunMoonState(observer.JulianDay).SunEquatorial);
+    const double sunAltitude = scene.Objects[SunSlot].Altitude;
     const DaylightLook look =
-        view.Daylight ? DaylightLookOf(SkyPhaseOf(sun.Altitude)) : DaylightLookOf(SkyPhase::Night);
-    const int faintest = FaintestMarkerClassFor(view, sun.Altitude);
-    const ChartContext ctx{frame, observer.JulianDay, objects, faintest};
-    const double phase = PlaceSkyObjects(ctx);
+        view.Daylight ? DaylightLookOf(SkyPhaseOf(sunAltitude)) : DaylightLookOf(SkyPhase::Night);
+    const int faintest = FaintestMarkerClassFor(view, sunAltitude);
+    const ChartContext ctx(ComputeChartGeometry(width, height), scene, faintest);
+    const ChartFrame& frame = ctx.Frame;
+    const double phase = scene.MoonPhase;
     moon = ComposeMoonPicture(frame, phase, LightMoonPicture(), DarkMoonPicture());
     // The picture's ground is the plain chart's blue; here it is the margin's.
     const std::uint32_t margin = PackedPixel(MarginColour);
@@ -888,7 +885,7 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     c.cairo_surface_flush(surface);
     BlendStars(pixels, sky);
     c.cairo_surface_mark_dirty(surface);
-    DrawSmoothBodies(ink, sky, observer.JulianDay);
+    DrawSmoothBodies(ink, sky, scene.JulianDay);
     c.cairo_surface_flush(surface);
     BlendRing(pixels, {paper.Centre(), frame.ChartRadius + 0.5, RimColour}, 1.5);
     c.cairo_surface_mark_dirty(surface);
@@ -898,15 +895,14 @@ bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int he
     c.cairo_surface_flush(surface);
     CopyToBitmap(pixels, chart);
     // The comets and minor planets keep the plain chart's markers.
-    DrawSmallBodyLayers(chart, ctx.Projection, ViewSky{frame, observer.JulianDay, objects}, view);
-    return true;
+    DrawSmallBodyLayers(chart, ctx.Projection, ViewSky{frame, scene.JulianDay, scene.Objects}, view);
+    return frame;
 }
 
-bool RedrawStyledChart(ObserverState& observer, Bitmap& chart, int width, int height, ChartFrame& frame,
-                       SkyObjectTable& objects, MoonPicture& moon, const ViewOptions& view) {
-    if (view.Style == ChartStyle::Smooth)
-        return RedrawSmoothChart(observer, chart, width, height, frame, objects, moon, view);
-    return RedrawChart(observer, chart, width, height, frame, objects, moon, view);
+ChartFrame RedrawStyledChart(const SkyScene& scene, Bitmap& chart, int width, int height, MoonPicture& moon,
+                             const ViewOptions& view) {
+    if (view.Style == ChartStyle::Smooth) return RedrawSmoothChart(scene, chart, width, height, moon, view);
+    return RedrawChart(scene, chart, width, height, moon, view);
 }
 
 }  // namespace kolvar

@@ -13,8 +13,7 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
+#include "chart/sky_scene.h"
 #include "chart/view_options.h"
 #include "closeup/close_up_sky.h"
 #include "closeup/draw_close_up.h"
@@ -23,12 +22,12 @@ namespace kolvar {
 
 // As RedrawChart, in the smooth style; falls back to the plain redraw when
 // cairo or the program's faces cannot be opened.
-bool RedrawSmoothChart(ObserverState& observer, Bitmap& chart, int width, int height, ChartFrame& frame,
-                       SkyObjectTable& objects, MoonPicture& moon, const ViewOptions& view);
+ChartFrame RedrawSmoothChart(const SkyScene& scene, Bitmap& chart, int width, int height, MoonPicture& moon,
+                             const ViewOptions& view);
 
 // The redraw of the style `view` asks for: RedrawChart or RedrawSmoothChart.
-bool RedrawStyledChart(ObserverState& observer, Bitmap& chart, int width, int height, ChartFrame& frame,
-                       SkyObjectTable& objects, MoonPicture& moon, const ViewOptions& view);
+ChartFrame RedrawStyledChart(const SkyScene& scene, Bitmap& chart, int width, int height, MoonPicture& moon,
+                             const ViewOptions& view);
 
 // The close-up of `view` over the whole of a width x height `picture` (sized
 // to it), with every layer `options` turns on: in the smooth style (soft

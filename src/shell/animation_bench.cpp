@@ -150,7 +150,7 @@ int RunReticleBench(int argc, char** argv) {
 
     // A slew across the sky overhead: declination +40 degrees, the right
     // ascension walking a quarter of a degree per report.
-    const double startHours = form.Session().Observer.SiderealAngle * 12.0 / 3.141592653589793 +
+    const double startHours = form.Session().Scene().Frame.SiderealAngle * 12.0 / 3.141592653589793 +
                               form.Session().Observer.Longitude * 12.0 / 3.141592653589793;
     std::vector<double> ms;
     int shown = 0;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <utility>
 
 #include "canvas/cp1250.h"
 #include "chart/sky_projection.h"
@@ -11,11 +12,7 @@
 #include "dialogs/find_dlg.h"
 #include "identify/deep_names.h"
 #include "shell/chart_view.h"
-#include "shell/list_controls.h"
-#include "shell/object_controls.h"
 #include "shell/sky_session.h"
-#include "shell/small_body_controls.h"
-#include "shell/stars_form.h"
 #include "shell/view_controls.h"
 #include "telescope/telescope_target.h"
 #include "texts/find_captions.h"
@@ -33,7 +30,16 @@ constexpr char FindKey[] = "Ctrl+F";
 
 }  // namespace
 
-FindControls::FindControls(TStarsForm& form, const SkySession& sky) : QObject(&form), form_(form), sky_(sky) {
+FindControls::FindControls(QWidget* window, const SkySession& sky, ViewControls& view, ChartView& chart,
+                           LabelImage& textImage1, LabelImage& textImage2, Links links)
+    : QObject(window),
+      window_(window),
+      sky_(sky),
+      view_(view),
+      chart_(chart),
+      textImage1_(textImage1),
+      textImage2_(textImage2),
+      links_(std::move(links)) {
     // The runic caption comes with the menu set-up.
     find1_ = new QAction(QStringLiteral("Keres\u00E9s"), this);
     find1_->setObjectName(QStringLiteral("Find1"));
@@ -51,14 +57,13 @@ void FindControls::ShowScript() {
 }
 
 void FindControls::NameBody(std::size_t body) {
-    const SmallBodyControls::Bodies& bodies = form_.SmallBodies()->Current();
+    const SmallBodyControls::Bodies bodies = links_.Bodies();
     if (!bodies || body >= bodies->size()) return;
     HideLabels();
-    form_.View()->Select(-1);
+    view_.Select(-1);
     const SmallBodyPlace place = SmallBodyPlaceAt((*bodies)[body], sky_.Observer.JulianDay);
-    ShowSmallBodyLabels((*bodies)[body], place, *form_.TextImage1(), *form_.TextImage2(), *form_.Image1(),
-                        sky_.Observer.FontSize, LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight),
-                        form_.View()->Options().Night);
+    ShowSmallBodyLabels((*bodies)[body], place, textImage1_, textImage2_, chart_, sky_.Observer.FontSize,
+                        LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight), view_.Options().Night);
 }
 
 void FindControls::Open() {
@@ -68,23 +73,22 @@ void FindControls::Open() {
             FindTarget{sky_.Observer, sky_.SkyObjects(), [this](int slot) { Name(slot); },
                        [this](const FoundObject& f) {
                            if (f.Kind == FoundKind::Slot) {
-                               form_.Lists()->Add(TargetOfSlot(f.Slot));
+                               links_.AddToList(TargetOfSlot(f.Slot));
                                return;
                            }
                            const TargetDirection d = DirectionOfNgcIc(f.Index);
                            TelescopeTarget t = TargetAtDirection(d.RightAscension, d.Declination);
                            t.Name = Cp1250ToUtf8(f.DisplayName);
-                           form_.Lists()->Add(t);
+                           links_.AddToList(t);
                        },
                        [this](const FoundObject& f) {
-                           form_.Objects()->Open({f.Kind, f.Index});
+                           links_.OpenObject({f.Kind, f.Index});
                        },
-                       [this] { return form_.SmallBodies()->Current(); },
-                       [this](std::size_t body) { NameBody(body); }, [this] { return form_.Skyline(); }},
-            &form_);
+                       links_.Bodies, [this](std::size_t body) { NameBody(body); }, links_.Skyline},
+            window_);
         // Closed, it hands the keyboard back to the chart, where Escape
         // takes the found object's labels and ring away.
-        connect(dialog_, &QDialog::finished, &form_, [this] { form_.activateWindow(); });
+        connect(dialog_, &QDialog::finished, window_, [this] { window_->activateWindow(); });
     }
     dialog_->Open();
     // At first over the chart's lower left corner, clear of the labels at
@@ -93,8 +97,7 @@ void FindControls::Open() {
 }
 
 void FindControls::PlaceDialog(bool right) {
-    const ChartView& chart = *form_.Image1();
-    const QRect area(chart.mapToGlobal(QPoint(0, 0)), chart.size());
+    const QRect area(chart_.mapToGlobal(QPoint(0, 0)), chart_.size());
     const QSize frame = dialog_->frameGeometry().size();
     dialog_->move(right ? area.right() + 1 - frame.width() : area.left(), area.bottom() + 1 - frame.height());
 }
@@ -102,36 +105,35 @@ void FindControls::PlaceDialog(bool right) {
 void FindControls::Name(int slot) {
     labelled_ = slot;
     // The ring's redraw comes before the labels, which lie over the chart.
-    form_.View()->Select(slot);
+    view_.Select(slot);
     ShowLabels();
     KeepDialogClearOf(slot);
 }
 
 void FindControls::ShowLabels() {
-    ShowObjectLabels(sky_.SkyObjects()[static_cast<std::size_t>(labelled_)], *form_.TextImage1(),
-                     *form_.TextImage2(), *form_.Image1(), sky_.Observer.FontSize,
-                     LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight),
-                     form_.View()->Options().Night);
+    ShowObjectLabels(sky_.SkyObjects()[static_cast<std::size_t>(labelled_)], textImage1_, textImage2_, chart_,
+                     sky_.Observer.FontSize, LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight),
+                     view_.Options().Night);
 }
 
 void FindControls::HideLabels() {
     labelled_ = -1;
-    HideObjectLabels(*form_.TextImage1(), *form_.TextImage2());
-    form_.TextImage1()->FillPicture(colours::Navy);
-    form_.TextImage2()->FillPicture(colours::Navy);
+    HideObjectLabels(textImage1_, textImage2_);
+    textImage1_.FillPicture(colours::Navy);
+    textImage2_.FillPicture(colours::Navy);
 }
 
 void FindControls::KeepDialogClearOf(int slot) {
     const SkyObjectEntry& e = sky_.SkyObjects()[static_cast<std::size_t>(slot)];
     if (dialog_ == nullptr || e.Visible != 1) return;
     const ChartPoint p = SkyProjection::Stereographic(sky_.Chart).Project(e.Azimuth, e.Altitude);
-    const QPoint centre = form_.Image1()->mapToGlobal(QPoint(static_cast<int>(p.X), static_cast<int>(p.Y)));
+    const QPoint centre = chart_.mapToGlobal(QPoint(static_cast<int>(p.X), static_cast<int>(p.Y)));
     const int r = SelectionRingRadius + 2;
     const QRect ring(centre - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1));
     const QRect frame = dialog_->frameGeometry();
     if (!frame.intersects(ring)) return;
     // Over to the other lower corner.
-    const int chartMiddle = form_.Image1()->mapToGlobal(QPoint(form_.Image1()->width() / 2, 0)).x();
+    const int chartMiddle = chart_.mapToGlobal(QPoint(chart_.width() / 2, 0)).x();
     PlaceDialog(frame.center().x() < chartMiddle);
 }
 

@@ -1,17 +1,27 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
+#include <memory>
+
+#include "plan/local_horizon.h"
+#include "plan/object_report.h"
+#include "shell/small_body_controls.h"
+#include "telescope/telescope_target.h"
 
 class QAction;
 class QFont;
 class QKeyEvent;
 class QMenu;
+class QWidget;
 
 namespace kolvar {
 
+class ChartView;
+class LabelImage;
 class TFindDlg;
 class SkySession;
-class TStarsForm;
+class ViewControls;
 
 // Finding an object by name in the main window: the Keresés item of the
 // Megfigyelő menu and its keys on the chart (Ctrl+F, /) open the find
@@ -21,7 +31,19 @@ class TStarsForm;
 class FindControls : public QObject {
     Q_OBJECT
 public:
-    FindControls(TStarsForm& form, const SkySession& sky);
+    // What the found objects go on to, and what the dialog reads.
+    struct Links {
+        std::function<SmallBodyControls::Bodies()> Bodies;  // the window's comets and minor planets
+        std::function<void(const TelescopeTarget&)> AddToList;
+        std::function<void(const ReportedObject&)> OpenObject;  // the object window
+        // The local horizon in use (none: the true horizon).
+        std::function<std::shared_ptr<const LocalHorizon>()> Skyline;
+    };
+    // `window` owns the controls and the dialog and takes the keyboard back
+    // when it closes; `view` rings the found object; the labels lie over
+    // `chart`.
+    FindControls(QWidget* window, const SkySession& sky, ViewControls& view, ChartView& chart,
+                 LabelImage& textImage1, LabelImage& textImage2, Links links);
 
     QAction* Action() const { return find1_; }
     // The menu set-up: the item's runic caption with its key beside it.
@@ -56,8 +78,13 @@ private:
     void PlaceDialog(bool right);
     void KeepDialogClearOf(int slot);
 
-    TStarsForm& form_;
+    QWidget* window_;
     const SkySession& sky_;  // the window's observer, last frame and placed objects
+    ViewControls& view_;
+    ChartView& chart_;
+    LabelImage& textImage1_;
+    LabelImage& textImage2_;
+    Links links_;
     QAction* find1_ = nullptr;
     TFindDlg* dialog_ = nullptr;
     int labelled_ = -1;

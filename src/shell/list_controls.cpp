@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMessageBox>
+#include <utility>
 
 #include "astro/time_scales.h"
 #include "closeup/draw_close_up.h"
@@ -12,7 +13,6 @@
 #include "shell/chart_direction.h"
 #include "shell/find_controls.h"
 #include "shell/sky_session.h"
-#include "shell/stars_form.h"
 #include "shell/telescope_controls.h"
 #include "shell/view_controls.h"
 #include "texts/list_captions.h"
@@ -27,7 +27,15 @@ constexpr const char* FirstListName = "megfigyel\xC3\xA9s";  // UTF-8
 
 }  // namespace
 
-ListControls::ListControls(TStarsForm& form, const SkySession& sky) : QObject(&form), form_(form), sky_(sky) {
+ListControls::ListControls(QWidget* window, const SkySession& sky, const ViewControls& view,
+                           FindControls& find, TelescopeControls& telescope, CloseUpOpener openCloseUp)
+    : QObject(window),
+      window_(window),
+      sky_(sky),
+      view_(view),
+      find_(find),
+      telescope_(telescope),
+      openCloseUp_(std::move(openCloseUp)) {
     const auto action = [this](const char* name, const ViewCaption& caption) {
         auto* a = new QAction(PlainString(caption.Hungarian), this);
         a->setObjectName(QString::fromLatin1(name));
@@ -41,7 +49,7 @@ ListControls::ListControls(TStarsForm& form, const SkySession& sky) : QObject(&f
     connect(addSelected1_, &QAction::triggered, this, &ListControls::AddSelected);
     connect(next1_, &QAction::triggered, this, &ListControls::Next);
     ReportNotice = [this](const QString& line) {
-        QMessageBox::information(dialog_ && dialog_->isVisible() ? static_cast<QWidget*>(dialog_) : &form_,
+        QMessageBox::information(dialog_ && dialog_->isVisible() ? static_cast<QWidget*>(dialog_) : window_,
                                  PlainString(ListCaptions().Title.Hungarian), line);
     };
 }
@@ -103,12 +111,12 @@ void ListControls::Open() {
                                  session_.SetCurrent(row);
                                  const auto target = TargetOfListed(session_.List().Objects[row]);
                                  if (!target) return;
-                                 form_.OpenCloseUp(ChartDirectionOf(*target, sky_.Chart, sky_.SkyObjects(),
-                                                                    sky_.Observer.JulianDay));
+                                 openCloseUp_(ChartDirectionOf(*target, sky_.Chart, sky_.SkyObjects(),
+                                                               sky_.Observer.JulianDay));
                              },
                              [this](const QString& line) { Report(line); },
                              [] { return SystemClockJulianDay(); }},
-            &form_);
+            window_);
     }
     dialog_->Open();
 }
@@ -138,7 +146,7 @@ bool ListControls::Add(const TelescopeTarget& target) {
 }
 
 void ListControls::AddSelected() {
-    const int slot = form_.View()->Selected();
+    const int slot = view_.Selected();
     if (slot >= 0) Add(TargetOfSlot(slot));
 }
 
@@ -160,10 +168,10 @@ void ListControls::Step(std::size_t row) {
                QStringLiteral(": nem tal\u00E1lhat\u00F3"));
         return;
     }
-    if (target->Slot >= 0) form_.Find()->Name(target->Slot);
+    if (target->Slot >= 0) find_.Name(target->Slot);
     if (closeUp_ != nullptr && closeUp_->isVisible())
         closeUp_->CentreOn(ChartDirectionOf(*target, sky_.Chart, sky_.SkyObjects(), sky_.Observer.JulianDay));
-    if (form_.Telescope()->MountConnected()) form_.Telescope()->Point(*target, true);
+    if (telescope_.MountConnected()) telescope_.Point(*target, true);
 }
 
 }  // namespace kolvar

@@ -6,19 +6,23 @@
 #include <functional>
 #include <optional>
 
+#include "chart/chart_frame.h"
 #include "plan/list_session.h"
 #include "telescope/telescope_target.h"
 
 class QAction;
 class QFont;
 class QMenu;
+class QWidget;
 
 namespace kolvar {
 
+class FindControls;
 class TListDlg;
 class TPlainSky;
 class SkySession;
-class TStarsForm;
+class TelescopeControls;
+class ViewControls;
 
 // The observing list in the main window: the Megfigyelő menu's items (the
 // list window, adding the kept selection, the next object), the close-up's
@@ -30,7 +34,13 @@ class TStarsForm;
 class ListControls : public QObject {
     Q_OBJECT
 public:
-    ListControls(TStarsForm& form, const SkySession& sky);
+    // Opens the close-up centred on a direction of the chart's frame.
+    using CloseUpOpener = std::function<void(const HorizontalPosition&)>;
+    // `window` owns the controls and the list window; `view` holds the kept
+    // selection that is added, `find` names a stepped-to object on the chart,
+    // `telescope` slews to it.
+    ListControls(QWidget* window, const SkySession& sky, const ViewControls& view, FindControls& find,
+                 TelescopeControls& telescope, CloseUpOpener openCloseUp);
 
     void AddToMenu(QMenu* menu, QAction* before);
     void SetUpMenu(const QFont& menuFont);
@@ -57,8 +67,12 @@ private:
     void Report(const QString& line);
     void Refresh();
 
-    TStarsForm& form_;
+    QWidget* window_;
     const SkySession& sky_;  // the window's observer, last frame and placed objects
+    const ViewControls& view_;
+    FindControls& find_;
+    TelescopeControls& telescope_;
+    CloseUpOpener openCloseUp_;
     TPlainSky* closeUp_ = nullptr;
     TListDlg* dialog_ = nullptr;
     QAction* lists1_ = nullptr;

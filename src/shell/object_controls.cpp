@@ -2,11 +2,10 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <utility>
 
 #include "dialogs/object_dlg.h"
-#include "shell/runic_menu_bar.h"
 #include "shell/sky_session.h"
-#include "shell/stars_form.h"
 #include "shell/time_controls.h"
 #include "texts/object_captions.h"
 #include "widgets/menu_key_style.h"
@@ -32,27 +31,27 @@ void MoveUnder(QWidget& window, QWidget* owner) {
 
 }  // namespace
 
-ObjectControls::ObjectControls(TStarsForm& form, const SkySession& sky)
-    : QObject(&form), form_(form), sky_(sky) {}
+ObjectControls::ObjectControls(QWidget* window, const SkySession& sky, TimeControls& time, Links links)
+    : QObject(window), window_(window), sky_(sky), time_(time), links_(std::move(links)) {}
 
 void ObjectControls::Open(const ReportedObject& object) {
     if (object.Kind == FoundKind::Slot && (object.Index < 0 || object.Index >= SkyObjectCount)) return;
     if (dialog_ == nullptr) {
-        dialog_ = new TObjectDlg(sky_.Observer, &form_);
+        dialog_ = new TObjectDlg(sky_.Observer, window_);
         // The time keys step the chart from here too, and the window follows.
-        dialog_->OnKey = [time = form_.Time()](const QKeyEvent& event) { return time->HandleKey(event); };
-        dialog_->Skyline = [this] { return form_.Skyline(); };
+        dialog_->OnKey = [time = &time_](const QKeyEvent& event) { return time->HandleKey(event); };
+        dialog_->Skyline = links_.Skyline;
     }
     // Over a modal window (the close-up) only its own windows take input.
     QWidget* modal = QApplication::activeModalWidget();
-    MoveUnder(*dialog_, modal != nullptr ? modal : &form_);
+    MoveUnder(*dialog_, modal != nullptr ? modal : window_);
     dialog_->ShowObject(object);
 }
 
 void ObjectControls::OfferMenu(int slot, const QPoint& globalPosition) {
     if (slot < 0) return;
-    QMenu menu(&form_);
-    UseMenuKeyStyle(menu, form_.MainMenu1()->CaptionFont());
+    QMenu menu(window_);
+    UseMenuKeyStyle(menu, links_.MenuFont());
     QAction* open = menu.addAction(QString());
     ShowCaption(open, ObjectCaptions().MenuItem.Text());
     if (menu.exec(globalPosition) == open) OpenSlot(slot);
@@ -69,7 +68,7 @@ void ObjectControls::ShowScript() {
 }
 
 void ObjectControls::ModalClosed() {
-    if (dialog_ != nullptr) MoveUnder(*dialog_, &form_);
+    if (dialog_ != nullptr) MoveUnder(*dialog_, window_);
 }
 
 }  // namespace kolvar

@@ -1,17 +1,22 @@
 #pragma once
 
+#include <QFont>
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <memory>
 
+#include "plan/local_horizon.h"
 #include "plan/object_report.h"
 
 class QPoint;
+class QWidget;
 
 namespace kolvar {
 
 class TObjectDlg;
 class SkySession;
-class TStarsForm;
+class TimeControls;
 
 // The object window in the main program: opened by a double click on an
 // object of the chart or the close-up's field menu, by Enter in the find
@@ -20,7 +25,14 @@ class TStarsForm;
 class ObjectControls : public QObject {
     Q_OBJECT
 public:
-    ObjectControls(TStarsForm& form, const SkySession& sky);
+    struct Links {
+        // The local horizon in use (none: the true horizon).
+        std::function<std::shared_ptr<const LocalHorizon>()> Skyline;
+        std::function<QFont()> MenuFont;  // the face of the menus' captions
+    };
+    // `window` owns the object window while no modal window is open; the
+    // time keys pressed in the object window go to `time`.
+    ObjectControls(QWidget* window, const SkySession& sky, TimeControls& time, Links links);
 
     void Open(const ReportedObject& object);
     void OpenSlot(int slot) { Open({FoundKind::Slot, slot}); }
@@ -34,8 +46,10 @@ public:
     TObjectDlg* Dialog() const;
 
 private:
-    TStarsForm& form_;
+    QWidget* window_;
     const SkySession& sky_;  // the window's observer, last frame and placed objects
+    TimeControls& time_;
+    Links links_;
     // Owned by the main window or, while over the close-up, by that: gone
     // with whichever goes first.
     QPointer<TObjectDlg> dialog_;

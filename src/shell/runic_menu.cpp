@@ -5,7 +5,6 @@
 #include <QMenu>
 
 #include "shell/runic_menu_bar.h"
-#include "shell/stars_form.h"
 #include "texts/interface_captions.h"
 #include "texts/runic_captions.h"
 #include "widgets/menu_key_style.h"
@@ -33,10 +32,10 @@ void SetUpDropDown(QMenu* menu, const QFont& captionFont) {
     menu->setToolTipsVisible(CurrentScript() == Script::Runic);
 }
 
-void SetUpRunicMenu(RunicMenuBar& bar, TStarsForm& form) {
+void SetUpRunicMenu(RunicMenuBar& bar, std::initializer_list<QMenu*> dropDowns,
+                    const std::function<QAction*(const QString& name)>& action) {
     const QFont captionFont = bar.CaptionFont();
-    SetUpDropDown(form.Observer1Menu(), captionFont);
-    SetUpDropDown(form.CharSize1Menu(), captionFont);
+    for (QMenu* menu : dropDowns) SetUpDropDown(menu, captionFont);
     for (int i = 0; i < RunicMenuItemCount; ++i) {
         const QString name = QString::fromLatin1(ItemNames[i]);
         const RunicText caption = RunicCaptionTable[static_cast<std::size_t>(i)].Text();
@@ -45,15 +44,15 @@ void SetUpRunicMenu(RunicMenuBar& bar, TStarsForm& form) {
             item.SetCaption(caption);
             item.RightJustify = name != QLatin1String("Help1");
             item.Enabled = true;
-        } else if (QAction* action = form.Action(name)) {
-            ShowCaption(action, caption);
-            action->setEnabled(true);
+        } else if (QAction* a = action(name)) {
+            ShowCaption(a, caption);
+            a->setEnabled(true);
         }
     }
     // The script choice reads in both scripts: under the runes its Latin
     // name follows in the keys column.
     const InterfaceTexts& t = InterfaceCaptions;
-    if (QAction* latin = form.Action(QStringLiteral("LatinLetters1"))) {
+    if (QAction* latin = action(QStringLiteral("LatinLetters1"))) {
         ShowCaption(latin, t.LatinLetters,
                     CurrentScript() == Script::Runic ? t.LatinLetters.Hungarian : std::string_view());
         latin->setChecked(CurrentScript() == Script::Latin);

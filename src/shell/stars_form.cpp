@@ -110,11 +110,42 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
 
     viewControls_ = new ViewControls(this, [this] { FormResize(); });
     timeControls_ = new TimeControls(this, session_.Observer, [this] { FormResize(); });
-    findControls_ = new FindControls(*this, session_);
-    objectControls_ = new ObjectControls(*this, session_);
-    tonightControls_ = new TonightControls(*this, session_);
-    telescopeControls_ = new TelescopeControls(*this, session_);
-    listControls_ = new ListControls(*this, session_);
+    // The chart and the labels over it come before the controls that draw
+    // on them; the window takes the chart as its central widget once the
+    // menu bar is in place, so that its widgets stay in that order (the
+    // order a screen reader walks).
+    image1_ = new ChartView;
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setAccessibleName(PlainString(PlainControlName("TStarsForm.Image1")));
+    image1_->setMinimumSize(DesignClientWidth, DesignClientHeight);
+    // The labels lie over the chart's top corners, so they live in its coordinates.
+    textImage1_ = new LabelImage(image1_, true);
+    textImage1_->setObjectName(QStringLiteral("TextImage1"));
+    textImage2_ = new LabelImage(image1_, false);
+    textImage2_->setObjectName(QStringLiteral("TextImage2"));
+
+    // What the controls read of the window and hand on to each other; the
+    // controls made later are reached through these when they are called.
+    const auto currentBodies = [this] { return smallBodies_->Current(); };
+    const auto currentSkyline = [this] { return skyline_; };
+    const auto menuFont = [this] { return mainMenu1_->CaptionFont(); };
+    const auto openCloseUp = [this](const HorizontalPosition& centre) { OpenCloseUp(centre); };
+    const auto addToList = [this](const TelescopeTarget& target) { listControls_->Add(target); };
+    findControls_ = new FindControls(
+        this, session_, *viewControls_, *image1_, *textImage1_, *textImage2_,
+        {currentBodies, addToList, [this](const ReportedObject& object) { objectControls_->Open(object); },
+         currentSkyline});
+    objectControls_ = new ObjectControls(this, session_, *timeControls_, {currentSkyline, menuFont});
+    tonightControls_ = new TonightControls(
+        this, session_, *findControls_,
+        {currentBodies, openCloseUp, currentSkyline, addToList,
+         [this](const TelescopeTarget& target) { telescopeControls_->Point(target, true); },
+         [this] { return telescopeControls_->MountConnected(); },
+         [this](const PlanSheetRequest& plan) { printing_->SaveTonightPlan(plan); }});
+    telescopeControls_ =
+        new TelescopeControls(this, session_, *viewControls_, *image1_, {[this] { ShowTitle(); }, menuFont});
+    listControls_ =
+        new ListControls(this, session_, *viewControls_, *findControls_, *telescopeControls_, openCloseUp);
     horizonControls_ = new HorizonControls(
         this, session_, [this] { return desktop_.HorizonFile; },
         [this](std::shared_ptr<const LocalHorizon> skyline, const std::string& file) {
@@ -123,17 +154,8 @@ TStarsForm::TStarsForm(Options options, QWidget* parent) : QMainWindow(parent), 
     smallBodies_ = new SmallBodyControls(
         this, [this](SmallBodyControls::Bodies bodies) { viewControls_->SetBodies(std::move(bodies)); });
     BuildMenu();
-    image1_ = new ChartView(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setAccessibleName(PlainString(PlainControlName("TStarsForm.Image1")));
-    image1_->setMinimumSize(DesignClientWidth, DesignClientHeight);
     setCentralWidget(image1_);
     image1_->OnResize = [this] { FormResize(); };
-    // The labels lie over the chart's top corners, so they live in its coordinates.
-    textImage1_ = new LabelImage(image1_, true);
-    textImage1_->setObjectName(QStringLiteral("TextImage1"));
-    textImage2_ = new LabelImage(image1_, false);
-    textImage2_->setObjectName(QStringLiteral("TextImage2"));
     connect(image1_, &ChartView::MouseDown, this, &TStarsForm::Image1MouseDown);
     connect(image1_, &ChartView::MouseUp, this, &TStarsForm::Image1MouseUp);
     connect(image1_, &ChartView::DoubleClicked, this, &TStarsForm::Image1DoubleClick);
@@ -259,7 +281,8 @@ QAction* TStarsForm::Action(const QString& name) const {
 QMenu* TStarsForm::TimeSteps1Menu() const { return timeControls_->Menu(); }
 
 void TStarsForm::SetUpMenus() {
-    SetUpRunicMenu(*mainMenu1_, *this);
+    SetUpRunicMenu(*mainMenu1_, {observer1Menu_, charSize1Menu_},
+                   [this](const QString& name) { return Action(name); });
     viewControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("View1"))),
                              mainMenu1_->CaptionFont());
     timeControls_->SetUpMenu(mainMenu1_->Item(mainMenu1_->IndexOf(QStringLiteral("TimeSteps1"))),
@@ -276,7 +299,6 @@ void TStarsForm::SetUpMenus() {
 }
 
 void TStarsForm::FormCreate() {
-    session_.SkyObjects().fill(SkyObjectEntry{});
     // The true current instant (StartingJulianDay); the stored zone and
     // summer-time flag only say how it reads as civil time.
     session_.Observer = StartingObserverState();
@@ -347,12 +369,11 @@ void TStarsForm::changeEvent(QEvent* event) {
 }
 
 void TStarsForm::FormResize() {
-    if (session_.Observer.ClosingFlag) return;
+    if (session_.Closing) return;
     viewControls_->SetCharacterSize(session_.Observer.FontSize);
     const ViewOptions& view = viewControls_->Options();
-    if (!DrawFinishedChart(session_.Observer, image1_->width(), image1_->height(), view, session_.Chart,
-                           session_.SkyObjects(), drawn_))
-        return;
+    DrawFinishedChart(session_.UpdateScene(), image1_->width(), image1_->height(), view, drawn_);
+    session_.Chart = drawn_.Frame;
     ++redrawCount_;
     const MoonPicture& moon = drawn_.Moon;
     image1_->ShowChart(drawn_.Chart);
@@ -383,7 +404,7 @@ void TStarsForm::keyPressEvent(QKeyEvent* event) {
 void TStarsForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
-    session_.Observer.ClosingFlag = true;
+    session_.Closing = true;
     timeControls_->Stop();
     IniValues values{session_.Observer.Zone, session_.Observer.SummerTime ? 1 : 0,
                      session_.Observer.Longitude, session_.Observer.Latitude, session_.Observer.FontSize};

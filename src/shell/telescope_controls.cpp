@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <variant>
 
 #include "astro/angles.h"
@@ -17,9 +18,7 @@
 #include "identify/hit_test.h"
 #include "shell/chart_direction.h"
 #include "shell/chart_view.h"
-#include "shell/runic_menu_bar.h"
 #include "shell/sky_session.h"
-#include "shell/stars_form.h"
 #include "shell/view_controls.h"
 #include "telescope/altitude_limit.h"
 #include "telescope/indi_link.h"
@@ -58,8 +57,9 @@ QString Joined(const std::vector<std::string>& names) {
 
 }  // namespace
 
-TelescopeControls::TelescopeControls(TStarsForm& form, const SkySession& sky)
-    : QObject(&form), form_(form), sky_(sky) {
+TelescopeControls::TelescopeControls(QWidget* window, const SkySession& sky, const ViewControls& view,
+                                     ChartView& chart, Links links)
+    : QObject(window), window_(window), sky_(sky), view_(view), chart_(chart), links_(std::move(links)) {
     const auto action = [this](const char* name, const char* plain) {
         auto* a = new QAction(PlainString(plain), this);
         a->setObjectName(QString::fromLatin1(name));
@@ -106,7 +106,7 @@ TelescopeControls::TelescopeControls(TStarsForm& form, const SkySession& sky)
     ReportNotice = [this](const QString& line) {
         if (noticeBox_ == nullptr) {
             noticeBox_ = new QMessageBox(QMessageBox::Warning, PlainString("T\xE1vcs\xF5"), {},
-                                         QMessageBox::Ok, &form_);
+                                         QMessageBox::Ok, window_);
             noticeBox_->setObjectName(QStringLiteral("TelescopeNotice"));
             noticeBox_->setWindowModality(Qt::NonModal);
         }
@@ -177,7 +177,7 @@ void TelescopeControls::StartIfAsked() {
 
 void TelescopeControls::OpenDialog() {
     if (dialog_ == nullptr) {
-        dialog_ = new TTelescopeDlg(&form_);
+        dialog_ = new TTelescopeDlg(window_);
         dialog_->ShowSettings(settings_);
         dialog_->OnConnect = [this] { Connect(); };
         dialog_->OnDisconnect = [this] { Disconnect(); };
@@ -221,7 +221,7 @@ void TelescopeControls::Connect() {
     pendingSlew_.reset();
     awaitingServer_ = true;
     link_->Connect(*address);
-    form_.ShowTitle();
+    links_.ShowTitle();
     ShowState();
 }
 
@@ -347,7 +347,7 @@ void TelescopeControls::SendSlew(const EquatorialPlace& aim, const std::string& 
 }
 
 void TelescopeControls::PointAtSelected() {
-    const int slot = form_.View()->Selected();
+    const int slot = view_.Selected();
     if (slot < 0) return;
     Point(TargetOfSlot(slot), true);
 }
@@ -381,7 +381,7 @@ TelescopeControls::MenuChoice TelescopeControls::OfferPointMenu(const SkyProject
     if (!MountConnected()) return MenuChoice::Own;
     QMenu menu(view);
     menu.setObjectName(QStringLiteral("TelescopePointMenu"));
-    UseMenuKeyStyle(menu, form_.MainMenu1()->CaptionFont());
+    UseMenuKeyStyle(menu, links_.MenuFont());
     const TelescopeTexts& t = TelescopeCaptions();
     QAction* ownAction = menu.addAction(QString());
     ShowCaption(ownAction, own);
@@ -390,7 +390,7 @@ TelescopeControls::MenuChoice TelescopeControls::OfferPointMenu(const SkyProject
     ShowCaption(point, t.PointHere.Text());
     QAction* sync = menu.addAction(QString());
     ShowCaption(sync, t.SyncHere.Text());
-    menu.setFont(form_.MainMenu1()->CaptionFont());
+    menu.setFont(links_.MenuFont());
     // The target is taken where the press was, before the menu's time passes.
     const TelescopeTarget target = TargetAt(projection, x, y);
     QAction* chosen = RunMenu(menu, view->mapToGlobal(QPoint(x, y)));
@@ -418,14 +418,14 @@ std::optional<ReticleMark> TelescopeControls::MarkFor(const SkyProjection& proje
     const ChartPoint p = projection.PixelOf(placed);
     if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return std::nullopt;
     mark.Centre = QPointF(p.X, p.Y);
-    mark.Night = form_.View()->Options().Night;
+    mark.Night = view_.Options().Night;
     return mark;
 }
 
 void TelescopeControls::UpdateReticles(bool follow) {
     if (!link_) return;
     ++reticleUpdates_;
-    form_.Image1()->ShowReticle(MarkFor(SkyProjection::Stereographic(sky_.Chart), nullptr));
+    chart_.ShowReticle(MarkFor(SkyProjection::Stereographic(sky_.Chart), nullptr));
     if (closeUp_ == nullptr || !closeUp_->isVisible()) return;
     HorizontalPosition where;
     const std::optional<ReticleMark> mark = MarkFor(closeUp_->Projection(), &where);
@@ -457,7 +457,7 @@ bool TelescopeControls::HandleKey(const QKeyEvent& event) {
 
 void TelescopeControls::UpdateActions() {
     const bool connected = MountConnected();
-    pointSelected1_->setEnabled(connected && form_.View() != nullptr && form_.View()->Selected() >= 0);
+    pointSelected1_->setEnabled(connected && view_.Selected() >= 0);
     for (QAction* a : {abort1_, park1_, unpark1_}) a->setEnabled(connected);
 }
 
@@ -466,7 +466,7 @@ void TelescopeControls::ShowState() {
     const MountState state = ShownState();
     if (state != shownState_) {
         shownState_ = state;
-        form_.ShowTitle();
+        links_.ShowTitle();
     }
     if (dialog_ != nullptr) {
         dialog_->ShowDevices(model_.Mounts(), model_.Devices(), model_.Device());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -27,10 +28,11 @@ class QWidget;
 
 namespace kolvar {
 
+class ChartView;
 class TPlainSky;
 class SkySession;
-class TStarsForm;
 class TTelescopeDlg;
+class ViewControls;
 
 // The telescope in the main window: the Megfigyelő menu's telescope items
 // (the dialog, pointing at the object named last, abort, park, unpark), the
@@ -46,7 +48,14 @@ class TTelescopeDlg;
 class TelescopeControls : public QObject {
     Q_OBJECT
 public:
-    TelescopeControls(TStarsForm& form, const SkySession& sky);
+    struct Links {
+        std::function<void()> ShowTitle;  // the window's title, which tells the mount's state
+        std::function<QFont()> MenuFont;  // the face of the menus' captions
+    };
+    // `window` owns the controls, the dialog and the notices; `view` holds
+    // the kept selection and the night view; the reticle is drawn on `chart`.
+    TelescopeControls(QWidget* window, const SkySession& sky, const ViewControls& view, ChartView& chart,
+                      Links links);
     ~TelescopeControls() override;
 
     void AddToMenu(QMenu* menu, QAction* before);
@@ -136,8 +145,11 @@ private:
     void ShowState();
     void ReadDialog();
 
-    TStarsForm& form_;
-    const SkySession& sky_;        // the window's observer, last frame and placed objects
+    QWidget* window_;
+    const SkySession& sky_;  // the window's observer, last frame and placed objects
+    const ViewControls& view_;
+    ChartView& chart_;
+    Links links_;
     QPointer<TPlainSky> closeUp_;  // goes before this at the end of a run
     TTelescopeDlg* dialog_ = nullptr;
     QMessageBox* noticeBox_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "appcore/deep_star_catalogue.h"
 #include "astro/time_scales.h"
@@ -11,19 +12,14 @@
 #include "plan/plan_paper.h"
 #include "shell/chart_direction.h"
 #include "shell/find_controls.h"
-#include "shell/list_controls.h"
-#include "shell/print_controls.h"
 #include "shell/sky_session.h"
-#include "shell/small_body_controls.h"
-#include "shell/stars_form.h"
-#include "shell/telescope_controls.h"
 #include "texts/tonight_captions.h"
 #include "widgets/script_text.h"
 
 namespace kolvar {
 
-TonightControls::TonightControls(TStarsForm& form, const SkySession& sky)
-    : QObject(&form), form_(form), sky_(sky) {
+TonightControls::TonightControls(QWidget* window, const SkySession& sky, FindControls& find, Links links)
+    : QObject(window), window_(window), sky_(sky), find_(find), links_(std::move(links)) {
     // The runic caption comes with the menu set-up.
     tonight1_ = new QAction(QStringLiteral("Ma \u00E9jjel"), this);
     tonight1_->setObjectName(QStringLiteral("Tonight1"));
@@ -52,27 +48,27 @@ void TonightControls::Open() {
         TonightTarget target{
             sky_.Observer,
             [this](const TonightEntry& e) {
-                if (e.Object->Slot >= 0) form_.Find()->Name(e.Object->Slot);
+                if (e.Object->Slot >= 0) find_.Name(e.Object->Slot);
                 // A comet or minor planet of the window's set: its labels.
-                const SmallBodyControls::Bodies& bodies = form_.SmallBodies()->Current();
+                const SmallBodyControls::Bodies bodies = links_.Bodies();
                 if (e.Object->Body != nullptr && bodies && !bodies->empty() &&
                     e.Object->Body >= bodies->data() && e.Object->Body < bodies->data() + bodies->size())
-                    form_.Find()->NameBody(static_cast<std::size_t>(e.Object->Body - bodies->data()));
+                    find_.NameBody(static_cast<std::size_t>(e.Object->Body - bodies->data()));
             },
             // The object where the chart's last redraw placed it, or an NGC/IC
             // object the chart lacks by its catalogue place.
             [this](const TonightEntry& e) {
-                form_.OpenCloseUp(ChartDirectionOf(TargetOfEntry(e), sky_.Chart, sky_.SkyObjects(),
-                                                   sky_.Observer.JulianDay));
+                links_.OpenCloseUp(ChartDirectionOf(TargetOfEntry(e), sky_.Chart, sky_.SkyObjects(),
+                                                    sky_.Observer.JulianDay));
             },
-            [this] { return form_.Skyline(); },
-            [this](const TonightEntry& e) { form_.Lists()->Add(TargetOfEntry(e)); },
-            [this](const TonightEntry& e) { form_.Telescope()->Point(TargetOfEntry(e), true); },
-            [this] { return form_.Telescope()->MountConnected(); },
+            links_.Skyline,
+            [this](const TonightEntry& e) { links_.AddToList(TargetOfEntry(e)); },
+            [this](const TonightEntry& e) { links_.Slew(TargetOfEntry(e)); },
+            links_.MountConnected,
             [this](const Night& night, const std::vector<TonightEntry>& list) { PrintPlan(night, list); },
-            [this] { return form_.SmallBodies()->Current(); },
+            links_.Bodies,
         };
-        dialog_ = new TTonightDlg(std::move(target), &form_);
+        dialog_ = new TTonightDlg(std::move(target), window_);
     }
     dialog_->Open();
 }
@@ -90,9 +86,9 @@ void TonightControls::PrintPlan(const Night& night, const std::vector<TonightEnt
         CalendarFromJulianDay(night.Start, static_cast<float>(sky_.Observer.Zone), sky_.Observer.SummerTime);
     char date[16];
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.Year, day.Month, day.Day);
-    form_.Printing()->SaveTonightPlan(TonightPlanSheet(night, list, clock, date,
-                                                       {sky_.Observer.Longitude, sky_.Observer.Latitude, 0.0},
-                                                       &ProgramDeepStars()));
+    links_.SavePlan(TonightPlanSheet(night, list, clock, date,
+                                     {sky_.Observer.Longitude, sky_.Observer.Latitude, 0.0},
+                                     &ProgramDeepStars()));
 }
 
 void TonightControls::ShowScript() {

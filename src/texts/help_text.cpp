@@ -4,7 +4,7 @@
 
 namespace kolvar {
 
-const std::array<HelpLine, 35> HelpText = {{
+const std::array<HelpLine, 30> HelpText = {{
     {HelpLineKind::Heading, "", "Mit mutat a t\xE9rk\xE9p"},
     {HelpLineKind::Paragraph, "",
      "A t\xE9rk\xE9p az eg\xE9sz \xE9gboltot mutatja a megfigyel\xF5 hely\xE9r\xF5l \xE9s idej\xE9"
@@ -50,12 +50,7 @@ const std::array<HelpLine, 35> HelpText = {{
     {HelpLineKind::Heading, "", "Billenty\xFBk"},
     {HelpLineKind::Key, "F10, Alt", "a men\xFCsor a billenty\xFBzetr\xF5l: nyilak, Enter, Escape"},
     {HelpLineKind::TimeKeys, "", ""},
-    {HelpLineKind::Key, "C", "a csillagk\xE9pek vonalai"},
-    {HelpLineKind::Key, "V", "a csillagk\xE9pek nevei"},
-    {HelpLineKind::Key, "L", "az \xE9gitestek feliratai"},
-    {HelpLineKind::Key, "D", "az \xE9gt\xE1jak bet\xFBi"},
-    {HelpLineKind::Key, "Ctrl+N", "\xE9jszakai n\xE9zet"},
-    {HelpLineKind::Key, "A", "nappali \xE9g"},
+    {HelpLineKind::ViewKeys, "", ""},
     {HelpLineKind::Key, "Ctrl+F, /", "\xE9gitest keres\xE9se n\xE9v szerint"},
     {HelpLineKind::Key, "Ctrl+P", "nyomtat\xE1s"},
     {HelpLineKind::Key, "Ctrl+S", "ment\xE9s k\xE9pk\xE9nt"},

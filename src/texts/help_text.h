@@ -17,6 +17,7 @@ enum class HelpLineKind {
     Command,    // Keys holds a menu command ("Megfigyelő: Hely") or mouse button, in the window's script
     Key,        // Keys holds keys as printed, always in Latin letters
     TimeKeys,   // the time keys of the time controls (TimeKeyLegend) go here
+    ViewKeys,   // the keys of the view switches that tell what they do (ViewSwitch::KeyHelp) go here
     Path,       // the settings file's path goes here
 };
 
@@ -26,7 +27,7 @@ struct HelpLine {
     std::string_view Hungarian;  // what it says or does
 };
 
-extern const std::array<HelpLine, 35> HelpText;
+extern const std::array<HelpLine, 30> HelpText;
 
 // A Hungarian text (Windows-1250) as runes drawn as stored: transliterated,
 // then reversed, because the script runs right to left.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "appcore/view_switches.h"
 #include "catalog/runic_names.h"
 #include "texts/help_text.h"
 #include "texts/interface_captions.h"
@@ -27,6 +28,8 @@ inline std::vector<std::string> AllRunicTexts() {
         add(t.Runic);
     for (const HelpLine& line : HelpText)
         if (!line.Hungarian.empty()) add(RunicLine(line.Hungarian));
+    for (const ViewSwitch& s : ViewSwitches())
+        if (!s.KeyHelp.empty()) add(RunicLine(s.KeyHelp));
     const TimeMenuTexts& m = TimeMenuCaptions;
     for (const RunicText& t :
          {m.Title, m.Forward, m.Back, m.Now, m.RunningClock, m.PlayForward, m.PlayBackward, m.Pause})

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "astro/sun_moon.h"
 #include "canvas/bitmap.h"
@@ -29,13 +30,25 @@ protected:
         frame.CentreX = 100;
         frame.CentreY = 100;
         frame.ChartRadius = 5000;
+        frame.SiderealAngle = 0.0;
+        scene->Frame = frame;
+        scene->JulianDay = JulianDay;
+    }
+
+    // Places the Sun and the Moon as the scene does, then draws one of them.
+    void Draw(void (*draw)(Canvas&, const ChartContext&), const SphericalPosition& sun,
+              const SphericalPosition& moon = {}) {
+        scene->SunMoon.SunEquatorial = sun;
+        scene->Objects[SunSlot] = PlaceSun(frame, JulianDay, sun);
+        scene->Objects[MoonSlot] = PlaceMoon(frame, JulianDay, moon);
+        draw(canvas, ChartContext(frame, *scene));
     }
 
     ChartFrame frame;
-    SkyObjectTable objects;
+    std::unique_ptr<SkyScene> scene = std::make_unique<SkyScene>();
+    const SkyObjectTable& objects = scene->Objects;
     Bitmap bitmap{200, 200, colours::Black};
     Canvas canvas{bitmap};
-    ChartContext ctx{frame, JulianDay, objects};
 
     // Right ascension 0 and declination = latitude stand at the zenith for sidereal angle 0 at longitude 0.
     const SphericalPosition moonAtZenith{0.0, Latitude, 0.00257};
@@ -54,7 +67,8 @@ TEST(ApparentDisc, TrueSizeGrowsTowardsTheHorizon) {
 }
 
 TEST_F(BodyDrawing, SunIsAYellowDiscWithAWhiteCentre) {
-    const HorizontalPosition p = DrawSun(canvas, ctx, {0.0, Latitude, 1.0});
+    Draw(DrawSun, {0.0, Latitude, 1.0});
+    const SkyObjectEntry& p = objects[SunSlot];
     EXPECT_GT(p.Altitude, 1.56);
     EXPECT_EQ(objects[SunSlot].Kind, KindSun);
     EXPECT_EQ(objects[SunSlot].Visible, 1);
@@ -70,7 +84,7 @@ TEST_F(BodyDrawing, SunIsAYellowDiscWithAWhiteCentre) {
 }
 
 TEST_F(BodyDrawing, SunBelowTheHorizonIsPlacedButNotDrawn) {
-    DrawSun(canvas, ctx, {Pi, -Latitude, 1.0});  // the nadir
+    Draw(DrawSun, {Pi, -Latitude, 1.0});  // the nadir
     EXPECT_EQ(objects[SunSlot].Visible, 0);
     EXPECT_LT(objects[SunSlot].Altitude, -1.5);
     int painted = 0;
@@ -80,7 +94,7 @@ TEST_F(BodyDrawing, SunBelowTheHorizonIsPlacedButNotDrawn) {
 }
 
 TEST_F(BodyDrawing, NewMoonIsOlive) {
-    DrawMoon(canvas, ctx, {0.0, Latitude, 1.0}, moonAtZenith);
+    Draw(DrawMoon, {0.0, Latitude, 1.0}, moonAtZenith);
     const ChartPoint m = MoonPoint();
     EXPECT_EQ(objects[MoonSlot].Kind, KindMoon);
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) + 4, static_cast<int>(m.Y) + 3), MoonDarkColour);
@@ -88,7 +102,7 @@ TEST_F(BodyDrawing, NewMoonIsOlive) {
 }
 
 TEST_F(BodyDrawing, FullMoonIsYellow) {
-    DrawMoon(canvas, ctx, {Pi, -Latitude, 1.0}, moonAtZenith);
+    Draw(DrawMoon, {Pi, -Latitude, 1.0}, moonAtZenith);
     const ChartPoint m = MoonPoint();
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) + 4, static_cast<int>(m.Y) + 3), colours::Yellow);
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) - 6, static_cast<int>(m.Y)), colours::Yellow);
@@ -98,13 +112,13 @@ TEST_F(BodyDrawing, FullMoonIsYellow) {
 TEST_F(BodyDrawing, ShadingDiscFollowsTheSignOfTheSunMoonCosine) {
     // Sun 84 degrees from the Moon (c = +0.10): yellow disc, small olive disc off to one side.
     const double deg = Pi / 180;
-    DrawMoon(canvas, ctx, {0.0, Latitude - 84 * deg, 1.0}, moonAtZenith);
+    Draw(DrawMoon, {0.0, Latitude - 84 * deg, 1.0}, moonAtZenith);
     ChartPoint m = MoonPoint();
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) + 6, static_cast<int>(m.Y)), colours::Yellow);
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) - 6, static_cast<int>(m.Y)), colours::Yellow);
     // 96 degrees (c = -0.10): the colours swap, the disc is olive with a small yellow disc.
     bitmap.Fill(colours::Black);
-    DrawMoon(canvas, ctx, {0.0, Latitude - 96 * deg, 1.0}, moonAtZenith);
+    Draw(DrawMoon, {0.0, Latitude - 96 * deg, 1.0}, moonAtZenith);
     m = MoonPoint();
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) + 6, static_cast<int>(m.Y)), MoonDarkColour);
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) - 6, static_cast<int>(m.Y) + 2), MoonDarkColour);
@@ -112,7 +126,7 @@ TEST_F(BodyDrawing, ShadingDiscFollowsTheSignOfTheSunMoonCosine) {
     // Sun on the meridian 60 degrees south of the zenith: c = 0.5, the olive disc of half
     // the radius is displaced along x by the north part of the Moon's offset from the Sun.
     bitmap.Fill(colours::Black);
-    DrawMoon(canvas, ctx, {0.0, Latitude - Pi / 3, 1.0}, moonAtZenith);
+    Draw(DrawMoon, {0.0, Latitude - Pi / 3, 1.0}, moonAtZenith);
     m = MoonPoint();
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) - 5, static_cast<int>(m.Y)), MoonDarkColour);
     EXPECT_EQ(bitmap.Pixel(static_cast<int>(m.X) + 8, static_cast<int>(m.Y)), colours::Yellow);
@@ -135,15 +149,12 @@ TEST(EclipticCircle, PassesThroughTheSun) {
     s.Longitude = 0.33;
     for (double jd : {2460536.375, 2460695.25, 2460390.7}) {
         s.JulianDay = jd;
-        s.SiderealAngle = 1.0;
-        const ChartFrame frame = ComputeChartFrame(800, 600, s);
-        SkyObjectTable objects;
-        const ChartContext ctx{frame, jd, objects};
+        const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(s));
+        const ChartContext ctx(ComputeChartGeometry(800, 600), *scene);
         const auto circle = EclipticCircle(ctx);
         ASSERT_TRUE(circle.has_value());
-        const SunMoonResult sm = SunMoonState(jd);
-        const HorizontalPosition sun = PlaceSun(ctx, sm.SunEquatorial);
-        const ChartPoint p = ProjectToChart(frame, sun.Azimuth, sun.Altitude);
+        const SkyObjectEntry& sun = scene->Objects[SunSlot];
+        const ChartPoint p = ProjectToChart(ctx.Frame, sun.Azimuth, sun.Altitude);
         const double off = std::hypot(p.X - circle->CentreX, p.Y - circle->CentreY) - circle->Radius;
         EXPECT_LT(std::abs(off), 0.005 * circle->Radius + 1.0) << jd;
     }

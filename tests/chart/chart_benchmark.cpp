@@ -28,11 +28,10 @@ ObserverState BenchObserver() {
 void PlaceEveryObject(benchmark::State& state) {
     InitialiseChartTables();
     ObserverState observer = BenchObserver();
-    SkyObjectTable objects;
+    const auto scene = std::make_unique<SkyScene>();
     for (auto _ : state) {
-        observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
-        const ChartFrame frame = ComputeChartFrame(1920, 1080, observer);
-        benchmark::DoNotOptimize(PlaceSkyObjects(ChartContext{frame, observer.JulianDay, objects}));
+        *scene = ComputeSkyScene(observer);
+        benchmark::DoNotOptimize(scene->MoonPhase);
     }
 }
 BENCHMARK(PlaceEveryObject)->Unit(benchmark::kMillisecond);
@@ -47,7 +46,9 @@ void FullRedraw(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     for (auto _ : state) {
-        RedrawChart(observer, chart, width, height, frame, objects, moon);
+        const SkyScene scene = ComputeSkyScene(observer);
+        frame = RedrawChart(scene, chart, width, height, moon);
+        objects = scene.Objects;
         benchmark::DoNotOptimize(chart.Data());
     }
 }
@@ -79,7 +80,9 @@ void RedrawWithSmallBodies(benchmark::State& state) {
     MoonPicture moon;
     for (auto _ : state) {
         if (state.range(1) != 0) observer.JulianDay += 1.0 / 1440.0;
-        RedrawChart(observer, chart, 1280, 900, frame, objects, moon, view);
+        const SkyScene scene = ComputeSkyScene(observer);
+        frame = RedrawChart(scene, chart, 1280, 900, moon, view);
+        objects = scene.Objects;
         benchmark::DoNotOptimize(chart.Data());
     }
 }

@@ -30,7 +30,9 @@ Bitmap Chart(int which) {
     ChartFrame frame;
     SkyObjectTable objects;
     MoonPicture moon;
-    RedrawChart(observer, chart, 1024, 768, frame, objects, moon);
+    const SkyScene scene = ComputeSkyScene(observer);
+    frame = RedrawChart(scene, chart, 1024, 768, moon);
+    objects = scene.Objects;
     LayMoonPicture(chart, moon);
     return chart;
 }

@@ -20,12 +20,18 @@ namespace {
 
 constexpr double Pi = 3.141592653589793;
 
-ObserverState Place(double longitude, double latitude, double sidereal = 0.0) {
+ObserverState Place(double longitude, double latitude) {
     ObserverState s;
     s.Longitude = longitude;
     s.Latitude = latitude;
-    s.SiderealAngle = sidereal;
     return s;
+}
+
+// A 400 x 300 chart of the place with the sky turned by `sidereal`.
+ChartFrame TurnedFrame(double longitude, double latitude, double sidereal) {
+    ChartFrame f = ComputeChartFrame(400, 300, Place(longitude, latitude));
+    f.SiderealAngle = sidereal;
+    return f;
 }
 
 TEST(ChartGeometry, CentreAndRadiusFromClientSize) {
@@ -67,8 +73,8 @@ TEST(ObserverFrame, AxesAreOrthonormalAndPointTheRightWay) {
 
 TEST(EquatorialToHorizontal, PoleAndMeridianForAnObserver) {
     const double latitude = 0.8305847;
-    ObserverState s = Place(0.3327296, latitude, 1.0);
-    const ChartFrame f = ComputeChartFrame(400, 300, s);
+    const ObserverState s = Place(0.3327296, latitude);
+    const ChartFrame f = TurnedFrame(s.Longitude, latitude, 1.0);
     const double jd = 2451545.0;
     // The celestial pole stands due north at the latitude's height (within the geodetic correction).
     const HorizontalPosition pole =
@@ -89,7 +95,7 @@ TEST(EquatorialToHorizontal, PoleAndMeridianForAnObserver) {
 }
 
 TEST(EquatorialToHorizontal, ZeroDistanceIsInfinitelyFarAndOffsetMattersOnlyNearby) {
-    const ChartFrame f = ComputeChartFrame(400, 300, Place(0.3, 0.8, 2.0));
+    const ChartFrame f = TurnedFrame(0.3, 0.8, 2.0);
     const double jd = 2451545.0;
     const HorizontalPosition none = EquatorialToHorizontal(f, 1.0, 0.2, 0.0, jd, Equinox::OfDate);
     const HorizontalPosition far = EquatorialToHorizontal(f, 1.0, 0.2, InfinitelyFar, jd, Equinox::OfDate);
@@ -107,7 +113,7 @@ TEST(EquatorialToHorizontal, ZeroDistanceIsInfinitelyFarAndOffsetMattersOnlyNear
 // 5.57 degrees from the pole of the date (IAU 2006 precession; the uniform
 // drift gives 5.55).
 TEST(EquatorialToHorizontal, OnlyCataloguePositionsArePrecessed) {
-    const ChartFrame f = ComputeChartFrame(400, 300, Place(0.3327296, 0.8305847, 1.0));
+    const ChartFrame f = TurnedFrame(0.3327296, 0.8305847, 1.0);
     const double year1000 = 2086302.5;
     const HorizontalPosition now =
         EquatorialToHorizontal(f, 2.0, 0.4, InfinitelyFar, 2451545.0, Equinox::OfDate);

@@ -45,7 +45,9 @@ TEST_F(RenderCommand, PngIsTheWindowPictureAndObjectsMatchTheTable) {
     ChartFrame frame;
     SkyObjectTable objects;
     MoonPicture moon;
-    ASSERT_TRUE(RedrawChart(observer, expected, 320, 240, frame, objects, moon));
+    const SkyScene scene = ComputeSkyScene(observer);
+    frame = RedrawChart(scene, expected, 320, 240, moon);
+    objects = scene.Objects;
     LayMoonPicture(expected, moon);
 
     const std::optional<Bitmap> written = ReadPng(png);

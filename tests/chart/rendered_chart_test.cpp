@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "astro/spherical_position.h"
+#include "astro/time_scales.h"
 #include "canvas/bitmap.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/star_catalogue.h"
@@ -57,7 +60,9 @@ protected:
         observer.Latitude = s.LatitudeDeg * Deg;
         observer.Longitude = s.LongitudeDeg * Deg;
         observer.JulianDay = s.JulianDay;
-        ASSERT_TRUE(RedrawChart(observer, chart, s.Width, s.Height, frame, objects, moon));
+        const SkyScene scene = ComputeSkyScene(observer);
+        frame = RedrawChart(scene, chart, s.Width, s.Height, moon);
+        objects = scene.Objects;
     }
 
     double RadiusOf(int x, int y) const { return std::hypot(x - frame.CentreX, y - frame.CentreY); }
@@ -125,7 +130,7 @@ TEST_P(RenderedChart, CardinalCrossReachesTheEdges) {
 // it, yellow in the margin only along the ecliptic circle.
 TEST_P(RenderedChart, CrossAndEclipticOnlyInTheMargin) {
     const std::optional<ChartCircle> ecliptic =
-        EclipticCircle(ChartContext{frame, observer.JulianDay, objects});
+        EclipticCircle(ChartContext(frame, ComputeSkyScene(observer)));
     int greenInside = 0, yellowAstray = 0, yellowOnEcliptic = 0;
     for (int y = 0; y < chart.Height(); ++y)
         for (int x = 0; x < chart.Width(); ++x) {
@@ -282,36 +287,35 @@ INSTANTIATE_TEST_SUITE_P(Scenes, RenderedChart, ::testing::ValuesIn(Scenes),
                              return name;
                          });
 
-TEST(RedrawCycle, RefusedWhileClosingAndResizesOtherwise) {
+// The scene is the sky of its place and instant alone: its frame turns with
+// the instant's sidereal angle, and a redraw at any size draws from it and
+// leaves it as it was.
+TEST(SkyScene, PlacedOnceForThePlaceAndInstantAndDrawnAtAnySize) {
     InitialiseChartTables();
     ObserverState observer;
     observer.Latitude = 0.8305847;
     observer.Longitude = 0.3327296;
     observer.JulianDay = 2451545.0;
+    const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(observer));
+    EXPECT_TRUE(scene->IsFor(observer));
+    EXPECT_EQ(scene->Frame.SiderealAngle, GreenwichSiderealAngle(observer.JulianDay));
+    observer.JulianDay += 0.5;
+    EXPECT_FALSE(scene->IsFor(observer));
+
+    const auto before = std::make_unique<const SkyScene>(*scene);
     Bitmap chart;
-    ChartFrame frame;
-    SkyObjectTable objects;
     MoonPicture moon;
-    ASSERT_TRUE(RedrawChart(observer, chart, 300, 200, frame, objects, moon));
+    ChartFrame frame = RedrawChart(*scene, chart, 300, 200, moon);
     EXPECT_EQ(chart.Width(), 300);
     EXPECT_EQ(chart.Height(), 200);
     EXPECT_EQ(frame.ChartWidth, 300);
     EXPECT_EQ(frame.ChartRadius, 90);
-    EXPECT_GT(observer.SiderealAngle, 0.0);
+    EXPECT_EQ(frame.SiderealAngle, scene->Frame.SiderealAngle);
     EXPECT_EQ(moon.Size, 2 * 13);  // ceil(90 * 0.14) = 13
-
-    observer.ClosingFlag = true;
-    observer.JulianDay += 0.5;
-    const double sidereal = observer.SiderealAngle;
-    EXPECT_FALSE(RedrawChart(observer, chart, 500, 400, frame, objects, moon));
-    EXPECT_EQ(chart.Width(), 300);
-    EXPECT_EQ(frame.ChartWidth, 300);
-    EXPECT_EQ(observer.SiderealAngle, sidereal);
-
-    observer.ClosingFlag = false;
-    ASSERT_TRUE(RedrawChart(observer, chart, 0, 0, frame, objects, moon));
+    frame = RedrawChart(*scene, chart, 0, 0, moon);
     EXPECT_EQ(chart.Width(), 0);
     EXPECT_EQ(frame.ChartRadius, 0);
+    EXPECT_EQ(std::memcmp(before->Objects.data(), scene->Objects.data(), sizeof scene->Objects), 0);
 }
 
 }  // namespace

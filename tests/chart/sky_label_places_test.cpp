@@ -23,15 +23,14 @@ TEST(SkyLabelPlaces, NoOverlapNothingOutsideTheHorizonAndBothPlanets) {
     observer.Latitude = 46.25 * RadiansPerDegree;
     observer.Longitude = 20.15 * RadiansPerDegree;
     observer.JulianDay = 2461384.3333;  // 2026-12-09 20:00 UT
-    observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
+    const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(observer));
+    const SkyObjectTable* objects = &scene->Objects;
     const MeasureLabelText measure = [](std::string_view, int size, std::string_view text) {
         return LabelTextSize{static_cast<int>(text.size()) * size * 2 / 3, size + 4};
     };
     for (const int size : {640, 1280}) {
         const ChartFrame frame = ComputeChartFrame(size, size * 3 / 4, observer);
-        const auto objects = std::make_unique<SkyObjectTable>();
-        const ChartContext ctx{frame, observer.JulianDay, *objects};
-        PlaceSkyObjects(ctx);
+        const ChartContext ctx(frame, *scene);
         SkyLabelChoice choice;
         choice.Objects = choice.Names = choice.RunicNames = true;
         choice.Magnitude = 4;

@@ -27,10 +27,9 @@ TEST(SkyLines, GreatCirclesLieWhereTheChartPutsThem) {
         ObserverState observer;
         observer.Latitude = c.LatitudeDegrees * RadiansPerDegree;
         observer.JulianDay = c.JulianDay;
-        observer.SiderealAngle = GreenwichSiderealAngle(c.JulianDay);
         const ChartFrame frame = ComputeChartFrame(1000, 800, observer);
-        const auto objects = std::make_unique<SkyObjectTable>();
-        const ChartContext ctx{frame, c.JulianDay, *objects};
+        const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(observer));
+        const ChartContext ctx(frame, *scene);
         const auto circle = EclipticCircle(ctx);
         ASSERT_TRUE(circle.has_value());
         int above = 0;

@@ -30,7 +30,9 @@ protected:
         observer.Longitude = DefaultLongitude;
         observer.Latitude = DefaultLatitude;
         observer.JulianDay = julianDay;
-        ASSERT_TRUE(RedrawChart(observer, chart, 400, 300, frame, objects, moon));
+        const SkyScene scene = ComputeSkyScene(observer);
+        frame = RedrawChart(scene, chart, 400, 300, moon);
+        objects = scene.Objects;
     }
     HorizontalPosition Slot(int slot) const {
         return {objects[slot].Azimuth, objects[slot].Altitude, objects[slot].Distance};

@@ -73,12 +73,12 @@ void CheckBand(const MilkyWayDirections& band) {
             Check(std::isfinite(h.Azimuth) && std::isfinite(h.Altitude), "Milky Way direction not finite");
 }
 
-void CheckCrossings(const ChartFrame& frame, double julianDay, SkyObjectTable& objects,
-                    const SkyProjection& window, const MilkyWayDirections& band) {
+void CheckCrossings(const ChartFrame& frame, const SkyScene& scene, const SkyProjection& window,
+                    const MilkyWayDirections& band) {
     Bitmap scratch(frame.ChartWidth, frame.ChartHeight, colours::Black);
     Canvas canvas(scratch);
     std::vector<EdgeCrossing> crossings;
-    DrawMilkyWayOutline(canvas, ChartContext(frame, julianDay, objects), crossings);
+    DrawMilkyWayOutline(canvas, ChartContext(frame, scene), crossings);
     for (const EdgeCrossing& c : crossings) {
         const double r = std::hypot(double{c.At.X} - frame.CentreX, double{c.At.Y} - frame.CentreY);
         Check(std::abs(r - frame.ChartRadius) <= 0.5, "chart crossing off the horizon",
@@ -131,8 +131,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ChartFrame frame;
     SkyObjectTable objects;
     MoonPicture moon;
-    Check(RedrawChart(observer, chart, width, height, frame, objects, moon), "redraw refused");
-    Check(std::isfinite(observer.SiderealAngle), "sidereal angle not finite");
+    const SkyScene scene = ComputeSkyScene(observer);
+    frame = RedrawChart(scene, chart, width, height, moon);
+    objects = scene.Objects;
+    Check(std::isfinite(scene.Frame.SiderealAngle), "sidereal angle not finite");
     const MilkyWayDirections band = MilkyWayDirectionsAt(frame, observer.JulianDay);
     const CloseUpSky sky{frame, observer.JulianDay, objects, moon.Picture, band};
     Bitmap picture(w, h, colours::Black);
@@ -140,6 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SkyProjection window = DrawCloseUp(canvas, w, h, view, sky);
     CheckPlaced(objects, SkyProjection::Stereographic(frame), window);
     CheckBand(band);
-    CheckCrossings(frame, observer.JulianDay, objects, window, band);
+    CheckCrossings(frame, scene, window, band);
     return 0;
 }

@@ -27,10 +27,8 @@ TEST(SlotPlacer, PlacesEverySlotAsTheRedrawDoes) {
     observer.Longitude = -70.4 * Deg;
     observer.Latitude = -24.6 * Deg;
     observer.JulianDay = 2460710.25;
-    observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
-    const ChartFrame frame = ComputeChartFrame(800, 600, observer);
-    const auto objects = std::make_unique<SkyObjectTable>();
-    PlaceSkyObjects(ChartContext{frame, observer.JulianDay, *objects});
+    const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(observer));
+    const SkyObjectTable* objects = &scene->Objects;
     SlotPlacer placer(observer.Longitude, observer.Latitude);
     for (int slot = 0; slot < SkyObjectCount; ++slot) {
         const SkyObjectEntry a = placer.Place(slot, observer.JulianDay);

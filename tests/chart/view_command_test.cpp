@@ -124,7 +124,6 @@ TEST_F(ViewCommand, EveningShowsFiguresNamesLabelsAndDirections) {
     const ConstellationLabelPoint uma = ConstellationFigureOf(83).Labels[0];
     ObserverState observer = StartingObserverState();
     observer.JulianDay = 2460635.229;
-    observer.SiderealAngle = GreenwichSiderealAngle(observer.JulianDay);
     const ChartFrame frame = ComputeChartFrame(1024, 768, observer);
     const HorizontalPosition h = EquatorialToHorizontal(
         frame, uma.RightAscension, uma.Declination, InfinitelyFar, observer.JulianDay, Equinox::Catalogue);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "appcore/view_switches.h"
@@ -104,6 +106,33 @@ TEST(ViewSwitches, TurnOnFromTheCommandLine) {
             EXPECT_EQ(other.Get(view),
                       &other == &s || (s.Action == "RunicNames1" && other.Action == "Names1"))
                 << s.Action << " " << other.Action;
+    }
+}
+
+// The --show help lists exactly the words the reader takes: every listed
+// word (without its note in brackets) is taken, and every switch's word is
+// listed.
+TEST(ViewSwitches, ShowHelpListsTheWordsTaken) {
+    constexpr OptionSpec ViewSpecs[] = {ShowOption};
+    const std::string help = ShowLayersHelp();
+    std::string_view rest = help;
+    std::set<std::string> listed;
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(", ");
+        const std::string_view item = rest.substr(0, comma);
+        listed.emplace(item.substr(0, item.find(" (")));
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 2);
+    }
+    for (std::string word : listed) {
+        if (word == "selection:SLOT") word = "selection:0";
+        std::string flag = "--show";
+        std::vector<char*> args{flag.data(), word.data()};
+        EXPECT_NO_THROW(ParseViewOptions(ParseOptions(args, ViewSpecs))) << word;
+    }
+    for (const ViewSwitch& s : ViewSwitches()) {
+        if (!s.ShowWord.empty()) {
+            EXPECT_TRUE(listed.count(std::string(s.ShowWord))) << s.ShowWord;
+        }
     }
 }
 

@@ -219,7 +219,9 @@ TEST(CloseUpMoonPicture, LitSideFacesTheSun) {
         ChartFrame chartFrame;
         SkyObjectTable objects;
         MoonPicture moon;
-        ASSERT_TRUE(RedrawChart(observer, chart, 400, 300, chartFrame, objects, moon));
+        const SkyScene scene = ComputeSkyScene(observer);
+        chartFrame = RedrawChart(scene, chart, 400, 300, moon);
+        objects = scene.Objects;
         const SkyObjectEntry &m = objects[MoonSlot], &s = objects[SunSlot];
         ASSERT_EQ(m.Visible, 1);
         constexpr int W = 4000, H = 3000;

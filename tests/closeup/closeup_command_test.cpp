@@ -107,7 +107,9 @@ TEST_F(CloseUpCommand, PictureIsTheWindowDrawingAndObjectsCarryItsPixels) {
     ChartFrame chartFrame;
     SkyObjectTable objects;
     MoonPicture moon;
-    ASSERT_TRUE(RedrawChart(observer, chart, 600, 400, chartFrame, objects, moon));
+    const SkyScene scene = ComputeSkyScene(observer);
+    chartFrame = RedrawChart(scene, chart, 600, 400, moon);
+    objects = scene.Objects;
     Bitmap expected(DefaultCloseUpWidth, DefaultCloseUpHeight, colours::Black);
     Canvas canvas(expected);
     const MilkyWayDirections band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);

@@ -117,7 +117,9 @@ protected:
         observer.JulianDay = julianDay;
         observer.Latitude = latitude * Deg;
         observer.Longitude = longitude * Deg;
-        ASSERT_TRUE(RedrawChart(observer, chart, 400, 300, chartFrame, objects, moon));
+        const SkyScene scene = ComputeSkyScene(observer);
+        chartFrame = RedrawChart(scene, chart, 400, 300, moon);
+        objects = scene.Objects;
         band = MilkyWayDirectionsAt(chartFrame, observer.JulianDay);
     }
     HorizontalPosition Towards(const SphericalPosition& e) const {

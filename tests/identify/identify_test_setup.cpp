@@ -39,7 +39,9 @@ void DrawEveningChart(int width, int height, ChartFrame& frame, SkyObjectTable& 
     observer.JulianDay = 2460536.375;
     Bitmap chart;
     MoonPicture moon;
-    RedrawChart(observer, chart, width, height, frame, objects, moon);
+    const SkyScene scene = ComputeSkyScene(observer);
+    frame = RedrawChart(scene, chart, width, height, moon);
+    objects = scene.Objects;
 }
 
 }  // namespace kolvar::testing

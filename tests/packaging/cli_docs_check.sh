@@ -35,6 +35,17 @@ for sub in $subcommands; do
   done
 done
 
+# Every layer that --show's help lists (written from the view switches) is
+# documented and completed.
+layers=$("$chart" render --help | sed -n 's/^  --show LIST *layers to add, comma-separated: //p' |
+  sed 's/ ([^)]*)//g; s/, /\n/g; s/SLOT$//')
+[ -n "$layers" ] || fail "no layers in kolvar-chart render --help"
+offered_layers=$(complete_words kolvar-chart render --show "")
+for layer in $layers; do
+  grep -q -F -- "*$layer*" "$page" || fail "manual page lacks the layer $layer"
+  grep -q -x -F -- "$layer" <<<"$offered_layers" || fail "completion does not offer the layer $layer"
+done
+
 # Options already given are not offered again; a value is not an option.
 again=$(complete_words kolvar-chart render --size 800x600 --)
 grep -q -x -- --size <<<"$again" && fail "completion offers --size twice"

@@ -31,7 +31,9 @@ TEST(PaperMilkyWay, CoversWhatTheScreenFills) {
         ChartFrame frame;
         SkyObjectTable objects;
         MoonPicture moon;
-        RedrawChart(observer, chart, 500, 500, frame, objects, moon);
+        const SkyScene scene = ComputeSkyScene(observer);
+        frame = RedrawChart(scene, chart, 500, 500, moon);
+        objects = scene.Objects;
         const MilkyWayArea area = MilkyWayAreaOf(frame, c.JulianDay);
         EXPECT_EQ(area.Inverted, c.Inverted) << c.JulianDay;
         int compared = 0, band = 0, agree = 0;

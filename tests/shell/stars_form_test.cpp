@@ -169,7 +169,7 @@ private slots:
         test::ShowWithChartSize(form, 320, 200);
         int redraws = form.RedrawCount();
         form.FormDestroy();
-        QVERIFY(form.Session().Observer.ClosingFlag);
+        QVERIFY(form.Session().Closing);
         form.resize(500, 400);
         QTRY_COMPARE(form.Image1()->width(), 500);
         QCOMPARE(form.RedrawCount(), redraws);
@@ -196,7 +196,7 @@ private slots:
             QCOMPARE(first.Session().Chart.ChartWidth, 320);
             QCOMPARE(first.Session().SkyObjects()[0].Azimuth, sun.Azimuth);
         }
-        QVERIFY(!first.Session().Observer.ClosingFlag);
+        QVERIFY(!first.Session().Closing);
         const int redraws = first.RedrawCount();
         first.resize(400, 250 + first.MainMenu1()->heightForWidth(400));
         QTRY_COMPARE(first.Session().Chart.ChartWidth, 400);

@@ -33,7 +33,7 @@ void PutM31Overhead(TStarsForm& form) {
     const TelescopeTarget m31 = *TargetNamed("M31");
     form.Session().Observer.Latitude = 30.0 * Deg;
     form.Session().Observer.Longitude = std::remainder(
-        m31.J2000.RightAscension - form.Session().Observer.SiderealAngle, 2 * 3.141592653589793);
+        m31.J2000.RightAscension - form.Session().Scene().Frame.SiderealAngle, 2 * 3.141592653589793);
     form.FormResize();
 }
 

@@ -55,7 +55,9 @@ private slots:
         ChartFrame frame;
         SkyObjectTable objects;
         MoonPicture moon;
-        QVERIFY(RedrawChart(observer, expected, 320, 240, frame, objects, moon));
+        const SkyScene scene = ComputeSkyScene(observer);
+        frame = RedrawChart(scene, expected, 320, 240, moon);
+        objects = scene.Objects;
         QVERIFY(test::SamePixels(form.ChartBitmap(), expected));
         QTest::keyClick(&form, Qt::Key_Minus, Qt::KeypadModifier);
         QVERIFY(std::fabs(form.Session().Observer.JulianDay - (start + 2.0 / 24)) < 1e-9);

@@ -91,13 +91,10 @@ private slots:
                 QVERIFY2(s.Get(form.View()->Options()) && item->isChecked(), s.Action.data());
             }
             // With everything on, the window shows what the command line's function draws.
-            ObserverState observer = form.Session().Observer;
-            ChartFrame frame;
-            const auto objects = std::make_unique<SkyObjectTable>();
+            const auto scene = std::make_unique<const SkyScene>(ComputeSkyScene(form.Session().Observer));
             FinishedChart same;
             const Bitmap& shown = form.ChartBitmap();
-            QVERIFY(DrawFinishedChart(observer, shown.Width(), shown.Height(), form.View()->Options(), frame,
-                                      *objects, same));
+            DrawFinishedChart(*scene, shown.Width(), shown.Height(), form.View()->Options(), same);
             QCOMPARE(test::DifferingPixels(same.Chart, shown), 0);
         }
         const std::string kept = folder_.SettingsText();
