@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "chart/observer_state.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 

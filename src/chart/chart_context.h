@@ -1,10 +1,10 @@
 #pragma once
 
 #include "chart/chart_frame.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
 #include "chart/sky_projection.h"
-#include "chart/sky_scene.h"
+#include "sky/sky_object_table.h"
+#include "sky/sky_scene.h"
 
 namespace kolvar {
 

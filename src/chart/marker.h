@@ -2,8 +2,8 @@
 
 #include "canvas/canvas.h"
 #include "canvas/colour.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

@@ -3,8 +3,8 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
-#include "chart/sky_scene.h"
 #include "chart/view_options.h"
+#include "sky/sky_scene.h"
 
 namespace kolvar {
 

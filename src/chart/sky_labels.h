@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "chart/chart_frame.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

@@ -9,7 +9,7 @@
 #include "astro/transforms.h"
 #include "chart/marker.h"
 #include "chart/pixel_rules.h"
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 
@@ -25,11 +25,6 @@ void FilledDisc(Canvas& canvas, double x1, double y1, double x2, double y2) {
     canvas.Ellipse(l, t, r, b);
 }
 
-// Sun, Moon and planets come from elements of the date: no precession.
-HorizontalPosition Horizontal(const ObserverFrame& frame, double julianDay, const SphericalPosition& p) {
-    return EquatorialToHorizontal(frame, p.Longitude, p.Latitude, p.Distance, julianDay, Equinox::OfDate);
-}
-
 HorizontalPosition PositionOf(const SkyObjectEntry& e) { return {e.Azimuth, e.Altitude, e.Distance}; }
 
 }  // namespace
@@ -39,21 +34,6 @@ double ApparentDiscHalf(double bodyRadius, double distance, double altitude) {
     const double t1 = std::tan(QuarterPi - (altitude - s) * 0.5);
     const double t2 = std::tan(QuarterPi - (altitude + s) * 0.5);
     return std::abs(t2 - t1) * 0.5;
-}
-
-SkyObjectEntry PlaceSun(const ObserverFrame& frame, double julianDay, const SphericalPosition& sun) {
-    return PlaceObject(KindSun, 0, SignIndexOf(sun.Longitude), Horizontal(frame, julianDay, sun));
-}
-
-SkyObjectEntry PlaceMoon(const ObserverFrame& frame, double julianDay, const SphericalPosition& moon) {
-    return PlaceObject(KindMoon, 0, SignIndexOf(moon.Longitude), Horizontal(frame, julianDay, moon));
-}
-
-SkyObjectEntry PlacePlanet(const ObserverFrame& frame, double julianDay, int planet,
-                           const SphericalPosition& earth) {
-    const SphericalPosition h = PlanetHeliocentric(julianDay, planet);
-    const SphericalPosition g = HeliocentricToEquatorial(h, earth);
-    return PlaceObject(KindPlanet, planet, SignIndexOf(g.Longitude), Horizontal(frame, julianDay, g));
 }
 
 void DrawSun(Canvas& canvas, const ChartContext& ctx) {
@@ -109,15 +89,6 @@ void DrawMoon(Canvas& canvas, const ChartContext& ctx) {
 
 void DrawPlanet(Canvas& canvas, const ChartContext& ctx, int planet) {
     MarkObject(canvas, ctx.Projection, ctx.Objects[FirstPlanetSlot + planet]);
-}
-
-SphericalPosition GeocentricBodyPosition(int slot, double julianDay) {
-    const SunMoonResult sm = SunMoonState(julianDay);
-    if (slot == MoonSlot) return sm.MoonEquatorial;
-    if (slot >= FirstPlanetSlot)
-        return HeliocentricToEquatorial(PlanetHeliocentric(julianDay, slot - FirstPlanetSlot),
-                                        sm.EarthHeliocentric);
-    return sm.SunEquatorial;
 }
 
 }  // namespace kolvar

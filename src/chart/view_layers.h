@@ -7,10 +7,10 @@
 #include "canvas/canvas.h"
 #include "chart/chart_frame.h"
 #include "chart/sky_labels.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
 #include "chart/sky_projection.h"
 #include "chart/view_options.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

@@ -14,7 +14,6 @@
 #include "astro/time_scales.h"
 #include "canvas/cp1250.h"
 #include "chart/draw_sky.h"
-#include "chart/slot_position.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
 #include "cli/horizon_option.h"
@@ -27,6 +26,7 @@
 #include "identify/search_key.h"
 #include "identify/small_body_label.h"
 #include "plan/skyline_rise_set.h"
+#include "sky/slot_position.h"
 
 namespace kolvar::cli {
 

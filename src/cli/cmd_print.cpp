@@ -12,7 +12,6 @@
 #include "astro/small_body_place.h"
 #include "canvas/cp1250.h"
 #include "canvas/program_fonts.h"
-#include "chart/sky_object_table.h"
 #include "cli/circle_option.h"
 #include "cli/city_option.h"
 #include "cli/cli_options.h"
@@ -27,6 +26,7 @@
 #include "identify/search_key.h"
 #include "print/print_document.h"
 #include "print/print_texts.h"
+#include "sky/sky_object_table.h"
 #include "telescope/telescope_target.h"
 #include "texts/print_captions.h"
 
@@ -247,7 +247,7 @@ PrintJob ParsePrintJob(const ParsedOptions& options) {
     for (const double instant : series ? instants : std::vector<double>{sheet.Observer.JulianDay}) {
         sheet.Observer.JulianDay = instant;
         sheet.Observer.SummerTime = zone.SummerAt(instant);
-        sheet.Header = PrintHeaderFor(sheet.Observer, title);
+        sheet.Header = PrintHeaderFor(sheet.Observer, sky.PlaceName, title);
         job.Sheets.push_back(sheet);
     }
     ParseFinder(options, job);

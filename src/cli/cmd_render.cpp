@@ -12,7 +12,6 @@
 #include "astro/time_scales.h"
 #include "canvas/png_writer.h"
 #include "chart/draw_sky.h"
-#include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart/sky_phase.h"
 #include "chart/small_body_layer.h"
@@ -29,6 +28,7 @@
 #include "cli/view_request.h"
 #include "print/finished_chart.h"
 #include "print/smooth_chart.h"
+#include "sky/observer_state.h"
 
 namespace kolvar::cli {
 

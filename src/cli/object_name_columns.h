@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar::cli {
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "canvas/bitmap.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
 #include "chart/view_options.h"
 #include "cli/cli_options.h"
 #include "cli/sky_options.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar::cli {
 

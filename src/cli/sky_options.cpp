@@ -40,7 +40,7 @@ SkyRequest ParseSkyOptions(const ParsedOptions& options, ZoneUse zone) {
             throw UsageError("--city gives the place; leave out --lat and --lon");
         r.Observer.Latitude = CityLatitude(*city);
         r.Observer.Longitude = CityLongitude(*city);
-        r.Observer.PlaceName = city->Name;
+        r.PlaceName = city->Name;
     }
     if (auto lat = options.Value("--lat")) r.Observer.Latitude = ParseDegrees("--lat", *lat, 90.0);
     if (auto lon = options.Value("--lon")) r.Observer.Longitude = ParseDegrees("--lon", *lon, 360.0);

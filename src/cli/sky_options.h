@@ -3,8 +3,10 @@
 // The observer's place and instant and the chart size, as every subcommand
 // that draws the chart takes them: the same options, defaults and messages.
 
-#include "chart/observer_state.h"
+#include <string>
+
 #include "cli/cli_options.h"
+#include "sky/observer_state.h"
 
 namespace kolvar::cli {
 
@@ -18,6 +20,7 @@ inline constexpr OptionSpec SizeOption{"--size", "WxH", "chart size in pixels (d
 
 struct SkyRequest {
     ObserverState Observer;  // the window's starting state with the options applied
+    std::string PlaceName;   // the town of --city (Windows-1250), else empty
     Size ChartSize{1024, 768};
 };
 

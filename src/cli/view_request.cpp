@@ -7,7 +7,7 @@
 
 #include "appcore/view_switches.h"
 #include "canvas/program_fonts.h"
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar::cli {
 

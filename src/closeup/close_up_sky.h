@@ -2,10 +2,10 @@
 
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
 #include "chart/sky_projection.h"
 #include "closeup/sky_directions.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

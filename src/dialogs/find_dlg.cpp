@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "chart/slot_position.h"
 #include "identify/deep_names.h"
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "identify/search_key.h"
 #include "identify/small_body_label.h"
 #include "plan/object_rows.h"
+#include "sky/slot_position.h"
 #include "texts/find_captions.h"
 #include "texts/interface_captions.h"
 #include "texts/list_captions.h"

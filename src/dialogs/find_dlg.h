@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "astro/small_body.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
 #include "identify/horizon_note.h"
 #include "identify/name_index.h"
 #include "plan/object_report.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 #include "texts/view_captions.h"
 
 class QLabel;

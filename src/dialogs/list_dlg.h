@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "chart/observer_state.h"
 #include "plan/list_session.h"
+#include "sky/observer_state.h"
 
 class QComboBox;
 class QLabel;

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "chart/observer_state.h"
 #include "plan/object_report.h"
+#include "sky/observer_state.h"
 #include "texts/view_captions.h"
 
 class QGridLayout;

@@ -41,7 +41,8 @@ std::string PlaceNameAfter(const CityRecord* chosen, const std::string& before, 
 
 }  // namespace
 
-bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorReporter& report) {
+bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, std::string& placeName,
+                      const ErrorReporter& report) {
     const double x = std::cos(observer.Longitude) * std::cos(observer.Latitude);
     const double y = std::sin(observer.Longitude) * std::cos(observer.Latitude);
     const double z = std::sin(observer.Latitude);
@@ -78,7 +79,7 @@ bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, const ErrorRep
         observer.Longitude = dialog.East->isChecked() ? longitude : TwoPi - longitude;
 
         const CityRecord* city = dialog.ChosenCity();
-        observer.PlaceName = PlaceNameAfter(city, observer.PlaceName, observer.Latitude, observer.Longitude);
+        placeName = PlaceNameAfter(city, placeName, observer.Latitude, observer.Longitude);
         if (city != nullptr && dialog.CityZone->isChecked()) {
             // The town's zone, and summer time as its rule has it at the instant.
             observer.Zone = city->ZoneHours;

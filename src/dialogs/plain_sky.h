@@ -14,12 +14,12 @@
 #include "appcore/desktop_settings.h"
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
 #include "chart/view_options.h"
 #include "closeup/draw_close_up.h"
 #include "closeup/sky_directions.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 #include "widgets/reticle.h"
 
 class QMenu;

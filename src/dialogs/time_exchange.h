@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/observer_state.h"
 #include "dialogs/conversion_error_box.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 

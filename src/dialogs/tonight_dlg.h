@@ -8,9 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "chart/observer_state.h"
 #include "plan/night.h"
 #include "plan/tonight_list.h"
+#include "sky/observer_state.h"
 
 class QCheckBox;
 class QDoubleSpinBox;

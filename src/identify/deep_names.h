@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

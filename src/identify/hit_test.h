@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "astro/time_scales.h"
-#include "chart/slot_position.h"
+#include "sky/slot_position.h"
 
 namespace kolvar {
 

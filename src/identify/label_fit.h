@@ -7,9 +7,9 @@
 
 #include "canvas/bitmap.h"
 #include "canvas/canvas.h"
-#include "chart/sky_object_table.h"
 #include "identify/label_font_size.h"
 #include "identify/label_pictures.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

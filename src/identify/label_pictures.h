@@ -6,8 +6,8 @@
 
 #include "canvas/canvas.h"
 #include "catalog/runic_names.h"
-#include "chart/sky_object_table.h"
 #include "identify/label_text.h"
+#include "sky/sky_object_table.h"
 #include "texts/runic_captions.h"
 
 namespace kolvar {

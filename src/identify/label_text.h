@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "catalog/runic_names.h"
-#include "chart/sky_object_table.h"
 #include "identify/styled_text.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

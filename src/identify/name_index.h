@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

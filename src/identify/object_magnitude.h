@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

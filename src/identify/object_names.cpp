@@ -17,7 +17,7 @@
 #include "catalog/runic_names.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/star_names.h"
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

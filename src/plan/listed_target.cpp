@@ -1,7 +1,7 @@
 #include "plan/listed_target.h"
 
 #include "astro/angles.h"
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

@@ -8,7 +8,6 @@
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
-#include "chart/slot_position.h"
 #include "chart/solar_system_layer.h"
 #include "identify/deep_names.h"
 #include "identify/object_magnitude.h"
@@ -16,6 +15,7 @@
 #include "plan/skyline_rise_set.h"
 #include "plan/tonight_list.h"
 #include "plan/true_frame.h"
+#include "sky/slot_position.h"
 #include "texts/tonight_captions.h"
 
 namespace kolvar {

@@ -15,9 +15,9 @@
 
 #include "astro/apparent_place.h"
 #include "astro/rise_set.h"
-#include "chart/observer_state.h"
 #include "identify/name_index.h"
 #include "plan/local_horizon.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 

@@ -8,8 +8,8 @@
 // true horizon.
 
 #include "astro/rise_set.h"
-#include "chart/slot_position.h"
 #include "plan/local_horizon.h"
+#include "sky/slot_position.h"
 
 namespace kolvar {
 

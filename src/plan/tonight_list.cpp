@@ -14,11 +14,11 @@
 #include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/star_names.h"
-#include "chart/sky_object_table.h"
 #include "identify/deep_names.h"
 #include "identify/name_index.h"
 #include "identify/object_magnitude.h"
 #include "plan/true_frame.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

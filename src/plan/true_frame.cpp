@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "chart/sky_object_table.h"
 #include "chart/solar_system_layer.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

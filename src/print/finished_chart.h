@@ -10,10 +10,10 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
-#include "chart/sky_scene.h"
 #include "chart/view_options.h"
 #include "closeup/close_up_sky.h"
 #include "closeup/draw_close_up.h"
+#include "sky/sky_scene.h"
 
 namespace kolvar {
 

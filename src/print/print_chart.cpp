@@ -3,7 +3,6 @@
 #include <cmath>
 #include <memory>
 
-#include "chart/sky_scene.h"
 #include "print/paper_sky.h"
 #include "print/print_bodies.h"
 #include "print/print_labels.h"
@@ -11,6 +10,7 @@
 #include "print/print_milky_way.h"
 #include "print/print_sky_layers.h"
 #include "print/print_small_bodies.h"
+#include "sky/sky_scene.h"
 
 namespace kolvar {
 

@@ -7,12 +7,12 @@
 
 #include <functional>
 
-#include "chart/observer_state.h"
 #include "chart/view_options.h"
 #include "print/ink.h"
 #include "print/page_layout.h"
 #include "print/paper_small_bodies.h"
 #include "print/print_header.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 

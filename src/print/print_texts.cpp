@@ -8,13 +8,14 @@
 
 namespace kolvar {
 
-PrintHeader PrintHeaderFor(const ObserverState& observer, std::string_view title) {
+PrintHeader PrintHeaderFor(const ObserverState& observer, std::string_view placeName,
+                           std::string_view title) {
     PrintHeader header;
     header.Title = title;
     header.RunicTitle = TransliterateToRunes(title, HungarianEncoding::Windows1250);
-    header.Place = observer.PlaceName.empty()
+    header.Place = placeName.empty()
                        ? PlaceText(observer.Longitude, observer.Latitude, PlaceTextEncoding::Windows1250)
-                       : observer.PlaceName;
+                       : std::string(placeName);
     const CivilInstantText when = CivilInstantTextOf(observer.JulianDay, observer.Zone, observer.SummerTime);
     header.Date = when.Date;
     header.Time = when.Clock;

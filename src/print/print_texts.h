@@ -5,15 +5,15 @@
 
 #include <string_view>
 
-#include "chart/observer_state.h"
 #include "print/print_header.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 
 // The place is the town's name when the place was chosen from the city table
-// (the observer's PlaceName), else the latitude and longitude ("47\xB0" "35' \xC9, 19\xB0" "04' K"); the
+// (`placeName`, Windows-1250), else the latitude and longitude ("47\xB0" "35' \xC9, 19\xB0" "04' K"); the
 // date and clock time are civil time in the observer's zone, summer time
 // included; the title is written in runes by the transliteration.
-PrintHeader PrintHeaderFor(const ObserverState& observer, std::string_view title);
+PrintHeader PrintHeaderFor(const ObserverState& observer, std::string_view placeName, std::string_view title);
 
 }  // namespace kolvar

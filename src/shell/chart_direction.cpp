@@ -4,7 +4,7 @@
 
 #include "astro/angles.h"
 #include "astro/transforms.h"
-#include "chart/slot_position.h"
+#include "sky/slot_position.h"
 
 namespace kolvar {
 

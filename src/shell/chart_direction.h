@@ -5,7 +5,7 @@
 
 #include "astro/apparent_place.h"
 #include "chart/chart_frame.h"
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 #include "telescope/telescope_target.h"
 
 namespace kolvar {

@@ -62,7 +62,7 @@ void FindControls::NameBody(std::size_t body) {
     HideLabels();
     view_.Select(-1);
     const SmallBodyPlace place = SmallBodyPlaceAt((*bodies)[body], sky_.Observer.JulianDay);
-    ShowSmallBodyLabels((*bodies)[body], place, textImage1_, textImage2_, chart_, sky_.Observer.FontSize,
+    ShowSmallBodyLabels((*bodies)[body], place, textImage1_, textImage2_, chart_, sky_.FontSize,
                         LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight), view_.Options().Night);
 }
 
@@ -112,7 +112,7 @@ void FindControls::Name(int slot) {
 
 void FindControls::ShowLabels() {
     ShowObjectLabels(sky_.SkyObjects()[static_cast<std::size_t>(labelled_)], textImage1_, textImage2_, chart_,
-                     sky_.Observer.FontSize, LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight),
+                     sky_.FontSize, LabelMarginsOf(sky_.Chart.ChartWidth, sky_.Chart.ChartHeight),
                      view_.Options().Night);
 }
 

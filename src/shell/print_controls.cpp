@@ -172,8 +172,8 @@ QString PaintSheetOnPrinter(QPrinter& printer, const PrintRequest& sheet) {
     return QString::fromStdString(error);
 }
 
-PrintControls::PrintControls(QWidget* window, const ObserverState& observer)
-    : QObject(window), window_(window), observer_(observer) {
+PrintControls::PrintControls(QWidget* window, const SkySession& sky)
+    : QObject(window), window_(window), sky_(sky) {
     print_ = new QAction(PlainString(PrintMenuCaptions().Print.Hungarian), this);
     print_->setObjectName(QStringLiteral("Print1"));
     save_ = new QAction(PlainString(PrintMenuCaptions().SaveAsImage.Hungarian), this);
@@ -204,8 +204,8 @@ void PrintControls::SetUpCaptions(QMenu* menu, const QFont& menuFont) {
 
 PrintRequest PrintControls::CurrentSheet() const {
     PrintRequest sheet;
-    sheet.Observer = observer_;
-    sheet.Header = PrintHeaderFor(observer_, DefaultPrintTitle);
+    sheet.Observer = sky_.Observer;
+    sheet.Header = PrintHeaderFor(sky_.Observer, sky_.PlaceName, DefaultPrintTitle);
     if (Lines) sheet.Lines = Lines();
     if (Skyline) sheet.Skyline = Skyline();
     return sheet;
@@ -246,7 +246,7 @@ void PrintControls::SaveFinderChart(double rightAscension, double declination, d
     chart.Declination = declination;
     chart.FieldDegrees = std::clamp(fieldDegrees, MinFinderFieldDegrees, MaxFinderFieldDegrees);
     chart.Circles = circles;
-    chart.YearsSince2000 = (observer_.JulianDay - 2451545.0) / 365.25;
+    chart.YearsSince2000 = (sky_.Observer.JulianDay - 2451545.0) / 365.25;
     chart.Stars = &ProgramDeepStars();
     SaveDocument(QStringLiteral("kolvar-finder.pdf"), [&chart](PrintFormat format, std::string& bytes) {
         return PrintFinderChart(chart, format, SheetOptions{}, bytes);

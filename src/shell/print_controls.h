@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "chart/observer_state.h"
 #include "chart/view_options.h"
 #include "print/plan_sheet.h"
 #include "print/print_document.h"
+#include "shell/sky_session.h"
 
 class QAction;
 class QFont;
@@ -29,7 +29,7 @@ class PrintControls : public QObject {
 public:
     // `window` parents the dialogs and takes the keys; `observer` is the
     // state that is printed.
-    PrintControls(QWidget* window, const ObserverState& observer);
+    PrintControls(QWidget* window, const SkySession& sky);
 
     QAction* PrintAction() const { return print_; }
     QAction* SaveAction() const { return save_; }
@@ -73,7 +73,7 @@ private:
                       const std::function<std::string(PrintFormat, std::string&)>& print);
 
     QWidget* window_;
-    const ObserverState& observer_;
+    const SkySession& sky_;
     QAction* print_ = nullptr;
     QAction* save_ = nullptr;
 };

@@ -14,7 +14,6 @@
 #include "appcore/settings_file.h"
 #include "canvas/program_fonts.h"
 #include "catalog/static_tables.h"
-#include "chart/observer_state.h"
 #include "dialogs/place_exchange.h"
 #include "dialogs/time_exchange.h"
 #include "shell/equipment_controls.h"
@@ -28,6 +27,7 @@
 #include "shell/telescope_controls.h"
 #include "shell/time_controls.h"
 #include "shell/view_controls.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 namespace {
@@ -97,8 +97,8 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     dialogs.TimeExchange = [dialog = w.TimeDlg.get(), &observer = session.Observer, report] {
         return RunTimeExchange(*dialog, observer, report);
     };
-    dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), &observer = session.Observer, report] {
-        return RunPlaceExchange(*dialog, observer, report);
+    dialogs.PlaceExchange = [dialog = w.PlaceDlg.get(), &session, report] {
+        return RunPlaceExchange(*dialog, session.Observer, session.PlaceName, report);
     };
     dialogs.ShowScript = [info = w.InfoDlg.get(), time = w.TimeDlg.get(), place = w.PlaceDlg.get(),
                           help = w.HelpForm1.get()] {

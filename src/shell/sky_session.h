@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "chart/chart_frame.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
-#include "chart/sky_scene.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
+#include "sky/sky_scene.h"
 
 namespace kolvar {
 
@@ -23,6 +25,10 @@ public:
     SkySession& operator=(const SkySession&) = delete;
 
     ObserverState Observer;
+    // The town whose place this is, as the city table spells it
+    // (Windows-1250); empty when the place was typed or is no town's.
+    std::string PlaceName;
+    std::int32_t FontSize = DefaultFontSize;  // points, the name labels
     ChartFrame Chart;
     bool Closing = false;  // set once when the window goes; no redraw after
 

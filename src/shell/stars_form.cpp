@@ -27,9 +27,7 @@
 #include "canvas/cp1250.h"
 #include "catalog/cities.h"
 #include "chart/chart_frame.h"
-#include "chart/observer_state.h"
 #include "chart/redraw.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_phase.h"
 #include "dialogs/tonight_dlg.h"
 #include "identify/hit_test.h"
@@ -50,6 +48,8 @@
 #include "shell/time_controls.h"
 #include "shell/tonight_controls.h"
 #include "shell/view_controls.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 #include "texts/interface_captions.h"
 #include "texts/print_captions.h"
 #include "texts/telescope_captions.h"
@@ -217,7 +217,7 @@ void TStarsForm::BuildMenu() {
     connect(time1_, &QAction::triggered, this, &TStarsForm::Time1Click);
     connect(place1_, &QAction::triggered, this, &TStarsForm::Place1Click);
     connect(exit1_, &QAction::triggered, this, &TStarsForm::Exit1Click);
-    printing_ = new PrintControls(this, session_.Observer);
+    printing_ = new PrintControls(this, session_);
     printing_->Lines = [this] { return viewControls_->Options().Lines; };
     printing_->Skyline = [this] { return viewControls_->Options().Skyline; };
     printing_->AddToMenu(observer1Menu_, exit1_);
@@ -322,8 +322,8 @@ void TStarsForm::FormCreate() {
     const GeoPlace place = StoredPlace(values.Longitude, values.Latitude);
     session_.Observer.Longitude = place.Longitude;
     session_.Observer.Latitude = place.Latitude;
-    session_.Observer.FontSize = values.FontSize;
-    session_.Observer.PlaceName =
+    session_.FontSize = values.FontSize;
+    session_.PlaceName =
         StoredPlaceName(desktop_.CityName, session_.Observer.Latitude, session_.Observer.Longitude);
     SetCurrentScript(desktop_.Letters);
     skyline_ = ReadSkyline(desktop_.HorizonFile);
@@ -370,7 +370,7 @@ void TStarsForm::changeEvent(QEvent* event) {
 
 void TStarsForm::FormResize() {
     if (session_.Closing) return;
-    viewControls_->SetCharacterSize(session_.Observer.FontSize);
+    viewControls_->SetCharacterSize(session_.FontSize);
     const ViewOptions& view = viewControls_->Options();
     DrawFinishedChart(session_.UpdateScene(), image1_->width(), image1_->height(), view, drawn_);
     session_.Chart = drawn_.Frame;
@@ -407,13 +407,13 @@ void TStarsForm::FormDestroy() {
     session_.Closing = true;
     timeControls_->Stop();
     IniValues values{session_.Observer.Zone, session_.Observer.SummerTime ? 1 : 0,
-                     session_.Observer.Longitude, session_.Observer.Latitude, session_.Observer.FontSize};
+                     session_.Observer.Longitude, session_.Observer.Latitude, session_.FontSize};
     const ViewOptions view = viewControls_->Settings();
     const TimeStepSettings timeSettings = timeControls_->Settings();
     const TelescopeSettings telescope = telescopeControls_->Settings();
     desktop_.Letters = CurrentScript();
     if (shown_) desktop_.Main = CurrentPlacement();
-    desktop_.CityName = Cp1250ToUtf8(session_.Observer.PlaceName);
+    desktop_.CityName = Cp1250ToUtf8(session_.PlaceName);
     try {
         SaveIniFile(
             options_.SettingsFile, values,
@@ -500,12 +500,12 @@ void TStarsForm::UseSkyline(std::shared_ptr<const LocalHorizon> skyline, const s
 }
 
 void TStarsForm::Grow1Click() {
-    session_.Observer.FontSize = GrowFontSize(session_.Observer.FontSize);
+    session_.FontSize = GrowFontSize(session_.FontSize);
     RedrawForCharacterSize();
 }
 
 void TStarsForm::Shrivell1Click() {
-    session_.Observer.FontSize = ShrinkFontSize(session_.Observer.FontSize);
+    session_.FontSize = ShrinkFontSize(session_.FontSize);
     RedrawForCharacterSize();
 }
 
@@ -545,7 +545,7 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
                                                TelescopeCaptions().CloseUpHere.Text()) ==
             TelescopeControls::MenuChoice::Taken)
             return;
-        if (openCloseUp_) openCloseUp_(chart.Backward(x, y), session_.Observer.FontSize);
+        if (openCloseUp_) openCloseUp_(chart.Backward(x, y), session_.FontSize);
         return;
     }
     const int slot = NearestVisibleSlot(session_.SkyObjects(), chart, x, y);
@@ -557,7 +557,7 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     if (body.Body != nullptr) {
         viewControls_->Select(-1);
         ShowSmallBodyLabels(*body.Body, body.Placed.Place, *textImage1_, *textImage2_, *image1_,
-                            session_.Observer.FontSize,
+                            session_.FontSize,
                             LabelMarginsOf(session_.Chart.ChartWidth, session_.Chart.ChartHeight),
                             viewControls_->Options().Night);
         return;
@@ -566,7 +566,7 @@ void TStarsForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     // which lie over the chart.
     viewControls_->Select(slot);
     ShowObjectLabels(session_.SkyObjects()[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_,
-                     *image1_, session_.Observer.FontSize,
+                     *image1_, session_.FontSize,
                      LabelMarginsOf(session_.Chart.ChartWidth, session_.Chart.ChartHeight),
                      viewControls_->Options().Night);
 }

@@ -13,11 +13,11 @@
 #include "canvas/bitmap.h"
 #include "chart/chart_frame.h"
 #include "chart/moon_picture.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
 #include "plan/local_horizon.h"
 #include "print/finished_chart.h"
 #include "shell/sky_session.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 
 class QAction;
 class QMenu;
@@ -88,7 +88,7 @@ public:
     void SetCloseUpOpener(CloseUpOpener open) { openCloseUp_ = std::move(open); }
     // Opens the close-up centred on a direction of the chart's frame.
     void OpenCloseUp(const HorizontalPosition& centre) {
-        if (openCloseUp_) openCloseUp_(centre, session_.Observer.FontSize);
+        if (openCloseUp_) openCloseUp_(centre, session_.FontSize);
     }
     // The sky state this window shows and its controls and dialogs share.
     SkySession& Session() { return session_; }

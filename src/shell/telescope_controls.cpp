@@ -12,7 +12,6 @@
 #include <variant>
 
 #include "astro/angles.h"
-#include "chart/observer_state.h"
 #include "dialogs/plain_sky.h"
 #include "dialogs/telescope_dlg.h"
 #include "identify/hit_test.h"
@@ -20,6 +19,7 @@
 #include "shell/chart_view.h"
 #include "shell/sky_session.h"
 #include "shell/view_controls.h"
+#include "sky/observer_state.h"
 #include "telescope/altitude_limit.h"
 #include "telescope/indi_link.h"
 #include "telescope/mount_coordinates.h"

@@ -8,7 +8,7 @@
 
 #include "appcore/time_step_settings.h"
 #include "astro/time_steps.h"
-#include "chart/observer_state.h"
+#include "sky/observer_state.h"
 
 class QAction;
 class QActionGroup;

@@ -9,9 +9,9 @@
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/ngc_ic_catalogue.h"
 #include "catalog/star_catalogue.h"
-#include "chart/sky_object_table.h"
 #include "chart/solar_system_layer.h"
 #include "identify/name_index.h"
+#include "sky/sky_object_table.h"
 #include "telescope/mount_coordinates.h"
 
 namespace kolvar {

@@ -6,8 +6,8 @@
 
 #include "astro/small_body_place.h"
 #include "canvas/bitmap.h"
-#include "chart/sky_object_table.h"
 #include "identify/label_fit.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

@@ -6,7 +6,7 @@
 
 #include "canvas/bitmap.h"
 #include "canvas/canvas.h"
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 namespace {

@@ -12,8 +12,8 @@
 #include "astro/sun_moon.h"
 #include "chart/chart_frame.h"
 #include "chart/pixel_rules.h"
-#include "chart/sky_object_table.h"
 #include "chart/sky_projection.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "astro/time_scales.h"
 #include "catalog/star_catalogue.h"
-#include "chart/observer_state.h"
 #include "chart/redraw.h"
 #include "chart_test_setup.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 namespace {

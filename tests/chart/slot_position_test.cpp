@@ -1,6 +1,6 @@
 // One slot placed on its own as the redraw places it, and the rising,
 // culmination and setting found on those positions.
-#include "chart/slot_position.h"
+#include "sky/slot_position.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 #include "astro/time_scales.h"
 #include "chart/draw_sky.h"
-#include "chart/observer_state.h"
 #include "chart_test_setup.h"
+#include "sky/observer_state.h"
 
 namespace kolvar {
 namespace {

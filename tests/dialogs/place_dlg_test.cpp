@@ -192,7 +192,7 @@ private slots:
                 QTest::keyClick(&d, Qt::Key_Escape);
             });
             QCOMPARE(w.StarsForm->Session().Observer.Zone, 3.0);
-            QVERIFY(w.StarsForm->Session().Observer.PlaceName.empty());
+            QVERIFY(w.StarsForm->Session().PlaceName.empty());
             RunPlace(w, [&](TPlaceDlg& d) {
                 pickDebrecen(d, &offered);
                 shown = Shown(d) + (d.CityZone->isChecked() ? " zone" : "");
@@ -204,20 +204,20 @@ private slots:
             QVERIFY(std::fabs(w.StarsForm->Session().Observer.Longitude - 77826 * Pi / 648000) < 1e-15);
             QCOMPARE(w.StarsForm->Session().Observer.Zone, 1.0);
             QCOMPARE(w.StarsForm->Session().Observer.SummerTime, true);
-            QCOMPARE(w.StarsForm->Session().Observer.PlaceName, std::string("Debrecen"));
+            QCOMPARE(w.StarsForm->Session().PlaceName, std::string("Debrecen"));
             RunPlace(w, [](TPlaceDlg& d) { QTest::mouseClick(d.OkButton, Qt::LeftButton); });
-            QCOMPARE(w.StarsForm->Session().Observer.PlaceName,
+            QCOMPARE(w.StarsForm->Session().PlaceName,
                      std::string("Debrecen"));  // the place is still the town's
         }
         {
             ProgramWindows w = TestWindows(SettingsFile(), errors_);
-            QCOMPARE(w.StarsForm->Session().Observer.PlaceName,
+            QCOMPARE(w.StarsForm->Session().PlaceName,
                      std::string("Debrecen"));  // kept in the settings
             RunPlace(w, [](TPlaceDlg& d) {
                 Type(d, "47|0|0|21|0|0");
                 QTest::mouseClick(d.OkButton, Qt::LeftButton);
             });
-            QVERIFY(w.StarsForm->Session().Observer.PlaceName.empty());
+            QVERIFY(w.StarsForm->Session().PlaceName.empty());
         }
     }
 

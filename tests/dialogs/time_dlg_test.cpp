@@ -16,9 +16,9 @@
 #include <fstream>
 
 #include "chart/chart_frame.h"
-#include "chart/sky_object_table.h"
 #include "dialog_test_support.h"
 #include "shell/chart_view.h"
+#include "sky/sky_object_table.h"
 #include "texts/runic_captions.h"
 #include "widgets/runic_text.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "catalog/static_tables.h"
-#include "chart/observer_state.h"
-#include "chart/slot_position.h"
 #include "identify/name_index.h"
+#include "sky/observer_state.h"
+#include "sky/slot_position.h"
 
 namespace kolvar {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/chart_frame.h"
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar::testing {
 

@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "catalog/static_tables.h"
-#include "chart/slot_position.h"
 #include "plan/object_rows.h"
 #include "plan/tonight_list.h"
+#include "sky/slot_position.h"
 #include "texts/object_captions.h"
 
 namespace kolvar {

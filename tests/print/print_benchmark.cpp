@@ -25,7 +25,7 @@ std::vector<PrintRequest> Sheets(int count) {
         sheet.Observer = StartingObserverState();
         sheet.Observer.Zone = 0;
         sheet.Observer.JulianDay = 2461053.3333333 + month * 30.436875;
-        sheet.Header = PrintHeaderFor(sheet.Observer, DefaultPrintTitle);
+        sheet.Header = PrintHeaderFor(sheet.Observer, "", DefaultPrintTitle);
         sheets.push_back(sheet);
     }
     return sheets;

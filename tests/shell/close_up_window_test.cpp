@@ -11,8 +11,6 @@
 #include "../canvas/canvas_test_util.h"
 #include "canvas/canvas.h"
 #include "canvas/png_reader.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
 #include "closeup/field_circles.h"
 #include "dialogs/equipment_dlg.h"
@@ -23,6 +21,8 @@
 #include "shell/print_controls.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 #include "widgets/label_images.h"
 #include "window_test_folder.h"
 
@@ -48,7 +48,7 @@ private slots:
         ProgramWindows w = CreateProgramWindows(folder.Options());
         TStarsForm& form = *w.StarsForm;
         TPlainSky& sky = *w.PlainSky;
-        form.Session().Observer.FontSize = 17;
+        form.Session().FontSize = 17;
         test::ShowWithChartSize(form, 400, 300);
 
         const QPoint pressed(290, 95);

@@ -67,9 +67,8 @@ private slots:
                         SelectionRingColour;
         QVERIFY(ring > 20);
         // The labels a click on M31 shows, and they stay.
-        const ObjectLabels expected =
-            FitObjectLabels(e, form_->Session().Observer.FontSize,
-                            {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
+        const ObjectLabels expected = FitObjectLabels(
+            e, form_->Session().FontSize, {Rect{0, 0, 800, 600}, LabelMarginsOf(800, 600), std::nullopt});
         const Bitmap& left = form_->TextImage1()->Picture();
         QVERIFY(form_->TextImage1()->isVisible() && form_->TextImage2()->isVisible());
         QVERIFY(left.Width() == expected.Left.Width() && left.Height() == expected.Left.Height() &&

@@ -8,14 +8,14 @@
 #include "canvas/program_fonts.h"
 #include "catalog/static_tables.h"
 #include "chart/chart_frame.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
 #include "identify/label_fit.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/stars_form.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 #include "widgets/label_images.h"
 #include "window_test_folder.h"
 
@@ -39,7 +39,7 @@ private slots:
         form.Session().Observer.JulianDay = 2460536.375;
         form.Session().Observer.Latitude = DefaultLatitude;
         form.Session().Observer.Longitude = DefaultLongitude;
-        form.Session().Observer.FontSize = 14;
+        form.Session().FontSize = 14;
         form.FormResize();
 
         const SkyObjectEntry& alpheratz = form.Session().SkyObjects()[FirstStarSlot];  // HR 15, star 0
@@ -75,7 +75,7 @@ private slots:
 
         // The middle button names too; a size from the settings file far out
         // of range starts the fit at 1000 and still shows labels that fit.
-        form.Session().Observer.FontSize = 2147483647;
+        form.Session().FontSize = 2147483647;
         QTest::mousePress(form.Image1(), Qt::MiddleButton, {}, pixel);
         QVERIFY(left->isVisible() && right->isVisible());
         QVERIFY(left->width() + right->width() <= 800);
@@ -86,7 +86,7 @@ private slots:
     void rightPressHandsTheDirectionToTheCloseUpAndShowsNoLabel() {
         TStarsForm form(folder_.Options());
         test::ShowWithChartSize(form, 400, 300);
-        form.Session().Observer.FontSize = 20;
+        form.Session().FontSize = 20;
 
         std::vector<std::pair<HorizontalPosition, int>> opened;
         form.SetCloseUpOpener([&](const HorizontalPosition& centre, std::int32_t size) {

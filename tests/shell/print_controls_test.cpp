@@ -114,7 +114,7 @@ private slots:
             QCOMPARE(bright == 0, night);
         }
         // A place chosen from the city table is named on the sheet.
-        form.Session().Observer.PlaceName = "Debrecen";
+        form.Session().PlaceName = "Debrecen";
         QCOMPARE(printing.CurrentSheet().Header.Place, std::string("Debrecen"));
 
         const QString pdf = folder_.FilePath(QStringLiteral("sheet.pdf"));

@@ -28,12 +28,12 @@
 #include "astro/time_scales.h"
 #include "catalog/static_tables.h"
 #include "chart/chart_frame.h"
-#include "chart/observer_state.h"
 #include "shell/chart_view.h"
 #include "shell/program_assets.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
 #include "shell/time_controls.h"
+#include "sky/observer_state.h"
 #include "texts/print_captions.h"
 #include "widgets/runic_text.h"
 #include "window_test_folder.h"
@@ -97,7 +97,7 @@ private slots:
             QCOMPARE(form.Session().Observer.SummerTime, true);
             QCOMPARE(form.Session().Observer.Longitude, -0.25);
             QCOMPARE(form.Session().Observer.Latitude, 0.5);
-            QCOMPARE(form.Session().Observer.FontSize, 20);
+            QCOMPARE(form.Session().FontSize, 20);
             QCOMPARE(form.Time()->Step().Unit, TimeStepUnit::SiderealDay);
             QVERIFY(!form.Time()->ClockRuns());
             // The true current instant, whatever the zone (the old start read
@@ -289,23 +289,23 @@ private slots:
 
     void growAndShrinkFromTheMenu() {
         TStarsForm form(folder_.Options());
-        QCOMPARE(form.Session().Observer.FontSize, 12);
+        QCOMPARE(form.Session().FontSize, 12);
         QList<int> seen;
         for (int i = 0; i < 5; ++i) {
             form.Action(QStringLiteral("Grow1"))->trigger();
-            seen.append(form.Session().Observer.FontSize);
+            seen.append(form.Session().FontSize);
         }
         QCOMPARE(seen, (QList<int>{16, 22, 31, 43, 60}));
-        form.Session().Observer.FontSize = 12;
+        form.Session().FontSize = 12;
         seen.clear();
         for (int i = 0; i < 3; ++i) {
             form.Action(QStringLiteral("Shrivell1"))->trigger();
-            seen.append(form.Session().Observer.FontSize);
+            seen.append(form.Session().FontSize);
         }
         QCOMPARE(seen, (QList<int>{8, 5, 5}));
-        form.Session().Observer.FontSize = 7;
+        form.Session().FontSize = 7;
         form.Shrivell1Click();
-        QCOMPARE(form.Session().Observer.FontSize, 4);
+        QCOMPARE(form.Session().FontSize, 4);
         // The new size is what the settings file keeps.
         form.Grow1Click();
         form.FormDestroy();

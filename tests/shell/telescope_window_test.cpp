@@ -12,10 +12,10 @@
 
 #include "../telescope/indi_server.h"
 #include "appcore/window_title.h"
-#include "chart/observer_state.h"
 #include "dialogs/plain_sky.h"
 #include "dialogs/telescope_dlg.h"
 #include "shell/telescope_controls.h"
+#include "sky/observer_state.h"
 #include "telescope/telescope_target.h"
 #include "window_test_folder.h"
 

@@ -15,13 +15,13 @@
 #include "astro/ephemeris_range.h"
 #include "astro/time_scales.h"
 #include "canvas/canvas.h"
-#include "chart/observer_state.h"
 #include "chart/redraw.h"
-#include "chart/sky_object_table.h"
 #include "closeup/draw_close_up.h"
 #include "shell/chart_view.h"
 #include "shell/program_start.h"
 #include "shell/runic_menu_bar.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 #include "window_test_folder.h"
 
 using namespace kolvar;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "astro/sun_moon.h"
-#include "chart/chart_frame.h"
-#include "chart/observer_state.h"
-#include "chart/sky_object_table.h"
+#include "sky/observer_frame.h"
+#include "sky/observer_state.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

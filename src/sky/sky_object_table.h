@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "chart/chart_frame.h"
+#include "sky/observer_frame.h"
 
 namespace kolvar {
 

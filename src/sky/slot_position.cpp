@@ -1,4 +1,4 @@
-#include "chart/slot_position.h"
+#include "sky/slot_position.h"
 
 #include <cmath>
 
@@ -7,8 +7,7 @@
 #include "astro/planets.h"
 #include "astro/spherical_position.h"
 #include "astro/sun_moon.h"
-#include "chart/solar_system_layer.h"
-#include "chart/star_layer.h"
+#include "sky/sky_placement.h"
 
 namespace kolvar {
 

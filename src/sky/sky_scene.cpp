@@ -1,10 +1,9 @@
-#include "chart/sky_scene.h"
+#include "sky/sky_scene.h"
 
 #include "astro/planets.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/star_catalogue.h"
-#include "chart/solar_system_layer.h"
-#include "chart/star_layer.h"
+#include "sky/sky_placement.h"
 
 namespace kolvar {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "astro/rise_set.h"
-#include "chart/chart_frame.h"
-#include "chart/sky_object_table.h"
+#include "sky/observer_frame.h"
+#include "sky/sky_object_table.h"
 
 namespace kolvar {
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace kolvar {
 
@@ -11,7 +10,7 @@ inline constexpr double DefaultLatitude = 0.8305847;
 inline constexpr double DefaultZone = 1.0;
 inline constexpr std::int32_t DefaultFontSize = 12;
 
-// The place, time and character size for which the sky is drawn. Each main
+// The place and time for which the sky is drawn. Each main
 // window of the desktop program keeps one in its session (shell/sky_session.h),
 // each command-line run its own; both pass it to the redraw.
 struct ObserverState {
@@ -19,11 +18,7 @@ struct ObserverState {
     double Latitude = 0.0;   // radians, north positive
     double Zone = 0.0;       // hours east of Greenwich
     bool SummerTime = false;
-    double JulianDay = 0.0;     // UT
-    std::int32_t FontSize = 0;  // points, name labels
-    // The town whose place this is, as the city table spells it
-    // (Windows-1250); empty when the place was typed or is no town's.
-    std::string PlaceName;
+    double JulianDay = 0.0;  // UT
 };
 
 // The Julian day the program starts with: the true current instant, the
@@ -31,7 +26,7 @@ struct ObserverState {
 double StartingJulianDay();
 
 // An observer as a new run has it before the settings file is read: default
-// place, zone +1 h, no summer time, the current instant, character size 12.
+// place, zone +1 h, no summer time, the current instant.
 ObserverState StartingObserverState();
 
 // A place read from the settings file, made fit for the chart frame (whose

@@ -1,4 +1,4 @@
-#include "chart/observer_state.h"
+#include "sky/observer_state.h"
 
 #include <cmath>
 
@@ -16,7 +16,6 @@ ObserverState StartingObserverState() {
     s.Zone = DefaultZone;
     s.SummerTime = false;
     s.JulianDay = StartingJulianDay();
-    s.FontSize = DefaultFontSize;
     return s;
 }
 

@@ -1,8 +1,6 @@
-#include "chart/sky_object_table.h"
+#include "sky/sky_object_table.h"
 
 #include <cmath>
-
-#include "chart/pixel_rules.h"
 
 namespace kolvar {
 
@@ -19,7 +17,10 @@ SkyObjectEntry PlaceObject(std::uint8_t kind, int index, int signIndex, const Ho
 }
 
 int SignIndexOf(double rightAscension) {
-    const int sector = TruncToInt(std::floor(rightAscension * 0.3183098861837907 * 6) + 24);
+    const double turns = std::floor(rightAscension * 0.3183098861837907 * 6) + 24;
+    // A right ascension that is no finite angle has no sector; the first stands for it.
+    if (!(std::fabs(turns) < 2147483647.0)) return 0;
+    const int sector = static_cast<int>(turns);
     // The remainder stays in 0..11 also outside the documented range.
     return ((sector % 12) + 12) % 12;
 }
