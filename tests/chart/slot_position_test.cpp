@@ -1,4 +1,4 @@
-// One slot placed on its own as the redraw places it, and the rising,
+// One slot placed on its own as the scene places it, and the rising,
 // culmination and setting found on those positions.
 #include "sky/slot_position.h"
 
