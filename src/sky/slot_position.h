@@ -11,7 +11,7 @@ namespace kolvar {
 enum class PlacementFrame { Chart, True };
 
 // Where the scene of any instant would place one slot of the table, for one
-// place on the Earth: the chart layers' own placement (catalogue position,
+// place on the Earth: the scene's own placement (catalogue position,
 // proper motion, precession or the elements of the date, the observer frame),
 // one slot at a time and without drawing; in the true frame, where an almanac
 // would see it.
