@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
-#include <system_error>
 
 #include "appcore/time_texts.h"
 #include "astro/ephemeris_range.h"
+#include "astro/parsed.h"
 #include "astro/time_scales.h"
 #include "canvas/cp1250.h"
 #include "cli/city_option.h"
@@ -102,31 +101,24 @@ ParsedOptions ParseOptions(std::span<char* const> args, std::span<const OptionSp
 double ParseFiniteDouble(std::string_view option, std::string_view text) {
     const std::string_view number = WithoutPlus(text);
     // from_chars also reads "nan", "inf" and "infinity"; none is a value here.
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (!StartsLikeNumber(number) || error == std::errc::invalid_argument ||
-        end != number.data() + number.size() || std::isnan(value)) {
-        throw UsageError(Message(option, "not a number", text));
-    }
-    if (error == std::errc::result_out_of_range || !std::isfinite(value)) {
-        throw UsageError(Message(option, "number out of range", text));
-    }
-    return value;
+    if (!StartsLikeNumber(number)) throw UsageError(Message(option, NotANumberError, text));
+    const Parsed<double> value = ReadWholeDecimal(number);
+    if (!value) throw UsageError(Message(option, value.Error(), text));
+    return *value;
 }
 
 long long ParseInteger(std::string_view option, std::string_view text, long long min, long long max) {
     const std::string_view number = WithoutPlus(text);
-    long long value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (!StartsLikeNumber(number) || error == std::errc::invalid_argument ||
-        end != number.data() + number.size()) {
-        throw UsageError(Message(option, "not a whole number", text));
-    }
-    if (error == std::errc::result_out_of_range || value < min || value > max) {
+    const Parsed<long long> value =
+        StartsLikeNumber(number) ? ReadWholeInteger<long long>(number)
+                                 : Parsed<long long>::Failure(std::string(NotAWholeNumberError));
+    if (!value && value.Error() == NotAWholeNumberError)
+        throw UsageError(Message(option, NotAWholeNumberError, text));
+    if (!value || *value < min || *value > max) {
         throw UsageError(
             Message(option, "must be from " + std::to_string(min) + " to " + std::to_string(max), text));
     }
-    return value;
+    return *value;
 }
 
 Size ParseSize(std::string_view option, std::string_view text, int max) {
