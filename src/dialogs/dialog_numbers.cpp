@@ -28,7 +28,8 @@ std::string_view Trimmed(std::string_view text) {
 template <class T>
 FieldNumber<T> WithinZone(T zone, std::string_view text) {
     if (std::fabs(zone) > LargestZoneHours)
-        return FieldNumber<T>::Failure(ConversionError(std::string(text), ConversionError::Reason::UnknownZone));
+        return FieldNumber<T>::Failure(
+            ConversionError(std::string(text), ConversionError::Reason::UnknownZone));
     return zone;
 }
 
@@ -42,7 +43,7 @@ FieldNumber<int> StrictInteger(std::string_view text) {
     if (!std::regex_match(number, shape)) return FieldNumber<int>::Failure(NotANumber(text));
     std::string_view digits(number);
     if (digits.front() == '+') digits.remove_prefix(1);
-    const Parsed<int> value = ReadWholeInteger<int>(digits);
+    const Outcome<int> value = ReadWholeInteger<int>(digits);
     if (!value) return FieldNumber<int>::Failure(NotANumber(text));
     return *value;
 }

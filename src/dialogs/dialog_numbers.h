@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "astro/parsed.h"
+#include "astro/outcome.h"
 
 namespace kolvar {
 
@@ -30,7 +30,7 @@ private:
 
 // A number a dialog read, or why it could not.
 template <class T>
-using FieldNumber = Parsed<T, ConversionError>;
+using FieldNumber = Outcome<T, ConversionError>;
 
 // The dialogs' strict conversions. Both allow blanks around the number and
 // nothing else beside it.

@@ -36,10 +36,9 @@ FieldNumber<DayOfCivilFields> JulianDayOfCivilFields(const CivilFieldTexts& fiel
     const FieldNumber<float> zone = LenientZone(fields.Zone);
     if (!zone) return Result::Failure(zone.Error());
     DayOfCivilFields result;
-    const long double jd =
-        JulianDayFromCalendar(*year, calendar[0], calendar[1], calendar[2], calendar[3],
-                              second->value_or(0.0f),  // no number: 0 s
-                              fields.SummerTime, *zone, &result.Weekday);
+    const long double jd = JulianDayFromCalendar(*year, calendar[0], calendar[1], calendar[2], calendar[3],
+                                                 second->value_or(0.0f),  // no number: 0 s
+                                                 fields.SummerTime, *zone, &result.Weekday);
     // A 32-bit year, single-precision seconds and a zone within a day keep
     // the day well inside what a double holds.
     result.JulianDay = static_cast<double>(jd);

@@ -37,8 +37,8 @@ struct CivilFieldsOfDay {
 // in the zone of `zone` (LenientZone): seconds truncated to tenths, the zone
 // as its single-precision value, numbers written with `separator`. The error
 // of the zone first, then of the day.
-FieldNumber<CivilFieldsOfDay> CivilFieldsOfJulianDay(std::string_view julianDay, std::string_view zone, bool summerTime,
-                                        char separator);
+FieldNumber<CivilFieldsOfDay> CivilFieldsOfJulianDay(std::string_view julianDay, std::string_view zone,
+                                                     bool summerTime, char separator);
 
 // Seconds as the dialog shows them: truncated to tenths and held below a
 // minute (59.97 shows 59.9).

@@ -1,6 +1,6 @@
 #include "elements/number_fields.h"
 
-#include "astro/parsed.h"
+#include "astro/outcome.h"
 
 namespace kolvar {
 

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "appcore/program_path.h"
-#include "astro/parsed.h"
+#include "astro/outcome.h"
 #include "astro/time_scales.h"
 #include "identify/search_key.h"
 

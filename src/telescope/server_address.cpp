@@ -1,4 +1,4 @@
-#include "astro/parsed.h"
+#include "astro/outcome.h"
 #include "telescope/mount_link.h"
 
 namespace kolvar {
@@ -20,7 +20,7 @@ std::optional<ServerAddress> ParseServerAddress(std::string_view text) {
     ServerAddress address;
     address.Host = std::string(host);
     if (!port.empty()) {
-        const Parsed<int> value = ReadWholeInteger<int>(port);
+        const Outcome<int> value = ReadWholeInteger<int>(port);
         if (!value || *value < 1 || *value > 65535) return std::nullopt;
         address.Port = *value;
     }

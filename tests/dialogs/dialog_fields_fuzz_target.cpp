@@ -40,7 +40,8 @@ void CheckShownDay(const std::string& julianDay, const std::string& zone, bool s
     const std::string what = julianDay + " in " + zone + ": " + f.Month + " " + f.Day + " " + f.Hour + " " +
                              f.Minute + " " + f.Second;
     const double seconds = ReadBack(StrictFloat(f.Second, separator), what);
-    const int month = ReadBack(StrictInteger(f.Month), what), dayOfMonth = ReadBack(StrictInteger(f.Day), what);
+    const int month = ReadBack(StrictInteger(f.Month), what),
+              dayOfMonth = ReadBack(StrictInteger(f.Day), what);
     const int hour = ReadBack(StrictInteger(f.Hour), what), minute = ReadBack(StrictInteger(f.Minute), what);
     Check(month >= 1 && month <= 12 && dayOfMonth >= 1 && dayOfMonth <= 31 && hour >= 0 && hour <= 23 &&
               minute >= 0 && minute <= 59 && seconds >= 0 && seconds <= 59.9,

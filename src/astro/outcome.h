@@ -1,11 +1,14 @@
 #pragma once
 
-// The result of reading a value from text: the value, or the error that
-// says why there is none. Readers return it instead of throwing, and the
-// caller decides how to report the error (a message box, a usage line).
+// The outcome of a step that can fail without it being a program error:
+// the value, or the error that says why there is none. Readers of texts and
+// the print sheets return it instead of throwing or filling out-parameters,
+// and the caller decides how to report the error (a message box, a usage
+// line, a failure status).
 //
-// It lives in the lowest layer so that every reader above (elements, plan,
-// telescope, appcore, cli, dialogs) can share it; it depends on nothing.
+// It lives in the lowest layer so that everything above (elements, print,
+// plan, telescope, appcore, cli, dialogs) can share it; it depends on nothing
+// but the standard library.
 //
 // The shared digit reading is here too: a whole text read as one decimal
 // number or one integer by std::from_chars, with one set of rules.
@@ -21,10 +24,10 @@
 namespace kolvar {
 
 template <class T, class E = std::string>
-class Parsed {
+class Outcome {
 public:
-    Parsed(T value) : value_(std::move(value)) {}  // NOLINT(google-explicit-constructor): a value reads
-    static Parsed Failure(E error) { return Parsed(std::nullopt, std::move(error)); }
+    Outcome(T value) : value_(std::move(value)) {}  // NOLINT(google-explicit-constructor): a value reads
+    static Outcome Failure(E error) { return Outcome(std::nullopt, std::move(error)); }
 
     bool Ok() const { return value_.has_value(); }
     explicit operator bool() const { return Ok(); }
@@ -39,7 +42,7 @@ public:
     const std::optional<T>& Optional() const { return value_; }
 
 private:
-    Parsed(std::nullopt_t, E error) : error_(std::move(error)) {}
+    Outcome(std::nullopt_t, E error) : error_(std::move(error)) {}
     std::optional<T> value_;
     E error_{};
 };
@@ -54,13 +57,13 @@ inline constexpr std::string_view NotAWholeNumberError = "not a whole number";
 // refused): nothing before or after it. A finite value, else
 // NotANumberError (no number, trailing characters, nan) or OutOfRangeError
 // (beyond a double, inf).
-inline Parsed<double> ReadWholeDecimal(std::string_view text) {
+inline Outcome<double> ReadWholeDecimal(std::string_view text) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::invalid_argument || end != text.data() + text.size() || std::isnan(value))
-        return Parsed<double>::Failure(std::string(NotANumberError));
+        return Outcome<double>::Failure(std::string(NotANumberError));
     if (error != std::errc{} || !std::isfinite(value))
-        return Parsed<double>::Failure(std::string(OutOfRangeError));
+        return Outcome<double>::Failure(std::string(OutOfRangeError));
     return value;
 }
 
@@ -68,12 +71,12 @@ inline Parsed<double> ReadWholeDecimal(std::string_view text) {
 // optional '-', digits): NotAWholeNumberError for anything else beside it,
 // OutOfRangeError when I cannot hold it.
 template <class I>
-Parsed<I> ReadWholeInteger(std::string_view text) {
+Outcome<I> ReadWholeInteger(std::string_view text) {
     I value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::invalid_argument || end != text.data() + text.size())
-        return Parsed<I>::Failure(std::string(NotAWholeNumberError));
-    if (error != std::errc{}) return Parsed<I>::Failure(std::string(OutOfRangeError));
+        return Outcome<I>::Failure(std::string(NotAWholeNumberError));
+    if (error != std::errc{}) return Outcome<I>::Failure(std::string(OutOfRangeError));
     return value;
 }
 

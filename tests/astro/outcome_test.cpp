@@ -1,5 +1,5 @@
 // The shared whole-text readers: what they take and what each refusal says.
-#include "astro/parsed.h"
+#include "astro/outcome.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +25,12 @@ TEST(SharedReaders, WholeDecimalTakesOneFiniteNumberAndNamesEachRefusal) {
         {"", 0.0, NotANumberError},
     };
     for (const Case& c : cases) {
-        const Parsed<double> read = ReadWholeDecimal(c.Text);
+        const Outcome<double> read = ReadWholeDecimal(c.Text);
         EXPECT_EQ(read.Ok(), c.Error.empty()) << c.Text;
-        if (read) EXPECT_EQ(*read, c.Value) << c.Text;
-        else EXPECT_EQ(read.Error(), c.Error) << c.Text;
+        if (read)
+            EXPECT_EQ(*read, c.Value) << c.Text;
+        else
+            EXPECT_EQ(read.Error(), c.Error) << c.Text;
     }
 }
 
