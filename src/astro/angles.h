@@ -15,10 +15,21 @@ inline constexpr double TropicalYearDays = 365.242199;
 
 // Atlas units to radians. A sign character '-' negates the whole angle; any
 // other character leaves it positive. No wrapping: 24 h gives 2*pi.
-long double HmsToRadians(int hours, int minutes, float seconds);
-long double DmsToRadians(char sign, int degrees, int minutes, float seconds);
-long double HmToRadians(int hours, float minutes);
-long double DmToRadians(char sign, int degrees, float minutes);
+// Constant expressions, so that the catalogues are converted at compile time.
+constexpr long double ApplyAngleSign(char sign, long double value) { return sign == '-' ? -value : value; }
+constexpr long double HmsToRadians(int hours, int minutes, float seconds) {
+    return ((minutes + seconds * (1.0L / 60)) * (1.0L / 60) + hours) * (1.0L / 12) * Pi;
+}
+constexpr long double DmsToRadians(char sign, int degrees, int minutes, float seconds) {
+    return ApplyAngleSign(sign,
+                          ((minutes + seconds * (1.0L / 60)) * (1.0L / 60) + degrees) * (1.0L / 180) * Pi);
+}
+constexpr long double HmToRadians(int hours, float minutes) {
+    return (hours + minutes * (1.0L / 60)) * (1.0L / 12) * Pi;
+}
+constexpr long double DmToRadians(char sign, int degrees, float minutes) {
+    return ApplyAngleSign(sign, (degrees + minutes * (1.0L / 60)) * (1.0L / 180) * Pi);
+}
 
 long double DaysToTropicalYears(long double days);
 

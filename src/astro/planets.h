@@ -19,8 +19,7 @@ struct PlanetElements {
 };
 
 inline constexpr int PlanetCount = 7;  // Mercury .. Neptune
-extern std::array<PlanetElements, PlanetCount> PlanetTable;
-void InitPlanetTable();
+extern const std::array<PlanetElements, PlanetCount> PlanetTable;
 
 // Descriptive record; row 0 is the Earth, row i+1 planet i.
 struct PlanetInfo {
@@ -46,7 +45,6 @@ struct BodyNames {
 BodyNames SolarSystemBodyNames(int body);
 
 // Heliocentric ecliptic position of planet 0..6; any other index throws int -1.
-// Reads PlanetTable, so InitPlanetTable() must have run.
 SphericalPosition PlanetHeliocentric(long double julianDay, int planet);
 
 // The mean elements of planet 0..6 on a Julian day: angles in radians reduced

@@ -33,8 +33,9 @@ constexpr std::array<DeepSkyRecord, DeepSkyCount> BuildDeepSkyTable() {
         for (std::size_t c = 0; c < sizeof record.MessierName; ++c)
             record.MessierName[c] = row.MessierName[c];
         for (std::size_t c = 0; c < sizeof record.NgcName; ++c) record.NgcName[c] = row.NgcName[c];
-        record.RightAscension = 0.0f;
-        record.Declination = 0.0f;
+        record.RightAscension = static_cast<float>(HmToRadians(row.RaHours, row.RaMinutes));
+        record.Declination =
+            static_cast<float>(DmToRadians(row.DecSign, row.DecDegrees, static_cast<float>(row.DecMinutes)));
         record.MagnitudeClass = row.MagnitudeClass;
     }
     return table;
@@ -42,15 +43,6 @@ constexpr std::array<DeepSkyRecord, DeepSkyCount> BuildDeepSkyTable() {
 
 }  // namespace
 
-std::array<DeepSkyRecord, DeepSkyCount> DeepSkyCatalogue = BuildDeepSkyTable();
-
-void InitDeepSkyCatalogue() {
-    for (std::size_t i = 0; i < DeepSkyCatalogue.size(); ++i) {
-        const DeepSkySourceRow& row = DeepSkySource[i];
-        DeepSkyCatalogue[i].RightAscension = static_cast<float>(HmToRadians(row.RaHours, row.RaMinutes));
-        DeepSkyCatalogue[i].Declination =
-            static_cast<float>(DmToRadians(row.DecSign, row.DecDegrees, static_cast<float>(row.DecMinutes)));
-    }
-}
+constexpr std::array<DeepSkyRecord, DeepSkyCount> DeepSkyCatalogue = BuildDeepSkyTable();
 
 }  // namespace kolvar

@@ -8,7 +8,7 @@ namespace kolvar {
 inline constexpr int DeepSkyCount = 112;
 
 // One deep-sky object (cluster, nebula, galaxy). Coordinates are radians,
-// equinox 2000, written once at start-up by InitDeepSkyCatalogue.
+// equinox 2000, converted at compile time from the atlas units.
 struct DeepSkyRecord {
     std::uint8_t Constellation;  // 1..88, same numbering as the stars
     char MessierName[6];         // "M31 " padded with blanks, or blanks
@@ -18,8 +18,6 @@ struct DeepSkyRecord {
     std::int8_t MagnitudeClass;  // 1..6
 };
 
-extern std::array<DeepSkyRecord, DeepSkyCount> DeepSkyCatalogue;
-
-void InitDeepSkyCatalogue();
+extern const std::array<DeepSkyRecord, DeepSkyCount> DeepSkyCatalogue;
 
 }  // namespace kolvar

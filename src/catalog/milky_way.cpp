@@ -41,48 +41,49 @@ static_assert(std::size(OutlineSource) == MilkyWayOutlineCount);
 static_assert(std::size(SeedSource) == MilkyWaySeedCount);
 static_assert(std::size(LaneSource) == MilkyWayLaneCount);
 
+template <typename Row>
+constexpr float RightAscensionOf(const Row& row) {
+    return static_cast<float>(HmsToRadians(row.RaHours, row.RaMinutes, row.RaSeconds));
+}
+
+template <typename Row>
+constexpr float DeclinationOf(const Row& row) {
+    return static_cast<float>(DmsToRadians(row.DecSign, row.DecDegrees, row.DecMinutes, row.DecSeconds));
+}
+
 constexpr std::array<MilkyWayPoint, MilkyWayOutlineCount> BuildOutline() {
     std::array<MilkyWayPoint, MilkyWayOutlineCount> table{};
-    for (std::size_t i = 0; i < table.size(); ++i) table[i].Shape = OutlineSource[i].Code;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i].Shape = OutlineSource[i].Code;
+        table[i].RightAscension = RightAscensionOf(OutlineSource[i]);
+        table[i].Declination = DeclinationOf(OutlineSource[i]);
+    }
+    return table;
+}
+
+constexpr std::array<MilkyWaySeed, MilkyWaySeedCount> BuildSeeds() {
+    std::array<MilkyWaySeed, MilkyWaySeedCount> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i].RightAscension = RightAscensionOf(SeedSource[i]);
+        table[i].Declination = DeclinationOf(SeedSource[i]);
+    }
     return table;
 }
 
 constexpr std::array<MilkyWayLanePoint, MilkyWayLaneCount> BuildLanes() {
     std::array<MilkyWayLanePoint, MilkyWayLaneCount> table{};
-    for (std::size_t i = 0; i < table.size(); ++i) table[i].Lane = LaneSource[i].Code;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i].Lane = LaneSource[i].Code;
+        table[i].RightAscension = RightAscensionOf(LaneSource[i]);
+        table[i].Declination = DeclinationOf(LaneSource[i]);
+    }
     return table;
-}
-
-template <typename Row>
-float RightAscensionOf(const Row& row) {
-    return static_cast<float>(HmsToRadians(row.RaHours, row.RaMinutes, row.RaSeconds));
-}
-
-template <typename Row>
-float DeclinationOf(const Row& row) {
-    return static_cast<float>(DmsToRadians(row.DecSign, row.DecDegrees, row.DecMinutes, row.DecSeconds));
 }
 
 }  // namespace
 
-std::array<MilkyWayPoint, MilkyWayOutlineCount> MilkyWayOutline = BuildOutline();
-std::array<MilkyWaySeed, MilkyWaySeedCount> MilkyWayFillSeeds{};
-std::array<MilkyWayLanePoint, MilkyWayLaneCount> MilkyWayLanes = BuildLanes();
-
-// Outline, then seeds, then lanes; right ascension before declination.
-void InitMilkyWay() {
-    for (std::size_t i = 0; i < MilkyWayOutline.size(); ++i) {
-        MilkyWayOutline[i].RightAscension = RightAscensionOf(OutlineSource[i]);
-        MilkyWayOutline[i].Declination = DeclinationOf(OutlineSource[i]);
-    }
-    for (std::size_t i = 0; i < MilkyWayFillSeeds.size(); ++i) {
-        MilkyWayFillSeeds[i].RightAscension = RightAscensionOf(SeedSource[i]);
-        MilkyWayFillSeeds[i].Declination = DeclinationOf(SeedSource[i]);
-    }
-    for (std::size_t i = 0; i < MilkyWayLanes.size(); ++i) {
-        MilkyWayLanes[i].RightAscension = RightAscensionOf(LaneSource[i]);
-        MilkyWayLanes[i].Declination = DeclinationOf(LaneSource[i]);
-    }
-}
+constexpr std::array<MilkyWayPoint, MilkyWayOutlineCount> MilkyWayOutline = BuildOutline();
+constexpr std::array<MilkyWaySeed, MilkyWaySeedCount> MilkyWayFillSeeds = BuildSeeds();
+constexpr std::array<MilkyWayLanePoint, MilkyWayLaneCount> MilkyWayLanes = BuildLanes();
 
 }  // namespace kolvar

@@ -28,10 +28,9 @@ struct MilkyWayLanePoint {
     float Declination;
 };
 
-extern std::array<MilkyWayPoint, MilkyWayOutlineCount> MilkyWayOutline;
-extern std::array<MilkyWaySeed, MilkyWaySeedCount> MilkyWayFillSeeds;
-extern std::array<MilkyWayLanePoint, MilkyWayLaneCount> MilkyWayLanes;
-
-void InitMilkyWay();
+// The Milky Way lists in radians, converted at compile time.
+extern const std::array<MilkyWayPoint, MilkyWayOutlineCount> MilkyWayOutline;
+extern const std::array<MilkyWaySeed, MilkyWaySeedCount> MilkyWayFillSeeds;
+extern const std::array<MilkyWayLanePoint, MilkyWayLaneCount> MilkyWayLanes;
 
 }  // namespace kolvar

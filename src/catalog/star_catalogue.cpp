@@ -30,14 +30,20 @@ constexpr StarSourceRow StarSource[] = {
 };
 static_assert(std::size(StarSource) == StarCount, "the star table holds exactly 3275 rows");
 
-// Everything but the coordinates is constant; InitStarCatalogue writes those.
+// The table in radians, converted by the compiler.
 constexpr std::array<StarRecord, StarCount> BuildStarTable() {
     std::array<StarRecord, StarCount> table{};
     for (std::size_t i = 0; i < table.size(); ++i) {
         const StarSourceRow& row = StarSource[i];
         table[i] = StarRecord{
-            row.Constellation,  row.HrNumber,     0.0f, 0.0f, row.ProperMotionRa, row.ProperMotionDec,
-            row.MagnitudeClass, row.SpectralClass};
+            row.Constellation,
+            row.HrNumber,
+            static_cast<float>(HmsToRadians(row.RaHours, row.RaMinutes, row.RaSeconds)),
+            static_cast<float>(DmsToRadians(row.DecSign, row.DecDegrees, row.DecMinutes, row.DecSeconds)),
+            row.ProperMotionRa,
+            row.ProperMotionDec,
+            row.MagnitudeClass,
+            row.SpectralClass};
     }
     return table;
 }
@@ -49,17 +55,7 @@ constexpr double ArcsecPerYearToRadPerDay = RadiansPerArcsecond / 365.25;
 
 }  // namespace
 
-std::array<StarRecord, StarCount> StarCatalogue = BuildStarTable();
-
-void InitStarCatalogue() {
-    for (std::size_t i = 0; i < StarCatalogue.size(); ++i) {
-        const StarSourceRow& row = StarSource[i];
-        StarCatalogue[i].RightAscension =
-            static_cast<float>(HmsToRadians(row.RaHours, row.RaMinutes, row.RaSeconds));
-        StarCatalogue[i].Declination =
-            static_cast<float>(DmsToRadians(row.DecSign, row.DecDegrees, row.DecMinutes, row.DecSeconds));
-    }
-}
+constexpr std::array<StarRecord, StarCount> StarCatalogue = BuildStarTable();
 
 SphericalPosition ApplyProperMotion(const StarRecord& star, double julianDay) {
     const double k = (julianDay - ProperMotionEpoch) * ArcsecPerYearToRadPerDay;

@@ -10,8 +10,8 @@ namespace kolvar {
 
 inline constexpr int StarCount = 3275;
 
-// One catalogue star. Coordinates are radians, equinox 2000, written once at
-// start-up by InitStarCatalogue from the atlas-unit source values.
+// One catalogue star. Coordinates are radians, equinox 2000, converted at
+// compile time from the atlas-unit source values.
 struct StarRecord {
     std::uint16_t Constellation;  // 1..88, IAU abbreviations in case-blind alphabetical order
     std::uint16_t HrNumber;       // Bright Star Catalogue number, key of every name look-up
@@ -23,10 +23,8 @@ struct StarRecord {
     char SpectralClass;          // first character of the spectral type
 };
 
-// Process-wide star table (filled by InitStarCatalogue).
-extern std::array<StarRecord, StarCount> StarCatalogue;
-
-void InitStarCatalogue();
+// The star table, constant from compile time.
+extern const std::array<StarRecord, StarCount> StarCatalogue;
 
 // Star position moved by its proper motion from the catalogue epoch to the
 // given Julian day; distance InfinitelyFar.

@@ -22,7 +22,6 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 
 class BoundedIterations : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitPlanetTable(); }
 };
 
 TEST_F(BoundedIterations, KeplerConvergesOrStops) {

@@ -15,7 +15,6 @@ constexpr long double DayZero = 2451543.5L;
 
 class Planets : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitPlanetTable(); }
 };
 
 TEST_F(Planets, TableOrderAndNames) {

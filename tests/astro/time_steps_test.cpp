@@ -69,7 +69,6 @@ TEST(StepJulianDay, FixedStepsAddTheirLength) {
 // At either end of the range the orbital elements cover, steps stop inside
 // it, within a second of the edge, and stay there.
 TEST(StepWithinElements, StopsAtTheEdgeOfTheElements) {
-    InitPlanetTable();
     for (int direction : {1, -1}) {
         const TimeStep millennium{TimeStepUnit::Year, 1000};
         StepOutcome outcome{2451545.0, false};

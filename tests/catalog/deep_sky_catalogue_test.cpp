@@ -16,7 +16,6 @@ namespace {
 
 class DeepSkyCatalogueTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitDeepSkyCatalogue(); }
 };
 
 TEST_F(DeepSkyCatalogueTest, SortedByRightAscensionWithQuotedEnds) {

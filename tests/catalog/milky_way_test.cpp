@@ -96,7 +96,6 @@ bool InsideRing(const std::vector<Point2>& ring, Point2 raDec) {
 
 class MilkyWayTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitMilkyWay(); }
 };
 
 TEST_F(MilkyWayTest, ShapesInOrderWithTheirCounts) {

@@ -20,8 +20,6 @@ namespace {
 class RunicKeys : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        InitStarCatalogue();
-        InitDeepSkyCatalogue();
         // The keys the identification gives each catalogue object.
         for (const StarRecord& star : StarCatalogue) {
             const std::string greek = BayerOf(star.HrNumber).GreekLetter;

@@ -20,7 +20,6 @@ namespace kolvar {
 namespace {
 
 TEST(ConstellationFigures, LinesEndOnTheirStarsAndHoldTheKnownAsterisms) {
-    InitStarCatalogue();
     const std::map<int, std::vector<int>> asterisms = {
         // HR numbers
         {83, {4301, 4295, 4554, 4660, 4905, 5054, 5191}},  // the Big Dipper

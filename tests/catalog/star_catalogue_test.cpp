@@ -13,8 +13,6 @@ namespace {
 
 class StarCatalogueTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitStarCatalogue(); }
-
     static const StarRecord& StarWithHr(int hr) {
         const auto it = std::find_if(StarCatalogue.begin(), StarCatalogue.end(),
                                      [hr](const StarRecord& s) { return s.HrNumber == hr; });

@@ -51,7 +51,6 @@ TEST(EphemerisCommand, PrintsWhatTheChartComputes) {
     const std::vector<double> numbers = CheckFormat(run.Out);
     ASSERT_EQ(numbers.size(), 27u);
 
-    InitPlanetTable();
     const SunMoonResult state = SunMoonState(2451545.0L);
     std::vector<SphericalPosition> expected{state.SunEquatorial, state.MoonEquatorial};
     for (int i = 0; i < PlanetCount; ++i) {
@@ -87,7 +86,6 @@ TEST(EphemerisCommand, DefaultsToTheTrueCurrentInstant) {
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     const std::vector<double> numbers = CheckFormat(run.Out);
     ASSERT_EQ(numbers.size(), 27u);
-    InitPlanetTable();
     const SunMoonResult state = SunMoonState(jd);
     EXPECT_NEAR(std::remainder(numbers[3] - state.MoonEquatorial.Longitude, TwoPi), 0.0, 1.5e-3);
 }
