@@ -9,6 +9,8 @@
 #include <limits>
 #include <system_error>
 
+#include "astro/outcome.h"
+
 namespace kolvar {
 namespace {
 
@@ -75,7 +77,7 @@ std::string FormatGeneral15(double value) { return FormatGeneral15(value, Locale
 
 std::optional<double> ParseStrictDouble(std::string_view text, char separator) {
     text = TrimBlanks(text);
-    std::string plain;  // the same number with '.' as separator, for from_chars
+    std::string plain;  // the same number with '.' as separator, for the shared reader
     std::size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -105,10 +107,9 @@ std::optional<double> ParseStrictDouble(std::string_view text, char separator) {
     }
     if (i != text.size()) return std::nullopt;
 
-    double value = 0.0;
-    auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec != std::errc{} || ptr != plain.data() + plain.size()) return std::nullopt;
-    return negative ? -value : value;
+    const std::optional<double> value = ReadWholeDecimal(plain).Optional();
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 std::optional<double> ParseStrictDouble(std::string_view text) {
@@ -143,10 +144,9 @@ std::optional<int> ParseIniInteger(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     std::string_view digits = text.substr(i);
     if (digits.empty() || !IsDigit(digits.front())) return std::nullopt;
-    std::int64_t magnitude = 0;
-    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-    if (ec != std::errc{} || ptr != digits.data() + digits.size()) return std::nullopt;
-    std::int64_t value = negative ? -magnitude : magnitude;
+    const Outcome<std::int64_t> magnitude = ReadWholeInteger<std::int64_t>(digits);
+    if (!magnitude) return std::nullopt;
+    const std::int64_t value = negative ? -*magnitude : *magnitude;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         return std::nullopt;
     return static_cast<int>(value);

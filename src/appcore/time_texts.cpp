@@ -47,53 +47,49 @@ constexpr std::array<UnitName, TimeStepUnitCount> UnitNames = {{
 
 }  // namespace
 
-std::optional<CivilDateTime> ParseCivilDateTime(std::string_view text, std::string& problem) {
-    problem = "expected YYYY-MM-DD, YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS";
+Outcome<CivilDateTime> ParseCivilDateTime(std::string_view text) {
+    const auto shapeError = [] {
+        return Outcome<CivilDateTime>::Failure(
+            "expected YYYY-MM-DD, YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS");
+    };
     CivilDateTime c;
     std::size_t pos = text.size() > 0 && text[0] == '-' ? 1 : 0;
     const std::size_t yearStart = pos;
     while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])) != 0) ++pos;
-    if (pos == yearStart || pos - yearStart > 9) return std::nullopt;
+    if (pos == yearStart || pos - yearStart > 9) return shapeError();
     std::from_chars(text.data() + yearStart, text.data() + pos, c.Year);
     if (yearStart == 1) c.Year = -c.Year;
 
     std::optional<int> month, day, hour, minute, second;
     if (!Expect(text, pos, '-') || !(month = Digits(text, pos, 2)) || !Expect(text, pos, '-') ||
         !(day = Digits(text, pos, 2)))
-        return std::nullopt;
+        return shapeError();
     if (Expect(text, pos, 'T')) {
         if (!(hour = Digits(text, pos, 2)) || !Expect(text, pos, ':') || !(minute = Digits(text, pos, 2)))
-            return std::nullopt;
+            return shapeError();
         if (Expect(text, pos, ':')) {
             const std::size_t secondStart = pos;
-            if (!(second = Digits(text, pos, 2))) return std::nullopt;
+            if (!(second = Digits(text, pos, 2))) return shapeError();
             if (Expect(text, pos, '.')) {
                 const std::size_t fractionStart = pos;
                 while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])) != 0) ++pos;
-                if (pos == fractionStart) return std::nullopt;
+                if (pos == fractionStart) return shapeError();
             }
             std::from_chars(text.data() + secondStart, text.data() + pos, c.Second);
         }
     }
-    if (pos != text.size()) return std::nullopt;
+    if (pos != text.size()) return shapeError();
 
     c.Month = *month;
     c.Day = *day;
     c.Hour = hour.value_or(0);
     c.Minute = minute.value_or(0);
-    if (c.Month < 1 || c.Month > 12) {
-        problem = "no month " + std::to_string(c.Month);
-        return std::nullopt;
-    }
-    if (c.Day < 1 || c.Day > DaysInMonth(c.Year, c.Month)) {
-        problem = "no day " + std::to_string(c.Day) + " in that month";
-        return std::nullopt;
-    }
-    if (c.Hour > 23 || c.Minute > 59 || second.value_or(0) > 59) {
-        problem = "no such time of day";
-        return std::nullopt;
-    }
-    problem.clear();
+    if (c.Month < 1 || c.Month > 12)
+        return Outcome<CivilDateTime>::Failure("no month " + std::to_string(c.Month));
+    if (c.Day < 1 || c.Day > DaysInMonth(c.Year, c.Month))
+        return Outcome<CivilDateTime>::Failure("no day " + std::to_string(c.Day) + " in that month");
+    if (c.Hour > 23 || c.Minute > 59 || second.value_or(0) > 59)
+        return Outcome<CivilDateTime>::Failure("no such time of day");
     return c;
 }
 

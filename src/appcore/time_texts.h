@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "astro/outcome.h"
 #include "astro/time_steps.h"
 
 namespace kolvar {
@@ -26,9 +27,8 @@ struct CivilDateTime {
 // Reads YYYY-MM-DD, YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS[.fff]. The year
 // may be negative or longer than four digits; month, day, hour, minute and
 // second have two digits each and must name a real date and time (no 30
-// February, no 24:00). Returns nothing and sets `problem` to a short reason
-// otherwise.
-std::optional<CivilDateTime> ParseCivilDateTime(std::string_view text, std::string& problem);
+// February, no 24:00). Otherwise the error is a short reason.
+Outcome<CivilDateTime> ParseCivilDateTime(std::string_view text);
 
 // The Julian day (UT) of a civil date and time in a zone (hours east) with
 // or without summer time, as the time dialog converts it.

@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
-#include <system_error>
 
 #include "appcore/time_texts.h"
 #include "astro/ephemeris_range.h"
+#include "astro/outcome.h"
 #include "astro/time_scales.h"
 #include "canvas/cp1250.h"
 #include "cli/city_option.h"
@@ -102,31 +101,24 @@ ParsedOptions ParseOptions(std::span<char* const> args, std::span<const OptionSp
 double ParseFiniteDouble(std::string_view option, std::string_view text) {
     const std::string_view number = WithoutPlus(text);
     // from_chars also reads "nan", "inf" and "infinity"; none is a value here.
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (!StartsLikeNumber(number) || error == std::errc::invalid_argument ||
-        end != number.data() + number.size() || std::isnan(value)) {
-        throw UsageError(Message(option, "not a number", text));
-    }
-    if (error == std::errc::result_out_of_range || !std::isfinite(value)) {
-        throw UsageError(Message(option, "number out of range", text));
-    }
-    return value;
+    if (!StartsLikeNumber(number)) throw UsageError(Message(option, NotANumberError, text));
+    const Outcome<double> value = ReadWholeDecimal(number);
+    if (!value) throw UsageError(Message(option, value.Error(), text));
+    return *value;
 }
 
 long long ParseInteger(std::string_view option, std::string_view text, long long min, long long max) {
     const std::string_view number = WithoutPlus(text);
-    long long value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (!StartsLikeNumber(number) || error == std::errc::invalid_argument ||
-        end != number.data() + number.size()) {
-        throw UsageError(Message(option, "not a whole number", text));
-    }
-    if (error == std::errc::result_out_of_range || value < min || value > max) {
+    const Outcome<long long> value = StartsLikeNumber(number)
+                                         ? ReadWholeInteger<long long>(number)
+                                         : Outcome<long long>::Failure(std::string(NotAWholeNumberError));
+    if (!value && value.Error() == NotAWholeNumberError)
+        throw UsageError(Message(option, NotAWholeNumberError, text));
+    if (!value || *value < min || *value > max) {
         throw UsageError(
             Message(option, "must be from " + std::to_string(min) + " to " + std::to_string(max), text));
     }
-    return value;
+    return *value;
 }
 
 Size ParseSize(std::string_view option, std::string_view text, int max) {
@@ -231,9 +223,8 @@ double CoveredDay(std::string_view option, double julianDay, std::string_view sh
 }
 
 double DateInstant(std::string_view option, std::string_view text, const CivilZone& zone) {
-    std::string problem;
-    const std::optional<CivilDateTime> civil = ParseCivilDateTime(text, problem);
-    if (!civil) throw UsageError(Message(option, problem, text));
+    const Outcome<CivilDateTime> civil = ParseCivilDateTime(text);
+    if (!civil) throw UsageError(Message(option, civil.Error(), text));
     const double instant =
         zone.Rule ? InstantOfWallClock(JulianDayOfCivil(*civil, 0.0, false), zone.ZoneHours, *zone.Rule)
                   : JulianDayOfCivil(*civil, zone.ZoneHours, zone.SummerTime);
@@ -244,9 +235,8 @@ double DateInstant(std::string_view option, std::string_view text, const CivilZo
 
 double ParseInstant(std::string_view option, std::string_view text, const CivilZone& zone) {
     if (text.find('-', 1) != std::string_view::npos) {
-        std::string problem;
         // A number with a negative exponent is still a Julian day.
-        if (ParseCivilDateTime(text, problem) || text.find_first_of("eE") == std::string_view::npos)
+        if (ParseCivilDateTime(text) || text.find_first_of("eE") == std::string_view::npos)
             return DateInstant(option, text, zone);
     }
     return CoveredDay(option, ParseFiniteDouble(option, text), text);

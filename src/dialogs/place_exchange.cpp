@@ -60,37 +60,42 @@ bool RunPlaceExchange(TPlaceDlg& dialog, ObserverState& observer, std::string& p
 
     dialog.ForgetCity();
     if (dialog.exec() != 1) return false;
-    try {
-        // Whole degrees, minutes and seconds, or one decimal degree.
-        const bool latitudeDecimal = DecimalDegrees(dialog.LatitudePerc, dialog.LatitudeSec);
-        const bool longitudeDecimal = DecimalDegrees(dialog.LongitudePerc, dialog.LongitudeSec);
-        const double latitudeDegrees = latitudeDecimal ? StrictFloat(TextOf(dialog.LatitudeDeg))
-                                                       : StrictInteger(TextOf(dialog.LatitudeDeg));
-        const int latitudeMinutes = latitudeDecimal ? 0 : StrictInteger(TextOf(dialog.LatitudePerc));
-        const double longitudeDegrees = longitudeDecimal ? StrictFloat(TextOf(dialog.LongitudeDeg))
-                                                         : StrictInteger(TextOf(dialog.LongitudeDeg));
-        const int longitudeMinutes = longitudeDecimal ? 0 : StrictInteger(TextOf(dialog.LongitudePerc));
-        const double latitudeSeconds = latitudeDecimal ? 0.0 : StrictFloat(TextOf(dialog.LatitudeSec));
-        const double longitudeSeconds = longitudeDecimal ? 0.0 : StrictFloat(TextOf(dialog.LongitudeSec));
-
-        const double latitude = AngleOfFields(latitudeDegrees, latitudeMinutes, latitudeSeconds);
-        const double longitude = AngleOfFields(longitudeDegrees, longitudeMinutes, longitudeSeconds);
-        observer.Latitude = dialog.North->isChecked() ? latitude : -latitude;
-        observer.Longitude = dialog.East->isChecked() ? longitude : TwoPi - longitude;
-
-        const CityRecord* city = dialog.ChosenCity();
-        placeName = PlaceNameAfter(city, placeName, observer.Latitude, observer.Longitude);
-        if (city != nullptr && dialog.CityZone->isChecked()) {
-            // The town's zone, and summer time as its rule has it at the instant.
-            observer.Zone = city->ZoneHours;
-            if (const auto summer = SummerTimeByRule(city->SummerTimeRule, observer.JulianDay))
-                observer.SummerTime = *summer;
-        }
-        return true;
-    } catch (const ConversionError& e) {
-        report(ConversionErrorText(e));
+    // Whole degrees, minutes and seconds, or one decimal degree; the first
+    // field that does not read is reported.
+    std::optional<ConversionError> error;
+    const auto take = [&error](const auto& number) {
+        if (!number && !error) error = number.Error();
+        return number.ValueOr(0);
+    };
+    const bool latitudeDecimal = DecimalDegrees(dialog.LatitudePerc, dialog.LatitudeSec);
+    const bool longitudeDecimal = DecimalDegrees(dialog.LongitudePerc, dialog.LongitudeSec);
+    const double latitudeDegrees = latitudeDecimal ? take(StrictFloat(TextOf(dialog.LatitudeDeg)))
+                                                   : take(StrictInteger(TextOf(dialog.LatitudeDeg)));
+    const int latitudeMinutes = latitudeDecimal ? 0 : take(StrictInteger(TextOf(dialog.LatitudePerc)));
+    const double longitudeDegrees = longitudeDecimal ? take(StrictFloat(TextOf(dialog.LongitudeDeg)))
+                                                     : take(StrictInteger(TextOf(dialog.LongitudeDeg)));
+    const int longitudeMinutes = longitudeDecimal ? 0 : take(StrictInteger(TextOf(dialog.LongitudePerc)));
+    const double latitudeSeconds = latitudeDecimal ? 0.0 : take(StrictFloat(TextOf(dialog.LatitudeSec)));
+    const double longitudeSeconds = longitudeDecimal ? 0.0 : take(StrictFloat(TextOf(dialog.LongitudeSec)));
+    if (error) {
+        report(ConversionErrorText(*error));
         return false;
     }
+
+    const double latitude = AngleOfFields(latitudeDegrees, latitudeMinutes, latitudeSeconds);
+    const double longitude = AngleOfFields(longitudeDegrees, longitudeMinutes, longitudeSeconds);
+    observer.Latitude = dialog.North->isChecked() ? latitude : -latitude;
+    observer.Longitude = dialog.East->isChecked() ? longitude : TwoPi - longitude;
+
+    const CityRecord* city = dialog.ChosenCity();
+    placeName = PlaceNameAfter(city, placeName, observer.Latitude, observer.Longitude);
+    if (city != nullptr && dialog.CityZone->isChecked()) {
+        // The town's zone, and summer time as its rule has it at the instant.
+        observer.Zone = city->ZoneHours;
+        if (const auto summer = SummerTimeByRule(city->SummerTimeRule, observer.JulianDay))
+            observer.SummerTime = *summer;
+    }
+    return true;
 }
 
 }  // namespace kolvar

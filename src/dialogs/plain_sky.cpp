@@ -151,8 +151,8 @@ void TPlainSky::ToggleBodyPath() {
     if (pathBody_ >= 0 || view == nullptr || !view->ShowsSmallBodies()) {
         pathBody_ = -1;
     } else {
-        const std::vector<PlacedSmallBody> placed = PlaceSmallBodies(main_.Geometry, main_.Observer.JulianDay,
-                                                                     *view->Bodies, view->SmallBodyMagnitude);
+        const std::vector<PlacedSmallBody> placed =
+            PlaceSmallBodies(main_.Geometry, main_.Scene.JulianDay, *view->Bodies, view->SmallBodyMagnitude);
         const double reach = std::hypot(width(), height());
         if (const PlacedSmallBody* b =
                 NearestSmallBody(placed, projection_, width() / 2, height() / 2, reach))
@@ -178,7 +178,7 @@ void TPlainSky::OpenAt(const HorizontalPosition& view, int characterSize, const 
     closeUpView_ = view;
     characterSize_ = characterSize;
     moonPicture_ = &moonPicture;
-    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Scene.JulianDay);
     if (main_.FitField)
         if (const std::optional<double> field = main_.FitField()) FitField(*field);
     FormResize();
@@ -195,7 +195,7 @@ void TPlainSky::RestorePlacement(const WindowPlacement& placement) {
 }
 
 void TPlainSky::ChartRedrawn() {
-    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Scene.JulianDay);
     FormResize();
 }
 
@@ -250,7 +250,8 @@ void TPlainSky::ZoomBy(double factor) {
 std::array<double, 2> TPlainSky::CentreJ2000() const {
     static const Bitmap noMoonPicture;
     if (!milkyWay_) return {0.0, 0.0};
-    const CloseUpSky sky{main_.Geometry, main_.Observer.JulianDay, main_.Objects, noMoonPicture, *milkyWay_};
+    const CloseUpSky sky{main_.Geometry, main_.Scene.JulianDay, main_.Scene.Objects, noMoonPicture,
+                         *milkyWay_};
     CloseUpFrame frame = ComputeCloseUpFrame(closeUpView_);
     frame.Zoom = zoom_;
     const int w = std::max(1, width()), h = std::max(1, height());
@@ -290,15 +291,16 @@ void TPlainSky::FormResize() {
     static const Bitmap noMoonPicture;
     const int w = width(), h = height();
     // A drawing before the first opening turns the lists of the redraw at hand.
-    if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Observer.JulianDay);
+    if (!milkyWay_) milkyWay_ = MilkyWayDirectionsAt(main_.Geometry, main_.Scene.JulianDay);
     ViewOptions view = main_.View != nullptr ? *main_.View : ViewOptions{};
     // The track asked for here, while the main window still has its body.
     if (pathBody_ >= 0 && !(view.Bodies && static_cast<std::size_t>(pathBody_) < view.Bodies->size()))
         pathBody_ = -1;
     view.PathBody = pathBody_;
-    const CloseUpSky sky{main_.Geometry, main_.Observer.JulianDay,
-                         main_.Objects,  moonPicture_ ? *moonPicture_ : noMoonPicture,
-                         *milkyWay_,     FaintestMarkerClassFor(view, main_.Objects[SunSlot].Altitude)};
+    const CloseUpSky sky{
+        main_.Geometry,      main_.Scene.JulianDay,
+        main_.Scene.Objects, moonPicture_ ? *moonPicture_ : noMoonPicture,
+        *milkyWay_,          FaintestMarkerClassFor(view, main_.Scene.Objects[SunSlot].Altitude)};
     deep_.Zoom = zoom_;
     deep_.Stars = zoom_ > 1.0 ? &ProgramDeepStars() : nullptr;
     const std::vector<double> circles = main_.Circles ? main_.Circles() : std::vector<double>{};
@@ -357,16 +359,16 @@ void TPlainSky::Image1DoubleClick(Qt::MouseButton button, int x, int y) {
 void TPlainSky::OpenObjectWindow() {
     if (!OnObjectWindow) return;
     const int named = main_.View != nullptr ? main_.View->SelectedSlot : -1;
-    OnObjectWindow(named >= 0 ? named
-                              : NearestVisibleSlot(main_.Objects, projection_, width() / 2, height() / 2));
+    OnObjectWindow(
+        named >= 0 ? named : NearestVisibleSlot(main_.Scene.Objects, projection_, width() / 2, height() / 2));
 }
 
 std::string TPlainSky::DeepNameAt(int x, int y) const {
     if (zoom_ <= 1.0) return {};
     // A marker of the table under the pointer keeps its own name.
-    const int slot = NearestVisibleSlot(main_.Objects, projection_, x, y);
+    const int slot = NearestVisibleSlot(main_.Scene.Objects, projection_, x, y);
     if (slot >= 0) {
-        const SkyObjectEntry& e = main_.Objects[static_cast<std::size_t>(slot)];
+        const SkyObjectEntry& e = main_.Scene.Objects[static_cast<std::size_t>(slot)];
         const ChartPoint p = projection_.Project(e.Azimuth, e.Altitude);
         if (std::hypot(static_cast<double>(p.X) - x, static_cast<double>(p.Y) - y) <= 4.0) return {};
     }
@@ -385,12 +387,11 @@ void TPlainSky::NameObjectAt(int x, int y) {
                         main_.View != nullptr && main_.View->Night);
         return;
     }
-    const int slot = NearestVisibleSlot(main_.Objects, projection_, x, y);
+    const int slot = NearestVisibleSlot(main_.Scene.Objects, projection_, x, y);
     if (main_.View != nullptr) {
-        const SkyObjectEntry& nearest = main_.Objects[static_cast<std::size_t>(slot)];
-        const SmallBodyHit body =
-            SmallBodyAt(*main_.View, main_.Geometry, projection_, main_.Observer.JulianDay, x, y,
-                        projection_.Project(nearest.Azimuth, nearest.Altitude));
+        const SkyObjectEntry& nearest = main_.Scene.Objects[static_cast<std::size_t>(slot)];
+        const SmallBodyHit body = SmallBodyAt(*main_.View, main_.Geometry, projection_, main_.Scene.JulianDay,
+                                              x, y, projection_.Project(nearest.Azimuth, nearest.Altitude));
         if (body.Body != nullptr) {
             ShowSmallBodyLabels(
                 *body.Body, body.Placed.Place, *textImage1_, *textImage2_, *image1_, characterSize_,
@@ -404,8 +405,9 @@ void TPlainSky::NameObjectAt(int x, int y) {
         FormResize();
     }
     // The margins are the main chart's, also in this window.
-    ShowObjectLabels(main_.Objects[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_, *image1_,
-                     characterSize_, LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight),
+    ShowObjectLabels(main_.Scene.Objects[static_cast<std::size_t>(slot)], *textImage1_, *textImage2_,
+                     *image1_, characterSize_,
+                     LabelMarginsOf(main_.Geometry.ChartWidth, main_.Geometry.ChartHeight),
                      main_.View != nullptr && main_.View->Night);
 }
 

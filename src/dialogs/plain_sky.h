@@ -18,8 +18,7 @@
 #include "chart/view_options.h"
 #include "closeup/draw_close_up.h"
 #include "closeup/sky_directions.h"
-#include "sky/observer_state.h"
-#include "sky/sky_object_table.h"
+#include "sky/sky_scene.h"
 #include "widgets/reticle.h"
 
 class QMenu;
@@ -59,13 +58,12 @@ private:
     ReticleOverlay reticle_;
 };
 
-// What the close-up draws from and names objects in: the main window's
-// observer (its instant), the geometry of its last redraw and the objects it
-// placed. The main window owns them; the close-up, modal over it, only reads.
+// What the close-up draws from and names objects in: the scene the main
+// window last drew and the geometry of that redraw. The main window owns
+// them; the close-up, modal over it, only reads.
 struct MainChart {
-    const ObserverState& Observer;
-    const ChartFrame& Geometry;
-    const SkyObjectTable& Objects;
+    const SkyScene& Scene;       // the scene the main chart last drew
+    const ChartFrame& Geometry;  // and the frame it drew it in
     // The main window's layers and views, and how a click here keeps its
     // selection there; none, the plain close-up.
     const ViewOptions* View = nullptr;

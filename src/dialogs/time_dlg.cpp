@@ -186,19 +186,15 @@ void TTimeDlg::JulianDayChange() {
     }
 }
 
-bool TTimeDlg::Reporting(void (TTimeDlg::*step)()) {
-    try {
-        (this->*step)();
-        return true;
-    } catch (const ConversionError& e) {
-        ReportError(ConversionErrorText(e));
-        return false;
-    }
+bool TTimeDlg::Reporting(const std::optional<ConversionError>& error) {
+    if (!error) return true;
+    ReportError(ConversionErrorText(*error));
+    return false;
 }
 
-bool TTimeDlg::DateFromJulianDay() { return Reporting(&TTimeDlg::FillFromJulianDay); }
+bool TTimeDlg::DateFromJulianDay() { return Reporting(FillFromJulianDay()); }
 
-bool TTimeDlg::StarTimeFromJulianDay() { return Reporting(&TTimeDlg::ShowStarTime); }
+bool TTimeDlg::StarTimeFromJulianDay() { return Reporting(ShowStarTime()); }
 
 void TTimeDlg::ShowWeekday(int weekday) {
     const RunicText& name = WeekdayRunicNames[static_cast<std::size_t>(weekday)];
@@ -207,9 +203,11 @@ void TTimeDlg::ShowWeekday(int weekday) {
     FitLabel(WeekDayText, WeekDayTextDesign, true);                      // a longer name grows to the left
 }
 
-void TTimeDlg::FillFromJulianDay() {
-    const CivilFieldsOfDay shown = CivilFieldsOfJulianDay(TextOf(JulianDay), TextOf(TimeZone),
-                                                          SummerTime->isChecked(), LocaleDecimalSeparator());
+std::optional<ConversionError> TTimeDlg::FillFromJulianDay() {
+    const FieldNumber<CivilFieldsOfDay> fields = CivilFieldsOfJulianDay(
+        TextOf(JulianDay), TextOf(TimeZone), SummerTime->isChecked(), LocaleDecimalSeparator());
+    if (!fields) return fields.Error();
+    const CivilFieldsOfDay& shown = *fields;
     ShowWeekday(shown.Weekday);
     Year->setText(Text(shown.Fields.Year));
     Month->setText(Text(shown.Fields.Month));
@@ -219,30 +217,33 @@ void TTimeDlg::FillFromJulianDay() {
     Sec->setText(Text(shown.Fields.Second));
     TimeZone->setText(Text(shown.Fields.Zone));
     SummerTime->setChecked(shown.Fields.SummerTime);
-    ShowStarTime();
+    if (auto error = ShowStarTime()) return error;
     SetOkEnabled(true);
+    return std::nullopt;
 }
 
-void TTimeDlg::ShowStarTime() {
-    StarTimeText->setText(Text(SiderealTimeText(GreenwichSiderealAngle(StrictJulianDay(TextOf(JulianDay))))));
+std::optional<ConversionError> TTimeDlg::ShowStarTime() {
+    const FieldNumber<double> day = StrictJulianDay(TextOf(JulianDay));
+    if (!day) return day.Error();
+    StarTimeText->setText(Text(SiderealTimeText(GreenwichSiderealAngle(*day))));
     FitLabel(StarTimeText, StarTimeTextDesign);
+    return std::nullopt;
 }
 
 void TTimeDlg::DateUseClick() {
-    try {
-        const DayOfCivilFields day =
-            JulianDayOfCivilFields({TextOf(Year), TextOf(Month), TextOf(Day), TextOf(Hour), TextOf(Min),
-                                    TextOf(Sec), TextOf(TimeZone), SummerTime->isChecked()});
-        ShowWeekday(day.Weekday);
-        JulianDay->setText(Text(FormatGeneral15(day.JulianDay)));
+    const FieldNumber<DayOfCivilFields> day =
+        JulianDayOfCivilFields({TextOf(Year), TextOf(Month), TextOf(Day), TextOf(Hour), TextOf(Min),
+                                TextOf(Sec), TextOf(TimeZone), SummerTime->isChecked()});
+    if (day) {
+        ShowWeekday(day->Weekday);
+        JulianDay->setText(Text(FormatGeneral15(day->JulianDay)));
         SetOkEnabled(true);
-        ShowStarTime();
-    } catch (const ConversionError&) {
-        // Civil fields that do not read leave no Julian day to accept; no message.
-        JulianDay->setText(QString());
-        SetOkEnabled(false);
-        StarTimeText->setText(QString());
+        if (!ShowStarTime()) return;
     }
+    // Civil fields that do not read leave no Julian day to accept; no message.
+    JulianDay->setText(QString());
+    SetOkEnabled(false);
+    StarTimeText->setText(QString());
 }
 
 void TTimeDlg::NowButton1Click() {

@@ -90,10 +90,11 @@ public:
     std::function<CalendarMoment()> Clock = ReadSystemClock;
 
 private:
-    void FillFromJulianDay();  // throws ConversionError
-    void ShowStarTime();       // throws ConversionError
+    // Each gives the error of a text that does not read, none when all read.
+    std::optional<ConversionError> FillFromJulianDay();
+    std::optional<ConversionError> ShowStarTime();
     void ShowWeekday(int weekday);
-    bool Reporting(void (TTimeDlg::*step)());  // runs step; a text that does not read is reported
+    bool Reporting(const std::optional<ConversionError>& error);  // reports an error; true without one
     void SetOkEnabled(bool enabled);
     void SetCivilEditWaiting(bool waiting);
 

@@ -19,16 +19,21 @@ bool RunTimeExchange(TTimeDlg& dialog, ObserverState& observer, const ErrorRepor
     dialog.DateFromJulianDay();
 
     if (dialog.exec() != 1) return false;
-    try {
-        const double zone = StrictZone(dialog.TimeZone->text().toStdString());
-        observer.Zone = zone;
-        observer.SummerTime = dialog.SummerTime->isChecked();
-        observer.JulianDay = StrictJulianDay(dialog.JulianDay->text().toStdString());
-        return true;
-    } catch (const ConversionError& e) {
-        report(ConversionErrorText(e));
+    const FieldNumber<double> zone = StrictZone(dialog.TimeZone->text().toStdString());
+    if (!zone) {
+        report(ConversionErrorText(zone.Error()));
         return false;
     }
+    // A zone that reads is kept even when the day then does not.
+    observer.Zone = *zone;
+    observer.SummerTime = dialog.SummerTime->isChecked();
+    const FieldNumber<double> day = StrictJulianDay(dialog.JulianDay->text().toStdString());
+    if (!day) {
+        report(ConversionErrorText(day.Error()));
+        return false;
+    }
+    observer.JulianDay = *day;
+    return true;
 }
 
 }  // namespace kolvar

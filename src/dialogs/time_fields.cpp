@@ -20,31 +20,42 @@ int TenthsOfSecond(double seconds) {
 
 }  // namespace
 
-DayOfCivilFields JulianDayOfCivilFields(const CivilFieldTexts& fields) {
-    const int year = StrictInteger(fields.Year);
-    const int month = ReduceToSignedByte(StrictInteger(fields.Month));
-    const int day = ReduceToSignedByte(StrictInteger(fields.Day));
-    const int hour = ReduceToSignedByte(StrictInteger(fields.Hour));
-    const int minute = ReduceToSignedByte(StrictInteger(fields.Minute));
-    const float second = LeadingFloat(fields.Second).value_or(0.0f);  // no number: 0 s
-    const float zone = LenientZone(fields.Zone);
+FieldNumber<DayOfCivilFields> JulianDayOfCivilFields(const CivilFieldTexts& fields) {
+    using Result = FieldNumber<DayOfCivilFields>;
+    const FieldNumber<int> year = StrictInteger(fields.Year);
+    if (!year) return Result::Failure(year.Error());
+    int calendar[4] = {};  // month, day, hour, minute
+    const std::string* texts[4] = {&fields.Month, &fields.Day, &fields.Hour, &fields.Minute};
+    for (int i = 0; i < 4; ++i) {
+        const FieldNumber<int> field = StrictInteger(*texts[i]);
+        if (!field) return Result::Failure(field.Error());
+        calendar[i] = ReduceToSignedByte(*field);
+    }
+    const FieldNumber<std::optional<float>> second = LeadingFloat(fields.Second);
+    if (!second) return Result::Failure(second.Error());
+    const FieldNumber<float> zone = LenientZone(fields.Zone);
+    if (!zone) return Result::Failure(zone.Error());
     DayOfCivilFields result;
-    const long double jd = JulianDayFromCalendar(year, month, day, hour, minute, second, fields.SummerTime,
-                                                 zone, &result.Weekday);
+    const long double jd = JulianDayFromCalendar(*year, calendar[0], calendar[1], calendar[2], calendar[3],
+                                                 second->value_or(0.0f),  // no number: 0 s
+                                                 fields.SummerTime, *zone, &result.Weekday);
     // A 32-bit year, single-precision seconds and a zone within a day keep
     // the day well inside what a double holds.
     result.JulianDay = static_cast<double>(jd);
     if (!ElementsCoverDay(result.JulianDay))
-        throw ConversionError(fields.Year, ConversionError::Reason::UncoveredDay);
+        return Result::Failure(ConversionError(fields.Year, ConversionError::Reason::UncoveredDay));
     return result;
 }
 
-CivilFieldsOfDay CivilFieldsOfJulianDay(std::string_view julianDay, std::string_view zone, bool summerTime,
-                                        char separator) {
-    const float hours = LenientZone(zone);
-    const double jd = StrictJulianDay(julianDay);
+FieldNumber<CivilFieldsOfDay> CivilFieldsOfJulianDay(std::string_view julianDay, std::string_view zone,
+                                                     bool summerTime, char separator) {
+    using Result = FieldNumber<CivilFieldsOfDay>;
+    const FieldNumber<float> hours = LenientZone(zone);
+    if (!hours) return Result::Failure(hours.Error());
+    const FieldNumber<double> jd = StrictJulianDay(julianDay);
+    if (!jd) return Result::Failure(jd.Error());
     CivilFieldsOfDay result;
-    const CalendarMoment moment = CalendarFromJulianDay(jd, hours, summerTime, &result.Weekday);
+    const CalendarMoment moment = CalendarFromJulianDay(*jd, *hours, summerTime, &result.Weekday);
     CivilFieldTexts& f = result.Fields;
     f.Year = std::to_string(moment.Year);
     f.Month = std::to_string(moment.Month);

@@ -24,9 +24,9 @@ struct DayOfCivilFields {
 
 // The conversion button: year to minute as strict integers (month to minute
 // taken modulo 256 as signed bytes), the seconds' leading number (none: 0 s),
-// the zone as LenientZone reads it. Throws ConversionError when a field does
-// not read or the orbital elements do not cover the day.
-DayOfCivilFields JulianDayOfCivilFields(const CivilFieldTexts& fields);
+// the zone as LenientZone reads it. The error of the first field that does
+// not read, or UncoveredDay when the orbital elements do not cover the day.
+FieldNumber<DayOfCivilFields> JulianDayOfCivilFields(const CivilFieldTexts& fields);
 
 struct CivilFieldsOfDay {
     CivilFieldTexts Fields;
@@ -35,10 +35,10 @@ struct CivilFieldsOfDay {
 
 // The civil fields that show the Julian day of `julianDay` (StrictJulianDay)
 // in the zone of `zone` (LenientZone): seconds truncated to tenths, the zone
-// as its single-precision value, numbers written with `separator`. Throws
-// ConversionError for the zone first, then for the day.
-CivilFieldsOfDay CivilFieldsOfJulianDay(std::string_view julianDay, std::string_view zone, bool summerTime,
-                                        char separator);
+// as its single-precision value, numbers written with `separator`. The error
+// of the zone first, then of the day.
+FieldNumber<CivilFieldsOfDay> CivilFieldsOfJulianDay(std::string_view julianDay, std::string_view zone,
+                                                     bool summerTime, char separator);
 
 // Seconds as the dialog shows them: truncated to tenths and held below a
 // minute (59.97 shows 59.9).

@@ -1,7 +1,6 @@
 #include "elements/number_fields.h"
 
-#include <charconv>
-#include <cmath>
+#include "astro/outcome.h"
 
 namespace kolvar {
 
@@ -17,11 +16,7 @@ std::optional<double> ParseNumberField(std::string_view text) {
     text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     if (text.empty()) return std::nullopt;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return ReadWholeDecimal(text).Optional();
 }
 
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t count) {

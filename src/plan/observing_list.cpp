@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
 #include "appcore/program_path.h"
+#include "astro/outcome.h"
 #include "astro/time_scales.h"
 #include "identify/search_key.h"
 
@@ -118,11 +118,7 @@ std::string CsvField(std::string_view text) {
 std::optional<double> ReadNumber(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return ReadWholeDecimal(text).Optional();
 }
 
 std::string Number(double value) {

@@ -67,7 +67,7 @@ ProgramWindows CreateProgramWindows(TStarsForm::Options options, std::vector<std
     SkySession& session = w.StarsForm->Session();
     w.PlainSky = std::make_unique<TPlainSky>(
         MainChart{
-            session.Observer, session.Chart, session.SkyObjects(), &w.StarsForm->View()->Options(),
+            session.Scene(), session.Chart, &w.StarsForm->View()->Options(),
             [view = w.StarsForm->View()](int slot) { view->Select(slot); },
             [e = w.StarsForm->Equipment()] { return e->Circles(); },
             [e = w.StarsForm->Equipment()] { return e->FitsEyepiece() ? e->EyepieceField() : std::nullopt; },

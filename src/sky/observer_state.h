@@ -12,7 +12,7 @@ inline constexpr std::int32_t DefaultFontSize = 12;
 
 // The place and time for which the sky is drawn. Each main
 // window of the desktop program keeps one in its session (shell/sky_session.h),
-// each command-line run its own; both pass it to the redraw.
+// each command-line run its own; both compute the scene from it.
 struct ObserverState {
     double Longitude = 0.0;  // radians, east positive
     double Latitude = 0.0;   // radians, north positive

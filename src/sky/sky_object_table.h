@@ -21,7 +21,7 @@ enum : std::uint8_t {
     KindConstellation = 7
 };
 
-// One drawn object as the last redraw placed it (32 bytes, the stored layout).
+// One object as the scene placed it (32 bytes, the stored layout).
 struct SkyObjectEntry {
     std::uint8_t Visible = 0;  // 1 when Altitude >= 0
     std::uint8_t Kind = 0;

@@ -10,8 +10,8 @@ namespace kolvar {
 // the true (geodetic) one an almanac uses (ComputeTrueFrame).
 enum class PlacementFrame { Chart, True };
 
-// Where a redraw at any instant would place one slot of the table, for one
-// place on the Earth: the chart layers' own placement (catalogue position,
+// Where the scene of any instant would place one slot of the table, for one
+// place on the Earth: the scene's own placement (catalogue position,
 // proper motion, precession or the elements of the date, the observer frame),
 // one slot at a time and without drawing; in the true frame, where an almanac
 // would see it.
@@ -19,7 +19,7 @@ class SlotPlacer {
 public:
     SlotPlacer(double longitude, double latitude, PlacementFrame frame = PlacementFrame::Chart);
 
-    // The entry a redraw at `julianDay` writes into `slot` (0 .. SkyObjectCount - 1).
+    // The entry the scene of `julianDay` holds in `slot` (0 .. SkyObjectCount - 1).
     SkyObjectEntry Place(int slot, double julianDay);
     // The entry it would make for a fixed J2000 direction (radians), placed as deep-sky objects are.
     SkyObjectEntry PlaceDirection(double rightAscension, double declination, double julianDay);
@@ -40,7 +40,7 @@ double RiseSetWindowDays(int slot);
 RiseTransitSet FixedDirectionRiseTransitSet(double longitude, double latitude, double rightAscension,
                                             double declination, double start);
 
-// The entry a redraw at `julianDay` would make for a fixed direction, of the
+// The entry the scene of `julianDay` would make for a fixed direction, of the
 // given kind and index, without a slot.
 SkyObjectEntry PlaceFixedDirection(const ObserverFrame& frame, std::uint8_t kind, int index,
                                    double rightAscension, double declination, double julianDay);

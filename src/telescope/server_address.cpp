@@ -1,5 +1,4 @@
-#include <charconv>
-
+#include "astro/outcome.h"
 #include "telescope/mount_link.h"
 
 namespace kolvar {
@@ -21,11 +20,9 @@ std::optional<ServerAddress> ParseServerAddress(std::string_view text) {
     ServerAddress address;
     address.Host = std::string(host);
     if (!port.empty()) {
-        int value = 0;
-        const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
-        if (error != std::errc{} || end != port.data() + port.size() || value < 1 || value > 65535)
-            return std::nullopt;
-        address.Port = value;
+        const Outcome<int> value = ReadWholeInteger<int>(port);
+        if (!value || *value < 1 || *value > 65535) return std::nullopt;
+        address.Port = *value;
     }
     return address;
 }

@@ -26,37 +26,35 @@ namespace {
 using namespace kolvar;
 using fuzz::Check;
 
-template <typename Reader>
-bool Reads(Reader read) {
-    try {
-        read();
-        return true;
-    } catch (const ConversionError&) {
-        return false;
-    }
+// The value of a text the program itself wrote, which must read back.
+template <typename T>
+T ReadBack(const FieldNumber<T>& number, const std::string& what) {
+    Check(number.Ok(), "a shown field does not read back", what);
+    return *number;
 }
 
 void CheckShownDay(const std::string& julianDay, const std::string& zone, bool summer, char separator) {
-    CivilFieldsOfDay shown;
-    if (!Reads([&] { shown = CivilFieldsOfJulianDay(julianDay, zone, summer, separator); })) return;
-    const CivilFieldTexts& f = shown.Fields;
+    const FieldNumber<CivilFieldsOfDay> day = CivilFieldsOfJulianDay(julianDay, zone, summer, separator);
+    if (!day) return;
+    const CivilFieldTexts& f = day->Fields;
     const std::string what = julianDay + " in " + zone + ": " + f.Month + " " + f.Day + " " + f.Hour + " " +
                              f.Minute + " " + f.Second;
-    const double seconds = StrictFloat(f.Second, separator);
-    Check(StrictInteger(f.Month) >= 1 && StrictInteger(f.Month) <= 12 && StrictInteger(f.Day) >= 1 &&
-              StrictInteger(f.Day) <= 31 && StrictInteger(f.Hour) >= 0 && StrictInteger(f.Hour) <= 23 &&
-              StrictInteger(f.Minute) >= 0 && StrictInteger(f.Minute) <= 59 && seconds >= 0 &&
-              seconds <= 59.9,
+    const double seconds = ReadBack(StrictFloat(f.Second, separator), what);
+    const int month = ReadBack(StrictInteger(f.Month), what),
+              dayOfMonth = ReadBack(StrictInteger(f.Day), what);
+    const int hour = ReadBack(StrictInteger(f.Hour), what), minute = ReadBack(StrictInteger(f.Minute), what);
+    Check(month >= 1 && month <= 12 && dayOfMonth >= 1 && dayOfMonth <= 31 && hour >= 0 && hour <= 23 &&
+              minute >= 0 && minute <= 59 && seconds >= 0 && seconds <= 59.9,
           "civil field out of range", what);
     // Back to the day, less the seconds cut to tenths, give or take the double day near 1e8.
-    const double jd = StrictJulianDay(julianDay), slack = 0.005 / 86400;
-    DayOfCivilFields back;
-    if (!Reads([&] { back = JulianDayOfCivilFields(f); })) {
+    const double jd = ReadBack(StrictJulianDay(julianDay), what), slack = 0.005 / 86400;
+    const FieldNumber<DayOfCivilFields> back = JulianDayOfCivilFields(f);
+    if (!back) {
         Check(!ElementsCoverDay(jd - 0.1 / 86400), "shown fields do not convert",
               what);  // cut out of the range
         return;
     }
-    Check(back.JulianDay - jd >= -0.1 / 86400 - slack && back.JulianDay - jd <= slack,
+    Check(back->JulianDay - jd >= -0.1 / 86400 - slack && back->JulianDay - jd <= slack,
           "shown fields give another day", what);
     int h = -1, m = -1;
     const std::string sidereal = SiderealTimeText(GreenwichSiderealAngle(jd));
@@ -70,7 +68,7 @@ void CheckAngle(double radians, char separator) {
     const AngleFields shown = ShownAngle(angle, separator);
     const std::string what =
         std::to_string(shown.Degrees) + " " + std::to_string(shown.Minutes) + " " + shown.Seconds;
-    const double seconds = StrictFloat(shown.Seconds);
+    const double seconds = ReadBack(StrictFloat(shown.Seconds), what);
     const std::size_t point = shown.Seconds.find(separator);
     Check(shown.Degrees <= 180 && shown.Minutes >= 0 && shown.Minutes <= 59 && seconds >= 0 && seconds < 60 &&
               (point == std::string::npos || shown.Seconds.size() - point <= 7),
@@ -93,13 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             t.emplace_back();
         else
             t.back().push_back(c);
-    DayOfCivilFields day;
-    if (data[0] == 'c' && t.size() >= 7 && Reads([&] {
-            day = JulianDayOfCivilFields({t[0], t[1], t[2], t[3], t[4], t[5], t[6], summer});
-        }))
-        CheckShownDay(FormatGeneral15(day.JulianDay, separator), t[6], summer,
-                      separator);  // as the field shows it
-    else if (data[0] == 'j' && t.size() >= 2)
+    if (data[0] == 'c' && t.size() >= 7) {
+        const FieldNumber<DayOfCivilFields> day =
+            JulianDayOfCivilFields({t[0], t[1], t[2], t[3], t[4], t[5], t[6], summer});
+        if (day)
+            CheckShownDay(FormatGeneral15(day->JulianDay, separator), t[6], summer,
+                          separator);  // as the field shows it
+    } else if (data[0] == 'j' && t.size() >= 2)
         CheckShownDay(t[0], t[1], summer, separator);
     else if (data[0] == 'p' && rest.size() >= sizeof(double)) {
         double radians = 0;

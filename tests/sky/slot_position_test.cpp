@@ -1,4 +1,4 @@
-// One slot placed on its own as the redraw places it, and the rising,
+// One slot placed on its own as the scene places it, and the rising,
 // culmination and setting found on those positions.
 #include "sky/slot_position.h"
 
@@ -8,9 +8,8 @@
 #include <optional>
 
 #include "astro/time_scales.h"
-#include "chart/draw_sky.h"
-#include "chart_test_setup.h"
 #include "sky/observer_state.h"
+#include "sky/sky_scene.h"
 
 namespace kolvar {
 namespace {
@@ -22,7 +21,6 @@ constexpr int CapellaSlot = 324;
 constexpr int PolarisSlot = 3108;
 
 TEST(SlotPlacer, PlacesEverySlotAsTheRedrawDoes) {
-    InitialiseChartTables();
     ObserverState observer;
     observer.Longitude = -70.4 * Deg;
     observer.Latitude = -24.6 * Deg;
@@ -53,7 +51,6 @@ void ExpectNear(const std::optional<double>& found, double expected, double seco
 // reckons them: the geodetic zenith, the centre (the Sun's and the Moon's
 // upper limb) at 34' below the horizon, without a refraction model.
 TEST(SlotRiseTransitSet, AgreesWithAnIndependentEphemeris) {
-    InitialiseChartTables();
     const struct {
         int slot;
         double latitude, longitude, start;
@@ -83,14 +80,12 @@ TEST(SlotRiseTransitSet, AgreesWithAnIndependentEphemeris) {
 }
 
 TEST(SlotPlacer, TrueFrameGivesTheAlmanacAltitude) {
-    InitialiseChartTables();
     // PyEphem, without refraction: 47.28890 degrees; the chart's frame 47.48.
     SlotPlacer placer(19.04 * Deg, 47.5 * Deg, PlacementFrame::True);
     EXPECT_NEAR(placer.Place(PolarisSlot, 2460536.375).Altitude / Deg, 47.2889, 0.005);
 }
 
 TEST(SlotRiseTransitSet, StopsWhereThePlanetsPositionsEnd) {
-    InitialiseChartTables();
     SlotPlacer placer(DefaultLongitude, DefaultLatitude, PlacementFrame::True);
     const RiseTransitSet t = SlotRiseTransitSet(placer, FirstPlanetSlot + 4, 113573345.79);
     ASSERT_TRUE(t.RangeEnd);
@@ -102,7 +97,6 @@ TEST(SlotRiseTransitSet, StopsWhereThePlanetsPositionsEnd) {
 }
 
 TEST(SlotRiseTransitSet, CircumpolarAndNeverRisingStars) {
-    InitialiseChartTables();
     const double start = 2460536.375;
     SlotPlacer north(DefaultLongitude, 60.0 * Deg);
     const RiseTransitSet up = SlotRiseTransitSet(north, VegaSlot, start);
