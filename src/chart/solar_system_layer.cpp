@@ -25,8 +25,6 @@ void FilledDisc(Canvas& canvas, double x1, double y1, double x2, double y2) {
     canvas.Ellipse(l, t, r, b);
 }
 
-HorizontalPosition PositionOf(const SkyObjectEntry& e) { return {e.Azimuth, e.Altitude, e.Distance}; }
-
 }  // namespace
 
 double ApparentDiscHalf(double bodyRadius, double distance, double altitude) {
@@ -52,20 +50,19 @@ void DrawSun(Canvas& canvas, const ChartContext& ctx) {
 }
 
 void DrawMoon(Canvas& canvas, const ChartContext& ctx) {
-    const HorizontalPosition m = PositionOf(ctx.Objects[MoonSlot]);
-    const HorizontalPosition s = PositionOf(ctx.Objects[SunSlot]);
-    const double half = ApparentDiscHalf(MoonRadiusAu, m.Distance, m.Altitude);
+    const SkyObjectEntry& slot = ctx.Objects[MoonSlot];
+    if (!slot.Visible) return;
+    const SkyObjectEntry& sun = ctx.Objects[SunSlot];
+    const double half = ApparentDiscHalf(MoonRadiusAu, slot.Distance, slot.Altitude);
 
     // Unit vectors (north, east, up) towards the Moon and the Sun; p is the
     // part of the Moon's direction square to the Sun's.
-    const std::array<double, 3> mv = HorizontalVector(m.Azimuth, m.Altitude);
-    const std::array<double, 3> uv = HorizontalVector(s.Azimuth, s.Altitude);
+    const std::array<double, 3> mv = HorizontalVector(slot.Azimuth, slot.Altitude);
+    const std::array<double, 3> uv = HorizontalVector(sun.Azimuth, sun.Altitude);
     const double c = mv[0] * uv[0] + mv[1] * uv[1] + mv[2] * uv[2];
     const double pNorth = mv[0] - c * uv[0];
     const double pEast = mv[1] - c * uv[1];
 
-    const SkyObjectEntry& slot = ctx.Objects[MoonSlot];
-    if (!slot.Visible) return;
     const Colour first = c >= 0 ? colours::Yellow : MoonDarkColour;
     const Colour second = c >= 0 ? MoonDarkColour : colours::Yellow;
 
